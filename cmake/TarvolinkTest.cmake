@@ -1,0 +1,25 @@
+# tarvolink_add_test(NAME name SOURCES ... LIBS ... [THREADED] [TIMEOUT s] [LABELS ...])
+# One QtTest program per class; headless; THREADED tests make every Qt warning fatal so
+# a cross-thread object access fails the test instead of scrolling past.
+function(tarvolink_add_test)
+    cmake_parse_arguments(T "THREADED" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE Qt5::Test ${T_LIBS})
+    target_compile_definitions(${T_NAME} PRIVATE
+        TARVOLINK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        TARVOLINK_BIN_DIR="${TARVOLINK_BIN_DIR}")
+    tarvolink_warnings(${T_NAME})
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set(env "QT_QPA_PLATFORM=offscreen")
+    if(T_THREADED)
+        list(APPEND env "QT_FATAL_WARNINGS=1")
+    endif()
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 120)
+    endif()
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+    if(T_LABELS)
+        set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+    endif()
+    add_dependencies(${T_NAME} tarvolink_data)
+endfunction()
