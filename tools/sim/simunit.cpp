@@ -1,0 +1,209 @@
+#include "simunit.h"
+
+#include "registerword.h"
+
+#include <QTextStream>
+
+#include <cmath>
+#include <modbus.h>
+
+namespace {
+constexpr int TableSize = 10000;
+constexpr double RampPerSecond = 0.5; // the motor reaches full speed in two seconds
+} // namespace
+
+SimUnit::SimUnit(int unitNumber)
+    : m_unitNumber(unitNumber)
+    , m_map(modbus_mapping_new(TableSize, TableSize, TableSize, TableSize))
+{
+}
+
+SimUnit::~SimUnit()
+{
+    modbus_mapping_free(m_map);
+}
+
+quint16 SimUnit::value(int number) const
+{
+    if (number >= 1 && number <= TableSize)
+        return m_map->tab_bits[number - 1];
+    if (number >= 10001 && number < 10001 + TableSize)
+        return m_map->tab_input_bits[number - 10001];
+    if (number >= 30001 && number < 30001 + TableSize)
+        return m_map->tab_input_registers[number - 30001];
+    if (number >= 40001 && number < 40001 + TableSize)
+        return m_map->tab_registers[number - 40001];
+    return 0;
+}
+
+void SimUnit::setValue(int number, quint16 value)
+{
+    if (number >= 1 && number <= TableSize)
+        m_map->tab_bits[number - 1] = value ? 1 : 0;
+    else if (number >= 10001 && number < 10001 + TableSize)
+        m_map->tab_input_bits[number - 10001] = value ? 1 : 0;
+    else if (number >= 30001 && number < 30001 + TableSize)
+        m_map->tab_input_registers[number - 30001] = value;
+    else if (number >= 40001 && number < 40001 + TableSize)
+        m_map->tab_registers[number - 40001] = value;
+}
+
+void SimUnit::markKnown(int number, int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_known.insert(number + i);
+}
+
+bool SimUnit::validRequest(int function, int firstNumber) const
+{
+    if (m_known.isEmpty())
+        return true;
+    // Function 23 names its read range first; the write range is checked by libmodbus.
+    Q_UNUSED(function)
+    return m_known.contains(firstNumber);
+}
+
+void SimUnit::setControl(const Control &control)
+{
+    m_control = control;
+    for (int number : {control.forwardNumber, control.reverseNumber, control.stopNumber, control.runSourceNumber,
+                       control.refSourceNumber, control.referenceNumber}) {
+        if (number > 0)
+            markKnown(number);
+    }
+    if (control.stopNumber > 0)
+        setValue(control.stopNumber, 1);
+}
+
+void SimUnit::applyMotorCommand(int number)
+{
+    if (number <= 0)
+        return;
+    if (number == m_control.forwardNumber)
+        m_motor = Motor::Forward;
+    else if (number == m_control.reverseNumber)
+        m_motor = Motor::Reverse;
+    else if (number == m_control.stopNumber)
+        m_motor = Motor::Stopped;
+    else
+        return;
+    // Exactly one of the three command coils reads back as set: the drive's current command.
+    if (m_control.forwardNumber > 0)
+        setValue(m_control.forwardNumber, m_motor == Motor::Forward);
+    if (m_control.reverseNumber > 0)
+        setValue(m_control.reverseNumber, m_motor == Motor::Reverse);
+    if (m_control.stopNumber > 0)
+        setValue(m_control.stopNumber, m_motor == Motor::Stopped);
+}
+
+void SimUnit::afterRequest(const unsigned char *pdu, int pduLength)
+{
+    if (pduLength < 5)
+        return;
+    const int function = pdu[0];
+    const int start = (pdu[1] << 8) | pdu[2];
+    switch (function) {
+    case 5:
+        if (pdu[3] == 0xFF)
+            applyMotorCommand(start + 1);
+        break;
+    case 15: {
+        const int quantity = (pdu[3] << 8) | pdu[4];
+        for (int i = 0; i < quantity && 6 + i / 8 < pduLength; ++i) {
+            if (pdu[6 + i / 8] & (1 << (i % 8)))
+                applyMotorCommand(start + 1 + i);
+        }
+        break;
+    }
+    case 6: {
+        // A source switched away from the program stops a motor the program was running.
+        const int number = start + 40001;
+        if (number == m_control.runSourceNumber && value(number) != 2)
+            applyMotorCommand(m_control.stopNumber);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SimUnit::tick(double seconds)
+{
+    m_time += seconds;
+    m_operatingHours += seconds / 3600.0;
+    double target = 0.0;
+    if (m_control.referenceNumber > 0 && m_control.referenceMax > 0) {
+        const double reference = double(value(m_control.referenceNumber)) / double(m_control.referenceMax);
+        target = qBound(0.0, reference, 1.0);
+    } else {
+        target = 1.0;
+    }
+    if (m_motor == Motor::Stopped)
+        target = 0.0;
+    else if (m_motor == Motor::Reverse)
+        target = -target;
+    const double step = RampPerSecond * seconds;
+    if (m_speed < target)
+        m_speed = qMin(target, m_speed + step);
+    else
+        m_speed = qMax(target, m_speed - step);
+}
+
+void SimUnit::beforeRead()
+{
+    for (const Signal &signal : qAsConst(m_signals)) {
+        const double wave = std::sin(2.0 * M_PI * 0.5 * m_time + signal.phase);
+        const double level = 0.2 + 0.8 * std::fabs(m_speed);
+        switch (signal.kind) {
+        case Signal::AnalogDecimal:
+            setValue(signal.number, RegisterWord::encode(std::round(wave * level * 500.0) / 10.0, 1));
+            break;
+        case Signal::AnalogSigned: {
+            const int v = int(std::lround(m_speed * 1500.0 + wave * 20.0));
+            setValue(signal.number, quint16(qint16(v)));
+            break;
+        }
+        case Signal::AnalogUnsigned: {
+            const double saw = std::fmod(m_time + signal.phase, 10.0) / 10.0;
+            setValue(signal.number, quint16(std::lround(saw * 1000.0)));
+            break;
+        }
+        case Signal::Bits: {
+            const quint16 pattern = quint16((int(m_time) % 2 ? 0xAAAA : 0x5555) | (m_motor != Motor::Stopped ? 1 : 0));
+            setValue(signal.number, pattern & signal.mask);
+            break;
+        }
+        case Signal::FaultCode:
+            setValue(signal.number, quint16(m_lastTrip));
+            break;
+        }
+    }
+}
+
+void SimUnit::injectTrip(int code)
+{
+    if (code <= 0)
+        code = m_tripLog.messageCount > 1 ? 1 + (m_lastTrip % (m_tripLog.messageCount - 1)) : 1;
+    m_lastTrip = code;
+    const QList<int> &codes = m_tripLog.codeNumbers;
+    const QList<int> &hours = m_tripLog.hourNumbers;
+    for (int i = codes.size() - 1; i > 0; --i)
+        setValue(codes[i], value(codes[i - 1]));
+    for (int i = hours.size() - 1; i > 0; --i)
+        setValue(hours[i], value(hours[i - 1]));
+    if (!codes.isEmpty())
+        setValue(codes.first(), quint16(code));
+    if (!hours.isEmpty())
+        setValue(hours.first(), quint16(qMin(32767.0, m_operatingHours)));
+    applyMotorCommand(m_control.stopNumber); // a trip stops the motor
+}
+
+QString SimUnit::stateText() const
+{
+    const char *motor = m_motor == Motor::Forward ? "forward" : m_motor == Motor::Reverse ? "reverse" : "stopped";
+    return QStringLiteral("unit %1: motor %2, speed %3 %, last trip %4")
+        .arg(m_unitNumber)
+        .arg(QLatin1String(motor))
+        .arg(m_speed * 100.0, 0, 'f', 1)
+        .arg(m_lastTrip);
+}

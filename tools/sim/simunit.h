@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+struct _modbus_mapping_t;
+typedef struct _modbus_mapping_t modbus_mapping_t;
+
+// One simulated drive: its four Modbus tables and the behaviour behind them (signals that
+// move over time, control writes that start and stop the motor, a trip log).
+class SimUnit
+{
+public:
+    // A recordable signal served at one register.
+    struct Signal
+    {
+        enum Kind { AnalogDecimal, AnalogSigned, AnalogUnsigned, Bits, FaultCode };
+        int number = 0;      // data-model register number
+        Kind kind = AnalogUnsigned;
+        quint16 mask = 0xFFFF;
+        double phase = 0.0;  // spreads the signals of one drive apart
+    };
+
+    // Registers and values of the control panel; number 0 means "not present".
+    struct Control
+    {
+        int forwardNumber = 0, forwardValue = 1;
+        int reverseNumber = 0, reverseValue = 1;
+        int stopNumber = 0, stopValue = 1;
+        int runSourceNumber = 0;
+        int refSourceNumber = 0;
+        int referenceNumber = 0;
+        int referenceMax = 100;
+    };
+
+    // Trip log: entry i keeps its fault code at codeNumbers[i] and, when present, the
+    // operating hours of the trip at hourNumbers[i]. Entry 0 is the newest.
+    struct TripLog
+    {
+        QList<int> codeNumbers;
+        QList<int> hourNumbers;
+        int messageCount = 0; // number of fault texts the unit knows
+    };
+
+    explicit SimUnit(int unitNumber);
+    ~SimUnit();
+    SimUnit(const SimUnit &) = delete;
+    SimUnit &operator=(const SimUnit &) = delete;
+
+    int unitNumber() const { return m_unitNumber; }
+    modbus_mapping_t *mapping() const { return m_map; }
+
+    // Data-model numbers: 1-9999 coils, 10001- discrete inputs, 30001- input registers,
+    // 40001- holding registers. Coils and inputs read as 0 or 1.
+    quint16 value(int number) const;
+    void setValue(int number, quint16 value);
+    // Marks a register as served; once any register is marked, requests touching other
+    // registers get "illegal data address", as a real drive answers.
+    void markKnown(int number, int count = 1);
+    bool validRequest(int function, int firstNumber) const;
+
+    void addSignal(const Signal &signal) { m_signals.append(signal); }
+    void setControl(const Control &control);
+    void setTripLog(const TripLog &tripLog) { m_tripLog = tripLog; }
+    const QList<Signal> &recordSignals() const { return m_signals; }
+
+    void beforeRead();
+    // Reacts to what a request changed (control coils and registers).
+    void afterRequest(const unsigned char *pdu, int pduLength);
+    void tick(double seconds);
+    void injectTrip(int code);
+
+    QString stateText() const;
+
+private:
+    enum class Motor { Stopped, Forward, Reverse };
+    void applyMotorCommand(int number);
+
+    int m_unitNumber;
+    modbus_mapping_t *m_map;
+    QSet<int> m_known;
+    QList<Signal> m_signals;
+    Control m_control;
+    TripLog m_tripLog;
+    Motor m_motor = Motor::Stopped;
+    double m_speed = 0.0; // -1 .. 1 of the reference maximum, follows the command with a ramp
+    double m_time = 0.0;
+    double m_operatingHours = 1234.0;
+    int m_lastTrip = 0;
+};
