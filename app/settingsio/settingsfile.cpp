@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 #include <QVector>
+#include <climits>
 
 namespace {
 

@@ -319,7 +319,7 @@ void TestSettingsFile::garbageNeverCrashesAndSettlesAfterOneRewrite()
         "[OSCILLOSCOPE SETTINGS START]BgGraound", "[CUSTOMER INFORMATION START]", "[FAVOURITES SETB START]",
         "[FAVOURITES SETB END]", "[OSCILLOSCOPE PARAMS START]", "[UNIT INFORMATION START]",
         "[UNIT INFORMATION END]", "[OSCILLOSCOPE PARAMS END]", "[LAST CONFIG START]", "[LAST CONFIG END]",
-        "0", "1", "-7", "4294967296", "1-5,8", "", " ", "Ω", "\xff\xfe", "\x00", "[", "]" };
+        "0", "1", "-7", "4294967296", "1-5,8", "", " ", "Ω", "\xff\xfe", QByteArray("\0", 1), "[", "]" };
     QRandomGenerator rng(20261206);
     for (int round = 0; round < 400; ++round) {
         QByteArray input;
