@@ -60,7 +60,7 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     layout->addWidget(m_alertCaption);
     layout->addWidget(m_alert, 2);
 
-    for (QLabel *label : {m_language, m_change, m_user})
+    for (QLabel *label : { m_language, m_change, m_user })
         connect(label, &QLabel::linkActivated, this, &HeaderLine::linkActivated);
 
     setLanguage(0);
@@ -73,7 +73,7 @@ void HeaderLine::setLanguage(int index)
     const int i = SetLanguage::validIndex(index);
     m_language->setText(QStringLiteral("<a href=\"Lang\" style=\"color:blue;\">%1<img src=\"%2\"> %3</a>")
                             .arg(i == 3 ? QStringLiteral(" ") : QString(), SetLanguage::flagPath(i),
-                                 SetLanguage::languageName(i).toHtmlEscaped()));
+                                SetLanguage::languageName(i).toHtmlEscaped()));
 }
 
 void HeaderLine::setUser(const QString &role)

@@ -12,8 +12,8 @@ public:
     struct Fonts
     {
         QFont caption; // "Select a Language", "Logged on as:", the alert caption
-        QFont link;    // language and user links
-        QFont alert;   // the alert text
+        QFont link; // language and user links
+        QFont alert; // the alert text
     };
 
     explicit HeaderLine(const Fonts &fonts, QWidget *parent = nullptr);

@@ -18,7 +18,7 @@ LoginFrame::LoginFrame(QWidget *parent)
 {
     setObjectName(QStringLiteral("loginFrame"));
     setFrameShape(QFrame::StyledPanel);
-    m_roleBox->addItems({QString(), QString()});
+    m_roleBox->addItems({ QString(), QString() });
     m_password->setEchoMode(QLineEdit::Password);
     m_login->setDefault(true);
 

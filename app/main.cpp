@@ -3,7 +3,6 @@
 #include "vxmainwindow.h"
 
 #include <QApplication>
-
 #include <memory>
 
 int main(int argc, char *argv[])

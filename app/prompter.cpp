@@ -21,10 +21,8 @@ void MessageBoxPrompter::critical(QWidget *parent, const QString &title, const Q
 }
 
 QMessageBox::StandardButton MessageBoxPrompter::question(QWidget *parent, const QString &title,
-                                                         const QString &text,
-                                                         QMessageBox::StandardButtons buttons,
-                                                         QMessageBox::StandardButton defaultButton,
-                                                         QMessageBox::Icon icon)
+    const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+    QMessageBox::Icon icon)
 {
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
@@ -32,17 +30,17 @@ QMessageBox::StandardButton MessageBoxPrompter::question(QWidget *parent, const 
     const int chosen = box.exec();
     // exec() gives the standard button, or an escape value when the box was closed otherwise.
     return buttons.testFlag(QMessageBox::StandardButton(chosen)) ? QMessageBox::StandardButton(chosen)
-                                                                  : QMessageBox::NoButton;
+                                                                 : QMessageBox::NoButton;
 }
 
-QString MessageBoxPrompter::openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                         const QString &filter)
+QString MessageBoxPrompter::openFileName(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
-QString MessageBoxPrompter::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                         const QString &filter)
+QString MessageBoxPrompter::saveFileName(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
@@ -70,9 +68,7 @@ void AutoAnswerPrompter::critical(QWidget *, const QString &title, const QString
 }
 
 QMessageBox::StandardButton AutoAnswerPrompter::question(QWidget *, const QString &title, const QString &text,
-                                                         QMessageBox::StandardButtons,
-                                                         QMessageBox::StandardButton defaultButton,
-                                                         QMessageBox::Icon)
+    QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton, QMessageBox::Icon)
 {
     report("question", title, text);
     return defaultButton;

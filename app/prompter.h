@@ -18,19 +18,18 @@ public:
 
     // Returns the button chosen; NoButton when the box was closed without a choice.
     // The icon only changes the look: some confirmations are shown as warnings.
-    virtual QMessageBox::StandardButton
-    question(QWidget *parent, const QString &title, const QString &text,
-             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
-             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
-             QMessageBox::Icon icon = QMessageBox::Question)
+    virtual QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+        QMessageBox::Icon icon = QMessageBox::Question)
         = 0;
 
     // Empty when the user cancelled.
-    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter)
+    virtual QString openFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
         = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter)
+    virtual QString saveFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
         = 0;
 };
 
@@ -42,13 +41,12 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
-                                         QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton,
-                                         QMessageBox::Icon icon) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        QMessageBox::Icon icon) override;
+    QString openFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
+    QString saveFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
 };
 
 // Answers every prompt with its default at once and writes it to standard error. Used only where
@@ -60,11 +58,10 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
-                                         QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton,
-                                         QMessageBox::Icon icon) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        QMessageBox::Icon icon) override;
+    QString openFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
+    QString saveFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
 };

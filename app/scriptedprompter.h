@@ -27,8 +27,8 @@ public:
     ScriptedPrompter &expectInformation(const QString &text, const QString &title = QString());
     ScriptedPrompter &expectWarning(const QString &text, const QString &title = QString());
     ScriptedPrompter &expectCritical(const QString &text, const QString &title = QString());
-    ScriptedPrompter &expectQuestion(const QString &text, QMessageBox::StandardButton answer,
-                                     const QString &title = QString());
+    ScriptedPrompter &expectQuestion(
+        const QString &text, QMessageBox::StandardButton answer, const QString &title = QString());
     ScriptedPrompter &expectOpenFile(const QString &answer);
     ScriptedPrompter &expectSaveFile(const QString &answer);
 
@@ -43,13 +43,12 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
-                                         QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton,
-                                         QMessageBox::Icon icon) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                         const QString &filter) override;
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        QMessageBox::Icon icon) override;
+    QString openFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
+    QString saveFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
 
     static QString kindName(Kind kind);
 

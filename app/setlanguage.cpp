@@ -16,17 +16,17 @@ struct Language
 };
 
 const Language languages[SetLanguage::LanguageCount] = {
-    {"English", "", ":/EnglandFlag.png"},
-    {"Svenska", "/vx_sv_SV", ":/Sweden.png"},
-    {"Nederlands", "/vx_nl_NL", ":/Netherlands.png"},
-    {"Deutsch", "/vx_de_DE", ":/German.png"},
-    {"Fran\u00e7ais", "/vx_fr_FR", ":/French.png"},
-    {"Espa\u00f1ol", "/vx_es_ES", ":/Spain.png"},
-    {"Russian", "/vx_ru_RU", ":/Russian.png"},
-    {"Italiano", "/vx_it_IT", ":/Italian.png"},
-    {"Cesky", "/vx_cs_CS", ":/Czech.png"},
-    {"T\u00fcrk\u00e7e", "/vx_tr_TR", ":/Turkish.png"},
-    {"Portugu\u00eas", "/vx_pt_PT", ":/Portugues.png"},
+    { "English", "", ":/EnglandFlag.png" },
+    { "Svenska", "/vx_sv_SV", ":/Sweden.png" },
+    { "Nederlands", "/vx_nl_NL", ":/Netherlands.png" },
+    { "Deutsch", "/vx_de_DE", ":/German.png" },
+    { "Fran\u00e7ais", "/vx_fr_FR", ":/French.png" },
+    { "Espa\u00f1ol", "/vx_es_ES", ":/Spain.png" },
+    { "Russian", "/vx_ru_RU", ":/Russian.png" },
+    { "Italiano", "/vx_it_IT", ":/Italian.png" },
+    { "Cesky", "/vx_cs_CS", ":/Czech.png" },
+    { "T\u00fcrk\u00e7e", "/vx_tr_TR", ":/Turkish.png" },
+    { "Portugu\u00eas", "/vx_pt_PT", ":/Portugues.png" },
 };
 } // namespace
 
@@ -73,7 +73,8 @@ SetLanguage::SetLanguage(QWidget *parent)
     layout->addLayout(buttons);
     m_ok->setDefault(true);
 
-    connect(m_box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SetLanguage::vxUILanIndexChanged);
+    connect(
+        m_box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SetLanguage::vxUILanIndexChanged);
     connect(m_ok, &QPushButton::clicked, this, &SetLanguage::onLangOkClicked);
     connect(m_cancel, &QPushButton::clicked, this, &SetLanguage::vxUISlotCancelBtnReleased);
     onLangTranslation(0);

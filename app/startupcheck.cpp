@@ -13,7 +13,7 @@ bool generalCsvPresent(Prompter &prompter)
     if (QFileInfo(AppPaths::generalCsvPath()).isFile())
         return true;
     prompter.critical(nullptr, QCoreApplication::translate("StartupCheck", "Error"),
-                      QCoreApplication::translate("StartupCheck", "File not found : general.csv. Program aborted!"));
+        QCoreApplication::translate("StartupCheck", "File not found : general.csv. Program aborted!"));
     return false;
 }
 

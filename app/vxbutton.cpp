@@ -2,8 +2,7 @@
 
 VXButton::VXButton(QWidget *parent)
     : QPushButton(parent)
-{
-}
+{ }
 
 VXButton::VXButton(const QIcon &normalIcon, const QIcon &hoverIcon, QWidget *parent)
     : QPushButton(parent)

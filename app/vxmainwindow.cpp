@@ -31,49 +31,58 @@ struct ActionText
     const char *text;
     const char *statusTip;
     QKeySequence::StandardKey standardKey; // UnknownKey: use `shortcut`
-    const char *shortcut;                  // empty: no shortcut
+    const char *shortcut; // empty: no shortcut
 };
 
 // Indexed by VXMainWindow::ActionId. Texts stay untranslated here and pass through tr() whenever
 // the language changes.
 const ActionText actionTexts[VXMainWindow::ActionCount] = {
-    {QT_TRANSLATE_NOOP("VXMainWindow", "&New"), QT_TRANSLATE_NOOP("VXMainWindow", "Create a new parameter"),
-     QKeySequence::New, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "&Open..."), QT_TRANSLATE_NOOP("VXMainWindow", "Open parameter setting"),
-     QKeySequence::Open, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "&Save..."), QT_TRANSLATE_NOOP("VXMainWindow", "Save parameter setting"),
-     QKeySequence::Save, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "&Print..."), QT_TRANSLATE_NOOP("VXMainWindow", "Print parameter setting"),
-     QKeySequence::Print, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "Co&mpare..."), QT_TRANSLATE_NOOP("VXMainWindow", "Compares two files"),
-     QKeySequence::UnknownKey, "Ctrl+M"},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "&Load from drive"),
-     QT_TRANSLATE_NOOP("VXMainWindow", "Load parameter setting from drive"), QKeySequence::UnknownKey, "Ctrl+L"},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "Load &to drive"),
-     QT_TRANSLATE_NOOP("VXMainWindow", "Load parameter setting to drive"), QKeySequence::UnknownKey, "Ctrl+T"},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "&Dat File Information..."),
-     QT_TRANSLATE_NOOP("VXMainWindow", "Customer information of dat file"), QKeySequence::UnknownKey, "Ctrl+D"},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "E&xit"), QT_TRANSLATE_NOOP("VXMainWindow", "Quit application"),
-     QKeySequence::UnknownKey, "Ctrl+Q"},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "Language..."), QT_TRANSLATE_NOOP("VXMainWindow", "Change language"),
-     QKeySequence::UnknownKey, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "Preferences..."), QT_TRANSLATE_NOOP("VXMainWindow", "Change preferences"),
-     QKeySequence::UnknownKey, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "Customer data..."), QT_TRANSLATE_NOOP("VXMainWindow", "Customer data"),
-     QKeySequence::UnknownKey, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "Communication..."),
-     QT_TRANSLATE_NOOP("VXMainWindow", "Communication settings"), QKeySequence::UnknownKey, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink..."), QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink"),
-     QKeySequence::UnknownKey, ""},
-    {QT_TRANSLATE_NOOP("VXMainWindow", "User guide..."), QT_TRANSLATE_NOOP("VXMainWindow", "User guide"),
-     QKeySequence::UnknownKey, ""},
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&New"), QT_TRANSLATE_NOOP("VXMainWindow", "Create a new parameter"),
+        QKeySequence::New, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Open..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Open parameter setting"), QKeySequence::Open, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Save..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Save parameter setting"), QKeySequence::Save, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Print..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Print parameter setting"), QKeySequence::Print, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Co&mpare..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Compares two files"), QKeySequence::UnknownKey, "Ctrl+M" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Load from drive"),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Load parameter setting from drive"), QKeySequence::UnknownKey,
+        "Ctrl+L" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Load &to drive"),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Load parameter setting to drive"), QKeySequence::UnknownKey,
+        "Ctrl+T" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Dat File Information..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Customer information of dat file"), QKeySequence::UnknownKey,
+        "Ctrl+D" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "E&xit"), QT_TRANSLATE_NOOP("VXMainWindow", "Quit application"),
+        QKeySequence::UnknownKey, "Ctrl+Q" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Language..."), QT_TRANSLATE_NOOP("VXMainWindow", "Change language"),
+        QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Preferences..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Change preferences"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Customer data..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Customer data"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Communication..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Communication settings"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "User guide..."), QT_TRANSLATE_NOOP("VXMainWindow", "User guide"),
+        QKeySequence::UnknownKey, "" },
 };
 
 // Disabled until the main view is entered (File actions: until the tab controller enables them).
 constexpr VXMainWindow::ActionId mainViewOnly[] = {
-    VXMainWindow::NewAct,         VXMainWindow::OpenAct,          VXMainWindow::SaveAct,
-    VXMainWindow::PrintAct,       VXMainWindow::CompareAct,       VXMainWindow::LoadFromDriveAct,
-    VXMainWindow::LoadToDriveAct, VXMainWindow::PreferencesAct,   VXMainWindow::CustomerDataAct,
+    VXMainWindow::NewAct,
+    VXMainWindow::OpenAct,
+    VXMainWindow::SaveAct,
+    VXMainWindow::PrintAct,
+    VXMainWindow::CompareAct,
+    VXMainWindow::LoadFromDriveAct,
+    VXMainWindow::LoadToDriveAct,
+    VXMainWindow::PreferencesAct,
+    VXMainWindow::CustomerDataAct,
     VXMainWindow::CommunicationAct,
 };
 
@@ -133,7 +142,7 @@ void VXMainWindow::buildForm()
     auto *layout = new QVBoxLayout(m_central);
     layout->setContentsMargins(2, 2, 2, 2);
 
-    m_header = new HeaderLine({m_font9Bold, m_font9, m_font11}, m_central);
+    m_header = new HeaderLine({ m_font9Bold, m_font9, m_font11 }, m_central);
     m_header->setStyleSheet(QStringLiteral("background-color:#C0C0C0"));
     layout->addWidget(m_header);
 
@@ -230,7 +239,7 @@ void VXMainWindow::connectDialogs()
     connect(m_loginFrame->loginButton(), &QPushButton::clicked, this, &VXMainWindow::onLoginClicked);
     connect(m_loginFrame->resetButton(), &QPushButton::clicked, this, &VXMainWindow::onReset);
     connect(m_loginFrame->roleBox(), QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &VXMainWindow::onLoginIndexChanged);
+        &VXMainWindow::onLoginIndexChanged);
     connect(m_roleDialog, &RoleChange::roleChangeClicked, this, &VXMainWindow::onRoleChangeClicked);
 
     connect(this, &VXMainWindow::langTranslation, m_langDialog, &SetLanguage::onLangTranslation);
@@ -321,8 +330,8 @@ void VXMainWindow::onLinkActivated(const QString &link)
         showDialog(m_langDialog);
     } else if (link == QLatin1String("User")) {
         if (m_tabWidget && m_tabWidget->isOscRecording()) {
-            m_prompter->warning(this, tr("Error"),
-                                tr("Oscilloscope Record in Progress.Please stop before Role Change"));
+            m_prompter->warning(
+                this, tr("Error"), tr("Oscilloscope Record in Progress.Please stop before Role Change"));
             return;
         }
         m_loginFrame->passwordEdit()->clear();
@@ -406,18 +415,46 @@ void VXMainWindow::onAboutActionTriggered()
 
 void VXMainWindow::onUGActionTriggered()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(AppPaths::baseDir() + QStringLiteral("/UserGuideTarvolink.pdf")));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(AppPaths::baseDir() + QStringLiteral("/UserGuideTarvolink.pdf")));
 }
 
-void VXMainWindow::enableNewAction(bool enabled) { m_actions[NewAct]->setEnabled(enabled); }
-void VXMainWindow::enableOpenAction(bool enabled) { m_actions[OpenAct]->setEnabled(enabled); }
-void VXMainWindow::enableSaveAction(bool enabled) { m_actions[SaveAct]->setEnabled(enabled); }
-void VXMainWindow::enablePrintAction(bool enabled) { m_actions[PrintAct]->setEnabled(enabled); }
-void VXMainWindow::enableCompareAction(bool enabled) { m_actions[CompareAct]->setEnabled(enabled); }
-void VXMainWindow::enableLFDAction(bool enabled) { m_actions[LoadFromDriveAct]->setEnabled(enabled); }
-void VXMainWindow::enableLTDAction(bool enabled) { m_actions[LoadToDriveAct]->setEnabled(enabled); }
-void VXMainWindow::enabledatFileInfoAction(bool enabled) { m_actions[DatFileInfoAct]->setEnabled(enabled); }
-void VXMainWindow::enableLangAction(bool enabled) { m_actions[LanguageAct]->setEnabled(enabled); }
+void VXMainWindow::enableNewAction(bool enabled)
+{
+    m_actions[NewAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableOpenAction(bool enabled)
+{
+    m_actions[OpenAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableSaveAction(bool enabled)
+{
+    m_actions[SaveAct]->setEnabled(enabled);
+}
+void VXMainWindow::enablePrintAction(bool enabled)
+{
+    m_actions[PrintAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableCompareAction(bool enabled)
+{
+    m_actions[CompareAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableLFDAction(bool enabled)
+{
+    m_actions[LoadFromDriveAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableLTDAction(bool enabled)
+{
+    m_actions[LoadToDriveAct]->setEnabled(enabled);
+}
+void VXMainWindow::enabledatFileInfoAction(bool enabled)
+{
+    m_actions[DatFileInfoAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableLangAction(bool enabled)
+{
+    m_actions[LanguageAct]->setEnabled(enabled);
+}
 
 void VXMainWindow::onReset()
 {
@@ -436,9 +473,8 @@ void VXMainWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    const auto answer
-        = m_prompter->question(this, tr("Warning"), tr("Do you want to quit the Application?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Warning);
+    const auto answer = m_prompter->question(this, tr("Warning"), tr("Do you want to quit the Application?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Warning);
     // The controller refuses while the oscilloscope records or the user keeps control of a unit.
     if (answer != QMessageBox::Yes || (m_tabWidget && !m_tabWidget->closeFunction())) {
         event->ignore();

@@ -4,7 +4,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTranslator>
-
 #include <memory>
 
 class AboutScreen;

@@ -35,8 +35,7 @@ bool TabWidget::closeFunction()
 }
 
 void TabWidget::onTabChange(int)
-{
-}
+{ }
 
 void TabWidget::vxUISlotEnableParamSettings()
 {
@@ -50,20 +49,16 @@ void TabWidget::vxUISlotEnableParamSettings()
 }
 
 void TabWidget::vxUISlotShowComparePrmScreen()
-{
-}
+{ }
 
 void TabWidget::vxUISlotPreferencesSelected()
-{
-}
+{ }
 
 void TabWidget::vxUISlotCustomerDataSelected()
-{
-}
+{ }
 
 void TabWidget::vxUISlotCommSettingsSelected()
-{
-}
+{ }
 
 void TabWidget::onLangTranslation(int)
 {

@@ -28,9 +28,9 @@ void TestScriptedPrompter::answersQueuedExpectationsInOrder()
         .expectSaveFile(QString());
     Prompter &seam = p;
     seam.critical(nullptr, "Error", "Broken");
-    QCOMPARE(seam.question(nullptr, "Information", "Go on?", QMessageBox::Yes | QMessageBox::No,
-                           QMessageBox::Yes),
-             QMessageBox::No);
+    QCOMPARE(
+        seam.question(nullptr, "Information", "Go on?", QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
+        QMessageBox::No);
     QCOMPARE(seam.openFileName(nullptr, "Open", "/tmp", "*.dat"), QString("/tmp/a.dat"));
     QCOMPARE(seam.saveFileName(nullptr, "Save", "/tmp", "*.dat"), QString());
     QVERIFY2(p.problems().isEmpty(), qPrintable(p.problems()));
@@ -62,9 +62,12 @@ void TestScriptedPrompter::mismatchKeepsExpectationAndIsReported_data()
     QTest::addColumn<int>("kind"); // of the prompt that comes
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::newRow("other kind") << int(ScriptedPrompter::Kind::Warning) << "Error" << "Port is not Opened";
-    QTest::newRow("other text") << int(ScriptedPrompter::Kind::Critical) << "Error" << "Port already open";
-    QTest::newRow("other title") << int(ScriptedPrompter::Kind::Critical) << "Warning" << "Port is not Opened";
+    QTest::newRow("other kind") << int(ScriptedPrompter::Kind::Warning) << "Error"
+                                << "Port is not Opened";
+    QTest::newRow("other text") << int(ScriptedPrompter::Kind::Critical) << "Error"
+                                << "Port already open";
+    QTest::newRow("other title") << int(ScriptedPrompter::Kind::Critical) << "Warning"
+                                 << "Port is not Opened";
     QTest::newRow("text differs in blanks") << int(ScriptedPrompter::Kind::Critical) << "Error"
                                             << "Port is not Opened ";
 }
@@ -100,8 +103,8 @@ void TestScriptedPrompter::answerOutsideButtonsIsRefused()
     ScriptedPrompter p;
     p.expectQuestion("Save?", QMessageBox::Cancel);
     QCOMPARE(p.question(nullptr, "Warning", "Save?", QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-                        QMessageBox::Question),
-             QMessageBox::NoButton);
+                 QMessageBox::Question),
+        QMessageBox::NoButton);
     QVERIFY(p.problems().contains("not among the buttons"));
 }
 

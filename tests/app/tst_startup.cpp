@@ -121,7 +121,8 @@ void TestStartup::programEndsWithCodeZeroWithoutGeneralCsv()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-    QVERIFY2(err.contains("critical \"Error\": File not found : general.csv. Program aborted!"), qPrintable(err));
+    QVERIFY2(
+        err.contains("critical \"Error\": File not found : general.csv. Program aborted!"), qPrintable(err));
     // Exactly one box: nothing after the check asked anything.
     QCOMPARE(err.count("critical \""), 1);
     QVERIFY(!err.contains("question \""));

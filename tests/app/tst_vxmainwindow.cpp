@@ -22,7 +22,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
 #include <memory>
 
 namespace {
@@ -110,7 +109,8 @@ void TestVXMainWindow::startsInMainViewAsNormal()
     QCOMPARE(w.centralWidget()->styleSheet(), QString("#centralWidget {background-color:#5792c6}"));
     QCOMPARE(w.headerLine()->styleSheet(), QString("background-color:#cdcdc8"));
 
-    const QStringList tabs{"Parameters", "Oscilloscope", "Status", "Fault Logger", "Alerts", "Link Information"};
+    const QStringList tabs { "Parameters", "Oscilloscope", "Status", "Fault Logger", "Alerts",
+        "Link Information" };
     QTabWidget *tabWidget = w.tabController()->tabs();
     QCOMPARE(tabWidget->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
@@ -136,8 +136,8 @@ void TestVXMainWindow::menusMatchTheirTable_data()
     row(W::CompareAct, "File", "Co&mpare...", QKeySequence("Ctrl+M"), "Compares two files", false);
     row(W::LoadFromDriveAct, "File", "&Load from drive", QKeySequence("Ctrl+L"),
         "Load parameter setting from drive", false);
-    row(W::LoadToDriveAct, "File", "Load &to drive", QKeySequence("Ctrl+T"), "Load parameter setting to drive",
-        false);
+    row(W::LoadToDriveAct, "File", "Load &to drive", QKeySequence("Ctrl+T"),
+        "Load parameter setting to drive", false);
     row(W::DatFileInfoAct, "File", "&Dat File Information...", QKeySequence("Ctrl+D"),
         "Customer information of dat file", false);
     row(W::ExitAct, "File", "E&xit", QKeySequence("Ctrl+Q"), "Quit application", true);
@@ -238,11 +238,12 @@ void TestVXMainWindow::alertBlinksSixTicksAndStaysVisible()
 {
     QLabel *alert = m_window->headerLine()->alertLabel();
     m_window->onAlertNotification("failure: No Device Link");
-    const QStringList expected{hidden, red, hidden, red, hidden};
+    const QStringList expected { hidden, red, hidden, red, hidden };
     for (int tick = 0; tick < 5; ++tick) {
         m_window->onTimeout();
         QCOMPARE(alert->styleSheet(), expected.at(tick));
-        QVERIFY2(m_window->alertTimer()->isActive(), qPrintable(QString("stopped after tick %1").arg(tick + 1)));
+        QVERIFY2(
+            m_window->alertTimer()->isActive(), qPrintable(QString("stopped after tick %1").arg(tick + 1)));
     }
     m_window->onTimeout();
     QVERIFY(!m_window->alertTimer()->isActive());
@@ -262,7 +263,8 @@ void TestVXMainWindow::secondAlertRestartsTheBlink()
     QCOMPARE(alert->styleSheet(), white);
     for (int tick = 0; tick < 5; ++tick) {
         m_window->onTimeout();
-        QVERIFY2(m_window->alertTimer()->isActive(), qPrintable(QString("stopped after tick %1").arg(tick + 1)));
+        QVERIFY2(
+            m_window->alertTimer()->isActive(), qPrintable(QString("stopped after tick %1").arg(tick + 1)));
     }
     m_window->onTimeout();
     QVERIFY(!m_window->alertTimer()->isActive());
@@ -332,11 +334,10 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QCOMPARE(w.centralStack()->currentWidget(), w.loginFrame());
     QCOMPARE(w.centralWidget()->styleSheet(), QString("#centralWidget {background-color:#C8C8D8}"));
     QVERIFY(!w.headerLine()->userLabel()->isEnabled());
-    const QList<VXMainWindow::ActionId> offWhileLoggedOff{
-        VXMainWindow::NewAct,         VXMainWindow::OpenAct,          VXMainWindow::SaveAct,
-        VXMainWindow::PrintAct,       VXMainWindow::CompareAct,       VXMainWindow::LoadFromDriveAct,
-        VXMainWindow::LoadToDriveAct, VXMainWindow::PreferencesAct,   VXMainWindow::CustomerDataAct,
-        VXMainWindow::CommunicationAct};
+    const QList<VXMainWindow::ActionId> offWhileLoggedOff { VXMainWindow::NewAct, VXMainWindow::OpenAct,
+        VXMainWindow::SaveAct, VXMainWindow::PrintAct, VXMainWindow::CompareAct,
+        VXMainWindow::LoadFromDriveAct, VXMainWindow::LoadToDriveAct, VXMainWindow::PreferencesAct,
+        VXMainWindow::CustomerDataAct, VXMainWindow::CommunicationAct };
     for (int i = 0; i < VXMainWindow::ActionCount; ++i) {
         const auto id = VXMainWindow::ActionId(i);
         if (offWhileLoggedOff.contains(id))
@@ -410,9 +411,12 @@ void TestVXMainWindow::languageChangeUpdatesLinkAndViews_data()
     QTest::addColumn<uint>("index");
     QTest::addColumn<int>("applied");
     QTest::addColumn<QString>("link");
-    QTest::newRow("Deutsch keeps its blank") << 3u << 3 << "<a href=\"Lang\" style=\"color:blue;\"> <img src=\":/German.png\"> Deutsch</a>";
-    QTest::newRow("Svenska") << 1u << 1 << "<a href=\"Lang\" style=\"color:blue;\"><img src=\":/Sweden.png\"> Svenska</a>";
-    QTest::newRow("out of range is English") << 11u << 0 << "<a href=\"Lang\" style=\"color:blue;\"><img src=\":/EnglandFlag.png\"> English</a>";
+    QTest::newRow("Deutsch keeps its blank")
+        << 3u << 3 << "<a href=\"Lang\" style=\"color:blue;\"> <img src=\":/German.png\"> Deutsch</a>";
+    QTest::newRow("Svenska")
+        << 1u << 1 << "<a href=\"Lang\" style=\"color:blue;\"><img src=\":/Sweden.png\"> Svenska</a>";
+    QTest::newRow("out of range is English")
+        << 11u << 0 << "<a href=\"Lang\" style=\"color:blue;\"><img src=\":/EnglandFlag.png\"> English</a>";
 }
 
 void TestVXMainWindow::languageChangeUpdatesLinkAndViews()
@@ -473,7 +477,7 @@ void TestVXMainWindow::centredOnFirstShowOnly()
     const QPoint screenCentre = m_window->screen()->availableGeometry().center();
     const QPoint windowCentre = m_window->geometry().center();
     QVERIFY2((screenCentre - windowCentre).manhattanLength() <= 4,
-             qPrintable(QString("%1,%2").arg(windowCentre.x()).arg(windowCentre.y())));
+        qPrintable(QString("%1,%2").arg(windowCentre.x()).arg(windowCentre.y())));
     m_window->hide();
     m_window->move(10, 20);
     m_window->show();
