@@ -1,8 +1,8 @@
 #include "scriptedprompter.h"
 
-ScriptedPrompter &ScriptedPrompter::push(Expectation e)
+ScriptedPrompter &ScriptedPrompter::push(const Expectation &e)
 {
-    m_expected.append(std::move(e));
+    m_expected.append(e);
     return *this;
 }
 

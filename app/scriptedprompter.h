@@ -64,7 +64,7 @@ private:
 
     // Records the prompt and returns the matching expectation, or nullptr (fault recorded).
     const Expectation *take(const Prompt &prompt);
-    ScriptedPrompter &push(Expectation e);
+    ScriptedPrompter &push(const Expectation &e);
 
     QList<Expectation> m_expected;
     QList<Prompt> m_seen;

@@ -277,8 +277,8 @@ void TestVXMainWindow::alertBlinkEndsOnItsOwnTimer()
     clock.start();
     m_window->onAlertNotification("Password File is missing");
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->alertTimer()->isActive(), 8000);
-    // Six ticks of half a second; generous below, since timers never fire early.
-    QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
+    // Six ticks of half a second; the bound allows for coarse timers firing slightly early.
+    QVERIFY2(clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(m_window->headerLine()->alertLabel()->styleSheet(), white);
 }
 
