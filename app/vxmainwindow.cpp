@@ -1,0 +1,497 @@
+#include "vxmainwindow.h"
+
+#include "aboutscreen.h"
+#include "apppaths.h"
+#include "headerline.h"
+#include "loginframe.h"
+#include "prompter.h"
+#include "rolechange.h"
+#include "setlanguage.h"
+#include "tabwidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+struct ActionText
+{
+    const char *text;
+    const char *statusTip;
+    QKeySequence::StandardKey standardKey; // UnknownKey: use `shortcut`
+    const char *shortcut; // empty: no shortcut
+};
+
+// Indexed by VXMainWindow::ActionId. Texts stay untranslated here and pass through tr() whenever
+// the language changes.
+const ActionText actionTexts[VXMainWindow::ActionCount] = {
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&New"), QT_TRANSLATE_NOOP("VXMainWindow", "Create a new parameter"),
+        QKeySequence::New, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Open..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Open parameter setting"), QKeySequence::Open, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Save..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Save parameter setting"), QKeySequence::Save, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Print..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Print parameter setting"), QKeySequence::Print, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Co&mpare..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Compares two files"), QKeySequence::UnknownKey, "Ctrl+M" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Load from drive"),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Load parameter setting from drive"), QKeySequence::UnknownKey,
+        "Ctrl+L" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Load &to drive"),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Load parameter setting to drive"), QKeySequence::UnknownKey,
+        "Ctrl+T" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "&Dat File Information..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Customer information of dat file"), QKeySequence::UnknownKey,
+        "Ctrl+D" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "E&xit"), QT_TRANSLATE_NOOP("VXMainWindow", "Quit application"),
+        QKeySequence::UnknownKey, "Ctrl+Q" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Language..."), QT_TRANSLATE_NOOP("VXMainWindow", "Change language"),
+        QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Preferences..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Change preferences"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Customer data..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Customer data"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Communication..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Communication settings"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink"), QKeySequence::UnknownKey, "" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "User guide..."), QT_TRANSLATE_NOOP("VXMainWindow", "User guide"),
+        QKeySequence::UnknownKey, "" },
+};
+
+// Disabled until the main view is entered (File actions: until the tab controller enables them).
+constexpr VXMainWindow::ActionId mainViewOnly[] = {
+    VXMainWindow::NewAct,
+    VXMainWindow::OpenAct,
+    VXMainWindow::SaveAct,
+    VXMainWindow::PrintAct,
+    VXMainWindow::CompareAct,
+    VXMainWindow::LoadFromDriveAct,
+    VXMainWindow::LoadToDriveAct,
+    VXMainWindow::PreferencesAct,
+    VXMainWindow::CustomerDataAct,
+    VXMainWindow::CommunicationAct,
+};
+
+const char alertBase[] = "background-color: black; border-radius: 5px; color: ";
+
+QFont arial(int pointSize, int weight)
+{
+    return QFont(QStringLiteral("Arial"), pointSize, weight);
+}
+} // namespace
+
+// The pictures live in a static library, whose resource initialiser the linker would drop unless
+// something refers to it.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+VXMainWindow::VXMainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
+    : QMainWindow(parent)
+    , m_prompter(prompter ? std::move(prompter) : std::make_unique<MessageBoxPrompter>())
+    , m_font9(arial(9, QFont::Normal))
+    , m_font9Bold(arial(9, 75))
+    , m_font8Bold(arial(8, 75))
+    , m_font7(arial(7, QFont::Normal))
+    , m_font11(arial(11, QFont::Normal))
+{
+    initResources();
+    setWindowTitle(tr("Tarvolink"));
+    setMinimumSize(400, 300);
+    buildForm();
+    connectTabController();
+    createMenus();
+    connectDialogs();
+    m_loginFrame->passwordEdit()->setEnabled(false);
+    // The stored language arrives through vxUISetLangCombo once the controller reads the settings file.
+    enterMainView(false);
+}
+
+VXMainWindow::~VXMainWindow()
+{
+    m_alertTimer->stop();
+    // The controller holds a reference to the prompter, which goes before the child widgets do.
+    delete m_tabWidget.data();
+    delete m_langDialog;
+    delete m_roleDialog;
+}
+
+void VXMainWindow::buildForm()
+{
+    m_alertTimer = new QTimer(this);
+    m_alertTimer->setInterval(500);
+    connect(m_alertTimer, &QTimer::timeout, this, &VXMainWindow::onTimeout);
+
+    m_central = new QWidget(this);
+    m_central->setObjectName(QStringLiteral("centralWidget"));
+    auto *layout = new QVBoxLayout(m_central);
+    layout->setContentsMargins(2, 2, 2, 2);
+
+    m_header = new HeaderLine({ m_font9Bold, m_font9, m_font11 }, m_central);
+    m_header->setStyleSheet(QStringLiteral("background-color:#C0C0C0"));
+    layout->addWidget(m_header);
+
+    m_stack = new QStackedWidget(m_central);
+    layout->addWidget(m_stack, 1);
+    m_loginFrame = new LoginFrame(m_stack);
+    m_stack->addWidget(m_loginFrame);
+    setCentralWidget(m_central);
+    menuBar()->setFont(m_font9);
+    statusBar()->setFont(m_font7);
+    m_loginFrame->setFont(m_font8Bold);
+
+    m_langDialog = new SetLanguage(this);
+    m_tabWidget = new TabWidget(*m_prompter, m_stack);
+    m_tabWidget->setCurrentIndex(0);
+    m_tabWidget->hide();
+}
+
+void VXMainWindow::connectTabController()
+{
+    TabWidget *tab = m_tabWidget;
+    connect(tab, &TabWidget::vxUISetLangCombo, m_langDialog, &SetLanguage::setComboIndex);
+    connect(tab, &TabWidget::vxUISetLangCombo, this, &VXMainWindow::onLangSelectionChanged);
+    connect(m_langDialog, &SetLanguage::langSelectionChanged, this, &VXMainWindow::onLangSelectionChanged);
+
+    connect(tab, &TabWidget::newAction, this, &VXMainWindow::enableNewAction);
+    connect(tab, &TabWidget::openAction, this, &VXMainWindow::enableOpenAction);
+    connect(tab, &TabWidget::saveAction, this, &VXMainWindow::enableSaveAction);
+    connect(tab, &TabWidget::printAction, this, &VXMainWindow::enablePrintAction);
+    connect(tab, &TabWidget::compareAction, this, &VXMainWindow::enableCompareAction);
+    connect(tab, &TabWidget::LFDAction, this, &VXMainWindow::enableLFDAction);
+    connect(tab, &TabWidget::LTDAction, this, &VXMainWindow::enableLTDAction);
+    connect(tab, &TabWidget::datFileInfoAction, this, &VXMainWindow::enabledatFileInfoAction);
+    connect(tab, &TabWidget::LangAction, this, &VXMainWindow::enableLangAction);
+    connect(tab, &TabWidget::alertNotifcation, this, &VXMainWindow::onAlertNotification);
+    connect(tab, &TabWidget::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+    connect(this, &VXMainWindow::langTranslation, tab, &TabWidget::onLangTranslation);
+    connect(this, &VXMainWindow::raiseWidget, tab, &TabWidget::raiseWidget);
+}
+
+void VXMainWindow::createMenus()
+{
+    for (int i = 0; i < ActionCount; ++i) {
+        auto *a = new QAction(this);
+        const ActionText &t = actionTexts[i];
+        if (t.standardKey != QKeySequence::UnknownKey)
+            a->setShortcut(QKeySequence(t.standardKey));
+        else if (*t.shortcut)
+            a->setShortcut(QKeySequence(QString::fromLatin1(t.shortcut)));
+        m_actions[i] = a;
+    }
+    for (ActionId id : mainViewOnly)
+        m_actions[id]->setEnabled(false);
+    m_actions[DatFileInfoAct]->setEnabled(false);
+
+    m_fileMenu = menuBar()->addMenu(QString());
+    for (int i = NewAct; i <= ExitAct; ++i)
+        m_fileMenu->addAction(m_actions[i]);
+    m_fileMenu->insertSeparator(m_actions[ExitAct]);
+    m_settingsMenu = menuBar()->addMenu(QString());
+    for (int i = LanguageAct; i <= CommunicationAct; ++i)
+        m_settingsMenu->addAction(m_actions[i]);
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_helpMenu->addAction(m_actions[AboutAct]);
+    m_helpMenu->addAction(m_actions[UserGuideAct]);
+
+    // The File actions are carried out by the controller, which knows the current unit and view.
+    TabWidget *tab = m_tabWidget;
+    connect(m_actions[NewAct], &QAction::triggered, tab, &TabWidget::newFileActionTriggered);
+    connect(m_actions[OpenAct], &QAction::triggered, tab, &TabWidget::openFileActionTriggered);
+    connect(m_actions[SaveAct], &QAction::triggered, tab, &TabWidget::saveFileActionTriggered);
+    connect(m_actions[PrintAct], &QAction::triggered, tab, &TabWidget::printFileActionTriggered);
+    connect(m_actions[CompareAct], &QAction::triggered, tab, &TabWidget::vxUISlotShowComparePrmScreen);
+    connect(m_actions[LoadFromDriveAct], &QAction::triggered, tab, &TabWidget::LFDriveActionTriggered);
+    connect(m_actions[LoadToDriveAct], &QAction::triggered, tab, &TabWidget::LTDriveActionTriggered);
+    connect(m_actions[DatFileInfoAct], &QAction::triggered, tab, &TabWidget::datFileInfoActionTriggered);
+    connect(m_actions[ExitAct], &QAction::triggered, this, &QWidget::close);
+    connect(m_actions[LanguageAct], &QAction::triggered, this, &VXMainWindow::onLanguageActionTriggered);
+    connect(m_actions[PreferencesAct], &QAction::triggered, tab, &TabWidget::vxUISlotPreferencesSelected);
+    connect(m_actions[CustomerDataAct], &QAction::triggered, tab, &TabWidget::vxUISlotCustomerDataSelected);
+    connect(m_actions[CommunicationAct], &QAction::triggered, tab, &TabWidget::vxUISlotCommSettingsSelected);
+    connect(m_actions[AboutAct], &QAction::triggered, this, &VXMainWindow::onAboutActionTriggered);
+    connect(m_actions[UserGuideAct], &QAction::triggered, this, &VXMainWindow::onUGActionTriggered);
+
+    connect(m_header, &HeaderLine::linkActivated, this, &VXMainWindow::onLinkActivated);
+    retranslateUi();
+}
+
+void VXMainWindow::connectDialogs()
+{
+    m_roleDialog = new RoleChange(this);
+    m_aboutDialog = new AboutScreen(this);
+
+    connect(m_loginFrame->loginButton(), &QPushButton::clicked, this, &VXMainWindow::onLoginClicked);
+    connect(m_loginFrame->resetButton(), &QPushButton::clicked, this, &VXMainWindow::onReset);
+    connect(m_loginFrame->roleBox(), QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        &VXMainWindow::onLoginIndexChanged);
+    connect(m_roleDialog, &RoleChange::roleChangeClicked, this, &VXMainWindow::onRoleChangeClicked);
+
+    connect(this, &VXMainWindow::langTranslation, m_langDialog, &SetLanguage::onLangTranslation);
+    connect(this, &VXMainWindow::langTranslation, m_roleDialog, &RoleChange::onLangTranslation);
+    connect(this, &VXMainWindow::langTranslation, m_aboutDialog, &AboutScreen::onLangTranslation);
+    connect(m_langDialog, &SetLanguage::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+    connect(m_roleDialog, &RoleChange::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+    connect(m_aboutDialog, &AboutScreen::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+}
+
+void VXMainWindow::retranslateUi()
+{
+    m_fileMenu->setTitle(tr("File"));
+    m_settingsMenu->setTitle(tr("Settings"));
+    m_helpMenu->setTitle(tr("Help"));
+    for (int i = 0; i < ActionCount; ++i) {
+        m_actions[i]->setText(tr(actionTexts[i].text));
+        m_actions[i]->setStatusTip(tr(actionTexts[i].statusTip));
+    }
+    m_header->retranslateUi();
+    m_loginFrame->retranslateUi();
+}
+
+TabWidget *VXMainWindow::tabController() const
+{
+    return m_tabWidget;
+}
+
+bool VXMainWindow::isMainViewShown() const
+{
+    return m_tabWidget && m_stack->currentWidget() == m_tabWidget;
+}
+
+void VXMainWindow::enterMainView(bool showWindow)
+{
+    if (!m_tabWidget)
+        return;
+    m_alertTimer->stop();
+    m_header->alertLabel()->clear();
+    setAlertStyle(true);
+    m_tabWidget->setCurrentIndex(0);
+    m_central->setStyleSheet(QStringLiteral("#centralWidget {background-color:#5792c6}"));
+    m_header->setStyleSheet(QStringLiteral("background-color:#cdcdc8"));
+    m_header->userLabel()->setEnabled(true);
+
+    if (m_stack->indexOf(m_tabWidget) < 0)
+        m_stack->addWidget(m_tabWidget);
+    m_stack->setCurrentWidget(m_tabWidget);
+    // The controller prepares the views behind tabs 1 and 2 before settling on tab 0.
+    m_tabWidget->onTabChange(1);
+    m_tabWidget->onTabChange(2);
+    m_tabWidget->onTabChange(0);
+
+    m_header->setUser(m_loginFrame->roleBox()->currentText());
+    if (showWindow && !isMaximized())
+        showMaximized();
+
+    m_tabWidget->vxUISlotEnableParamSettings();
+    m_actions[PreferencesAct]->setEnabled(true);
+    m_actions[CustomerDataAct]->setEnabled(true);
+    m_actions[CommunicationAct]->setEnabled(true);
+}
+
+void VXMainWindow::onLoginClicked()
+{
+    // Every role is let in for now: the service password is checked here once the password
+    // file reader exists.
+    enterMainView(true);
+}
+
+void VXMainWindow::onRoleChangeClicked()
+{
+    m_central->setStyleSheet(QStringLiteral("#centralWidget {background-color:#C8C8D8}"));
+    m_header->userLabel()->setEnabled(false);
+    if (m_tabWidget) {
+        m_tabWidget->setCurrentIndex(0);
+        m_stack->removeWidget(m_tabWidget);
+        m_tabWidget->hide();
+    }
+    m_stack->setCurrentWidget(m_loginFrame);
+    for (ActionId id : mainViewOnly)
+        m_actions[id]->setEnabled(false);
+}
+
+void VXMainWindow::onLinkActivated(const QString &link)
+{
+    if (link == QLatin1String("Lang")) {
+        showDialog(m_langDialog);
+    } else if (link == QLatin1String("User")) {
+        if (m_tabWidget && m_tabWidget->isOscRecording()) {
+            m_prompter->warning(
+                this, tr("Error"), tr("Oscilloscope Record in Progress.Please stop before Role Change"));
+            return;
+        }
+        m_loginFrame->passwordEdit()->clear();
+        showDialog(m_roleDialog);
+    }
+}
+
+void VXMainWindow::showDialog(QDialog *dialog)
+{
+    // Shown modal without a nested event loop, so nothing waits inside this slot.
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+bool VXMainWindow::isFailureText(const QString &text) const
+{
+    return text.contains(tr("failure")) || text.contains(tr("FAILURE"));
+}
+
+void VXMainWindow::setAlertStyle(bool visible)
+{
+    QLabel *alert = m_header->alertLabel();
+    const char *colour = !visible ? "black" : isFailureText(alert->text()) ? "red" : "white";
+    alert->setStyleSheet(QLatin1String(alertBase) + QLatin1String(colour));
+}
+
+void VXMainWindow::onAlertNotification(const QString &text)
+{
+    m_header->alertLabel()->setText(text);
+    setAlertStyle(true);
+    // Restart the blink from the visible phase, so a second alert blinks its full time.
+    m_blinkPhase = false;
+    m_blinkCount = 0;
+    m_alertTimer->start();
+}
+
+void VXMainWindow::onTimeout()
+{
+    m_alertTimer->start();
+    ++m_blinkCount;
+    setAlertStyle(m_blinkPhase);
+    m_blinkPhase = !m_blinkPhase;
+    if (m_blinkCount < BlinkTicks)
+        return;
+    m_alertTimer->stop();
+    m_blinkPhase = false;
+    setAlertStyle(true);
+}
+
+void VXMainWindow::onLangSelectionChanged(unsigned int index)
+{
+    const int language = index < unsigned(SetLanguage::LanguageCount) ? int(index) : 0;
+    // A catalogue that cannot be loaded leaves the translator empty: the built-in English texts show.
+    QApplication::removeTranslator(&m_translator);
+    const QString catalogue = SetLanguage::catalogueName(language);
+    if (!catalogue.isEmpty() && m_translator.load(AppPaths::configDir() + catalogue))
+        QApplication::installTranslator(&m_translator);
+    m_header->setLanguage(language);
+    retranslateUi();
+    emit langTranslation(language);
+}
+
+void VXMainWindow::onAppToForeGround()
+{
+    if (isMinimized())
+        showMaximized();
+    raise();
+    emit raiseWidget();
+}
+
+void VXMainWindow::onLanguageActionTriggered()
+{
+    showDialog(m_langDialog);
+}
+
+void VXMainWindow::onAboutActionTriggered()
+{
+    showDialog(m_aboutDialog);
+}
+
+void VXMainWindow::onUGActionTriggered()
+{
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(AppPaths::baseDir() + QStringLiteral("/UserGuideTarvolink.pdf")));
+}
+
+void VXMainWindow::enableNewAction(bool enabled)
+{
+    m_actions[NewAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableOpenAction(bool enabled)
+{
+    m_actions[OpenAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableSaveAction(bool enabled)
+{
+    m_actions[SaveAct]->setEnabled(enabled);
+}
+void VXMainWindow::enablePrintAction(bool enabled)
+{
+    m_actions[PrintAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableCompareAction(bool enabled)
+{
+    m_actions[CompareAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableLFDAction(bool enabled)
+{
+    m_actions[LoadFromDriveAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableLTDAction(bool enabled)
+{
+    m_actions[LoadToDriveAct]->setEnabled(enabled);
+}
+void VXMainWindow::enabledatFileInfoAction(bool enabled)
+{
+    m_actions[DatFileInfoAct]->setEnabled(enabled);
+}
+void VXMainWindow::enableLangAction(bool enabled)
+{
+    m_actions[LanguageAct]->setEnabled(enabled);
+}
+
+void VXMainWindow::onReset()
+{
+    m_loginFrame->passwordEdit()->clear();
+    m_loginFrame->roleBox()->setCurrentIndex(0);
+}
+
+void VXMainWindow::onLoginIndexChanged(int index)
+{
+    m_loginFrame->passwordEdit()->setEnabled(index != 0);
+}
+
+void VXMainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    const auto answer = m_prompter->question(this, tr("Warning"), tr("Do you want to quit the Application?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Warning);
+    // The controller refuses while the oscilloscope records or the user keeps control of a unit.
+    if (answer != QMessageBox::Yes || (m_tabWidget && !m_tabWidget->closeFunction())) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    if (m_tabWidget)
+        m_tabWidget->deleteLater();
+    event->accept();
+}
+
+void VXMainWindow::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QMainWindow::showEvent(event);
+}

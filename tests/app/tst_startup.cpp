@@ -1,0 +1,154 @@
+#include "apppaths.h"
+#include "scriptedprompter.h"
+#include "startupcheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The program must refuse to start without general.csv (a deliberate stop with exit code 0 and
+// one critical box), and must start when it is there.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void missingGeneralCsvShowsCriticalBox_data();
+    void missingGeneralCsvShowsCriticalBox();
+    void presentGeneralCsvAsksNothing();
+    void programEndsWithCodeZeroWithoutGeneralCsv_data();
+    void programEndsWithCodeZeroWithoutGeneralCsv();
+    void programKeepsRunningWithGeneralCsv();
+
+private:
+    static QString program() { return QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink"); }
+    static QProcessEnvironment environment(const QString &home);
+};
+
+namespace {
+enum Layout { NoConfigData, ConfigDataOnly, GeneralCsvIsFolder, GeneralCsvPresent };
+
+void makeInstallation(const QString &home, int layout)
+{
+    if (layout == NoConfigData)
+        return;
+    QVERIFY(QDir(home).mkpath("configData"));
+    if (layout == GeneralCsvIsFolder)
+        QVERIFY(QDir(home).mkpath("configData/general.csv"));
+    if (layout == GeneralCsvPresent) {
+        QFile f(home + "/configData/general.csv");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[DEVICE ADDRESS]\n");
+    }
+}
+
+void addLayouts()
+{
+    QTest::addColumn<int>("layout");
+    QTest::newRow("configData without general.csv") << int(ConfigDataOnly);
+    QTest::newRow("no configData at all") << int(NoConfigData);
+    QTest::newRow("general.csv is a folder") << int(GeneralCsvIsFolder);
+}
+} // namespace
+
+void TestStartup::cleanup()
+{
+    AppPaths::setBaseDir(QString());
+}
+
+QProcessEnvironment TestStartup::environment(const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TARVOLINK_HOME", home);
+    env.insert("TARVOLINK_AUTO_ANSWER", "1");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    return env;
+}
+
+void TestStartup::missingGeneralCsvShowsCriticalBox_data()
+{
+    addLayouts();
+}
+
+void TestStartup::missingGeneralCsvShowsCriticalBox()
+{
+    QFETCH(int, layout);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    makeInstallation(home.path(), layout);
+    AppPaths::setBaseDir(home.path());
+    ScriptedPrompter prompter;
+    prompter.expectCritical("File not found : general.csv. Program aborted!", "Error");
+    QVERIFY(!StartupCheck::generalCsvPresent(prompter));
+    QVERIFY2(prompter.problems().isEmpty(), qPrintable(prompter.problems()));
+}
+
+void TestStartup::presentGeneralCsvAsksNothing()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    makeInstallation(home.path(), GeneralCsvPresent);
+    AppPaths::setBaseDir(home.path());
+    ScriptedPrompter prompter;
+    QVERIFY(StartupCheck::generalCsvPresent(prompter));
+    QVERIFY2(prompter.problems().isEmpty(), qPrintable(prompter.problems()));
+}
+
+void TestStartup::programEndsWithCodeZeroWithoutGeneralCsv_data()
+{
+    addLayouts();
+}
+
+void TestStartup::programEndsWithCodeZeroWithoutGeneralCsv()
+{
+    QFETCH(int, layout);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    makeInstallation(home.path(), layout);
+
+    QProcess process;
+    process.setProcessEnvironment(environment(home.path()));
+    process.start(program(), QStringList());
+    QVERIFY2(process.waitForStarted(10000), qPrintable(process.errorString()));
+    const bool ended = process.waitForFinished(20000);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    QVERIFY2(ended, "the program kept running without general.csv");
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(
+        err.contains("critical \"Error\": File not found : general.csv. Program aborted!"), qPrintable(err));
+    // Exactly one box: nothing after the check asked anything.
+    QCOMPARE(err.count("critical \""), 1);
+    QVERIFY(!err.contains("question \""));
+}
+
+void TestStartup::programKeepsRunningWithGeneralCsv()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    makeInstallation(home.path(), GeneralCsvPresent);
+
+    QProcess process;
+    process.setProcessEnvironment(environment(home.path()));
+    process.start(program(), QStringList());
+    QVERIFY2(process.waitForStarted(10000), qPrintable(process.errorString()));
+    // The event loop runs until the user quits; still running after a while means the window was
+    // built and shown without a crash or an early exit.
+    const bool endedEarly = process.waitForFinished(2500);
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    if (!endedEarly) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    QVERIFY2(!endedEarly, qPrintable("ended with code " + QString::number(process.exitCode()) + ": " + err));
+    QVERIFY2(!err.contains("critical \""), qPrintable(err));
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
