@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from texts import ENUMS, LANGUAGES, NO_YES, OFF_ON, OFF_TEXT, OFF_TRIP_WARN, SOURCES, T, TRIPS, same  # noqa: E402
+from texts import ENUMS, LANGUAGE_NAMES, LANGUAGES, NO_YES, OFF_ON, OFF_TEXT, OFF_TRIP_WARN, SOURCES, T, TRIPS, same  # noqa: E402
 
 HEADING = ("Nr;Menu;Level;Kind;Access;Modbus;Min;Max;Set A;Set B;Set C;Set D;Scale;Unit;NoCompare;RW;"
            "NegTexts;Step;Role;DataType;Decimals;Res21;Res22;Res23;StrLen;OneSet;Nominal")
@@ -147,9 +147,7 @@ def build_table(model):
     t.comment("Main setup")
     t.menu("2", 1, "main", oneset="Y")
     t.menu("21", 2, "operation")
-    t.param("211", 3, "language", ENUMS.get("langs") or [same(n) for n in (
-        "English", "Svenska", "Nederlands", "Deutsch", "Français", "Español", "Russian", "Italiano", "Cesky",
-        "Türkçe", "Português")], nocmp="Y")
+    t.param("211", 3, "language", LANGUAGE_NAMES, nocmp="Y")
     t.param("212", 3, "selmotor", ENUMS["motors"])
     t.param("213", 3, "drivemode", ENUMS["drivemode"], dflt="1")
     t.param("214", 3, "refctrl", SOURCES, dflt="0")
