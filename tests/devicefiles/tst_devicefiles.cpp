@@ -1,0 +1,443 @@
+#include "apppaths.h"
+#include "csvline.h"
+#include "devicefilenotices.h"
+#include "devicefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QTextStream>
+#include <QtTest>
+
+using namespace DeviceFiles;
+
+namespace {
+
+// A complete, small device description file; {TEXT} is replaced by a language-specific text.
+const char *const deviceFileTemplate = R"([SIZE ADDRESS]
+1;30005
+[SIZE ADDRESS]END
+[SIZES]
+Code;Size;INOM;PNOM
+3;ABC 48-012;12,5;5.5
+4;ABC 48-1,234;1,234;1,500
+[SIZES]END
+[PARAMETER SETS]
+Nr;Menu;Level
+1;100;1;M;1;x;;;;;;;;;N;;;;;;;;;;;N
+*English;{TEXT}
+[PARAMETER SETS]END
+[CONTROL PANEL]
+PANEL_TYPE; Standard panel 
+PANEL_REF_SOURCE_ADDRESS;40214
+PANEL_RUN_SOURCE_ADDRESS;40215
+FWD_ADDRESS_DATA;1;101
+REV_ADDRESS_DATA;2;10
+STP_ADDRESS_DATA;3;1
+REF_ADDRESS_MAXVALUE;44501;100
+[CONTROL PANEL]END
+)";
+
+} // namespace
+
+class TestDeviceFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void versionText_data();
+    void versionText();
+    void generalCsvLookup_data();
+    void generalCsvLookup();
+    void baseNameJoinsDriveNameAndVersion();
+    void missingGeneralCsvGivesEmptyAndOneNotice();
+
+    void walkDownFindsNearestLowerVersion_data();
+    void walkDownFindsNearestLowerVersion();
+    void baseNameWithoutReleaseLetterNeverListsFolder();
+    void walkDownListsFolderOnce();
+    void utf8CopyPreferredAndDecodedAsUtf8();
+    void windows1252FileDecoded();
+    void nameMatchIgnoresCaseAndKeepsStoredName();
+
+    void sizeTableLookups();
+    void keywordRows();
+    void controlPanelSection_data();
+    void controlPanelSection();
+    void tableTypeOfRegister_data();
+    void tableTypeOfRegister();
+
+private:
+    void writeFile(const QString &path, const QString &text, const char *codec);
+    void writeDeviceFile(const QString &name, const QString &text = QStringLiteral("Start menu"),
+        const char *codec = "Windows-1252");
+    QString readParameterText(const QString &deviceFile);
+
+    QTemporaryDir *dir = nullptr;
+};
+
+void TestDeviceFiles::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    QVERIFY(QDir(dir->path()).mkpath("configData"));
+    QVERIFY(QDir(dir->path()).mkpath("csv_file"));
+    AppPaths::setBaseDir(dir->path());
+    writeFile(AppPaths::generalCsvPath(),
+        QStringLiteral("[DEVICE ADDRESS]\n1;30001\n[DEVICE ADDRESS]END\n"
+                       "[DEVICE CODE]\nCode;Drive\n4610;ABC\n4620; XYZ \n4630\n[DEVICE CODE]END\n"
+                       "[VERSION ADDRESS]\n4610;30002;2\n4620;30,002;1\n[VERSION ADDRESS]END\n"
+                       "[PSET INCREMENT ADDRESS]\n1;1000\n[PSET INCREMENT ADDRESS]END\n"
+                       "[COMPANY]\n1;Tarvolink Drives\n[COMPANY]END\n"
+                       "4610;outside any section\n"),
+        "UTF-8");
+}
+
+void TestDeviceFiles::cleanup()
+{
+    AppPaths::setBaseDir(QString());
+    delete dir;
+    dir = nullptr;
+}
+
+void TestDeviceFiles::writeFile(const QString &path, const QString &text, const char *codec)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray bytes = QTextCodec::codecForName(codec)->fromUnicode(text);
+    // Shipped files are written on Windows.
+    bytes.replace("\n", "\r\n");
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void TestDeviceFiles::writeDeviceFile(const QString &name, const QString &text, const char *codec)
+{
+    writeFile(AppPaths::csvDir() + '/' + name,
+        QString::fromUtf8(deviceFileTemplate).replace(QLatin1String("{TEXT}"), text), codec);
+}
+
+// The language text of the file's only parameter row, read the way the parameter table reader does.
+QString TestDeviceFiles::readParameterText(const QString &deviceFile)
+{
+    QFile file(resolveDeviceFile(deviceFile));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QStringLiteral("<cannot open>");
+    QTextStream in(&file);
+    in.setCodec(CsvLine::codecForDeviceFile(QFileInfo(file.fileName()).fileName()));
+    while (!in.atEnd()) {
+        const QStringList fields = CsvLine::split(in.readLine());
+        if (fields.first() == QLatin1String("*English"))
+            return fields.value(1);
+    }
+    return QString();
+}
+
+void TestDeviceFiles::versionText_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("subVersion");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("release V2.05") << 0x0205 << 0 << "V2.05";
+    QTest::newRow("minor below 10 padded") << 0x0107 << 0 << "V1.07";
+    QTest::newRow("minor zero") << 0x0300 << 0 << "V3.00";
+    QTest::newRow("major two digits, no padding") << 0x0C0A << 0 << "V12.10";
+    QTest::newRow("pre-release with sub-version") << (0x4000 | 0x010A) << 0x0103 << "P1.10-01.03";
+    QTest::newRow("beta letter") << (0x8000 | 0x0203) << 0 << "B2.03";
+    QTest::newRow("alpha letter, largest major") << (0xC000 | 0x3F63) << 0 << "A63.99";
+    QTest::newRow("minor above 99 keeps all digits") << 0x01FF << 0 << "V1.255";
+    QTest::newRow("sub-version low byte only") << 0x0205 << 0x0007 << "V2.05-00.07";
+}
+
+void TestDeviceFiles::versionText()
+{
+    QFETCH(int, version);
+    QFETCH(int, subVersion);
+    QFETCH(QString, text);
+    QCOMPARE(VxCommGetVersionText(quint16(version), quint16(subVersion)), text);
+}
+
+void TestDeviceFiles::generalCsvLookup_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("device address") << 1 << 1 << 1 << "30001";
+    QTest::newRow("drive name of a code") << 2 << 4610 << 1 << "ABC";
+    QTest::newRow("drive name trimmed") << 2 << 4620 << 1 << "XYZ";
+    QTest::newRow("row too short is skipped") << 2 << 4630 << 1 << "";
+    QTest::newRow("unknown code") << 2 << 9999 << 1 << "";
+    QTest::newRow("version register") << 3 << 4610 << 1 << "30002";
+    QTest::newRow("version register count") << 3 << 4610 << 2 << "2";
+    QTest::newRow("thousands comma removed") << 3 << 4620 << 1 << "30002";
+    QTest::newRow("column beyond the row") << 3 << 4610 << 3 << "";
+    QTest::newRow("pset increment section") << 4 << 1 << 1 << "1000";
+    QTest::newRow("company section") << 5 << 1 << 1 << "Tarvolink Drives";
+    QTest::newRow("row outside the section not found") << 1 << 4610 << 1 << "";
+    QTest::newRow("section number out of range") << 6 << 1 << 1 << "";
+    QTest::newRow("column zero") << 1 << 1 << 0 << "";
+}
+
+void TestDeviceFiles::generalCsvLookup()
+{
+    QFETCH(int, section);
+    QFETCH(int, key);
+    QFETCH(int, column);
+    QFETCH(QString, value);
+    QCOMPARE(VxCommReadGeneralCsv(AppPaths::generalCsvPath(), section, key, column), value);
+}
+
+void TestDeviceFiles::baseNameJoinsDriveNameAndVersion()
+{
+    const QString path = AppPaths::generalCsvPath();
+    QCOMPARE(VxCommGetDeviceFileBaseName(path, 4610, 0x0205, 0), QStringLiteral("ABCV2.05"));
+    QCOMPARE(VxCommGetDeviceFileBaseName(path, 4610, 0x410A, 0x0103), QStringLiteral("ABCP1.10-01.03"));
+    // Without a drive name there is no base name at all, which the file search turns into "No".
+    QCOMPARE(VxCommGetDeviceFileBaseName(path, 1234, 0x0205, 0), QString());
+    QCOMPARE(VxCommFindDeviceFile(VxCommGetDeviceFileBaseName(path, 1234, 0x0205, 0)), QStringLiteral("No"));
+}
+
+void TestDeviceFiles::missingGeneralCsvGivesEmptyAndOneNotice()
+{
+    DeviceFileNotices::instance()->resetForTests();
+    QSignalSpy spy(DeviceFileNotices::instance(), &DeviceFileNotices::generalCsvMissing);
+    const QString missing = dir->path() + "/configData/nothere.csv";
+    QCOMPARE(VxCommReadGeneralCsv(missing, 1, 1, 1), QString());
+    QCOMPARE(VxCommGetDeviceFileBaseName(missing, 4610, 0x0205, 0), QString());
+    QCOMPARE(VxCommReadGeneralCsv(missing, 2, 4610, 1), QString());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toString(), missing);
+
+    // Present again: lookups work and nothing more is reported.
+    QCOMPARE(VxCommReadGeneralCsv(AppPaths::generalCsvPath(), 2, 4610, 1), QStringLiteral("ABC"));
+    QCOMPARE(spy.count(), 1);
+    DeviceFileNotices::instance()->resetForTests();
+    QCOMPARE(VxCommReadGeneralCsv(missing, 1, 1, 1), QString());
+    QCOMPARE(spy.count(), 2);
+}
+
+void TestDeviceFiles::walkDownFindsNearestLowerVersion_data()
+{
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<QString>("expected");
+    const QStringList some { "ABCV2.01.csv", "ABCV2.03.csv", "ABCV1.10.csv" };
+    QTest::newRow("exact version") << some << "ABCV2.03"
+                                   << "ABCV2.03.csv";
+    QTest::newRow("V2.05 uses V2.03") << some << "ABCV2.05"
+                                      << "ABCV2.03.csv";
+    QTest::newRow("V2.02 uses V2.01") << some << "ABCV2.02"
+                                      << "ABCV2.01.csv";
+    QTest::newRow("V2.00 finds nothing") << some << "ABCV2.00"
+                                         << "No";
+    QTest::newRow("walk stays within the major") << some << "ABCV3.05"
+                                                 << "No";
+    QTest::newRow("walk crosses ten") << some << "ABCV1.12"
+                                      << "ABCV1.10.csv";
+    QTest::newRow("only V2.00 present, V2.09 reaches it") << QStringList { "ABCV2.00.csv" } << "ABCV2.09"
+                                                          << "ABCV2.00.csv";
+    QTest::newRow("other drive name not used") << some << "XYZV2.03"
+                                               << "No";
+    QTest::newRow("sub-version walks its last number")
+        << QStringList { "ABCP1.10-01.01.csv" } << "ABCP1.10-01.03"
+        << "ABCP1.10-01.01.csv";
+    QTest::newRow("pre-release letter accepted") << QStringList { "ABCB2.00.csv" } << "ABCB2.01"
+                                                 << "ABCB2.00.csv";
+    QTest::newRow("not a .csv") << QStringList { "ABCV2.03.txt", "ABCV2.03.csv.bak" } << "ABCV2.03"
+                                << "No";
+    QTest::newRow("too short") << some << "ABC"
+                               << "No";
+}
+
+void TestDeviceFiles::walkDownFindsNearestLowerVersion()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, baseName);
+    QFETCH(QString, expected);
+    for (const QString &name : present)
+        writeDeviceFile(name);
+    const QString found = VxCommFindDeviceFile(baseName);
+    if (expected == QLatin1String("No"))
+        QCOMPARE(found, expected);
+    else
+        QCOMPARE(found, QDir::toNativeSeparators(AppPaths::csvDir() + '/' + expected));
+}
+
+void TestDeviceFiles::baseNameWithoutReleaseLetterNeverListsFolder()
+{
+    // Even a file of exactly that name is not used: the fourth character must be a release letter.
+    writeDeviceFile("ABC2.05.csv");
+    writeDeviceFile("ABCX2.05.csv");
+    const int before = csvDirectoryListings();
+    QCOMPARE(VxCommFindDeviceFile("ABC2.05"), QStringLiteral("No"));
+    QCOMPARE(VxCommFindDeviceFile("ABCX2.05"), QStringLiteral("No"));
+    QCOMPARE(VxCommFindDeviceFile("abcv2.05"), QStringLiteral("No"));
+    QCOMPARE(csvDirectoryListings(), before);
+}
+
+void TestDeviceFiles::walkDownListsFolderOnce()
+{
+    writeDeviceFile("ABCV2.01.csv");
+    const int before = csvDirectoryListings();
+    QVERIFY(VxCommFindDeviceFile("ABCV2.99").endsWith("ABCV2.01.csv"));
+    QCOMPARE(csvDirectoryListings(), before + 1);
+    // A huge or malformed last number is tried as given, not walked for ever.
+    QCOMPARE(VxCommFindDeviceFile("ABCV2.99999999"), QStringLiteral("No"));
+    QCOMPARE(VxCommFindDeviceFile("ABCV2.x5"), QStringLiteral("No"));
+}
+
+void TestDeviceFiles::utf8CopyPreferredAndDecodedAsUtf8()
+{
+    writeDeviceFile("ABCV2.03.csv", QStringLiteral("Plain copy"));
+    writeDeviceFile("ABCV2.03_UTF8.csv", QStringLiteral("Språk – Übersicht ✓"), "UTF-8");
+    const QString found = VxCommFindDeviceFile("ABCV2.05");
+    QVERIFY2(found.endsWith("ABCV2.03_UTF8.csv"), qPrintable(found));
+    QCOMPARE(readParameterText(found), QStringLiteral("Språk – Übersicht ✓"));
+    // The size table of the UTF-8 copy reads the same.
+    QCOMPARE(VxCommGetDriveSize(found, 3), QStringLiteral("ABC 48-012"));
+
+    // A "_UTF8" copy of a lower version does not beat the exact version.
+    writeDeviceFile("ABCV2.05.csv", QStringLiteral("Exact"));
+    QVERIFY(VxCommFindDeviceFile("ABCV2.05").endsWith("ABCV2.05.csv"));
+}
+
+void TestDeviceFiles::windows1252FileDecoded()
+{
+    const QString text = QStringLiteral("Återställ fel – Fréquence nominale, Größe");
+    writeDeviceFile("ABCV2.03.csv", text, "Windows-1252");
+    QFile raw(AppPaths::csvDir() + "/ABCV2.03.csv");
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    // One byte per character in the file (0xC5 is "Å"), two once decoded as UTF-8 would go wrong.
+    QVERIFY(bytes.contains("\xC5terst\xE4ll fel \x96 Fr\xE9quence"));
+    QCOMPARE(readParameterText("ABCV2.03.csv"), QStringLiteral("Återställ fel – Fréquence nominale Größe"));
+}
+
+void TestDeviceFiles::nameMatchIgnoresCaseAndKeepsStoredName()
+{
+    writeDeviceFile("abcv2.03.CSV", QStringLiteral("lower case file"));
+    QCOMPARE(findCsvFromRsrc("ABCV2.03"), QStringLiteral("abcv2.03.CSV"));
+    QCOMPARE(findCsvFromRsrc("AbCv2.03"), QStringLiteral("abcv2.03.CSV"));
+    QCOMPARE(findCsvFromRsrc("ABCV2.04"), QString());
+    const QString found = VxCommFindDeviceFile("ABCV2.04");
+    QVERIFY2(found.endsWith("/abcv2.03.CSV"), qPrintable(found));
+    // The stored name opens the file, also where the file system minds case.
+    QCOMPARE(readParameterText(found), QStringLiteral("lower case file"));
+    QCOMPARE(VxCommGetInom(found, 3), QStringLiteral("12,5"));
+}
+
+void TestDeviceFiles::sizeTableLookups()
+{
+    writeDeviceFile("ABCV2.03.csv");
+    const QString file = "ABCV2.03.csv"; // bare names resolve in csv_file
+    QCOMPARE(VxCommGetSizeAddress(file, 1, 1), QStringLiteral("30005"));
+    QCOMPARE(VxCommGetDriveSize(file, 3), QStringLiteral("ABC 48-012"));
+    QCOMPARE(VxCommGetInom(file, 3), QStringLiteral("12,5"));
+    QCOMPARE(VxCommGetPnom(file, 3), QStringLiteral("5.5"));
+    // Only INOM keeps its commas; every other field loses them.
+    QCOMPARE(VxCommGetDriveSize(file, 4), QStringLiteral("ABC 48-1234"));
+    QCOMPARE(VxCommGetInom(file, 4), QStringLiteral("1,234"));
+    QCOMPARE(VxCommGetPnom(file, 4), QStringLiteral("1500"));
+    QCOMPARE(VxCommGetDriveSize(file, 5), QString());
+    QCOMPARE(VxCommGetInom(file, 5), QString());
+    QCOMPARE(VxCommGetDriveSize("NOSUCHV1.00.csv", 3), QString());
+    const QString full = AppPaths::csvDir() + "/ABCV2.03.csv";
+    QCOMPARE(VxCommGetDriveSize(full, 3), QStringLiteral("ABC 48-012"));
+}
+
+void TestDeviceFiles::keywordRows()
+{
+    writeDeviceFile("ABCV2.03.csv");
+    const QString file = "ABCV2.03.csv";
+    const RefAddress ref = VxCommGetRefAddress(file);
+    QCOMPARE(ref.address, QStringLiteral("44501"));
+    QCOMPARE(ref.maxValue, QStringLiteral("100"));
+    QCOMPARE(VxCommGetRunSourceAddress(file), QStringLiteral("40215"));
+    QCOMPARE(VxCommGetRefSourceAddress(file), QStringLiteral("40214"));
+    const MotorCommands commands = VxCommGetMotorCommands(file);
+    QCOMPARE(commands.forward.address, QStringLiteral("1"));
+    QCOMPARE(commands.forward.value, QStringLiteral("5"));
+    QCOMPARE(commands.reverse.address, QStringLiteral("2"));
+    QCOMPARE(commands.reverse.value, QStringLiteral("2"));
+    QCOMPARE(commands.stop.value, QStringLiteral("1"));
+
+    const MotorCommands none = VxCommGetMotorCommands("NOSUCHV1.00.csv");
+    QCOMPARE(none.forward.address, QStringLiteral("0"));
+    QCOMPARE(VxCommGetRefAddress("NOSUCHV1.00.csv").address, QString());
+}
+
+void TestDeviceFiles::controlPanelSection_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QStringList>("expected"); // ref src, run src, type, fwd a/d, rev a/d, stp a/d, ref a/max
+    QTest::addColumn<bool>("reference");
+    QTest::addColumn<bool>("run");
+
+    QTest::newRow("complete, base 2 converted")
+        << "PANEL_TYPE; Std \nPANEL_REF_SOURCE_ADDRESS;40214\nPANEL_RUN_SOURCE_ADDRESS;40215\n"
+           "FWD_ADDRESS_DATA;1;101\nREV_ADDRESS_DATA;2;1111111111111111\nSTP_ADDRESS_DATA;3;0\n"
+           "REF_ADDRESS_MAXVALUE;44,501;100\n"
+        << QStringList { "40214", "40215", "Std", "1", "5", "2", "65535", "3", "0", "44501", "100" } << true
+        << true;
+    QTest::newRow("short command and reference rows")
+        << "PANEL_REF_SOURCE_ADDRESS;40214\nPANEL_RUN_SOURCE_ADDRESS;40215\n"
+           "FWD_ADDRESS_DATA;1\nREV_ADDRESS_DATA\nSTP_ADDRESS_DATA;3;1\nREF_ADDRESS_MAXVALUE;44501\n"
+        << QStringList { "40214", "40215", "", "0", "0", "0", "0", "3", "1", "", "" } << false << false;
+    QTest::newRow("not base 2 gives 0")
+        << "FWD_ADDRESS_DATA;1;12\n"
+        << QStringList { "", "", "", "1", "0", "", "", "", "", "", "" } << false << false;
+    QTest::newRow("first of repeated rows, unknown rows ignored")
+        << "PANEL_TYPE;First\nPANEL_TYPE;Second\nSOMETHING;1;2\n"
+        << QStringList { "", "", "First", "", "", "", "", "", "", "", "" } << false << false;
+}
+
+void TestDeviceFiles::controlPanelSection()
+{
+    QFETCH(QString, section);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, reference);
+    QFETCH(bool, run);
+    // Rows of the same names outside the section do not count.
+    QString text
+        = "FWD_ADDRESS_DATA;77;1\n[CONTROL PANEL]\n" + section + "[CONTROL PANEL]END\nPANEL_TYPE;after\n";
+    QTextStream in(&text);
+    const ControlPanelInfo info = readControlPanel(in);
+    QVERIFY(info.sectionFound);
+    const QStringList got { info.refSourceAddress, info.runSourceAddress, info.panelType, info.fwdAddress,
+        info.fwdData, info.revAddress, info.revData, info.stpAddress, info.stpData, info.refAddress,
+        info.refMaxValue };
+    QCOMPARE(got, expected);
+    QCOMPARE(info.hasReferenceControl(), reference);
+    QCOMPARE(info.hasRunControl(), run);
+}
+
+void TestDeviceFiles::tableTypeOfRegister_data()
+{
+    QTest::addColumn<int>("reg");
+    QTest::addColumn<int>("type");
+    QTest::newRow("first coil") << 1 << 1;
+    QTest::newRow("last coil") << 9999 << 1;
+    QTest::newRow("gap 10000") << 10000 << 4;
+    QTest::newRow("discrete input") << 10001 << 2;
+    QTest::newRow("last discrete input") << 19999 << 2;
+    QTest::newRow("gap 20000") << 20000 << 4;
+    QTest::newRow("input register") << 30005 << 3;
+    QTest::newRow("last input register") << 39999 << 3;
+    QTest::newRow("holding register") << 40001 << 4;
+    QTest::newRow("zero") << 0 << 4;
+}
+
+void TestDeviceFiles::tableTypeOfRegister()
+{
+    QFETCH(int, reg);
+    QFETCH(int, type);
+    QCOMPARE(tableTypeOf(reg), type);
+}
+
+QTEST_GUILESS_MAIN(TestDeviceFiles)
+#include "tst_devicefiles.moc"
