@@ -8,7 +8,16 @@ TreeItem::TreeItem(const QVector<QVariant> &data, TreeItem *parent)
 
 TreeItem::~TreeItem()
 {
-    qDeleteAll(m_children);
+    // Children are taken apart level by level instead of recursively: a file may nest its
+    // menus as deep as it has rows.
+    QVector<TreeItem *> pending;
+    pending.swap(m_children);
+    while (!pending.isEmpty()) {
+        TreeItem *child = pending.takeLast();
+        pending += child->m_children;
+        child->m_children.clear();
+        delete child;
+    }
 }
 
 TreeItem *TreeItem::child(int number) const
