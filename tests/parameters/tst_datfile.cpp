@@ -334,5 +334,5 @@ void TestDatFile::failedSaveKeepsThePreviousFile()
     QCOMPARE(existing.readAll(), QByteArray("previous contents\n"));
 }
 
-QTEST_MAIN(TestDatFile)
+QTEST_GUILESS_MAIN(TestDatFile)
 #include "tst_datfile.moc"

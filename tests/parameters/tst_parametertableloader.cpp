@@ -203,5 +203,5 @@ void TestParameterTableLoader::fixtureBuildsNestedMenusInEachLanguage()
     QVERIFY(!m.index(0, 0, m.index(2, 1)).isValid()); // only column 0 has children
 }
 
-QTEST_MAIN(TestParameterTableLoader)
+QTEST_GUILESS_MAIN(TestParameterTableLoader)
 #include "tst_parametertableloader.moc"
