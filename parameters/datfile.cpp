@@ -1,0 +1,314 @@
+#include "datfile.h"
+
+#include "csvline.h"
+#include "parametervalues.h"
+#include "treeitem.h"
+#include "treemodel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace DatFile {
+
+namespace {
+
+const QString kPad = QStringLiteral(";;;;;;;;;");          // 9 separators
+const QString kCustomerPad = QString(18, QLatin1Char(';'));
+
+// A text written into one field must not split the line or the record.
+QString fieldText(QString text)
+{
+    text.replace(QLatin1Char(';'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+QStringList readAllLines(QIODevice &device)
+{
+    QTextStream in(&device);
+    in.setCodec("UTF-8");
+    QStringList lines;
+    QString line;
+    while (in.readLineInto(&line)) {
+        while (!line.isEmpty() && (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r'))
+                                   || line.endsWith(QLatin1Char(' ')) || line.endsWith(QLatin1Char('\t'))))
+            line.chop(1);
+        lines.append(line);
+    }
+    return lines;
+}
+
+// Section markers start the first field; a "[" inside a parameter text ("Current [A]") is
+// no marker.
+bool isMarker(const QString &line)
+{
+    return line.startsWith(QLatin1Char('['));
+}
+
+QString findDeviceFile(const QString &csvDir, const QString &name)
+{
+    const QStringList entries = QDir(csvDir).entryList(QDir::Files);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return QDir(csvDir).filePath(entry);
+    }
+    return {};
+}
+
+// Nominal current and power of the first size of a device description file. Returns false
+// when the file cannot be read.
+bool readFirstSize(const QString &path, QString *inom, QString *pnom)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    in.setCodec(CsvLine::codecForDeviceFile(path));
+    QString line;
+    bool inSizes = false;
+    while (in.readLineInto(&line)) {
+        const QStringList raw = line.split(QLatin1Char(';'));
+        const QString first = CsvLine::cleanField(raw.first());
+        if (first == QLatin1String("[SIZES]")) {
+            inSizes = true;
+            continue;
+        }
+        if (first == QLatin1String("[SIZES]END"))
+            break;
+        if (inSizes && raw.size() >= 4) {
+            *inom = raw.at(2).trimmed(); // keeps its decimal comma
+            *pnom = CsvLine::cleanField(raw.at(3));
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString invalidFileMessage()
+{
+    return QStringLiteral("invalid CSV file");
+}
+
+QString incompatibleMessage()
+{
+    return QStringLiteral("Selected DAT file is not compatible with current CSV version");
+}
+
+QString withDatExtension(const QString &fileName)
+{
+    return fileName.contains(QLatin1String(".dat")) ? fileName : fileName + QLatin1String(".dat");
+}
+
+void writeHeader(QTextStream &out, const QStringList &unitInformation, const QStringList &customerData)
+{
+    const auto entry = [&unitInformation](int i) { return fieldText(unitInformation.value(i)); };
+    out << "[DEVICE TYPE]" << kPad << '\n'
+        << entry(1) << kPad << '\n'
+        << kPad << '\n'
+        << "[DEVICE TYPE_END]" << kPad << '\n'
+        << "[DATA FILE]" << kPad << '\n'
+        << entry(0) << ';' << entry(8) << ";;;;;;;;;;" << kPad << '\n'
+        << "[DATA FILE_END]" << kPad << '\n'
+        << "[SOFTWARE VERSION]" << kPad << '\n'
+        << entry(11) << kPad << '\n'
+        << kPad << '\n'
+        << "[SOFTWARE VERSION_END]" << kPad << '\n'
+        << "[CUSTOMER DATA]" << kCustomerPad << '\n';
+    for (int i = 0; i < 12; ++i) {
+        QString text = fieldText(customerData.value(i));
+        // The reader ends the customer data at a section marker.
+        if (text.startsWith(QLatin1Char('[')))
+            text[0] = QLatin1Char('(');
+        out << text << (i == 8 ? QStringLiteral(";;;;;;;;;;;") : kPad) << '\n';
+    }
+    out << "[CUSTOMER DATA_END]" << kCustomerPad << '\n'
+        << "Menu nr;Parameter;Value 1;Value 2;Value 3;Value 4;Format Value 1;Format Value 2;"
+           "Format Value 3;Format Value 4\n";
+}
+
+void writeParameterLines(QTextStream &out, const TreeModel &model)
+{
+    out << "[PARAMETER SETS]" << kPad << '\n';
+    static const int columns[] = {0, 1, 4, 5, 6, 7, 8, 9, 10, 11};
+    model.forEachItem([&out](TreeItem *item) {
+        bool first = true;
+        for (int column : columns) {
+            if (!first)
+                out << ';';
+            out << fieldText(item->text(column));
+            first = false;
+        }
+        out << '\n';
+    });
+}
+
+bool save(const QString &fileName, const QStringList &unitInformation, const QStringList &customerData,
+          const TreeModel &model, QString *error)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QTextStream out(&file);
+    out.setCodec("UTF-8");
+    writeHeader(out, unitInformation, customerData);
+    writeParameterLines(out, model);
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QStringList Header::unitInformation() const
+{
+    QStringList entry;
+    for (int i = 0; i < 21; ++i)
+        entry.append(QString());
+    entry[1] = deviceType;
+    entry[8] = deviceFile;
+    entry[9] = nominalCurrent;
+    entry[10] = nominalPower;
+    entry[11] = softwareVersion;
+    return entry;
+}
+
+Header readHeader(QIODevice &device, const QString &csvDir)
+{
+    Header header;
+    const QStringList lines = readAllLines(device);
+    const auto fieldOfNext = [&lines](int i, int field, bool *ok) {
+        if (i + 1 >= lines.size() || !lines.at(i + 1).contains(QLatin1Char(';'))) {
+            *ok = false;
+            return QString();
+        }
+        return lines.at(i + 1).split(QLatin1Char(';')).value(field);
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        if (!line.contains(QLatin1Char(';'))) {
+            header.status = Status::InvalidFile;
+            header.message = invalidFileMessage();
+            return header;
+        }
+        const QString first = line.section(QLatin1Char(';'), 0, 0);
+        bool ok = true;
+        if (first == QLatin1String("Menu nr"))
+            break;
+        if (first == QLatin1String("[DEVICE TYPE]"))
+            header.deviceType = fieldOfNext(i, 0, &ok);
+        else if (first == QLatin1String("[DATA FILE]"))
+            header.dataFile = fieldOfNext(i, 1, &ok);
+        else if (first == QLatin1String("[SOFTWARE VERSION]"))
+            header.softwareVersion = fieldOfNext(i, 0, &ok);
+        if (!ok) {
+            header.status = Status::InvalidFile;
+            header.message = invalidFileMessage();
+            return header;
+        }
+    }
+
+    const QChar separator = header.dataFile.contains(QLatin1Char('/')) ? QLatin1Char('/') : QLatin1Char('\\');
+    QString name = header.dataFile.section(separator, -1).trimmed();
+    if (name.endsWith(QLatin1String(".CSV"), Qt::CaseInsensitive))
+        name.chop(4);
+    if (!name.isEmpty())
+        header.deviceFile = findDeviceFile(csvDir, name + QLatin1String(".csv"));
+    if (header.deviceFile.isEmpty()
+        || !readFirstSize(header.deviceFile, &header.nominalCurrent, &header.nominalPower)) {
+        header.deviceFile.clear();
+        header.status = Status::Incompatible;
+        header.message = incompatibleMessage();
+        return header;
+    }
+    header.status = Status::Ok;
+    return header;
+}
+
+Header readHeader(const QString &fileName, const QString &csvDir)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Header header;
+        header.message = file.errorString();
+        return header;
+    }
+    return readHeader(file, csvDir);
+}
+
+OpenResult openParameters(QIODevice &device, TreeModel &model)
+{
+    OpenResult result;
+    const QStringList lines = readAllLines(device);
+
+    int i = 0;
+    while (i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0) != QLatin1String("[CUSTOMER DATA]"))
+        ++i;
+    QStringList customer;
+    for (++i; i < lines.size() && !isMarker(lines.at(i)); ++i)
+        customer.append(lines.at(i).section(QLatin1Char(';'), 0, 0));
+    model.setCustomerData(customer.size() >= 12 ? customer : QStringList());
+
+    i = 0;
+    while (i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0) != QLatin1String("[PARAMETER SETS]"))
+        ++i;
+    ++i;
+    const QVector<TreeItem *> items = model.allItems();
+    for (TreeItem *item : items) {
+        if (i >= lines.size())
+            break;
+        const QString &line = lines.at(i++);
+        if (isMarker(line)) {
+            result.message = QStringLiteral("TreeModel::ParameterOpen start inside while break");
+            break;
+        }
+        if (!line.contains(QLatin1Char(';'))) {
+            result.message = QStringLiteral("TreeModel::ParameterOpen invalid dat file");
+            break;
+        }
+        ++result.linesApplied;
+        if (item->isMenu())
+            continue;
+        const QStringList fields = line.split(QLatin1Char(';'));
+        for (int set = 0; set < 4; ++set) {
+            const QString shown = fields.value(2 + set);
+            const QString stored = fields.value(6 + set);
+            ParameterValues::SetValue value;
+            if (!stored.trimmed().isEmpty())
+                value = ParameterValues::fromStored(*item, stored);
+            else if (!shown.trimmed().isEmpty())
+                value = ParameterValues::fromShown(*item, shown);
+            // Values that differ from what the model held are marked as changed offline.
+            const bool differs = value.stored != item->text(TreeItem::StoredAColumn + set);
+            item->setData(TreeItem::SetAColumn + set, value.shown);
+            item->setData(TreeItem::StoredAColumn + set, value.stored);
+            if (differs)
+                item->setChanged(set, true);
+        }
+    }
+    model.notifyAllValuesChanged();
+    result.ok = true;
+    return result;
+}
+
+OpenResult openParameters(const QString &fileName, TreeModel &model)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        OpenResult result;
+        result.message = QStringLiteral("OpenDat file open fail");
+        return result;
+    }
+    return openParameters(file, model);
+}
+
+} // namespace DatFile

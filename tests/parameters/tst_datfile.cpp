@@ -1,0 +1,338 @@
+#include "datfile.h"
+#include "treeitem.h"
+#include "treemodel.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Parameter set files: the byte layout other installations read, the readers' tolerance of
+// damaged files, and that saving and opening give back every value.
+class TestDatFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void headerLinesAreByteExact();
+    void savedFileMatchesGolden();
+    void saveThenOpenRestoresEveryColumn();
+    void datExtension_data();
+    void datExtension();
+    void headerFindsDeviceFile_data();
+    void headerFindsDeviceFile();
+    void headerLineWithoutSeparatorIsInvalid();
+    void openStopsAtDamage_data();
+    void openStopsAtDamage();
+    void failedSaveKeepsThePreviousFile();
+
+private:
+    static QString fixturePath() { return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"); }
+    static std::unique_ptr<TreeModel> fixture();
+    static void applyEdits(TreeModel &m);
+    static QStringList unitInformation();
+    static QStringList customerData();
+    static QByteArray savedBytes(const TreeModel &m);
+    static QString sep(int n) { return QString(n, QLatin1Char(';')); }
+};
+
+std::unique_ptr<TreeModel> TestDatFile::fixture()
+{
+    return std::make_unique<TreeModel>(fixturePath(), 0, "12,5", "5500", false);
+}
+
+// An edit in every set and of every kind of value.
+void TestDatFile::applyEdits(TreeModel &m)
+{
+    const auto edit = [&m](const QString &menu, int set, const QString &value) {
+        QVERIFY2(m.setData(m.indexOf(m.findItem(menu), TreeItem::SetAColumn + set), value), qPrintable(menu));
+    };
+    edit("213", 1, "230");
+    edit("213", 3, "415");
+    edit("241", 0, "0,8");
+    edit("241", 2, "2.25");
+    edit("343", 1, "-25.5");
+    edit("341", 2, "Reduced");
+    edit("6111", 3, "Frequency");
+    edit("82", 0, "Manual");
+    edit("81", 0, QString::fromUtf8("Lüfter 2"));
+    edit("711", 0, "12:30:45");
+    edit("712", 0, "27:01:31");
+    edit("713", 0, "23:59:59");
+    edit("39N", 1, "32768");
+    edit("83", 3, "-1,5");
+    edit("226", 2, "6");
+    edit("225", 1, "1000");
+}
+
+QStringList TestDatFile::unitInformation()
+{
+    QStringList entry;
+    for (int i = 0; i < 21; ++i)
+        entry << QString();
+    entry[0] = "7";
+    entry[1] = "TST-0010 (7)";
+    entry[8] = "C:\\Tarvolink\\csv_file\\TSTV1.00.csv";
+    entry[11] = "V1.00";
+    return entry;
+}
+
+QStringList TestDatFile::customerData()
+{
+    return {QString::fromUtf8("Müller Pumpen GmbH"), "Hafenstr. 1", "", "Nord", "Bremen", "DE", "+49 421 0",
+            "J. Doe", "Pumpwerk 3", "Booster", "A. Smith", "SN-0042"};
+}
+
+QByteArray TestDatFile::savedBytes(const TreeModel &m)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QTextStream out(&buffer);
+    out.setCodec("UTF-8");
+    DatFile::writeHeader(out, unitInformation(), customerData());
+    DatFile::writeParameterLines(out, m);
+    out.flush();
+    return bytes;
+}
+
+void TestDatFile::headerLinesAreByteExact()
+{
+    auto m = fixture();
+    const QStringList lines = QString::fromUtf8(savedBytes(*m)).split('\n');
+    const QStringList expected{
+        "[DEVICE TYPE]" + sep(9),
+        "TST-0010 (7)" + sep(9),
+        sep(9),
+        "[DEVICE TYPE_END]" + sep(9),
+        "[DATA FILE]" + sep(9),
+        "7;C:\\Tarvolink\\csv_file\\TSTV1.00.csv" + sep(19),
+        "[DATA FILE_END]" + sep(9),
+        "[SOFTWARE VERSION]" + sep(9),
+        "V1.00" + sep(9),
+        sep(9),
+        "[SOFTWARE VERSION_END]" + sep(9),
+        "[CUSTOMER DATA]" + sep(18),
+        QString::fromUtf8("Müller Pumpen GmbH") + sep(9),
+        "Hafenstr. 1" + sep(9),
+        sep(9),
+        "Nord" + sep(9),
+        "Bremen" + sep(9),
+        "DE" + sep(9),
+        "+49 421 0" + sep(9),
+        "J. Doe" + sep(9),
+        "Pumpwerk 3" + sep(11),
+        "Booster" + sep(9),
+        "A. Smith" + sep(9),
+        "SN-0042" + sep(9),
+        "[CUSTOMER DATA_END]" + sep(18),
+        "Menu nr;Parameter;Value 1;Value 2;Value 3;Value 4;Format Value 1;Format Value 2;Format Value 3;Format Value 4",
+        "[PARAMETER SETS]" + sep(9),
+        "1;Monitoring;;;;;;;;",
+        "11;Output frequency;0;0;0;0;0;0;0;0",
+    };
+    QCOMPARE(lines.mid(0, expected.size()), expected);
+    QCOMPARE(lines.size(), 27 + 44 + 1); // header, one line per item, nothing after the last line end
+    QVERIFY(lines.last().isEmpty());
+}
+
+void TestDatFile::savedFileMatchesGolden()
+{
+    auto m = fixture();
+    applyEdits(*m);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.dat");
+    QVERIFY(DatFile::save(path, unitInformation(), customerData(), *m));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    const QString goldenPath = QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat");
+    if (qEnvironmentVariableIsSet("TARVOLINK_UPDATE_GOLDEN")) {
+        QFile golden(goldenPath);
+        QVERIFY(golden.open(QIODevice::WriteOnly));
+        golden.write(bytes);
+    }
+    QFile golden(goldenPath);
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QCOMPARE(bytes, golden.readAll());
+}
+
+void TestDatFile::saveThenOpenRestoresEveryColumn()
+{
+    auto original = fixture();
+    applyEdits(*original);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("roundtrip.dat");
+    QVERIFY(DatFile::save(path, unitInformation(), customerData(), *original));
+
+    auto reopened = fixture();
+    QString message;
+    QVERIFY(reopened->ParameterOpen(path, &message));
+    QVERIFY2(message.isEmpty(), qPrintable(message));
+    QCOMPARE(reopened->datFileName(), path);
+    QCOMPARE(reopened->customerData(), customerData());
+    const auto delivered = fixture();
+    const QVector<TreeItem *> d = delivered->allItems();
+    const QVector<TreeItem *> a = original->allItems();
+    const QVector<TreeItem *> b = reopened->allItems();
+    QCOMPARE(a.size(), b.size());
+    for (int i = 0; i < a.size(); ++i) {
+        for (int c = 0; c < TreeItem::ColumnCount; ++c)
+            QCOMPARE(b.at(i)->text(c), a.at(i)->text(c));
+        for (int set = 0; set < 4; ++set) {
+            // Opening marks exactly the values that differ from the delivered ones.
+            QCOMPARE(b.at(i)->isChanged(set),
+                     a.at(i)->text(8 + set) != d.at(i)->text(8 + set));
+        }
+    }
+    QCOMPARE(reopened->registerWords(reopened->findItem("81"), 0), original->registerWords(original->findItem("81"), 0));
+}
+
+void TestDatFile::datExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("used");
+    QTest::newRow("no extension") << "/tmp/pump" << "/tmp/pump.dat";
+    QTest::newRow("has extension") << "/tmp/pump.dat" << "/tmp/pump.dat";
+    QTest::newRow(".dat inside the name") << "/tmp/pump.data.txt" << "/tmp/pump.data.txt";
+}
+
+void TestDatFile::datExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, used);
+    QCOMPARE(DatFile::withDatExtension(typed), used);
+}
+
+void TestDatFile::headerFindsDeviceFile_data()
+{
+    QTest::addColumn<QString>("dataFile");
+    QTest::addColumn<QString>("storedAs");
+    QTest::addColumn<bool>("compatible");
+    QTest::newRow("backslashes") << "C:\\Tarvolink\\csv_file\\TSTV1.00.csv" << "TSTV1.00.csv" << true;
+    QTest::newRow("slashes") << "/opt/tarvolink/csv_file/TSTV1.00.csv" << "TSTV1.00.csv" << true;
+    QTest::newRow("upper-case extension, stored in lower case") << "D:/x/TSTV1.00.CSV" << "tstv1.00.csv" << true;
+    QTest::newRow("bare name") << "TSTV1.00.csv" << "TSTV1.00.csv" << true;
+    QTest::newRow("other version missing") << "C:\\csv_file\\TSTV1.01.csv" << "TSTV1.00.csv" << false;
+    QTest::newRow("no data file") << "" << "TSTV1.00.csv" << false;
+}
+
+void TestDatFile::headerFindsDeviceFile()
+{
+    QFETCH(QString, dataFile);
+    QFETCH(QString, storedAs);
+    QFETCH(bool, compatible);
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(fixturePath(), dir.filePath(storedAs)));
+    QStringList info = unitInformation();
+    info[8] = dataFile;
+    auto m = fixture();
+    QByteArray bytes = savedBytes(*m);
+    // Lines after "Menu nr" are not header lines, even when they have no separator.
+    bytes.replace("[PARAMETER SETS];;;;;;;;;", "no separator here");
+    bytes.replace("C:\\Tarvolink\\csv_file\\TSTV1.00.csv", dataFile.toUtf8());
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const DatFile::Header header = DatFile::readHeader(buffer, dir.path());
+    QCOMPARE(header.status == DatFile::Status::Ok, compatible);
+    QCOMPARE(header.deviceType, QString("TST-0010 (7)"));
+    QCOMPARE(header.softwareVersion, QString("V1.00"));
+    if (!compatible) {
+        QCOMPARE(header.message, QString("Selected DAT file is not compatible with current CSV version"));
+        return;
+    }
+    QCOMPARE(header.deviceFile, dir.filePath(storedAs));
+    QCOMPARE(header.nominalCurrent, QString("12,5"));
+    QCOMPARE(header.nominalPower, QString("5500"));
+    const QStringList entry = header.unitInformation();
+    QCOMPARE(entry.size(), 21);
+    QCOMPARE(entry.at(1), header.deviceType);
+    QCOMPARE(entry.at(8), header.deviceFile);
+    QCOMPARE(entry.at(11), QString("V1.00"));
+}
+
+void TestDatFile::headerLineWithoutSeparatorIsInvalid()
+{
+    QByteArray bytes = "[DEVICE TYPE];;;\nTST;;\nsomething without separator\nMenu nr;x\n";
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const DatFile::Header header = DatFile::readHeader(buffer, QDir::tempPath());
+    QCOMPARE(header.status, DatFile::Status::InvalidFile);
+    QCOMPARE(header.message, QString("invalid CSV file"));
+    QCOMPARE(DatFile::readHeader("/nonexistent/x.dat", QDir::tempPath()).status, DatFile::Status::CannotOpen);
+}
+
+void TestDatFile::openStopsAtDamage_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("applied"); // parameter lines taken over
+    QTest::addColumn<bool>("customerKept");
+    QTest::newRow("intact") << "" << 44 << true;
+    QTest::newRow("short customer data") << "customer" << 44 << false;
+    QTest::newRow("line without separator") << "garbage" << 10 << true;
+    QTest::newRow("section marker") << "marker" << 10 << true;
+    QTest::newRow("file ends early") << "truncate" << 10 << true;
+    QTest::newRow("other menu numbers, same order") << "renumber" << 44 << true;
+}
+
+void TestDatFile::openStopsAtDamage()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, applied);
+    QFETCH(bool, customerKept);
+    auto edited = fixture();
+    applyEdits(*edited);
+    QStringList lines = QString::fromUtf8(savedBytes(*edited)).split('\n');
+    const int firstParameter = 27;
+    if (damage == "customer")
+        lines.erase(lines.begin() + 14, lines.begin() + 20);
+    else if (damage == "garbage")
+        lines[firstParameter + 10] = "garbage";
+    else if (damage == "marker")
+        lines[firstParameter + 10] = "[SOMETHING];;";
+    else if (damage == "truncate")
+        lines = lines.mid(0, firstParameter + 10);
+    else if (damage == "renumber")
+        for (int i = firstParameter; i < lines.size() - 1; ++i)
+            lines[i] = "9" + lines[i];
+    QByteArray bytes = lines.join('\n').toUtf8();
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+
+    auto m = fixture();
+    const auto untouched = fixture();
+    const QVector<TreeItem *> before = untouched->allItems();
+    const DatFile::OpenResult result = DatFile::openParameters(buffer, *m);
+    QVERIFY(result.ok);
+    QCOMPARE(result.linesApplied, applied);
+    QCOMPARE(m->customerData(), customerKept ? customerData() : QStringList(QVector<QString>(12).toList()));
+    const QVector<TreeItem *> items = m->allItems();
+    const QVector<TreeItem *> want = edited->allItems();
+    for (int i = 0; i < items.size(); ++i) {
+        const TreeItem *expected = i < applied ? want.at(i) : before.at(i);
+        for (int c = 4; c < 12; ++c)
+            QCOMPARE(items.at(i)->text(c), expected->text(c));
+        QCOMPARE(items.at(i)->text(0), before.at(i)->text(0)); // menu numbers never come from the file
+    }
+}
+
+void TestDatFile::failedSaveKeepsThePreviousFile()
+{
+    QTemporaryDir dir;
+    // A name at the file system's length limit leaves no room for the temporary file, so the
+    // save fails before anything reaches the existing file.
+    const QString path = dir.filePath(QString(251, 'p') + ".dat");
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("previous contents\n");
+    }
+    auto m = fixture();
+    QString error;
+    QVERIFY(!DatFile::save(path, unitInformation(), customerData(), *m, &error));
+    QVERIFY(!error.isEmpty());
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("previous contents\n"));
+}
+
+QTEST_GUILESS_MAIN(TestDatFile)
+#include "tst_datfile.moc"

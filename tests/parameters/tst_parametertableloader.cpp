@@ -1,0 +1,207 @@
+#include "apppaths.h"
+#include "parameterrows.h"
+#include "treeitem.h"
+#include "treemodel.h"
+
+#include <QtTest>
+
+using namespace ParameterRows;
+
+// The loader turns the parameter table into the tree: which rows become items, where they
+// hang, and when the whole table is refused.
+class TestParameterTableLoader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void languageRowDecidesWhichItemsExist_data();
+    void languageRowDecidesWhichItemsExist();
+    void levelStackPlacesSkippedLevels_data();
+    void levelStackPlacesSkippedLevels();
+    void plusAndQuoteAreNotPartOfTheKey();
+    void shortDefinitionRowInvalidatesAndKeepsNothing_data();
+    void shortDefinitionRowInvalidatesAndKeepsNothing();
+    void missingEndMarkerReadsToTheEndOfTheFile();
+    void commentsBlankLinesAndBareLanguageRowsAreAccepted();
+    void fixtureBuildsNestedMenusInEachLanguage_data();
+    void fixtureBuildsNestedMenusInEachLanguage();
+
+private:
+    static QString pathOf(const TreeModel &model, const QString &menu);
+};
+
+QString TestParameterTableLoader::pathOf(const TreeModel &model, const QString &menu)
+{
+    QStringList path;
+    for (const TreeItem *item = model.findItem(menu); item && item != model.rootItem(); item = item->parent())
+        path.prepend(item->text(TreeItem::MenuColumn));
+    return path.join(QLatin1Char('/'));
+}
+
+void TestParameterTableLoader::languageRowDecidesWhichItemsExist_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("English") << 0 << QStringList{"1", "2"} << QStringList{"One", "Two"};
+    QTest::newRow("Deutsch") << 3 << QStringList{"1", "3"} << QStringList{"Eins", "Drei"};
+    QTest::newRow("Português") << 10 << QStringList{"3"} << QStringList{"Três"};
+    QTest::newRow("unknown index means English") << 42 << QStringList{"1", "2"} << QStringList{"One", "Two"};
+}
+
+void TestParameterTableLoader::languageRowDecidesWhichItemsExist()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, menus);
+    QFETCH(QStringList, texts);
+    const QString text = table({definition("1", 1, "0"), ParameterRows::language("English", "One"),
+                                ParameterRows::language("Deutsch", "Eins"),
+                                definition("2", 1, "0"), ParameterRows::language("English", "Two"),
+                                definition("3", 1, "0"), ParameterRows::language("Deutsch", "Drei"),
+                                ParameterRows::language("Português", "Três"),
+                                ParameterRows::language("Deutsch", "second German row is ignored")});
+    ParameterTableLoader::Options options;
+    options.language = language;
+    auto m = model(text, options);
+    QVERIFY(m->isValid());
+    QStringList gotMenus, gotTexts;
+    for (TreeItem *item : m->allItems()) {
+        gotMenus << item->text(TreeItem::MenuColumn);
+        gotTexts << item->text(TreeItem::TextColumn);
+    }
+    QCOMPARE(gotMenus, menus);
+    QCOMPARE(gotTexts, texts);
+}
+
+void TestParameterTableLoader::levelStackPlacesSkippedLevels_data()
+{
+    QTest::addColumn<QStringList>("levels"); // "menu:level" in file order
+    QTest::addColumn<QStringList>("paths");
+    QTest::newRow("regular nesting") << QStringList{"1:1", "11:2", "111:3", "2:1", "21:2"}
+                                     << QStringList{"1", "1/11", "1/11/111", "2", "2/21"};
+    QTest::newRow("level 3 under a level-1 row without children")
+        << QStringList{"1:1", "13:3", "14:3"} << QStringList{"1", "1/13", "1/14"};
+    QTest::newRow("level 4 under a level-1 parent with children")
+        << QStringList{"1:1", "11:2", "12:2", "124:4"} << QStringList{"1", "1/11", "1/12", "1/12/124"};
+    QTest::newRow("first row deeper than level 1 hangs at the top")
+        << QStringList{"5:3", "6:1"} << QStringList{"5", "6"};
+    QTest::newRow("level 0 or junk never pops the root")
+        << QStringList{"1:1", "11:2", "9:0", "8:x"} << QStringList{"1", "1/11", "9", "8"};
+}
+
+void TestParameterTableLoader::levelStackPlacesSkippedLevels()
+{
+    QFETCH(QStringList, levels);
+    QFETCH(QStringList, paths);
+    QStringList records;
+    for (const QString &entry : levels) {
+        const QString menu = entry.section(':', 0, 0);
+        QString row = definition(menu, 1, "M");
+        QStringList f = row.split(';');
+        f[2] = entry.section(':', 1, 1);
+        records << f.join(';') << language("English", "Menu " + menu);
+    }
+    auto m = model(table(records));
+    QVERIFY(m->isValid());
+    QStringList got;
+    for (const QString &entry : levels)
+        got << pathOf(*m, entry.section(':', 0, 0));
+    QCOMPARE(got, paths);
+}
+
+void TestParameterTableLoader::plusAndQuoteAreNotPartOfTheKey()
+{
+    auto m = model(table({'"' + definition("+213", 1, "0", {{8, "400"}}), language("English", "Voltage"),
+                          definition("+39N", 1, "0"), '"' + language("English", "Data")}));
+    QVERIFY(m->isValid());
+    QVERIFY(m->findItem("213"));
+    QCOMPARE(m->findItem("213")->text(TreeItem::SetAColumn), QString("400"));
+    QVERIFY(m->findItem("39N"));
+    QCOMPARE(m->findItem("39N")->text(TreeItem::TextColumn), QString("Data"));
+    QVERIFY(!m->findItem("+213"));
+}
+
+void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing_data()
+{
+    QTest::addColumn<QString>("badRow");
+    QStringList f = definition("30", 1, "0").split(';');
+    f.removeLast();
+    QTest::newRow("25 fields") << f.join(';');
+    QTest::newRow("line without separator") << QString("garbage");
+    QTest::newRow("two fields") << QString("P;31");
+}
+
+void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing()
+{
+    QFETCH(QString, badRow);
+    auto m = model(table({definition("1", 1, "M"), language("English", "Menu"),
+                          definition("11", 2, "0", {{5, "40011"}}), language("English", "P"),
+                          badRow, language("English", "Bad"),
+                          definition("12", 2, "0"), language("English", "After")}));
+    QVERIFY(!m->isValid());
+    QCOMPARE(m->rowCount(), 0);
+    QVERIFY(!m->findItem("1"));
+    QVERIFY(m->readList().isEmpty());
+    QVERIFY(m->DepPrmItemList().count(nullptr) == 59);
+}
+
+void TestParameterTableLoader::missingEndMarkerReadsToTheEndOfTheFile()
+{
+    auto m = model(table({definition("1", 1, "M"), language("English", "Menu"),
+                          definition("11", 2, "0"), language("English", "Last")},
+                         false));
+    QVERIFY(m->isValid());
+    QVERIFY(m->findItem("11"));
+    QCOMPARE(m->rowCount(), 1);
+
+    auto none = model(QStringLiteral("[SIZES];;\n1;A;1;1\n[SIZES]END;;\n"));
+    QVERIFY(!none->isValid());
+    QCOMPARE(none->rowCount(), 0);
+}
+
+void TestParameterTableLoader::commentsBlankLinesAndBareLanguageRowsAreAccepted()
+{
+    auto m = model(table({"/ comment row;;;", definition("1", 1, "0"), "", "*English", "   ",
+                          definition("2", 1, "0"), "*English;Two,,,"}));
+    QVERIFY(m->isValid());
+    QCOMPARE(m->rowCount(), 2);
+    QCOMPARE(m->findItem("1")->text(TreeItem::TextColumn), QString());
+    QCOMPARE(m->findItem("2")->text(TreeItem::TextColumn), QString("Two"));
+}
+
+void TestParameterTableLoader::fixtureBuildsNestedMenusInEachLanguage_data()
+{
+    QTest::addColumn<uint>("language");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<QString>("firstText");
+    // Every row has English and German texts; only the six top menus have Swedish ones.
+    QTest::newRow("English") << 0u << 44 << "Monitoring";
+    QTest::newRow("Deutsch") << 3u << 44 << QString::fromUtf8("Überwachung");
+    QTest::newRow("Svenska") << 1u << 6 << QString::fromUtf8("Övervakning");
+}
+
+void TestParameterTableLoader::fixtureBuildsNestedMenusInEachLanguage()
+{
+    QFETCH(uint, language);
+    QFETCH(int, items);
+    QFETCH(QString, firstText);
+    TreeModel m(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"), language, "12,5",
+                "5500", false);
+    QVERIFY(m.isValid());
+    QCOMPARE(m.allItems().size(), items);
+    QCOMPARE(m.rowCount(), 6);
+    QCOMPARE(m.index(0, 1).data().toString(), firstText);
+    if (items == 6)
+        return;
+    QCOMPARE(pathOf(m, "6112"), QString("6/61/611/6112"));
+    QCOMPARE(pathOf(m, "226"), QString("2/21/226"));
+    QCOMPARE(pathOf(m, "241"), QString("2/24/241"));
+    QCOMPARE(pathOf(m, "721"), QString("7/721"));
+    const QModelIndex settings = m.index(2, 0);
+    QCOMPARE(settings.data().toString(), QString("3"));
+    QCOMPARE(m.rowCount(settings), 3);
+    QCOMPARE(m.parent(m.index(0, 0, settings)), settings);
+    QVERIFY(!m.index(0, 0, m.index(2, 1)).isValid()); // only column 0 has children
+}
+
+QTEST_GUILESS_MAIN(TestParameterTableLoader)
+#include "tst_parametertableloader.moc"

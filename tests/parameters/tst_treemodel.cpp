@@ -1,0 +1,476 @@
+#include "dependencytable.h"
+#include "parameterrows.h"
+#include "registerword.h"
+#include "treeitem.h"
+#include "treemodel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QtTest>
+
+// The model as the views and the unit worker use it: values by kind, flags and roles, the
+// dependency rules, and what the worker reads and writes.
+class TestTreeModel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void headersAndColumnCount();
+    void setValuesLoadByKind_data();
+    void setValuesLoadByKind();
+    void nominalValuesAndZnpMaximum_data();
+    void nominalValuesAndZnpMaximum();
+    void flagsFontsAndColours();
+    void oneValueParameterEditsSetAForAllSets();
+    void specialItemsAndDependencyPositions();
+    void poleNumberFollowsEdits_data();
+    void poleNumberFollowsEdits();
+    void selectionDependentLimits_data();
+    void selectionDependentLimits();
+    void limitsFollowEditsOfTheSelector();
+    void comparatorSelectionTable_data();
+    void comparatorSelectionTable();
+    void everyPositionSevenToFiftySixHasARule();
+    void readListWalksSetsAndRegisterCounts();
+    void registerWordsRoundTripThroughTheModel_data();
+    void registerWordsRoundTripThroughTheModel();
+    void editableParametersAndTraversalOrder();
+    void changelangReplacesTextsAndValueTexts();
+
+private:
+    static std::unique_ptr<TreeModel> fixture(uint language = 0, const QString &inom = "12,5",
+                                              const QString &pnom = "5500", bool empty = false);
+    static QString fixturePath() { return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"); }
+};
+
+std::unique_ptr<TreeModel> TestTreeModel::fixture(uint language, const QString &inom, const QString &pnom, bool empty)
+{
+    return std::make_unique<TreeModel>(fixturePath(), language, inom, pnom, empty);
+}
+
+void TestTreeModel::headersAndColumnCount()
+{
+    auto m = fixture();
+    QCOMPARE(m->columnCount(), 12);
+    QStringList headers;
+    for (int c = 0; c < 12; ++c)
+        headers << m->headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(headers, (QStringList{"Menu", "Parameter Text", " Unit", "Default", "A", "B", "C", "D", "FORMAT1",
+                                   "FORMAT2", "FORMAT3", "FORMAT4"}));
+    QVERIFY(!m->headerData(0, Qt::Horizontal, Qt::FontRole).isValid());
+}
+
+void TestTreeModel::setValuesLoadByKind_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("plain integer") << "213" << 0 << 0 << "400" << "400";
+    QTest::newRow("decimal comma to word") << "241" << 1 << 0 << "1.5" << QString::number(0xF80F);
+    QTest::newRow("large value to word") << "39N" << 2 << 0 << "40000" << QString::number(0x9190);
+    QTest::newRow("negative to word") << "6113" << 3 << 0 << "-2" << QString::number(0x87FE);
+    QTest::newRow("scaled S_Int") << "343" << 0 << 0 << "150" << "1500";
+    QTest::newRow("scaled S_Int decimal comma") << "83" << 0 << 0 << "1.25" << "125";
+    QTest::newRow("scaled S_Int negative") << "83" << 1 << 0 << "-2.5" << "-250";
+    QTest::newRow("scale 1 is a word") << "323" << 0 << 0 << "-300" << QString::number(0x8000 | (-300 & 0x7FF));
+    QTest::newRow("value text") << "341" << 2 << 2 << "Both directions" << "1";
+    QTest::newRow("value without text shows number") << "6111" << 2 << 2 << "13" << "13";
+    QTest::newRow("value 0 text") << "6111" << 3 << 2 << "Off" << "0";
+    QTest::newRow("negative value text") << "82" << 0 << 3 << "Auto" << "-1";
+    QTest::newRow("text parameter") << "81" << 0 << 1 << "Pump 1" << "Pump 1";
+    QTest::newRow("hours in tenths") << "711" << 0 << 6 << "1234:05:06" << "12340:5:6";
+    QTest::newRow("date") << "712" << 0 << 7 << "26:12:06" << "26:12:6";
+    QTest::newRow("time") << "713" << 0 << 4 << "8:30:00" << "8:30:0";
+    QTest::newRow("menu is empty") << "61" << 0 << 5 << "" << "";
+}
+
+void TestTreeModel::setValuesLoadByKind()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, set);
+    QFETCH(int, kind);
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    auto m = fixture();
+    const TreeItem *item = m->findItem(menu);
+    QVERIFY(item);
+    QCOMPARE(item->kind(), kind);
+    QCOMPARE(item->text(TreeItem::SetAColumn + set), shown);
+    QCOMPARE(item->text(TreeItem::StoredAColumn + set), stored);
+}
+
+void TestTreeModel::nominalValuesAndZnpMaximum_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("empty");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("currentMax");
+    QTest::addColumn<QString>("power");
+    QTest::addColumn<QString>("powerMax");
+    QTest::newRow("x1.5") << "C:\\Drives\\csv_file\\TSTV1.00.csv" << false << "12.5" << "18.75" << "5500" << "8250";
+    QTest::newRow("ZNP x2 x4") << "C:\\Drives\\csv_file\\TSTZNPV1.00.csv" << false << "12.5" << "25" << "5500" << "22000";
+    QTest::newRow("ZNP only in a folder name") << "/opt/ZNP/TSTV1.00.csv" << false << "12.5" << "18.75" << "5500" << "8250";
+    QTest::newRow("empty values") << "TSTV1.00.csv" << true << "" << "18.75" << "" << "8250";
+}
+
+void TestTreeModel::nominalValuesAndZnpMaximum()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, empty);
+    QFETCH(QString, current);
+    QFETCH(QString, currentMax);
+    QFETCH(QString, power);
+    QFETCH(QString, powerMax);
+    QFile file(fixturePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextStream in(&file);
+    in.setCodec("Windows-1252");
+    ParameterTableLoader::Options options;
+    options.nominalCurrent = "12,5";
+    options.nominalPower = "5500";
+    options.emptyValues = empty;
+    options.deviceFileName = fileName;
+    TreeModel m(in, options);
+    const TreeItem *inom = m.findItem("223");
+    const TreeItem *pnom = m.findItem("224");
+    for (int set = 0; set < 4; ++set) {
+        QCOMPARE(inom->text(TreeItem::SetAColumn + set), current);
+        QCOMPARE(pnom->text(TreeItem::SetAColumn + set), power);
+    }
+    QCOMPARE(inom->text(TreeItem::StoredAColumn), empty ? QString() : QString::number(0xF87D));
+    QCOMPARE(inom->text(TreeItem::DefaultColumn), QString("12.5"));
+    QCOMPARE(inom->field(7), currentMax);
+    QCOMPARE(pnom->field(7), powerMax);
+    QCOMPARE(m.findItem("213")->text(TreeItem::SetAColumn), empty ? QString() : QString("400"));
+}
+
+void TestTreeModel::flagsFontsAndColours()
+{
+    auto m = fixture();
+    const QModelIndex menu = m->indexOf(m->findItem("21"));
+    const QModelIndex perSet = m->indexOf(m->findItem("213"));
+    const QModelIndex oneValue = m->indexOf(m->findItem("81"));
+    const QModelIndex readOnly = m->indexOf(m->findItem("11"));
+    const auto flagsAt = [&m](const QModelIndex &i, int c) { return m->flags(i.siblingAtColumn(c)); };
+    const Qt::ItemFlags editable = Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
+    const Qt::ItemFlags plain = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+
+    QCOMPARE(m->flags(QModelIndex()), Qt::NoItemFlags);
+    QCOMPARE(flagsAt(menu, 3), Qt::ItemIsSelectable);
+    QCOMPARE(flagsAt(menu, 4), plain);
+    QCOMPARE(flagsAt(perSet, 3), Qt::ItemIsSelectable);
+    QCOMPARE(flagsAt(perSet, 0), plain);
+    QCOMPARE(flagsAt(perSet, 9), plain);
+    for (int c = 4; c < 8; ++c)
+        QCOMPARE(flagsAt(perSet, c), editable);
+    QCOMPARE(flagsAt(oneValue, 4), editable);
+    for (int c = 5; c < 8; ++c)
+        QCOMPARE(flagsAt(oneValue, c), plain);
+
+    // Read-only values are grey whatever their colour; others show the set's colour.
+    QCOMPARE(readOnly.siblingAtColumn(5).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::darkGray));
+    QVERIFY(!perSet.siblingAtColumn(5).data(Qt::ForegroundRole).isValid());
+    QVERIFY(!perSet.siblingAtColumn(1).data(Qt::FontRole).isValid());
+
+    QVERIFY(m->setData(perSet.siblingAtColumn(5), "230"));
+    m->setSetColour(m->findItem("213"), 2, QColor(Qt::red));
+    QCOMPARE(perSet.siblingAtColumn(5).data(Qt::FontRole).value<QFont>().weight(), 99);
+    QVERIFY(!perSet.siblingAtColumn(5).data(Qt::FontRole).value<QFont>().underline());
+    QVERIFY(perSet.siblingAtColumn(4).data(Qt::FontRole).value<QFont>().weight() != 99);
+    QVERIFY(perSet.siblingAtColumn(6).data(Qt::FontRole).value<QFont>().underline());
+    QCOMPARE(perSet.siblingAtColumn(6).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    m->clearChangedFlags();
+    QVERIFY(perSet.siblingAtColumn(5).data(Qt::FontRole).value<QFont>().weight() != 99);
+}
+
+void TestTreeModel::oneValueParameterEditsSetAForAllSets()
+{
+    auto m = fixture();
+    const QModelIndex name = m->indexOf(m->findItem("81"), 4);
+    QVERIFY(!m->setData(name.siblingAtColumn(6), "Fan 9"));
+    QSignalSpy changed(m.get(), &QAbstractItemModel::dataChanged);
+    QVERIFY(m->setData(name, "Fan 2;x"));
+    QVERIFY(!changed.isEmpty());
+    for (int set = 0; set < 4; ++set) {
+        QCOMPARE(name.siblingAtColumn(4 + set).data().toString(), QString("Fan 2x"));
+        QCOMPARE(name.siblingAtColumn(8 + set).data().toString(), QString("Fan 2x"));
+    }
+    QVERIFY(!m->setData(m->indexOf(m->findItem("2"), 4), "1"));
+    QVERIFY(m->setData(name, "A name longer than twelve"));
+    QCOMPARE(name.data().toString(), QString("A name longe"));
+}
+
+void TestTreeModel::specialItemsAndDependencyPositions()
+{
+    auto m = fixture();
+    const QVector<TreeItem *> &list = m->DepPrmItemList();
+    QCOMPARE(list.size(), 59);
+    QCOMPARE(list.at(0), m->findItem("213"));
+    QCOMPARE(list.at(1), m->findItem("222"));
+    QCOMPARE(list.at(5), m->findItem("226"));
+    QCOMPARE(list.at(7), m->findItem("310"));
+    QCOMPARE(list.at(41), m->findItem("39N"));
+    QCOMPARE(list.at(42), m->findItem("6111"));
+    QCOMPARE(list.at(58), m->findItem("721"));
+    // Absent menus keep their place instead of shifting the later positions.
+    QCOMPARE(list.at(11), nullptr);
+    QCOMPARE(list.at(54), nullptr);
+    QCOMPARE(m->genPolesFreqItem(), m->findItem("222"));
+    QCOMPARE(m->genPolesSpeedItem(), m->findItem("225"));
+    QCOMPARE(m->polesItem(), m->findItem("226"));
+    QCOMPARE(m->unitNameItem(), m->findItem("81"));
+    QCOMPARE(m->pebbItem(), m->findItem("84"));
+    QVERIFY(m->checkdependingfields(m->indexOf(m->findItem("225"), 4)));
+    QVERIFY(!m->checkdependingfields(m->indexOf(m->findItem("213"), 4)));
+    QCOMPARE(m->dependingItems(m->findItem("222")), QList<TreeItem *>{m->findItem("226")});
+    QVERIFY(m->dependingItems(m->findItem("213")).isEmpty());
+}
+
+void TestTreeModel::poleNumberFollowsEdits_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("poles");
+    // Set A starts at 50 Hz, 1450 rpm, 4 poles.
+    QTest::newRow("speed 1000 -> 6") << "225" << "1000" << "6";
+    QTest::newRow("speed 1600 rounds 3.75 -> 4") << "225" << "1600" << "4";
+    QTest::newRow("speed 2000 gives 3, odd -> 2") << "225" << "2000" << "2";
+    QTest::newRow("speed 7000 gives 1 -> 2") << "225" << "7000" << "2";
+    QTest::newRow("speed 0 leaves poles") << "225" << "0" << "4";
+    QTest::newRow("speed with comma") << "225" << "745,5" << "8";
+    QTest::newRow("frequency 100 -> 8") << "222" << "100" << "8";
+    QTest::newRow("frequency whole numbers: 87,9 -> 87 -> 7 -> 6") << "222" << "87,9" << "6";
+    QTest::newRow("poles typed 5,9 cut -> 4") << "226" << "5,9" << "4";
+    QTest::newRow("poles typed 7.6 rounds -> 8") << "226" << "7.6" << "8";
+    QTest::newRow("poles typed 1 -> 2") << "226" << "1" << "2";
+}
+
+void TestTreeModel::poleNumberFollowsEdits()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, value);
+    QFETCH(QString, poles);
+    auto m = fixture();
+    QVERIFY(m->setData(m->indexOf(m->findItem(menu), 4), value));
+    QCOMPARE(m->findItem("226")->text(4), poles);
+    QCOMPARE(m->findItem("226")->text(8), poles);
+    QCOMPARE(m->findItem("226")->text(5), QString("4")); // other sets untouched
+}
+
+void TestTreeModel::selectionDependentLimits_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("min");
+    QTest::addColumn<QString>("max");
+    QTest::newRow("comparator speed: +-max speed") << "6112" << 0 << "-1500" << "1500";
+    QTest::newRow("comparator 6: fixed") << "6113" << 1 << "0" << "1000";
+    QTest::newRow("comparator 13") << "6112" << 2 << "-100" << "1000000";
+    QTest::newRow("comparator 0: row limits") << "6112" << 3 << "-1000" << "1000";
+    QTest::newRow("min speed up to max speed") << "321" << 0 << "0" << "1500";
+    QTest::newRow("max speed from min speed") << "322" << 0 << "0" << "24000";
+    QTest::newRow("preset speed") << "323" << 1 << "-1500" << "1500";
+    QTest::newRow("ramp range 0") << "333" << 0 << "0.00" << "3600";
+    QTest::newRow("torque range 1") << "343" << 0 << "-400" << "400";
+    QTest::newRow("no rule") << "213" << 0 << "180" << "690";
+    QTest::newRow("enumerated -2 minimum") << "82" << 0 << "-2" << "0";
+    QTest::newRow("Inom maximum") << "223" << 0 << "0" << "18.75";
+}
+
+void TestTreeModel::selectionDependentLimits()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, set);
+    QFETCH(QString, min);
+    QFETCH(QString, max);
+    auto m = fixture();
+    const DependencyTable::Limits limits = m->limits(m->findItem(menu), set);
+    QCOMPARE(limits.min, min);
+    QCOMPARE(limits.max, max);
+}
+
+void TestTreeModel::limitsFollowEditsOfTheSelector()
+{
+    auto m = fixture();
+    QVERIFY(m->setData(m->indexOf(m->findItem("310"), 4), "0.5..3600 s"));
+    QCOMPARE(m->limits(m->findItem("333"), 0).min, QString("0.50"));
+    QVERIFY(m->setData(m->indexOf(m->findItem("322"), 4), "1200"));
+    QCOMPARE(m->limits(m->findItem("6112"), 0).max, QString("1200"));
+    QCOMPARE(m->limits(m->findItem("323"), 0).min, QString("-1200"));
+    QVERIFY(m->setData(m->indexOf(m->findItem("6111"), 4), "Current"));
+    QCOMPARE(m->limits(m->findItem("6112"), 0).max, QString("25")); // 2 x 12.5 A
+    QVERIFY(m->setData(m->indexOf(m->findItem("6111"), 4), "Torque"));
+    QCOMPARE(m->limits(m->findItem("6113"), 0).min, QString("-150"));
+    QVERIFY(m->setData(m->indexOf(m->findItem("321"), 4), "300"));
+    QCOMPARE(m->limits(m->findItem("322"), 0).min, QString("300"));
+}
+
+void TestTreeModel::comparatorSelectionTable_data()
+{
+    QTest::addColumn<int>("selection");
+    QTest::addColumn<QString>("min");
+    QTest::addColumn<QString>("max");
+    QTest::newRow("1 speed") << 1 << "-1800" << "1800";
+    QTest::newRow("2 frequency") << 2 << "-100" << "100";
+    QTest::newRow("3 current") << 3 << "0" << "21";
+    QTest::newRow("4 power") << 4 << "0" << "15000";
+    QTest::newRow("5 torque") << 5 << "-175.5" << "175.5";
+    QTest::newRow("6") << 6 << "0" << "1000";
+    QTest::newRow("7") << 7 << "0" << "400";
+    QTest::newRow("8") << 8 << "0" << "1250";
+    for (int v : {9, 16, 17, 18, 19})
+        QTest::addRow("%d", v) << v << "0" << "100";
+    for (int v : {10, 11, 12})
+        QTest::addRow("%d", v) << v << "-100" << "300";
+    QTest::newRow("13") << 13 << "-100" << "1000000";
+    QTest::newRow("14") << 14 << "0" << "65535";
+    QTest::newRow("15") << 15 << "0" << "65535";
+    for (int v : {0, 20, 21})
+        QTest::addRow("%d unchanged", v) << v << "" << "";
+}
+
+void TestTreeModel::comparatorSelectionTable()
+{
+    QFETCH(int, selection);
+    QFETCH(QString, min);
+    QFETCH(QString, max);
+    const QMap<int, double> values{{54, selection}, {DependencyTable::MaxSpeed, 1800},
+                                   {DependencyTable::Frequency, 50}, {DependencyTable::NominalCurrent, 10.5},
+                                   {DependencyTable::NominalPower, 7500}, {DependencyTable::TorqueLimit, -175.5}};
+    const auto valueAt = [&values](int p) -> std::optional<double> {
+        return values.contains(p) ? std::optional<double>(values.value(p)) : std::nullopt;
+    };
+    for (int position : {55, 56}) {
+        const auto limits = DependencyTable::limits(position, valueAt);
+        QCOMPARE(limits ? limits->min : QString(), min);
+        QCOMPARE(limits ? limits->max : QString(), max);
+    }
+}
+
+void TestTreeModel::everyPositionSevenToFiftySixHasARule()
+{
+    // Each position is a selector, depends on one, or has limits derived from others.
+    const auto all = [](int) -> std::optional<double> { return 1.0; };
+    for (int p = 7; p <= 56; ++p) {
+        bool selector = false;
+        for (int q = 7; q <= 57; ++q)
+            selector = selector || DependencyTable::selectorOf(q) == p;
+        const bool dependent = DependencyTable::limits(p, all).has_value();
+        QVERIFY2(selector != dependent, qPrintable(QStringLiteral("position %1").arg(p)));
+        if (dependent && DependencyTable::selectorOf(p) >= 0)
+            QVERIFY(DependencyTable::dependentsOf(DependencyTable::selectorOf(p)).contains(p));
+    }
+}
+
+void TestTreeModel::readListWalksSetsAndRegisterCounts()
+{
+    auto m = fixture();
+    const QVector<TreeModel::ReadEntry> list = m->readList();
+    QMultiHash<QString, TreeModel::ReadEntry> byMenu;
+    QStringList order;
+    for (const auto &e : list) {
+        byMenu.insert(e.item->text(0), e);
+        if (order.isEmpty() || order.last() != e.item->text(0))
+            order << e.item->text(0);
+    }
+    const auto entries = [&byMenu](const QString &menu) {
+        auto values = byMenu.values(menu);
+        std::reverse(values.begin(), values.end());
+        return values;
+    };
+    const auto voltage = entries("213");
+    QCOMPARE(voltage.size(), 4);
+    for (int set = 0; set < 4; ++set) {
+        QCOMPARE(voltage.at(set).set, set);
+        QCOMPARE(voltage.at(set).registerNumber, 40213 + 1000 * set);
+        QCOMPARE(voltage.at(set).tableType, 4);
+        QCOMPARE(voltage.at(set).count, 1);
+        QVERIFY(voltage.at(set).setValue);
+    }
+    QCOMPARE(entries("11").size(), 1);
+    QCOMPARE(entries("11").first().tableType, 3);
+    QVERIFY(!entries("11").first().setValue);
+    QCOMPARE(entries("81").first().count, 6);
+    QCOMPARE(entries("711").first().count, 3);
+    QVERIFY(entries("85").isEmpty()); // register "x"
+    QVERIFY(entries("2").isEmpty());
+    QCOMPARE(order.first(), QString("11"));
+    QCOMPARE(order.last(), QString("86"));
+    QVERIFY(order.indexOf("213") < order.indexOf("6111"));
+    QCOMPARE(TreeModel::tableTypeFor(9999), 1);
+    QCOMPARE(TreeModel::tableTypeFor(10001), 2);
+    QCOMPARE(TreeModel::tableTypeFor(10000), 4);
+}
+
+void TestTreeModel::registerWordsRoundTripThroughTheModel_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QVector<quint16>>("words");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("word 0.5") << "241" << 1 << QVector<quint16>{0xF805} << "0.5";
+    QTest::newRow("signed scaled") << "343" << 2 << QVector<quint16>{0xFF9C} << "-10";
+    QTest::newRow("unsigned scaled") << "12" << 0 << QVector<quint16>{0xFFFF} << "6553.5";
+    QTest::newRow("negative value text") << "82" << 3 << QVector<quint16>{0x87FE} << "Manual";
+    QTest::newRow("value text") << "6111" << 0 << QVector<quint16>{5} << "Torque";
+    QTest::newRow("unit name") << "81" << 0 << QVector<quint16>{0x4661, 0x6E20, 0x3200, 0, 0, 0} << "Fan 2";
+    QTest::newRow("hours in tenths") << "711" << 0 << QVector<quint16>{12345, 6, 7} << "1234:06:07";
+    QTest::newRow("date") << "712" << 0 << QVector<quint16>{26, 1, 2} << "26:01:02";
+}
+
+void TestTreeModel::registerWordsRoundTripThroughTheModel()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, set);
+    QFETCH(QVector<quint16>, words);
+    QFETCH(QString, shown);
+    auto m = fixture();
+    TreeItem *item = m->findItem(menu);
+    m->storeRegisters(item, set, words);
+    QCOMPARE(item->text(TreeItem::SetAColumn + set), shown);
+    QCOMPARE(m->registerWords(item, set), words);
+    QVERIFY(!item->isChanged(set)); // a value read from the unit is not an offline change
+    if (item->field(25) == "Y") {
+        for (int s = 0; s < 4; ++s)
+            QCOMPARE(item->text(TreeItem::SetAColumn + s), shown);
+    }
+}
+
+void TestTreeModel::editableParametersAndTraversalOrder()
+{
+    auto m = fixture();
+    QStringList all;
+    for (TreeItem *item : m->allItems())
+        all << item->text(0);
+    QCOMPARE(all.mid(0, 12), (QStringList{"1", "11", "12", "2", "21", "213", "222", "223", "224", "225", "226", "24"}));
+    QCOMPARE(all.size(), 44);
+    QStringList editable;
+    for (TreeItem *item : m->GetEditableParameters())
+        editable << item->text(0);
+    QCOMPARE(editable, (QStringList{"213", "222", "223", "224", "225", "241", "310", "321", "322", "323", "333", "341",
+                                    "343", "39N", "6111", "6112", "6113", "81", "82", "83", "85"}));
+    QCOMPARE(m->findItem("6113"), m->index(0, 0, m->index(0, 0, m->index(0, 0, m->index(3, 0)))).siblingAtRow(2).internalPointer());
+}
+
+void TestTreeModel::changelangReplacesTextsAndValueTexts()
+{
+    auto m = fixture(0);
+    m->setData(m->indexOf(m->findItem("341"), 5), "Reduced");
+    QSignalSpy changed(m.get(), &QAbstractItemModel::dataChanged);
+    m->changelang(fixturePath(), 3);
+    QVERIFY(!changed.isEmpty());
+    QCOMPARE(m->language(), 3u);
+    QCOMPARE(m->findItem("1")->text(1), QString::fromUtf8("Überwachung"));
+    QCOMPARE(m->findItem("12")->text(1), QString("Motorstrom [A]"));
+    QCOMPARE(m->findItem("341")->text(5), QString("Reduced"));
+    QCOMPARE(m->findItem("341")->text(9), QString("2"));
+    // Rows without a row for the new language keep their text.
+    m->changelang(fixturePath(), 1);
+    QCOMPARE(m->findItem("1")->text(1), QString::fromUtf8("Övervakning"));
+    QCOMPARE(m->findItem("12")->text(1), QString("Motorstrom [A]"));
+}
+
+QTEST_MAIN(TestTreeModel)
+#include "tst_treemodel.moc"
