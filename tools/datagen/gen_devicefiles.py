@@ -76,6 +76,8 @@ class Table:
               dec="", role="", access="1", oneset=None, nocmp="N", neg=False, strlen="", nominal="", reg=None,
               regcount=1):
         oneset = oneset or self.oneset_default
+        if dtype.startswith("T") and regcount == 1:
+            regcount = 3  # time and date values travel as three words (hours, minutes, seconds)
         if reg is None:
             reg = self.next_reg[self.top]
             self.next_reg[self.top] += max(1, regcount)
@@ -429,7 +431,7 @@ def build_table(model):
         t.param(top + "3", 3, join(timer, "delay"), dtype="T", mn="0:00:00", mx="9:59:59", dflt="0:00:00")
         t.param(top + "4", 3, join(timer, "T1"), dtype="T", mn="0:00:00", mx="9:59:59", dflt="0:00:00")
         t.param(top + "5", 3, join(timer, "T2"), dtype="T", mn="0:00:00", mx="9:59:59", dflt="0:00:00")
-        t.view(top + "6", 3, join(timer, "value"), reg=VIEW_BASE + 50 + n, dtype="T", mn="0:00:00",
+        t.view(top + "6", 3, join(timer, "value"), reg=VIEW_BASE + 50 + 3 * n, dtype="T", mn="0:00:00",
                dflt="0:00:00")
 
     t.comment("Actual values: the status view shows this menu")
@@ -456,9 +458,9 @@ def build_table(model):
     t.view("728", 3, "ioboard", reg=VIEW_BASE + 27, mx="255")
     t.menu("73", 2, "stored")
     t.view("731", 3, "runtime", reg=VIEW_BASE + 30, dtype="T", mn="0:00:00", dflt="0:00:00")
-    t.view("732", 3, "mainstime", reg=VIEW_BASE + 31, dtype="T", mn="0:00:00", dflt="0:00:00")
-    t.view("733", 3, "energy", reg=VIEW_BASE + 32, unit="kWh", mx="32767")
-    t.param("734", 3, "resetenergy", NO_YES, reg=VIEW_BASE + 33, oneset="Y", nocmp="Y")
+    t.view("732", 3, "mainstime", reg=VIEW_BASE + 33, dtype="T", mn="0:00:00", dflt="0:00:00")
+    t.view("733", 3, "energy", reg=VIEW_BASE + 36, unit="kWh", mx="32767")
+    t.param("734", 3, "resetenergy", NO_YES, reg=VIEW_BASE + 37, oneset="Y", nocmp="Y")
 
     t.comment("Trip log: the fault logger shows this menu")
     t.menu("8", 1, "triplog", oneset="Y")
@@ -470,15 +472,15 @@ def build_table(model):
         t.menu(group, 3, join("trip", str(n)))
         t.view(group + "1", 4, "tripmsg", values=trips, reg=base)
         t.view(group + "2", 4, "tripdate", reg=base + 1, dtype="T_YYMMDD", mn="00:01:01", dflt="00:01:01")
-        t.view(group + "3", 4, "triptime", reg=base + 2, dtype="T_HHMMSST", mn="00:00:00", dflt="00:00:00")
+        t.view(group + "3", 4, "triptime", reg=base + 4, dtype="T_HHMMSST", mn="00:00:00", dflt="00:00:00")
         for k, (key, unit, dtype) in enumerate((("procval", "%", "S_Int"), ("speed", "rpm", "S_Int"),
                                                 ("torque", "Nm", "S_Int"), ("shaftpwr", "kW", "S_Int"),
                                                 ("current", "A", "U_Int"), ("outvolt", "V", "U_Int"),
                                                 ("frequency", "Hz", "U_Int"), ("dclink", "V", "U_Int"),
                                                 ("heatsink", "°C", "S_Int"))):
-            t.view(group + "456789ABC"[k], 4, key, reg=base + 3 + k, unit=unit, dtype=dtype,
+            t.view(group + "456789ABC"[k], 4, key, reg=base + 7 + k, unit=unit, dtype=dtype,
                    mn="-32767" if dtype == "S_Int" else "0", mx="32767")
-        t.view(group + "D", 4, "runtime", reg=base + 12, dtype="T", mn="0:00:00", dflt="0:00:00")
+        t.view(group + "D", 4, "runtime", reg=base + 16, dtype="T", mn="0:00:00", dflt="0:00:00")
     t.param("82", 2, "resettrips", NO_YES, reg=RESET_TRIPS_REG, oneset="Y", nocmp="Y")
 
     t.comment("System data")
