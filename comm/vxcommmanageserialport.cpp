@@ -7,6 +7,7 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include <algorithm>
 #include <cstring>
 
 VxCommManageSerialPort::VxCommManageSerialPort(QObject *parent) : QObject(parent)
@@ -73,44 +74,49 @@ int VxCommManageSerialPort::VxCommPollInterval(int baudRate)
     }
 }
 
-bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int baudRate,
+bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRate,
                                             const QString &settings)
 {
     if (portOpen.load())
         return true;
     static const int rates[] = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
-    const bool known = std::find(std::begin(rates), std::end(rates), baudRate) != std::end(rates);
-    const int rate = known ? baudRate : 9600;
+    const bool known =
+        std::find(std::begin(rates), std::end(rates), requestedRate) != std::end(rates);
+    const int rate = known ? requestedRate : 9600;
 
     const QStringList parts = settings.split(QLatin1Char(','));
     const QString parityText = parts.value(0).trimmed();
     const QString dataText = parts.value(1).trimmed();
     const QString stopText = parts.value(2).trimmed();
-    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::Parity parityChoice = QSerialPort::NoParity;
     if (parityText == QLatin1String("O"))
-        parity = QSerialPort::OddParity;
+        parityChoice = QSerialPort::OddParity;
     else if (parityText == QLatin1String("E"))
-        parity = QSerialPort::EvenParity;
-    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+        parityChoice = QSerialPort::EvenParity;
+    QSerialPort::DataBits dataChoice = QSerialPort::Data8;
     if (dataText == QLatin1String("5"))
-        dataBits = QSerialPort::Data5;
+        dataChoice = QSerialPort::Data5;
     else if (dataText == QLatin1String("6"))
-        dataBits = QSerialPort::Data6;
+        dataChoice = QSerialPort::Data6;
     else if (dataText == QLatin1String("7"))
-        dataBits = QSerialPort::Data7;
-    const QSerialPort::StopBits stopBits =
+        dataChoice = QSerialPort::Data7;
+    const QSerialPort::StopBits stopChoice =
         stopText == QLatin1String("1") ? QSerialPort::OneStop : QSerialPort::TwoStop;
 
     bool opened = false;
     runOnIoThread([&] {
         portName = name;
+        baudRate = rate;
+        parity = int(parityChoice);
+        dataBits = int(dataChoice);
+        stopBits = int(stopChoice);
         port->setPortName(VxCommSystemPortName(name));
         opened = port->open(QIODevice::ReadWrite);
         if (opened) {
             port->setBaudRate(rate);
-            port->setParity(parity);
-            port->setDataBits(dataBits);
-            port->setStopBits(stopBits);
+            port->setParity(parityChoice);
+            port->setDataBits(dataChoice);
+            port->setStopBits(stopChoice);
             port->setFlowControl(QSerialPort::NoFlowControl);
         }
     });
@@ -141,8 +147,8 @@ QString VxCommManageSerialPort::VxCommGetBaudRateText() const
     static const int known[] = {50,    75,    110,   134,   150,   200,    300,    600,
                                 1200,  1800,  2400,  4800,  9600,  14400,  19200,  38400,
                                 56000, 57600, 76800, 115200, 128000, 256000};
-    qint32 rate = 0;
-    runOnIoThread([&] { rate = port->baudRate(); });
+    int rate = 0;
+    runOnIoThread([&] { rate = baudRate; });
     return std::find(std::begin(known), std::end(known), rate) != std::end(known)
                ? QString::number(rate)
                : QString();
@@ -150,9 +156,9 @@ QString VxCommManageSerialPort::VxCommGetBaudRateText() const
 
 QString VxCommManageSerialPort::VxCommGetParityText() const
 {
-    QSerialPort::Parity parity = QSerialPort::NoParity;
-    runOnIoThread([&] { parity = port->parity(); });
-    switch (parity) {
+    int value = 0;
+    runOnIoThread([&] { value = parity; });
+    switch (value) {
     case QSerialPort::OddParity: return tr("O");
     case QSerialPort::EvenParity: return tr("E");
     case QSerialPort::MarkParity: return tr("M");
@@ -163,16 +169,15 @@ QString VxCommManageSerialPort::VxCommGetParityText() const
 
 QString VxCommManageSerialPort::VxCommGetDataBitsText() const
 {
-    QSerialPort::DataBits bits = QSerialPort::Data8;
-    runOnIoThread([&] { bits = port->dataBits(); });
-    return (bits >= QSerialPort::Data5 && bits <= QSerialPort::Data8) ? QString::number(int(bits))
-                                                                       : QStringLiteral("8");
+    int bits = 8;
+    runOnIoThread([&] { bits = dataBits; });
+    return (bits >= 5 && bits <= 8) ? QString::number(bits) : QStringLiteral("8");
 }
 
 QString VxCommManageSerialPort::VxCommGetStopBitsText() const
 {
-    QSerialPort::StopBits bits = QSerialPort::OneStop;
-    runOnIoThread([&] { bits = port->stopBits(); });
+    int bits = 1;
+    runOnIoThread([&] { bits = stopBits; });
     switch (bits) {
     case QSerialPort::OneAndHalfStop: return QStringLiteral("1.5");
     case QSerialPort::TwoStop: return QStringLiteral("2");
@@ -248,7 +253,7 @@ int VxCommManageSerialPort::exchange(const quint8 *request, quint8 *reply, quint
 
 int VxCommManageSerialPort::collectReply(quint8 *reply, int &total, int &mandated)
 {
-    const int interval = VxCommPollInterval(port->baudRate());
+    const int interval = VxCommPollInterval(baudRate);
     const int pollLimit = msgDelay.load() + 40;
     int polls = 0;
     total = 0;

@@ -63,7 +63,14 @@ private:
     QThread ioThread;
     QObject *worker = nullptr;  // lives in ioThread; context for the calls made there
     QSerialPort *port = nullptr; // created, used and deleted in ioThread only
-    QString portName;           // as given by the caller; touched only in ioThread
+    // The settings as applied at open, touched only in ioThread. They are kept rather than read
+    // back from the port: a pseudo-terminal, for one, drops parity and data bits, and the
+    // periodic reopening must restore what the user chose.
+    QString portName;
+    int baudRate = 9600;
+    int parity = 0;   // QSerialPort::Parity
+    int dataBits = 8; // QSerialPort::DataBits
+    int stopBits = 2; // QSerialPort::StopBits
     quint8 readBuffer[1024];
     std::atomic<bool> portOpen{false};
     std::atomic<int> msgDelay{20};
