@@ -7,6 +7,10 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
 #include <algorithm>
 #include <cstring>
 
@@ -18,7 +22,14 @@ VxCommManageSerialPort::VxCommManageSerialPort(QObject *parent) : QObject(parent
     worker->moveToThread(&ioThread);
     ioThread.start();
     // The port is created once its thread runs, so it belongs to that thread from the start.
-    runOnIoThread([this] { port = new QSerialPort; });
+    runOnIoThread([this] {
+#ifdef Q_OS_LINUX
+        // The reply timing is made of short sleeps; the default 50 us timer slack would add
+        // to every one of them.
+        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+        port = new QSerialPort;
+    });
 }
 
 VxCommManageSerialPort::~VxCommManageSerialPort()
