@@ -82,7 +82,8 @@ void TestModbusMaster::cleanupTestCase()
 
 void TestModbusMaster::init()
 {
-    master->VxCommSetMsgDelay(5);
+    // RTU waits for its first byte over 45 polls; TCP gets the usual 40 + 200 ms window.
+    master->VxCommSetMsgDelay(MASTER_OVER_TCP ? 40 : 5);
     master->VxCommSetNoOfRetries(1);
     master->VxCommSetStopFlag(0);
     master->VxCommSetUnitAddress(1);
