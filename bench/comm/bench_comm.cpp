@@ -14,6 +14,7 @@
 #include <modbus.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -139,10 +140,12 @@ Figures libmodbusOverTcp(const QString &host, quint16 port, int rounds)
             modbus_free(ctx);
         }
         const double total = ms(t);
-        if (!ok)
-            ++failures;
-        else
+        if (!ok) {
+            if (failures++ == 0)
+                std::fprintf(stderr, "libmodbus TCP: %s\n", modbus_strerror(errno));
+        } else {
             samples.push_back(total);
+        }
     }
     return summarise(samples, failures);
 }

@@ -10,6 +10,7 @@ Holding register n holds 3n+1, input register n holds 1000+n, discrete input n i
 odd n, coils start off (wire offsets throughout).
 """
 import asyncio
+import logging
 import sys
 
 from pymodbus.bit_write_message import WriteMultipleCoilsRequest, WriteSingleCoilRequest
@@ -67,6 +68,8 @@ def context():
 
 
 async def main():
+    # Every closed connection is logged as an error by this pymodbus version: keep it quiet.
+    logging.getLogger("pymodbus").setLevel(logging.CRITICAL)
     script_exceptions()
     if sys.argv[1] == "rtu":
         server = ModbusSerialServer(context(), ModbusRtuFramer, port=sys.argv[2],
