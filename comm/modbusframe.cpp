@@ -16,11 +16,16 @@ quint16 ModbusFrame::crc16(const quint8 *data, int length)
 static int tableStart(int type)
 {
     switch (type) {
-    case ModbusFrame::Coils: return 1;
-    case ModbusFrame::DiscreteInputs: return 10001;
-    case ModbusFrame::InputRegisters: return 30001;
-    case ModbusFrame::HoldingRegisters: return 40001;
-    default: return -1;
+    case ModbusFrame::Coils:
+        return 1;
+    case ModbusFrame::DiscreteInputs:
+        return 10001;
+    case ModbusFrame::InputRegisters:
+        return 30001;
+    case ModbusFrame::HoldingRegisters:
+        return 40001;
+    default:
+        return -1;
     }
 }
 
@@ -35,8 +40,7 @@ int ModbusFrame::wireOffset(int type, int number)
     return number - tableStart(type);
 }
 
-int ModbusFrame::selectFunction(int type, int readAddress, int writeAddress, int readCount,
-                                int writeCount)
+int ModbusFrame::selectFunction(int type, int readAddress, int writeAddress, int readCount, int writeCount)
 {
     if (type < Coils || type > HoldingRegisters)
         return InvalidRequest;
@@ -57,7 +61,7 @@ int ModbusFrame::selectFunction(int type, int readAddress, int writeAddress, int
     if (read) {
         if (!inRange(type, readAddress))
             return InvalidRequest;
-        static const int readFunctions[] = {0, 1, 2, 4, 3};
+        static const int readFunctions[] = { 0, 1, 2, 4, 3 };
         return readFunctions[type];
     }
     if (type == DiscreteInputs || type == InputRegisters || !inRange(type, writeAddress))
@@ -71,15 +75,19 @@ int ModbusFrame::expectedReplyLength(int function, int readCount)
 {
     switch (function) {
     case 1:
-    case 2: return 5 + (readCount + 7) / 8;
+    case 2:
+        return 5 + (readCount + 7) / 8;
     case 3:
     case 4:
-    case 23: return 5 + 2 * readCount;
+    case 23:
+        return 5 + 2 * readCount;
     case 5:
     case 6:
     case 15:
-    case 16: return 8;
-    default: return 0;
+    case 16:
+        return 8;
+    default:
+        return 0;
     }
 }
 
@@ -95,7 +103,7 @@ static void put16(quint8 *at, int value)
 }
 
 bool ModbusFrame::build(quint8 *frame, Request &request, int unit, int type, int readAddress,
-                        int writeAddress, int readCount, int writeCount, const quint8 *writeData)
+    int writeAddress, int readCount, int writeCount, const quint8 *writeData)
 {
     const int function = selectFunction(type, readAddress, writeAddress, readCount, writeCount);
     if (function == InvalidRequest)

@@ -24,13 +24,13 @@ public:
     // Function code for a request given in data-model terms (0 = not given), or InvalidRequest.
     // A direction counts only when both its address and its count are given; an address
     // without its count (or a count without its address) makes the request invalid.
-    static int selectFunction(int type, int readAddress, int writeAddress, int readCount,
-                              int writeCount);
+    static int selectFunction(int type, int readAddress, int writeAddress, int readCount, int writeCount);
 
-    struct Request {
+    struct Request
+    {
         int function = 0;
-        int length = 0;         // bytes in the frame, CRC included
-        int expectedReply = 0;  // length of a correct RTU reply, CRC included
+        int length = 0; // bytes in the frame, CRC included
+        int expectedReply = 0; // length of a correct RTU reply, CRC included
         quint16 crc = 0;
     };
 
@@ -38,8 +38,8 @@ public:
     // are low byte first (functions 6, 16); coil bytes and function-23 data are copied as
     // given. Returns false (frame untouched beyond what was written) when the request is
     // invalid or the request or its reply would not fit the buffers.
-    static bool build(quint8 *frame, Request &request, int unit, int type, int readAddress,
-                      int writeAddress, int readCount, int writeCount, const quint8 *writeData);
+    static bool build(quint8 *frame, Request &request, int unit, int type, int readAddress, int writeAddress,
+        int readCount, int writeCount, const quint8 *writeData);
 
     // Length of a correct reply for the function and counts, CRC included.
     static int expectedReplyLength(int function, int readCount);

@@ -14,7 +14,8 @@
 #include <algorithm>
 #include <cstring>
 
-VxCommManageSerialPort::VxCommManageSerialPort(QObject *parent) : QObject(parent)
+VxCommManageSerialPort::VxCommManageSerialPort(QObject *parent)
+    : QObject(parent)
 {
     std::memset(readBuffer, 0, sizeof readBuffer);
     ioThread.setObjectName(QStringLiteral("SerialLinkIo"));
@@ -75,24 +76,25 @@ QStringList VxCommManageSerialPort::VxCommAvailablePorts()
 int VxCommManageSerialPort::VxCommPollInterval(int baudRate)
 {
     switch (baudRate) {
-    case 2400: return 14;
+    case 2400:
+        return 14;
     case 9600:
     case 19200:
     case 38400:
     case 57600:
-    case 115200: return 8;
-    default: return 10;
+    case 115200:
+        return 8;
+    default:
+        return 10;
     }
 }
 
-bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRate,
-                                            const QString &settings)
+bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRate, const QString &settings)
 {
     if (portOpen.load())
         return true;
-    static const int rates[] = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
-    const bool known =
-        std::find(std::begin(rates), std::end(rates), requestedRate) != std::end(rates);
+    static const int rates[] = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
+    const bool known = std::find(std::begin(rates), std::end(rates), requestedRate) != std::end(rates);
     const int rate = known ? requestedRate : 9600;
 
     const QStringList parts = settings.split(QLatin1Char(','));
@@ -111,8 +113,8 @@ bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRa
         dataChoice = QSerialPort::Data6;
     else if (dataText == QLatin1String("7"))
         dataChoice = QSerialPort::Data7;
-    const QSerialPort::StopBits stopChoice =
-        stopText == QLatin1String("1") ? QSerialPort::OneStop : QSerialPort::TwoStop;
+    const QSerialPort::StopBits stopChoice
+        = stopText == QLatin1String("1") ? QSerialPort::OneStop : QSerialPort::TwoStop;
 
     bool opened = false;
     runOnIoThread([&] {
@@ -155,14 +157,12 @@ QString VxCommManageSerialPort::VxCommGetPortName() const
 
 QString VxCommManageSerialPort::VxCommGetBaudRateText() const
 {
-    static const int known[] = {50,    75,    110,   134,   150,   200,    300,    600,
-                                1200,  1800,  2400,  4800,  9600,  14400,  19200,  38400,
-                                56000, 57600, 76800, 115200, 128000, 256000};
+    static const int known[] = { 50, 75, 110, 134, 150, 200, 300, 600, 1200, 1800, 2400, 4800, 9600, 14400,
+        19200, 38400, 56000, 57600, 76800, 115200, 128000, 256000 };
     int rate = 0;
     runOnIoThread([&] { rate = baudRate; });
-    return std::find(std::begin(known), std::end(known), rate) != std::end(known)
-               ? QString::number(rate)
-               : QString();
+    return std::find(std::begin(known), std::end(known), rate) != std::end(known) ? QString::number(rate)
+                                                                                  : QString();
 }
 
 QString VxCommManageSerialPort::VxCommGetParityText() const
@@ -170,11 +170,16 @@ QString VxCommManageSerialPort::VxCommGetParityText() const
     int value = 0;
     runOnIoThread([&] { value = parity; });
     switch (value) {
-    case QSerialPort::OddParity: return tr("O");
-    case QSerialPort::EvenParity: return tr("E");
-    case QSerialPort::MarkParity: return tr("M");
-    case QSerialPort::SpaceParity: return tr("S");
-    default: return tr("N");
+    case QSerialPort::OddParity:
+        return tr("O");
+    case QSerialPort::EvenParity:
+        return tr("E");
+    case QSerialPort::MarkParity:
+        return tr("M");
+    case QSerialPort::SpaceParity:
+        return tr("S");
+    default:
+        return tr("N");
     }
 }
 
@@ -190,25 +195,26 @@ QString VxCommManageSerialPort::VxCommGetStopBitsText() const
     int bits = 1;
     runOnIoThread([&] { bits = stopBits; });
     switch (bits) {
-    case QSerialPort::OneAndHalfStop: return QStringLiteral("1.5");
-    case QSerialPort::TwoStop: return QStringLiteral("2");
-    default: return QStringLiteral("1");
+    case QSerialPort::OneAndHalfStop:
+        return QStringLiteral("1.5");
+    case QSerialPort::TwoStop:
+        return QStringLiteral("2");
+    default:
+        return QStringLiteral("1");
     }
 }
 
 QString VxCommManageSerialPort::VxCommGetSettingsText() const
 {
     return VxCommGetParityText() + QLatin1Char(',') + VxCommGetDataBitsText() + QLatin1Char(',')
-           + VxCommGetStopBitsText();
+        + VxCommGetStopBitsText();
 }
 
-int VxCommManageSerialPort::VxCommSendReceive(const quint8 *request, quint8 *reply,
-                                              quint32 &replyLength, int requestLength,
-                                              int expectedLength)
+int VxCommManageSerialPort::VxCommSendReceive(
+    const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength)
 {
     int result = -1;
-    runOnIoThread(
-        [&] { result = exchange(request, reply, replyLength, requestLength, expectedLength); });
+    runOnIoThread([&] { result = exchange(request, reply, replyLength, requestLength, expectedLength); });
     return result;
 }
 
@@ -216,13 +222,12 @@ void VxCommManageSerialPort::pullFromDriver()
 {
     // The port is not served by an event loop while an exchange runs: fetch what the driver
     // holds without waiting. A poll that finds nothing reports a timeout, which is no error here.
-    for (int i = 0; i < 4 && port->waitForReadyRead(0); ++i) {
-    }
+    for (int i = 0; i < 4 && port->waitForReadyRead(0); ++i) { }
     port->clearError();
 }
 
-int VxCommManageSerialPort::exchange(const quint8 *request, quint8 *reply, quint32 &replyLength,
-                                     int requestLength, int expectedLength)
+int VxCommManageSerialPort::exchange(
+    const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength)
 {
     replyLength = 0;
     lastMandatedWait.store(0);

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <QThread>
-
 #include <atomic>
 #include <functional>
 
@@ -28,8 +27,8 @@ public:
 
     // One exchange: writes the request, collects the reply by polling and checks it.
     // Returns 1 or a negative code of the Modbus master.
-    int VxCommSendReceive(const quint8 *request, quint8 *reply, quint32 &replyLength,
-                          int requestLength, int expectedLength);
+    int VxCommSendReceive(
+        const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
 
     void VxCommSetMsgDelay(int ms) { msgDelay.store(ms); }
     int VxCommGetMsgDelay() const { return msgDelay.load(); }
@@ -55,24 +54,24 @@ public:
 
 private:
     void runOnIoThread(const std::function<void()> &work) const;
-    int exchange(const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength,
-                 int expectedLength);
+    int exchange(
+        const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
     int collectReply(quint8 *reply, int &total, int &mandated);
     void pullFromDriver();
 
     QThread ioThread;
-    QObject *worker = nullptr;  // lives in ioThread; context for the calls made there
+    QObject *worker = nullptr; // lives in ioThread; context for the calls made there
     QSerialPort *port = nullptr; // created, used and deleted in ioThread only
     // The settings as applied at open, touched only in ioThread. They are kept rather than read
     // back from the port: a pseudo-terminal, for one, drops parity and data bits, and the
     // periodic reopening must restore what the user chose.
     QString portName;
     int baudRate = 9600;
-    int parity = 0;   // QSerialPort::Parity
+    int parity = 0; // QSerialPort::Parity
     int dataBits = 8; // QSerialPort::DataBits
     int stopBits = 2; // QSerialPort::StopBits
     quint8 readBuffer[1024];
-    std::atomic<bool> portOpen{false};
-    std::atomic<int> msgDelay{20};
-    std::atomic<int> lastMandatedWait{0};
+    std::atomic<bool> portOpen { false };
+    std::atomic<int> msgDelay { 20 };
+    std::atomic<int> lastMandatedWait { 0 };
 };

@@ -6,20 +6,20 @@
 
 #include <QDebug>
 #include <QMutexLocker>
-
 #include <cstring>
 
 namespace {
 // Shared by every master of the process: the exchange counter paces the periodic reopening
 // of serial ports, the transaction identifier numbers Modbus TCP requests.
-std::atomic<int> exchangeCounter{0};
-std::atomic<int> transactionCounter{0};
+std::atomic<int> exchangeCounter { 0 };
+std::atomic<int> transactionCounter { 0 };
 
 const QString Connect = QStringLiteral("connect");
 } // namespace
 
 VxCommModbusMaster::VxCommModbusMaster(QObject *parent)
-    : QObject(parent), mutex(std::make_unique<QMutex>())
+    : QObject(parent)
+    , mutex(std::make_unique<QMutex>())
 {
     std::memset(txBuffer, 0, sizeof txBuffer);
     std::memset(rxBuffer, 0, sizeof rxBuffer);
@@ -27,7 +27,9 @@ VxCommModbusMaster::VxCommModbusMaster(QObject *parent)
 }
 
 VxCommModbusMaster::VxCommModbusMaster(int channelNumber, QObject *parent)
-    : QObject(parent), channel(channelNumber), mutex(std::make_unique<QMutex>())
+    : QObject(parent)
+    , channel(channelNumber)
+    , mutex(std::make_unique<QMutex>())
 {
     std::memset(txBuffer, 0, sizeof txBuffer);
     std::memset(rxBuffer, 0, sizeof rxBuffer);
@@ -52,8 +54,8 @@ void VxCommModbusMaster::createLinks(int forChannel)
         tcpLink = new VxCommTcpClient;
         // Direct: the link reports on the thread running the exchange, which holds the mutex
         // and the unit address the report belongs to.
-        connect(tcpLink, &VxCommTcpClient::TcpServerError, this,
-                &VxCommModbusMaster::VxCommTcpServerErrors, Qt::DirectConnection);
+        connect(tcpLink, &VxCommTcpClient::TcpServerError, this, &VxCommModbusMaster::VxCommTcpServerErrors,
+            Qt::DirectConnection);
     }
 }
 
@@ -99,8 +101,7 @@ int VxCommModbusMaster::VxCommGetMsgDelay() const
     return tcpLink ? tcpLink->VxCommGetMsgDelay() : 0;
 }
 
-int VxCommModbusMaster::VxCommOpenSerialLink(const QString &portName, int baudRate,
-                                             const QString &settings)
+int VxCommModbusMaster::VxCommOpenSerialLink(const QString &portName, int baudRate, const QString &settings)
 {
     if (!serialLink)
         return -10;
@@ -166,10 +167,9 @@ QString VxCommModbusMaster::VxCommLinkName() const
     return QString();
 }
 
-void VxCommModbusMaster::VxCommAddUnitHealth(int address, const QString &state,
-                                             const QString &activeFlag)
+void VxCommModbusMaster::VxCommAddUnitHealth(int address, const QString &state, const QString &activeFlag)
 {
-    const QStringList record{QString::number(address), state, activeFlag};
+    const QStringList record { QString::number(address), state, activeFlag };
     QMutexLocker lock(&healthLock);
     for (QStringList &existing : unitHealth) {
         if (existing.value(0) == record[0]) {
@@ -225,25 +225,63 @@ QString VxCommModbusMaster::VxCommErrorText(int code)
 {
     QString text;
     switch (code) {
-    case -1: text = tr("communication failure"); break;
-    case -2: text = tr("no server connection"); break;
-    case -3: text = tr("communication failure timeout"); break;
-    case -4: text = tr("write failure"); break;
-    case -5: text = tr("communication error in receive data"); break;
-    case -6: text = tr("invalid transaction id"); break;
-    case -7: text = tr("no data within timeout"); break;
-    case -8: text = tr("invalid unit id"); break;
-    case -9: text = tr("invalid function code"); break;
-    case -10: text = tr("no communication interface"); break;
-    case -11: text = tr("invalid function type"); break;
-    case -12: text = tr("communication timeout error"); break;
-    case -13: text = tr("crc error"); break;
-    case -14: text = tr("port not open"); break;
-    case -15: text = tr("port already open"); break;
-    case -16: text = tr("warning message received"); break;
-    case -17: text = tr("invalid received message length"); break;
-    case -18: text = tr("device has disconnected"); break;
-    default: text = tr("unknown error"); break;
+    case -1:
+        text = tr("communication failure");
+        break;
+    case -2:
+        text = tr("no server connection");
+        break;
+    case -3:
+        text = tr("communication failure timeout");
+        break;
+    case -4:
+        text = tr("write failure");
+        break;
+    case -5:
+        text = tr("communication error in receive data");
+        break;
+    case -6:
+        text = tr("invalid transaction id");
+        break;
+    case -7:
+        text = tr("no data within timeout");
+        break;
+    case -8:
+        text = tr("invalid unit id");
+        break;
+    case -9:
+        text = tr("invalid function code");
+        break;
+    case -10:
+        text = tr("no communication interface");
+        break;
+    case -11:
+        text = tr("invalid function type");
+        break;
+    case -12:
+        text = tr("communication timeout error");
+        break;
+    case -13:
+        text = tr("crc error");
+        break;
+    case -14:
+        text = tr("port not open");
+        break;
+    case -15:
+        text = tr("port already open");
+        break;
+    case -16:
+        text = tr("warning message received");
+        break;
+    case -17:
+        text = tr("invalid received message length");
+        break;
+    case -18:
+        text = tr("device has disconnected");
+        break;
+    default:
+        text = tr("unknown error");
+        break;
     }
     return text.leftJustified(30, QLatin1Char(' '));
 }
@@ -268,8 +306,7 @@ void VxCommModbusMaster::VxCommTcpServerErrors(QString error)
 {
     const QString ip = tcpLink ? tcpLink->VxCommGetIpAddress() : QString();
     emit VxCommHealthOfUnitToUI(3, unitAddress.load(), 3, ip,
-                                QStringLiteral("Link Info\t") + ip + QLatin1Char('\t') + error
-                                    + QLatin1Char('\t') + QStringLiteral("----")
-                                    + QStringLiteral("\tFAILURE"),
-                                QStringList(), QStringList());
+        QStringLiteral("Link Info\t") + ip + QLatin1Char('\t') + error + QLatin1Char('\t')
+            + QStringLiteral("----") + QStringLiteral("\tFAILURE"),
+        QStringList(), QStringList());
 }

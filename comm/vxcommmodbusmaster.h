@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <atomic>
 #include <memory>
 
@@ -24,8 +23,8 @@ public:
 
     // One complete exchange. Numbers are one-based data-model numbers (0 = not given).
     // Returns the number of reply bytes or a negative error code.
-    int VxCommTransaction(int type, int readAddress, int writeAddress, int readCount,
-                          int writeCount, const quint8 *writeData, quint8 *replyBuffer);
+    int VxCommTransaction(int type, int readAddress, int writeAddress, int readCount, int writeCount,
+        const quint8 *writeData, quint8 *replyBuffer);
 
     void VxCommSetChannel(int value) { channel.store(value); }
     int VxCommGetChannel() const { return channel.load(); }
@@ -80,23 +79,23 @@ protected:
     // Identification and the control reads build on VxCommTransaction in a separate file.
 
 signals:
-    void VxCommHealthOfUnitToUI(int kind, int unitAddress, int channel, QString linkName,
-                                QString message, QStringList requestBytes, QStringList replyBytes);
+    void VxCommHealthOfUnitToUI(int kind, int unitAddress, int channel, QString linkName, QString message,
+        QStringList requestBytes, QStringList replyBytes);
 
 public slots:
     void VxCommTcpServerErrors(QString error);
 
 private:
     void createLinks(int forChannel);
-    bool prepare(int type, int readAddress, int writeAddress, int readCount, int writeCount,
-                 const quint8 *writeData);
+    bool prepare(
+        int type, int readAddress, int writeAddress, int readCount, int writeCount, const quint8 *writeData);
     int sendOnce(int transactionId);
     bool replyCrcValid() const;
     int verifyBusyWrite(int type, int writeAddress, int writeCount, const quint8 *writeData);
     int readBack(int type, int address, int count);
     int handleException(int type, int writeAddress, int writeCount, const quint8 *writeData,
-                        const QString &addressText, const QString &failureText,
-                        const QStringList &requestBytes, const QStringList &replyBytes);
+        const QString &addressText, const QString &failureText, const QStringList &requestBytes,
+        const QStringList &replyBytes);
     QString activeFlagOf(int address) const;
 
     quint32 requestLength = 0;
@@ -105,15 +104,15 @@ private:
     quint32 replyLength = 0;
     quint32 requestFunction = 0;
     quint32 requestCrc = 0;
-    std::atomic<int> channel{0};
-    std::atomic<int> unitAddress{1};
+    std::atomic<int> channel { 0 };
+    std::atomic<int> unitAddress { 1 };
     quint8 txBuffer[1024];
     quint8 rxBuffer[1024];
     VxCommManageSerialPort *serialLink = nullptr; // owned (child)
-    VxCommTcpClient *tcpLink = nullptr;           // owned (child)
+    VxCommTcpClient *tcpLink = nullptr; // owned (child)
     mutable QMutex healthLock; // records are also read and changed outside exchanges
     QList<QStringList> unitHealth;
-    std::atomic<int> noOfRetries{1};
-    std::atomic<int> stopFlag{0};
+    std::atomic<int> noOfRetries { 1 };
+    std::atomic<int> stopFlag { 0 };
     std::unique_ptr<QMutex> mutex;
 };

@@ -7,15 +7,15 @@
 #include <QMutexLocker>
 #include <QTcpSocket>
 #include <QThread>
-
 #include <cstring>
 
 namespace {
-std::atomic<int> refusedConnections{0};
+std::atomic<int> refusedConnections { 0 };
 constexpr int MbapHeader = 7; // transaction (2), protocol (2), length (2), unit (1)
 } // namespace
 
-VxCommTcpClient::VxCommTcpClient(QObject *parent) : QObject(parent)
+VxCommTcpClient::VxCommTcpClient(QObject *parent)
+    : QObject(parent)
 {
     std::memset(requestFrame, 0, sizeof requestFrame);
     std::memset(replyFrame, 0, sizeof replyFrame);
@@ -150,6 +150,7 @@ int VxCommTcpClient::readReply(QTcpSocket &socket, int wanted)
             if (left <= 0)
                 break;
             if (!socket.waitForReadyRead(int(left))) {
+                // A silent unit shows as the socket's timeout and is reported like one.
                 if (received == 0)
                     handleSocketError(socket.error());
                 break;
@@ -179,7 +180,7 @@ int VxCommTcpClient::readReply(QTcpSocket &socket, int wanted)
 }
 
 int VxCommTcpClient::VxCommSendReceive(const quint8 *request, quint8 *reply, quint32 &replyLength,
-                                       int requestLength, int expectedLength, int transactionId)
+    int requestLength, int expectedLength, int transactionId)
 {
     replyLength = 0;
     lastMandatedWait.store(0);

@@ -5,7 +5,6 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
-
 #include <atomic>
 
 class QTcpSocket;
@@ -26,8 +25,8 @@ public:
 
     // One exchange of an RTU-form request (CRC included); the reply comes back in RTU form
     // without CRC. Returns 1 or a negative code of the Modbus master.
-    int VxCommSendReceive(const quint8 *request, quint8 *reply, quint32 &replyLength,
-                          int requestLength, int expectedLength, int transactionId);
+    int VxCommSendReceive(const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength,
+        int expectedLength, int transactionId);
 
     void VxCommSetMsgDelay(int ms) { msgDelay.store(ms); }
     int VxCommGetMsgDelay() const { return msgDelay.load(); }
@@ -57,9 +56,9 @@ private:
     QHostAddress hostAddress;
     QString ipAddress;
     quint16 port = 502;
-    std::atomic<int> msgDelay{40};
-    std::atomic<bool> isConnected{false};
-    std::atomic<int> lastMandatedWait{0};
+    std::atomic<int> msgDelay { 40 };
+    std::atomic<bool> isConnected { false };
+    std::atomic<int> lastMandatedWait { 0 };
     quint8 requestFrame[1024];
     quint32 receivedLength = 0;
     quint8 replyFrame[1024];

@@ -1,13 +1,11 @@
 // The exchange itself of VxCommModbusMaster: one request, its resends, the reports and the
 // check of a write that the unit answered with "device busy".
-#include "vxcommmodbusmaster.h"
-
 #include "modbusframe.h"
 #include "vxcommmanageserialport.h"
+#include "vxcommmodbusmaster.h"
 #include "vxcommtcpclient.h"
 
 #include <QDebug>
-
 #include <cstring>
 
 static QStringList toTexts(const quint8 *bytes, quint32 length)
@@ -22,20 +20,29 @@ static QStringList toTexts(const quint8 *bytes, quint32 length)
 static bool resendable(int code)
 {
     switch (code) {
-    case -17: case -12: case -10: case -9: case -8: case -6: case -5: case -4: case -2: case -1:
+    case -17:
+    case -12:
+    case -10:
+    case -9:
+    case -8:
+    case -6:
+    case -5:
+    case -4:
+    case -2:
+    case -1:
         return true;
     default:
         return false;
     }
 }
 
-bool VxCommModbusMaster::prepare(int type, int readAddress, int writeAddress, int readCount,
-                                 int writeCount, const quint8 *writeData)
+bool VxCommModbusMaster::prepare(
+    int type, int readAddress, int writeAddress, int readCount, int writeCount, const quint8 *writeData)
 {
     std::memset(txBuffer, 0, sizeof txBuffer);
     ModbusFrame::Request request;
-    if (!ModbusFrame::build(txBuffer, request, unitAddress.load(), type, readAddress,
-                            writeAddress, readCount, writeCount, writeData))
+    if (!ModbusFrame::build(txBuffer, request, unitAddress.load(), type, readAddress, writeAddress, readCount,
+            writeCount, writeData))
         return false;
     functionCode = requestFunction = quint32(request.function);
     requestLength = quint32(request.length);
@@ -53,13 +60,13 @@ int VxCommModbusMaster::sendOnce(int transactionId)
     case 2:
         if (!serialLink)
             return -10;
-        return serialLink->VxCommSendReceive(txBuffer, rxBuffer, replyLength, int(requestLength),
-                                             int(expectedReplyLength));
+        return serialLink->VxCommSendReceive(
+            txBuffer, rxBuffer, replyLength, int(requestLength), int(expectedReplyLength));
     case 3:
         if (!tcpLink)
             return -10;
         return tcpLink->VxCommSendReceive(txBuffer, rxBuffer, replyLength, int(requestLength),
-                                          int(expectedReplyLength), transactionId & 0xFFFF);
+            int(expectedReplyLength), transactionId & 0xFFFF);
     default:
         return -10;
     }
@@ -76,9 +83,8 @@ bool VxCommModbusMaster::replyCrcValid() const
     return rxBuffer[replyLength - 2] == (crc & 0xFF) && rxBuffer[replyLength - 1] == (crc >> 8);
 }
 
-int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAddress,
-                                          int readCount, int writeCount,
-                                          const quint8 *writeData, quint8 *replyBuffer)
+int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAddress, int readCount,
+    int writeCount, const quint8 *writeData, quint8 *replyBuffer)
 {
     const int unit = unitAddress.load();
     const int ch = channel.load();
@@ -106,13 +112,13 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
     const bool isRead = readAddress != 0;
     const QString addressText = QString::number(isRead ? readAddress : writeAddress);
     const QString failureText = isRead ? QStringLiteral("read failure") : QStringLiteral("write failure");
-    const QString operationText =
-        isRead ? QStringLiteral("READ_OPERATION") : QStringLiteral("WRITE_OPERATION");
+    const QString operationText
+        = isRead ? QStringLiteral("READ_OPERATION") : QStringLiteral("WRITE_OPERATION");
     const QString link = VxCommLinkName();
 
     if (result == -16)
-        return handleException(type, writeAddress, writeCount, writeData, addressText,
-                               failureText, requestBytes, replyBytes);
+        return handleException(
+            type, writeAddress, writeCount, writeData, addressText, failureText, requestBytes, replyBytes);
 
     bool retried = false;
     if (result != 1) {
@@ -121,11 +127,9 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
             return -1;
         }
         emit VxCommHealthOfUnitToUI(3, unit, ch, link,
-                                    QStringLiteral("error Information\t") + QString::number(result)
-                                        + QLatin1Char('\t') + VxCommErrorText(result)
-                                        + QLatin1Char('\t') + addressText + QLatin1Char('\t')
-                                        + failureText,
-                                    requestBytes, replyBytes);
+            QStringLiteral("error Information\t") + QString::number(result) + QLatin1Char('\t')
+                + VxCommErrorText(result) + QLatin1Char('\t') + addressText + QLatin1Char('\t') + failureText,
+            requestBytes, replyBytes);
         bool resend = stopFlag.load() != 2;
         if (resend)
             VxCommRefreshComPort();
@@ -139,8 +143,7 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
                 break;
             }
             VxCommRefreshComPort();
-            emit VxCommHealthOfUnitToUI(
-                3, unit, ch, link,
+            emit VxCommHealthOfUnitToUI(3, unit, ch, link,
                 QStringLiteral("error information\t") + QString::number(result)
                     + QStringLiteral("\tresending the same message:") + QString::number(attempt)
                     + QLatin1Char('\t') + addressText + QLatin1Char('\t') + failureText,
@@ -150,8 +153,8 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
         }
         if (!retried) {
             if ((result == -12 || result == -4 || result == -1) && activeFlagOf(unit) == "1")
-                emit VxCommHealthOfUnitToUI(2, unit, ch, link, QStringLiteral("Device-Inactive"),
-                                            requestBytes, replyBytes);
+                emit VxCommHealthOfUnitToUI(
+                    2, unit, ch, link, QStringLiteral("Device-Inactive"), requestBytes, replyBytes);
             VxCommSetUnitActive(unit, QStringLiteral("0"));
             return result;
         }
@@ -164,39 +167,47 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
     if (replyBuffer)
         std::memcpy(replyBuffer, rxBuffer, replyLength);
     if (activeFlagOf(unit) == QLatin1String("0"))
-        emit VxCommHealthOfUnitToUI(2, unit, ch, link, QStringLiteral("Device-Active"),
-                                    requestBytes, replyBytes);
+        emit VxCommHealthOfUnitToUI(
+            2, unit, ch, link, QStringLiteral("Device-Active"), requestBytes, replyBytes);
     if (!retried)
         emit VxCommHealthOfUnitToUI(4, unit, ch, link,
-                                    addressText + QLatin1Char(':') + operationText
-                                        + QStringLiteral(":success"),
-                                    QStringList(), QStringList());
+            addressText + QLatin1Char(':') + operationText + QStringLiteral(":success"), QStringList(),
+            QStringList());
     VxCommSetUnitActive(unit, QStringLiteral("1"));
     return int(replyLength);
 }
 
-int VxCommModbusMaster::handleException(int type, int writeAddress, int writeCount,
-                                        const quint8 *writeData, const QString &addressText,
-                                        const QString &failureText,
-                                        const QStringList &requestBytes,
-                                        const QStringList &replyBytes)
+int VxCommModbusMaster::handleException(int type, int writeAddress, int writeCount, const quint8 *writeData,
+    const QString &addressText, const QString &failureText, const QStringList &requestBytes,
+    const QStringList &replyBytes)
 {
     const int unit = unitAddress.load();
     const int code = rxBuffer[2];
     QString number = QString::number(code);
     QString text;
     switch (code) {
-    case 1: number = QStringLiteral("-16"); text = QStringLiteral("illegal function"); break;
-    case 2: number = QStringLiteral("-16"); text = QStringLiteral("illegal data address"); break;
-    case 3: text = QStringLiteral("illegal data address"); break;
-    case 6: text = QStringLiteral("device busy"); break;
-    default: text = QStringLiteral("unknown warning message\t:"); break;
+    case 1:
+        number = QStringLiteral("-16");
+        text = QStringLiteral("illegal function");
+        break;
+    case 2:
+        number = QStringLiteral("-16");
+        text = QStringLiteral("illegal data address");
+        break;
+    case 3:
+        text = QStringLiteral("illegal data address");
+        break;
+    case 6:
+        text = QStringLiteral("device busy");
+        break;
+    default:
+        text = QStringLiteral("unknown warning message\t:");
+        break;
     }
     emit VxCommHealthOfUnitToUI(1, unit, channel.load(), VxCommLinkName(),
-                                QStringLiteral("warning message\t") + number + QLatin1Char('\t')
-                                    + text + QLatin1Char('\t') + addressText + QLatin1Char('\t')
-                                    + failureText,
-                                requestBytes, replyBytes);
+        QStringLiteral("warning message\t") + number + QLatin1Char('\t') + text + QLatin1Char('\t')
+            + addressText + QLatin1Char('\t') + failureText,
+        requestBytes, replyBytes);
     int result = -16;
     if (code == 6 && ModbusFrame::isWrite(int(functionCode)))
         result = verifyBusyWrite(type, writeAddress, writeCount, writeData);
@@ -216,8 +227,7 @@ int VxCommModbusMaster::readBack(int type, int address, int count)
     return result;
 }
 
-int VxCommModbusMaster::verifyBusyWrite(int type, int writeAddress, int writeCount,
-                                        const quint8 *writeData)
+int VxCommModbusMaster::verifyBusyWrite(int type, int writeAddress, int writeCount, const quint8 *writeData)
 {
     // The unit said "busy" but may have taken the value: read it back before calling the
     // write failed. Every register or coil is read on its own and compared with what was sent.

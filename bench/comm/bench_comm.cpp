@@ -10,17 +10,16 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-
-#include <modbus.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <modbus.h>
 #include <vector>
 
 namespace {
 
-struct Figures {
+struct Figures
+{
     double mean = 0, median = 0;
     int failures = 0;
 };
@@ -49,7 +48,7 @@ Figures oursOverSerial(const QString &device, int rounds, double &mandatedMean)
 {
     VxCommModbusMaster master(1);
     if (master.VxCommOpenSerialLink(device, 115200, "N,8,1") != 1)
-        return {0, 0, rounds};
+        return { 0, 0, rounds };
     master.VxCommSetMsgDelay(0);
     master.VxCommAddUnitHealth(1, "connect", "1");
     std::vector<double> net;
@@ -80,7 +79,7 @@ Figures libmodbusOverSerial(const QString &device, int rounds)
     if (!ctx || modbus_set_slave(ctx, 1) != 0 || modbus_connect(ctx) != 0) {
         if (ctx)
             modbus_free(ctx);
-        return {0, 0, rounds};
+        return { 0, 0, rounds };
     }
     std::vector<double> samples;
     int failures = 0;
@@ -104,7 +103,7 @@ Figures oursOverTcp(const QString &host, quint16 port, int rounds)
 {
     VxCommModbusMaster master(3);
     if (!master.VxCommConnectTcpLink(host, port))
-        return {0, 0, rounds};
+        return { 0, 0, rounds };
     master.VxCommSetMsgDelay(0);
     master.VxCommAddUnitHealth(1, "connect", "1");
     std::vector<double> net;
@@ -134,7 +133,7 @@ Figures libmodbusOverTcp(const QString &host, quint16 port, int rounds)
         t.start();
         modbus_t *ctx = modbus_new_tcp(host.toLatin1().constData(), port);
         bool ok = ctx && modbus_set_slave(ctx, 1) == 0 && modbus_connect(ctx) == 0
-                  && modbus_read_registers(ctx, 0, 1, &value) == 1;
+            && modbus_read_registers(ctx, 0, 1, &value) == 1;
         if (ctx) {
             modbus_close(ctx);
             modbus_free(ctx);
@@ -152,8 +151,8 @@ Figures libmodbusOverTcp(const QString &host, quint16 port, int rounds)
 
 void row(const char *what, const Figures &f)
 {
-    std::printf("  %-44s mean %7.3f ms   median %7.3f ms   failures %d\n", what, f.mean, f.median,
-                f.failures);
+    std::printf(
+        "  %-44s mean %7.3f ms   median %7.3f ms   failures %d\n", what, f.mean, f.median, f.failures);
 }
 
 } // namespace
@@ -183,8 +182,7 @@ int main(int argc, char **argv)
     row("ours minus prescribed waits", ours);
     std::printf("  %-44s mean %7.3f ms\n", "  (prescribed waits, not counted)", mandated);
     row("libmodbus", theirs);
-    std::printf("  ours minus prescribed waits minus libmodbus: %+.3f ms (mean)\n",
-                ours.mean - theirs.mean);
+    std::printf("  ours minus prescribed waits minus libmodbus: %+.3f ms (mean)\n", ours.mean - theirs.mean);
 
     std::printf("Loopback TCP (connect, read, close), port %u:\n", unsigned(port));
     const Figures oursTcp = oursOverTcp(host, port, rounds);

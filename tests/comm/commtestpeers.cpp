@@ -7,7 +7,6 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QThread>
-
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -29,8 +28,7 @@ bool SocatPty::start(const QString &dir)
     const QString a = dir + QStringLiteral("/ours");
     const QString b = dir + QStringLiteral("/peer");
     process.start(QStringLiteral("socat"),
-                  {QStringLiteral("pty,raw,echo=0,link=") + a,
-                   QStringLiteral("pty,raw,echo=0,link=") + b});
+        { QStringLiteral("pty,raw,echo=0,link=") + a, QStringLiteral("pty,raw,echo=0,link=") + b });
     if (!process.waitForStarted(3000))
         return false;
     for (int i = 0; i < 100; ++i) {
@@ -54,8 +52,7 @@ bool PymodbusPeer::start(const QStringList &arguments)
     // Nobody reads the server's log while the tests run: a full pipe would stall the server.
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(QStringLiteral("/usr/bin/python3"),
-                  QStringList{QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/comm/modbus_peer.py")}
-                      + arguments);
+        QStringList { QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/comm/modbus_peer.py") } + arguments);
     if (!process.waitForStarted(3000))
         return false;
     QByteArray out;
@@ -70,12 +67,12 @@ bool PymodbusPeer::start(const QStringList &arguments)
 
 bool PymodbusPeer::startRtu(const QString &device)
 {
-    return start({QStringLiteral("rtu"), device});
+    return start({ QStringLiteral("rtu"), device });
 }
 
 bool PymodbusPeer::startTcp(const QString &host, quint16 port)
 {
-    return start({QStringLiteral("tcp"), host, QString::number(port)});
+    return start({ QStringLiteral("tcp"), host, QString::number(port) });
 }
 
 void PymodbusPeer::stop()
@@ -95,8 +92,7 @@ quint16 modbusTcpPort(const QString &host, quint16 fallback)
 
 QByteArray withCrc(QByteArray frame)
 {
-    const quint16 crc =
-        ModbusFrame::crc16(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+    const quint16 crc = ModbusFrame::crc16(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
     frame.append(char(crc & 0xFF));
     frame.append(char(crc >> 8));
     return frame;
@@ -115,7 +111,7 @@ bool ScriptedSerialPeer::start(const QString &device, Responder responder)
     fd = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return false;
-    termios tio{};
+    termios tio {};
     tcgetattr(fd, &tio);
     cfmakeraw(&tio);
     tcsetattr(fd, TCSANOW, &tio);
@@ -144,7 +140,7 @@ void ScriptedSerialPeer::run()
 {
     QByteArray frame;
     while (running) {
-        pollfd p{fd, POLLIN, 0};
+        pollfd p { fd, POLLIN, 0 };
         // A request is complete after 4 ms without a byte; 20 ms polls keep stop() quick.
         const int ready = ::poll(&p, 1, frame.isEmpty() ? 20 : 4);
         if (ready > 0 && (p.revents & POLLIN)) {
@@ -185,7 +181,7 @@ bool ScriptedTcpPeer::start(const QString &host, Responder responder, int gapMs)
         return false;
     int yes = 1;
     setsockopt(listenFd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in address{};
+    sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_port = 0;
     inet_pton(AF_INET, host.toLatin1().constData(), &address.sin_addr);
@@ -219,7 +215,7 @@ QByteArray ScriptedTcpPeer::lastRequest() const
 void ScriptedTcpPeer::run()
 {
     while (running) {
-        pollfd p{listenFd, POLLIN, 0};
+        pollfd p { listenFd, POLLIN, 0 };
         if (::poll(&p, 1, 20) <= 0)
             continue;
         const int client = ::accept(listenFd, nullptr, nullptr);
@@ -235,7 +231,7 @@ void ScriptedTcpPeer::serve(int client)
     QByteArray request;
     // The request arrives in one piece on loopback; wait at most 1 s for it.
     for (int i = 0; i < 50 && running && request.size() < 8; ++i) {
-        pollfd p{client, POLLIN, 0};
+        pollfd p { client, POLLIN, 0 };
         if (::poll(&p, 1, 20) <= 0)
             continue;
         char chunk[512];
@@ -259,7 +255,7 @@ void ScriptedTcpPeer::serve(int client)
     }
     // Let the client close first so that nothing it still reads is cut off.
     for (int i = 0; i < 50 && running; ++i) {
-        pollfd p{client, POLLIN, 0};
+        pollfd p { client, POLLIN, 0 };
         if (::poll(&p, 1, 20) > 0) {
             char chunk[64];
             if (::read(client, chunk, sizeof chunk) <= 0)

@@ -5,7 +5,6 @@
 #include <QMutex>
 #include <QProcess>
 #include <QString>
-
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -21,8 +20,8 @@ public:
     ~SocatPty() { stop(); }
     bool start(const QString &dir);
     void stop();
-    QString ours() const { return oursPath; }  // /dev/pts/N for the link under test
-    QString peer() const { return peerPath; }  // /dev/pts/N for the peer
+    QString ours() const { return oursPath; } // /dev/pts/N for the link under test
+    QString peer() const { return peerPath; } // /dev/pts/N for the peer
 
 private:
     QProcess process;
@@ -63,8 +62,8 @@ private:
     void run();
     Responder respond;
     std::thread thread;
-    std::atomic<bool> running{false};
-    std::atomic<int> requests{0};
+    std::atomic<bool> running { false };
+    std::atomic<int> requests { 0 };
     mutable QMutex lock;
     QByteArray last;
     int fd = -1;
@@ -89,8 +88,8 @@ private:
     Responder respond;
     int gap = 0;
     std::thread thread;
-    std::atomic<bool> running{false};
-    std::atomic<int> requests{0};
+    std::atomic<bool> running { false };
+    std::atomic<int> requests { 0 };
     mutable QMutex lock;
     QByteArray last;
     int listenFd = -1;

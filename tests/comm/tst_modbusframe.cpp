@@ -5,7 +5,6 @@
 #include "vxcommmodbusmaster.h"
 
 #include <QtTest>
-
 #include <cstring>
 
 class TestModbusFrame : public QObject
@@ -44,9 +43,7 @@ void TestModbusFrame::crcMatchesReferenceVectors()
 {
     QFETCH(QByteArray, data);
     QFETCH(int, crc);
-    QCOMPARE(int(ModbusFrame::crc16(reinterpret_cast<const quint8 *>(data.constData()),
-                                    data.size())),
-             crc);
+    QCOMPARE(int(ModbusFrame::crc16(reinterpret_cast<const quint8 *>(data.constData()), data.size())), crc);
 }
 
 void TestModbusFrame::everyFunctionBuildsItsFrame_data()
@@ -62,18 +59,18 @@ void TestModbusFrame::everyFunctionBuildsItsFrame_data()
 
     QTest::newRow("3 holding 40001") << 4 << 40001 << 0 << 1 << 0 << QByteArray()
                                      << hex("01 03 00 00 00 01 84 0A") << 7;
-    QTest::newRow("1 coils 1..10") << 1 << 1 << 0 << 10 << 0 << QByteArray()
-                                   << hex("01 01 00 00 00 0A BC 0D") << 7;
+    QTest::newRow("1 coils 1..10") << 1 << 1 << 0 << 10 << 0 << QByteArray() << hex("01 01 00 00 00 0A BC 0D")
+                                   << 7;
     QTest::newRow("2 inputs 10020") << 2 << 10020 << 0 << 8 << 0 << QByteArray()
                                     << hex("01 02 00 13 00 08 88 09") << 6;
-    QTest::newRow("4 input registers 30009") << 3 << 30009 << 0 << 2 << 0 << QByteArray()
-                                             << hex("01 04 00 08 00 02 F0 09") << 9;
-    QTest::newRow("5 coil always on") << 1 << 0 << 173 << 0 << 1 << hex("00")
-                                      << hex("01 05 00 AC FF 00 4C 1B") << 8;
-    QTest::newRow("6 register low byte first") << 4 << 0 << 40002 << 0 << 1 << hex("03 00")
-                                               << hex("01 06 00 01 00 03 98 0B") << 8;
-    QTest::newRow("15 coils data unchanged") << 1 << 0 << 20 << 0 << 10 << hex("CD 01")
-                                             << hex("01 0F 00 13 00 0A 02 CD 01 72 CB") << 8;
+    QTest::newRow("4 input registers 30009")
+        << 3 << 30009 << 0 << 2 << 0 << QByteArray() << hex("01 04 00 08 00 02 F0 09") << 9;
+    QTest::newRow("5 coil always on")
+        << 1 << 0 << 173 << 0 << 1 << hex("00") << hex("01 05 00 AC FF 00 4C 1B") << 8;
+    QTest::newRow("6 register low byte first")
+        << 4 << 0 << 40002 << 0 << 1 << hex("03 00") << hex("01 06 00 01 00 03 98 0B") << 8;
+    QTest::newRow("15 coils data unchanged")
+        << 1 << 0 << 20 << 0 << 10 << hex("CD 01") << hex("01 0F 00 13 00 0A 02 CD 01 72 CB") << 8;
     QTest::newRow("16 registers swapped") << 4 << 0 << 40002 << 0 << 2 << hex("0A 00 02 01")
                                           << hex("01 10 00 01 00 02 04 00 0A 01 02 92 30") << 8;
     QTest::newRow("23 read/write") << 4 << 40004 << 40015 << 6 << 3 << hex("00 FF 00 FF 00 FF")
@@ -96,10 +93,9 @@ void TestModbusFrame::everyFunctionBuildsItsFrame()
     quint8 buffer[ModbusFrame::BufferSize];
     std::memset(buffer, 0xEE, sizeof buffer);
     ModbusFrame::Request request;
-    QVERIFY(ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount,
-                               writeCount, reinterpret_cast<const quint8 *>(data.constData())));
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), request.length).toHex(' '),
-             frame.toHex(' '));
+    QVERIFY(ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount, writeCount,
+        reinterpret_cast<const quint8 *>(data.constData())));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), request.length).toHex(' '), frame.toHex(' '));
     QCOMPARE(request.expectedReply, expectedReply);
     QCOMPARE(request.function, int(quint8(frame[1])));
     QCOMPARE(buffer[request.length], quint8(0xEE)); // nothing written past the frame
@@ -146,15 +142,15 @@ void TestModbusFrame::invalidRequestsAreRefused()
     static const quint8 data[512] = {};
     quint8 buffer[ModbusFrame::BufferSize];
     ModbusFrame::Request request;
-    QVERIFY(!ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount,
-                                writeCount, withData ? data : nullptr));
+    QVERIFY(!ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount, writeCount,
+        withData ? data : nullptr));
     QCOMPARE(request.length, 0);
 
     // The master refuses the same request with -11 before any link is involved.
     VxCommModbusMaster master(0);
-    QCOMPARE(master.VxCommTransaction(type, readAddress, writeAddress, readCount, writeCount,
-                                      withData ? data : nullptr, nullptr),
-             -11);
+    QCOMPARE(master.VxCommTransaction(
+                 type, readAddress, writeAddress, readCount, writeCount, withData ? data : nullptr, nullptr),
+        -11);
 }
 
 void TestModbusFrame::errorTextsArePaddedTo30_data()
@@ -184,19 +180,18 @@ void TestModbusFrame::bitTextsBecomeBytes_data()
 {
     QTest::addColumn<QStringList>("bits");
     QTest::addColumn<QStringList>("bytes");
-    QTest::newRow("weights from the last character")
-        << QStringList{"00000001", "10000000", "11111111", "0101"}
-        << QStringList{"1", "128", "255", "5"};
-    QTest::newRow("any non-zero digit sets, letters do not") << QStringList{"9x02", ""}
-                                                             << QStringList{"9", "0"};
-    QTest::newRow("only eight bits count") << QStringList{"110000000"} << QStringList{"128"};
+    QTest::newRow("weights from the last character") << QStringList { "00000001", "10000000", "11111111",
+        "0101" } << QStringList { "1", "128", "255", "5" };
+    QTest::newRow("any non-zero digit sets, letters do not")
+        << QStringList { "9x02", "" } << QStringList { "9", "0" };
+    QTest::newRow("only eight bits count") << QStringList { "110000000" } << QStringList { "128" };
 }
 
 void TestModbusFrame::bitTextsBecomeBytes()
 {
     QFETCH(QStringList, bits);
     QFETCH(QStringList, bytes);
-    QStringList out{"stale"};
+    QStringList out { "stale" };
     VxCommModbusMaster::VxCommBitsToByte(bits, out);
     QCOMPARE(out, bytes);
 }

@@ -7,7 +7,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 
 #ifndef MASTER_OVER_TCP
@@ -40,7 +39,7 @@ private slots:
 private:
     bool startPeer();
     int exchange(int type, int readAddress, int writeAddress, int readCount, int writeCount,
-                 const QByteArray &data, QByteArray *payload = nullptr);
+        const QByteArray &data, QByteArray *payload = nullptr);
     QStringList messages(const QSignalSpy &spy, int kind) const;
 
     QTemporaryDir dir;
@@ -87,19 +86,18 @@ void TestModbusMaster::init()
     master->VxCommSetNoOfRetries(1);
     master->VxCommSetStopFlag(0);
     master->VxCommSetUnitAddress(1);
-    for (int unit : {1, 2, 7})
+    for (int unit : { 1, 2, 7 })
         master->VxCommAddUnitHealth(unit, "connect", "1");
 }
 
-int TestModbusMaster::exchange(int type, int readAddress, int writeAddress, int readCount,
-                               int writeCount, const QByteArray &data, QByteArray *payload)
+int TestModbusMaster::exchange(int type, int readAddress, int writeAddress, int readCount, int writeCount,
+    const QByteArray &data, QByteArray *payload)
 {
     quint8 reply[1024] = {};
     QMutexLocker lock(master->VxCommMutex());
     if (!master->VxCommIsUnitConnected(master->VxCommGetUnitAddress()))
         return -100;
-    const int result = master->VxCommTransaction(
-        type, readAddress, writeAddress, readCount, writeCount,
+    const int result = master->VxCommTransaction(type, readAddress, writeAddress, readCount, writeCount,
         data.isNull() ? nullptr : reinterpret_cast<const quint8 *>(data.constData()), reply);
     if (payload && result > 3)
         *payload = QByteArray(reinterpret_cast<const char *>(reply) + 3, reply[2]);
@@ -142,11 +140,9 @@ void TestModbusMaster::readsEveryTable()
     QFETCH(QByteArray, payload);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     QByteArray got;
-    QCOMPARE(exchange(type, address, 0, count, 0, QByteArray(), &got),
-             replyBytes(5 + payload.size()));
+    QCOMPARE(exchange(type, address, 0, count, 0, QByteArray(), &got), replyBytes(5 + payload.size()));
     QCOMPARE(got.toHex(' '), payload.toHex(' '));
-    QCOMPARE(messages(spy, 4),
-             QStringList{QString::number(address) + ":READ_OPERATION:success"});
+    QCOMPARE(messages(spy, 4), QStringList { QString::number(address) + ":READ_OPERATION:success" });
     QCOMPARE(spy.size(), 1);
 }
 
@@ -173,8 +169,7 @@ void TestModbusMaster::writesEveryFunction()
     QFETCH(QByteArray, readBack);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     QCOMPARE(exchange(type, 0, address, 0, count, data), replyBytes(8));
-    QCOMPARE(messages(spy, 4),
-             QStringList{QString::number(address) + ":WRITE_OPERATION:success"});
+    QCOMPARE(messages(spy, 4), QStringList { QString::number(address) + ":WRITE_OPERATION:success" });
     QByteArray got;
     QVERIFY(exchange(type, address, 0, count, 0, QByteArray(), &got) > 0);
     QCOMPARE(got.toHex(' '), readBack.toHex(' '));
@@ -191,19 +186,16 @@ void TestModbusMaster::exceptionRepliesAreReported_data()
     QTest::newRow("1 illegal function")
         << 4 << 40901 << 0 << 1 << "warning message\t-16\tillegal function\t40901\tread failure";
     QTest::newRow("2 illegal data address")
-        << 4 << 41501 << 0 << 1
-        << "warning message\t-16\tillegal data address\t41501\tread failure";
-    QTest::newRow("3 illegal value")
-        << 4 << 40001 << 0 << 126 << "warning message\t3\tillegal data address\t40001\tread failure";
-    QTest::newRow("4 other code")
-        << 4 << 40902 << 0 << 1
-        << "warning message\t4\tunknown warning message\t:\t40902\tread failure";
+        << 4 << 41501 << 0 << 1 << "warning message\t-16\tillegal data address\t41501\tread failure";
+    QTest::newRow("3 illegal value") << 4 << 40001 << 0 << 126
+                                     << "warning message\t3\tillegal data address\t40001\tread failure";
+    QTest::newRow("4 other code") << 4 << 40902 << 0 << 1
+                                  << "warning message\t4\tunknown warning message\t:\t40902\tread failure";
     // Exceptions to functions outside 3..6 are exceptions too, not length errors.
-    QTest::newRow("2 on coil read")
-        << 1 << 1501 << 0 << 1 << "warning message\t-16\tillegal data address\t1501\tread failure";
+    QTest::newRow("2 on coil read") << 1 << 1501 << 0 << 1
+                                    << "warning message\t-16\tillegal data address\t1501\tread failure";
     QTest::newRow("2 on multiple register write")
-        << 4 << 0 << 41501 << 2
-        << "warning message\t-16\tillegal data address\t41501\twrite failure";
+        << 4 << 0 << 41501 << 2 << "warning message\t-16\tillegal data address\t41501\twrite failure";
 }
 
 void TestModbusMaster::exceptionRepliesAreReported()
@@ -216,14 +208,15 @@ void TestModbusMaster::exceptionRepliesAreReported()
     master->VxCommAddUnitHealth(1, "connect", "0");
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     const QByteArray data(2 * count, '\x01');
-    QCOMPARE(exchange(type, readAddress, writeAddress, readAddress ? count : 0,
-                      writeAddress ? count : 0, writeAddress ? data : QByteArray()),
-             -16);
-    QCOMPARE(messages(spy, 1), QStringList{message});
+    QCOMPARE(exchange(type, readAddress, writeAddress, readAddress ? count : 0, writeAddress ? count : 0,
+                 writeAddress ? data : QByteArray()),
+        -16);
+    QCOMPARE(messages(spy, 1), QStringList { message });
     QCOMPARE(spy.size(), 1); // no resend, no error report
     const QStringList request = spy.at(0).at(5).toStringList();
     const QStringList reply = spy.at(0).at(6).toStringList();
-    QCOMPARE(request.mid(0, 2), (QStringList{"1", QString::number(readAddress ? (type == 1 ? 1 : 3) : 16)}));
+    QCOMPARE(
+        request.mid(0, 2), (QStringList { "1", QString::number(readAddress ? (type == 1 ? 1 : 3) : 16) }));
     QCOMPARE(reply.value(1).toInt(), request.value(1).toInt() | 0x80);
     QCOMPARE(reply.value(2), QString(QTest::currentDataTag()).section(' ', 0, 0));
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), QString("1")); // the unit answered
@@ -257,8 +250,7 @@ void TestModbusMaster::busyWriteIsReadBack()
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     QCOMPARE(exchange(type, 0, address, 0, count, data), result);
     QCOMPARE(messages(spy, 1),
-             QStringList{"warning message\t6\tdevice busy\t" + QString::number(address)
-                         + "\twrite failure"});
+        QStringList { "warning message\t6\tdevice busy\t" + QString::number(address) + "\twrite failure" });
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), QString("1"));
 }
 
@@ -275,23 +267,24 @@ void TestModbusMaster::silentUnitIsResentThenInactive()
             errors << text;
     }
     QCOMPARE(errors.size(), 4);
-    QCOMPARE(errors[0], "error Information\t-12\t" + VxCommModbusMaster::VxCommErrorText(-12)
-                            + "\t40001\tread failure");
+    QCOMPARE(errors[0],
+        "error Information\t-12\t" + VxCommModbusMaster::VxCommErrorText(-12) + "\t40001\tread failure");
     for (int k = 1; k <= 3; ++k)
-        QCOMPARE(errors[k], "error information\t-12\tresending the same message:"
-                                + QString::number(k) + "\t40001\tread failure");
-    QCOMPARE(messages(spy, 2), QStringList{"Device-Inactive"});
+        QCOMPARE(errors[k],
+            "error information\t-12\tresending the same message:" + QString::number(k)
+                + "\t40001\tread failure");
+    QCOMPARE(messages(spy, 2), QStringList { "Device-Inactive" });
     QCOMPARE(master->VxCommGetUnitHealth(7).value(2), QString("0"));
     for (const QList<QVariant> &report : spy) {
         if (report.at(4).toString().startsWith("error Information")) {
             QCOMPARE(report.at(5).toStringList(),
-                     QString("7 3 0 0 0 1 132 108").split(' ')); // CRC from pymodbus
+                QString("7 3 0 0 0 1 132 108").split(' ')); // CRC from pymodbus
             QVERIFY(report.at(6).toStringList().isEmpty());
         }
     }
     if (MASTER_OVER_TCP) {
-        QCOMPARE(messages(spy, 3).count("Link Info\t" + Host + "\tTIME_OUT_FOR_CONNECTION\t----\tFAILURE"),
-                 4);
+        QCOMPARE(
+            messages(spy, 3).count("Link Info\t" + Host + "\tTIME_OUT_FOR_CONNECTION\t----\tFAILURE"), 4);
     }
 
     // Already inactive: a second failure does not repeat the transition.
@@ -331,13 +324,13 @@ void TestModbusMaster::unitThatReturnsIsActiveOnce()
     peer.stop();
     master->VxCommSetNoOfRetries(0);
     QVERIFY(exchange(4, 40001, 0, 1, 0, QByteArray()) < 0);
-    QCOMPARE(messages(spy, 2), QStringList{"Device-Inactive"});
+    QCOMPARE(messages(spy, 2), QStringList { "Device-Inactive" });
 
     QVERIFY(startPeer());
     spy.clear();
     QCOMPARE(exchange(4, 40001, 0, 1, 0, QByteArray()), replyBytes(7));
     QCOMPARE(exchange(4, 40002, 0, 1, 0, QByteArray()), replyBytes(7));
-    QCOMPARE(messages(spy, 2), QStringList{"Device-Active"});
+    QCOMPARE(messages(spy, 2), QStringList { "Device-Active" });
     QCOMPARE(messages(spy, 4).size(), 2);
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), QString("1"));
 }

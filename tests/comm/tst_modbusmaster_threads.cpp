@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
-
 #include <atomic>
 #include <memory>
 
@@ -18,8 +17,8 @@ class ReportCounter : public QObject
 {
     Q_OBJECT
 public:
-    std::atomic<int> successes{0};
-    std::atomic<int> others{0};
+    std::atomic<int> successes { 0 };
+    std::atomic<int> others { 0 };
     bool inOwnThread = true;
 public slots:
     void count(int kind, int, int, QString, QString, QStringList, QStringList)
@@ -82,13 +81,13 @@ void TestMasterThreads::sharedMasterInterleaves()
     master.VxCommAddUnitHealth(2, "connect", "1");
     ReportCounter counter;
     connect(&master, &VxCommModbusMaster::VxCommHealthOfUnitToUI, &counter, &ReportCounter::count,
-            Qt::QueuedConnection);
+        Qt::QueuedConnection);
 
     // 20 exchanges per thread: more than 16 in all, so the serial port is also reopened
     // while the other thread waits for the mutex.
     constexpr int Rounds = 20;
-    std::atomic<int> wrong{0};
-    std::atomic<int> done{0};
+    std::atomic<int> wrong { 0 };
+    std::atomic<int> done { 0 };
     auto worker = [&](int unit, int type, int first, int count, quint16 base, quint16 step) {
         for (int round = 0; round < Rounds; ++round) {
             quint8 reply[1024] = {};
@@ -104,8 +103,7 @@ void TestMasterThreads::sharedMasterInterleaves()
                 result = master.VxCommTransaction(type, address, 0, count, 0, nullptr, reply);
             }
             const int offset = address - (type == 3 ? 30001 : 40001);
-            bool good = result == (overTcp ? 3 : 5) + 2 * count && reply[0] == unit
-                        && reply[2] == 2 * count;
+            bool good = result == (overTcp ? 3 : 5) + 2 * count && reply[0] == unit && reply[2] == 2 * count;
             for (int i = 0; good && i < count; ++i) {
                 const quint16 value = quint16((reply[3 + 2 * i] << 8) | reply[4 + 2 * i]);
                 good = value == quint16(base + step * (offset + i));

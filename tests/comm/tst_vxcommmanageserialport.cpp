@@ -7,7 +7,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -107,8 +106,8 @@ void TestSerialLink::faultyRepliesGetTheirCodes()
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 3);
         QCOMPARE(spy.at(0).at(4).toString(),
-                 "error Information\t" + QString::number(result) + "\t"
-                     + VxCommModbusMaster::VxCommErrorText(result) + "\t40001\tread failure");
+            "error Information\t" + QString::number(result) + "\t"
+                + VxCommModbusMaster::VxCommErrorText(result) + "\t40001\tread failure");
         QCOMPARE(spy.at(0).at(6).toStringList().size(), reply.size());
     } else if (result == -13) {
         QCOMPARE(spy.size(), 0); // neither success nor a change of state
@@ -125,9 +124,9 @@ void TestSerialLink::exceptionReplyStaysInTheBuffer()
     const QByteArray request = withCrc(fromHex("01 03 00 00 00 01"));
     quint8 reply[1024] = {};
     quint32 length = 0;
-    QCOMPARE(link->VxCommSendReceive(reinterpret_cast<const quint8 *>(request.constData()), reply,
-                                     length, request.size(), 7),
-             -16);
+    QCOMPARE(link->VxCommSendReceive(
+                 reinterpret_cast<const quint8 *>(request.constData()), reply, length, request.size(), 7),
+        -16);
     QCOMPARE(int(length), 5);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(reply), 5), exception);
     QCOMPARE(peer.lastRequest(), request);
@@ -140,15 +139,16 @@ void TestSerialLink::oversizedReplyIsRefusedWithinTheBuffer()
     answer(flood);
     VxCommManageSerialPort *link = master->VxCommSerialLink();
     const QByteArray request = withCrc(fromHex("01 03 00 00 00 01"));
-    struct {
+    struct
+    {
         quint8 reply[1024];
         quint8 guard[64];
     } memory;
     std::memset(&memory, 0xEE, sizeof memory);
     quint32 length = 99;
-    QCOMPARE(link->VxCommSendReceive(reinterpret_cast<const quint8 *>(request.constData()),
-                                     memory.reply, length, request.size(), 7),
-             -17);
+    QCOMPARE(link->VxCommSendReceive(reinterpret_cast<const quint8 *>(request.constData()), memory.reply,
+                 length, request.size(), 7),
+        -17);
     QCOMPARE(int(length), 0);
     for (quint8 byte : memory.guard)
         QCOMPARE(byte, quint8(0xEE));
@@ -163,7 +163,7 @@ void TestSerialLink::oversizedReplyIsRefusedWithinTheBuffer()
 void TestSerialLink::invalidRequestSendsNothing()
 {
     const int before = peer.requestCount();
-    static const quint8 data[2] = {1, 0};
+    static const quint8 data[2] = { 1, 0 };
     QCOMPARE(master->VxCommTransaction(2, 0, 10001, 0, 1, data, nullptr), -11);
     QCOMPARE(master->VxCommTransaction(4, 40001, 0, 0, 1, data, nullptr), -11);
     QTest::qWait(60);

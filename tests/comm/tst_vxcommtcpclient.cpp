@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
-
 #include <cstring>
 #include <mutex>
 
@@ -32,7 +31,7 @@ private slots:
 
 private:
     int send(VxCommTcpClient &link, const QByteArray &rtu, int expected, int transactionId,
-             QByteArray *reply = nullptr);
+        QByteArray *reply = nullptr);
 
     ScriptedTcpPeer peer;
     std::mutex scriptLock;
@@ -42,11 +41,14 @@ private:
 
 void TestTcpClient::initTestCase()
 {
-    QVERIFY(peer.start(Host, [this](const QByteArray &request) {
-        std::lock_guard<std::mutex> guard(scriptLock);
-        requests << request;
-        return script ? script(request) : QList<QByteArray>();
-    }, 30));
+    QVERIFY(peer.start(
+        Host,
+        [this](const QByteArray &request) {
+            std::lock_guard<std::mutex> guard(scriptLock);
+            requests << request;
+            return script ? script(request) : QList<QByteArray>();
+        },
+        30));
 }
 
 void TestTcpClient::cleanupTestCase()
@@ -60,7 +62,7 @@ static QList<QByteArray> echoHeader(const QByteArray &request, const QByteArray 
     QByteArray reply = request.left(4);
     reply.append(char((pdu.size() + 1) >> 8)).append(char((pdu.size() + 1) & 0xFF));
     reply.append(request.at(6)).append(pdu);
-    return {reply};
+    return { reply };
 }
 
 void TestTcpClient::init()
@@ -70,14 +72,13 @@ void TestTcpClient::init()
     script = [](const QByteArray &request) { return echoHeader(request, fromHex("03 02 00 2A")); };
 }
 
-int TestTcpClient::send(VxCommTcpClient &link, const QByteArray &rtu, int expected,
-                        int transactionId, QByteArray *reply)
+int TestTcpClient::send(
+    VxCommTcpClient &link, const QByteArray &rtu, int expected, int transactionId, QByteArray *reply)
 {
     quint8 buffer[1024] = {};
     quint32 length = 0;
-    const int result =
-        link.VxCommSendReceive(reinterpret_cast<const quint8 *>(rtu.constData()), buffer, length,
-                               rtu.size(), expected, transactionId);
+    const int result = link.VxCommSendReceive(reinterpret_cast<const quint8 *>(rtu.constData()), buffer,
+        length, rtu.size(), expected, transactionId);
     if (reply)
         *reply = QByteArray(reinterpret_cast<char *>(buffer), int(length));
     return result;
@@ -120,7 +121,7 @@ void TestTcpClient::faultyReplies()
     {
         std::lock_guard<std::mutex> guard(scriptLock);
         script = [reply, foreignId](const QByteArray &request) {
-            return QList<QByteArray>{(foreignId ? fromHex("77 77") : request.left(2)) + reply};
+            return QList<QByteArray> { (foreignId ? fromHex("77 77") : request.left(2)) + reply };
         };
     }
     VxCommTcpClient link;
@@ -138,7 +139,7 @@ void TestTcpClient::replyInSeveralSegmentsIsGathered()
         std::lock_guard<std::mutex> guard(scriptLock);
         script = [](const QByteArray &request) {
             const QByteArray whole = echoHeader(request, fromHex("03 04 00 2A 00 2B")).first();
-            return QList<QByteArray>{whole.left(3), whole.mid(3, 5), whole.mid(8)};
+            return QList<QByteArray> { whole.left(3), whole.mid(3, 5), whole.mid(8) };
         };
     }
     VxCommTcpClient link;
@@ -174,8 +175,7 @@ void TestTcpClient::resendKeepsTheTransactionId()
         std::lock_guard<std::mutex> guard(scriptLock);
         script = [this](const QByteArray &request) {
             // requests already holds this one: silent on the first, answer the resend.
-            return requests.size() < 2 ? QList<QByteArray>()
-                                       : echoHeader(request, fromHex("03 02 00 2A"));
+            return requests.size() < 2 ? QList<QByteArray>() : echoHeader(request, fromHex("03 02 00 2A"));
         };
     }
     VxCommModbusMaster master(3);
@@ -215,7 +215,7 @@ void TestTcpClient::refusedConnectionsCountForTheProcess()
     QCOMPARE(spy.at(0).at(0).toInt(), 3);
     QCOMPARE(spy.at(0).at(1).toInt(), 4);
     QCOMPARE(spy.at(0).at(4).toString(),
-             "Link Info\t" + Host + "\tNO_OF_RETRIES_EXCEEDED_THE_LIMIT_VALUE\t----\tFAILURE");
+        "Link Info\t" + Host + "\tNO_OF_RETRIES_EXCEEDED_THE_LIMIT_VALUE\t----\tFAILURE");
     // From then on every refusal is reported at once.
     QVERIFY(!master.VxCommConnectTcpLink(Host, closedPort));
     QCOMPARE(VxCommTcpClient::VxCommRefusedConnections(), 4);
