@@ -1,0 +1,303 @@
+#include "vxcommmanageserialport.h"
+
+#include "modbusframe.h"
+
+#include <QDebug>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
+#include <algorithm>
+#include <cstring>
+
+VxCommManageSerialPort::VxCommManageSerialPort(QObject *parent)
+    : QObject(parent)
+{
+    std::memset(readBuffer, 0, sizeof readBuffer);
+    ioThread.setObjectName(QStringLiteral("SerialLinkIo"));
+    worker = new QObject;
+    worker->moveToThread(&ioThread);
+    ioThread.start();
+    // The port is created once its thread runs, so it belongs to that thread from the start.
+    runOnIoThread([this] {
+#ifdef Q_OS_LINUX
+        // The reply timing is made of short sleeps; the default 50 us timer slack would add
+        // to every one of them.
+        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+        port = new QSerialPort;
+    });
+}
+
+VxCommManageSerialPort::~VxCommManageSerialPort()
+{
+    runOnIoThread([this] {
+        if (port->isOpen())
+            port->close();
+        delete port;
+        port = nullptr;
+    });
+    portOpen.store(false);
+    ioThread.quit();
+    ioThread.wait();
+    delete worker;
+}
+
+void VxCommManageSerialPort::runOnIoThread(const std::function<void()> &work) const
+{
+    // A call from the I/O thread itself would wait for itself: run it in place.
+    if (QThread::currentThread() == &ioThread) {
+        work();
+        return;
+    }
+    QMetaObject::invokeMethod(worker, work, Qt::BlockingQueuedConnection);
+}
+
+QString VxCommManageSerialPort::VxCommSystemPortName(const QString &portName)
+{
+    static const QRegularExpression longCom(QStringLiteral("^(COM\\d{2,})"));
+    QString name = portName;
+    return name.replace(longCom, QStringLiteral("\\\\.\\\\1"));
+}
+
+QStringList VxCommManageSerialPort::VxCommAvailablePorts()
+{
+    QStringList names;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports)
+        names << info.portName();
+    return names;
+}
+
+int VxCommManageSerialPort::VxCommPollInterval(int baudRate)
+{
+    switch (baudRate) {
+    case 2400:
+        return 14;
+    case 9600:
+    case 19200:
+    case 38400:
+    case 57600:
+    case 115200:
+        return 8;
+    default:
+        return 10;
+    }
+}
+
+bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRate, const QString &settings)
+{
+    if (portOpen.load())
+        return true;
+    static const int rates[] = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
+    const bool known = std::find(std::begin(rates), std::end(rates), requestedRate) != std::end(rates);
+    const int rate = known ? requestedRate : 9600;
+
+    const QStringList parts = settings.split(QLatin1Char(','));
+    const QString parityText = parts.value(0).trimmed();
+    const QString dataText = parts.value(1).trimmed();
+    const QString stopText = parts.value(2).trimmed();
+    QSerialPort::Parity parityChoice = QSerialPort::NoParity;
+    if (parityText == QLatin1String("O"))
+        parityChoice = QSerialPort::OddParity;
+    else if (parityText == QLatin1String("E"))
+        parityChoice = QSerialPort::EvenParity;
+    QSerialPort::DataBits dataChoice = QSerialPort::Data8;
+    if (dataText == QLatin1String("5"))
+        dataChoice = QSerialPort::Data5;
+    else if (dataText == QLatin1String("6"))
+        dataChoice = QSerialPort::Data6;
+    else if (dataText == QLatin1String("7"))
+        dataChoice = QSerialPort::Data7;
+    const QSerialPort::StopBits stopChoice
+        = stopText == QLatin1String("1") ? QSerialPort::OneStop : QSerialPort::TwoStop;
+
+    bool opened = false;
+    runOnIoThread([&] {
+        portName = name;
+        baudRate = rate;
+        parity = int(parityChoice);
+        dataBits = int(dataChoice);
+        stopBits = int(stopChoice);
+        port->setPortName(VxCommSystemPortName(name));
+        opened = port->open(QIODevice::ReadWrite);
+        if (opened) {
+            port->setBaudRate(rate);
+            port->setParity(parityChoice);
+            port->setDataBits(dataChoice);
+            port->setStopBits(stopChoice);
+            port->setFlowControl(QSerialPort::NoFlowControl);
+        }
+    });
+    if (!opened)
+        qDebug() << "Port is not open";
+    portOpen.store(opened);
+    return opened;
+}
+
+void VxCommManageSerialPort::VxCommClosePort()
+{
+    runOnIoThread([this] {
+        if (port->isOpen())
+            port->close();
+    });
+    portOpen.store(false);
+}
+
+QString VxCommManageSerialPort::VxCommGetPortName() const
+{
+    QString name;
+    runOnIoThread([&] { name = portName; });
+    return name;
+}
+
+QString VxCommManageSerialPort::VxCommGetBaudRateText() const
+{
+    static const int known[] = { 50, 75, 110, 134, 150, 200, 300, 600, 1200, 1800, 2400, 4800, 9600, 14400,
+        19200, 38400, 56000, 57600, 76800, 115200, 128000, 256000 };
+    int rate = 0;
+    runOnIoThread([&] { rate = baudRate; });
+    return std::find(std::begin(known), std::end(known), rate) != std::end(known) ? QString::number(rate)
+                                                                                  : QString();
+}
+
+QString VxCommManageSerialPort::VxCommGetParityText() const
+{
+    int value = 0;
+    runOnIoThread([&] { value = parity; });
+    switch (value) {
+    case QSerialPort::OddParity:
+        return tr("O");
+    case QSerialPort::EvenParity:
+        return tr("E");
+    case QSerialPort::MarkParity:
+        return tr("M");
+    case QSerialPort::SpaceParity:
+        return tr("S");
+    default:
+        return tr("N");
+    }
+}
+
+QString VxCommManageSerialPort::VxCommGetDataBitsText() const
+{
+    int bits = 8;
+    runOnIoThread([&] { bits = dataBits; });
+    return (bits >= 5 && bits <= 8) ? QString::number(bits) : QStringLiteral("8");
+}
+
+QString VxCommManageSerialPort::VxCommGetStopBitsText() const
+{
+    int bits = 1;
+    runOnIoThread([&] { bits = stopBits; });
+    switch (bits) {
+    case QSerialPort::OneAndHalfStop:
+        return QStringLiteral("1.5");
+    case QSerialPort::TwoStop:
+        return QStringLiteral("2");
+    default:
+        return QStringLiteral("1");
+    }
+}
+
+QString VxCommManageSerialPort::VxCommGetSettingsText() const
+{
+    return VxCommGetParityText() + QLatin1Char(',') + VxCommGetDataBitsText() + QLatin1Char(',')
+        + VxCommGetStopBitsText();
+}
+
+int VxCommManageSerialPort::VxCommSendReceive(
+    const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength)
+{
+    int result = -1;
+    runOnIoThread([&] { result = exchange(request, reply, replyLength, requestLength, expectedLength); });
+    return result;
+}
+
+void VxCommManageSerialPort::pullFromDriver()
+{
+    // The port is not served by an event loop while an exchange runs: fetch what the driver
+    // holds without waiting. A poll that finds nothing reports a timeout, which is no error here.
+    for (int i = 0; i < 4 && port->waitForReadyRead(0); ++i) { }
+    port->clearError();
+}
+
+int VxCommManageSerialPort::exchange(
+    const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength)
+{
+    replyLength = 0;
+    lastMandatedWait.store(0);
+    if (!port->isOpen())
+        return -14;
+    // Bytes left over from an earlier reply that came late or too long would be taken
+    // for the start of this one.
+    pullFromDriver();
+    port->clear(QSerialPort::Input);
+    port->readAll();
+
+    if (port->write(reinterpret_cast<const char *>(request), requestLength) != requestLength
+        || !port->waitForBytesWritten(1000)) {
+        port->clearError();
+        return -4;
+    }
+    int mandated = requestLength + msgDelay.load();
+    QThread::msleep(static_cast<unsigned long>(mandated));
+
+    int total = 0;
+    const int collected = collectReply(reply, total, mandated);
+    lastMandatedWait.store(mandated);
+    if (collected < 0)
+        return collected;
+    replyLength = quint32(total);
+
+    if (total != expectedLength) {
+        // An exception reply carries the request's function with the top bit set.
+        if (total >= 3 && reply[1] == (request[1] | 0x80))
+            return -16;
+        return -17;
+    }
+    if (reply[0] != request[0])
+        return -8;
+    if (reply[1] != request[1])
+        return -9;
+    return 1;
+}
+
+int VxCommManageSerialPort::collectReply(quint8 *reply, int &total, int &mandated)
+{
+    const int interval = VxCommPollInterval(baudRate);
+    const int pollLimit = msgDelay.load() + 40;
+    int polls = 0;
+    total = 0;
+    for (;;) {
+        std::memset(readBuffer, 0, sizeof readBuffer);
+        pullFromDriver();
+        const qint64 available = port->bytesAvailable();
+        if (available > 0 && available < ModbusFrame::BufferSize - total) {
+            const qint64 got = port->read(reinterpret_cast<char *>(readBuffer), available);
+            if (got < 0)
+                return -1;
+            std::memcpy(reply + total, readBuffer, size_t(got));
+            total += int(got);
+            if (got == 0 || polls > pollLimit)
+                return 1;
+        } else if (available > 0) {
+            // More than the buffer holds: no unit sends such a reply. Drop it whole.
+            port->clear(QSerialPort::Input);
+            port->readAll();
+            total = 0;
+            return -17;
+        } else if (total > 0) {
+            return 1;
+        } else if (polls > pollLimit) {
+            return -12;
+        }
+        ++polls;
+        mandated += interval;
+        QThread::msleep(static_cast<unsigned long>(interval));
+    }
+}

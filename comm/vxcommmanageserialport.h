@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+#include <functional>
+
+class QSerialPort;
+
+// Modbus RTU over one serial port; the port lives in this link's own I/O thread and every
+// operation is carried out there while the caller waits.
+class VxCommManageSerialPort : public QObject
+{
+    Q_OBJECT
+public:
+    explicit VxCommManageSerialPort(QObject *parent = nullptr);
+    ~VxCommManageSerialPort() override;
+
+    // Opens with the baud rate and the "parity,data bits,stop bits" text (e.g. "N,8,1").
+    // Returns true at once when the port is already open.
+    bool VxCommOpenPort(const QString &portName, int baudRate, const QString &settings);
+    void VxCommClosePort();
+    bool VxCommIsPortOpen() const { return portOpen.load(); }
+
+    // One exchange: writes the request, collects the reply by polling and checks it.
+    // Returns 1 or a negative code of the Modbus master.
+    int VxCommSendReceive(
+        const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
+
+    void VxCommSetMsgDelay(int ms) { msgDelay.store(ms); }
+    int VxCommGetMsgDelay() const { return msgDelay.load(); }
+
+    // Current settings, as texts; the name is the one the port was opened with.
+    QString VxCommGetPortName() const;
+    QString VxCommGetBaudRateText() const;
+    QString VxCommGetParityText() const;
+    QString VxCommGetDataBitsText() const;
+    QString VxCommGetStopBitsText() const;
+    QString VxCommGetSettingsText() const;
+
+    // "COM" with two or more digits gets the Windows device-namespace prefix.
+    static QString VxCommSystemPortName(const QString &portName);
+    // Names of the serial ports present.
+    static QStringList VxCommAvailablePorts();
+    // Poll interval in ms for a baud rate.
+    static int VxCommPollInterval(int baudRate);
+
+    // Milliseconds of the last exchange spent in the waits the protocol timing prescribes
+    // (the pause after the request and the poll intervals); for measurements.
+    int lastMandatedWaitMs() const { return lastMandatedWait.load(); }
+
+private:
+    void runOnIoThread(const std::function<void()> &work) const;
+    int exchange(
+        const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
+    int collectReply(quint8 *reply, int &total, int &mandated);
+    void pullFromDriver();
+
+    QThread ioThread;
+    QObject *worker = nullptr; // lives in ioThread; context for the calls made there
+    QSerialPort *port = nullptr; // created, used and deleted in ioThread only
+    // The settings as applied at open, touched only in ioThread. They are kept rather than read
+    // back from the port: a pseudo-terminal, for one, drops parity and data bits, and the
+    // periodic reopening must restore what the user chose.
+    QString portName;
+    int baudRate = 9600;
+    int parity = 0; // QSerialPort::Parity
+    int dataBits = 8; // QSerialPort::DataBits
+    int stopBits = 2; // QSerialPort::StopBits
+    quint8 readBuffer[1024];
+    std::atomic<bool> portOpen { false };
+    std::atomic<int> msgDelay { 20 };
+    std::atomic<int> lastMandatedWait { 0 };
+};

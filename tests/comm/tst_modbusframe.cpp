@@ -1,0 +1,210 @@
+// Request frames, CRC, function selection and the fixed texts of the Modbus master. The CRCs
+// in the tables were checked against pymodbus's own CRC routine.
+#include "modbusframe.h"
+#include "vxcommmanageserialport.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QtTest>
+#include <cstring>
+
+class TestModbusFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void crcMatchesReferenceVectors_data();
+    void crcMatchesReferenceVectors();
+    void everyFunctionBuildsItsFrame_data();
+    void everyFunctionBuildsItsFrame();
+    void invalidRequestsAreRefused_data();
+    void invalidRequestsAreRefused();
+    void errorTextsArePaddedTo30_data();
+    void errorTextsArePaddedTo30();
+    void bitTextsBecomeBytes_data();
+    void bitTextsBecomeBytes();
+    void portNamesAndPollIntervals();
+};
+
+static QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+void TestModbusFrame::crcMatchesReferenceVectors_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("crc");
+    QTest::newRow("check string") << QByteArray("123456789") << 0x4B37;
+    QTest::newRow("read holding 1") << hex("01 03 00 00 00 01") << 0x0A84;
+    QTest::newRow("write register") << hex("01 06 00 01 00 03") << 0x0B98;
+    QTest::newRow("empty") << QByteArray() << 0xFFFF;
+}
+
+void TestModbusFrame::crcMatchesReferenceVectors()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, crc);
+    QCOMPARE(int(ModbusFrame::crc16(reinterpret_cast<const quint8 *>(data.constData()), data.size())), crc);
+}
+
+void TestModbusFrame::everyFunctionBuildsItsFrame_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("readAddress");
+    QTest::addColumn<int>("writeAddress");
+    QTest::addColumn<int>("readCount");
+    QTest::addColumn<int>("writeCount");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QByteArray>("frame"); // with CRC
+    QTest::addColumn<int>("expectedReply");
+
+    QTest::newRow("3 holding 40001") << 4 << 40001 << 0 << 1 << 0 << QByteArray()
+                                     << hex("01 03 00 00 00 01 84 0A") << 7;
+    QTest::newRow("1 coils 1..10") << 1 << 1 << 0 << 10 << 0 << QByteArray() << hex("01 01 00 00 00 0A BC 0D")
+                                   << 7;
+    QTest::newRow("2 inputs 10020") << 2 << 10020 << 0 << 8 << 0 << QByteArray()
+                                    << hex("01 02 00 13 00 08 88 09") << 6;
+    QTest::newRow("4 input registers 30009")
+        << 3 << 30009 << 0 << 2 << 0 << QByteArray() << hex("01 04 00 08 00 02 F0 09") << 9;
+    QTest::newRow("5 coil always on")
+        << 1 << 0 << 173 << 0 << 1 << hex("00") << hex("01 05 00 AC FF 00 4C 1B") << 8;
+    QTest::newRow("6 register low byte first")
+        << 4 << 0 << 40002 << 0 << 1 << hex("03 00") << hex("01 06 00 01 00 03 98 0B") << 8;
+    QTest::newRow("15 coils data unchanged")
+        << 1 << 0 << 20 << 0 << 10 << hex("CD 01") << hex("01 0F 00 13 00 0A 02 CD 01 72 CB") << 8;
+    QTest::newRow("16 registers swapped") << 4 << 0 << 40002 << 0 << 2 << hex("0A 00 02 01")
+                                          << hex("01 10 00 01 00 02 04 00 0A 01 02 92 30") << 8;
+    QTest::newRow("23 read/write") << 4 << 40004 << 40015 << 6 << 3 << hex("00 FF 00 FF 00 FF")
+                                   << hex("01 17 00 03 00 06 00 0E 00 03 06 00 FF 00 FF 00 FF"
+                                          " 46 91")
+                                   << 17;
+}
+
+void TestModbusFrame::everyFunctionBuildsItsFrame()
+{
+    QFETCH(int, type);
+    QFETCH(int, readAddress);
+    QFETCH(int, writeAddress);
+    QFETCH(int, readCount);
+    QFETCH(int, writeCount);
+    QFETCH(QByteArray, data);
+    QFETCH(QByteArray, frame);
+    QFETCH(int, expectedReply);
+
+    quint8 buffer[ModbusFrame::BufferSize];
+    std::memset(buffer, 0xEE, sizeof buffer);
+    ModbusFrame::Request request;
+    QVERIFY(ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount, writeCount,
+        reinterpret_cast<const quint8 *>(data.constData())));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), request.length).toHex(' '), frame.toHex(' '));
+    QCOMPARE(request.expectedReply, expectedReply);
+    QCOMPARE(request.function, int(quint8(frame[1])));
+    QCOMPARE(buffer[request.length], quint8(0xEE)); // nothing written past the frame
+}
+
+void TestModbusFrame::invalidRequestsAreRefused_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("readAddress");
+    QTest::addColumn<int>("writeAddress");
+    QTest::addColumn<int>("readCount");
+    QTest::addColumn<int>("writeCount");
+    QTest::addColumn<bool>("withData");
+
+    QTest::newRow("type 0") << 0 << 40001 << 0 << 1 << 0 << false;
+    QTest::newRow("type 5") << 5 << 40001 << 0 << 1 << 0 << false;
+    QTest::newRow("no address") << 4 << 0 << 0 << 1 << 0 << false;
+    QTest::newRow("no count") << 4 << 40001 << 0 << 0 << 0 << false;
+    QTest::newRow("discrete input written") << 2 << 0 << 10001 << 0 << 1 << true;
+    QTest::newRow("input register written") << 3 << 0 << 30001 << 0 << 1 << true;
+    QTest::newRow("coils read and written") << 1 << 1 << 2 << 1 << 1 << true;
+    QTest::newRow("holding number for input register") << 3 << 40001 << 0 << 1 << 0 << false;
+    QTest::newRow("coil 0") << 1 << 0 << 0 << 1 << 0 << false;
+    QTest::newRow("coil 10000") << 1 << 10000 << 0 << 1 << 0 << false;
+    QTest::newRow("holding 50000") << 4 << 50000 << 0 << 1 << 0 << false;
+    QTest::newRow("read address with write count") << 4 << 40001 << 0 << 0 << 1 << true;
+    QTest::newRow("write address with read count") << 4 << 0 << 40001 << 1 << 0 << true;
+    QTest::newRow("read with stray write address") << 4 << 40001 << 40002 << 1 << 0 << true;
+    QTest::newRow("write without data") << 4 << 0 << 40001 << 0 << 1 << false;
+    QTest::newRow("16 byte count over 255") << 4 << 0 << 40001 << 0 << 128 << true;
+    QTest::newRow("reply over 1024 bytes") << 4 << 40001 << 0 << 510 << 0 << false;
+    QTest::newRow("negative count") << 4 << 40001 << 0 << -1 << 0 << false;
+}
+
+void TestModbusFrame::invalidRequestsAreRefused()
+{
+    QFETCH(int, type);
+    QFETCH(int, readAddress);
+    QFETCH(int, writeAddress);
+    QFETCH(int, readCount);
+    QFETCH(int, writeCount);
+    QFETCH(bool, withData);
+
+    static const quint8 data[512] = {};
+    quint8 buffer[ModbusFrame::BufferSize];
+    ModbusFrame::Request request;
+    QVERIFY(!ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount, writeCount,
+        withData ? data : nullptr));
+    QCOMPARE(request.length, 0);
+
+    // The master refuses the same request with -11 before any link is involved.
+    VxCommModbusMaster master(0);
+    QCOMPARE(master.VxCommTransaction(
+                 type, readAddress, writeAddress, readCount, writeCount, withData ? data : nullptr, nullptr),
+        -11);
+}
+
+void TestModbusFrame::errorTextsArePaddedTo30_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("-1") << -1 << "communication failure";
+    QTest::newRow("-5 longer than 30") << -5 << "communication error in receive data";
+    QTest::newRow("-12") << -12 << "communication timeout error";
+    QTest::newRow("-13") << -13 << "crc error";
+    QTest::newRow("-17 longer than 30") << -17 << "invalid received message length";
+    QTest::newRow("-18") << -18 << "device has disconnected";
+    QTest::newRow("0") << 0 << "unknown error";
+    QTest::newRow("-19") << -19 << "unknown error";
+}
+
+void TestModbusFrame::errorTextsArePaddedTo30()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    const QString padded = VxCommModbusMaster::VxCommErrorText(code);
+    QCOMPARE(padded.trimmed(), text);
+    QCOMPARE(padded.size(), qMax(30, text.size()));
+}
+
+void TestModbusFrame::bitTextsBecomeBytes_data()
+{
+    QTest::addColumn<QStringList>("bits");
+    QTest::addColumn<QStringList>("bytes");
+    QTest::newRow("weights from the last character") << QStringList { "00000001", "10000000", "11111111",
+        "0101" } << QStringList { "1", "128", "255", "5" };
+    QTest::newRow("any non-zero digit sets, letters do not")
+        << QStringList { "9x02", "" } << QStringList { "9", "0" };
+    QTest::newRow("only eight bits count") << QStringList { "110000000" } << QStringList { "128" };
+}
+
+void TestModbusFrame::bitTextsBecomeBytes()
+{
+    QFETCH(QStringList, bits);
+    QFETCH(QStringList, bytes);
+    QStringList out { "stale" };
+    VxCommModbusMaster::VxCommBitsToByte(bits, out);
+    QCOMPARE(out, bytes);
+}
+
+void TestModbusFrame::portNamesAndPollIntervals()
+{
+    QCOMPARE(VxCommManageSerialPort::VxCommSystemPortName("COM3"), QString("COM3"));
+    QCOMPARE(VxCommManageSerialPort::VxCommSystemPortName("COM15"), QString("\\\\.\\COM15"));
+    QCOMPARE(VxCommManageSerialPort::VxCommSystemPortName("/dev/pts/3"), QString("/dev/pts/3"));
+    QCOMPARE(VxCommManageSerialPort::VxCommPollInterval(2400), 14);
+    QCOMPARE(VxCommManageSerialPort::VxCommPollInterval(19200), 8);
+    QCOMPARE(VxCommManageSerialPort::VxCommPollInterval(4800), 10);
+}
+
+QTEST_GUILESS_MAIN(TestModbusFrame)
+#include "tst_modbusframe.moc"

@@ -1,0 +1,199 @@
+// The serial link and the master's reply checks against a scripted peer on a pseudo-terminal,
+// for the faults a real server does not produce: corrupted, short, foreign and oversized replies.
+#include "commtestpeers.h"
+#include "vxcommmanageserialport.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+class TestSerialLink : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void faultyRepliesGetTheirCodes_data();
+    void faultyRepliesGetTheirCodes();
+    void exceptionReplyStaysInTheBuffer();
+    void oversizedReplyIsRefusedWithinTheBuffer();
+    void invalidRequestSendsNothing();
+    void portSettingsAndTheirTexts();
+
+private:
+    void answer(const QByteArray &reply);
+
+    QTemporaryDir dir;
+    SocatPty pty;
+    ScriptedSerialPeer peer;
+    std::mutex scriptLock;
+    QByteArray scripted;
+    std::unique_ptr<VxCommModbusMaster> master;
+};
+
+void TestSerialLink::answer(const QByteArray &reply)
+{
+    std::lock_guard<std::mutex> guard(scriptLock);
+    scripted = reply;
+}
+
+void TestSerialLink::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QVERIFY(pty.start(dir.path()));
+    QVERIFY(peer.start(pty.peer(), [this](const QByteArray &) {
+        std::lock_guard<std::mutex> guard(scriptLock);
+        return scripted;
+    }));
+    master = std::make_unique<VxCommModbusMaster>(2);
+    QCOMPARE(master->VxCommOpenSerialLink(pty.ours(), 115200, "N,8,1"), 1);
+    // RS485: a second unit on the same port reuses it.
+    QCOMPARE(master->VxCommOpenSerialLink(pty.ours(), 115200, "N,8,1"), 1);
+}
+
+void TestSerialLink::cleanupTestCase()
+{
+    master.reset();
+    peer.stop();
+    pty.stop();
+}
+
+void TestSerialLink::init()
+{
+    master->VxCommSetMsgDelay(5);
+    master->VxCommSetNoOfRetries(0);
+    master->VxCommSetUnitAddress(1);
+    master->VxCommAddUnitHealth(1, "connect", "1");
+    answer(withCrc(fromHex("01 03 02 00 2A")));
+}
+
+void TestSerialLink::faultyRepliesGetTheirCodes_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("activeBefore");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("activeAfter");
+
+    QByteArray corrupted = withCrc(fromHex("01 03 02 00 2A"));
+    corrupted[corrupted.size() - 1] = char(corrupted.at(corrupted.size() - 1) ^ 0x5A);
+    QTest::newRow("correct") << withCrc(fromHex("01 03 02 00 2A")) << "0" << 7 << "1";
+    QTest::newRow("corrupted CRC, active") << corrupted << "1" << -13 << "1";
+    QTest::newRow("corrupted CRC, inactive") << corrupted << "0" << -13 << "0";
+    QTest::newRow("cut short") << fromHex("01 03 02 00") << "1" << -17 << "0";
+    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << "1" << -8 << "0";
+    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << "1" << -9 << "0";
+}
+
+void TestSerialLink::faultyRepliesGetTheirCodes()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, activeBefore);
+    QFETCH(int, result);
+    QFETCH(QString, activeAfter);
+    answer(reply);
+    master->VxCommAddUnitHealth(1, "connect", activeBefore);
+    QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
+    quint8 buffer[1024] = {};
+    QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), result);
+    QCOMPARE(master->VxCommGetUnitHealth(1).value(2), activeAfter);
+    if (result == -17 || result == -8 || result == -9) {
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 3);
+        QCOMPARE(spy.at(0).at(4).toString(),
+            "error Information\t" + QString::number(result) + "\t"
+                + VxCommModbusMaster::VxCommErrorText(result) + "\t40001\tread failure");
+        QCOMPARE(spy.at(0).at(6).toStringList().size(), reply.size());
+    } else if (result == -13) {
+        QCOMPARE(spy.size(), 0); // neither success nor a change of state
+    } else {
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), 7), reply);
+    }
+}
+
+void TestSerialLink::exceptionReplyStaysInTheBuffer()
+{
+    const QByteArray exception = withCrc(fromHex("01 83 02"));
+    answer(exception);
+    VxCommManageSerialPort *link = master->VxCommSerialLink();
+    const QByteArray request = withCrc(fromHex("01 03 00 00 00 01"));
+    quint8 reply[1024] = {};
+    quint32 length = 0;
+    QCOMPARE(link->VxCommSendReceive(
+                 reinterpret_cast<const quint8 *>(request.constData()), reply, length, request.size(), 7),
+        -16);
+    QCOMPARE(int(length), 5);
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(reply), 5), exception);
+    QCOMPARE(peer.lastRequest(), request);
+}
+
+void TestSerialLink::oversizedReplyIsRefusedWithinTheBuffer()
+{
+    QByteArray flood = fromHex("01 03 02 00 2A");
+    flood.append(QByteArray(1100, '\x55'));
+    answer(flood);
+    VxCommManageSerialPort *link = master->VxCommSerialLink();
+    const QByteArray request = withCrc(fromHex("01 03 00 00 00 01"));
+    struct
+    {
+        quint8 reply[1024];
+        quint8 guard[64];
+    } memory;
+    std::memset(&memory, 0xEE, sizeof memory);
+    quint32 length = 99;
+    QCOMPARE(link->VxCommSendReceive(reinterpret_cast<const quint8 *>(request.constData()), memory.reply,
+                 length, request.size(), 7),
+        -17);
+    QCOMPARE(int(length), 0);
+    for (quint8 byte : memory.guard)
+        QCOMPARE(byte, quint8(0xEE));
+
+    // Nothing of the flood is taken for the next reply.
+    answer(withCrc(fromHex("01 03 02 00 2A")));
+    quint8 buffer[1024] = {};
+    QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), 7);
+    QCOMPARE(buffer[4], quint8(0x2A));
+}
+
+void TestSerialLink::invalidRequestSendsNothing()
+{
+    const int before = peer.requestCount();
+    static const quint8 data[2] = { 1, 0 };
+    QCOMPARE(master->VxCommTransaction(2, 0, 10001, 0, 1, data, nullptr), -11);
+    QCOMPARE(master->VxCommTransaction(4, 40001, 0, 0, 1, data, nullptr), -11);
+    QTest::qWait(60);
+    QCOMPARE(peer.requestCount(), before);
+}
+
+void TestSerialLink::portSettingsAndTheirTexts()
+{
+    // The port is opened exclusively: the master lets go of it for this test.
+    QCOMPARE(master->VxCommCloseLink(), 1);
+    QVERIFY(!master->VxCommIsLinkOpen());
+    VxCommManageSerialPort link;
+    QVERIFY(!link.VxCommIsPortOpen());
+    QVERIFY(!link.VxCommOpenPort(dir.path() + "/no-such-port", 9600, "N,8,1"));
+    QVERIFY(!link.VxCommIsPortOpen());
+
+    QVERIFY(link.VxCommOpenPort(pty.ours(), 1200, "E,7,2"));
+    QVERIFY(link.VxCommIsPortOpen());
+    QCOMPARE(link.VxCommGetBaudRateText(), QString("9600")); // 1200 is not offered
+    QCOMPARE(link.VxCommGetSettingsText(), QString("E,7,2"));
+    QCOMPARE(link.VxCommGetPortName(), pty.ours());
+    link.VxCommClosePort();
+    QVERIFY(!link.VxCommIsPortOpen());
+
+    QVERIFY(link.VxCommOpenPort(pty.ours(), 2400, "X,9,3"));
+    QCOMPARE(link.VxCommGetBaudRateText(), QString("2400"));
+    QCOMPARE(link.VxCommGetSettingsText(), QString("N,8,2"));
+    link.VxCommClosePort();
+    QCOMPARE(master->VxCommOpenSerialLink(pty.ours(), 115200, "N,8,1"), 1);
+}
+
+QTEST_GUILESS_MAIN(TestSerialLink)
+#include "tst_vxcommmanageserialport.moc"
