@@ -130,7 +130,6 @@ void SimUnit::afterRequest(const unsigned char *pdu, int pduLength)
 void SimUnit::tick(double seconds)
 {
     m_time += seconds;
-    m_operatingHours += seconds / 3600.0;
     double target = 0.0;
     if (m_control.referenceNumber > 0 && m_control.referenceMax > 0) {
         const double reference = double(value(m_control.referenceNumber)) / double(m_control.referenceMax);
@@ -151,12 +150,17 @@ void SimUnit::tick(double seconds)
 
 void SimUnit::beforeRead()
 {
+    for (const LiveValue &live : qAsConst(m_liveValues)) {
+        const double speed = live.magnitude ? std::fabs(m_speed) : m_speed;
+        const double scale = std::pow(10.0, live.decimals);
+        setValue(live.number, RegisterWord::encode(std::round((live.offset + live.gain * speed) * scale) / scale));
+    }
     for (const Signal &signal : qAsConst(m_signals)) {
         const double wave = std::sin(2.0 * M_PI * 0.5 * m_time + signal.phase);
         const double level = 0.2 + 0.8 * std::fabs(m_speed);
         switch (signal.kind) {
         case Signal::AnalogDecimal:
-            setValue(signal.number, RegisterWord::encode(std::round(wave * level * 500.0) / 10.0, 1));
+            setValue(signal.number, RegisterWord::encode(std::round(wave * level * 500.0) / 10.0));
             break;
         case Signal::AnalogSigned: {
             const int v = int(std::lround(m_speed * 1500.0 + wave * 20.0));
@@ -185,16 +189,15 @@ void SimUnit::injectTrip(int code)
     if (code <= 0)
         code = m_tripLog.messageCount > 1 ? 1 + (m_lastTrip % (m_tripLog.messageCount - 1)) : 1;
     m_lastTrip = code;
-    const QList<int> &codes = m_tripLog.codeNumbers;
-    const QList<int> &hours = m_tripLog.hourNumbers;
-    for (int i = codes.size() - 1; i > 0; --i)
-        setValue(codes[i], value(codes[i - 1]));
-    for (int i = hours.size() - 1; i > 0; --i)
-        setValue(hours[i], value(hours[i - 1]));
-    if (!codes.isEmpty())
-        setValue(codes.first(), quint16(code));
-    if (!hours.isEmpty())
-        setValue(hours.first(), quint16(qMin(32767.0, m_operatingHours)));
+    const QList<QVector<int>> &entries = m_tripLog.entries;
+    for (int i = entries.size() - 1; i > 0; --i) {
+        const QVector<int> &to = entries[i];
+        const QVector<int> &from = entries[i - 1];
+        for (int k = 0; k < to.size() && k < from.size(); ++k)
+            setValue(to[k], value(from[k]));
+    }
+    if (m_tripLog.writeNewest)
+        m_tripLog.writeNewest(*this, code);
     applyMotorCommand(m_control.stopNumber); // a trip stops the motor
 }
 

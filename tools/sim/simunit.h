@@ -3,6 +3,9 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QVector>
+
+#include <functional>
 
 struct _modbus_mapping_t;
 typedef struct _modbus_mapping_t modbus_mapping_t;
@@ -34,13 +37,24 @@ public:
         int referenceMax = 100;
     };
 
-    // Trip log: entry i keeps its fault code at codeNumbers[i] and, when present, the
-    // operating hours of the trip at hourNumbers[i]. Entry 0 is the newest.
+    // Trip log: every entry occupies the same pattern of registers; entry 0 is the newest.
+    // A new trip moves every entry one place down and lets `writeNewest` fill entry 0.
     struct TripLog
     {
-        QList<int> codeNumbers;
-        QList<int> hourNumbers;
-        int messageCount = 0; // number of fault texts the unit knows
+        QList<QVector<int>> entries;  // registers of each entry, in the same order
+        int messageCount = 0;         // number of fault texts the unit knows
+        std::function<void(SimUnit &, int code)> writeNewest;
+    };
+
+    // An actual value that follows the motor: value = offset + gain x speed (speed -1 .. 1,
+    // or its magnitude when `magnitude` is set), served as a register word.
+    struct LiveValue
+    {
+        int number = 0;
+        double offset = 0.0;
+        double gain = 0.0;
+        bool magnitude = true;
+        int decimals = 0;
     };
 
     explicit SimUnit(int unitNumber);
@@ -63,6 +77,9 @@ public:
     void addSignal(const Signal &signal) { m_signals.append(signal); }
     void setControl(const Control &control);
     void setTripLog(const TripLog &tripLog) { m_tripLog = tripLog; }
+    void addLiveValue(const LiveValue &value) { m_liveValues.append(value); }
+    double speed() const { return m_speed; }
+    int lastTrip() const { return m_lastTrip; }
     const QList<Signal> &recordSignals() const { return m_signals; }
 
     void beforeRead();
@@ -83,9 +100,9 @@ private:
     QList<Signal> m_signals;
     Control m_control;
     TripLog m_tripLog;
+    QList<LiveValue> m_liveValues;
     Motor m_motor = Motor::Stopped;
     double m_speed = 0.0; // -1 .. 1 of the reference maximum, follows the command with a ramp
     double m_time = 0.0;
-    double m_operatingHours = 1234.0;
     int m_lastTrip = 0;
 };
