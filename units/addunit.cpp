@@ -157,7 +157,10 @@ void addunit::setPortList(const QStringList &ports)
     }
 }
 
-void addunit::refreshPorts() { setPortList(m_portLister()); }
+void addunit::refreshPorts()
+{
+    setPortList(m_portLister());
+}
 
 void addunit::enableConnectButtons()
 {
@@ -250,7 +253,10 @@ void addunit::onConnectClicked()
     emit vxUISigAddUnitClicked(number, port, baud, parity, number, ip, interfaceName(page), mode, path);
 }
 
-void addunit::onCancelClicked() { reject(); }
+void addunit::onCancelClicked()
+{
+    reject();
+}
 
 void addunit::resetDataFileSelection()
 {
@@ -274,7 +280,10 @@ void addunit::onDataFileModeChanged()
     m_filePath->setEnabled(manual);
 }
 
-void addunit::onLangTranslation(int) { retranslateUi(); }
+void addunit::onLangTranslation(int)
+{
+    retranslateUi();
+}
 
 void addunit::retranslateUi()
 {

@@ -68,7 +68,10 @@ void Connect::showAddUnitDialog()
     m_addUnit->activateWindow();
 }
 
-void Connect::enableAddUnitButtons() { m_addUnit->enableConnectButtons(); }
+void Connect::enableAddUnitButtons()
+{
+    m_addUnit->enableConnectButtons();
+}
 
 void Connect::reset()
 {
@@ -76,7 +79,10 @@ void Connect::reset()
     m_addUnit->reset();
 }
 
-bool Connect::isRowShown(DetailRow row) const { return !m_rows[row].value->isHidden(); }
+bool Connect::isRowShown(DetailRow row) const
+{
+    return !m_rows[row].value->isHidden();
+}
 
 QString Connect::titleFor(const QString &interfaceName)
 {
@@ -192,7 +198,10 @@ void Connect::onAddunitsClosed()
     m_addUnit->resetDataFileSelection();
 }
 
-void Connect::onDataFileSelectClicked() { m_addUnit->onDataFileSelectClicked(); }
+void Connect::onDataFileSelectClicked()
+{
+    m_addUnit->onDataFileSelectClicked();
+}
 
 void Connect::onLangTranslation(int index)
 {
@@ -202,9 +211,9 @@ void Connect::onLangTranslation(int index)
 
 void Connect::retranslateUi()
 {
-    static const char *const names[RowCount] = { QT_TR_NOOP("Unit"), QT_TR_NOOP("Port"), QT_TR_NOOP("Baudrate"),
-        QT_TR_NOOP("Parity"), QT_TR_NOOP("Size"), QT_TR_NOOP("Drive SW Version"), QT_TR_NOOP("CSV Version Used"),
-        QT_TR_NOOP("IP Addr") };
+    static const char *const names[RowCount] = { QT_TR_NOOP("Unit"), QT_TR_NOOP("Port"),
+        QT_TR_NOOP("Baudrate"), QT_TR_NOOP("Parity"), QT_TR_NOOP("Size"), QT_TR_NOOP("Drive SW Version"),
+        QT_TR_NOOP("CSV Version Used"), QT_TR_NOOP("IP Addr") };
     for (int i = 0; i < RowCount; ++i)
         m_rows[i].name->setText(tr(names[i]));
     m_title->setText(titleFor(F::at(m_entry, F::Interface)));

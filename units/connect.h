@@ -16,7 +16,17 @@ class Connect : public QWidget
 {
     Q_OBJECT
 public:
-    enum DetailRow { UnitRow, PortRow, BaudrateRow, ParityRow, SizeRow, SwVersionRow, CsvVersionRow, IpRow, RowCount };
+    enum DetailRow {
+        UnitRow,
+        PortRow,
+        BaudrateRow,
+        ParityRow,
+        SizeRow,
+        SwVersionRow,
+        CsvVersionRow,
+        IpRow,
+        RowCount
+    };
 
     // The prompter belongs to the main window and outlives this panel.
     explicit Connect(Prompter &prompter, QWidget *parent = nullptr);

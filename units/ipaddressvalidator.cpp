@@ -21,8 +21,7 @@ QStringList octets(const QString &text)
 
 IpAddressValidator::IpAddressValidator(QObject *parent)
     : QValidator(parent)
-{
-}
+{ }
 
 QValidator::State IpAddressValidator::validate(QString &input, int &) const
 {

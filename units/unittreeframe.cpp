@@ -14,7 +14,10 @@ namespace F = UnitEntryField;
 
 // The arrows live in this library's resources; a static library's resources must be pulled in by
 // hand or the linker drops them.
-static void initUnitsResources() { Q_INIT_RESOURCE(units); }
+static void initUnitsResources()
+{
+    Q_INIT_RESOURCE(units);
+}
 
 namespace {
 
@@ -90,7 +93,8 @@ QString UnitTreeFrame::statusStyle(const QString &state)
 {
     const QString colour = state == F::connected() ? QStringLiteral("green") : QStringLiteral("yellow");
     return QStringLiteral("background-color:") + colour
-        + QStringLiteral(";border-style: outset; border-width: 2px; border-color:transparent;border-radius:5px");
+        + QStringLiteral(
+            ";border-style: outset; border-width: 2px; border-color:transparent;border-radius:5px");
 }
 
 int UnitTreeFrame::groupOf(const QString &interfaceName)
@@ -137,7 +141,8 @@ void UnitTreeFrame::rebuild(Group g, const QList<QStringList> &entries)
     // The same unit stays selected across a rebuild, without a new click being reported.
     QStringList selected;
     const QModelIndex current = w.view->selectionModel()->currentIndex();
-    if (current.isValid() && w.view->selectionModel()->isSelected(current) && current.row() < w.entries.size())
+    if (current.isValid() && w.view->selectionModel()->isSelected(current)
+        && current.row() < w.entries.size())
         selected = w.entries.at(current.row());
 
     w.model->removeRows(0, w.model->rowCount());
@@ -155,9 +160,18 @@ void UnitTreeFrame::rebuild(Group g, const QList<QStringList> &entries)
     }
 }
 
-void UnitTreeFrame::constructRS232Tree(QList<QStringList> rs232list) { rebuild(RS232Group, rs232list); }
-void UnitTreeFrame::constructRS485Tree(QList<QStringList> rs485list) { rebuild(RS485Group, rs485list); }
-void UnitTreeFrame::constructTcpIpTree(QList<QStringList> tcpIplist) { rebuild(TcpIpGroup, tcpIplist); }
+void UnitTreeFrame::constructRS232Tree(QList<QStringList> rs232list)
+{
+    rebuild(RS232Group, rs232list);
+}
+void UnitTreeFrame::constructRS485Tree(QList<QStringList> rs485list)
+{
+    rebuild(RS485Group, rs485list);
+}
+void UnitTreeFrame::constructTcpIpTree(QList<QStringList> tcpIplist)
+{
+    rebuild(TcpIpGroup, tcpIplist);
+}
 
 void UnitTreeFrame::constructFileTree(QString unitName, QString fileName, QString inom, QString pnom,
     QString version, QString updatedName, TreeModel *model)
@@ -176,7 +190,10 @@ void UnitTreeFrame::constructFileTree(QString unitName, QString fileName, QStrin
     m_fileModels << model;
 }
 
-TreeModel *UnitTreeFrame::fileModel(int row) const { return m_fileModels.value(row, nullptr); }
+TreeModel *UnitTreeFrame::fileModel(int row) const
+{
+    return m_fileModels.value(row, nullptr);
+}
 
 bool UnitTreeFrame::removeFileUnit(TreeModel *model)
 {
@@ -229,10 +246,22 @@ void UnitTreeFrame::toggle(Group g)
     retranslateUi();
 }
 
-void UnitTreeFrame::rs232ListVisibility() { toggle(RS232Group); }
-void UnitTreeFrame::rs485ListVisibility() { toggle(RS485Group); }
-void UnitTreeFrame::tcpIpListVisibility() { toggle(TcpIpGroup); }
-void UnitTreeFrame::fileListVisibility() { toggle(FileGroup); }
+void UnitTreeFrame::rs232ListVisibility()
+{
+    toggle(RS232Group);
+}
+void UnitTreeFrame::rs485ListVisibility()
+{
+    toggle(RS485Group);
+}
+void UnitTreeFrame::tcpIpListVisibility()
+{
+    toggle(TcpIpGroup);
+}
+void UnitTreeFrame::fileListVisibility()
+{
+    toggle(FileGroup);
+}
 
 void UnitTreeFrame::rowClicked(Group g, const QModelIndex &index)
 {
@@ -248,10 +277,22 @@ void UnitTreeFrame::rowClicked(Group g, const QModelIndex &index)
     emit vxUISigUnitClicked(index, F::at(entry, F::DeviceFile), entry);
 }
 
-void UnitTreeFrame::rs232viewClicked(QModelIndex index) { rowClicked(RS232Group, index); }
-void UnitTreeFrame::rs485viewClicked(QModelIndex index) { rowClicked(RS485Group, index); }
-void UnitTreeFrame::tcpIpviewClicked(QModelIndex index) { rowClicked(TcpIpGroup, index); }
-void UnitTreeFrame::fileviewClicked(QModelIndex index) { rowClicked(FileGroup, index); }
+void UnitTreeFrame::rs232viewClicked(QModelIndex index)
+{
+    rowClicked(RS232Group, index);
+}
+void UnitTreeFrame::rs485viewClicked(QModelIndex index)
+{
+    rowClicked(RS485Group, index);
+}
+void UnitTreeFrame::tcpIpviewClicked(QModelIndex index)
+{
+    rowClicked(TcpIpGroup, index);
+}
+void UnitTreeFrame::fileviewClicked(QModelIndex index)
+{
+    rowClicked(FileGroup, index);
+}
 
 bool UnitTreeFrame::selectUnit(const QString &interfaceName, int row, bool notify)
 {
@@ -275,7 +316,10 @@ void UnitTreeFrame::clearSelection()
         w.view->clearSelection();
 }
 
-void UnitTreeFrame::onLangTranslation(int) { retranslateUi(); }
+void UnitTreeFrame::onLangTranslation(int)
+{
+    retranslateUi();
+}
 
 void UnitTreeFrame::retranslateUi()
 {
@@ -283,10 +327,10 @@ void UnitTreeFrame::retranslateUi()
     m_scanBtn->setToolTip(tr("Scans the units automatically \n depending on configuration settings"));
     m_addBtn->setText(tr("Add Unit"));
     m_addBtn->setToolTip(tr("Opens window to provide unit details \n inorder to establish connection"));
-    static const char *const captions[GroupCount] = { QT_TR_NOOP("Units on RS232"), QT_TR_NOOP("Units on RS485"),
-        QT_TR_NOOP("Units on TCP/IP"), QT_TR_NOOP("Units on File") };
+    static const char *const captions[GroupCount] = { QT_TR_NOOP("Units on RS232"),
+        QT_TR_NOOP("Units on RS485"), QT_TR_NOOP("Units on TCP/IP"), QT_TR_NOOP("Units on File") };
     for (int g = 0; g < GroupCount; ++g)
         m_groups[g].link->setText(groupLinkText(tr(captions[g]), m_groups[g].unfolded));
-    m_favorites->setText(
-        QStringLiteral("<a href=\"favorites\" style=\"text-decoration:none;\">%1</a>").arg(tr("Favorites").toHtmlEscaped()));
+    m_favorites->setText(QStringLiteral("<a href=\"favorites\" style=\"text-decoration:none;\">%1</a>")
+                             .arg(tr("Favorites").toHtmlEscaped()));
 }

@@ -9,8 +9,7 @@ class PrefixTranslator : public QTranslator
 public:
     explicit PrefixTranslator(QString prefix)
         : m_prefix(std::move(prefix))
-    {
-    }
+    { }
     bool isEmpty() const override { return false; }
     QString translate(const char *, const char *sourceText, const char * = nullptr, int = -1) const override
     {
