@@ -166,16 +166,12 @@ void TestConnect::statusChangeOfShownUnitOnlyFlipsButton()
     QStringList otherPort = entry("RS232", "disconnect");
     otherPort[F::Port] = "ttyUSB1";
     m_panel->vxUISlotUnitStatusChanged(otherPort);
-    QCOMPARE(m_panel->connectButton()->text(), QString("Disconnect"));
-    QStringList otherInterface = entry("RS485", "disconnect");
-    m_panel->vxUISlotUnitStatusChanged(otherInterface);
+    m_panel->vxUISlotUnitStatusChanged(entry("RS485", "disconnect"));
     QCOMPARE(m_panel->connectButton()->text(), QString("Disconnect"));
 
     m_panel->vxUISlotUnitStatusChanged(entry("RS232", "disconnect"));
     QCOMPARE(m_panel->connectButton()->text(), QString("Connect"));
     QCOMPARE(m_panel->currentEntry().at(F::State), QString("disconnect"));
-    m_panel->vxUISlotUnitStatusChanged(entry("RS232", "connect"));
-    QCOMPARE(m_panel->connectButton()->text(), QString("Disconnect"));
 }
 
 void TestConnect::noUnitShownSendsNothing()
@@ -231,24 +227,14 @@ void TestConnect::addUnitDialogIsOpenedWithoutBlockingAndForwarded()
 void TestConnect::languageChangeReachesPanelAndDialog()
 {
     m_panel->vxUISlotDisplayUnitDetails(entry("RS485", "disconnect"));
-    QSignalSpy forwarded(m_panel, &Connect::langTranslation);
     PrefixTranslator translator("#");
     QCoreApplication::installTranslator(&translator);
     m_panel->onLangTranslation(4);
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(forwarded.count(), 1);
-    QCOMPARE(forwarded.at(0).at(0).toInt(), 4);
     QCOMPARE(m_panel->titleLabel()->text(), QString("#RS485 Unit Details"));
     QCOMPARE(m_panel->connectButton()->text(), QString("#Connect"));
+    QCOMPARE(m_panel->valueLabel(Connect::PortRow)->text(), QString("ttyUSB0")); // data, not a text
     QCOMPARE(m_panel->addUnitDialog()->windowTitle(), QString("#Add Units"));
-    const auto labels = m_panel->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
-    int names = 0;
-    for (const QLabel *label : labels)
-        names += label->text().startsWith('#') ? 1 : 0;
-    QCOMPARE(names, 1 + int(Connect::RowCount)); // the title and every row name
-    // The shown unit's values are data, not texts to translate.
-    QCOMPARE(m_panel->valueLabel(Connect::PortRow)->text(), QString("ttyUSB0"));
-
     m_panel->onLangTranslation(0);
     QCOMPARE(m_panel->titleLabel()->text(), QString("RS485 Unit Details"));
 }
