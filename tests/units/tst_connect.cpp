@@ -1,0 +1,243 @@
+#include "addunit.h"
+#include "connect.h"
+#include "prefixtranslator.h"
+#include "scriptedprompter.h"
+#include "unitentryfields.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace F = UnitEntryField;
+
+// The details panel is where a unit is disconnected, reconnected and removed: its buttons must name
+// the right action for the unit's state and hand the controller the entry of the unit shown.
+class TestConnect : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void panelShowsUnitByInterfaceAndState_data();
+    void panelShowsUnitByInterfaceAndState();
+    void buttonsSendShownEntry();
+    void statusChangeOfShownUnitOnlyFlipsButton();
+    void noUnitShownSendsNothing();
+    void addUnitDialogIsOpenedWithoutBlockingAndForwarded();
+    void languageChangeReachesPanelAndDialog();
+
+private:
+    ScriptedPrompter *m_prompter = nullptr;
+    Connect *m_panel = nullptr;
+};
+
+static QStringList entry(const QString &iface, const QString &state)
+{
+    QStringList e;
+    for (int i = 0; i < F::Count; ++i)
+        e << QString();
+    e[F::Number] = "3";
+    e[F::Name] = "ACS 5.5kW (3)";
+    e[F::State] = state;
+    e[F::Interface] = iface;
+    if (iface == "TCPIP") {
+        e[F::Name] = "ACS 5.5kW (*.40)";
+        e[F::IpAddress] = "192.168.0.40";
+    } else {
+        e[F::Port] = "ttyUSB0";
+        e[F::Baudrate] = "19200";
+        e[F::Parity] = "E,8,1";
+    }
+    e[F::DeviceFile] = "C:\\Tarvolink\\csv_file\\ACS_V2_10.csv";
+    e[F::Version] = "V2.10";
+    return e;
+}
+
+void TestConnect::init()
+{
+    m_prompter = new ScriptedPrompter;
+    m_panel = new Connect(*m_prompter);
+}
+
+void TestConnect::cleanup()
+{
+    const QString problems = m_prompter->problems();
+    delete m_panel;
+    delete m_prompter;
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestConnect::panelShowsUnitByInterfaceAndState_data()
+{
+    QTest::addColumn<QStringList>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("shown"); // values of the shown rows, in row order; "-" for hidden
+    QTest::newRow("RS232 connected") << entry("RS232", "connect") << "RS232 Unit Details"
+                                     << "Disconnect"
+                                     << QStringList { "3", "ttyUSB0", "19200", "E,8,1", "ACS 5.5kW", "V2.10",
+                                            "ACS_V2_10.csv", "-" };
+    QTest::newRow("RS485 disconnected")
+        << entry("RS485", "disconnect") << "RS485 Unit Details"
+        << "Connect"
+        << QStringList { "3", "ttyUSB0", "19200", "E,8,1", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "-" };
+    QTest::newRow("TCP/IP connected")
+        << entry("TCPIP", "connect") << "TCP/IP Unit Details"
+        << "Disconnect"
+        << QStringList { "3", "-", "-", "-", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "192.168.0.40" };
+    QTest::newRow("TCP/IP before first result")
+        << entry("TCPIP", "") << "TCP/IP Unit Details"
+        << "Connect"
+        << QStringList { "3", "-", "-", "-", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "192.168.0.40" };
+
+    QStringList file;
+    for (int i = 0; i < F::Count; ++i)
+        file << QString();
+    file[F::Name] = "ACS 4kW";
+    file[F::Interface] = "FILE";
+    file[F::DeviceFile] = "/home/eng/sets/pump.dat";
+    file[F::Version] = "V1.01";
+    file[F::FileDisplayName] = "ACS 4kW : pump";
+    QTest::newRow("file set") << file << "File Unit Details"
+                              << ""
+                              << QStringList { "ACS 4kW : pump", "-", "-", "-", "ACS 4kW", "V1.01",
+                                     "pump.dat", "-" };
+}
+
+void TestConnect::panelShowsUnitByInterfaceAndState()
+{
+    QFETCH(QStringList, entry);
+    QFETCH(QString, title);
+    QFETCH(QString, button);
+    QFETCH(QStringList, shown);
+    m_panel->vxUISlotDisplayUnitDetails(entry);
+    QCOMPARE(m_panel->titleLabel()->text(), title);
+    if (button.isEmpty()) {
+        QVERIFY(m_panel->connectButton()->isHidden()); // a file set has no link
+    } else {
+        QVERIFY(!m_panel->connectButton()->isHidden());
+        QVERIFY(m_panel->connectButton()->isEnabled());
+        QCOMPARE(m_panel->connectButton()->text(), button);
+    }
+    QVERIFY(m_panel->removeButton()->isEnabled());
+    for (int row = 0; row < Connect::RowCount; ++row) {
+        const auto r = static_cast<Connect::DetailRow>(row);
+        if (shown.at(row) == "-") {
+            QVERIFY2(!m_panel->isRowShown(r), qPrintable(QString::number(row)));
+        } else {
+            QVERIFY2(m_panel->isRowShown(r), qPrintable(QString::number(row)));
+            QCOMPARE(m_panel->valueLabel(r)->text(), shown.at(row));
+        }
+    }
+}
+
+void TestConnect::buttonsSendShownEntry()
+{
+    const QStringList unit = entry("RS485", "connect");
+    m_panel->vxUISlotDisplayUnitDetails(unit);
+    QSignalSpy disconnectSpy(m_panel, &Connect::vxUISigUnitDisconnectClicked);
+    QSignalSpy removeSpy(m_panel, &Connect::vxUISigUnitRemoveClicked);
+
+    QTest::mouseClick(m_panel->connectButton(), Qt::LeftButton);
+    QCOMPARE(disconnectSpy.count(), 1);
+    QCOMPARE(disconnectSpy.at(0).at(0).toString(), QString("Disconnect"));
+    QCOMPARE(disconnectSpy.at(0).at(1).toStringList(), unit);
+
+    // The controller reports the unit disconnected: the same button now offers the reconnect.
+    m_panel->setUnitState("disconnect");
+    QTest::mouseClick(m_panel->connectButton(), Qt::LeftButton);
+    QCOMPARE(disconnectSpy.count(), 2);
+    QCOMPARE(disconnectSpy.at(1).at(0).toString(), QString("Connect"));
+    QCOMPARE(disconnectSpy.at(1).at(1).toStringList().at(F::State), QString("disconnect"));
+
+    QTest::mouseClick(m_panel->removeButton(), Qt::LeftButton);
+    QCOMPARE(removeSpy.count(), 1);
+    QCOMPARE(removeSpy.at(0).at(0).toStringList().at(F::Port), QString("ttyUSB0"));
+    QCOMPARE(removeSpy.at(0).at(1).toBool(), false);
+}
+
+void TestConnect::statusChangeOfShownUnitOnlyFlipsButton()
+{
+    m_panel->vxUISlotDisplayUnitDetails(entry("RS232", "connect"));
+    QStringList otherPort = entry("RS232", "disconnect");
+    otherPort[F::Port] = "ttyUSB1";
+    m_panel->vxUISlotUnitStatusChanged(otherPort);
+    m_panel->vxUISlotUnitStatusChanged(entry("RS485", "disconnect"));
+    QCOMPARE(m_panel->connectButton()->text(), QString("Disconnect"));
+
+    m_panel->vxUISlotUnitStatusChanged(entry("RS232", "disconnect"));
+    QCOMPARE(m_panel->connectButton()->text(), QString("Connect"));
+    QCOMPARE(m_panel->currentEntry().at(F::State), QString("disconnect"));
+}
+
+void TestConnect::noUnitShownSendsNothing()
+{
+    QSignalSpy disconnectSpy(m_panel, &Connect::vxUISigUnitDisconnectClicked);
+    QSignalSpy removeSpy(m_panel, &Connect::vxUISigUnitRemoveClicked);
+    m_panel->vxUISlotDisplayUnitDetails(entry("TCPIP", "connect"));
+    m_panel->reset(); // the unit was removed
+    QVERIFY(m_panel->currentEntry().isEmpty());
+    QVERIFY(!m_panel->connectButton()->isEnabled());
+    QVERIFY(!m_panel->removeButton()->isEnabled());
+    m_panel->onConnectBtnClicked();
+    m_panel->onRemoveBtnClicked();
+    m_panel->setUnitState("connect");
+    QCOMPARE(disconnectSpy.count(), 0);
+    QCOMPARE(removeSpy.count(), 0);
+    QVERIFY(m_panel->currentEntry().isEmpty());
+}
+
+void TestConnect::addUnitDialogIsOpenedWithoutBlockingAndForwarded()
+{
+    addunit *dialog = m_panel->addUnitDialog();
+    dialog->setPortLister([] { return QStringList { "ttyACM3" }; });
+    QSignalSpy ports(m_panel, &Connect::vxUISigAddPorts);
+    QSignalSpy request(m_panel, &Connect::vxUISigAddUnitClicked);
+    QSignalSpy raise(m_panel, &Connect::bringAppToForeGround);
+
+    m_panel->showAddUnitDialog(); // returns at once: the dialog is shown, not exec()'d
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(ports.count(), 1);
+    QCOMPARE(dialog->portCombo(addunit::RS232Page)->currentText(), QString("ttyACM3"));
+
+    dialog->manualButton()->setChecked(true);
+    m_prompter->expectOpenFile("/tmp/ACS.csv");
+    m_panel->onDataFileSelectClicked();
+    QTest::mouseClick(dialog->connectButton(), Qt::LeftButton);
+    QCOMPARE(request.count(), 1);
+    QCOMPARE(request.at(0).at(1).toString(), QString("ttyACM3"));
+    QCOMPARE(request.at(0).at(8).toString(), QString("/tmp/ACS.csv"));
+    QVERIFY(!dialog->connectButton()->isEnabled());
+    m_panel->enableAddUnitButtons();
+    QVERIFY(dialog->connectButton()->isEnabled());
+    QVERIFY(dialog->cancelButton()->isEnabled());
+
+    // Cancel closes it, raises the main window, and the hand-picked file is not offered to the next unit.
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(raise.count(), 1);
+    QVERIFY(dialog->automaticButton()->isChecked());
+    QCOMPARE(dialog->filePathEdit()->text(), QString());
+}
+
+void TestConnect::languageChangeReachesPanelAndDialog()
+{
+    m_panel->vxUISlotDisplayUnitDetails(entry("RS485", "disconnect"));
+    PrefixTranslator translator("#");
+    QCoreApplication::installTranslator(&translator);
+    m_panel->onLangTranslation(4);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(m_panel->titleLabel()->text(), QString("#RS485 Unit Details"));
+    QCOMPARE(m_panel->connectButton()->text(), QString("#Connect"));
+    QCOMPARE(m_panel->valueLabel(Connect::PortRow)->text(), QString("ttyUSB0")); // data, not a text
+    QCOMPARE(m_panel->addUnitDialog()->windowTitle(), QString("#Add Units"));
+    m_panel->onLangTranslation(0);
+    QCOMPARE(m_panel->titleLabel()->text(), QString("RS485 Unit Details"));
+}
+
+QTEST_MAIN(TestConnect)
+#include "tst_connect.moc"
