@@ -91,7 +91,8 @@ signals:
     // Result of the add-unit operation (status 1 = identified, negative = failure code).
     void vxUnitInfo(QStringList entry, QString deviceFile, QString version, QString driveSize, double reference,
         QString referenceSource, QString runSource, QString motorDirection, bool newLink, int status);
-    // The Modbus master's report of each exchange, forwarded (connect queued to the log).
+    // The Modbus master's reports of this worker's own exchanges, forwarded (connect queued to the
+    // log); the owner connects either this or the master's own signal, not both.
     void VxCommHealthOfUnit(int kind, int unitAddress, int channel, QString linkName, QString message,
         QStringList requestBytes, QStringList replyBytes);
     void ImportThreadSigProgressBarSetRange(int RStart, int REnd);

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "treemodel.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <functional>
 
 class TreeItem;
-class TreeModel;
 class VxCommModbusMaster;
 
 // The operations of the unit worker as plain functions on the calling thread: importfileThread
@@ -94,8 +95,9 @@ Result updateDependingFields(Context &ctx, TreeItem *item, int set);
 
 // The parameters a cyclic update reads: top-level rows 2 (its first child only) and 6 for the
 // status view, row 7 for the trip log; set A, as both views show only set A.
-QVector<TreeItem *> statusParameters(const TreeModel &model);
-QVector<TreeItem *> triplogParameters(const TreeModel &model);
+// Parameters of the trip log that lie outside the ten trip groups (the reset command) are left out.
+QVector<TreeModel::ReadEntry> statusParameters(const TreeModel &model);
+QVector<TreeModel::ReadEntry> triplogParameters(const TreeModel &model);
 // 16: reads the status parameters while running(), storing each pass in the model.
 Result oprStatusUpdate(Context &ctx);
 // 9: reads the trip-log parameters while running(), storing each pass in the model.
