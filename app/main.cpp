@@ -1,8 +1,13 @@
 #include "prompter.h"
+#include "startoptions.h"
 #include "startupcheck.h"
+#include "tabwidget.h"
 #include "vxmainwindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char *argv[])
@@ -10,6 +15,26 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvolink"));
     QApplication::setApplicationVersion(QStringLiteral("3.11"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Commissioning and service tool for variable-speed drives."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption connectOption(QStringLiteral("connect"),
+        QStringLiteral("Connect a unit at start: tcp:IP[:UNIT], rtu:PORT:UNIT[:BAUD] (RS232), "
+                       "rs485:PORT:UNIT[:BAUD]."),
+        QStringLiteral("UNIT"));
+    parser.addOption(connectOption);
+    parser.process(app);
+
+    StartOptions::ConnectRequest request;
+    if (parser.isSet(connectOption)) {
+        request = StartOptions::parseConnect(parser.value(connectOption));
+        if (!request.valid) {
+            std::fprintf(stderr, "tarvolink: cannot read --connect %s\n", qPrintable(parser.value(connectOption)));
+            return 2;
+        }
+    }
 
     {
         // TARVOLINK_AUTO_ANSWER lets an unattended run (the start-up test) get past this one box;
@@ -26,6 +51,16 @@ int main(int argc, char *argv[])
 
     auto window = std::make_unique<VXMainWindow>();
     window->showMaximized();
+    if (request.valid) {
+        QTimer::singleShot(0, window.get(), [&window, request] {
+            if (TabWidget *tabs = window->tabController())
+                StartOptions::connectUnit(*tabs, request);
+        });
+    }
+    // TARVOLINK_SCREENSHOT=file.png: save a picture of the window once it has settled, then end.
+    const QString screenshot = qEnvironmentVariable("TARVOLINK_SCREENSHOT");
+    if (!screenshot.isEmpty())
+        StartOptions::screenshotWhenSettled(*window, screenshot);
     const int result = app.exec();
     window.reset();
     return result;

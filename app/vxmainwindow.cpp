@@ -2,6 +2,7 @@
 
 #include "aboutscreen.h"
 #include "apppaths.h"
+#include "devicefilenotices.h"
 #include "headerline.h"
 #include "loginframe.h"
 #include "prompter.h"
@@ -118,7 +119,8 @@ VXMainWindow::VXMainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     createMenus();
     connectDialogs();
     m_loginFrame->passwordEdit()->setEnabled(false);
-    // The stored language arrives through vxUISetLangCombo once the controller reads the settings file.
+    // The stored language arrives through vxUISetLangCombo while the controller reads the settings file.
+    m_tabWidget->readSettings();
     enterMainView(false);
 }
 
@@ -181,6 +183,19 @@ void VXMainWindow::connectTabController()
     connect(tab, &TabWidget::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
     connect(this, &VXMainWindow::langTranslation, tab, &TabWidget::onLangTranslation);
     connect(this, &VXMainWindow::raiseWidget, tab, &TabWidget::raiseWidget);
+
+    // The file readers run on worker threads and only report; the box is shown here, queued into
+    // this thread, and only once however many readers miss the file.
+    connect(DeviceFileNotices::instance(), &DeviceFileNotices::generalCsvMissing, this,
+        &VXMainWindow::onGeneralCsvMissing, Qt::QueuedConnection);
+}
+
+void VXMainWindow::onGeneralCsvMissing()
+{
+    if (m_generalCsvReported)
+        return;
+    m_generalCsvReported = true;
+    m_prompter->critical(this, tr("Error"), tr("General CSV File Not Found"));
 }
 
 void VXMainWindow::createMenus()

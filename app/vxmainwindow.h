@@ -87,6 +87,8 @@ public slots:
     void enableLangAction(bool enabled);
     void onReset();
     void onLoginIndexChanged(int index);
+    // A reader found no general.csv: one box for the whole run.
+    void onGeneralCsvMissing();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -119,6 +121,7 @@ private:
     bool m_centred = false;
     // Set once the quit was confirmed, so a second close does not ask again.
     bool m_closing = false;
+    bool m_generalCsvReported = false;
 
     QWidget *m_central = nullptr;
     HeaderLine *m_header = nullptr;

@@ -1,22 +1,163 @@
 #include "tabwidget.h"
 
-#include <QLabel>
+#include "connect.h"
+#include "importfilethread.h"
+#include "linkinformation.h"
+#include "paramtransfer.h"
+#include "prompter.h"
+#include "settingsbinder.h"
+#include "threadsupervisor.h"
+#include "treemodel.h"
+#include "unitconnector.h"
+#include "unitentryfields.h"
+#include "unitfactory.h"
+#include "unithooks.h"
+#include "unitregistry.h"
+#include "unittreeframe.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-TabWidget::TabWidget(Prompter &prompter, QWidget *parent)
+namespace F = UnitEntryField;
+
+TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFactory> factory)
     : QWidget(parent)
     , m_prompter(prompter)
-    , m_tabs(new QTabWidget(this))
+    , m_factory(factory ? std::move(factory) : std::make_unique<UnitFactory>())
+    , m_registry(std::make_unique<UnitRegistry>())
+    , m_settings(std::make_unique<SettingsBinder>())
+    , m_defaultControl(std::make_unique<ControlPanelHook>())
+    , m_defaultOsc(std::make_unique<OscilloscopeHook>())
+    , m_control(m_defaultControl.get())
+    , m_osc(m_defaultOsc.get())
+{
+    buildForm();
+
+    UnitConnector::Context ctx;
+    ctx.prompter = &m_prompter;
+    ctx.parent = this;
+    ctx.registry = m_registry.get();
+    ctx.factory = m_factory.get();
+    ctx.settings = m_settings.get();
+    ctx.control = m_control;
+    ctx.osc = m_osc;
+    ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
+    ctx.watchMaster = [this](QObject *master) { watchMaster(master); };
+    m_connector = new UnitConnector(ctx, this);
+    m_supervisor = new ThreadSupervisor([this](UnitRecord *unit, int op) { return makeWorker(unit, op); }, this);
+    m_transfer = new ParamTransfer(m_prompter, this);
+    wireViews();
+    retranslateUi();
+}
+
+TabWidget::~TabWidget()
+{
+    // Without a confirmed quit (tests, an aborted start) the units still go in their proper order.
+    if (!m_closedDown)
+        cleanallData(true);
+}
+
+void TabWidget::buildForm()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_tabs);
-    // Empty pages keep the tab indices stable for everyone that switches tabs by number.
-    for (int i = ParametersTab; i <= LinkInformationTab; ++i)
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    layout->addWidget(m_splitter);
+
+    m_unitPane = new QWidget(m_splitter);
+    auto *paneLayout = new QVBoxLayout(m_unitPane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    m_tree = new UnitTreeFrame(m_unitPane);
+    m_details = new Connect(m_prompter, m_unitPane);
+    paneLayout->addWidget(m_tree, 1);
+    paneLayout->addWidget(m_details);
+
+    m_tabs = new QTabWidget(m_splitter);
+    m_paramView = new QTreeView(m_tabs);
+    m_paramView->setAlternatingRowColors(true);
+    m_tabs->addTab(m_paramView, QString());
+    // Oscilloscope, status and fault logger pages stay empty until their views exist; the indices
+    // stay stable for everyone that switches tabs by number.
+    for (int i = OscilloscopeTab; i <= FaultLoggerTab; ++i)
         m_tabs->addTab(new QWidget(m_tabs), QString());
-    retranslateUi();
+    m_alertLog = new QPlainTextEdit(m_tabs);
+    m_linkLog = new QPlainTextEdit(m_tabs);
+    for (QPlainTextEdit *log : { m_alertLog, m_linkLog }) {
+        log->setReadOnly(true);
+        // Every exchange may add lines; the oldest go first so a long session stays small.
+        log->setMaximumBlockCount(5000);
+        m_tabs->addTab(log, QString());
+    }
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({ 260, 900 });
+}
+
+void TabWidget::wireViews()
+{
     connect(m_tabs, &QTabWidget::currentChanged, this, &TabWidget::onTabChange);
+    connect(m_tree, &UnitTreeFrame::vxUISigUnitClicked, this, &TabWidget::vxUISlotUnitTreeClicked);
+    connect(m_tree, &UnitTreeFrame::vxUISigAddUnitBtnClicked, this, &TabWidget::onAddUnitBtnClicked);
+    connect(m_details, &Connect::vxUISigAddUnitClicked, this, &TabWidget::onAddUnitClicked);
+    connect(m_details, &Connect::vxUISigUnitDisconnectClicked, this, &TabWidget::vxUISlotUnitDisconnectClicked);
+    connect(m_details, &Connect::vxUISigUnitRemoveClicked, this, &TabWidget::vxUISlotUnitRemoveClicked);
+    connect(m_details, &Connect::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(this, &TabWidget::langTranslation, m_tree, &UnitTreeFrame::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
+    connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
+
+    // The menu's "Load from drive" / "Load to drive" act on the current unit.
+    connect(this, &TabWidget::LFDriveActionTriggered, this, [this] {
+        GetTreeModelslotImport(modelOf(m_currentEntry), m_currentEntry);
+    });
+    connect(this, &TabWidget::LTDriveActionTriggered, this, [this] {
+        GetTreeModelslotExport(modelOf(m_currentEntry), m_currentEntry);
+    });
+
+    UnitConnector *c = m_connector;
+    connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
+    connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
+    connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
+    connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
+    connect(c, &UnitConnector::importRequested, this, &TabWidget::GetTreeModelslotImport);
+    connect(c, &UnitConnector::unitAccepted, this, [this](UnitRecord *record) {
+        setCurrentUnit(record);
+        m_details->vxUISlotDisplayUnitDetails(record->entry);
+    });
+    connect(c, &UnitConnector::unitStateChanged, this, [this](const QStringList &entry) {
+        m_tree->vxUISlotUnitStatusChanged(entry);
+        m_details->vxUISlotUnitStatusChanged(entry);
+        if (F::sameUnit(entry, m_currentEntry)) {
+            m_currentEntry = entry;
+            // A unit the user disconnected gets no cyclic reads; one that is back gets them again.
+            setCurrentUnit(m_registry->find(entry));
+        }
+    });
+    connect(c, &UnitConnector::unitAboutToBeRemoved, this, [this](UnitRecord *record) {
+        if (m_supervisor->unit() == record)
+            m_supervisor->stopAll(false);
+        if (m_transfer->worker() && record->threads.contains(m_transfer->worker()))
+            m_transfer->close();
+        if (F::sameUnit(record->entry, m_currentEntry))
+            m_currentEntry.clear();
+    });
+    connect(c, &UnitConnector::modelAboutToBeDeleted, this, [this](TreeModel *model) {
+        if (m_paramView->model() == model)
+            m_paramView->setModel(nullptr);
+    });
+    connect(c, &UnitConnector::unitRemoved, this, [this](const QStringList &entry) {
+        if (F::sameUnit(m_details->currentEntry(), entry))
+            m_details->reset();
+        vxUISlotEnableParamSettings();
+    });
 }
 
 int TabWidget::currentIndex() const
@@ -29,23 +170,319 @@ void TabWidget::setCurrentIndex(int index)
     m_tabs->setCurrentIndex(index);
 }
 
-bool TabWidget::closeFunction()
+bool TabWidget::readSettings()
 {
+    if (!m_settings->load())
+        return false;
+    emit vxUISetLangCombo(m_settings->record().language);
+    // The communication settings and preferences are applied from the record as units are made;
+    // scan, oscilloscope, customer and favourite values wait in it for their dialogs.
     return true;
 }
 
-void TabWidget::onTabChange(int)
-{ }
+void TabWidget::setControlPanelHook(ControlPanelHook *hook)
+{
+    m_control = hook ? hook : m_defaultControl.get();
+    m_connector->setHooks(m_control, m_osc);
+}
+
+void TabWidget::setOscilloscopeHook(OscilloscopeHook *hook)
+{
+    m_osc = hook ? hook : m_defaultOsc.get();
+    m_connector->setHooks(m_control, m_osc);
+}
+
+bool TabWidget::isOscRecording() const
+{
+    return m_osc->isRecording();
+}
+
+QList<QStringList> TabWidget::infoList(int iface) const
+{
+    return m_registry->infoList(iface);
+}
+
+QList<VxCommModbusMaster *> TabWidget::commModList(int iface) const
+{
+    return m_registry->commModList(iface);
+}
+
+QList<QList<importfileThread *>> TabWidget::threadList(int iface) const
+{
+    return m_registry->threadList(iface);
+}
+
+TreeModel *TabWidget::modelOf(const QStringList &entry) const
+{
+    UnitRecord *record = m_registry->find(entry);
+    return record ? record->model : nullptr;
+}
+
+importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
+{
+    if (!unit || !unit->master)
+        return nullptr;
+    importfileThread *worker = m_factory->createWorker(unit->master, unit->entry, unit->model);
+    worker->setOperation(operation);
+    m_settings->configureWorker(worker);
+    unit->threads.append(worker);
+    // Every signal of a worker comes from its own thread: all connections are queued so the
+    // widgets are only touched here, in the user-interface thread.
+    connect(worker, &QThread::finished, this, [this, worker] {
+        if (m_transfer->worker() == worker)
+            m_transfer->close(); // also when the worker ended without a word (unit removed)
+        m_connector->workerFinished(worker);
+    }, Qt::QueuedConnection);
+    if (operation == importfileThread::ReadAllParameters || operation == importfileThread::WriteParameters) {
+        connect(worker, &importfileThread::ImportThreadSigProgressBarSetRange, this,
+            &TabWidget::VxUISlotmoProgressBarSetRange, Qt::QueuedConnection);
+        connect(worker, &importfileThread::ImportThreadSigProgressBarSetProgress, this,
+            &TabWidget::VxUISlotmoProgressBarSetProgress, Qt::QueuedConnection);
+        connect(worker, &importfileThread::ImportThreadSigProgressBarClose, this,
+            &TabWidget::VxUISlotmoProgressBarClose, Qt::QueuedConnection);
+    }
+    // A reconnect reports its own outcome; everything else shows the worker's messages.
+    if (!(operation == importfileThread::AddUnit && unit->reconnecting))
+        connect(worker, &importfileThread::ImportThreadSigErrorMsg, this, &TabWidget::VxUISlotErrorMsg,
+            Qt::QueuedConnection);
+    if (operation == importfileThread::AddUnit && !unit->reconnecting)
+        connect(worker, &importfileThread::vxUnitInfo, this, &TabWidget::vxUnitAddedManuallyInfo,
+            Qt::QueuedConnection);
+    return worker;
+}
+
+void TabWidget::watchMaster(QObject *master)
+{
+    connect(static_cast<VxCommModbusMaster *>(master), &VxCommModbusMaster::VxCommHealthOfUnitToUI, this,
+        &TabWidget::vxUISlotCatchCommErr, Qt::QueuedConnection);
+}
+
+void TabWidget::setCurrentUnit(UnitRecord *record)
+{
+    if (record) {
+        m_currentEntry = record->entry;
+        showUnitModel(record);
+    }
+    const bool usable = record && F::at(record->entry, F::State) == F::connected();
+    m_supervisor->restart(currentIndex(), usable ? record : nullptr);
+    vxUISlotEnableParamSettings();
+}
+
+void TabWidget::showUnitModel(UnitRecord *record)
+{
+    if (m_paramView->model() != record->model)
+        m_paramView->setModel(record->model);
+}
+
+void TabWidget::refreshTree(int iface)
+{
+    const QList<QStringList> list = m_registry->infoList(iface);
+    if (iface == UnitRegistry::RS232)
+        m_tree->constructRS232Tree(list);
+    else if (iface == UnitRegistry::RS485)
+        m_tree->constructRS485Tree(list);
+    else
+        m_tree->constructTcpIpTree(list);
+}
+
+void TabWidget::appendLog(const QString &line)
+{
+    qDebug().noquote() << "link information:" << line;
+    m_linkLog->appendPlainText(line);
+    emit linkInformation(line);
+}
+
+void TabWidget::onTabChange(int index)
+{
+    UnitRecord *record = m_registry->find(m_currentEntry);
+    const bool usable = record && F::at(record->entry, F::State) == F::connected();
+    m_supervisor->restart(index, usable ? record : nullptr);
+    if (index == ParametersTab)
+        m_paramView->viewport()->update();
+}
+
+void TabWidget::onRaiseWidget()
+{
+    m_transfer->raise();
+}
 
 void TabWidget::vxUISlotEnableParamSettings()
 {
+    UnitRecord *record = m_registry->find(m_currentEntry);
+    const bool canTransfer = record && record->model && record->model->isValid()
+        && F::at(record->entry, F::State) == F::connected();
+    // New, open, save, print and compare belong to the parameters view, which is not here yet.
     emit newAction(false);
     emit openAction(false);
     emit saveAction(false);
     emit printAction(false);
     emit compareAction(false);
-    emit LFDAction(false);
-    emit LTDAction(false);
+    emit LFDAction(canTransfer);
+    emit LTDAction(canTransfer);
+}
+
+void TabWidget::onColButClick()
+{
+    m_unitPane->hide();
+}
+
+void TabWidget::onExpButClick()
+{
+    m_unitPane->show();
+}
+
+void TabWidget::onAddUnitBtnClicked()
+{
+    m_details->showAddUnitDialog();
+}
+
+void TabWidget::onAddUnitClicked(int deviceNo, QString port, int baudrate, QString parity, int tcpDevineNo,
+    QString ipAddr, QString connectMode, int datafilemode, QString filepath)
+{
+    m_connector->connectUnit(
+        { deviceNo, port, baudrate, parity, tcpDevineNo, ipAddr, connectMode, datafilemode, filepath });
+}
+
+void TabWidget::vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, QString, QString, double, QString,
+    QString, QString, bool, int status)
+{
+    m_connector->identificationResult(entry, deviceFile, status);
+}
+
+void TabWidget::vxUISlotUnitDisconnectClicked(QString str, QStringList fileList)
+{
+    m_connector->disconnectOrReconnect(str, fileList);
+}
+
+void TabWidget::vxUISlotUnitRemoveClicked(QStringList fileList, bool cleanUp)
+{
+    m_connector->removeUnit(fileList, cleanUp);
+}
+
+void TabWidget::vxUISlotUnitTreeClicked(QModelIndex index, QString, QStringList list)
+{
+    if (!index.isValid())
+        return;
+    UnitRecord *record = m_registry->find(list);
+    if (!record)
+        return; // parameter sets from files belong to the parameters view
+    showUnitModel(record);
+    if (F::at(record->entry, F::State) == F::connected())
+        setCurrentUnit(record);
+    m_details->vxUISlotDisplayUnitDetails(record->entry);
+}
+
+void TabWidget::GetTreeModelslotImport(TreeModel *model, QStringList entry)
+{
+    startTransfer(false, model, entry);
+}
+
+void TabWidget::GetTreeModelslotExport(TreeModel *_treemodel, QStringList filelist)
+{
+    startTransfer(true, _treemodel, filelist);
+}
+
+void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &entry)
+{
+    UnitRecord *record = m_registry->find(entry);
+    if (!record || !model || m_transfer->isOpen())
+        return;
+    ParamTransfer::Situation s;
+    s.oscRecording = m_osc->isRecording();
+    s.motorRunning = F::at(record->entry, F::State) == F::connected() && m_control->isMotorRunning(record->entry);
+    s.fromFile = model != record->model;
+    if (s.fromFile) {
+        // Type and version are read from the device description file names ("RVNV2.03.csv").
+        const QString fileName = QFileInfo(model->deviceFileName()).completeBaseName();
+        const QString unitFile = QFileInfo(F::at(record->entry, F::DeviceFile)).completeBaseName();
+        s.typeDiffers = fileName.left(3) != unitFile.left(3);
+        s.versionDiffers = fileName.mid(3) != unitFile.mid(3);
+        const QString unitSize = F::at(record->entry, F::Name).section(QStringLiteral(" ("), 0, 0);
+        s.sizeDiffers = !model->unitName().isEmpty() && model->unitName().section(QStringLiteral(" ("), 0, 0) != unitSize;
+    }
+    if (!m_transfer->confirm(write, s))
+        return;
+    TreeModel *own = record->model;
+    record->model = model; // the worker takes the values to write from the model given
+    importfileThread *worker = makeWorker(
+        record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
+    record->model = own;
+    m_transfer->begin(write, F::at(record->entry, F::Name), worker);
+    worker->setRunFlag(true);
+    worker->start(QThread::InheritPriority);
+}
+
+void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
+{
+    UnitRecord *record = nullptr;
+    for (int i = 0; i < UnitRegistry::InterfaceCount && !record; ++i)
+        for (int n = 0; n < m_registry->count(i) && !record; ++n)
+            if (m_registry->record(i, n)->model == model)
+                record = m_registry->record(i, n);
+    if (!record)
+        return;
+    importfileThread *worker = makeWorker(record, importfileThread::WriteOneParameter);
+    if (!worker->setWriteParameter(index)) {
+        m_connector->workerFinished(worker); // never started: just forget it
+        return;
+    }
+    worker->setRunFlag(true);
+    worker->start(QThread::InheritPriority);
+}
+
+void TabWidget::vxUISlotCatchCommErr(int msgType, int unitId, int commType, QString portName, QString errMsg,
+    QStringList txData, QStringList rxData)
+{
+    QStringList entry;
+    for (const QStringList &e : m_registry->infoList(commType - 1)) {
+        const QString link = commType == 3 ? F::at(e, F::IpAddress) : F::at(e, F::Port);
+        if (F::at(e, F::Number).toInt() == unitId && link == portName)
+            entry = e;
+    }
+    const QString name = F::at(entry, F::Name);
+    if (!txData.isEmpty())
+        appendLog(LinkInformation::byteLine(unitId, name, true, txData));
+    if (!rxData.isEmpty())
+        appendLog(LinkInformation::byteLine(unitId, name, false, rxData));
+
+    if (msgType == 1 || msgType == 3) {
+        if (entry.isEmpty())
+            entry = QStringList { QString::number(unitId), QString(), QString(),
+                UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(), QString(),
+                commType == 3 ? portName : QString() };
+        const QString row = LinkInformation::row(entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg,
+            LinkInformation::kindError());
+        appendLog(row);
+        m_alertLog->appendPlainText(row);
+        emit alertNotifcation((msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
+    } else if (msgType == 2) {
+        m_connector->activityChanged(unitId, commType, portName, errMsg);
+    }
+}
+
+void TabWidget::VxUISlotmoProgressBarSetRange(int start, int end)
+{
+    m_transfer->setRange(start, end);
+}
+
+void TabWidget::VxUISlotmoProgressBarSetProgress(int value)
+{
+    m_transfer->setProgress(value);
+}
+
+void TabWidget::VxUISlotmoProgressBarClose()
+{
+    m_transfer->close();
+}
+
+void TabWidget::VxUISlotErrorMsg(QString message, QString title)
+{
+    if (title == QLatin1String("Information"))
+        m_prompter.information(this, title, message);
+    else if (title == QLatin1String("Warning"))
+        m_prompter.warning(this, title, message);
+    else
+        m_prompter.critical(this, title, message);
 }
 
 void TabWidget::vxUISlotShowComparePrmScreen()
@@ -60,9 +497,56 @@ void TabWidget::vxUISlotCustomerDataSelected()
 void TabWidget::vxUISlotCommSettingsSelected()
 { }
 
-void TabWidget::onLangTranslation(int)
+void TabWidget::vxUISlotCommOkClicked()
 {
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (VxCommModbusMaster *master : m_registry->commModList(i))
+            m_settings->configureMaster(master);
+}
+
+void TabWidget::onLangTranslation(int index)
+{
+    m_settings->record().language = uint(index);
     retranslateUi();
+    emit langTranslation(index);
+}
+
+bool TabWidget::closeFunction()
+{
+    if (m_osc->isRecording()) {
+        m_prompter.critical(this, tr("Error"), tr("Oscilloscope Record in Progress.Please stop before Exit"));
+        return false;
+    }
+    QList<QStringList> controlled;
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (const QStringList &entry : m_registry->infoList(i))
+            if (F::at(entry, F::State) == F::connected())
+                controlled.append(entry);
+    if (!controlled.isEmpty() && !m_control->offerControlSource(this, controlled))
+        return false;
+    m_settings->saveIfAutoSave();
+    cleanallData(false);
+    return true;
+}
+
+void TabWidget::cleanallData(bool keepFileSets)
+{
+    Q_UNUSED(keepFileSets) // the parameter sets from files belong to the parameters view
+    m_supervisor->stopAll(true);
+    m_transfer->close();
+    m_osc->waitForThreads();
+    m_connector->abandonPending();
+    // RS232 first, then RS485, then TCP/IP; a removal that is refused ends the loop for that list.
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i) {
+        while (m_registry->count(i) > 0) {
+            if (!m_connector->removeUnit(m_registry->record(i, 0)->entry, true))
+                break;
+        }
+    }
+    m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
+    m_details->reset();
+    m_tree->clearSelection();
+    m_closedDown = true;
 }
 
 void TabWidget::retranslateUi()

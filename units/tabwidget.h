@@ -1,32 +1,80 @@
 #pragma once
 
+#include "unitfactory.h"
+
+#include <QModelIndex>
+#include <QStringList>
 #include <QWidget>
+#include <memory>
 
+class Connect;
+class ControlPanelHook;
+class OscilloscopeHook;
+class ParamTransfer;
 class Prompter;
+class QPlainTextEdit;
+class QSplitter;
 class QTabWidget;
+class QTreeView;
+class SettingsBinder;
+class ThreadSupervisor;
+class TreeModel;
+class UnitConnector;
+class UnitRegistry;
+class UnitTreeFrame;
+class VxCommModbusMaster;
+class importfileThread;
+struct UnitRecord;
 
-// The tab controller: holds the views of the connected units and answers the main window's menus.
-// For now it only carries the tabs and the interface the main window talks to; the unit registry,
-// the views and their threads are not built yet.
+// The tab controller: owns the connected units and their views, answers the main window's menus
+// and closes everything down at exit. Each slot hands its work to the helper of that concern.
 class TabWidget : public QWidget
 {
     Q_OBJECT
 public:
     enum Tab { ParametersTab = 0, OscilloscopeTab, StatusTab, FaultLoggerTab, AlertsTab, LinkInformationTab };
 
-    // The prompter belongs to the main window and outlives this controller.
-    explicit TabWidget(Prompter &prompter, QWidget *parent = nullptr);
+    // The prompter belongs to the main window and outlives this controller. The factory creates
+    // masters, workers and models (null: the real ones).
+    explicit TabWidget(Prompter &prompter, QWidget *parent = nullptr, std::unique_ptr<UnitFactory> factory = nullptr);
+    ~TabWidget() override;
 
     Prompter &prompter() const { return m_prompter; }
     QTabWidget *tabs() const { return m_tabs; }
     int currentIndex() const;
     void setCurrentIndex(int index);
 
-    // No oscilloscope exists yet, so nothing can be recording.
-    bool isOscRecording() const { return false; }
+    // Reads the settings file and hands its values on (the language through vxUISetLangCombo).
+    // Returns whether the file could be read.
+    bool readSettings();
+    SettingsBinder &settings() const { return *m_settings; }
 
-    // Whether the program may close. Nothing is connected yet, so there is nothing to close down.
+    // The control panel and the oscilloscope plug in here; both outlive the controller. Null
+    // restores the defaults (no hand-back, never recording).
+    void setControlPanelHook(ControlPanelHook *hook);
+    void setOscilloscopeHook(OscilloscopeHook *hook);
+    bool isOscRecording() const;
+
+    // The registry and its lists by their usual names (index: 0 RS232, 1 RS485, 2 TCP/IP).
+    UnitRegistry &registry() const { return *m_registry; }
+    QList<QStringList> infoList(int iface) const;
+    QList<VxCommModbusMaster *> commModList(int iface) const;
+    QList<QList<importfileThread *>> threadList(int iface) const;
+    QStringList currentUnit() const { return m_currentEntry; }
+    TreeModel *modelOf(const QStringList &entry) const;
+
+    UnitTreeFrame *unitTree() const { return m_tree; }
+    Connect *detailsPanel() const { return m_details; }
+    QTreeView *parametersView() const { return m_paramView; }
+    QPlainTextEdit *linkInformationLog() const { return m_linkLog; }
+    ParamTransfer *transfer() const { return m_transfer; }
+    ThreadSupervisor *supervisor() const { return m_supervisor; }
+
+    // Whether the program may close; when it may, everything is closed down already.
     bool closeFunction();
+    // Stops the auxiliary threads and removes every unit: RS232, then RS485, then TCP/IP.
+    // keepFileSets keeps the parameter sets opened from files.
+    void cleanallData(bool keepFileSets);
 
 signals:
     void newFileActionTriggered();
@@ -50,23 +98,75 @@ signals:
     void alertNotifcation(QString text);
     void langTranslation(int index);
     void raiseWidget();
+    // Every link-information row, as it is added to the log.
+    void linkInformation(QString row);
 
 public slots:
-    // Tab switched. Starts no threads yet: the views that need them do not exist.
+    // Tab switched: the status cycle runs on the Status tab, the trip-log cycle on the Fault Logger tab.
     void onTabChange(int index);
-    // Emits the enabled state of every File action. Without a parameters view no operation is
-    // possible, so every state is false.
+    void onRaiseWidget();
     void vxUISlotEnableParamSettings();
-    // The following open dialogs that do not exist yet; until then they do nothing.
+    void onColButClick();
+    void onExpButClick();
+    void onAddUnitBtnClicked();
+    void onAddUnitClicked(int deviceNo, QString port, int baudrate, QString parity, int tcpDevineNo, QString ipAddr,
+        QString connectMode, int datafilemode, QString filepath);
+    void vxUISlotUnitDisconnectClicked(QString str, QStringList fileList);
+    void vxUISlotUnitRemoveClicked(QStringList fileList, bool cleanUp);
+    void GetTreeModelslotImport(TreeModel *model, QStringList entry);
+    void GetTreeModelslotExport(TreeModel *_treemodel, QStringList filelist);
+    // Writes the value of one set column of a unit's model to the unit, then re-reads its dependants.
+    void vxUISlotParamWrite(TreeModel *model, QModelIndex index);
+    void vxUISlotUnitTreeClicked(QModelIndex index, QString, QStringList list);
+    void vxUISlotCatchCommErr(int msgType, int unitId, int commType, QString portName, QString errMsg,
+        QStringList txData, QStringList rxData);
+    void vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, QString version, QString driveSize,
+        double reference, QString referenceSource, QString runSource, QString motorDirection, bool newLink,
+        int status);
+    void VxUISlotmoProgressBarSetRange(int start, int end);
+    void VxUISlotmoProgressBarSetProgress(int value);
+    void VxUISlotmoProgressBarClose();
+    void VxUISlotErrorMsg(QString message, QString title);
     void vxUISlotShowComparePrmScreen();
     void vxUISlotPreferencesSelected();
     void vxUISlotCustomerDataSelected();
     void vxUISlotCommSettingsSelected();
+    // The communication settings changed: every master takes the delay and retries.
+    void vxUISlotCommOkClicked();
     void onLangTranslation(int index);
 
 private:
+    void buildForm();
+    void wireViews();
     void retranslateUi();
+    importfileThread *makeWorker(UnitRecord *unit, int operation);
+    void watchMaster(QObject *master);
+    void startTransfer(bool write, TreeModel *model, const QStringList &entry);
+    void setCurrentUnit(UnitRecord *record);
+    void showUnitModel(UnitRecord *record);
+    void refreshTree(int iface);
+    void appendLog(const QString &line);
 
     Prompter &m_prompter;
-    QTabWidget *m_tabs;
+    std::unique_ptr<UnitFactory> m_factory;
+    std::unique_ptr<UnitRegistry> m_registry;
+    std::unique_ptr<SettingsBinder> m_settings;
+    std::unique_ptr<ControlPanelHook> m_defaultControl;
+    std::unique_ptr<OscilloscopeHook> m_defaultOsc;
+    ControlPanelHook *m_control;
+    OscilloscopeHook *m_osc;
+    UnitConnector *m_connector = nullptr;
+    ThreadSupervisor *m_supervisor = nullptr;
+    ParamTransfer *m_transfer = nullptr;
+
+    QSplitter *m_splitter = nullptr;
+    QWidget *m_unitPane = nullptr;
+    UnitTreeFrame *m_tree = nullptr;
+    Connect *m_details = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QTreeView *m_paramView = nullptr;
+    QPlainTextEdit *m_alertLog = nullptr;
+    QPlainTextEdit *m_linkLog = nullptr;
+    QStringList m_currentEntry;
+    bool m_closedDown = false;
 };

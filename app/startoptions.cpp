@@ -1,0 +1,73 @@
+#include "startoptions.h"
+
+#include "paramtransfer.h"
+#include "tabwidget.h"
+#include "unitregistry.h"
+#include "vxmainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTimer>
+#include <memory>
+
+namespace StartOptions {
+
+ConnectRequest parseConnect(const QString &text)
+{
+    ConnectRequest r;
+    const QStringList parts = text.split(QLatin1Char(':'));
+    const QString kind = parts.value(0).toLower();
+    bool ok = true;
+    if (kind == QLatin1String("tcp")) {
+        if (parts.size() < 2 || parts.size() > 3 || parts.at(1).isEmpty())
+            return r;
+        r.interfaceName = QStringLiteral("TCPIP");
+        r.ipAddress = parts.at(1);
+        if (parts.size() == 3)
+            r.unit = parts.at(2).toInt(&ok);
+    } else if (kind == QLatin1String("rtu") || kind == QLatin1String("rs232") || kind == QLatin1String("rs485")) {
+        if (parts.size() < 3 || parts.size() > 4 || parts.at(1).isEmpty())
+            return r;
+        r.interfaceName = kind == QLatin1String("rs485") ? QStringLiteral("RS485") : QStringLiteral("RS232");
+        r.port = parts.at(1);
+        r.unit = parts.at(2).toInt(&ok);
+        if (ok && parts.size() == 4)
+            r.baudrate = parts.at(3).toInt(&ok);
+    } else {
+        return r;
+    }
+    r.valid = ok;
+    return r;
+}
+
+void connectUnit(TabWidget &tabs, const ConnectRequest &r)
+{
+    // The dialog fills both unit numbers; the controller checks both.
+    tabs.onAddUnitClicked(r.unit, r.port, r.baudrate, r.parity, r.unit, r.ipAddress, r.interfaceName, 1, QString());
+}
+
+void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs)
+{
+    auto *timer = new QTimer(&window);
+    auto clock = std::make_shared<QElapsedTimer>();
+    auto settledTicks = std::make_shared<int>(0);
+    clock->start();
+    timer->setInterval(200);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, path, timeoutMs, timer, clock, settledTicks] {
+        TabWidget *tabs = window.tabController();
+        const bool busy = tabs
+            && (!tabs->registry().pending().isEmpty() || tabs->transfer()->isOpen()
+                || tabs->registry().total() == 0);
+        // Three quiet ticks in a row, so the views have drawn what the last signals brought.
+        *settledTicks = busy ? 0 : *settledTicks + 1;
+        if (*settledTicks < 3 && clock->elapsed() < timeoutMs)
+            return;
+        timer->stop();
+        const bool saved = window.grab().save(path);
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+    timer->start();
+}
+
+} // namespace StartOptions

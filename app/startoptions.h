@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class TabWidget;
+class VXMainWindow;
+
+// Command-line conveniences for unattended runs (demonstrations, screenshots, the README):
+// connecting a unit at start and saving a picture of the window.
+namespace StartOptions {
+
+// A unit to connect at start, as the add-unit dialog would send it.
+struct ConnectRequest
+{
+    bool valid = false;
+    QString interfaceName; // "RS232", "RS485", "TCPIP"
+    QString port;
+    int unit = 1;
+    int baudrate = 19200;
+    QString parity = QStringLiteral("N,8,1");
+    QString ipAddress;
+};
+
+// "tcp:IP[:UNIT]", "rtu:PORT:UNIT[:BAUD]" (RS232), "rs232:PORT:UNIT[:BAUD]", "rs485:PORT:UNIT[:BAUD]".
+// Invalid text gives valid == false.
+ConnectRequest parseConnect(const QString &text);
+
+// Sends the request to the controller as the add-unit dialog would.
+void connectUnit(TabWidget &tabs, const ConnectRequest &request);
+
+// Once no unit is being identified and no transfer runs (or after timeoutMs), saves a picture of
+// the window to path and ends the event loop with 0 (1 when the picture could not be written).
+void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs = 30000);
+
+} // namespace StartOptions

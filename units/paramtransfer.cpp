@@ -1,0 +1,109 @@
+#include "paramtransfer.h"
+
+#include "importfilethread.h"
+#include "prompter.h"
+
+#include <QProgressDialog>
+
+ParamTransfer::ParamTransfer(Prompter &prompter, QWidget *dialogParent)
+    : m_prompter(prompter)
+    , m_parent(dialogParent)
+{ }
+
+ParamTransfer::~ParamTransfer()
+{
+    delete m_dialog;
+}
+
+QString ParamTransfer::captionFor(bool write)
+{
+    return write ? tr("Parameters Loading To Drive") : tr("Parameters Loading from Drive");
+}
+
+bool ParamTransfer::confirm(bool write, const Situation &s)
+{
+    const auto ask = [this](const QString &title, const QString &text, QMessageBox::Icon icon) {
+        return m_prompter.question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, icon)
+            == QMessageBox::Yes;
+    };
+    const QString info = tr("Information");
+    if (s.oscRecording
+        && !ask(info,
+            tr("oscView Record in Progress.\nYou can stop recording for faster performance\nDo you want to Continue?"),
+            QMessageBox::Information))
+        return false;
+    if (!write)
+        return true;
+    if (s.fromFile) {
+        if (s.sizeDiffers && !ask(info, tr("Sizes of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            return false;
+        if (s.typeDiffers && !ask(info, tr("Type of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            return false;
+        if (s.versionDiffers
+            && !ask(info, tr("Version of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            return false;
+    }
+    if (s.motorRunning
+        && !ask(info,
+            tr("Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?"),
+            QMessageBox::Information))
+        return false;
+    return ask(tr("Warning"), tr("Copy parameters to Drive"), QMessageBox::Warning);
+}
+
+void ParamTransfer::begin(bool write, const QString &unitName, importfileThread *worker)
+{
+    close();
+    m_worker = worker;
+    m_dialog = new QProgressDialog(m_parent);
+    m_dialog->setWindowTitle(tr("Progress"));
+    m_dialog->setLabelText(captionFor(write) + QLatin1Char(' ') + unitName + QStringLiteral("\n\n")
+        + tr("Please Wait...") + QStringLiteral("\n\n")
+        + tr("Note: User cannot perform any operation while the parameters \n   are \"Load From Drive\" or "
+             "\"Load To Drive\" in the parameter window.\n   To cancel operation click cancel."));
+    m_dialog->setCancelButtonText(tr("Cancel"));
+    // The worker decides when the operation is over; the dialog must not close or reset by itself
+    // when the bar reaches its end or "Cancel" is pressed.
+    m_dialog->setAutoClose(false);
+    m_dialog->setAutoReset(false);
+    m_dialog->setMinimumDuration(0);
+    // Not modal: a modal progress dialog runs nested event loops from setValue(), which would
+    // deliver the worker's next signals, including the one that closes it, in the middle of this one.
+    m_dialog->setWindowModality(Qt::NonModal);
+    m_dialog->setRange(0, 0);
+    connect(m_dialog, &QProgressDialog::canceled, worker, &importfileThread::CancelbtnSlotClicked);
+    m_dialog->show();
+}
+
+bool ParamTransfer::isOpen() const
+{
+    return m_dialog && m_dialog->isVisible();
+}
+
+void ParamTransfer::raise()
+{
+    if (isOpen())
+        m_dialog->raise();
+}
+
+void ParamTransfer::setRange(int start, int end)
+{
+    if (m_dialog)
+        m_dialog->setRange(start, end);
+}
+
+void ParamTransfer::setProgress(int value)
+{
+    if (m_dialog)
+        m_dialog->setValue(value);
+}
+
+void ParamTransfer::close()
+{
+    if (!m_dialog)
+        return;
+    m_dialog->hide();
+    m_dialog->deleteLater();
+    m_dialog = nullptr;
+    m_worker.clear();
+}

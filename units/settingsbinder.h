@@ -1,0 +1,34 @@
+#pragma once
+
+#include "settingsrecord.h"
+
+#include <QString>
+
+class VxCommModbusMaster;
+class importfileThread;
+
+// The settings of this run: read once at start, handed to every master and worker created, and
+// written back at close only when "AutoSave" is set.
+class SettingsBinder
+{
+public:
+    // Reads the settings file; false when it could not be opened (the defaults stay).
+    bool load();
+    // Writes the file when the record's AutoSave is set; returns whether it wrote.
+    bool saveIfAutoSave() const;
+    // The file read and written; the installation's settings file unless set.
+    QString path() const;
+    void setPath(const QString &path) { m_path = path; }
+
+    SettingsRecord &record() { return m_record; }
+    const SettingsRecord &record() const { return m_record; }
+
+    // Resends per exchange: the retry count, none while retries are switched off.
+    int retries() const;
+    void configureMaster(VxCommModbusMaster *master) const;
+    void configureWorker(importfileThread *worker) const;
+
+private:
+    QString m_path;
+    SettingsRecord m_record;
+};

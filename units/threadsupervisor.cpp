@@ -1,0 +1,67 @@
+#include "threadsupervisor.h"
+
+#include "importfilethread.h"
+#include "unitrecord.h"
+
+#include <QDeadlineTimer>
+
+ThreadSupervisor::ThreadSupervisor(WorkerMaker maker, QObject *parent)
+    : QObject(parent)
+    , m_make(std::move(maker))
+{ }
+
+QList<int> ThreadSupervisor::operationsForTab(int tab, const QString &unitName)
+{
+    if (tab == StatusTab)
+        return { importfileThread::OprStatusUpdate };
+    // These drives keep no trip log in the registers the cycle reads.
+    if (tab == FaultLoggerTab && !unitName.contains(QLatin1String("QRT")))
+        return { importfileThread::TriplogUpdate };
+    return {};
+}
+
+void ThreadSupervisor::restart(int tab, UnitRecord *unit)
+{
+    stopAll(false);
+    m_unit = unit;
+    if (!unit)
+        return;
+    for (int op : operationsForTab(tab, unit->entry.value(1))) {
+        importfileThread *worker = m_make(unit, op);
+        if (!worker)
+            continue;
+        worker->setRunFlag(true);
+        (op == importfileThread::OprStatusUpdate ? m_status : m_fault) = worker;
+        worker->start(QThread::InheritPriority);
+    }
+}
+
+void ThreadSupervisor::stopAll(bool wait)
+{
+    QList<importfileThread *> running;
+    for (QPointer<importfileThread> *p : { &m_status, &m_fault }) {
+        if (*p)
+            running.append(p->data());
+        p->clear();
+    }
+    m_unit = nullptr;
+    if (wait)
+        stopWorkers(running, false, StopWaitMs);
+    else
+        for (importfileThread *t : running)
+            t->CancelbtnSlotClicked();
+}
+
+bool ThreadSupervisor::stopWorkers(const QList<importfileThread *> &threads, bool remove, int timeoutMs)
+{
+    for (importfileThread *t : threads) {
+        if (remove)
+            t->setRemoveFlag(true);
+        t->CancelbtnSlotClicked();
+    }
+    QDeadlineTimer deadline(timeoutMs);
+    bool allEnded = true;
+    for (importfileThread *t : threads)
+        allEnded = t->wait(deadline) && allEnded;
+    return allEnded;
+}

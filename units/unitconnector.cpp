@@ -1,0 +1,434 @@
+#include "unitconnector.h"
+
+#include "apppaths.h"
+#include "importfilethread.h"
+#include "linkinformation.h"
+#include "prompter.h"
+#include "settingsbinder.h"
+#include "threadsupervisor.h"
+#include "treemodel.h"
+#include "unitentryfields.h"
+#include "unitfactory.h"
+#include "unithooks.h"
+#include "unitregistry.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+namespace F = UnitEntryField;
+
+UnitConnector::UnitConnector(const Context &context, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
+{ }
+
+UnitConnector::~UnitConnector() = default;
+
+QString UnitConnector::deviceFilePath(const QString &deviceFile)
+{
+    if (deviceFile.isEmpty() || QFileInfo(deviceFile).isAbsolute())
+        return deviceFile;
+    return QDir(AppPaths::csvDir()).filePath(deviceFile);
+}
+
+void UnitConnector::log(const QStringList &entry, const QString &result, const QString &message)
+{
+    emit linkInformation(LinkInformation::row(entry, result, message));
+}
+
+void UnitConnector::error(const QString &text)
+{
+    m_ctx.prompter->critical(m_ctx.parent, tr("Error"), text);
+}
+
+bool UnitConnector::connectUnit(const Request &r)
+{
+    const auto refuse = [this] {
+        emit connectAttemptEnded();
+        return false;
+    };
+    if (r.deviceNo < 1 || r.deviceNo > 255 || r.tcpDevineNo < 1 || r.tcpDevineNo > 255) {
+        error(tr("Invalid Unit Number: Unit range is 1-255"));
+        return refuse();
+    }
+    if (m_ctx.osc->isRecording()) {
+        m_ctx.prompter->information(m_ctx.parent, tr("Information"),
+            tr("Oscilloscope record in progress.\nPlease stop recording"));
+        return refuse();
+    }
+    if (r.datafilemode == 2 && r.filepath.isEmpty()) {
+        m_ctx.prompter->information(m_ctx.parent, tr("Information"), tr("No csv file information"));
+        return refuse();
+    }
+
+    const int iface = UnitRegistry::interfaceIndex(r.connectMode);
+    QStringList entry;
+    for (int i = 0; i < F::Count; ++i)
+        entry.append(QString());
+    entry[F::Interface] = r.connectMode;
+    if (iface < 0) {
+        error(tr("No channel information"));
+        log(entry, tr("failure"), tr("No channel information"));
+        return refuse();
+    }
+    const bool serial = iface != UnitRegistry::TCPIP;
+    const int number = serial ? r.deviceNo : r.tcpDevineNo;
+    entry[F::Number] = QString::number(number);
+    if (serial) {
+        entry[F::Port] = r.port;
+        entry[F::Baudrate] = QString::number(r.baudrate);
+        entry[F::Parity] = r.parity;
+    } else {
+        entry[F::IpAddress] = r.ipAddr;
+    }
+
+    auto record = std::make_unique<UnitRecord>();
+    record->entry = entry;
+    record->fileMode = r.datafilemode;
+    record->filePath = r.filepath;
+    UnitRegistry &reg = *m_ctx.registry;
+
+    if (serial) {
+        VxCommModbusMaster *shared = nullptr;
+        for (int list : { int(UnitRegistry::RS232), int(UnitRegistry::RS485) }) {
+            const auto check = UnitRegistry::checkPort(reg.infoList(list), number, r.port, r.connectMode);
+            if (check.outcome == UnitRegistry::PortCheck::Refused) {
+                error(check.message);
+                return refuse();
+            }
+            if (check.outcome == UnitRegistry::PortCheck::Shared)
+                shared = reg.record(list, check.sharedIndex)->master;
+        }
+        if (shared) {
+            record->master = shared;
+        } else {
+            VxCommModbusMaster *master = m_ctx.factory->createMaster(UnitRegistry::channelOf(iface));
+            m_ctx.settings->configureMaster(master);
+            const int opened = master->VxCommOpenSerialLink(r.port, r.baudrate, r.parity);
+            if (opened == -14 || opened == -15 || opened < 0) {
+                delete master;
+                const bool alreadyOpen = opened == -15;
+                error(alreadyOpen ? tr("Port already open") : tr("Port is not Opened"));
+                log(entry, tr("failure"), alreadyOpen ? tr("Port already open") : tr("port not open"));
+                return refuse();
+            }
+            reg.adoptMaster(master);
+            m_ctx.watchMaster(master);
+            record->master = master;
+            record->masterCreated = true;
+        }
+    } else {
+        for (const QStringList &other : reg.infoList(UnitRegistry::TCPIP)) {
+            if (F::at(other, F::IpAddress) == r.ipAddr) {
+                error(tr("Unit is already activated"));
+                log(entry, tr("failure"), tr("duplicate ip address"));
+                return refuse();
+            }
+        }
+        VxCommModbusMaster *master = m_ctx.factory->createMaster(UnitRegistry::channelOf(iface));
+        m_ctx.settings->configureMaster(master);
+        reg.adoptMaster(master);
+        m_ctx.watchMaster(master);
+        record->master = master;
+        record->masterCreated = true;
+    }
+    record->master->VxCommSetChannel(UnitRegistry::channelOf(iface));
+    record->master->VxCommSetUnitAddress(number);
+
+    UnitRecord *pending = reg.addPending(std::move(record));
+    importfileThread *worker = m_ctx.makeWorker(pending, importfileThread::AddUnit);
+    worker->setFileMode(r.datafilemode, r.filepath);
+    worker->setNewLink(pending->masterCreated && serial);
+    worker->start(QThread::InheritPriority);
+    return true;
+}
+
+void UnitConnector::identificationResult(const QStringList &entry, const QString &deviceFile, int status)
+{
+    UnitRegistry &reg = *m_ctx.registry;
+    UnitRecord *found = nullptr;
+    for (UnitRecord *p : reg.pending()) {
+        if (F::sameUnit(p->entry, entry)) {
+            found = p;
+            break;
+        }
+    }
+    if (!found)
+        return; // the attempt was abandoned (close-down) before its result came in
+    std::unique_ptr<UnitRecord> record = reg.takePending(found);
+
+    if (status < 0) {
+        QString message;
+        switch (status) {
+        case -4:
+            message = tr("No Connection with given IP");
+            break;
+        case -2:
+            message = tr("No CSV File");
+            break;
+        case -1:
+            message = tr("Invalid CSV File");
+            break;
+        default:
+            message = tr("No Device Link");
+        }
+        log(record->entry, tr("failure"), message);
+        dispose(std::move(record));
+        emit connectAttemptEnded();
+        return;
+    }
+
+    record->entry = entry;
+    while (record->entry.size() < F::Count)
+        record->entry.append(QString());
+    record->entry[F::State] = F::connected();
+    const QString file = deviceFilePath(deviceFile.isEmpty() ? F::at(entry, F::DeviceFile) : deviceFile);
+    record->model = m_ctx.factory->createModel(file, m_ctx.settings->record().language,
+        F::at(entry, F::Inom), F::at(entry, F::Pnom));
+    record->controlModule = m_ctx.control->createControlModule(record->entry, file);
+    record->oscDevice = m_ctx.osc->createDevice(record->entry, file);
+    const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
+    UnitRecord *accepted = reg.append(std::move(record));
+    log(accepted->entry, tr("success"), tr("device link established"));
+    emit unitsChanged(iface);
+    emit unitAccepted(accepted);
+    emit connectAttemptEnded();
+
+    if (!accepted->model || !accepted->model->isValid()) {
+        error(tr("Error in CSV file \n Please provide correct CSV file"));
+        removeUnit(accepted->entry, false);
+        return;
+    }
+    if (m_ctx.settings->record().importActive)
+        emit importRequested(accepted->model, accepted->entry);
+}
+
+void UnitConnector::markInMaster(UnitRecord *record, bool connected)
+{
+    const int address = F::at(record->entry, F::Number).toInt();
+    // Under the master's lock, so no exchange of another worker sees half a change.
+    QMutexLocker lock(record->master->VxCommMutex());
+    record->master->VxCommAddUnitHealth(
+        address, connected ? QString(F::connected()) : QString(F::disconnected()), connected ? "1" : "0");
+}
+
+void UnitConnector::disconnectOrReconnect(const QString &str, const QStringList &entry)
+{
+    UnitRecord *record = m_ctx.registry->find(entry);
+    if (!record || record->reconnecting)
+        return;
+    if (str.contains(tr("Disconnect"))) {
+        markInMaster(record, false);
+        record->entry[F::State] = F::disconnected();
+        log(record->entry, tr("success"), tr("device link disconnected"));
+        emit unitStateChanged(record->entry);
+        return;
+    }
+
+    VxCommModbusMaster *master = record->master;
+    const bool serial = F::at(record->entry, F::Interface) != F::tcpIp();
+    if (serial && !master->VxCommIsLinkOpen()) {
+        const int opened = master->VxCommOpenSerialLink(F::at(record->entry, F::Port),
+            F::at(record->entry, F::Baudrate).toInt(), F::at(record->entry, F::Parity));
+        if (opened < 0) {
+            error(tr("Config Error"));
+            log(record->entry, tr("failure"), tr("device link not reconnected"));
+            return;
+        }
+    }
+    markInMaster(record, true);
+    record->reconnecting = true;
+    importfileThread *worker = m_ctx.makeWorker(record, importfileThread::AddUnit);
+    worker->setFileMode(record->fileMode, record->filePath);
+    worker->setNewLink(false);
+    connect(worker, &importfileThread::vxUnitInfo, this,
+        [this, record, worker](QStringList, QString, QString, QString, double, QString, QString, QString, bool,
+            int status) { reconnectResult(record, worker, status); },
+        Qt::QueuedConnection);
+    worker->start(QThread::InheritPriority);
+}
+
+void UnitConnector::reconnectResult(UnitRecord *record, importfileThread *worker, int status)
+{
+    int iface = 0, index = 0;
+    // The unit may have gone while identification ran; then the record is no longer listed.
+    if (!m_ctx.registry->locate(record, &iface, &index) || !record->threads.contains(worker))
+        return;
+    record->reconnecting = false;
+    if (status >= 0) {
+        record->entry[F::State] = F::connected();
+        log(record->entry, tr("success"), tr("device link reconnected"));
+        emit unitStateChanged(record->entry);
+        return;
+    }
+    QString box = tr("No Device Link"), row = tr("device link not reconnected");
+    if (status == -2)
+        box = row = tr("No CSV File found");
+    else if (status == -1)
+        box = row = tr("Invalid CSV File");
+    markInMaster(record, false);
+    record->entry[F::State] = F::disconnected();
+    error(box);
+    log(record->entry, tr("failure"), row);
+    emit unitStateChanged(record->entry);
+}
+
+bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
+{
+    if (m_ctx.osc->isRecording()) {
+        error(tr("Oscilloscope Record in Progress.Please stop before Removing"));
+        return false;
+    }
+    UnitRegistry &reg = *m_ctx.registry;
+    int iface = 0, index = 0;
+    UnitRecord *record = reg.find(entry, &iface, &index);
+    if (!record)
+        return false;
+    if (!cleanUp && F::at(record->entry, F::State) == F::connected()
+        && !m_ctx.control->offerControlSource(m_ctx.parent, { record->entry }))
+        return false;
+
+    emit unitAboutToBeRemoved(record);
+    // Flags, then one bounded wait for every worker of the unit (the status and trip-log cycles
+    // included); the acquisition thread ends with the device.
+    const bool ended = ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs);
+    m_ctx.osc->removeDevice(record->oscDevice);
+    record->oscDevice = nullptr;
+    log(record->entry, tr("success"), tr("device link removed"));
+    if (iface != UnitRegistry::RS232)
+        emit alertNotifcation(LinkInformation::row(record->entry, tr("success"), tr("device link removed")));
+    m_ctx.control->removeControlModule(record->controlModule);
+    record->controlModule = nullptr;
+    std::unique_ptr<UnitRecord> taken = reg.take(iface, index);
+    taken->entry[F::State] = F::disconnected();
+    const QStringList last = taken->entry;
+    if (ended)
+        finalize(std::move(taken));
+    else
+        reg.addRetiring(std::move(taken)); // freed when its last worker has ended
+    emit unitsChanged(iface);
+    emit unitRemoved(last);
+    if (reg.total() == 0)
+        m_ctx.control->showNoUnit();
+    return true;
+}
+
+void UnitConnector::dispose(std::unique_ptr<UnitRecord> record)
+{
+    if (ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs))
+        finalize(std::move(record));
+    else
+        m_ctx.registry->addRetiring(std::move(record));
+}
+
+void UnitConnector::finalize(std::unique_ptr<UnitRecord> record)
+{
+    for (importfileThread *worker : record->threads) {
+        worker->wait();
+        delete worker;
+    }
+    record->threads.clear();
+    if (record->model) {
+        emit modelAboutToBeDeleted(record->model);
+        delete record->model;
+        record->model = nullptr;
+    }
+    VxCommModbusMaster *master = record->master;
+    record.reset();
+    // Another unit on the same RS485 port keeps the master and its open port.
+    const bool closed = m_ctx.registry->releaseMaster(master);
+    qDebug() << (closed ? "com not in use" : "com in use");
+}
+
+void UnitConnector::workerFinished(importfileThread *worker)
+{
+    UnitRegistry &reg = *m_ctx.registry;
+    QList<UnitRecord *> all = reg.pending() + reg.retiring();
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (int n = 0; n < reg.count(i); ++n)
+            all.append(reg.record(i, n));
+    for (UnitRecord *record : all) {
+        if (!record->threads.removeOne(worker))
+            continue;
+        // finished() comes from the worker's thread just before it ends; wait for the very end.
+        worker->wait();
+        worker->deleteLater();
+        if (record->threads.isEmpty() && reg.retiring().contains(record))
+            finalize(reg.takeRetiring(record));
+        return;
+    }
+}
+
+void UnitConnector::setHooks(ControlPanelHook *control, OscilloscopeHook *osc)
+{
+    m_ctx.control = control;
+    m_ctx.osc = osc;
+}
+
+void UnitConnector::abandonPending()
+{
+    for (UnitRecord *record : m_ctx.registry->pending())
+        dispose(m_ctx.registry->takePending(record));
+}
+
+int UnitConnector::retiringCount() const
+{
+    return m_ctx.registry->retiring().size();
+}
+
+void UnitConnector::drainRetiring(int timeoutMs)
+{
+    for (UnitRecord *record : m_ctx.registry->retiring()) {
+        if (ThreadSupervisor::stopWorkers(record->threads, true, timeoutMs))
+            finalize(m_ctx.registry->takeRetiring(record));
+    }
+}
+
+void UnitConnector::activityChanged(int unitId, int commType, const QString &linkName, const QString &message)
+{
+    UnitRegistry &reg = *m_ctx.registry;
+    const int iface = commType - 1;
+    QString state;
+    if (message == QLatin1String("Device-Inactive"))
+        state = F::disconnected();
+    else if (message == QLatin1String("Device-Active"))
+        state = F::connected();
+    else
+        return;
+    VxCommModbusMaster *master = nullptr;
+    for (int n = 0; n < reg.count(iface); ++n) {
+        UnitRecord *r = reg.record(iface, n);
+        const QString link = iface == UnitRegistry::TCPIP ? F::at(r->entry, F::IpAddress) : F::at(r->entry, F::Port);
+        if (F::at(r->entry, F::Number).toInt() == unitId && link == linkName) {
+            master = r->master;
+            if (F::at(r->entry, F::State) != state) {
+                r->entry[F::State] = state;
+                emit unitStateChanged(r->entry);
+                m_ctx.osc->unitStateChanged(r->entry);
+            }
+        }
+    }
+    if (!master)
+        return;
+    // Units sharing the port follow their master's own view of them.
+    for (int n = 0; n < reg.count(iface); ++n) {
+        UnitRecord *r = reg.record(iface, n);
+        if (r->master != master || r->reconnecting)
+            continue;
+        // Connected for the master means: not disconnected by the user and answering lately.
+        const QStringList health = master->VxCommGetUnitHealth(F::at(r->entry, F::Number).toInt());
+        if (health.isEmpty())
+            continue;
+        const bool answering = health.value(1) == F::connected() && health.value(2) != QLatin1String("0");
+        const QString own = answering && (iface == UnitRegistry::TCPIP || master->VxCommIsLinkOpen()) ? QString(F::connected())
+                                                                    : QString(F::disconnected());
+        if (F::at(r->entry, F::State) != own) {
+            r->entry[F::State] = own;
+            emit unitStateChanged(r->entry);
+            m_ctx.osc->unitStateChanged(r->entry);
+        }
+    }
+}

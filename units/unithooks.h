@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QStringList>
+
+class QObject;
+class QWidget;
+
+// What the controller needs from the control panel. The panel plugs in here; until it does, the
+// default hands nothing back and keeps no modules.
+class ControlPanelHook
+{
+public:
+    virtual ~ControlPanelHook() = default;
+    // Offers the "Control Source" hand-back for the units controlled through the program before they
+    // go (one unit, or all at close). False: the user cancelled, nothing may be removed.
+    virtual bool offerControlSource(QWidget *parent, const QList<QStringList> &units)
+    {
+        Q_UNUSED(parent)
+        Q_UNUSED(units)
+        return true;
+    }
+    // The unit's control module, read from its device description file; owned by the panel.
+    virtual QObject *createControlModule(const QStringList &entry, const QString &deviceFile)
+    {
+        Q_UNUSED(entry)
+        Q_UNUSED(deviceFile)
+        return nullptr;
+    }
+    virtual void removeControlModule(QObject *module) { Q_UNUSED(module) }
+    // Whether the unit's motor runs by a command of the program (forward or backward).
+    virtual bool isMotorRunning(const QStringList &entry) const
+    {
+        Q_UNUSED(entry)
+        return false;
+    }
+    // No unit is left: the panel shows "No Unit".
+    virtual void showNoUnit() { }
+};
+
+// What the controller needs from the oscilloscope. The default never records and keeps no devices.
+class OscilloscopeHook
+{
+public:
+    virtual ~OscilloscopeHook() = default;
+    virtual bool isRecording() const { return false; }
+    // The unit's oscilloscope device; owned by the oscilloscope.
+    virtual QObject *createDevice(const QStringList &entry, const QString &deviceFile)
+    {
+        Q_UNUSED(entry)
+        Q_UNUSED(deviceFile)
+        return nullptr;
+    }
+    // Waits (bounded) for the unit's acquisition thread to end, then drops its device.
+    virtual void removeDevice(QObject *device) { Q_UNUSED(device) }
+    // Waits for every acquisition thread to end (close-down).
+    virtual void waitForThreads() { }
+    // A unit's link state changed.
+    virtual void unitStateChanged(const QStringList &entry) { Q_UNUSED(entry) }
+};
