@@ -35,6 +35,8 @@ QString UnitRegistry::interfaceName(int iface)
 UnitRegistry::PortCheck UnitRegistry::checkPort(
     const QList<QStringList> &infoList, int unitNumber, const QString &port, const QString &newInterface)
 {
+    // Every unit on the port is looked at, not only the first: on a shared RS485 port the unit
+    // with the same number may come after another one.
     PortCheck check;
     for (int i = 0; i < infoList.size(); ++i) {
         const QStringList &entry = infoList.at(i);
@@ -43,15 +45,20 @@ UnitRegistry::PortCheck UnitRegistry::checkPort(
         const QString used = F::at(entry, F::Interface);
         if (F::at(entry, F::Number).toInt() == unitNumber) {
             check.outcome = PortCheck::Refused;
+            check.sharedIndex = -1;
             check.message = QStringLiteral("Unit already connected on ") + used + QStringLiteral(" Interface");
-        } else if (newInterface == F::rs485() && used == F::rs485()) {
+            return check;
+        }
+        if (newInterface != F::rs485() || used != F::rs485()) {
+            check.outcome = PortCheck::Refused;
+            check.sharedIndex = -1;
+            check.message = QStringLiteral("port already in use on ") + used;
+            return check;
+        }
+        if (check.outcome == PortCheck::Free) {
             check.outcome = PortCheck::Shared;
             check.sharedIndex = i;
-        } else {
-            check.outcome = PortCheck::Refused;
-            check.message = QStringLiteral("port already in use on ") + used;
         }
-        return check;
     }
     return check;
 }

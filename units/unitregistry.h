@@ -28,7 +28,8 @@ public:
         int sharedIndex = -1; // Shared: the RS485 unit whose master the new unit joins
         QString message;      // Refused: the box text
     };
-    // Walks the entries in order; the first one on the same port decides.
+    // A unit with the same number on the port, or any unit of another interface there, refuses;
+    // RS485 units on the port are shared with.
     static PortCheck checkPort(
         const QList<QStringList> &infoList, int unitNumber, const QString &port, const QString &newInterface);
 
