@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QTimer>
+#include <QTreeView>
+#include <cstdio>
 #include <memory>
 
 namespace StartOptions {
@@ -64,6 +66,17 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
         if (*settledTicks < 3 && clock->elapsed() < timeoutMs)
             return;
         timer->stop();
+        if (!*settledTicks)
+            std::fprintf(stderr, "tarvolink: screenshot taken before the window settled\n");
+        // Without a window manager a maximised window keeps its first size: give it a usual one,
+        // and open the first menus so the values read are in the picture.
+        if (window.width() < 1280) {
+            window.setWindowState(Qt::WindowNoState);
+            window.resize(1280, 800);
+        }
+        if (tabs)
+            tabs->parametersView()->expandToDepth(0);
+        QCoreApplication::processEvents();
         const bool saved = window.grab().save(path);
         QCoreApplication::exit(saved ? 0 : 1);
     });

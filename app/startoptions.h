@@ -30,6 +30,6 @@ void connectUnit(TabWidget &tabs, const ConnectRequest &request);
 
 // Once no unit is being identified and no transfer runs (or after timeoutMs), saves a picture of
 // the window to path and ends the event loop with 0 (1 when the picture could not be written).
-void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs = 30000);
+void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs = 120000);
 
 } // namespace StartOptions

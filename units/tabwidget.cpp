@@ -270,8 +270,12 @@ void TabWidget::setCurrentUnit(UnitRecord *record)
 
 void TabWidget::showUnitModel(UnitRecord *record)
 {
-    if (m_paramView->model() != record->model)
-        m_paramView->setModel(record->model);
+    if (m_paramView->model() == record->model)
+        return;
+    m_paramView->setModel(record->model);
+    // Columns 8 to 11 hold the stored register forms of the four sets: not for reading.
+    for (int column = 8; record->model && column < record->model->columnCount(); ++column)
+        m_paramView->setColumnHidden(column, true);
 }
 
 void TabWidget::refreshTree(int iface)
