@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -228,10 +229,15 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
     unit->threads.append(worker);
     // Every signal of a worker comes from its own thread: all connections are queued so the
     // widgets are only touched here, in the user-interface thread.
-    connect(worker, &QThread::finished, this, [this, worker] {
-        if (m_transfer->worker() == worker)
+    // Guarded: the worker may be freed by a removal before this queued call arrives, and a new
+    // worker may then live at the same address.
+    QPointer<importfileThread> guard(worker);
+    connect(worker, &QThread::finished, this, [this, guard] {
+        if (!guard)
+            return;
+        if (m_transfer->worker() == guard.data())
             m_transfer->close(); // also when the worker ended without a word (unit removed)
-        m_connector->workerFinished(worker);
+        m_connector->workerFinished(guard.data());
     }, Qt::QueuedConnection);
     if (operation == importfileThread::ReadAllParameters || operation == importfileThread::WriteParameters) {
         connect(worker, &importfileThread::ImportThreadSigProgressBarSetRange, this,

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QPointer>
 
 namespace F = UnitEntryField;
 
@@ -244,9 +245,13 @@ void UnitConnector::disconnectOrReconnect(const QString &str, const QStringList 
     importfileThread *worker = m_ctx.makeWorker(record, importfileThread::AddUnit);
     worker->setFileMode(record->fileMode, record->filePath);
     worker->setNewLink(false);
+    QPointer<importfileThread> guard(worker);
     connect(worker, &importfileThread::vxUnitInfo, this,
-        [this, record, worker](QStringList, QString, QString, QString, double, QString, QString, QString, bool,
-            int status) { reconnectResult(record, worker, status); },
+        [this, record, guard](QStringList, QString, QString, QString, double, QString, QString, QString, bool,
+            int status) {
+            if (guard)
+                reconnectResult(record, guard.data(), status);
+        },
         Qt::QueuedConnection);
     worker->start(QThread::InheritPriority);
 }

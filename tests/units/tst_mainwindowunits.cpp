@@ -1,0 +1,175 @@
+// What a person does with the main window and the simulated drive: add the unit through the
+// add-unit dialog, see it in the tree, read its parameters from the File menu with the progress
+// dialog, disconnect and reconnect it from the details panel, remove it and quit. Also the one
+// box for a missing general.csv reported from a worker thread.
+#include "addunit.h"
+#include "apppaths.h"
+#include "connect.h"
+#include "devicefilenotices.h"
+#include "paramtransfer.h"
+#include "scriptedprompter.h"
+#include "settingsfile.h"
+#include "simpeer.h"
+#include "tabwidget.h"
+#include "treemodel.h"
+#include "unitregistry.h"
+#include "unittreeframe.h"
+#include "vxmainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <thread>
+
+namespace {
+const QString ip = QStringLiteral("127.0.0.73");
+
+template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qSleep(5);
+    }
+    return true;
+}
+} // namespace
+
+class TstMainWindowUnits : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void addReadDisconnectReconnectRemoveQuit();
+    void missingGeneralCsvFromWorkersGivesOneBox();
+
+private:
+    ScriptedPrompter &prompter() { return static_cast<ScriptedPrompter &>(m_window->prompter()); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_device;
+    std::unique_ptr<VXMainWindow> m_window;
+};
+
+void TstMainWindowUnits::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_device = prepareTestInstallation(m_dir->path());
+    QVERIFY(!m_device.isEmpty());
+    AppPaths::setBaseDir(m_dir->path());
+    SettingsRecord settings;
+    settings.importActive = false;
+    settings.autoScanActive = false;
+    settings.autoSave = false;
+    settings.delayMs = 0;
+    QVERIFY(SettingsFile::save(settings, AppPaths::settingsPath()));
+    m_window = std::make_unique<VXMainWindow>(std::make_unique<ScriptedPrompter>());
+}
+
+void TstMainWindowUnits::cleanup()
+{
+    const QString problems = prompter().problems();
+    const int pending = prompter().pending();
+    m_window.reset();
+    AppPaths::setBaseDir(QString());
+    QCOMPARE(problems, QString());
+    QCOMPARE(pending, 0);
+}
+
+void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
+{
+    if (!canServePort502())
+        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SimPeer sim;
+    QVERIFY(sim.startTcp(m_dir->path(), ip, { "--device", m_device, "--size", "1" }));
+    TabWidget *tab = m_window->tabController();
+    QVERIFY(tab);
+    QAction *loadFromDrive = m_window->action(VXMainWindow::LoadFromDriveAct);
+    QVERIFY(!loadFromDrive->isEnabled());
+
+    addunit *dialog = tab->detailsPanel()->addUnitDialog();
+    // The dialog is filled without being shown: a shown dialog makes the headless platform warn,
+    // and these tests make every warning fatal.
+    dialog->pages()->setCurrentIndex(addunit::TcpIpPage);
+    dialog->unitEdit(addunit::TcpIpPage)->setText(QStringLiteral("1"));
+    dialog->ipEdit()->setText(ip);
+    dialog->connectButton()->click();
+    QVERIFY(!dialog->connectButton()->isEnabled()); // one click, one attempt
+
+    QStandardItemModel *rows = tab->unitTree()->model(UnitTreeFrame::TcpIpGroup);
+    QVERIFY(waitFor([&] { return rows->rowCount() == 1; }));
+    QVERIFY(dialog->connectButton()->isEnabled());
+    QVERIFY(tab->unitTree()->entries(UnitTreeFrame::TcpIpGroup).first().value(1).startsWith("TST-0010 (*.73)"));
+    QCOMPARE(tab->detailsPanel()->connectButton()->text(), QStringLiteral("Disconnect"));
+    QVERIFY(loadFromDrive->isEnabled());
+
+    loadFromDrive->trigger();
+    QProgressDialog *progress = tab->transfer()->dialog();
+    QVERIFY(progress && progress->isVisible());
+    QVERIFY(progress->labelText().startsWith(QStringLiteral("Parameters Loading from Drive TST-0010 (*.73)")));
+    QVERIFY(waitFor([&] { return !tab->transfer()->isOpen(); }, 20000));
+    TreeModel *model = tab->modelOf(tab->currentUnit());
+    const TreeModel::ReadEntry first = model->readList().first();
+    TreeModel delivered(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
+    QCOMPARE(model->registerWords(first.item, first.set),
+        delivered.registerWords(delivered.readList().first().item, first.set));
+
+    QVERIFY(tab->unitTree()->selectUnit(QStringLiteral("TCPIP"), 0));
+    QPushButton *linkButton = tab->detailsPanel()->connectButton();
+    linkButton->click();
+    QCOMPARE(linkButton->text(), QStringLiteral("Connect"));
+    QCOMPARE(tab->unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
+        UnitTreeFrame::statusStyle(QStringLiteral("disconnect")));
+    QVERIFY(!loadFromDrive->isEnabled());
+    linkButton->click();
+    QVERIFY(waitFor([&] { return linkButton->text() == QLatin1String("Disconnect"); }));
+    QCOMPARE(tab->unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
+        UnitTreeFrame::statusStyle(QStringLiteral("connect")));
+
+    tab->detailsPanel()->removeButton()->click();
+    QCOMPARE(rows->rowCount(), 0);
+    QCOMPARE(tab->registry().total(), 0);
+
+    prompter().expectQuestion(QStringLiteral("Do you want to quit the Application?"), QMessageBox::Yes);
+    QVERIFY(m_window->close());
+}
+
+void TstMainWindowUnits::missingGeneralCsvFromWorkersGivesOneBox()
+{
+    prompter().expectCritical(QStringLiteral("General CSV File Not Found"), QStringLiteral("Error"));
+    // Two readers on worker threads miss the file, each in its own reporting round.
+    for (int i = 0; i < 2; ++i) {
+        DeviceFileNotices::instance()->resetForTests();
+        std::thread reader([] { DeviceFileNotices::instance()->reportGeneralCsvMissing(QStringLiteral("x")); });
+        reader.join();
+    }
+    QVERIFY(waitFor([&] { return prompter().pending() == 0; }, 2000));
+    QTest::qWait(50);
+    QCOMPARE(prompter().seen().size(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    // Without a runtime directory Qt warns, and these tests make every warning fatal.
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    TstMainWindowUnits test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindowunits.moc"
