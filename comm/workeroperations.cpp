@@ -155,6 +155,16 @@ Result finish(Context &ctx, Result result)
     return result;
 }
 
+// The words to write for a set: a cleared text goes out as zeros, so the unit's text is cleared
+// too instead of the parameter being skipped.
+QVector<quint16> wordsToWrite(const TreeModel &model, const TreeModel::ReadEntry &entry)
+{
+    QVector<quint16> words = model.registerWords(entry.item, entry.set);
+    if (words.isEmpty() && entry.item->kind() == TreeItem::Text)
+        words.fill(0, entry.count);
+    return words;
+}
+
 // Writes with the one repeat a timed-out write gets.
 Exchange writeOnce(Context &ctx, const TreeModel::ReadEntry &entry, const QVector<quint16> &words, int *code)
 {
@@ -232,7 +242,7 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
                 break;
             if (options.exportOnlyChanged && !entry.item->isChanged(entry.set))
                 continue;
-            const QVector<quint16> words = ctx.model->registerWords(entry.item, entry.set);
+            const QVector<quint16> words = wordsToWrite(*ctx.model, entry);
             if (entry.tableType != 4 || words.size() != entry.count) {
                 qDebug() << "EXPORT FILE :invalid Modbus address" << entry.registerNumber;
                 continue;
@@ -289,7 +299,7 @@ Result writeOneParameter(Context &ctx, TreeItem *item, int set)
         return finish(ctx, Failed);
     const QVector<TreeModel::ReadEntry> entries = entriesOf(*ctx.model, item);
     const TreeModel::ReadEntry *entry = entryForSet(entries, set);
-    const QVector<quint16> words = entry ? ctx.model->registerWords(item, entry->set) : QVector<quint16>();
+    const QVector<quint16> words = entry ? wordsToWrite(*ctx.model, *entry) : QVector<quint16>();
     if (!entry || entry->tableType != 4 || words.size() != entry->count) {
         qDebug() << "EXPORT FILE :invalid Modbus address" << item->field(1);
         return finish(ctx, Completed);

@@ -139,6 +139,17 @@ private:
         return model.data(model.indexOf(entry.item, TreeItem::StoredAColumn + entry.set), Qt::DisplayRole).toString();
     }
     static QStringList writesIn(const QStringList &log);
+    static const TreeItem *topRowOf(const TreeItem *item)
+    {
+        while (item->parent() && item->parent()->parent())
+            item = item->parent();
+        return item;
+    }
+    // Whether the file delivers a value for the entry (an empty text reads back empty).
+    static bool delivered(const TreeModel &reference, const TreeModel::ReadEntry &entry)
+    {
+        return !stored(reference, entry).isEmpty();
+    }
 
     QTemporaryDir dir;
     SimPeer sim;
@@ -164,7 +175,10 @@ void TestImportFileThread::cleanup() { sim.stop(); }
 
 bool TestImportFileThread::startSim(bool tcp, const QStringList &extra)
 {
-    return tcp ? sim.startTcp(Device, Host, port, extra) : sim.startPty(Device, dir.filePath("line"), extra);
+    // The size is given: the simulator's own choice of the first size row takes the table's
+    // comment row and reports size 0, which no unit has.
+    const QStringList args = QStringList { QStringLiteral("--size"), QStringLiteral("1") } + extra;
+    return tcp ? sim.startTcp(Device, Host, port, args) : sim.startPty(Device, dir.filePath("line"), args);
 }
 
 std::unique_ptr<VxCommModbusMaster> TestImportFileThread::connectMaster(bool tcp)
@@ -275,6 +289,16 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
     auto reference = unitModel(false); // the simulator serves the delivered values of the file
     QVERIFY(model && reference);
     QSignalSpy viewsTold(model.get(), &QAbstractItemModel::dataChanged);
+    // The unit has been given a name, in the words the model makes of it; the read passes it on.
+    const QString unitName = QStringLiteral("PUMP 7");
+    auto scratch = unitModel(false);
+    QVERIFY(scratch->setData(scratch->indexOf(scratch->unitNameItem(), TreeItem::SetAColumn), unitName));
+    const QVector<quint16> nameWords = scratch->registerWords(scratch->unitNameItem(), 0);
+    QVERIFY(!nameWords.isEmpty());
+    WorkerOps::Context naming;
+    naming.master = master.get();
+    QCOMPARE(WorkerOps::writeWords(naming, 4, model->unitNameItem()->field(5).toInt(), nameWords),
+        WorkerOps::Exchange::Ok);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
     Recorder rec;
@@ -287,7 +311,11 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
     for (int i = 0; i < list.size(); ++i) {
         const QString got = stored(*model, list[i]);
         const QString want = stored(*reference, expected[i]);
-        QVERIFY2(!got.isEmpty() && got == want,
+        // Actual values (top-level row 6) follow the simulated motor: only that they were read.
+        const bool live = topRowOf(list[i].item) == model->rootItem()->child(6);
+        if (list[i].item == model->unitNameItem())
+            continue;
+        QVERIFY2((got == want || (live && !got.isEmpty())) && (!got.isEmpty() || !delivered(*reference, expected[i])),
             qPrintable(QStringLiteral("%1 set %2: %3 / %4").arg(list[i].item->field(1)).arg(list[i].set).arg(got, want)));
     }
     // Progress counts parameters, not set values; it runs in order and the bar is closed.
@@ -301,8 +329,7 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
     QCOMPARE(rec.events, want);
     QVERIFY(rec.errors.isEmpty());
     QVERIFY(rec.onOwnThread);
-    const QModelIndex nameIndex = reference->indexOf(reference->unitNameItem(), TreeItem::SetAColumn);
-    QCOMPARE(rec.names, QStringList { reference->data(nameIndex, Qt::DisplayRole).toString().trimmed() });
+    QCOMPARE(rec.names, QStringList { unitName });
     // Views hear of values stored from the worker thread, on their own thread.
     QTRY_VERIFY_WITH_TIMEOUT(viewsTold.count() > 0, 5000);
 }
@@ -401,9 +428,10 @@ void TestImportFileThread::writeAllSendsOnlyWhatItShould()
 void TestImportFileThread::readFaultsEndWithTheRightMessage_data()
 {
     QTest::addColumn<bool>("ignore");
-    QTest::addColumn<int>("silentKind"); // 0 unit lost before the start, 1 silent at a set value, 2 at another entry
+    // 0 unit lost before the start, 1 silent at a set value, 2 at another entry, 3 at any
+    QTest::addColumn<int>("silentKind");
     QTest::addColumn<QString>("message");
-    QTest::newRow("continue despite fault") << true << 1 << QString();
+    QTest::newRow("continue despite fault") << true << 3 << QString();
     QTest::newRow("silent at a set value") << false << 1 << QStringLiteral("Error| Comm Error");
     QTest::newRow("silent at another entry") << false << 2 << QStringLiteral("Error|Comm Error\n refer log details");
     QTest::newRow("not connected") << false << 0 << QStringLiteral("Error|Device not connected");
@@ -415,12 +443,14 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage()
     QFETCH(int, silentKind);
     QFETCH(QString, message);
     auto model = unitModel(true);
-    QVERIFY(model);
+    auto reference = unitModel(false);
+    QVERIFY(model && reference);
     const QVector<TreeModel::ReadEntry> list = model->readList();
     // The first entry of the wanted kind after a few good ones; with the fault ignored, one
     // near the end so that few reply windows run out.
     int silentFrom = ignore ? list.size() - 3 : 20;
-    while (silentKind && silentFrom < list.size() && list[silentFrom].setValue != (silentKind == 1))
+    while ((silentKind == 1 || silentKind == 2) && silentFrom < list.size()
+        && list[silentFrom].setValue != (silentKind == 1))
         ++silentFrom;
     QVERIFY(silentFrom < list.size());
     QVERIFY(startSim(true, { QStringLiteral("--silent-after"), QString::number(silentFrom) }));
@@ -440,7 +470,8 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage()
     // Read up to the unit's silence, nothing after it.
     const int readUpTo = silentKind == 0 ? 0 : silentFrom;
     for (int i = 0; i < list.size(); ++i)
-        QVERIFY2(stored(*model, list[i]).isEmpty() == (i >= readUpTo), qPrintable(QString::number(i)));
+        if (delivered(*reference, list[i]))
+            QVERIFY2(stored(*model, list[i]).isEmpty() == (i >= readUpTo), qPrintable(QString::number(i)));
 }
 
 void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter_data()
@@ -456,7 +487,8 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
     QVERIFY(startSim(true, { QStringLiteral("--slow"), QStringLiteral("15") }));
     auto master = connectMaster(true);
     auto model = unitModel(true);
-    QVERIFY(model);
+    auto reference = unitModel(false);
+    QVERIFY(model && reference);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
     Recorder rec;
@@ -483,6 +515,8 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
         if (i == 0 || list[i].item != list[i - 1].item)
             ++parameter;
         const bool read = !stored(*model, list[i]).isEmpty();
+        if (!delivered(*reference, list[i]))
+            continue;
         if (parameter <= last)
             QVERIFY2(read, qPrintable(QString::number(i)));
         else if (!remove || parameter > last + 1)
