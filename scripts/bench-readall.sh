@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds and runs the read-all benchmark: all parameters of a shipped unit read from the drive
-# simulator over loopback TCP (40 ms per exchange) and a pseudo-terminal (request bytes + 20 ms),
-# time against what those delays alone demand.
+# simulator over loopback TCP (40 ms per exchange) and a pseudo-terminal (request bytes + 20 ms +
+# one 8 ms poll interval), time against what those delays alone demand.
 set -e
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}

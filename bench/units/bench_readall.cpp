@@ -5,6 +5,7 @@
 #include "importfilethread.h"
 #include "simpeer.h"
 #include "treemodel.h"
+#include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ namespace {
 const QString Host = QStringLiteral("127.0.0.32");
 const QString Device = QStringLiteral("RVNV2.05.csv");
 constexpr int RequestBytes = 8; // a read request: the serial link waits one ms per byte sent
+constexpr int Baud = 19200;
 
 quint16 tcpPort()
 {
@@ -112,12 +114,15 @@ int main(int argc, char *argv[])
             return 1;
         }
         VxCommModbusMaster master(1);
-        if (master.VxCommOpenSerialLink(line, 19200, QStringLiteral("N,8,1")) != 1) {
+        if (master.VxCommOpenSerialLink(line, Baud, QStringLiteral("N,8,1")) != 1) {
             out << "pseudo-terminal did not open\n";
             return 1;
         }
         const Run run = readAll(master, deviceFile);
-        report(out, "pseudo-terminal", run, RequestBytes + master.VxCommGetMsgDelay());
+        // The serial link sleeps one ms per request byte plus its delay, and ends a reply at the
+        // first poll interval that brings no new byte.
+        report(out, "pseudo-terminal", run,
+            RequestBytes + master.VxCommGetMsgDelay() + VxCommManageSerialPort::VxCommPollInterval(Baud));
         failures += run.ok ? 0 : 1;
     }
     return failures ? 1 : 0;
