@@ -13,8 +13,14 @@
 
 namespace WorkerOps {
 
-bool isRemoved(const Context &ctx) { return ctx.removed && ctx.removed(); }
-bool isRunning(const Context &ctx) { return !ctx.running || ctx.running(); }
+bool isRemoved(const Context &ctx)
+{
+    return ctx.removed && ctx.removed();
+}
+bool isRunning(const Context &ctx)
+{
+    return !ctx.running || ctx.running();
+}
 
 Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
 {
@@ -35,7 +41,8 @@ Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
         break;
     case ReadOther:
     case WriteOther:
-        message = lost ? QStringLiteral("Device not connected") : QStringLiteral("Comm Error\n refer log details");
+        message = lost ? QStringLiteral("Device not connected")
+                       : QStringLiteral("Comm Error\n refer log details");
         break;
     case StatusRead:
         message = lost ? QStringLiteral("Connection Lost") : QStringLiteral("OprStatusUpdate:Write Error");
@@ -79,8 +86,8 @@ Exchange exchange(Context &ctx, int type, int readAddress, int writeAddress, int
     if (isRemoved(ctx))
         return Exchange::Removed;
     ctx.master->VxCommSetUnitAddress(ctx.unitAddress);
-    const int result
-        = ctx.master->VxCommTransaction(type, readAddress, writeAddress, readCount, writeCount, writeData, reply);
+    const int result = ctx.master->VxCommTransaction(
+        type, readAddress, writeAddress, readCount, writeCount, writeData, reply);
     if (code)
         *code = result;
     return result >= 1 ? Exchange::Ok : Exchange::Failed;
@@ -138,7 +145,7 @@ QVector<Group> groupedReadList(const TreeModel &model)
     QVector<Group> groups;
     for (const TreeModel::ReadEntry &entry : model.readList()) {
         if (groups.isEmpty() || groups.last().item != entry.item)
-            groups.append(Group{entry.item, {}});
+            groups.append(Group { entry.item, {} });
         groups.last().entries.append(entry);
     }
     return groups;
@@ -193,7 +200,8 @@ Result readAllParameters(Context &ctx)
             return finish(ctx, Cancelled);
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             QVector<quint16> words;
-            const Exchange outcome = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
+            const Exchange outcome
+                = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
                 unitNameRead = unitNameRead || entry.item == ctx.model->unitNameItem();
@@ -330,7 +338,8 @@ Result updateDependingFields(Context &ctx, TreeItem *item, int set)
         if (!entry)
             continue;
         QVector<quint16> words;
-        const Exchange outcome = readWords(ctx, entry->tableType, entry->registerNumber, entry->count, &words);
+        const Exchange outcome
+            = readWords(ctx, entry->tableType, entry->registerNumber, entry->count, &words);
         if (outcome == Exchange::Ok) {
             ctx.model->storeRegisters(dependent, entry->set, words);
             continue;

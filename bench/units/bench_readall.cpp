@@ -75,8 +75,9 @@ void report(QTextStream &out, const char *link, const Run &run, int perExchangeM
                .arg(perExchangeMs)
                .arg(mandated)
                .arg(ratio, 0, 'f', 3)
-               .arg(!run.ok ? QStringLiteral("FAILED") : ratio <= 1.10 ? QStringLiteral("within 10%")
-                                                                         : QStringLiteral("over 10%"));
+               .arg(!run.ok            ? QStringLiteral("FAILED")
+                       : ratio <= 1.10 ? QStringLiteral("within 10%")
+                                       : QStringLiteral("over 10%"));
     out.flush();
 }
 

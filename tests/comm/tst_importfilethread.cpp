@@ -87,7 +87,8 @@ public slots:
         check();
         ++passes;
     }
-    void unitInfo(QStringList entry, QString file, QString, QString, double, QString, QString, QString, bool, int status)
+    void unitInfo(QStringList entry, QString file, QString, QString, double, QString, QString, QString, bool,
+        int status)
     {
         check();
         infoEntry = entry;
@@ -136,7 +137,8 @@ private:
     int runToEnd(importfileThread &thread, int boundMs = 120000);
     static QString stored(const TreeModel &model, const TreeModel::ReadEntry &entry)
     {
-        return model.data(model.indexOf(entry.item, TreeItem::StoredAColumn + entry.set), Qt::DisplayRole).toString();
+        return model.data(model.indexOf(entry.item, TreeItem::StoredAColumn + entry.set), Qt::DisplayRole)
+            .toString();
     }
     static QStringList writesIn(const QStringList &log);
     static const TreeItem *topRowOf(const TreeItem *item)
@@ -171,7 +173,10 @@ void TestImportFileThread::initTestCase()
     sim.stop();
 }
 
-void TestImportFileThread::cleanup() { sim.stop(); }
+void TestImportFileThread::cleanup()
+{
+    sim.stop();
+}
 
 bool TestImportFileThread::startSim(bool tcp, const QStringList &extra)
 {
@@ -315,8 +320,12 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
         const bool live = topRowOf(list[i].item) == model->rootItem()->child(6);
         if (list[i].item == model->unitNameItem())
             continue;
-        QVERIFY2((got == want || (live && !got.isEmpty())) && (!got.isEmpty() || !delivered(*reference, expected[i])),
-            qPrintable(QStringLiteral("%1 set %2: %3 / %4").arg(list[i].item->field(1)).arg(list[i].set).arg(got, want)));
+        QVERIFY2((got == want || (live && !got.isEmpty()))
+                && (!got.isEmpty() || !delivered(*reference, expected[i])),
+            qPrintable(QStringLiteral("%1 set %2: %3 / %4")
+                           .arg(list[i].item->field(1))
+                           .arg(list[i].set)
+                           .arg(got, want)));
     }
     // Progress counts parameters, not set values; it runs in order and the bar is closed.
     QStringList want;
@@ -368,7 +377,8 @@ void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
     const int frequencyRegister = frequency->field(5).toInt() + 1000 * set;
     const int polesRegister = poles->field(5).toInt() + 1000 * (poles->field(25) == "N" ? set : 0);
     QVector<quint16> words;
-    QCOMPARE(WorkerOps::readWords(check, 4, frequencyRegister, written.size(), &words), WorkerOps::Exchange::Ok);
+    QCOMPARE(
+        WorkerOps::readWords(check, 4, frequencyRegister, written.size(), &words), WorkerOps::Exchange::Ok);
     QCOMPARE(words, written);
     QCOMPARE(WorkerOps::readWords(check, 4, polesRegister, 1, &words), WorkerOps::Exchange::Ok);
     QCOMPARE(model->registerWords(poles, set), words);
@@ -376,7 +386,8 @@ void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
     const QStringList log = sim.requestLog();
     const int writeAt
         = log.indexOf(QRegularExpression(QStringLiteral(".* fc (6|16) reg %1:.*").arg(frequencyRegister)));
-    const int readAt = log.indexOf(QRegularExpression(QStringLiteral(".* fc 3 reg %1:.*").arg(polesRegister)));
+    const int readAt
+        = log.indexOf(QRegularExpression(QStringLiteral(".* fc 3 reg %1:.*").arg(polesRegister)));
     QVERIFY(writeAt >= 0 && readAt > writeAt);
 }
 
@@ -433,7 +444,8 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("continue despite fault") << true << 3 << QString();
     QTest::newRow("silent at a set value") << false << 1 << QStringLiteral("Error| Comm Error");
-    QTest::newRow("silent at another entry") << false << 2 << QStringLiteral("Error|Comm Error\n refer log details");
+    QTest::newRow("silent at another entry")
+        << false << 2 << QStringLiteral("Error|Comm Error\n refer log details");
     QTest::newRow("not connected") << false << 0 << QStringLiteral("Error|Device not connected");
 }
 
@@ -577,7 +589,8 @@ void TestImportFileThread::cyclicUpdateFailuresGiveTheirMessage_data()
     const int triplog = importfileThread::TriplogUpdate;
     QTest::newRow("status, silent") << status << false << QStringLiteral("Error|OprStatusUpdate:Write Error");
     QTest::newRow("status, lost") << status << true << QStringLiteral("Error|Connection Lost");
-    QTest::newRow("trip log, silent") << triplog << false << QStringLiteral("Error|TriplogUpdate:Write Error");
+    QTest::newRow("trip log, silent")
+        << triplog << false << QStringLiteral("Error|TriplogUpdate:Write Error");
     QTest::newRow("trip log, lost") << triplog << true << QStringLiteral("Error|Connection Lost");
 }
 
