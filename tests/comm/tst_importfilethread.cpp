@@ -2,117 +2,17 @@
 // read land in the model as the unit holds them, writes reach the unit, faults end operations
 // with the right message (or none), and stopping works at once. Every Qt warning is fatal here,
 // so a signal emitted to a widget-thread object from the wrong thread fails the test.
-#include "apppaths.h"
-#include "importfilethread.h"
-#include "simpeer.h"
-#include "treeitem.h"
-#include "treemodel.h"
-#include "vxcommidentify.h"
-#include "vxcommmodbusmaster.h"
+#include "workertestsupport.h"
 
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
-static const QString Host = QStringLiteral("127.0.0.31");
-static const QString Device = QStringLiteral("KTZV1.10.csv");
-
-// 502 when it can be bound (as root), else a high port of this program's own.
-static quint16 modbusTcpPortFor(const QString &host)
-{
-    QTcpServer probe;
-    if (probe.listen(QHostAddress(host), 502)) {
-        probe.close();
-        return 502;
-    }
-    return 15031;
-}
-
-// Receives the worker's signals in the test's thread, as the tab controller does, and keeps
-// them in order.
-class Recorder : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList events;
-    QStringList errors; // "title|message"
-    QStringList names;
-    QStringList infoEntry;
-    QString infoFile;
-    int infoStatus = 0;
-    int passes = 0;
-    bool onOwnThread = true;
-
-    void attach(importfileThread *t)
-    {
-        const auto q = Qt::QueuedConnection;
-        connect(t, &importfileThread::ImportThreadSigProgressBarSetRange, this, &Recorder::range, q);
-        connect(t, &importfileThread::ImportThreadSigProgressBarSetProgress, this, &Recorder::progress, q);
-        connect(t, &importfileThread::ImportThreadSigProgressBarClose, this, &Recorder::close, q);
-        connect(t, &importfileThread::vxUISigEnableWindow, this, &Recorder::enable, q);
-        connect(t, &importfileThread::ImportThreadSigErrorMsg, this, &Recorder::error, q);
-        connect(t, &importfileThread::vxUISigChangeUnitName, this, &Recorder::name, q);
-        connect(t, &importfileThread::vxUnitInfo, this, &Recorder::unitInfo, q);
-        connect(t, &importfileThread::vxUISigOprStatusUpdated, this, &Recorder::pass, q);
-        connect(t, &importfileThread::vxUISigTriplogUpdated, this, &Recorder::pass, q);
-    }
-    int lastProgress() const
-    {
-        for (int i = events.size() - 1; i >= 0; --i)
-            if (events[i].startsWith(QLatin1String("progress ")))
-                return events[i].mid(9).toInt();
-        return -1;
-    }
-    QStringList lastTwo() const { return events.mid(events.size() - 2); }
-
-public slots:
-    void range(int a, int b) { note(QStringLiteral("range %1 %2").arg(a).arg(b)); }
-    void progress(int v) { note(QStringLiteral("progress %1").arg(v)); }
-    void close() { note(QStringLiteral("close")); }
-    void enable() { note(QStringLiteral("enable")); }
-    void error(QString message, QString title)
-    {
-        check();
-        errors << title + QLatin1Char('|') + message;
-    }
-    void name(QString n)
-    {
-        check();
-        names << n;
-    }
-    void pass()
-    {
-        check();
-        ++passes;
-    }
-    void unitInfo(QStringList entry, QString file, QString, QString, double, QString, QString, QString, bool,
-        int status)
-    {
-        check();
-        infoEntry = entry;
-        infoFile = file;
-        infoStatus = status;
-    }
-
-private:
-    void check() { onOwnThread = onOwnThread && QThread::currentThread() == thread(); }
-    void note(const QString &e)
-    {
-        check();
-        events << e;
-    }
-};
-
-static const QStringList CloseAndEnable { QStringLiteral("close"), QStringLiteral("enable") };
-
-class TestImportFileThread : public QObject
+class TestImportFileThread : public WorkerFixture
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
+    void cleanup() { sim.stop(); }
     void addUnitIdentifiesAndNames_data();
     void addUnitIdentifiesAndNames();
     void readAllStoresWhatTheUnitHolds_data();
@@ -124,108 +24,7 @@ private slots:
     void readFaultsEndWithTheRightMessage();
     void stopDuringReadEndsAfterCurrentParameter_data();
     void stopDuringReadEndsAfterCurrentParameter();
-    void cyclicUpdatesStoreValuesAndStopAtOnce_data();
-    void cyclicUpdatesStoreValuesAndStopAtOnce();
-    void cyclicUpdateFailuresGiveTheirMessage_data();
-    void cyclicUpdateFailuresGiveTheirMessage();
-
-private:
-    bool startSim(bool tcp, const QStringList &extra = {});
-    std::unique_ptr<VxCommModbusMaster> connectMaster(bool tcp);
-    std::unique_ptr<TreeModel> unitModel(bool emptyValues) const;
-    // Runs the thread to its end (bounded) and returns its result.
-    int runToEnd(importfileThread &thread, int boundMs = 120000);
-    static QString stored(const TreeModel &model, const TreeModel::ReadEntry &entry)
-    {
-        return model.data(model.indexOf(entry.item, TreeItem::StoredAColumn + entry.set), Qt::DisplayRole)
-            .toString();
-    }
-    static QStringList writesIn(const QStringList &log);
-    static const TreeItem *topRowOf(const TreeItem *item)
-    {
-        while (item->parent() && item->parent()->parent())
-            item = item->parent();
-        return item;
-    }
-    // Whether the file delivers a value for the entry (an empty text reads back empty).
-    static bool delivered(const TreeModel &reference, const TreeModel::ReadEntry &entry)
-    {
-        return !stored(reference, entry).isEmpty();
-    }
-
-    QTemporaryDir dir;
-    SimPeer sim;
-    quint16 port = 0;
-    QString deviceFile, inom, pnom;
 };
-
-void TestImportFileThread::initTestCase()
-{
-    QVERIFY(dir.isValid());
-    AppPaths::setBaseDir(QStringLiteral(TARVOLINK_BIN_DIR));
-    port = modbusTcpPortFor(Host);
-    // What the controller builds a unit's model from: the identification's file, INOM and PNOM.
-    QVERIFY(startSim(true));
-    auto master = connectMaster(true);
-    QString size, version;
-    QCOMPARE(master->VxCommIdentifyUnit(deviceFile, size, version, inom, pnom, 1, QString(), 1), 1);
-    QVERIFY(deviceFile.endsWith(Device));
-    sim.stop();
-}
-
-void TestImportFileThread::cleanup()
-{
-    sim.stop();
-}
-
-bool TestImportFileThread::startSim(bool tcp, const QStringList &extra)
-{
-    // The size is given: the simulator's own choice of the first size row takes the table's
-    // comment row and reports size 0, which no unit has.
-    const QStringList args = QStringList { QStringLiteral("--size"), QStringLiteral("1") } + extra;
-    return tcp ? sim.startTcp(Device, Host, port, args) : sim.startPty(Device, dir.filePath("line"), args);
-}
-
-std::unique_ptr<VxCommModbusMaster> TestImportFileThread::connectMaster(bool tcp)
-{
-    auto master = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 1);
-    if (tcp)
-        master->VxCommConnectTcpLink(Host, port);
-    else
-        master->VxCommOpenSerialLink(dir.filePath("line"), 19200, QStringLiteral("N,8,1"));
-    master->VxCommSetMsgDelay(1);
-    master->VxCommSetNoOfRetries(0); // a silent unit costs one reply window per exchange
-    master->VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));
-    return master;
-}
-
-std::unique_ptr<TreeModel> TestImportFileThread::unitModel(bool emptyValues) const
-{
-    auto model = std::make_unique<TreeModel>(deviceFile, 0, inom, pnom, emptyValues);
-    return model->isValid() ? std::move(model) : nullptr;
-}
-
-int TestImportFileThread::runToEnd(importfileThread &thread, int boundMs)
-{
-    QSignalSpy ended(&thread, &QThread::finished);
-    thread.start();
-    if (!ended.wait(boundMs))
-        return -100;
-    QCoreApplication::processEvents(); // deliver the queued signals still on their way
-    return thread.isOperationFinished() ? thread.getResult() : -101;
-}
-
-QStringList TestImportFileThread::writesIn(const QStringList &log)
-{
-    QStringList registers;
-    static const QRegularExpression write(QStringLiteral(" fc (6|16) reg (\\d+):"));
-    for (const QString &line : log) {
-        const QRegularExpressionMatch m = write.match(line);
-        if (m.hasMatch())
-            registers << m.captured(2);
-    }
-    return registers;
-}
 
 void TestImportFileThread::addUnitIdentifiesAndNames_data()
 {
@@ -248,10 +47,10 @@ void TestImportFileThread::addUnitIdentifiesAndNames()
         entry << QString();
     entry[0] = QStringLiteral("1");
     entry[3] = tcp ? QStringLiteral("TCPIP") : QStringLiteral("RS232");
-    entry[tcp ? 7 : 4] = tcp ? Host : dir.filePath("line");
+    entry[tcp ? 7 : 4] = tcp ? host : line();
     auto master = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 1);
     if (!tcp)
-        QCOMPARE(master->VxCommOpenSerialLink(dir.filePath("line"), 19200, QStringLiteral("N,8,1")), 1);
+        QCOMPARE(master->VxCommOpenSerialLink(line(), 19200, QStringLiteral("N,8,1")), 1);
     importfileThread thread(master.get(), entry, nullptr);
     thread.setOperation(importfileThread::AddUnit);
     thread.setTcpPort(port);
@@ -535,83 +334,6 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
             QVERIFY2(!read, qPrintable(QString::number(i)));
     }
     QVERIFY(last < parameter);
-}
-
-void TestImportFileThread::cyclicUpdatesStoreValuesAndStopAtOnce_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::newRow("status") << int(importfileThread::OprStatusUpdate);
-    QTest::newRow("trip log") << int(importfileThread::TriplogUpdate);
-}
-
-void TestImportFileThread::cyclicUpdatesStoreValuesAndStopAtOnce()
-{
-    QFETCH(int, operation);
-    const bool triplog = operation == importfileThread::TriplogUpdate;
-    QVERIFY(startSim(true));
-    auto master = connectMaster(true);
-    auto model = unitModel(true);
-    QVERIFY(model);
-    const QVector<TreeModel::ReadEntry> entries
-        = triplog ? WorkerOps::triplogParameters(*model) : WorkerOps::statusParameters(*model);
-    QVERIFY(entries.size() > 5);
-    importfileThread thread(master.get(), { "1" }, model.get());
-    thread.setOperation(operation);
-    Recorder rec;
-    rec.attach(&thread);
-    QSignalSpy ended(&thread, &QThread::finished);
-    thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 1, 20000);
-    for (const TreeModel::ReadEntry &entry : entries)
-        QVERIFY2(!stored(*model, entry).isEmpty(), qPrintable(entry.item->field(1)));
-    if (triplog) {
-        // A trip in the unit shows in the newest entry's fault number on a later pass.
-        const TreeModel::ReadEntry newest = entries.first();
-        QCOMPARE(model->registerWords(newest.item, 0), QVector<quint16> { 0 });
-        sim.trip();
-        QTRY_COMPARE_WITH_TIMEOUT(model->registerWords(newest.item, 0), QVector<quint16> { 1 }, 10000);
-        // Stopped during the second-long pause between passes, it ends without sitting it out.
-        QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 3, 10000);
-    }
-    thread.CancelbtnSlotClicked();
-    QVERIFY(ended.wait(500));
-    QCOMPARE(thread.getResult(), int(WorkerOps::Completed));
-    QVERIFY(rec.errors.isEmpty());
-    QVERIFY(rec.onOwnThread);
-}
-
-void TestImportFileThread::cyclicUpdateFailuresGiveTheirMessage_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<bool>("lost");
-    QTest::addColumn<QString>("message");
-    const int status = importfileThread::OprStatusUpdate;
-    const int triplog = importfileThread::TriplogUpdate;
-    QTest::newRow("status, silent") << status << false << QStringLiteral("Error|OprStatusUpdate:Write Error");
-    QTest::newRow("status, lost") << status << true << QStringLiteral("Error|Connection Lost");
-    QTest::newRow("trip log, silent")
-        << triplog << false << QStringLiteral("Error|TriplogUpdate:Write Error");
-    QTest::newRow("trip log, lost") << triplog << true << QStringLiteral("Error|Connection Lost");
-}
-
-void TestImportFileThread::cyclicUpdateFailuresGiveTheirMessage()
-{
-    QFETCH(int, operation);
-    QFETCH(bool, lost);
-    QFETCH(QString, message);
-    QVERIFY(startSim(true, { QStringLiteral("--silent-after"), QStringLiteral("4") }));
-    auto master = connectMaster(true);
-    if (lost)
-        master->VxCommAddUnitHealth(1, QStringLiteral("disconnect"), QStringLiteral("0"));
-    auto model = unitModel(true);
-    QVERIFY(model);
-    importfileThread thread(master.get(), { "1" }, model.get());
-    thread.setOperation(operation);
-    Recorder rec;
-    rec.attach(&thread);
-    QCOMPARE(runToEnd(thread, 20000), int(WorkerOps::Failed));
-    QCOMPARE(rec.errors, QStringList { message });
-    QCOMPARE(rec.passes, 0);
 }
 
 QTEST_GUILESS_MAIN(TestImportFileThread)
