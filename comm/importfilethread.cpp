@@ -10,7 +10,10 @@
 
 importfileThread::importfileThread(
     VxCommModbusMaster *commModule, const QStringList &entry, TreeModel *treeModel, QObject *parent)
-    : QThread(parent), commMod(commModule), model(treeModel), unitEntry(entry)
+    : QThread(parent)
+    , commMod(commModule)
+    , model(treeModel)
+    , unitEntry(entry)
 {
     bool ok = false;
     const uint number = entry.value(0).toUInt(&ok);
@@ -22,7 +25,8 @@ importfileThread::importfileThread(
     // Direct, so the lambda runs on the thread that made the exchange: only this worker's own
     // exchanges are forwarded, not those of other workers sharing the master.
     if (commMod)
-        connect(commMod, &VxCommModbusMaster::VxCommHealthOfUnitToUI, this,
+        connect(
+            commMod, &VxCommModbusMaster::VxCommHealthOfUnitToUI, this,
             [this](int kind, int address, int channel, const QString &link, const QString &message,
                 const QStringList &request, const QStringList &reply) {
                 if (QThread::currentThread() == this)
@@ -89,7 +93,10 @@ QStringList importfileThread::getUnitEntry() const
     return unitEntry;
 }
 
-void importfileThread::CancelbtnSlotClicked() { setRunFlag(false); }
+void importfileThread::CancelbtnSlotClicked()
+{
+    setRunFlag(false);
+}
 
 int importfileThread::Updatedependingfields(const QModelIndex &index)
 {
@@ -135,7 +142,9 @@ WorkerOps::Context importfileThread::makeContext()
     out.progressRange = [this](int from, int to) { emit ImportThreadSigProgressBarSetRange(from, to); };
     out.progress = [this](int value) { emit ImportThreadSigProgressBarSetProgress(value); };
     out.progressClose = [this] { emit ImportThreadSigProgressBarClose(); };
-    out.errorMsg = [this](const QString &message, const QString &title) { emit ImportThreadSigErrorMsg(message, title); };
+    out.errorMsg = [this](const QString &message, const QString &title) {
+        emit ImportThreadSigErrorMsg(message, title);
+    };
     out.enableWindow = [this] { emit vxUISigEnableWindow(); };
     out.changeUnitName = [this](const QString &name) { emit vxUISigChangeUnitName(name); };
     out.statusUpdated = [this] { emit vxUISigOprStatusUpdated(); };
@@ -147,8 +156,8 @@ WorkerOps::Context importfileThread::makeContext()
             QMutexLocker lock(&entryLock);
             unitEntry = entry;
         }
-        emit vxUnitInfo(entry, deviceFile, version, driveSize, reference, referenceSource, runSource, motorDirection,
-            opened, status);
+        emit vxUnitInfo(entry, deviceFile, version, driveSize, reference, referenceSource, runSource,
+            motorDirection, opened, status);
     };
     return ctx;
 }

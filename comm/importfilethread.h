@@ -25,11 +25,11 @@ class importfileThread : public QThread
 public:
     enum Operation {
         ReadAllParameters = 0, // "Load from Drive"
-        WriteParameters = 1,   // "Load to Drive"
+        WriteParameters = 1, // "Load to Drive"
         WriteOneParameter = 2, // "ParamWrite": then the depending parameters are re-read
-        TriplogUpdate = 9,     // cyclic while runFlag, 1000 ms between passes
-        OprStatusUpdate = 16,  // cyclic while runFlag, 10 ms between passes
-        AddUnit = 19           // identification of a unit added by hand
+        TriplogUpdate = 9, // cyclic while runFlag, 1000 ms between passes
+        OprStatusUpdate = 16, // cyclic while runFlag, 10 ms between passes
+        AddUnit = 19 // identification of a unit added by hand
     };
 
     // commMod and model are not owned; both must outlive the thread's run.
@@ -89,8 +89,9 @@ signals:
     // An import or export has ended: the views may be used again.
     void vxUISigEnableWindow();
     // Result of the add-unit operation (status 1 = identified, negative = failure code).
-    void vxUnitInfo(QStringList entry, QString deviceFile, QString version, QString driveSize, double reference,
-        QString referenceSource, QString runSource, QString motorDirection, bool newLink, int status);
+    void vxUnitInfo(QStringList entry, QString deviceFile, QString version, QString driveSize,
+        double reference, QString referenceSource, QString runSource, QString motorDirection, bool newLink,
+        int status);
     // The Modbus master's reports of this worker's own exchanges, forwarded (connect queued to the
     // log); the owner connects either this or the master's own signal, not both.
     void VxCommHealthOfUnit(int kind, int unitAddress, int channel, QString linkName, QString message,
@@ -125,7 +126,7 @@ private:
     void wake();
 
     VxCommModbusMaster *commMod; // not owned
-    TreeModel *model;            // not owned
+    TreeModel *model; // not owned
     quint32 unitAddress = 1;
     int operation = -1;
     bool ignoreCommFault = false;

@@ -20,11 +20,13 @@ int addUnit(Context &ctx, const AddUnitRequest &request)
 
     const auto report = [&](int status, const VxCommIdentify::ControlValues &control) {
         if (ctx.out.unitInfo)
-            ctx.out.unitInfo(entry, identity.deviceFile, identity.version, identity.driveSize, control.reference,
-                control.referenceSource, control.runSource, control.motorDirection, request.newLink, status);
+            ctx.out.unitInfo(entry, identity.deviceFile, identity.version, identity.driveSize,
+                control.reference, control.referenceSource, control.runSource, control.motorDirection,
+                request.newLink, status);
         if (status < 1 && ctx.out.errorMsg)
             ctx.out.errorMsg(VxCommIdentify::identificationMessage(status),
-                status == VxCommIdentify::NoTcpConnection ? QStringLiteral("Error Msg") : QStringLiteral("Error"));
+                status == VxCommIdentify::NoTcpConnection ? QStringLiteral("Error Msg")
+                                                          : QStringLiteral("Error"));
         return status;
     };
 

@@ -12,7 +12,7 @@ namespace WorkerOps {
 namespace {
 
 // Top-level menus of the parameter tree that the status view and the fault logger show.
-constexpr int ProcessRow = 2;   // of it only its first child, the reference
+constexpr int ProcessRow = 2; // of it only its first child, the reference
 constexpr int OperationRow = 6;
 constexpr int TriplogRow = 7;
 
@@ -52,7 +52,8 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
             if (!isRunning(ctx))
                 return Completed;
             QVector<quint16> words;
-            const Exchange outcome = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
+            const Exchange outcome
+                = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
                 continue;
@@ -111,7 +112,8 @@ Result triplogUpdate(Context &ctx)
     if (!ctx.model)
         return Failed;
     qDebug() << "TriplogUpdate";
-    return cyclicRead(ctx, triplogParameters(*ctx.model), TriplogRead, TriplogPauseMs, ctx.out.triplogUpdated);
+    return cyclicRead(
+        ctx, triplogParameters(*ctx.model), TriplogRead, TriplogPauseMs, ctx.out.triplogUpdated);
 }
 
 } // namespace WorkerOps

@@ -15,9 +15,9 @@ void pauseFor(Context &ctx, int msecs);
 enum FailedWork { ReadSetValue, ReadOther, WriteSetValue, WriteOther, StatusRead, TriplogRead };
 
 enum class Failure {
-    Skip,    // "ContinueDespiteCOMFault": go on with the next item
+    Skip, // "ContinueDespiteCOMFault": go on with the next item
     Removed, // the unit is being removed: end without a word
-    Stop     // the message was reported: end the operation
+    Stop // the message was reported: end the operation
 };
 
 // Decides how a failed exchange ends and reports its message when it ends the operation.

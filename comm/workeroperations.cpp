@@ -13,8 +13,14 @@
 
 namespace WorkerOps {
 
-bool isRemoved(const Context &ctx) { return ctx.removed && ctx.removed(); }
-bool isRunning(const Context &ctx) { return !ctx.running || ctx.running(); }
+bool isRemoved(const Context &ctx)
+{
+    return ctx.removed && ctx.removed();
+}
+bool isRunning(const Context &ctx)
+{
+    return !ctx.running || ctx.running();
+}
 
 Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
 {
@@ -35,7 +41,8 @@ Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
         break;
     case ReadOther:
     case WriteOther:
-        message = lost ? QStringLiteral("Device not connected") : QStringLiteral("Comm Error\n refer log details");
+        message = lost ? QStringLiteral("Device not connected")
+                       : QStringLiteral("Comm Error\n refer log details");
         break;
     case StatusRead:
         message = lost ? QStringLiteral("Connection Lost") : QStringLiteral("OprStatusUpdate:Write Error");
@@ -79,8 +86,8 @@ Exchange exchange(Context &ctx, int type, int readAddress, int writeAddress, int
     if (isRemoved(ctx))
         return Exchange::Removed;
     ctx.master->VxCommSetUnitAddress(ctx.unitAddress);
-    const int result
-        = ctx.master->VxCommTransaction(type, readAddress, writeAddress, readCount, writeCount, writeData, reply);
+    const int result = ctx.master->VxCommTransaction(
+        type, readAddress, writeAddress, readCount, writeCount, writeData, reply);
     if (code)
         *code = result;
     return result >= 1 ? Exchange::Ok : Exchange::Failed;
@@ -138,7 +145,7 @@ QVector<Group> groupedReadList(const TreeModel &model)
     QVector<Group> groups;
     for (const TreeModel::ReadEntry &entry : model.readList()) {
         if (groups.isEmpty() || groups.last().item != entry.item)
-            groups.append(Group{entry.item, {}});
+            groups.append(Group { entry.item, {} });
         groups.last().entries.append(entry);
     }
     return groups;
@@ -153,6 +160,16 @@ Result finish(Context &ctx, Result result)
     if (ctx.out.enableWindow)
         ctx.out.enableWindow();
     return result;
+}
+
+// The words to write for a set: a cleared text goes out as zeros, so the unit's text is cleared
+// too instead of the parameter being skipped.
+QVector<quint16> wordsToWrite(const TreeModel &model, const TreeModel::ReadEntry &entry)
+{
+    QVector<quint16> words = model.registerWords(entry.item, entry.set);
+    if (words.isEmpty() && entry.item->kind() == TreeItem::Text)
+        words.fill(0, entry.count);
+    return words;
 }
 
 // Writes with the one repeat a timed-out write gets.
@@ -183,7 +200,8 @@ Result readAllParameters(Context &ctx)
             return finish(ctx, Cancelled);
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             QVector<quint16> words;
-            const Exchange outcome = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
+            const Exchange outcome
+                = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
                 unitNameRead = unitNameRead || entry.item == ctx.model->unitNameItem();
@@ -232,7 +250,7 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
                 break;
             if (options.exportOnlyChanged && !entry.item->isChanged(entry.set))
                 continue;
-            const QVector<quint16> words = ctx.model->registerWords(entry.item, entry.set);
+            const QVector<quint16> words = wordsToWrite(*ctx.model, entry);
             if (entry.tableType != 4 || words.size() != entry.count) {
                 qDebug() << "EXPORT FILE :invalid Modbus address" << entry.registerNumber;
                 continue;
@@ -289,7 +307,7 @@ Result writeOneParameter(Context &ctx, TreeItem *item, int set)
         return finish(ctx, Failed);
     const QVector<TreeModel::ReadEntry> entries = entriesOf(*ctx.model, item);
     const TreeModel::ReadEntry *entry = entryForSet(entries, set);
-    const QVector<quint16> words = entry ? ctx.model->registerWords(item, entry->set) : QVector<quint16>();
+    const QVector<quint16> words = entry ? wordsToWrite(*ctx.model, *entry) : QVector<quint16>();
     if (!entry || entry->tableType != 4 || words.size() != entry->count) {
         qDebug() << "EXPORT FILE :invalid Modbus address" << item->field(1);
         return finish(ctx, Completed);
@@ -320,7 +338,8 @@ Result updateDependingFields(Context &ctx, TreeItem *item, int set)
         if (!entry)
             continue;
         QVector<quint16> words;
-        const Exchange outcome = readWords(ctx, entry->tableType, entry->registerNumber, entry->count, &words);
+        const Exchange outcome
+            = readWords(ctx, entry->tableType, entry->registerNumber, entry->count, &words);
         if (outcome == Exchange::Ok) {
             ctx.model->storeRegisters(dependent, entry->set, words);
             continue;

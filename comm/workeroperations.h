@@ -14,16 +14,16 @@ class VxCommModbusMaster;
 // runs them on its own thread, tests and the command line call them directly.
 namespace WorkerOps {
 
-constexpr int DefaultWritePaceMs = 150;  // between two parameters of a write of all parameters
-constexpr int TriplogPauseMs = 1000;     // between two passes of the trip-log update
-constexpr int StatusPauseMs = 10;        // between two passes of the status update
+constexpr int DefaultWritePaceMs = 150; // between two parameters of a write of all parameters
+constexpr int TriplogPauseMs = 1000; // between two passes of the trip-log update
+constexpr int StatusPauseMs = 10; // between two passes of the status update
 
 // Outcome of an operation.
 enum Result {
     Completed = 1, // walked to the end (items skipped by ContinueDespiteCOMFault included)
     Cancelled = 0, // runFlag cleared: ended after the current item
-    Failed = -1,   // a failed exchange ended it; the message was reported
-    Removed = -2   // the unit is being removed: ended at the next exchange, nothing reported
+    Failed = -1, // a failed exchange ended it; the message was reported
+    Removed = -2 // the unit is being removed: ended at the next exchange, nothing reported
 };
 
 // What an operation tells its owner; importfileThread turns each into its signal. Unset members
@@ -49,7 +49,7 @@ struct Context
 {
     VxCommModbusMaster *master = nullptr;
     int unitAddress = 1;
-    QStringList entry;  // the unit entry; the add-unit operation writes its fields
+    QStringList entry; // the unit entry; the add-unit operation writes its fields
     TreeModel *model = nullptr;
     bool ignoreCommFault = false; // "ContinueDespiteCOMFault"
     // removeFlag: the unit is being removed. Unset = never.
@@ -105,7 +105,7 @@ Result triplogUpdate(Context &ctx);
 
 struct AddUnitRequest
 {
-    int fileMode = 1;  // 1 = choose the device description file from the unit, 2 = use filePath
+    int fileMode = 1; // 1 = choose the device description file from the unit, 2 = use filePath
     QString filePath;
     quint16 tcpPort = 502;
     bool newLink = false; // the serial link was opened for this unit: closed again on failure
