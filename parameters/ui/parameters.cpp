@@ -110,7 +110,15 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     reportActionStates();
 }
 
-Parameters::~Parameters() = default;
+Parameters::~Parameters()
+{
+    // Models made here die with the view's children, after this object is half gone: they must
+    // not call back.
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    for (TreeModel *model : findChildren<TreeModel *>(QString(), Qt::FindDirectChildrenOnly))
+        disconnect(model, nullptr, this, nullptr);
+}
 
 bool Parameters::isUnitSet() const
 {

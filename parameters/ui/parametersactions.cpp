@@ -70,7 +70,8 @@ void Parameters::vxUIGetCSVFile(QStringList filelist)
 {
     const QString file = filelist.value(0);
     auto *model = new TreeModel(file, m_language, filelist.value(2), filelist.value(3), false, this);
-    if (!model->isValid()) {
+    // A table without a single parameter is as useless as a broken one.
+    if (!model->isValid() || model->rowCount() == 0) {
         delete model;
         m_prompter.critical(this, tr("Error"), tr("invalid CSV file"));
         return;
