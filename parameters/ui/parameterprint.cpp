@@ -14,6 +14,13 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+// The logo lives in this static library's resources; programs that print without ever building
+// the parameters view still need them registered.
+static void initPrintResources()
+{
+    Q_INIT_RESOURCE(parameters_ui);
+}
+
 namespace ParameterPrint {
 
 namespace {
@@ -199,6 +206,7 @@ namespace {
 // 2 cm border and scales it to the printer's resolution, so a 643 pixel header fills the width.
 void render(const QString &html, QPrinter &printer)
 {
+    initPrintResources();
     QTextDocument document;
     document.setHtml(html);
     document.print(&printer);
