@@ -44,6 +44,8 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_tree->setAlternatingRowColors(true);
+    // Menus nest four deep; a narrow indent keeps the menu numbers in their column.
+    m_tree->setIndentation(12);
 
     // Limits and help beside the tree.
     auto *side = new QFrame(this);
@@ -66,10 +68,13 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     m_helpFold->setIcon(QIcon(QStringLiteral(":/Panel_UpArrow.png")));
     m_helpBody = new QLabel(side);
     m_helpBody->setWordWrap(true);
-    grid->addWidget(m_helpTitle, 2, 0);
-    grid->addWidget(m_helpFold, 2, 1, Qt::AlignRight);
+    auto *helpHead = new QHBoxLayout;
+    helpHead->addWidget(m_helpTitle, 1);
+    helpHead->addWidget(m_helpFold);
+    grid->addLayout(helpHead, 2, 0, 1, 2);
     grid->addWidget(m_helpBody, 3, 0, 1, 2);
     grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 1);
     connect(m_helpFold, &QPushButton::clicked, this, [this] {
         const bool fold = m_helpBody->isVisibleTo(this);
         m_helpBody->setVisible(!fold);
@@ -169,7 +174,7 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
         // Only the four sets as shown are for the user; the stored forms travel in the file.
         for (int c = TreeItem::DefaultColumn; c < TreeItem::ColumnCount; ++c)
             m_tree->setColumnHidden(c, c == TreeItem::DefaultColumn || c >= TreeItem::StoredAColumn);
-        m_tree->header()->resizeSection(TreeItem::MenuColumn, 80);
+        m_tree->header()->resizeSection(TreeItem::MenuColumn, 130);
         m_tree->header()->resizeSection(TreeItem::TextColumn, 220);
         connect(model, &QObject::destroyed, this, [this] {
             m_editIndex = QPersistentModelIndex();

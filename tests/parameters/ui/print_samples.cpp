@@ -2,10 +2,13 @@
 // print mode and two comparisons (with differences and identical).
 #include "parametercompare.h"
 #include "parameterprint.h"
+#include "parameters.h"
+#include "prompter.h"
 #include "viewfixture.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTreeView>
 #include <cstdio>
 
 using namespace ViewFixture;
@@ -68,5 +71,19 @@ int main(int argc, char **argv)
     ok &= write(ParameterPrint::comparisonHtml(ParameterCompare::compare(&older, &older), QStringLiteral("A"),
                                                QStringLiteral("B"), header),
                 out.filePath("compare-identical.pdf"));
+
+    // The view itself, for a look at the layout (an edit open in set B of the motor frequency).
+    AutoAnswerPrompter prompter;
+    Parameters view(prompter);
+    AppPaths::setBaseDir(dataDir());
+    view.vxUISlotSetTreeView(unitEntry(), model.get());
+    view.resize(1100, 640);
+    view.show();
+    const QModelIndex menu = model->indexOf(model->findItem("2"));
+    view.treeView()->expand(menu);
+    view.treeView()->expand(model->indexOf(model->findItem("22")));
+    view.vxUISlotTmClicked(cell(*model, "222", TreeItem::SetAColumn + 1));
+    QApplication::processEvents();
+    ok &= view.grab().save(out.filePath("parameters-view.png"));
     return ok ? 0 : 1;
 }
