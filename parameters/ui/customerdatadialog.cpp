@@ -25,9 +25,9 @@ CustomerDataDialog::CustomerDataDialog(QWidget *parent)
 
 QStringList CustomerDataDialog::labels()
 {
-    return {tr("Company Name"), tr("Street 1"), tr("Street 2"), tr("Location"), tr("City"), tr("Country"),
-            tr("Telephone"), tr("Contact"), tr("Project"), tr("Application"), tr("Commissioned By"),
-            tr("Serial number")};
+    return { tr("Company Name"), tr("Street 1"), tr("Street 2"), tr("Location"), tr("City"), tr("Country"),
+        tr("Telephone"), tr("Contact"), tr("Project"), tr("Application"), tr("Commissioned By"),
+        tr("Serial number") };
 }
 
 void CustomerDataDialog::setTexts(const QStringList &texts)

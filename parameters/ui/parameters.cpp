@@ -78,7 +78,8 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     connect(m_helpFold, &QPushButton::clicked, this, [this] {
         const bool fold = m_helpBody->isVisibleTo(this);
         m_helpBody->setVisible(!fold);
-        m_helpFold->setIcon(QIcon(fold ? QStringLiteral(":/Panel_DownArrow.png") : QStringLiteral(":/Panel_UpArrow.png")));
+        m_helpFold->setIcon(
+            QIcon(fold ? QStringLiteral(":/Panel_DownArrow.png") : QStringLiteral(":/Panel_UpArrow.png")));
     });
 
     auto *body = new QHBoxLayout;
@@ -100,8 +101,10 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     wire(B::Print, &Parameters::vxUISlotPrintBtnPressed, &Parameters::vxUISlotPrintBtnClicked);
     wire(B::Import, &Parameters::vxUISlotImportBtnPressed, &Parameters::vxUISlotImportBtnClicked);
     wire(B::Export, &Parameters::vxUISlotExportBtnPressed, &Parameters::vxUISlotExportBtnClicked);
-    connect(m_toolBar->button(B::Compare), &QPushButton::pressed, this, &Parameters::vxUISlotComparePrmBtnPressed);
-    connect(m_toolBar->button(B::Compare), &QPushButton::released, this, &Parameters::vxUISlotComparePrmBtnReleased);
+    connect(m_toolBar->button(B::Compare), &QPushButton::pressed, this,
+        &Parameters::vxUISlotComparePrmBtnPressed);
+    connect(m_toolBar->button(B::Compare), &QPushButton::released, this,
+        &Parameters::vxUISlotComparePrmBtnReleased);
     connect(m_toolBar->expandButton(), &QPushButton::clicked, this, &Parameters::onExpColClicked);
     connect(m_toolBar->upgradeLink(), &QLabel::linkActivated, this, &Parameters::onLinkActivated);
 
@@ -194,8 +197,8 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
 QString Parameters::stateKey() const
 {
     // One fold state per unit or file: interface, number, port, address, shown file name.
-    return QStringList{m_unitInfo.value(3), m_unitInfo.value(0), m_unitInfo.value(4), m_unitInfo.value(7),
-                       m_unitInfo.value(8), m_unitInfo.value(kDisplayName)}
+    return QStringList { m_unitInfo.value(3), m_unitInfo.value(0), m_unitInfo.value(4), m_unitInfo.value(7),
+        m_unitInfo.value(8), m_unitInfo.value(kDisplayName) }
         .join(QLatin1Char('|'));
 }
 
@@ -315,7 +318,7 @@ void Parameters::commitValue(const QModelIndex &index, const QString &text, bool
     // A file set has no unit to send to; its edits go with "Load to Drive".
     if (m_toolBar->sendDirectly()->isChecked() && isUnitSet())
         emit sendDataToControl(index, item->text(TreeItem::SetAColumn + set),
-                               item->text(TreeItem::StoredAColumn + set), m_model, lineEdit, m_unitInfo);
+            item->text(TreeItem::StoredAColumn + set), m_model, lineEdit, m_unitInfo);
 }
 
 void Parameters::updateTreeValue(QString text)
