@@ -97,6 +97,8 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     buttons->addWidget(m_print);
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
+    // Receivers of compareClicked() run first (a controller may refresh the sources); the dialog
+    // then compares the chosen sources itself.
     connect(m_compare, &QPushButton::clicked, this, [this] {
         emit compareClicked();
         runComparison();

@@ -191,6 +191,8 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
     m_max->clear();
     restoreTreeExapandCollapseSet();
     reportActionStates();
+    // The control panel drives a unit; a set from file has none.
+    emit vxUISigEnableCtrlSettings(model && isUnitSet());
     emit sendTreeModel(list, model);
 }
 

@@ -139,6 +139,14 @@ void TestParametersOperations::loadFromDriveOnlyForUnits()
     m_view->toolBar()->button(ParameterToolBar::Import)->click();
     QCOMPARE(imported.count(), 1);
     QCOMPARE(imported.first().at(1).toStringList(), unitEntry());
+    Parameters::DriveContext recording;
+    recording.isRecording = [] { return true; };
+    m_view->setDriveContext(recording);
+    m_prompter->expectQuestion(kRecording, QMessageBox::No, "Information");
+    m_view->vxUISlotImportBtnClicked();
+    QCOMPARE(imported.count(), 1);
+    QCOMPARE(m_prompter->seen().last().defaultButton, QMessageBox::Yes);
+    m_view->setDriveContext({});
     m_view->vxUISlotDisableImpExpWid(true);
     m_view->vxUISlotImportBtnClicked();
     QCOMPARE(imported.count(), 1);
