@@ -54,6 +54,8 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     , m_prompter(prompter)
     , m_printDialog(ParameterPrint::defaultPrintDialog())
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &CompareParameters::bringAppToForeGround);
     auto *layout = new QVBoxLayout(this);
     m_heading = new QLabel(this);
     m_heading->setStyleSheet(QStringLiteral("font-weight:bold"));

@@ -8,6 +8,8 @@
 CustomerDataDialog::CustomerDataDialog(QWidget *parent)
     : QDialog(parent)
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &CustomerDataDialog::bringAppToForeGround);
     setWindowTitle(tr("Customer Data"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;

@@ -23,6 +23,8 @@ FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
     , m_mode(new QComboBox(this))
     , m_unit(new QComboBox(this))
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &FileExport::bringAppToForeGround);
     setWindowTitle(tr("File Export"));
     m_mode->addItems({ QStringLiteral("RS232"), QStringLiteral("RS485"), QStringLiteral("TCP/IP") });
     auto *layout = new QVBoxLayout(this);

@@ -60,6 +60,7 @@ void Parameters::vxUISlotNewBtnClicked()
     delete m_csvDialog;
     m_csvDialog = new SelectCsvDialog(m_prompter, AppPaths::csvDir(), this);
     m_csvDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_csvDialog, &SelectCsvDialog::bringAppToForeGround, this, &Parameters::bringAppToForeGround);
     connect(m_csvDialog, &SelectCsvDialog::fileAndSizeChosen, this,
         [this](const QString &file, const SelectCsvDialog::Size &size) {
             vxUIGetCSVFile({ file, size.name, size.inom, size.pnom });
@@ -186,6 +187,7 @@ void Parameters::vxUISlotPrintBtnClicked()
     delete m_printGui;
     m_printGui = new PrintGui(this);
     m_printGui->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_printGui, &PrintGui::bringAppToForeGround, this, &Parameters::bringAppToForeGround);
     connect(m_printGui, &PrintGui::printRequested, this, &Parameters::printWith);
     m_printGui->open();
 }
@@ -221,6 +223,8 @@ void Parameters::vxUISlotDatFileInfo()
     delete m_customerDialog;
     m_customerDialog = new CustomerDataDialog(this);
     m_customerDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(
+        m_customerDialog, &CustomerDataDialog::bringAppToForeGround, this, &Parameters::bringAppToForeGround);
     m_customerDialog->setTexts(m_model->customerData());
     m_customerDialog->setReadOnly(true);
     m_customerDialog->open();

@@ -19,6 +19,8 @@ SelectCsvDialog::SelectCsvDialog(Prompter &prompter, const QString &csvDir, QWid
     , m_files(new QListWidget(this))
     , m_sizes(new QTableWidget(this))
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &SelectCsvDialog::bringAppToForeGround);
     setWindowTitle(tr("Select Csv File"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_files);
