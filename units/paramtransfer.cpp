@@ -1,13 +1,11 @@
 #include "paramtransfer.h"
 
 #include "importfilethread.h"
-#include "prompter.h"
 
 #include <QProgressDialog>
 
-ParamTransfer::ParamTransfer(Prompter &prompter, QWidget *dialogParent)
-    : m_prompter(prompter)
-    , m_parent(dialogParent)
+ParamTransfer::ParamTransfer(QWidget *dialogParent)
+    : m_parent(dialogParent)
 { }
 
 ParamTransfer::~ParamTransfer()
@@ -18,37 +16,6 @@ ParamTransfer::~ParamTransfer()
 QString ParamTransfer::captionFor(bool write)
 {
     return write ? tr("Parameters Loading To Drive") : tr("Parameters Loading from Drive");
-}
-
-bool ParamTransfer::confirm(bool write, const Situation &s)
-{
-    const auto ask = [this](const QString &title, const QString &text, QMessageBox::Icon icon) {
-        return m_prompter.question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, icon)
-            == QMessageBox::Yes;
-    };
-    const QString info = tr("Information");
-    if (s.oscRecording
-        && !ask(info,
-            tr("oscView Record in Progress.\nYou can stop recording for faster performance\nDo you want to Continue?"),
-            QMessageBox::Information))
-        return false;
-    if (!write)
-        return true;
-    if (s.fromFile) {
-        if (s.sizeDiffers && !ask(info, tr("Sizes of drives are differ\n Do you want to continue?"), QMessageBox::Information))
-            return false;
-        if (s.typeDiffers && !ask(info, tr("Type of drives are differ\n Do you want to continue?"), QMessageBox::Information))
-            return false;
-        if (s.versionDiffers
-            && !ask(info, tr("Version of drives are differ\n Do you want to continue?"), QMessageBox::Information))
-            return false;
-    }
-    if (s.motorRunning
-        && !ask(info,
-            tr("Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?"),
-            QMessageBox::Information))
-        return false;
-    return ask(tr("Warning"), tr("Copy parameters to Drive"), QMessageBox::Warning);
 }
 
 void ParamTransfer::begin(bool write, const QString &unitName, importfileThread *worker)

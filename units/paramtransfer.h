@@ -6,33 +6,18 @@
 #include <QPointer>
 #include <QString>
 
-class Prompter;
 class QProgressDialog;
 class QWidget;
 
-// Reading and writing all parameters of a unit as the user sees it: the questions asked first and
-// the progress dialog shown while a worker carries the values. The dialog never blocks: it is
-// shown and left to the worker's signals and its own "Cancel".
+// The progress dialog of reading or writing all parameters of a unit, shown while a worker carries
+// the values. It never blocks: it is shown and left to the worker's signals and its own "Cancel".
 class ParamTransfer : public QObject
 {
     Q_OBJECT
 public:
-    // What the questions depend on.
-    struct Situation
-    {
-        bool oscRecording = false;
-        bool motorRunning = false; // connected and last command forward or backward
-        bool fromFile = false;     // the values to write come from a parameter set file
-        bool sizeDiffers = false;
-        bool typeDiffers = false;
-        bool versionDiffers = false;
-    };
-
-    ParamTransfer(Prompter &prompter, QWidget *dialogParent);
+    explicit ParamTransfer(QWidget *dialogParent);
     ~ParamTransfer() override;
 
-    // Asks what the situation calls for; false as soon as one answer is "No".
-    bool confirm(bool write, const Situation &situation);
     // Shows the dialog for the unit and ties "Cancel" to the worker (not started here).
     void begin(bool write, const QString &unitName, importfileThread *worker);
 
@@ -50,7 +35,6 @@ public slots:
     void close();
 
 private:
-    Prompter &m_prompter;
     QWidget *m_parent;
     QProgressDialog *m_dialog = nullptr;
     QPointer<importfileThread> m_worker;

@@ -1,9 +1,11 @@
 #include "tabwidget.h"
 
 #include "connect.h"
+#include "filesetkeeper.h"
 #include "importfilethread.h"
-#include "linkinformation.h"
+#include "compareparameters.h"
 #include "paramtransfer.h"
+#include "parameters.h"
 #include "prompter.h"
 #include "settingsbinder.h"
 #include "threadsupervisor.h"
@@ -17,11 +19,8 @@
 #include "vxcommmodbusmaster.h"
 
 #include <QDebug>
-#include <QFileInfo>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -54,7 +53,9 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     ctx.watchMaster = [this](QObject *master) { watchMaster(master); };
     m_connector = new UnitConnector(ctx, this);
     m_supervisor = new ThreadSupervisor([this](UnitRecord *unit, int op) { return makeWorker(unit, op); }, this);
-    m_transfer = new ParamTransfer(m_prompter, this);
+    m_transfer = new ParamTransfer(this);
+    m_fileSets = new FileSetKeeper({ m_tree, m_params, m_details, m_registry.get() }, this);
+    connect(m_fileSets, &FileSetKeeper::changed, this, &TabWidget::vxUISlotEnableParamSettings);
     wireViews();
     retranslateUi();
 }
@@ -82,9 +83,8 @@ void TabWidget::buildForm()
     paneLayout->addWidget(m_details);
 
     m_tabs = new QTabWidget(m_splitter);
-    m_paramView = new QTreeView(m_tabs);
-    m_paramView->setAlternatingRowColors(true);
-    m_tabs->addTab(m_paramView, QString());
+    m_params = new Parameters(m_prompter, m_tabs);
+    m_tabs->addTab(m_params, QString());
     // Oscilloscope, status and fault logger pages stay empty until their views exist; the indices
     // stay stable for everyone that switches tabs by number.
     for (int i = OscilloscopeTab; i <= FaultLoggerTab; ++i)
@@ -115,20 +115,20 @@ void TabWidget::wireViews()
     connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
 
-    // The menu's "Load from drive" / "Load to drive" act on the current unit.
-    connect(this, &TabWidget::LFDriveActionTriggered, this, [this] {
-        GetTreeModelslotImport(modelOf(m_currentEntry), m_currentEntry);
-    });
-    connect(this, &TabWidget::LTDriveActionTriggered, this, [this] {
-        GetTreeModelslotExport(modelOf(m_currentEntry), m_currentEntry);
-    });
+    wireParameters();
 
     UnitConnector *c = m_connector;
     connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
+    connect(c, &UnitConnector::alertRow, m_alertLog, &QPlainTextEdit::appendPlainText);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
-    connect(c, &UnitConnector::importRequested, this, &TabWidget::GetTreeModelslotImport);
+    // "ImportActive": the view reads as if "Load from Drive" had been pressed, with its question
+    // about a running recording.
+    connect(c, &UnitConnector::importRequested, this, [this](TreeModel *model, const QStringList &entry) {
+        if (m_params->model() == model && F::sameUnit(m_params->unitInformation(), entry))
+            m_params->vxUISlotImportBtnClicked();
+    });
     connect(c, &UnitConnector::unitAccepted, this, [this](UnitRecord *record) {
         setCurrentUnit(record);
         m_details->vxUISlotDisplayUnitDetails(record->entry);
@@ -146,13 +146,13 @@ void TabWidget::wireViews()
         if (m_supervisor->unit() == record)
             m_supervisor->stopAll(false);
         if (m_transfer->worker() && record->threads.contains(m_transfer->worker()))
-            m_transfer->close();
+            VxUISlotmoProgressBarClose();
         if (F::sameUnit(record->entry, m_currentEntry))
             m_currentEntry.clear();
     });
     connect(c, &UnitConnector::modelAboutToBeDeleted, this, [this](TreeModel *model) {
-        if (m_paramView->model() == model)
-            m_paramView->setModel(nullptr);
+        if (m_params->model() == model)
+            m_params->vxUISlotSetTreeView(QStringList(), nullptr);
     });
     connect(c, &UnitConnector::unitRemoved, this, [this](const QStringList &entry) {
         if (F::sameUnit(m_details->currentEntry(), entry))
@@ -175,7 +175,10 @@ bool TabWidget::readSettings()
 {
     if (!m_settings->load())
         return false;
-    emit vxUISetLangCombo(m_settings->record().language);
+    const SettingsRecord &r = m_settings->record();
+    m_params->setCustomerData(QStringList(r.customer.begin(), r.customer.end()));
+    m_params->setLanguage(r.language);
+    emit vxUISetLangCombo(r.language);
     // The communication settings and preferences are applied from the record as units are made;
     // scan, oscilloscope, customer and favourite values wait in it for their dialogs.
     return true;
@@ -196,21 +199,6 @@ void TabWidget::setOscilloscopeHook(OscilloscopeHook *hook)
 bool TabWidget::isOscRecording() const
 {
     return m_osc->isRecording();
-}
-
-QList<QStringList> TabWidget::infoList(int iface) const
-{
-    return m_registry->infoList(iface);
-}
-
-QList<VxCommModbusMaster *> TabWidget::commModList(int iface) const
-{
-    return m_registry->commModList(iface);
-}
-
-QList<QList<importfileThread *>> TabWidget::threadList(int iface) const
-{
-    return m_registry->threadList(iface);
 }
 
 TreeModel *TabWidget::modelOf(const QStringList &entry) const
@@ -236,7 +224,7 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
         if (!guard)
             return;
         if (m_transfer->worker() == guard.data())
-            m_transfer->close(); // also when the worker ended without a word (unit removed)
+            VxUISlotmoProgressBarClose(); // also when the worker ended without a word (unit removed)
         m_connector->workerFinished(guard.data());
     }, Qt::QueuedConnection);
     if (operation == importfileThread::ReadAllParameters || operation == importfileThread::WriteParameters) {
@@ -276,12 +264,8 @@ void TabWidget::setCurrentUnit(UnitRecord *record)
 
 void TabWidget::showUnitModel(UnitRecord *record)
 {
-    if (m_paramView->model() == record->model)
-        return;
-    m_paramView->setModel(record->model);
-    // Columns 8 to 11 hold the stored register forms of the four sets: not for reading.
-    for (int column = 8; record->model && column < record->model->columnCount(); ++column)
-        m_paramView->setColumnHidden(column, true);
+    if (m_params->model() != record->model || m_params->unitInformation() != record->entry)
+        m_params->vxUISlotSetTreeView(record->entry, record->model);
 }
 
 void TabWidget::refreshTree(int iface)
@@ -308,7 +292,7 @@ void TabWidget::onTabChange(int index)
     const bool usable = record && F::at(record->entry, F::State) == F::connected();
     m_supervisor->restart(index, usable ? record : nullptr);
     if (index == ParametersTab)
-        m_paramView->viewport()->update();
+        m_params->treeView()->viewport()->update();
 }
 
 void TabWidget::onRaiseWidget()
@@ -318,17 +302,19 @@ void TabWidget::onRaiseWidget()
 
 void TabWidget::vxUISlotEnableParamSettings()
 {
-    UnitRecord *record = m_registry->find(m_currentEntry);
-    const bool canTransfer = record && record->model && record->model->isValid()
-        && F::at(record->entry, F::State) == F::connected();
-    // New, open, save, print and compare belong to the parameters view, which is not here yet.
-    emit newAction(false);
-    emit openAction(false);
-    emit saveAction(false);
-    emit printAction(false);
-    emit compareAction(false);
-    emit LFDAction(canTransfer);
-    emit LTDAction(canTransfer);
+    const Parameters::ActionStates states = m_params->actionStates();
+    UnitRecord *record = m_registry->find(m_params->unitInformation());
+    // A unit that is not connected cannot be read or written.
+    const bool linked = !record || F::at(record->entry, F::State) == F::connected();
+    const bool busy = m_transfer->isOpen();
+    emit newAction(states.newSet);
+    emit openAction(states.open);
+    emit saveAction(states.save);
+    emit printAction(states.print);
+    emit compareAction(states.compare);
+    emit LFDAction(states.loadFromDrive && linked && !busy);
+    emit LTDAction(states.loadToDrive && linked && !busy);
+    emit datFileInfoAction(states.datFileInfo);
 }
 
 void TabWidget::onColButClick()
@@ -366,6 +352,10 @@ void TabWidget::vxUISlotUnitDisconnectClicked(QString str, QStringList fileList)
 
 void TabWidget::vxUISlotUnitRemoveClicked(QStringList fileList, bool cleanUp)
 {
+    if (F::at(fileList, F::Interface) == F::file()) {
+        m_fileSets->remove(fileList);
+        return;
+    }
     m_connector->removeUnit(fileList, cleanUp);
 }
 
@@ -373,9 +363,15 @@ void TabWidget::vxUISlotUnitTreeClicked(QModelIndex index, QString, QStringList 
 {
     if (!index.isValid())
         return;
+    if (F::at(list, F::Interface) == F::file()) {
+        if (TreeModel *model = m_tree->fileModel(index.row()))
+            m_params->vxUISlotSetTreeView(list, model);
+        m_details->vxUISlotDisplayUnitDetails(list);
+        return;
+    }
     UnitRecord *record = m_registry->find(list);
     if (!record)
-        return; // parameter sets from files belong to the parameters view
+        return;
     showUnitModel(record);
     if (F::at(record->entry, F::State) == F::connected())
         setCurrentUnit(record);
@@ -394,30 +390,19 @@ void TabWidget::GetTreeModelslotExport(TreeModel *_treemodel, QStringList fileli
 
 void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &entry)
 {
+    // The parameters view has asked its questions (recording, drive differences, motor running,
+    // "Copy parameters to Drive") before it sent the request.
     UnitRecord *record = m_registry->find(entry);
     if (!record || !model || m_transfer->isOpen())
         return;
-    ParamTransfer::Situation s;
-    s.oscRecording = m_osc->isRecording();
-    s.motorRunning = F::at(record->entry, F::State) == F::connected() && m_control->isMotorRunning(record->entry);
-    s.fromFile = model != record->model;
-    if (s.fromFile) {
-        // Type and version are read from the device description file names ("RVNV2.03.csv").
-        const QString fileName = QFileInfo(model->deviceFileName()).completeBaseName();
-        const QString unitFile = QFileInfo(F::at(record->entry, F::DeviceFile)).completeBaseName();
-        s.typeDiffers = fileName.left(3) != unitFile.left(3);
-        s.versionDiffers = fileName.mid(3) != unitFile.mid(3);
-        const QString unitSize = F::at(record->entry, F::Name).section(QStringLiteral(" ("), 0, 0);
-        s.sizeDiffers = !model->unitName().isEmpty() && model->unitName().section(QStringLiteral(" ("), 0, 0) != unitSize;
-    }
-    if (!m_transfer->confirm(write, s))
-        return;
     TreeModel *own = record->model;
-    record->model = model; // the worker takes the values to write from the model given
+    record->model = model; // a set from file is written from its own model
     importfileThread *worker = makeWorker(
         record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
     record->model = own;
     m_transfer->begin(write, F::at(record->entry, F::Name), worker);
+    m_params->vxUISlotDisableImpExpWid(true);
+    vxUISlotEnableParamSettings();
     worker->setRunFlag(true);
     worker->start(QThread::InheritPriority);
 }
@@ -443,31 +428,7 @@ void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
 void TabWidget::vxUISlotCatchCommErr(int msgType, int unitId, int commType, QString portName, QString errMsg,
     QStringList txData, QStringList rxData)
 {
-    QStringList entry;
-    for (const QStringList &e : m_registry->infoList(commType - 1)) {
-        const QString link = commType == 3 ? F::at(e, F::IpAddress) : F::at(e, F::Port);
-        if (F::at(e, F::Number).toInt() == unitId && link == portName)
-            entry = e;
-    }
-    const QString name = F::at(entry, F::Name);
-    if (!txData.isEmpty())
-        appendLog(LinkInformation::byteLine(unitId, name, true, txData));
-    if (!rxData.isEmpty())
-        appendLog(LinkInformation::byteLine(unitId, name, false, rxData));
-
-    if (msgType == 1 || msgType == 3) {
-        if (entry.isEmpty())
-            entry = QStringList { QString::number(unitId), QString(), QString(),
-                UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(), QString(),
-                commType == 3 ? portName : QString() };
-        const QString row = LinkInformation::row(entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg,
-            LinkInformation::kindError());
-        appendLog(row);
-        m_alertLog->appendPlainText(row);
-        emit alertNotifcation((msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
-    } else if (msgType == 2) {
-        m_connector->activityChanged(unitId, commType, portName, errMsg);
-    }
+    m_connector->healthReport(msgType, unitId, commType, portName, errMsg, txData, rxData);
 }
 
 void TabWidget::VxUISlotmoProgressBarSetRange(int start, int end)
@@ -483,6 +444,8 @@ void TabWidget::VxUISlotmoProgressBarSetProgress(int value)
 void TabWidget::VxUISlotmoProgressBarClose()
 {
     m_transfer->close();
+    m_params->vxUISlotDisableImpExpWid(false);
+    vxUISlotEnableParamSettings();
 }
 
 void TabWidget::VxUISlotErrorMsg(QString message, QString title)
@@ -496,7 +459,24 @@ void TabWidget::VxUISlotErrorMsg(QString message, QString title)
 }
 
 void TabWidget::vxUISlotShowComparePrmScreen()
-{ }
+{
+    QList<CompareParameters::Source> sources;
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (int n = 0; n < m_registry->count(i); ++n) {
+            const UnitRecord *r = m_registry->record(i, n);
+            sources.append({ F::at(r->entry, F::Name), UnitRegistry::interfaceName(i), r->model });
+        }
+    const QList<QStringList> files = m_tree->entries(UnitTreeFrame::FileGroup);
+    for (int row = 0; row < files.size(); ++row)
+        sources.append({ F::at(files.at(row), F::FileDisplayName), QString(), m_tree->fileModel(row) });
+    auto *dialog = new CompareParameters(m_prompter, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setSources(sources);
+    dialog->setCustomerData(QStringList(m_settings->record().customer.begin(), m_settings->record().customer.end()));
+    connect(dialog, &CompareParameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(this, &TabWidget::langTranslation, dialog, &CompareParameters::onLangTranslation);
+    dialog->show();
+}
 
 void TabWidget::vxUISlotPreferencesSelected()
 { }
@@ -517,6 +497,7 @@ void TabWidget::vxUISlotCommOkClicked()
 void TabWidget::onLangTranslation(int index)
 {
     m_settings->record().language = uint(index);
+    m_params->setLanguage(uint(index));
     retranslateUi();
     emit langTranslation(index);
 }
@@ -541,7 +522,6 @@ bool TabWidget::closeFunction()
 
 void TabWidget::cleanallData(bool keepFileSets)
 {
-    Q_UNUSED(keepFileSets) // the parameter sets from files belong to the parameters view
     m_supervisor->stopAll(true);
     m_transfer->close();
     m_osc->waitForThreads();
@@ -554,6 +534,8 @@ void TabWidget::cleanallData(bool keepFileSets)
         }
     }
     m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
+    if (!keepFileSets)
+        m_fileSets->removeAll();
     m_details->reset();
     m_tree->clearSelection();
     m_closedDown = true;
@@ -568,3 +550,47 @@ void TabWidget::retranslateUi()
     m_tabs->setTabText(AlertsTab, tr("Alerts"));
     m_tabs->setTabText(LinkInformationTab, tr("Link Information"));
 }
+
+QTreeView *TabWidget::parametersView() const
+{
+    return m_params->treeView();
+}
+
+void TabWidget::wireParameters()
+{
+    Parameters::DriveContext context;
+    context.isRecording = [this] { return m_osc->isRecording(); };
+    context.connectedUnits = [this] {
+        QList<QStringList> units;
+        for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+            for (const QStringList &entry : m_registry->infoList(i))
+                if (F::at(entry, F::State) == F::connected())
+                    units.append(entry);
+        return units;
+    };
+    context.isMotorRunning = [this](const QStringList &entry) { return m_control->isMotorRunning(entry); };
+    m_params->setDriveContext(context);
+
+    connect(m_params, &Parameters::vxUISigImportBtnClicked, this, &TabWidget::GetTreeModelslotImport);
+    connect(m_params, &Parameters::vxUISigExportBtnClicked, this, &TabWidget::GetTreeModelslotExport);
+    connect(m_params, &Parameters::sendDataToControl, this,
+        [this](QModelIndex index, QString, QString, TreeModel *model, bool, QStringList) {
+            vxUISlotParamWrite(model, index);
+        });
+    connect(m_params, &Parameters::vxUISigSendFileName, m_fileSets, &FileSetKeeper::add);
+    connect(m_params, &Parameters::vxUISigEnableParamSettings, this, &TabWidget::vxUISlotEnableParamSettings);
+    connect(m_params, &Parameters::vxUISigComparePrmScreenShow, this, &TabWidget::vxUISlotShowComparePrmScreen);
+    connect(m_params, &Parameters::alertNotification, this, &TabWidget::alertNotifcation);
+    connect(m_params, &Parameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(this, &TabWidget::langTranslation, m_params, &Parameters::onLangTranslation);
+
+    // The File menu does what the view's buttons do.
+    connect(this, &TabWidget::newFileActionTriggered, m_params, &Parameters::vxUISlotNewBtnClicked);
+    connect(this, &TabWidget::openFileActionTriggered, m_params, &Parameters::vxUISlotOpenBtnClicked);
+    connect(this, &TabWidget::saveFileActionTriggered, m_params, &Parameters::vxUISlotSaveBtnClicked);
+    connect(this, &TabWidget::printFileActionTriggered, m_params, &Parameters::vxUISlotPrintBtnClicked);
+    connect(this, &TabWidget::LFDriveActionTriggered, m_params, &Parameters::vxUISlotImportBtnClicked);
+    connect(this, &TabWidget::LTDriveActionTriggered, m_params, &Parameters::vxUISlotExportBtnClicked);
+    connect(this, &TabWidget::datFileInfoActionTriggered, m_params, &Parameters::vxUISlotDatFileInfo);
+}
+

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "unitfactory.h"
+#include "unitregistry.h"
 
 #include <QModelIndex>
 #include <QStringList>
@@ -8,8 +9,10 @@
 #include <memory>
 
 class Connect;
+class FileSetKeeper;
 class ControlPanelHook;
 class OscilloscopeHook;
+class Parameters;
 class ParamTransfer;
 class Prompter;
 class QPlainTextEdit;
@@ -20,7 +23,6 @@ class SettingsBinder;
 class ThreadSupervisor;
 class TreeModel;
 class UnitConnector;
-class UnitRegistry;
 class UnitTreeFrame;
 class VxCommModbusMaster;
 class importfileThread;
@@ -57,15 +59,19 @@ public:
 
     // The registry and its lists by their usual names (index: 0 RS232, 1 RS485, 2 TCP/IP).
     UnitRegistry &registry() const { return *m_registry; }
-    QList<QStringList> infoList(int iface) const;
-    QList<VxCommModbusMaster *> commModList(int iface) const;
-    QList<QList<importfileThread *>> threadList(int iface) const;
+    QList<QStringList> infoList(int iface) const { return m_registry->infoList(iface); }
+    QList<VxCommModbusMaster *> commModList(int iface) const { return m_registry->commModList(iface); }
+    QList<QList<importfileThread *>> threadList(int iface) const { return m_registry->threadList(iface); }
     QStringList currentUnit() const { return m_currentEntry; }
     TreeModel *modelOf(const QStringList &entry) const;
 
     UnitTreeFrame *unitTree() const { return m_tree; }
     Connect *detailsPanel() const { return m_details; }
-    QTreeView *parametersView() const { return m_paramView; }
+    Parameters *parameters() const { return m_params; }
+    // The tree of the parameters view.
+    QTreeView *parametersView() const;
+    // Parameter sets opened from files or made new, owned here while they are listed.
+    FileSetKeeper *fileSets() const { return m_fileSets; }
     QPlainTextEdit *linkInformationLog() const { return m_linkLog; }
     ParamTransfer *transfer() const { return m_transfer; }
     ThreadSupervisor *supervisor() const { return m_supervisor; }
@@ -146,6 +152,7 @@ private:
     void showUnitModel(UnitRecord *record);
     void refreshTree(int iface);
     void appendLog(const QString &line);
+    void wireParameters();
 
     Prompter &m_prompter;
     std::unique_ptr<UnitFactory> m_factory;
@@ -164,7 +171,8 @@ private:
     UnitTreeFrame *m_tree = nullptr;
     Connect *m_details = nullptr;
     QTabWidget *m_tabs = nullptr;
-    QTreeView *m_paramView = nullptr;
+    Parameters *m_params = nullptr;
+    FileSetKeeper *m_fileSets = nullptr;
     QPlainTextEdit *m_alertLog = nullptr;
     QPlainTextEdit *m_linkLog = nullptr;
     QStringList m_currentEntry;

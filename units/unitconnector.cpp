@@ -437,3 +437,35 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
         }
     }
 }
+
+void UnitConnector::healthReport(int msgType, int unitId, int commType, const QString &portName,
+    const QString &errMsg, const QStringList &txData, const QStringList &rxData)
+{
+    QStringList entry;
+    for (const QStringList &e : m_ctx.registry->infoList(commType - 1)) {
+        const QString link = commType == 3 ? F::at(e, F::IpAddress) : F::at(e, F::Port);
+        if (F::at(e, F::Number).toInt() == unitId && link == portName)
+            entry = e;
+    }
+    const QString name = F::at(entry, F::Name);
+    if (!txData.isEmpty())
+        emit linkInformation(LinkInformation::byteLine(unitId, name, true, txData));
+    if (!rxData.isEmpty())
+        emit linkInformation(LinkInformation::byteLine(unitId, name, false, rxData));
+
+    if (msgType == 1 || msgType == 3) {
+        if (entry.isEmpty()) {
+            // A unit not (or no longer) listed: the report still says where it came from.
+            entry = QStringList { QString::number(unitId), QString(), QString(),
+                UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(),
+                QString(), commType == 3 ? portName : QString() };
+        }
+        const QString row = LinkInformation::row(
+            entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg, LinkInformation::kindError());
+        emit linkInformation(row);
+        emit alertRow(row);
+        emit alertNotifcation((msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
+    } else if (msgType == 2) {
+        activityChanged(unitId, commType, portName, errMsg);
+    }
+}

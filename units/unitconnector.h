@@ -64,6 +64,10 @@ public:
     void disconnectOrReconnect(const QString &str, const QStringList &entry);
     // Removes the unit; false when refused (recording) or the control hand-back was cancelled.
     bool removeUnit(const QStringList &entry, bool cleanUp);
+    // A master's report of one exchange: byte lines and failures to the log, warnings and errors
+    // also as alerts, link-state changes to the units.
+    void healthReport(int msgType, int unitId, int commType, const QString &portName, const QString &errMsg,
+        const QStringList &txData, const QStringList &rxData);
     // A link-state report ("Device-Active" / "Device-Inactive") of a master.
     void activityChanged(int unitId, int commType, const QString &linkName, const QString &message);
 
@@ -86,6 +90,8 @@ public:
 signals:
     void linkInformation(QString row);
     void alertNotifcation(QString text);
+    // A warning or error row for the alert list.
+    void alertRow(QString row);
     // The info list of an interface changed (tree to rebuild).
     void unitsChanged(int iface);
     void unitAccepted(UnitRecord *record);

@@ -1,0 +1,67 @@
+#include "filesetkeeper.h"
+
+#include "connect.h"
+#include "importfilethread.h"
+#include "parameters.h"
+#include "threadsupervisor.h"
+#include "treemodel.h"
+#include "unitentryfields.h"
+#include "unitregistry.h"
+#include "unittreeframe.h"
+
+namespace F = UnitEntryField;
+
+FileSetKeeper::FileSetKeeper(const Views &views, QObject *parent)
+    : QObject(parent)
+    , m_views(views)
+{ }
+
+void FileSetKeeper::add(QString unitName, QString fileName, QString inom, QString pnom, QString version,
+    QString updatedName, TreeModel *model)
+{
+    if (!model || m_sets.contains(model))
+        return;
+    model->setParent(this);
+    m_sets.append(model);
+    m_views.tree->constructFileTree(unitName, fileName, inom, pnom, version, updatedName, model);
+    emit changed();
+}
+
+void FileSetKeeper::remove(const QStringList &entry)
+{
+    const QList<QStringList> files = m_views.tree->entries(UnitTreeFrame::FileGroup);
+    for (int row = 0; row < files.size(); ++row) {
+        if (F::sameUnit(files.at(row), entry)) {
+            remove(m_views.tree->fileModel(row));
+            return;
+        }
+    }
+}
+
+void FileSetKeeper::remove(TreeModel *model)
+{
+    if (!model || !m_sets.removeOne(model))
+        return;
+    // A write of this set to a unit may still run: it ends first.
+    UnitRegistry &reg = *m_views.registry;
+    QList<importfileThread *> users;
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (int n = 0; n < reg.count(i); ++n)
+            for (importfileThread *t : reg.record(i, n)->threads)
+                if (t->getModel() == model)
+                    users.append(t);
+    ThreadSupervisor::stopWorkers(users, false, ThreadSupervisor::StopWaitMs);
+    m_views.tree->removeFileUnit(model);
+    if (m_views.params->model() == model)
+        m_views.params->vxUISlotSetTreeView(QStringList(), nullptr);
+    if (F::at(m_views.details->currentEntry(), F::Interface) == F::file())
+        m_views.details->reset();
+    delete model;
+    emit changed();
+}
+
+void FileSetKeeper::removeAll()
+{
+    while (!m_sets.isEmpty())
+        remove(m_sets.first());
+}
