@@ -129,8 +129,9 @@ void TestVXMainWindow::menusMatchTheirTable_data()
     auto row = [](int id, const char *menu, const char *text, QKeySequence key, const char *tip, bool on) {
         QTest::newRow(text) << id << QString(menu) << QString(text) << key << QString(tip) << on;
     };
-    row(W::NewAct, "File", "&New", QKeySequence::New, "Create a new parameter", false);
-    row(W::OpenAct, "File", "&Open...", QKeySequence::Open, "Open parameter setting", false);
+    // A new or opened parameter set needs no unit; everything else needs a set to act on.
+    row(W::NewAct, "File", "&New", QKeySequence::New, "Create a new parameter", true);
+    row(W::OpenAct, "File", "&Open...", QKeySequence::Open, "Open parameter setting", true);
     row(W::SaveAct, "File", "&Save...", QKeySequence::Save, "Save parameter setting", false);
     row(W::PrintAct, "File", "&Print...", QKeySequence::Print, "Print parameter setting", false);
     row(W::CompareAct, "File", "Co&mpare...", QKeySequence("Ctrl+M"), "Compares two files", false);
@@ -203,10 +204,11 @@ void TestVXMainWindow::controllerSignalsDriveTheirOwnAction()
     for (int i = 0; i < VXMainWindow::ActionCount; ++i)
         QCOMPARE(m_window->action(VXMainWindow::ActionId(i))->isEnabled(), i == id ? target : before.at(i));
 
-    // Without a parameters view every File operation stays unavailable.
+    // With no parameter set shown only "New" and "Open" are available.
     tab->vxUISlotEnableParamSettings();
     for (int i = VXMainWindow::NewAct; i <= VXMainWindow::LoadToDriveAct; ++i)
-        QVERIFY(!m_window->action(VXMainWindow::ActionId(i))->isEnabled());
+        QCOMPARE(m_window->action(VXMainWindow::ActionId(i))->isEnabled(),
+            i == VXMainWindow::NewAct || i == VXMainWindow::OpenAct);
 }
 
 void TestVXMainWindow::alertColourFollowsFailureWord_data()
@@ -356,7 +358,8 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.headerLine()->userLabel()->isEnabled());
     QVERIFY(w.action(VXMainWindow::PreferencesAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::CommunicationAct)->isEnabled());
-    QVERIFY(!w.action(VXMainWindow::NewAct)->isEnabled());
+    QVERIFY(w.action(VXMainWindow::NewAct)->isEnabled());
+    QVERIFY(!w.action(VXMainWindow::SaveAct)->isEnabled()); // no parameter set is shown yet
     QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), 2000);
 }
 
