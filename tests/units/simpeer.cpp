@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QThread>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -60,11 +61,18 @@ void SimPeer::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
+    pause(false); // a frozen process would not end on SIGTERM
     m_process.terminate();
     if (!m_process.waitForFinished(3000)) {
         m_process.kill();
         m_process.waitForFinished(3000);
     }
+}
+
+bool SimPeer::pause(bool paused)
+{
+    const qint64 pid = m_process.processId();
+    return pid > 0 && ::kill(pid_t(pid), paused ? SIGSTOP : SIGCONT) == 0;
 }
 
 QString SimPeer::output()

@@ -16,6 +16,8 @@ public:
     bool startPty(const QString &dataDir, const QString &link, const QList<int> &units, const QStringList &extra = {});
     void stop();
     QString output();
+    // Freezes and thaws the simulator (SIGSTOP / SIGCONT): a unit that stops answering and comes back.
+    bool pause(bool paused);
 
 private:
     bool start(const QStringList &arguments);

@@ -16,9 +16,11 @@
 #include "unitentryfields.h"
 #include "unitfactory.h"
 #include "unitregistry.h"
+#include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProgressDialog>
@@ -77,6 +79,9 @@ private slots:
     void refusesBadRequestsBeforeOpeningAnything_data();
     void refusesBadRequestsBeforeOpeningAnything();
     void tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved();
+    void serialPortThatCannotOpenRefused();
+    void reconnectOfASilentUnitFails();
+    void linkStateFollowsTheUnitGoingQuietAndComingBack();
     void duplicateIpAddressRefused();
     void unknownAddressReportsNoConnection();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
@@ -288,6 +293,67 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved()
     QVERIFY(!tab.registry().ownsMaster(tab.commModList(UnitRegistry::TCPIP).value(0)));
     QVERIFY(tab.parametersView()->model() == nullptr);
     QVERIFY(tab.currentUnit().isEmpty());
+}
+
+void TstTabWidget::serialPortThatCannotOpenRefused()
+{
+    TabWidget &tab = makeTab();
+    m_prompter.expectCritical(QStringLiteral("Port is not Opened"), QStringLiteral("Error"));
+    connectSerial(QStringLiteral("RS232"), m_dir->path() + QStringLiteral("/no-such-tty"), 1);
+    QVERIFY(waitRow(QStringLiteral("failure\tport not open"), 1000));
+    QCOMPARE(m_mastersMade, 1);
+    QCOMPARE(tab.registry().total() + tab.registry().pending().size(), 0);
+    QVERIFY(tab.commModList(UnitRegistry::RS232).isEmpty());
+}
+
+void TstTabWidget::reconnectOfASilentUnitFails()
+{
+    if (!canServePort502())
+        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SimPeer sim;
+    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    TabWidget &tab = makeTab();
+    connectTcp(ipA);
+    QVERIFY(waitRow(QStringLiteral("device link established")));
+    const QStringList entry = tab.currentUnit();
+    tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), entry);
+    sim.stop();
+    m_prompter.expectCritical(QStringLiteral("No Device Link"), QStringLiteral("Error"));
+    tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Connect"), entry);
+    QVERIFY(waitRow(QStringLiteral("failure\tdevice link not reconnected")));
+    // The unit stays listed, disconnected, and the master no longer counts it as connected.
+    QCOMPARE(tab.infoList(UnitRegistry::TCPIP).size(), 1);
+    QCOMPARE(F::at(tab.infoList(UnitRegistry::TCPIP).first(), F::State), QStringLiteral("disconnect"));
+    QVERIFY(!tab.commModList(UnitRegistry::TCPIP).first()->VxCommIsUnitConnected(1));
+    QCOMPARE(tab.detailsPanel()->connectButton()->text(), QStringLiteral("Connect"));
+}
+
+void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
+{
+    if (!canServePort502())
+        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SimPeer sim;
+    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    TabWidget &tab = makeTab();
+    tab.settings().record().continueDespiteFault = true; // the status cycle goes on through the silence
+    connectTcp(ipA);
+    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QSignalSpy alerts(&tab, &TabWidget::alertNotifcation);
+    tab.setCurrentIndex(TabWidget::StatusTab);
+    const auto state = [&] { return F::at(tab.infoList(UnitRegistry::TCPIP).first(), F::State); };
+
+    QVERIFY(sim.pause(true));
+    QVERIFY(waitFor([&] { return state() == QLatin1String("disconnect"); }, 10000));
+    QCOMPARE(tab.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
+        UnitTreeFrame::statusStyle(QStringLiteral("disconnect")));
+    QVERIFY(!alerts.isEmpty());
+    QVERIFY(alerts.last().first().toString().startsWith(QStringLiteral("alert message : ")));
+    QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
+
+    QVERIFY(sim.pause(false));
+    QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 10000));
+    QCOMPARE(tab.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
+        UnitTreeFrame::statusStyle(QStringLiteral("connect")));
 }
 
 void TstTabWidget::duplicateIpAddressRefused()
