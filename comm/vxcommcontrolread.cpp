@@ -63,7 +63,8 @@ int coilWidth(uint value)
 int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address, QString &direction)
 {
     const DeviceFiles::MotorCommands commands = VxCommGetMotorCommands(file);
-    const DeviceFiles::MotorCommand *const order[3] = { &commands.forward, &commands.reverse, &commands.stop };
+    const DeviceFiles::MotorCommand *const order[3]
+        = { &commands.forward, &commands.reverse, &commands.stop };
     int numbers[3], widths[3];
     uint values[3];
     const int table = DeviceFiles::tableTypeOf(commands.forward.address.toLong());
@@ -88,7 +89,8 @@ int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address
     // One exchange for all three commands, so the state cannot change between them.
     quint8 reply[1024];
     const int result = lockedRead(address, table, first, count, reply);
-    if (table == 1 ? !VxCommReply::hasBits(reply, result, count) : !VxCommReply::hasRegisters(reply, result, count))
+    if (table == 1 ? !VxCommReply::hasBits(reply, result, count)
+                   : !VxCommReply::hasRegisters(reply, result, count))
         return -1;
     for (int i = 0; i < 3; ++i) {
         const int offset = numbers[i] - first;

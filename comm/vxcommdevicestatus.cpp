@@ -6,11 +6,10 @@ using namespace VxCommIdentify;
 
 vxCommDeviceStatus::vxCommDeviceStatus(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
-int vxCommDeviceStatus::VxCommLinkUnit(
-    int interfaceNumber, const VxCommSerialInfo &serialInfo, const VxCommTcpInfo &tcpInfo, VxCommLinkOutputs &outputs)
+int vxCommDeviceStatus::VxCommLinkUnit(int interfaceNumber, const VxCommSerialInfo &serialInfo,
+    const VxCommTcpInfo &tcpInfo, VxCommLinkOutputs &outputs)
 {
     outputs = VxCommLinkOutputs();
     VxCommModbusMaster *master = modbusMaster;
@@ -26,7 +25,8 @@ int vxCommDeviceStatus::VxCommLinkUnit(
         master->VxCommSetUnitAddress(address);
         // Several units of one RS485 port share it: an open port is used as it is.
         if (!master->VxCommIsLinkOpen()) {
-            if (master->VxCommOpenSerialLink(serialInfo.portName, serialInfo.baudRate, serialInfo.settings) != 1)
+            if (master->VxCommOpenSerialLink(serialInfo.portName, serialInfo.baudRate, serialInfo.settings)
+                != 1)
                 return InvalidLink;
             outputs.newLink = true;
         }
@@ -43,8 +43,8 @@ int vxCommDeviceStatus::VxCommLinkUnit(
     master->VxCommSetMsgDelay(msgDelay.load());
 
     Identity &id = outputs.identity;
-    const int result
-        = master->VxCommIdentifyUnit(id.deviceFile, id.driveSize, id.version, id.inom, id.pnom, 1, QString(), address);
+    const int result = master->VxCommIdentifyUnit(
+        id.deviceFile, id.driveSize, id.version, id.inom, id.pnom, 1, QString(), address);
     if (result < Identified)
         return result;
     outputs.control = readControlValues(*master, id.deviceFile, address);

@@ -59,8 +59,8 @@ public:
     // used as it is), gives the master this object's retries and delay, identifies the unit from
     // its own device code and version, then reads its control values. Returns a VxCommIdentify
     // result code; -1 also when no master is set.
-    int VxCommLinkUnit(
-        int interfaceNumber, const VxCommSerialInfo &serialInfo, const VxCommTcpInfo &tcpInfo, VxCommLinkOutputs &outputs);
+    int VxCommLinkUnit(int interfaceNumber, const VxCommSerialInfo &serialInfo, const VxCommTcpInfo &tcpInfo,
+        VxCommLinkOutputs &outputs);
 
 private:
     std::atomic<int> noOfRetries { 1 };

@@ -1,7 +1,8 @@
 // Identification of a unit by VxCommModbusMaster: device code, version and size read over the
 // bus, the device description file chosen from them, and the sizes table looked up.
-#include "apppaths.h"
 #include "vxcommidentify.h"
+
+#include "apppaths.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommreply.h"
 
@@ -59,7 +60,8 @@ int VxCommModbusMaster::VxCommIdentifyUnit(QString &deviceFileOut, QString &driv
 
     QString file;
     if (fileMode == 1) {
-        file = VxCommFindDeviceFile(VxCommGetDeviceFileBaseName(generalCsv, deviceCode, versionWord, subVersionWord));
+        file = VxCommFindDeviceFile(
+            VxCommGetDeviceFileBaseName(generalCsv, deviceCode, versionWord, subVersionWord));
         if (file == QLatin1String("No"))
             return NoDeviceFile;
     } else if (fileMode == 2) {
@@ -130,8 +132,8 @@ QString identificationMessage(int code)
     }
 }
 
-QString unitName(
-    const QString &driveSize, const QString &interfaceText, const QString &unitNumber, const QString &ipAddress)
+QString unitName(const QString &driveSize, const QString &interfaceText, const QString &unitNumber,
+    const QString &ipAddress)
 {
     if (interfaceText == QLatin1String("TCPIP"))
         return driveSize + QStringLiteral(" (*.") + ipAddress.trimmed().section(QLatin1Char('.'), -1)

@@ -12,12 +12,12 @@ namespace VxCommIdentify {
 // Result codes of VxCommModbusMaster::VxCommIdentifyUnit and vxCommDeviceStatus::VxCommLinkUnit.
 enum Result {
     Identified = 1,
-    InvalidLink = -1,       // port cannot be opened, or no such interface
-    NoDeviceFile = -2,      // no general.csv path, no device description file, or no file name
-    NoDeviceLink = -3,      // no valid answer to the device code, version or size read
-    NoTcpConnection = -4,   // the unit's IP address refused or did not answer the connection
+    InvalidLink = -1, // port cannot be opened, or no such interface
+    NoDeviceFile = -2, // no general.csv path, no device description file, or no file name
+    NoDeviceLink = -3, // no valid answer to the device code, version or size read
+    NoTcpConnection = -4, // the unit's IP address refused or did not answer the connection
     UnsupportedDevice = -5, // device code not listed in general.csv
-    NoDriveSize = -6,       // size code not in the device description file
+    NoDriveSize = -6, // size code not in the device description file
     NoInom = -7,
     NoPnom = -8
 };
@@ -27,9 +27,18 @@ enum Result {
 QString identificationMessage(int code);
 
 // Fallbacks when a control read fails.
-inline QString defaultReferenceSource() { return QStringLiteral("00"); }
-inline QString defaultRunSource() { return QStringLiteral("00"); }
-inline QString defaultMotorDirection() { return QStringLiteral("03"); }
+inline QString defaultReferenceSource()
+{
+    return QStringLiteral("00");
+}
+inline QString defaultRunSource()
+{
+    return QStringLiteral("00");
+}
+inline QString defaultMotorDirection()
+{
+    return QStringLiteral("03");
+}
 
 // Control values of a freshly identified unit, fallbacks already applied.
 struct ControlValues

@@ -100,7 +100,10 @@ public:
     {
         return DeviceFiles::VxCommGetDeviceFileBaseName(generalCsvPath, deviceCode, version, subVersion);
     }
-    static QString VxCommFindDeviceFile(const QString &baseName) { return DeviceFiles::VxCommFindDeviceFile(baseName); }
+    static QString VxCommFindDeviceFile(const QString &baseName)
+    {
+        return DeviceFiles::VxCommFindDeviceFile(baseName);
+    }
     static QString VxCommGetSizeAddress(const QString &file, int key, int column)
     {
         return DeviceFiles::VxCommGetSizeAddress(file, key, column);
@@ -109,14 +112,26 @@ public:
     {
         return DeviceFiles::VxCommGetDriveSize(file, sizeCode);
     }
-    static QString VxCommGetInom(const QString &file, int sizeCode) { return DeviceFiles::VxCommGetInom(file, sizeCode); }
-    static QString VxCommGetPnom(const QString &file, int sizeCode) { return DeviceFiles::VxCommGetPnom(file, sizeCode); }
+    static QString VxCommGetInom(const QString &file, int sizeCode)
+    {
+        return DeviceFiles::VxCommGetInom(file, sizeCode);
+    }
+    static QString VxCommGetPnom(const QString &file, int sizeCode)
+    {
+        return DeviceFiles::VxCommGetPnom(file, sizeCode);
+    }
     static DeviceFiles::RefAddress VxCommGetRefAddress(const QString &file)
     {
         return DeviceFiles::VxCommGetRefAddress(file);
     }
-    static QString VxCommGetRunSourceAddress(const QString &file) { return DeviceFiles::VxCommGetRunSourceAddress(file); }
-    static QString VxCommGetRefSourceAddress(const QString &file) { return DeviceFiles::VxCommGetRefSourceAddress(file); }
+    static QString VxCommGetRunSourceAddress(const QString &file)
+    {
+        return DeviceFiles::VxCommGetRunSourceAddress(file);
+    }
+    static QString VxCommGetRefSourceAddress(const QString &file)
+    {
+        return DeviceFiles::VxCommGetRefSourceAddress(file);
+    }
     static DeviceFiles::MotorCommands VxCommGetMotorCommands(const QString &file)
     {
         return DeviceFiles::VxCommGetMotorCommands(file);

@@ -3,7 +3,7 @@
 // product's default delays, and compare the time with what the delays alone demand.
 #include "apppaths.h"
 #include "importfilethread.h"
-#include "simpeer.h"
+#include "simdrive.h"
 #include "treemodel.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     int failures = 0;
 
     {
-        SimPeer sim;
+        SimDrive sim;
         const quint16 port = tcpPort();
         if (!sim.startTcp(Device, Host, port, size)) {
             out << "TCP simulator did not start\n";
@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
     }
     {
         QTemporaryDir dir;
-        SimPeer sim;
+        SimDrive sim;
         const QString line = dir.filePath(QStringLiteral("line"));
         if (!sim.startPty(Device, line, size)) {
             out << "serial simulator did not start\n";

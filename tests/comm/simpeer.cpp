@@ -1,41 +1,26 @@
 #include "simpeer.h"
 
-#include <QFileInfo>
-#include <csignal>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 
-bool SimPeer::startTcp(const QString &device, const QString &host, quint16 port, const QStringList &extra)
+bool SimPeer::start(const QStringList &arguments, int readyTimeoutMs)
 {
-    return start(QStringList { QStringLiteral("--device"), device, QStringLiteral("--tcp"),
-                     host + QLatin1Char(':') + QString::number(port) }
-            + extra,
-        "Modbus TCP on", QString());
-}
-
-bool SimPeer::startPty(const QString &device, const QString &link, const QStringList &extra)
-{
-    return start(QStringList { QStringLiteral("--device"), device, QStringLiteral("--pty"), link } + extra,
-        "Modbus RTU on", link);
-}
-
-bool SimPeer::start(const QStringList &arguments, const QByteArray &readyMarker, const QString &link)
-{
-    stop();
-    log.clear();
-    process.setProgram(QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-sim"));
-    process.setArguments(arguments);
-    process.start();
+    // Nobody reads the simulator's log: a full pipe would stall it.
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-sim"), arguments);
     if (!process.waitForStarted(3000))
         return false;
     QByteArray out;
-    for (int i = 0; i < 100 && !out.contains(readyMarker); ++i) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!out.contains("serving") && clock.elapsed() < readyTimeoutMs) {
         if (process.state() == QProcess::NotRunning)
             return false;
         process.waitForReadyRead(100);
         out += process.readAllStandardOutput();
     }
-    if (!out.contains(readyMarker))
-        return false;
-    return link.isEmpty() || QFileInfo::exists(link);
+    return out.contains("serving");
 }
 
 void SimPeer::stop()
@@ -46,20 +31,45 @@ void SimPeer::stop()
     }
 }
 
-void SimPeer::trip()
+TestInstallation::TestInstallation(const QString &baseDir)
+    : dir(baseDir)
 {
-    if (process.state() == QProcess::Running)
-        ::kill(pid_t(process.processId()), SIGUSR1);
+    QDir().mkpath(dir + QStringLiteral("/configData"));
+    QDir().mkpath(dir + QStringLiteral("/csv_file"));
 }
 
-QStringList SimPeer::requestLog()
+bool TestInstallation::addGeneralCsv(const Edit &edit)
 {
-    // The pipe is drained here; tests that use --verbose read it before it fills.
-    process.waitForReadyRead(50);
-    log += process.readAllStandardError();
-    QStringList lines;
-    for (const QByteArray &line : log.split('\n'))
-        if (line.startsWith("request "))
-            lines.append(QString::fromLatin1(line));
-    return lines;
+    return copy(QStringLiteral(TARVOLINK_SOURCE_DIR "/data/configData/general.csv"),
+        dir + QStringLiteral("/configData/general.csv"), edit);
+}
+
+bool TestInstallation::addDeviceFile(const QString &name, const Edit &edit)
+{
+    return copy(QStringLiteral(TARVOLINK_SOURCE_DIR "/data/csv_file/") + name,
+        dir + QStringLiteral("/csv_file/") + name, edit);
+}
+
+bool TestInstallation::copy(const QString &from, const QString &to, const Edit &edit)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = in.readAll();
+    if (edit) {
+        bytes = edit(bytes);
+        if (bytes.isEmpty())
+            return false;
+    }
+    QFile out(to);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
+}
+
+TestInstallation::Edit replacing(const QByteArray &before, const QByteArray &after)
+{
+    return [before, after](QByteArray bytes) {
+        if (!bytes.contains(before))
+            return QByteArray();
+        return bytes.replace(before, after);
+    };
 }

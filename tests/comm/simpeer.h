@@ -1,29 +1,40 @@
 #pragma once
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
-// The drive simulator tarvolink-sim as a peer of the worker tests and the benchmark: started on
-// a loopback address or a new pseudo-terminal, ended (killed) by its destructor so that a failing
-// test leaves nothing behind. Its --verbose request log is collected from stderr.
+// The drive simulator as a peer: started with the given arguments, ready once it prints its
+// "serving" line, killed when the peer goes out of scope (also when a test fails).
 class SimPeer
 {
 public:
     ~SimPeer() { stop(); }
-    // Serves `device` on host:port; extra arguments add faults (--silent-after N, --slow MS ...).
-    bool startTcp(const QString &device, const QString &host, quint16 port, const QStringList &extra = {});
-    // Serves `device` on a new pseudo-terminal reached through the symbolic link `link`.
-    bool startPty(const QString &device, const QString &link, const QStringList &extra = {});
+    bool start(const QStringList &arguments, int readyTimeoutMs = 5000);
     void stop();
-    // Sends SIGUSR1: every simulated drive trips at once.
-    void trip();
-    qint64 pid() const { return process.processId(); }
-    // The request lines of --verbose so far ("request N unit U fc F reg R: bytes").
-    QStringList requestLog();
 
 private:
-    bool start(const QStringList &arguments, const QByteArray &readyMarker, const QString &link);
     QProcess process;
-    QByteArray log;
 };
+
+// An installation folder (configData/general.csv and csv_file/) built from the shipped data,
+// each file optionally edited on the way, for faults that live in the PC's files.
+class TestInstallation
+{
+public:
+    using Edit = std::function<QByteArray(QByteArray)>;
+    explicit TestInstallation(const QString &baseDir);
+    bool addGeneralCsv(const Edit &edit = Edit());
+    bool addDeviceFile(const QString &name, const Edit &edit = Edit());
+    QString baseDir() const { return dir; }
+
+private:
+    bool copy(const QString &from, const QString &to, const Edit &edit);
+    QString dir;
+};
+
+// An edit that replaces one exact text and fails the copy when the text is not there, so a
+// change of the shipped data cannot silently turn a fault case into a plain copy.
+TestInstallation::Edit replacing(const QByteArray &before, const QByteArray &after);
