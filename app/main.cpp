@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("3.11"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Commissioning and service tool for variable-speed drives."));
+    parser.setApplicationDescription(
+        QStringLiteral("Commissioning and service tool for variable-speed drives."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption connectOption(QStringLiteral("connect"),
@@ -31,7 +32,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(connectOption)) {
         request = StartOptions::parseConnect(parser.value(connectOption));
         if (!request.valid) {
-            std::fprintf(stderr, "tarvolink: cannot read --connect %s\n", qPrintable(parser.value(connectOption)));
+            std::fprintf(
+                stderr, "tarvolink: cannot read --connect %s\n", qPrintable(parser.value(connectOption)));
             return 2;
         }
     }

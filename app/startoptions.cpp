@@ -28,7 +28,8 @@ ConnectRequest parseConnect(const QString &text)
         r.ipAddress = parts.at(1);
         if (parts.size() == 3)
             r.unit = parts.at(2).toInt(&ok);
-    } else if (kind == QLatin1String("rtu") || kind == QLatin1String("rs232") || kind == QLatin1String("rs485")) {
+    } else if (kind == QLatin1String("rtu") || kind == QLatin1String("rs232")
+        || kind == QLatin1String("rs485")) {
         if (parts.size() < 3 || parts.size() > 4 || parts.at(1).isEmpty())
             return r;
         r.interfaceName = kind == QLatin1String("rs485") ? QStringLiteral("RS485") : QStringLiteral("RS232");
@@ -46,7 +47,8 @@ ConnectRequest parseConnect(const QString &text)
 void connectUnit(TabWidget &tabs, const ConnectRequest &r)
 {
     // The dialog fills both unit numbers; the controller checks both.
-    tabs.onAddUnitClicked(r.unit, r.port, r.baudrate, r.parity, r.unit, r.ipAddress, r.interfaceName, 1, QString());
+    tabs.onAddUnitClicked(
+        r.unit, r.port, r.baudrate, r.parity, r.unit, r.ipAddress, r.interfaceName, 1, QString());
 }
 
 void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs)
@@ -56,30 +58,31 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
     auto settledTicks = std::make_shared<int>(0);
     clock->start();
     timer->setInterval(200);
-    QObject::connect(timer, &QTimer::timeout, &window, [&window, path, timeoutMs, timer, clock, settledTicks] {
-        TabWidget *tabs = window.tabController();
-        const bool busy = tabs
-            && (!tabs->registry().pending().isEmpty() || tabs->transfer()->isOpen()
-                || tabs->registry().total() == 0);
-        // Three quiet ticks in a row, so the views have drawn what the last signals brought.
-        *settledTicks = busy ? 0 : *settledTicks + 1;
-        if (*settledTicks < 3 && clock->elapsed() < timeoutMs)
-            return;
-        timer->stop();
-        if (!*settledTicks)
-            std::fprintf(stderr, "tarvolink: screenshot taken before the window settled\n");
-        // Without a window manager a maximised window keeps its first size: give it a usual one,
-        // and open the first menus so the values read are in the picture.
-        if (window.width() < 1280) {
-            window.setWindowState(Qt::WindowNoState);
-            window.resize(1280, 800);
-        }
-        if (tabs)
-            tabs->parametersView()->expandToDepth(0);
-        QCoreApplication::processEvents();
-        const bool saved = window.grab().save(path);
-        QCoreApplication::exit(saved ? 0 : 1);
-    });
+    QObject::connect(
+        timer, &QTimer::timeout, &window, [&window, path, timeoutMs, timer, clock, settledTicks] {
+            TabWidget *tabs = window.tabController();
+            const bool busy = tabs
+                && (!tabs->registry().pending().isEmpty() || tabs->transfer()->isOpen()
+                    || tabs->registry().total() == 0);
+            // Three quiet ticks in a row, so the views have drawn what the last signals brought.
+            *settledTicks = busy ? 0 : *settledTicks + 1;
+            if (*settledTicks < 3 && clock->elapsed() < timeoutMs)
+                return;
+            timer->stop();
+            if (!*settledTicks)
+                std::fprintf(stderr, "tarvolink: screenshot taken before the window settled\n");
+            // Without a window manager a maximised window keeps its first size: give it a usual one,
+            // and open the first menus so the values read are in the picture.
+            if (window.width() < 1280) {
+                window.setWindowState(Qt::WindowNoState);
+                window.resize(1280, 800);
+            }
+            if (tabs)
+                tabs->parametersView()->expandToDepth(0);
+            QCoreApplication::processEvents();
+            const bool saved = window.grab().save(path);
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
     timer->start();
 }
 

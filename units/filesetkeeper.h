@@ -39,8 +39,8 @@ signals:
 
 public slots:
     // Takes the set over and lists it.
-    void add(QString unitName, QString fileName, QString inom, QString pnom, QString version, QString updatedName,
-        TreeModel *model);
+    void add(QString unitName, QString fileName, QString inom, QString pnom, QString version,
+        QString updatedName, TreeModel *model);
 
 private:
     Views m_views;

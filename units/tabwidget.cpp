@@ -1,11 +1,11 @@
 #include "tabwidget.h"
 
+#include "compareparameters.h"
 #include "connect.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
-#include "compareparameters.h"
-#include "paramtransfer.h"
 #include "parameters.h"
+#include "paramtransfer.h"
 #include "prompter.h"
 #include "settingsbinder.h"
 #include "threadsupervisor.h"
@@ -52,7 +52,8 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
     ctx.watchMaster = [this](QObject *master) { watchMaster(master); };
     m_connector = new UnitConnector(ctx, this);
-    m_supervisor = new ThreadSupervisor([this](UnitRecord *unit, int op) { return makeWorker(unit, op); }, this);
+    m_supervisor
+        = new ThreadSupervisor([this](UnitRecord *unit, int op) { return makeWorker(unit, op); }, this);
     m_transfer = new ParamTransfer(this);
     m_fileSets = new FileSetKeeper({ m_tree, m_params, m_details, m_registry.get() }, this);
     connect(m_fileSets, &FileSetKeeper::changed, this, &TabWidget::vxUISlotEnableParamSettings);
@@ -108,7 +109,8 @@ void TabWidget::wireViews()
     connect(m_tree, &UnitTreeFrame::vxUISigUnitClicked, this, &TabWidget::vxUISlotUnitTreeClicked);
     connect(m_tree, &UnitTreeFrame::vxUISigAddUnitBtnClicked, this, &TabWidget::onAddUnitBtnClicked);
     connect(m_details, &Connect::vxUISigAddUnitClicked, this, &TabWidget::onAddUnitClicked);
-    connect(m_details, &Connect::vxUISigUnitDisconnectClicked, this, &TabWidget::vxUISlotUnitDisconnectClicked);
+    connect(
+        m_details, &Connect::vxUISigUnitDisconnectClicked, this, &TabWidget::vxUISlotUnitDisconnectClicked);
     connect(m_details, &Connect::vxUISigUnitRemoveClicked, this, &TabWidget::vxUISlotUnitRemoveClicked);
     connect(m_details, &Connect::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_tree, &UnitTreeFrame::onLangTranslation);
@@ -220,13 +222,16 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
     // Guarded: the worker may be freed by a removal before this queued call arrives, and a new
     // worker may then live at the same address.
     QPointer<importfileThread> guard(worker);
-    connect(worker, &QThread::finished, this, [this, guard] {
-        if (!guard)
-            return;
-        if (m_transfer->worker() == guard.data())
-            VxUISlotmoProgressBarClose(); // also when the worker ended without a word (unit removed)
-        m_connector->workerFinished(guard.data());
-    }, Qt::QueuedConnection);
+    connect(
+        worker, &QThread::finished, this,
+        [this, guard] {
+            if (!guard)
+                return;
+            if (m_transfer->worker() == guard.data())
+                VxUISlotmoProgressBarClose(); // also when the worker ended without a word (unit removed)
+            m_connector->workerFinished(guard.data());
+        },
+        Qt::QueuedConnection);
     if (operation == importfileThread::ReadAllParameters || operation == importfileThread::WriteParameters) {
         connect(worker, &importfileThread::ImportThreadSigProgressBarSetRange, this,
             &TabWidget::VxUISlotmoProgressBarSetRange, Qt::QueuedConnection);
@@ -339,8 +344,8 @@ void TabWidget::onAddUnitClicked(int deviceNo, QString port, int baudrate, QStri
         { deviceNo, port, baudrate, parity, tcpDevineNo, ipAddr, connectMode, datafilemode, filepath });
 }
 
-void TabWidget::vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, QString, QString, double, QString,
-    QString, QString, bool, int status)
+void TabWidget::vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, QString, QString, double,
+    QString, QString, QString, bool, int status)
 {
     m_connector->identificationResult(entry, deviceFile, status);
 }
@@ -397,8 +402,8 @@ void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &e
         return;
     TreeModel *own = record->model;
     record->model = model; // a set from file is written from its own model
-    importfileThread *worker = makeWorker(
-        record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
+    importfileThread *worker
+        = makeWorker(record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
     record->model = own;
     m_transfer->begin(write, F::at(record->entry, F::Name), worker);
     m_params->vxUISlotDisableImpExpWid(true);
@@ -472,7 +477,8 @@ void TabWidget::vxUISlotShowComparePrmScreen()
     auto *dialog = new CompareParameters(m_prompter, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setSources(sources);
-    dialog->setCustomerData(QStringList(m_settings->record().customer.begin(), m_settings->record().customer.end()));
+    dialog->setCustomerData(
+        QStringList(m_settings->record().customer.begin(), m_settings->record().customer.end()));
     connect(dialog, &CompareParameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, dialog, &CompareParameters::onLangTranslation);
     dialog->show();
@@ -579,7 +585,8 @@ void TabWidget::wireParameters()
         });
     connect(m_params, &Parameters::vxUISigSendFileName, m_fileSets, &FileSetKeeper::add);
     connect(m_params, &Parameters::vxUISigEnableParamSettings, this, &TabWidget::vxUISlotEnableParamSettings);
-    connect(m_params, &Parameters::vxUISigComparePrmScreenShow, this, &TabWidget::vxUISlotShowComparePrmScreen);
+    connect(
+        m_params, &Parameters::vxUISigComparePrmScreenShow, this, &TabWidget::vxUISlotShowComparePrmScreen);
     connect(m_params, &Parameters::alertNotification, this, &TabWidget::alertNotifcation);
     connect(m_params, &Parameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_params, &Parameters::onLangTranslation);
@@ -593,4 +600,3 @@ void TabWidget::wireParameters()
     connect(this, &TabWidget::LTDriveActionTriggered, m_params, &Parameters::vxUISlotExportBtnClicked);
     connect(this, &TabWidget::datFileInfoActionTriggered, m_params, &Parameters::vxUISlotDatFileInfo);
 }
-

@@ -38,7 +38,8 @@ public:
 
     // The prompter belongs to the main window and outlives this controller. The factory creates
     // masters, workers and models (null: the real ones).
-    explicit TabWidget(Prompter &prompter, QWidget *parent = nullptr, std::unique_ptr<UnitFactory> factory = nullptr);
+    explicit TabWidget(
+        Prompter &prompter, QWidget *parent = nullptr, std::unique_ptr<UnitFactory> factory = nullptr);
     ~TabWidget() override;
 
     Prompter &prompter() const { return m_prompter; }
@@ -115,8 +116,8 @@ public slots:
     void onColButClick();
     void onExpButClick();
     void onAddUnitBtnClicked();
-    void onAddUnitClicked(int deviceNo, QString port, int baudrate, QString parity, int tcpDevineNo, QString ipAddr,
-        QString connectMode, int datafilemode, QString filepath);
+    void onAddUnitClicked(int deviceNo, QString port, int baudrate, QString parity, int tcpDevineNo,
+        QString ipAddr, QString connectMode, int datafilemode, QString filepath);
     void vxUISlotUnitDisconnectClicked(QString str, QStringList fileList);
     void vxUISlotUnitRemoveClicked(QStringList fileList, bool cleanUp);
     void GetTreeModelslotImport(TreeModel *model, QStringList entry);

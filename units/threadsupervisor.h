@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QList>
 #include "importfilethread.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <functional>

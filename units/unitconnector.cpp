@@ -56,8 +56,8 @@ bool UnitConnector::connectUnit(const Request &r)
         return refuse();
     }
     if (m_ctx.osc->isRecording()) {
-        m_ctx.prompter->information(m_ctx.parent, tr("Information"),
-            tr("Oscilloscope record in progress.\nPlease stop recording"));
+        m_ctx.prompter->information(
+            m_ctx.parent, tr("Information"), tr("Oscilloscope record in progress.\nPlease stop recording"));
         return refuse();
     }
     if (r.datafilemode == 2 && r.filepath.isEmpty()) {
@@ -187,8 +187,8 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
         record->entry.append(QString());
     record->entry[F::State] = F::connected();
     const QString file = deviceFilePath(deviceFile.isEmpty() ? F::at(entry, F::DeviceFile) : deviceFile);
-    record->model = m_ctx.factory->createModel(file, m_ctx.settings->record().language,
-        F::at(entry, F::Inom), F::at(entry, F::Pnom));
+    record->model = m_ctx.factory->createModel(
+        file, m_ctx.settings->record().language, F::at(entry, F::Inom), F::at(entry, F::Pnom));
     record->controlModule = m_ctx.control->createControlModule(record->entry, file);
     record->oscDevice = m_ctx.osc->createDevice(record->entry, file);
     const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
@@ -246,9 +246,10 @@ void UnitConnector::disconnectOrReconnect(const QString &str, const QStringList 
     worker->setFileMode(record->fileMode, record->filePath);
     worker->setNewLink(false);
     QPointer<importfileThread> guard(worker);
-    connect(worker, &importfileThread::vxUnitInfo, this,
-        [this, record, guard](QStringList, QString, QString, QString, double, QString, QString, QString, bool,
-            int status) {
+    connect(
+        worker, &importfileThread::vxUnitInfo, this,
+        [this, record, guard](
+            QStringList, QString, QString, QString, double, QString, QString, QString, bool, int status) {
             if (guard)
                 reconnectResult(record, guard.data(), status);
         },
@@ -406,7 +407,8 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
     VxCommModbusMaster *master = nullptr;
     for (int n = 0; n < reg.count(iface); ++n) {
         UnitRecord *r = reg.record(iface, n);
-        const QString link = iface == UnitRegistry::TCPIP ? F::at(r->entry, F::IpAddress) : F::at(r->entry, F::Port);
+        const QString link
+            = iface == UnitRegistry::TCPIP ? F::at(r->entry, F::IpAddress) : F::at(r->entry, F::Port);
         if (F::at(r->entry, F::Number).toInt() == unitId && link == linkName) {
             master = r->master;
             if (F::at(r->entry, F::State) != state) {
@@ -428,8 +430,9 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
         if (health.isEmpty())
             continue;
         const bool answering = health.value(1) == F::connected() && health.value(2) != QLatin1String("0");
-        const QString own = answering && (iface == UnitRegistry::TCPIP || master->VxCommIsLinkOpen()) ? QString(F::connected())
-                                                                    : QString(F::disconnected());
+        const QString own = answering && (iface == UnitRegistry::TCPIP || master->VxCommIsLinkOpen())
+            ? QString(F::connected())
+            : QString(F::disconnected());
         if (F::at(r->entry, F::State) != own) {
             r->entry[F::State] = own;
             emit unitStateChanged(r->entry);
@@ -464,7 +467,8 @@ void UnitConnector::healthReport(int msgType, int unitId, int commType, const QS
             entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg, LinkInformation::kindError());
         emit linkInformation(row);
         emit alertRow(row);
-        emit alertNotifcation((msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
+        emit alertNotifcation(
+            (msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
     } else if (msgType == 2) {
         activityChanged(unitId, commType, portName, errMsg);
     }

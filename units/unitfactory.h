@@ -17,7 +17,8 @@ public:
     // A master for channel 1 (RS232), 2 (RS485) or 3 (TCP/IP), without parent.
     virtual VxCommModbusMaster *createMaster(int channel);
     // A worker for one operation on the unit; the caller sets the operation and starts it.
-    virtual importfileThread *createWorker(VxCommModbusMaster *master, const QStringList &entry, TreeModel *model);
+    virtual importfileThread *createWorker(
+        VxCommModbusMaster *master, const QStringList &entry, TreeModel *model);
     // The unit's parameter model, without values: they come from the unit.
     virtual TreeModel *createModel(
         const QString &deviceFile, uint language, const QString &inom, const QString &pnom);

@@ -11,14 +11,14 @@ class importfileThread;
 // Everything that belongs to one connected unit, kept together so the parts cannot drift apart.
 struct UnitRecord
 {
-    QStringList entry;                       // the 21-string unit entry
-    TreeModel *model = nullptr;              // owned: deleted when the unit is removed
-    VxCommModbusMaster *master = nullptr;    // not owned: the registry's masters, shared on one RS485 port
-    QList<importfileThread *> threads;       // owned: the unit's running or finishing workers
-    QObject *controlModule = nullptr;        // filled in by the control panel; owned by it
-    QObject *oscDevice = nullptr;            // filled in by the oscilloscope; owned by it
-    bool masterCreated = false;              // the master was created for this unit's connect
-    int fileMode = 1;                        // identification: 1 file chosen from the unit, 2 filePath
+    QStringList entry; // the 21-string unit entry
+    TreeModel *model = nullptr; // owned: deleted when the unit is removed
+    VxCommModbusMaster *master = nullptr; // not owned: the registry's masters, shared on one RS485 port
+    QList<importfileThread *> threads; // owned: the unit's running or finishing workers
+    QObject *controlModule = nullptr; // filled in by the control panel; owned by it
+    QObject *oscDevice = nullptr; // filled in by the oscilloscope; owned by it
+    bool masterCreated = false; // the master was created for this unit's connect
+    int fileMode = 1; // identification: 1 file chosen from the unit, 2 filePath
     QString filePath;
-    bool reconnecting = false;               // a reconnect's identification is running
+    bool reconnecting = false; // a reconnect's identification is running
 };

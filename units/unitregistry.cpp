@@ -46,7 +46,8 @@ UnitRegistry::PortCheck UnitRegistry::checkPort(
         if (F::at(entry, F::Number).toInt() == unitNumber) {
             check.outcome = PortCheck::Refused;
             check.sharedIndex = -1;
-            check.message = QStringLiteral("Unit already connected on ") + used + QStringLiteral(" Interface");
+            check.message
+                = QStringLiteral("Unit already connected on ") + used + QStringLiteral(" Interface");
             return check;
         }
         if (newInterface != F::rs485() || used != F::rs485()) {
@@ -166,7 +167,8 @@ std::unique_ptr<UnitRecord> UnitRegistry::takePending(UnitRecord *record)
 
 bool UnitRegistry::isPending(const UnitRecord *record) const
 {
-    return std::any_of(m_pending.begin(), m_pending.end(), [record](const auto &p) { return p.get() == record; });
+    return std::any_of(
+        m_pending.begin(), m_pending.end(), [record](const auto &p) { return p.get() == record; });
 }
 
 QList<UnitRecord *> UnitRegistry::pending() const
@@ -231,9 +233,11 @@ int UnitRegistry::usersOf(const VxCommModbusMaster *master) const
 {
     int users = 0;
     for (const auto &list : m_units)
-        users += int(std::count_if(list.begin(), list.end(), [master](const auto &r) { return r->master == master; }));
+        users += int(
+            std::count_if(list.begin(), list.end(), [master](const auto &r) { return r->master == master; }));
     for (const auto *list : { &m_pending, &m_retiring })
-        users += int(std::count_if(list->begin(), list->end(), [master](const auto &r) { return r->master == master; }));
+        users += int(std::count_if(
+            list->begin(), list->end(), [master](const auto &r) { return r->master == master; }));
     return users;
 }
 
@@ -252,5 +256,6 @@ bool UnitRegistry::releaseMaster(VxCommModbusMaster *master)
 
 bool UnitRegistry::ownsMaster(const VxCommModbusMaster *master) const
 {
-    return std::any_of(m_masters.begin(), m_masters.end(), [master](const auto &m) { return m.get() == master; });
+    return std::any_of(
+        m_masters.begin(), m_masters.end(), [master](const auto &m) { return m.get() == master; });
 }

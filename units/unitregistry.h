@@ -26,7 +26,7 @@ public:
     {
         enum Outcome { Free, Shared, Refused } outcome = Free;
         int sharedIndex = -1; // Shared: the RS485 unit whose master the new unit joins
-        QString message;      // Refused: the box text
+        QString message; // Refused: the box text
     };
     // A unit with the same number on the port, or any unit of another interface there, refuses;
     // RS485 units on the port are shared with.

@@ -40,7 +40,8 @@ bool SimPeer::startTcp(const QString &dataDir, const QString &address, const QSt
     return false;
 }
 
-bool SimPeer::startPty(const QString &dataDir, const QString &link, const QList<int> &units, const QStringList &extra)
+bool SimPeer::startPty(
+    const QString &dataDir, const QString &link, const QList<int> &units, const QStringList &extra)
 {
     QStringList args { QStringLiteral("--data"), dataDir, QStringLiteral("--pty"), link };
     for (int unit : units)
@@ -92,7 +93,8 @@ QString prepareTestInstallation(const QString &dir)
     QString general = QString::fromUtf8(shipped.readAll());
     // The test drive's code and its version register join the shipped tables.
     general.replace(QStringLiteral("[DEVICE CODE]END"), QStringLiteral("4690;TST\n[DEVICE CODE]END"));
-    general.replace(QStringLiteral("[VERSION ADDRESS]END"), QStringLiteral("4690;30002;1\n[VERSION ADDRESS]END"));
+    general.replace(
+        QStringLiteral("[VERSION ADDRESS]END"), QStringLiteral("4690;30002;1\n[VERSION ADDRESS]END"));
     QFile out(config + QStringLiteral("/general.csv"));
     if (!out.open(QIODevice::WriteOnly) || out.write(general.toUtf8()) < 0)
         return QString();
@@ -114,8 +116,9 @@ int mbpollReadHolding(const QString &address, int unit, int registerNumber)
     QProcess mbpoll;
     mbpoll.start(QStringLiteral("mbpoll"),
         { QStringLiteral("-m"), QStringLiteral("tcp"), QStringLiteral("-a"), QString::number(unit),
-            QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"), QString::number(registerNumber - 40000),
-            QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-1"), address });
+            QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
+            QString::number(registerNumber - 40000), QStringLiteral("-c"), QStringLiteral("1"),
+            QStringLiteral("-1"), address });
     if (!mbpoll.waitForFinished(5000)) {
         mbpoll.kill();
         mbpoll.waitForFinished(1000);

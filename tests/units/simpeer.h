@@ -13,7 +13,8 @@ public:
     // Serves Modbus TCP on address:502 with the extra options.
     bool startTcp(const QString &dataDir, const QString &address, const QStringList &extra = {});
     // Serves Modbus RTU on a new pseudo-terminal whose link is `link`, for the unit numbers given.
-    bool startPty(const QString &dataDir, const QString &link, const QList<int> &units, const QStringList &extra = {});
+    bool startPty(
+        const QString &dataDir, const QString &link, const QList<int> &units, const QStringList &extra = {});
     void stop();
     QString output();
     // Freezes and thaws the simulator (SIGSTOP / SIGCONT): a unit that stops answering and comes back.

@@ -110,14 +110,16 @@ void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
     QStandardItemModel *rows = tab->unitTree()->model(UnitTreeFrame::TcpIpGroup);
     QVERIFY(waitFor([&] { return rows->rowCount() == 1; }));
     QVERIFY(dialog->connectButton()->isEnabled());
-    QVERIFY(tab->unitTree()->entries(UnitTreeFrame::TcpIpGroup).first().value(1).startsWith("TST-0010 (*.73)"));
+    QVERIFY(
+        tab->unitTree()->entries(UnitTreeFrame::TcpIpGroup).first().value(1).startsWith("TST-0010 (*.73)"));
     QCOMPARE(tab->detailsPanel()->connectButton()->text(), QStringLiteral("Disconnect"));
     QVERIFY(loadFromDrive->isEnabled());
 
     loadFromDrive->trigger();
     QProgressDialog *progress = tab->transfer()->dialog();
     QVERIFY(progress && progress->isVisible());
-    QVERIFY(progress->labelText().startsWith(QStringLiteral("Parameters Loading from Drive TST-0010 (*.73)")));
+    QVERIFY(
+        progress->labelText().startsWith(QStringLiteral("Parameters Loading from Drive TST-0010 (*.73)")));
     QVERIFY(waitFor([&] { return !tab->transfer()->isOpen(); }, 20000));
     TreeModel *model = tab->modelOf(tab->currentUnit());
     const TreeModel::ReadEntry first = model->readList().first();
@@ -151,7 +153,8 @@ void TstMainWindowUnits::missingGeneralCsvFromWorkersGivesOneBox()
     // Two readers on worker threads miss the file, each in its own reporting round.
     for (int i = 0; i < 2; ++i) {
         DeviceFileNotices::instance()->resetForTests();
-        std::thread reader([] { DeviceFileNotices::instance()->reportGeneralCsvMissing(QStringLiteral("x")); });
+        std::thread reader(
+            [] { DeviceFileNotices::instance()->reportGeneralCsvMissing(QStringLiteral("x")); });
         reader.join();
     }
     QVERIFY(waitFor([&] { return prompter().pending() == 0; }, 2000));
@@ -164,7 +167,8 @@ int main(int argc, char *argv[])
     // Without a runtime directory Qt warns, and these tests make every warning fatal.
     QTemporaryDir runtime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     QApplication app(argc, argv);

@@ -20,9 +20,9 @@
 #include "vxcommmodbusmaster.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -138,7 +138,8 @@ void TstTabWidget::cleanup()
 
 TabWidget &TstTabWidget::makeTab()
 {
-    m_tab = std::make_unique<TabWidget>(m_prompter, nullptr, std::make_unique<CountingFactory>(&m_mastersMade));
+    m_tab
+        = std::make_unique<TabWidget>(m_prompter, nullptr, std::make_unique<CountingFactory>(&m_mastersMade));
     SettingsRecord &s = m_tab->settings().record();
     s.importActive = false;
     s.autoSave = false;
@@ -151,12 +152,14 @@ TabWidget &TstTabWidget::makeTab()
 
 QStringList TstTabWidget::simArgs(const QStringList &extra) const
 {
-    return QStringList { QStringLiteral("--device"), m_device, QStringLiteral("--size"), QStringLiteral("1") } + extra;
+    return QStringList { QStringLiteral("--device"), m_device, QStringLiteral("--size"), QStringLiteral("1") }
+    + extra;
 }
 
 void TstTabWidget::connectTcp(const QString &ip, int unit)
 {
-    m_tab->onAddUnitClicked(unit, QString(), 19200, QStringLiteral("N,8,1"), unit, ip, QStringLiteral("TCPIP"), 1, QString());
+    m_tab->onAddUnitClicked(
+        unit, QString(), 19200, QStringLiteral("N,8,1"), unit, ip, QStringLiteral("TCPIP"), 1, QString());
 }
 
 void TstTabWidget::connectSerial(const QString &iface, const QString &port, int unit)
@@ -193,7 +196,8 @@ int TstTabWidget::entriesWithDefaults(TreeModel *model) const
     const auto have = model->readList();
     int same = 0;
     for (int i = 0; i < have.size() && i < wanted.size(); ++i)
-        same += model->registerWords(have[i].item, have[i].set) == delivered.registerWords(wanted[i].item, wanted[i].set);
+        same += model->registerWords(have[i].item, have[i].set)
+            == delivered.registerWords(wanted[i].item, wanted[i].set);
     return same;
 }
 
@@ -210,8 +214,10 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything_data()
     QTest::newRow("serial unit 256") << 256 << 1 << "RS485" << 1 << "Error" << range;
     QTest::newRow("tcp unit 0 on a serial request") << 1 << 0 << "RS232" << 1 << "Error" << range;
     QTest::newRow("tcp unit 256") << 1 << 256 << "TCPIP" << 1 << "Error" << range;
-    QTest::newRow("manual file without a path") << 1 << 1 << "TCPIP" << 2 << "Information" << "No csv file information";
-    QTest::newRow("no such interface") << 1 << 1 << "USB" << 1 << "Error" << "No channel information";
+    QTest::newRow("manual file without a path") << 1 << 1 << "TCPIP" << 2 << "Information"
+                                                << "No csv file information";
+    QTest::newRow("no such interface") << 1 << 1 << "USB" << 1 << "Error"
+                                       << "No channel information";
 }
 
 void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
@@ -228,8 +234,8 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
     else
         m_prompter.expectInformation(message, title);
     // A port that does not exist: a check that came too late would try to open it and fail differently.
-    tab.onAddUnitClicked(unit, QStringLiteral("/nonexistent/tty"), 19200, QStringLiteral("N,8,1"), tcpUnit, ipA,
-        iface, fileMode, QString());
+    tab.onAddUnitClicked(unit, QStringLiteral("/nonexistent/tty"), 19200, QStringLiteral("N,8,1"), tcpUnit,
+        ipA, iface, fileMode, QString());
     QCOMPARE(m_mastersMade, 0);
     QCOMPARE(tab.registry().total() + tab.registry().pending().size(), 0);
     QVERIFY(tab.detailsPanel()->addUnitDialog()->isEnabled());
@@ -262,7 +268,8 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved()
     // Write one edited parameter and see it in the simulator through another master.
     TreeModel::ReadEntry target;
     for (const TreeModel::ReadEntry &e : model->readList()) {
-        if (e.tableType == 4 && e.count == 1 && e.set == 0 && model->GetEditableParameters().contains(e.item)) {
+        if (e.tableType == 4 && e.count == 1 && e.set == 0
+            && model->GetEditableParameters().contains(e.item)) {
             const quint16 word = model->registerWords(e.item, 0).value(0);
             if (word < 30000) {
                 target = e;
@@ -461,7 +468,8 @@ void TstTabWidget::unitFallingSilentMidRead()
     const int silentAfter = identificationRequests + probe.readList().size() - 6;
     m_rows.clear();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
+    QVERIFY(sim.startTcp(
+        m_dir->path(), ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
     TabWidget &tab = makeTab();
     tab.settings().record().continueDespiteFault = continueDespiteFault;
     connectTcp(ipA);
@@ -625,7 +633,8 @@ int main(int argc, char *argv[])
     // Without a runtime directory Qt warns, and these tests make every warning fatal.
     QTemporaryDir runtime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     QApplication app(argc, argv);

@@ -44,23 +44,31 @@ void TstUnitRegistry::portCheck_data()
     QTest::addColumn<int>("sharedIndex");
     QTest::addColumn<QString>("message");
     using C = UnitRegistry::PortCheck;
-    const QList<QStringList> rs485 { serialEntry("RS485", "/dev/ttyA", 3), serialEntry("RS485", "/dev/ttyB", 4) };
+    const QList<QStringList> rs485 { serialEntry("RS485", "/dev/ttyA", 3),
+        serialEntry("RS485", "/dev/ttyB", 4) };
     const QList<QStringList> rs232 { serialEntry("RS232", "/dev/ttyA", 3) };
-    QTest::newRow("free port") << rs485 << 5 << "/dev/ttyC" << "RS485" << int(C::Free) << -1 << "";
-    QTest::newRow("rs485 joins rs485") << rs485 << 5 << "/dev/ttyB" << "RS485" << int(C::Shared) << 1 << "";
-    QTest::newRow("same number on the port") << rs485 << 4 << "/dev/ttyB" << "RS485" << int(C::Refused) << -1
-                                             << "Unit already connected on RS485 Interface";
-    QTest::newRow("rs232 onto an rs485 port") << rs485 << 5 << "/dev/ttyA" << "RS232" << int(C::Refused) << -1
-                                              << "port already in use on RS485";
-    QTest::newRow("rs485 onto an rs232 port") << rs232 << 5 << "/dev/ttyA" << "RS485" << int(C::Refused) << -1
-                                              << "port already in use on RS232";
-    QTest::newRow("rs232 same number") << rs232 << 3 << "/dev/ttyA" << "RS485" << int(C::Refused) << -1
-                                       << "Unit already connected on RS232 Interface";
+    QTest::newRow("free port") << rs485 << 5 << "/dev/ttyC"
+                               << "RS485" << int(C::Free) << -1 << "";
+    QTest::newRow("rs485 joins rs485") << rs485 << 5 << "/dev/ttyB"
+                                       << "RS485" << int(C::Shared) << 1 << "";
+    QTest::newRow("same number on the port")
+        << rs485 << 4 << "/dev/ttyB"
+        << "RS485" << int(C::Refused) << -1 << "Unit already connected on RS485 Interface";
+    QTest::newRow("rs232 onto an rs485 port")
+        << rs485 << 5 << "/dev/ttyA"
+        << "RS232" << int(C::Refused) << -1 << "port already in use on RS485";
+    QTest::newRow("rs485 onto an rs232 port")
+        << rs232 << 5 << "/dev/ttyA"
+        << "RS485" << int(C::Refused) << -1 << "port already in use on RS232";
+    QTest::newRow("rs232 same number")
+        << rs232 << 3 << "/dev/ttyA"
+        << "RS485" << int(C::Refused) << -1 << "Unit already connected on RS232 Interface";
     QTest::newRow("same number as the second unit on a shared port")
-        << rs485 + QList<QStringList> { serialEntry("RS485", "/dev/ttyA", 5) } << 5 << "/dev/ttyA" << "RS485"
-        << int(C::Refused) << -1 << "Unit already connected on RS485 Interface";
+        << rs485 + QList<QStringList> { serialEntry("RS485", "/dev/ttyA", 5) } << 5 << "/dev/ttyA"
+        << "RS485" << int(C::Refused) << -1 << "Unit already connected on RS485 Interface";
     // A port name that is a prefix of another is another port.
-    QTest::newRow("prefix is not the port") << rs232 << 5 << "/dev/tty" << "RS232" << int(C::Free) << -1 << "";
+    QTest::newRow("prefix is not the port") << rs232 << 5 << "/dev/tty"
+                                            << "RS232" << int(C::Free) << -1 << "";
 }
 
 void TstUnitRegistry::portCheck()
@@ -95,7 +103,8 @@ void TstUnitRegistry::sharedMasterGoesWithItsLastUnit()
     pending->master = master;
     UnitRecord *p = reg.addPending(std::move(pending));
 
-    QCOMPARE(reg.commModList(UnitRegistry::RS485), QList<VxCommModbusMaster *>({ master.data(), master.data() }));
+    QCOMPARE(
+        reg.commModList(UnitRegistry::RS485), QList<VxCommModbusMaster *>({ master.data(), master.data() }));
     QCOMPARE(reg.usersOf(master), 3);
     int iface = -1, index = -1;
     QVERIFY(reg.find(serialEntry("RS485", "/dev/ttyA", 5), &iface, &index));
@@ -118,14 +127,16 @@ void TstUnitRegistry::linkInformationTexts()
     QStringList tcp = serialEntry("TCPIP", QString(), 1);
     tcp[F::IpAddress] = QStringLiteral("192.168.1.27");
     QCOMPARE(LinkInformation::row(tcp, "failure", "duplicate ip address"),
-        QStringLiteral("1\tno device name\t192.168.1.27\tfailure\tduplicate ip address\t----\tLink Information"));
+        QStringLiteral(
+            "1\tno device name\t192.168.1.27\tfailure\tduplicate ip address\t----\tLink Information"));
     QStringList rs = serialEntry("RS485", "/dev/ttyA", 5);
     rs[F::Name] = QStringLiteral("X (5)");
     QCOMPARE(LinkInformation::row(rs, "success", "device link removed", LinkInformation::kindError()),
         QStringLiteral("5\tX (5)\t/dev/ttyA\tsuccess\tdevice link removed\t----\terror information"));
     QCOMPARE(LinkInformation::byteLine(5, QString(), true, { "05", "03" }),
         QStringLiteral("5\tNO_UNIT_NAME\tTx Msg: \t05    03    "));
-    QCOMPARE(LinkInformation::byteLine(5, "X (5)", false, { "05" }), QStringLiteral("5\tX (5)\tRx Msg:\t05    "));
+    QCOMPARE(
+        LinkInformation::byteLine(5, "X (5)", false, { "05" }), QStringLiteral("5\tX (5)\tRx Msg:\t05    "));
 }
 
 QTEST_GUILESS_MAIN(TstUnitRegistry)
