@@ -1,5 +1,7 @@
 #pragma once
 
+#include "devicefiles.h"
+
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -61,6 +63,84 @@ public:
     VxCommManageSerialPort *VxCommSerialLink() const { return serialLink; }
     VxCommTcpClient *VxCommTcpLink() const { return tcpLink; }
 
+    // ---- Identification and control reads (vxcommidentify.cpp) ----
+
+    // Reads device code, version and size of `address` (the lock is taken for each read only, the
+    // unit address set each time) and picks its device description file: fileMode 1 from the unit's
+    // drive name and version, 2 the given filePath. Returns a VxCommIdentify result code; the outputs
+    // hold what was found up to the failing step.
+    int VxCommIdentifyUnit(QString &deviceFileOut, QString &driveSize, QString &version, QString &inom,
+        QString &pnom, int fileMode, const QString &filePath, int address);
+    // Device description file of the unit identified last on this master.
+    QString VxCommGetDeviceFile() const;
+
+    // Control reads with the registers of `file`'s "[CONTROL PANEL]" rows, one locked exchange each.
+    // All return 1, or -1 when the file names no register or the read fails.
+    // Reference holding register and the maximum the file gives for it.
+    int VxCommGetRefValue(const QString &file, int address, int &value, int &maxValue);
+    // "00", "01", "02" for register values 0, 1, 2; any other value "00".
+    int VxCommGetRunSource(const QString &file, int address, QString &source);
+    int VxCommGetRefSource(const QString &file, int address, QString &source);
+    // Which of the forward, reverse and stop commands the unit holds now: the coils (or holding
+    // registers) of the three commands are read in one exchange and compared with the value each
+    // command writes. "00" forward, "01" reverse, "02" stop; a state matching none is a failure.
+    int VxCommGetMotorDirection(const QString &file, int address, QString &direction);
+
+    // ---- Device description file readers, reachable from the master ----
+    static QString VxCommReadGeneralCsv(const QString &path, int section, int key, int column)
+    {
+        return DeviceFiles::VxCommReadGeneralCsv(path, section, key, column);
+    }
+    static QString VxCommGetVersionText(quint16 version, quint16 subVersion)
+    {
+        return DeviceFiles::VxCommGetVersionText(version, subVersion);
+    }
+    static QString VxCommGetDeviceFileBaseName(
+        const QString &generalCsvPath, int deviceCode, quint16 version, quint16 subVersion)
+    {
+        return DeviceFiles::VxCommGetDeviceFileBaseName(generalCsvPath, deviceCode, version, subVersion);
+    }
+    static QString VxCommFindDeviceFile(const QString &baseName)
+    {
+        return DeviceFiles::VxCommFindDeviceFile(baseName);
+    }
+    static QString VxCommGetSizeAddress(const QString &file, int key, int column)
+    {
+        return DeviceFiles::VxCommGetSizeAddress(file, key, column);
+    }
+    static QString VxCommGetDriveSize(const QString &file, int sizeCode)
+    {
+        return DeviceFiles::VxCommGetDriveSize(file, sizeCode);
+    }
+    static QString VxCommGetInom(const QString &file, int sizeCode)
+    {
+        return DeviceFiles::VxCommGetInom(file, sizeCode);
+    }
+    static QString VxCommGetPnom(const QString &file, int sizeCode)
+    {
+        return DeviceFiles::VxCommGetPnom(file, sizeCode);
+    }
+    static DeviceFiles::RefAddress VxCommGetRefAddress(const QString &file)
+    {
+        return DeviceFiles::VxCommGetRefAddress(file);
+    }
+    static QString VxCommGetRunSourceAddress(const QString &file)
+    {
+        return DeviceFiles::VxCommGetRunSourceAddress(file);
+    }
+    static QString VxCommGetRefSourceAddress(const QString &file)
+    {
+        return DeviceFiles::VxCommGetRefSourceAddress(file);
+    }
+    static DeviceFiles::MotorCommands VxCommGetMotorCommands(const QString &file)
+    {
+        return DeviceFiles::VxCommGetMotorCommands(file);
+    }
+    static DeviceFiles::ControlPanelInfo VxCommGetControlPanel(const QString &file)
+    {
+        return DeviceFiles::VxCommGetControlPanel(file);
+    }
+
     static QString VxCommErrorText(int code);
     static void VxCommBitsToByte(const QStringList &bitTexts, QStringList &byteTexts);
 
@@ -77,6 +157,11 @@ protected:
     QString deviceFile;
 
     // Identification and the control reads build on VxCommTransaction in a separate file.
+    // One locked read of `count` items of table `type` at `number` for `address`; the reply
+    // (unit, function, byte count, data) lands in `reply`. Returns the transaction's result.
+    int lockedRead(int address, int type, int number, int count, quint8 *reply);
+    // Source register read shared by the run-source and reference-source reads.
+    int readSource(const QString &registerText, int address, QString &source);
 
 signals:
     void VxCommHealthOfUnitToUI(int kind, int unitAddress, int channel, QString linkName, QString message,
@@ -115,4 +200,5 @@ private:
     std::atomic<int> noOfRetries { 1 };
     std::atomic<int> stopFlag { 0 };
     std::unique_ptr<QMutex> mutex;
+    mutable QMutex deviceFileLock; // deviceFile is written by identification, read by any thread
 };

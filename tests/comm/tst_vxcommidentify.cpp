@@ -1,0 +1,524 @@
+// Linking and identifying a unit against the drive simulator, over a pseudo-terminal
+// (IDENTIFY_OVER_TCP 0: KTZ unit 5) or loopback Modbus TCP (1: RVN unit at TEST_LOOPBACK).
+#include "apppaths.h"
+#include "commtestpeers.h"
+#include "devicefiles.h"
+#include "simpeer.h"
+#include "vxcommdevicestatus.h"
+#include "vxcommidentify.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace VxCommIdentify;
+
+namespace {
+
+const QString Host = QStringLiteral(TEST_LOOPBACK);
+
+#if IDENTIFY_OVER_TCP
+const QString Device = QStringLiteral("RVNV2.05.csv");
+const QString OtherDevice = QStringLiteral("KTZV1.10.csv");
+const QString VersionText = QStringLiteral("V2.05");
+const QByteArray CodeRow = "4610;RVN\r\n";
+const QByteArray CodeErrorRow = "4610;Error\r\n";
+const QString FaultSize = QStringLiteral("6");
+const QByteArray FaultSizeRow = "6;RVN48-013;13,0;5.5";
+const QByteArray NoInomRow = "6;RVN48-013;;5.5";
+const QByteArray NoPnomRow = "6;RVN48-013;13,0;";
+const QString SizeRegister = QStringLiteral("30005");
+const int Unit = 1;
+const int Interface = 3;
+const QString InterfaceText = QStringLiteral("TCPIP");
+#else
+const QString Device = QStringLiteral("KTZV1.10.csv");
+const QString OtherDevice = QStringLiteral("RVNV2.05.csv");
+const QString VersionText = QStringLiteral("V1.10");
+const QByteArray CodeRow = "4620;KTZ\r\n";
+const QByteArray CodeErrorRow = "4620;Error\r\n";
+const QString FaultSize = QStringLiteral("1");
+const QByteArray FaultSizeRow = "1;KTZ23-2P5;2,5;0.37";
+const QByteArray NoInomRow = "1;KTZ23-2P5;;0.37";
+const QByteArray NoPnomRow = "1;KTZ23-2P5;2,5;";
+const QString SizeRegister = QStringLiteral("44450");
+const int Unit = 5;
+const int Interface = 2;
+const QString InterfaceText = QStringLiteral("RS485");
+#endif
+
+// How the PC's installation differs from the shipped one.
+enum class Install { Shipped, CodeMissing, CodeError, NoInom, NoPnom, OtherModelOnly };
+
+} // namespace
+Q_DECLARE_METATYPE(Install)
+namespace { } // namespace
+
+class TestVxCommIdentify : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void linksAndIdentifiesUnit_data();
+    void linksAndIdentifiesUnit();
+    void failureGivesItsCodeAndMessage_data();
+    void failureGivesItsCodeAndMessage();
+    void givenFileIsUsedWithoutSearch();
+    void controlValuesFollowTheUnit_data();
+    void controlValuesFollowTheUnit();
+#if IDENTIFY_OVER_TCP
+    void refusedConnectionGivesMinusFour();
+    void sharedCommandCoilGivesDirection_data();
+    void sharedCommandCoilGivesDirection();
+#else
+    void zeroByteCountIsNoDeviceLink_data();
+    void zeroByteCountIsNoDeviceLink();
+    void unopenablePortOrInterfaceGivesMinusOne();
+    void openRs485PortIsSharedByUnits();
+#endif
+
+private:
+    QString freshDir();
+    bool install(Install kind);
+    bool startSim(
+        const QStringList &extra = {}, const QString &device = Device, const QList<int> &units = { Unit });
+    int link(VxCommLinkOutputs &outputs, int interfaceNumber = Interface, int unitAddress = Unit);
+
+    QTemporaryDir root;
+    int dirCount = 0;
+    quint16 port = 0;
+    QString ptyLink;
+    SimPeer sim;
+    vxCommDeviceStatus status;
+    std::unique_ptr<VxCommModbusMaster> master;
+};
+
+void TestVxCommIdentify::initTestCase()
+{
+    QVERIFY(root.isValid());
+    port = modbusTcpPort(Host, TEST_FALLBACK_PORT);
+    status.VxCommSetMsgDelay(5);
+}
+
+void TestVxCommIdentify::cleanup()
+{
+    master.reset();
+    sim.stop();
+    AppPaths::setBaseDir(QString());
+}
+
+QString TestVxCommIdentify::freshDir()
+{
+    const QString dir = root.path() + QStringLiteral("/case") + QString::number(++dirCount);
+    QDir().mkpath(dir);
+    return dir;
+}
+
+bool TestVxCommIdentify::install(Install kind)
+{
+    TestInstallation inst(freshDir());
+    bool ok = true;
+    switch (kind) {
+    case Install::CodeMissing:
+        ok = inst.addGeneralCsv(replacing(CodeRow, "")) && inst.addDeviceFile(Device);
+        break;
+    case Install::CodeError:
+        ok = inst.addGeneralCsv(replacing(CodeRow, CodeErrorRow)) && inst.addDeviceFile(Device);
+        break;
+    case Install::NoInom:
+        ok = inst.addGeneralCsv() && inst.addDeviceFile(Device, replacing(FaultSizeRow, NoInomRow));
+        break;
+    case Install::NoPnom:
+        ok = inst.addGeneralCsv() && inst.addDeviceFile(Device, replacing(FaultSizeRow, NoPnomRow));
+        break;
+    case Install::OtherModelOnly:
+        ok = inst.addGeneralCsv() && inst.addDeviceFile(OtherDevice);
+        break;
+    case Install::Shipped:
+        ok = inst.addGeneralCsv() && inst.addDeviceFile(Device) && inst.addDeviceFile(OtherDevice);
+        break;
+    }
+    AppPaths::setBaseDir(inst.baseDir());
+    return ok;
+}
+
+// The simulator always serves the shipped data: the unit is sound, only the PC's files differ.
+bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &device, const QList<int> &units)
+{
+    QStringList args { QStringLiteral("--data"), QStringLiteral(TARVOLINK_SOURCE_DIR "/data"),
+        QStringLiteral("--device"), device };
+#if IDENTIFY_OVER_TCP
+    Q_UNUSED(units)
+    args << QStringLiteral("--tcp") << Host + QLatin1Char(':') + QString::number(port);
+    master = std::make_unique<VxCommModbusMaster>(3);
+#else
+    ptyLink = freshDir() + QStringLiteral("/line");
+    args << QStringLiteral("--pty") << ptyLink << QStringLiteral("--baud") << QStringLiteral("115200");
+    for (int unit : units)
+        args << QStringLiteral("--unit") << QString::number(unit);
+    master = std::make_unique<VxCommModbusMaster>(Interface);
+#endif
+    status.VxCommSetModbusMaster(master.get());
+    // The simulator's own default size comes from the comment row above the sizes table: name one.
+    if (!extra.contains(QStringLiteral("--size")))
+        args << QStringLiteral("--size") << QStringLiteral("2");
+    return sim.start(args + extra);
+}
+
+int TestVxCommIdentify::link(VxCommLinkOutputs &outputs, int interfaceNumber, int unitAddress)
+{
+    VxCommSerialInfo serial;
+    serial.portName = QFileInfo(ptyLink).symLinkTarget();
+    serial.baudRate = 115200;
+    serial.unitAddress = unitAddress;
+    VxCommTcpInfo tcp;
+    tcp.ipAddress = Host;
+    tcp.port = port;
+    tcp.unitAddress = unitAddress;
+    return status.VxCommLinkUnit(interfaceNumber, serial, tcp, outputs);
+}
+
+void TestVxCommIdentify::linksAndIdentifiesUnit_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("driveSize");
+    QTest::addColumn<QString>("inom");
+    QTest::addColumn<QString>("pnom");
+#if IDENTIFY_OVER_TCP
+    QTest::newRow("size 6") << "6"
+                            << "RVN48-013"
+                            << "13,0"
+                            << "5.5";
+    QTest::newRow("size 12") << "12"
+                             << "RVN69-090"
+                             << "90,0"
+                             << "90";
+#else
+    QTest::newRow("size 1") << "1"
+                            << "KTZ23-2P5"
+                            << "2,5"
+                            << "0.37";
+    QTest::newRow("size 6") << "6"
+                            << "KTZ43-009"
+                            << "9,0"
+                            << "4";
+#endif
+}
+
+void TestVxCommIdentify::linksAndIdentifiesUnit()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, driveSize);
+    QFETCH(QString, inom);
+    QFETCH(QString, pnom);
+    QVERIFY(install(Install::Shipped));
+    QVERIFY(startSim({ QStringLiteral("--size"), size }));
+
+    VxCommLinkOutputs out;
+    QCOMPARE(link(out), int(Identified));
+    QCOMPARE(QFileInfo(out.identity.deviceFile).fileName(), Device);
+    QCOMPARE(
+        QFileInfo(out.identity.deviceFile).absolutePath(), QFileInfo(AppPaths::csvDir()).absoluteFilePath());
+    QCOMPARE(master->VxCommGetDeviceFile(), out.identity.deviceFile);
+    QCOMPARE(out.identity.driveSize, driveSize);
+    QCOMPARE(out.identity.version, VersionText);
+    QCOMPARE(out.identity.inom, inom); // the decimal comma stays
+    QCOMPARE(out.identity.pnom, pnom);
+    QCOMPARE(identificationMessage(Identified), QString());
+
+    // The entry the tree and the views get.
+    QStringList entry { QString::number(Unit), QString(), QString(), InterfaceText };
+    while (entry.size() < 8)
+        entry << QString();
+    entry[7] = Interface == 3 ? Host : QString();
+    fillUnitEntry(entry, out.identity);
+    QCOMPARE(entry.size(), 21);
+#if IDENTIFY_OVER_TCP
+    QCOMPARE(entry.at(1), driveSize + QStringLiteral(" (*.27)"));
+#else
+    QCOMPARE(entry.at(1), driveSize + QStringLiteral(" (5)"));
+#endif
+    QCOMPARE(entry.mid(2, 1) + entry.mid(8, 4),
+        (QStringList { QStringLiteral("connect"), out.identity.deviceFile, inom, pnom, VersionText }));
+}
+
+void TestVxCommIdentify::failureGivesItsCodeAndMessage_data()
+{
+    QTest::addColumn<Install>("kind");
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    const QStringList none;
+    const QStringList faultSize { QStringLiteral("--size"), FaultSize };
+    QTest::newRow("device code not in general.csv")
+        << Install::CodeMissing << none << -5 << "No Support for this Device";
+    QTest::newRow("device code named Error")
+        << Install::CodeError << none << -5 << "No Support for this Device";
+    QTest::newRow("size code not in the sizes")
+        << Install::Shipped << QStringList { "--size", "99" } << -6 << "Drive Size not found in CSV file";
+    QTest::newRow("INOM empty") << Install::NoInom << faultSize << -7 << "INOM Value not found in CSV file";
+    QTest::newRow("PNOM empty") << Install::NoPnom << faultSize << -8 << "PNOM Value not found in CSV file";
+    QTest::newRow("no file for the version") << Install::OtherModelOnly << none << -2 << "No CSV File Found";
+    QTest::newRow("silent unit") << Install::Shipped << QStringList { "--silent-after", "0" } << -3
+                                 << "No Device Link";
+    QTest::newRow("silent after the device code")
+        << Install::Shipped << QStringList { "--silent-after", "1" } << -3 << "No Device Link";
+    QTest::newRow("silent after the version")
+        << Install::Shipped << QStringList { "--silent-after", "2" } << -3 << "No Device Link";
+    QTest::newRow("size register refused")
+        << Install::Shipped << QStringList { "--exception", SizeRegister + QStringLiteral(":2") } << -3
+        << "No Device Link";
+}
+
+void TestVxCommIdentify::failureGivesItsCodeAndMessage()
+{
+    QFETCH(Install, kind);
+    QFETCH(QStringList, simArgs);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QVERIFY(install(kind));
+    QVERIFY(startSim(simArgs));
+
+    VxCommLinkOutputs out;
+    QCOMPARE(link(out), code);
+    QCOMPARE(identificationMessage(code), message);
+    // Nothing read after a failure: the control values keep their fallbacks.
+    QCOMPARE(out.control.motorDirection, QStringLiteral("03"));
+}
+
+void TestVxCommIdentify::givenFileIsUsedWithoutSearch()
+{
+    QVERIFY(install(Install::Shipped));
+    // A file outside csv_file with another name and a size row of its own: only its contents
+    // can give this drive size.
+    const QString given = freshDir() + QStringLiteral("/given.csv");
+    TestInstallation elsewhere(QFileInfo(given).absolutePath());
+    QVERIFY(elsewhere.addDeviceFile(Device, replacing(FaultSizeRow, "99;GIVEN-1;1,5;0.5")));
+    QVERIFY(QFile::rename(elsewhere.baseDir() + QStringLiteral("/csv_file/") + Device, given));
+    QVERIFY(startSim({ QStringLiteral("--size"), QStringLiteral("99") }));
+    QVERIFY(master->VxCommConnectTcpLink(Host, port) || Interface != 3);
+#if !IDENTIFY_OVER_TCP
+    QCOMPARE(master->VxCommOpenSerialLink(QFileInfo(ptyLink).symLinkTarget(), 115200, "N,8,1"), 1);
+#endif
+
+    QString file, driveSize, version, inom, pnom;
+    const int listings = DeviceFiles::csvDirectoryListings();
+    QCOMPARE(master->VxCommIdentifyUnit(file, driveSize, version, inom, pnom, 2, given, Unit), 1);
+    QCOMPARE(DeviceFiles::csvDirectoryListings(), listings);
+    QCOMPARE(file, given);
+    QCOMPARE(driveSize, QStringLiteral("GIVEN-1"));
+    QCOMPARE(inom, QStringLiteral("1,5"));
+    QCOMPARE(pnom, QStringLiteral("0.5"));
+    QCOMPARE(version, VersionText); // still the unit's own version
+
+    // A given file that is not there is a missing file, not a dead unit.
+    QCOMPARE(master->VxCommIdentifyUnit(file, driveSize, version, inom, pnom, 2, given + "x", Unit), -2);
+    QCOMPARE(master->VxCommIdentifyUnit(file, driveSize, version, inom, pnom, 2, QString(), Unit), -2);
+}
+
+void TestVxCommIdentify::controlValuesFollowTheUnit_data()
+{
+    // Written into the unit first: reference source, run source, reference register, command
+    // coil (0: none); then what linking reads back.
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<int>("refSource");
+    QTest::addColumn<int>("runSource");
+    QTest::addColumn<int>("reference");
+    QTest::addColumn<int>("coil");
+    QTest::addColumn<QString>("referenceText");
+    QTest::addColumn<QString>("expRefSource");
+    QTest::addColumn<QString>("expRunSource");
+    QTest::addColumn<QString>("direction");
+    const QStringList none;
+    QTest::newRow("program in control, forward") << none << 2 << 2 << 37 << 1 << "37.00"
+                                                 << "02"
+                                                 << "02"
+                                                 << "00";
+    QTest::newRow("keyboard, reverse") << none << 1 << 1 << 100 << 2 << "100.00"
+                                       << "01"
+                                       << "01"
+                                       << "01";
+    QTest::newRow("reference 150 shows 0") << none << 0 << 0 << 150 << 0 << "0.00"
+                                           << "00"
+                                           << "00"
+                                           << "02";
+    QTest::newRow("option source reads as 00") << none << 3 << 3 << 0 << 0 << "0.00"
+                                               << "00"
+                                               << "00"
+                                               << "02";
+    const QStringList refused { "--exception", "40104:2", "--exception", "40105:2", "--exception", "44501:2",
+        "--exception", "1:2" };
+    QTest::newRow("control registers refused") << refused << -1 << -1 << -1 << 0 << "0.00"
+                                               << "00"
+                                               << "00"
+                                               << "03";
+}
+
+void TestVxCommIdentify::controlValuesFollowTheUnit()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(int, refSource);
+    QFETCH(int, runSource);
+    QFETCH(int, reference);
+    QFETCH(int, coil);
+    QFETCH(QString, referenceText);
+    QFETCH(QString, expRefSource);
+    QFETCH(QString, expRunSource);
+    QFETCH(QString, direction);
+    // The RVN file has a coil per command, so every direction can be set.
+    QVERIFY(install(Install::Shipped));
+    TestInstallation(AppPaths::baseDir()).addDeviceFile(QStringLiteral("RVNV2.05.csv"));
+    QVERIFY(startSim(simArgs, QStringLiteral("RVNV2.05.csv")));
+
+    VxCommLinkOutputs out;
+    QCOMPARE(link(out), 1);
+    const QString file = out.identity.deviceFile;
+    auto writeRegister = [&](int number, int value) {
+        const quint8 data[2] = { quint8(value & 0xFF), quint8(value >> 8) };
+        QMutexLocker locker(master->VxCommMutex());
+        master->VxCommSetUnitAddress(Unit);
+        return master->VxCommTransaction(4, 0, number, 0, 1, data, nullptr);
+    };
+    if (refSource >= 0) {
+        QVERIFY(writeRegister(40104, refSource) > 0);
+        QVERIFY(writeRegister(40105, runSource) > 0);
+        QVERIFY(writeRegister(44501, reference) > 0);
+    }
+    if (coil > 0) {
+        const quint8 on[2] = { 1, 0 };
+        QMutexLocker locker(master->VxCommMutex());
+        master->VxCommSetUnitAddress(Unit);
+        QVERIFY(master->VxCommTransaction(1, 0, coil, 0, 1, on, nullptr) > 0);
+    }
+
+    QCOMPARE(link(out), 1);
+    QCOMPARE(VxCommIdentify::referenceText(out.control.reference), referenceText);
+    QCOMPARE(out.control.referenceSource, expRefSource);
+    QCOMPARE(out.control.runSource, expRunSource);
+    QCOMPARE(out.control.motorDirection, direction);
+
+    // The panel's own reads say the same, and a failed read is a failure, not a value.
+    int raw = 0, maxValue = 0;
+    QString source;
+    QCOMPARE(master->VxCommGetRefValue(file, Unit, raw, maxValue), refSource >= 0 ? 1 : -1);
+    if (refSource >= 0) {
+        QCOMPARE(raw, reference);
+        QCOMPARE(maxValue, 100);
+    }
+    QCOMPARE(master->VxCommGetRunSource(file, Unit, source), refSource >= 0 ? 1 : -1);
+}
+
+#if IDENTIFY_OVER_TCP
+void TestVxCommIdentify::refusedConnectionGivesMinusFour()
+{
+    QVERIFY(install(Install::Shipped));
+    master = std::make_unique<VxCommModbusMaster>(3);
+    status.VxCommSetModbusMaster(master.get());
+    VxCommLinkOutputs out;
+    QCOMPARE(link(out), -4); // nothing listens
+    QCOMPARE(identificationMessage(-4), QStringLiteral("No connection with given IP"));
+}
+
+void TestVxCommIdentify::sharedCommandCoilGivesDirection_data()
+{
+    // The KTZ file drives all three commands through coil 11 and the coils above it:
+    // forward 11 (binary), reverse 101, stop 0.
+    QTest::addColumn<int>("coils"); // coils 11, 12, 13 as bits 0, 1, 2
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("direction");
+    QTest::newRow("forward") << 0b011 << 1 << "00";
+    QTest::newRow("reverse") << 0b101 << 1 << "01";
+    QTest::newRow("stop") << 0b000 << 1 << "02";
+    QTest::newRow("no command matches") << 0b001 << -1 << "";
+}
+
+void TestVxCommIdentify::sharedCommandCoilGivesDirection()
+{
+    QFETCH(int, coils);
+    QFETCH(int, result);
+    QFETCH(QString, direction);
+    // pymodbus keeps whatever coils it is given, unlike a drive that acts on them.
+    PymodbusPeer peer;
+    QVERIFY(peer.startTcp(Host, port));
+    QVERIFY(install(Install::Shipped));
+    master = std::make_unique<VxCommModbusMaster>(3);
+    QVERIFY(master->VxCommConnectTcpLink(Host, port));
+    const quint8 bits[1] = { quint8(coils) };
+    {
+        QMutexLocker locker(master->VxCommMutex());
+        master->VxCommSetUnitAddress(1);
+        QVERIFY(master->VxCommTransaction(1, 0, 11, 0, 3, bits, nullptr) > 0);
+    }
+    QString got;
+    QCOMPARE(master->VxCommGetMotorDirection(QStringLiteral("KTZV1.10.csv"), 1, got), result);
+    QCOMPARE(got, direction);
+}
+#else
+void TestVxCommIdentify::zeroByteCountIsNoDeviceLink_data()
+{
+    // Bytes after unit, function and the byte count 0.
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("short reply") << QByteArray();
+    // Full length and a valid CRC: only the byte count says the register is missing.
+    QTest::newRow("full-length reply") << fromHex("12 34");
+}
+
+void TestVxCommIdentify::zeroByteCountIsNoDeviceLink()
+{
+    QFETCH(QByteArray, tail);
+    QVERIFY(install(Install::Shipped));
+    SocatPty pty;
+    QVERIFY(pty.start(freshDir()));
+    ScriptedSerialPeer peer;
+    QVERIFY(peer.start(pty.peer(),
+        [tail](const QByteArray &request) { return withCrc(request.left(2) + QByteArray(1, '\0') + tail); }));
+    master = std::make_unique<VxCommModbusMaster>(1);
+    status.VxCommSetModbusMaster(master.get());
+    VxCommSerialInfo serial;
+    serial.portName = pty.ours();
+    serial.unitAddress = 1;
+    VxCommLinkOutputs out;
+    QCOMPARE(status.VxCommLinkUnit(1, serial, VxCommTcpInfo(), out), -3);
+    QVERIFY(peer.requestCount() >= 1);
+    QCOMPARE(peer.lastRequest().left(2), fromHex("01 04"));
+    QVERIFY(out.newLink);
+}
+
+void TestVxCommIdentify::unopenablePortOrInterfaceGivesMinusOne()
+{
+    QVERIFY(install(Install::Shipped));
+    master = std::make_unique<VxCommModbusMaster>(1);
+    status.VxCommSetModbusMaster(master.get());
+    VxCommSerialInfo serial;
+    serial.portName = root.path() + QStringLiteral("/no-such-port");
+    VxCommLinkOutputs out;
+    QCOMPARE(status.VxCommLinkUnit(1, serial, VxCommTcpInfo(), out), -1);
+    QVERIFY(!out.newLink);
+    QCOMPARE(identificationMessage(-1), QStringLiteral("Invalid CSV File"));
+    QCOMPARE(status.VxCommLinkUnit(0, serial, VxCommTcpInfo(), out), -1);
+    QCOMPARE(status.VxCommLinkUnit(4, serial, VxCommTcpInfo(), out), -1);
+    status.VxCommSetModbusMaster(nullptr);
+    QCOMPARE(status.VxCommLinkUnit(1, serial, VxCommTcpInfo(), out), -1);
+}
+
+void TestVxCommIdentify::openRs485PortIsSharedByUnits()
+{
+    QVERIFY(install(Install::Shipped));
+    QVERIFY(startSim({}, Device, { 5, 6 }));
+    VxCommLinkOutputs first, second;
+    QCOMPARE(link(first, 2, 5), 1);
+    QVERIFY(first.newLink);
+    QCOMPARE(link(second, 2, 6), 1);
+    QVERIFY(!second.newLink);
+    QVERIFY(master->VxCommIsLinkOpen());
+    QCOMPARE(second.identity.driveSize, first.identity.driveSize);
+    QCOMPARE(unitName(second.identity.driveSize, "RS485", "6", QString()), first.identity.driveSize + " (6)");
+}
+#endif
+
+QTEST_GUILESS_MAIN(TestVxCommIdentify)
+#include "tst_vxcommidentify.moc"
