@@ -1,6 +1,7 @@
 #include "clioptions.h"
 
 #include "apppaths.h"
+#include "devicefiles.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -146,15 +147,20 @@ bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptio
         *error = QStringLiteral("Delay should be greater than 35ms.");
         return false;
     }
+    if (!applyDataDir(parser, options, error))
+        return false;
     if (parser.isSet(QStringLiteral("device-file"))) {
-        options.deviceFile = parser.value(QStringLiteral("device-file"));
-        if (!QFileInfo(options.deviceFile).isFile()) {
-            *error = QStringLiteral("device description file not found: %1").arg(options.deviceFile);
+        // A bare name is also looked up in the installation's csv_file folder.
+        QString file = parser.value(QStringLiteral("device-file"));
+        if (!QFileInfo(file).isFile() && !file.contains(QLatin1Char('/')))
+            file = DeviceFiles::resolveDeviceFile(file);
+        if (!QFileInfo(file).isFile()) {
+            *error = QStringLiteral("No CSV File Found: %1").arg(parser.value(QStringLiteral("device-file")));
             return false;
         }
-        options.deviceFile = QFileInfo(options.deviceFile).absoluteFilePath();
+        options.deviceFile = QFileInfo(file).absoluteFilePath();
     }
-    return applyDataDir(parser, options, error);
+    return true;
 }
 
 bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString *error)

@@ -1,36 +1,13 @@
 #include "cliunit.h"
 
-#include "apppaths.h"
 #include "devicefiles.h"
 #include "treemodel.h"
+#include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QFileInfo>
 #include <QMutexLocker>
 
-namespace {
-
-// Texts the window shows for the identification results of a unit added by hand.
-QString identificationMessage(int result)
-{
-    switch (result) {
-    case -1: return QStringLiteral("Invalid CSV File");
-    case -2: return QStringLiteral("No CSV File Found");
-    case -4: return QStringLiteral("No connection with given IP");
-    case -5: return QStringLiteral("No Support for this Device");
-    case -6: return QStringLiteral("Drive Size not found in CSV file");
-    case -7: return QStringLiteral("INOM Value not found in CSV file");
-    case -8: return QStringLiteral("PNOM Value not found in CSV file");
-    default: return QStringLiteral("No Device Link");
-    }
-}
-
-int toInt(const QString &text)
-{
-    return text.trimmed().toInt();
-}
-
-} // namespace
 
 CliUnit::CliUnit(const CliOptions &options, const UnitTarget &target)
     : m_options(options)
@@ -50,14 +27,14 @@ bool CliUnit::connect()
         m_master = std::make_unique<VxCommModbusMaster>(3);
         if (!m_master->VxCommConnectTcpLink(m_target.address, m_target.port)) {
             m_status = -4;
-            m_message = identificationMessage(m_status);
+            m_message = VxCommIdentify::identificationMessage(m_status);
             return false;
         }
     } else {
         m_master = std::make_unique<VxCommModbusMaster>(1);
         if (m_master->VxCommOpenSerialLink(m_target.address, m_options.baud, m_options.framing) != 1) {
             m_status = -1;
-            m_message = identificationMessage(m_status);
+            m_message = VxCommIdentify::identificationMessage(m_status);
             return false;
         }
     }
@@ -68,7 +45,7 @@ bool CliUnit::connect()
     m_master->VxCommAddUnitHealth(m_target.unit, QStringLiteral("connect"), QStringLiteral("1"));
     m_status = identify();
     if (m_status < 1) {
-        m_message = identificationMessage(m_status);
+        m_message = VxCommIdentify::identificationMessage(m_status);
         return false;
     }
     return true;
@@ -76,60 +53,18 @@ bool CliUnit::connect()
 
 int CliUnit::identify()
 {
-    const QString general = AppPaths::generalCsvPath();
-    if (general.isEmpty())
-        return -2;
-    QVector<quint16> words;
-    const int codeRegister = toInt(DeviceFiles::VxCommReadGeneralCsv(general, DeviceFiles::DeviceAddressSection, 1, 1));
-    if (readRegisters(3, codeRegister, 1, &words) < 1 || words.isEmpty())
-        return -3;
-    const int deviceCode = words.first();
-    const QString driveName = DeviceFiles::VxCommReadGeneralCsv(general, DeviceFiles::DeviceCodeSection, deviceCode, 1);
-    if (driveName.isEmpty() || driveName.contains(QLatin1String("Error")))
-        return -5;
-    const int versionRegister =
-        toInt(DeviceFiles::VxCommReadGeneralCsv(general, DeviceFiles::VersionAddressSection, deviceCode, 1));
-    const int versionCount =
-        qBound(1, toInt(DeviceFiles::VxCommReadGeneralCsv(general, DeviceFiles::VersionAddressSection, deviceCode, 2)), 2);
-    if (readRegisters(3, versionRegister, versionCount, &words) < 1 || words.isEmpty())
-        return -3;
-    const quint16 version = words.value(0);
-    const quint16 subVersion = words.value(1);
-
-    if (m_options.deviceFile.isEmpty()) {
-        const QString base = DeviceFiles::VxCommGetDeviceFileBaseName(general, deviceCode, version, subVersion);
-        m_deviceFile = base.isEmpty() ? QString() : DeviceFiles::VxCommFindDeviceFile(base);
-        if (m_deviceFile == QLatin1String("No"))
-            m_deviceFile.clear();
-    } else {
-        m_deviceFile = m_options.deviceFile;
-    }
-    if (m_deviceFile.isEmpty())
-        return -2;
-    m_deviceFile = QFileInfo(m_deviceFile).absoluteFilePath();
-
-    const int sizeRegister = toInt(DeviceFiles::VxCommGetSizeAddress(m_deviceFile, 1, 1));
-    if (readRegisters(TreeModel::tableTypeFor(sizeRegister), sizeRegister, 1, &words) < 1 || words.isEmpty())
-        return -3;
-    const int sizeCode = words.first();
-    m_driveSize = DeviceFiles::VxCommGetDriveSize(m_deviceFile, sizeCode);
-    if (m_driveSize.isEmpty())
-        return -6;
-    m_version = DeviceFiles::VxCommGetVersionText(version, subVersion);
-    m_inom = DeviceFiles::VxCommGetInom(m_deviceFile, sizeCode);
-    if (m_inom.isEmpty())
-        return -7;
-    m_pnom = DeviceFiles::VxCommGetPnom(m_deviceFile, sizeCode);
-    if (m_pnom.isEmpty())
-        return -8;
-    return 1;
+    // A chosen device description file is identification from that file (file mode 2).
+    const int fileMode = m_options.deviceFile.isEmpty() ? 1 : 2;
+    const int result = m_master->VxCommIdentifyUnit(m_deviceFile, m_driveSize, m_version, m_inom, m_pnom, fileMode,
+                                                    m_options.deviceFile, m_target.unit);
+    if (!m_deviceFile.isEmpty())
+        m_deviceFile = QFileInfo(DeviceFiles::resolveDeviceFile(m_deviceFile)).absoluteFilePath();
+    return result;
 }
 
 QString CliUnit::unitName() const
 {
-    if (m_target.kind == UnitTarget::Tcp)
-        return QStringLiteral("%1 (*.%2)").arg(m_driveSize, m_target.address.section(QLatin1Char('.'), -1));
-    return QStringLiteral("%1 (%2)").arg(m_driveSize).arg(m_target.unit);
+    return unitEntry().value(1);
 }
 
 QStringList CliUnit::unitEntry() const
@@ -138,8 +73,6 @@ QStringList CliUnit::unitEntry() const
     for (int i = 0; i < 21; ++i)
         entry.append(QString());
     entry[0] = QString::number(m_target.unit);
-    entry[1] = unitName();
-    entry[2] = QStringLiteral("connect");
     if (m_target.kind == UnitTarget::Tcp) {
         entry[3] = QStringLiteral("TCPIP");
         entry[7] = m_target.address;
@@ -149,10 +82,7 @@ QStringList CliUnit::unitEntry() const
         entry[5] = QString::number(m_options.baud);
         entry[6] = m_options.framing;
     }
-    entry[8] = m_deviceFile;
-    entry[9] = m_inom;
-    entry[10] = m_pnom;
-    entry[11] = m_version;
+    VxCommIdentify::fillUnitEntry(entry, {m_deviceFile, m_driveSize, m_version, m_inom, m_pnom});
     return entry;
 }
 

@@ -8,6 +8,7 @@
 #include "vxcommmanageserialport.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QTextStream>
@@ -96,6 +97,9 @@ int read(const QStringList &args)
     if (!CliArgs::readUnitOptions(parser, true, options, &error))
         return CliCommon::fail(CliExit::Usage, error);
     const QString fileName = DatFile::withDatExtension(parser.value(QStringLiteral("out")));
+    // Found out before a long read, not after it.
+    if (!QFileInfo(fileName).absoluteDir().exists())
+        return CliCommon::fail(CliExit::File, QStringLiteral("folder not found for %1").arg(fileName));
     const auto unit = CliCommon::connectUnit(options, options.target, &exitCode);
     if (!unit)
         return exitCode;

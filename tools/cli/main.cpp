@@ -3,6 +3,7 @@
 #include "clicommon.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 namespace {
@@ -38,6 +39,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvolink-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.11"));
+
+    // The library's diagnostic lines would break the one-line reports scripts read;
+    // TARVOLINK_CLI_LOG=1 brings them back.
+    if (qEnvironmentVariableIsEmpty("TARVOLINK_CLI_LOG"))
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
 
     QStringList args = QCoreApplication::arguments();
     const QString command = args.value(1);
