@@ -26,7 +26,9 @@ constexpr int kPauseBetweenWritesMs = 150;
 
 bool isWritable(const TreeItem *item)
 {
+    // Editable as the parameters view offers it, and not marked read-only in the unit.
     return item && !item->isMenu() && item->field(ParameterValues::FieldAccess).toInt() > 0
+        && item->field(ParameterValues::FieldNotEditable) != QLatin1String("Y")
         && item->field(15).trimmed() != QLatin1String("R");
 }
 

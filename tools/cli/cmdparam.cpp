@@ -210,8 +210,16 @@ int set(const QStringList &argv)
     addParamOptions(parser);
     parser.addPositionalArgument(QStringLiteral("MENU"), QStringLiteral("Menu number of the parameter, e.g. 225."));
     parser.addPositionalArgument(QStringLiteral("VALUE"), QStringLiteral("The new value, as shown."));
+    // A negative value ("-300") would otherwise be taken for an option.
+    QStringList words;
+    QStringList negatives;
+    static const QRegularExpression negative(QStringLiteral("^-\\d+([.,]\\d+)?$"));
+    for (const QString &arg : argv)
+        (negative.match(arg).hasMatch() ? negatives : words).append(arg);
+    if (!negatives.isEmpty())
+        words << QStringLiteral("--") << negatives;
     int exitCode = 0;
-    if (!CliCommon::parse(parser, argv, &exitCode)
+    if (!CliCommon::parse(parser, words, &exitCode)
         || !CliCommon::expectPositional(parser, 2, QStringLiteral("set MENU VALUE [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
     ParamArgs args;
