@@ -99,7 +99,7 @@ int read(const QStringList &args)
     const QString fileName = DatFile::withDatExtension(parser.value(QStringLiteral("out")));
     // Found out before a long read, not after it.
     if (!QFileInfo(fileName).absoluteDir().exists())
-        return CliCommon::fail(CliExit::File, QStringLiteral("folder not found for %1").arg(fileName));
+        return CliCommon::fail(CliExit::Usage, QStringLiteral("folder not found for %1").arg(fileName));
     const auto unit = CliCommon::connectUnit(options, options.target, &exitCode);
     if (!unit)
         return exitCode;
