@@ -2,6 +2,7 @@
 
 #include "csvline.h"
 #include "datfile.h"
+#include "devicefiles.h"
 #include "parametervalues.h"
 #include "registerword.h"
 #include "treeitem.h"
@@ -345,13 +346,7 @@ QList<TreeItem *> TreeModel::GetEditableParameters() const
 
 int TreeModel::tableTypeFor(int registerNumber)
 {
-    if (registerNumber >= 1 && registerNumber <= 9999)
-        return 1;
-    if (registerNumber >= 10001 && registerNumber <= 19999)
-        return 2;
-    if (registerNumber >= 30001 && registerNumber <= 39999)
-        return 3;
-    return 4;
+    return DeviceFiles::tableTypeOf(registerNumber);
 }
 
 QVector<TreeModel::ReadEntry> TreeModel::readList() const

@@ -81,6 +81,9 @@ addunit::SerialPage addunit::buildSerialPage()
     p.unit = newUnitEdit(p.page);
     p.portLabel = new QLabel(p.page);
     p.port = new QComboBox(p.page);
+    // Besides the ports found, a device path can be typed: adapters named by udev links
+    // (/dev/serial/by-id/...) and pseudo-terminals are not always enumerated.
+    p.port->setEditable(true);
     p.baudLabel = new QLabel(p.page);
     p.baud = new QComboBox(p.page);
     for (int rate : baudRates)

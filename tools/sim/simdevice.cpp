@@ -123,8 +123,16 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
         unit.setValue(versionRegister + 1, subVersion);
 
     const QList<QStringList> sizes = sectionRows(deviceFile, codec, QStringLiteral("[SIZES]"));
-    if (sizeCode < 0 && !sizes.isEmpty())
-        sizeCode = toInt(sizes.first().value(0), 0);
+    // The size table may open with a heading or comment row: the first row with a numeric
+    // size code is the default.
+    for (int i = 0; sizeCode < 0 && i < sizes.size(); ++i) {
+        bool numeric = false;
+        const int code = sizes.at(i).value(0).toInt(&numeric);
+        if (numeric && !sizes.at(i).value(1).isEmpty())
+            sizeCode = code;
+    }
+    if (sizeCode < 0)
+        sizeCode = 0;
     const int sizeRegister = toInt(DeviceFiles::VxCommGetSizeAddress(deviceFile, 1, 1));
     if (sizeRegister > 0) {
         unit.setValue(sizeRegister, quint16(sizeCode));
@@ -189,8 +197,11 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
     const DeviceFiles::ControlPanelInfo panel = DeviceFiles::VxCommGetControlPanel(deviceFile);
     SimUnit::Control control;
     control.forwardNumber = toInt(panel.fwdAddress);
+    control.forwardValue = toInt(panel.fwdData, 1);
     control.reverseNumber = toInt(panel.revAddress);
+    control.reverseValue = toInt(panel.revData, 1);
     control.stopNumber = toInt(panel.stpAddress);
+    control.stopValue = toInt(panel.stpData, 1);
     control.runSourceNumber = toInt(panel.runSourceAddress);
     control.refSourceNumber = toInt(panel.refSourceAddress);
     control.referenceNumber = toInt(panel.refAddress);

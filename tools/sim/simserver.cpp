@@ -1,5 +1,6 @@
 #include "simserver.h"
 
+#include "modbusframe.h"
 #include "simunit.h"
 
 #include <QDateTime>
@@ -16,19 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Modbus CRC-16 (reflected 0xA001); the serial framing below needs it before libmodbus
-// sees the request, to drop damaged frames the way a real drive does.
-quint16 crc16(const unsigned char *data, int length)
-{
-    quint16 crc = 0xFFFF;
-    for (int i = 0; i < length; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-    }
-    return crc;
-}
 
 // Length of a complete RTU request from its first bytes, or 0 while more bytes are needed,
 // or -1 for a function we cannot frame.
@@ -234,7 +222,8 @@ void SimServer::serviceSerial()
         if (need == 0 || int(line.buffer.size()) < need)
             return;
         const unsigned char *frame = line.buffer.data();
-        const quint16 crc = crc16(frame, need - 2);
+        // Damaged frames are dropped the way a real drive does.
+        const quint16 crc = ModbusFrame::crc16(frame, need - 2);
         const bool crcOk = frame[need - 2] == (crc & 0xFF) && frame[need - 1] == (crc >> 8);
         if (crcOk) {
             for (SimUnit *unit : qAsConst(line.units)) {

@@ -71,29 +71,85 @@ void SimUnit::setControl(const Control &control)
         if (number > 0)
             markKnown(number);
     }
-    if (control.stopNumber > 0)
-        setValue(control.stopNumber, 1);
+    // A drive fresh from the factory runs at half speed when started from the panel.
+    if (control.referenceNumber > 0 && value(control.referenceNumber) == 0)
+        setValue(control.referenceNumber, quint16(control.referenceMax / 2));
+    setMotor(Motor::Stopped);
 }
 
-void SimUnit::applyMotorCommand(int number)
+namespace {
+// Coils a command value occupies: the base-2 digits of the value, lowest digit on the first coil.
+int commandWidth(int value)
 {
-    if (number <= 0)
-        return;
-    if (number == m_control.forwardNumber)
-        m_motor = Motor::Forward;
-    else if (number == m_control.reverseNumber)
-        m_motor = Motor::Reverse;
-    else if (number == m_control.stopNumber)
-        m_motor = Motor::Stopped;
-    else
-        return;
-    // Exactly one of the three command coils reads back as set: the drive's current command.
+    int width = 1;
+    while ((value >> width) != 0)
+        ++width;
+    return width;
+}
+} // namespace
+
+QList<SimUnit::Command> SimUnit::commands() const
+{
+    QList<Command> list;
     if (m_control.forwardNumber > 0)
-        setValue(m_control.forwardNumber, m_motor == Motor::Forward);
+        list.append({m_control.forwardNumber, m_control.forwardValue, Motor::Forward});
     if (m_control.reverseNumber > 0)
-        setValue(m_control.reverseNumber, m_motor == Motor::Reverse);
+        list.append({m_control.reverseNumber, m_control.reverseValue, Motor::Reverse});
     if (m_control.stopNumber > 0)
-        setValue(m_control.stopNumber, m_motor == Motor::Stopped);
+        list.append({m_control.stopNumber, m_control.stopValue, Motor::Stopped});
+    return list;
+}
+
+int SimUnit::commandPattern(const Command &command) const
+{
+    if (command.number >= 40001)
+        return value(command.number);
+    int pattern = 0;
+    for (int i = 0; i < commandWidth(command.value); ++i)
+        pattern |= (value(command.number + i) ? 1 : 0) << i;
+    return pattern;
+}
+
+void SimUnit::writeCommandPattern(const Command &command, int pattern)
+{
+    if (command.number >= 40001) {
+        setValue(command.number, quint16(pattern));
+        return;
+    }
+    for (int i = 0; i < commandWidth(command.value); ++i)
+        setValue(command.number + i, quint16((pattern >> i) & 1));
+}
+
+void SimUnit::setMotor(Motor motor)
+{
+    m_motor = motor;
+    const QList<Command> all = commands();
+    for (const Command &command : all) {
+        if (command.motor != motor)
+            continue;
+        // The active command reads back as written; commands on other coils read back clear.
+        // Commands that share the coils (one coil word, several values) keep the written pattern.
+        writeCommandPattern(command, command.value);
+        for (const Command &other : all) {
+            const bool overlaps = other.number < command.number + commandWidth(command.value)
+                && command.number < other.number + commandWidth(other.value);
+            if (other.motor != motor && !overlaps)
+                writeCommandPattern(other, 0);
+        }
+        return;
+    }
+}
+
+void SimUnit::commandWritten(int first, int count)
+{
+    for (const Command &command : commands()) {
+        const int width = command.number >= 40001 ? 1 : commandWidth(command.value);
+        const bool touched = command.number < first + count && first < command.number + width;
+        if (touched && commandPattern(command) == command.value) {
+            setMotor(command.motor);
+            return;
+        }
+    }
 }
 
 void SimUnit::afterRequest(const unsigned char *pdu, int pduLength)
@@ -104,24 +160,22 @@ void SimUnit::afterRequest(const unsigned char *pdu, int pduLength)
     const int start = (pdu[1] << 8) | pdu[2];
     switch (function) {
     case 5:
-        if (pdu[3] == 0xFF)
-            applyMotorCommand(start + 1);
+        commandWritten(start + 1, 1);
         break;
-    case 15: {
-        const int quantity = (pdu[3] << 8) | pdu[4];
-        for (int i = 0; i < quantity && 6 + i / 8 < pduLength; ++i) {
-            if (pdu[6 + i / 8] & (1 << (i % 8)))
-                applyMotorCommand(start + 1 + i);
-        }
+    case 15:
+        commandWritten(start + 1, (pdu[3] << 8) | pdu[4]);
         break;
-    }
     case 6: {
-        // A source switched away from the program stops a motor the program was running.
         const int number = start + 40001;
+        commandWritten(number, 1);
+        // A source switched away from the program stops a motor the program was running.
         if (number == m_control.runSourceNumber && value(number) != 2)
-            applyMotorCommand(m_control.stopNumber);
+            setMotor(Motor::Stopped);
         break;
     }
+    case 16:
+        commandWritten(start + 40001, (pdu[3] << 8) | pdu[4]);
+        break;
     default:
         break;
     }
@@ -198,7 +252,7 @@ void SimUnit::injectTrip(int code)
     }
     if (m_tripLog.writeNewest)
         m_tripLog.writeNewest(*this, code);
-    applyMotorCommand(m_control.stopNumber); // a trip stops the motor
+    setMotor(Motor::Stopped); // a trip stops the motor
 }
 
 QString SimUnit::stateText() const

@@ -28,7 +28,7 @@ public:
     // Registers and values of the control panel; number 0 means "not present".
     struct Control
     {
-        int forwardNumber = 0, forwardValue = 1;
+        int forwardNumber = 0, forwardValue = 1; // value: the command's coil pattern
         int reverseNumber = 0, reverseValue = 1;
         int stopNumber = 0, stopValue = 1;
         int runSourceNumber = 0;
@@ -92,7 +92,19 @@ public:
 
 private:
     enum class Motor { Stopped, Forward, Reverse };
-    void applyMotorCommand(int number);
+    // One motor command: the coils (or holding register) it is written to and its value.
+    struct Command
+    {
+        int number;
+        int value;
+        Motor motor;
+    };
+    QList<Command> commands() const;
+    int commandPattern(const Command &command) const;
+    void writeCommandPattern(const Command &command, int pattern);
+    void setMotor(Motor motor);
+    // Whichever command's pattern now stands on the written coils becomes the drive's state.
+    void commandWritten(int first, int count);
 
     int m_unitNumber;
     modbus_mapping_t *m_map;
