@@ -1,0 +1,66 @@
+#include "fileexport.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Combo text -> interface key of the unit entry.
+QString interfaceOf(int modeIndex)
+{
+    static const char *const keys[] = {"RS232", "RS485", "TCPIP"};
+    return QLatin1String(keys[qBound(0, modeIndex, 2)]);
+}
+
+} // namespace
+
+FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
+    : QDialog(parent)
+    , m_units(units)
+    , m_mode(new QComboBox(this))
+    , m_unit(new QComboBox(this))
+{
+    setWindowTitle(tr("File Export"));
+    m_mode->addItems({QStringLiteral("RS232"), QStringLiteral("RS485"), QStringLiteral("TCP/IP")});
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    form->addRow(tr("Mode"), m_mode);
+    form->addRow(tr("Unit"), m_unit);
+    layout->addLayout(form);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(m_mode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &FileExport::fillUnits);
+    // Start on the first interface that has a unit.
+    for (int i = 0; i < 3; ++i) {
+        const bool any = std::any_of(units.begin(), units.end(),
+                                     [i](const QStringList &e) { return e.value(3) == interfaceOf(i); });
+        if (any) {
+            m_mode->setCurrentIndex(i);
+            break;
+        }
+    }
+    fillUnits();
+}
+
+void FileExport::fillUnits()
+{
+    m_unit->clear();
+    m_shown.clear();
+    for (const QStringList &entry : m_units) {
+        if (entry.value(3) != interfaceOf(m_mode->currentIndex()))
+            continue;
+        m_shown.append(entry);
+        m_unit->addItem(entry.value(1)); // already carries the unit number
+    }
+}
+
+QStringList FileExport::selectedUnit() const
+{
+    return m_shown.value(m_unit->currentIndex());
+}

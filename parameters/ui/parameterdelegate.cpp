@@ -1,0 +1,100 @@
+#include "parameterdelegate.h"
+
+#include "lineeditswidget.h"
+#include "specialwidgets.h"
+#include "treeitem.h"
+#include "treemodel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPersistentModelIndex>
+
+ParameterDelegate::ParameterDelegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+EditorSpec ParameterDelegate::specFor(const QModelIndex &index)
+{
+    const auto *model = qobject_cast<const TreeModel *>(index.model());
+    if (!model || !index.isValid())
+        return {};
+    return EditorSpec::forItem(*model, model->getItem(index), index.column());
+}
+
+QWidget *ParameterDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                         const QModelIndex &index) const
+{
+    const EditorSpec spec = specFor(index);
+    const QPersistentModelIndex at(index);
+    switch (spec.kind) {
+    case EditorSpec::None:
+        return nullptr;
+    case EditorSpec::Time: {
+        auto *editor = new LineEditsWidget(parent);
+        editor->setup(spec.timeKind, spec.min, spec.max);
+        connect(editor, &LineEditsWidget::editsConfirmed, this,
+                [this, editor, at] { emit valueCommitted(at, editor->text(), true); });
+        return editor;
+    }
+    default:
+        break;
+    }
+    auto *editor = new specialwidgets(parent);
+    switch (spec.kind) {
+    case EditorSpec::Text:
+        editor->setTextLength(spec.maxLength);
+        break;
+    case EditorSpec::Decimal:
+        editor->setLineEditRange({QString::number(spec.minValue, 'f', spec.decimals),
+                                  QString::number(spec.maxValue, 'f', spec.decimals)},
+                                 spec.decimals);
+        break;
+    case EditorSpec::Whole:
+        editor->setLineEditRange({QString::number(qint64(spec.minValue)), QString::number(qint64(spec.maxValue))});
+        break;
+    case EditorSpec::Choice: {
+        QStringList texts = spec.texts;
+        editor->updateCombo(texts);
+        if (spec.typedNumbers)
+            editor->setTypedNumbers(int(spec.minValue), int(spec.maxValue));
+        break;
+    }
+    default:
+        break;
+    }
+    const bool typed = spec.kind != EditorSpec::Choice;
+    connect(editor, &specialwidgets::committed, this,
+            [this, at, typed](const QString &text) { emit valueCommitted(at, text, typed); });
+    return editor;
+}
+
+void ParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    QString text = index.data(Qt::EditRole).toString();
+    if (auto *times = qobject_cast<LineEditsWidget *>(editor)) {
+        times->updateEditData(text);
+        return;
+    }
+    auto *special = qobject_cast<specialwidgets *>(editor);
+    if (!special)
+        return;
+    // Shown numbers carry a decimal point; the editor takes the decimal comma.
+    if (specFor(index).kind == EditorSpec::Decimal)
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    special->setText(text);
+}
+
+void ParameterDelegate::setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const
+{
+}
+
+void ParameterDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                             const QModelIndex &) const
+{
+    QRect r = option.rect;
+    // The three time fields need more room than a set column gives.
+    if (qobject_cast<LineEditsWidget *>(editor))
+        r.setWidth(qMax(r.width(), 120));
+    editor->setGeometry(r);
+}

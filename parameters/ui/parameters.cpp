@@ -1,0 +1,373 @@
+#include "parameters.h"
+
+#include "editorspec.h"
+#include "lineeditswidget.h"
+#include "parameterdelegate.h"
+#include "parametertoolbar.h"
+#include "specialwidgets.h"
+#include "treeitem.h"
+#include "treemodel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+static void initParameterResources()
+{
+    Q_INIT_RESOURCE(parameters_ui);
+}
+
+namespace {
+
+const int kInterface = 3;
+const int kDisplayName = 12;
+
+} // namespace
+
+Parameters::Parameters(Prompter &prompter, QWidget *parent)
+    : QWidget(parent)
+    , m_prompter(prompter)
+    , m_printDialog(ParameterPrint::defaultPrintDialog())
+{
+    initParameterResources();
+    m_toolBar = new ParameterToolBar(this);
+    m_tree = new QTreeView(this);
+    m_delegate = new ParameterDelegate(this);
+    m_tree->setItemDelegate(m_delegate);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_tree->setAlternatingRowColors(true);
+
+    // Limits and help beside the tree.
+    auto *side = new QFrame(this);
+    side->setFixedWidth(220);
+    auto *grid = new QGridLayout(side);
+    m_minLabel = new QLabel(side);
+    m_maxLabel = new QLabel(side);
+    m_min = new QLineEdit(side);
+    m_max = new QLineEdit(side);
+    m_min->setReadOnly(true);
+    m_max->setReadOnly(true);
+    grid->addWidget(m_minLabel, 0, 0);
+    grid->addWidget(m_min, 0, 1);
+    grid->addWidget(m_maxLabel, 1, 0);
+    grid->addWidget(m_max, 1, 1);
+    m_helpTitle = new QLabel(side);
+    m_helpTitle->setStyleSheet(QStringLiteral("font-weight:bold; color:#636363"));
+    m_helpFold = new QPushButton(side);
+    m_helpFold->setFlat(true);
+    m_helpFold->setIcon(QIcon(QStringLiteral(":/Panel_UpArrow.png")));
+    m_helpBody = new QLabel(side);
+    m_helpBody->setWordWrap(true);
+    grid->addWidget(m_helpTitle, 2, 0);
+    grid->addWidget(m_helpFold, 2, 1, Qt::AlignRight);
+    grid->addWidget(m_helpBody, 3, 0, 1, 2);
+    grid->setRowStretch(4, 1);
+    connect(m_helpFold, &QPushButton::clicked, this, [this] {
+        const bool fold = m_helpBody->isVisibleTo(this);
+        m_helpBody->setVisible(!fold);
+        m_helpFold->setIcon(QIcon(fold ? QStringLiteral(":/Panel_DownArrow.png") : QStringLiteral(":/Panel_UpArrow.png")));
+    });
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_tree, 1);
+    body->addWidget(side);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_toolBar);
+    layout->addLayout(body, 1);
+
+    using B = ParameterToolBar;
+    const auto wire = [this](B::Button b, void (Parameters::*pressed)(), void (Parameters::*clicked)()) {
+        connect(m_toolBar->button(b), &QPushButton::pressed, this, pressed);
+        connect(m_toolBar->button(b), &QPushButton::clicked, this, clicked);
+    };
+    wire(B::New, &Parameters::vxUISlotNewBtnPressed, &Parameters::vxUISlotNewBtnClicked);
+    wire(B::Open, &Parameters::vxUISlotOpenBtnPressed, &Parameters::vxUISlotOpenBtnClicked);
+    wire(B::Save, &Parameters::vxUISlotSaveBtnPressed, &Parameters::vxUISlotSaveBtnClicked);
+    wire(B::Print, &Parameters::vxUISlotPrintBtnPressed, &Parameters::vxUISlotPrintBtnClicked);
+    wire(B::Import, &Parameters::vxUISlotImportBtnPressed, &Parameters::vxUISlotImportBtnClicked);
+    wire(B::Export, &Parameters::vxUISlotExportBtnPressed, &Parameters::vxUISlotExportBtnClicked);
+    connect(m_toolBar->button(B::Compare), &QPushButton::pressed, this, &Parameters::vxUISlotComparePrmBtnPressed);
+    connect(m_toolBar->button(B::Compare), &QPushButton::released, this, &Parameters::vxUISlotComparePrmBtnReleased);
+    connect(m_toolBar->expandButton(), &QPushButton::clicked, this, &Parameters::onExpColClicked);
+    connect(m_toolBar->upgradeLink(), &QLabel::linkActivated, this, &Parameters::onLinkActivated);
+
+    connect(m_tree, &QTreeView::clicked, this, &Parameters::vxUISlotTmClicked);
+    connect(m_tree, &QTreeView::doubleClicked, this, &Parameters::vxUISlotTmDoubleClicked);
+    connect(m_tree, &QTreeView::expanded, this, &Parameters::UpdateExpandedTreeState);
+    connect(m_tree, &QTreeView::collapsed, this, &Parameters::UpdateCollapsedTreeState);
+    connect(m_delegate, &ParameterDelegate::valueCommitted, this, &Parameters::commitValue);
+
+    retranslateUi();
+    reportActionStates();
+}
+
+Parameters::~Parameters()
+{
+    // Models made here die with the view's children, after this object is half gone: they must
+    // not call back.
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    for (TreeModel *model : findChildren<TreeModel *>(QString(), Qt::FindDirectChildrenOnly))
+        disconnect(model, nullptr, this, nullptr);
+}
+
+bool Parameters::isUnitSet() const
+{
+    const QString interface = m_unitInfo.value(kInterface);
+    return !interface.isEmpty() && interface != QLatin1String("FILE");
+}
+
+QString Parameters::shownName() const
+{
+    const QString display = m_unitInfo.value(kDisplayName);
+    return display.isEmpty() ? m_unitInfo.value(1) : display;
+}
+
+Parameters::ActionStates Parameters::actionStates() const
+{
+    ActionStates s;
+    const bool haveModel = !m_model.isNull();
+    s.newSet = true;
+    s.open = true;
+    s.save = s.print = s.compare = s.datFileInfo = haveModel;
+    s.loadFromDrive = haveModel && isUnitSet() && !m_impExpDisabled;
+    s.loadToDrive = haveModel && !m_impExpDisabled;
+    return s;
+}
+
+void Parameters::reportActionStates()
+{
+    const ActionStates s = actionStates();
+    using B = ParameterToolBar;
+    m_toolBar->setButtonEnabled(B::Save, s.save);
+    m_toolBar->setButtonEnabled(B::Print, s.print);
+    m_toolBar->setButtonEnabled(B::Compare, s.compare);
+    m_toolBar->setButtonEnabled(B::Import, s.loadFromDrive);
+    m_toolBar->setButtonEnabled(B::Export, s.loadToDrive);
+    m_toolBar->setUnitName(m_model ? shownName() : QString());
+    emit vxUISigEnableParamSettings();
+}
+
+void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
+{
+    closeEditor();
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    m_unitInfo = list;
+    m_tree->setModel(model);
+    if (model) {
+        // Only the four sets as shown are for the user; the stored forms travel in the file.
+        for (int c = TreeItem::DefaultColumn; c < TreeItem::ColumnCount; ++c)
+            m_tree->setColumnHidden(c, c == TreeItem::DefaultColumn || c >= TreeItem::StoredAColumn);
+        m_tree->header()->resizeSection(TreeItem::MenuColumn, 80);
+        m_tree->header()->resizeSection(TreeItem::TextColumn, 220);
+        connect(model, &QObject::destroyed, this, [this] {
+            m_editIndex = QPersistentModelIndex();
+            m_unitInfo.clear();
+            reportActionStates();
+        });
+        // A language change or a new read rebuilds the rows; the user's fold state stays.
+        connect(model, &QAbstractItemModel::modelReset, this, &Parameters::restoreTreeExapandCollapseSet);
+    }
+    m_min->clear();
+    m_max->clear();
+    restoreTreeExapandCollapseSet();
+    reportActionStates();
+    emit sendTreeModel(list, model);
+}
+
+QString Parameters::stateKey() const
+{
+    // One fold state per unit or file: interface, number, port, address, shown file name.
+    return QStringList{m_unitInfo.value(3), m_unitInfo.value(0), m_unitInfo.value(4), m_unitInfo.value(7),
+                       m_unitInfo.value(8), m_unitInfo.value(kDisplayName)}
+        .join(QLatin1Char('|'));
+}
+
+QString Parameters::pathOf(const QModelIndex &index) const
+{
+    QStringList parts;
+    for (QModelIndex i = index.siblingAtColumn(0); i.isValid(); i = i.parent())
+        parts.prepend(i.data().toString());
+    return parts.join(QLatin1Char('/'));
+}
+
+void Parameters::restoreTreeExapandCollapseSet()
+{
+    if (!m_model)
+        return;
+    const ExpandState state = m_expandStates.value(stateKey());
+    m_restoring = true;
+    m_expandAll = state.all;
+    if (state.all) {
+        m_tree->expandAll();
+    } else {
+        m_tree->collapseAll();
+        m_model->forEachItem([this, &state](TreeItem *item) {
+            if (item->childCount() == 0)
+                return;
+            const QModelIndex index = m_model->indexOf(item);
+            if (state.expanded.contains(pathOf(index)))
+                m_tree->expand(index);
+        });
+    }
+    m_restoring = false;
+    m_toolBar->showExpanded(m_expandAll);
+}
+
+void Parameters::UpdateExpandedTreeState(QModelIndex index)
+{
+    if (!m_restoring && m_model)
+        m_expandStates[stateKey()].expanded.insert(pathOf(index));
+}
+
+void Parameters::UpdateCollapsedTreeState(QModelIndex index)
+{
+    if (m_restoring || !m_model)
+        return;
+    ExpandState &state = m_expandStates[stateKey()];
+    state.expanded.remove(pathOf(index));
+    state.all = false;
+}
+
+void Parameters::vxUIExpandAllClicked()
+{
+    if (!m_model)
+        return;
+    ExpandState &state = m_expandStates[stateKey()];
+    m_expandAll = !m_expandAll;
+    state.all = m_expandAll;
+    state.expanded.clear();
+    m_restoring = true;
+    if (m_expandAll)
+        m_tree->expandAll();
+    else
+        m_tree->collapseAll();
+    m_restoring = false;
+    m_toolBar->showExpanded(m_expandAll);
+}
+
+void Parameters::onExpColClicked()
+{
+    vxUIExpandAllClicked();
+}
+
+void Parameters::closeEditor()
+{
+    if (m_editIndex.isValid())
+        m_tree->closePersistentEditor(m_editIndex);
+    m_editIndex = QPersistentModelIndex();
+}
+
+void Parameters::vxUISlotTmClicked(QModelIndex index)
+{
+    if (!index.isValid() || !m_model || index.model() != m_model)
+        return;
+    closeEditor();
+    const TreeItem *item = m_model->getItem(index);
+    if (!item || item->isMenu())
+        return;
+    const int column = index.column();
+    const int set = column - TreeItem::SetAColumn;
+    const DependencyTable::Limits limits = m_model->limits(item, set >= 0 && set < 4 ? set : 0);
+    m_min->setText(limits.min);
+    m_max->setText(limits.max);
+    if (ParameterDelegate::specFor(index).kind == EditorSpec::None)
+        return;
+    m_editIndex = index;
+    m_tree->openPersistentEditor(index);
+    if (QWidget *editor = m_tree->indexWidget(index))
+        editor->setFocus();
+}
+
+void Parameters::vxUISlotTmDoubleClicked(QModelIndex index)
+{
+    vxUISlotTmClicked(index);
+}
+
+void Parameters::commitValue(const QModelIndex &index, const QString &text, bool lineEdit)
+{
+    if (!m_model || !index.isValid() || index.model() != m_model)
+        return;
+    if (!m_model->setData(index, text, Qt::EditRole))
+        return;
+    const TreeItem *item = m_model->getItem(index);
+    const int set = index.column() - TreeItem::SetAColumn;
+    // Dependent limits (a selection changed) show at once.
+    const DependencyTable::Limits limits = m_model->limits(item, set);
+    m_min->setText(limits.min);
+    m_max->setText(limits.max);
+    // A file set has no unit to send to; its edits go with "Load to Drive".
+    if (m_toolBar->sendDirectly()->isChecked() && isUnitSet())
+        emit sendDataToControl(index, item->text(TreeItem::SetAColumn + set),
+                               item->text(TreeItem::StoredAColumn + set), m_model, lineEdit, m_unitInfo);
+}
+
+void Parameters::updateTreeValue(QString text)
+{
+    commitValue(m_editIndex, text, false);
+}
+
+void Parameters::updateTreeValue()
+{
+    if (auto *editor = qobject_cast<specialwidgets *>(m_tree->indexWidget(m_editIndex)))
+        updateTreeValue(editor->isCombo() ? editor->comboBox()->currentText() : editor->lineEdit()->text());
+}
+
+void Parameters::updateLineEditTreeValue()
+{
+    auto *editor = qobject_cast<specialwidgets *>(m_tree->indexWidget(m_editIndex));
+    if (editor && !editor->isCombo() && editor->lineEdit()->hasAcceptableInput())
+        commitValue(m_editIndex, editor->lineEdit()->text(), true);
+}
+
+void Parameters::updateLineEditTreeValue1()
+{
+    updateLineEditTreeValue();
+}
+
+void Parameters::update3LETreeValue()
+{
+    auto *editor = qobject_cast<LineEditsWidget *>(m_tree->indexWidget(m_editIndex));
+    if (editor && editor->isAcceptable())
+        commitValue(m_editIndex, editor->text(), true);
+}
+
+void Parameters::vxUISlotDisableImpExpWid(bool disable)
+{
+    m_impExpDisabled = disable;
+    reportActionStates();
+}
+
+void Parameters::onLinkActivated(QString)
+{
+    // The device file download window does not exist yet; the link stays hidden until it does.
+}
+
+void Parameters::onLangTranslation(int language)
+{
+    m_language = uint(qMax(0, language));
+    retranslateUi();
+}
+
+void Parameters::retranslateUi()
+{
+    m_toolBar->retranslateUi();
+    m_toolBar->setUnitName(m_model ? shownName() : QString());
+    m_minLabel->setText(tr("Min"));
+    m_maxLabel->setText(tr("Max"));
+    m_min->setToolTip(tr("Minimum limit of the parameter selected in the view"));
+    m_max->setToolTip(tr("Maximum limit of the parameter selected in the view"));
+    m_helpTitle->setText(tr("Parameter Help"));
+    m_helpBody->setText(tr("Please refer help manual."));
+}

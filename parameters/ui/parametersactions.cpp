@@ -1,0 +1,320 @@
+// The toolbar operations of the parameters view: new set, files, print, transfers, compare.
+#include "apppaths.h"
+#include "customerdatadialog.h"
+#include "datfile.h"
+#include "fileexport.h"
+#include "parameters.h"
+#include "parametertoolbar.h"
+#include "printgui.h"
+#include "prompter.h"
+#include "selectcsvdialog.h"
+#include "treemodel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTreeView>
+
+namespace {
+
+const QString kInformation = QStringLiteral("Information");
+
+// Drive size of an entry's name: "RVN48-010 (3)" -> "RVN48-010".
+QString driveSize(const QString &name)
+{
+    QString size = name.trimmed();
+    const int paren = size.indexOf(QLatin1String(" ("));
+    if (paren > 0)
+        size.truncate(paren);
+    return size;
+}
+
+// "RVNV2.05.csv" -> "V2.05": the version part of a device description file name.
+QString versionOfFile(const QString &path)
+{
+    QString base = QFileInfo(path).completeBaseName();
+    base.remove(QLatin1String("_UTF8"), Qt::CaseInsensitive);
+    const int v = base.lastIndexOf(QRegularExpression(QStringLiteral("[VPBA]\\d")));
+    return v >= 0 ? base.mid(v) : QString();
+}
+
+} // namespace
+
+QStringList Parameters::effectiveCustomerData() const
+{
+    const QStringList own = m_model ? m_model->customerData() : QStringList();
+    const bool any = std::any_of(own.begin(), own.end(), [](const QString &t) { return !t.trimmed().isEmpty(); });
+    return any ? own : m_customerData;
+}
+
+// ---- New ----
+
+void Parameters::vxUISlotNewBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::New, true);
+}
+
+void Parameters::vxUISlotNewBtnClicked()
+{
+    m_toolBar->showPressed(ParameterToolBar::New, false);
+    delete m_csvDialog;
+    m_csvDialog = new SelectCsvDialog(m_prompter, AppPaths::csvDir(), this);
+    m_csvDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_csvDialog, &SelectCsvDialog::fileAndSizeChosen, this,
+            [this](const QString &file, const SelectCsvDialog::Size &size) {
+                vxUIGetCSVFile({file, size.name, size.inom, size.pnom});
+            });
+    m_csvDialog->open();
+}
+
+void Parameters::vxUIGetCSVFile(QStringList filelist)
+{
+    const QString file = filelist.value(0);
+    auto *model = new TreeModel(file, m_language, filelist.value(2), filelist.value(3), false, this);
+    // A table without a single parameter is as useless as a broken one.
+    if (!model->isValid() || model->rowCount() == 0) {
+        delete model;
+        m_prompter.critical(this, tr("Error"), tr("invalid CSV file"));
+        return;
+    }
+    QStringList entry;
+    for (int i = 0; i < 21; ++i)
+        entry.append(QString());
+    entry[1] = filelist.value(1);
+    entry[3] = QStringLiteral("FILE");
+    entry[8] = file;
+    entry[9] = filelist.value(2);
+    entry[10] = filelist.value(3);
+    entry[11] = versionOfFile(file);
+    entry[12] = entry[1] + QStringLiteral(" : ") + QFileInfo(file).completeBaseName();
+    model->setUnitName(entry[1]);
+    emit vxUISigSendFileName(entry[1], file, entry[9], entry[10], entry[11], entry[12], model);
+    vxUISlotSetTreeView(entry, model);
+}
+
+// ---- Open and Save ----
+
+void Parameters::vxUISlotOpenBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::Open, true);
+}
+
+void Parameters::vxUISlotOpenBtnClicked()
+{
+    m_toolBar->showPressed(ParameterToolBar::Open, false);
+    const QString fileName = m_prompter.openFileName(this, tr("Open File"), QString(), tr("csv File(*.dat)"));
+    if (fileName.isEmpty())
+        return;
+    const DatFile::Header header = DatFile::readHeader(fileName, AppPaths::csvDir());
+    switch (header.status) {
+    case DatFile::Status::Ok:
+        break;
+    case DatFile::Status::Incompatible:
+        emit alertNotification(header.message);
+        return;
+    case DatFile::Status::InvalidFile:
+        m_prompter.critical(this, tr("Error"), header.message);
+        return;
+    case DatFile::Status::CannotOpen:
+        m_prompter.critical(this, tr("Error"), tr("The file could not be opened:\n%1").arg(header.message));
+        return;
+    }
+    auto *model = new TreeModel(header.deviceFile, m_language, header.nominalCurrent, header.nominalPower, false, this);
+    if (!model->isValid()) {
+        delete model;
+        m_prompter.critical(this, tr("Error"), DatFile::invalidFileMessage());
+        return;
+    }
+    QString message;
+    if (!model->ParameterOpen(fileName, &message)) {
+        delete model;
+        m_prompter.critical(this, tr("Error"), tr("The file could not be opened:\n%1").arg(message));
+        return;
+    }
+    QStringList entry = header.unitInformation();
+    entry[3] = QStringLiteral("FILE");
+    entry[12] = header.deviceType + QStringLiteral(" : ") + QFileInfo(fileName).completeBaseName();
+    model->setUnitName(header.deviceType);
+    emit vxUISigSendFileName(header.deviceType, fileName, header.nominalCurrent, header.nominalPower,
+                             header.softwareVersion, entry[12], model);
+    // An opened set starts folded.
+    m_expandStates.remove(QStringList{entry.value(3), entry.value(0), entry.value(4), entry.value(7),
+                                      entry.value(8), entry.value(12)}
+                              .join(QLatin1Char('|')));
+    vxUISlotSetTreeView(entry, model);
+    emit vxUISigOpenBtnClicked(model);
+}
+
+void Parameters::vxUISlotSaveBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::Save, true);
+}
+
+void Parameters::vxUISlotSaveBtnClicked()
+{
+    m_toolBar->showPressed(ParameterToolBar::Save, false);
+    if (!m_model)
+        return;
+    QString fileName = m_prompter.saveFileName(this, tr("Save dat file"), QString(), tr("(*.dat)"));
+    if (fileName.isEmpty())
+        return;
+    fileName = DatFile::withDatExtension(fileName);
+    QString error;
+    if (!DatFile::save(fileName, m_unitInfo, effectiveCustomerData(), *m_model, &error)) {
+        // Nothing was written and an existing file is untouched; say so rather than stay silent.
+        m_prompter.critical(this, tr("Error"), tr("The file could not be saved:\n%1").arg(error));
+        return;
+    }
+    if (QFileInfo(m_model->datFileName()) == QFileInfo(fileName))
+        m_model->ParameterOpen(fileName);
+    emit vxUISigSaveBtnClicked(m_model);
+}
+
+// ---- Print and customer data ----
+
+void Parameters::vxUISlotPrintBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::Print, true);
+}
+
+void Parameters::vxUISlotPrintBtnClicked()
+{
+    m_toolBar->showPressed(ParameterToolBar::Print, false);
+    if (!m_model)
+        return;
+    delete m_printGui;
+    m_printGui = new PrintGui(this);
+    m_printGui->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_printGui, &PrintGui::printRequested, this, &Parameters::printWith);
+    m_printGui->open();
+}
+
+void Parameters::printWith(int mode, bool pdf)
+{
+    if (!m_model)
+        return;
+    ParameterPrint::Header header;
+    header.customerData = effectiveCustomerData();
+    header.unitName = shownName();
+    header.driveVersion = m_unitInfo.value(11);
+    // Commands and codes that are no setting stay out of the plain list.
+    const bool hideNotCompared = mode == ParameterPrint::WithoutReadOnly;
+    const QString html = ParameterPrint::parameterHtml(*m_model, mode, hideNotCompared, header);
+    if (!pdf) {
+        ParameterPrint::printOnPrinter(html, this, m_printDialog);
+        return;
+    }
+    QString fileName = m_prompter.saveFileName(this, tr("Save pdf file"), QString(), tr("(*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        fileName += QLatin1String(".pdf");
+    if (!ParameterPrint::printToPdf(html, fileName))
+        m_prompter.critical(this, tr("Error"), tr("The PDF file could not be written:\n%1").arg(fileName));
+}
+
+void Parameters::vxUISlotDatFileInfo()
+{
+    if (!m_model)
+        return;
+    delete m_customerDialog;
+    m_customerDialog = new CustomerDataDialog(this);
+    m_customerDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_customerDialog->setTexts(m_model->customerData());
+    m_customerDialog->setReadOnly(true);
+    m_customerDialog->open();
+}
+
+// ---- Transfers ----
+
+void Parameters::vxUISlotImportBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::Import, true);
+}
+
+void Parameters::vxUISlotImportBtnClicked()
+{
+    m_toolBar->showPressed(ParameterToolBar::Import, false);
+    if (!m_model || !isUnitSet() || m_impExpDisabled)
+        return;
+    if (m_context.isRecording && m_context.isRecording()
+        && m_prompter.question(this, kInformation,
+                               tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
+                                  "Do you want to Continue?"),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    emit vxUISigImportBtnClicked(m_model, m_unitInfo);
+}
+
+void Parameters::vxUISlotExportBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::Export, true);
+}
+
+void Parameters::vxUISlotExportBtnClicked()
+{
+    m_toolBar->showPressed(ParameterToolBar::Export, false);
+    if (!m_model || m_impExpDisabled)
+        return;
+    QStringList target;
+    if (confirmExport(&target))
+        emit vxUISigExportBtnClicked(m_model, target);
+}
+
+bool Parameters::confirmExport(QStringList *target)
+{
+    const auto ask = [this](const QString &title, const QString &text, QMessageBox::Icon icon) {
+        return m_prompter.question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, icon)
+               == QMessageBox::Yes;
+    };
+    if (m_context.isRecording && m_context.isRecording()
+        && !ask(kInformation,
+                tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
+                   "Do you want to Continue?"),
+                QMessageBox::Information))
+        return false;
+
+    *target = m_unitInfo;
+    if (!isUnitSet()) {
+        const QList<QStringList> units = m_context.connectedUnits ? m_context.connectedUnits() : QList<QStringList>();
+        if (units.isEmpty()) {
+            m_prompter.information(this, kInformation, tr("No unit is connected to load the parameters to."));
+            return false;
+        }
+        const TargetChooser choose = m_chooseTarget ? m_chooseTarget : [](const QList<QStringList> &all, QWidget *parent) {
+            FileExport dialog(all, parent);
+            return dialog.exec() == QDialog::Accepted ? dialog.selectedUnit() : QStringList();
+        };
+        *target = choose(units, this);
+        if (target->isEmpty())
+            return false;
+        if (driveSize(m_unitInfo.value(1)) != driveSize(target->value(1))
+            && !ask(kInformation, tr("Sizes of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            return false;
+        if (m_unitInfo.value(1).left(3) != target->value(1).left(3)
+            && !ask(kInformation, tr("Type of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            return false;
+        if (m_unitInfo.value(11) != target->value(11)
+            && !ask(kInformation, tr("Version of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            return false;
+    }
+    if (m_context.isMotorRunning && m_context.isMotorRunning(*target)
+        && !ask(kInformation,
+                tr("Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?"),
+                QMessageBox::Warning))
+        return false;
+    return ask(tr("Warning"), tr("Copy parameters to Drive"), QMessageBox::Warning);
+}
+
+// ---- Compare ----
+
+void Parameters::vxUISlotComparePrmBtnPressed()
+{
+    m_toolBar->showPressed(ParameterToolBar::Compare, true);
+}
+
+void Parameters::vxUISlotComparePrmBtnReleased()
+{
+    m_toolBar->showPressed(ParameterToolBar::Compare, false);
+    emit vxUISigComparePrmScreenShow();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+
+// The in-place editor of one set value that is typed or chosen: a line edit (text, decimal or
+// whole number, each with the validator that refuses what the unit would not take) or a combo
+// box of value texts. Emits committed() only for acceptable input.
+class specialwidgets : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit specialwidgets(QWidget *parent = nullptr);
+
+    QLineEdit *lineEdit() const { return m_lineEdit; }
+    QComboBox *comboBox() const { return m_combo; }
+    bool isCombo() const { return m_isCombo; }
+
+    // A text of 1 to `length` characters without ";".
+    void setTextLength(int length);
+    // The combo box accepts typed whole numbers from min to max beside its texts.
+    void setTypedNumbers(int min, int max);
+    void setText(const QString &text);
+
+signals:
+    void committed(const QString &text);
+
+public slots:
+    void updateCombo(QStringList &list);
+    // Decimal number typed with a decimal comma, `noOfDec` decimals at most.
+    void setLineEditRange(QStringList MinMax, int noOfDec);
+    // Whole number, at most 6 characters.
+    void setLineEditRange(QStringList MinMax);
+
+private:
+    void showLineEdit();
+    void onReturn();
+
+    QLineEdit *m_lineEdit;
+    QComboBox *m_combo;
+    bool m_isCombo = false;
+};

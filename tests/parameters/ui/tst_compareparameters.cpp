@@ -1,0 +1,157 @@
+#include "compareparameters.h"
+#include "datfile.h"
+#include "printgui.h"
+#include "scriptedprompter.h"
+#include "viewfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ViewFixture;
+
+// The compare dialog: sources by interface, the result table with its heading rows, emphasis of
+// the differing sets, one-sided parameters, and its printout.
+class TestCompareParameters : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void unitAgainstItsSavedFileIsIdentical();
+    void differencesFillTheTable();
+    void sourcesFollowTheMode();
+    void missingSourceIsReported();
+    void printsTheComparisonAsPdf();
+
+private:
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+    std::unique_ptr<CompareParameters> m_dialog;
+    std::unique_ptr<TreeModel> m_unit;
+    std::unique_ptr<TreeModel> m_file;
+    QTemporaryDir m_dir;
+};
+
+void TestCompareParameters::init()
+{
+    m_prompter = std::make_unique<ScriptedPrompter>();
+    m_dialog = std::make_unique<CompareParameters>(*m_prompter);
+    m_unit = unitModel();
+    QVERIFY(m_unit->setData(cell(*m_unit, "222", TreeItem::SetAColumn + 1), "60"));
+    const QString file = m_dir.filePath("unit.dat");
+    QVERIFY(DatFile::save(file, unitEntry(), m_unit->customerData(), *m_unit));
+    m_file = unitModel();
+    QVERIFY(m_file->ParameterOpen(file));
+    m_dialog->setSources({{"RVN48-003 (1)", "RS232", m_unit.get()},
+                          {"RVN48-004 (7)", "TCPIP", nullptr},
+                          {"RVN48-003 : unit", QString(), m_file.get()}});
+}
+
+void TestCompareParameters::cleanup()
+{
+    QVERIFY2(m_prompter->problems().isEmpty(), qPrintable(m_prompter->problems()));
+    m_dialog.reset();
+}
+
+void TestCompareParameters::unitAgainstItsSavedFileIsIdentical()
+{
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Compare Parameters"));
+    m_dialog->unitCombo(1)->setCurrentIndex(1);
+    QCOMPARE(m_dialog->selectedModel(0), m_unit.get());
+    QCOMPARE(m_dialog->selectedModel(1), m_file.get());
+    QSignalSpy clicked(m_dialog.get(), &CompareParameters::compareClicked);
+    m_dialog->compareButton()->click();
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(m_dialog->resultLabel()->text(), QStringLiteral("Files are Identical"));
+    QCOMPARE(m_dialog->table()->rowCount(), 2);
+}
+
+void TestCompareParameters::differencesFillTheTable()
+{
+    QVERIFY(m_file->setData(cell(*m_file, "222", TreeItem::SetAColumn + 3), "55"));
+    QVERIFY(m_file->setData(cell(*m_file, "228", TreeItem::SetAColumn), "Forced"));
+    m_dialog->unitCombo(1)->setCurrentIndex(1);
+    m_dialog->compareButton()->click();
+    QTableWidget *t = m_dialog->table();
+    QCOMPARE(t->rowCount(), 4);
+    QCOMPARE(m_dialog->resultLabel()->text(), QString());
+    // Heading rows.
+    QCOMPARE(t->item(0, 0)->text(), QStringLiteral("Menu"));
+    QCOMPARE(t->item(0, 2)->text(), QStringLiteral("Compare"));
+    QCOMPARE(t->columnSpan(0, 2), 4);
+    QCOMPARE(t->item(0, 6)->text(), QStringLiteral("Compare With"));
+    QCOMPARE(t->columnSpan(0, 6), 4);
+    QCOMPARE(t->item(1, 5)->text(), QStringLiteral("D"));
+    QCOMPARE(t->item(1, 9)->text(), QStringLiteral("D"));
+    QCOMPARE(t->item(0, 0)->background().color(), QColor(240, 240, 240));
+    QVERIFY(!(t->item(1, 3)->flags() & Qt::ItemIsEditable));
+    QCOMPARE(t->columnWidth(0), 60);
+    // Rows in tree order: 222 (set D), then 228 (set A).
+    QCOMPARE(t->item(2, 0)->text(), QStringLiteral("222"));
+    QCOMPARE(t->item(2, 3)->text(), QStringLiteral("60"));
+    QCOMPARE(t->item(2, 5)->text(), QStringLiteral("50"));
+    QCOMPARE(t->item(2, 9)->text(), QStringLiteral("55"));
+    QCOMPARE(t->item(2, 5)->font().weight(), 99);
+    QCOMPARE(t->item(2, 9)->font().weight(), 99);
+    QVERIFY(t->item(2, 3)->font().weight() != 99);
+    QCOMPARE(t->item(3, 0)->text(), QStringLiteral("228"));
+    QCOMPARE(t->item(3, 6)->text(), QStringLiteral("Forced"));
+    QCOMPARE(t->item(3, 6)->font().weight(), 99);
+
+    // A parameter only one side has is listed under its own heading, not as a difference.
+    ParameterCompare::Result result = ParameterCompare::compare(m_unit.get(), m_file.get());
+    result.onlyInSecond.append(m_file->findItem("643"));
+    m_dialog->showResult(result);
+    QCOMPARE(t->rowCount(), 6);
+    QCOMPARE(t->item(4, 0)->text(), QStringLiteral("Only in RVN48-003 : unit"));
+    QCOMPARE(t->columnSpan(4, 0), 10);
+    QCOMPARE(t->item(5, 0)->text(), QStringLiteral("643"));
+    QCOMPARE(t->item(5, 2)->text(), QStringLiteral("-"));
+    QCOMPARE(t->item(5, 6)->text(), QStringLiteral("0:00:00"));
+}
+
+void TestCompareParameters::sourcesFollowTheMode()
+{
+    QSignalSpy changed(m_dialog.get(), &CompareParameters::compareMC2IndexChanged);
+    QCOMPARE(m_dialog->unitCombo(1)->count(), 2); // the RS232 unit and the open file
+    m_dialog->modeCombo(1)->setCurrentIndex(2);     // TCP/IP: its unit has no tree; only the file
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().at(0).toInt(), 2);
+    QCOMPARE(m_dialog->unitCombo(1)->count(), 1);
+    QCOMPARE(m_dialog->selectedModel(1), m_file.get());
+    m_unit.reset(); // a unit removed while the dialog is open is no longer offered
+    m_dialog->modeCombo(0)->setCurrentIndex(1);
+    m_dialog->modeCombo(0)->setCurrentIndex(0);
+    QCOMPARE(m_dialog->unitCombo(0)->count(), 1);
+}
+
+void TestCompareParameters::missingSourceIsReported()
+{
+    m_dialog->setSources({});
+    m_prompter->expectInformation("Select Unit");
+    m_dialog->compareButton()->click();
+    QCOMPARE(m_dialog->table()->rowCount(), 2);
+}
+
+void TestCompareParameters::printsTheComparisonAsPdf()
+{
+    m_dialog->unitCombo(1)->setCurrentIndex(1);
+    m_dialog->vxUISlotPrintBtnClicked();
+    CompPrintGui *choice = m_dialog->printChoice();
+    QVERIFY(choice);
+    choice->pdfBox()->setChecked(true);
+    m_prompter->expectSaveFile(m_dir.filePath("compare"));
+    choice->printButton()->click();
+    QVERIFY(QFileInfo(m_dir.filePath("compare.pdf")).size() > 1000);
+    // Without a file name nothing is written.
+    m_prompter->expectSaveFile(QString());
+    m_dialog->vxUiComparisonPrintint(CompPrintGui::ToPdf);
+}
+
+QTEST_MAIN(TestCompareParameters)
+#include "tst_compareparameters.moc"

@@ -1,0 +1,175 @@
+#include "../parameterrows.h"
+#include "datfile.h"
+#include "parametercompare.h"
+#include "registerword.h"
+#include "viewfixture.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ViewFixture;
+
+// The comparison rule: which set values count as different, how parameters are paired, and
+// what is left over on each side.
+class TestParameterCompare : public QObject
+{
+    Q_OBJECT
+private slots:
+    void savedAndReopenedSetIsIdentical();
+    void editsAreListedExactlyWithTheirSets();
+    void sameValueWithAnotherExponentIsEqual();
+    void differences_data();
+    void differences();
+    void unmatchedParametersStayInTheirLists();
+    void emptySideComparesNothing();
+
+private:
+    static std::unique_ptr<TreeModel> reopened(const TreeModel &model, const QString &dir);
+};
+
+std::unique_ptr<TreeModel> TestParameterCompare::reopened(const TreeModel &model, const QString &dir)
+{
+    const QString file = dir + QStringLiteral("/copy.dat");
+    QString error;
+    if (!DatFile::save(file, unitEntry(), model.customerData(), model, &error))
+        qWarning("save failed: %s", qPrintable(error));
+    auto copy = unitModel();
+    DatFile::openParameters(file, *copy);
+    return copy;
+}
+
+void TestParameterCompare::savedAndReopenedSetIsIdentical()
+{
+    QTemporaryDir dir;
+    auto model = unitModel();
+    QVERIFY(model->isValid());
+    QVERIFY(model->setData(cell(*model, "222", TreeItem::SetAColumn + 1), "60"));
+    QVERIFY(model->setData(cell(*model, "643", TreeItem::SetAColumn + 2), "1:30:00"));
+    auto copy = reopened(*model, dir.path());
+    const auto result = ParameterCompare::compare(model.get(), copy.get());
+    QVERIFY(result.identical());
+    QVERIFY(ParameterCompare::compare(model.get(), model.get()).identical());
+}
+
+void TestParameterCompare::editsAreListedExactlyWithTheirSets()
+{
+    auto first = unitModel();
+    auto second = unitModel();
+    const auto edit = [&second](const QString &menu, int set, const QString &value) {
+        QVERIFY2(second->setData(cell(*second, menu, TreeItem::SetAColumn + set), value), qPrintable(menu));
+    };
+    edit("213", 0, "Torque");   // one value for all sets: all four differ
+    edit("222", 1, "60");       // whole number, set B (120 x 60 / 1450 keeps 4 poles)
+    edit("227", 2, "0.9");      // scaled decimal, set C
+    edit("643", 3, "2:00:00");  // time, set D
+    edit("228", 3, "Forced");   // value text, set D
+
+    QList<TreeItem *> onlyFirst, onlySecond;
+    const QList<TreeItem *> pairs = CompareDriveParam(first.get(), second.get(), onlyFirst, onlySecond);
+    QVERIFY(onlyFirst.isEmpty());
+    QVERIFY(onlySecond.isEmpty());
+    QStringList menus;
+    for (int i = 0; i < pairs.size(); i += 2) {
+        QCOMPARE(pairs.at(i)->text(0), pairs.at(i + 1)->text(0));
+        QVERIFY(pairs.at(i)->parent() != nullptr);
+        menus << pairs.at(i)->text(0);
+    }
+    QCOMPARE(menus, QStringList({"213", "222", "227", "228", "643"}));
+
+    const auto result = ParameterCompare::compare(first.get(), second.get());
+    QStringList sets;
+    for (const auto &d : result.differences) {
+        QString s;
+        for (int set = 0; set < 4; ++set)
+            s += d.sets[set] ? QChar('A' + set) : QChar('-');
+        sets << s;
+    }
+    QCOMPARE(sets, QStringList({"ABCD", "-B--", "--C-", "---D", "---D"}));
+}
+
+void TestParameterCompare::sameValueWithAnotherExponentIsEqual()
+{
+    auto first = unitModel();
+    auto second = unitModel();
+    // 0.75 kW as 75 x 10^-2 and as 750 x 10^-3.
+    const quint16 twoDigits = 0x8000 | (quint16(-2 & 0xF) << 11) | 75;
+    const quint16 threeDigits = 0x8000 | (quint16(-3 & 0xF) << 11) | 750;
+    QCOMPARE(RegisterWord::decode(twoDigits), 0.75);
+    QCOMPARE(RegisterWord::decode(threeDigits), 0.75);
+    TreeItem *a = first->findItem("221");
+    TreeItem *b = second->findItem("221");
+    a->setData(TreeItem::StoredAColumn, QString::number(twoDigits));
+    b->setData(TreeItem::StoredAColumn, QString::number(threeDigits));
+    QCOMPARE(a->text(TreeItem::SetAColumn), b->text(TreeItem::SetAColumn));
+    QVERIFY(!ParameterCompare::setDiffers(*a, *b, 0));
+    QVERIFY(ParameterCompare::compare(first.get(), second.get()).identical());
+}
+
+// Pairs of (shown, stored) values of one set and whether they differ.
+void TestParameterCompare::differences_data()
+{
+    QTest::addColumn<QString>("shownA");
+    QTest::addColumn<QString>("storedA");
+    QTest::addColumn<QString>("shownB");
+    QTest::addColumn<QString>("storedB");
+    QTest::addColumn<bool>("differs");
+    QTest::newRow("same number") << "50" << "50" << "50" << "50" << false;
+    QTest::newRow("other number") << "50" << "50" << "60" << "60" << true;
+    QTest::newRow("leading zero stored") << "50" << "050" << "50" << "50" << false;
+    QTest::newRow("shown alike, stored differs") << "0.5" << "63493" << "0.5" << "61940" << false;
+    QTest::newRow("time compared as text") << "1:30:00" << "1:30:00" << "1:30:01" << "1:30:1" << true;
+    QTest::newRow("time alike") << "1:30:00" << "1:30:0" << "1:30:00" << "1:30:0" << false;
+    // Texts are not numbers: both read as 0 would hide every change of a name.
+    QTest::newRow("text differs") << "Pump 1" << "Pump 1" << "Pump 2" << "Pump 2" << true;
+    QTest::newRow("empty versus value") << "" << "" << "5" << "5" << true;
+}
+
+void TestParameterCompare::differences()
+{
+    QFETCH(QString, shownA);
+    QFETCH(QString, storedA);
+    QFETCH(QString, shownB);
+    QFETCH(QString, storedB);
+    QFETCH(bool, differs);
+    QVector<QVariant> columns(TreeItem::ColumnCount);
+    TreeItem a(columns), b(columns);
+    a.setData(TreeItem::SetAColumn, shownA);
+    a.setData(TreeItem::StoredAColumn, storedA);
+    b.setData(TreeItem::SetAColumn, shownB);
+    b.setData(TreeItem::StoredAColumn, storedB);
+    QCOMPARE(ParameterCompare::setDiffers(a, b, 0), differs);
+}
+
+void TestParameterCompare::unmatchedParametersStayInTheirLists()
+{
+    using namespace ParameterRows;
+    const QString english = QStringLiteral("English");
+    auto first = model(table({definition("1", 1, "M"), language(english, "Menu"),
+                              definition("101", 2, "0", {{8, "1"}}), language(english, "Only first"),
+                              definition("102", 2, "0", {{8, "2"}}), language(english, "Shared")}));
+    auto second = model(table({definition("1", 1, "M"), language(english, "Menu"),
+                               definition("102", 2, "0", {{8, "3"}}), language(english, "Shared"),
+                               definition("103", 2, "0", {{8, "4"}}), language(english, "Only second")}));
+    QList<TreeItem *> onlyFirst, onlySecond;
+    const QList<TreeItem *> pairs = CompareDriveParam(first.get(), second.get(), onlyFirst, onlySecond);
+    QCOMPARE(pairs.size(), 2);
+    QCOMPARE(pairs.at(0)->text(0), QStringLiteral("102"));
+    QCOMPARE(onlyFirst.size(), 1);
+    QCOMPARE(onlyFirst.first()->text(0), QStringLiteral("101"));
+    QCOMPARE(onlySecond.size(), 1);
+    QCOMPARE(onlySecond.first()->text(0), QStringLiteral("103"));
+}
+
+void TestParameterCompare::emptySideComparesNothing()
+{
+    auto first = unitModel();
+    QVERIFY(ParameterCompare::compare(first.get(), nullptr).identical());
+    using namespace ParameterRows;
+    auto menusOnly = model(table({definition("1", 1, "M"), language("English", "Menu")}));
+    QList<TreeItem *> onlyFirst, onlySecond;
+    QVERIFY(CompareDriveParam(first.get(), menusOnly.get(), onlyFirst, onlySecond).isEmpty());
+    QCOMPARE(onlyFirst.size(), first->GetEditableParameters().size());
+}
+
+QTEST_GUILESS_MAIN(TestParameterCompare)
+#include "tst_parametercompare.moc"

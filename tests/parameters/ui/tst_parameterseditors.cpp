@@ -1,0 +1,286 @@
+#include "editorspec.h"
+#include "lineeditswidget.h"
+#include "parameters.h"
+#include "parametertoolbar.h"
+#include "scriptedprompter.h"
+#include "specialwidgets.h"
+#include "viewfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace ViewFixture;
+
+// The in-place editors of the parameters view: the right editor for each kind of parameter,
+// refusal of what the unit would not take, and where an accepted value goes.
+class TestParametersEditors : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void editorKind_data();
+    void editorKind();
+    void typedValue_data();
+    void typedValue();
+    void timeValue_data();
+    void timeValue();
+    void choiceCommitsValueText();
+    void oneValueParameterEditsAllSetsFromA();
+    void sendDirectlyEmitsTheWrittenValue();
+    void fileSetNeverSendsDirectly();
+    void limitsShowForTheClickedSet();
+
+private:
+    QWidget *openEditor(const QString &menu, int column);
+
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+    std::unique_ptr<Parameters> m_view;
+    std::unique_ptr<TreeModel> m_model;
+};
+
+void TestParametersEditors::init()
+{
+    AppPaths::setBaseDir(dataDir());
+    m_prompter = std::make_unique<ScriptedPrompter>();
+    m_view = std::make_unique<Parameters>(*m_prompter);
+    m_model = unitModel();
+    QVERIFY(m_model->isValid());
+    m_view->vxUISlotSetTreeView(unitEntry(), m_model.get());
+    m_view->treeView()->expandAll();
+    m_view->resize(1000, 700);
+    m_view->show();
+}
+
+void TestParametersEditors::cleanup()
+{
+    QVERIFY2(m_prompter->problems().isEmpty(), qPrintable(m_prompter->problems()));
+    m_view.reset();
+    m_model.reset();
+    AppPaths::setBaseDir(QString());
+}
+
+QWidget *TestParametersEditors::openEditor(const QString &menu, int column)
+{
+    const QModelIndex index = cell(*m_model, menu, column);
+    if (!index.isValid())
+        return nullptr;
+    m_view->vxUISlotTmClicked(index);
+    return m_view->treeView()->indexWidget(index);
+}
+
+void TestParametersEditors::editorKind_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("unit name is text") << "923" << 4 << int(EditorSpec::Text);
+    QTest::newRow("scaled cos phi is decimal") << "227" << 5 << int(EditorSpec::Decimal);
+    QTest::newRow("motor power has decimals") << "221" << 4 << int(EditorSpec::Decimal);
+    QTest::newRow("frequency is whole") << "222" << 7 << int(EditorSpec::Whole);
+    QTest::newRow("value texts are a choice") << "228" << 6 << int(EditorSpec::Choice);
+    QTest::newRow("time has three fields") << "643" << 4 << int(EditorSpec::Time);
+    QTest::newRow("one-value parameter in A") << "213" << 4 << int(EditorSpec::Choice);
+    QTest::newRow("one-value parameter in B") << "213" << 5 << int(EditorSpec::None);
+    QTest::newRow("one-value parameter in D") << "110" << 7 << int(EditorSpec::None);
+    QTest::newRow("read-only parameter") << "22D" << 4 << int(EditorSpec::None);
+    QTest::newRow("menu") << "22" << 4 << int(EditorSpec::None);
+    QTest::newRow("parameter text column") << "222" << 1 << int(EditorSpec::None);
+}
+
+void TestParametersEditors::editorKind()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, column);
+    QFETCH(int, kind);
+    QWidget *editor = openEditor(menu, column);
+    QCOMPARE(int(EditorSpec::forItem(*m_model, m_model->findItem(menu), column).kind), kind);
+    switch (kind) {
+    case EditorSpec::None:
+        QVERIFY(!editor);
+        QVERIFY(!m_view->editorIndex().isValid());
+        break;
+    case EditorSpec::Time:
+        QVERIFY(qobject_cast<LineEditsWidget *>(editor));
+        break;
+    case EditorSpec::Choice:
+        QVERIFY(qobject_cast<specialwidgets *>(editor));
+        QVERIFY(qobject_cast<specialwidgets *>(editor)->isCombo());
+        break;
+    default:
+        QVERIFY(qobject_cast<specialwidgets *>(editor));
+        QVERIFY(!qobject_cast<specialwidgets *>(editor)->isCombo());
+    }
+}
+
+// Typed into the line edit and confirmed with Return.
+void TestParametersEditors::typedValue_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("committed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("name of 12") << "923" << 0 << "Pump Station" << true << "Pump Station";
+    QTest::newRow("name cut at 12") << "923" << 0 << "Pump Station 7" << true << "Pump Station";
+    QTest::newRow("name without ;") << "923" << 0 << "P;1" << true << "P1";
+    QTest::newRow("empty name refused") << "923" << 0 << "" << false << "";
+    QTest::newRow("decimal comma") << "227" << 1 << "0,92" << true << "0.92";
+    QTest::newRow("decimal point refused") << "227" << 1 << "0.92" << false << "0.86";
+    QTest::newRow("decimal above max") << "227" << 1 << "1,5" << false << "0.86";
+    QTest::newRow("too many decimals") << "227" << 1 << "0,925" << true << "0.92";
+    QTest::newRow("whole number") << "222" << 2 << "60" << true << "60";
+    QTest::newRow("whole above max") << "222" << 2 << "301" << false << "50";
+    QTest::newRow("whole below min") << "222" << 2 << "12" << false << "50";
+    QTest::newRow("whole ignores letters") << "222" << 2 << "6x0" << true << "60";
+    QTest::newRow("motor power decimals") << "221" << 3 << "1,1" << true << "1.1";
+    QTest::newRow("motor power above 1.5 x nominal") << "221" << 3 << "1,2" << false << "0.75";
+}
+
+void TestParametersEditors::typedValue()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, set);
+    QFETCH(QString, typed);
+    QFETCH(bool, committed);
+    QFETCH(QString, shown);
+    m_view->toolBar()->sendDirectly()->setChecked(true);
+    QSignalSpy sent(m_view.get(), &Parameters::sendDataToControl);
+    auto *editor = qobject_cast<specialwidgets *>(openEditor(menu, TreeItem::SetAColumn + set));
+    QVERIFY(editor);
+    editor->lineEdit()->clear();
+    QTest::keyClicks(editor->lineEdit(), typed);
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+    QCOMPARE(sent.count(), committed ? 1 : 0);
+    if (!shown.isEmpty())
+        QCOMPARE(ViewFixture::shown(*m_model, menu, set), shown);
+    QCOMPARE(m_model->findItem(menu)->isChanged(set), committed);
+}
+
+void TestParametersEditors::timeValue_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<bool>("committed");
+    QTest::newRow("one and a half hours") << QStringList{"1", "30", "0"} << true;
+    QTest::newRow("above 9:59:59") << QStringList{"10", "0", "0"} << false;
+    QTest::newRow("60 minutes refused") << QStringList{"1", "60", "0"} << false;
+    QTest::newRow("empty field") << QStringList{"1", "", "0"} << false;
+}
+
+void TestParametersEditors::timeValue()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(bool, committed);
+    auto *editor = qobject_cast<LineEditsWidget *>(openEditor("643", TreeItem::SetAColumn + 2));
+    QVERIFY(editor);
+    for (int i = 0; i < 3; ++i) {
+        editor->field(i)->clear();
+        QTest::keyClicks(editor->field(i), fields.at(i));
+    }
+    QTest::keyClick(editor->field(2), Qt::Key_Return);
+    QCOMPARE(shown(*m_model, "643", 2), committed ? QStringLiteral("1:30:00") : QStringLiteral("0:00:00"));
+    QCOMPARE(shown(*m_model, "643", 0), QStringLiteral("0:00:00"));
+}
+
+void TestParametersEditors::choiceCommitsValueText()
+{
+    auto *editor = qobject_cast<specialwidgets *>(openEditor("228", TreeItem::SetAColumn + 1));
+    QVERIFY(editor);
+    QCOMPARE(editor->comboBox()->count(), 3);
+    QCOMPARE(editor->comboBox()->currentText(), QStringLiteral("Self"));
+    emit editor->comboBox()->activated(2);
+    QCOMPARE(shown(*m_model, "228", 1), QStringLiteral("Forced"));
+    QCOMPARE(m_model->findItem("228")->text(TreeItem::StoredAColumn + 1), QStringLiteral("2"));
+
+    // "0 = Off, otherwise seconds": the text or a number in range may be typed.
+    editor = qobject_cast<specialwidgets *>(openEditor("252", TreeItem::SetAColumn));
+    QVERIFY(editor && editor->comboBox()->isEditable());
+    QLineEdit *typed = editor->comboBox()->lineEdit();
+    typed->clear();
+    QTest::keyClicks(typed, "4000"); // the last digit would pass 3600
+    QCOMPARE(typed->text(), QStringLiteral("400"));
+    QTest::keyClicks(typed, "x");
+    QCOMPARE(typed->text(), QStringLiteral("400"));
+    typed->setText("O");
+    QVERIFY(!typed->hasAcceptableInput()); // start of "Off"
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCOMPARE(shown(*m_model, "252", 0), QStringLiteral("Off"));
+    typed->clear();
+    QTest::keyClicks(typed, "30");
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCOMPARE(shown(*m_model, "252", 0), QStringLiteral("30"));
+}
+
+void TestParametersEditors::oneValueParameterEditsAllSetsFromA()
+{
+    auto *editor = qobject_cast<specialwidgets *>(openEditor("213", TreeItem::SetAColumn));
+    QVERIFY(editor);
+    emit editor->comboBox()->activated(editor->comboBox()->findText("Torque"));
+    for (int set = 0; set < 4; ++set)
+        QCOMPARE(shown(*m_model, "213", set), QStringLiteral("Torque"));
+    QVERIFY(!openEditor("213", TreeItem::SetAColumn + 3));
+}
+
+void TestParametersEditors::sendDirectlyEmitsTheWrittenValue()
+{
+    QSignalSpy sent(m_view.get(), &Parameters::sendDataToControl);
+    auto *editor = qobject_cast<specialwidgets *>(openEditor("222", TreeItem::SetAColumn + 1));
+    QVERIFY(editor);
+    editor->lineEdit()->setText("60");
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+    QCOMPARE(sent.count(), 0);
+    QCOMPARE(shown(*m_model, "222", 1), QStringLiteral("60"));
+
+    m_view->toolBar()->sendDirectly()->setChecked(true);
+    editor = qobject_cast<specialwidgets *>(openEditor("227", TreeItem::SetAColumn + 2));
+    editor->lineEdit()->setText("0,9");
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+    QCOMPARE(sent.count(), 1);
+    const QList<QVariant> args = sent.takeFirst();
+    const QModelIndex index = args.at(0).value<QModelIndex>();
+    QCOMPARE(m_model->getItem(index)->text(0), QStringLiteral("227"));
+    QCOMPARE(index.column(), TreeItem::SetAColumn + 2);
+    QCOMPARE(args.at(1).toString(), QStringLiteral("0.9"));
+    QCOMPARE(args.at(2).toString(), QStringLiteral("90")); // scaled by 100
+    QCOMPARE(args.at(3).value<TreeModel *>(), m_model.get());
+    QCOMPARE(args.at(4).toBool(), true);
+    QCOMPARE(args.at(5).toStringList(), unitEntry());
+
+    auto *combo = qobject_cast<specialwidgets *>(openEditor("228", TreeItem::SetAColumn + 3));
+    emit combo->comboBox()->activated(0);
+    QCOMPARE(sent.count(), 1);
+    QCOMPARE(sent.first().at(2).toString(), QStringLiteral("0"));
+    QCOMPARE(sent.first().at(4).toBool(), false);
+}
+
+void TestParametersEditors::fileSetNeverSendsDirectly()
+{
+    QStringList entry = unitEntry();
+    entry[3] = QStringLiteral("FILE");
+    m_view->vxUISlotSetTreeView(entry, m_model.get());
+    m_view->toolBar()->sendDirectly()->setChecked(true);
+    QSignalSpy sent(m_view.get(), &Parameters::sendDataToControl);
+    auto *editor = qobject_cast<specialwidgets *>(openEditor("222", TreeItem::SetAColumn));
+    QVERIFY(editor);
+    editor->lineEdit()->setText("55");
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+    QCOMPARE(shown(*m_model, "222", 0), QStringLiteral("55"));
+    QCOMPARE(sent.count(), 0);
+}
+
+void TestParametersEditors::limitsShowForTheClickedSet()
+{
+    openEditor("222", TreeItem::SetAColumn);
+    QCOMPARE(m_view->minField()->text(), QStringLiteral("24"));
+    QCOMPARE(m_view->maxField()->text(), QStringLiteral("300"));
+    // Nominal current: the maximum follows the drive size (2.5 A x 1.5).
+    openEditor("224", TreeItem::SetAColumn + 1);
+    QCOMPARE(m_view->maxField()->text().replace(',', '.'), QStringLiteral("3.75"));
+}
+
+QTEST_MAIN(TestParametersEditors)
+#include "tst_parameterseditors.moc"

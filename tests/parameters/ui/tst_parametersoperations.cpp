@@ -1,0 +1,365 @@
+#include "customerdatadialog.h"
+#include "datfile.h"
+#include "parametercompare.h"
+#include "parameters.h"
+#include "parametertoolbar.h"
+#include "printgui.h"
+#include "scriptedprompter.h"
+#include "selectcsvdialog.h"
+#include "viewfixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace ViewFixture;
+
+Q_DECLARE_METATYPE(TreeModel *)
+
+// The toolbar operations: the questions before writing to a unit, files, new sets, folding,
+// printing and what the File menu may offer.
+class TestParametersOperations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void loadToDriveQuestions_data();
+    void loadToDriveQuestions();
+    void loadFromDriveOnlyForUnits();
+    void saveAndOpenRoundTrip();
+    void openRefusesBrokenFiles();
+    void newSetFromFileAndSize();
+    void newSetRefusesFileWithoutSizes();
+    void foldStateSurvivesRebuild();
+    void actionStatesFollowTheSet();
+    void printToPdfAndPrinter();
+
+private:
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+    std::unique_ptr<Parameters> m_view;
+    std::unique_ptr<TreeModel> m_model;
+    QTemporaryDir m_dir;
+};
+
+void TestParametersOperations::init()
+{
+    qRegisterMetaType<TreeModel *>();
+    AppPaths::setBaseDir(dataDir());
+    m_prompter = std::make_unique<ScriptedPrompter>();
+    m_view = std::make_unique<Parameters>(*m_prompter);
+    m_model = unitModel();
+    m_view->vxUISlotSetTreeView(unitEntry(), m_model.get());
+}
+
+void TestParametersOperations::cleanup()
+{
+    QVERIFY2(m_prompter->problems().isEmpty(), qPrintable(m_prompter->problems()));
+    QCOMPARE(m_prompter->pending(), 0);
+    m_view.reset();
+    m_model.reset();
+    AppPaths::setBaseDir(QString());
+}
+
+namespace {
+const QString kRecording = QStringLiteral(
+    "oscView Record in Progress.\nYou can stop recording for faster performance\nDo you want to Continue?");
+const QString kSizes = QStringLiteral("Sizes of drives are differ\n Do you want to continue?");
+const QString kTypes = QStringLiteral("Type of drives are differ\n Do you want to continue?");
+const QString kVersions = QStringLiteral("Version of drives are differ\n Do you want to continue?");
+const QString kMotor = QStringLiteral(
+    "Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?");
+const QString kCopy = QStringLiteral("Copy parameters to Drive");
+} // namespace
+
+// Every question in order; the scenario answers "No" at `refuseAt` (-1: all "Yes").
+void TestParametersOperations::loadToDriveQuestions_data()
+{
+    QTest::addColumn<bool>("fileSet");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<int>("refuseAt");
+    const QStringList unitQuestions{kRecording, kMotor, kCopy};
+    const QStringList fileQuestions{kRecording, kSizes, kTypes, kVersions, kMotor, kCopy};
+    for (int i = -1; i < unitQuestions.size(); ++i)
+        QTest::addRow("unit set, no at %d", i) << false << unitQuestions << i;
+    for (int i = -1; i < fileQuestions.size(); ++i)
+        QTest::addRow("file set, no at %d", i) << true << fileQuestions << i;
+}
+
+void TestParametersOperations::loadToDriveQuestions()
+{
+    QFETCH(bool, fileSet);
+    QFETCH(QStringList, questions);
+    QFETCH(int, refuseAt);
+    QStringList setEntry = unitEntry();
+    QStringList target = unitEntry();
+    if (fileSet) {
+        setEntry[3] = QStringLiteral("FILE");
+        setEntry[1] = QStringLiteral("KTZ10-004");
+        setEntry[11] = QStringLiteral("V1.12");
+        m_view->vxUISlotSetTreeView(setEntry, m_model.get());
+    }
+    QList<QStringList> offered;
+    Parameters::DriveContext context;
+    context.isRecording = [] { return true; };
+    context.connectedUnits = [] { return QList<QStringList>{unitEntry()}; };
+    context.isMotorRunning = [](const QStringList &e) { return e.value(0) == QLatin1String("1"); };
+    m_view->setDriveContext(context);
+    m_view->setTargetChooser([&offered](const QList<QStringList> &units, QWidget *) {
+        offered = units;
+        return units.first();
+    });
+    for (int i = 0; i < questions.size() && (refuseAt < 0 || i <= refuseAt); ++i)
+        m_prompter->expectQuestion(questions.at(i), i == refuseAt ? QMessageBox::No : QMessageBox::Yes);
+    QSignalSpy exported(m_view.get(), &Parameters::vxUISigExportBtnClicked);
+    m_view->toolBar()->button(ParameterToolBar::Export)->click();
+    QCOMPARE(exported.count(), refuseAt < 0 ? 1 : 0);
+    QCOMPARE(offered.size(), fileSet && (refuseAt < 0 || refuseAt > 0) ? 1 : 0);
+    for (const auto &p : m_prompter->seen())
+        QCOMPARE(p.defaultButton, QMessageBox::No);
+    if (refuseAt < 0) {
+        QCOMPARE(exported.first().at(0).value<TreeModel *>(), m_model.get());
+        QCOMPARE(exported.first().at(1).toStringList(), target);
+        QCOMPARE(m_prompter->seen().last().title, QStringLiteral("Warning"));
+    }
+}
+
+void TestParametersOperations::loadFromDriveOnlyForUnits()
+{
+    QSignalSpy imported(m_view.get(), &Parameters::vxUISigImportBtnClicked);
+    m_view->toolBar()->button(ParameterToolBar::Import)->click();
+    QCOMPARE(imported.count(), 1);
+    QCOMPARE(imported.first().at(1).toStringList(), unitEntry());
+    m_view->vxUISlotDisableImpExpWid(true);
+    m_view->vxUISlotImportBtnClicked();
+    QCOMPARE(imported.count(), 1);
+    m_view->vxUISlotDisableImpExpWid(false);
+    QStringList fileEntry = unitEntry();
+    fileEntry[3] = QStringLiteral("FILE");
+    m_view->vxUISlotSetTreeView(fileEntry, m_model.get());
+    m_view->vxUISlotImportBtnClicked();
+    QCOMPARE(imported.count(), 1);
+}
+
+void TestParametersOperations::saveAndOpenRoundTrip()
+{
+    QVERIFY(m_model->setData(cell(*m_model, "222", TreeItem::SetAColumn + 1), "60"));
+    QVERIFY(m_model->setData(cell(*m_model, "923", TreeItem::SetAColumn), "Line <2>"));
+    QVERIFY(m_model->setData(cell(*m_model, "643", TreeItem::SetAColumn + 3), "2:15:00"));
+    QStringList customer;
+    for (int i = 0; i < 12; ++i)
+        customer << QStringLiteral("text %1").arg(i);
+    m_view->setCustomerData(customer);
+
+    QSignalSpy saved(m_view.get(), &Parameters::vxUISigSaveBtnClicked);
+    m_prompter->expectSaveFile(m_dir.filePath("pump"));
+    m_view->toolBar()->button(ParameterToolBar::Save)->click();
+    QCOMPARE(saved.count(), 1);
+    QVERIFY(QFile::exists(m_dir.filePath("pump.dat")));
+
+    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
+    QSignalSpy opened(m_view.get(), &Parameters::vxUISigOpenBtnClicked);
+    m_prompter->expectOpenFile(m_dir.filePath("pump.dat"));
+    m_view->toolBar()->button(ParameterToolBar::Open)->click();
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(named.count(), 1);
+    TreeModel *copy = m_view->model();
+    QVERIFY(copy && copy != m_model.get());
+    QCOMPARE(named.first().at(6).value<TreeModel *>(), copy);
+    QCOMPARE(named.first().at(0).toString(), QStringLiteral("RVN48-003 (1)"));
+    QCOMPARE(named.first().at(5).toString(), QStringLiteral("RVN48-003 (1) : pump"));
+    QCOMPARE(m_view->toolBar()->unitLabel()->text(), QStringLiteral("RVN48-003 (1) : pump"));
+    QCOMPARE(m_view->unitInformation().value(3), QStringLiteral("FILE"));
+    QCOMPARE(shown(*copy, "222", 1), QStringLiteral("60"));
+    QCOMPARE(shown(*copy, "923", 0), QStringLiteral("Line <2>"));
+    QCOMPARE(copy->customerData(), customer);
+    QVERIFY(ParameterCompare::compare(m_model.get(), copy).identical());
+    QVERIFY(!m_view->isExpandAll());
+    QCOMPARE(m_view->toolBar()->expandButton()->text(), QStringLiteral("Expand All"));
+
+    // "&Dat File Information...": the file's customer data, read-only.
+    m_view->vxUISlotDatFileInfo();
+    CustomerDataDialog *info = m_view->customerDataDialog();
+    QVERIFY(info);
+    QCOMPARE(info->windowTitle(), QStringLiteral("Customer Data"));
+    QCOMPARE(info->texts(), customer);
+    QVERIFY(info->field(0)->isReadOnly());
+    info->close();
+
+    // Saving the opened set under its own name reads it back; the file is still identical.
+    QVERIFY(copy->setData(cell(*copy, "222", TreeItem::SetAColumn + 2), "70"));
+    m_prompter->expectSaveFile(m_dir.filePath("pump.dat"));
+    m_view->vxUISlotSaveBtnClicked();
+    auto again = unitModel();
+    QVERIFY(again->ParameterOpen(m_dir.filePath("pump.dat")));
+    QCOMPARE(shown(*again, "222", 2), QStringLiteral("70"));
+    delete copy;
+    QVERIFY(!m_view->model());
+    QVERIFY(!m_view->actionStates().save);
+}
+
+void TestParametersOperations::openRefusesBrokenFiles()
+{
+    QFile broken(m_dir.filePath("broken.dat"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[DEVICE TYPE];;;\nno separator here\n");
+    broken.close();
+    QFile foreign(m_dir.filePath("foreign.dat"));
+    QVERIFY(foreign.open(QIODevice::WriteOnly));
+    foreign.write("[DEVICE TYPE];;\nX;;\n[DATA FILE];;\n1;C:\\drives\\NOPEV9.99.csv;;\nMenu nr;;\n");
+    foreign.close();
+
+    QSignalSpy alerts(m_view.get(), &Parameters::alertNotification);
+    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
+    m_prompter->expectOpenFile(broken.fileName()).expectCritical("invalid CSV file", "Error");
+    m_view->vxUISlotOpenBtnClicked();
+    m_prompter->expectOpenFile(foreign.fileName());
+    m_view->vxUISlotOpenBtnClicked();
+    QCOMPARE(alerts.count(), 1);
+    QCOMPARE(alerts.first().at(0).toString(),
+             QStringLiteral("Selected DAT file is not compatible with current CSV version"));
+    m_prompter->expectOpenFile(QString());
+    m_view->vxUISlotOpenBtnClicked();
+    QCOMPARE(named.count(), 0);
+    QCOMPARE(m_view->model(), m_model.get());
+}
+
+void TestParametersOperations::newSetFromFileAndSize()
+{
+    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
+    m_view->toolBar()->button(ParameterToolBar::New)->click();
+    SelectCsvDialog *dialog = m_view->csvDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Csv File"));
+    const auto found = dialog->fileList()->findItems("RVNV2.05.csv", Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    dialog->fileList()->setCurrentItem(found.first());
+    dialog->chooseFile();
+    QCOMPARE(dialog->sizeTable()->horizontalHeaderItem(1)->text(), QStringLiteral("Inom(A)"));
+    QCOMPARE(dialog->sizeTable()->rowCount(), 12);
+    dialog->sizeTable()->setCurrentCell(4, 0); // RVN48-010, 10,5 A
+    dialog->chooseSize();
+    QCOMPARE(named.count(), 1);
+    TreeModel *made = m_view->model();
+    QVERIFY(made && made != m_model.get());
+    QCOMPARE(named.first().at(0).toString(), QStringLiteral("RVN48-010"));
+    QCOMPARE(named.first().at(2).toString(), QStringLiteral("10,5"));
+    QCOMPARE(named.first().at(4).toString(), QStringLiteral("V2.05"));
+    QCOMPARE(shown(*made, "224", 0), QStringLiteral("10.5"));
+    QCOMPARE(m_view->toolBar()->unitLabel()->text(), QStringLiteral("RVN48-010 : RVNV2.05"));
+}
+
+void TestParametersOperations::newSetRefusesFileWithoutSizes()
+{
+    QFile bad(m_dir.filePath("BADV1.00.csv"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("[SIZES]\n/ heading\n[SIZES]END\n[PARAMETER SETS]\nheading\nno separator\n");
+    bad.close();
+    SelectCsvDialog dialog(*m_prompter, m_dir.path());
+    QSignalSpy chosen(&dialog, &SelectCsvDialog::fileAndSizeChosen);
+    QCOMPARE(dialog.fileList()->count(), 1);
+    dialog.fileList()->setCurrentRow(0);
+    m_prompter->expectCritical("invalid CSV file", "Error");
+    dialog.chooseFile();
+    dialog.chooseSize();
+    QCOMPARE(chosen.count(), 0);
+
+    // A file whose sizes are fine but whose parameter table is broken builds no model.
+    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
+    m_prompter->expectCritical("invalid CSV file", "Error");
+    m_view->vxUIGetCSVFile({bad.fileName(), "X", "1", "1"});
+    QCOMPARE(named.count(), 0);
+}
+
+void TestParametersOperations::foldStateSurvivesRebuild()
+{
+    QTreeView *tree = m_view->treeView();
+    const auto isOpen = [&](TreeModel &m, const QString &menu) { return tree->isExpanded(m.indexOf(m.findItem(menu))); };
+    tree->expand(m_model->indexOf(m_model->findItem("2")));
+    tree->expand(m_model->indexOf(m_model->findItem("22")));
+    tree->expand(m_model->indexOf(m_model->findItem("23")));
+    tree->collapse(m_model->indexOf(m_model->findItem("23")));
+
+    // The same unit's tree built again (another language): the same menus open.
+    auto rebuilt = unitModel();
+    m_view->vxUISlotSetTreeView(unitEntry(), rebuilt.get());
+    QVERIFY(isOpen(*rebuilt, "2"));
+    QVERIFY(isOpen(*rebuilt, "22"));
+    QVERIFY(!isOpen(*rebuilt, "23"));
+    QVERIFY(!isOpen(*rebuilt, "1"));
+
+    m_view->toolBar()->expandButton()->click();
+    QVERIFY(m_view->isExpandAll());
+    QCOMPARE(m_view->toolBar()->expandButton()->text(), QStringLiteral("Collapse All"));
+    QCOMPARE(m_view->toolBar()->expandButton()->toolTip(), QStringLiteral("Collapses All Parameters"));
+    m_view->vxUISlotSetTreeView(unitEntry(), m_model.get());
+    QVERIFY(isOpen(*m_model, "1") && isOpen(*m_model, "23"));
+    m_view->onExpColClicked();
+    QVERIFY(!isOpen(*m_model, "2"));
+    QCOMPARE(m_view->toolBar()->expandButton()->text(), QStringLiteral("Expand All"));
+    m_view->vxUISlotSetTreeView(unitEntry(), nullptr);
+}
+
+void TestParametersOperations::actionStatesFollowTheSet()
+{
+    QSignalSpy reported(m_view.get(), &Parameters::vxUISigEnableParamSettings);
+    auto s = m_view->actionStates();
+    QVERIFY(s.save && s.print && s.compare && s.loadFromDrive && s.loadToDrive && s.datFileInfo);
+    QStringList fileEntry = unitEntry();
+    fileEntry[3] = QStringLiteral("FILE");
+    m_view->vxUISlotSetTreeView(fileEntry, m_model.get());
+    s = m_view->actionStates();
+    QVERIFY(!s.loadFromDrive && s.loadToDrive);
+    QVERIFY(!m_view->toolBar()->button(ParameterToolBar::Import)->isEnabled());
+    QCOMPARE(m_view->toolBar()->button(ParameterToolBar::Import)->styleSheet(), QStringLiteral("color:darkgray"));
+    m_view->vxUISlotDisableImpExpWid(true);
+    QVERIFY(!m_view->actionStates().loadToDrive);
+    m_view->vxUISlotSetTreeView({}, nullptr);
+    s = m_view->actionStates();
+    QVERIFY(s.newSet && s.open && !s.save && !s.print && !s.datFileInfo);
+    QCOMPARE(m_view->toolBar()->unitLabel()->text(), QStringLiteral("No Unit"));
+    QVERIFY(reported.count() >= 3);
+}
+
+void TestParametersOperations::printToPdfAndPrinter()
+{
+    int dialogs = 0;
+    m_view->setPrintDialogRunner([&dialogs](QPrinter &printer, QWidget *) {
+        ++dialogs;
+        // Declining the dialog prints nothing; an accepted one here prints into a file.
+        if (dialogs == 1)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::temp().filePath("tarvolink-printer-test.pdf"));
+        return true;
+    });
+    m_view->vxUISlotPrintBtnClicked();
+    PrintGui *choice = m_view->printGui();
+    QVERIFY(choice);
+    QCOMPARE(choice->windowTitle(), QStringLiteral("Printer Option"));
+    choice->pdfBox()->setChecked(true);
+    choice->changedChoice()->click();
+    QCOMPARE(choice->mode(), 4);
+    m_prompter->expectSaveFile(m_dir.filePath("changed"));
+    choice->printButton()->click();
+    QVERIFY(QFileInfo(m_dir.filePath("changed.pdf")).size() > 1000);
+
+    for (int i = 0; i < 2; ++i) {
+        m_view->vxUISlotPrintBtnClicked();
+        m_view->printGui()->printButton()->click();
+    }
+    QCOMPARE(dialogs, 2);
+    QVERIFY(QFile::remove(QDir::temp().filePath("tarvolink-printer-test.pdf")));
+}
+
+QTEST_MAIN(TestParametersOperations)
+#include "tst_parametersoperations.moc"
