@@ -80,22 +80,26 @@ bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress 
     }
     if (written)
         *written = 0;
+    const TreeItem *previous = nullptr;
     for (int i = 0; i < list.size(); ++i) {
         const TreeModel::ReadEntry &entry = list.at(i);
         const QVector<quint16> words = model.registerWords(entry.item, entry.set);
-        if (words.size() == entry.count) {
-            int result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
-            if (result == -12) // one more go after a time-out
-                result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
-            if (result < 1) {
-                *error = failure(QStringLiteral("Write Error"), entry.item, entry.set, result);
-                return false;
-            }
-            if (written)
-                ++*written;
-            if (i + 1 < list.size())
-                QThread::msleep(kPauseBetweenWritesMs);
+        if (words.size() != entry.count || entry.tableType != 4)
+            continue; // nothing to write, or no register a value can be written to
+        // The unit stores each parameter in non-volatile memory before it takes the next one;
+        // the sets of one parameter go together.
+        if (previous && previous != entry.item)
+            QThread::msleep(kPauseBetweenWritesMs);
+        previous = entry.item;
+        int result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
+        if (result == -12) // one more go after a time-out
+            result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
+        if (result < 1) {
+            *error = failure(QStringLiteral("Comm Error"), entry.item, entry.set, result);
+            return false;
         }
+        if (written)
+            ++*written;
         if (progress)
             progress(i + 1, list.size());
     }

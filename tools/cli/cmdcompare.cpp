@@ -1,9 +1,9 @@
 // compare: two parameter sources (files or units), the differing parameters set by set.
 #include "clicommon.h"
-#include "clicompare.h"
 #include "clioperations.h"
 #include "cliprogress.h"
 #include "cliunit.h"
+#include "parametercompare.h"
 #include "treeitem.h"
 #include "treemodel.h"
 
@@ -64,10 +64,10 @@ QJsonArray menus(const QList<TreeItem *> &items)
     return array;
 }
 
-void printTable(const CliCompare::Result &result, const Source &first, const Source &second)
+void printTable(const ParameterCompare::Result &result, const Source &first, const Source &second)
 {
     QTextStream out(stdout);
-    if (result.differing.isEmpty()) {
+    if (result.differences.isEmpty()) {
         out << "Files are Identical\n";
     } else {
         QList<QStringList> rows;
@@ -76,10 +76,10 @@ void printTable(const CliCompare::Result &result, const Source &first, const Sou
         rows << QStringList {QString(), QString(), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                              QStringLiteral("D"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                              QStringLiteral("D")};
-        for (const auto &pair : result.differing) {
-            QStringList row = rowOf(pair.first, pair.second);
+        for (const ParameterCompare::Difference &difference : result.differences) {
+            QStringList row = rowOf(difference.first, difference.second);
             for (int set = 0; set < 4; ++set) {
-                if (CliCompare::setDiffers(pair.first, pair.second, set)) {
+                if (difference.sets[set]) {
                     row[2 + set] += QLatin1Char('*');
                     row[6 + set] += QLatin1Char('*');
                 }
@@ -154,26 +154,27 @@ int compare(const QStringList &args)
                 return exitCode;
         }
     }
-    const CliCompare::Result result = CliCompare::compare(*sources[0].model, *sources[1].model);
+    // Parameters found in only one source are listed, but only differing values count.
+    const ParameterCompare::Result result = ParameterCompare::compare(sources[0].model.get(), sources[1].model.get());
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonArray differences;
-        for (const auto &pair : result.differing) {
+        for (const ParameterCompare::Difference &difference : result.differences) {
             QJsonArray a, b, sets;
             for (int set = 0; set < 4; ++set) {
-                a.append(pair.first->text(TreeItem::SetAColumn + set));
-                b.append(pair.second->text(TreeItem::SetAColumn + set));
-                if (CliCompare::setDiffers(pair.first, pair.second, set))
+                a.append(difference.first->text(TreeItem::SetAColumn + set));
+                b.append(difference.second->text(TreeItem::SetAColumn + set));
+                if (difference.sets[set])
                     sets.append(CliArgs::setLetter(set));
             }
-            differences.append(QJsonObject {{QStringLiteral("menu"), pair.first->text(TreeItem::MenuColumn)},
-                                            {QStringLiteral("parameter"), pair.first->text(TreeItem::TextColumn)},
+            differences.append(QJsonObject {{QStringLiteral("menu"), difference.first->text(TreeItem::MenuColumn)},
+                                            {QStringLiteral("parameter"), difference.first->text(TreeItem::TextColumn)},
                                             {QStringLiteral("compare"), a},
                                             {QStringLiteral("compareWith"), b},
                                             {QStringLiteral("differingSets"), sets}});
         }
         CliCommon::printJson({{QStringLiteral("compare"), sources[0].text},
                               {QStringLiteral("compareWith"), sources[1].text},
-                              {QStringLiteral("identical"), result.differing.isEmpty()},
+                              {QStringLiteral("identical"), result.differences.isEmpty()},
                               {QStringLiteral("differences"), differences},
                               {QStringLiteral("onlyInCompare"), menus(result.onlyInFirst)},
                               {QStringLiteral("onlyInCompareWith"), menus(result.onlyInSecond)}});
@@ -181,12 +182,12 @@ int compare(const QStringList &args)
         QTextStream out(stdout);
         out << "Menu;Parameter;Compare A;Compare B;Compare C;Compare D;Compare With A;Compare With B;"
                "Compare With C;Compare With D\n";
-        for (const auto &pair : result.differing)
-            out << rowOf(pair.first, pair.second).join(QLatin1Char(';')) << '\n';
+        for (const ParameterCompare::Difference &difference : result.differences)
+            out << rowOf(difference.first, difference.second).join(QLatin1Char(';')) << '\n';
     } else {
         printTable(result, sources[0], sources[1]);
     }
-    return result.differing.isEmpty() ? CliExit::Ok : CliExit::Differ;
+    return result.differences.isEmpty() ? CliExit::Ok : CliExit::Differ;
 }
 
 } // namespace CliCommands
