@@ -32,6 +32,7 @@ private slots:
     void badArgumentsRefusedBeforeAnythingIsSent_data();
     void badArgumentsRefusedBeforeAnythingIsSent();
     void writeRefusesAnotherVersionUnlessForced();
+    void progressBarOnlyOnATerminal();
 
 private:
     QStringList unitArgs() const;
@@ -271,6 +272,23 @@ void TestCli::writeRefusesAnotherVersionUnlessForced()
     const CliRun forced = runCli(QStringList {QStringLiteral("write"), QStringLiteral("--force"), path(QStringLiteral("other.dat"))} + unitArgs());
     QVERIFY2(forced.exitCode == 0, qPrintable(forced.err));
     QVERIFY(writes(sim.takeRequests()) > 0);
+}
+
+void TestCli::progressBarOnlyOnATerminal()
+{
+    // script(1) gives the command a pseudo-terminal for stdout and stderr, as an engineer's shell does.
+    const QString command = QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-cli read --out %1 %2")
+                                .arg(path(QStringLiteral("tty.dat")), unitArgs().join(QLatin1Char(' ')));
+    QProcess script;
+    script.start(QStringLiteral("script"), {QStringLiteral("-qec"), command, QStringLiteral("/dev/null")});
+    QVERIFY(script.waitForFinished(60000));
+    QCOMPARE(script.exitCode(), 0);
+    const QString shown = QString::fromUtf8(script.readAllStandardOutput());
+    QVERIFY2(shown.contains(QLatin1String("\rParameters Loading from Drive [")), qPrintable(shown));
+    QVERIFY(shown.contains(QLatin1String("100%")));
+    // Written as without a terminal: the bar never reaches the file.
+    QCOMPARE(runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("plain.dat"))} + unitArgs()).exitCode, 0);
+    QCOMPARE(fileLines(path(QStringLiteral("tty.dat"))), fileLines(path(QStringLiteral("plain.dat"))));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
