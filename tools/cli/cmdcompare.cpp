@@ -43,6 +43,9 @@ bool loadSource(Source &source, const CliOptions &options, int *exitCode)
         *exitCode = CliCommon::fail(CliExit::Link, error);
         return false;
     }
+    // The link is closed once the values are in: two units on one serial line are read one
+    // after the other through the same port.
+    source.unit.reset();
     return true;
 }
 

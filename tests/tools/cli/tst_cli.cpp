@@ -195,6 +195,23 @@ void TestCli::compareListsExactlyTheChangedParameters()
     QCOMPARE(differences.at(0).toObject().value(QStringLiteral("differingSets")).toArray(), QJsonArray {QStringLiteral("C")});
     QCOMPARE(runCli({QStringLiteral("compare"), QStringLiteral("tcp:") + kTcp, file, QStringLiteral("--delay"),
                      QStringLiteral("35"), QStringLiteral("--data"), dir.path()}).exitCode, 0);
+
+    // Two units on one serial line, one after the other through the same port.
+    SimProcess line;
+    const QString port = path(QStringLiteral("bus"));
+    QVERIFY(line.start({QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
+                        QStringLiteral("--unit"), QStringLiteral("1"), QStringLiteral("--unit"), QStringLiteral("9"),
+                        QStringLiteral("--pty"), port}));
+    const QStringList bus {QStringLiteral("rtu:") + port + QStringLiteral("@1"), QStringLiteral("rtu:") + port + QStringLiteral("@9"),
+                           QStringLiteral("--csv"), QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path()};
+    QCOMPARE(runCli(QStringList {QStringLiteral("compare")} + bus).exitCode, 0);
+    QCOMPARE(runCli({QStringLiteral("set"), QStringLiteral("313"), QStringLiteral("-250"), QStringLiteral("--rtu"), port,
+                     QStringLiteral("--unit"), QStringLiteral("9"), QStringLiteral("--delay"), QStringLiteral("35"),
+                     QStringLiteral("--data"), dir.path()}).exitCode, 0);
+    const CliRun busDiff = runCli(QStringList {QStringLiteral("compare")} + bus);
+    QCOMPARE(busDiff.exitCode, 1);
+    QCOMPARE(busDiff.out.trimmed().split(QLatin1Char('\n')).value(1),
+             QStringLiteral("313;Minimum speed;0;-300;0;300;-250;-300;0;300"));
 }
 
 void TestCli::silentUnitGivesNoDeviceLink()
