@@ -20,7 +20,8 @@ int fail(int code, const QString &message)
 bool parse(QCommandLineParser &parser, const QStringList &args, int *exitCode)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption help(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
     parser.addOption(help);
     if (!parser.parse(args)) {
         *exitCode = fail(CliExit::Usage, parser.errorText());
@@ -64,7 +65,8 @@ std::unique_ptr<TreeModel> openDatFile(const QString &fileName, QStringList *uni
         *error = QStringLiteral("%1: %2").arg(fileName, header.message);
         return nullptr;
     }
-    auto model = std::make_unique<TreeModel>(header.deviceFile, 0, header.nominalCurrent, header.nominalPower, true);
+    auto model
+        = std::make_unique<TreeModel>(header.deviceFile, 0, header.nominalCurrent, header.nominalPower, true);
     if (!model->isValid()) {
         *error = QStringLiteral("%1: %2").arg(fileName, DatFile::incompatibleMessage());
         return nullptr;

@@ -16,7 +16,7 @@ QString failure(const QString &message, const TreeItem *item, int set, int code)
 {
     return QStringLiteral("%1: menu %2 set %3: %4")
         .arg(message, item->text(TreeItem::MenuColumn), QString(QChar('A' + set)),
-             VxCommModbusMaster::VxCommErrorText(code).simplified());
+            VxCommModbusMaster::VxCommErrorText(code).simplified());
 }
 
 // Units need time to store a written value before the next write arrives.
@@ -58,8 +58,9 @@ bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString 
         QVector<quint16> words;
         const int result = unit.readRegisters(entry.tableType, entry.registerNumber, entry.count, &words);
         if (result < 1) {
-            *error = failure(entry.setValue ? QStringLiteral("Comm Error") : QStringLiteral("Comm Error refer log details"),
-                             entry.item, entry.set, result);
+            *error = failure(entry.setValue ? QStringLiteral("Comm Error")
+                                            : QStringLiteral("Comm Error refer log details"),
+                entry.item, entry.set, result);
             return false;
         }
         model.storeRegisters(entry.item, entry.set, words);
@@ -70,8 +71,8 @@ bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString 
     return true;
 }
 
-bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error,
-              int *written)
+bool writeAll(
+    CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error, int *written)
 {
     QVector<TreeModel::ReadEntry> list;
     for (const TreeModel::ReadEntry &entry : model.readList()) {
@@ -106,8 +107,8 @@ bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress 
     return true;
 }
 
-bool writeOne(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents,
-              QString *error)
+bool writeOne(
+    CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents, QString *error)
 {
     const auto writeValue = [&](TreeItem *target) {
         for (const TreeModel::ReadEntry &entry : model.readList()) {

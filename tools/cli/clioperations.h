@@ -20,15 +20,15 @@ bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString 
 
 // Writes every writable value of the model, or only those marked as changed.
 bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error,
-              int *written = nullptr);
+    int *written = nullptr);
 
 // Reads the registers of one item and set into the model.
 bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString *error);
 
 // Writes the value of `item` in `set`, then the values the model recomputed from it (the pole
 // number from speed and frequency) and reads those back from the unit.
-bool writeOne(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents,
-              QString *error);
+bool writeOne(
+    CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents, QString *error);
 
 // Whether a value of the item may be written to a unit.
 bool isWritable(const TreeItem *item);

@@ -10,9 +10,9 @@
 
 namespace {
 
-const QStringList kFramings = {QStringLiteral("N,8,1"), QStringLiteral("N,8,2"), QStringLiteral("E,8,1"),
-                               QStringLiteral("O,8,1")};
-const QList<int> kBaudRates = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
+const QStringList kFramings
+    = { QStringLiteral("N,8,1"), QStringLiteral("N,8,2"), QStringLiteral("E,8,1"), QStringLiteral("O,8,1") };
+const QList<int> kBaudRates = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
 
 bool toInt(const QString &text, int *value)
 {
@@ -36,37 +36,39 @@ namespace CliArgs {
 
 void addDataOption(QCommandLineParser &parser)
 {
-    parser.addOption({QStringLiteral("data"),
-                      QStringLiteral("Installation folder holding configData/ and csv_file/ (default: beside the program)."),
-                      QStringLiteral("DIR")});
+    parser.addOption({ QStringLiteral("data"),
+        QStringLiteral(
+            "Installation folder holding configData/ and csv_file/ (default: beside the program)."),
+        QStringLiteral("DIR") });
 }
 
 void addUnitOptions(QCommandLineParser &parser, bool withCsv)
 {
-    parser.addOption({QStringLiteral("tcp"),
-                      QStringLiteral("Unit on Modbus TCP at ADDRESS (port 502), or ADDRESS:PORT for another port."),
-                      QStringLiteral("ADDRESS")});
-    parser.addOption({QStringLiteral("rtu"), QStringLiteral("Unit on Modbus RTU at serial PORT (see 'ports')."),
-                      QStringLiteral("PORT")});
-    parser.addOption({QStringLiteral("baud"),
-                      QStringLiteral("Baud rate of --rtu: 2400, 4800, 9600, 19200 (default), 38400, 57600, 115200."),
-                      QStringLiteral("N"), QStringLiteral("19200")});
-    parser.addOption({QStringLiteral("parity"),
-                      QStringLiteral("Framing of --rtu: N,8,1 (default), N,8,2, E,8,1 or O,8,1."),
-                      QStringLiteral("P,8,S"), QStringLiteral("N,8,1")});
-    parser.addOption({QStringLiteral("unit"), QStringLiteral("Unit number 1..255 (default 1)."), QStringLiteral("N"),
-                      QStringLiteral("1")});
-    const QString deviceHelp = QStringLiteral(
-        "Use this device description file instead of the one the unit's identity selects.");
+    parser.addOption({ QStringLiteral("tcp"),
+        QStringLiteral("Unit on Modbus TCP at ADDRESS (port 502), or ADDRESS:PORT for another port."),
+        QStringLiteral("ADDRESS") });
+    parser.addOption({ QStringLiteral("rtu"),
+        QStringLiteral("Unit on Modbus RTU at serial PORT (see 'ports')."), QStringLiteral("PORT") });
+    parser.addOption({ QStringLiteral("baud"),
+        QStringLiteral("Baud rate of --rtu: 2400, 4800, 9600, 19200 (default), 38400, 57600, 115200."),
+        QStringLiteral("N"), QStringLiteral("19200") });
+    parser.addOption({ QStringLiteral("parity"),
+        QStringLiteral("Framing of --rtu: N,8,1 (default), N,8,2, E,8,1 or O,8,1."), QStringLiteral("P,8,S"),
+        QStringLiteral("N,8,1") });
+    parser.addOption({ QStringLiteral("unit"), QStringLiteral("Unit number 1..255 (default 1)."),
+        QStringLiteral("N"), QStringLiteral("1") });
+    const QString deviceHelp
+        = QStringLiteral("Use this device description file instead of the one the unit's identity selects.");
     if (withCsv)
-        parser.addOption({{QStringLiteral("csv"), QStringLiteral("device-file")}, deviceHelp, QStringLiteral("FILE")});
+        parser.addOption(
+            { { QStringLiteral("csv"), QStringLiteral("device-file") }, deviceHelp, QStringLiteral("FILE") });
     else
-        parser.addOption({QStringLiteral("device-file"), deviceHelp, QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("retries"), QStringLiteral("Number of retries 1..5 (default 2)."),
-                      QStringLiteral("N"), QStringLiteral("2")});
-    parser.addOption({QStringLiteral("delay"),
-                      QStringLiteral("Delay between messages in ms, 35..99999 (default 70)."), QStringLiteral("MS"),
-                      QStringLiteral("70")});
+        parser.addOption({ QStringLiteral("device-file"), deviceHelp, QStringLiteral("FILE") });
+    parser.addOption({ QStringLiteral("retries"), QStringLiteral("Number of retries 1..5 (default 2)."),
+        QStringLiteral("N"), QStringLiteral("2") });
+    parser.addOption(
+        { QStringLiteral("delay"), QStringLiteral("Delay between messages in ms, 35..99999 (default 70)."),
+            QStringLiteral("MS"), QStringLiteral("70") });
     addDataOption(parser);
 }
 
@@ -135,7 +137,8 @@ bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptio
     }
     if (!toInt(parser.value(QStringLiteral("retries")), &options.retries) || options.retries < 1
         || options.retries > 5) {
-        *error = QStringLiteral("invalid number of retries '%1' (1..5)").arg(parser.value(QStringLiteral("retries")));
+        *error = QStringLiteral("invalid number of retries '%1' (1..5)")
+                     .arg(parser.value(QStringLiteral("retries")));
         return false;
     }
     const QString delay = parser.value(QStringLiteral("delay")).trimmed();
@@ -170,7 +173,8 @@ bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString
         AppPaths::setBaseDir(options.dataDir);
     }
     if (!QFileInfo(AppPaths::generalCsvPath()).isFile()) {
-        *error = QStringLiteral("File not found : general.csv (%1)").arg(QDir::toNativeSeparators(AppPaths::configDir()));
+        *error = QStringLiteral("File not found : general.csv (%1)")
+                     .arg(QDir::toNativeSeparators(AppPaths::configDir()));
         return false;
     }
     return true;

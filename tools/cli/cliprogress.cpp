@@ -6,8 +6,7 @@
 CliProgress::CliProgress(const QString &label)
     : m_label(label)
     , m_active(isatty(STDOUT_FILENO) && isatty(STDERR_FILENO))
-{
-}
+{ }
 
 CliProgress::~CliProgress()
 {
@@ -25,8 +24,8 @@ void CliProgress::update(int done, int total)
     constexpr int width = 30;
     const int filled = percent * width / 100;
     const QByteArray bar = QByteArray(filled, '#') + QByteArray(width - filled, '.');
-    std::fprintf(stderr, "\r%s [%s] %3d%% (%d/%d)", m_label.toLocal8Bit().constData(), bar.constData(), percent,
-                 done, total);
+    std::fprintf(stderr, "\r%s [%s] %3d%% (%d/%d)", m_label.toLocal8Bit().constData(), bar.constData(),
+        percent, done, total);
     std::fflush(stderr);
     m_drawn = true;
 }

@@ -8,12 +8,10 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
-
 CliUnit::CliUnit(const CliOptions &options, const UnitTarget &target)
     : m_options(options)
     , m_target(target)
-{
-}
+{ }
 
 CliUnit::~CliUnit()
 {
@@ -55,8 +53,8 @@ int CliUnit::identify()
 {
     // A chosen device description file is identification from that file (file mode 2).
     const int fileMode = m_options.deviceFile.isEmpty() ? 1 : 2;
-    const int result = m_master->VxCommIdentifyUnit(m_deviceFile, m_driveSize, m_version, m_inom, m_pnom, fileMode,
-                                                    m_options.deviceFile, m_target.unit);
+    const int result = m_master->VxCommIdentifyUnit(
+        m_deviceFile, m_driveSize, m_version, m_inom, m_pnom, fileMode, m_options.deviceFile, m_target.unit);
     if (!m_deviceFile.isEmpty())
         m_deviceFile = QFileInfo(DeviceFiles::resolveDeviceFile(m_deviceFile)).absoluteFilePath();
     return result;
@@ -82,7 +80,7 @@ QStringList CliUnit::unitEntry() const
         entry[5] = QString::number(m_options.baud);
         entry[6] = m_options.framing;
     }
-    VxCommIdentify::fillUnitEntry(entry, {m_deviceFile, m_driveSize, m_version, m_inom, m_pnom});
+    VxCommIdentify::fillUnitEntry(entry, { m_deviceFile, m_driveSize, m_version, m_inom, m_pnom });
     return entry;
 }
 
@@ -132,6 +130,6 @@ int CliUnit::writeRegisters(int tableType, int number, const QVector<quint16> &w
     if (!m_master->VxCommIsUnitConnected(m_target.unit))
         return -100;
     m_master->VxCommSetUnitAddress(m_target.unit);
-    return m_master->VxCommTransaction(4, 0, number, 0, words.size(),
-                                       reinterpret_cast<const quint8 *>(data.constData()), reply);
+    return m_master->VxCommTransaction(
+        4, 0, number, 0, words.size(), reinterpret_cast<const quint8 *>(data.constData()), reply);
 }

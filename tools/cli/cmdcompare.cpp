@@ -38,8 +38,9 @@ bool loadSource(Source &source, const CliOptions &options, int *exitCode)
         return false;
     source.model = source.unit->makeModel();
     CliProgress progress(QStringLiteral("Parameters Loading from Drive"));
-    if (!CliOperations::readAll(*source.unit, *source.model,
-                                [&progress](int done, int total) { progress.update(done, total); }, &error)) {
+    if (!CliOperations::readAll(
+            *source.unit, *source.model, [&progress](int done, int total) { progress.update(done, total); },
+            &error)) {
         *exitCode = CliCommon::fail(CliExit::Link, error);
         return false;
     }
@@ -51,7 +52,7 @@ bool loadSource(Source &source, const CliOptions &options, int *exitCode)
 
 QStringList rowOf(const TreeItem *a, const TreeItem *b)
 {
-    QStringList row {a->text(TreeItem::MenuColumn), a->text(TreeItem::TextColumn)};
+    QStringList row { a->text(TreeItem::MenuColumn), a->text(TreeItem::TextColumn) };
     for (int set = 0; set < 4; ++set)
         row << a->text(TreeItem::SetAColumn + set);
     for (int set = 0; set < 4; ++set)
@@ -74,11 +75,11 @@ void printTable(const ParameterCompare::Result &result, const Source &first, con
         out << "Files are Identical\n";
     } else {
         QList<QStringList> rows;
-        rows << QStringList {QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Compare"), QString(),
-                             QString(), QString(), QStringLiteral("Compare With")};
-        rows << QStringList {QString(), QString(), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                             QStringLiteral("D"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                             QStringLiteral("D")};
+        rows << QStringList { QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Compare"),
+            QString(), QString(), QString(), QStringLiteral("Compare With") };
+        rows << QStringList { QString(), QString(), QStringLiteral("A"), QStringLiteral("B"),
+            QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("A"), QStringLiteral("B"),
+            QStringLiteral("C"), QStringLiteral("D") };
         for (const ParameterCompare::Difference &difference : result.differences) {
             QStringList row = rowOf(difference.first, difference.second);
             for (int set = 0; set < 4; ++set) {
@@ -100,7 +101,8 @@ void printTable(const ParameterCompare::Result &result, const Source &first, con
         for (const QStringList &row : qAsConst(rows)) {
             QString line;
             for (int c = 0; c < row.size(); ++c)
-                line += row.at(c).leftJustified(width[c]) + (c == 5 ? QStringLiteral(" | ") : QStringLiteral("  "));
+                line += row.at(c).leftJustified(width[c])
+                    + (c == 5 ? QStringLiteral(" | ") : QStringLiteral("  "));
             out << line.trimmed() << '\n';
         }
         out << "(* differs)\n";
@@ -129,14 +131,17 @@ int compare(const QStringList &args)
     CliArgs::addUnitOptions(parser, false);
     parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("First source (file or unit)."));
     parser.addPositionalArgument(QStringLiteral("B"), QStringLiteral("Second source (file or unit)."));
-    parser.addOption({QStringLiteral("csv"), QStringLiteral("Print semicolon-separated lines (a heading line first).")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Print a JSON object.")});
+    parser.addOption(
+        { QStringLiteral("csv"), QStringLiteral("Print semicolon-separated lines (a heading line first).") });
+    parser.addOption({ QStringLiteral("json"), QStringLiteral("Print a JSON object.") });
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(parser, 2, QStringLiteral("compare A B (a .dat file, tcp:ADDRESS or rtu:PORT)"), &exitCode))
+        || !CliCommon::expectPositional(
+            parser, 2, QStringLiteral("compare A B (a .dat file, tcp:ADDRESS or rtu:PORT)"), &exitCode))
         return exitCode;
     if (parser.isSet(QStringLiteral("tcp")) || parser.isSet(QStringLiteral("rtu")))
-        return CliCommon::fail(CliExit::Usage, QStringLiteral("compare takes units as tcp:ADDRESS or rtu:PORT sources"));
+        return CliCommon::fail(
+            CliExit::Usage, QStringLiteral("compare takes units as tcp:ADDRESS or rtu:PORT sources"));
     CliOptions options;
     QString error;
     if (!CliArgs::readUnitOptions(parser, false, options, &error))
@@ -158,7 +163,8 @@ int compare(const QStringList &args)
         }
     }
     // Parameters found in only one source are listed, but only differing values count.
-    const ParameterCompare::Result result = ParameterCompare::compare(sources[0].model.get(), sources[1].model.get());
+    const ParameterCompare::Result result
+        = ParameterCompare::compare(sources[0].model.get(), sources[1].model.get());
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonArray differences;
         for (const ParameterCompare::Difference &difference : result.differences) {
@@ -169,18 +175,18 @@ int compare(const QStringList &args)
                 if (difference.sets[set])
                     sets.append(CliArgs::setLetter(set));
             }
-            differences.append(QJsonObject {{QStringLiteral("menu"), difference.first->text(TreeItem::MenuColumn)},
-                                            {QStringLiteral("parameter"), difference.first->text(TreeItem::TextColumn)},
-                                            {QStringLiteral("compare"), a},
-                                            {QStringLiteral("compareWith"), b},
-                                            {QStringLiteral("differingSets"), sets}});
+            differences.append(
+                QJsonObject { { QStringLiteral("menu"), difference.first->text(TreeItem::MenuColumn) },
+                    { QStringLiteral("parameter"), difference.first->text(TreeItem::TextColumn) },
+                    { QStringLiteral("compare"), a }, { QStringLiteral("compareWith"), b },
+                    { QStringLiteral("differingSets"), sets } });
         }
-        CliCommon::printJson({{QStringLiteral("compare"), sources[0].text},
-                              {QStringLiteral("compareWith"), sources[1].text},
-                              {QStringLiteral("identical"), result.differences.isEmpty()},
-                              {QStringLiteral("differences"), differences},
-                              {QStringLiteral("onlyInCompare"), menus(result.onlyInFirst)},
-                              {QStringLiteral("onlyInCompareWith"), menus(result.onlyInSecond)}});
+        CliCommon::printJson({ { QStringLiteral("compare"), sources[0].text },
+            { QStringLiteral("compareWith"), sources[1].text },
+            { QStringLiteral("identical"), result.differences.isEmpty() },
+            { QStringLiteral("differences"), differences },
+            { QStringLiteral("onlyInCompare"), menus(result.onlyInFirst) },
+            { QStringLiteral("onlyInCompareWith"), menus(result.onlyInSecond) } });
     } else if (parser.isSet(QStringLiteral("csv"))) {
         QTextStream out(stdout);
         out << "Menu;Parameter;Compare A;Compare B;Compare C;Compare D;Compare With A;Compare With B;"

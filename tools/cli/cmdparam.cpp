@@ -26,9 +26,9 @@ struct ParamArgs
 void addParamOptions(QCommandLineParser &parser)
 {
     CliArgs::addUnitOptions(parser);
-    parser.addOption({QStringLiteral("set"), QStringLiteral("Parameter set A, B, C or D (default A)."),
-                      QStringLiteral("A|B|C|D"), QStringLiteral("A")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Print a JSON object.")});
+    parser.addOption({ QStringLiteral("set"), QStringLiteral("Parameter set A, B, C or D (default A)."),
+        QStringLiteral("A|B|C|D"), QStringLiteral("A") });
+    parser.addOption({ QStringLiteral("json"), QStringLiteral("Print a JSON object.") });
 }
 
 bool readParamArgs(const QCommandLineParser &parser, int positional, ParamArgs &args, QString *error)
@@ -37,7 +37,8 @@ bool readParamArgs(const QCommandLineParser &parser, int positional, ParamArgs &
         return false;
     args.set = CliArgs::setIndex(parser.value(QStringLiteral("set")));
     if (args.set < 0) {
-        *error = QStringLiteral("invalid parameter set '%1' (A, B, C or D)").arg(parser.value(QStringLiteral("set")));
+        *error = QStringLiteral("invalid parameter set '%1' (A, B, C or D)")
+                     .arg(parser.value(QStringLiteral("set")));
         return false;
     }
     args.menu = parser.positionalArguments().value(0).trimmed();
@@ -83,18 +84,22 @@ bool checkValue(const TreeModel &model, TreeItem *item, int set, QString *value,
         const int v = text.toInt(&ok);
         const int lo = item->field(ParameterValues::FieldMin).toInt();
         const int hi = item->field(ParameterValues::FieldMax).toInt();
-        const bool inRange = item->kind() == TreeItem::Enumerated ? (v >= lo && v <= hi) : (v <= 0 && -v < texts.size());
+        const bool inRange
+            = item->kind() == TreeItem::Enumerated ? (v >= lo && v <= hi) : (v <= 0 && -v < texts.size());
         if (ok && inRange) {
             *value = text;
             return true;
         }
-        *error = QStringLiteral("value '%1' out of range for menu %2 (%3)").arg(text, menu, texts.join(QLatin1String(", ")));
+        *error = QStringLiteral("value '%1' out of range for menu %2 (%3)")
+                     .arg(text, menu, texts.join(QLatin1String(", ")));
         return false;
     }
     case TreeItem::Text: {
         const int length = item->field(ParameterValues::FieldLength).toInt();
         if (text.contains(QLatin1Char(';')) || text.isEmpty() || (length > 0 && text.size() > length)) {
-            *error = QStringLiteral("value '%1' not allowed for menu %2 (1 to %3 characters, no ';')").arg(text, menu).arg(length);
+            *error = QStringLiteral("value '%1' not allowed for menu %2 (1 to %3 characters, no ';')")
+                         .arg(text, menu)
+                         .arg(length);
             return false;
         }
         *value = text;
@@ -125,7 +130,8 @@ bool checkValue(const TreeModel &model, TreeItem *item, int set, QString *value,
         return false;
     }
     if ((okMin && number < lo) || (okMax && number > hi)) {
-        *error = QStringLiteral("value %1 out of range for menu %2 (%3 .. %4)").arg(text, menu, limits.min, limits.max);
+        *error = QStringLiteral("value %1 out of range for menu %2 (%3 .. %4)")
+                     .arg(text, menu, limits.min, limits.max);
         return false;
     }
     *value = text;
@@ -134,12 +140,12 @@ bool checkValue(const TreeModel &model, TreeItem *item, int set, QString *value,
 
 QJsonObject describe(const TreeItem *item, int set)
 {
-    return {{QStringLiteral("menu"), item->text(TreeItem::MenuColumn)},
-            {QStringLiteral("parameter"), item->text(TreeItem::TextColumn)},
-            {QStringLiteral("set"), CliArgs::setLetter(set)},
-            {QStringLiteral("value"), item->text(TreeItem::SetAColumn + set)},
-            {QStringLiteral("unit"), item->text(TreeItem::UnitColumn).trimmed()},
-            {QStringLiteral("stored"), item->text(TreeItem::StoredAColumn + set)}};
+    return { { QStringLiteral("menu"), item->text(TreeItem::MenuColumn) },
+        { QStringLiteral("parameter"), item->text(TreeItem::TextColumn) },
+        { QStringLiteral("set"), CliArgs::setLetter(set) },
+        { QStringLiteral("value"), item->text(TreeItem::SetAColumn + set) },
+        { QStringLiteral("unit"), item->text(TreeItem::UnitColumn).trimmed() },
+        { QStringLiteral("stored"), item->text(TreeItem::StoredAColumn + set) } };
 }
 
 QString describeLine(const TreeItem *item, int set)
@@ -147,7 +153,8 @@ QString describeLine(const TreeItem *item, int set)
     const QString unitText = item->text(TreeItem::UnitColumn).trimmed();
     return QStringLiteral("%1 %2 [%3] = %4%5")
         .arg(item->text(TreeItem::MenuColumn), item->text(TreeItem::TextColumn), CliArgs::setLetter(set),
-             item->text(TreeItem::SetAColumn + set), unitText.isEmpty() ? QString() : QLatin1Char(' ') + unitText);
+            item->text(TreeItem::SetAColumn + set),
+            unitText.isEmpty() ? QString() : QLatin1Char(' ') + unitText);
 }
 
 // With a chosen device description file the menu (and value) are checked before the link is
@@ -175,10 +182,12 @@ int get(const QStringList &argv)
         "Reads one parameter of a unit and prints its value as shown (with --json: menu, text, set, value, "
         "unit and stored form)."));
     addParamOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("MENU"), QStringLiteral("Menu number of the parameter, e.g. 225."));
+    parser.addPositionalArgument(
+        QStringLiteral("MENU"), QStringLiteral("Menu number of the parameter, e.g. 225."));
     int exitCode = 0;
     if (!CliCommon::parse(parser, argv, &exitCode)
-        || !CliCommon::expectPositional(parser, 1, QStringLiteral("get MENU [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
+        || !CliCommon::expectPositional(
+            parser, 1, QStringLiteral("get MENU [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
     ParamArgs args;
     QString error;
@@ -208,7 +217,8 @@ int set(const QStringList &argv)
         "one of the value texts (or its number), a text, or h:m:s. The values that depend on it (the pole "
         "number after motor speed or frequency) are written as recomputed and read back."));
     addParamOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("MENU"), QStringLiteral("Menu number of the parameter, e.g. 225."));
+    parser.addPositionalArgument(
+        QStringLiteral("MENU"), QStringLiteral("Menu number of the parameter, e.g. 225."));
     parser.addPositionalArgument(QStringLiteral("VALUE"), QStringLiteral("The new value, as shown."));
     // A negative value ("-300") would otherwise be taken for an option.
     QStringList words;
@@ -220,7 +230,8 @@ int set(const QStringList &argv)
         words << QStringLiteral("--") << negatives;
     int exitCode = 0;
     if (!CliCommon::parse(parser, words, &exitCode)
-        || !CliCommon::expectPositional(parser, 2, QStringLiteral("set MENU VALUE [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
+        || !CliCommon::expectPositional(parser, 2,
+            QStringLiteral("set MENU VALUE [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
     ParamArgs args;
     QString error;
@@ -236,11 +247,12 @@ int set(const QStringList &argv)
     if (!CliOperations::isWritable(item))
         return CliCommon::fail(CliExit::Usage, QStringLiteral("menu %1 cannot be written").arg(args.menu));
     // The current value and those the dependent values are computed from, before the change.
-    QList<TreeItem *> inputs {item};
+    QList<TreeItem *> inputs { item };
     for (TreeItem *dependent : model->dependingItems(item)) {
         inputs.append(dependent);
-        for (TreeItem *other : {model->dependencyItem(DependencyTable::Frequency), model->dependencyItem(DependencyTable::Speed),
-                                model->genPolesFreqItem(), model->genPolesSpeedItem()}) {
+        for (TreeItem *other : { model->dependencyItem(DependencyTable::Frequency),
+                 model->dependencyItem(DependencyTable::Speed), model->genPolesFreqItem(),
+                 model->genPolesSpeedItem() }) {
             if (other && !inputs.contains(other))
                 inputs.append(other);
         }
@@ -253,9 +265,12 @@ int set(const QStringList &argv)
     QString value = args.value;
     if (!checkValue(*model, item, args.set, &value, &error))
         return CliCommon::fail(CliExit::Usage, error);
-    const int column = TreeItem::SetAColumn + (item->field(ParameterValues::FieldOneValue) == QLatin1String("Y") ? 0 : args.set);
+    const int column = TreeItem::SetAColumn
+        + (item->field(ParameterValues::FieldOneValue) == QLatin1String("Y") ? 0 : args.set);
     if (!model->setData(model->indexOf(item, column), value, Qt::EditRole))
-        return CliCommon::fail(CliExit::Usage, QStringLiteral("menu %1 cannot be edited in set %2").arg(args.menu, CliArgs::setLetter(args.set)));
+        return CliCommon::fail(CliExit::Usage,
+            QStringLiteral("menu %1 cannot be edited in set %2")
+                .arg(args.menu, CliArgs::setLetter(args.set)));
     QList<TreeItem *> dependents;
     if (!CliOperations::writeOne(*unit, *model, item, args.set, &dependents, &error))
         return CliCommon::fail(CliExit::Link, error);

@@ -31,7 +31,8 @@ int ports(const QStringList &args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Lists the serial ports present, one per line."));
     int exitCode = 0;
-    if (!CliCommon::parse(parser, args, &exitCode) || !CliCommon::expectPositional(parser, 0, QStringLiteral("ports"), &exitCode))
+    if (!CliCommon::parse(parser, args, &exitCode)
+        || !CliCommon::expectPositional(parser, 0, QStringLiteral("ports"), &exitCode))
         return exitCode;
     QTextStream out(stdout);
     for (const QString &port : VxCommManageSerialPort::VxCommAvailablePorts())
@@ -45,10 +46,11 @@ int identify(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Identifies a unit: drive size, software version, device description file, INOM, PNOM, unit name."));
     CliArgs::addUnitOptions(parser);
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Print a JSON object.")});
+    parser.addOption({ QStringLiteral("json"), QStringLiteral("Print a JSON object.") });
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(parser, 0, QStringLiteral("identify --tcp ADDRESS | --rtu PORT"), &exitCode))
+        || !CliCommon::expectPositional(
+            parser, 0, QStringLiteral("identify --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
     CliOptions options;
     QString error;
@@ -58,14 +60,12 @@ int identify(const QStringList &args)
     if (!unit)
         return exitCode;
     if (parser.isSet(QStringLiteral("json"))) {
-        CliCommon::printJson({{QStringLiteral("unitName"), unit->unitName()},
-                              {QStringLiteral("driveSize"), unit->driveSize()},
-                              {QStringLiteral("softwareVersion"), unit->version()},
-                              {QStringLiteral("deviceFile"), unit->deviceFile()},
-                              {QStringLiteral("inom"), unit->inom()},
-                              {QStringLiteral("pnom"), unit->pnom()},
-                              {QStringLiteral("unit"), unit->target().unit},
-                              {QStringLiteral("link"), unit->target().text()}});
+        CliCommon::printJson({ { QStringLiteral("unitName"), unit->unitName() },
+            { QStringLiteral("driveSize"), unit->driveSize() },
+            { QStringLiteral("softwareVersion"), unit->version() },
+            { QStringLiteral("deviceFile"), unit->deviceFile() }, { QStringLiteral("inom"), unit->inom() },
+            { QStringLiteral("pnom"), unit->pnom() }, { QStringLiteral("unit"), unit->target().unit },
+            { QStringLiteral("link"), unit->target().text() } });
     } else {
         QTextStream(stdout) << "Unit name:               " << unit->unitName() << '\n'
                             << "Drive size:              " << unit->driveSize() << '\n'
@@ -80,15 +80,16 @@ int identify(const QStringList &args)
 int read(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Reads every parameter of a unit, sets A to D, into a parameter set file (.dat), "
-        "as the parameters view saves it."));
+    parser.setApplicationDescription(
+        QStringLiteral("Reads every parameter of a unit, sets A to D, into a parameter set file (.dat), "
+                       "as the parameters view saves it."));
     CliArgs::addUnitOptions(parser);
-    parser.addOption({QStringLiteral("out"), QStringLiteral("The .dat file to write (\".dat\" is added when missing)."),
-                      QStringLiteral("FILE")});
+    parser.addOption({ QStringLiteral("out"),
+        QStringLiteral("The .dat file to write (\".dat\" is added when missing)."), QStringLiteral("FILE") });
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(parser, 0, QStringLiteral("read --out FILE.dat --tcp ADDRESS | --rtu PORT"), &exitCode))
+        || !CliCommon::expectPositional(
+            parser, 0, QStringLiteral("read --out FILE.dat --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
     CliOptions options;
     QString error;
@@ -108,8 +109,8 @@ int read(const QStringList &args)
         return CliCommon::fail(CliExit::File, QStringLiteral("invalid CSV file: %1").arg(unit->deviceFile()));
     {
         CliProgress progress(QStringLiteral("Parameters Loading from Drive"));
-        if (!CliOperations::readAll(*unit, *model, [&progress](int done, int total) { progress.update(done, total); },
-                                    &error))
+        if (!CliOperations::readAll(
+                *unit, *model, [&progress](int done, int total) { progress.update(done, total); }, &error))
             return CliCommon::fail(CliExit::Link, error);
     }
     if (!DatFile::save(fileName, unit->unitEntry(), model->customerData(), *model, &error))
@@ -126,12 +127,14 @@ int write(const QStringList &args)
         "software version is refused unless --force is given."));
     CliArgs::addUnitOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Parameter set file to write."));
-    parser.addOption({QStringLiteral("only-changed"),
-                      QStringLiteral("Read the unit first and write only the values that differ from the file.")});
-    parser.addOption({QStringLiteral("force"), QStringLiteral("Write despite a size, type or version difference.")});
+    parser.addOption({ QStringLiteral("only-changed"),
+        QStringLiteral("Read the unit first and write only the values that differ from the file.") });
+    parser.addOption(
+        { QStringLiteral("force"), QStringLiteral("Write despite a size, type or version difference.") });
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(parser, 1, QStringLiteral("write FILE.dat --tcp ADDRESS | --rtu PORT"), &exitCode))
+        || !CliCommon::expectPositional(
+            parser, 1, QStringLiteral("write FILE.dat --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
     CliOptions options;
     QString error;
@@ -149,21 +152,24 @@ int write(const QStringList &args)
     if (!parser.isSet(QStringLiteral("force"))) {
         const QString fileType = fileInfo.value(1);
         if (sizeOfName(fileType) != unit->driveSize())
-            return CliCommon::fail(CliExit::Refused, QStringLiteral("Sizes of drives are differ (file %1, unit %2); --force writes anyway")
-                                                         .arg(sizeOfName(fileType), unit->driveSize()));
+            return CliCommon::fail(CliExit::Refused,
+                QStringLiteral("Sizes of drives are differ (file %1, unit %2); --force writes anyway")
+                    .arg(sizeOfName(fileType), unit->driveSize()));
         if (fileType.left(3) != unit->driveSize().left(3))
-            return CliCommon::fail(CliExit::Refused, QStringLiteral("Type of drives are differ (file %1, unit %2); --force writes anyway")
-                                                         .arg(fileType.left(3), unit->driveSize().left(3)));
+            return CliCommon::fail(CliExit::Refused,
+                QStringLiteral("Type of drives are differ (file %1, unit %2); --force writes anyway")
+                    .arg(fileType.left(3), unit->driveSize().left(3)));
         if (fileInfo.value(11) != unit->version())
-            return CliCommon::fail(CliExit::Refused, QStringLiteral("Version of drives are differ (file %1, unit %2); --force writes anyway")
-                                                         .arg(fileInfo.value(11), unit->version()));
+            return CliCommon::fail(CliExit::Refused,
+                QStringLiteral("Version of drives are differ (file %1, unit %2); --force writes anyway")
+                    .arg(fileInfo.value(11), unit->version()));
     }
     const bool onlyChanged = parser.isSet(QStringLiteral("only-changed"));
     if (onlyChanged) {
         // The unit's values first; opening the file then marks what differs from them.
         CliProgress progress(QStringLiteral("Parameters Loading from Drive"));
-        if (!CliOperations::readAll(*unit, *model, [&progress](int done, int total) { progress.update(done, total); },
-                                    &error))
+        if (!CliOperations::readAll(
+                *unit, *model, [&progress](int done, int total) { progress.update(done, total); }, &error))
             return CliCommon::fail(CliExit::Link, error);
         if (!model->ParameterOpen(fileName, &error))
             return CliCommon::fail(CliExit::File, QStringLiteral("%1: %2").arg(fileName, error));
@@ -171,8 +177,9 @@ int write(const QStringList &args)
     int written = 0;
     {
         CliProgress progress(QStringLiteral("Parameters Loading To Drive"));
-        if (!CliOperations::writeAll(*unit, *model, onlyChanged,
-                                     [&progress](int done, int total) { progress.update(done, total); }, &error, &written))
+        if (!CliOperations::writeAll(
+                *unit, *model, onlyChanged,
+                [&progress](int done, int total) { progress.update(done, total); }, &error, &written))
             return CliCommon::fail(CliExit::Link, error);
     }
     QTextStream(stdout) << "Wrote " << written << " values from " << QFileInfo(fileName).fileName() << " to "

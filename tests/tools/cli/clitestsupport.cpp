@@ -25,7 +25,8 @@ CliRun runCli(const QStringList &args, int timeoutMs)
 
 bool SimProcess::start(const QStringList &arguments)
 {
-    process.start(QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-sim"), QStringList(arguments) << QStringLiteral("--verbose"));
+    process.start(QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-sim"),
+        QStringList(arguments) << QStringLiteral("--verbose"));
     if (!process.waitForStarted(5000))
         return false;
     QByteArray out;
@@ -77,20 +78,22 @@ bool makeInstallation(const QString &dir)
     general.insert(codes, QStringLiteral("4690;CLT"));
     return writeLines(dir + QStringLiteral("/configData/general.csv"), general)
         && QFile::copy(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/tools/cli/data/CLTV1.00.csv"),
-                       dir + QStringLiteral("/csv_file/CLTV1.00.csv"));
+            dir + QStringLiteral("/csv_file/CLTV1.00.csv"));
 }
 
 int mbpollRead(const QString &link, bool rtu, int unit, int number)
 {
     QStringList args;
     if (rtu)
-        args << QStringLiteral("-m") << QStringLiteral("rtu") << QStringLiteral("-b") << QStringLiteral("38400")
-             << QStringLiteral("-P") << QStringLiteral("even");
+        args << QStringLiteral("-m") << QStringLiteral("rtu") << QStringLiteral("-b")
+             << QStringLiteral("38400") << QStringLiteral("-P") << QStringLiteral("even");
     else
-        args << QStringLiteral("-m") << QStringLiteral("tcp") << QStringLiteral("-p") << link.section(QLatin1Char(':'), 1);
+        args << QStringLiteral("-m") << QStringLiteral("tcp") << QStringLiteral("-p")
+             << link.section(QLatin1Char(':'), 1);
     args << QStringLiteral("-a") << QString::number(unit) << QStringLiteral("-t") << QStringLiteral("4")
-         << QStringLiteral("-r") << QString::number(number - 40000) << QStringLiteral("-c") << QStringLiteral("1")
-         << QStringLiteral("-1") << (rtu ? link : link.section(QLatin1Char(':'), 0, 0));
+         << QStringLiteral("-r") << QString::number(number - 40000) << QStringLiteral("-c")
+         << QStringLiteral("1") << QStringLiteral("-1")
+         << (rtu ? link : link.section(QLatin1Char(':'), 0, 0));
     QProcess mbpoll;
     mbpoll.start(QStringLiteral("mbpoll"), args);
     if (!mbpoll.waitForFinished(10000)) {
@@ -98,8 +101,8 @@ int mbpollRead(const QString &link, bool rtu, int unit, int number)
         mbpoll.waitForFinished(2000);
         return -1;
     }
-    const QRegularExpression value(QStringLiteral("^\\[%1\\]:\\s*(-?\\d+)").arg(number - 40000),
-                                   QRegularExpression::MultilineOption);
+    const QRegularExpression value(
+        QStringLiteral("^\\[%1\\]:\\s*(-?\\d+)").arg(number - 40000), QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = value.match(QString::fromUtf8(mbpoll.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }

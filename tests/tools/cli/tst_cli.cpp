@@ -50,8 +50,8 @@ void TestCli::initTestCase()
 
 void TestCli::init()
 {
-    QVERIFY(sim.start({QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
-                       QStringLiteral("--tcp"), kTcp}));
+    QVERIFY(sim.start({ QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
+        QStringLiteral("CLTV1.00.csv"), QStringLiteral("--tcp"), kTcp }));
 }
 
 void TestCli::cleanup()
@@ -61,35 +61,52 @@ void TestCli::cleanup()
 
 QStringList TestCli::unitArgs() const
 {
-    return {QStringLiteral("--data"), dir.path(), QStringLiteral("--tcp"), kTcp, QStringLiteral("--delay"),
-            QStringLiteral("35")};
+    return { QStringLiteral("--data"), dir.path(), QStringLiteral("--tcp"), kTcp, QStringLiteral("--delay"),
+        QStringLiteral("35") };
 }
 
 void TestCli::readWriteReadRestoresTheUnitExactly()
 {
-    const CliRun backup = runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("backup"))} + unitArgs());
+    const CliRun backup = runCli(
+        QStringList { QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("backup")) }
+        + unitArgs());
     QCOMPARE(backup.exitCode, 0);
     QVERIFY2(backup.err.isEmpty(), qPrintable(backup.err)); // no progress bar without a terminal
     QVERIFY(QFile::exists(path(QStringLiteral("backup.dat"))));
 
     // The unit drifts away from the backup: a set value, a per-set value and a text.
-    for (const QStringList &change : {QStringList {QStringLiteral("312"), QStringLiteral("99,5"), QStringLiteral("--set"), QStringLiteral("D")},
-                                      QStringList {QStringLiteral("311"), QStringLiteral("V/Hz"), QStringLiteral("--set"), QStringLiteral("B")},
-                                      QStringList {QStringLiteral("81"), QStringLiteral("Spare")}})
-        QCOMPARE(runCli(QStringList {QStringLiteral("set")} + change + unitArgs()).exitCode, 0);
-    QCOMPARE(runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("drifted.dat"))} + unitArgs()).exitCode, 0);
+    for (const QStringList &change : { QStringList { QStringLiteral("312"), QStringLiteral("99,5"),
+                                           QStringLiteral("--set"), QStringLiteral("D") },
+             QStringList { QStringLiteral("311"), QStringLiteral("V/Hz"), QStringLiteral("--set"),
+                 QStringLiteral("B") },
+             QStringList { QStringLiteral("81"), QStringLiteral("Spare") } })
+        QCOMPARE(runCli(QStringList { QStringLiteral("set") } + change + unitArgs()).exitCode, 0);
+    QCOMPARE(runCli(QStringList {
+                        QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("drifted.dat")) }
+                 + unitArgs())
+                 .exitCode,
+        0);
     QVERIFY(fileLines(path(QStringLiteral("drifted.dat"))) != fileLines(path(QStringLiteral("backup.dat"))));
 
-    const CliRun restore = runCli(QStringList {QStringLiteral("write"), path(QStringLiteral("backup.dat"))} + unitArgs());
+    const CliRun restore
+        = runCli(QStringList { QStringLiteral("write"), path(QStringLiteral("backup.dat")) } + unitArgs());
     QVERIFY2(restore.exitCode == 0, qPrintable(restore.err));
-    QCOMPARE(runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("again.dat"))} + unitArgs()).exitCode, 0);
+    QCOMPARE(runCli(QStringList {
+                        QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("again.dat")) }
+                 + unitArgs())
+                 .exitCode,
+        0);
     QCOMPARE(fileLines(path(QStringLiteral("again.dat"))), fileLines(path(QStringLiteral("backup.dat"))));
 
     // Only the differing values travel with --only-changed: nothing, once the unit matches.
-    const CliRun nothing = runCli(QStringList {QStringLiteral("write"), QStringLiteral("--only-changed"), path(QStringLiteral("backup.dat"))} + unitArgs());
+    const CliRun nothing = runCli(QStringList { QStringLiteral("write"), QStringLiteral("--only-changed"),
+                                      path(QStringLiteral("backup.dat")) }
+        + unitArgs());
     QCOMPARE(nothing.exitCode, 0);
     QVERIFY2(nothing.out.startsWith(QLatin1String("Wrote 0 values")), qPrintable(nothing.out));
-    const CliRun three = runCli(QStringList {QStringLiteral("write"), QStringLiteral("--only-changed"), path(QStringLiteral("drifted.dat"))} + unitArgs());
+    const CliRun three = runCli(QStringList { QStringLiteral("write"), QStringLiteral("--only-changed"),
+                                    path(QStringLiteral("drifted.dat")) }
+        + unitArgs());
     QVERIFY2(three.out.startsWith(QLatin1String("Wrote 3 values")), qPrintable(three.out + three.err));
 }
 
@@ -102,8 +119,10 @@ void TestCli::setWritesRegisterAndDependentPoles_data()
     QTest::addColumn<int>("polesRegister");
     QTest::addColumn<int>("poles");
     // Set B runs at 60 Hz with four poles, set D at 50 Hz with six.
-    QTest::newRow("tcp set B") << false << "B" << "3000" << 41225 << 41226 << 2;
-    QTest::newRow("rtu set D") << true << "D" << "1500" << 43225 << 43226 << 4;
+    QTest::newRow("tcp set B") << false << "B"
+                               << "3000" << 41225 << 41226 << 2;
+    QTest::newRow("rtu set D") << true << "D"
+                               << "1500" << 43225 << 43226 << 4;
 }
 
 void TestCli::setWritesRegisterAndDependentPoles()
@@ -119,18 +138,21 @@ void TestCli::setWritesRegisterAndDependentPoles()
     SimProcess serial;
     if (rtu) {
         mbpollLink = path(QStringLiteral("line"));
-        QVERIFY(serial.start({QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
-                              QStringLiteral("--unit"), QStringLiteral("7"), QStringLiteral("--pty"), mbpollLink,
-                              QStringLiteral("--baud"), QStringLiteral("38400"), QStringLiteral("--parity"), QStringLiteral("E,8,1")}));
-        link = QStringList {QStringLiteral("--data"), dir.path(), QStringLiteral("--rtu"), mbpollLink, QStringLiteral("--baud"),
-                QStringLiteral("38400"), QStringLiteral("--parity"), QStringLiteral("E,8,1"), QStringLiteral("--unit"),
-                QStringLiteral("7"), QStringLiteral("--delay"), QStringLiteral("35")};
+        QVERIFY(serial.start({ QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
+            QStringLiteral("CLTV1.00.csv"), QStringLiteral("--unit"), QStringLiteral("7"),
+            QStringLiteral("--pty"), mbpollLink, QStringLiteral("--baud"), QStringLiteral("38400"),
+            QStringLiteral("--parity"), QStringLiteral("E,8,1") }));
+        link = QStringList { QStringLiteral("--data"), dir.path(), QStringLiteral("--rtu"), mbpollLink,
+            QStringLiteral("--baud"), QStringLiteral("38400"), QStringLiteral("--parity"),
+            QStringLiteral("E,8,1"), QStringLiteral("--unit"), QStringLiteral("7"), QStringLiteral("--delay"),
+            QStringLiteral("35") };
     }
     const int unit = rtu ? 7 : 1;
     QVERIFY(mbpollRead(mbpollLink, rtu, unit, polesRegister) != poles);
 
-    const CliRun set1 = runCli(QStringList {QStringLiteral("set"), QStringLiteral("225"), speed,
-                                            QStringLiteral("--set"), set, QStringLiteral("--json")} + link);
+    const CliRun set1 = runCli(QStringList { QStringLiteral("set"), QStringLiteral("225"), speed,
+                                   QStringLiteral("--set"), set, QStringLiteral("--json") }
+        + link);
     QVERIFY2(set1.exitCode == 0, qPrintable(set1.err));
     const QJsonObject reply = QJsonDocument::fromJson(set1.out.toUtf8()).object();
     QCOMPARE(reply.value(QStringLiteral("value")).toString(), speed);
@@ -144,8 +166,13 @@ void TestCli::setWritesRegisterAndDependentPoles()
     QCOMPARE(mbpollRead(mbpollLink, rtu, unit, polesRegister), poles);
 
     // A decimal comma is read as the decimal point; the unit hands back what it stored.
-    QCOMPARE(runCli(QStringList {QStringLiteral("set"), QStringLiteral("312"), QStringLiteral("7,25"), QStringLiteral("--set"), set} + link).exitCode, 0);
-    const CliRun get = runCli(QStringList {QStringLiteral("get"), QStringLiteral("312"), QStringLiteral("--set"), set} + link);
+    QCOMPARE(runCli(QStringList { QStringLiteral("set"), QStringLiteral("312"), QStringLiteral("7,25"),
+                        QStringLiteral("--set"), set }
+                 + link)
+                 .exitCode,
+        0);
+    const CliRun get = runCli(
+        QStringList { QStringLiteral("get"), QStringLiteral("312"), QStringLiteral("--set"), set } + link);
     QCOMPARE(get.exitCode, 0);
     QCOMPARE(get.out.trimmed(), QStringLiteral("7.25"));
     serial.stop();
@@ -153,9 +180,14 @@ void TestCli::setWritesRegisterAndDependentPoles()
 
 void TestCli::compareListsExactlyTheChangedParameters()
 {
-    QCOMPARE(runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("unit.dat"))} + unitArgs()).exitCode, 0);
+    QCOMPARE(runCli(QStringList {
+                        QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("unit.dat")) }
+                 + unitArgs())
+                 .exitCode,
+        0);
     const QString file = path(QStringLiteral("unit.dat"));
-    const CliRun same = runCli({QStringLiteral("compare"), file, file, QStringLiteral("--data"), dir.path()});
+    const CliRun same
+        = runCli({ QStringLiteral("compare"), file, file, QStringLiteral("--data"), dir.path() });
     QCOMPARE(same.exitCode, 0);
     QVERIFY(same.out.startsWith(QLatin1String("Files are Identical")));
 
@@ -167,7 +199,7 @@ void TestCli::compareListsExactlyTheChangedParameters()
         if (fields.value(0) == QLatin1String("225")) {
             fields[4] = fields[8] = QStringLiteral("2800");
         } else if (fields.value(0) == QLatin1String("81")) {
-            for (int i : {2, 3, 4, 5, 6, 7, 8, 9})
+            for (int i : { 2, 3, 4, 5, 6, 7, 8, 9 })
                 fields[i] = QStringLiteral("Pump 9");
         } else if (fields.value(0) == QLatin1String("222")) {
             fields[6] = QStringLiteral("0") + fields[6];
@@ -177,49 +209,63 @@ void TestCli::compareListsExactlyTheChangedParameters()
     const QString changed = path(QStringLiteral("changed.dat"));
     QVERIFY(writeLines(changed, lines));
 
-    const CliRun csv = runCli({QStringLiteral("compare"), file, changed, QStringLiteral("--csv"), QStringLiteral("--data"), dir.path()});
+    const CliRun csv = runCli({ QStringLiteral("compare"), file, changed, QStringLiteral("--csv"),
+        QStringLiteral("--data"), dir.path() });
     QCOMPARE(csv.exitCode, 1);
     const QStringList rows = csv.out.trimmed().split(QLatin1Char('\n'));
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows.at(1), QStringLiteral("225;Motor speed;1450;1750;2900;960;1450;1750;2800;960"));
-    QVERIFY2(rows.at(2).startsWith(QLatin1String("81;Unit name;Pump 1;Pump 1;Pump 1;Pump 1;Pump 9")), qPrintable(rows.at(2)));
+    QVERIFY2(rows.at(2).startsWith(QLatin1String("81;Unit name;Pump 1;Pump 1;Pump 1;Pump 1;Pump 9")),
+        qPrintable(rows.at(2)));
 
     // The unit itself as a source, in the documented syntax.
-    const CliRun json = runCli({QStringLiteral("compare"), QStringLiteral("tcp:") + kTcp + QStringLiteral("@1"), changed,
-                                QStringLiteral("--json"), QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path()});
+    const CliRun json = runCli({ QStringLiteral("compare"),
+        QStringLiteral("tcp:") + kTcp + QStringLiteral("@1"), changed, QStringLiteral("--json"),
+        QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path() });
     QCOMPARE(json.exitCode, 1);
     const QJsonObject result = QJsonDocument::fromJson(json.out.toUtf8()).object();
     QCOMPARE(result.value(QStringLiteral("identical")).toBool(), false);
     const QJsonArray differences = result.value(QStringLiteral("differences")).toArray();
     QCOMPARE(differences.size(), 2);
-    QCOMPARE(differences.at(0).toObject().value(QStringLiteral("differingSets")).toArray(), QJsonArray {QStringLiteral("C")});
-    QCOMPARE(runCli({QStringLiteral("compare"), QStringLiteral("tcp:") + kTcp, file, QStringLiteral("--delay"),
-                     QStringLiteral("35"), QStringLiteral("--data"), dir.path()}).exitCode, 0);
+    QCOMPARE(differences.at(0).toObject().value(QStringLiteral("differingSets")).toArray(),
+        QJsonArray { QStringLiteral("C") });
+    QCOMPARE(
+        runCli({ QStringLiteral("compare"), QStringLiteral("tcp:") + kTcp, file, QStringLiteral("--delay"),
+                   QStringLiteral("35"), QStringLiteral("--data"), dir.path() })
+            .exitCode,
+        0);
 
     // Two units on one serial line, one after the other through the same port.
     SimProcess line;
     const QString port = path(QStringLiteral("bus"));
-    QVERIFY(line.start({QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
-                        QStringLiteral("--unit"), QStringLiteral("1"), QStringLiteral("--unit"), QStringLiteral("9"),
-                        QStringLiteral("--pty"), port}));
-    const QStringList bus {QStringLiteral("rtu:") + port + QStringLiteral("@1"), QStringLiteral("rtu:") + port + QStringLiteral("@9"),
-                           QStringLiteral("--csv"), QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path()};
-    QCOMPARE(runCli(QStringList {QStringLiteral("compare")} + bus).exitCode, 0);
-    QCOMPARE(runCli({QStringLiteral("set"), QStringLiteral("313"), QStringLiteral("-250"), QStringLiteral("--rtu"), port,
-                     QStringLiteral("--unit"), QStringLiteral("9"), QStringLiteral("--delay"), QStringLiteral("35"),
-                     QStringLiteral("--data"), dir.path()}).exitCode, 0);
-    const CliRun busDiff = runCli(QStringList {QStringLiteral("compare")} + bus);
+    QVERIFY(line.start({ QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
+        QStringLiteral("CLTV1.00.csv"), QStringLiteral("--unit"), QStringLiteral("1"),
+        QStringLiteral("--unit"), QStringLiteral("9"), QStringLiteral("--pty"), port }));
+    const QStringList bus { QStringLiteral("rtu:") + port + QStringLiteral("@1"),
+        QStringLiteral("rtu:") + port + QStringLiteral("@9"), QStringLiteral("--csv"),
+        QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path() };
+    QCOMPARE(runCli(QStringList { QStringLiteral("compare") } + bus).exitCode, 0);
+    QCOMPARE(
+        runCli({ QStringLiteral("set"), QStringLiteral("313"), QStringLiteral("-250"),
+                   QStringLiteral("--rtu"), port, QStringLiteral("--unit"), QStringLiteral("9"),
+                   QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path() })
+            .exitCode,
+        0);
+    const CliRun busDiff = runCli(QStringList { QStringLiteral("compare") } + bus);
     QCOMPARE(busDiff.exitCode, 1);
     QCOMPARE(busDiff.out.trimmed().split(QLatin1Char('\n')).value(1),
-             QStringLiteral("313;Minimum speed;0;-300;0;300;-250;-300;0;300"));
+        QStringLiteral("313;Minimum speed;0;-300;0;300;-250;-300;0;300"));
 }
 
 void TestCli::silentUnitGivesNoDeviceLink()
 {
     sim.stop();
-    QVERIFY(sim.start({QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
-                       QStringLiteral("--tcp"), kTcp, QStringLiteral("--silent-after"), QStringLiteral("0")}));
-    const CliRun run = runCli(QStringList {QStringLiteral("identify"), QStringLiteral("--retries"), QStringLiteral("1")} + unitArgs());
+    QVERIFY(sim.start(
+        { QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
+            QStringLiteral("--tcp"), kTcp, QStringLiteral("--silent-after"), QStringLiteral("0") }));
+    const CliRun run
+        = runCli(QStringList { QStringLiteral("identify"), QStringLiteral("--retries"), QStringLiteral("1") }
+            + unitArgs());
     QCOMPARE(run.exitCode, 3);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
@@ -232,26 +278,59 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
     QTest::addColumn<QString>("message");
     const QString tcp = QStringLiteral("--tcp=") + kTcp;
     const QString deviceFile = QStringLiteral("--csv=CLTV1.00.csv");
-    QTest::newRow("unit 0") << QStringList {QStringLiteral("identify"), tcp, QStringLiteral("--unit"), QStringLiteral("0")} << "Unit range is 1-255";
-    QTest::newRow("unit 256") << QStringList {QStringLiteral("get"), QStringLiteral("225"), tcp, QStringLiteral("--unit=256")} << "Unit range is 1-255";
-    QTest::newRow("delay 34") << QStringList {QStringLiteral("identify"), tcp, QStringLiteral("--delay"), QStringLiteral("34")} << "Delay should be greater than 35ms.";
-    QTest::newRow("retries 6") << QStringList {QStringLiteral("identify"), tcp, QStringLiteral("--retries=6")} << "retries";
-    QTest::newRow("framing") << QStringList {QStringLiteral("identify"), QStringLiteral("--rtu=/dev/null"), QStringLiteral("--parity=E,7,1")} << "framing";
-    QTest::newRow("baud") << QStringList {QStringLiteral("identify"), QStringLiteral("--rtu=/dev/null"), QStringLiteral("--baud=1200")} << "baud rate";
-    QTest::newRow("bad address") << QStringList {QStringLiteral("identify"), QStringLiteral("--tcp=127.0.0:15093")} << "invalid IP address";
-    QTest::newRow("no unit") << QStringList {QStringLiteral("identify")} << "no unit given";
-    QTest::newRow("unknown menu") << QStringList {QStringLiteral("get"), QStringLiteral("999"), tcp, deviceFile} << "unknown menu '999'";
-    QTest::newRow("a menu") << QStringList {QStringLiteral("set"), QStringLiteral("22"), QStringLiteral("1"), tcp, deviceFile} << "is a menu";
-    QTest::newRow("above max") << QStringList {QStringLiteral("set"), QStringLiteral("225"), QStringLiteral("24001"), tcp, deviceFile} << "out of range";
-    QTest::newRow("below min") << QStringList {QStringLiteral("set"), QStringLiteral("313"), QStringLiteral("-3000,5"), tcp, deviceFile} << "out of range";
-    QTest::newRow("not a number") << QStringList {QStringLiteral("set"), QStringLiteral("225"), QStringLiteral("fast"), tcp, deviceFile} << "not a number";
-    QTest::newRow("no such choice") << QStringList {QStringLiteral("set"), QStringLiteral("311"), QStringLiteral("Vector"), tcp, deviceFile} << "out of range";
-    QTest::newRow("text too long") << QStringList {QStringLiteral("set"), QStringLiteral("81"), QStringLiteral("Pump 12345"), tcp, deviceFile} << "not allowed";
-    QTest::newRow("bad set") << QStringList {QStringLiteral("get"), QStringLiteral("225"), QStringLiteral("--set=E"), tcp} << "parameter set";
-    QTest::newRow("unknown option") << QStringList {QStringLiteral("read"), QStringLiteral("--outfile=x.dat"), tcp} << "Unknown option";
-    QTest::newRow("missing out folder") << QStringList {QStringLiteral("read"), QStringLiteral("--out=/nonexistent/x.dat"), tcp} << "folder not found";
-    QTest::newRow("compare unit source") << QStringList {QStringLiteral("compare"), QStringLiteral("tcp:127.0.0.93:15093@0"), QStringLiteral("x.dat")} << "Unit range is 1-255";
-    QTest::newRow("unknown command") << QStringList {QStringLiteral("backup")} << "unknown command";
+    QTest::newRow("unit 0") << QStringList { QStringLiteral("identify"), tcp, QStringLiteral("--unit"),
+        QStringLiteral("0") }
+                            << "Unit range is 1-255";
+    QTest::newRow("unit 256") << QStringList { QStringLiteral("get"), QStringLiteral("225"), tcp,
+        QStringLiteral("--unit=256") }
+                              << "Unit range is 1-255";
+    QTest::newRow("delay 34") << QStringList { QStringLiteral("identify"), tcp, QStringLiteral("--delay"),
+        QStringLiteral("34") } << "Delay should be greater than 35ms.";
+    QTest::newRow("retries 6") << QStringList { QStringLiteral("identify"), tcp,
+        QStringLiteral("--retries=6") }
+                               << "retries";
+    QTest::newRow("framing") << QStringList { QStringLiteral("identify"), QStringLiteral("--rtu=/dev/null"),
+        QStringLiteral("--parity=E,7,1") }
+                             << "framing";
+    QTest::newRow("baud") << QStringList { QStringLiteral("identify"), QStringLiteral("--rtu=/dev/null"),
+        QStringLiteral("--baud=1200") }
+                          << "baud rate";
+    QTest::newRow("bad address") << QStringList { QStringLiteral("identify"),
+        QStringLiteral("--tcp=127.0.0:15093") }
+                                 << "invalid IP address";
+    QTest::newRow("no unit") << QStringList { QStringLiteral("identify") } << "no unit given";
+    QTest::newRow("unknown menu") << QStringList { QStringLiteral("get"), QStringLiteral("999"), tcp,
+        deviceFile } << "unknown menu '999'";
+    QTest::newRow("a menu") << QStringList { QStringLiteral("set"), QStringLiteral("22"), QStringLiteral("1"),
+        tcp, deviceFile } << "is a menu";
+    QTest::newRow("above max") << QStringList { QStringLiteral("set"), QStringLiteral("225"),
+        QStringLiteral("24001"), tcp, deviceFile }
+                               << "out of range";
+    QTest::newRow("below min") << QStringList { QStringLiteral("set"), QStringLiteral("313"),
+        QStringLiteral("-3000,5"), tcp, deviceFile }
+                               << "out of range";
+    QTest::newRow("not a number") << QStringList { QStringLiteral("set"), QStringLiteral("225"),
+        QStringLiteral("fast"), tcp, deviceFile }
+                                  << "not a number";
+    QTest::newRow("no such choice") << QStringList { QStringLiteral("set"), QStringLiteral("311"),
+        QStringLiteral("Vector"), tcp, deviceFile }
+                                    << "out of range";
+    QTest::newRow("text too long") << QStringList { QStringLiteral("set"), QStringLiteral("81"),
+        QStringLiteral("Pump 12345"), tcp, deviceFile }
+                                   << "not allowed";
+    QTest::newRow("bad set") << QStringList { QStringLiteral("get"), QStringLiteral("225"),
+        QStringLiteral("--set=E"), tcp }
+                             << "parameter set";
+    QTest::newRow("unknown option") << QStringList { QStringLiteral("read"),
+        QStringLiteral("--outfile=x.dat"), tcp }
+                                    << "Unknown option";
+    QTest::newRow("missing out folder")
+        << QStringList { QStringLiteral("read"), QStringLiteral("--out=/nonexistent/x.dat"), tcp }
+        << "folder not found";
+    QTest::newRow("compare unit source") << QStringList { QStringLiteral("compare"),
+        QStringLiteral("tcp:127.0.0.93:15093@0"), QStringLiteral("x.dat") }
+                                         << "Unit range is 1-255";
+    QTest::newRow("unknown command") << QStringList { QStringLiteral("backup") } << "unknown command";
 }
 
 void TestCli::badArgumentsRefusedBeforeAnythingIsSent()
@@ -268,7 +347,11 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent()
 
 void TestCli::writeRefusesAnotherVersionUnlessForced()
 {
-    QCOMPARE(runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("v.dat"))} + unitArgs()).exitCode, 0);
+    QCOMPARE(
+        runCli(QStringList { QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("v.dat")) }
+            + unitArgs())
+            .exitCode,
+        0);
     QStringList lines = fileLines(path(QStringLiteral("v.dat")));
     const int version = lines.indexOf(QStringLiteral("V1.00;;;;;;;;;"));
     QVERIFY(version > 0);
@@ -276,7 +359,8 @@ void TestCli::writeRefusesAnotherVersionUnlessForced()
     QVERIFY(writeLines(path(QStringLiteral("other.dat")), lines));
     sim.takeRequests();
 
-    const CliRun refused = runCli(QStringList {QStringLiteral("write"), path(QStringLiteral("other.dat"))} + unitArgs());
+    const CliRun refused
+        = runCli(QStringList { QStringLiteral("write"), path(QStringLiteral("other.dat")) } + unitArgs());
     QCOMPARE(refused.exitCode, 5);
     QVERIFY2(refused.err.contains(QLatin1String("Version of drives are differ")), qPrintable(refused.err));
     const auto writes = [](const QStringList &requests) {
@@ -286,7 +370,9 @@ void TestCli::writeRefusesAnotherVersionUnlessForced()
     };
     QCOMPARE(writes(sim.takeRequests()), 0);
 
-    const CliRun forced = runCli(QStringList {QStringLiteral("write"), QStringLiteral("--force"), path(QStringLiteral("other.dat"))} + unitArgs());
+    const CliRun forced = runCli(
+        QStringList { QStringLiteral("write"), QStringLiteral("--force"), path(QStringLiteral("other.dat")) }
+        + unitArgs());
     QVERIFY2(forced.exitCode == 0, qPrintable(forced.err));
     QVERIFY(writes(sim.takeRequests()) > 0);
 }
@@ -297,14 +383,18 @@ void TestCli::progressBarOnlyOnATerminal()
     const QString command = QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-cli read --out %1 %2")
                                 .arg(path(QStringLiteral("tty.dat")), unitArgs().join(QLatin1Char(' ')));
     QProcess script;
-    script.start(QStringLiteral("script"), {QStringLiteral("-qec"), command, QStringLiteral("/dev/null")});
+    script.start(QStringLiteral("script"), { QStringLiteral("-qec"), command, QStringLiteral("/dev/null") });
     QVERIFY(script.waitForFinished(60000));
     QCOMPARE(script.exitCode(), 0);
     const QString shown = QString::fromUtf8(script.readAllStandardOutput());
     QVERIFY2(shown.contains(QLatin1String("\rParameters Loading from Drive [")), qPrintable(shown));
     QVERIFY(shown.contains(QLatin1String("100%")));
     // Written as without a terminal: the bar never reaches the file.
-    QCOMPARE(runCli(QStringList {QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("plain.dat"))} + unitArgs()).exitCode, 0);
+    QCOMPARE(runCli(QStringList {
+                        QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("plain.dat")) }
+                 + unitArgs())
+                 .exitCode,
+        0);
     QCOMPARE(fileLines(path(QStringLiteral("tty.dat"))), fileLines(path(QStringLiteral("plain.dat"))));
 }
 

@@ -25,8 +25,8 @@ void TestCliDatFile::fileOpensIntoModelEqualToTheUnit()
     AppPaths::setBaseDir(dir.path());
     const QString link = QStringLiteral("127.0.0.94:15094");
     SimProcess sim;
-    QVERIFY(sim.start({QStringLiteral("--data"), dir.path(), QStringLiteral("--device"), QStringLiteral("CLTV1.00.csv"),
-                       QStringLiteral("--tcp"), link}));
+    QVERIFY(sim.start({ QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
+        QStringLiteral("CLTV1.00.csv"), QStringLiteral("--tcp"), link }));
 
     // The unit as the simulator holds it: the delivered values of its description file, as
     // register words, plus two values another master changed behind our back.
@@ -35,23 +35,24 @@ void TestCliDatFile::fileOpensIntoModelEqualToTheUnit()
     QVERIFY(unit.isValid());
     for (const TreeModel::ReadEntry &entry : unit.readList())
         unit.storeRegisters(entry.item, entry.set, unit.registerWords(entry.item, entry.set));
-    const QList<QPair<int, int>> changes {{41225, 1800}, {42311, 2}};
+    const QList<QPair<int, int>> changes { { 41225, 1800 }, { 42311, 2 } };
     for (const auto &change : changes) {
         QProcess mbpoll;
-        mbpoll.start(QStringLiteral("mbpoll"), {QStringLiteral("-m"), QStringLiteral("tcp"), QStringLiteral("-p"),
-                                                QStringLiteral("15094"), QStringLiteral("-a"), QStringLiteral("1"),
-                                                QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
-                                                QString::number(change.first - 40000), QStringLiteral("-1"),
-                                                QStringLiteral("127.0.0.94"), QString::number(change.second)});
+        mbpoll.start(QStringLiteral("mbpoll"),
+            { QStringLiteral("-m"), QStringLiteral("tcp"), QStringLiteral("-p"), QStringLiteral("15094"),
+                QStringLiteral("-a"), QStringLiteral("1"), QStringLiteral("-t"), QStringLiteral("4"),
+                QStringLiteral("-r"), QString::number(change.first - 40000), QStringLiteral("-1"),
+                QStringLiteral("127.0.0.94"), QString::number(change.second) });
         QVERIFY(mbpoll.waitForFinished(10000));
         QCOMPARE(mbpoll.exitCode(), 0);
     }
-    unit.storeRegisters(unit.findItem(QStringLiteral("225")), 1, {1800});
-    unit.storeRegisters(unit.findItem(QStringLiteral("311")), 2, {2});
+    unit.storeRegisters(unit.findItem(QStringLiteral("225")), 1, { 1800 });
+    unit.storeRegisters(unit.findItem(QStringLiteral("311")), 2, { 2 });
 
     const QString file = dir.filePath(QStringLiteral("unit.dat"));
-    const CliRun read = runCli({QStringLiteral("read"), QStringLiteral("--out"), file, QStringLiteral("--tcp"), link,
-                                QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path()});
+    const CliRun read
+        = runCli({ QStringLiteral("read"), QStringLiteral("--out"), file, QStringLiteral("--tcp"), link,
+            QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path() });
     QVERIFY2(read.exitCode == 0, qPrintable(read.err));
     sim.stop();
 
@@ -69,14 +70,16 @@ void TestCliDatFile::fileOpensIntoModelEqualToTheUnit()
     QCOMPARE(actual.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         for (int column = TreeItem::SetAColumn; column < TreeItem::ColumnCount; ++column) {
-            const QString where = expected[i]->text(TreeItem::MenuColumn) + QLatin1Char('/') + QString::number(column);
+            const QString where
+                = expected[i]->text(TreeItem::MenuColumn) + QLatin1Char('/') + QString::number(column);
             QVERIFY2(actual[i]->text(column) == expected[i]->text(column),
-                     qPrintable(where + QStringLiteral(": ") + actual[i]->text(column) + QStringLiteral(" != ")
-                                + expected[i]->text(column)));
+                qPrintable(where + QStringLiteral(": ") + actual[i]->text(column) + QStringLiteral(" != ")
+                    + expected[i]->text(column)));
         }
     }
     QCOMPARE(opened.findItem(QStringLiteral("225"))->text(TreeItem::SetAColumn + 1), QStringLiteral("1800"));
-    QCOMPARE(opened.findItem(QStringLiteral("311"))->text(TreeItem::SetAColumn + 2), QStringLiteral("Torque"));
+    QCOMPARE(
+        opened.findItem(QStringLiteral("311"))->text(TreeItem::SetAColumn + 2), QStringLiteral("Torque"));
 }
 
 QTEST_GUILESS_MAIN(TestCliDatFile)
