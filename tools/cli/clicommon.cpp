@@ -6,6 +6,7 @@
 #include "treemodel.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -28,7 +29,11 @@ bool parse(QCommandLineParser &parser, const QStringList &args, int *exitCode)
         return false;
     }
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        // The parser names the program by its path; the usage line names the command.
+        QString text = parser.helpText();
+        const int end = text.indexOf(QLatin1Char('\n'));
+        text.replace(0, end, text.left(end).replace(QCoreApplication::arguments().value(0), args.value(0)));
+        QTextStream(stdout) << text;
         *exitCode = CliExit::Ok;
         return false;
     }

@@ -42,13 +42,15 @@ void addDataOption(QCommandLineParser &parser)
         QStringLiteral("DIR") });
 }
 
-void addUnitOptions(QCommandLineParser &parser, bool withCsv)
+void addUnitOptions(QCommandLineParser &parser, bool forSources)
 {
-    parser.addOption({ QStringLiteral("tcp"),
-        QStringLiteral("Unit on Modbus TCP at ADDRESS (port 502), or ADDRESS:PORT for another port."),
-        QStringLiteral("ADDRESS") });
-    parser.addOption({ QStringLiteral("rtu"),
-        QStringLiteral("Unit on Modbus RTU at serial PORT (see 'ports')."), QStringLiteral("PORT") });
+    if (!forSources) {
+        parser.addOption({ QStringLiteral("tcp"),
+            QStringLiteral("Unit on Modbus TCP at ADDRESS (port 502), or ADDRESS:PORT for another port."),
+            QStringLiteral("ADDRESS") });
+        parser.addOption({ QStringLiteral("rtu"),
+            QStringLiteral("Unit on Modbus RTU at serial PORT (see 'ports')."), QStringLiteral("PORT") });
+    }
     parser.addOption({ QStringLiteral("baud"),
         QStringLiteral("Baud rate of --rtu: 2400, 4800, 9600, 19200 (default), 38400, 57600, 115200."),
         QStringLiteral("N"), QStringLiteral("19200") });
@@ -59,7 +61,7 @@ void addUnitOptions(QCommandLineParser &parser, bool withCsv)
         QStringLiteral("N"), QStringLiteral("1") });
     const QString deviceHelp
         = QStringLiteral("Use this device description file instead of the one the unit's identity selects.");
-    if (withCsv)
+    if (!forSources)
         parser.addOption(
             { { QStringLiteral("csv"), QStringLiteral("device-file") }, deviceHelp, QStringLiteral("FILE") });
     else
@@ -109,8 +111,8 @@ bool checkTcpAddress(const QString &text, UnitTarget &target, QString *error)
 
 bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error)
 {
-    const bool tcp = parser.isSet(QStringLiteral("tcp"));
-    const bool rtu = parser.isSet(QStringLiteral("rtu"));
+    const bool tcp = needTarget && parser.isSet(QStringLiteral("tcp"));
+    const bool rtu = needTarget && parser.isSet(QStringLiteral("rtu"));
     if (needTarget && tcp == rtu) {
         *error = tcp ? QStringLiteral("give either --tcp or --rtu, not both")
                      : QStringLiteral("no unit given: use --tcp ADDRESS or --rtu PORT");

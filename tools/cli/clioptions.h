@@ -34,11 +34,13 @@ struct CliOptions
 namespace CliArgs {
 
 // Adds --tcp, --rtu, --baud, --parity, --unit, --csv/--device-file, --retries, --delay and --data.
-// `withCsv` false leaves --csv to the subcommand (compare uses it for its output format).
-void addUnitOptions(QCommandLineParser &parser, bool withCsv = true);
+// For compare, whose sources name their units and whose --csv is its output format, `forSources`
+// leaves out --tcp, --rtu and --csv.
+void addUnitOptions(QCommandLineParser &parser, bool forSources = false);
 void addDataOption(QCommandLineParser &parser);
 
-// Reads and checks the shared options. `needTarget`: exactly one of --tcp and --rtu is required.
+// Reads and checks the shared options. `needTarget`: exactly one of --tcp and --rtu is required
+// (false for compare, which has neither).
 // Returns false with a one-line message on the first bad value.
 bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error);
 // --data: points the installation folder elsewhere and checks that general.csv is there.

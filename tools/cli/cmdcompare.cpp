@@ -128,7 +128,7 @@ int compare(const QStringList &args)
         "  rtu:PORT[@UNIT]             unit on Modbus RTU at a serial port (--baud, --parity)\n"
         "UNIT defaults to --unit. Exit status 0 when identical, 1 when they differ.\n"
         "Example: tarvolink-cli compare plant/pump1.dat tcp:192.168.1.27@1"));
-    CliArgs::addUnitOptions(parser, false);
+    CliArgs::addUnitOptions(parser, true);
     parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("First source (file or unit)."));
     parser.addPositionalArgument(QStringLiteral("B"), QStringLiteral("Second source (file or unit)."));
     parser.addOption(
@@ -139,9 +139,6 @@ int compare(const QStringList &args)
         || !CliCommon::expectPositional(
             parser, 2, QStringLiteral("compare A B (a .dat file, tcp:ADDRESS or rtu:PORT)"), &exitCode))
         return exitCode;
-    if (parser.isSet(QStringLiteral("tcp")) || parser.isSet(QStringLiteral("rtu")))
-        return CliCommon::fail(
-            CliExit::Usage, QStringLiteral("compare takes units as tcp:ADDRESS or rtu:PORT sources"));
     CliOptions options;
     QString error;
     if (!CliArgs::readUnitOptions(parser, false, options, &error))
