@@ -89,8 +89,8 @@ Result compare(const TreeModel *first, const TreeModel *second)
 
 } // namespace ParameterCompare
 
-QList<TreeItem *> CompareDriveParam(TreeModel *IstDrive, TreeModel *IIndDrive, QList<TreeItem *> &IstDriveParamList,
-                                    QList<TreeItem *> &IIndDriveParamList)
+QList<TreeItem *> CompareDriveParam(TreeModel *IstDrive, TreeModel *IIndDrive,
+    QList<TreeItem *> &IstDriveParamList, QList<TreeItem *> &IIndDriveParamList)
 {
     const ParameterCompare::Result result = ParameterCompare::compare(IstDrive, IIndDrive);
     QList<TreeItem *> pairs;

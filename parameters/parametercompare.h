@@ -21,15 +21,18 @@ struct Difference
 {
     TreeItem *first = nullptr;
     TreeItem *second = nullptr;
-    bool sets[4] = {false, false, false, false};
+    bool sets[4] = { false, false, false, false };
 };
 
 struct Result
 {
-    QList<Difference> differences;   // in the first model's tree order
-    QList<TreeItem *> onlyInFirst;   // editable parameters without a partner, tree order
+    QList<Difference> differences; // in the first model's tree order
+    QList<TreeItem *> onlyInFirst; // editable parameters without a partner, tree order
     QList<TreeItem *> onlyInSecond;
-    bool identical() const { return differences.isEmpty() && onlyInFirst.isEmpty() && onlyInSecond.isEmpty(); }
+    bool identical() const
+    {
+        return differences.isEmpty() && onlyInFirst.isEmpty() && onlyInSecond.isEmpty();
+    }
 };
 
 // Pairs the editable parameters by menu number. Either model may be null (nothing compared).
@@ -39,5 +42,5 @@ Result compare(const TreeModel *first, const TreeModel *second);
 
 // The pairs (first, second) of every differing parameter; on return the two lists hold the editable
 // parameters of each model that found no partner.
-QList<TreeItem *> CompareDriveParam(TreeModel *IstDrive, TreeModel *IIndDrive, QList<TreeItem *> &IstDriveParamList,
-                                    QList<TreeItem *> &IIndDriveParamList);
+QList<TreeItem *> CompareDriveParam(TreeModel *IstDrive, TreeModel *IIndDrive,
+    QList<TreeItem *> &IstDriveParamList, QList<TreeItem *> &IIndDriveParamList);

@@ -21,7 +21,7 @@ const QColor kHeading(240, 240, 240);
 
 QString interfaceOf(int modeIndex)
 {
-    static const char *const keys[] = {"RS232", "RS485", "TCPIP"};
+    static const char *const keys[] = { "RS232", "RS485", "TCPIP" };
     return QLatin1String(keys[qBound(0, modeIndex, 2)]);
 }
 
@@ -54,6 +54,8 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     , m_prompter(prompter)
     , m_printDialog(ParameterPrint::defaultPrintDialog())
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &CompareParameters::bringAppToForeGround);
     auto *layout = new QVBoxLayout(this);
     m_heading = new QLabel(this);
     m_heading->setStyleSheet(QStringLiteral("font-weight:bold"));
@@ -64,18 +66,20 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
         group->setObjectName(side == 0 ? QStringLiteral("first") : QStringLiteral("second"));
         auto *form = new QFormLayout(group);
         m_mode[side] = new QComboBox(group);
-        m_mode[side]->addItems({QStringLiteral("RS232"), QStringLiteral("RS485"), QStringLiteral("TCP/IP")});
+        m_mode[side]->addItems(
+            { QStringLiteral("RS232"), QStringLiteral("RS485"), QStringLiteral("TCP/IP") });
         m_unit[side] = new QComboBox(group);
         form->addRow(tr("Mode"), m_mode[side]);
         form->addRow(tr("Unit"), m_unit[side]);
         groups->addWidget(group);
-        connect(m_mode[side], QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, side](int index) {
-            fillUnits(side);
-            if (side == 0)
-                emit compareMC1IndexChanged(index);
-            else
-                emit compareMC2IndexChanged(index);
-        });
+        connect(
+            m_mode[side], QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, side](int index) {
+                fillUnits(side);
+                if (side == 0)
+                    emit compareMC1IndexChanged(index);
+                else
+                    emit compareMC2IndexChanged(index);
+            });
     }
     layout->addLayout(groups);
     m_table = new QTableWidget(this);
@@ -95,6 +99,8 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     buttons->addWidget(m_print);
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
+    // Receivers of compareClicked() run first (a controller may refresh the sources); the dialog
+    // then compares the chosen sources itself.
     connect(m_compare, &QPushButton::clicked, this, [this] {
         emit compareClicked();
         runComparison();
@@ -151,7 +157,8 @@ void CompareParameters::vxUIInitTable()
     m_table->item(0, 6)->setText(tr("Compare With"));
     m_table->setSpan(0, 2, 1, 4);
     m_table->setSpan(0, 6, 1, 4);
-    const QStringList sets{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+    const QStringList sets { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+        QStringLiteral("D") };
     for (int i = 0; i < 4; ++i) {
         m_table->item(1, 2 + i)->setText(sets.at(i));
         m_table->item(1, 6 + i)->setText(sets.at(i));
@@ -179,7 +186,8 @@ void CompareParameters::showResult(const ParameterCompare::Result &result)
         const int row = addRow(d.first->text(TreeItem::MenuColumn), d.first->text(TreeItem::TextColumn));
         for (int set = 0; set < 4; ++set) {
             m_table->setItem(row, 2 + set, valueItem(d.first->text(TreeItem::SetAColumn + set), d.sets[set]));
-            m_table->setItem(row, 6 + set, valueItem(d.second->text(TreeItem::SetAColumn + set), d.sets[set]));
+            m_table->setItem(
+                row, 6 + set, valueItem(d.second->text(TreeItem::SetAColumn + set), d.sets[set]));
         }
     }
     // Parameters only one side has are no difference in value, but the user must see them:
@@ -228,7 +236,8 @@ void CompareParameters::vxUISlotPrintBtnClicked()
     delete m_printChoice;
     m_printChoice = new CompPrintGui(this);
     m_printChoice->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_printChoice, &CompPrintGui::vxUiComparisonPrint, this, &CompareParameters::vxUiComparisonPrintint);
+    connect(
+        m_printChoice, &CompPrintGui::vxUiComparisonPrint, this, &CompareParameters::vxUiComparisonPrintint);
     m_printChoice->open();
 }
 

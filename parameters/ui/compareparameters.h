@@ -2,11 +2,10 @@
 
 #include "parametercompare.h"
 #include "parameterprint.h"
+#include "treemodel.h"
 
 #include <QDialog>
 #include <QPointer>
-
-#include "treemodel.h"
 
 class CompPrintGui;
 class Prompter;
@@ -14,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-
 
 // "Compare Parameters": two parameter sources (a connected unit or an open parameter set file)
 // and the table of every editable parameter whose values differ, set by set.

@@ -8,6 +8,8 @@
 CustomerDataDialog::CustomerDataDialog(QWidget *parent)
     : QDialog(parent)
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &CustomerDataDialog::bringAppToForeGround);
     setWindowTitle(tr("Customer Data"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
@@ -25,9 +27,9 @@ CustomerDataDialog::CustomerDataDialog(QWidget *parent)
 
 QStringList CustomerDataDialog::labels()
 {
-    return {tr("Company Name"), tr("Street 1"), tr("Street 2"), tr("Location"), tr("City"), tr("Country"),
-            tr("Telephone"), tr("Contact"), tr("Project"), tr("Application"), tr("Commissioned By"),
-            tr("Serial number")};
+    return { tr("Company Name"), tr("Street 1"), tr("Street 2"), tr("Location"), tr("City"), tr("Country"),
+        tr("Telephone"), tr("Contact"), tr("Project"), tr("Application"), tr("Commissioned By"),
+        tr("Serial number") };
 }
 
 void CustomerDataDialog::setTexts(const QStringList &texts)

@@ -12,16 +12,16 @@ struct EditorSpec
     enum Kind { None, Text, Decimal, Whole, Choice, Time };
 
     Kind kind = None;
-    int maxLength = 0;      // Text: field 24; Whole: 6
-    QString pattern;        // Text: "[^;]{1,n}"
-    QString min;            // limits as shown (Min/Max fields)
+    int maxLength = 0; // Text: field 24; Whole: 6
+    QString pattern; // Text: "[^;]{1,n}"
+    QString min; // limits as shown (Min/Max fields)
     QString max;
-    double minValue = 0;    // numeric limits for the validators
+    double minValue = 0; // numeric limits for the validators
     double maxValue = 0;
-    int decimals = 0;       // Decimal
-    QStringList texts;      // Choice: the value texts in value order
+    int decimals = 0; // Decimal
+    QStringList texts; // Choice: the value texts in value order
     bool typedNumbers = false; // Choice: the range goes beyond the texts, so numbers may be typed
-    int timeKind = 0;       // Time: the item kind (Time, TimeHhMmSsT, Date)
+    int timeKind = 0; // Time: the item kind (Time, TimeHhMmSsT, Date)
 
     // The editor for set column `column` (4..7) of `item`; kind None where no edit is allowed
     // (menus, read-only parameters, sets B-D of a one-value parameter, other columns).

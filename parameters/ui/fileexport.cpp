@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace {
@@ -12,7 +11,7 @@ namespace {
 // Combo text -> interface key of the unit entry.
 QString interfaceOf(int modeIndex)
 {
-    static const char *const keys[] = {"RS232", "RS485", "TCPIP"};
+    static const char *const keys[] = { "RS232", "RS485", "TCPIP" };
     return QLatin1String(keys[qBound(0, modeIndex, 2)]);
 }
 
@@ -24,8 +23,10 @@ FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
     , m_mode(new QComboBox(this))
     , m_unit(new QComboBox(this))
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &FileExport::bringAppToForeGround);
     setWindowTitle(tr("File Export"));
-    m_mode->addItems({QStringLiteral("RS232"), QStringLiteral("RS485"), QStringLiteral("TCP/IP")});
+    m_mode->addItems({ QStringLiteral("RS232"), QStringLiteral("RS485"), QStringLiteral("TCP/IP") });
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     form->addRow(tr("Mode"), m_mode);
@@ -38,8 +39,8 @@ FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
     connect(m_mode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &FileExport::fillUnits);
     // Start on the first interface that has a unit.
     for (int i = 0; i < 3; ++i) {
-        const bool any = std::any_of(units.begin(), units.end(),
-                                     [i](const QStringList &e) { return e.value(3) == interfaceOf(i); });
+        const bool any = std::any_of(
+            units.begin(), units.end(), [i](const QStringList &e) { return e.value(3) == interfaceOf(i); });
         if (any) {
             m_mode->setCurrentIndex(i);
             break;

@@ -48,14 +48,17 @@ void LineEditsWidget::setup(int timeKind, const QString &min, const QString &max
     m_min = min;
     m_max = max;
     // Kinds as in TreeItem: 4 "T" (h:mm:ss), 6 "T_HHMMSST" (hh:mm:ss), 7 "T_YYMMDD".
-    struct Range { int lo, hi, length; };
-    Range ranges[3] = {{0, 999, 3}, {0, 59, 2}, {0, 59, 2}};
+    struct Range
+    {
+        int lo, hi, length;
+    };
+    Range ranges[3] = { { 0, 999, 3 }, { 0, 59, 2 }, { 0, 59, 2 } };
     if (timeKind == 6)
-        ranges[0] = {0, 23, 2};
+        ranges[0] = { 0, 23, 2 };
     if (timeKind == 7) {
-        ranges[0] = {0, 99, 2};
-        ranges[1] = {1, 12, 2};
-        ranges[2] = {1, 31, 2};
+        ranges[0] = { 0, 99, 2 };
+        ranges[1] = { 1, 12, 2 };
+        ranges[2] = { 1, 31, 2 };
     }
     for (int i = 0; i < 3; ++i) {
         m_edits[i]->setValidator(new QIntValidator(ranges[i].lo, ranges[i].hi, m_edits[i]));

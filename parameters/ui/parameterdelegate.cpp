@@ -11,8 +11,7 @@
 
 ParameterDelegate::ParameterDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
-{
-}
+{ }
 
 EditorSpec ParameterDelegate::specFor(const QModelIndex &index)
 {
@@ -22,8 +21,8 @@ EditorSpec ParameterDelegate::specFor(const QModelIndex &index)
     return EditorSpec::forItem(*model, model->getItem(index), index.column());
 }
 
-QWidget *ParameterDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                                         const QModelIndex &index) const
+QWidget *ParameterDelegate::createEditor(
+    QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     const EditorSpec spec = specFor(index);
     const QPersistentModelIndex at(index);
@@ -34,7 +33,7 @@ QWidget *ParameterDelegate::createEditor(QWidget *parent, const QStyleOptionView
         auto *editor = new LineEditsWidget(parent);
         editor->setup(spec.timeKind, spec.min, spec.max);
         connect(editor, &LineEditsWidget::editsConfirmed, this,
-                [this, editor, at] { emit valueCommitted(at, editor->text(), true); });
+            [this, editor, at] { emit valueCommitted(at, editor->text(), true); });
         return editor;
     }
     default:
@@ -46,12 +45,13 @@ QWidget *ParameterDelegate::createEditor(QWidget *parent, const QStyleOptionView
         editor->setTextLength(spec.maxLength);
         break;
     case EditorSpec::Decimal:
-        editor->setLineEditRange({QString::number(spec.minValue, 'f', spec.decimals),
-                                  QString::number(spec.maxValue, 'f', spec.decimals)},
-                                 spec.decimals);
+        editor->setLineEditRange({ QString::number(spec.minValue, 'f', spec.decimals),
+                                     QString::number(spec.maxValue, 'f', spec.decimals) },
+            spec.decimals);
         break;
     case EditorSpec::Whole:
-        editor->setLineEditRange({QString::number(qint64(spec.minValue)), QString::number(qint64(spec.maxValue))});
+        editor->setLineEditRange(
+            { QString::number(qint64(spec.minValue)), QString::number(qint64(spec.maxValue)) });
         break;
     case EditorSpec::Choice: {
         QStringList texts = spec.texts;
@@ -65,7 +65,7 @@ QWidget *ParameterDelegate::createEditor(QWidget *parent, const QStyleOptionView
     }
     const bool typed = spec.kind != EditorSpec::Choice;
     connect(editor, &specialwidgets::committed, this,
-            [this, at, typed](const QString &text) { emit valueCommitted(at, text, typed); });
+        [this, at, typed](const QString &text) { emit valueCommitted(at, text, typed); });
     return editor;
 }
 
@@ -86,11 +86,10 @@ void ParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index)
 }
 
 void ParameterDelegate::setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const
-{
-}
+{ }
 
-void ParameterDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                             const QModelIndex &) const
+void ParameterDelegate::updateEditorGeometry(
+    QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &) const
 {
     QRect r = option.rect;
     // The three time fields need more room than a set column gives.

@@ -13,13 +13,13 @@ class ParameterDelegate : public QStyledItemDelegate
 public:
     explicit ParameterDelegate(QObject *parent = nullptr);
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     // Values reach the model only through valueCommitted().
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
-    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                              const QModelIndex &index) const override;
+    void updateEditorGeometry(
+        QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The editor kind of a cell of a TreeModel.
     static EditorSpec specFor(const QModelIndex &index);

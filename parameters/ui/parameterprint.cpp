@@ -43,7 +43,7 @@ QString headerHtml(const Header &h)
 {
     const auto c = [&h](int i) { return h.customerData.value(i); };
     QStringList addressParts;
-    for (int i : {3, 4, 5}) {
+    for (int i : { 3, 4, 5 }) {
         if (!c(i).trimmed().isEmpty())
             addressParts.append(c(i).trimmed());
     }
@@ -54,14 +54,15 @@ QString headerHtml(const Header &h)
     html += QStringLiteral("<table width=\"643\" align=\"center\" cellpadding=\"10\" class=\"All\"><tr><td>");
     html += QStringLiteral("<table width=\"635\" cellpadding=\"2\"><tr>");
     html += labelled(QObject::tr("Company Name"), c(0)) + labelled(QObject::tr("Project"), c(8))
-            + labelled(QObject::tr("Application"), c(9)) + labelled(QObject::tr("Date"), date);
+        + labelled(QObject::tr("Application"), c(9)) + labelled(QObject::tr("Date"), date);
     html += QStringLiteral("<td rowspan=\"3\" align=\"right\"><img src=\":/Vx_logo_60.png\" width=\"60\" "
                            "height=\"60\"></td></tr><tr>");
     html += labelled(QObject::tr("Address"), addressParts.join(QStringLiteral(", ")))
-            + labelled(QObject::tr("Commissioned By"), c(10)) + labelled(QObject::tr("Serial number"), c(11))
-            + labelled(QObject::tr("Time"), time);
+        + labelled(QObject::tr("Commissioned By"), c(10)) + labelled(QObject::tr("Serial number"), c(11))
+        + labelled(QObject::tr("Time"), time);
     html += QStringLiteral("</tr><tr>");
-    html += labelled(QObject::tr("Unit Name"), h.unitName) + labelled(QObject::tr("Drive Version"), h.driveVersion);
+    html += labelled(QObject::tr("Unit Name"), h.unitName)
+        + labelled(QObject::tr("Drive Version"), h.driveVersion);
     html += QStringLiteral("<td></td><td></td></tr></table></td></tr></table><br>");
     return html;
 }
@@ -101,7 +102,7 @@ bool included(const TreeItem &item, int mode, bool hideNotCompared)
         return item.isMenu() || item.field(FieldAccess).trimmed() != QLatin1String("0");
     case ChangedValues:
         return !item.isMenu()
-               && (item.isChanged(0) || item.isChanged(1) || item.isChanged(2) || item.isChanged(3));
+            && (item.isChanged(0) || item.isChanged(1) || item.isChanged(2) || item.isChanged(3));
     default:
         return true;
     }
@@ -114,8 +115,8 @@ QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, co
     QString html = documentStart() + headerHtml(header);
     html += QStringLiteral("<table width=\"600\" align=\"center\" cellpadding=\"3\" class=\"All\"><tr>");
     html += cell(QObject::tr("Menu"), 50, true) + cell(QObject::tr("Parameter Text"), 90, true)
-            + cell(QObject::tr("Default"), 90, true);
-    for (const char *set : {"A", "B", "C", "D"})
+        + cell(QObject::tr("Default"), 90, true);
+    for (const char *set : { "A", "B", "C", "D" })
         html += cell(QLatin1String(set), 80, true);
     html += cell(QObject::tr("Unit"), 50, true) + QStringLiteral("</tr>");
     model.forEachItem([&](TreeItem *item) {
@@ -124,11 +125,12 @@ QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, co
         if (item->isMenu()) {
             // Menus head their parameters as a shaded row.
             html += QStringLiteral("<tr bgcolor=\"#f0f0f0\">") + cell(item->text(TreeItem::MenuColumn))
-                    + QStringLiteral("<td colspan=\"7\"><b>%1</b></td></tr>").arg(esc(item->text(TreeItem::TextColumn)));
+                + QStringLiteral("<td colspan=\"7\"><b>%1</b></td></tr>")
+                      .arg(esc(item->text(TreeItem::TextColumn)));
             return;
         }
-        html += QStringLiteral("<tr>") + cell(item->text(TreeItem::MenuColumn)) + cell(item->text(TreeItem::TextColumn))
-                + cell(item->text(TreeItem::DefaultColumn));
+        html += QStringLiteral("<tr>") + cell(item->text(TreeItem::MenuColumn))
+            + cell(item->text(TreeItem::TextColumn)) + cell(item->text(TreeItem::DefaultColumn));
         for (int set = 0; set < 4; ++set) {
             QColor colour = item->colour(set).value<QColor>();
             if (!colour.isValid())
@@ -142,29 +144,31 @@ QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, co
 }
 
 QString comparisonHtml(const ParameterCompare::Result &result, const QString &firstName,
-                       const QString &secondName, const Header &header)
+    const QString &secondName, const Header &header)
 {
     QString html = documentStart() + headerHtml(header);
     if (result.identical()) {
-        html += QStringLiteral("<p align=\"center\"><b>%1</b></p>").arg(esc(QObject::tr("Files are Identical")));
+        html += QStringLiteral("<p align=\"center\"><b>%1</b></p>")
+                    .arg(esc(QObject::tr("Files are Identical")));
         return html + QStringLiteral("</body></html>");
     }
     const QString shade = QStringLiteral(" bgcolor=\"#f0f0f0\"");
     html += QStringLiteral("<table width=\"600\" align=\"center\" cellpadding=\"3\" class=\"All\">");
     html += QStringLiteral("<tr%1><th rowspan=\"2\" width=\"50\">%2</th><th rowspan=\"2\">%3</th>"
                            "<th colspan=\"4\">%4<br>%5</th><th colspan=\"4\">%6<br>%7</th></tr>")
-                .arg(shade, esc(QObject::tr("Menu")), esc(QObject::tr("Parameter")), esc(QObject::tr("Compare")),
-                     esc(firstName), esc(QObject::tr("Compare With")), esc(secondName));
+                .arg(shade, esc(QObject::tr("Menu")), esc(QObject::tr("Parameter")),
+                    esc(QObject::tr("Compare")), esc(firstName), esc(QObject::tr("Compare With")),
+                    esc(secondName));
     html += QStringLiteral("<tr%1>").arg(shade);
     for (int twice = 0; twice < 2; ++twice) {
-        for (const char *set : {"A", "B", "C", "D"})
+        for (const char *set : { "A", "B", "C", "D" })
             html += cell(QLatin1String(set), 55, true);
     }
     html += QStringLiteral("</tr>");
     for (const auto &d : result.differences) {
         html += QStringLiteral("<tr>") + cell(d.first->text(TreeItem::MenuColumn))
-                + cell(d.first->text(TreeItem::TextColumn));
-        for (const TreeItem *item : {d.first, d.second}) {
+            + cell(d.first->text(TreeItem::TextColumn));
+        for (const TreeItem *item : { d.first, d.second }) {
             for (int set = 0; set < 4; ++set)
                 html += setCell(*item, set, d.sets[set], QStringLiteral("#000000"));
         }
@@ -173,9 +177,11 @@ QString comparisonHtml(const ParameterCompare::Result &result, const QString &fi
     const auto oneSided = [&](const QList<TreeItem *> &items, bool first, const QString &title) {
         if (items.isEmpty())
             return;
-        html += QStringLiteral("<tr%1><td colspan=\"10\" align=\"center\"><i>%2</i></td></tr>").arg(shade, esc(title));
+        html += QStringLiteral("<tr%1><td colspan=\"10\" align=\"center\"><i>%2</i></td></tr>")
+                    .arg(shade, esc(title));
         for (const TreeItem *item : items) {
-            html += QStringLiteral("<tr>") + cell(item->text(TreeItem::MenuColumn)) + cell(item->text(TreeItem::TextColumn));
+            html += QStringLiteral("<tr>") + cell(item->text(TreeItem::MenuColumn))
+                + cell(item->text(TreeItem::TextColumn));
             const QString empty = QStringLiteral("<td colspan=\"4\" align=\"center\">-</td>");
             if (!first)
                 html += empty;

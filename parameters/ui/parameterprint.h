@@ -18,9 +18,9 @@ namespace ParameterPrint {
 // Which parameters a printout lists.
 enum Mode {
     WithoutReadOnly = 1, // every parameter except the read-only ones
-    WithReadOnly = 2,    // every parameter
-    Everything = 3,      // every parameter (kept for callers that pass it)
-    ChangedValues = 4    // parameters with at least one set changed offline
+    WithReadOnly = 2, // every parameter
+    Everything = 3, // every parameter (kept for callers that pass it)
+    ChangedValues = 4 // parameters with at least one set changed offline
 };
 
 // What the header block says.
@@ -36,7 +36,7 @@ struct Header
 // "copy set", lock codes).
 QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, const Header &header);
 QString comparisonHtml(const ParameterCompare::Result &result, const QString &firstName,
-                       const QString &secondName, const Header &header);
+    const QString &secondName, const Header &header);
 
 // A4 portrait, full page, no printer margins (the document keeps its own).
 void setupPrinter(QPrinter &printer);

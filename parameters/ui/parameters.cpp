@@ -44,6 +44,8 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_tree->setAlternatingRowColors(true);
+    // Menus nest four deep; a narrow indent keeps the menu numbers in their column.
+    m_tree->setIndentation(12);
 
     // Limits and help beside the tree.
     auto *side = new QFrame(this);
@@ -66,14 +68,18 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     m_helpFold->setIcon(QIcon(QStringLiteral(":/Panel_UpArrow.png")));
     m_helpBody = new QLabel(side);
     m_helpBody->setWordWrap(true);
-    grid->addWidget(m_helpTitle, 2, 0);
-    grid->addWidget(m_helpFold, 2, 1, Qt::AlignRight);
+    auto *helpHead = new QHBoxLayout;
+    helpHead->addWidget(m_helpTitle, 1);
+    helpHead->addWidget(m_helpFold);
+    grid->addLayout(helpHead, 2, 0, 1, 2);
     grid->addWidget(m_helpBody, 3, 0, 1, 2);
     grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 1);
     connect(m_helpFold, &QPushButton::clicked, this, [this] {
         const bool fold = m_helpBody->isVisibleTo(this);
         m_helpBody->setVisible(!fold);
-        m_helpFold->setIcon(QIcon(fold ? QStringLiteral(":/Panel_DownArrow.png") : QStringLiteral(":/Panel_UpArrow.png")));
+        m_helpFold->setIcon(
+            QIcon(fold ? QStringLiteral(":/Panel_DownArrow.png") : QStringLiteral(":/Panel_UpArrow.png")));
     });
 
     auto *body = new QHBoxLayout;
@@ -95,8 +101,10 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     wire(B::Print, &Parameters::vxUISlotPrintBtnPressed, &Parameters::vxUISlotPrintBtnClicked);
     wire(B::Import, &Parameters::vxUISlotImportBtnPressed, &Parameters::vxUISlotImportBtnClicked);
     wire(B::Export, &Parameters::vxUISlotExportBtnPressed, &Parameters::vxUISlotExportBtnClicked);
-    connect(m_toolBar->button(B::Compare), &QPushButton::pressed, this, &Parameters::vxUISlotComparePrmBtnPressed);
-    connect(m_toolBar->button(B::Compare), &QPushButton::released, this, &Parameters::vxUISlotComparePrmBtnReleased);
+    connect(m_toolBar->button(B::Compare), &QPushButton::pressed, this,
+        &Parameters::vxUISlotComparePrmBtnPressed);
+    connect(m_toolBar->button(B::Compare), &QPushButton::released, this,
+        &Parameters::vxUISlotComparePrmBtnReleased);
     connect(m_toolBar->expandButton(), &QPushButton::clicked, this, &Parameters::onExpColClicked);
     connect(m_toolBar->upgradeLink(), &QLabel::linkActivated, this, &Parameters::onLinkActivated);
 
@@ -169,7 +177,7 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
         // Only the four sets as shown are for the user; the stored forms travel in the file.
         for (int c = TreeItem::DefaultColumn; c < TreeItem::ColumnCount; ++c)
             m_tree->setColumnHidden(c, c == TreeItem::DefaultColumn || c >= TreeItem::StoredAColumn);
-        m_tree->header()->resizeSection(TreeItem::MenuColumn, 80);
+        m_tree->header()->resizeSection(TreeItem::MenuColumn, 130);
         m_tree->header()->resizeSection(TreeItem::TextColumn, 220);
         connect(model, &QObject::destroyed, this, [this] {
             m_editIndex = QPersistentModelIndex();
@@ -183,14 +191,16 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
     m_max->clear();
     restoreTreeExapandCollapseSet();
     reportActionStates();
+    // The control panel drives a unit; a set from file has none.
+    emit vxUISigEnableCtrlSettings(model && isUnitSet());
     emit sendTreeModel(list, model);
 }
 
 QString Parameters::stateKey() const
 {
     // One fold state per unit or file: interface, number, port, address, shown file name.
-    return QStringList{m_unitInfo.value(3), m_unitInfo.value(0), m_unitInfo.value(4), m_unitInfo.value(7),
-                       m_unitInfo.value(8), m_unitInfo.value(kDisplayName)}
+    return QStringList { m_unitInfo.value(3), m_unitInfo.value(0), m_unitInfo.value(4), m_unitInfo.value(7),
+        m_unitInfo.value(8), m_unitInfo.value(kDisplayName) }
         .join(QLatin1Char('|'));
 }
 
@@ -310,7 +320,7 @@ void Parameters::commitValue(const QModelIndex &index, const QString &text, bool
     // A file set has no unit to send to; its edits go with "Load to Drive".
     if (m_toolBar->sendDirectly()->isChecked() && isUnitSet())
         emit sendDataToControl(index, item->text(TreeItem::SetAColumn + set),
-                               item->text(TreeItem::StoredAColumn + set), m_model, lineEdit, m_unitInfo);
+            item->text(TreeItem::StoredAColumn + set), m_model, lineEdit, m_unitInfo);
 }
 
 void Parameters::updateTreeValue(QString text)

@@ -82,11 +82,11 @@ signals:
     // `fileList` is the entry of the unit to write to (for a file set: the unit chosen).
     void vxUISigExportBtnClicked(TreeModel *model, QStringList fileList);
     // A set made by "New" or opened from file; the receiver may take the model over (setParent).
-    void vxUISigSendFileName(QString unit_name, QString file_name, QString inom, QString pnom, QString F_Version,
-                             QString updatedname, TreeModel *model);
+    void vxUISigSendFileName(QString unit_name, QString file_name, QString inom, QString pnom,
+        QString F_Version, QString updatedname, TreeModel *model);
     void sendTreeModel(QStringList filelist, TreeModel *model);
     void sendDataToControl(QModelIndex index, QString treeData, QString StringData, TreeModel *model,
-                           bool onLineEditFlag, QStringList fileList);
+        bool onLineEditFlag, QStringList fileList);
     void vxUISigEnableParamSettings();
     void vxUISigEnableCtrlSettings(bool enabled);
     void vxUISigComparePrmScreenShow();

@@ -42,7 +42,8 @@ QString versionOfFile(const QString &path)
 QStringList Parameters::effectiveCustomerData() const
 {
     const QStringList own = m_model ? m_model->customerData() : QStringList();
-    const bool any = std::any_of(own.begin(), own.end(), [](const QString &t) { return !t.trimmed().isEmpty(); });
+    const bool any
+        = std::any_of(own.begin(), own.end(), [](const QString &t) { return !t.trimmed().isEmpty(); });
     return any ? own : m_customerData;
 }
 
@@ -59,10 +60,11 @@ void Parameters::vxUISlotNewBtnClicked()
     delete m_csvDialog;
     m_csvDialog = new SelectCsvDialog(m_prompter, AppPaths::csvDir(), this);
     m_csvDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_csvDialog, &SelectCsvDialog::bringAppToForeGround, this, &Parameters::bringAppToForeGround);
     connect(m_csvDialog, &SelectCsvDialog::fileAndSizeChosen, this,
-            [this](const QString &file, const SelectCsvDialog::Size &size) {
-                vxUIGetCSVFile({file, size.name, size.inom, size.pnom});
-            });
+        [this](const QString &file, const SelectCsvDialog::Size &size) {
+            vxUIGetCSVFile({ file, size.name, size.inom, size.pnom });
+        });
     m_csvDialog->open();
 }
 
@@ -118,7 +120,8 @@ void Parameters::vxUISlotOpenBtnClicked()
         m_prompter.critical(this, tr("Error"), tr("The file could not be opened:\n%1").arg(header.message));
         return;
     }
-    auto *model = new TreeModel(header.deviceFile, m_language, header.nominalCurrent, header.nominalPower, false, this);
+    auto *model = new TreeModel(
+        header.deviceFile, m_language, header.nominalCurrent, header.nominalPower, false, this);
     if (!model->isValid()) {
         delete model;
         m_prompter.critical(this, tr("Error"), DatFile::invalidFileMessage());
@@ -135,10 +138,10 @@ void Parameters::vxUISlotOpenBtnClicked()
     entry[12] = header.deviceType + QStringLiteral(" : ") + QFileInfo(fileName).completeBaseName();
     model->setUnitName(header.deviceType);
     emit vxUISigSendFileName(header.deviceType, fileName, header.nominalCurrent, header.nominalPower,
-                             header.softwareVersion, entry[12], model);
+        header.softwareVersion, entry[12], model);
     // An opened set starts folded.
-    m_expandStates.remove(QStringList{entry.value(3), entry.value(0), entry.value(4), entry.value(7),
-                                      entry.value(8), entry.value(12)}
+    m_expandStates.remove(QStringList {
+        entry.value(3), entry.value(0), entry.value(4), entry.value(7), entry.value(8), entry.value(12) }
                               .join(QLatin1Char('|')));
     vxUISlotSetTreeView(entry, model);
     emit vxUISigOpenBtnClicked(model);
@@ -184,6 +187,7 @@ void Parameters::vxUISlotPrintBtnClicked()
     delete m_printGui;
     m_printGui = new PrintGui(this);
     m_printGui->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_printGui, &PrintGui::bringAppToForeGround, this, &Parameters::bringAppToForeGround);
     connect(m_printGui, &PrintGui::printRequested, this, &Parameters::printWith);
     m_printGui->open();
 }
@@ -219,6 +223,8 @@ void Parameters::vxUISlotDatFileInfo()
     delete m_customerDialog;
     m_customerDialog = new CustomerDataDialog(this);
     m_customerDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(
+        m_customerDialog, &CustomerDataDialog::bringAppToForeGround, this, &Parameters::bringAppToForeGround);
     m_customerDialog->setTexts(m_model->customerData());
     m_customerDialog->setReadOnly(true);
     m_customerDialog->open();
@@ -238,10 +244,10 @@ void Parameters::vxUISlotImportBtnClicked()
         return;
     if (m_context.isRecording && m_context.isRecording()
         && m_prompter.question(this, kInformation,
-                               tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
-                                  "Do you want to Continue?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes)
+               tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
+                  "Do you want to Continue?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            != QMessageBox::Yes)
         return;
     emit vxUISigImportBtnClicked(m_model, m_unitInfo);
 }
@@ -264,44 +270,51 @@ void Parameters::vxUISlotExportBtnClicked()
 bool Parameters::confirmExport(QStringList *target)
 {
     const auto ask = [this](const QString &title, const QString &text, QMessageBox::Icon icon) {
-        return m_prompter.question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, icon)
-               == QMessageBox::Yes;
+        return m_prompter.question(
+                   this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, icon)
+            == QMessageBox::Yes;
     };
     if (m_context.isRecording && m_context.isRecording()
         && !ask(kInformation,
-                tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
-                   "Do you want to Continue?"),
-                QMessageBox::Information))
+            tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
+               "Do you want to Continue?"),
+            QMessageBox::Information))
         return false;
 
     *target = m_unitInfo;
     if (!isUnitSet()) {
-        const QList<QStringList> units = m_context.connectedUnits ? m_context.connectedUnits() : QList<QStringList>();
+        const QList<QStringList> units
+            = m_context.connectedUnits ? m_context.connectedUnits() : QList<QStringList>();
         if (units.isEmpty()) {
             m_prompter.information(this, kInformation, tr("No unit is connected to load the parameters to."));
             return false;
         }
-        const TargetChooser choose = m_chooseTarget ? m_chooseTarget : [](const QList<QStringList> &all, QWidget *parent) {
-            FileExport dialog(all, parent);
-            return dialog.exec() == QDialog::Accepted ? dialog.selectedUnit() : QStringList();
-        };
+        const TargetChooser choose
+            = m_chooseTarget ? m_chooseTarget : [](const QList<QStringList> &all, QWidget *parent) {
+                  FileExport dialog(all, parent);
+                  return dialog.exec() == QDialog::Accepted ? dialog.selectedUnit() : QStringList();
+              };
         *target = choose(units, this);
         if (target->isEmpty())
             return false;
         if (driveSize(m_unitInfo.value(1)) != driveSize(target->value(1))
-            && !ask(kInformation, tr("Sizes of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            && !ask(kInformation, tr("Sizes of drives are differ\n Do you want to continue?"),
+                QMessageBox::Information))
             return false;
         if (m_unitInfo.value(1).left(3) != target->value(1).left(3)
-            && !ask(kInformation, tr("Type of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            && !ask(kInformation, tr("Type of drives are differ\n Do you want to continue?"),
+                QMessageBox::Information))
             return false;
         if (m_unitInfo.value(11) != target->value(11)
-            && !ask(kInformation, tr("Version of drives are differ\n Do you want to continue?"), QMessageBox::Information))
+            && !ask(kInformation, tr("Version of drives are differ\n Do you want to continue?"),
+                QMessageBox::Information))
             return false;
     }
     if (m_context.isMotorRunning && m_context.isMotorRunning(*target)
         && !ask(kInformation,
-                tr("Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?"),
-                QMessageBox::Warning))
+            tr("Motor is running, some of configuration parameter may not set properly.\nDo you want to "
+               "Continue?"),
+            QMessageBox::Warning))
         return false;
     return ask(tr("Warning"), tr("Copy parameters to Drive"), QMessageBox::Warning);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const char *const kIconNames[] = {"import", "export", "new", "open", "save", "print", "compare"};
+const char *const kIconNames[] = { "import", "export", "new", "open", "save", "print", "compare" };
 
 QString enabledStyle(bool enabled)
 {
@@ -56,7 +56,7 @@ void ParameterToolBar::showPressed(Button b, bool pressed)
 {
     m_buttons[b]->setIcon(QIcon(QStringLiteral(":/%1_%2.png")
                                     .arg(QLatin1String(kIconNames[b]),
-                                         pressed ? QLatin1String("pressed") : QLatin1String("default"))));
+                                        pressed ? QLatin1String("pressed") : QLatin1String("default"))));
 }
 
 void ParameterToolBar::showExpanded(bool expanded)
@@ -95,6 +95,7 @@ void ParameterToolBar::retranslateUi()
     m_buttons[Compare]->setToolTip(tr("Compares two files"));
     m_sendDirectly->setText(tr("Send changes directly"));
     m_sendDirectly->setToolTip(tr("Exports the edited parameters immediately to controlcard if checked"));
-    m_upgrade->setText(QStringLiteral("<a style=\"color: blue; \" href=\"Ftp\">%1</a>").arg(tr("Upgrade CSV")));
+    m_upgrade->setText(
+        QStringLiteral("<a style=\"color: blue; \" href=\"Ftp\">%1</a>").arg(tr("Upgrade CSV")));
     showExpanded(m_expanded);
 }

@@ -31,6 +31,8 @@ PrintGui::PrintGui(QWidget *parent)
     , m_cancel(new QPushButton(this))
     , m_mode(ParameterPrint::WithoutReadOnly)
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &PrintGui::bringAppToForeGround);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pdf);
     layout->addWidget(m_all);
@@ -96,6 +98,8 @@ CompPrintGui::CompPrintGui(QWidget *parent)
     , m_print(new QPushButton(this))
     , m_cancel(new QPushButton(this))
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &CompPrintGui::bringAppToForeGround);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pdf);
     layout->addLayout(buttonRow(m_print, m_cancel));

@@ -19,11 +19,13 @@ SelectCsvDialog::SelectCsvDialog(Prompter &prompter, const QString &csvDir, QWid
     , m_files(new QListWidget(this))
     , m_sizes(new QTableWidget(this))
 {
+    // Closing a dialog gives the focus back to the main window.
+    connect(this, &QDialog::finished, this, &SelectCsvDialog::bringAppToForeGround);
     setWindowTitle(tr("Select Csv File"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_files);
     layout->addWidget(m_sizes);
-    const QStringList names = QDir(csvDir).entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    const QStringList names = QDir(csvDir).entryList({ QStringLiteral("*.csv") }, QDir::Files, QDir::Name);
     for (const QString &name : names) {
         if (name.endsWith(QLatin1String(".csv")))
             m_files->addItem(name);
@@ -71,7 +73,8 @@ QList<SelectCsvDialog::Size> SelectCsvDialog::readSizes(const QString &deviceFil
         if (!numeric)
             continue;
         // The nominal current keeps its decimal comma; the loader reads it.
-        sizes.append({first, CsvLine::cleanField(raw.at(1)), raw.at(2).trimmed(), CsvLine::cleanField(raw.at(3))});
+        sizes.append(
+            { first, CsvLine::cleanField(raw.at(1)), raw.at(2).trimmed(), CsvLine::cleanField(raw.at(3)) });
     }
     return sizes;
 }

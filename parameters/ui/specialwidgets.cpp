@@ -14,9 +14,11 @@ class ChoiceValidator : public QValidator
 {
 public:
     ChoiceValidator(const QStringList &texts, int min, int max, QObject *parent)
-        : QValidator(parent), m_texts(texts), m_min(min), m_max(max)
-    {
-    }
+        : QValidator(parent)
+        , m_texts(texts)
+        , m_min(min)
+        , m_max(max)
+    { }
     State validate(QString &input, int &) const override
     {
         if (input.isEmpty())
@@ -59,7 +61,7 @@ specialwidgets::specialwidgets(QWidget *parent)
     setFocusProxy(m_lineEdit);
     connect(m_lineEdit, &QLineEdit::returnPressed, this, &specialwidgets::onReturn);
     connect(m_combo, QOverload<int>::of(&QComboBox::activated), this,
-            [this](int i) { emit committed(m_combo->itemText(i)); });
+        [this](int i) { emit committed(m_combo->itemText(i)); });
 }
 
 void specialwidgets::showLineEdit()

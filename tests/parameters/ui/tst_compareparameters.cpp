@@ -47,9 +47,8 @@ void TestCompareParameters::init()
     QVERIFY(DatFile::save(file, unitEntry(), m_unit->customerData(), *m_unit));
     m_file = unitModel();
     QVERIFY(m_file->ParameterOpen(file));
-    m_dialog->setSources({{"RVN48-003 (1)", "RS232", m_unit.get()},
-                          {"RVN48-004 (7)", "TCPIP", nullptr},
-                          {"RVN48-003 : unit", QString(), m_file.get()}});
+    m_dialog->setSources({ { "RVN48-003 (1)", "RS232", m_unit.get() }, { "RVN48-004 (7)", "TCPIP", nullptr },
+        { "RVN48-003 : unit", QString(), m_file.get() } });
 }
 
 void TestCompareParameters::cleanup()
@@ -119,7 +118,7 @@ void TestCompareParameters::sourcesFollowTheMode()
 {
     QSignalSpy changed(m_dialog.get(), &CompareParameters::compareMC2IndexChanged);
     QCOMPARE(m_dialog->unitCombo(1)->count(), 2); // the RS232 unit and the open file
-    m_dialog->modeCombo(1)->setCurrentIndex(2);     // TCP/IP: its unit has no tree; only the file
+    m_dialog->modeCombo(1)->setCurrentIndex(2); // TCP/IP: its unit has no tree; only the file
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().at(0).toInt(), 2);
     QCOMPARE(m_dialog->unitCombo(1)->count(), 1);

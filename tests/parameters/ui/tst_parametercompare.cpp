@@ -58,11 +58,11 @@ void TestParameterCompare::editsAreListedExactlyWithTheirSets()
     const auto edit = [&second](const QString &menu, int set, const QString &value) {
         QVERIFY2(second->setData(cell(*second, menu, TreeItem::SetAColumn + set), value), qPrintable(menu));
     };
-    edit("213", 0, "Torque");   // one value for all sets: all four differ
-    edit("222", 1, "60");       // whole number, set B (120 x 60 / 1450 keeps 4 poles)
-    edit("227", 2, "0.9");      // scaled decimal, set C
-    edit("643", 3, "2:00:00");  // time, set D
-    edit("228", 3, "Forced");   // value text, set D
+    edit("213", 0, "Torque"); // one value for all sets: all four differ
+    edit("222", 1, "60"); // whole number, set B (120 x 60 / 1450 keeps 4 poles)
+    edit("227", 2, "0.9"); // scaled decimal, set C
+    edit("643", 3, "2:00:00"); // time, set D
+    edit("228", 3, "Forced"); // value text, set D
 
     QList<TreeItem *> onlyFirst, onlySecond;
     const QList<TreeItem *> pairs = CompareDriveParam(first.get(), second.get(), onlyFirst, onlySecond);
@@ -74,7 +74,7 @@ void TestParameterCompare::editsAreListedExactlyWithTheirSets()
         QVERIFY(pairs.at(i)->parent() != nullptr);
         menus << pairs.at(i)->text(0);
     }
-    QCOMPARE(menus, QStringList({"213", "222", "227", "228", "643"}));
+    QCOMPARE(menus, QStringList({ "213", "222", "227", "228", "643" }));
 
     const auto result = ParameterCompare::compare(first.get(), second.get());
     QStringList sets;
@@ -84,7 +84,7 @@ void TestParameterCompare::editsAreListedExactlyWithTheirSets()
             s += d.sets[set] ? QChar('A' + set) : QChar('-');
         sets << s;
     }
-    QCOMPARE(sets, QStringList({"ABCD", "-B--", "--C-", "---D", "---D"}));
+    QCOMPARE(sets, QStringList({ "ABCD", "-B--", "--C-", "---D", "---D" }));
 }
 
 void TestParameterCompare::sameValueWithAnotherExponentIsEqual()
@@ -113,15 +113,39 @@ void TestParameterCompare::differences_data()
     QTest::addColumn<QString>("shownB");
     QTest::addColumn<QString>("storedB");
     QTest::addColumn<bool>("differs");
-    QTest::newRow("same number") << "50" << "50" << "50" << "50" << false;
-    QTest::newRow("other number") << "50" << "50" << "60" << "60" << true;
-    QTest::newRow("leading zero stored") << "50" << "050" << "50" << "50" << false;
-    QTest::newRow("shown alike, stored differs") << "0.5" << "63493" << "0.5" << "61940" << false;
-    QTest::newRow("time compared as text") << "1:30:00" << "1:30:00" << "1:30:01" << "1:30:1" << true;
-    QTest::newRow("time alike") << "1:30:00" << "1:30:0" << "1:30:00" << "1:30:0" << false;
+    QTest::newRow("same number") << "50"
+                                 << "50"
+                                 << "50"
+                                 << "50" << false;
+    QTest::newRow("other number") << "50"
+                                  << "50"
+                                  << "60"
+                                  << "60" << true;
+    QTest::newRow("leading zero stored") << "50"
+                                         << "050"
+                                         << "50"
+                                         << "50" << false;
+    QTest::newRow("shown alike, stored differs") << "0.5"
+                                                 << "63493"
+                                                 << "0.5"
+                                                 << "61940" << false;
+    QTest::newRow("time compared as text") << "1:30:00"
+                                           << "1:30:00"
+                                           << "1:30:01"
+                                           << "1:30:1" << true;
+    QTest::newRow("time alike") << "1:30:00"
+                                << "1:30:0"
+                                << "1:30:00"
+                                << "1:30:0" << false;
     // Texts are not numbers: both read as 0 would hide every change of a name.
-    QTest::newRow("text differs") << "Pump 1" << "Pump 1" << "Pump 2" << "Pump 2" << true;
-    QTest::newRow("empty versus value") << "" << "" << "5" << "5" << true;
+    QTest::newRow("text differs") << "Pump 1"
+                                  << "Pump 1"
+                                  << "Pump 2"
+                                  << "Pump 2" << true;
+    QTest::newRow("empty versus value") << ""
+                                        << ""
+                                        << "5"
+                                        << "5" << true;
 }
 
 void TestParameterCompare::differences()
@@ -144,12 +168,12 @@ void TestParameterCompare::unmatchedParametersStayInTheirLists()
 {
     using namespace ParameterRows;
     const QString english = QStringLiteral("English");
-    auto first = model(table({definition("1", 1, "M"), language(english, "Menu"),
-                              definition("101", 2, "0", {{8, "1"}}), language(english, "Only first"),
-                              definition("102", 2, "0", {{8, "2"}}), language(english, "Shared")}));
-    auto second = model(table({definition("1", 1, "M"), language(english, "Menu"),
-                               definition("102", 2, "0", {{8, "3"}}), language(english, "Shared"),
-                               definition("103", 2, "0", {{8, "4"}}), language(english, "Only second")}));
+    auto first = model(table({ definition("1", 1, "M"), language(english, "Menu"),
+        definition("101", 2, "0", { { 8, "1" } }), language(english, "Only first"),
+        definition("102", 2, "0", { { 8, "2" } }), language(english, "Shared") }));
+    auto second = model(table({ definition("1", 1, "M"), language(english, "Menu"),
+        definition("102", 2, "0", { { 8, "3" } }), language(english, "Shared"),
+        definition("103", 2, "0", { { 8, "4" } }), language(english, "Only second") }));
     QList<TreeItem *> onlyFirst, onlySecond;
     const QList<TreeItem *> pairs = CompareDriveParam(first.get(), second.get(), onlyFirst, onlySecond);
     QCOMPARE(pairs.size(), 2);
@@ -165,7 +189,7 @@ void TestParameterCompare::emptySideComparesNothing()
     auto first = unitModel();
     QVERIFY(ParameterCompare::compare(first.get(), nullptr).identical());
     using namespace ParameterRows;
-    auto menusOnly = model(table({definition("1", 1, "M"), language("English", "Menu")}));
+    auto menusOnly = model(table({ definition("1", 1, "M"), language("English", "Menu") }));
     QList<TreeItem *> onlyFirst, onlySecond;
     QVERIFY(CompareDriveParam(first.get(), menusOnly.get(), onlyFirst, onlySecond).isEmpty());
     QCOMPARE(onlyFirst.size(), first->GetEditableParameters().size());

@@ -165,10 +165,10 @@ void TestParametersEditors::timeValue_data()
 {
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<bool>("committed");
-    QTest::newRow("one and a half hours") << QStringList{"1", "30", "0"} << true;
-    QTest::newRow("above 9:59:59") << QStringList{"10", "0", "0"} << false;
-    QTest::newRow("60 minutes refused") << QStringList{"1", "60", "0"} << false;
-    QTest::newRow("empty field") << QStringList{"1", "", "0"} << false;
+    QTest::newRow("one and a half hours") << QStringList { "1", "30", "0" } << true;
+    QTest::newRow("above 9:59:59") << QStringList { "10", "0", "0" } << false;
+    QTest::newRow("60 minutes refused") << QStringList { "1", "60", "0" } << false;
+    QTest::newRow("empty field") << QStringList { "1", "", "0" } << false;
 }
 
 void TestParametersEditors::timeValue()

@@ -87,8 +87,8 @@ void TestParametersOperations::loadToDriveQuestions_data()
     QTest::addColumn<bool>("fileSet");
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<int>("refuseAt");
-    const QStringList unitQuestions{kRecording, kMotor, kCopy};
-    const QStringList fileQuestions{kRecording, kSizes, kTypes, kVersions, kMotor, kCopy};
+    const QStringList unitQuestions { kRecording, kMotor, kCopy };
+    const QStringList fileQuestions { kRecording, kSizes, kTypes, kVersions, kMotor, kCopy };
     for (int i = -1; i < unitQuestions.size(); ++i)
         QTest::addRow("unit set, no at %d", i) << false << unitQuestions << i;
     for (int i = -1; i < fileQuestions.size(); ++i)
@@ -111,7 +111,7 @@ void TestParametersOperations::loadToDriveQuestions()
     QList<QStringList> offered;
     Parameters::DriveContext context;
     context.isRecording = [] { return true; };
-    context.connectedUnits = [] { return QList<QStringList>{unitEntry()}; };
+    context.connectedUnits = [] { return QList<QStringList> { unitEntry() }; };
     context.isMotorRunning = [](const QStringList &e) { return e.value(0) == QLatin1String("1"); };
     m_view->setDriveContext(context);
     m_view->setTargetChooser([&offered](const QList<QStringList> &units, QWidget *) {
@@ -139,6 +139,14 @@ void TestParametersOperations::loadFromDriveOnlyForUnits()
     m_view->toolBar()->button(ParameterToolBar::Import)->click();
     QCOMPARE(imported.count(), 1);
     QCOMPARE(imported.first().at(1).toStringList(), unitEntry());
+    Parameters::DriveContext recording;
+    recording.isRecording = [] { return true; };
+    m_view->setDriveContext(recording);
+    m_prompter->expectQuestion(kRecording, QMessageBox::No, "Information");
+    m_view->vxUISlotImportBtnClicked();
+    QCOMPARE(imported.count(), 1);
+    QCOMPARE(m_prompter->seen().last().defaultButton, QMessageBox::Yes);
+    m_view->setDriveContext({});
     m_view->vxUISlotDisableImpExpWid(true);
     m_view->vxUISlotImportBtnClicked();
     QCOMPARE(imported.count(), 1);
@@ -226,7 +234,7 @@ void TestParametersOperations::openRefusesBrokenFiles()
     m_view->vxUISlotOpenBtnClicked();
     QCOMPARE(alerts.count(), 1);
     QCOMPARE(alerts.first().at(0).toString(),
-             QStringLiteral("Selected DAT file is not compatible with current CSV version"));
+        QStringLiteral("Selected DAT file is not compatible with current CSV version"));
     m_prompter->expectOpenFile(QString());
     m_view->vxUISlotOpenBtnClicked();
     QCOMPARE(named.count(), 0);
@@ -276,14 +284,15 @@ void TestParametersOperations::newSetRefusesFileWithoutSizes()
     // A file whose sizes are fine but whose parameter table is broken builds no model.
     QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
     m_prompter->expectCritical("invalid CSV file", "Error");
-    m_view->vxUIGetCSVFile({bad.fileName(), "X", "1", "1"});
+    m_view->vxUIGetCSVFile({ bad.fileName(), "X", "1", "1" });
     QCOMPARE(named.count(), 0);
 }
 
 void TestParametersOperations::foldStateSurvivesRebuild()
 {
     QTreeView *tree = m_view->treeView();
-    const auto isOpen = [&](TreeModel &m, const QString &menu) { return tree->isExpanded(m.indexOf(m.findItem(menu))); };
+    const auto isOpen
+        = [&](TreeModel &m, const QString &menu) { return tree->isExpanded(m.indexOf(m.findItem(menu))); };
     tree->expand(m_model->indexOf(m_model->findItem("2")));
     tree->expand(m_model->indexOf(m_model->findItem("22")));
     tree->expand(m_model->indexOf(m_model->findItem("23")));
@@ -320,7 +329,8 @@ void TestParametersOperations::actionStatesFollowTheSet()
     s = m_view->actionStates();
     QVERIFY(!s.loadFromDrive && s.loadToDrive);
     QVERIFY(!m_view->toolBar()->button(ParameterToolBar::Import)->isEnabled());
-    QCOMPARE(m_view->toolBar()->button(ParameterToolBar::Import)->styleSheet(), QStringLiteral("color:darkgray"));
+    QCOMPARE(
+        m_view->toolBar()->button(ParameterToolBar::Import)->styleSheet(), QStringLiteral("color:darkgray"));
     m_view->vxUISlotDisableImpExpWid(true);
     QVERIFY(!m_view->actionStates().loadToDrive);
     m_view->vxUISlotSetTreeView({}, nullptr);
