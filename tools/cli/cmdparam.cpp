@@ -257,6 +257,14 @@ int set(const QStringList &argv)
                 inputs.append(other);
         }
     }
+    // A parameter whose limits follow other parameters (a range selector, the maximum speed)
+    // is checked against their values in the unit.
+    if (model->DepPrmItemList().contains(item)) {
+        for (TreeItem *other : model->DepPrmItemList()) {
+            if (other && !inputs.contains(other) && other->field(ParameterValues::FieldRegister).toInt() > 0)
+                inputs.append(other);
+        }
+    }
     for (TreeItem *input : qAsConst(inputs)) {
         if (!CliOperations::readItem(*unit, *model, input, args.set, &error))
             return CliCommon::fail(CliExit::Link, error);

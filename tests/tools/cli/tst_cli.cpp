@@ -33,6 +33,7 @@ private slots:
     void badArgumentsRefusedBeforeAnythingIsSent();
     void writeRefusesAnotherVersionUnlessForced();
     void progressBarOnlyOnATerminal();
+    void setChecksLimitsThatFollowOtherParameters();
 
 private:
     QStringList unitArgs() const;
@@ -396,6 +397,30 @@ void TestCli::progressBarOnlyOnATerminal()
                  .exitCode,
         0);
     QCOMPARE(fileLines(path(QStringLiteral("tty.dat"))), fileLines(path(QStringLiteral("plain.dat"))));
+}
+
+void TestCli::setChecksLimitsThatFollowOtherParameters()
+{
+    // The high speed limit may not go below the low one of the same set, as the unit holds it.
+    QCOMPARE(runCli(QStringList { QStringLiteral("set"), QStringLiteral("321"), QStringLiteral("1200"),
+                        QStringLiteral("--set"), QStringLiteral("C") }
+                 + unitArgs())
+                 .exitCode,
+        0);
+    sim.takeRequests();
+    const CliRun refused = runCli(QStringList { QStringLiteral("set"), QStringLiteral("322"),
+                                      QStringLiteral("1000"), QStringLiteral("--set"), QStringLiteral("C") }
+        + unitArgs());
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(
+        refused.err.contains(QLatin1String("out of range for menu 322 (1200 ..")), qPrintable(refused.err));
+    for (const QString &request : sim.takeRequests())
+        QVERIFY2(!request.contains(QLatin1String(" fc 6 ")), qPrintable(request));
+    QCOMPARE(runCli(QStringList { QStringLiteral("set"), QStringLiteral("322"), QStringLiteral("1000"),
+                        QStringLiteral("--set"), QStringLiteral("A") }
+                 + unitArgs())
+                 .exitCode,
+        0);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
