@@ -16,7 +16,8 @@ QString failure(const QString &message, const TreeItem *item, int set, int code)
 {
     return QStringLiteral("%1: menu %2 set %3: %4")
         .arg(message, item->text(TreeItem::MenuColumn), QString(QChar('A' + set)),
-            VxCommModbusMaster::VxCommErrorText(code).simplified());
+            code == CliUnit::NotConnected ? QStringLiteral("Device not connected")
+                                          : VxCommModbusMaster::VxCommErrorText(code).simplified());
 }
 
 // Units need time to store a written value before the next write arrives.

@@ -99,7 +99,7 @@ int CliUnit::readRegisters(int tableType, int number, int count, QVector<quint16
     {
         QMutexLocker lock(m_master->VxCommMutex());
         if (!m_master->VxCommIsUnitConnected(m_target.unit))
-            return -100;
+            return NotConnected;
         m_master->VxCommSetUnitAddress(m_target.unit);
         result = m_master->VxCommTransaction(tableType, number, 0, count, 0, nullptr, reply);
     }
@@ -128,7 +128,7 @@ int CliUnit::writeRegisters(int tableType, int number, const QVector<quint16> &w
     quint8 reply[1024] = {};
     QMutexLocker lock(m_master->VxCommMutex());
     if (!m_master->VxCommIsUnitConnected(m_target.unit))
-        return -100;
+        return NotConnected;
     m_master->VxCommSetUnitAddress(m_target.unit);
     return m_master->VxCommTransaction(
         4, 0, number, 0, words.size(), reinterpret_cast<const quint8 *>(data.constData()), reply);

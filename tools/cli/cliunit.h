@@ -39,6 +39,9 @@ public:
     // The parameter tree of the identified device description file, values empty.
     std::unique_ptr<TreeModel> makeModel() const;
 
+    // Result of an exchange with a unit whose link is no longer open.
+    static constexpr int NotConnected = -100;
+
     // One exchange each; the result is the master's (bytes of the reply, or a negative code).
     int readRegisters(int tableType, int number, int count, QVector<quint16> *words);
     int writeRegisters(int tableType, int number, const QVector<quint16> &words);
