@@ -24,6 +24,8 @@ private slots:
     void init();
     void cleanup();
 
+    void identifyReportsTheUnit_data();
+    void identifyReportsTheUnit();
     void readWriteReadRestoresTheUnitExactly();
     void setWritesRegisterAndDependentPoles_data();
     void setWritesRegisterAndDependentPoles();
@@ -64,6 +66,33 @@ QStringList TestCli::unitArgs() const
 {
     return { QStringLiteral("--data"), dir.path(), QStringLiteral("--tcp"), kTcp, QStringLiteral("--delay"),
         QStringLiteral("35") };
+}
+
+void TestCli::identifyReportsTheUnit_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("deviceFile");
+    QTest::newRow("file chosen by the unit") << QStringList() << "CLTV1.00.csv";
+    // A chosen file is used as it is, even when its name tells another version.
+    QTest::newRow("file given") << QStringList { QStringLiteral("--csv"), QStringLiteral("CLTV1.07.csv") }
+                                << "CLTV1.07.csv";
+}
+
+void TestCli::identifyReportsTheUnit()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, deviceFile);
+    QFile::copy(path(QStringLiteral("csv_file/CLTV1.00.csv")), path(QStringLiteral("csv_file/CLTV1.07.csv")));
+    const CliRun run
+        = runCli(QStringList { QStringLiteral("identify"), QStringLiteral("--json") } + extra + unitArgs());
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject identity = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(identity.value(QStringLiteral("unitName")).toString(), QStringLiteral("CLT-0040 (*.93)"));
+    QCOMPARE(identity.value(QStringLiteral("driveSize")).toString(), QStringLiteral("CLT-0040"));
+    QCOMPARE(identity.value(QStringLiteral("softwareVersion")).toString(), QStringLiteral("V1.00"));
+    QCOMPARE(identity.value(QStringLiteral("inom")).toString(), QStringLiteral("4,1"));
+    QCOMPARE(identity.value(QStringLiteral("pnom")).toString(), QStringLiteral("1500"));
+    QCOMPARE(QFileInfo(identity.value(QStringLiteral("deviceFile")).toString()).fileName(), deviceFile);
 }
 
 void TestCli::readWriteReadRestoresTheUnitExactly()
