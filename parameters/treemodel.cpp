@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QFont>
 #include <QTextStream>
+#include <QReadLocker>
 #include <QThread>
+#include <QWriteLocker>
 
 using namespace ParameterValues;
 
@@ -177,6 +179,8 @@ QVariant TreeModel::data(const QModelIndex &index, int role) const
         return {};
     const TreeItem *item = getItem(index);
     const int set = setOfColumn(index.column());
+    // Worker threads store values while views read them.
+    QReadLocker lock(&m_valueLock);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -222,16 +226,32 @@ void TreeModel::setValue(TreeItem *item, int set, const QString &shown, const QS
 {
     const int first = oneValueForAllSets(item) ? 0 : set;
     const int last = oneValueForAllSets(item) ? 3 : set;
-    for (int s = first; s <= last; ++s) {
-        item->setData(TreeItem::SetAColumn + s, shown);
-        item->setData(TreeItem::StoredAColumn + s, stored);
-        if (changed)
-            item->setChanged(s, true);
+    {
+        QWriteLocker lock(&m_valueLock);
+        for (int s = first; s <= last; ++s) {
+            item->setData(TreeItem::SetAColumn + s, shown);
+            item->setData(TreeItem::StoredAColumn + s, stored);
+            if (changed)
+                item->setChanged(s, true);
+        }
     }
     if (QThread::currentThread() == thread()) {
         emit dataChanged(indexOf(item, TreeItem::SetAColumn + first), indexOf(item, TreeItem::SetAColumn + last));
         emit dataChanged(indexOf(item, TreeItem::StoredAColumn + first),
                          indexOf(item, TreeItem::StoredAColumn + last));
+        return;
+    }
+    // A worker thread stored the value: views hear of it on the model's own thread. One pending
+    // notification covers every store made until it runs, so a fast read does not flood the
+    // event queue; it names no item, which may be gone by the time it runs.
+    if (!m_notifyPending.exchange(true)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_notifyPending.store(false);
+                emitChanged(m_rootItem);
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -386,6 +406,7 @@ QVector<quint16> TreeModel::registerWords(const TreeItem *item, int set) const
 {
     if (!item || set < 0 || set > 3)
         return {};
+    QReadLocker lock(&m_valueLock);
     return toRegisters(*item, item->text(TreeItem::StoredAColumn + set));
 }
 

@@ -5,8 +5,10 @@
 
 #include <QAbstractItemModel>
 #include <QHash>
+#include <QReadWriteLock>
 #include <QStringList>
 #include <QVector>
+#include <atomic>
 #include <functional>
 
 class QTextStream;
@@ -90,7 +92,8 @@ public:
     static int tableTypeFor(int registerNumber);
 
     // Stores words read from the unit. A parameter with one value for all sets fills every set.
-    // Safe to call from a worker thread: views are only told when called on the model's thread.
+    // Safe to call from a worker thread: the values are written under a lock that data() and
+    // registerWords() also take, and views are told through a queued call on the model's thread.
     void storeRegisters(TreeItem *item, int set, const QVector<quint16> &words);
     QVector<quint16> registerWords(const TreeItem *item, int set) const;
 
@@ -136,4 +139,7 @@ private:
     TreeItem *m_poles = nullptr;
     TreeItem *m_unitNameItem = nullptr;
     TreeItem *m_pebb = nullptr;
+    // Set values are written by unit worker threads (storeRegisters) while views read them.
+    mutable QReadWriteLock m_valueLock;
+    std::atomic<bool> m_notifyPending{false};
 };

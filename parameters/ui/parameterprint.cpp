@@ -34,9 +34,9 @@ QString esc(const QString &text)
     return t;
 }
 
-QString labelled(const QString &label, const QString &value)
+QString labelled(const QString &label, const QString &value, int columns = 1)
 {
-    return QStringLiteral("<td><b>%1</b>: %2</td>").arg(esc(label), esc(value));
+    return QStringLiteral("<td colspan=\"%1\"><b>%2</b>: %3</td>").arg(columns).arg(esc(label), esc(value));
 }
 
 QString headerHtml(const Header &h)
@@ -62,8 +62,8 @@ QString headerHtml(const Header &h)
         + labelled(QObject::tr("Time"), time);
     html += QStringLiteral("</tr><tr>");
     html += labelled(QObject::tr("Unit Name"), h.unitName)
-        + labelled(QObject::tr("Drive Version"), h.driveVersion);
-    html += QStringLiteral("<td></td><td></td></tr></table></td></tr></table><br>");
+        + labelled(QObject::tr("Drive Version"), h.driveVersion, 3);
+    html += QStringLiteral("</tr></table></td></tr></table><br>");
     return html;
 }
 

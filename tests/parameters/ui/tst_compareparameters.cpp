@@ -102,16 +102,21 @@ void TestCompareParameters::differencesFillTheTable()
     QCOMPARE(t->item(3, 6)->text(), QStringLiteral("Forced"));
     QCOMPARE(t->item(3, 6)->font().weight(), 99);
 
-    // A parameter only one side has is listed under its own heading, not as a difference.
-    ParameterCompare::Result result = ParameterCompare::compare(m_unit.get(), m_file.get());
-    result.onlyInSecond.append(m_file->findItem("643"));
-    m_dialog->showResult(result);
-    QCOMPARE(t->rowCount(), 6);
-    QCOMPARE(t->item(4, 0)->text(), QStringLiteral("Only in RVN48-003 : unit"));
-    QCOMPARE(t->columnSpan(4, 0), 10);
-    QCOMPARE(t->item(5, 0)->text(), QStringLiteral("643"));
-    QCOMPARE(t->item(5, 2)->text(), QStringLiteral("-"));
-    QCOMPARE(t->item(5, 6)->text(), QStringLiteral("0:00:00"));
+    // The older version of the drive lacks a parameter: listed under its own heading, not as a
+    // difference.
+    TreeModel older(dataDir() + QStringLiteral("/csv_file/RVNV2.03.csv"), 0, QStringLiteral("2,5"),
+        QStringLiteral("0.75"), false);
+    m_dialog->setSources({ { "RVN48-003 (1)", "RS232", m_unit.get() }, { "RVNV2.03", QString(), &older } });
+    m_dialog->unitCombo(1)->setCurrentIndex(1);
+    m_dialog->compareButton()->click();
+    QCOMPARE(t->rowCount(), 5);
+    QCOMPARE(t->item(2, 0)->text(), QStringLiteral("222")); // 60 in B against 50
+    QCOMPARE(t->item(3, 0)->text(), QStringLiteral("Only in RVN48-003 (1)"));
+    QCOMPARE(t->columnSpan(3, 0), 10);
+    QCOMPARE(t->item(4, 0)->text(), QStringLiteral("2655"));
+    QCOMPARE(t->item(4, 3)->text(), QStringLiteral("Off"));
+    QCOMPARE(t->item(4, 7)->text(), QStringLiteral("-"));
+    QCOMPARE(m_dialog->resultLabel()->text(), QString());
 }
 
 void TestCompareParameters::sourcesFollowTheMode()

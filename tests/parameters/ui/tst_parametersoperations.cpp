@@ -1,5 +1,6 @@
 #include "customerdatadialog.h"
 #include "datfile.h"
+#include "fileexport.h"
 #include "parametercompare.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
@@ -9,6 +10,7 @@
 #include "viewfixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +38,7 @@ private slots:
     void loadToDriveQuestions_data();
     void loadToDriveQuestions();
     void loadFromDriveOnlyForUnits();
+    void fileExportOffersUnitsOfTheMode();
     void saveAndOpenRoundTrip();
     void openRefusesBrokenFiles();
     void newSetFromFileAndSize();
@@ -156,6 +159,26 @@ void TestParametersOperations::loadFromDriveOnlyForUnits()
     m_view->vxUISlotSetTreeView(fileEntry, m_model.get());
     m_view->vxUISlotImportBtnClicked();
     QCOMPARE(imported.count(), 1);
+}
+
+void TestParametersOperations::fileExportOffersUnitsOfTheMode()
+{
+    QStringList serial = unitEntry();
+    QStringList tcp = unitEntry();
+    tcp[0] = QStringLiteral("7");
+    tcp[1] = QStringLiteral("RVN48-010 (7)");
+    tcp[3] = QStringLiteral("TCPIP");
+    FileExport dialog({ tcp, serial });
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("File Export"));
+    QCOMPARE(dialog.modeCombo()->currentText(), QStringLiteral("RS232"));
+    QCOMPARE(dialog.unitCombo()->count(), 1);
+    QCOMPARE(dialog.selectedUnit(), serial);
+    dialog.modeCombo()->setCurrentIndex(1);
+    QCOMPARE(dialog.unitCombo()->count(), 0);
+    QVERIFY(dialog.selectedUnit().isEmpty());
+    dialog.modeCombo()->setCurrentText(QStringLiteral("TCP/IP"));
+    QCOMPARE(dialog.unitCombo()->itemText(0), QStringLiteral("RVN48-010 (7)"));
+    QCOMPARE(dialog.selectedUnit(), tcp);
 }
 
 void TestParametersOperations::saveAndOpenRoundTrip()

@@ -1,0 +1,205 @@
+#include "importfilethread.h"
+
+#include "treeitem.h"
+#include "treemodel.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QDebug>
+#include <QModelIndex>
+#include <QMutexLocker>
+
+importfileThread::importfileThread(
+    VxCommModbusMaster *commModule, const QStringList &entry, TreeModel *treeModel, QObject *parent)
+    : QThread(parent)
+    , commMod(commModule)
+    , model(treeModel)
+    , unitEntry(entry)
+{
+    bool ok = false;
+    const uint number = entry.value(0).toUInt(&ok);
+    if (ok && number >= 1 && number <= 255)
+        unitAddress = number;
+    // Set here, not in run(): a cancel that arrives before the thread has started must not be
+    // undone by the start.
+    runFlag.store(true);
+    // Direct, so the lambda runs on the thread that made the exchange: only this worker's own
+    // exchanges are forwarded, not those of other workers sharing the master.
+    if (commMod)
+        connect(
+            commMod, &VxCommModbusMaster::VxCommHealthOfUnitToUI, this,
+            [this](int kind, int address, int channel, const QString &link, const QString &message,
+                const QStringList &request, const QStringList &reply) {
+                if (QThread::currentThread() == this)
+                    emit VxCommHealthOfUnit(kind, address, channel, link, message, request, reply);
+            },
+            Qt::DirectConnection);
+}
+
+importfileThread::~importfileThread()
+{
+    runLocked.store(false);
+    setRunFlag(false);
+    setRemoveFlag(true);
+    wait();
+}
+
+void importfileThread::setWriteParameter(TreeItem *item, int set)
+{
+    writeItem = item;
+    writeSet = set;
+}
+
+bool importfileThread::setWriteParameter(const QModelIndex &index)
+{
+    if (!model || !index.isValid() || index.model() != model)
+        return false;
+    const int column = index.column();
+    int set = -1;
+    if (column >= TreeItem::SetAColumn && column < TreeItem::SetAColumn + 4)
+        set = column - TreeItem::SetAColumn;
+    else if (column >= TreeItem::StoredAColumn && column < TreeItem::StoredAColumn + 4)
+        set = column - TreeItem::StoredAColumn;
+    if (set < 0)
+        return false;
+    setWriteParameter(model->getItem(index), set);
+    return true;
+}
+
+void importfileThread::setFileMode(int mode, const QString &path)
+{
+    fileMode = mode;
+    filePath = path;
+}
+
+void importfileThread::setRunFlag(bool run)
+{
+    if (runLocked.load())
+        return;
+    runFlag.store(run);
+    if (!run)
+        wake();
+}
+
+void importfileThread::setRemoveFlag(bool remove)
+{
+    removeFlag.store(remove);
+    if (remove)
+        wake();
+}
+
+QStringList importfileThread::getUnitEntry() const
+{
+    QMutexLocker lock(&entryLock);
+    return unitEntry;
+}
+
+void importfileThread::CancelbtnSlotClicked()
+{
+    setRunFlag(false);
+}
+
+int importfileThread::Updatedependingfields(const QModelIndex &index)
+{
+    if (!model || !index.isValid())
+        return WorkerOps::Failed;
+    const int column = index.column();
+    const int set = column >= TreeItem::StoredAColumn ? column - TreeItem::StoredAColumn
+                                                      : column - TreeItem::SetAColumn;
+    if (set < 0 || set > 3)
+        return WorkerOps::Failed;
+    WorkerOps::Context ctx = makeContext();
+    return WorkerOps::updateDependingFields(ctx, model->getItem(index), set);
+}
+
+void importfileThread::wake()
+{
+    // Taking the lock orders the flag store before the sleeper's check-and-wait.
+    QMutexLocker lock(&waitLock);
+    waitCondition.wakeAll();
+}
+
+void importfileThread::pause(int msecs)
+{
+    QMutexLocker lock(&waitLock);
+    if (!runFlag.load() || removeFlag.load())
+        return;
+    waitCondition.wait(&waitLock, ulong(msecs));
+}
+
+WorkerOps::Context importfileThread::makeContext()
+{
+    WorkerOps::Context ctx;
+    ctx.master = commMod;
+    ctx.unitAddress = int(unitAddress);
+    ctx.entry = getUnitEntry();
+    ctx.model = model;
+    ctx.ignoreCommFault = ignoreCommFault;
+    ctx.removed = [this] { return removeFlag.load(); };
+    ctx.running = [this] { return runFlag.load(); };
+    ctx.pause = [this](int msecs) { pause(msecs); };
+    // Emitted on the worker thread: receivers in the user-interface thread get them queued.
+    WorkerOps::Reports &out = ctx.out;
+    out.progressRange = [this](int from, int to) { emit ImportThreadSigProgressBarSetRange(from, to); };
+    out.progress = [this](int value) { emit ImportThreadSigProgressBarSetProgress(value); };
+    out.progressClose = [this] { emit ImportThreadSigProgressBarClose(); };
+    out.errorMsg = [this](const QString &message, const QString &title) {
+        emit ImportThreadSigErrorMsg(message, title);
+    };
+    out.enableWindow = [this] { emit vxUISigEnableWindow(); };
+    out.changeUnitName = [this](const QString &name) { emit vxUISigChangeUnitName(name); };
+    out.statusUpdated = [this] { emit vxUISigOprStatusUpdated(); };
+    out.triplogUpdated = [this] { emit vxUISigTriplogUpdated(); };
+    out.unitInfo = [this](const QStringList &entry, const QString &deviceFile, const QString &version,
+                       const QString &driveSize, double reference, const QString &referenceSource,
+                       const QString &runSource, const QString &motorDirection, bool opened, int status) {
+        {
+            QMutexLocker lock(&entryLock);
+            unitEntry = entry;
+        }
+        emit vxUnitInfo(entry, deviceFile, version, driveSize, reference, referenceSource, runSource,
+            motorDirection, opened, status);
+    };
+    return ctx;
+}
+
+void importfileThread::run()
+{
+    finishedFlag.store(false);
+    WorkerOps::Context ctx = makeContext();
+    int outcome = WorkerOps::Completed;
+    switch (operation) {
+    case ReadAllParameters:
+        outcome = WorkerOps::readAllParameters(ctx);
+        break;
+    case WriteParameters: {
+        WorkerOps::WriteOptions options;
+        options.exportOnlyChanged = exportOnlyChanged;
+        options.paceMs = writePaceMs;
+        outcome = WorkerOps::writeParameters(ctx, options);
+        break;
+    }
+    case WriteOneParameter:
+        outcome = WorkerOps::writeOneParameter(ctx, writeItem, writeSet);
+        break;
+    case TriplogUpdate:
+        outcome = WorkerOps::triplogUpdate(ctx);
+        break;
+    case OprStatusUpdate:
+        outcome = WorkerOps::oprStatusUpdate(ctx);
+        break;
+    case AddUnit: {
+        WorkerOps::AddUnitRequest request;
+        request.fileMode = fileMode;
+        request.filePath = filePath;
+        request.tcpPort = tcpPort;
+        request.newLink = newLink;
+        outcome = WorkerOps::addUnit(ctx, request);
+        break;
+    }
+    default:
+        break;
+    }
+    result.store(outcome);
+    finishedFlag.store(true);
+    exit(0);
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "workeroperations.h"
+
+#include <QMutex>
+#include <QStringList>
+#include <QThread>
+#include <QWaitCondition>
+#include <atomic>
+
+class QModelIndex;
+
+// The unit worker: carries out one long or repeated bus operation on one unit so that the user
+// interface never waits on the bus.
+//
+// The object lives in the thread that created it (the user-interface thread) while run() executes
+// on its own thread, so EVERY signal below is emitted from the worker thread: connect them to
+// widgets with Qt::QueuedConnection (AutoConnection resolves to queued too, as the receiver lives in
+// another thread; say so explicitly anyway). Flags are atomics written by the user-interface thread
+// and read between exchanges. run() is a thin dispatcher over the functions of workeroperations.h,
+// which tests and the command line call on their own thread.
+class importfileThread : public QThread
+{
+    Q_OBJECT
+public:
+    enum Operation {
+        ReadAllParameters = 0, // "Load from Drive"
+        WriteParameters = 1, // "Load to Drive"
+        WriteOneParameter = 2, // "ParamWrite": then the depending parameters are re-read
+        TriplogUpdate = 9, // cyclic while runFlag, 1000 ms between passes
+        OprStatusUpdate = 16, // cyclic while runFlag, 10 ms between passes
+        AddUnit = 19 // identification of a unit added by hand
+    };
+
+    // commMod and model are not owned; both must outlive the thread's run.
+    importfileThread(VxCommModbusMaster *commMod, const QStringList &unitEntry, TreeModel *model,
+        QObject *parent = nullptr);
+    // Stops and waits: a running thread is never destroyed.
+    ~importfileThread() override;
+
+    void setOperation(int code) { operation = code; }
+    int getOperation() const { return operation; }
+    // Taken from entry field 0 at construction; set it for a unit whose entry is not numbered.
+    void setUnitAddress(quint32 address) { unitAddress = address; }
+    quint32 getUnitAddress() const { return unitAddress; }
+
+    // "ContinueDespiteCOMFault": skip a failed item instead of ending with a message.
+    void setIgnoreCommFault(bool ignore) { ignoreCommFault = ignore; }
+    // "ExportOnlyChanged": a write of all parameters writes only values changed offline.
+    void setExportOnlyChanged(bool only) { exportOnlyChanged = only; }
+    // Pause after each parameter of a write of all parameters (150 ms unless a test shortens it).
+    void setWritePace(int msecs) { writePaceMs = msecs; }
+    int getWritePace() const { return writePaceMs; }
+
+    // The parameter an operation 2 writes: its item and set (0..3 = A..D); the value is the one
+    // the model holds for that set.
+    void setWriteParameter(TreeItem *item, int set);
+    // Same, from an index of a set column (shown 4..7 or stored 8..11) of the model.
+    bool setWriteParameter(const QModelIndex &index);
+
+    // Identification settings of the add-unit operation: mode 1 chooses the device description file
+    // from the unit, mode 2 uses path.
+    void setFileMode(int mode, const QString &path);
+    // Modbus TCP port the add-unit operation connects to (502 unless a test needs another).
+    void setTcpPort(quint16 port) { tcpPort = port; }
+    // True when the link was opened for this unit (to be closed again when identification fails).
+    void setNewLink(bool opened) { newLink = opened; }
+    bool getNewLink() const { return newLink; }
+
+    // runFlag: 1 while an operation may continue. The setter leaves it unchanged while runLocked.
+    void setRunFlag(bool run);
+    bool getRunFlag() const { return runFlag.load(); }
+    void setRunLocked(bool locked) { runLocked.store(locked); }
+    // removeFlag: the unit is being removed; every operation ends at its next exchange without a
+    // message box. Wakes a worker that is pausing.
+    void setRemoveFlag(bool remove);
+    bool getRemoveFlag() const { return removeFlag.load(); }
+    // True once run() has finished its operation (the owner polls it before deleting).
+    bool isOperationFinished() const { return finishedFlag.load(); }
+    // Outcome of the last operation (WorkerOps::Result).
+    int getResult() const { return result.load(); }
+
+    // The unit entry as the operation left it (the add-unit operation fills fields 1, 2, 8-11).
+    QStringList getUnitEntry() const;
+    VxCommModbusMaster *getCommModule() const { return commMod; }
+    TreeModel *getModel() const { return model; }
+
+signals:
+    // An import or export has ended: the views may be used again.
+    void vxUISigEnableWindow();
+    // Result of the add-unit operation (status 1 = identified, negative = failure code).
+    void vxUnitInfo(QStringList entry, QString deviceFile, QString version, QString driveSize,
+        double reference, QString referenceSource, QString runSource, QString motorDirection, bool newLink,
+        int status);
+    // The Modbus master's reports of this worker's own exchanges, forwarded (connect queued to the
+    // log); the owner connects either this or the master's own signal, not both.
+    void VxCommHealthOfUnit(int kind, int unitAddress, int channel, QString linkName, QString message,
+        QStringList requestBytes, QStringList replyBytes);
+    void ImportThreadSigProgressBarSetRange(int RStart, int REnd);
+    void ImportThreadSigProgressBarSetProgress(int ProgressVal);
+    void ImportThreadSigProgressBarClose();
+    // Message and title for a message box shown by the receiver.
+    void ImportThreadSigErrorMsg(QString message, QString title);
+    // The unit name parameter was read from the unit.
+    void vxUISigChangeUnitName(QString name);
+    // One pass of the status update stored new values in the model: views may refresh.
+    void vxUISigOprStatusUpdated();
+    // One pass of the trip-log update stored new values in the model: the fault logger may refresh.
+    void vxUISigTriplogUpdated();
+
+public slots:
+    // Clears runFlag (progress dialog "Cancel", tab change, close-down): the current parameter is
+    // finished, then the operation ends.
+    void CancelbtnSlotClicked();
+    // Re-reads every parameter that depends on the one at index (a set column) and stores it in
+    // the model. Runs on the calling thread; returns a WorkerOps::Result.
+    int Updatedependingfields(const QModelIndex &index);
+
+protected:
+    void run() override;
+
+private:
+    WorkerOps::Context makeContext();
+    // Interruptible pause: returns early when runFlag is cleared or removeFlag set.
+    void pause(int msecs);
+    void wake();
+
+    VxCommModbusMaster *commMod; // not owned
+    TreeModel *model; // not owned
+    quint32 unitAddress = 1;
+    int operation = -1;
+    bool ignoreCommFault = false;
+    bool exportOnlyChanged = false;
+    int writePaceMs = WorkerOps::DefaultWritePaceMs;
+    TreeItem *writeItem = nullptr;
+    int writeSet = 0;
+    int fileMode = 1;
+    QString filePath;
+    quint16 tcpPort = 502;
+    bool newLink = false;
+
+    std::atomic<bool> runFlag { false };
+    std::atomic<bool> runLocked { false };
+    std::atomic<bool> removeFlag { false };
+    std::atomic<bool> finishedFlag { false };
+    std::atomic<int> result { 0 };
+
+    mutable QMutex entryLock; // the entry is read by the owner while add-unit writes it
+    QStringList unitEntry;
+
+    QMutex waitLock; // guards nothing but the wait condition's sleep
+    QWaitCondition waitCondition;
+};

@@ -1,0 +1,119 @@
+// The cyclic status and trip-log updates of the unit worker.
+#include "treeitem.h"
+#include "treemodel.h"
+#include "workerfailure.h"
+#include "workeroperations.h"
+
+#include <QDebug>
+#include <QSet>
+
+namespace WorkerOps {
+
+namespace {
+
+// Top-level menus of the parameter tree that the status view and the fault logger show.
+constexpr int ProcessRow = 2; // of it only its first child, the reference
+constexpr int OperationRow = 6;
+constexpr int TriplogRow = 7;
+
+void collect(const TreeItem *item, QSet<const TreeItem *> *into)
+{
+    if (!item)
+        return;
+    into->insert(item);
+    for (const TreeItem *child : item->children())
+        collect(child, into);
+}
+
+QVector<TreeModel::ReadEntry> setAEntriesOf(const TreeModel &model, const QSet<const TreeItem *> &items)
+{
+    QVector<TreeModel::ReadEntry> entries;
+    for (const TreeModel::ReadEntry &entry : model.readList())
+        if (entry.set == 0 && items.contains(entry.item))
+            entries.append(entry);
+    return entries;
+}
+
+const TreeItem *topRow(const TreeModel &model, int row)
+{
+    const TreeItem *root = model.rootItem();
+    return root && row < root->childCount() ? root->child(row) : nullptr;
+}
+
+// Reads the entries pass after pass while runFlag is set, storing each value in the model.
+Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, FailedWork work, int pauseMs,
+    const std::function<void()> &passDone)
+{
+    while (isRunning(ctx)) {
+        for (const TreeModel::ReadEntry &entry : entries) {
+            // Checked before each exchange so that a tab change stops the cycle at once.
+            if (isRemoved(ctx))
+                return Removed;
+            if (!isRunning(ctx))
+                return Completed;
+            QVector<quint16> words;
+            const Exchange outcome
+                = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
+            if (outcome == Exchange::Ok) {
+                ctx.model->storeRegisters(entry.item, entry.set, words);
+                continue;
+            }
+            const Failure failure = handleFailure(ctx, outcome, work);
+            if (failure == Failure::Removed)
+                return Removed;
+            if (failure == Failure::Stop)
+                return Failed;
+        }
+        if (passDone)
+            passDone();
+        pauseFor(ctx, pauseMs);
+    }
+    return isRemoved(ctx) ? Removed : Completed;
+}
+
+} // namespace
+
+QVector<TreeModel::ReadEntry> statusParameters(const TreeModel &model)
+{
+    QSet<const TreeItem *> items;
+    const TreeItem *process = topRow(model, ProcessRow);
+    if (process && process->childCount() > 0)
+        collect(process->child(0), &items);
+    collect(topRow(model, OperationRow), &items);
+    return setAEntriesOf(model, items);
+}
+
+QVector<TreeModel::ReadEntry> triplogParameters(const TreeModel &model)
+{
+    const TreeItem *triplog = topRow(model, TriplogRow);
+    QSet<const TreeItem *> items;
+    collect(triplog, &items);
+    QVector<TreeModel::ReadEntry> entries;
+    for (const TreeModel::ReadEntry &entry : setAEntriesOf(model, items)) {
+        if (entry.item->parent() == triplog) {
+            qDebug() << "Trip in non TRIP group" << entry.item->field(1);
+            continue;
+        }
+        entries.append(entry);
+    }
+    return entries;
+}
+
+Result oprStatusUpdate(Context &ctx)
+{
+    if (!ctx.model)
+        return Failed;
+    qDebug() << "OprStatusUpdate";
+    return cyclicRead(ctx, statusParameters(*ctx.model), StatusRead, StatusPauseMs, ctx.out.statusUpdated);
+}
+
+Result triplogUpdate(Context &ctx)
+{
+    if (!ctx.model)
+        return Failed;
+    qDebug() << "TriplogUpdate";
+    return cyclicRead(
+        ctx, triplogParameters(*ctx.model), TriplogRead, TriplogPauseMs, ctx.out.triplogUpdated);
+}
+
+} // namespace WorkerOps

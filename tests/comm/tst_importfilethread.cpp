@@ -1,0 +1,340 @@
+// The unit worker against the drive simulator over loopback TCP and a pseudo-terminal: values
+// read land in the model as the unit holds them, writes reach the unit, faults end operations
+// with the right message (or none), and stopping works at once. Every Qt warning is fatal here,
+// so a signal emitted to a widget-thread object from the wrong thread fails the test.
+#include "workertestsupport.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestImportFileThread : public WorkerFixture
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
+    void cleanup() { sim.stop(); }
+    void addUnitIdentifiesAndNames_data();
+    void addUnitIdentifiesAndNames();
+    void readAllStoresWhatTheUnitHolds_data();
+    void readAllStoresWhatTheUnitHolds();
+    void writeOneReachesUnitAndRereadsPoles();
+    void writeAllSendsOnlyWhatItShould_data();
+    void writeAllSendsOnlyWhatItShould();
+    void readFaultsEndWithTheRightMessage_data();
+    void readFaultsEndWithTheRightMessage();
+    void stopDuringReadEndsAfterCurrentParameter_data();
+    void stopDuringReadEndsAfterCurrentParameter();
+};
+
+void TestImportFileThread::addUnitIdentifiesAndNames_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("tcp") << true << true;
+    QTest::newRow("pty") << false << true;
+    QTest::newRow("tcp, nobody listening") << true << false;
+}
+
+void TestImportFileThread::addUnitIdentifiesAndNames()
+{
+    QFETCH(bool, tcp);
+    QFETCH(bool, listening);
+    if (listening)
+        QVERIFY(startSim(tcp));
+    // The controller's entry: unit number, interface, port or address.
+    QStringList entry;
+    for (int i = 0; i < 21; ++i)
+        entry << QString();
+    entry[0] = QStringLiteral("1");
+    entry[3] = tcp ? QStringLiteral("TCPIP") : QStringLiteral("RS232");
+    entry[tcp ? 7 : 4] = tcp ? host : line();
+    auto master = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 1);
+    if (!tcp)
+        QCOMPARE(master->VxCommOpenSerialLink(line(), 19200, QStringLiteral("N,8,1")), 1);
+    importfileThread thread(master.get(), entry, nullptr);
+    thread.setOperation(importfileThread::AddUnit);
+    thread.setTcpPort(port);
+    thread.setNewLink(!tcp);
+    Recorder rec;
+    rec.attach(&thread);
+    const int status = runToEnd(thread);
+    QVERIFY(rec.onOwnThread);
+    if (!listening) {
+        QCOMPARE(status, -4);
+        QCOMPARE(rec.infoStatus, -4);
+        QCOMPARE(rec.errors, QStringList { "Error Msg|No connection with given IP" });
+        return;
+    }
+    QCOMPARE(status, 1);
+    QCOMPARE(rec.infoStatus, 1);
+    QVERIFY(rec.errors.isEmpty());
+    QCOMPARE(rec.infoFile, deviceFile);
+    QVERIFY2(rec.infoEntry.value(1).endsWith(tcp ? QStringLiteral(" (*.31)") : QStringLiteral(" (1)")),
+        qPrintable(rec.infoEntry.value(1)));
+    QCOMPARE(rec.infoEntry.value(2), QStringLiteral("connect"));
+    QCOMPARE(rec.infoEntry.value(9), inom);
+    QCOMPARE(thread.getUnitEntry(), rec.infoEntry);
+    QVERIFY(master->VxCommIsUnitConnected(1));
+}
+
+void TestImportFileThread::readAllStoresWhatTheUnitHolds_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("tcp") << true;
+    QTest::newRow("pty") << false;
+}
+
+void TestImportFileThread::readAllStoresWhatTheUnitHolds()
+{
+    QFETCH(bool, tcp);
+    QVERIFY(startSim(tcp));
+    auto master = connectMaster(tcp);
+    auto model = unitModel(true);
+    auto reference = unitModel(false); // the simulator serves the delivered values of the file
+    QVERIFY(model && reference);
+    QSignalSpy viewsTold(model.get(), &QAbstractItemModel::dataChanged);
+    // The unit has been given a name, in the words the model makes of it; the read passes it on.
+    const QString unitName = QStringLiteral("PUMP 7");
+    auto scratch = unitModel(false);
+    QVERIFY(scratch->setData(scratch->indexOf(scratch->unitNameItem(), TreeItem::SetAColumn), unitName));
+    const QVector<quint16> nameWords = scratch->registerWords(scratch->unitNameItem(), 0);
+    QVERIFY(!nameWords.isEmpty());
+    WorkerOps::Context naming;
+    naming.master = master.get();
+    QCOMPARE(WorkerOps::writeWords(naming, 4, model->unitNameItem()->field(5).toInt(), nameWords),
+        WorkerOps::Exchange::Ok);
+    importfileThread thread(master.get(), { "1" }, model.get());
+    thread.setOperation(importfileThread::ReadAllParameters);
+    Recorder rec;
+    rec.attach(&thread);
+    QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
+
+    const QVector<TreeModel::ReadEntry> list = model->readList();
+    const QVector<TreeModel::ReadEntry> expected = reference->readList();
+    QCOMPARE(list.size(), expected.size());
+    for (int i = 0; i < list.size(); ++i) {
+        const QString got = stored(*model, list[i]);
+        const QString want = stored(*reference, expected[i]);
+        // Actual values (top-level row 6) follow the simulated motor: only that they were read.
+        const bool live = topRowOf(list[i].item) == model->rootItem()->child(6);
+        if (list[i].item == model->unitNameItem())
+            continue;
+        QVERIFY2((got == want || (live && !got.isEmpty()))
+                && (!got.isEmpty() || !delivered(*reference, expected[i])),
+            qPrintable(QStringLiteral("%1 set %2: %3 / %4")
+                           .arg(list[i].item->field(1))
+                           .arg(list[i].set)
+                           .arg(got, want)));
+    }
+    // Progress counts parameters, not set values; it runs in order and the bar is closed.
+    QStringList want;
+    int parameters = 0;
+    for (int i = 0; i < list.size(); ++i)
+        if (i == 0 || list[i].item != list[i - 1].item)
+            want << QStringLiteral("progress %1").arg(parameters++);
+    want.prepend(QStringLiteral("range 0 %1").arg(parameters - 1));
+    want << CloseAndEnable;
+    QCOMPARE(rec.events, want);
+    QVERIFY(rec.errors.isEmpty());
+    QVERIFY(rec.onOwnThread);
+    QCOMPARE(rec.names, QStringList { unitName });
+    // Views hear of values stored from the worker thread, on their own thread.
+    QTRY_VERIFY_WITH_TIMEOUT(viewsTold.count() > 0, 5000);
+}
+
+void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
+{
+    QVERIFY(startSim(true, { QStringLiteral("--verbose") }));
+    auto master = connectMaster(true);
+    auto model = unitModel(false);
+    QVERIFY(model);
+    TreeItem *frequency = model->findItem(QStringLiteral("222"));
+    TreeItem *poles = model->findItem(QStringLiteral("226"));
+    QVERIFY(frequency && poles);
+    QVERIFY(model->dependingItems(frequency).contains(poles));
+    const int set = 1; // B
+    // The edit as the view makes it; then the local pole number is spoiled, so that only a
+    // re-read from the unit can set it right.
+    QVERIFY(model->setData(model->indexOf(frequency, TreeItem::SetAColumn + set), QStringLiteral("60")));
+    const QVector<quint16> written = model->registerWords(frequency, set);
+    QVERIFY(!written.isEmpty());
+    model->storeRegisters(poles, set, { 9 });
+
+    importfileThread thread(master.get(), { "1" }, model.get());
+    thread.setOperation(importfileThread::WriteOneParameter);
+    QVERIFY(thread.setWriteParameter(model->indexOf(frequency, TreeItem::SetAColumn + set)));
+    Recorder rec;
+    rec.attach(&thread);
+    QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
+    QVERIFY(rec.errors.isEmpty());
+    QCOMPARE(rec.lastTwo(), CloseAndEnable);
+
+    // A second master finds the value in the unit; the model's pole number is the unit's.
+    auto reader = connectMaster(true);
+    WorkerOps::Context check;
+    check.master = reader.get();
+    const int frequencyRegister = frequency->field(5).toInt() + 1000 * set;
+    const int polesRegister = poles->field(5).toInt() + 1000 * (poles->field(25) == "N" ? set : 0);
+    QVector<quint16> words;
+    QCOMPARE(
+        WorkerOps::readWords(check, 4, frequencyRegister, written.size(), &words), WorkerOps::Exchange::Ok);
+    QCOMPARE(words, written);
+    QCOMPARE(WorkerOps::readWords(check, 4, polesRegister, 1, &words), WorkerOps::Exchange::Ok);
+    QCOMPARE(model->registerWords(poles, set), words);
+    // Written first, then re-read.
+    const QStringList log = sim.requestLog();
+    const int writeAt
+        = log.indexOf(QRegularExpression(QStringLiteral(".* fc (6|16) reg %1:.*").arg(frequencyRegister)));
+    const int readAt
+        = log.indexOf(QRegularExpression(QStringLiteral(".* fc 3 reg %1:.*").arg(polesRegister)));
+    QVERIFY(writeAt >= 0 && readAt > writeAt);
+}
+
+void TestImportFileThread::writeAllSendsOnlyWhatItShould_data()
+{
+    QTest::addColumn<bool>("onlyChanged");
+    QTest::newRow("only changed") << true;
+    QTest::newRow("all") << false;
+}
+
+void TestImportFileThread::writeAllSendsOnlyWhatItShould()
+{
+    QFETCH(bool, onlyChanged);
+    QVERIFY(startSim(true, { QStringLiteral("--verbose") }));
+    auto master = connectMaster(true);
+    auto model = unitModel(false);
+    QVERIFY(model);
+    // Two offline edits: a per-set value in set C and a value shared by all sets.
+    TreeItem *perSet = model->findItem(QStringLiteral("222"));
+    TreeItem *shared = model->findItem(QStringLiteral("212"));
+    QVERIFY(perSet && shared && perSet->field(25) == "N" && shared->field(25) == "Y");
+    QVERIFY(model->setData(model->indexOf(perSet, TreeItem::SetAColumn + 2), QStringLiteral("55")));
+    QVERIFY(model->setData(model->indexOf(shared, TreeItem::SetAColumn), shared->field(7)));
+
+    importfileThread thread(master.get(), { "1" }, model.get());
+    thread.setOperation(importfileThread::WriteParameters);
+    thread.setExportOnlyChanged(onlyChanged);
+    thread.setWritePace(0);
+    Recorder rec;
+    rec.attach(&thread);
+    QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
+    QVERIFY(rec.errors.isEmpty()); // nothing read-only was written: the unit refused nothing
+    QCOMPARE(rec.lastTwo(), CloseAndEnable);
+    const QStringList writes = writesIn(sim.requestLog());
+    if (onlyChanged) {
+        QCOMPARE(writes,
+            (QStringList { QString::number(shared->field(5).toInt()),
+                QString::number(perSet->field(5).toInt() + 2000) }));
+        return;
+    }
+    QStringList expected;
+    const QList<TreeItem *> editable = model->GetEditableParameters();
+    for (const TreeModel::ReadEntry &entry : model->readList())
+        if (editable.contains(entry.item))
+            expected << QString::number(entry.registerNumber);
+    QCOMPARE(writes, expected);
+}
+
+void TestImportFileThread::readFaultsEndWithTheRightMessage_data()
+{
+    QTest::addColumn<bool>("ignore");
+    // 0 unit lost before the start, 1 silent at a set value, 2 at another entry, 3 at any
+    QTest::addColumn<int>("silentKind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("continue despite fault") << true << 3 << QString();
+    QTest::newRow("silent at a set value") << false << 1 << QStringLiteral("Error| Comm Error");
+    QTest::newRow("silent at another entry")
+        << false << 2 << QStringLiteral("Error|Comm Error\n refer log details");
+    QTest::newRow("not connected") << false << 0 << QStringLiteral("Error|Device not connected");
+}
+
+void TestImportFileThread::readFaultsEndWithTheRightMessage()
+{
+    QFETCH(bool, ignore);
+    QFETCH(int, silentKind);
+    QFETCH(QString, message);
+    auto model = unitModel(true);
+    auto reference = unitModel(false);
+    QVERIFY(model && reference);
+    const QVector<TreeModel::ReadEntry> list = model->readList();
+    // The first entry of the wanted kind after a few good ones; with the fault ignored, one
+    // near the end so that few reply windows run out.
+    int silentFrom = ignore ? list.size() - 3 : 20;
+    while ((silentKind == 1 || silentKind == 2) && silentFrom < list.size()
+        && list[silentFrom].setValue != (silentKind == 1))
+        ++silentFrom;
+    QVERIFY(silentFrom < list.size());
+    QVERIFY(startSim(true, { QStringLiteral("--silent-after"), QString::number(silentFrom) }));
+    auto master = connectMaster(true);
+    if (silentKind == 0)
+        master->VxCommAddUnitHealth(1, QStringLiteral("disconnect"), QStringLiteral("0"));
+
+    importfileThread thread(master.get(), { "1" }, model.get());
+    thread.setOperation(importfileThread::ReadAllParameters);
+    thread.setIgnoreCommFault(ignore);
+    Recorder rec;
+    rec.attach(&thread);
+    const int result = runToEnd(thread);
+    QCOMPARE(rec.errors, message.isEmpty() ? QStringList() : QStringList { message });
+    QCOMPARE(result, int(ignore ? WorkerOps::Completed : WorkerOps::Failed));
+    QCOMPARE(rec.lastTwo(), CloseAndEnable);
+    // Read up to the unit's silence, nothing after it.
+    const int readUpTo = silentKind == 0 ? 0 : silentFrom;
+    for (int i = 0; i < list.size(); ++i)
+        if (delivered(*reference, list[i]))
+            QVERIFY2(stored(*model, list[i]).isEmpty() == (i >= readUpTo), qPrintable(QString::number(i)));
+}
+
+void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter_data()
+{
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("cancel") << false;
+    QTest::newRow("remove") << true;
+}
+
+void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
+{
+    QFETCH(bool, remove);
+    QVERIFY(startSim(true, { QStringLiteral("--slow"), QStringLiteral("15") }));
+    auto master = connectMaster(true);
+    auto model = unitModel(true);
+    auto reference = unitModel(false);
+    QVERIFY(model && reference);
+    importfileThread thread(master.get(), { "1" }, model.get());
+    thread.setOperation(importfileThread::ReadAllParameters);
+    Recorder rec;
+    rec.attach(&thread);
+    QSignalSpy ended(&thread, &QThread::finished);
+    thread.start();
+    QTRY_VERIFY_WITH_TIMEOUT(rec.lastProgress() >= 3, 30000);
+    if (remove)
+        thread.setRemoveFlag(true);
+    else
+        thread.CancelbtnSlotClicked();
+    QVERIFY(ended.wait(10000));
+    QCoreApplication::processEvents();
+    QCOMPARE(thread.getResult(), int(remove ? WorkerOps::Removed : WorkerOps::Cancelled));
+    QVERIFY(rec.errors.isEmpty());
+    QCOMPARE(rec.lastTwo(), CloseAndEnable);
+
+    // Parameters up to the last progress are complete (all their sets); after a cancel nothing
+    // further is read, after a removal at most part of the parameter in hand.
+    const QVector<TreeModel::ReadEntry> list = model->readList();
+    const int last = rec.lastProgress();
+    int parameter = -1;
+    for (int i = 0; i < list.size(); ++i) {
+        if (i == 0 || list[i].item != list[i - 1].item)
+            ++parameter;
+        const bool read = !stored(*model, list[i]).isEmpty();
+        if (!delivered(*reference, list[i]))
+            continue;
+        if (parameter <= last)
+            QVERIFY2(read, qPrintable(QString::number(i)));
+        else if (!remove || parameter > last + 1)
+            QVERIFY2(!read, qPrintable(QString::number(i)));
+    }
+    QVERIFY(last < parameter);
+}
+
+QTEST_GUILESS_MAIN(TestImportFileThread)
+#include "tst_importfilethread.moc"

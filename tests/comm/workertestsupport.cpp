@@ -1,0 +1,92 @@
+#include "workertestsupport.h"
+
+#include "apppaths.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpServer>
+
+const QString WorkerFixture::Device = QStringLiteral("KTZV1.10.csv");
+const QStringList WorkerFixture::CloseAndEnable { QStringLiteral("close"), QStringLiteral("enable") };
+
+bool WorkerFixture::setUp(const QString &address, quint16 fallbackPort)
+{
+    if (!dir.isValid())
+        return false;
+    AppPaths::setBaseDir(QStringLiteral(TARVOLINK_BIN_DIR));
+    host = address;
+    // 502 when it can be bound (as root), else a high port of the test program's own.
+    QTcpServer probe;
+    port = probe.listen(QHostAddress(host), 502) ? 502 : fallbackPort;
+    probe.close();
+    if (!startSim(true))
+        return false;
+    auto master = connectMaster(true);
+    QString size, version;
+    const int status = master->VxCommIdentifyUnit(deviceFile, size, version, inom, pnom, 1, QString(), 1);
+    sim.stop();
+    return status == 1 && deviceFile.endsWith(Device);
+}
+
+bool WorkerFixture::startSim(bool tcp, const QStringList &extra)
+{
+    // The size is given: the simulator's own choice of the first size row takes the table's
+    // comment row and reports size 0, which no unit has.
+    const QStringList args = QStringList { QStringLiteral("--size"), QStringLiteral("1") } + extra;
+    return tcp ? sim.startTcp(Device, host, port, args) : sim.startPty(Device, line(), args);
+}
+
+std::unique_ptr<VxCommModbusMaster> WorkerFixture::connectMaster(bool tcp)
+{
+    auto master = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 1);
+    if (tcp)
+        master->VxCommConnectTcpLink(host, port);
+    else
+        master->VxCommOpenSerialLink(line(), 19200, QStringLiteral("N,8,1"));
+    master->VxCommSetMsgDelay(1);
+    master->VxCommSetNoOfRetries(0); // a silent unit costs one reply window per exchange
+    master->VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));
+    return master;
+}
+
+std::unique_ptr<TreeModel> WorkerFixture::unitModel(bool emptyValues) const
+{
+    auto model = std::make_unique<TreeModel>(deviceFile, 0, inom, pnom, emptyValues);
+    return model->isValid() ? std::move(model) : nullptr;
+}
+
+int WorkerFixture::runToEnd(importfileThread &thread, int boundMs)
+{
+    QSignalSpy ended(&thread, &QThread::finished);
+    thread.start();
+    if (!ended.wait(boundMs))
+        return -100;
+    QCoreApplication::processEvents(); // deliver the queued signals still on their way
+    return thread.isOperationFinished() ? thread.getResult() : -101;
+}
+
+QString WorkerFixture::stored(const TreeModel &model, const TreeModel::ReadEntry &entry)
+{
+    return model.data(model.indexOf(entry.item, TreeItem::StoredAColumn + entry.set), Qt::DisplayRole)
+        .toString();
+}
+
+const TreeItem *WorkerFixture::topRowOf(const TreeItem *item)
+{
+    while (item->parent() && item->parent()->parent())
+        item = item->parent();
+    return item;
+}
+
+QStringList WorkerFixture::writesIn(const QStringList &log)
+{
+    QStringList registers;
+    static const QRegularExpression write(QStringLiteral(" fc (6|16) reg (\\d+):"));
+    for (const QString &entry : log) {
+        const QRegularExpressionMatch m = write.match(entry);
+        if (m.hasMatch())
+            registers << m.captured(2);
+    }
+    return registers;
+}
