@@ -1,50 +1,64 @@
 #include "clioperations.h"
 
 #include "cliunit.h"
-#include "parametervalues.h"
 #include "treeitem.h"
 #include "treemodel.h"
-#include "vxcommmodbusmaster.h"
-
-#include <QThread>
+#include "workeroperations.h"
 
 namespace CliOperations {
 
 namespace {
 
-QString failure(const QString &message, const TreeItem *item, int set, int code)
+// The worker's context for one operation on the unit, with its messages caught in `message`.
+WorkerOps::Context contextFor(CliUnit &unit, TreeModel &model, QString *message)
 {
-    return QStringLiteral("%1: menu %2 set %3: %4")
-        .arg(message, item->text(TreeItem::MenuColumn), QString(QChar('A' + set)),
-            code == CliUnit::NotConnected ? QStringLiteral("Device not connected")
-                                          : VxCommModbusMaster::VxCommErrorText(code).simplified());
+    WorkerOps::Context ctx;
+    ctx.master = unit.master();
+    ctx.unitAddress = unit.target().unit;
+    ctx.entry = unit.unitEntry();
+    ctx.model = &model;
+    ctx.out.errorMsg = [message](const QString &text, const QString &) { *message = text.simplified(); };
+    return ctx;
 }
 
-// Units need time to store a written value before the next write arrives.
-constexpr int kPauseBetweenWritesMs = 150;
+// Parameters in the order the worker walks them (the sets of one parameter together), so a
+// progress count names the parameter that failed.
+QList<TreeItem *> walkOrder(const TreeModel &model)
+{
+    QList<TreeItem *> items;
+    for (const TreeModel::ReadEntry &entry : model.readList()) {
+        if (items.isEmpty() || items.last() != entry.item)
+            items.append(entry.item);
+    }
+    return items;
+}
+
+QString failedAt(const QString &message, const TreeItem *item)
+{
+    return item ? QStringLiteral("%1 (menu %2)").arg(message, item->text(TreeItem::MenuColumn)) : message;
+}
 
 } // namespace
 
-bool isWritable(const TreeItem *item)
+bool isWritable(const TreeModel &model, const TreeItem *item)
 {
-    // Editable as the parameters view offers it, and not marked read-only in the unit.
-    return item && !item->isMenu() && item->field(ParameterValues::FieldAccess).toInt() > 0
-        && item->field(ParameterValues::FieldNotEditable) != QLatin1String("Y")
-        && item->field(15).trimmed() != QLatin1String("R");
+    return item && model.GetEditableParameters().contains(const_cast<TreeItem *>(item));
 }
 
 bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString *error)
 {
+    QString message;
+    WorkerOps::Context ctx = contextFor(unit, model, &message);
     for (const TreeModel::ReadEntry &entry : model.readList()) {
         if (entry.item != item || (entry.setValue && entry.set != set))
             continue;
         QVector<quint16> words;
-        const int result = unit.readRegisters(entry.tableType, entry.registerNumber, entry.count, &words);
-        if (result < 1) {
-            *error = failure(QStringLiteral("Comm Error"), item, set, result);
+        if (WorkerOps::readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words)
+            != WorkerOps::Exchange::Ok) {
+            *error = failedAt(QStringLiteral("Comm Error"), item);
             return false;
         }
-        model.storeRegisters(item, entry.setValue ? entry.set : set, words);
+        model.storeRegisters(item, entry.set, words);
         return true;
     }
     *error = QStringLiteral("menu %1 has no register").arg(item->text(TreeItem::MenuColumn));
@@ -53,20 +67,18 @@ bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString 
 
 bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString *error)
 {
-    const QVector<TreeModel::ReadEntry> list = model.readList();
-    for (int i = 0; i < list.size(); ++i) {
-        const TreeModel::ReadEntry &entry = list.at(i);
-        QVector<quint16> words;
-        const int result = unit.readRegisters(entry.tableType, entry.registerNumber, entry.count, &words);
-        if (result < 1) {
-            *error = failure(entry.setValue ? QStringLiteral("Comm Error")
-                                            : QStringLiteral("Comm Error refer log details"),
-                entry.item, entry.set, result);
-            return false;
-        }
-        model.storeRegisters(entry.item, entry.set, words);
+    QString message;
+    WorkerOps::Context ctx = contextFor(unit, model, &message);
+    const QList<TreeItem *> order = walkOrder(model);
+    int done = 0;
+    ctx.out.progress = [&](int i) {
+        done = i + 1;
         if (progress)
-            progress(i + 1, list.size());
+            progress(done, order.size());
+    };
+    if (WorkerOps::readAllParameters(ctx) != WorkerOps::Completed) {
+        *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, order.value(done));
+        return false;
     }
     model.clearChangedFlags();
     return true;
@@ -75,35 +87,32 @@ bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString 
 bool writeAll(
     CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error, int *written)
 {
-    QVector<TreeModel::ReadEntry> list;
+    // The values the worker's walk sends: editable, changed when asked, with register words.
+    const QList<TreeItem *> editable = model.GetEditableParameters();
+    int count = 0;
     for (const TreeModel::ReadEntry &entry : model.readList()) {
-        if (isWritable(entry.item) && (!onlyChanged || entry.item->isChanged(entry.set)))
-            list.append(entry);
+        if (editable.contains(entry.item) && (!onlyChanged || entry.item->isChanged(entry.set))
+            && entry.tableType == 4 && model.registerWords(entry.item, entry.set).size() == entry.count)
+            ++count;
     }
     if (written)
-        *written = 0;
-    const TreeItem *previous = nullptr;
-    for (int i = 0; i < list.size(); ++i) {
-        const TreeModel::ReadEntry &entry = list.at(i);
-        const QVector<quint16> words = model.registerWords(entry.item, entry.set);
-        if (words.size() != entry.count || entry.tableType != 4)
-            continue; // nothing to write, or no register a value can be written to
-        // The unit stores each parameter in non-volatile memory before it takes the next one;
-        // the sets of one parameter go together.
-        if (previous && previous != entry.item)
-            QThread::msleep(kPauseBetweenWritesMs);
-        previous = entry.item;
-        int result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
-        if (result == -12) // one more go after a time-out
-            result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
-        if (result < 1) {
-            *error = failure(QStringLiteral("Comm Error"), entry.item, entry.set, result);
-            return false;
-        }
-        if (written)
-            ++*written;
+        *written = count;
+    if (count == 0)
+        return true;
+    QString message;
+    WorkerOps::Context ctx = contextFor(unit, model, &message);
+    const QList<TreeItem *> order = walkOrder(model);
+    int done = 0;
+    ctx.out.progress = [&](int i) {
+        done = i + 1;
         if (progress)
-            progress(i + 1, list.size());
+            progress(done, order.size());
+    };
+    WorkerOps::WriteOptions options;
+    options.exportOnlyChanged = onlyChanged;
+    if (WorkerOps::writeParameters(ctx, options) != WorkerOps::Completed) {
+        *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, order.value(done));
+        return false;
     }
     return true;
 }
@@ -111,34 +120,32 @@ bool writeAll(
 bool writeOne(
     CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents, QString *error)
 {
-    const auto writeValue = [&](TreeItem *target) {
-        for (const TreeModel::ReadEntry &entry : model.readList()) {
-            if (entry.item != target || (entry.setValue && entry.set != set))
-                continue;
-            const QVector<quint16> words = model.registerWords(target, set);
-            const int result = unit.writeRegisters(entry.tableType, entry.registerNumber, words);
-            if (result < 1) {
-                *error = failure(QStringLiteral("Write Error"), target, set, result);
-                return false;
-            }
-            return true;
-        }
-        *error = QStringLiteral("menu %1 has no register").arg(target->text(TreeItem::MenuColumn));
-        return false;
-    };
-    if (!writeValue(item))
-        return false;
-    // The model has already recomputed the dependent values; a unit that computes them itself
-    // gets the same value, one that does not would otherwise keep a stale pole number.
     const QList<TreeItem *> depending = model.dependingItems(item);
-    for (TreeItem *dependent : depending) {
-        if (dependent->isChanged(set) && isWritable(dependent)) {
-            QThread::msleep(kPauseBetweenWritesMs);
-            if (!writeValue(dependent))
-                return false;
-        }
-        if (!readItem(unit, model, dependent, set, error))
+    // What the model recomputed from the edit, before the unit's values replace it.
+    QStringList computed;
+    for (const TreeItem *dependent : depending)
+        computed << dependent->text(TreeItem::SetAColumn + set);
+
+    QString message;
+    WorkerOps::Context ctx = contextFor(unit, model, &message);
+    if (WorkerOps::writeOneParameter(ctx, item, set) != WorkerOps::Completed) {
+        *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, item);
+        return false;
+    }
+    for (int i = 0; i < depending.size(); ++i) {
+        TreeItem *dependent = depending.at(i);
+        const int column = TreeItem::SetAColumn + set;
+        if (computed.at(i).isEmpty() || dependent->text(column) == computed.at(i)
+            || !isWritable(model, dependent))
+            continue;
+        // The unit kept its old value: give it the one that belongs to the new edit.
+        model.setData(model.indexOf(dependent, column), computed.at(i), Qt::EditRole);
+        if (WorkerOps::writeOneParameter(ctx, dependent, set) != WorkerOps::Completed
+            || !readItem(unit, model, dependent, set, error)) {
+            if (error->isEmpty())
+                *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, dependent);
             return false;
+        }
     }
     if (dependents)
         *dependents = depending;

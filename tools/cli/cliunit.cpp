@@ -6,7 +6,6 @@
 #include "vxcommmodbusmaster.h"
 
 #include <QFileInfo>
-#include <QMutexLocker>
 
 CliUnit::CliUnit(const CliOptions &options, const UnitTarget &target)
     : m_options(options)
@@ -89,47 +88,4 @@ std::unique_ptr<TreeModel> CliUnit::makeModel() const
     auto model = std::make_unique<TreeModel>(m_deviceFile, 0, m_inom, m_pnom, true);
     model->setUnitName(unitName());
     return model;
-}
-
-int CliUnit::readRegisters(int tableType, int number, int count, QVector<quint16> *words)
-{
-    words->clear();
-    quint8 reply[1024] = {};
-    int result = 0;
-    {
-        QMutexLocker lock(m_master->VxCommMutex());
-        if (!m_master->VxCommIsUnitConnected(m_target.unit))
-            return NotConnected;
-        m_master->VxCommSetUnitAddress(m_target.unit);
-        result = m_master->VxCommTransaction(tableType, number, 0, count, 0, nullptr, reply);
-    }
-    if (result < 1)
-        return result;
-    const int bytes = reply[2];
-    if (tableType <= 2) {
-        for (int i = 0; i < count && i / 8 < bytes; ++i)
-            words->append((reply[3 + i / 8] >> (i % 8)) & 1);
-    } else {
-        for (int i = 0; i + 1 < bytes && i / 2 < count; i += 2)
-            words->append(quint16((reply[3 + i] << 8) | reply[4 + i]));
-    }
-    return words->size() == count ? result : -3;
-}
-
-int CliUnit::writeRegisters(int tableType, int number, const QVector<quint16> &words)
-{
-    if (tableType != 4 || words.isEmpty())
-        return -11;
-    QByteArray data;
-    for (quint16 word : words) {
-        data.append(char(word & 0xFF)); // the master takes register values low byte first
-        data.append(char(word >> 8));
-    }
-    quint8 reply[1024] = {};
-    QMutexLocker lock(m_master->VxCommMutex());
-    if (!m_master->VxCommIsUnitConnected(m_target.unit))
-        return NotConnected;
-    m_master->VxCommSetUnitAddress(m_target.unit);
-    return m_master->VxCommTransaction(
-        4, 0, number, 0, words.size(), reinterpret_cast<const quint8 *>(data.constData()), reply);
 }

@@ -3,14 +3,12 @@
 #include "clioptions.h"
 
 #include <QStringList>
-#include <QVector>
 #include <memory>
 
 class TreeModel;
 class VxCommModbusMaster;
 
-// One unit reached from the command line: its link, its identity and register access with the
-// master's lock held for each exchange, the way the program's worker threads do it.
+// One unit reached from the command line: its link and its identity.
 class CliUnit
 {
 public:
@@ -38,13 +36,6 @@ public:
 
     // The parameter tree of the identified device description file, values empty.
     std::unique_ptr<TreeModel> makeModel() const;
-
-    // Result of an exchange with a unit whose link is no longer open.
-    static constexpr int NotConnected = -100;
-
-    // One exchange each; the result is the master's (bytes of the reply, or a negative code).
-    int readRegisters(int tableType, int number, int count, QVector<quint16> *words);
-    int writeRegisters(int tableType, int number, const QVector<quint16> &words);
 
     VxCommModbusMaster *master() const { return m_master.get(); }
 

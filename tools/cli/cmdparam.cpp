@@ -244,7 +244,7 @@ int set(const QStringList &argv)
     TreeItem *item = findParameter(*model, args.menu, &error);
     if (!item)
         return CliCommon::fail(CliExit::Usage, error);
-    if (!CliOperations::isWritable(item))
+    if (!CliOperations::isWritable(*model, item))
         return CliCommon::fail(CliExit::Usage, QStringLiteral("menu %1 cannot be written").arg(args.menu));
     // The current value and those the dependent values are computed from, before the change.
     QList<TreeItem *> inputs { item };
