@@ -150,19 +150,20 @@ int write(const QStringList &args)
     if (!unit)
         return exitCode;
     if (!parser.isSet(QStringLiteral("force"))) {
+        // The window asks about each difference in turn; here all of them are told at once.
         const QString fileType = fileInfo.value(1);
-        if (sizeOfName(fileType) != unit->driveSize())
+        QStringList differences;
+        const auto check = [&differences](const QString &what, const QString &inFile, const QString &inUnit) {
+            if (inFile != inUnit)
+                differences
+                    << QStringLiteral("%1 of drives are differ (file %2, unit %3)").arg(what, inFile, inUnit);
+        };
+        check(QStringLiteral("Sizes"), sizeOfName(fileType), unit->driveSize());
+        check(QStringLiteral("Type"), fileType.left(3), unit->driveSize().left(3));
+        check(QStringLiteral("Version"), fileInfo.value(11), unit->version());
+        if (!differences.isEmpty())
             return CliCommon::fail(CliExit::Refused,
-                QStringLiteral("Sizes of drives are differ (file %1, unit %2); --force writes anyway")
-                    .arg(sizeOfName(fileType), unit->driveSize()));
-        if (fileType.left(3) != unit->driveSize().left(3))
-            return CliCommon::fail(CliExit::Refused,
-                QStringLiteral("Type of drives are differ (file %1, unit %2); --force writes anyway")
-                    .arg(fileType.left(3), unit->driveSize().left(3)));
-        if (fileInfo.value(11) != unit->version())
-            return CliCommon::fail(CliExit::Refused,
-                QStringLiteral("Version of drives are differ (file %1, unit %2); --force writes anyway")
-                    .arg(fileInfo.value(11), unit->version()));
+                differences.join(QLatin1String("; ")) + QStringLiteral("; --force writes anyway"));
     }
     const bool onlyChanged = parser.isSet(QStringLiteral("only-changed"));
     if (onlyChanged) {

@@ -33,7 +33,8 @@ private slots:
     void silentUnitGivesNoDeviceLink();
     void badArgumentsRefusedBeforeAnythingIsSent_data();
     void badArgumentsRefusedBeforeAnythingIsSent();
-    void writeRefusesAnotherVersionUnlessForced();
+    void writeRefusesAnotherDriveUnlessForced_data();
+    void writeRefusesAnotherDriveUnlessForced();
     void progressBarOnlyOnATerminal();
     void setChecksLimitsThatFollowOtherParameters();
 
@@ -375,24 +376,44 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent()
     QVERIFY(sim.takeRequests().isEmpty());
 }
 
-void TestCli::writeRefusesAnotherVersionUnlessForced()
+void TestCli::writeRefusesAnotherDriveUnlessForced_data()
 {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("version") << "V1.00;;;;;;;;;"
+                             << "V1.01;;;;;;;;;"
+                             << "Version of drives are differ (file V1.01, unit V1.00); --force";
+    QTest::newRow("size") << "CLT-0040 (*.93);;;;;;;;;"
+                          << "CLT-0090 (*.93);;;;;;;;;"
+                          << "Sizes of drives are differ (file CLT-0090, unit CLT-0040); --force";
+    QTest::newRow("type") << "CLT-0040 (*.93);;;;;;;;;"
+                          << "KTZ-0040 (5);;;;;;;;;"
+                          << "Sizes of drives are differ (file KTZ-0040, unit CLT-0040); Type of drives are "
+                             "differ (file KTZ, unit CLT); --force";
+}
+
+void TestCli::writeRefusesAnotherDriveUnlessForced()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, message);
     QCOMPARE(
         runCli(QStringList { QStringLiteral("read"), QStringLiteral("--out"), path(QStringLiteral("v.dat")) }
             + unitArgs())
             .exitCode,
         0);
     QStringList lines = fileLines(path(QStringLiteral("v.dat")));
-    const int version = lines.indexOf(QStringLiteral("V1.00;;;;;;;;;"));
-    QVERIFY(version > 0);
-    lines[version] = QStringLiteral("V1.01;;;;;;;;;");
+    const int line = lines.indexOf(before);
+    QVERIFY(line > 0);
+    lines[line] = after;
     QVERIFY(writeLines(path(QStringLiteral("other.dat")), lines));
     sim.takeRequests();
 
     const CliRun refused
         = runCli(QStringList { QStringLiteral("write"), path(QStringLiteral("other.dat")) } + unitArgs());
     QCOMPARE(refused.exitCode, 5);
-    QVERIFY2(refused.err.contains(QLatin1String("Version of drives are differ")), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains(message), qPrintable(refused.err));
     const auto writes = [](const QStringList &requests) {
         return std::count_if(requests.cbegin(), requests.cend(), [](const QString &r) {
             return r.contains(QLatin1String(" fc 6 ")) || r.contains(QLatin1String(" fc 16 "));
