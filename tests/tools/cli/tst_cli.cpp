@@ -1,0 +1,374 @@
+// tarvolink-cli against the drive simulator over loopback TCP and a pseudo-terminal: backups
+// that restore exactly, one-value writes with their dependants, comparisons, dead units and the
+// argument checks that must stop a command before anything reaches the unit.
+#include "clitestsupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Every test program here has its own loopback address, so parallel ctest runs never meet.
+const QString kTcp = "127.0.0.93:15093";
+
+QJsonObject jsonOf(const CliRun &run)
+{
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+long writesIn(const QStringList &requests)
+{
+    return std::count_if(requests.cbegin(), requests.cend(),
+        [](const QString &r) { return r.contains(" fc 6 ") || r.contains(" fc 16 "); });
+}
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void identifyReportsTheUnit_data();
+    void identifyReportsTheUnit();
+    void readWriteReadRestoresTheUnitExactly();
+    void setWritesRegisterAndDependentPoles_data();
+    void setWritesRegisterAndDependentPoles();
+    void setChecksLimitsThatFollowOtherParameters();
+    void compareListsExactlyTheChangedParameters();
+    void silentUnitGivesNoDeviceLink();
+    void badArgumentsRefusedBeforeAnythingIsSent_data();
+    void badArgumentsRefusedBeforeAnythingIsSent();
+    void writeRefusesAnotherDriveUnlessForced_data();
+    void writeRefusesAnotherDriveUnlessForced();
+    void progressBarOnlyOnATerminal();
+
+private:
+    // The command with the test installation and the simulated TCP unit.
+    CliRun cli(const QStringList &args) const { return runCli(args + unitArgs()); }
+    QStringList unitArgs() const { return { "--data", dir.path(), "--tcp", kTcp, "--delay", "35" }; }
+    QStringList simArgs() const { return { "--data", dir.path(), "--device", "CLTV1.00.csv" }; }
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    SimProcess sim;
+};
+
+void TestCli::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QVERIFY(makeInstallation(dir.path()));
+}
+
+void TestCli::init()
+{
+    QVERIFY(sim.start(simArgs() << "--tcp" << kTcp));
+}
+
+void TestCli::cleanup()
+{
+    sim.stop();
+}
+
+void TestCli::identifyReportsTheUnit_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("deviceFile");
+    QTest::newRow("file chosen by the unit") << QStringList() << "CLTV1.00.csv";
+    // A chosen file is used as it is, even when its name tells another version.
+    QTest::newRow("file given") << QStringList { "--csv", "CLTV1.07.csv" } << "CLTV1.07.csv";
+}
+
+void TestCli::identifyReportsTheUnit()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, deviceFile);
+    QFile::copy(path("csv_file/CLTV1.00.csv"), path("csv_file/CLTV1.07.csv"));
+    const CliRun run = cli(QStringList { "identify", "--json" } + extra);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject identity = jsonOf(run);
+    QCOMPARE(identity.value("unitName").toString(), QString("CLT-0040 (*.93)"));
+    QCOMPARE(identity.value("driveSize").toString(), QString("CLT-0040"));
+    QCOMPARE(identity.value("softwareVersion").toString(), QString("V1.00"));
+    QCOMPARE(identity.value("inom").toString(), QString("4,1"));
+    QCOMPARE(identity.value("pnom").toString(), QString("1500"));
+    QCOMPARE(QFileInfo(identity.value("deviceFile").toString()).fileName(), deviceFile);
+}
+
+void TestCli::readWriteReadRestoresTheUnitExactly()
+{
+    const CliRun backup = cli({ "read", "--out", path("backup") });
+    QCOMPARE(backup.exitCode, 0);
+    QVERIFY2(backup.err.isEmpty(), qPrintable(backup.err)); // no progress bar without a terminal
+    QVERIFY(QFile::exists(path("backup.dat")));
+
+    // The unit drifts away from the backup: a set value, a per-set choice and a text.
+    for (const QStringList &change :
+        { QStringList { "312", "99,5", "--set", "D" }, { "311", "V/Hz", "--set", "B" }, { "81", "Spare" } })
+        QCOMPARE(cli(QStringList { "set" } + change).exitCode, 0);
+    QCOMPARE(cli({ "read", "--out", path("drifted.dat") }).exitCode, 0);
+    QVERIFY(fileLines(path("drifted.dat")) != fileLines(path("backup.dat")));
+
+    const CliRun restore = cli({ "write", path("backup.dat") });
+    QVERIFY2(restore.exitCode == 0, qPrintable(restore.err));
+    QCOMPARE(cli({ "read", "--out", path("again.dat") }).exitCode, 0);
+    QCOMPARE(fileLines(path("again.dat")), fileLines(path("backup.dat")));
+
+    // Only the differing values travel with --only-changed: nothing, once the unit matches.
+    const CliRun nothing = cli({ "write", "--only-changed", path("backup.dat") });
+    QCOMPARE(nothing.exitCode, 0);
+    QVERIFY2(nothing.out.startsWith("Wrote 0 values"), qPrintable(nothing.out));
+    const CliRun three = cli({ "write", "--only-changed", path("drifted.dat") });
+    QVERIFY2(three.out.startsWith("Wrote 3 values"), qPrintable(three.out + three.err));
+}
+
+void TestCli::setWritesRegisterAndDependentPoles_data()
+{
+    QTest::addColumn<bool>("rtu");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<int>("speedRegister");
+    QTest::addColumn<int>("poles");
+    // Set B runs at 60 Hz with four poles, set D at 50 Hz with six.
+    QTest::newRow("tcp set B") << false << "B"
+                               << "3000" << 41225 << 2;
+    QTest::newRow("rtu set D") << true << "D"
+                               << "1500" << 43225 << 4;
+}
+
+void TestCli::setWritesRegisterAndDependentPoles()
+{
+    QFETCH(bool, rtu);
+    QFETCH(QString, set);
+    QFETCH(QString, speed);
+    QFETCH(int, speedRegister);
+    QFETCH(int, poles);
+    QStringList link = unitArgs();
+    QString mbpollLink = kTcp;
+    SimProcess serial;
+    if (rtu) {
+        mbpollLink = path("line");
+        QVERIFY(serial.start(simArgs() << "--unit"
+                                       << "7"
+                                       << "--pty" << mbpollLink << "--baud"
+                                       << "38400"
+                                       << "--parity"
+                                       << "E,8,1"));
+        link = QStringList { "--data", dir.path(), "--rtu", mbpollLink, "--baud", "38400", "--parity",
+            "E,8,1", "--unit", "7", "--delay", "35" };
+    }
+    const int unit = rtu ? 7 : 1;
+    const int polesRegister = speedRegister + 1;
+    QVERIFY(mbpollRead(mbpollLink, rtu, unit, polesRegister) != poles);
+
+    const CliRun set1 = runCli(QStringList { "set", "225", speed, "--set", set, "--json" } + link);
+    QVERIFY2(set1.exitCode == 0, qPrintable(set1.err));
+    QCOMPARE(jsonOf(set1).value("value").toString(), speed);
+    const QJsonArray dependents = jsonOf(set1).value("dependents").toArray();
+    QCOMPARE(dependents.size(), 1);
+    QCOMPARE(dependents.at(0).toObject().value("menu").toString(), QString("226"));
+    QCOMPARE(dependents.at(0).toObject().value("value").toString(), QString::number(poles));
+
+    // An independent master sees both registers changed.
+    QCOMPARE(mbpollRead(mbpollLink, rtu, unit, speedRegister), speed.toInt());
+    QCOMPARE(mbpollRead(mbpollLink, rtu, unit, polesRegister), poles);
+
+    // A decimal comma is read as the decimal point; the unit hands back what it stored.
+    QCOMPARE(runCli(QStringList { "set", "312", "7,25", "--set", set } + link).exitCode, 0);
+    const CliRun get = runCli(QStringList { "get", "312", "--set", set } + link);
+    QCOMPARE(get.exitCode, 0);
+    QCOMPARE(get.out.trimmed(), QString("7.25"));
+}
+
+void TestCli::setChecksLimitsThatFollowOtherParameters()
+{
+    // The high speed limit may not go below the low one of the same set, as the unit holds it.
+    QCOMPARE(cli({ "set", "321", "1200", "--set", "C" }).exitCode, 0);
+    sim.takeRequests();
+    const CliRun refused = cli({ "set", "322", "1000", "--set", "C" });
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains("out of range for menu 322 (1200 .."), qPrintable(refused.err));
+    QCOMPARE(writesIn(sim.takeRequests()), 0L);
+    QCOMPARE(cli({ "set", "322", "1000", "--set", "A" }).exitCode, 0);
+}
+
+void TestCli::compareListsExactlyTheChangedParameters()
+{
+    const QString file = path("unit.dat");
+    QCOMPARE(cli({ "read", "--out", file }).exitCode, 0);
+    const QStringList data { "--data", dir.path(), "--delay", "35" };
+    const CliRun same = runCli(QStringList { "compare", file, file } + data);
+    QCOMPARE(same.exitCode, 0);
+    QVERIFY(same.out.startsWith("Files are Identical"));
+
+    // The copy differs in set C of a number and in a text; a value written with another
+    // stored form but the same shown text is no difference.
+    QStringList lines = fileLines(file);
+    for (QString &line : lines) {
+        QStringList fields = line.split(';');
+        if (fields.value(0) == "225")
+            fields[4] = fields[8] = "2800";
+        else if (fields.value(0) == "81")
+            for (int i = 2; i <= 9; ++i)
+                fields[i] = "Pump 9";
+        else if (fields.value(0) == "222")
+            fields[6] = "0" + fields[6];
+        line = fields.join(';');
+    }
+    const QString changed = path("changed.dat");
+    QVERIFY(writeLines(changed, lines));
+
+    const CliRun csv = runCli(QStringList { "compare", file, changed, "--csv" } + data);
+    QCOMPARE(csv.exitCode, 1);
+    const QStringList rows = csv.out.trimmed().split('\n');
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1), QString("225;Motor speed;1450;1750;2900;960;1450;1750;2800;960"));
+    QVERIFY2(
+        rows.at(2).startsWith("81;Unit name;Pump 1;Pump 1;Pump 1;Pump 1;Pump 9"), qPrintable(rows.at(2)));
+
+    // The unit itself as a source, in the documented syntax.
+    const CliRun json = runCli(QStringList { "compare", "tcp:" + kTcp + "@1", changed, "--json" } + data);
+    QCOMPARE(json.exitCode, 1);
+    QCOMPARE(jsonOf(json).value("identical").toBool(), false);
+    const QJsonArray differences = jsonOf(json).value("differences").toArray();
+    QCOMPARE(differences.size(), 2);
+    QCOMPARE(differences.at(0).toObject().value("differingSets").toArray(), QJsonArray { "C" });
+    QCOMPARE(runCli(QStringList { "compare", "tcp:" + kTcp, file } + data).exitCode, 0);
+
+    // Two units on one serial line, one after the other through the same port.
+    SimProcess line;
+    const QString port = path("bus");
+    QVERIFY(line.start(simArgs() << "--unit"
+                                 << "1"
+                                 << "--unit"
+                                 << "9"
+                                 << "--pty" << port));
+    const QStringList bus
+        = QStringList { "compare", "rtu:" + port + "@1", "rtu:" + port + "@9", "--csv" } + data;
+    QCOMPARE(runCli(bus).exitCode, 0);
+    QCOMPARE(runCli(QStringList { "set", "313", "-250", "--rtu", port, "--unit", "9" } + data).exitCode, 0);
+    const CliRun busDiff = runCli(bus);
+    QCOMPARE(busDiff.exitCode, 1);
+    QCOMPARE(busDiff.out.trimmed().split('\n').value(1),
+        QString("313;Minimum speed;0;-300;0;300;-250;-300;0;300"));
+}
+
+void TestCli::silentUnitGivesNoDeviceLink()
+{
+    sim.stop();
+    QVERIFY(sim.start(simArgs() << "--tcp" << kTcp << "--silent-after"
+                                << "0"));
+    const CliRun run = cli({ "identify", "--retries", "1" });
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains("No Device Link"), qPrintable(run.err));
+}
+
+void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    const QString tcp = "--tcp=" + kTcp;
+    const QString file = "--csv=CLTV1.00.csv";
+    const auto row = [](const char *name, const QStringList &args, const char *message) {
+        QTest::newRow(name) << args << QString(message);
+    };
+    row("unit 0", { "identify", tcp, "--unit", "0" }, "Unit range is 1-255");
+    row("unit 256", { "get", "225", tcp, "--unit=256" }, "Unit range is 1-255");
+    row("delay 34", { "identify", tcp, "--delay", "34" }, "Delay should be greater than 35ms.");
+    row("retries 6", { "identify", tcp, "--retries=6" }, "retries");
+    row("framing", { "identify", "--rtu=/dev/null", "--parity=E,7,1" }, "framing");
+    row("baud", { "identify", "--rtu=/dev/null", "--baud=1200" }, "baud rate");
+    row("bad address", { "identify", "--tcp=127.0.0:15093" }, "invalid IP address");
+    row("no unit", { "identify" }, "no unit given");
+    row("unknown menu", { "get", "999", tcp, file }, "unknown menu '999'");
+    row("a menu", { "set", "22", "1", tcp, file }, "is a menu");
+    row("above max", { "set", "225", "24001", tcp, file }, "out of range");
+    row("below min", { "set", "313", "-3000,5", tcp, file }, "out of range");
+    row("not a number", { "set", "225", "fast", tcp, file }, "not a number");
+    row("no such choice", { "set", "311", "Vector", tcp, file }, "out of range");
+    row("text too long", { "set", "81", "Pump 12345", tcp, file }, "not allowed");
+    row("bad set", { "get", "225", "--set=E", tcp }, "parameter set");
+    row("unknown option", { "read", "--outfile=x.dat", tcp }, "Unknown option");
+    row("missing out folder", { "read", "--out=/nonexistent/x.dat", tcp }, "folder not found");
+    row("compare unit source", { "compare", "tcp:127.0.0.93:15093@0", "x.dat" }, "Unit range is 1-255");
+    row("unknown command", { "backup" }, "unknown command");
+}
+
+void TestCli::badArgumentsRefusedBeforeAnythingIsSent()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    sim.takeRequests();
+    const CliRun run = runCli(args << "--data" << dir.path());
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(sim.takeRequests().isEmpty());
+}
+
+void TestCli::writeRefusesAnotherDriveUnlessForced_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("version") << "V1.00;;;;;;;;;"
+                             << "V1.01;;;;;;;;;"
+                             << "Version of drives are differ (file V1.01, unit V1.00); --force";
+    QTest::newRow("size") << "CLT-0040 (*.93);;;;;;;;;"
+                          << "CLT-0090 (*.93);;;;;;;;;"
+                          << "Sizes of drives are differ (file CLT-0090, unit CLT-0040); --force";
+    QTest::newRow("type") << "CLT-0040 (*.93);;;;;;;;;"
+                          << "KTZ-0040 (5);;;;;;;;;"
+                          << "Sizes of drives are differ (file KTZ-0040, unit CLT-0040); Type of drives are "
+                             "differ (file KTZ, unit CLT); --force";
+}
+
+void TestCli::writeRefusesAnotherDriveUnlessForced()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, message);
+    QCOMPARE(cli({ "read", "--out", path("v.dat") }).exitCode, 0);
+    QStringList lines = fileLines(path("v.dat"));
+    const int line = lines.indexOf(before);
+    QVERIFY(line > 0);
+    lines[line] = after;
+    QVERIFY(writeLines(path("other.dat"), lines));
+    sim.takeRequests();
+
+    const CliRun refused = cli({ "write", path("other.dat") });
+    QCOMPARE(refused.exitCode, 5);
+    QVERIFY2(refused.err.contains(message), qPrintable(refused.err));
+    QCOMPARE(writesIn(sim.takeRequests()), 0L);
+
+    const CliRun forced = cli({ "write", "--force", path("other.dat") });
+    QVERIFY2(forced.exitCode == 0, qPrintable(forced.err));
+    QVERIFY(writesIn(sim.takeRequests()) > 0);
+}
+
+void TestCli::progressBarOnlyOnATerminal()
+{
+    // script(1) gives the command a pseudo-terminal for stdout and stderr, as an engineer's shell does.
+    const QString command = QString(TARVOLINK_BIN_DIR "/tarvolink-cli read --out %1 %2")
+                                .arg(path("tty.dat"), unitArgs().join(' '));
+    QProcess script;
+    script.start("script", { "-qec", command, "/dev/null" });
+    QVERIFY(script.waitForFinished(60000));
+    QCOMPARE(script.exitCode(), 0);
+    const QString shown = QString::fromUtf8(script.readAllStandardOutput());
+    QVERIFY2(shown.contains("\rParameters Loading from Drive ["), qPrintable(shown));
+    QVERIFY(shown.contains("100%"));
+    // Written as without a terminal: the bar never reaches the file.
+    QCOMPARE(cli({ "read", "--out", path("plain.dat") }).exitCode, 0);
+    QCOMPARE(fileLines(path("tty.dat")), fileLines(path("plain.dat")));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

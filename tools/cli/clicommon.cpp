@@ -1,0 +1,90 @@
+#include "clicommon.h"
+
+#include "apppaths.h"
+#include "cliunit.h"
+#include "datfile.h"
+#include "treemodel.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace CliCommon {
+
+int fail(int code, const QString &message)
+{
+    QTextStream(stderr) << "tarvolink-cli: " << message.simplified() << Qt::endl;
+    return code;
+}
+
+bool parse(QCommandLineParser &parser, const QStringList &args, int *exitCode)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    if (!parser.parse(args)) {
+        *exitCode = fail(CliExit::Usage, parser.errorText());
+        return false;
+    }
+    if (parser.isSet(help)) {
+        // The parser names the program by its path; the usage line names the command.
+        QString text = parser.helpText();
+        const int end = text.indexOf(QLatin1Char('\n'));
+        text.replace(0, end, text.left(end).replace(QCoreApplication::arguments().value(0), args.value(0)));
+        QTextStream(stdout) << text;
+        *exitCode = CliExit::Ok;
+        return false;
+    }
+    return true;
+}
+
+bool expectPositional(const QCommandLineParser &parser, int count, const QString &usage, int *exitCode)
+{
+    if (parser.positionalArguments().size() == count)
+        return true;
+    *exitCode = fail(CliExit::Usage, QStringLiteral("usage: tarvolink-cli %1").arg(usage));
+    return false;
+}
+
+void printJson(const QJsonObject &object)
+{
+    QTextStream(stdout) << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+std::unique_ptr<CliUnit> connectUnit(const CliOptions &options, const UnitTarget &target, int *exitCode)
+{
+    auto unit = std::make_unique<CliUnit>(options, target);
+    if (!unit->connect()) {
+        *exitCode = fail(CliExit::Link, QStringLiteral("%1 (%2)").arg(unit->message(), target.text()));
+        return nullptr;
+    }
+    return unit;
+}
+
+std::unique_ptr<TreeModel> openDatFile(const QString &fileName, QStringList *unitInformation, QString *error)
+{
+    const DatFile::Header header = DatFile::readHeader(fileName, AppPaths::csvDir());
+    if (header.status != DatFile::Status::Ok) {
+        *error = QStringLiteral("%1: %2").arg(fileName, header.message);
+        return nullptr;
+    }
+    auto model
+        = std::make_unique<TreeModel>(header.deviceFile, 0, header.nominalCurrent, header.nominalPower, true);
+    if (!model->isValid()) {
+        *error = QStringLiteral("%1: %2").arg(fileName, DatFile::incompatibleMessage());
+        return nullptr;
+    }
+    QString message;
+    if (!model->ParameterOpen(fileName, &message)) {
+        *error = QStringLiteral("%1: %2").arg(fileName, message);
+        return nullptr;
+    }
+    model->setUnitName(header.deviceType);
+    if (unitInformation)
+        *unitInformation = header.unitInformation();
+    return model;
+}
+
+} // namespace CliCommon

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "clioptions.h"
+
+#include <QJsonObject>
+#include <QStringList>
+#include <memory>
+
+class CliUnit;
+class QCommandLineParser;
+class TreeModel;
+
+// Exit codes of every subcommand.
+namespace CliExit {
+enum Code { Ok = 0, Differ = 1, Usage = 2, Link = 3, File = 4, Refused = 5 };
+}
+
+// Helpers the subcommands share: argument parsing with --help, the one-line failure report,
+// JSON output, connecting a unit and opening a parameter set file.
+namespace CliCommon {
+
+// Prints "tarvolink-cli: MESSAGE" on one line to stderr and returns `code`.
+int fail(int code, const QString &message);
+
+// Parses `args` (argv[0] first). On --help prints the help and sets *exitCode to 0; on a parse
+// error reports it and sets *exitCode to Usage. Returns true when the command should go on.
+bool parse(QCommandLineParser &parser, const QStringList &args, int *exitCode);
+
+// Positional arguments must number exactly `count`; false with a message otherwise.
+bool expectPositional(const QCommandLineParser &parser, int count, const QString &usage, int *exitCode);
+
+void printJson(const QJsonObject &object);
+
+// Opens the link and identifies the unit; on failure reports the identification message.
+std::unique_ptr<CliUnit> connectUnit(const CliOptions &options, const UnitTarget &target, int *exitCode);
+
+// A parameter set file opened the way the parameters view opens it: header, the model of the
+// device description file it names, then its values. `unitInformation` gets the header's entry.
+std::unique_ptr<TreeModel> openDatFile(const QString &fileName, QStringList *unitInformation, QString *error);
+
+} // namespace CliCommon
+
+// The subcommands; each takes its arguments with argv[0] first and returns the exit code.
+namespace CliCommands {
+int ports(const QStringList &args);
+int identify(const QStringList &args);
+int read(const QStringList &args);
+int write(const QStringList &args);
+int get(const QStringList &args);
+int set(const QStringList &args);
+int compare(const QStringList &args);
+} // namespace CliCommands

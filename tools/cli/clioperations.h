@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class CliUnit;
+class TreeItem;
+class TreeModel;
+
+// The parameter walks of the command line, on the unit worker's own operations: every
+// parameter and set read from a unit or written to it, and one edited value written with the
+// parameters that depend on it. Each stops at the first failed exchange with a one-line message
+// naming the parameter (a backup with holes is worse than none).
+namespace CliOperations {
+
+using Progress = std::function<void(int done, int total)>;
+
+// Reads every parameter and set into the model; afterwards nothing counts as changed.
+bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString *error);
+
+// Writes every editable value of the model, or only those marked as changed; `written` gets
+// the number of values sent.
+bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error,
+    int *written = nullptr);
+
+// Reads the registers of one item and set into the model.
+bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString *error);
+
+// Writes the value of `item` in `set` and re-reads the values that depend on it. A dependent
+// value the unit did not recompute itself (the pole number after motor speed or frequency) is
+// written as the model recomputed it and read back. `dependents` gets the re-read items.
+bool writeOne(
+    CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents, QString *error);
+
+// Whether a value of the item may be written to a unit.
+bool isWritable(const TreeModel &model, const TreeItem *item);
+
+} // namespace CliOperations

@@ -1,0 +1,225 @@
+#include "clioptions.h"
+
+#include "apppaths.h"
+#include "devicefiles.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QHostAddress>
+
+namespace {
+
+const QStringList kFramings
+    = { QStringLiteral("N,8,1"), QStringLiteral("N,8,2"), QStringLiteral("E,8,1"), QStringLiteral("O,8,1") };
+const QList<int> kBaudRates = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
+
+bool toInt(const QString &text, int *value)
+{
+    bool ok = false;
+    *value = text.trimmed().toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+QString UnitTarget::text() const
+{
+    if (kind == Tcp)
+        return QStringLiteral("tcp:%1:%2@%3").arg(address).arg(port).arg(unit);
+    if (kind == Rtu)
+        return QStringLiteral("rtu:%1@%2").arg(address).arg(unit);
+    return QString();
+}
+
+namespace CliArgs {
+
+void addDataOption(QCommandLineParser &parser)
+{
+    parser.addOption({ QStringLiteral("data"),
+        QStringLiteral(
+            "Installation folder holding configData/ and csv_file/ (default: beside the program)."),
+        QStringLiteral("DIR") });
+}
+
+void addUnitOptions(QCommandLineParser &parser, bool forSources)
+{
+    if (!forSources) {
+        parser.addOption({ QStringLiteral("tcp"),
+            QStringLiteral("Unit on Modbus TCP at ADDRESS (port 502), or ADDRESS:PORT for another port."),
+            QStringLiteral("ADDRESS") });
+        parser.addOption({ QStringLiteral("rtu"),
+            QStringLiteral("Unit on Modbus RTU at serial PORT (see 'ports')."), QStringLiteral("PORT") });
+    }
+    parser.addOption({ QStringLiteral("baud"),
+        QStringLiteral("Baud rate of --rtu: 2400, 4800, 9600, 19200 (default), 38400, 57600, 115200."),
+        QStringLiteral("N"), QStringLiteral("19200") });
+    parser.addOption({ QStringLiteral("parity"),
+        QStringLiteral("Framing of --rtu: N,8,1 (default), N,8,2, E,8,1 or O,8,1."), QStringLiteral("P,8,S"),
+        QStringLiteral("N,8,1") });
+    parser.addOption({ QStringLiteral("unit"), QStringLiteral("Unit number 1..255 (default 1)."),
+        QStringLiteral("N"), QStringLiteral("1") });
+    const QString deviceHelp
+        = QStringLiteral("Use this device description file instead of the one the unit's identity selects.");
+    if (!forSources)
+        parser.addOption(
+            { { QStringLiteral("csv"), QStringLiteral("device-file") }, deviceHelp, QStringLiteral("FILE") });
+    else
+        parser.addOption({ QStringLiteral("device-file"), deviceHelp, QStringLiteral("FILE") });
+    parser.addOption({ QStringLiteral("retries"), QStringLiteral("Number of retries 1..5 (default 2)."),
+        QStringLiteral("N"), QStringLiteral("2") });
+    parser.addOption(
+        { QStringLiteral("delay"), QStringLiteral("Delay between messages in ms, 35..99999 (default 70)."),
+            QStringLiteral("MS"), QStringLiteral("70") });
+    addDataOption(parser);
+}
+
+bool checkUnitNumber(const QString &text, int *unit, QString *error)
+{
+    int value = 0;
+    if (!toInt(text, &value) || value < 1 || value > 255) {
+        *error = QStringLiteral("Invalid Unit Number: Unit range is 1-255 (got '%1')").arg(text);
+        return false;
+    }
+    *unit = value;
+    return true;
+}
+
+bool checkTcpAddress(const QString &text, UnitTarget &target, QString *error)
+{
+    QString address = text.trimmed();
+    int port = 502;
+    const int colon = address.indexOf(QLatin1Char(':'));
+    if (colon >= 0) {
+        if (!toInt(address.mid(colon + 1), &port) || port < 1 || port > 65535) {
+            *error = QStringLiteral("invalid TCP port in '%1' (1..65535)").arg(text);
+            return false;
+        }
+        address.truncate(colon);
+    }
+    QHostAddress host;
+    if (!host.setAddress(address) || host.protocol() != QAbstractSocket::IPv4Protocol
+        || address.count(QLatin1Char('.')) != 3) {
+        *error = QStringLiteral("invalid IP address '%1'").arg(address);
+        return false;
+    }
+    target.kind = UnitTarget::Tcp;
+    target.address = address;
+    target.port = quint16(port);
+    return true;
+}
+
+bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error)
+{
+    const bool tcp = needTarget && parser.isSet(QStringLiteral("tcp"));
+    const bool rtu = needTarget && parser.isSet(QStringLiteral("rtu"));
+    if (needTarget && tcp == rtu) {
+        *error = tcp ? QStringLiteral("give either --tcp or --rtu, not both")
+                     : QStringLiteral("no unit given: use --tcp ADDRESS or --rtu PORT");
+        return false;
+    }
+    if (!checkUnitNumber(parser.value(QStringLiteral("unit")), &options.target.unit, error))
+        return false;
+    if (tcp && !checkTcpAddress(parser.value(QStringLiteral("tcp")), options.target, error))
+        return false;
+    if (rtu) {
+        options.target.kind = UnitTarget::Rtu;
+        options.target.address = parser.value(QStringLiteral("rtu"));
+    }
+    if (!toInt(parser.value(QStringLiteral("baud")), &options.baud) || !kBaudRates.contains(options.baud)) {
+        *error = QStringLiteral("invalid baud rate '%1' (2400, 4800, 9600, 19200, 38400, 57600, 115200)")
+                     .arg(parser.value(QStringLiteral("baud")));
+        return false;
+    }
+    options.framing = parser.value(QStringLiteral("parity")).toUpper().remove(QLatin1Char(' '));
+    if (!kFramings.contains(options.framing)) {
+        *error = QStringLiteral("invalid framing '%1' (N,8,1, N,8,2, E,8,1 or O,8,1)")
+                     .arg(parser.value(QStringLiteral("parity")));
+        return false;
+    }
+    if (!toInt(parser.value(QStringLiteral("retries")), &options.retries) || options.retries < 1
+        || options.retries > 5) {
+        *error = QStringLiteral("invalid number of retries '%1' (1..5)")
+                     .arg(parser.value(QStringLiteral("retries")));
+        return false;
+    }
+    const QString delay = parser.value(QStringLiteral("delay")).trimmed();
+    if (!toInt(delay, &options.delay) || delay.size() > 5 || options.delay < 0) {
+        *error = QStringLiteral("invalid delay '%1' (35..99999 ms)").arg(delay);
+        return false;
+    }
+    if (options.delay < 35) {
+        *error = QStringLiteral("Delay should be greater than 35ms.");
+        return false;
+    }
+    if (!applyDataDir(parser, options, error))
+        return false;
+    if (parser.isSet(QStringLiteral("device-file"))) {
+        // A bare name is also looked up in the installation's csv_file folder.
+        QString file = parser.value(QStringLiteral("device-file"));
+        if (!QFileInfo(file).isFile() && !file.contains(QLatin1Char('/')))
+            file = DeviceFiles::resolveDeviceFile(file);
+        if (!QFileInfo(file).isFile()) {
+            *error = QStringLiteral("No CSV File Found: %1").arg(parser.value(QStringLiteral("device-file")));
+            return false;
+        }
+        options.deviceFile = QFileInfo(file).absoluteFilePath();
+    }
+    return true;
+}
+
+bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString *error)
+{
+    if (parser.isSet(QStringLiteral("data"))) {
+        options.dataDir = QFileInfo(parser.value(QStringLiteral("data"))).absoluteFilePath();
+        AppPaths::setBaseDir(options.dataDir);
+    }
+    if (!QFileInfo(AppPaths::generalCsvPath()).isFile()) {
+        *error = QStringLiteral("File not found : general.csv (%1)")
+                     .arg(QDir::toNativeSeparators(AppPaths::configDir()));
+        return false;
+    }
+    return true;
+}
+
+bool parseSource(const QString &text, UnitTarget &target, bool *isUnit, QString *error)
+{
+    *isUnit = false;
+    const bool tcp = text.startsWith(QLatin1String("tcp:"));
+    const bool rtu = text.startsWith(QLatin1String("rtu:"));
+    if (!tcp && !rtu)
+        return true;
+    *isUnit = true;
+    QString rest = text.mid(4);
+    const int at = rest.lastIndexOf(QLatin1Char('@'));
+    if (at >= 0) {
+        if (!checkUnitNumber(rest.mid(at + 1), &target.unit, error))
+            return false;
+        rest.truncate(at);
+    }
+    if (tcp)
+        return checkTcpAddress(rest, target, error);
+    if (rest.isEmpty()) {
+        *error = QStringLiteral("no serial port in '%1'").arg(text);
+        return false;
+    }
+    target.kind = UnitTarget::Rtu;
+    target.address = rest;
+    return true;
+}
+
+int setIndex(const QString &letter)
+{
+    const QString upper = letter.trimmed().toUpper();
+    if (upper.size() != 1)
+        return -1;
+    const int index = QStringLiteral("ABCD").indexOf(upper);
+    return index;
+}
+
+QString setLetter(int set)
+{
+    return QString(QChar(QLatin1Char('A').unicode() + set));
+}
+
+} // namespace CliArgs

@@ -1,0 +1,79 @@
+// tarvolink-cli: the program's unit jobs from a shell (identify, back up, restore, set and
+// compare parameters) on the same core library and the same files as the window.
+#include "clicommon.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QTextStream>
+
+namespace {
+
+const char *const kUsage
+    = "Usage: tarvolink-cli COMMAND [options]\n"
+      "\n"
+      "Commands:\n"
+      "  ports                    List the serial ports present.\n"
+      "  identify                 Drive size, software version, device description file, INOM, PNOM, unit "
+      "name.\n"
+      "  read --out FILE.dat      Read all parameters (sets A-D) into a parameter set file.\n"
+      "  write FILE.dat           Write a parameter set file to a unit (--only-changed, --force).\n"
+      "  get MENU                 Print one parameter value (--set A|B|C|D).\n"
+      "  set MENU VALUE           Write one parameter value and re-read the values depending on it.\n"
+      "  compare A B              Compare two sources: .dat files or units (tcp:ADDRESS, rtu:PORT).\n"
+      "\n"
+      "Unit selection (identify, read, write, get, set):\n"
+      "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
+      "  --rtu PORT               Modbus RTU; --baud N (19200), --parity N,8,1|N,8,2|E,8,1|O,8,1.\n"
+      "  --unit N                 Unit number 1..255 (1).\n"
+      "  --csv FILE               Use this device description file (also --device-file).\n"
+      "  --retries N              1..5 (2).     --delay MS   35..99999 (70).\n"
+      "  --data DIR               Installation folder with configData/ and csv_file/.\n"
+      "\n"
+      "'tarvolink-cli COMMAND --help' describes each command.\n"
+      "Exit status: 0 success, 1 compare found differences, 2 bad arguments, 3 unit or link failure,\n"
+      "4 file failure, 5 write refused (size, type or version differs).\n";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarvolink-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.11"));
+
+    // The library's diagnostic lines would break the one-line reports scripts read;
+    // TARVOLINK_CLI_LOG=1 brings them back.
+    if (qEnvironmentVariableIsEmpty("TARVOLINK_CLI_LOG"))
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
+
+    QStringList args = QCoreApplication::arguments();
+    const QString command = args.value(1);
+    if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help")) {
+        QTextStream(command.isEmpty() ? stderr : stdout) << kUsage;
+        return command.isEmpty() ? CliExit::Usage : CliExit::Ok;
+    }
+    if (command == QLatin1String("--version")) {
+        QTextStream(stdout) << "tarvolink-cli 3.11\n";
+        return CliExit::Ok;
+    }
+    // The subcommand's own parser sees "tarvolink-cli COMMAND" as its program name.
+    args.removeAt(1);
+    args[0] = QStringLiteral("tarvolink-cli ") + command;
+    using Command = int (*)(const QStringList &);
+    const QList<QPair<QString, Command>> commands {
+        { QStringLiteral("ports"), CliCommands::ports },
+        { QStringLiteral("identify"), CliCommands::identify },
+        { QStringLiteral("read"), CliCommands::read },
+        { QStringLiteral("write"), CliCommands::write },
+        { QStringLiteral("get"), CliCommands::get },
+        { QStringLiteral("set"), CliCommands::set },
+        { QStringLiteral("compare"), CliCommands::compare },
+    };
+    for (const auto &entry : commands) {
+        if (entry.first == command)
+            return entry.second(args);
+    }
+    return CliCommon::fail(
+        CliExit::Usage, QStringLiteral("unknown command '%1' (see tarvolink-cli --help)").arg(command));
+}
