@@ -180,6 +180,16 @@ void VxCommModbusMaster::VxCommAddUnitHealth(int address, const QString &state, 
     unitHealth.append(record);
 }
 
+void VxCommModbusMaster::VxCommRemoveUnitHealth(int address)
+{
+    const QString key = QString::number(address);
+    QMutexLocker lock(&healthLock);
+    for (int i = unitHealth.size() - 1; i >= 0; --i) {
+        if (unitHealth.at(i).value(0) == key)
+            unitHealth.removeAt(i);
+    }
+}
+
 void VxCommModbusMaster::VxCommSetUnitActive(int address, const QString &flag)
 {
     const QString key = QString::number(address);

@@ -48,6 +48,9 @@ public:
 
     // Health records: {unit address, "connect"/"disconnect", active "1"/"0"}.
     void VxCommAddUnitHealth(int address, const QString &state, const QString &activeFlag);
+    // Forgets a removed unit, so the same unit number can be linked again on a shared port
+    // (a "disconnect" record left behind would refuse every exchange with -18).
+    void VxCommRemoveUnitHealth(int address);
     void VxCommSetUnitActive(int address, const QString &flag);
     QStringList VxCommGetUnitHealth(int address) const;
     int VxCommUnitCount() const;

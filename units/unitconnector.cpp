@@ -310,6 +310,11 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
     record->controlModule = nullptr;
     std::unique_ptr<UnitRecord> taken = reg.take(iface, index);
     taken->entry[F::State] = F::disconnected();
+    if (taken->master) {
+        // The master may stay with other units of its RS485 port: it must forget this one.
+        QMutexLocker lock(taken->master->VxCommMutex());
+        taken->master->VxCommRemoveUnitHealth(F::at(taken->entry, F::Number).toInt());
+    }
     const QStringList last = taken->entry;
     if (ended)
         finalize(std::move(taken));

@@ -410,6 +410,9 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     m_prompter.expectCritical(QStringLiteral("Unit already connected on RS485 Interface"));
     connectSerial(QStringLiteral("RS485"), link, 5);
 
+    // Unit 3 is disconnected first: its removal must not leave the shared master refusing it.
+    tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), tab.infoList(UnitRegistry::RS485).first());
+    QCOMPARE(F::at(tab.infoList(UnitRegistry::RS485).first(), F::State), QStringLiteral("disconnect"));
     tab.vxUISlotUnitRemoveClicked(tab.infoList(UnitRegistry::RS485).first(), false);
     QCOMPARE(tab.infoList(UnitRegistry::RS485).size(), 1);
     VxCommModbusMaster *kept = tab.commModList(UnitRegistry::RS485).first();
@@ -419,6 +422,12 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     QVERIFY(readAll(tab.infoList(UnitRegistry::RS485).first()));
     QCOMPARE(entriesWithDefaults(tab.modelOf(tab.infoList(UnitRegistry::RS485).first())),
         tab.modelOf(tab.infoList(UnitRegistry::RS485).first())->readList().size());
+
+    // The removed unit can be added again on the port its neighbour keeps open.
+    connectSerial(QStringLiteral("RS485"), link, 3);
+    QVERIFY(waitFor([&] { return tab.infoList(UnitRegistry::RS485).size() == 2; }));
+    QCOMPARE(tab.commModList(UnitRegistry::RS485).at(1), kept);
+    QCOMPARE(F::at(tab.infoList(UnitRegistry::RS485).at(1), F::State), QStringLiteral("connect"));
 }
 
 void TstTabWidget::rs232AndRs485OnOnePortRefused()
