@@ -10,6 +10,7 @@
 #include "scriptedprompter.h"
 #include "settingsfile.h"
 #include "simpeer.h"
+#include "unitstestsupport.h"
 #include "tabwidget.h"
 #include "treemodel.h"
 #include "unitregistry.h"
@@ -92,7 +93,7 @@ void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ip, { "--device", m_device, "--size", "1" }));
+    QVERIFY(sim.startTcp(ip, { "--data", m_dir->path(), "--device", m_device, "--size", "1" }));
     TabWidget *tab = m_window->tabController();
     QVERIFY(tab);
     QAction *loadFromDrive = m_window->action(VXMainWindow::LoadFromDriveAct);

@@ -10,6 +10,7 @@
 #include "settingsbinder.h"
 #include "settingsfile.h"
 #include "simpeer.h"
+#include "unitstestsupport.h"
 #include "tabwidget.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
@@ -152,7 +153,8 @@ TabWidget &TstTabWidget::makeTab()
 
 QStringList TstTabWidget::simArgs(const QStringList &extra) const
 {
-    return QStringList { QStringLiteral("--device"), m_device, QStringLiteral("--size"), QStringLiteral("1") }
+    return QStringList { QStringLiteral("--data"), m_dir->path(), QStringLiteral("--device"), m_device,
+               QStringLiteral("--size"), QStringLiteral("1") }
     + extra;
 }
 
@@ -246,7 +248,7 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
     connectTcp(ipA);
     QVERIFY2(waitRow(QStringLiteral("device link established")), qPrintable(m_rows.join('\n')));
@@ -318,7 +320,7 @@ void TstTabWidget::reconnectOfASilentUnitFails()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
     connectTcp(ipA);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -340,7 +342,7 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
     tab.settings().record().continueDespiteFault = true; // the status cycle goes on through the silence
     connectTcp(ipA);
@@ -368,7 +370,7 @@ void TstTabWidget::duplicateIpAddressRefused()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
     connectTcp(ipA, 1);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -395,7 +397,7 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
 {
     SimPeer sim;
     const QString link = m_dir->path() + QStringLiteral("/bus");
-    QVERIFY(sim.startPty(m_dir->path(), link, { 3, 5 }, simArgs()));
+    QVERIFY(sim.startPty(link, SimPeer::unitOptions({ 3, 5 }) + simArgs()));
     TabWidget &tab = makeTab();
     connectSerial(QStringLiteral("RS485"), link, 3);
     QVERIFY(waitRow(QStringLiteral("(3)\t")));
@@ -425,7 +427,7 @@ void TstTabWidget::rs232AndRs485OnOnePortRefused()
 {
     SimPeer sim;
     const QString link = m_dir->path() + QStringLiteral("/line");
-    QVERIFY(sim.startPty(m_dir->path(), link, { 3, 5 }, simArgs()));
+    QVERIFY(sim.startPty(link, SimPeer::unitOptions({ 3, 5 }) + simArgs()));
     TabWidget &tab = makeTab();
     connectSerial(QStringLiteral("RS232"), link, 3);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -454,12 +456,12 @@ void TstTabWidget::unitFallingSilentMidRead()
     int identificationRequests = 0;
     {
         SimPeer counting;
-        QVERIFY(counting.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--verbose") })));
+        QVERIFY(counting.startTcp(ipA, simArgs({ QStringLiteral("--verbose") })));
         TabWidget &tab = makeTab();
         connectTcp(ipA);
         QVERIFY(waitRow(QStringLiteral("device link established")));
         QTest::qWait(100);
-        identificationRequests = counting.output().count(QStringLiteral("request "));
+        identificationRequests = counting.takeRequests().size();
         m_tab.reset();
         Q_UNUSED(tab)
     }
@@ -468,8 +470,7 @@ void TstTabWidget::unitFallingSilentMidRead()
     const int silentAfter = identificationRequests + probe.readList().size() - 6;
     m_rows.clear();
     SimPeer sim;
-    QVERIFY(sim.startTcp(
-        m_dir->path(), ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
+    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
     TabWidget &tab = makeTab();
     tab.settings().record().continueDespiteFault = continueDespiteFault;
     connectTcp(ipA);
@@ -489,7 +490,7 @@ void TstTabWidget::removingDuringReadEndsItWithoutMessage()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
+    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
     TabWidget &tab = makeTab();
     connectTcp(ipA);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -512,7 +513,7 @@ void TstTabWidget::cancellingReadStopsAndClosesProgress()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
+    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
     TabWidget &tab = makeTab();
     connectTcp(ipA);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -537,7 +538,7 @@ void TstTabWidget::statusCycleRunsOnlyOnStatusTab()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
     connectTcp(ipA);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -561,11 +562,11 @@ void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
     if (!canServePort502())
         QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
     SimPeer tcp, line, bus;
-    QVERIFY(tcp.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(tcp.startTcp(ipA, simArgs()));
     const QString lineLink = m_dir->path() + QStringLiteral("/line");
     const QString busLink = m_dir->path() + QStringLiteral("/bus");
-    QVERIFY(line.startPty(m_dir->path(), lineLink, { 2 }, simArgs()));
-    QVERIFY(bus.startPty(m_dir->path(), busLink, { 4 }, simArgs()));
+    QVERIFY(line.startPty(lineLink, SimPeer::unitOptions({ 2 }) + simArgs()));
+    QVERIFY(bus.startPty(busLink, SimPeer::unitOptions({ 4 }) + simArgs()));
     TabWidget &tab = makeTab();
     // Connected in the reverse order, so the close-down order cannot come from the order of connecting.
     connectTcp(ipA);

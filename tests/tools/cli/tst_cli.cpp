@@ -52,11 +52,11 @@ private:
     // The command with the test installation and the simulated TCP unit.
     CliRun cli(const QStringList &args) const { return runCli(args + unitArgs()); }
     QStringList unitArgs() const { return { "--data", dir.path(), "--tcp", kTcp, "--delay", "35" }; }
-    QStringList simArgs() const { return { "--data", dir.path(), "--device", "CLTV1.00.csv" }; }
+    QStringList simArgs() const { return { "--data", dir.path(), "--device", "CLTV1.00.csv", "--verbose" }; }
     QString path(const QString &name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    SimProcess sim;
+    SimPeer sim;
 };
 
 void TestCli::initTestCase()
@@ -150,7 +150,7 @@ void TestCli::setWritesRegisterAndDependentPoles()
     QFETCH(int, poles);
     QStringList link = unitArgs();
     QString mbpollLink = kTcp;
-    SimProcess serial;
+    SimPeer serial;
     if (rtu) {
         mbpollLink = path("line");
         QVERIFY(serial.start(simArgs() << "--unit"
@@ -241,7 +241,7 @@ void TestCli::compareListsExactlyTheChangedParameters()
     QCOMPARE(runCli(QStringList { "compare", "tcp:" + kTcp, file } + data).exitCode, 0);
 
     // Two units on one serial line, one after the other through the same port.
-    SimProcess line;
+    SimPeer line;
     const QString port = path("bus");
     QVERIFY(line.start(simArgs() << "--unit"
                                  << "1"

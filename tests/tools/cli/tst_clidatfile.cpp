@@ -37,7 +37,7 @@ void TestCliDatFile::initTestCase()
     QVERIFY(makeInstallation(dir.path()));
     AppPaths::setBaseDir(dir.path());
     const QString link = QStringLiteral("127.0.0.94:15094");
-    SimProcess sim;
+    SimPeer sim;
     QVERIFY(sim.start({ QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
         QStringLiteral("CLTV1.00.csv"), QStringLiteral("--tcp"), link }));
 
