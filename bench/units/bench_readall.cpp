@@ -90,7 +90,8 @@ int main(int argc, char *argv[])
     const QString deviceFile = AppPaths::csvDir() + QLatin1Char('/') + Device;
     QTextStream out(stdout);
     out << "Read all parameters of " << Device << " at the default delays\n";
-    const QStringList options { QStringLiteral("--device"), Device, QStringLiteral("--size"), QStringLiteral("1") };
+    const QStringList options { QStringLiteral("--device"), Device, QStringLiteral("--size"),
+        QStringLiteral("1") };
     int failures = 0;
 
     {

@@ -158,10 +158,11 @@ TestInstallation::Edit addingTestDrive(int code, const QByteArray &name)
         // The new rows keep the file's own line ends.
         const QByteArray eol = bytes.contains("\r\n") ? "\r\n" : "\n";
         const QByteArray number = QByteArray::number(code);
-        const QByteArray withCode
-            = replacing("[DEVICE CODE]END", number + ';' + name + eol + "[DEVICE CODE]END")(bytes);
+        const QByteArray codeRow = number + ';' + name + eol;
+        const QByteArray versionRow = number + ";30002;1" + eol;
+        const QByteArray withCode = replacing("[DEVICE CODE]END", codeRow + "[DEVICE CODE]END")(bytes);
         if (withCode.isEmpty())
             return withCode;
-        return replacing("[VERSION ADDRESS]END", number + ";30002;1" + eol + "[VERSION ADDRESS]END")(withCode);
+        return replacing("[VERSION ADDRESS]END", versionRow + "[VERSION ADDRESS]END")(withCode);
     };
 }

@@ -10,10 +10,10 @@
 #include "scriptedprompter.h"
 #include "settingsfile.h"
 #include "simpeer.h"
-#include "unitstestsupport.h"
 #include "tabwidget.h"
 #include "treemodel.h"
 #include "unitregistry.h"
+#include "unitstestsupport.h"
 #include "unittreeframe.h"
 #include "vxmainwindow.h"
 

@@ -10,13 +10,13 @@
 #include "settingsbinder.h"
 #include "settingsfile.h"
 #include "simpeer.h"
-#include "unitstestsupport.h"
 #include "tabwidget.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 #include "unitfactory.h"
 #include "unitregistry.h"
+#include "unitstestsupport.h"
 #include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
 
@@ -154,7 +154,7 @@ TabWidget &TstTabWidget::makeTab()
 QStringList TstTabWidget::simArgs(const QStringList &extra) const
 {
     return QStringList { QStringLiteral("--data"), m_dir->path(), QStringLiteral("--device"), m_device,
-               QStringLiteral("--size"), QStringLiteral("1") }
+        QStringLiteral("--size"), QStringLiteral("1") }
     + extra;
 }
 

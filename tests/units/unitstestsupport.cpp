@@ -1,4 +1,5 @@
 #include "unitstestsupport.h"
+
 #include "simpeer.h"
 
 #include <QProcess>

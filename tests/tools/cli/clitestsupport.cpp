@@ -25,7 +25,8 @@ bool makeInstallation(const QString &dir)
 {
     TestInstallation installation(dir);
     return installation.addGeneralCsv(addingTestDrive(4690, "CLT"))
-        && installation.addDeviceFileFrom(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/tools/cli/data/CLTV1.00.csv"));
+        && installation.addDeviceFileFrom(
+            QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/tools/cli/data/CLTV1.00.csv"));
 }
 
 int mbpollRead(const QString &link, bool rtu, int unit, int number)
