@@ -32,19 +32,6 @@
 
 namespace {
 const QString ip = QStringLiteral("127.0.0.73");
-
-template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qSleep(5);
-    }
-    return true;
-}
 } // namespace
 
 class TstMainWindowUnits : public QObject
@@ -90,8 +77,7 @@ void TstMainWindowUnits::cleanup()
 
 void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
     QVERIFY(sim.startTcp(ip, { "--data", m_dir->path(), "--device", m_device, "--size", "1" }));
     TabWidget *tab = m_window->tabController();

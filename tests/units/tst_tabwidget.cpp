@@ -54,19 +54,6 @@ public:
 private:
     int *m_made;
 };
-
-template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qSleep(5);
-    }
-    return true;
-}
 } // namespace
 
 class TstTabWidget : public QObject
@@ -104,6 +91,9 @@ private:
     int rowsWith(const QString &needle) const;
     QString simDevice() const { return m_device; }
     QStringList simArgs(const QStringList &extra = {}) const;
+    // Starts the simulator on ipA with the extra options, makes the tab and connects unit 1;
+    // true once its link is established.
+    bool connectTcpUnit(SimPeer &sim, const QStringList &extra = {});
     // Reads every parameter of the unit and waits until the progress dialog has gone.
     bool readAll(const QStringList &entry);
     // How many read entries of the unit's model hold the simulator's delivered values.
@@ -156,6 +146,15 @@ QStringList TstTabWidget::simArgs(const QStringList &extra) const
     return QStringList { QStringLiteral("--data"), m_dir->path(), QStringLiteral("--device"), m_device,
         QStringLiteral("--size"), QStringLiteral("1") }
     + extra;
+}
+
+bool TstTabWidget::connectTcpUnit(SimPeer &sim, const QStringList &extra)
+{
+    if (!sim.startTcp(ipA, simArgs(extra)))
+        return false;
+    makeTab();
+    connectTcp(ipA);
+    return waitRow(QStringLiteral("device link established"));
 }
 
 void TstTabWidget::connectTcp(const QString &ip, int unit)
@@ -245,13 +244,10 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
 
 void TstTabWidget::tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY2(waitRow(QStringLiteral("device link established")), qPrintable(m_rows.join('\n')));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     QCOMPARE(tab.infoList(UnitRegistry::TCPIP).size(), 1);
     const QStringList entry = tab.infoList(UnitRegistry::TCPIP).first();
     QCOMPARE(F::at(entry, F::Name), QStringLiteral("TST-0010 (*.71)"));
@@ -317,13 +313,10 @@ void TstTabWidget::serialPortThatCannotOpenRefused()
 
 void TstTabWidget::reconnectOfASilentUnitFails()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     const QStringList entry = tab.currentUnit();
     tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), entry);
     sim.stop();
@@ -339,8 +332,7 @@ void TstTabWidget::reconnectOfASilentUnitFails()
 
 void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
     QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
@@ -367,13 +359,10 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
 
 void TstTabWidget::duplicateIpAddressRefused()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA, 1);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     m_prompter.expectCritical(QStringLiteral("Unit is already activated"), QStringLiteral("Error"));
     connectTcp(ipA, 7); // another unit number does not make it another unit
     QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
@@ -449,8 +438,7 @@ void TstTabWidget::unitFallingSilentMidRead_data()
 void TstTabWidget::unitFallingSilentMidRead()
 {
     QFETCH(bool, continueDespiteFault);
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     // First count what identification asks of the unit, then let a second simulator go quiet a few
     // parameters before the end of the read, so the skipped remainder stays short.
     int identificationRequests = 0;
@@ -487,13 +475,11 @@ void TstTabWidget::unitFallingSilentMidRead()
 
 void TstTabWidget::removingDuringReadEndsItWithoutMessage()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }),
+        qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     const QStringList entry = tab.currentUnit();
     tab.GetTreeModelslotImport(tab.modelOf(entry), entry);
     QProgressDialog *dialog = tab.transfer()->dialog();
@@ -510,13 +496,11 @@ void TstTabWidget::removingDuringReadEndsItWithoutMessage()
 
 void TstTabWidget::cancellingReadStopsAndClosesProgress()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }),
+        qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     const QStringList entry = tab.currentUnit();
     tab.GetTreeModelslotImport(tab.modelOf(entry), entry);
     QProgressDialog *dialog = tab.transfer()->dialog();
@@ -535,13 +519,10 @@ void TstTabWidget::cancellingReadStopsAndClosesProgress()
 
 void TstTabWidget::statusCycleRunsOnlyOnStatusTab()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     QVERIFY(!tab.supervisor()->statusThread());
     tab.setCurrentIndex(TabWidget::StatusTab);
     QPointer<importfileThread> status = tab.supervisor()->statusThread();
@@ -559,8 +540,7 @@ void TstTabWidget::statusCycleRunsOnlyOnStatusTab()
 
 void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer tcp, line, bus;
     QVERIFY(tcp.startTcp(ipA, simArgs()));
     const QString lineLink = m_dir->path() + QStringLiteral("/line");
