@@ -149,18 +149,6 @@ void TstMainWindowUnits::missingGeneralCsvFromWorkersGivesOneBox()
     QCOMPARE(prompter().seen().size(), 1);
 }
 
-int main(int argc, char *argv[])
-{
-    // Without a runtime directory Qt warns, and these tests make every warning fatal.
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(
-            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    TstMainWindowUnits test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVOLINK_WIDGET_TEST_MAIN(TstMainWindowUnits)
 
 #include "tst_mainwindowunits.moc"

@@ -609,18 +609,6 @@ void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave()
     }
 }
 
-int main(int argc, char *argv[])
-{
-    // Without a runtime directory Qt warns, and these tests make every warning fatal.
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(
-            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    TstTabWidget test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
 
 #include "tst_tabwidget.moc"

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 // A test installation in dir: the shipped general.csv plus the small test drive "TST" and its
@@ -33,3 +36,18 @@ template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
     }
     return true;
 }
+
+// main() of a widget test run with every warning fatal: without a runtime directory Qt warns.
+#define TARVOLINK_WIDGET_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char *argv[])                                                                         \
+    {                                                                                                        \
+        QTemporaryDir runtime;                                                                               \
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {                                                \
+            QFile::setPermissions(                                                                           \
+                runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);   \
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                                        \
+        }                                                                                                    \
+        QApplication app(argc, argv);                                                                        \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }

@@ -224,10 +224,7 @@ int get(const QStringList &argv)
     OpenParameter opened;
     if (!openParameter(parser, 1, false, opened, &exitCode))
         return exitCode;
-    const ParamArgs &args = opened.args;
-    const auto &unit = opened.unit;
-    const auto &model = opened.model;
-    TreeItem *item = opened.item;
+    const auto &[args, unit, model, item] = opened;
     QString error;
     if (!CliOperations::readItem(*unit, *model, item, args.set, &error))
         return CliCommon::fail(CliExit::Link, error);
@@ -265,10 +262,7 @@ int set(const QStringList &argv)
     OpenParameter opened;
     if (!openParameter(parser, 2, true, opened, &exitCode))
         return exitCode;
-    const ParamArgs &args = opened.args;
-    const auto &unit = opened.unit;
-    const auto &model = opened.model;
-    TreeItem *item = opened.item;
+    const auto &[args, unit, model, item] = opened;
     QString error;
     if (!CliOperations::isWritable(*model, item))
         return CliCommon::fail(CliExit::Usage, QStringLiteral("menu %1 cannot be written").arg(args.menu));
