@@ -67,7 +67,7 @@ void TestCli::initTestCase()
 
 void TestCli::init()
 {
-    QVERIFY(sim.start(simArgs() << "--tcp" << kTcp));
+    QVERIFY2(sim.start(simArgs() << "--tcp" << kTcp), qPrintable(sim.errorOutput()));
 }
 
 void TestCli::cleanup()
