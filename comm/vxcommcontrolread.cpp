@@ -7,31 +7,32 @@
 #include <QtMath>
 #include <algorithm>
 
-int VxCommModbusMaster::VxCommGetRefValue(const QString &file, int address, int &value, int &maxValue)
+bool VxCommModbusMaster::readInputWord(int address, int number, int &value)
 {
-    const DeviceFiles::RefAddress ref = VxCommGetRefAddress(file);
-    const int number = ref.address.toInt();
     if (number <= 0)
-        return -1;
+        return false;
     quint8 reply[1024];
     const int result = lockedRead(address, 4, number, 1, reply);
     if (!VxCommReply::hasRegisters(reply, result, 1))
-        return -1;
+        return false;
     value = VxCommReply::word(reply, 0);
+    return true;
+}
+
+int VxCommModbusMaster::VxCommGetRefValue(const QString &file, int address, int &value, int &maxValue)
+{
+    const DeviceFiles::RefAddress ref = VxCommGetRefAddress(file);
+    if (!readInputWord(address, ref.address.toInt(), value))
+        return -1;
     maxValue = ref.maxValue.toInt();
     return 1;
 }
 
 int VxCommModbusMaster::readSource(const QString &registerText, int address, QString &source)
 {
-    const int number = registerText.toInt();
-    if (number <= 0)
+    int value = 0;
+    if (!readInputWord(address, registerText.toInt(), value))
         return -1;
-    quint8 reply[1024];
-    const int result = lockedRead(address, 4, number, 1, reply);
-    if (!VxCommReply::hasRegisters(reply, result, 1))
-        return -1;
-    const int value = VxCommReply::word(reply, 0);
     source = value <= 2 ? QStringLiteral("0") + QString::number(value) : QStringLiteral("00");
     return 1;
 }

@@ -163,6 +163,8 @@ protected:
     // One locked read of `count` items of table `type` at `number` for `address`; the reply
     // (unit, function, byte count, data) lands in `reply`. Returns the transaction's result.
     int lockedRead(int address, int type, int number, int count, quint8 *reply);
+    // One input register of `address`; false for a register number below 1 or a failed read.
+    bool readInputWord(int address, int number, int &value);
     // Source register read shared by the run-source and reference-source reads.
     int readSource(const QString &registerText, int address, QString &source);
 

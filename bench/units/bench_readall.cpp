@@ -3,7 +3,7 @@
 // product's default delays, and compare the time with what the delays alone demand.
 #include "apppaths.h"
 #include "importfilethread.h"
-#include "simdrive.h"
+#include "simpeer.h"
 #include "treemodel.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
@@ -90,13 +90,14 @@ int main(int argc, char *argv[])
     const QString deviceFile = AppPaths::csvDir() + QLatin1Char('/') + Device;
     QTextStream out(stdout);
     out << "Read all parameters of " << Device << " at the default delays\n";
-    const QStringList size { QStringLiteral("--size"), QStringLiteral("1") };
+    const QStringList options { QStringLiteral("--device"), Device, QStringLiteral("--size"),
+        QStringLiteral("1") };
     int failures = 0;
 
     {
-        SimDrive sim;
+        SimPeer sim;
         const quint16 port = tcpPort();
-        if (!sim.startTcp(Device, Host, port, size)) {
+        if (!sim.startTcp(Host, port, options)) {
             out << "TCP simulator did not start\n";
             return 1;
         }
@@ -108,9 +109,9 @@ int main(int argc, char *argv[])
     }
     {
         QTemporaryDir dir;
-        SimDrive sim;
+        SimPeer sim;
         const QString line = dir.filePath(QStringLiteral("line"));
-        if (!sim.startPty(Device, line, size)) {
+        if (!sim.startPty(line, options)) {
             out << "serial simulator did not start\n";
             return 1;
         }

@@ -253,17 +253,7 @@ void CompareParameters::vxUiComparisonPrintint(int output)
     header.customerData = m_customerData;
     header.unitName = selectedName(0) + QStringLiteral(" / ") + selectedName(1);
     const QString html = ParameterPrint::comparisonHtml(result, selectedName(0), selectedName(1), header);
-    if (output != CompPrintGui::ToPdf) {
-        ParameterPrint::printOnPrinter(html, this, m_printDialog);
-        return;
-    }
-    QString fileName = m_prompter.saveFileName(this, tr("Save pdf file"), QString(), tr("(*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        fileName += QLatin1String(".pdf");
-    if (!ParameterPrint::printToPdf(html, fileName))
-        m_prompter.critical(this, tr("Error"), tr("The PDF file could not be written:\n%1").arg(fileName));
+    ParameterPrint::printOrSavePdf(html, output == CompPrintGui::ToPdf, this, m_prompter, m_printDialog);
 }
 
 void CompareParameters::vxUISlotCancelBtnClicked()

@@ -1,6 +1,7 @@
 #include "parameterprint.h"
 
 #include "parametervalues.h"
+#include "prompter.h"
 #include "treeitem.h"
 #include "treemodel.h"
 
@@ -248,6 +249,23 @@ bool printOnPrinter(const QString &html, QWidget *parent, const PrintDialogRunne
     render(html, printer);
     QApplication::restoreOverrideCursor();
     return true;
+}
+
+void printOrSavePdf(
+    const QString &html, bool pdf, QWidget *parent, Prompter &prompter, const PrintDialogRunner &runDialog)
+{
+    if (!pdf) {
+        printOnPrinter(html, parent, runDialog);
+        return;
+    }
+    const auto tr = [](const char *text) { return QCoreApplication::translate("ParameterPrint", text); };
+    QString fileName = prompter.saveFileName(parent, tr("Save pdf file"), QString(), tr("(*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        fileName += QLatin1String(".pdf");
+    if (!printToPdf(html, fileName))
+        prompter.critical(parent, tr("Error"), tr("The PDF file could not be written:\n%1").arg(fileName));
 }
 
 } // namespace ParameterPrint

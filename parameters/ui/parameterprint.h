@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+class Prompter;
 class QPrinter;
 class QWidget;
 class TreeModel;
@@ -48,5 +49,9 @@ using PrintDialogRunner = std::function<bool(QPrinter &, QWidget *)>;
 PrintDialogRunner defaultPrintDialog();
 // Asks for the printer through `runDialog` and prints with the wait cursor shown.
 bool printOnPrinter(const QString &html, QWidget *parent, const PrintDialogRunner &runDialog);
+// Prints on a printer, or asks for a PDF file (".pdf" added when missing) and writes it there; a
+// file that cannot be written is reported.
+void printOrSavePdf(
+    const QString &html, bool pdf, QWidget *parent, Prompter &prompter, const PrintDialogRunner &runDialog);
 
 } // namespace ParameterPrint

@@ -203,17 +203,7 @@ void Parameters::printWith(int mode, bool pdf)
     // Commands and codes that are no setting stay out of the plain list.
     const bool hideNotCompared = mode == ParameterPrint::WithoutReadOnly;
     const QString html = ParameterPrint::parameterHtml(*m_model, mode, hideNotCompared, header);
-    if (!pdf) {
-        ParameterPrint::printOnPrinter(html, this, m_printDialog);
-        return;
-    }
-    QString fileName = m_prompter.saveFileName(this, tr("Save pdf file"), QString(), tr("(*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        fileName += QLatin1String(".pdf");
-    if (!ParameterPrint::printToPdf(html, fileName))
-        m_prompter.critical(this, tr("Error"), tr("The PDF file could not be written:\n%1").arg(fileName));
+    ParameterPrint::printOrSavePdf(html, pdf, this, m_prompter, m_printDialog);
 }
 
 void Parameters::vxUISlotDatFileInfo()

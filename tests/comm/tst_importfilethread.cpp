@@ -182,7 +182,7 @@ void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
     QCOMPARE(WorkerOps::readWords(check, 4, polesRegister, 1, &words), WorkerOps::Exchange::Ok);
     QCOMPARE(model->registerWords(poles, set), words);
     // Written first, then re-read.
-    const QStringList log = sim.requestLog();
+    const QStringList log = sim.takeRequests();
     const int writeAt
         = log.indexOf(QRegularExpression(QStringLiteral(".* fc (6|16) reg %1:.*").arg(frequencyRegister)));
     const int readAt
@@ -220,7 +220,7 @@ void TestImportFileThread::writeAllSendsOnlyWhatItShould()
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
     QVERIFY(rec.errors.isEmpty()); // nothing read-only was written: the unit refused nothing
     QCOMPARE(rec.lastTwo(), CloseAndEnable);
-    const QStringList writes = writesIn(sim.requestLog());
+    const QStringList writes = writesIn(sim.takeRequests());
     if (onlyChanged) {
         QCOMPARE(writes,
             (QStringList { QString::number(shared->field(5).toInt()),

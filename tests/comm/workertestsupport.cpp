@@ -33,8 +33,10 @@ bool WorkerFixture::startSim(bool tcp, const QStringList &extra)
 {
     // The size is given: the simulator's own choice of the first size row takes the table's
     // comment row and reports size 0, which no unit has.
-    const QStringList args = QStringList { QStringLiteral("--size"), QStringLiteral("1") } + extra;
-    return tcp ? sim.startTcp(Device, host, port, args) : sim.startPty(Device, line(), args);
+    const QStringList options
+        = QStringList { QStringLiteral("--device"), Device, QStringLiteral("--size"), QStringLiteral("1") }
+        + extra;
+    return tcp ? sim.startTcp(host, port, options) : sim.startPty(line(), options);
 }
 
 std::unique_ptr<VxCommModbusMaster> WorkerFixture::connectMaster(bool tcp)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "importfilethread.h"
-#include "simdrive.h"
+#include "simpeer.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "vxcommmodbusmaster.h"
@@ -117,7 +117,7 @@ protected:
     QString line() const { return dir.filePath(QStringLiteral("line")); }
 
     QTemporaryDir dir;
-    SimDrive sim;
+    SimPeer sim;
     QString host;
     quint16 port = 0;
     QString deviceFile, inom, pnom;

@@ -13,6 +13,7 @@
 #include "tabwidget.h"
 #include "treemodel.h"
 #include "unitregistry.h"
+#include "unitstestsupport.h"
 #include "unittreeframe.h"
 #include "vxmainwindow.h"
 
@@ -31,19 +32,6 @@
 
 namespace {
 const QString ip = QStringLiteral("127.0.0.73");
-
-template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qSleep(5);
-    }
-    return true;
-}
 } // namespace
 
 class TstMainWindowUnits : public QObject
@@ -89,10 +77,9 @@ void TstMainWindowUnits::cleanup()
 
 void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ip, { "--device", m_device, "--size", "1" }));
+    QVERIFY(sim.startTcp(ip, { "--data", m_dir->path(), "--device", m_device, "--size", "1" }));
     TabWidget *tab = m_window->tabController();
     QVERIFY(tab);
     QAction *loadFromDrive = m_window->action(VXMainWindow::LoadFromDriveAct);
@@ -162,18 +149,6 @@ void TstMainWindowUnits::missingGeneralCsvFromWorkersGivesOneBox()
     QCOMPARE(prompter().seen().size(), 1);
 }
 
-int main(int argc, char *argv[])
-{
-    // Without a runtime directory Qt warns, and these tests make every warning fatal.
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(
-            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    TstMainWindowUnits test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVOLINK_WIDGET_TEST_MAIN(TstMainWindowUnits)
 
 #include "tst_mainwindowunits.moc"

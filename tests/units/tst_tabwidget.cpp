@@ -5,6 +5,7 @@
 #include "apppaths.h"
 #include "connect.h"
 #include "importfilethread.h"
+#include "mbpoll.h"
 #include "paramtransfer.h"
 #include "scriptedprompter.h"
 #include "settingsbinder.h"
@@ -16,6 +17,7 @@
 #include "unitentryfields.h"
 #include "unitfactory.h"
 #include "unitregistry.h"
+#include "unitstestsupport.h"
 #include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
 
@@ -53,19 +55,6 @@ public:
 private:
     int *m_made;
 };
-
-template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qSleep(5);
-    }
-    return true;
-}
 } // namespace
 
 class TstTabWidget : public QObject
@@ -103,6 +92,9 @@ private:
     int rowsWith(const QString &needle) const;
     QString simDevice() const { return m_device; }
     QStringList simArgs(const QStringList &extra = {}) const;
+    // Starts the simulator on ipA with the extra options, makes the tab and connects unit 1;
+    // true once its link is established.
+    bool connectTcpUnit(SimPeer &sim, const QStringList &extra = {});
     // Reads every parameter of the unit and waits until the progress dialog has gone.
     bool readAll(const QStringList &entry);
     // How many read entries of the unit's model hold the simulator's delivered values.
@@ -152,8 +144,18 @@ TabWidget &TstTabWidget::makeTab()
 
 QStringList TstTabWidget::simArgs(const QStringList &extra) const
 {
-    return QStringList { QStringLiteral("--device"), m_device, QStringLiteral("--size"), QStringLiteral("1") }
+    return QStringList { QStringLiteral("--data"), m_dir->path(), QStringLiteral("--device"), m_device,
+        QStringLiteral("--size"), QStringLiteral("1") }
     + extra;
+}
+
+bool TstTabWidget::connectTcpUnit(SimPeer &sim, const QStringList &extra)
+{
+    if (!sim.startTcp(ipA, simArgs(extra)))
+        return false;
+    makeTab();
+    connectTcp(ipA);
+    return waitRow(QStringLiteral("device link established"));
 }
 
 void TstTabWidget::connectTcp(const QString &ip, int unit)
@@ -243,13 +245,10 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
 
 void TstTabWidget::tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY2(waitRow(QStringLiteral("device link established")), qPrintable(m_rows.join('\n')));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     QCOMPARE(tab.infoList(UnitRegistry::TCPIP).size(), 1);
     const QStringList entry = tab.infoList(UnitRegistry::TCPIP).first();
     QCOMPARE(F::at(entry, F::Name), QStringLiteral("TST-0010 (*.71)"));
@@ -315,13 +314,10 @@ void TstTabWidget::serialPortThatCannotOpenRefused()
 
 void TstTabWidget::reconnectOfASilentUnitFails()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     const QStringList entry = tab.currentUnit();
     tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), entry);
     sim.stop();
@@ -337,10 +333,9 @@ void TstTabWidget::reconnectOfASilentUnitFails()
 
 void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
     tab.settings().record().continueDespiteFault = true; // the status cycle goes on through the silence
     connectTcp(ipA);
@@ -365,13 +360,10 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
 
 void TstTabWidget::duplicateIpAddressRefused()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA, 1);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     m_prompter.expectCritical(QStringLiteral("Unit is already activated"), QStringLiteral("Error"));
     connectTcp(ipA, 7); // another unit number does not make it another unit
     QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
@@ -395,7 +387,7 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
 {
     SimPeer sim;
     const QString link = m_dir->path() + QStringLiteral("/bus");
-    QVERIFY(sim.startPty(m_dir->path(), link, { 3, 5 }, simArgs()));
+    QVERIFY(sim.startPty(link, SimPeer::unitOptions({ 3, 5 }) + simArgs()));
     TabWidget &tab = makeTab();
     connectSerial(QStringLiteral("RS485"), link, 3);
     QVERIFY(waitRow(QStringLiteral("(3)\t")));
@@ -434,7 +426,7 @@ void TstTabWidget::rs232AndRs485OnOnePortRefused()
 {
     SimPeer sim;
     const QString link = m_dir->path() + QStringLiteral("/line");
-    QVERIFY(sim.startPty(m_dir->path(), link, { 3, 5 }, simArgs()));
+    QVERIFY(sim.startPty(link, SimPeer::unitOptions({ 3, 5 }) + simArgs()));
     TabWidget &tab = makeTab();
     connectSerial(QStringLiteral("RS232"), link, 3);
     QVERIFY(waitRow(QStringLiteral("device link established")));
@@ -456,19 +448,18 @@ void TstTabWidget::unitFallingSilentMidRead_data()
 void TstTabWidget::unitFallingSilentMidRead()
 {
     QFETCH(bool, continueDespiteFault);
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     // First count what identification asks of the unit, then let a second simulator go quiet a few
     // parameters before the end of the read, so the skipped remainder stays short.
     int identificationRequests = 0;
     {
         SimPeer counting;
-        QVERIFY(counting.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--verbose") })));
+        QVERIFY(counting.startTcp(ipA, simArgs({ QStringLiteral("--verbose") })));
         TabWidget &tab = makeTab();
         connectTcp(ipA);
         QVERIFY(waitRow(QStringLiteral("device link established")));
         QTest::qWait(100);
-        identificationRequests = counting.output().count(QStringLiteral("request "));
+        identificationRequests = counting.takeRequests().size();
         m_tab.reset();
         Q_UNUSED(tab)
     }
@@ -477,8 +468,7 @@ void TstTabWidget::unitFallingSilentMidRead()
     const int silentAfter = identificationRequests + probe.readList().size() - 6;
     m_rows.clear();
     SimPeer sim;
-    QVERIFY(sim.startTcp(
-        m_dir->path(), ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
+    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
     TabWidget &tab = makeTab();
     tab.settings().record().continueDespiteFault = continueDespiteFault;
     connectTcp(ipA);
@@ -495,13 +485,11 @@ void TstTabWidget::unitFallingSilentMidRead()
 
 void TstTabWidget::removingDuringReadEndsItWithoutMessage()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }),
+        qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     const QStringList entry = tab.currentUnit();
     tab.GetTreeModelslotImport(tab.modelOf(entry), entry);
     QProgressDialog *dialog = tab.transfer()->dialog();
@@ -518,13 +506,11 @@ void TstTabWidget::removingDuringReadEndsItWithoutMessage()
 
 void TstTabWidget::cancellingReadStopsAndClosesProgress()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs({ QStringLiteral("--slow"), QStringLiteral("30") })));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }),
+        qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     const QStringList entry = tab.currentUnit();
     tab.GetTreeModelslotImport(tab.modelOf(entry), entry);
     QProgressDialog *dialog = tab.transfer()->dialog();
@@ -543,13 +529,10 @@ void TstTabWidget::cancellingReadStopsAndClosesProgress()
 
 void TstTabWidget::statusCycleRunsOnlyOnStatusTab()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer sim;
-    QVERIFY(sim.startTcp(m_dir->path(), ipA, simArgs()));
-    TabWidget &tab = makeTab();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    QVERIFY2(connectTcpUnit(sim), qPrintable(m_rows.join('\n')));
+    TabWidget &tab = *m_tab;
     QVERIFY(!tab.supervisor()->statusThread());
     tab.setCurrentIndex(TabWidget::StatusTab);
     QPointer<importfileThread> status = tab.supervisor()->statusThread();
@@ -567,14 +550,13 @@ void TstTabWidget::statusCycleRunsOnlyOnStatusTab()
 
 void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
 {
-    if (!canServePort502())
-        QSKIP("the program talks Modbus TCP on port 502 only, which needs root to serve on loopback");
+    SKIP_UNLESS_PORT_502();
     SimPeer tcp, line, bus;
-    QVERIFY(tcp.startTcp(m_dir->path(), ipA, simArgs()));
+    QVERIFY(tcp.startTcp(ipA, simArgs()));
     const QString lineLink = m_dir->path() + QStringLiteral("/line");
     const QString busLink = m_dir->path() + QStringLiteral("/bus");
-    QVERIFY(line.startPty(m_dir->path(), lineLink, { 2 }, simArgs()));
-    QVERIFY(bus.startPty(m_dir->path(), busLink, { 4 }, simArgs()));
+    QVERIFY(line.startPty(lineLink, SimPeer::unitOptions({ 2 }) + simArgs()));
+    QVERIFY(bus.startPty(busLink, SimPeer::unitOptions({ 4 }) + simArgs()));
     TabWidget &tab = makeTab();
     // Connected in the reverse order, so the close-down order cannot come from the order of connecting.
     connectTcp(ipA);
@@ -637,18 +619,6 @@ void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave()
     }
 }
 
-int main(int argc, char *argv[])
-{
-    // Without a runtime directory Qt warns, and these tests make every warning fatal.
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(
-            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    TstTabWidget test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
 
 #include "tst_tabwidget.moc"

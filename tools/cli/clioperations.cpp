@@ -38,6 +38,26 @@ QString failedAt(const QString &message, const TreeItem *item)
     return item ? QStringLiteral("%1 (menu %2)").arg(message, item->text(TreeItem::MenuColumn)) : message;
 }
 
+// Runs one walk of the worker over the model's parameters with progress; a failure names the
+// parameter the walk stopped at.
+bool walkParameters(CliUnit &unit, TreeModel &model, const Progress &progress, QString *error,
+    const std::function<WorkerOps::Result(WorkerOps::Context &)> &walk)
+{
+    QString message;
+    WorkerOps::Context ctx = contextFor(unit, model, &message);
+    const QList<TreeItem *> order = walkOrder(model);
+    int done = 0;
+    ctx.out.progress = [&](int i) {
+        done = i + 1;
+        if (progress)
+            progress(done, order.size());
+    };
+    if (walk(ctx) == WorkerOps::Completed)
+        return true;
+    *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, order.value(done));
+    return false;
+}
+
 } // namespace
 
 bool isWritable(const TreeModel &model, const TreeItem *item)
@@ -67,19 +87,8 @@ bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString 
 
 bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString *error)
 {
-    QString message;
-    WorkerOps::Context ctx = contextFor(unit, model, &message);
-    const QList<TreeItem *> order = walkOrder(model);
-    int done = 0;
-    ctx.out.progress = [&](int i) {
-        done = i + 1;
-        if (progress)
-            progress(done, order.size());
-    };
-    if (WorkerOps::readAllParameters(ctx) != WorkerOps::Completed) {
-        *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, order.value(done));
+    if (!walkParameters(unit, model, progress, error, WorkerOps::readAllParameters))
         return false;
-    }
     model.clearChangedFlags();
     return true;
 }
@@ -99,22 +108,10 @@ bool writeAll(
         *written = count;
     if (count == 0)
         return true;
-    QString message;
-    WorkerOps::Context ctx = contextFor(unit, model, &message);
-    const QList<TreeItem *> order = walkOrder(model);
-    int done = 0;
-    ctx.out.progress = [&](int i) {
-        done = i + 1;
-        if (progress)
-            progress(done, order.size());
-    };
     WorkerOps::WriteOptions options;
     options.exportOnlyChanged = onlyChanged;
-    if (WorkerOps::writeParameters(ctx, options) != WorkerOps::Completed) {
-        *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, order.value(done));
-        return false;
-    }
-    return true;
+    return walkParameters(unit, model, progress, error,
+        [&options](WorkerOps::Context &ctx) { return WorkerOps::writeParameters(ctx, options); });
 }
 
 bool writeOne(

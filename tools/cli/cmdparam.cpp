@@ -171,6 +171,38 @@ bool precheck(const ParamArgs &args, bool withValue, QString *error)
     return !withValue || checkValue(model, item, args.set, &value, error);
 }
 
+// A parameter of the connected unit, as the command line names it.
+struct OpenParameter
+{
+    ParamArgs args;
+    std::unique_ptr<CliUnit> unit;
+    std::unique_ptr<TreeModel> model;
+    TreeItem *item = nullptr;
+};
+
+// Reads the arguments, opens the link to the unit and finds the parameter; on failure the reason
+// is reported and *exitCode holds the exit code.
+bool openParameter(
+    const QCommandLineParser &parser, int positional, bool withValue, OpenParameter &opened, int *exitCode)
+{
+    QString error;
+    if (!readParamArgs(parser, positional, opened.args, &error)
+        || !precheck(opened.args, withValue, &error)) {
+        *exitCode = CliCommon::fail(CliExit::Usage, error);
+        return false;
+    }
+    opened.unit = CliCommon::connectUnit(opened.args.options, opened.args.options.target, exitCode);
+    if (!opened.unit)
+        return false;
+    opened.model = opened.unit->makeModel();
+    opened.item = findParameter(*opened.model, opened.args.menu, &error);
+    if (!opened.item) {
+        *exitCode = CliCommon::fail(CliExit::Usage, error);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace CliCommands {
@@ -189,17 +221,11 @@ int get(const QStringList &argv)
         || !CliCommon::expectPositional(
             parser, 1, QStringLiteral("get MENU [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
-    ParamArgs args;
-    QString error;
-    if (!readParamArgs(parser, 1, args, &error) || !precheck(args, false, &error))
-        return CliCommon::fail(CliExit::Usage, error);
-    const auto unit = CliCommon::connectUnit(args.options, args.options.target, &exitCode);
-    if (!unit)
+    OpenParameter opened;
+    if (!openParameter(parser, 1, false, opened, &exitCode))
         return exitCode;
-    const auto model = unit->makeModel();
-    TreeItem *item = findParameter(*model, args.menu, &error);
-    if (!item)
-        return CliCommon::fail(CliExit::Usage, error);
+    const auto &[args, unit, model, item] = opened;
+    QString error;
     if (!CliOperations::readItem(*unit, *model, item, args.set, &error))
         return CliCommon::fail(CliExit::Link, error);
     if (args.options.json)
@@ -233,17 +259,11 @@ int set(const QStringList &argv)
         || !CliCommon::expectPositional(parser, 2,
             QStringLiteral("set MENU VALUE [--set A|B|C|D] --tcp ADDRESS | --rtu PORT"), &exitCode))
         return exitCode;
-    ParamArgs args;
-    QString error;
-    if (!readParamArgs(parser, 2, args, &error) || !precheck(args, true, &error))
-        return CliCommon::fail(CliExit::Usage, error);
-    const auto unit = CliCommon::connectUnit(args.options, args.options.target, &exitCode);
-    if (!unit)
+    OpenParameter opened;
+    if (!openParameter(parser, 2, true, opened, &exitCode))
         return exitCode;
-    const auto model = unit->makeModel();
-    TreeItem *item = findParameter(*model, args.menu, &error);
-    if (!item)
-        return CliCommon::fail(CliExit::Usage, error);
+    const auto &[args, unit, model, item] = opened;
+    QString error;
     if (!CliOperations::isWritable(*model, item))
         return CliCommon::fail(CliExit::Usage, QStringLiteral("menu %1 cannot be written").arg(args.menu));
     // The current value and those the dependent values are computed from, before the change.

@@ -1,9 +1,6 @@
 #include "clitestsupport.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTextStream>
 
 CliRun runCli(const QStringList &args, int timeoutMs)
@@ -23,88 +20,12 @@ CliRun runCli(const QStringList &args, int timeoutMs)
     return run;
 }
 
-bool SimProcess::start(const QStringList &arguments)
-{
-    process.start(QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-sim"),
-        QStringList(arguments) << QStringLiteral("--verbose"));
-    if (!process.waitForStarted(5000))
-        return false;
-    QByteArray out;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000 && process.state() == QProcess::Running) {
-        process.waitForReadyRead(100);
-        out += process.readAllStandardOutput();
-        if (out.contains("serving"))
-            return true;
-    }
-    stop();
-    return false;
-}
-
-void SimProcess::stop()
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-QStringList SimProcess::takeRequests()
-{
-    // Drain what the simulator wrote so far; it logs each request as it answers it.
-    for (int i = 0; i < 20 && process.waitForReadyRead(50); ++i)
-        pending += QString::fromUtf8(process.readAllStandardError());
-    pending += QString::fromUtf8(process.readAllStandardError());
-    QStringList requests;
-    for (const QString &line : pending.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("request")))
-            requests << line;
-    }
-    pending.clear();
-    return requests;
-}
-
 bool makeInstallation(const QString &dir)
 {
-    QDir().mkpath(dir + QStringLiteral("/configData"));
-    QDir().mkpath(dir + QStringLiteral("/csv_file"));
-    QStringList general = fileLines(QStringLiteral(TARVOLINK_SOURCE_DIR "/data/configData/general.csv"));
-    const int codes = general.indexOf(QStringLiteral("[DEVICE CODE]END"));
-    const int versions = general.indexOf(QStringLiteral("[VERSION ADDRESS]END"));
-    if (codes < 0 || versions < codes)
-        return false;
-    general.insert(versions, QStringLiteral("4690;30002;1"));
-    general.insert(codes, QStringLiteral("4690;CLT"));
-    return writeLines(dir + QStringLiteral("/configData/general.csv"), general)
-        && QFile::copy(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/tools/cli/data/CLTV1.00.csv"),
-            dir + QStringLiteral("/csv_file/CLTV1.00.csv"));
-}
-
-int mbpollRead(const QString &link, bool rtu, int unit, int number)
-{
-    QStringList args;
-    if (rtu)
-        args << QStringLiteral("-m") << QStringLiteral("rtu") << QStringLiteral("-b")
-             << QStringLiteral("38400") << QStringLiteral("-P") << QStringLiteral("even");
-    else
-        args << QStringLiteral("-m") << QStringLiteral("tcp") << QStringLiteral("-p")
-             << link.section(QLatin1Char(':'), 1);
-    args << QStringLiteral("-a") << QString::number(unit) << QStringLiteral("-t") << QStringLiteral("4")
-         << QStringLiteral("-r") << QString::number(number - 40000) << QStringLiteral("-c")
-         << QStringLiteral("1") << QStringLiteral("-1")
-         << (rtu ? link : link.section(QLatin1Char(':'), 0, 0));
-    QProcess mbpoll;
-    mbpoll.start(QStringLiteral("mbpoll"), args);
-    if (!mbpoll.waitForFinished(10000)) {
-        mbpoll.kill();
-        mbpoll.waitForFinished(2000);
-        return -1;
-    }
-    const QRegularExpression value(
-        QStringLiteral("^\\[%1\\]:\\s*(-?\\d+)").arg(number - 40000), QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch match = value.match(QString::fromUtf8(mbpoll.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+    TestInstallation installation(dir);
+    return installation.addGeneralCsv(addingTestDrive(4690, "CLT"))
+        && installation.addDeviceFileFrom(
+            QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/tools/cli/data/CLTV1.00.csv"));
 }
 
 QStringList fileLines(const QString &path)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "mbpoll.h"
+#include "simpeer.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -15,29 +18,9 @@ struct CliRun
 // Runs tarvolink-cli with `args`; a run that outlives `timeoutMs` is killed and fails.
 CliRun runCli(const QStringList &args, int timeoutMs = 90000);
 
-// The drive simulator as the unit: started with its request log on, ready once it prints its
-// "serving" line, killed by stop() or the destructor, so a failing test leaves nothing behind.
-class SimProcess
-{
-public:
-    ~SimProcess() { stop(); }
-    bool start(const QStringList &arguments);
-    void stop();
-    // Request lines the simulator logged since start (or the last call).
-    QStringList takeRequests();
-
-private:
-    QProcess process;
-    QString pending;
-};
-
 // An installation folder in `dir`: the shipped general.csv with the test drive "CLT" added, and
 // csv_file/ with the test drive's description file.
 bool makeInstallation(const QString &dir);
-
-// Holding register `number` (40001..) of unit `unit`, read by mbpoll over TCP or RTU; -1 when
-// the read failed. `link` is "HOST:PORT" for TCP or "PATH" for RTU (38400 baud, even parity).
-int mbpollRead(const QString &link, bool rtu, int unit, int number);
 
 // Lines of a text file; empty when it cannot be read.
 QStringList fileLines(const QString &path);

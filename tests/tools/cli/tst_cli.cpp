@@ -52,11 +52,11 @@ private:
     // The command with the test installation and the simulated TCP unit.
     CliRun cli(const QStringList &args) const { return runCli(args + unitArgs()); }
     QStringList unitArgs() const { return { "--data", dir.path(), "--tcp", kTcp, "--delay", "35" }; }
-    QStringList simArgs() const { return { "--data", dir.path(), "--device", "CLTV1.00.csv" }; }
+    QStringList simArgs() const { return { "--data", dir.path(), "--device", "CLTV1.00.csv", "--verbose" }; }
     QString path(const QString &name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    SimProcess sim;
+    SimPeer sim;
 };
 
 void TestCli::initTestCase()
@@ -67,7 +67,7 @@ void TestCli::initTestCase()
 
 void TestCli::init()
 {
-    QVERIFY(sim.start(simArgs() << "--tcp" << kTcp));
+    QVERIFY2(sim.start(simArgs() << "--tcp" << kTcp), qPrintable(sim.errorOutput()));
 }
 
 void TestCli::cleanup()
@@ -150,7 +150,7 @@ void TestCli::setWritesRegisterAndDependentPoles()
     QFETCH(int, poles);
     QStringList link = unitArgs();
     QString mbpollLink = kTcp;
-    SimProcess serial;
+    SimPeer serial;
     if (rtu) {
         mbpollLink = path("line");
         QVERIFY(serial.start(simArgs() << "--unit"
@@ -164,7 +164,7 @@ void TestCli::setWritesRegisterAndDependentPoles()
     }
     const int unit = rtu ? 7 : 1;
     const int polesRegister = speedRegister + 1;
-    QVERIFY(mbpollRead(mbpollLink, rtu, unit, polesRegister) != poles);
+    QVERIFY(mbpollReadHolding(mbpollLink, unit, polesRegister, rtu) != poles);
 
     const CliRun set1 = runCli(QStringList { "set", "225", speed, "--set", set, "--json" } + link);
     QVERIFY2(set1.exitCode == 0, qPrintable(set1.err));
@@ -175,8 +175,8 @@ void TestCli::setWritesRegisterAndDependentPoles()
     QCOMPARE(dependents.at(0).toObject().value("value").toString(), QString::number(poles));
 
     // An independent master sees both registers changed.
-    QCOMPARE(mbpollRead(mbpollLink, rtu, unit, speedRegister), speed.toInt());
-    QCOMPARE(mbpollRead(mbpollLink, rtu, unit, polesRegister), poles);
+    QCOMPARE(mbpollReadHolding(mbpollLink, unit, speedRegister, rtu), speed.toInt());
+    QCOMPARE(mbpollReadHolding(mbpollLink, unit, polesRegister, rtu), poles);
 
     // A decimal comma is read as the decimal point; the unit hands back what it stored.
     QCOMPARE(runCli(QStringList { "set", "312", "7,25", "--set", set } + link).exitCode, 0);
@@ -241,7 +241,7 @@ void TestCli::compareListsExactlyTheChangedParameters()
     QCOMPARE(runCli(QStringList { "compare", "tcp:" + kTcp, file } + data).exitCode, 0);
 
     // Two units on one serial line, one after the other through the same port.
-    SimProcess line;
+    SimPeer line;
     const QString port = path("bus");
     QVERIFY(line.start(simArgs() << "--unit"
                                  << "1"
