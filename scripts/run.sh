@@ -22,9 +22,13 @@ fi
 sleep 1
 cat <<INFO
 
-Simulated drives are running. In Tarvolink press "Add Unit" and connect:
+Simulated drives are running; the RS485 drive is connected at start. To add one by hand,
+press "Add Unit" in Tarvolink:
   RS485 page:  Unit 5, Port $LINE (type it in), Baudrate 19200, Parity N,8,1, Automatic
   TCP/IP page: Unit 1, IP Address 127.0.0.27, Automatic
 
 INFO
+if [ $# -eq 0 ]; then
+    set -- --connect "rs485:$LINE:5:19200"
+fi
 "$BIN/tarvolink" "$@"
