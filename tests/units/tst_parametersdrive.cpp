@@ -124,8 +124,8 @@ private slots:
     void init();
     void cleanup();
 
-    void typedDecimalReachesTheRegisterOnlyWhenSentDirectly_data();
-    void typedDecimalReachesTheRegisterOnlyWhenSentDirectly();
+    void typedValueReachesTheRegisterOnlyWhenSentDirectly_data();
+    void typedValueReachesTheRegisterOnlyWhenSentDirectly();
     void loadToDriveWritesExactlyTheOfflineEdits();
     void noToAnyLoadToDriveQuestionWritesNothing_data();
     void noToAnyLoadToDriveQuestionWritesNothing();
@@ -285,28 +285,55 @@ QList<int> TstParametersDrive::readBackAfterRemoval(const QList<int> &registers)
     return values;
 }
 
-void TstParametersDrive::typedDecimalReachesTheRegisterOnlyWhenSentDirectly_data()
+void TstParametersDrive::typedValueReachesTheRegisterOnlyWhenSentDirectly_data()
 {
     QTest::addColumn<bool>("sendDirectly");
-    QTest::newRow("sent directly") << true;
-    QTest::newRow("only the model") << false;
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("reg");
+    QTest::addColumn<QList<int>>("words");
+    QTest::addColumn<QList<int>>("delivered");
+
+    // Acceleration time: two decimals, typed with the decimal comma; 40333 + 1000 per set.
+    QTest::newRow("decimal comma, sent directly")
+        << true << "333" << 1 << "7,25"
+        << "7.25" << 41333 << QList<int> { kWord725 } << QList<int> { kWord55 };
+    QTest::newRow("decimal comma, only the model")
+        << false << "333" << 1 << "7,25"
+        << "7.25" << 41333 << QList<int> { kWord725 } << QList<int> { kWord55 };
+    // Scaled by 100 and signed: the raw value in two's complement, -150.
+    QTest::newRow("negative scaled decimal, sent directly")
+        << true << "83" << 2 << "-1,5"
+        << "-1.5" << 42830 << QList<int> { 0xFF6A } << QList<int> { 0 };
+    // A text of 12 characters: two per register, high byte first, the rest cleared; one write.
+    QTest::newRow("text, sent directly") << true << "81" << 0 << "Fan 2"
+                                         << "Fan 2" << 40810 << QList<int> { 0x4661, 0x6E20, 0x3200, 0, 0, 0 }
+                                         << QList<int> { 0x5075, 0x6D70, 0x2031, 0, 0, 0 };
 }
 
-void TstParametersDrive::typedDecimalReachesTheRegisterOnlyWhenSentDirectly()
+void TstParametersDrive::typedValueReachesTheRegisterOnlyWhenSentDirectly()
 {
     QFETCH(bool, sendDirectly);
+    QFETCH(QString, menu);
+    QFETCH(int, set);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, reg);
+    QFETCH(QList<int>, words);
+    QFETCH(QList<int>, delivered);
     QVERIFY2(connectUnit(), qPrintable(m_rows.join('\n') + m_sim->errorOutput()));
     m_tab->parameters()->toolBar()->sendDirectly()->setChecked(sendDirectly);
     TreeModel *model = m_tab->parameters()->model();
-    const QString menu = QStringLiteral("333"); // acceleration time, two decimals, 40333 + 1000 per set
-    const int setB = 1;
 
-    // The decimal comma as a German-locale editor takes it; the model shows the decimal point.
-    QVERIFY(typeInto(menu, setB, QStringLiteral("7,25")));
-    QCOMPARE(model->findItem(menu)->text(TreeItem::SetAColumn + setB), QStringLiteral("7.25"));
-    QVERIFY(model->findItem(menu)->isChanged(setB));
+    QVERIFY(typeInto(menu, set, typed));
+    QCOMPARE(model->findItem(menu)->text(TreeItem::SetAColumn + set), shown);
+    QVERIFY(model->findItem(menu)->isChanged(set));
 
-    const LoggedWrite expected { 41333, { kWord725 } };
+    LoggedWrite expected { reg, {} };
+    for (int w : words)
+        expected.words.append(quint16(w));
     if (sendDirectly) {
         QVERIFY2(waitFor([&] { return !writesIn(requests()).isEmpty(); }, 5000),
             qPrintable(requests().join('\n')));
@@ -318,8 +345,10 @@ void TstParametersDrive::typedDecimalReachesTheRegisterOnlyWhenSentDirectly()
         QTest::qWait(300);
         QCOMPARE(writesIn(requests()), QList<LoggedWrite>());
     }
-    QCOMPARE(readBackAfterRemoval({ 41333, 40333 }),
-        QList<int>({ sendDirectly ? kWord725 : kWord55, kWord55 })); // set A untouched
+    QList<int> registers;
+    for (int i = 0; i < words.size(); ++i)
+        registers.append(reg + i);
+    QCOMPARE(readBackAfterRemoval(registers), sendDirectly ? words : delivered);
 }
 
 void TstParametersDrive::loadToDriveWritesExactlyTheOfflineEdits()
