@@ -5,6 +5,7 @@
 #include "apppaths.h"
 #include "connect.h"
 #include "importfilethread.h"
+#include "mbpoll.h"
 #include "paramtransfer.h"
 #include "scriptedprompter.h"
 #include "settingsbinder.h"

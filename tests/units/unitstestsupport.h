@@ -15,9 +15,6 @@ QString prepareTestInstallation(const QString &dir);
 // True when this process may bind port 502 (the program always talks Modbus TCP on 502).
 bool canServePort502();
 
-// Reads one holding register with mbpoll (an independent Modbus master) over TCP; -1 on failure.
-int mbpollReadHolding(const QString &address, int unit, int registerNumber);
-
 // The program talks Modbus TCP on port 502 only; a test that serves it skips where it cannot.
 #define SKIP_UNLESS_PORT_502()                                                                               \
     if (!canServePort502())                                                                                  \

@@ -1,7 +1,6 @@
 #include "clitestsupport.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTextStream>
 
 CliRun runCli(const QStringList &args, int timeoutMs)
@@ -27,32 +26,6 @@ bool makeInstallation(const QString &dir)
     return installation.addGeneralCsv(addingTestDrive(4690, "CLT"))
         && installation.addDeviceFileFrom(
             QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/tools/cli/data/CLTV1.00.csv"));
-}
-
-int mbpollRead(const QString &link, bool rtu, int unit, int number)
-{
-    QStringList args;
-    if (rtu)
-        args << QStringLiteral("-m") << QStringLiteral("rtu") << QStringLiteral("-b")
-             << QStringLiteral("38400") << QStringLiteral("-P") << QStringLiteral("even");
-    else
-        args << QStringLiteral("-m") << QStringLiteral("tcp") << QStringLiteral("-p")
-             << link.section(QLatin1Char(':'), 1);
-    args << QStringLiteral("-a") << QString::number(unit) << QStringLiteral("-t") << QStringLiteral("4")
-         << QStringLiteral("-r") << QString::number(number - 40000) << QStringLiteral("-c")
-         << QStringLiteral("1") << QStringLiteral("-1")
-         << (rtu ? link : link.section(QLatin1Char(':'), 0, 0));
-    QProcess mbpoll;
-    mbpoll.start(QStringLiteral("mbpoll"), args);
-    if (!mbpoll.waitForFinished(10000)) {
-        mbpoll.kill();
-        mbpoll.waitForFinished(2000);
-        return -1;
-    }
-    const QRegularExpression value(
-        QStringLiteral("^\\[%1\\]:\\s*(-?\\d+)").arg(number - 40000), QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch match = value.match(QString::fromUtf8(mbpoll.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 QStringList fileLines(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mbpoll.h"
 #include "simpeer.h"
 
 #include <QProcess>
@@ -20,10 +21,6 @@ CliRun runCli(const QStringList &args, int timeoutMs = 90000);
 // An installation folder in `dir`: the shipped general.csv with the test drive "CLT" added, and
 // csv_file/ with the test drive's description file.
 bool makeInstallation(const QString &dir);
-
-// Holding register `number` (40001..) of unit `unit`, read by mbpoll over TCP or RTU; -1 when
-// the read failed. `link` is "HOST:PORT" for TCP or "PATH" for RTU (38400 baud, even parity).
-int mbpollRead(const QString &link, bool rtu, int unit, int number);
 
 // Lines of a text file; empty when it cannot be read.
 QStringList fileLines(const QString &path);

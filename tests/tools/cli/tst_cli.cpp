@@ -67,7 +67,7 @@ void TestCli::initTestCase()
 
 void TestCli::init()
 {
-    QVERIFY(sim.start(simArgs() << "--tcp" << kTcp));
+    QVERIFY2(sim.start(simArgs() << "--tcp" << kTcp), qPrintable(sim.errorOutput()));
 }
 
 void TestCli::cleanup()
@@ -164,7 +164,7 @@ void TestCli::setWritesRegisterAndDependentPoles()
     }
     const int unit = rtu ? 7 : 1;
     const int polesRegister = speedRegister + 1;
-    QVERIFY(mbpollRead(mbpollLink, rtu, unit, polesRegister) != poles);
+    QVERIFY(mbpollReadHolding(mbpollLink, unit, polesRegister, rtu) != poles);
 
     const CliRun set1 = runCli(QStringList { "set", "225", speed, "--set", set, "--json" } + link);
     QVERIFY2(set1.exitCode == 0, qPrintable(set1.err));
@@ -175,8 +175,8 @@ void TestCli::setWritesRegisterAndDependentPoles()
     QCOMPARE(dependents.at(0).toObject().value("value").toString(), QString::number(poles));
 
     // An independent master sees both registers changed.
-    QCOMPARE(mbpollRead(mbpollLink, rtu, unit, speedRegister), speed.toInt());
-    QCOMPARE(mbpollRead(mbpollLink, rtu, unit, polesRegister), poles);
+    QCOMPARE(mbpollReadHolding(mbpollLink, unit, speedRegister, rtu), speed.toInt());
+    QCOMPARE(mbpollReadHolding(mbpollLink, unit, polesRegister, rtu), poles);
 
     // A decimal comma is read as the decimal point; the unit hands back what it stored.
     QCOMPARE(runCli(QStringList { "set", "312", "7,25", "--set", set } + link).exitCode, 0);

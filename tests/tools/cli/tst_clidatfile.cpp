@@ -38,8 +38,10 @@ void TestCliDatFile::initTestCase()
     AppPaths::setBaseDir(dir.path());
     const QString link = QStringLiteral("127.0.0.94:15094");
     SimPeer sim;
-    QVERIFY(sim.start({ QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
-        QStringLiteral("CLTV1.00.csv"), QStringLiteral("--tcp"), link }));
+    QVERIFY2(sim.startTcp(link,
+                 { QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
+                     QStringLiteral("CLTV1.00.csv") }),
+        qPrintable(sim.errorOutput()));
 
     // The unit as the simulator holds it: the delivered values of its description file, as
     // register words, plus two values another master changed behind our back.
