@@ -3,6 +3,7 @@
 // only with "Send changes directly"; "Load to Drive" with ExportOnlyChanged writes exactly the
 // registers edited offline; and a "No" to any question on the way to the drive writes nothing.
 #include "apppaths.h"
+#include "mbpoll.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
 #include "paramtransfer.h"
@@ -22,7 +23,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -74,27 +74,6 @@ QList<LoggedWrite> writesIn(const QStringList &requests)
         writes.append(write);
     }
     return writes;
-}
-
-// One holding register read over the serial line by mbpoll, an independent master; -1 on failure.
-int mbpollReadRtu(const QString &port, int unit, int registerNumber)
-{
-    QProcess mbpoll;
-    mbpoll.start(QStringLiteral("mbpoll"),
-        { QStringLiteral("-m"), QStringLiteral("rtu"), QStringLiteral("-b"), QStringLiteral("19200"),
-            QStringLiteral("-P"), QStringLiteral("none"), QStringLiteral("-a"), QString::number(unit),
-            QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
-            QString::number(registerNumber - 40000), QStringLiteral("-c"), QStringLiteral("1"),
-            QStringLiteral("-1"), port });
-    if (!mbpoll.waitForFinished(5000)) {
-        mbpoll.kill();
-        mbpoll.waitForFinished(1000);
-        return -1;
-    }
-    const QString text = QString::fromLocal8Bit(mbpoll.readAllStandardOutput());
-    const QRegularExpression value(QStringLiteral("\\[%1\\]:\\s*(-?\\d+)").arg(registerNumber - 40000));
-    const auto match = value.match(text);
-    return match.hasMatch() ? match.captured(1).toInt() & 0xFFFF : -1;
 }
 
 class RecordingOscilloscope : public OscilloscopeHook
@@ -281,7 +260,7 @@ QList<int> TstParametersDrive::readBackAfterRemoval(const QList<int> &registers)
     if (m_tab->registry().total() != 0)
         return values;
     for (int reg : registers)
-        values.append(mbpollReadRtu(m_link, 1, reg));
+        values.append(mbpollReadHolding(m_link, 1, reg, true));
     return values;
 }
 
