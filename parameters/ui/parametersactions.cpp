@@ -236,7 +236,7 @@ void Parameters::vxUISlotImportBtnClicked()
         && m_prompter.question(this, kInformation,
                tr("oscView Record in Progress.\nYou can stop recording for faster performance\n"
                   "Do you want to Continue?"),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             != QMessageBox::Yes)
         return;
     emit vxUISigImportBtnClicked(m_model, m_unitInfo);

@@ -148,7 +148,7 @@ void TestParametersOperations::loadFromDriveOnlyForUnits()
     m_prompter->expectQuestion(kRecording, QMessageBox::No, "Information");
     m_view->vxUISlotImportBtnClicked();
     QCOMPARE(imported.count(), 1);
-    QCOMPARE(m_prompter->seen().last().defaultButton, QMessageBox::Yes);
+    QCOMPARE(m_prompter->seen().last().defaultButton, QMessageBox::No);
     m_view->setDriveContext({});
     m_view->vxUISlotDisableImpExpWid(true);
     m_view->vxUISlotImportBtnClicked();
