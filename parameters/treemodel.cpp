@@ -399,6 +399,13 @@ void TreeModel::storeRegisters(TreeItem *item, int set, const QVector<quint16> &
     if (!item || item->isMenu() || set < 0 || set > 3)
         return;
     const SetValue value = fromRegisters(*item, words);
+    {
+        // What the unit holds is no offline change: the bold mark goes with the value it marked.
+        QWriteLocker lock(&m_valueLock);
+        const bool all = oneValueForAllSets(item);
+        for (int s = all ? 0 : set; s <= (all ? 3 : set); ++s)
+            item->setChanged(s, false);
+    }
     setValue(item, set, value.shown, value.stored, false);
 }
 
