@@ -3,6 +3,7 @@
 #include "apppaths.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -62,7 +63,13 @@ int WorkerFixture::runToEnd(importfileThread &thread, int boundMs)
 {
     QSignalSpy ended(&thread, &QThread::finished);
     thread.start();
-    if (!ended.wait(boundMs))
+    // A quick operation may end before wait() starts listening, and wait() only counts new
+    // signals: poll the spy in short waits instead.
+    QElapsedTimer clock;
+    clock.start();
+    while (ended.isEmpty() && clock.elapsed() < boundMs)
+        ended.wait(50);
+    if (ended.isEmpty())
         return -100;
     QCoreApplication::processEvents(); // deliver the queued signals still on their way
     return thread.isOperationFinished() ? thread.getResult() : -101;
