@@ -32,12 +32,33 @@ void setBaseDir(const QString &dir)
     overrideDir = dir.isEmpty() ? QString() : QDir::cleanPath(QDir(dir).absolutePath());
 }
 
-QString configDir() { return baseDir() + QStringLiteral("/configData"); }
-QString csvDir() { return baseDir() + QStringLiteral("/csv_file"); }
-QString logDir() { return baseDir() + QStringLiteral("/LogData"); }
-QString triggerDir() { return baseDir() + QStringLiteral("/TRIGGER"); }
-QString generalCsvPath() { return QDir::toNativeSeparators(configDir() + QStringLiteral("/general.csv")); }
-QString settingsPath() { return configDir() + QStringLiteral("/settings.set"); }
-QString tempRecordingPath() { return baseDir() + QStringLiteral("/TEMP.peb"); }
+QString configDir()
+{
+    return baseDir() + QStringLiteral("/configData");
+}
+QString csvDir()
+{
+    return baseDir() + QStringLiteral("/csv_file");
+}
+QString logDir()
+{
+    return baseDir() + QStringLiteral("/LogData");
+}
+QString triggerDir()
+{
+    return baseDir() + QStringLiteral("/TRIGGER");
+}
+QString generalCsvPath()
+{
+    return QDir::toNativeSeparators(configDir() + QStringLiteral("/general.csv"));
+}
+QString settingsPath()
+{
+    return configDir() + QStringLiteral("/settings.set");
+}
+QString tempRecordingPath()
+{
+    return baseDir() + QStringLiteral("/TEMP.peb");
+}
 
 } // namespace AppPaths

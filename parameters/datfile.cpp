@@ -14,7 +14,7 @@ namespace DatFile {
 
 namespace {
 
-const QString kPad = QStringLiteral(";;;;;;;;;");          // 9 separators
+const QString kPad = QStringLiteral(";;;;;;;;;"); // 9 separators
 const QString kCustomerPad = QString(18, QLatin1Char(';'));
 
 // A text written into one field must not split the line or the record.
@@ -33,8 +33,9 @@ QStringList readAllLines(QIODevice &device)
     QStringList lines;
     QString line;
     while (in.readLineInto(&line)) {
-        while (!line.isEmpty() && (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r'))
-                                   || line.endsWith(QLatin1Char(' ')) || line.endsWith(QLatin1Char('\t'))))
+        while (!line.isEmpty()
+            && (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r'))
+                || line.endsWith(QLatin1Char(' ')) || line.endsWith(QLatin1Char('\t'))))
             line.chop(1);
         lines.append(line);
     }
@@ -134,7 +135,7 @@ void writeHeader(QTextStream &out, const QStringList &unitInformation, const QSt
 void writeParameterLines(QTextStream &out, const TreeModel &model)
 {
     out << "[PARAMETER SETS]" << kPad << '\n';
-    static const int columns[] = {0, 1, 4, 5, 6, 7, 8, 9, 10, 11};
+    static const int columns[] = { 0, 1, 4, 5, 6, 7, 8, 9, 10, 11 };
     model.forEachItem([&out](TreeItem *item) {
         bool first = true;
         for (int column : columns) {
@@ -148,7 +149,7 @@ void writeParameterLines(QTextStream &out, const TreeModel &model)
 }
 
 bool save(const QString &fileName, const QStringList &unitInformation, const QStringList &customerData,
-          const TreeModel &model, QString *error)
+    const TreeModel &model, QString *error)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
@@ -251,7 +252,8 @@ OpenResult openParameters(QIODevice &device, TreeModel &model)
     const QStringList lines = readAllLines(device);
 
     int i = 0;
-    while (i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0) != QLatin1String("[CUSTOMER DATA]"))
+    while (
+        i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0) != QLatin1String("[CUSTOMER DATA]"))
         ++i;
     QStringList customer;
     for (++i; i < lines.size() && !isMarker(lines.at(i)); ++i)
@@ -259,7 +261,8 @@ OpenResult openParameters(QIODevice &device, TreeModel &model)
     model.setCustomerData(customer.size() >= 12 ? customer : QStringList());
 
     i = 0;
-    while (i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0) != QLatin1String("[PARAMETER SETS]"))
+    while (
+        i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0) != QLatin1String("[PARAMETER SETS]"))
         ++i;
     ++i;
     const QVector<TreeItem *> items = model.allItems();

@@ -14,7 +14,7 @@ class TreeModel;
 // the alert line).
 namespace DatFile {
 
-QString invalidFileMessage();  // "invalid CSV file"
+QString invalidFileMessage(); // "invalid CSV file"
 QString incompatibleMessage(); // "Selected DAT file is not compatible with current CSV version"
 
 // "name" -> "name.dat"; a name that contains ".dat" anywhere is used as typed.
@@ -29,19 +29,19 @@ void writeParameterLines(QTextStream &out, const TreeModel &model);
 // Writes header and parameters in one go. The file appears only when everything was written,
 // so a failure (disk full, no permission) leaves an existing file untouched.
 bool save(const QString &fileName, const QStringList &unitInformation, const QStringList &customerData,
-          const TreeModel &model, QString *error = nullptr);
+    const TreeModel &model, QString *error = nullptr);
 
 enum class Status { Ok, CannotOpen, InvalidFile, Incompatible };
 
 struct Header
 {
     Status status = Status::CannotOpen;
-    QString message;          // what to tell the user; empty on success
+    QString message; // what to tell the user; empty on success
     QString deviceType;
-    QString dataFile;         // as written in the file
-    QString deviceFile;       // the matching device description file found, full path
+    QString dataFile; // as written in the file
+    QString deviceFile; // the matching device description file found, full path
     QString softwareVersion;
-    QString nominalCurrent;   // from the first row of the device file's sizes table
+    QString nominalCurrent; // from the first row of the device file's sizes table
     QString nominalPower;
     // A unit entry of 21 texts: 1 device type, 8 device file, 9 Inom, 10 Pnom, 11 version.
     QStringList unitInformation() const;

@@ -15,13 +15,13 @@ namespace DependencyTable {
 const QStringList &menuNumbers();
 
 enum Position {
-    Frequency = 1,  // "222"
+    Frequency = 1, // "222"
     NominalCurrent = 2, // "223"
-    NominalPower = 3,   // "224"
-    Speed = 4,      // "225"
-    Poles = 5,      // "226"
-    MinSpeed = 8,   // "321"
-    MaxSpeed = 9,   // "322"
+    NominalPower = 3, // "224"
+    Speed = 4, // "225"
+    Poles = 5, // "226"
+    MinSpeed = 8, // "321"
+    MaxSpeed = 9, // "322"
     TorqueLimit = 20, // "343"
     Count = 59
 };

@@ -35,7 +35,8 @@ QStringList splitRecord(QString line)
 // Nominal value factors: "ZNP" drives allow more overload than the others.
 double maximumFactor(const QString &role, const QString &deviceFileName)
 {
-    const int cut = qMax(deviceFileName.lastIndexOf(QLatin1Char('\\')), deviceFileName.lastIndexOf(QLatin1Char('/')));
+    const int cut
+        = qMax(deviceFileName.lastIndexOf(QLatin1Char('\\')), deviceFileName.lastIndexOf(QLatin1Char('/')));
     const bool znp = deviceFileName.mid(cut + 1).contains(QLatin1String("ZNP"));
     if (role == QLatin1String("Inom"))
         return znp ? 2.0 : 1.5;
@@ -46,12 +47,10 @@ double maximumFactor(const QString &role, const QString &deviceFileName)
 
 const QStringList &ParameterTableLoader::languageKeys()
 {
-    static const QStringList keys{QStringLiteral("English"),  QStringLiteral("Svenska"),
-                                  QStringLiteral("Nederlands"), QStringLiteral("Deutsch"),
-                                  QStringLiteral("Français"), QStringLiteral("Español"),
-                                  QStringLiteral("Russian"),  QStringLiteral("Italiano"),
-                                  QStringLiteral("Czech"),    QStringLiteral("Turkish"),
-                                  QStringLiteral("Português")};
+    static const QStringList keys { QStringLiteral("English"), QStringLiteral("Svenska"),
+        QStringLiteral("Nederlands"), QStringLiteral("Deutsch"), QStringLiteral("Français"),
+        QStringLiteral("Español"), QStringLiteral("Russian"), QStringLiteral("Italiano"),
+        QStringLiteral("Czech"), QStringLiteral("Turkish"), QStringLiteral("Português") };
     return keys;
 }
 
@@ -61,8 +60,8 @@ QString ParameterTableLoader::languageMarker(int language)
 }
 
 ParameterTableLoader::Result ParameterTableLoader::walk(QTextStream &in, int language,
-                                const std::function<void(int, const QStringList &)> &onDefinition,
-                                const std::function<void(int, const QStringList &)> &onLanguage)
+    const std::function<void(int, const QStringList &)> &onDefinition,
+    const std::function<void(int, const QStringList &)> &onLanguage)
 {
     QString line;
     bool found = false;
@@ -103,14 +102,15 @@ ParameterTableLoader::Result ParameterTableLoader::walk(QTextStream &in, int lan
     return Result::Complete;
 }
 
-ParameterTableLoader::Result ParameterTableLoader::load(QTextStream &in, TreeItem *root, const Options &options)
+ParameterTableLoader::Result ParameterTableLoader::load(
+    QTextStream &in, TreeItem *root, const Options &options)
 {
     struct Level
     {
         TreeItem *parent;
         int level;
     };
-    QVector<Level> stack{{root, 0}};
+    QVector<Level> stack { { root, 0 } };
     QStringList pending;
     int pendingOrdinal = -1;
     const int before = root->childCount();
@@ -132,7 +132,7 @@ ParameterTableLoader::Result ParameterTableLoader::load(QTextStream &in, TreeIte
             const int level = item->field(FieldLevel).toInt() - 1;
             TreeItem *top = stack.last().parent;
             if (level > stack.last().level && top->childCount() > 0)
-                stack.append({top->child(top->childCount() - 1), level});
+                stack.append({ top->child(top->childCount() - 1), level });
             while (stack.size() > 1 && level < stack.last().level)
                 stack.removeLast();
             stack.last().parent->appendChild(item);
@@ -143,8 +143,8 @@ ParameterTableLoader::Result ParameterTableLoader::load(QTextStream &in, TreeIte
     return result;
 }
 
-void ParameterTableLoader::fillItem(TreeItem *item, const QStringList &definition, const QStringList &language,
-                                    const Options &options)
+void ParameterTableLoader::fillItem(
+    TreeItem *item, const QStringList &definition, const QStringList &language, const Options &options)
 {
     item->setDefinition(definition);
     item->setKind(kindFor(definition));
@@ -173,10 +173,12 @@ void ParameterTableLoader::fillItem(TreeItem *item, const QStringList &definitio
         nominal = options.nominalPower.trimmed();
     if (!nominal.isEmpty()) {
         const double value = RegisterWord::parseNumber(nominal);
-        item->setField(FieldMax, RegisterWord::formatNumber(value * maximumFactor(role, options.deviceFileName)));
+        item->setField(
+            FieldMax, RegisterWord::formatNumber(value * maximumFactor(role, options.deviceFileName)));
     }
 
-    const bool enumerated = item->kind() == TreeItem::Enumerated || item->kind() == TreeItem::EnumeratedNegative;
+    const bool enumerated
+        = item->kind() == TreeItem::Enumerated || item->kind() == TreeItem::EnumeratedNegative;
     for (int set = 0; set < 4; ++set) {
         SetValue value;
         if (!nominal.isEmpty())

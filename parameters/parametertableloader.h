@@ -15,16 +15,16 @@ class ParameterTableLoader
 public:
     struct Options
     {
-        int language = 0;        // language index 0..10; anything else means English
-        QString nominalCurrent;  // "Inom" of the unit's size, decimal comma allowed
-        QString nominalPower;    // "Pnom"
+        int language = 0; // language index 0..10; anything else means English
+        QString nominalCurrent; // "Inom" of the unit's size, decimal comma allowed
+        QString nominalPower; // "Pnom"
         bool emptyValues = false; // leave the set values empty (a new set before any read)
-        QString deviceFileName;  // its name decides the "ZNP" maximum factors
+        QString deviceFileName; // its name decides the "ZNP" maximum factors
     };
 
     enum class Result {
-        Complete,      // end marker reached, or the table ran to the end of the file
-        NoTable,       // no "[PARAMETER SETS]" line
+        Complete, // end marker reached, or the table ran to the end of the file
+        NoTable, // no "[PARAMETER SETS]" line
         ShortDefinition // a definition row with fewer than 26 fields
     };
 
@@ -40,13 +40,13 @@ public:
     // at least 26 fields, `onLanguage(ordinal of the last definition row, fields)` for each language
     // row of `language`. Stops at the end marker, the end of the text or a short definition row.
     static Result walk(QTextStream &in, int language,
-                     const std::function<void(int, const QStringList &)> &onDefinition,
-                     const std::function<void(int, const QStringList &)> &onLanguage);
+        const std::function<void(int, const QStringList &)> &onDefinition,
+        const std::function<void(int, const QStringList &)> &onLanguage);
 
     // Fills the columns, kind and value texts of `item` from its definition row and the language
     // row (used when the item is created).
-    static void fillItem(TreeItem *item, const QStringList &definition, const QStringList &language,
-                         const Options &options);
+    static void fillItem(
+        TreeItem *item, const QStringList &definition, const QStringList &language, const Options &options);
     // Sets the text and value texts of another language; re-derives the shown texts.
     static void applyLanguage(TreeItem *item, const QStringList &language);
 };

@@ -34,8 +34,8 @@ SetValue timeFromStoredParts(int kind, const QVector<int> &p)
     SetValue v;
     v.stored = QStringLiteral("%1:%2:%3").arg(p[0]).arg(p[1]).arg(p[2]);
     const int first = kind == TreeItem::TimeHhMmSsT ? p[0] / 10 : p[0];
-    v.shown = (kind == TreeItem::Date ? two(first) : QString::number(first)) + QLatin1Char(':')
-              + two(p[1]) + QLatin1Char(':') + two(p[2]);
+    v.shown = (kind == TreeItem::Date ? two(first) : QString::number(first)) + QLatin1Char(':') + two(p[1])
+        + QLatin1Char(':') + two(p[2]);
     return v;
 }
 
@@ -75,7 +75,7 @@ int kindFor(const QStringList &definition)
         return TreeItem::Date;
     if (type.toInt() > 0)
         return definition.value(FieldNegativeTexts) == QLatin1String("N") ? TreeItem::EnumeratedNegative
-                                                                           : TreeItem::Enumerated;
+                                                                          : TreeItem::Enumerated;
     if (definition.value(FieldRole) == QLatin1String("String"))
         return TreeItem::Text;
     return TreeItem::Numeric;
@@ -104,21 +104,21 @@ SetValue fromStored(const TreeItem &item, const QString &stored)
     const int kind = item.kind();
     if (kind == TreeItem::Enumerated || kind == TreeItem::EnumeratedNegative) {
         const int v = enumValue(stored);
-        return {valueText(item, v), QString::number(v)};
+        return { valueText(item, v), QString::number(v) };
     }
     if (kind == TreeItem::Text) {
         const QString t = textOf(item, stored);
-        return {t, t};
+        return { t, t };
     }
     if (isTimeKind(kind))
         return timeFromStoredParts(kind, timeParts(stored));
     const int factor = scaleFactor(item);
     if (factor) {
         const qint64 raw = std::llround(RegisterWord::parseNumber(stored));
-        return {RegisterWord::formatNumber(double(raw) / factor), QString::number(raw)};
+        return { RegisterWord::formatNumber(double(raw) / factor), QString::number(raw) };
     }
     const quint16 word = quint16(qBound<qint64>(0, std::llround(RegisterWord::parseNumber(stored)), 65535));
-    return {RegisterWord::decodeText(word), QString::number(word)};
+    return { RegisterWord::decodeText(word), QString::number(word) };
 }
 
 SetValue fromShown(const TreeItem &item, const QString &shown)
@@ -131,7 +131,7 @@ SetValue fromShown(const TreeItem &item, const QString &shown)
         const int index = item.valueTexts().indexOf(shown.trimmed());
         if (index >= 0 && !shown.trimmed().isEmpty()) {
             const int v = kind == TreeItem::EnumeratedNegative ? -index : index;
-            return {valueText(item, v), QString::number(v)};
+            return { valueText(item, v), QString::number(v) };
         }
         return fromStored(item, shown);
     }
@@ -149,10 +149,10 @@ SetValue fromShown(const TreeItem &item, const QString &shown)
         const double lo = isSigned(item) ? -32768.0 : 0.0;
         const double hi = isSigned(item) ? 32767.0 : 65535.0;
         const qint64 raw = std::llround(qBound(lo, x * factor, hi));
-        return {RegisterWord::formatNumber(double(raw) / factor), QString::number(raw)};
+        return { RegisterWord::formatNumber(double(raw) / factor), QString::number(raw) };
     }
     const quint16 word = RegisterWord::encode(x);
-    return {RegisterWord::decodeText(word), QString::number(word)};
+    return { RegisterWord::decodeText(word), QString::number(word) };
 }
 
 SetValue fromRegisters(const TreeItem &item, const QVector<quint16> &words)
@@ -202,14 +202,15 @@ QVector<quint16> toRegisters(const TreeItem &item, const QString &stored)
     }
     if (isTimeKind(kind)) {
         const QVector<int> p = timeParts(stored);
-        return {quint16(p[0]), quint16(p[1]), quint16(p[2])};
+        return { quint16(p[0]), quint16(p[1]), quint16(p[2]) };
     }
     if (kind == TreeItem::Enumerated || kind == TreeItem::EnumeratedNegative)
-        return {RegisterWord::encode(double(enumValue(stored)))};
+        return { RegisterWord::encode(double(enumValue(stored))) };
     const qint64 raw = std::llround(RegisterWord::parseNumber(stored));
     if (scaleFactor(item))
-        return {quint16(qint16(qBound<qint64>(isSigned(item) ? -32768 : 0, raw, isSigned(item) ? 32767 : 65535)))};
-    return {quint16(qBound<qint64>(0, raw, 65535))};
+        return { quint16(
+            qint16(qBound<qint64>(isSigned(item) ? -32768 : 0, raw, isSigned(item) ? 32767 : 65535))) };
+    return { quint16(qBound<qint64>(0, raw, 65535)) };
 }
 
 int registerCount(const TreeItem &item)

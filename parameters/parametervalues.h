@@ -29,10 +29,24 @@ struct SetValue
 
 // Definition-row fields used by the conversions.
 enum Field {
-    FieldMenu = 1, FieldLevel = 2, FieldType = 3, FieldAccess = 4, FieldRegister = 5,
-    FieldMin = 6, FieldMax = 7, FieldSetA = 8, FieldScale = 12, FieldUnit = 13,
-    FieldNotEditable = 14, FieldNegativeTexts = 16, FieldRole = 18, FieldDataType = 19,
-    FieldDecimals = 20, FieldLength = 24, FieldOneValue = 25, FieldNominal = 26,
+    FieldMenu = 1,
+    FieldLevel = 2,
+    FieldType = 3,
+    FieldAccess = 4,
+    FieldRegister = 5,
+    FieldMin = 6,
+    FieldMax = 7,
+    FieldSetA = 8,
+    FieldScale = 12,
+    FieldUnit = 13,
+    FieldNotEditable = 14,
+    FieldNegativeTexts = 16,
+    FieldRole = 18,
+    FieldDataType = 19,
+    FieldDecimals = 20,
+    FieldLength = 24,
+    FieldOneValue = 25,
+    FieldNominal = 26,
     MinimumFields = 26
 };
 

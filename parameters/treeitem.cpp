@@ -3,8 +3,7 @@
 TreeItem::TreeItem(const QVector<QVariant> &data, TreeItem *parent)
     : m_itemData(data)
     , m_parent(parent)
-{
-}
+{ }
 
 TreeItem::~TreeItem()
 {

@@ -9,14 +9,14 @@ class TreeItem
 {
 public:
     enum Kind {
-        Numeric = 0,     // plain number (register word, or scaled integer)
-        Text = 1,        // "String" parameter: a text packed into registers
-        Enumerated = 2,  // value v shown as value text 2 + v
+        Numeric = 0, // plain number (register word, or scaled integer)
+        Text = 1, // "String" parameter: a text packed into registers
+        Enumerated = 2, // value v shown as value text 2 + v
         EnumeratedNegative = 3, // values 0, -1, -2 shown as value text 2 - v
-        Time = 4,        // "T"
+        Time = 4, // "T"
         Menu = 5,
         TimeHhMmSsT = 6, // "T_HHMMSST"
-        Date = 7         // "T_YYMMDD"
+        Date = 7 // "T_YYMMDD"
     };
 
     // Tree columns.
@@ -25,7 +25,7 @@ public:
         TextColumn = 1,
         UnitColumn = 2,
         DefaultColumn = 3,
-        SetAColumn = 4,   // sets A..D as shown: 4..7
+        SetAColumn = 4, // sets A..D as shown: 4..7
         StoredAColumn = 8, // sets A..D in stored form: 8..11
         ColumnCount = 12
     };
@@ -82,7 +82,7 @@ private:
     QStringList m_definition;
     QStringList m_valueTexts;
     QVariant m_colour[4];
-    bool m_changed[4] = {false, false, false, false};
+    bool m_changed[4] = { false, false, false, false };
     int m_kind = Numeric;
     int m_definitionOrdinal = -1;
     QVector<TreeItem *> m_children;

@@ -10,8 +10,8 @@
 #include <QColor>
 #include <QFile>
 #include <QFont>
-#include <QTextStream>
 #include <QReadLocker>
+#include <QTextStream>
 #include <QThread>
 #include <QWriteLocker>
 
@@ -21,15 +21,17 @@ namespace {
 
 QVector<QVariant> headerTexts()
 {
-    return {QStringLiteral("Menu"), QStringLiteral("Parameter Text"), QStringLiteral(" Unit"),
-            QStringLiteral("Default"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-            QStringLiteral("D"), QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"),
-            QStringLiteral("FORMAT3"), QStringLiteral("FORMAT4")};
+    return { QStringLiteral("Menu"), QStringLiteral("Parameter Text"), QStringLiteral(" Unit"),
+        QStringLiteral("Default"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+        QStringLiteral("D"), QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"), QStringLiteral("FORMAT3"),
+        QStringLiteral("FORMAT4") };
 }
 
 int setOfColumn(int column)
 {
-    return (column >= TreeItem::SetAColumn && column < TreeItem::StoredAColumn) ? column - TreeItem::SetAColumn : -1;
+    return (column >= TreeItem::SetAColumn && column < TreeItem::StoredAColumn)
+        ? column - TreeItem::SetAColumn
+        : -1;
 }
 
 bool oneValueForAllSets(const TreeItem *item)
@@ -40,7 +42,7 @@ bool oneValueForAllSets(const TreeItem *item)
 } // namespace
 
 TreeModel::TreeModel(const QString &deviceFileName, uint language, const QString &nominalCurrent,
-                     const QString &nominalPower, bool emptyValues, QObject *parent)
+    const QString &nominalPower, bool emptyValues, QObject *parent)
     : QAbstractItemModel(parent)
     , m_rootItem(new TreeItem(headerTexts()))
     , m_deviceFileName(deviceFileName)
@@ -216,8 +218,7 @@ Qt::ItemFlags TreeModel::flags(const QModelIndex &index) const
         return Qt::ItemIsSelectable;
     if (item->isMenu())
         return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    if (column == TreeItem::SetAColumn
-        || (setOfColumn(column) > 0 && !oneValueForAllSets(item)))
+    if (column == TreeItem::SetAColumn || (setOfColumn(column) > 0 && !oneValueForAllSets(item)))
         return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
 }
@@ -236,9 +237,10 @@ void TreeModel::setValue(TreeItem *item, int set, const QString &shown, const QS
         }
     }
     if (QThread::currentThread() == thread()) {
-        emit dataChanged(indexOf(item, TreeItem::SetAColumn + first), indexOf(item, TreeItem::SetAColumn + last));
-        emit dataChanged(indexOf(item, TreeItem::StoredAColumn + first),
-                         indexOf(item, TreeItem::StoredAColumn + last));
+        emit dataChanged(
+            indexOf(item, TreeItem::SetAColumn + first), indexOf(item, TreeItem::SetAColumn + last));
+        emit dataChanged(
+            indexOf(item, TreeItem::StoredAColumn + first), indexOf(item, TreeItem::StoredAColumn + last));
         return;
     }
     // A worker thread stored the value: views hear of it on the model's own thread. One pending
@@ -264,7 +266,7 @@ bool TreeModel::setData(const QModelIndex &index, const QVariant &value, int rol
     if (set < 0) {
         if (!item->setData(index.column(), value))
             return false;
-        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
         return true;
     }
     if (item->isMenu() || !(flags(index) & Qt::ItemIsEditable))
@@ -419,7 +421,7 @@ QVector<quint16> TreeModel::registerWords(const TreeItem *item, int set) const
 
 DependencyTable::Limits TreeModel::limits(const TreeItem *item, int set) const
 {
-    DependencyTable::Limits result{item->field(FieldMin), item->field(FieldMax)};
+    DependencyTable::Limits result { item->field(FieldMin), item->field(FieldMax) };
     const int position = m_depPrmItems.indexOf(const_cast<TreeItem *>(item));
     if (position < 0)
         return result;
@@ -427,7 +429,8 @@ DependencyTable::Limits TreeModel::limits(const TreeItem *item, int set) const
         const TreeItem *other = m_depPrmItems.value(p);
         if (!other)
             return std::nullopt;
-        const bool enumerated = other->kind() == TreeItem::Enumerated || other->kind() == TreeItem::EnumeratedNegative;
+        const bool enumerated
+            = other->kind() == TreeItem::Enumerated || other->kind() == TreeItem::EnumeratedNegative;
         const QString text = other->text((enumerated ? TreeItem::StoredAColumn : TreeItem::SetAColumn) + set);
         bool ok = false;
         const double v = RegisterWord::parseNumber(text, &ok);
@@ -451,7 +454,8 @@ bool TreeModel::checkdependingfields(const QModelIndex &index) const
 QList<TreeItem *> TreeModel::dependingItems(const TreeItem *item) const
 {
     QList<TreeItem *> result;
-    TreeItem *poles = dependencyItem(DependencyTable::Poles) ? dependencyItem(DependencyTable::Poles) : m_poles;
+    TreeItem *poles
+        = dependencyItem(DependencyTable::Poles) ? dependencyItem(DependencyTable::Poles) : m_poles;
     if (!item || !poles)
         return result;
     if (item == dependencyItem(DependencyTable::Frequency) || item == dependencyItem(DependencyTable::Speed)
@@ -501,7 +505,7 @@ void TreeModel::setSetColour(TreeItem *item, int set, const QVariant &colour)
     item->setColour(set, colour);
     if (QThread::currentThread() == thread()) {
         const QModelIndex i = indexOf(item, TreeItem::SetAColumn + set);
-        emit dataChanged(i, i, {Qt::FontRole, Qt::ForegroundRole});
+        emit dataChanged(i, i, { Qt::FontRole, Qt::ForegroundRole });
     }
 }
 
@@ -527,13 +531,14 @@ bool TreeModel::ParameterOpen(const QString &fileName, QString *message)
 void TreeModel::emitChanged(TreeItem *parent)
 {
     // Only parents whose children are shown; rows of one parent are told in one signal.
-    QVector<TreeItem *> stack{parent};
+    QVector<TreeItem *> stack { parent };
     while (!stack.isEmpty()) {
         TreeItem *p = stack.takeLast();
         if (p->childCount() == 0)
             continue;
         const QModelIndex parentIndex = indexOf(p);
-        emit dataChanged(index(0, 0, parentIndex), index(p->childCount() - 1, columnCount() - 1, parentIndex));
+        emit dataChanged(
+            index(0, 0, parentIndex), index(p->childCount() - 1, columnCount() - 1, parentIndex));
         for (TreeItem *child : p->children())
             stack.append(child);
     }

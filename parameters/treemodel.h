@@ -24,16 +24,16 @@ public:
     struct ReadEntry
     {
         TreeItem *item = nullptr;
-        int set = 0;            // 0..3 = A..D
+        int set = 0; // 0..3 = A..D
         int registerNumber = 0; // one-based, set offset included
-        int tableType = 4;      // 1 coil, 2 discrete input, 3 input register, 4 holding register
+        int tableType = 4; // 1 coil, 2 discrete input, 3 input register, 4 holding register
         int count = 1;
-        bool setValue = false;  // one of four per-set values (field 25 "N")
+        bool setValue = false; // one of four per-set values (field 25 "N")
     };
 
     // Builds the tree from a device description file (codec by its name).
     TreeModel(const QString &deviceFileName, uint language, const QString &nominalCurrent,
-              const QString &nominalPower, bool emptyValues, QObject *parent = nullptr);
+        const QString &nominalPower, bool emptyValues, QObject *parent = nullptr);
     // Builds the tree from text already decoded (tests, tools, fuzzing).
     TreeModel(QTextStream &in, const ParameterTableLoader::Options &options, QObject *parent = nullptr);
     ~TreeModel() override;
@@ -46,8 +46,8 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
-                       int role = Qt::EditRole) override;
+    bool setHeaderData(
+        int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
     bool insertColumns(int position, int columns, const QModelIndex &parent = QModelIndex()) override;
     bool removeColumns(int position, int columns, const QModelIndex &parent = QModelIndex()) override;
     bool insertRows(int position, int rows, const QModelIndex &parent = QModelIndex()) override;
@@ -141,5 +141,5 @@ private:
     TreeItem *m_pebb = nullptr;
     // Set values are written by unit worker threads (storeRegisters) while views read them.
     mutable QReadWriteLock m_valueLock;
-    std::atomic<bool> m_notifyPending{false};
+    std::atomic<bool> m_notifyPending { false };
 };

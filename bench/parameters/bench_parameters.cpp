@@ -24,13 +24,14 @@ constexpr double kLoadTargetMs = 150.0;
 constexpr double kSaveTargetMs = 100.0;
 constexpr double kOpenTargetMs = 100.0;
 
-const char *const kLanguages[] = {"English", "Svenska", "Nederlands", "Deutsch", "Français", "Español",
-                                  "Russian", "Italiano", "Czech", "Turkish", "Português"};
+const char *const kLanguages[] = { "English", "Svenska", "Nederlands", "Deutsch", "Français", "Español",
+    "Russian", "Italiano", "Czech", "Turkish", "Português" };
 
 void writeLanguageRows(QTextStream &out, const QString &text, const QString &valueTexts)
 {
     for (const char *key : kLanguages)
-        out << '*' << QString::fromUtf8(key) << ';' << text << ' ' << QString::fromUtf8(key).left(3) << valueTexts << '\n';
+        out << '*' << QString::fromUtf8(key) << ';' << text << ' ' << QString::fromUtf8(key).left(3)
+            << valueTexts << '\n';
 }
 
 // 30 top menus of 10 sub-menus of 10 parameters; every fifth parameter has value texts.
@@ -57,11 +58,11 @@ QString generateDeviceFile(const QString &dir)
                 const QString type = texts ? QStringLiteral("4") : QStringLiteral("0");
                 const QString value = p % 3 == 0 ? QStringLiteral("12.5") : QString::number(count % 2000);
                 out << "P;" << menu << ";3;" << type << ";1;" << 40001 + count << ";0;30000;"
-                    << (texts ? QStringLiteral("1") : value) << ';' << (texts ? QStringLiteral("2") : value) << ';'
-                    << (texts ? QStringLiteral("3") : value) << ';' << (texts ? QStringLiteral("0") : value)
-                    << ";;Hz;;;;;;U_Int;1;;;;;N\n";
+                    << (texts ? QStringLiteral("1") : value) << ';' << (texts ? QStringLiteral("2") : value)
+                    << ';' << (texts ? QStringLiteral("3") : value) << ';'
+                    << (texts ? QStringLiteral("0") : value) << ";;Hz;;;;;;U_Int;1;;;;;N\n";
                 writeLanguageRows(out, QStringLiteral("Parameter ") + menu,
-                                  texts ? QStringLiteral(";Aus;Ein;Automatik;Hand") : QString());
+                    texts ? QStringLiteral(";Aus;Ein;Automatik;Hand") : QString());
             }
         }
     }
@@ -149,13 +150,13 @@ int main(int argc, char **argv)
 
     const double loadMs = median(load), saveMs = median(save), openMs = median(open);
     std::printf("parameters: %d parameters, %d items, 11 language rows each, %lld bytes of device file\n",
-                kParameters, items, QFile(csv).size());
+        kParameters, items, QFile(csv).size());
     std::printf("load  median %7.1f ms  (min %6.1f)  target < %.0f ms\n", loadMs,
-                *std::min_element(load.begin(), load.end()), kLoadTargetMs);
+        *std::min_element(load.begin(), load.end()), kLoadTargetMs);
     std::printf("save  median %7.1f ms  (min %6.1f)  target < %.0f ms  (%lld bytes)\n", saveMs,
-                *std::min_element(save.begin(), save.end()), kSaveTargetMs, QFile(dat).size());
+        *std::min_element(save.begin(), save.end()), kSaveTargetMs, QFile(dat).size());
     std::printf("open  median %7.1f ms  (min %6.1f)  target < %.0f ms  (header + values)\n", openMs,
-                *std::min_element(open.begin(), open.end()), kOpenTargetMs);
+        *std::min_element(open.begin(), open.end()), kOpenTargetMs);
     std::printf("model memory: %.2f MiB heap in use, VmRSS delta %ld KiB\n", heapBytes / 1048576.0, rssKb);
     const bool met = loadMs < kLoadTargetMs && saveMs < kSaveTargetMs && openMs < kOpenTargetMs;
     std::printf("%s\n", met ? "all targets met" : "TARGET MISSED");

@@ -19,10 +19,10 @@ void TestCsvLine::splitCleansFields_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("thousands comma removed") << "1,234;x" << QStringList{"1234", "x"};
-    QTest::newRow("blanks trimmed") << "  a b ;c" << QStringList{"a b", "c"};
-    QTest::newRow("empty fields kept") << "a;;b;" << QStringList{"a", "", "b", ""};
-    QTest::newRow("blank-only field becomes empty") << "a;   ;b" << QStringList{"a", "", "b"};
+    QTest::newRow("thousands comma removed") << "1,234;x" << QStringList { "1234", "x" };
+    QTest::newRow("blanks trimmed") << "  a b ;c" << QStringList { "a b", "c" };
+    QTest::newRow("empty fields kept") << "a;;b;" << QStringList { "a", "", "b", "" };
+    QTest::newRow("blank-only field becomes empty") << "a;   ;b" << QStringList { "a", "", "b" };
 }
 
 void TestCsvLine::splitCleansFields()

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.emptyValues = flags & 0x10;
     options.nominalCurrent = QStringLiteral("12,5");
     options.nominalPower = QStringLiteral("5500");
-    options.deviceFileName = (flags & 0x40) ? QStringLiteral("C:\\x\\ZNPV1.00.csv") : QStringLiteral("V1.00.csv");
+    options.deviceFileName
+        = (flags & 0x40) ? QStringLiteral("C:\\x\\ZNPV1.00.csv") : QStringLiteral("V1.00.csv");
 
     QBuffer source(&bytes);
     source.open(QIODevice::ReadOnly);
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QVector<quint16> words = model.registerWords(entry.item, entry.set);
         QVector<quint16> fromBytes(entry.count);
         for (int i = 0; i < entry.count; ++i)
-            fromBytes[i] = quint16(bytes.size() > i * 2 + 1 ? (quint8(bytes[i * 2]) << 8) | quint8(bytes[i * 2 + 1]) : i);
+            fromBytes[i] = quint16(
+                bytes.size() > i * 2 + 1 ? (quint8(bytes[i * 2]) << 8) | quint8(bytes[i * 2 + 1]) : i);
         model.storeRegisters(entry.item, entry.set, words.isEmpty() ? fromBytes : words);
     }
     const QString typed = QString::fromLatin1(bytes.left(12));

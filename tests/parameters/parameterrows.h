@@ -13,8 +13,8 @@
 namespace ParameterRows {
 
 // A definition row of 26 fields (27 when field 26 is given).
-inline QString definition(const QString &menu, int level, const QString &type,
-                          const QMap<int, QString> &fields = {})
+inline QString definition(
+    const QString &menu, int level, const QString &type, const QMap<int, QString> &fields = {})
 {
     QStringList row;
     for (int i = 0; i < 26; ++i)
@@ -37,14 +37,15 @@ inline QString definition(const QString &menu, int level, const QString &type,
 
 inline QString language(const QString &key, const QString &text, const QStringList &valueTexts = {})
 {
-    QStringList row{QLatin1Char('*') + key, text};
+    QStringList row { QLatin1Char('*') + key, text };
     row += valueTexts;
     return row.join(QLatin1Char(';'));
 }
 
 inline QString table(const QStringList &records, bool endMarker = true)
 {
-    QString text = QStringLiteral("[PARAMETER SETS];;;\nheading;;;\n") + records.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    QString text = QStringLiteral("[PARAMETER SETS];;;\nheading;;;\n") + records.join(QLatin1Char('\n'))
+        + QLatin1Char('\n');
     if (endMarker)
         text += QStringLiteral("[PARAMETER SETS]END;;;\n[TRIP MESSAGES];;;\n");
     return text;

@@ -25,7 +25,10 @@ private slots:
     void failedSaveKeepsThePreviousFile();
 
 private:
-    static QString fixturePath() { return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"); }
+    static QString fixturePath()
+    {
+        return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv");
+    }
     static std::unique_ptr<TreeModel> fixture();
     static void applyEdits(TreeModel &m);
     static QStringList unitInformation();
@@ -77,8 +80,8 @@ QStringList TestDatFile::unitInformation()
 
 QStringList TestDatFile::customerData()
 {
-    return {QString::fromUtf8("Müller Pumpen GmbH"), "Hafenstr. 1", "", "Nord", "Bremen", "DE", "+49 421 0",
-            "J. Doe", "Pumpwerk 3", "Booster", "A. Smith", "SN-0042"};
+    return { QString::fromUtf8("Müller Pumpen GmbH"), "Hafenstr. 1", "", "Nord", "Bremen", "DE", "+49 421 0",
+        "J. Doe", "Pumpwerk 3", "Booster", "A. Smith", "SN-0042" };
 }
 
 QByteArray TestDatFile::savedBytes(const TreeModel &m)
@@ -98,7 +101,7 @@ void TestDatFile::headerLinesAreByteExact()
 {
     auto m = fixture();
     const QStringList lines = QString::fromUtf8(savedBytes(*m)).split('\n');
-    const QStringList expected{
+    const QStringList expected {
         "[DEVICE TYPE]" + sep(9),
         "TST-0010 (7)" + sep(9),
         sep(9),
@@ -124,7 +127,8 @@ void TestDatFile::headerLinesAreByteExact()
         "A. Smith" + sep(9),
         "SN-0042" + sep(9),
         "[CUSTOMER DATA_END]" + sep(18),
-        "Menu nr;Parameter;Value 1;Value 2;Value 3;Value 4;Format Value 1;Format Value 2;Format Value 3;Format Value 4",
+        "Menu nr;Parameter;Value 1;Value 2;Value 3;Value 4;Format Value 1;Format Value 2;Format Value "
+        "3;Format Value 4",
         "[PARAMETER SETS]" + sep(9),
         "1;Monitoring;;;;;;;;",
         "11;Output frequency;0;0;0;0;0;0;0;0",
@@ -144,7 +148,8 @@ void TestDatFile::savedFileMatchesGolden()
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
-    const QString goldenPath = QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat");
+    const QString goldenPath
+        = QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat");
     if (qEnvironmentVariableIsSet("TARVOLINK_UPDATE_GOLDEN")) {
         QFile golden(goldenPath);
         QVERIFY(golden.open(QIODevice::WriteOnly));
@@ -179,20 +184,23 @@ void TestDatFile::saveThenOpenRestoresEveryColumn()
             QCOMPARE(b.at(i)->text(c), a.at(i)->text(c));
         for (int set = 0; set < 4; ++set) {
             // Opening marks exactly the values that differ from the delivered ones.
-            QCOMPARE(b.at(i)->isChanged(set),
-                     a.at(i)->text(8 + set) != d.at(i)->text(8 + set));
+            QCOMPARE(b.at(i)->isChanged(set), a.at(i)->text(8 + set) != d.at(i)->text(8 + set));
         }
     }
-    QCOMPARE(reopened->registerWords(reopened->findItem("81"), 0), original->registerWords(original->findItem("81"), 0));
+    QCOMPARE(reopened->registerWords(reopened->findItem("81"), 0),
+        original->registerWords(original->findItem("81"), 0));
 }
 
 void TestDatFile::datExtension_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("used");
-    QTest::newRow("no extension") << "/tmp/pump" << "/tmp/pump.dat";
-    QTest::newRow("has extension") << "/tmp/pump.dat" << "/tmp/pump.dat";
-    QTest::newRow(".dat inside the name") << "/tmp/pump.data.txt" << "/tmp/pump.data.txt";
+    QTest::newRow("no extension") << "/tmp/pump"
+                                  << "/tmp/pump.dat";
+    QTest::newRow("has extension") << "/tmp/pump.dat"
+                                   << "/tmp/pump.dat";
+    QTest::newRow(".dat inside the name") << "/tmp/pump.data.txt"
+                                          << "/tmp/pump.data.txt";
 }
 
 void TestDatFile::datExtension()
@@ -207,12 +215,18 @@ void TestDatFile::headerFindsDeviceFile_data()
     QTest::addColumn<QString>("dataFile");
     QTest::addColumn<QString>("storedAs");
     QTest::addColumn<bool>("compatible");
-    QTest::newRow("backslashes") << "C:\\Tarvolink\\csv_file\\TSTV1.00.csv" << "TSTV1.00.csv" << true;
-    QTest::newRow("slashes") << "/opt/tarvolink/csv_file/TSTV1.00.csv" << "TSTV1.00.csv" << true;
-    QTest::newRow("upper-case extension, stored in lower case") << "D:/x/TSTV1.00.CSV" << "tstv1.00.csv" << true;
-    QTest::newRow("bare name") << "TSTV1.00.csv" << "TSTV1.00.csv" << true;
-    QTest::newRow("other version missing") << "C:\\csv_file\\TSTV1.01.csv" << "TSTV1.00.csv" << false;
-    QTest::newRow("no data file") << "" << "TSTV1.00.csv" << false;
+    QTest::newRow("backslashes") << "C:\\Tarvolink\\csv_file\\TSTV1.00.csv"
+                                 << "TSTV1.00.csv" << true;
+    QTest::newRow("slashes") << "/opt/tarvolink/csv_file/TSTV1.00.csv"
+                             << "TSTV1.00.csv" << true;
+    QTest::newRow("upper-case extension, stored in lower case") << "D:/x/TSTV1.00.CSV"
+                                                                << "tstv1.00.csv" << true;
+    QTest::newRow("bare name") << "TSTV1.00.csv"
+                               << "TSTV1.00.csv" << true;
+    QTest::newRow("other version missing") << "C:\\csv_file\\TSTV1.01.csv"
+                                           << "TSTV1.00.csv" << false;
+    QTest::newRow("no data file") << ""
+                                  << "TSTV1.00.csv" << false;
 }
 
 void TestDatFile::headerFindsDeviceFile()

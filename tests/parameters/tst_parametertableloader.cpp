@@ -42,10 +42,11 @@ void TestParameterTableLoader::languageRowDecidesWhichItemsExist_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("menus");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("English") << 0 << QStringList{"1", "2"} << QStringList{"One", "Two"};
-    QTest::newRow("Deutsch") << 3 << QStringList{"1", "3"} << QStringList{"Eins", "Drei"};
-    QTest::newRow("Português") << 10 << QStringList{"3"} << QStringList{"Três"};
-    QTest::newRow("unknown index means English") << 42 << QStringList{"1", "2"} << QStringList{"One", "Two"};
+    QTest::newRow("English") << 0 << QStringList { "1", "2" } << QStringList { "One", "Two" };
+    QTest::newRow("Deutsch") << 3 << QStringList { "1", "3" } << QStringList { "Eins", "Drei" };
+    QTest::newRow("Português") << 10 << QStringList { "3" } << QStringList { "Três" };
+    QTest::newRow("unknown index means English")
+        << 42 << QStringList { "1", "2" } << QStringList { "One", "Two" };
 }
 
 void TestParameterTableLoader::languageRowDecidesWhichItemsExist()
@@ -53,12 +54,11 @@ void TestParameterTableLoader::languageRowDecidesWhichItemsExist()
     QFETCH(int, language);
     QFETCH(QStringList, menus);
     QFETCH(QStringList, texts);
-    const QString text = table({definition("1", 1, "0"), ParameterRows::language("English", "One"),
-                                ParameterRows::language("Deutsch", "Eins"),
-                                definition("2", 1, "0"), ParameterRows::language("English", "Two"),
-                                definition("3", 1, "0"), ParameterRows::language("Deutsch", "Drei"),
-                                ParameterRows::language("Português", "Três"),
-                                ParameterRows::language("Deutsch", "second German row is ignored")});
+    const QString text = table({ definition("1", 1, "0"), ParameterRows::language("English", "One"),
+        ParameterRows::language("Deutsch", "Eins"), definition("2", 1, "0"),
+        ParameterRows::language("English", "Two"), definition("3", 1, "0"),
+        ParameterRows::language("Deutsch", "Drei"), ParameterRows::language("Português", "Três"),
+        ParameterRows::language("Deutsch", "second German row is ignored") });
     ParameterTableLoader::Options options;
     options.language = language;
     auto m = model(text, options);
@@ -76,16 +76,16 @@ void TestParameterTableLoader::levelStackPlacesSkippedLevels_data()
 {
     QTest::addColumn<QStringList>("levels"); // "menu:level" in file order
     QTest::addColumn<QStringList>("paths");
-    QTest::newRow("regular nesting") << QStringList{"1:1", "11:2", "111:3", "2:1", "21:2"}
-                                     << QStringList{"1", "1/11", "1/11/111", "2", "2/21"};
+    QTest::newRow("regular nesting") << QStringList { "1:1", "11:2", "111:3", "2:1", "21:2" }
+                                     << QStringList { "1", "1/11", "1/11/111", "2", "2/21" };
     QTest::newRow("level 3 under a level-1 row without children")
-        << QStringList{"1:1", "13:3", "14:3"} << QStringList{"1", "1/13", "1/14"};
+        << QStringList { "1:1", "13:3", "14:3" } << QStringList { "1", "1/13", "1/14" };
     QTest::newRow("level 4 under a level-1 parent with children")
-        << QStringList{"1:1", "11:2", "12:2", "124:4"} << QStringList{"1", "1/11", "1/12", "1/12/124"};
+        << QStringList { "1:1", "11:2", "12:2", "124:4" } << QStringList { "1", "1/11", "1/12", "1/12/124" };
     QTest::newRow("first row deeper than level 1 hangs at the top")
-        << QStringList{"5:3", "6:1"} << QStringList{"5", "6"};
+        << QStringList { "5:3", "6:1" } << QStringList { "5", "6" };
     QTest::newRow("level 0 or junk never pops the root")
-        << QStringList{"1:1", "11:2", "9:0", "8:x"} << QStringList{"1", "1/11", "9", "8"};
+        << QStringList { "1:1", "11:2", "9:0", "8:x" } << QStringList { "1", "1/11", "9", "8" };
 }
 
 void TestParameterTableLoader::levelStackPlacesSkippedLevels()
@@ -110,8 +110,8 @@ void TestParameterTableLoader::levelStackPlacesSkippedLevels()
 
 void TestParameterTableLoader::plusAndQuoteAreNotPartOfTheKey()
 {
-    auto m = model(table({'"' + definition("+213", 1, "0", {{8, "400"}}), language("English", "Voltage"),
-                          definition("+39N", 1, "0"), '"' + language("English", "Data")}));
+    auto m = model(table({ '"' + definition("+213", 1, "0", { { 8, "400" } }), language("English", "Voltage"),
+        definition("+39N", 1, "0"), '"' + language("English", "Data") }));
     QVERIFY(m->isValid());
     QVERIFY(m->findItem("213"));
     QCOMPARE(m->findItem("213")->text(TreeItem::SetAColumn), QString("400"));
@@ -133,10 +133,9 @@ void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing_data
 void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing()
 {
     QFETCH(QString, badRow);
-    auto m = model(table({definition("1", 1, "M"), language("English", "Menu"),
-                          definition("11", 2, "0", {{5, "40011"}}), language("English", "P"),
-                          badRow, language("English", "Bad"),
-                          definition("12", 2, "0"), language("English", "After")}));
+    auto m = model(table({ definition("1", 1, "M"), language("English", "Menu"),
+        definition("11", 2, "0", { { 5, "40011" } }), language("English", "P"), badRow,
+        language("English", "Bad"), definition("12", 2, "0"), language("English", "After") }));
     QVERIFY(!m->isValid());
     QCOMPARE(m->rowCount(), 0);
     QVERIFY(!m->findItem("1"));
@@ -146,9 +145,9 @@ void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing()
 
 void TestParameterTableLoader::missingEndMarkerReadsToTheEndOfTheFile()
 {
-    auto m = model(table({definition("1", 1, "M"), language("English", "Menu"),
-                          definition("11", 2, "0"), language("English", "Last")},
-                         false));
+    auto m = model(table({ definition("1", 1, "M"), language("English", "Menu"), definition("11", 2, "0"),
+                             language("English", "Last") },
+        false));
     QVERIFY(m->isValid());
     QVERIFY(m->findItem("11"));
     QCOMPARE(m->rowCount(), 1);
@@ -160,8 +159,8 @@ void TestParameterTableLoader::missingEndMarkerReadsToTheEndOfTheFile()
 
 void TestParameterTableLoader::commentsBlankLinesAndBareLanguageRowsAreAccepted()
 {
-    auto m = model(table({"/ comment row;;;", definition("1", 1, "0"), "", "*English", "   ",
-                          definition("2", 1, "0"), "*English;Two,,,"}));
+    auto m = model(table({ "/ comment row;;;", definition("1", 1, "0"), "", "*English", "   ",
+        definition("2", 1, "0"), "*English;Two,,," }));
     QVERIFY(m->isValid());
     QCOMPARE(m->rowCount(), 2);
     QCOMPARE(m->findItem("1")->text(TreeItem::TextColumn), QString());
@@ -185,7 +184,7 @@ void TestParameterTableLoader::fixtureBuildsNestedMenusInEachLanguage()
     QFETCH(int, items);
     QFETCH(QString, firstText);
     TreeModel m(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"), language, "12,5",
-                "5500", false);
+        "5500", false);
     QVERIFY(m.isValid());
     QCOMPARE(m.allItems().size(), items);
     QCOMPARE(m.rowCount(), 6);

@@ -77,7 +77,7 @@ void TestRegisterWord::encodeDecodeVectors()
     const quint16 encoded = RegisterWord::encode(value);
     QCOMPARE(QString::number(encoded, 16), QString::number(word, 16));
     QVERIFY2(qFuzzyCompare(1.0 + RegisterWord::decode(encoded), 1.0 + decoded),
-             qPrintable(QString::number(RegisterWord::decode(encoded), 'g', 17)));
+        qPrintable(QString::number(RegisterWord::decode(encoded), 'g', 17)));
 }
 
 void TestRegisterWord::shownTextParsesLikeTheEditor_data()
@@ -120,7 +120,10 @@ void TestRegisterWord::everyWordSurvivesDecodeThenEncode()
         const bool textSame = RegisterWord::encode(RegisterWord::decodeText(quint16(w))) == again;
         if (!same || !textSame) {
             if (failures++ == 0)
-                first = QStringLiteral("word %1 value %2 -> %3").arg(w, 4, 16).arg(value, 0, 'g', 17).arg(back, 0, 'g', 17);
+                first = QStringLiteral("word %1 value %2 -> %3")
+                            .arg(w, 4, 16)
+                            .arg(value, 0, 'g', 17)
+                            .arg(back, 0, 'g', 17);
         }
     }
     QVERIFY2(failures == 0, qPrintable(QStringLiteral("%1 words, first: %2").arg(failures).arg(first)));

@@ -37,12 +37,16 @@ private slots:
     void changelangReplacesTextsAndValueTexts();
 
 private:
-    static std::unique_ptr<TreeModel> fixture(uint language = 0, const QString &inom = "12,5",
-                                              const QString &pnom = "5500", bool empty = false);
-    static QString fixturePath() { return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"); }
+    static std::unique_ptr<TreeModel> fixture(
+        uint language = 0, const QString &inom = "12,5", const QString &pnom = "5500", bool empty = false);
+    static QString fixturePath()
+    {
+        return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv");
+    }
 };
 
-std::unique_ptr<TreeModel> TestTreeModel::fixture(uint language, const QString &inom, const QString &pnom, bool empty)
+std::unique_ptr<TreeModel> TestTreeModel::fixture(
+    uint language, const QString &inom, const QString &pnom, bool empty)
 {
     return std::make_unique<TreeModel>(fixturePath(), language, inom, pnom, empty);
 }
@@ -54,8 +58,9 @@ void TestTreeModel::headersAndColumnCount()
     QStringList headers;
     for (int c = 0; c < 12; ++c)
         headers << m->headerData(c, Qt::Horizontal).toString();
-    QCOMPARE(headers, (QStringList{"Menu", "Parameter Text", " Unit", "Default", "A", "B", "C", "D", "FORMAT1",
-                                   "FORMAT2", "FORMAT3", "FORMAT4"}));
+    QCOMPARE(headers,
+        (QStringList { "Menu", "Parameter Text", " Unit", "Default", "A", "B", "C", "D", "FORMAT1", "FORMAT2",
+            "FORMAT3", "FORMAT4" }));
     QVERIFY(!m->headerData(0, Qt::Horizontal, Qt::FontRole).isValid());
 }
 
@@ -67,23 +72,37 @@ void TestTreeModel::setValuesLoadByKind_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("plain integer") << "213" << 0 << 0 << "400" << "400";
+    QTest::newRow("plain integer") << "213" << 0 << 0 << "400"
+                                   << "400";
     QTest::newRow("decimal comma to word") << "241" << 1 << 0 << "1.5" << QString::number(0xF80F);
     QTest::newRow("large value to word") << "39N" << 2 << 0 << "40000" << QString::number(0x9190);
     QTest::newRow("negative to word") << "6113" << 3 << 0 << "-2" << QString::number(0x87FE);
-    QTest::newRow("scaled S_Int") << "343" << 0 << 0 << "150" << "1500";
-    QTest::newRow("scaled S_Int decimal comma") << "83" << 0 << 0 << "1.25" << "125";
-    QTest::newRow("scaled S_Int negative") << "83" << 1 << 0 << "-2.5" << "-250";
-    QTest::newRow("scale 1 is a word") << "323" << 0 << 0 << "-300" << QString::number(0x8000 | (-300 & 0x7FF));
-    QTest::newRow("value text") << "341" << 2 << 2 << "Both directions" << "1";
-    QTest::newRow("value without text shows number") << "6111" << 2 << 2 << "13" << "13";
-    QTest::newRow("value 0 text") << "6111" << 3 << 2 << "Off" << "0";
-    QTest::newRow("negative value text") << "82" << 0 << 3 << "Auto" << "-1";
-    QTest::newRow("text parameter") << "81" << 0 << 1 << "Pump 1" << "Pump 1";
-    QTest::newRow("hours in tenths") << "711" << 0 << 6 << "1234:05:06" << "12340:5:6";
-    QTest::newRow("date") << "712" << 0 << 7 << "26:12:06" << "26:12:6";
-    QTest::newRow("time") << "713" << 0 << 4 << "8:30:00" << "8:30:0";
-    QTest::newRow("menu is empty") << "61" << 0 << 5 << "" << "";
+    QTest::newRow("scaled S_Int") << "343" << 0 << 0 << "150"
+                                  << "1500";
+    QTest::newRow("scaled S_Int decimal comma") << "83" << 0 << 0 << "1.25"
+                                                << "125";
+    QTest::newRow("scaled S_Int negative") << "83" << 1 << 0 << "-2.5"
+                                           << "-250";
+    QTest::newRow("scale 1 is a word")
+        << "323" << 0 << 0 << "-300" << QString::number(0x8000 | (-300 & 0x7FF));
+    QTest::newRow("value text") << "341" << 2 << 2 << "Both directions"
+                                << "1";
+    QTest::newRow("value without text shows number") << "6111" << 2 << 2 << "13"
+                                                     << "13";
+    QTest::newRow("value 0 text") << "6111" << 3 << 2 << "Off"
+                                  << "0";
+    QTest::newRow("negative value text") << "82" << 0 << 3 << "Auto"
+                                         << "-1";
+    QTest::newRow("text parameter") << "81" << 0 << 1 << "Pump 1"
+                                    << "Pump 1";
+    QTest::newRow("hours in tenths") << "711" << 0 << 6 << "1234:05:06"
+                                     << "12340:5:6";
+    QTest::newRow("date") << "712" << 0 << 7 << "26:12:06"
+                          << "26:12:6";
+    QTest::newRow("time") << "713" << 0 << 4 << "8:30:00"
+                          << "8:30:0";
+    QTest::newRow("menu is empty") << "61" << 0 << 5 << ""
+                                   << "";
 }
 
 void TestTreeModel::setValuesLoadByKind()
@@ -109,10 +128,22 @@ void TestTreeModel::nominalValuesAndZnpMaximum_data()
     QTest::addColumn<QString>("currentMax");
     QTest::addColumn<QString>("power");
     QTest::addColumn<QString>("powerMax");
-    QTest::newRow("x1.5") << "C:\\Drives\\csv_file\\TSTV1.00.csv" << false << "12.5" << "18.75" << "5500" << "8250";
-    QTest::newRow("ZNP x2 x4") << "C:\\Drives\\csv_file\\TSTZNPV1.00.csv" << false << "12.5" << "25" << "5500" << "22000";
-    QTest::newRow("ZNP only in a folder name") << "/opt/ZNP/TSTV1.00.csv" << false << "12.5" << "18.75" << "5500" << "8250";
-    QTest::newRow("empty values") << "TSTV1.00.csv" << true << "" << "18.75" << "" << "8250";
+    QTest::newRow("x1.5") << "C:\\Drives\\csv_file\\TSTV1.00.csv" << false << "12.5"
+                          << "18.75"
+                          << "5500"
+                          << "8250";
+    QTest::newRow("ZNP x2 x4") << "C:\\Drives\\csv_file\\TSTZNPV1.00.csv" << false << "12.5"
+                               << "25"
+                               << "5500"
+                               << "22000";
+    QTest::newRow("ZNP only in a folder name") << "/opt/ZNP/TSTV1.00.csv" << false << "12.5"
+                                               << "18.75"
+                                               << "5500"
+                                               << "8250";
+    QTest::newRow("empty values") << "TSTV1.00.csv" << true << ""
+                                  << "18.75"
+                                  << ""
+                                  << "8250";
 }
 
 void TestTreeModel::nominalValuesAndZnpMaximum()
@@ -224,7 +255,7 @@ void TestTreeModel::specialItemsAndDependencyPositions()
     QCOMPARE(m->pebbItem(), m->findItem("84"));
     QVERIFY(m->checkdependingfields(m->indexOf(m->findItem("225"), 4)));
     QVERIFY(!m->checkdependingfields(m->indexOf(m->findItem("213"), 4)));
-    QCOMPARE(m->dependingItems(m->findItem("222")), QList<TreeItem *>{m->findItem("226")});
+    QCOMPARE(m->dependingItems(m->findItem("222")), QList<TreeItem *> { m->findItem("226") });
     QVERIFY(m->dependingItems(m->findItem("213")).isEmpty());
 }
 
@@ -234,17 +265,39 @@ void TestTreeModel::poleNumberFollowsEdits_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("poles");
     // Set A starts at 50 Hz, 1450 rpm, 4 poles.
-    QTest::newRow("speed 1000 -> 6") << "225" << "1000" << "6";
-    QTest::newRow("speed 1600 rounds 3.75 -> 4") << "225" << "1600" << "4";
-    QTest::newRow("speed 2000 gives 3, odd -> 2") << "225" << "2000" << "2";
-    QTest::newRow("speed 7000 gives 1 -> 2") << "225" << "7000" << "2";
-    QTest::newRow("speed 0 leaves poles") << "225" << "0" << "4";
-    QTest::newRow("speed with comma") << "225" << "745,5" << "8";
-    QTest::newRow("frequency 100 -> 8") << "222" << "100" << "8";
-    QTest::newRow("frequency whole numbers: 87,9 -> 87 -> 7 -> 6") << "222" << "87,9" << "6";
-    QTest::newRow("poles typed 5,9 cut -> 4") << "226" << "5,9" << "4";
-    QTest::newRow("poles typed 7.6 rounds -> 8") << "226" << "7.6" << "8";
-    QTest::newRow("poles typed 1 -> 2") << "226" << "1" << "2";
+    QTest::newRow("speed 1000 -> 6") << "225"
+                                     << "1000"
+                                     << "6";
+    QTest::newRow("speed 1600 rounds 3.75 -> 4") << "225"
+                                                 << "1600"
+                                                 << "4";
+    QTest::newRow("speed 2000 gives 3, odd -> 2") << "225"
+                                                  << "2000"
+                                                  << "2";
+    QTest::newRow("speed 7000 gives 1 -> 2") << "225"
+                                             << "7000"
+                                             << "2";
+    QTest::newRow("speed 0 leaves poles") << "225"
+                                          << "0"
+                                          << "4";
+    QTest::newRow("speed with comma") << "225"
+                                      << "745,5"
+                                      << "8";
+    QTest::newRow("frequency 100 -> 8") << "222"
+                                        << "100"
+                                        << "8";
+    QTest::newRow("frequency whole numbers: 87,9 -> 87 -> 7 -> 6") << "222"
+                                                                   << "87,9"
+                                                                   << "6";
+    QTest::newRow("poles typed 5,9 cut -> 4") << "226"
+                                              << "5,9"
+                                              << "4";
+    QTest::newRow("poles typed 7.6 rounds -> 8") << "226"
+                                                 << "7.6"
+                                                 << "8";
+    QTest::newRow("poles typed 1 -> 2") << "226"
+                                        << "1"
+                                        << "2";
 }
 
 void TestTreeModel::poleNumberFollowsEdits()
@@ -265,18 +318,30 @@ void TestTreeModel::selectionDependentLimits_data()
     QTest::addColumn<int>("set");
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
-    QTest::newRow("comparator speed: +-max speed") << "6112" << 0 << "-1500" << "1500";
-    QTest::newRow("comparator 6: fixed") << "6113" << 1 << "0" << "1000";
-    QTest::newRow("comparator 13") << "6112" << 2 << "-100" << "1000000";
-    QTest::newRow("comparator 0: row limits") << "6112" << 3 << "-1000" << "1000";
-    QTest::newRow("min speed up to max speed") << "321" << 0 << "0" << "1500";
-    QTest::newRow("max speed from min speed") << "322" << 0 << "0" << "24000";
-    QTest::newRow("preset speed") << "323" << 1 << "-1500" << "1500";
-    QTest::newRow("ramp range 0") << "333" << 0 << "0.00" << "3600";
-    QTest::newRow("torque range 1") << "343" << 0 << "-400" << "400";
-    QTest::newRow("no rule") << "213" << 0 << "180" << "690";
-    QTest::newRow("enumerated -2 minimum") << "82" << 0 << "-2" << "0";
-    QTest::newRow("Inom maximum") << "223" << 0 << "0" << "18.75";
+    QTest::newRow("comparator speed: +-max speed") << "6112" << 0 << "-1500"
+                                                   << "1500";
+    QTest::newRow("comparator 6: fixed") << "6113" << 1 << "0"
+                                         << "1000";
+    QTest::newRow("comparator 13") << "6112" << 2 << "-100"
+                                   << "1000000";
+    QTest::newRow("comparator 0: row limits") << "6112" << 3 << "-1000"
+                                              << "1000";
+    QTest::newRow("min speed up to max speed") << "321" << 0 << "0"
+                                               << "1500";
+    QTest::newRow("max speed from min speed") << "322" << 0 << "0"
+                                              << "24000";
+    QTest::newRow("preset speed") << "323" << 1 << "-1500"
+                                  << "1500";
+    QTest::newRow("ramp range 0") << "333" << 0 << "0.00"
+                                  << "3600";
+    QTest::newRow("torque range 1") << "343" << 0 << "-400"
+                                    << "400";
+    QTest::newRow("no rule") << "213" << 0 << "180"
+                             << "690";
+    QTest::newRow("enumerated -2 minimum") << "82" << 0 << "-2"
+                                           << "0";
+    QTest::newRow("Inom maximum") << "223" << 0 << "0"
+                                  << "18.75";
 }
 
 void TestTreeModel::selectionDependentLimits()
@@ -312,23 +377,37 @@ void TestTreeModel::comparatorSelectionTable_data()
     QTest::addColumn<int>("selection");
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
-    QTest::newRow("1 speed") << 1 << "-1800" << "1800";
-    QTest::newRow("2 frequency") << 2 << "-100" << "100";
-    QTest::newRow("3 current") << 3 << "0" << "21";
-    QTest::newRow("4 power") << 4 << "0" << "15000";
-    QTest::newRow("5 torque") << 5 << "-175.5" << "175.5";
-    QTest::newRow("6") << 6 << "0" << "1000";
-    QTest::newRow("7") << 7 << "0" << "400";
-    QTest::newRow("8") << 8 << "0" << "1250";
-    for (int v : {9, 16, 17, 18, 19})
-        QTest::addRow("%d", v) << v << "0" << "100";
-    for (int v : {10, 11, 12})
-        QTest::addRow("%d", v) << v << "-100" << "300";
-    QTest::newRow("13") << 13 << "-100" << "1000000";
-    QTest::newRow("14") << 14 << "0" << "65535";
-    QTest::newRow("15") << 15 << "0" << "65535";
-    for (int v : {0, 20, 21})
-        QTest::addRow("%d unchanged", v) << v << "" << "";
+    QTest::newRow("1 speed") << 1 << "-1800"
+                             << "1800";
+    QTest::newRow("2 frequency") << 2 << "-100"
+                                 << "100";
+    QTest::newRow("3 current") << 3 << "0"
+                               << "21";
+    QTest::newRow("4 power") << 4 << "0"
+                             << "15000";
+    QTest::newRow("5 torque") << 5 << "-175.5"
+                              << "175.5";
+    QTest::newRow("6") << 6 << "0"
+                       << "1000";
+    QTest::newRow("7") << 7 << "0"
+                       << "400";
+    QTest::newRow("8") << 8 << "0"
+                       << "1250";
+    for (int v : { 9, 16, 17, 18, 19 })
+        QTest::addRow("%d", v) << v << "0"
+                               << "100";
+    for (int v : { 10, 11, 12 })
+        QTest::addRow("%d", v) << v << "-100"
+                               << "300";
+    QTest::newRow("13") << 13 << "-100"
+                        << "1000000";
+    QTest::newRow("14") << 14 << "0"
+                        << "65535";
+    QTest::newRow("15") << 15 << "0"
+                        << "65535";
+    for (int v : { 0, 20, 21 })
+        QTest::addRow("%d unchanged", v) << v << ""
+                                         << "";
 }
 
 void TestTreeModel::comparatorSelectionTable()
@@ -336,13 +415,13 @@ void TestTreeModel::comparatorSelectionTable()
     QFETCH(int, selection);
     QFETCH(QString, min);
     QFETCH(QString, max);
-    const QMap<int, double> values{{54, selection}, {DependencyTable::MaxSpeed, 1800},
-                                   {DependencyTable::Frequency, 50}, {DependencyTable::NominalCurrent, 10.5},
-                                   {DependencyTable::NominalPower, 7500}, {DependencyTable::TorqueLimit, -175.5}};
+    const QMap<int, double> values { { 54, selection }, { DependencyTable::MaxSpeed, 1800 },
+        { DependencyTable::Frequency, 50 }, { DependencyTable::NominalCurrent, 10.5 },
+        { DependencyTable::NominalPower, 7500 }, { DependencyTable::TorqueLimit, -175.5 } };
     const auto valueAt = [&values](int p) -> std::optional<double> {
         return values.contains(p) ? std::optional<double>(values.value(p)) : std::nullopt;
     };
-    for (int position : {55, 56}) {
+    for (int position : { 55, 56 }) {
         const auto limits = DependencyTable::limits(position, valueAt);
         QCOMPARE(limits ? limits->min : QString(), min);
         QCOMPARE(limits ? limits->max : QString(), max);
@@ -410,14 +489,15 @@ void TestTreeModel::registerWordsRoundTripThroughTheModel_data()
     QTest::addColumn<int>("set");
     QTest::addColumn<QVector<quint16>>("words");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("word 0.5") << "241" << 1 << QVector<quint16>{0xF805} << "0.5";
-    QTest::newRow("signed scaled") << "343" << 2 << QVector<quint16>{0xFF9C} << "-10";
-    QTest::newRow("unsigned scaled") << "12" << 0 << QVector<quint16>{0xFFFF} << "6553.5";
-    QTest::newRow("negative value text") << "82" << 3 << QVector<quint16>{0x87FE} << "Manual";
-    QTest::newRow("value text") << "6111" << 0 << QVector<quint16>{5} << "Torque";
-    QTest::newRow("unit name") << "81" << 0 << QVector<quint16>{0x4661, 0x6E20, 0x3200, 0, 0, 0} << "Fan 2";
-    QTest::newRow("hours in tenths") << "711" << 0 << QVector<quint16>{12345, 6, 7} << "1234:06:07";
-    QTest::newRow("date") << "712" << 0 << QVector<quint16>{26, 1, 2} << "26:01:02";
+    QTest::newRow("word 0.5") << "241" << 1 << QVector<quint16> { 0xF805 } << "0.5";
+    QTest::newRow("signed scaled") << "343" << 2 << QVector<quint16> { 0xFF9C } << "-10";
+    QTest::newRow("unsigned scaled") << "12" << 0 << QVector<quint16> { 0xFFFF } << "6553.5";
+    QTest::newRow("negative value text") << "82" << 3 << QVector<quint16> { 0x87FE } << "Manual";
+    QTest::newRow("value text") << "6111" << 0 << QVector<quint16> { 5 } << "Torque";
+    QTest::newRow("unit name") << "81" << 0 << QVector<quint16> { 0x4661, 0x6E20, 0x3200, 0, 0, 0 }
+                               << "Fan 2";
+    QTest::newRow("hours in tenths") << "711" << 0 << QVector<quint16> { 12345, 6, 7 } << "1234:06:07";
+    QTest::newRow("date") << "712" << 0 << QVector<quint16> { 26, 1, 2 } << "26:01:02";
 }
 
 void TestTreeModel::registerWordsRoundTripThroughTheModel()
@@ -445,14 +525,17 @@ void TestTreeModel::editableParametersAndTraversalOrder()
     QStringList all;
     for (TreeItem *item : m->allItems())
         all << item->text(0);
-    QCOMPARE(all.mid(0, 12), (QStringList{"1", "11", "12", "2", "21", "213", "222", "223", "224", "225", "226", "24"}));
+    QCOMPARE(all.mid(0, 12),
+        (QStringList { "1", "11", "12", "2", "21", "213", "222", "223", "224", "225", "226", "24" }));
     QCOMPARE(all.size(), 44);
     QStringList editable;
     for (TreeItem *item : m->GetEditableParameters())
         editable << item->text(0);
-    QCOMPARE(editable, (QStringList{"213", "222", "223", "224", "225", "241", "310", "321", "322", "323", "333", "341",
-                                    "343", "39N", "6111", "6112", "6113", "81", "82", "83", "85"}));
-    QCOMPARE(m->findItem("6113"), m->index(0, 0, m->index(0, 0, m->index(0, 0, m->index(3, 0)))).siblingAtRow(2).internalPointer());
+    QCOMPARE(editable,
+        (QStringList { "213", "222", "223", "224", "225", "241", "310", "321", "322", "323", "333", "341",
+            "343", "39N", "6111", "6112", "6113", "81", "82", "83", "85" }));
+    QCOMPARE(m->findItem("6113"),
+        m->index(0, 0, m->index(0, 0, m->index(0, 0, m->index(3, 0)))).siblingAtRow(2).internalPointer());
 }
 
 void TestTreeModel::changelangReplacesTextsAndValueTexts()

@@ -403,7 +403,8 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     connectSerial(QStringLiteral("RS485"), link, 5);
 
     // Unit 3 is disconnected first: its removal must not leave the shared master refusing it.
-    tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), tab.infoList(UnitRegistry::RS485).first());
+    tab.vxUISlotUnitDisconnectClicked(
+        QStringLiteral("Disconnect"), tab.infoList(UnitRegistry::RS485).first());
     QCOMPARE(F::at(tab.infoList(UnitRegistry::RS485).first(), F::State), QStringLiteral("disconnect"));
     tab.vxUISlotUnitRemoveClicked(tab.infoList(UnitRegistry::RS485).first(), false);
     QCOMPARE(tab.infoList(UnitRegistry::RS485).size(), 1);

@@ -10,10 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
-
 #include <atomic>
 #include <csignal>
 #include <fcntl.h>
@@ -27,19 +26,32 @@ namespace {
 std::atomic<bool> keepRunning { true };
 std::atomic<int> pendingTrips { 0 };
 
-void onStop(int) { keepRunning = false; }
-void onTrip(int) { ++pendingTrips; }
+void onStop(int)
+{
+    keepRunning = false;
+}
+void onTrip(int)
+{
+    ++pendingTrips;
+}
 
 speed_t baudConstant(int baud)
 {
     switch (baud) {
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return B19200;
+    case 2400:
+        return B2400;
+    case 4800:
+        return B4800;
+    case 9600:
+        return B9600;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 115200:
+        return B115200;
+    default:
+        return B19200;
     }
 }
 
@@ -82,22 +94,45 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Simulated drives on Modbus TCP or RTU."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataOpt(QStringLiteral("data"), QStringLiteral("Installation folder holding configData/ and csv_file/."), QStringLiteral("DIR"));
-    const QCommandLineOption deviceOpt(QStringLiteral("device"), QStringLiteral("Device description file to serve (name in csv_file/ or a path); default: the first shipped model."), QStringLiteral("FILE"));
-    const QCommandLineOption unitOpt(QStringLiteral("unit"), QStringLiteral("Unit number on the serial line (repeatable; default 1)."), QStringLiteral("N"));
-    const QCommandLineOption sizeOpt(QStringLiteral("size"), QStringLiteral("Size code the drive reports (default: first of its size table)."), QStringLiteral("CODE"));
-    const QCommandLineOption tcpOpt(QStringLiteral("tcp"), QStringLiteral("Serve Modbus TCP on ADDRESS[:PORT] (repeatable: one drive per address; port 502 by default)."), QStringLiteral("ADDRESS"));
-    const QCommandLineOption rtuOpt(QStringLiteral("rtu"), QStringLiteral("Serve Modbus RTU on a serial device."), QStringLiteral("DEVICE"));
-    const QCommandLineOption ptyOpt(QStringLiteral("pty"), QStringLiteral("Serve Modbus RTU on a new pseudo-terminal; LINK becomes a symbolic link to it."), QStringLiteral("LINK"));
-    const QCommandLineOption baudOpt(QStringLiteral("baud"), QStringLiteral("Baud rate of --rtu (default 19200)."), QStringLiteral("N"), QStringLiteral("19200"));
-    const QCommandLineOption parityOpt(QStringLiteral("parity"), QStringLiteral("Framing of --rtu, e.g. N,8,1 (default)."), QStringLiteral("P,D,S"), QStringLiteral("N,8,1"));
-    const QCommandLineOption silentOpt(QStringLiteral("silent-after"), QStringLiteral("Fault: stop answering after N requests."), QStringLiteral("N"));
-    const QCommandLineOption exceptionOpt(QStringLiteral("exception"), QStringLiteral("Fault: answer requests at REGISTER with exception CODE (repeatable)."), QStringLiteral("REGISTER:CODE"));
-    const QCommandLineOption slowOpt(QStringLiteral("slow"), QStringLiteral("Fault: delay every reply by MS milliseconds."), QStringLiteral("MS"));
-    const QCommandLineOption tripOpt(QStringLiteral("trip-after"), QStringLiteral("Fault: trip every drive after SECONDS (SIGUSR1 trips at once)."), QStringLiteral("SECONDS"));
-    const QCommandLineOption verboseOpt(QStringLiteral("verbose"), QStringLiteral("Log each request on one line to stderr."));
-    for (const auto &option : {dataOpt, deviceOpt, unitOpt, sizeOpt, tcpOpt, rtuOpt, ptyOpt, baudOpt, parityOpt,
-                               silentOpt, exceptionOpt, slowOpt, tripOpt, verboseOpt})
+    const QCommandLineOption dataOpt(QStringLiteral("data"),
+        QStringLiteral("Installation folder holding configData/ and csv_file/."), QStringLiteral("DIR"));
+    const QCommandLineOption deviceOpt(QStringLiteral("device"),
+        QStringLiteral("Device description file to serve (name in csv_file/ or a path); default: the first "
+                       "shipped model."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption unitOpt(QStringLiteral("unit"),
+        QStringLiteral("Unit number on the serial line (repeatable; default 1)."), QStringLiteral("N"));
+    const QCommandLineOption sizeOpt(QStringLiteral("size"),
+        QStringLiteral("Size code the drive reports (default: first of its size table)."),
+        QStringLiteral("CODE"));
+    const QCommandLineOption tcpOpt(QStringLiteral("tcp"),
+        QStringLiteral(
+            "Serve Modbus TCP on ADDRESS[:PORT] (repeatable: one drive per address; port 502 by default)."),
+        QStringLiteral("ADDRESS"));
+    const QCommandLineOption rtuOpt(QStringLiteral("rtu"),
+        QStringLiteral("Serve Modbus RTU on a serial device."), QStringLiteral("DEVICE"));
+    const QCommandLineOption ptyOpt(QStringLiteral("pty"),
+        QStringLiteral("Serve Modbus RTU on a new pseudo-terminal; LINK becomes a symbolic link to it."),
+        QStringLiteral("LINK"));
+    const QCommandLineOption baudOpt(QStringLiteral("baud"),
+        QStringLiteral("Baud rate of --rtu (default 19200)."), QStringLiteral("N"), QStringLiteral("19200"));
+    const QCommandLineOption parityOpt(QStringLiteral("parity"),
+        QStringLiteral("Framing of --rtu, e.g. N,8,1 (default)."), QStringLiteral("P,D,S"),
+        QStringLiteral("N,8,1"));
+    const QCommandLineOption silentOpt(QStringLiteral("silent-after"),
+        QStringLiteral("Fault: stop answering after N requests."), QStringLiteral("N"));
+    const QCommandLineOption exceptionOpt(QStringLiteral("exception"),
+        QStringLiteral("Fault: answer requests at REGISTER with exception CODE (repeatable)."),
+        QStringLiteral("REGISTER:CODE"));
+    const QCommandLineOption slowOpt(QStringLiteral("slow"),
+        QStringLiteral("Fault: delay every reply by MS milliseconds."), QStringLiteral("MS"));
+    const QCommandLineOption tripOpt(QStringLiteral("trip-after"),
+        QStringLiteral("Fault: trip every drive after SECONDS (SIGUSR1 trips at once)."),
+        QStringLiteral("SECONDS"));
+    const QCommandLineOption verboseOpt(
+        QStringLiteral("verbose"), QStringLiteral("Log each request on one line to stderr."));
+    for (const auto &option : { dataOpt, deviceOpt, unitOpt, sizeOpt, tcpOpt, rtuOpt, ptyOpt, baudOpt,
+             parityOpt, silentOpt, exceptionOpt, slowOpt, tripOpt, verboseOpt })
         parser.addOption(option);
     parser.process(app);
 
@@ -169,7 +204,8 @@ int main(int argc, char *argv[])
                 return fail(error);
             if (!server.addTcpListener(address, quint16(port), unit.get(), &error))
                 return fail(error);
-            out << "Modbus TCP on " << address << ':' << port << " serving " << QFileInfo(deviceFile).fileName() << Qt::endl;
+            out << "Modbus TCP on " << address << ':' << port << " serving "
+                << QFileInfo(deviceFile).fileName() << Qt::endl;
             units.push_back(std::move(unit));
         }
     } else {

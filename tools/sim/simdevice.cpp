@@ -9,14 +9,13 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QHash>
-#include <QTextCodec>
-
-#include <memory>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <QTextCodec>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -65,7 +64,8 @@ QString resolveDeviceFile(const QString &argument, QString *error)
         *error = QStringLiteral("device description file not found: %1").arg(argument);
         return QString();
     }
-    const QStringList files = QDir(AppPaths::csvDir()).entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    const QStringList files
+        = QDir(AppPaths::csvDir()).entryList({ QStringLiteral("*.csv") }, QDir::Files, QDir::Name);
     if (files.isEmpty()) {
         *error = QStringLiteral("no device description files in %1").arg(AppPaths::csvDir());
         return QString();
@@ -76,12 +76,14 @@ QString resolveDeviceFile(const QString &argument, QString *error)
 bool versionFromFileName(const QString &fileName, quint16 *version, quint16 *subVersion)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^.{3}([VPBA])(\\d+)\\.(\\d{2})(?:-(\\d{2})\\.(\\d{2}))?"), QRegularExpression::CaseInsensitiveOption);
+        QStringLiteral("^.{3}([VPBA])(\\d+)\\.(\\d{2})(?:-(\\d{2})\\.(\\d{2}))?"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(QFileInfo(fileName).fileName());
     if (!match.hasMatch())
         return false;
     const int letter = QStringLiteral("VPBA").indexOf(match.captured(1).toUpper());
-    *version = quint16((letter << 14) | ((match.captured(2).toInt() & 0x3F) << 8) | (match.captured(3).toInt() & 0xFF));
+    *version = quint16(
+        (letter << 14) | ((match.captured(2).toInt() & 0x3F) << 8) | (match.captured(3).toInt() & 0xFF));
     *subVersion = match.captured(4).isEmpty()
         ? 0
         : quint16((match.captured(4).toInt() << 8) | (match.captured(5).toInt() & 0xFF));
@@ -97,7 +99,8 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
     // Identification: device code, version and size, where general.csv and the file say.
     const QString driveName = fileName.left(3);
     int deviceCode = -1;
-    for (const QStringList &row : sectionRows(generalCsv, QTextCodec::codecForName("UTF-8"), QStringLiteral("[DEVICE CODE]"))) {
+    for (const QStringList &row :
+        sectionRows(generalCsv, QTextCodec::codecForName("UTF-8"), QStringLiteral("[DEVICE CODE]"))) {
         if (row.value(1).compare(driveName, Qt::CaseInsensitive) == 0) {
             deviceCode = toInt(row.value(0), -1);
             break;
@@ -111,7 +114,8 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
     const int versionRegister = toInt(DeviceFiles::VxCommReadGeneralCsv(generalCsv, 3, deviceCode, 1));
     const int versionCount = toInt(DeviceFiles::VxCommReadGeneralCsv(generalCsv, 3, deviceCode, 2), 1);
     quint16 version = 0, subVersion = 0;
-    if (deviceCodeRegister <= 0 || versionRegister <= 0 || !versionFromFileName(fileName, &version, &subVersion)) {
+    if (deviceCodeRegister <= 0 || versionRegister <= 0
+        || !versionFromFileName(fileName, &version, &subVersion)) {
         *error = QStringLiteral("cannot tell device code or version registers for %1").arg(fileName);
         return false;
     }
@@ -260,7 +264,9 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
                 else if (type == QLatin1String("T_HHMMSST"))
                     shown = now.toString(QStringLiteral("hh:mm:ss"));
                 else if (type == QLatin1String("T"))
-                    shown = QStringLiteral("%1:%2:00").arg(1234 + now.time().hour()).arg(now.time().minute(), 2, 10, QLatin1Char('0'));
+                    shown = QStringLiteral("%1:%2:00")
+                                .arg(1234 + now.time().hour())
+                                .arg(now.time().minute(), 2, 10, QLatin1Char('0'));
                 else if (item->text(TreeItem::UnitColumn).trimmed() == QLatin1String("rpm"))
                     shown = QString::number(int(target.speed() * 1500.0));
                 else
@@ -289,7 +295,8 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
                     continue;
                 }
                 const int number = toInt(child->field(5));
-                if (number <= 0 || child->kind() != TreeItem::Numeric || child->field(19).startsWith(QLatin1Char('T')))
+                if (number <= 0 || child->kind() != TreeItem::Numeric
+                    || child->field(19).startsWith(QLatin1Char('T')))
                     continue;
                 const QString unitText = child->text(TreeItem::UnitColumn).trimmed();
                 SimUnit::LiveValue value;

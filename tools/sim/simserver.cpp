@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QTextStream>
-
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -25,9 +24,15 @@ int rtuRequestLength(const unsigned char *buf, int have)
     if (have < 2)
         return 0;
     switch (buf[1]) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         return 8;
-    case 15: case 16:
+    case 15:
+    case 16:
         return have < 7 ? 0 : 9 + buf[6];
     case 23:
         return have < 11 ? 0 : 13 + buf[10];
@@ -41,7 +46,9 @@ int requestedNumber(const unsigned char *pdu)
 {
     const int start = (pdu[1] << 8) | pdu[2];
     switch (pdu[0]) {
-    case 1: case 5: case 15:
+    case 1:
+    case 5:
+    case 15:
         return start + 1;
     case 2:
         return start + 10001;
@@ -52,7 +59,10 @@ int requestedNumber(const unsigned char *pdu)
     }
 }
 
-qint64 nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+qint64 nowMs()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 } // namespace
 
@@ -102,8 +112,7 @@ struct SimServer::SerialLine
 SimServer::SimServer(const SimFaults &faults, bool verbose)
     : m_faults(faults)
     , m_verbose(verbose)
-{
-}
+{ }
 
 SimServer::~SimServer() = default;
 
@@ -126,7 +135,8 @@ bool SimServer::addTcpListener(const QString &address, quint16 port, SimUnit *un
     }
     if (::bind(listener->fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0
         || ::listen(listener->fd, 16) != 0) {
-        *error = QStringLiteral("%1:%2: %3").arg(address).arg(port).arg(QString::fromLocal8Bit(strerror(errno)));
+        *error
+            = QStringLiteral("%1:%2: %3").arg(address).arg(port).arg(QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     // The context is only used to build replies; its own socket is set per client.
@@ -166,8 +176,8 @@ bool SimServer::answer(modbus_t *ctx, const unsigned char *req, int length, int 
         QString hex;
         for (int i = 0; i < length; ++i)
             hex += QStringLiteral("%1 ").arg(req[i], 2, 16, QLatin1Char('0'));
-        QTextStream(stderr) << "request " << m_requests << " unit " << unitId << " fc " << pdu[0]
-                            << " reg " << requestedNumber(pdu) << ": " << hex.trimmed() << Qt::endl;
+        QTextStream(stderr) << "request " << m_requests << " unit " << unitId << " fc " << pdu[0] << " reg "
+                            << requestedNumber(pdu) << ": " << hex.trimmed() << Qt::endl;
     }
     if (m_faults.silentAfter >= 0 && m_requests > m_faults.silentAfter) {
         if (m_verbose)
@@ -244,11 +254,11 @@ void SimServer::run(const std::function<bool()> &keepRunning)
     while (keepRunning()) {
         std::vector<pollfd> fds;
         for (auto &l : m_listeners)
-            fds.push_back({l->fd, POLLIN, 0});
+            fds.push_back({ l->fd, POLLIN, 0 });
         for (auto &c : m_clients)
-            fds.push_back({c->fd, POLLIN, 0});
+            fds.push_back({ c->fd, POLLIN, 0 });
         if (m_serial)
-            fds.push_back({m_serial->fd, POLLIN, 0});
+            fds.push_back({ m_serial->fd, POLLIN, 0 });
         const int ready = ::poll(fds.data(), fds.size(), 20);
         tickUnits();
         if (ready <= 0)

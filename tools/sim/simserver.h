@@ -3,7 +3,6 @@
 #include <QList>
 #include <QMap>
 #include <QString>
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -16,9 +15,9 @@ class SimUnit;
 // Faults the simulator injects on request, to exercise the program's error paths.
 struct SimFaults
 {
-    int silentAfter = -1;              // stop answering after this many requests (-1: never)
-    QMap<int, int> exceptionAt;        // register number (data-model) -> exception code
-    int slowMs = 0;                    // extra delay before every reply
+    int silentAfter = -1; // stop answering after this many requests (-1: never)
+    QMap<int, int> exceptionAt; // register number (data-model) -> exception code
+    int slowMs = 0; // extra delay before every reply
 };
 
 // Serves simulated units over Modbus TCP or RTU with libmodbus building every reply.

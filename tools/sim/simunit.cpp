@@ -3,7 +3,6 @@
 #include "registerword.h"
 
 #include <QTextStream>
-
 #include <cmath>
 #include <modbus.h>
 
@@ -15,8 +14,7 @@ constexpr double RampPerSecond = 0.5; // the motor reaches full speed in two sec
 SimUnit::SimUnit(int unitNumber)
     : m_unitNumber(unitNumber)
     , m_map(modbus_mapping_new(TableSize, TableSize, TableSize, TableSize))
-{
-}
+{ }
 
 SimUnit::~SimUnit()
 {
@@ -66,8 +64,8 @@ bool SimUnit::validRequest(int function, int firstNumber) const
 void SimUnit::setControl(const Control &control)
 {
     m_control = control;
-    for (int number : {control.forwardNumber, control.reverseNumber, control.stopNumber, control.runSourceNumber,
-                       control.refSourceNumber, control.referenceNumber}) {
+    for (int number : { control.forwardNumber, control.reverseNumber, control.stopNumber,
+             control.runSourceNumber, control.refSourceNumber, control.referenceNumber }) {
         if (number > 0)
             markKnown(number);
     }
@@ -92,11 +90,11 @@ QList<SimUnit::Command> SimUnit::commands() const
 {
     QList<Command> list;
     if (m_control.forwardNumber > 0)
-        list.append({m_control.forwardNumber, m_control.forwardValue, Motor::Forward});
+        list.append({ m_control.forwardNumber, m_control.forwardValue, Motor::Forward });
     if (m_control.reverseNumber > 0)
-        list.append({m_control.reverseNumber, m_control.reverseValue, Motor::Reverse});
+        list.append({ m_control.reverseNumber, m_control.reverseValue, Motor::Reverse });
     if (m_control.stopNumber > 0)
-        list.append({m_control.stopNumber, m_control.stopValue, Motor::Stopped});
+        list.append({ m_control.stopNumber, m_control.stopValue, Motor::Stopped });
     return list;
 }
 
@@ -207,7 +205,8 @@ void SimUnit::beforeRead()
     for (const LiveValue &live : qAsConst(m_liveValues)) {
         const double speed = live.magnitude ? std::fabs(m_speed) : m_speed;
         const double scale = std::pow(10.0, live.decimals);
-        setValue(live.number, RegisterWord::encode(std::round((live.offset + live.gain * speed) * scale) / scale));
+        setValue(
+            live.number, RegisterWord::encode(std::round((live.offset + live.gain * speed) * scale) / scale));
     }
     for (const Signal &signal : qAsConst(m_signals)) {
         const double wave = std::sin(2.0 * M_PI * 0.5 * m_time + signal.phase);
@@ -227,7 +226,8 @@ void SimUnit::beforeRead()
             break;
         }
         case Signal::Bits: {
-            const quint16 pattern = quint16((int(m_time) % 2 ? 0xAAAA : 0x5555) | (m_motor != Motor::Stopped ? 1 : 0));
+            const quint16 pattern
+                = quint16((int(m_time) % 2 ? 0xAAAA : 0x5555) | (m_motor != Motor::Stopped ? 1 : 0));
             setValue(signal.number, pattern & signal.mask);
             break;
         }
@@ -257,7 +257,9 @@ void SimUnit::injectTrip(int code)
 
 QString SimUnit::stateText() const
 {
-    const char *motor = m_motor == Motor::Forward ? "forward" : m_motor == Motor::Reverse ? "reverse" : "stopped";
+    const char *motor = m_motor == Motor::Forward ? "forward"
+        : m_motor == Motor::Reverse               ? "reverse"
+                                                  : "stopped";
     return QStringLiteral("unit %1: motor %2, speed %3 %, last trip %4")
         .arg(m_unitNumber)
         .arg(QLatin1String(motor))

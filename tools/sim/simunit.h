@@ -4,7 +4,6 @@
 #include <QSet>
 #include <QString>
 #include <QVector>
-
 #include <functional>
 
 struct _modbus_mapping_t;
@@ -19,10 +18,10 @@ public:
     struct Signal
     {
         enum Kind { AnalogDecimal, AnalogSigned, AnalogUnsigned, Bits, FaultCode };
-        int number = 0;      // data-model register number
+        int number = 0; // data-model register number
         Kind kind = AnalogUnsigned;
         quint16 mask = 0xFFFF;
-        double phase = 0.0;  // spreads the signals of one drive apart
+        double phase = 0.0; // spreads the signals of one drive apart
     };
 
     // Registers and values of the control panel; number 0 means "not present".
@@ -41,8 +40,8 @@ public:
     // A new trip moves every entry one place down and lets `writeNewest` fill entry 0.
     struct TripLog
     {
-        QList<QVector<int>> entries;  // registers of each entry, in the same order
-        int messageCount = 0;         // number of fault texts the unit knows
+        QList<QVector<int>> entries; // registers of each entry, in the same order
+        int messageCount = 0; // number of fault texts the unit knows
         std::function<void(SimUnit &, int code)> writeNewest;
     };
 
