@@ -1,9 +1,9 @@
 #include "parameterdelegate.h"
 
 #include "lineeditswidget.h"
-#include "specialwidgets.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "valuefieldeditor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,23 +13,23 @@ ParameterDelegate::ParameterDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
 { }
 
-EditorSpec ParameterDelegate::specFor(const QModelIndex &index)
+EditorChoice ParameterDelegate::specFor(const QModelIndex &index)
 {
     const auto *model = qobject_cast<const TreeModel *>(index.model());
     if (!model || !index.isValid())
         return {};
-    return EditorSpec::forItem(*model, model->getItem(index), index.column());
+    return EditorChoice::forItem(*model, model->getItem(index), index.column());
 }
 
 QWidget *ParameterDelegate::createEditor(
     QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
-    const EditorSpec spec = specFor(index);
+    const EditorChoice spec = specFor(index);
     const QPersistentModelIndex at(index);
     switch (spec.kind) {
-    case EditorSpec::None:
+    case EditorChoice::None:
         return nullptr;
-    case EditorSpec::Time: {
+    case EditorChoice::Time: {
         auto *editor = new LineEditsWidget(parent);
         editor->setup(spec.timeKind, spec.min, spec.max);
         connect(editor, &LineEditsWidget::editsConfirmed, this,
@@ -41,19 +41,19 @@ QWidget *ParameterDelegate::createEditor(
     }
     auto *editor = new specialwidgets(parent);
     switch (spec.kind) {
-    case EditorSpec::Text:
+    case EditorChoice::Text:
         editor->setTextLength(spec.maxLength);
         break;
-    case EditorSpec::Decimal:
+    case EditorChoice::Decimal:
         editor->setLineEditRange({ QString::number(spec.minValue, 'f', spec.decimals),
                                      QString::number(spec.maxValue, 'f', spec.decimals) },
             spec.decimals);
         break;
-    case EditorSpec::Whole:
+    case EditorChoice::Whole:
         editor->setLineEditRange(
             { QString::number(qint64(spec.minValue)), QString::number(qint64(spec.maxValue)) });
         break;
-    case EditorSpec::Choice: {
+    case EditorChoice::Choice: {
         QStringList texts = spec.texts;
         editor->updateCombo(texts);
         if (spec.typedNumbers)
@@ -63,7 +63,7 @@ QWidget *ParameterDelegate::createEditor(
     default:
         break;
     }
-    const bool typed = spec.kind != EditorSpec::Choice;
+    const bool typed = spec.kind != EditorChoice::Choice;
     connect(editor, &specialwidgets::committed, this,
         [this, at, typed](const QString &text) { emit valueCommitted(at, text, typed); });
     return editor;
@@ -80,7 +80,7 @@ void ParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index)
     if (!special)
         return;
     // Shown numbers carry a decimal point; the editor takes the decimal comma.
-    if (specFor(index).kind == EditorSpec::Decimal)
+    if (specFor(index).kind == EditorChoice::Decimal)
         text.replace(QLatin1Char('.'), QLatin1Char(','));
     special->setText(text);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editorspec.h"
+#include "editorchoice.h"
 
 #include <QStyledItemDelegate>
 
@@ -22,7 +22,7 @@ public:
         QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The editor kind of a cell of a TreeModel.
-    static EditorSpec specFor(const QModelIndex &index);
+    static EditorChoice specFor(const QModelIndex &index);
 
 signals:
     // An editor confirmed `text`; `lineEdit` tells whether it was typed (not chosen).

@@ -1,12 +1,12 @@
 #include "parameters.h"
 
-#include "editorspec.h"
+#include "editorchoice.h"
 #include "lineeditswidget.h"
 #include "parameterdelegate.h"
 #include "parametertoolbar.h"
-#include "specialwidgets.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "valuefieldeditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -292,7 +292,7 @@ void Parameters::vxUISlotTmClicked(QModelIndex index)
     const DependencyTable::Limits limits = m_model->limits(item, set >= 0 && set < 4 ? set : 0);
     m_min->setText(limits.min);
     m_max->setText(limits.max);
-    if (ParameterDelegate::specFor(index).kind == EditorSpec::None)
+    if (ParameterDelegate::specFor(index).kind == EditorChoice::None)
         return;
     m_editIndex = index;
     m_tree->openPersistentEditor(index);

@@ -11,7 +11,6 @@
 #include "settingsbinder.h"
 #include "settingsrecord.h"
 #include "simpeer.h"
-#include "specialwidgets.h"
 #include "tabwidget.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -19,6 +18,7 @@
 #include "unithooks.h"
 #include "unitregistry.h"
 #include "unitstestsupport.h"
+#include "valuefieldeditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "editorspec.h"
+#include "editorchoice.h"
 #include "lineeditswidget.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
 #include "scriptedprompter.h"
-#include "specialwidgets.h"
+#include "valuefieldeditor.h"
 #include "viewfixture.h"
 
 #include <QCheckBox>
@@ -78,18 +78,18 @@ void TestParametersEditors::editorKind_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("kind");
-    QTest::newRow("unit name is text") << "923" << 4 << int(EditorSpec::Text);
-    QTest::newRow("scaled cos phi is decimal") << "227" << 5 << int(EditorSpec::Decimal);
-    QTest::newRow("motor power has decimals") << "221" << 4 << int(EditorSpec::Decimal);
-    QTest::newRow("frequency is whole") << "222" << 7 << int(EditorSpec::Whole);
-    QTest::newRow("value texts are a choice") << "228" << 6 << int(EditorSpec::Choice);
-    QTest::newRow("time has three fields") << "643" << 4 << int(EditorSpec::Time);
-    QTest::newRow("one-value parameter in A") << "213" << 4 << int(EditorSpec::Choice);
-    QTest::newRow("one-value parameter in B") << "213" << 5 << int(EditorSpec::None);
-    QTest::newRow("one-value parameter in D") << "110" << 7 << int(EditorSpec::None);
-    QTest::newRow("read-only parameter") << "22D" << 4 << int(EditorSpec::None);
-    QTest::newRow("menu") << "22" << 4 << int(EditorSpec::None);
-    QTest::newRow("parameter text column") << "222" << 1 << int(EditorSpec::None);
+    QTest::newRow("unit name is text") << "923" << 4 << int(EditorChoice::Text);
+    QTest::newRow("scaled cos phi is decimal") << "227" << 5 << int(EditorChoice::Decimal);
+    QTest::newRow("motor power has decimals") << "221" << 4 << int(EditorChoice::Decimal);
+    QTest::newRow("frequency is whole") << "222" << 7 << int(EditorChoice::Whole);
+    QTest::newRow("value texts are a choice") << "228" << 6 << int(EditorChoice::Choice);
+    QTest::newRow("time has three fields") << "643" << 4 << int(EditorChoice::Time);
+    QTest::newRow("one-value parameter in A") << "213" << 4 << int(EditorChoice::Choice);
+    QTest::newRow("one-value parameter in B") << "213" << 5 << int(EditorChoice::None);
+    QTest::newRow("one-value parameter in D") << "110" << 7 << int(EditorChoice::None);
+    QTest::newRow("read-only parameter") << "22D" << 4 << int(EditorChoice::None);
+    QTest::newRow("menu") << "22" << 4 << int(EditorChoice::None);
+    QTest::newRow("parameter text column") << "222" << 1 << int(EditorChoice::None);
 }
 
 void TestParametersEditors::editorKind()
@@ -98,16 +98,16 @@ void TestParametersEditors::editorKind()
     QFETCH(int, column);
     QFETCH(int, kind);
     QWidget *editor = openEditor(menu, column);
-    QCOMPARE(int(EditorSpec::forItem(*m_model, m_model->findItem(menu), column).kind), kind);
+    QCOMPARE(int(EditorChoice::forItem(*m_model, m_model->findItem(menu), column).kind), kind);
     switch (kind) {
-    case EditorSpec::None:
+    case EditorChoice::None:
         QVERIFY(!editor);
         QVERIFY(!m_view->editorIndex().isValid());
         break;
-    case EditorSpec::Time:
+    case EditorChoice::Time:
         QVERIFY(qobject_cast<LineEditsWidget *>(editor));
         break;
-    case EditorSpec::Choice:
+    case EditorChoice::Choice:
         QVERIFY(qobject_cast<specialwidgets *>(editor));
         QVERIFY(qobject_cast<specialwidgets *>(editor)->isCombo());
         break;

@@ -7,7 +7,7 @@ class TreeItem;
 class TreeModel;
 
 // Which editor a parameter's set value gets, and what that editor must refuse.
-struct EditorSpec
+struct EditorChoice
 {
     enum Kind { None, Text, Decimal, Whole, Choice, Time };
 
@@ -25,5 +25,5 @@ struct EditorSpec
 
     // The editor for set column `column` (4..7) of `item`; kind None where no edit is allowed
     // (menus, read-only parameters, sets B-D of a one-value parameter, other columns).
-    static EditorSpec forItem(const TreeModel &model, const TreeItem *item, int column);
+    static EditorChoice forItem(const TreeModel &model, const TreeItem *item, int column);
 };

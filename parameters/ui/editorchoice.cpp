@@ -1,4 +1,4 @@
-#include "editorspec.h"
+#include "editorchoice.h"
 
 #include "parametervalues.h"
 #include "registerword.h"
@@ -21,9 +21,9 @@ int decimalsIn(const QString &text)
 
 } // namespace
 
-EditorSpec EditorSpec::forItem(const TreeModel &model, const TreeItem *item, int column)
+EditorChoice EditorChoice::forItem(const TreeModel &model, const TreeItem *item, int column)
 {
-    EditorSpec spec;
+    EditorChoice spec;
     const int set = column - TreeItem::SetAColumn;
     if (!item || item->isMenu() || set < 0 || set > 3)
         return spec;

@@ -1,4 +1,4 @@
-#include "specialwidgets.h"
+#include "valuefieldeditor.h"
 
 #include <QComboBox>
 #include <QDoubleValidator>
