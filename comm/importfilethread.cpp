@@ -2,6 +2,7 @@
 
 #include "treeitem.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QDebug>
@@ -16,7 +17,7 @@ importfileThread::importfileThread(
     , unitEntry(entry)
 {
     bool ok = false;
-    const uint number = entry.value(0).toUInt(&ok);
+    const uint number = entry.value(UnitEntryField::Number).toUInt(&ok);
     if (ok && number >= 1 && number <= 255)
         unitAddress = number;
     // Set here, not in run(): a cancel that arrives before the thread has started must not be

@@ -3,6 +3,7 @@
 #include "vxcommidentify.h"
 
 #include "apppaths.h"
+#include "unitentryfields.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommreply.h"
 
@@ -143,14 +144,16 @@ QString unitName(const QString &driveSize, const QString &interfaceText, const Q
 
 void fillUnitEntry(QStringList &entry, const Identity &identity)
 {
-    while (entry.size() < 21)
+    namespace F = UnitEntryField;
+    while (entry.size() < F::Count)
         entry.append(QString());
-    entry[1] = unitName(identity.driveSize, entry.at(3), entry.at(0), entry.at(7));
-    entry[2] = QStringLiteral("connect");
-    entry[8] = identity.deviceFile;
-    entry[9] = identity.inom;
-    entry[10] = identity.pnom;
-    entry[11] = identity.version;
+    entry[F::Name]
+        = unitName(identity.driveSize, entry.at(F::Interface), entry.at(F::Number), entry.at(F::IpAddress));
+    entry[F::State] = F::connected();
+    entry[F::DeviceFile] = identity.deviceFile;
+    entry[F::Inom] = identity.inom;
+    entry[F::Pnom] = identity.pnom;
+    entry[F::Version] = identity.version;
 }
 
 } // namespace VxCommIdentify

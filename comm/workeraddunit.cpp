@@ -1,4 +1,5 @@
 // The add-unit operation of the unit worker: link (TCP/IP), identify, read the control values.
+#include "unitentryfields.h"
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 #include "workerfailure.h"
@@ -13,9 +14,9 @@ int addUnit(Context &ctx, const AddUnitRequest &request)
 {
     qDebug() << "ADD UNIT " << QThread::currentThreadId();
     QStringList &entry = ctx.entry;
-    while (entry.size() < 21)
+    while (entry.size() < UnitEntryField::Count)
         entry.append(QString());
-    const bool tcp = entry.value(3) == QLatin1String("TCPIP");
+    const bool tcp = entry.value(UnitEntryField::Interface) == UnitEntryField::tcpIp();
     VxCommIdentify::Identity identity;
 
     const auto report = [&](int status, const VxCommIdentify::ControlValues &control) {
@@ -38,7 +39,7 @@ int addUnit(Context &ctx, const AddUnitRequest &request)
         // master created here would belong to a thread that is about to end.
         master->VxCommSetChannel(3);
         master->VxCommSetUnitAddress(1);
-        if (!master->VxCommConnectTcpLink(entry.value(7), request.tcpPort))
+        if (!master->VxCommConnectTcpLink(entry.value(UnitEntryField::IpAddress), request.tcpPort))
             return report(VxCommIdentify::NoTcpConnection, {});
     }
     if (isRemoved(ctx))

@@ -2,6 +2,7 @@
 
 #include "devicefiles.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 
@@ -67,17 +68,18 @@ QString CliUnit::unitName() const
 QStringList CliUnit::unitEntry() const
 {
     QStringList entry;
-    for (int i = 0; i < 21; ++i)
+    namespace F = UnitEntryField;
+    for (int i = 0; i < F::Count; ++i)
         entry.append(QString());
-    entry[0] = QString::number(m_target.unit);
+    entry[F::Number] = QString::number(m_target.unit);
     if (m_target.kind == UnitTarget::Tcp) {
-        entry[3] = QStringLiteral("TCPIP");
-        entry[7] = m_target.address;
+        entry[F::Interface] = F::tcpIp();
+        entry[F::IpAddress] = m_target.address;
     } else {
-        entry[3] = QStringLiteral("RS232");
-        entry[4] = m_target.address;
-        entry[5] = QString::number(m_options.baud);
-        entry[6] = m_options.framing;
+        entry[F::Interface] = F::rs232();
+        entry[F::Port] = m_target.address;
+        entry[F::Baudrate] = QString::number(m_options.baud);
+        entry[F::Parity] = m_options.framing;
     }
     VxCommIdentify::fillUnitEntry(entry, { m_deviceFile, m_driveSize, m_version, m_inom, m_pnom });
     return entry;
