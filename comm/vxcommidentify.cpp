@@ -94,14 +94,15 @@ int VxCommModbusMaster::VxCommIdentifyUnit(QString &deviceFileOut, QString &driv
     }
     qDebug() << "ActualSizeAddrs" << sizeCode;
 
-    driveSize = VxCommGetDriveSize(file, sizeCode);
+    const DeviceFiles::DriveSize size = DeviceFiles::VxCommGetSizeByCode(file, sizeCode);
+    driveSize = size.name;
     if (driveSize.isEmpty())
         return NoDriveSize;
     version = VxCommGetVersionText(versionWord, subVersionWord);
-    inom = VxCommGetInom(file, sizeCode);
+    inom = size.inom;
     if (inom.isEmpty())
         return NoInom;
-    pnom = VxCommGetPnom(file, sizeCode);
+    pnom = size.pnom;
     if (pnom.isEmpty())
         return NoPnom;
     return Identified;

@@ -1,6 +1,7 @@
 #include "vxcommmanageserialport.h"
 
 #include "modbusframe.h"
+#include "seriallinechoices.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -70,6 +71,7 @@ QStringList VxCommManageSerialPort::VxCommAvailablePorts()
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports)
         names << info.portName();
+    names.sort();
     return names;
 }
 
@@ -93,9 +95,7 @@ bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRa
 {
     if (portOpen.load())
         return true;
-    static const int rates[] = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
-    const bool known = std::find(std::begin(rates), std::end(rates), requestedRate) != std::end(rates);
-    const int rate = known ? requestedRate : 9600;
+    const int rate = SerialLineChoices::isBaudRate(requestedRate) ? requestedRate : 9600;
 
     const QStringList parts = settings.split(QLatin1Char(','));
     const QString parityText = parts.value(0).trimmed();

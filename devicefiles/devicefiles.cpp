@@ -135,6 +135,29 @@ QString readSectionField(
     return QString();
 }
 
+QList<DriveSize> readSizes(QTextStream &in)
+{
+    QList<DriveSize> sizes;
+    bool inside = false;
+    while (!in.atEnd()) {
+        const QStringList raw = in.readLine().split(QLatin1Char(';'));
+        const QString first = CsvLine::cleanField(raw.first());
+        if (!inside) {
+            inside = first == QLatin1String("[SIZES]");
+            continue;
+        }
+        if (first == QLatin1String("[SIZES]END"))
+            break;
+        bool numeric = false;
+        const int code = first.toInt(&numeric);
+        const QString name = CsvLine::cleanField(raw.value(1));
+        if (!numeric || code < 0 || name.isEmpty() || raw.size() < 4)
+            continue;
+        sizes.append({ code, name, raw.at(2).trimmed(), CsvLine::cleanField(raw.at(3)) });
+    }
+    return sizes;
+}
+
 QStringList readKeywordRow(QTextStream &in, const QString &keyword)
 {
     while (!in.atEnd()) {
@@ -304,19 +327,49 @@ QString VxCommGetSizeAddress(const QString &deviceFile, int key, int column)
     return deviceFileSectionField(deviceFile, QStringLiteral("[SIZE ADDRESS]"), key, column);
 }
 
+QList<DriveSize> VxCommGetSizes(const QString &deviceFile)
+{
+    QFile file;
+    QTextStream in;
+    if (!openDeviceFile(deviceFile, file, in))
+        return {};
+    return readSizes(in);
+}
+
+DriveSize VxCommGetSizeByCode(const QString &deviceFile, int sizeCode)
+{
+    const QList<DriveSize> sizes = VxCommGetSizes(deviceFile);
+    for (const DriveSize &size : sizes) {
+        if (size.code == sizeCode)
+            return size;
+    }
+    return {};
+}
+
+DriveSize VxCommGetSizeByName(const QString &deviceFile, const QString &driveSize)
+{
+    const QString wanted = driveSize.trimmed();
+    const QList<DriveSize> sizes = VxCommGetSizes(deviceFile);
+    for (const DriveSize &size : sizes) {
+        if (size.name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return size;
+    }
+    return {};
+}
+
 QString VxCommGetDriveSize(const QString &deviceFile, int sizeCode)
 {
-    return deviceFileSectionField(deviceFile, QStringLiteral("[SIZES]"), sizeCode, 1);
+    return VxCommGetSizeByCode(deviceFile, sizeCode).name;
 }
 
 QString VxCommGetInom(const QString &deviceFile, int sizeCode)
 {
-    return deviceFileSectionField(deviceFile, QStringLiteral("[SIZES]"), sizeCode, 2, true);
+    return VxCommGetSizeByCode(deviceFile, sizeCode).inom;
 }
 
 QString VxCommGetPnom(const QString &deviceFile, int sizeCode)
 {
-    return deviceFileSectionField(deviceFile, QStringLiteral("[SIZES]"), sizeCode, 3);
+    return VxCommGetSizeByCode(deviceFile, sizeCode).pnom;
 }
 
 RefAddress VxCommGetRefAddress(const QString &deviceFile)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -91,6 +92,21 @@ QStringList readKeywordRow(QTextStream &in, const QString &keyword);
 // The "[CONTROL PANEL]" section.
 ControlPanelInfo readControlPanel(QTextStream &in);
 
+// One drive size of the "[SIZES]" section.
+struct DriveSize
+{
+    int code = -1;
+    QString name; // "RVN48-010"
+    QString inom; // as written, decimal comma kept ("12,5")
+    QString pnom;
+
+    bool isValid() const { return code >= 0; }
+};
+
+// The rows of "[SIZES]" whose first field is a size code; comment rows ("/ Code;...") and
+// rows too short to name a size are passed over.
+QList<DriveSize> readSizes(QTextStream &in);
+
 // A base-2 text as decimal text; "0" for text that is not base 2.
 QString binaryToDecimalText(const QString &binary);
 
@@ -127,6 +143,11 @@ QString resolveDeviceFile(const QString &deviceFile);
 // ---- Device description file sections (encoding by file name) ----
 
 QString VxCommGetSizeAddress(const QString &deviceFile, int key, int column);
+// Every drive size of the file; empty when it cannot be read or has none.
+QList<DriveSize> VxCommGetSizes(const QString &deviceFile);
+// The size of that code, or of that name ("RVN48-010"); invalid when the file has none such.
+DriveSize VxCommGetSizeByCode(const QString &deviceFile, int sizeCode);
+DriveSize VxCommGetSizeByName(const QString &deviceFile, const QString &driveSize);
 QString VxCommGetDriveSize(const QString &deviceFile, int sizeCode);
 // Keeps a decimal comma ("12,5").
 QString VxCommGetInom(const QString &deviceFile, int sizeCode);

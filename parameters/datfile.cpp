@@ -1,9 +1,11 @@
 #include "datfile.h"
 
 #include "csvline.h"
+#include "devicefiles.h"
 #include "parametervalues.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,35 +61,6 @@ QString findDeviceFile(const QString &csvDir, const QString &name)
     return {};
 }
 
-// Nominal current and power of the first size of a device description file. Returns false
-// when the file cannot be read.
-bool readFirstSize(const QString &path, QString *inom, QString *pnom)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    QTextStream in(&file);
-    in.setCodec(CsvLine::codecForDeviceFile(path));
-    QString line;
-    bool inSizes = false;
-    while (in.readLineInto(&line)) {
-        const QStringList raw = line.split(QLatin1Char(';'));
-        const QString first = CsvLine::cleanField(raw.first());
-        if (first == QLatin1String("[SIZES]")) {
-            inSizes = true;
-            continue;
-        }
-        if (first == QLatin1String("[SIZES]END"))
-            break;
-        if (inSizes && raw.size() >= 4) {
-            *inom = raw.at(2).trimmed(); // keeps its decimal comma
-            *pnom = CsvLine::cleanField(raw.at(3));
-            break;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 QString invalidFileMessage()
@@ -109,14 +82,15 @@ void writeHeader(QTextStream &out, const QStringList &unitInformation, const QSt
 {
     const auto entry = [&unitInformation](int i) { return fieldText(unitInformation.value(i)); };
     out << "[DEVICE TYPE]" << kPad << '\n'
-        << entry(1) << kPad << '\n'
+        << entry(UnitEntryField::Name) << kPad << '\n'
         << kPad << '\n'
         << "[DEVICE TYPE_END]" << kPad << '\n'
         << "[DATA FILE]" << kPad << '\n'
-        << entry(0) << ';' << entry(8) << ";;;;;;;;;;" << kPad << '\n'
+        << entry(UnitEntryField::Number) << ';' << entry(UnitEntryField::DeviceFile) << ";;;;;;;;;;" << kPad
+        << '\n'
         << "[DATA FILE_END]" << kPad << '\n'
         << "[SOFTWARE VERSION]" << kPad << '\n'
-        << entry(11) << kPad << '\n'
+        << entry(UnitEntryField::Version) << kPad << '\n'
         << kPad << '\n'
         << "[SOFTWARE VERSION_END]" << kPad << '\n'
         << "[CUSTOMER DATA]" << kCustomerPad << '\n';
@@ -172,14 +146,12 @@ bool save(const QString &fileName, const QStringList &unitInformation, const QSt
 
 QStringList Header::unitInformation() const
 {
-    QStringList entry;
-    for (int i = 0; i < 21; ++i)
-        entry.append(QString());
-    entry[1] = deviceType;
-    entry[8] = deviceFile;
-    entry[9] = nominalCurrent;
-    entry[10] = nominalPower;
-    entry[11] = softwareVersion;
+    QStringList entry = UnitEntryField::emptyEntry();
+    entry[UnitEntryField::Name] = deviceType;
+    entry[UnitEntryField::DeviceFile] = deviceFile;
+    entry[UnitEntryField::Inom] = nominalCurrent;
+    entry[UnitEntryField::Pnom] = nominalPower;
+    entry[UnitEntryField::Version] = softwareVersion;
     return entry;
 }
 
@@ -224,8 +196,15 @@ Header readHeader(QIODevice &device, const QString &csvDir)
         name.chop(4);
     if (!name.isEmpty())
         header.deviceFile = findDeviceFile(csvDir, name + QLatin1String(".csv"));
-    if (header.deviceFile.isEmpty()
-        || !readFirstSize(header.deviceFile, &header.nominalCurrent, &header.nominalPower)) {
+    // The nominal values are those of the drive size the file was saved from, not of whatever
+    // row the size table happens to start with.
+    const DeviceFiles::DriveSize size = header.deviceFile.isEmpty()
+        ? DeviceFiles::DriveSize()
+        : DeviceFiles::VxCommGetSizeByName(
+            header.deviceFile, UnitEntryField::driveSizeOfName(header.deviceType));
+    header.nominalCurrent = size.inom;
+    header.nominalPower = size.pnom;
+    if (!size.isValid()) {
         header.deviceFile.clear();
         header.status = Status::Incompatible;
         header.message = incompatibleMessage();

@@ -322,8 +322,8 @@ private:
 
     void readScanLine(const QStringList &f, ScanSerialChoice &scan, SettingsKept::Line line)
     {
-        takeUInt(f, 0, scan.baudChoice, 0, uint(ScanChoices::baudRates.size() - 1));
-        takeUInt(f, 1, scan.parityChoice, 0, uint(ScanChoices::parities.size() - 1));
+        takeUInt(f, 0, scan.baudChoice, 0, uint(SerialLineChoices::baudRates.size() - 1));
+        takeUInt(f, 1, scan.parityChoice, 0, uint(SerialLineChoices::framings.size() - 1));
         const QString units = fieldAt(f, 2);
         if (isUnitText(units))
             scan.unitNumbers = units;

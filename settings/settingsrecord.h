@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seriallinechoices.h"
+
 #include <QList>
 #include <QMap>
 #include <QMetaType>
@@ -7,13 +9,8 @@
 #include <QStringList>
 #include <array>
 
-// Choice lists of the automatic-scan dialog; the settings file stores positions in them.
-namespace ScanChoices {
-inline const std::array<uint, 7> baudRates { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
-inline const std::array<const char *, 4> parities { "N,8,1", "N,8,2", "E,8,1", "O,8,1" };
-} // namespace ScanChoices
-
-// Automatic-scan choices of one serial interface.
+// Automatic-scan choices of one serial interface; the choices are positions in the lists of
+// SerialLineChoices.
 struct ScanSerialChoice
 {
     // 19200 baud, even parity: the usual factory setting of a Modbus RTU unit.

@@ -1,5 +1,7 @@
 #include "fileexport.h"
 
+#include "unitentryfields.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -39,8 +41,8 @@ FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
     connect(m_mode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &FileExport::fillUnits);
     // Start on the first interface that has a unit.
     for (int i = 0; i < 3; ++i) {
-        const bool any = std::any_of(
-            units.begin(), units.end(), [i](const QStringList &e) { return e.value(3) == interfaceOf(i); });
+        const bool any = std::any_of(units.begin(), units.end(),
+            [i](const QStringList &e) { return e.value(UnitEntryField::Interface) == interfaceOf(i); });
         if (any) {
             m_mode->setCurrentIndex(i);
             break;
@@ -54,10 +56,10 @@ void FileExport::fillUnits()
     m_unit->clear();
     m_shown.clear();
     for (const QStringList &entry : m_units) {
-        if (entry.value(3) != interfaceOf(m_mode->currentIndex()))
+        if (entry.value(UnitEntryField::Interface) != interfaceOf(m_mode->currentIndex()))
             continue;
         m_shown.append(entry);
-        m_unit->addItem(entry.value(1)); // already carries the unit number
+        m_unit->addItem(entry.value(UnitEntryField::Name)); // already carries the unit number
     }
 }
 

@@ -28,11 +28,7 @@ namespace {
 
 QString esc(const QString &text)
 {
-    QString t = text;
-    t.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-    t.replace(QLatin1Char('<'), QLatin1String("&lt;"));
-    t.replace(QLatin1Char('>'), QLatin1String("&gt;"));
-    return t;
+    return text.toHtmlEscaped();
 }
 
 QString labelled(const QString &label, const QString &value, int columns = 1)

@@ -6,6 +6,7 @@
 #include "parametertoolbar.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 #include "valuefieldeditor.h"
 
 #include <QCheckBox>
@@ -27,7 +28,6 @@ static void initParameterResources()
 namespace {
 
 const int kInterface = 3;
-const int kDisplayName = 12;
 
 } // namespace
 
@@ -136,8 +136,8 @@ bool Parameters::isUnitSet() const
 
 QString Parameters::shownName() const
 {
-    const QString display = m_unitInfo.value(kDisplayName);
-    return display.isEmpty() ? m_unitInfo.value(1) : display;
+    const QString display = m_unitInfo.value(UnitEntryField::FileDisplayName);
+    return display.isEmpty() ? m_unitInfo.value(UnitEntryField::Name) : display;
 }
 
 Parameters::ActionStates Parameters::actionStates() const
@@ -199,8 +199,10 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
 QString Parameters::stateKey() const
 {
     // One fold state per unit or file: interface, number, port, address, shown file name.
-    return QStringList { m_unitInfo.value(3), m_unitInfo.value(0), m_unitInfo.value(4), m_unitInfo.value(7),
-        m_unitInfo.value(8), m_unitInfo.value(kDisplayName) }
+    return QStringList { m_unitInfo.value(UnitEntryField::Interface),
+        m_unitInfo.value(UnitEntryField::Number), m_unitInfo.value(UnitEntryField::Port),
+        m_unitInfo.value(UnitEntryField::IpAddress), m_unitInfo.value(UnitEntryField::DeviceFile),
+        m_unitInfo.value(UnitEntryField::FileDisplayName) }
         .join(QLatin1Char('|'));
 }
 

@@ -9,6 +9,7 @@
 #include "prompter.h"
 #include "selectcsvdialog.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,16 +18,6 @@
 namespace {
 
 const QString kInformation = QStringLiteral("Information");
-
-// Drive size of an entry's name: "RVN48-010 (3)" -> "RVN48-010".
-QString driveSize(const QString &name)
-{
-    QString size = name.trimmed();
-    const int paren = size.indexOf(QLatin1String(" ("));
-    if (paren > 0)
-        size.truncate(paren);
-    return size;
-}
 
 // "RVNV2.05.csv" -> "V2.05": the version part of a device description file name.
 QString versionOfFile(const QString &path)
@@ -78,18 +69,19 @@ void Parameters::vxUIGetCSVFile(QStringList filelist)
         m_prompter.critical(this, tr("Error"), tr("invalid CSV file"));
         return;
     }
-    QStringList entry;
-    for (int i = 0; i < 21; ++i)
-        entry.append(QString());
-    entry[1] = filelist.value(1);
-    entry[3] = QStringLiteral("FILE");
-    entry[8] = file;
-    entry[9] = filelist.value(2);
-    entry[10] = filelist.value(3);
-    entry[11] = versionOfFile(file);
-    entry[12] = entry[1] + QStringLiteral(" : ") + QFileInfo(file).completeBaseName();
-    model->setUnitName(entry[1]);
-    emit vxUISigSendFileName(entry[1], file, entry[9], entry[10], entry[11], entry[12], model);
+    QStringList entry = UnitEntryField::emptyEntry();
+    entry[UnitEntryField::Name] = filelist.value(1);
+    entry[UnitEntryField::Interface] = UnitEntryField::file();
+    entry[UnitEntryField::DeviceFile] = file;
+    entry[UnitEntryField::Inom] = filelist.value(2);
+    entry[UnitEntryField::Pnom] = filelist.value(3);
+    entry[UnitEntryField::Version] = versionOfFile(file);
+    entry[UnitEntryField::FileDisplayName]
+        = entry[UnitEntryField::Name] + QStringLiteral(" : ") + QFileInfo(file).completeBaseName();
+    model->setUnitName(entry[UnitEntryField::Name]);
+    emit vxUISigSendFileName(entry[UnitEntryField::Name], file, entry[UnitEntryField::Inom],
+        entry[UnitEntryField::Pnom], entry[UnitEntryField::Version], entry[UnitEntryField::FileDisplayName],
+        model);
     vxUISlotSetTreeView(entry, model);
 }
 
@@ -134,15 +126,18 @@ void Parameters::vxUISlotOpenBtnClicked()
         return;
     }
     QStringList entry = header.unitInformation();
-    entry[3] = QStringLiteral("FILE");
-    entry[12] = header.deviceType + QStringLiteral(" : ") + QFileInfo(fileName).completeBaseName();
+    entry[UnitEntryField::Interface] = UnitEntryField::file();
+    entry[UnitEntryField::FileDisplayName]
+        = header.deviceType + QStringLiteral(" : ") + QFileInfo(fileName).completeBaseName();
     model->setUnitName(header.deviceType);
     emit vxUISigSendFileName(header.deviceType, fileName, header.nominalCurrent, header.nominalPower,
-        header.softwareVersion, entry[12], model);
+        header.softwareVersion, entry[UnitEntryField::FileDisplayName], model);
     // An opened set starts folded.
-    m_expandStates.remove(QStringList {
-        entry.value(3), entry.value(0), entry.value(4), entry.value(7), entry.value(8), entry.value(12) }
-                              .join(QLatin1Char('|')));
+    m_expandStates.remove(
+        QStringList { entry.value(UnitEntryField::Interface), entry.value(UnitEntryField::Number),
+            entry.value(UnitEntryField::Port), entry.value(UnitEntryField::IpAddress),
+            entry.value(UnitEntryField::DeviceFile), entry.value(UnitEntryField::FileDisplayName) }
+            .join(QLatin1Char('|')));
     vxUISlotSetTreeView(entry, model);
     emit vxUISigOpenBtnClicked(model);
 }
@@ -199,7 +194,7 @@ void Parameters::printWith(int mode, bool pdf)
     ParameterPrint::Header header;
     header.customerData = effectiveCustomerData();
     header.unitName = shownName();
-    header.driveVersion = m_unitInfo.value(11);
+    header.driveVersion = m_unitInfo.value(UnitEntryField::Version);
     // Commands and codes that are no setting stay out of the plain list.
     const bool hideNotCompared = mode == ParameterPrint::WithoutReadOnly;
     const QString html = ParameterPrint::parameterHtml(*m_model, mode, hideNotCompared, header);
@@ -287,15 +282,16 @@ bool Parameters::confirmExport(QStringList *target)
         *target = choose(units, this);
         if (target->isEmpty())
             return false;
-        if (driveSize(m_unitInfo.value(1)) != driveSize(target->value(1))
+        if (UnitEntryField::driveSizeOfName(m_unitInfo.value(UnitEntryField::Name))
+                != UnitEntryField::driveSizeOfName(target->value(UnitEntryField::Name))
             && !ask(kInformation, tr("Sizes of drives are differ\n Do you want to continue?"),
                 QMessageBox::Information))
             return false;
-        if (m_unitInfo.value(1).left(3) != target->value(1).left(3)
+        if (m_unitInfo.value(UnitEntryField::Name).left(3) != target->value(UnitEntryField::Name).left(3)
             && !ask(kInformation, tr("Type of drives are differ\n Do you want to continue?"),
                 QMessageBox::Information))
             return false;
-        if (m_unitInfo.value(11) != target->value(11)
+        if (m_unitInfo.value(UnitEntryField::Version) != target->value(UnitEntryField::Version)
             && !ask(kInformation, tr("Version of drives are differ\n Do you want to continue?"),
                 QMessageBox::Information))
             return false;

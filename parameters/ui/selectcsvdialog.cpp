@@ -47,45 +47,13 @@ SelectCsvDialog::SelectCsvDialog(Prompter &prompter, const QString &csvDir, QWid
     resize(420, 360);
 }
 
-QList<SelectCsvDialog::Size> SelectCsvDialog::readSizes(const QString &deviceFile)
-{
-    QList<Size> sizes;
-    QFile file(deviceFile);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return sizes;
-    QTextStream in(&file);
-    in.setCodec(CsvLine::codecForDeviceFile(deviceFile));
-    bool inside = false;
-    QString line;
-    while (in.readLineInto(&line)) {
-        const QStringList raw = line.split(QLatin1Char(';'));
-        const QString first = CsvLine::cleanField(raw.first());
-        if (first == QLatin1String("[SIZES]")) {
-            inside = true;
-            continue;
-        }
-        if (first == QLatin1String("[SIZES]END"))
-            break;
-        if (!inside || first.startsWith(QLatin1Char('/')) || raw.size() < 4)
-            continue;
-        bool numeric = false;
-        first.toInt(&numeric);
-        if (!numeric)
-            continue;
-        // The nominal current keeps its decimal comma; the loader reads it.
-        sizes.append(
-            { first, CsvLine::cleanField(raw.at(1)), raw.at(2).trimmed(), CsvLine::cleanField(raw.at(3)) });
-    }
-    return sizes;
-}
-
 void SelectCsvDialog::chooseFile()
 {
     QListWidgetItem *item = m_files->currentItem();
     if (!item)
         return;
     m_file = QDir(m_csvDir).filePath(item->text());
-    m_sizeRows = readSizes(m_file);
+    m_sizeRows = DeviceFiles::VxCommGetSizes(m_file);
     if (m_sizeRows.isEmpty()) {
         m_sizes->hide();
         m_prompter.critical(this, tr("Error"), tr("invalid CSV file"));

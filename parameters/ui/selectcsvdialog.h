@@ -1,5 +1,7 @@
 #pragma once
 
+#include "devicefiles.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -12,18 +14,9 @@ class SelectCsvDialog : public QDialog
 {
     Q_OBJECT
 public:
-    struct Size
-    {
-        QString code;
-        QString name;
-        QString inom; // as written, decimal comma kept
-        QString pnom;
-    };
+    using Size = DeviceFiles::DriveSize;
 
     SelectCsvDialog(Prompter &prompter, const QString &csvDir, QWidget *parent = nullptr);
-
-    // Rows of the "[SIZES]" section; empty when the file has none that is usable.
-    static QList<Size> readSizes(const QString &deviceFile);
 
     QListWidget *fileList() const { return m_files; }
     QTableWidget *sizeTable() const { return m_sizes; }

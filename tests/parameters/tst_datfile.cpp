@@ -20,6 +20,8 @@ private slots:
     void headerFindsDeviceFile_data();
     void headerFindsDeviceFile();
     void headerLineWithoutSeparatorIsInvalid();
+    void headerTakesTheSavedDrivesNominalValues_data();
+    void headerTakesTheSavedDrivesNominalValues();
     void openStopsAtDamage_data();
     void openStopsAtDamage();
     void failedSaveKeepsThePreviousFile();
@@ -261,6 +263,52 @@ void TestDatFile::headerFindsDeviceFile()
     QCOMPARE(entry.at(1), header.deviceType);
     QCOMPARE(entry.at(8), header.deviceFile);
     QCOMPARE(entry.at(11), QString("V1.00"));
+}
+
+void TestDatFile::headerTakesTheSavedDrivesNominalValues_data()
+{
+    QTest::addColumn<QString>("deviceType");
+    QTest::addColumn<QString>("inom");
+    QTest::addColumn<QString>("pnom");
+    QTest::newRow("first size") << "TST-0010 (7)"
+                                << "12,5"
+                                << "5500";
+    QTest::newRow("second size, TCP/IP unit") << "TST-0020 (*.27)"
+                                              << "25"
+                                              << "11000";
+    QTest::newRow("size set opened from New") << "TST-0020"
+                                              << "25"
+                                              << "11000";
+    QTest::newRow("drive the device file does not list") << "TST-0090 (7)"
+                                                         << ""
+                                                         << "";
+}
+
+// The size table opens with a comment row, as in the shipped files: neither it nor the first
+// size may stand in for the drive the file was saved from.
+void TestDatFile::headerTakesTheSavedDrivesNominalValues()
+{
+    QFETCH(QString, deviceType);
+    QFETCH(QString, inom);
+    QFETCH(QString, pnom);
+    QTemporaryDir dir;
+    QFile source(fixturePath());
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QByteArray device = source.readAll();
+    device.replace("[SIZES];;;", "[SIZES];;;\r\n/ Code;Drive size;INOM (A, decimal comma);PNOM (W)");
+    QVERIFY(device.contains("/ Code"));
+    QFile copy(dir.filePath("TSTV1.00.csv"));
+    QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(device) == device.size());
+    copy.close();
+
+    QByteArray bytes = savedBytes(*fixture());
+    bytes.replace("TST-0010 (7)", deviceType.toUtf8());
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const DatFile::Header header = DatFile::readHeader(buffer, dir.path());
+    QCOMPARE(header.status == DatFile::Status::Ok, !inom.isEmpty());
+    QCOMPARE(header.nominalCurrent, inom);
+    QCOMPARE(header.nominalPower, pnom);
 }
 
 void TestDatFile::headerLineWithoutSeparatorIsInvalid()

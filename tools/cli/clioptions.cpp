@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "devicefiles.h"
+#include "seriallinechoices.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -9,10 +10,6 @@
 #include <QHostAddress>
 
 namespace {
-
-const QStringList kFramings
-    = { QStringLiteral("N,8,1"), QStringLiteral("N,8,2"), QStringLiteral("E,8,1"), QStringLiteral("O,8,1") };
-const QList<int> kBaudRates = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
 
 bool toInt(const QString &text, int *value)
 {
@@ -126,13 +123,14 @@ bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptio
         options.target.kind = UnitTarget::Rtu;
         options.target.address = parser.value(QStringLiteral("rtu"));
     }
-    if (!toInt(parser.value(QStringLiteral("baud")), &options.baud) || !kBaudRates.contains(options.baud)) {
-        *error = QStringLiteral("invalid baud rate '%1' (2400, 4800, 9600, 19200, 38400, 57600, 115200)")
-                     .arg(parser.value(QStringLiteral("baud")));
+    if (!toInt(parser.value(QStringLiteral("baud")), &options.baud)
+        || !SerialLineChoices::isBaudRate(options.baud)) {
+        *error = QStringLiteral("invalid baud rate '%1' (%2)")
+                     .arg(parser.value(QStringLiteral("baud")), SerialLineChoices::baudRateList());
         return false;
     }
     options.framing = parser.value(QStringLiteral("parity")).toUpper().remove(QLatin1Char(' '));
-    if (!kFramings.contains(options.framing)) {
+    if (!SerialLineChoices::isFraming(options.framing)) {
         *error = QStringLiteral("invalid framing '%1' (N,8,1, N,8,2, E,8,1 or O,8,1)")
                      .arg(parser.value(QStringLiteral("parity")));
         return false;

@@ -67,10 +67,8 @@ QString CliUnit::unitName() const
 
 QStringList CliUnit::unitEntry() const
 {
-    QStringList entry;
     namespace F = UnitEntryField;
-    for (int i = 0; i < F::Count; ++i)
-        entry.append(QString());
+    QStringList entry = F::emptyEntry();
     entry[F::Number] = QString::number(m_target.unit);
     if (m_target.kind == UnitTarget::Tcp) {
         entry[F::Interface] = F::tcpIp();

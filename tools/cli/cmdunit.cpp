@@ -5,6 +5,7 @@
 #include "cliunit.h"
 #include "datfile.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 #include "vxcommmanageserialport.h"
 
 #include <QCommandLineParser>
@@ -16,12 +17,6 @@
 namespace {
 
 // The drive size within a unit name such as "KTZ23-2P5 (*.61)".
-QString sizeOfName(const QString &name)
-{
-    const int open = name.lastIndexOf(QLatin1String(" ("));
-    return (open > 0 && name.endsWith(QLatin1Char(')')) ? name.left(open) : name).trimmed();
-}
-
 } // namespace
 
 namespace CliCommands {
@@ -158,7 +153,7 @@ int write(const QStringList &args)
                 differences
                     << QStringLiteral("%1 of drives are differ (file %2, unit %3)").arg(what, inFile, inUnit);
         };
-        check(QStringLiteral("Sizes"), sizeOfName(fileType), unit->driveSize());
+        check(QStringLiteral("Sizes"), UnitEntryField::driveSizeOfName(fileType), unit->driveSize());
         check(QStringLiteral("Type"), fileType.left(3), unit->driveSize().left(3));
         check(QStringLiteral("Version"), fileInfo.value(11), unit->version());
         if (!differences.isEmpty())

@@ -126,15 +126,10 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
     if (versionCount > 1)
         unit.setValue(versionRegister + 1, subVersion);
 
-    const QList<QStringList> sizes = sectionRows(deviceFile, codec, QStringLiteral("[SIZES]"));
-    // The size table may open with a heading or comment row: the first row with a numeric
-    // size code is the default.
-    for (int i = 0; sizeCode < 0 && i < sizes.size(); ++i) {
-        bool numeric = false;
-        const int code = sizes.at(i).value(0).toInt(&numeric);
-        if (numeric && !sizes.at(i).value(1).isEmpty())
-            sizeCode = code;
-    }
+    // Without a size given, the drive is the first size the file lists.
+    const QList<DeviceFiles::DriveSize> sizes = DeviceFiles::VxCommGetSizes(deviceFile);
+    if (sizeCode < 0 && !sizes.isEmpty())
+        sizeCode = sizes.first().code;
     if (sizeCode < 0)
         sizeCode = 0;
     const int sizeRegister = toInt(DeviceFiles::VxCommGetSizeAddress(deviceFile, 1, 1));

@@ -3,6 +3,8 @@
 #include "apppaths.h"
 #include "ipaddressvalidator.h"
 #include "prompter.h"
+#include "seriallinechoices.h"
+#include "vxcommmanageserialport.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -14,14 +16,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QSerialPortInfo>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-const int baudRates[] = { 2400, 4800, 9600, 19200, 38400, 57600, 115200 };
-const char *const parities[] = { "N,8,1", "N,8,2", "E,8,1", "O,8,1" };
 const int defaultBaudIndex = 2; // 9600
 
 } // namespace
@@ -86,11 +85,11 @@ addunit::SerialPage addunit::buildSerialPage()
     p.port->setEditable(true);
     p.baudLabel = new QLabel(p.page);
     p.baud = new QComboBox(p.page);
-    for (int rate : baudRates)
+    for (int rate : SerialLineChoices::baudRates)
         p.baud->addItem(QString::number(rate));
     p.parityLabel = new QLabel(p.page);
     p.parity = new QComboBox(p.page);
-    for (const char *parity : parities)
+    for (const char *parity : SerialLineChoices::framings)
         p.parity->addItem(QLatin1String(parity));
     form->addRow(p.unitLabel, p.unit);
     form->addRow(p.portLabel, p.port);
@@ -135,12 +134,7 @@ QWidget *addunit::buildDataFileBox()
 
 QStringList addunit::availableSerialPorts()
 {
-    QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports)
-        names << info.portName();
-    names.sort();
-    return names;
+    return VxCommManageSerialPort::VxCommAvailablePorts();
 }
 
 void addunit::setPortLister(std::function<QStringList()> lister)

@@ -66,9 +66,7 @@ bool UnitConnector::connectUnit(const Request &r)
     }
 
     const int iface = UnitRegistry::interfaceIndex(r.connectMode);
-    QStringList entry;
-    for (int i = 0; i < F::Count; ++i)
-        entry.append(QString());
+    QStringList entry = F::emptyEntry();
     entry[F::Interface] = r.connectMode;
     if (iface < 0) {
         error(tr("No channel information"));

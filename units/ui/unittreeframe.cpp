@@ -176,9 +176,7 @@ void UnitTreeFrame::constructTcpIpTree(QList<QStringList> tcpIplist)
 void UnitTreeFrame::constructFileTree(QString unitName, QString fileName, QString inom, QString pnom,
     QString version, QString updatedName, TreeModel *model)
 {
-    QStringList entry;
-    for (int i = 0; i < F::Count; ++i)
-        entry << QString();
+    QStringList entry = UnitEntryField::emptyEntry();
     entry[F::Name] = unitName;
     entry[F::Interface] = F::file();
     entry[F::DeviceFile] = fileName;

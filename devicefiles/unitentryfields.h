@@ -51,10 +51,29 @@ inline QLatin1String disconnected()
     return QLatin1String("disconnect");
 }
 
+// An entry with every field empty.
+inline QStringList emptyEntry()
+{
+    QStringList entry;
+    entry.reserve(Count);
+    for (int i = 0; i < Count; ++i)
+        entry.append(QString());
+    return entry;
+}
+
 // Field i of the entry, empty when the entry is shorter (entries from older code paths or tests).
 inline QString at(const QStringList &entry, int i)
 {
     return i < entry.size() ? entry.at(i) : QString();
+}
+
+// Drive size of a unit name: "RVN48-010 (3)" and "RVN48-010 (*.27)" give "RVN48-010"; a name
+// without the unit suffix is its own drive size.
+inline QString driveSizeOfName(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    const int open = trimmed.lastIndexOf(QLatin1String(" ("));
+    return (open > 0 && trimmed.endsWith(QLatin1Char(')')) ? trimmed.left(open) : trimmed).trimmed();
 }
 
 // Whether two entries describe the same unit: same interface and unit number on the same port or
