@@ -225,7 +225,7 @@ Header readHeader(const QString &fileName, const QString &csvDir)
     return readHeader(file, csvDir);
 }
 
-OpenResult openParameters(QIODevice &device, TreeModel &model)
+OpenResult openParameters(QIODevice &device, TreeModel &model, ChangeMarks marks)
 {
     OpenResult result;
     const QStringList lines = readAllLines(device);
@@ -269,12 +269,10 @@ OpenResult openParameters(QIODevice &device, TreeModel &model)
                 value = ParameterValues::fromStored(*item, stored);
             else if (!shown.trimmed().isEmpty())
                 value = ParameterValues::fromShown(*item, shown);
-            // Values that differ from what the model held are marked as changed offline.
             const bool differs = value.stored != item->text(TreeItem::StoredAColumn + set);
             item->setData(TreeItem::SetAColumn + set, value.shown);
             item->setData(TreeItem::StoredAColumn + set, value.stored);
-            if (differs)
-                item->setChanged(set, true);
+            item->setChanged(set, marks == ChangeMarks::MarkDifferences && differs);
         }
     }
     model.notifyAllValuesChanged();
@@ -282,7 +280,7 @@ OpenResult openParameters(QIODevice &device, TreeModel &model)
     return result;
 }
 
-OpenResult openParameters(const QString &fileName, TreeModel &model)
+OpenResult openParameters(const QString &fileName, TreeModel &model, ChangeMarks marks)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -290,7 +288,7 @@ OpenResult openParameters(const QString &fileName, TreeModel &model)
         result.message = QStringLiteral("OpenDat file open fail");
         return result;
     }
-    return openParameters(file, model);
+    return openParameters(file, model, marks);
 }
 
 } // namespace DatFile

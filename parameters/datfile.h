@@ -59,8 +59,14 @@ struct OpenResult
     int linesApplied = 0;
 };
 
+// What opening does to the offline-change marks.
+enum class ChangeMarks {
+    Clear, // opening a file is no offline change: the set starts unmarked
+    MarkDifferences // values that differ from what the model held are marked (write only those)
+};
+
 // Customer data and set values into an existing model, line by line in display order.
-OpenResult openParameters(QIODevice &device, TreeModel &model);
-OpenResult openParameters(const QString &fileName, TreeModel &model);
+OpenResult openParameters(QIODevice &device, TreeModel &model, ChangeMarks marks = ChangeMarks::Clear);
+OpenResult openParameters(const QString &fileName, TreeModel &model, ChangeMarks marks = ChangeMarks::Clear);
 
 } // namespace DatFile

@@ -518,9 +518,9 @@ void TreeModel::clearChangedFlags()
     notifyAllValuesChanged();
 }
 
-bool TreeModel::ParameterOpen(const QString &fileName, QString *message)
+bool TreeModel::ParameterOpen(const QString &fileName, QString *message, DatFile::ChangeMarks marks)
 {
-    const DatFile::OpenResult result = DatFile::openParameters(fileName, *this);
+    const DatFile::OpenResult result = DatFile::openParameters(fileName, *this, marks);
     if (message)
         *message = result.message;
     if (result.ok)

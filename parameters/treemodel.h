@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datfile.h"
 #include "dependencytable.h"
 #include "parametertableloader.h"
 
@@ -111,7 +112,8 @@ public:
     void clearChangedFlags();
 
     // Reads the customer data and the set values of a parameter set file (see DatFile).
-    bool ParameterOpen(const QString &fileName, QString *message = nullptr);
+    bool ParameterOpen(const QString &fileName, QString *message = nullptr,
+        DatFile::ChangeMarks marks = DatFile::ChangeMarks::Clear);
     // Tells views that every value may have changed (after reads from a worker or a file).
     void notifyAllValuesChanged();
 

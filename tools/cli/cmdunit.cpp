@@ -167,7 +167,7 @@ int write(const QStringList &args)
         if (!CliOperations::readAll(
                 *unit, *model, [&progress](int done, int total) { progress.update(done, total); }, &error))
             return CliCommon::fail(CliExit::Link, error);
-        if (!model->ParameterOpen(fileName, &error))
+        if (!model->ParameterOpen(fileName, &error, DatFile::ChangeMarks::MarkDifferences))
             return CliCommon::fail(CliExit::File, QStringLiteral("%1: %2").arg(fileName, error));
     }
     int written = 0;
