@@ -39,6 +39,23 @@ SetValue timeFromStoredParts(int kind, const QVector<int> &p)
     return v;
 }
 
+// One-word forms of a time or date value, for a parameter with room for one register only.
+quint16 timeToWord(int kind, const QVector<int> &p)
+{
+    if (kind == TreeItem::Date)
+        return quint16((qBound(0, p[0] % 100, 127) << 9) | (qBound(0, p[1], 15) << 5) | qBound(0, p[2], 31));
+    const int hours = kind == TreeItem::TimeHhMmSsT ? p[0] / 10 : p[0];
+    return quint16(qBound(0, hours * 3600 + p[1] * 60 + p[2], 65535));
+}
+
+QVector<int> timeFromWord(int kind, quint16 word)
+{
+    if (kind == TreeItem::Date)
+        return { word >> 9, (word >> 5) & 0xF, word & 0x1F };
+    const int hours = word / 3600;
+    return { kind == TreeItem::TimeHhMmSsT ? hours * 10 : hours, (word % 3600) / 60, word % 60 };
+}
+
 bool isSigned(const TreeItem &item)
 {
     return item.field(FieldDataType) == QLatin1String("S_Int");
@@ -174,8 +191,10 @@ SetValue fromRegisters(const TreeItem &item, const QVector<quint16> &words)
         return fromStored(item, text.trimmed());
     }
     if (isTimeKind(kind)) {
+        if (words.size() < 3)
+            return timeFromStoredParts(kind, timeFromWord(kind, words.first()));
         QVector<int> p(3, 0);
-        for (int i = 0; i < 3 && i < words.size(); ++i)
+        for (int i = 0; i < 3; ++i)
             p[i] = words.at(i);
         return timeFromStoredParts(kind, p);
     }
@@ -202,6 +221,8 @@ QVector<quint16> toRegisters(const TreeItem &item, const QString &stored)
     }
     if (isTimeKind(kind)) {
         const QVector<int> p = timeParts(stored);
+        if (registerCount(item) < 3)
+            return { timeToWord(kind, p) };
         return { quint16(p[0]), quint16(p[1]), quint16(p[2]) };
     }
     if (kind == TreeItem::Enumerated || kind == TreeItem::EnumeratedNegative)
@@ -215,6 +236,8 @@ QVector<quint16> toRegisters(const TreeItem &item, const QString &stored)
 
 int registerCount(const TreeItem &item)
 {
+    if (item.registerSpan() > 0)
+        return item.registerSpan();
     if (item.kind() == TreeItem::Text)
         // One Modbus read carries at most 125 registers.
         return qBound(1, (item.field(FieldLength).toInt() + 1) / 2, 125);

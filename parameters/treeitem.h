@@ -75,6 +75,9 @@ public:
     // Position of this item's definition row among all definition rows of the file; lets a
     // language change find the row again.
     int definitionOrdinal() const { return m_definitionOrdinal; }
+    // Registers the value occupies (see RegisterSpans); 0 until the model has assigned it.
+    int registerSpan() const { return m_registerSpan; }
+    void setRegisterSpan(int span) { m_registerSpan = span; }
     void setDefinitionOrdinal(int ordinal) { m_definitionOrdinal = ordinal; }
 
 private:
@@ -85,6 +88,7 @@ private:
     bool m_changed[4] = { false, false, false, false };
     int m_kind = Numeric;
     int m_definitionOrdinal = -1;
+    int m_registerSpan = 0;
     QVector<TreeItem *> m_children;
     TreeItem *m_parent;
 };

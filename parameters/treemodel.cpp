@@ -4,10 +4,12 @@
 #include "datfile.h"
 #include "devicefiles.h"
 #include "parametervalues.h"
+#include "registerspans.h"
 #include "registerword.h"
 #include "treeitem.h"
 
 #include <QColor>
+#include <QDebug>
 #include <QFile>
 #include <QFont>
 #include <QReadLocker>
@@ -85,6 +87,9 @@ void TreeModel::build(QTextStream &in, const ParameterTableLoader::Options &opti
     if (!m_valid)
         m_rootItem->removeChildren(0, m_rootItem->childCount());
     indexItems();
+    m_registerOverlaps = RegisterSpans::assign(allItems());
+    for (const QString &overlap : qAsConst(m_registerOverlaps))
+        qDebug().noquote() << "register overlap in" << m_deviceFileName << ':' << overlap;
 }
 
 void TreeModel::indexItems()
@@ -361,6 +366,16 @@ QList<TreeItem *> TreeModel::GetEditableParameters() const
     forEachItem([&result](TreeItem *item) {
         if (!item->isMenu() && item->field(FieldAccess).toInt() > 0
             && item->field(FieldNotEditable) != QLatin1String("Y"))
+            result.append(item);
+    });
+    return result;
+}
+
+QList<TreeItem *> TreeModel::GetWritableParameters() const
+{
+    QList<TreeItem *> result;
+    forEachItem([&result](TreeItem *item) {
+        if (!item->isMenu() && item->field(FieldAccess).toInt() > 0)
             result.append(item);
     });
     return result;

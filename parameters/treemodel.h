@@ -87,6 +87,9 @@ public:
 
     // Parameters that can be edited and compared (field 4 > 0, field 14 not "Y").
     QList<TreeItem *> GetEditableParameters() const;
+    // Parameters the unit accepts writes of (access field above 0), whether or not they take
+    // part in comparison and printing: what "Load to Drive" restores.
+    QList<TreeItem *> GetWritableParameters() const;
 
     // What the worker reads or writes, in display order.
     QVector<ReadEntry> readList() const;
@@ -111,6 +114,10 @@ public:
     void setSetColour(TreeItem *item, int set, const QVariant &colour);
     void clearChangedFlags();
 
+    // Parameters of the device description file whose declared registers reach into another
+    // parameter's, one text each; their reads and writes are cut short.
+    const QStringList &registerOverlaps() const { return m_registerOverlaps; }
+
     // Reads the customer data and the set values of a parameter set file (see DatFile).
     bool ParameterOpen(const QString &fileName, QString *message = nullptr,
         DatFile::ChangeMarks marks = DatFile::ChangeMarks::Clear);
@@ -132,6 +139,7 @@ private:
     QString m_unitName;
     QString m_datFileName;
     QStringList m_customerData;
+    QStringList m_registerOverlaps;
     uint m_language = 0;
     bool m_valid = false;
     QVector<TreeItem *> m_depPrmItems;

@@ -192,6 +192,10 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
     const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
     UnitRecord *accepted = reg.append(std::move(record));
     log(accepted->entry, tr("success"), tr("device link established"));
+    if (accepted->model) {
+        for (const QString &overlap : accepted->model->registerOverlaps())
+            log(accepted->entry, tr("warning"), tr("register overlap in the CSV file: %1").arg(overlap));
+    }
     emit unitsChanged(iface);
     emit unitAccepted(accepted);
     emit connectAttemptEnded();
