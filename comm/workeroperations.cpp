@@ -234,9 +234,10 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
         return finish(ctx, Failed);
     const QVector<Group> groups = groupedReadList(*ctx.model);
     // Actual values, the trip log and system data are read-only in the unit: writing them would
-    // only collect exception replies.
-    const QList<TreeItem *> editable = ctx.model->GetEditableParameters();
-    const QSet<TreeItem *> writable(editable.cbegin(), editable.cend());
+    // only collect exception replies. Parameters kept out of comparison (unit name, language,
+    // lock code) are still part of a backup and are restored.
+    const QList<TreeItem *> accepted = ctx.model->GetWritableParameters();
+    const QSet<TreeItem *> writable(accepted.cbegin(), accepted.cend());
     if (ctx.out.progressRange)
         ctx.out.progressRange(0, groups.size() - 1);
     for (int i = 0; i < groups.size(); ++i) {

@@ -96,11 +96,11 @@ bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString 
 bool writeAll(
     CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error, int *written)
 {
-    // The values the worker's walk sends: editable, changed when asked, with register words.
-    const QList<TreeItem *> editable = model.GetEditableParameters();
+    // The values the worker's walk sends: writable, changed when asked, with register words.
+    const QList<TreeItem *> writable = model.GetWritableParameters();
     int count = 0;
     for (const TreeModel::ReadEntry &entry : model.readList()) {
-        if (editable.contains(entry.item) && (!onlyChanged || entry.item->isChanged(entry.set))
+        if (writable.contains(entry.item) && (!onlyChanged || entry.item->isChanged(entry.set))
             && entry.tableType == 4 && model.registerWords(entry.item, entry.set).size() == entry.count)
             ++count;
     }
