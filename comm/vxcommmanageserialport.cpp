@@ -123,20 +123,37 @@ bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRa
         parity = int(parityChoice);
         dataBits = int(dataChoice);
         stopBits = int(stopChoice);
-        port->setPortName(VxCommSystemPortName(name));
-        opened = port->open(QIODevice::ReadWrite);
-        if (opened) {
-            port->setBaudRate(rate);
-            port->setParity(parityChoice);
-            port->setDataBits(dataChoice);
-            port->setStopBits(stopChoice);
-            port->setFlowControl(QSerialPort::NoFlowControl);
-        }
+        opened = openWithKeptSettings();
     });
     if (!opened)
         qDebug() << "Port is not open";
     portOpen.store(opened);
     return opened;
+}
+
+bool VxCommManageSerialPort::VxCommReopenPort()
+{
+    bool opened = false;
+    runOnIoThread([&] {
+        if (port->isOpen())
+            port->close();
+        opened = !portName.isEmpty() && openWithKeptSettings();
+    });
+    portOpen.store(opened);
+    return opened;
+}
+
+bool VxCommManageSerialPort::openWithKeptSettings()
+{
+    port->setPortName(VxCommSystemPortName(portName));
+    if (!port->open(QIODevice::ReadWrite))
+        return false;
+    port->setBaudRate(baudRate);
+    port->setParity(QSerialPort::Parity(parity));
+    port->setDataBits(QSerialPort::DataBits(dataBits));
+    port->setStopBits(QSerialPort::StopBits(stopBits));
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    return true;
 }
 
 void VxCommManageSerialPort::VxCommClosePort()

@@ -23,6 +23,8 @@ public:
     // Returns true at once when the port is already open.
     bool VxCommOpenPort(const QString &portName, int baudRate, const QString &settings);
     void VxCommClosePort();
+    // Closes and opens the port again with the settings it was opened with.
+    bool VxCommReopenPort();
     bool VxCommIsPortOpen() const { return portOpen.load(); }
 
     // One exchange: writes the request, collects the reply by polling and checks it.
@@ -54,6 +56,7 @@ public:
 
 private:
     void runOnIoThread(const std::function<void()> &work) const;
+    bool openWithKeptSettings(); // in ioThread only
     int exchange(
         const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
     int collectReply(quint8 *reply, int &total, int &mandated);

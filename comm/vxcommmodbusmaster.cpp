@@ -149,12 +149,8 @@ int VxCommModbusMaster::VxCommRefreshComPort()
     const int ch = channel.load();
     if ((ch != 1 && ch != 2) || !serialLink)
         return 1;
-    const QString name = serialLink->VxCommGetPortName();
-    const int baud = serialLink->VxCommGetBaudRateText().toInt();
-    const QString settings = serialLink->VxCommGetSettingsText();
-    if (serialLink->VxCommIsPortOpen())
-        serialLink->VxCommClosePort();
-    return serialLink->VxCommOpenPort(name, baud, settings) ? 1 : -14;
+    // The kept settings, not their texts: a translated parity letter would reopen as no parity.
+    return serialLink->VxCommReopenPort() ? 1 : -14;
 }
 
 QString VxCommModbusMaster::VxCommLinkName() const

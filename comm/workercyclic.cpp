@@ -41,9 +41,13 @@ const TreeItem *topRow(const TreeModel &model, int row)
 }
 
 // Reads the entries pass after pass while runFlag is set, storing each value in the model.
+// A unit that stops answering is reported once and then asked again pass after pass, so that it
+// comes back by itself when it answers again; only a unit disconnected by the user, or being
+// removed, ends the cycle.
 Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, FailedWork work, int pauseMs,
     const std::function<void()> &passDone)
 {
+    bool silenceReported = false;
     while (isRunning(ctx)) {
         for (const TreeModel::ReadEntry &entry : entries) {
             // Checked before each exchange so that a tab change stops the cycle at once.
@@ -56,13 +60,17 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
                 = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
+                silenceReported = false;
                 continue;
             }
+            if (outcome == Exchange::Failed && silenceReported && !isRemoved(ctx))
+                continue;
             const Failure failure = handleFailure(ctx, outcome, work);
             if (failure == Failure::Removed)
                 return Removed;
-            if (failure == Failure::Stop)
+            if (failure == Failure::Stop && outcome != Exchange::Failed)
                 return Failed;
+            silenceReported = true;
         }
         if (passDone)
             passDone();

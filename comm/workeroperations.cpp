@@ -10,6 +10,7 @@
 #include <QMutexLocker>
 #include <QSet>
 #include <QThread>
+#include <optional>
 
 namespace WorkerOps {
 
@@ -307,7 +308,14 @@ Result writeOneParameter(Context &ctx, TreeItem *item, int set)
     if (!ctx.model || !item || set < 0 || set > 3)
         return finish(ctx, Failed);
     const QVector<TreeModel::ReadEntry> entries = entriesOf(*ctx.model, item);
-    const TreeModel::ReadEntry *entry = entryForSet(entries, set);
+    const TreeModel::ReadEntry *shared = entryForSet(entries, set);
+    // A parameter with one register for every set still sends the value of the set edited.
+    std::optional<TreeModel::ReadEntry> edited;
+    if (shared) {
+        edited = *shared;
+        edited->set = set;
+    }
+    const TreeModel::ReadEntry *entry = edited ? &*edited : nullptr;
     const QVector<quint16> words = entry ? wordsToWrite(*ctx.model, *entry) : QVector<quint16>();
     if (!entry || entry->tableType != 4 || words.size() != entry->count) {
         qDebug() << "EXPORT FILE :invalid Modbus address" << item->field(1);

@@ -21,4 +21,8 @@ struct UnitRecord
     int fileMode = 1; // identification: 1 file chosen from the unit, 2 filePath
     QString filePath;
     bool reconnecting = false; // a reconnect's identification is running
+    // Disconnected on purpose (the user's "Disconnect", or a reconnect that found no unit): no
+    // cyclic reads until the user connects again. A unit that merely falls silent keeps them,
+    // so it comes back by itself.
+    bool heldDisconnected = false;
 };

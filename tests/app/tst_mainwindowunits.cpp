@@ -121,6 +121,7 @@ void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
     QCOMPARE(tab->unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("disconnect")));
     QVERIFY(!loadFromDrive->isEnabled());
+    prompter().expectInformation(QStringLiteral("Device Link is established"), QStringLiteral("Information"));
     linkButton->click();
     QVERIFY(waitFor([&] { return linkButton->text() == QLatin1String("Disconnect"); }));
     QCOMPARE(tab->unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),

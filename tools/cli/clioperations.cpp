@@ -117,32 +117,14 @@ bool writeAll(
 bool writeOne(
     CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents, QString *error)
 {
+    // As the window does: the edited value is written, and what depends on it is read back from
+    // the unit, which derives it itself.
     const QList<TreeItem *> depending = model.dependingItems(item);
-    // What the model recomputed from the edit, before the unit's values replace it.
-    QStringList computed;
-    for (const TreeItem *dependent : depending)
-        computed << dependent->text(TreeItem::SetAColumn + set);
-
     QString message;
     WorkerOps::Context ctx = contextFor(unit, model, &message);
     if (WorkerOps::writeOneParameter(ctx, item, set) != WorkerOps::Completed) {
         *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, item);
         return false;
-    }
-    for (int i = 0; i < depending.size(); ++i) {
-        TreeItem *dependent = depending.at(i);
-        const int column = TreeItem::SetAColumn + set;
-        if (computed.at(i).isEmpty() || dependent->text(column) == computed.at(i)
-            || !isWritable(model, dependent))
-            continue;
-        // The unit kept its old value: give it the one that belongs to the new edit.
-        model.setData(model.indexOf(dependent, column), computed.at(i), Qt::EditRole);
-        if (WorkerOps::writeOneParameter(ctx, dependent, set) != WorkerOps::Completed
-            || !readItem(unit, model, dependent, set, error)) {
-            if (error->isEmpty())
-                *error = failedAt(message.isEmpty() ? QStringLiteral("Comm Error") : message, dependent);
-            return false;
-        }
     }
     if (dependents)
         *dependents = depending;

@@ -140,8 +140,13 @@ void TabWidget::wireViews()
         m_details->vxUISlotUnitStatusChanged(entry);
         if (F::sameUnit(entry, m_currentEntry)) {
             m_currentEntry = entry;
-            // A unit the user disconnected gets no cyclic reads; one that is back gets them again.
-            setCurrentUnit(m_registry->find(entry));
+            // A unit the user disconnected gets no cyclic reads; one connected again gets them
+            // back. A unit that only fell silent keeps the cycles it has.
+            UnitRecord *record = m_registry->find(entry);
+            if (!record || record->heldDisconnected == (m_supervisor->unit() == record))
+                setCurrentUnit(record);
+            else
+                vxUISlotEnableParamSettings();
         }
     });
     connect(c, &UnitConnector::unitAboutToBeRemoved, this, [this](UnitRecord *record) {
@@ -262,7 +267,8 @@ void TabWidget::setCurrentUnit(UnitRecord *record)
         m_currentEntry = record->entry;
         showUnitModel(record);
     }
-    const bool usable = record && F::at(record->entry, F::State) == F::connected();
+    // A unit that fell silent keeps its cycles: they are what notices it answering again.
+    const bool usable = record && !record->heldDisconnected;
     m_supervisor->restart(currentIndex(), usable ? record : nullptr);
     vxUISlotEnableParamSettings();
 }
@@ -294,7 +300,8 @@ void TabWidget::appendLog(const QString &line)
 void TabWidget::onTabChange(int index)
 {
     UnitRecord *record = m_registry->find(m_currentEntry);
-    const bool usable = record && F::at(record->entry, F::State) == F::connected();
+    // A unit that fell silent keeps its cycles: they are what notices it answering again.
+    const bool usable = record && !record->heldDisconnected;
     m_supervisor->restart(index, usable ? record : nullptr);
     if (index == ParametersTab)
         m_params->treeView()->viewport()->update();

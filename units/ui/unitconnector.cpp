@@ -225,6 +225,7 @@ void UnitConnector::disconnectOrReconnect(const QString &str, const QStringList 
         return;
     if (str.contains(tr("Disconnect"))) {
         markInMaster(record, false);
+        record->heldDisconnected = true;
         record->entry[F::State] = F::disconnected();
         log(record->entry, tr("success"), tr("device link disconnected"));
         emit unitStateChanged(record->entry);
@@ -267,9 +268,11 @@ void UnitConnector::reconnectResult(UnitRecord *record, importfileThread *worker
         return;
     record->reconnecting = false;
     if (status >= 0) {
+        record->heldDisconnected = false;
         record->entry[F::State] = F::connected();
         log(record->entry, tr("success"), tr("device link reconnected"));
         emit unitStateChanged(record->entry);
+        m_ctx.prompter->information(m_ctx.parent, tr("Information"), tr("Device Link is established"));
         return;
     }
     QString box = tr("No Device Link"), row = tr("device link not reconnected");
@@ -278,6 +281,7 @@ void UnitConnector::reconnectResult(UnitRecord *record, importfileThread *worker
     else if (status == -1)
         box = row = tr("Invalid CSV File");
     markInMaster(record, false);
+    record->heldDisconnected = true;
     record->entry[F::State] = F::disconnected();
     error(box);
     log(record->entry, tr("failure"), row);

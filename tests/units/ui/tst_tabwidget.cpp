@@ -288,6 +288,7 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenDisconnectedReconnectedRemoved()
     QVERIFY(waitRow(QStringLiteral("device link disconnected"), 1000));
     QCOMPARE(F::at(tab.infoList(UnitRegistry::TCPIP).first(), F::State), QStringLiteral("disconnect"));
     QVERIFY(!tab.commModList(UnitRegistry::TCPIP).first()->VxCommIsUnitConnected(1));
+    m_prompter.expectInformation(QStringLiteral("Device Link is established"), QStringLiteral("Information"));
     tab.vxUISlotUnitDisconnectClicked(QStringLiteral("Connect"), entry);
     QVERIFY(waitRow(QStringLiteral("device link reconnected")));
     QCOMPARE(F::at(tab.infoList(UnitRegistry::TCPIP).first(), F::State), QStringLiteral("connect"));
@@ -337,15 +338,19 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
     SimPeer sim;
     QVERIFY(sim.startTcp(ipA, simArgs()));
     TabWidget &tab = makeTab();
-    tab.settings().record().continueDespiteFault = true; // the status cycle goes on through the silence
     connectTcp(ipA);
     QVERIFY(waitRow(QStringLiteral("device link established")));
     QSignalSpy alerts(&tab, &TabWidget::alertNotifcation);
     tab.setCurrentIndex(TabWidget::StatusTab);
     const auto state = [&] { return F::at(tab.infoList(UnitRegistry::TCPIP).first(), F::State); };
 
+    // The silence outlasts a transaction's resends: the status cycle says so once and goes on
+    // asking, so the unit comes back without the user pressing "Connect".
+    m_prompter.expectCritical(QStringLiteral("OprStatusUpdate:Write Error"), QStringLiteral("Error"));
     QVERIFY(sim.pause(true));
     QVERIFY(waitFor([&] { return state() == QLatin1String("disconnect"); }, 10000));
+    QTest::qWait(6000);
+    QCOMPARE(m_prompter.pending(), 0);
     QCOMPARE(tab.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("disconnect")));
     QVERIFY(!alerts.isEmpty());
@@ -353,7 +358,7 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
     QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
 
     QVERIFY(sim.pause(false));
-    QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 10000));
+    QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
     QCOMPARE(tab.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("connect")));
 }
