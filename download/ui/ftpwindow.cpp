@@ -43,6 +43,7 @@ FtpWindow::FtpWindow(Prompter &prompter, QWidget *parent)
     m_fileList->setEnabled(false);
     m_fileList->setRootIsDecorated(false);
     m_fileList->header()->setStretchLastSection(false);
+    m_fileList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_fileList->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
 
     m_connectButton = new QPushButton(this);
