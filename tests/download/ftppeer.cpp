@@ -1,78 +1,55 @@
 #include "ftppeer.h"
 
+#include "ftplink.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-FtpPeer::FtpPeer()
+namespace {
+bool writeFile(const QString &path, const QByteArray &content)
 {
-    QDir(m_install.path()).mkpath(QStringLiteral("configData"));
-    QDir(m_install.path()).mkpath(QStringLiteral("csv_file"));
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+} // namespace
+
+FtpPeer::FtpPeer(const QList<QPair<QString, QByteArray>> &files, const QStringList &options)
+{
+    QDir(m_install.path()).mkpath("configData");
+    QDir(m_install.path()).mkpath("csv_file");
+    for (const auto &file : files)
+        writeFile(m_root.filePath(file.first), file.second);
+    m_process.start("/usr/bin/python3",
+        QStringList { TARVOLINK_SOURCE_DIR "/tests/download/ftp_peer.py", "--root", m_root.path() }
+            + options);
+    while (m_process.waitForReadyRead(10000) && !m_process.canReadLine()) { }
+    const QByteArray line = m_process.readLine().trimmed();
+    m_port = line.startsWith("PORT ") ? line.mid(5).toInt() : 0;
+    if (!m_port) {
+        m_process.waitForFinished(2000);
+        m_error = "ftp_peer.py did not start: "
+            + QString::fromLocal8Bit(m_process.readAllStandardError().right(300));
+    }
 }
 
 FtpPeer::~FtpPeer()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-}
-
-void FtpPeer::addFiles(const QList<QPair<QString, QByteArray>> &files)
-{
-    for (const auto &file : files) {
-        const QString path = m_root.filePath(file.first);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile out(path);
-        if (out.open(QIODevice::WriteOnly))
-            out.write(file.second);
-    }
-}
-
-bool FtpPeer::start(const QStringList &options)
-{
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-        QStringList { QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/download/ftp_peer.py"),
-            QStringLiteral("--root"), root() }
-            + options);
-    if (!m_process.waitForStarted(5000)) {
-        m_error = m_process.errorString();
-        return false;
-    }
-    while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
-    const QByteArray line = m_process.readLine().trimmed();
-    if (!line.startsWith("PORT ")) {
-        m_process.waitForFinished(1000);
-        m_error = QString::fromLocal8Bit(m_process.readAllStandardError().right(400));
-        return false;
-    }
-    m_port = line.mid(5).toInt();
-    return true;
+    m_process.kill();
+    m_process.waitForFinished(3000);
 }
 
 QString FtpPeer::linkText(const QString &userInfo, const QString &scheme) const
 {
-    const QString user = userInfo.isEmpty() ? QString() : userInfo + QLatin1Char('@');
-    return scheme + QStringLiteral("://") + user + QStringLiteral("127.0.0.1:") + QString::number(m_port);
+    const QString user = userInfo.isEmpty() ? QString() : userInfo + '@';
+    return scheme + "://" + user + "127.0.0.1:" + QString::number(m_port);
 }
 
-FtpLink FtpPeer::link(const QString &userInfo, const QString &scheme) const
+bool FtpPeer::writeLinkFile(const QString &userInfo, const QStringList &options) const
 {
-    FtpLink link;
-    FtpLink::parse(linkText(userInfo, scheme), &link);
-    return link;
-}
-
-bool FtpPeer::writeLinkFile(const QString &userInfo, const QString &scheme, const QStringList &options) const
-{
-    QFile file(m_install.filePath(QStringLiteral("configData/ftpLink.txt")));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write(FtpLink::encode(linkText(userInfo, scheme)).toUtf8() + '\n');
-    for (const QString &option : options)
-        file.write(option.toUtf8() + '\n');
-    return true;
+    const QString text = FtpLink::encode(linkText(userInfo)) + '\n' + options.join('\n');
+    return writeFile(m_install.filePath("configData/ftpLink.txt"), text.toUtf8());
 }
 
 QStringList FtpPeer::csvFiles() const
@@ -86,17 +63,10 @@ QByteArray FtpPeer::csvFile(const QString &name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void FtpPeer::putCsvFile(const QString &name, const QByteArray &content) const
+void FtpPeer::resetCsvFiles(const QStringList &names, const QByteArray &content) const
 {
-    QFile file(QDir(csvDir()).filePath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-}
-
-bool FtpPeer::haveTls()
-{
-    return QProcess::execute(QStringLiteral("/usr/bin/python3"),
-               { QStringLiteral("-c"),
-                   QStringLiteral("import OpenSSL, pyftpdlib.handlers as h; h.TLS_FTPHandler") })
-        == 0;
+    for (const QString &name : csvFiles())
+        QFile::remove(QDir(csvDir()).filePath(name));
+    for (const QString &name : names)
+        writeFile(QDir(csvDir()).filePath(name), content);
 }

@@ -1,43 +1,31 @@
 #pragma once
 
-#include "ftplink.h"
-
+#include <QByteArray>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The pyftpdlib server of ftp_peer.py on loopback, serving a folder the test fills, and an
+// ftp_peer.py serving a folder of `files` (name -> content; "dir/name" makes the folder), and an
 // installation folder (configData/, csv_file/) to download into. The server ends with this object.
 class FtpPeer
 {
 public:
-    FtpPeer();
+    FtpPeer(const QList<QPair<QString, QByteArray>> &files, const QStringList &options);
     ~FtpPeer();
 
-    // Writes `files` (name -> content; "dir/name" makes the folder) into the served folder.
-    void addFiles(const QList<QPair<QString, QByteArray>> &files);
-    // Starts the server with ftp_peer.py's options; false with the reason in error().
-    bool start(const QStringList &options);
-    QString error() const { return m_error; }
+    QString error() const { return m_error; } // empty when the server runs
     int port() const { return m_port; }
-
-    QString root() const { return m_root.path(); }
     QString installation() const { return m_install.path(); }
-    QString csvDir() const { return m_install.path() + QStringLiteral("/csv_file"); }
-    // The link to this server; `userInfo` "user:password" or empty.
-    FtpLink link(const QString &userInfo, const QString &scheme = QStringLiteral("ftp")) const;
-    // Writes configData/ftpLink.txt of the installation, encoded, with `options` as further lines.
-    bool writeLinkFile(const QString &userInfo, const QString &scheme = QStringLiteral("ftp"),
-        const QStringList &options = QStringList()) const;
-    QString linkText(const QString &userInfo, const QString &scheme = QStringLiteral("ftp")) const;
+    QString csvDir() const { return m_install.path() + "/csv_file"; }
+    // "SCHEME://[USERINFO@]127.0.0.1:PORT"; writeLinkFile() writes it encoded, `options` after it.
+    QString linkText(const QString &userInfo, const QString &scheme = "ftp") const;
+    bool writeLinkFile(const QString &userInfo, const QStringList &options = {}) const;
 
-    // Sorted names in csv_file/ (temporary files included, so a leftover shows).
+    // Names in csv_file/, temporary files included so a leftover shows; "<missing>" for no file.
     QStringList csvFiles() const;
     QByteArray csvFile(const QString &name) const;
-    void putCsvFile(const QString &name, const QByteArray &content) const;
-
-    static bool haveTls();
+    // Empties csv_file/, then writes each of `names` with `content`.
+    void resetCsvFiles(const QStringList &names = {}, const QByteArray &content = "kept") const;
 
 private:
     QTemporaryDir m_root;
