@@ -184,6 +184,7 @@ FtpStatus FtpSession::perform(Transfer &transfer)
         return status;
     }
     const CURLcode result = curl_easy_perform(curl);
+    m_curlResult = int(result);
     switch (result) {
     case CURLE_OK:
         return status;
@@ -233,13 +234,10 @@ FtpStatus FtpSession::list(const QStringList &dir, QList<FtpEntry> *entries)
     curl_easy_setopt(curl, CURLOPT_CHUNK_BGN_FUNCTION, chunkBegin);
     curl_easy_setopt(curl, CURLOPT_CHUNK_DATA, &transfer);
     FtpStatus status = perform(transfer);
-    // An empty directory: the listing was read, nothing matched "*".
-    if (status.code == FtpStatus::TransferFailed && entries->isEmpty()) {
-        long response = 0;
-        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
-        if (response / 100 == 2)
-            status = FtpStatus();
-    }
+    // An empty directory: curl changed into it and read the listing, but nothing matched "*".
+    // (A directory that does not exist fails earlier, on the change of directory.)
+    if (m_curlResult == CURLE_REMOTE_FILE_NOT_FOUND && entries->isEmpty())
+        status = FtpStatus();
     std::stable_sort(entries->begin(), entries->end(),
         [](const FtpEntry &a, const FtpEntry &b) { return a.isDir != b.isDir ? a.isDir : a.name < b.name; });
     return status;

@@ -84,6 +84,7 @@ private:
     void *m_curl = nullptr;
     const std::atomic_bool *m_cancel = nullptr;
     int m_timeoutMs = 90000;
+    int m_curlResult = 0; // of the last command
     char m_errorBuffer[256];
 };
 

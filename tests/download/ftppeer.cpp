@@ -19,8 +19,9 @@ FtpPeer::FtpPeer(const QList<QPair<QString, QByteArray>> &files, const QStringLi
 {
     QDir(m_install.path()).mkpath("configData");
     QDir(m_install.path()).mkpath("csv_file");
-    for (const auto &file : files)
-        writeFile(m_root.filePath(file.first), file.second);
+    for (const auto &file : files) // a name ending in "/" is an empty folder
+        file.first.endsWith('/') ? QDir().mkpath(m_root.filePath(file.first))
+                                 : writeFile(m_root.filePath(file.first), file.second);
     m_process.start("/usr/bin/python3",
         QStringList { TARVOLINK_SOURCE_DIR "/tests/download/ftp_peer.py", "--root", m_root.path() }
             + options);

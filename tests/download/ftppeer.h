@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// ftp_peer.py serving a folder of `files` (name -> content; "dir/name" makes the folder), and an
+// ftp_peer.py serving a folder of `files` (name -> content; "dir/name" makes the folder, "dir/" an
+// empty one), and an
 // installation folder (configData/, csv_file/) to download into. The server ends with this object.
 class FtpPeer
 {

@@ -53,7 +53,7 @@ private slots:
 
 private:
     FtpPeer m_peer { { { "A1.csv", "a1" }, { "B2.CSV", QByteArray(5000, 'b') }, { "LIE.csv", "short" },
-                         { "readme.txt", "x" }, { "sub/C3.csv", "c3" } },
+                         { "readme.txt", "x" }, { "sub/C3.csv", "c3" }, { "empty/", "" } },
         { "--user", "tv", kSecret, "--anonymous", "--lie-size", "LIE.csv=999", "--extra-entry", "../evil.CSV",
             "--extra-entry", "C:evil.csv" } };
     FtpPeer m_slow { { { "BIG.csv", QByteArray(40000, 'z') } },
@@ -133,10 +133,13 @@ void TstFtpDownload::listingShowsDirectoriesAndFiles()
     for (const FtpEntry &e : entries)
         names << e.name + (e.isDir ? "/" : "");
     QCOMPARE(names,
-        QStringList({ "sub/", "../evil.CSV", "A1.csv", "B2.CSV", "C:evil.csv", "LIE.csv", "readme.txt" }));
-    QCOMPARE(entries.at(3).size, qint64(5000));
-    QVERIFY(!entries.at(3).owner.isEmpty() && !entries.at(3).group.isEmpty());
-    QCOMPARE(entries.at(3).time.date(), QDate::currentDate());
+        QStringList(
+            { "empty/", "sub/", "../evil.CSV", "A1.csv", "B2.CSV", "C:evil.csv", "LIE.csv", "readme.txt" }));
+    QCOMPARE(entries.at(4).size, qint64(5000));
+    QVERIFY(!entries.at(4).owner.isEmpty() && !entries.at(4).group.isEmpty());
+    QCOMPARE(entries.at(4).time.date(), QDate::currentDate());
+    QVERIFY(session.list({ "empty" }, &entries).ok() && entries.isEmpty());
+    QCOMPARE(int(session.list({ "none" }, &entries).code), int(FtpStatus::TransferFailed));
     QVERIFY(session.list({ "sub" }, &entries).ok());
     QCOMPARE(entries.size(), 1);
     QCOMPARE(entries.at(0).name, QString("C3.csv"));

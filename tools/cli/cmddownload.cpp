@@ -94,6 +94,9 @@ int download(const QStringList &args)
     session.setTimeoutMs(timeout);
     QList<FtpEntry> entries;
     const FtpStatus listed = session.list(link.path, &entries);
+    if (listed.code == FtpStatus::TransferFailed)
+        return CliCommon::fail(
+            CliExit::Link, QStringLiteral("Unable to list the directory: %1").arg(listed.detail));
     if (!listed.ok())
         return CliCommon::fail(exitOf(listed), failureText(link, listed));
     QTextStream out(stdout);
