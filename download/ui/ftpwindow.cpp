@@ -383,7 +383,7 @@ void FtpWindow::downloadAllNewFiles()
     if (m_busy || !isConnected() || !m_loggedOn)
         return;
     m_progressDialog->setWindowModality(Qt::WindowModal);
-    m_progressDialog->setLabelText(QString());
+    m_progressDialog->setLabelText(tr("Downloading %1...").arg(FtpNames::shown(m_entries.value(0).name)));
     m_progressDialog->setMaximum(m_entries.size());
     m_progressDialog->setValue(0);
     m_progressDialog->show();
@@ -394,9 +394,11 @@ void FtpWindow::downloadAllNewFiles()
         Q_ARG(QString, AppPaths::csvDir()));
 }
 
-void FtpWindow::allNewProgress(int done, int total, const QString &name)
+void FtpWindow::allNewProgress(int done, int total, const QString &)
 {
-    m_progressDialog->setLabelText(tr("Downloading %1...").arg(FtpNames::shown(name)));
+    // Reported after each entry: the label names the one that comes next.
+    if (done < m_entries.size())
+        m_progressDialog->setLabelText(tr("Downloading %1...").arg(FtpNames::shown(m_entries.at(done).name)));
     m_progressDialog->setMaximum(total);
     m_progressDialog->setValue(done);
 }
