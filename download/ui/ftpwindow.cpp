@@ -96,6 +96,7 @@ FtpWindow::FtpWindow(Prompter &prompter, QWidget *parent)
 FtpWindow::~FtpWindow()
 {
     stopWorker();
+    setWaitCursor(false);
 }
 
 void FtpWindow::retranslateUi()
@@ -129,6 +130,16 @@ void FtpWindow::setBusy(bool busy)
     enableDownloadButton();
 }
 
+void FtpWindow::setWaitCursor(bool wait)
+{
+    // Only our own cursor is taken back, never one that another part of the program set.
+    if (wait && !m_waitCursor)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!wait && m_waitCursor)
+        QApplication::restoreOverrideCursor();
+    m_waitCursor = wait;
+}
+
 void FtpWindow::connectOrDisconnect()
 {
     if (isConnected()) {
@@ -138,7 +149,7 @@ void FtpWindow::connectOrDisconnect()
         m_connectButton->setText(tr("Connect"));
         m_statusLabel->clear();
         setBusy(false);
-        QApplication::restoreOverrideCursor();
+        setWaitCursor(false);
         return;
     }
     m_fileList->clear();
@@ -156,7 +167,7 @@ void FtpWindow::connectOrDisconnect()
         return;
     }
     m_serverEdit->setText(m_link.publicText());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setWaitCursor(true);
 
     m_thread = new QThread(this);
     m_worker = new FtpWorker(m_link, m_timeoutMs);
@@ -226,7 +237,7 @@ QString FtpWindow::connectFailureText(const FtpStatus &status) const
 
 void FtpWindow::listFinished(const QStringList &dir, const QList<FtpEntry> &entries, const FtpStatus &status)
 {
-    QApplication::restoreOverrideCursor();
+    setWaitCursor(false);
     if (!status.ok()) {
         m_statusLabel->setText(status.detail);
         if (!m_loggedOn) {
@@ -283,7 +294,7 @@ void FtpWindow::processItem(QTreeWidgetItem *item, int)
     const QString name = item ? item->data(NameColumn, Qt::UserRole).toString() : QString();
     if (m_busy || !isConnected() || !m_isDirectory.value(name))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setWaitCursor(true);
     listDirectory(m_currentPath + QStringList { name });
 }
 
@@ -291,7 +302,7 @@ void FtpWindow::cdToParent()
 {
     if (m_busy || !isConnected() || m_currentPath.isEmpty())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setWaitCursor(true);
     listDirectory(m_currentPath.mid(0, m_currentPath.size() - 1));
 }
 

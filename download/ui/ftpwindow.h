@@ -67,6 +67,7 @@ private:
     void listDirectory(const QStringList &dir);
     void stopWorker();
     void setBusy(bool busy);
+    void setWaitCursor(bool wait);
     QString connectFailureText(const FtpStatus &status) const;
 
     Prompter &m_prompter;
@@ -86,6 +87,7 @@ private:
     FtpWorker *m_worker = nullptr;
     bool m_loggedOn = false; // the first listing after connecting succeeded
     bool m_busy = false;
+    bool m_waitCursor = false;
     QStringList m_currentPath;
     QList<FtpEntry> m_entries;
     QHash<QString, bool> m_isDirectory;

@@ -136,7 +136,7 @@ void TstFtpWindow::connectListsAndNavigates()
     QVERIFY(waitForCommand());
     QCOMPARE(list->topLevelItemCount(), 5);
     m_window->connectOrDisconnect();
-    QVERIFY(!m_window->isConnected());
+    QVERIFY(!m_window->isConnected() && !QApplication::overrideCursor());
 }
 
 void TstFtpWindow::connectOutcomes_data()
