@@ -3,8 +3,10 @@
 #include "aboutscreen.h"
 #include "apppaths.h"
 #include "devicefilenotices.h"
+#include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
+#include "parameters.h"
 #include "prompter.h"
 #include "rolechange.h"
 #include "setlanguage.h"
@@ -183,11 +185,25 @@ void VXMainWindow::connectTabController()
     connect(tab, &TabWidget::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
     connect(this, &VXMainWindow::langTranslation, tab, &TabWidget::onLangTranslation);
     connect(this, &VXMainWindow::raiseWidget, tab, &TabWidget::raiseWidget);
+    connect(
+        tab->parameters(), &Parameters::vxUISigUpgradeCsvClicked, this, &VXMainWindow::onUpgradeCsvClicked);
 
     // The file readers run on worker threads and only report; the box is shown here, queued into
     // this thread, and only once however many readers miss the file.
     connect(DeviceFileNotices::instance(), &DeviceFileNotices::generalCsvMissing, this,
         &VXMainWindow::onGeneralCsvMissing, Qt::QueuedConnection);
+}
+
+void VXMainWindow::onUpgradeCsvClicked()
+{
+    if (!m_ftpWindow) {
+        m_ftpWindow = new FtpWindow(*m_prompter, this);
+        connect(this, &VXMainWindow::langTranslation, m_ftpWindow, &FtpWindow::onLangTranslation);
+        connect(m_ftpWindow, &FtpWindow::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+    }
+    m_ftpWindow->show();
+    m_ftpWindow->raise();
+    m_ftpWindow->activateWindow();
 }
 
 void VXMainWindow::onGeneralCsvMissing()

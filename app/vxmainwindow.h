@@ -9,6 +9,7 @@
 class AboutScreen;
 class HeaderLine;
 class LoginFrame;
+class FtpWindow;
 class Prompter;
 class QAction;
 class QMenu;
@@ -55,6 +56,8 @@ public:
     SetLanguage *languageDialog() const { return m_langDialog; }
     RoleChange *roleChangeDialog() const { return m_roleDialog; }
     AboutScreen *aboutDialog() const { return m_aboutDialog; }
+    // Made on the first "Upgrade CSV"; null before.
+    FtpWindow *ftpWindow() const { return m_ftpWindow; }
     QStackedWidget *centralStack() const { return m_stack; }
     QTimer *alertTimer() const { return m_alertTimer; }
     bool isMainViewShown() const;
@@ -73,6 +76,7 @@ public slots:
     void onLangSelectionChanged(unsigned int index);
     void onAlertNotification(const QString &text);
     void onAppToForeGround();
+    void onUpgradeCsvClicked();
     void onLanguageActionTriggered();
     void onAboutActionTriggered();
     void onUGActionTriggered();
@@ -132,6 +136,7 @@ private:
     SetLanguage *m_langDialog = nullptr;
     RoleChange *m_roleDialog = nullptr;
     AboutScreen *m_aboutDialog = nullptr;
+    FtpWindow *m_ftpWindow = nullptr;
 
     QMenu *m_fileMenu = nullptr;
     QMenu *m_settingsMenu = nullptr;

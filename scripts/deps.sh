@@ -5,7 +5,7 @@ set -e
 PACKAGES="build-essential cmake pkg-config ccache \
 qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev \
 libmodbus-dev libcurl4-openssl-dev \
-python3-pymodbus python3-serial-asyncio python3-pyftpdlib socat mbpoll \
+python3-pymodbus python3-serial-asyncio python3-pyftpdlib python3-openssl socat mbpoll \
 xvfb xauth poppler-utils clang libclang-rt-14-dev"
 missing=""
 for p in $PACKAGES; do

@@ -363,7 +363,7 @@ void Parameters::vxUISlotDisableImpExpWid(bool disable)
 
 void Parameters::onLinkActivated(QString)
 {
-    // The device file download window does not exist yet; the link stays hidden until it does.
+    emit vxUISigUpgradeCsvClicked();
 }
 
 void Parameters::onLangTranslation(int language)

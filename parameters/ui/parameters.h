@@ -92,6 +92,8 @@ signals:
     void vxUISigComparePrmScreenShow();
     void langTranslation(int language);
     void bringAppToForeGround();
+    // "Upgrade CSV": the main window opens the device file download window.
+    void vxUISigUpgradeCsvClicked();
     void alertNotification(QString text);
 
 public slots:

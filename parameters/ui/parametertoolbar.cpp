@@ -42,8 +42,6 @@ ParameterToolBar::ParameterToolBar(QWidget *parent)
     layout->addStretch(1);
     m_upgrade = new QLabel(this);
     m_upgrade->setTextFormat(Qt::RichText);
-    // The device file download window is not part of the program yet.
-    m_upgrade->hide();
     layout->addWidget(m_upgrade);
     m_unit = new QLabel(this);
     m_unit->setStyleSheet(QStringLiteral("color:#636363; font-weight:bold"));

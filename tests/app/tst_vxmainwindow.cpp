@@ -1,7 +1,10 @@
 #include "aboutscreen.h"
 #include "apppaths.h"
+#include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
+#include "parameters.h"
+#include "parametertoolbar.h"
 #include "rolechange.h"
 #include "scriptedprompter.h"
 #include "setlanguage.h"
@@ -407,6 +410,12 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
 
     m_window->action(VXMainWindow::AboutAct)->trigger();
     QVERIFY(m_window->aboutDialog()->isVisible());
+
+    QLabel *upgrade = m_window->tabController()->parameters()->findChild<ParameterToolBar *>()->upgradeLink();
+    QVERIFY(!upgrade->isHidden());
+    QVERIFY(upgrade->text().contains("Upgrade CSV"));
+    emit upgrade->linkActivated("Ftp");
+    QVERIFY(m_window->ftpWindow() && m_window->ftpWindow()->isVisible());
 }
 
 void TestVXMainWindow::languageChangeUpdatesLinkAndViews_data()

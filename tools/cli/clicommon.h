@@ -49,4 +49,5 @@ int write(const QStringList &args);
 int get(const QStringList &args);
 int set(const QStringList &args);
 int compare(const QStringList &args);
+int download(const QStringList &args);
 } // namespace CliCommands

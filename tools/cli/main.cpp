@@ -20,6 +20,8 @@ const char *const kUsage
       "  get MENU                 Print one parameter value (--set A|B|C|D).\n"
       "  set MENU VALUE           Write one parameter value and re-read the values depending on it.\n"
       "  compare A B              Compare two sources: .dat files or units (tcp:ADDRESS, rtu:PORT).\n"
+      "  download                 List the FTP server of ftpLink.txt; --file NAME or --all-new fetch\n"
+      "                           device description files into csv_file/ (--link FILE, --overwrite).\n"
       "\n"
       "Unit selection (identify, read, write, get, set):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
@@ -69,6 +71,7 @@ int main(int argc, char *argv[])
         { QStringLiteral("get"), CliCommands::get },
         { QStringLiteral("set"), CliCommands::set },
         { QStringLiteral("compare"), CliCommands::compare },
+        { QStringLiteral("download"), CliCommands::download },
     };
     for (const auto &entry : commands) {
         if (entry.first == command)

@@ -1,0 +1,36 @@
+#include "ftpnames.h"
+
+#include <QRegularExpression>
+
+namespace FtpNames {
+
+bool isCsvName(const QString &name)
+{
+    static const QRegularExpression csv(
+        QStringLiteral("^[^.]+\\.csv$"), QRegularExpression::CaseInsensitiveOption);
+    return csv.match(name).hasMatch();
+}
+
+bool isSafeLocalName(const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1String("..")) || name.contains(QLatin1Char('/'))
+        || name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')))
+        return false;
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+    }
+    return true;
+}
+
+QString shown(const QString &name)
+{
+    QString text = name;
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QLatin1Char('?');
+    }
+    return text;
+}
+
+} // namespace FtpNames
