@@ -329,9 +329,8 @@ void VXMainWindow::enterMainView(bool showWindow)
         showMaximized();
 
     m_tabWidget->vxUISlotEnableParamSettings();
-    m_actions[PreferencesAct]->setEnabled(true);
+    // Preferences and communication settings stay off until their dialogs exist.
     m_actions[CustomerDataAct]->setEnabled(true);
-    m_actions[CommunicationAct]->setEnabled(true);
 }
 
 void VXMainWindow::onLoginClicked()

@@ -110,15 +110,18 @@ void writeParameterLines(QTextStream &out, const TreeModel &model)
 {
     out << "[PARAMETER SETS]" << kPad << '\n';
     static const int columns[] = { 0, 1, 4, 5, 6, 7, 8, 9, 10, 11 };
-    model.forEachItem([&out](TreeItem *item) {
-        bool first = true;
-        for (int column : columns) {
-            if (!first)
-                out << ';';
-            out << fieldText(item->text(column));
-            first = false;
-        }
-        out << '\n';
+    // One snapshot: a file never mixes values from before and after a worker's store.
+    model.withValuesLocked([&] {
+        model.forEachItem([&out](TreeItem *item) {
+            bool first = true;
+            for (int column : columns) {
+                if (!first)
+                    out << ';';
+                out << fieldText(item->text(column));
+                first = false;
+            }
+            out << '\n';
+        });
     });
 }
 

@@ -32,11 +32,21 @@ bool setDiffers(const TreeItem &first, const TreeItem &second, int set)
     return storedDiffers(storedA, storedB) && shownA != shownB;
 }
 
+Result compareLocked(const TreeModel *first, const TreeModel *second);
+
 Result compare(const TreeModel *first, const TreeModel *second)
 {
-    Result result;
     if (!first || !second)
-        return result;
+        return {};
+    Result result;
+    first->withValuesLocked(
+        [&] { second->withValuesLocked([&] { result = compareLocked(first, second); }); });
+    return result;
+}
+
+Result compareLocked(const TreeModel *first, const TreeModel *second)
+{
+    Result result;
     const QList<TreeItem *> firstList = first->GetEditableParameters();
     QList<TreeItem *> secondList = second->GetEditableParameters();
     if (firstList.isEmpty() || secondList.isEmpty()) {

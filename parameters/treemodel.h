@@ -118,6 +118,14 @@ public:
     // parameter's, one text each; their reads and writes are cut short.
     const QStringList &registerOverlaps() const { return m_registerOverlaps; }
 
+    // Runs `read` with the set values held still: a worker's storeRegisters() waits until it
+    // returns. For whatever reads many values as one whole (a file, a comparison, a printout).
+    void withValuesLocked(const std::function<void()> &read) const
+    {
+        QReadLocker lock(&m_valueLock);
+        read();
+    }
+
     // Reads the customer data and the set values of a parameter set file (see DatFile).
     bool ParameterOpen(const QString &fileName, QString *message = nullptr,
         DatFile::ChangeMarks marks = DatFile::ChangeMarks::Clear);
@@ -150,6 +158,7 @@ private:
     TreeItem *m_unitNameItem = nullptr;
     TreeItem *m_pebb = nullptr;
     // Set values are written by unit worker threads (storeRegisters) while views read them.
-    mutable QReadWriteLock m_valueLock;
+    // Recursive: a reader holding a snapshot may call data(), which locks for reading too.
+    mutable QReadWriteLock m_valueLock { QReadWriteLock::Recursive };
     std::atomic<bool> m_notifyPending { false };
 };

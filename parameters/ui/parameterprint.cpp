@@ -107,7 +107,16 @@ bool included(const TreeItem &item, int mode, bool hideNotCompared)
 
 } // namespace
 
+QString parameterHtmlLocked(const TreeModel &model, int mode, bool hideNotCompared, const Header &header);
+
 QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, const Header &header)
+{
+    QString html;
+    model.withValuesLocked([&] { html = parameterHtmlLocked(model, mode, hideNotCompared, header); });
+    return html;
+}
+
+QString parameterHtmlLocked(const TreeModel &model, int mode, bool hideNotCompared, const Header &header)
 {
     QString html = documentStart() + headerHtml(header);
     html += QStringLiteral("<table width=\"600\" align=\"center\" cellpadding=\"3\" class=\"All\"><tr>");

@@ -144,9 +144,13 @@ Parameters::ActionStates Parameters::actionStates() const
 {
     ActionStates s;
     const bool haveModel = !m_model.isNull();
-    s.newSet = true;
-    s.open = true;
-    s.save = s.print = s.compare = s.datFileInfo = haveModel;
+    // While a transfer runs the user cannot operate: the worker is writing the values that a
+    // save, a printout or a comparison would read.
+    const bool idle = !m_impExpDisabled;
+    s.newSet = idle;
+    s.open = idle;
+    s.save = s.print = s.compare = haveModel && idle;
+    s.datFileInfo = haveModel;
     s.loadFromDrive = haveModel && isUnitSet() && !m_impExpDisabled;
     s.loadToDrive = haveModel && !m_impExpDisabled;
     return s;
@@ -294,7 +298,7 @@ void Parameters::vxUISlotTmClicked(QModelIndex index)
     const DependencyTable::Limits limits = m_model->limits(item, set >= 0 && set < 4 ? set : 0);
     m_min->setText(limits.min);
     m_max->setText(limits.max);
-    if (ParameterDelegate::specFor(index).kind == EditorChoice::None)
+    if (ParameterDelegate::specFor(index).kind == EditorChoice::None || m_impExpDisabled)
         return;
     m_editIndex = index;
     m_tree->openPersistentEditor(index);
@@ -358,6 +362,8 @@ void Parameters::update3LETreeValue()
 void Parameters::vxUISlotDisableImpExpWid(bool disable)
 {
     m_impExpDisabled = disable;
+    if (disable)
+        closeEditor();
     reportActionStates();
 }
 

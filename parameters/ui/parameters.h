@@ -68,6 +68,7 @@ public:
     void setPrintDialogRunner(const ParameterPrint::PrintDialogRunner &runner) { m_printDialog = runner; }
     // Customer data of the settings: used for sets that carry none of their own.
     void setCustomerData(const QStringList &texts) { m_customerData = texts; }
+    const QStringList &customerData() const { return m_customerData; }
     void setLanguage(uint language) { m_language = language; }
 
     // The dialogs of the last "New", "Print" and "&Dat File Information..." (null before).

@@ -146,10 +146,11 @@ void TestVXMainWindow::menusMatchTheirTable_data()
         "Customer information of dat file", false);
     row(W::ExitAct, "File", "E&xit", QKeySequence("Ctrl+Q"), "Quit application", true);
     row(W::LanguageAct, "Settings", "Language...", QKeySequence(), "Change language", true);
-    // The three settings dialogs become available once the main view is entered, which start-up does.
-    row(W::PreferencesAct, "Settings", "Preferences...", QKeySequence(), "Change preferences", true);
+    // Customer data becomes available once the main view is entered, which start-up does;
+    // preferences and communication settings have no dialog yet and stay off.
+    row(W::PreferencesAct, "Settings", "Preferences...", QKeySequence(), "Change preferences", false);
     row(W::CustomerDataAct, "Settings", "Customer data...", QKeySequence(), "Customer data", true);
-    row(W::CommunicationAct, "Settings", "Communication...", QKeySequence(), "Communication settings", true);
+    row(W::CommunicationAct, "Settings", "Communication...", QKeySequence(), "Communication settings", false);
     row(W::AboutAct, "Help", "About Tarvolink...", QKeySequence(), "About Tarvolink", true);
     row(W::UserGuideAct, "Help", "User guide...", QKeySequence(), "User guide", true);
 }
@@ -359,8 +360,8 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QCOMPARE(w.tabController()->currentIndex(), 0);
     QVERIFY(w.headerLine()->userLabel()->text().contains("<a href=\"User\">Service</a>"));
     QVERIFY(w.headerLine()->userLabel()->isEnabled());
-    QVERIFY(w.action(VXMainWindow::PreferencesAct)->isEnabled());
-    QVERIFY(w.action(VXMainWindow::CommunicationAct)->isEnabled());
+    QVERIFY(w.action(VXMainWindow::CustomerDataAct)->isEnabled());
+    QVERIFY(!w.action(VXMainWindow::PreferencesAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::NewAct)->isEnabled());
     QVERIFY(!w.action(VXMainWindow::SaveAct)->isEnabled()); // no parameter set is shown yet
     QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), 2000);

@@ -50,14 +50,44 @@ void FileSetKeeper::remove(TreeModel *model)
             for (importfileThread *t : reg.record(i, n)->threads)
                 if (t->getModel() == model)
                     users.append(t);
-    ThreadSupervisor::stopWorkers(users, false, ThreadSupervisor::StopWaitMs);
+    const bool ended = ThreadSupervisor::stopWorkers(users, false, ThreadSupervisor::StopWaitMs);
     m_views.tree->removeFileUnit(model);
     if (m_views.params->model() == model)
         m_views.params->vxUISlotSetTreeView(QStringList(), nullptr);
     if (F::at(m_views.details->currentEntry(), F::Interface) == F::file())
         m_views.details->reset();
-    delete model;
+    if (ended)
+        delete model;
+    else
+        park(model, users);
     emit changed();
+}
+
+void FileSetKeeper::park(TreeModel *model, const QList<importfileThread *> &users)
+{
+    // A write with resends can outlast the wait and still uses the model: it is freed once the
+    // last worker using it has ended, as a removed unit's record is.
+    QList<QPointer<importfileThread>> &kept = m_parked[model];
+    for (importfileThread *t : users) {
+        kept.append(t);
+        connect(
+            t, &QThread::finished, this, [this, model] { releaseParked(model); }, Qt::QueuedConnection);
+    }
+    // A worker that ended between the wait and the connection sends no more signal.
+    QMetaObject::invokeMethod(
+        this, [this, model] { releaseParked(model); }, Qt::QueuedConnection);
+}
+
+void FileSetKeeper::releaseParked(TreeModel *model)
+{
+    auto it = m_parked.find(model);
+    if (it == m_parked.end())
+        return;
+    for (const QPointer<importfileThread> &t : qAsConst(it.value()))
+        if (t && !t->isFinished())
+            return;
+    m_parked.erase(it);
+    delete model;
 }
 
 void FileSetKeeper::removeAll()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 class Connect;
@@ -9,6 +11,7 @@ class Parameters;
 class TreeModel;
 class UnitRegistry;
 class UnitTreeFrame;
+class importfileThread;
 
 // The parameter sets opened from files or made new: listed in the unit tree's file group and owned
 // here until they are removed.
@@ -28,6 +31,8 @@ public:
     explicit FileSetKeeper(const Views &views, QObject *parent = nullptr);
 
     QList<TreeModel *> sets() const { return m_sets; }
+    // Removed sets still used by a worker that outlasted the wait.
+    int parkedCount() const { return m_parked.size(); }
     // Removes the set an entry of the file group describes.
     void remove(const QStringList &entry);
     void remove(TreeModel *model);
@@ -43,6 +48,10 @@ public slots:
         QString updatedName, TreeModel *model);
 
 private:
+    void park(TreeModel *model, const QList<importfileThread *> &users);
+    void releaseParked(TreeModel *model);
+
     Views m_views;
     QList<TreeModel *> m_sets;
+    QHash<TreeModel *, QList<QPointer<importfileThread>>> m_parked;
 };

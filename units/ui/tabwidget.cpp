@@ -2,6 +2,7 @@
 
 #include "compareparameters.h"
 #include "connect.h"
+#include "customerdatadialog.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
 #include "parameters.h"
@@ -495,7 +496,23 @@ void TabWidget::vxUISlotPreferencesSelected()
 { }
 
 void TabWidget::vxUISlotCustomerDataSelected()
-{ }
+{
+    auto *dialog = new CustomerDataDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("customerDataDialog"));
+    const auto &customer = m_settings->record().customer;
+    dialog->setTexts(QStringList(customer.begin(), customer.end()));
+    connect(dialog, &CustomerDataDialog::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        // Kept in the settings file and written into every parameter set file and printout.
+        const QStringList texts = dialog->texts();
+        auto &kept = m_settings->record().customer;
+        for (int i = 0; i < int(kept.size()); ++i)
+            kept[size_t(i)] = texts.value(i);
+        m_params->setCustomerData(texts);
+    });
+    dialog->open();
+}
 
 void TabWidget::vxUISlotCommSettingsSelected()
 { }

@@ -56,6 +56,9 @@ UnitTreeFrame::UnitTreeFrame(QWidget *parent)
     layout->addStretch();
 
     connect(m_scanBtn, &QPushButton::clicked, this, &UnitTreeFrame::vxUISigScanUnitsBtnClicked);
+    // The automatic scan and the favourite signal sets have no dialog yet.
+    m_scanBtn->hide();
+    m_favorites->hide();
     connect(m_addBtn, &QPushButton::clicked, this, &UnitTreeFrame::vxUISigAddUnitBtnClicked);
     connect(m_favorites, &QLabel::linkActivated, this, &UnitTreeFrame::vxUISigFavoritesClicked);
     connect(m_groups[RS232Group].link, &QLabel::linkActivated, this, &UnitTreeFrame::rs232ListVisibility);

@@ -354,8 +354,17 @@ void TestParametersOperations::actionStatesFollowTheSet()
     QVERIFY(!m_view->toolBar()->button(ParameterToolBar::Import)->isEnabled());
     QCOMPARE(
         m_view->toolBar()->button(ParameterToolBar::Import)->styleSheet(), QStringLiteral("color:darkgray"));
+    // While a transfer runs the user cannot operate on the values the worker writes.
     m_view->vxUISlotDisableImpExpWid(true);
-    QVERIFY(!m_view->actionStates().loadToDrive);
+    s = m_view->actionStates();
+    QVERIFY(!s.loadToDrive && !s.save && !s.print && !s.compare && !s.newSet && !s.open);
+    const QModelIndex speed = m_model->indexOf(m_model->findItem("225"), TreeItem::SetAColumn);
+    QVERIFY(speed.isValid());
+    m_view->vxUISlotTmClicked(speed);
+    QVERIFY(!m_view->editorIndex().isValid());
+    m_view->vxUISlotDisableImpExpWid(false);
+    m_view->vxUISlotTmClicked(speed);
+    QVERIFY(m_view->editorIndex().isValid());
     m_view->vxUISlotSetTreeView({}, nullptr);
     s = m_view->actionStates();
     QVERIFY(s.newSet && s.open && !s.save && !s.print && !s.datFileInfo);
