@@ -13,6 +13,7 @@
 #include "unitconnector.h"
 #include "unitentryfields.h"
 #include "unitfactory.h"
+#include "oscdevicekeeper.h"
 #include "unithooks.h"
 #include "unitregistry.h"
 #include "unittreeframe.h"
@@ -35,7 +36,7 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     , m_registry(std::make_unique<UnitRegistry>())
     , m_settings(std::make_unique<SettingsBinder>())
     , m_defaultControl(std::make_unique<ControlPanelHook>())
-    , m_defaultOsc(std::make_unique<OscilloscopeHook>())
+    , m_defaultOsc(std::make_unique<OscDeviceKeeper>())
     , m_control(m_defaultControl.get())
     , m_osc(m_defaultOsc.get())
 {
@@ -196,6 +197,11 @@ void TabWidget::setOscilloscopeHook(OscilloscopeHook *hook)
 {
     m_osc = hook ? hook : m_defaultOsc.get();
     m_connector->setHooks(m_control, m_osc);
+}
+
+OscDeviceKeeper *TabWidget::oscDeviceKeeper() const
+{
+    return static_cast<OscDeviceKeeper *>(m_defaultOsc.get());
 }
 
 bool TabWidget::isOscRecording() const
