@@ -49,4 +49,6 @@ int write(const QStringList &args);
 int get(const QStringList &args);
 int set(const QStringList &args);
 int compare(const QStringList &args);
+int record(const QStringList &args);
+int rec2csv(const QStringList &args);
 } // namespace CliCommands

@@ -20,8 +20,10 @@ const char *const kUsage
       "  get MENU                 Print one parameter value (--set A|B|C|D).\n"
       "  set MENU VALUE           Write one parameter value and re-read the values depending on it.\n"
       "  compare A B              Compare two sources: .dat files or units (tcp:ADDRESS, rtu:PORT).\n"
+      "  record --seconds S --out FILE.rec   Record the unit's signals (--interval MS, --comment, --trigger).\n"
+      "  rec2csv FILE.rec         A recording as plain CSV (--out FILE.csv, else standard output).\n"
       "\n"
-      "Unit selection (identify, read, write, get, set):\n"
+      "Unit selection (identify, read, write, get, set, record):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
       "  --rtu PORT               Modbus RTU; --baud N (19200), --parity N,8,1|N,8,2|E,8,1|O,8,1.\n"
       "  --unit N                 Unit number 1..255 (1).\n"
@@ -69,6 +71,8 @@ int main(int argc, char *argv[])
         { QStringLiteral("get"), CliCommands::get },
         { QStringLiteral("set"), CliCommands::set },
         { QStringLiteral("compare"), CliCommands::compare },
+        { QStringLiteral("record"), CliCommands::record },
+        { QStringLiteral("rec2csv"), CliCommands::rec2csv },
     };
     for (const auto &entry : commands) {
         if (entry.first == command)
