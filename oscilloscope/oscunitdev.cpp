@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QMutexLocker>
 #include <QTextStream>
 
@@ -78,15 +79,16 @@ SignalDecoding::Format OscUnitDev::signalFormat(int signal) const
 
 void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
 {
-    const QDateTime stamp = now();
+    const qint64 stampMs = nowMs();
     OscTrigger::Outcome outcome;
     QList<QStringList> rows;
     QStringList names, current;
     bool triggerStopped = false;
+    bool display = false;
     {
         QMutexLocker lock(&m_lock);
         const int n = m_columns;
-        m_times.push_back(stamp.toMSecsSinceEpoch());
+        m_times.push_back(stampMs);
         const size_t base = m_words.size();
         m_words.resize(base + size_t(n));
         quint16 *out = m_words.data() + base;
@@ -116,14 +118,18 @@ void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
             m_firstValidX = (m_times.back() - m_times.front()) * 0.001;
         }
 
-        QStringList row;
-        row.reserve(n + 1);
-        row.append(RecFormat::timeText(stamp));
-        for (int i = 0; i < n; ++i)
-            row.append(valueTextLocked(i, newest, false));
-        rows.append(row);
-        names = m_catalogue.signalNames();
-        current = currentValuesLocked();
+        // The texts are made only for a view that listens (the command line has none).
+        display = isSignalConnected(QMetaMethod::fromSignal(&OscUnitDev::vxOscsigSendForDisplay));
+        if (display) {
+            QStringList row;
+            row.reserve(n + 1);
+            row.append(RecFormat::timeText(stampMs));
+            for (int i = 0; i < n; ++i)
+                row.append(valueTextLocked(i, newest, false));
+            rows.append(row);
+            names = m_catalogue.signalNames();
+            current = currentValuesLocked();
+        }
 
         if (m_trigger.kind() != TriggerSettings::NoTrigger) {
             const auto valueAt = [this, n](int column, int index) {
@@ -145,16 +151,20 @@ void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
                     return '-';
                 return (w & b) ? 'H' : 'L';
             };
+            // UTC: only differences are taken, and making it costs nothing per sample.
+            const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(stampMs, Qt::UTC);
             m_trigger.setSamplingInterval(m_intervalMs.load());
             outcome = m_trigger.evaluate(newest, valueAt, bitAt, stamp);
             if (outcome.capture) {
-                const qint64 size = writeTriggerFile(outcome.from, outcome.to, outcome.triggerTime);
+                const qint64 size
+                    = writeTriggerFile(outcome.from, outcome.to, outcome.triggerTime.toLocalTime());
                 m_trigger.captureWritten(size, stamp);
                 triggerStopped = true;
             }
         }
     }
-    emit vxOscsigSendForDisplay(this, names, rows, current);
+    if (display)
+        emit vxOscsigSendForDisplay(this, names, rows, current);
     if (outcome.started)
         emit vxOscTriggerStart();
     if (triggerStopped)
@@ -193,7 +203,7 @@ void OscUnitDev::resizebuffer()
 
 void OscUnitDev::applyTrigger(const TriggerSettings &settings)
 {
-    const QDateTime stamp = now();
+    const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(nowMs(), Qt::UTC);
     QMutexLocker lock(&m_lock);
     m_trigger.apply(settings, stamp);
 }

@@ -27,7 +27,8 @@ class OscUnitDev : public QObject
 {
     Q_OBJECT
 public:
-    using Clock = std::function<QDateTime()>;
+    // Milliseconds since the epoch.
+    using Clock = std::function<qint64()>;
 
     // How a stored sample came about.
     enum SampleState : quint8 {
@@ -56,7 +57,7 @@ public:
 
     // Replaces the clock (tests cross midnight with it). Set before acquisition starts.
     void setClock(const Clock &clock) { m_clock = clock; }
-    QDateTime now() const { return m_clock ? m_clock() : QDateTime::currentDateTime(); }
+    qint64 nowMs() const { return m_clock ? m_clock() : QDateTime::currentMSecsSinceEpoch(); }
 
     // One cycle's bytes (big-endian words in catalogue order) from the worker's thread.
     void addSample(const QByteArray &bytes, bool valid);

@@ -31,26 +31,37 @@ struct Piece
 };
 
 // Splits a line at ";". `raw` counts every piece (the empty one after the last ";" included).
-void splitFields(const Piece &line, QVector<Piece> *fields, int *raw)
+void splitFields(const Piece &line, std::vector<Piece> *fields, int *raw)
 {
-    fields->clear();
+    fields->clear(); // keeps its capacity: no allocation per line
     const char *p = line.begin;
     for (;;) {
         const char *semi = static_cast<const char *>(std::memchr(p, ';', size_t(line.end - p)));
         if (!semi) {
-            fields->append(Piece { p, line.end });
+            fields->push_back(Piece { p, line.end });
             break;
         }
-        fields->append(Piece { p, semi });
+        fields->push_back(Piece { p, semi });
         p = semi + 1;
     }
-    *raw = fields->size();
-    if (!fields->isEmpty() && fields->last().size() == 0)
-        fields->removeLast();
+    *raw = int(fields->size());
+    if (!fields->empty() && fields->back().size() == 0)
+        fields->pop_back();
 }
 
 bool parseUnitNumber(const Piece &piece, const char *prefix, int *number)
 {
+    // Plain digits, the form every sample row has, without a copy.
+    if (!prefix && piece.size() > 0 && piece.size() < 9) {
+        int v = 0;
+        const char *p = piece.begin;
+        while (p < piece.end && *p >= '0' && *p <= '9')
+            v = v * 10 + (*p++ - '0');
+        if (p == piece.end) {
+            *number = v;
+            return true;
+        }
+    }
     QByteArray text = piece.bytes();
     if (prefix) {
         if (!text.startsWith(prefix))
@@ -217,6 +228,20 @@ bool parseNumber(const char *begin, const char *end, double *value)
         *value = negative ? -double(whole) : double(whole);
         return true;
     }
+    // "12,5": both parts exact in a double and one correctly rounded division give the same
+    // value as the general parser.
+    if ((*p == ',' || *p == '.') && p > digits) {
+        const char *fraction = ++p;
+        while (p < end && *p >= '0' && *p <= '9' && p - digits <= 15)
+            whole = whole * 10 + (*p++ - '0');
+        if (p == end && p > fraction) {
+            static const double powers[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12,
+                1e13, 1e14, 1e15, 1e16 };
+            const double v = double(whole) / powers[p - fraction];
+            *value = negative ? -v : v;
+            return true;
+        }
+    }
     char buffer[64];
     const size_t length = size_t(end - begin);
     if (length >= sizeof buffer)
@@ -286,7 +311,7 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
     QVector<QByteArray> commentLines;
     bool inComment = false;
     bool headersStarted = false;
-    QVector<Piece> fields;
+    std::vector<Piece> fields;
     int rawCount = 0;
     const qint64 midnight = QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch();
 
@@ -307,13 +332,13 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
         splitFields(line, &fields, &rawCount);
         // Only a line whose first field holds "[" is foreign text: a signal name such as
         // "Current [A]" must not turn a header line into a comment.
-        if (!fields.isEmpty() && fields.first().contains('[')) {
+        if (!fields.empty() && fields.front().contains('[')) {
             commentLines.append(line.bytes());
             continue;
         }
         if (rawCount < 3)
             return Invalid;
-        const Piece &first = fields.first();
+        const Piece &first = fields.front();
         if (first.equals("Time ")) {
             headersStarted = true;
             int number = 0;
@@ -322,8 +347,8 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
                 return Invalid;
             RawUnit &unit = raw[number - 1];
             unit.hasHeader = true;
-            for (int i = 2; i < fields.size(); ++i)
-                unit.names.append(fields.at(i).bytes());
+            for (size_t i = 2; i < fields.size(); ++i)
+                unit.names.append(fields[i].bytes());
             continue;
         }
         if (!headersStarted) {
@@ -333,7 +358,7 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
             if (fields.size() < 5 || !parseUnitNumber(first, nullptr, &number) || number != raw.size() + 1)
                 return Invalid;
             RawUnit unit;
-            for (const Piece &field : qAsConst(fields))
+            for (const Piece &field : fields)
                 unit.unitFields.append(field.bytes());
             raw.append(unit);
             units.append(RecordingUnit());
@@ -346,8 +371,19 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
         RawUnit &unitRaw = raw[number - 1];
         RecordingUnit &unit = units[number - 1];
         const int n = unitRaw.names.size();
-        if (!unitRaw.hasHeader || fields.size() != n + 2)
+        if (!unitRaw.hasHeader || int(fields.size()) != n + 2)
             return Invalid;
+        if (unit.times.isEmpty()) {
+            // Room for the rows the rest of the file can hold, judged by this one.
+            const qint64 rest = bytes.size() - (first.begin - bytes.constData());
+            const qint64 rows
+                = rest / qMax(1, int(line.end - line.begin) + 1) / qMax(1, int(raw.size())) + 16;
+            if (rows * qMax(1, n) < (qint64(1) << 28)) {
+                unit.times.reserve(int(rows));
+                unit.values.reserve(int(rows * n));
+                unit.kinds.reserve(int(rows * n));
+            }
+        }
         const int time = parseTimeText(first.begin, first.size());
         if (time < 0)
             return Invalid;
@@ -356,25 +392,31 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
             ++unitRaw.dayOffset;
         unitRaw.lastTime = time;
         unit.times.append(midnight + unitRaw.dayOffset * DayMs + time);
-        for (int i = 2; i < fields.size(); ++i) {
-            const Piece &cell = fields.at(i);
+        // One size check per row; the cells are written in place.
+        const int base = unit.values.size();
+        unit.values.resize(base + n);
+        unit.kinds.resize(base + n);
+        double *values = unit.values.data() + base;
+        quint8 *kinds = unit.kinds.data() + base;
+        for (int i = 0; i < n; ++i) {
+            const Piece &cell = fields[size_t(i) + 2];
             double v = 0.0;
             quint32 pattern = 0;
             quint8 kind = RecordingUnit::Number;
-            if (parseNumber(cell.begin, cell.end, &v)) {
+            if (cell.size() == 16 && isPattern(cell, &pattern)) {
+                kind = RecordingUnit::Pattern;
+                v = double(pattern);
+            } else if (parseNumber(cell.begin, cell.end, &v)) {
             } else if (cell.size() > 2 && cell.begin[0] == 'F' && cell.begin[1] == ':'
                 && parseNumber(cell.begin + 2, cell.end, &v)) {
                 kind = RecordingUnit::Fault;
-            } else if (isPattern(cell, &pattern)) {
-                kind = RecordingUnit::Pattern;
-                v = double(pattern);
             } else {
                 kind = RecordingUnit::Text;
                 v = double(unitRaw.texts.size());
                 unitRaw.texts.append(cell.bytes());
             }
-            unit.values.append(v);
-            unit.kinds.append(kind);
+            values[i] = v;
+            kinds[i] = kind;
         }
     }
     if (raw.isEmpty())

@@ -28,7 +28,7 @@ QStringList OscFixture::entry(const QString &name) const
 std::unique_ptr<OscUnitDev> OscFixture::device(int runningNumber)
 {
     auto dev = std::make_unique<OscUnitDev>(entry(), runningNumber, 1);
-    dev->setClock([this] { return clock; });
+    dev->setClock([this] { return clock.toMSecsSinceEpoch(); });
     return dev;
 }
 
