@@ -46,6 +46,7 @@ private slots:
     void cyclesPacedByInterval_data();
     void cyclesPacedByInterval();
     void silentUnitRepeatsTwiceThenZero();
+    void keeperRestartsClearsAndRemovesWhileRunning();
 
 private:
     std::unique_ptr<VxCommModbusMaster> master(bool tcp, const QList<int> &units = { 1 });
@@ -220,6 +221,35 @@ void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
     QCOMPARE(dev.sampleState(3), OscUnitDev::Zeroed);
     QCOMPARE(dev.word(OscFixture::DigIn, 2), dev.word(OscFixture::DigIn, 0));
     QCOMPARE(dev.value(OscFixture::DigIn, 3), 0.0);
+}
+
+void tst_Acquisition::keeperRestartsClearsAndRemovesWhileRunning()
+{
+    SimPeer sim;
+    QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
+    auto link = master(true);
+    OscDeviceKeeper keeper;
+    QVERIFY(!keeper.startRecording()); // no unit yet
+    QVERIFY(keeper.createDevice(entry("RS232", 9), QString())); // a unit without link: never started
+    auto *dev
+        = qobject_cast<OscUnitDev *>(keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), link.get()));
+    QVERIFY(dev);
+    keeper.setInterval(5); // refused: below 10 ms
+    keeper.setInterval(100);
+    QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
+    QCOMPARE(dev->interval(), 100);
+    QVERIFY(keeper.startRecording());
+    QVERIFY(waitFor([&] { return dev->sampleCount() >= 5; }, 5000));
+    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
+    const int first = dev->sampleCount();
+    QVERIFY(keeper.startRecording());
+    QVERIFY(dev->sampleCount() < first); // the new recording starts empty
+    QVERIFY(waitFor([&] { return dev->sampleCount() >= 3; }, 5000));
+    // Removed while its worker runs: stopped and waited for, not deleted running.
+    keeper.removeDevice(dev);
+    QCOMPARE(keeper.devices().size(), 1);
+    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
+    keeper.waitForThreads();
 }
 
 QTEST_GUILESS_MAIN(tst_Acquisition)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextCodec>
 
@@ -34,6 +35,9 @@ private slots:
     void unitsNumberedByInterface();
     void saveWritesCopyWithCommentOrNothing();
     void windows1252FileStillOpens();
+    void foreignLinesTolerated_data();
+    void foreignLinesTolerated();
+    void languageChangeRenamesSignals();
     void malformedFileIsInvalid_data();
     void malformedFileIsInvalid();
     void missingFilesGiveCsvFileNotFound();
@@ -165,6 +169,54 @@ void tst_RecFile::windows1252FileStillOpens()
     QCOMPARE(rec.comment, QString::fromUtf8("Kühler"));
     QCOMPARE(rec.units[0].cellText(0, 0), QStringLiteral("F:12"));
     QCOMPARE(rec.units[0].timeText(0), QStringLiteral("01:02:03 PM,004"));
+}
+
+void tst_RecFile::foreignLinesTolerated_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("comment");
+    const QByteArray row = "01:02:03 AM,004;1;0,25;x y;\r\n";
+    QTest::newRow("CRLF, a text value") << kHead + row << "x y"
+                                        << "";
+    QTest::newRow("PEBB line among the unit lines")
+        << QByteArray(kHead).replace("Time ", "PEBB;1;2;\nTime ") + row << "x y"
+        << "";
+    QTest::newRow("foreign bracket line") << kHead + "[PEBB DATA];1;\n" + row << "x y"
+                                          << "[PEBB DATA];1;";
+    QTest::newRow("signal name with brackets")
+        << QByteArray(kHead).replace(";B;", ";Current [A];") + row << "x y"
+        << "";
+}
+
+void tst_RecFile::foreignLinesTolerated()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, cell);
+    QFETCH(QString, comment);
+    Recording rec;
+    QCOMPARE(RecFileReader::parse(bytes, &rec, knownFile), RecFileReader::Loaded);
+    QCOMPARE(rec.units.size(), 1);
+    QCOMPARE(rec.units[0].rowCount(), 1);
+    QCOMPARE(rec.units[0].cellText(0, 0), QStringLiteral("0,25"));
+    QCOMPARE(rec.units[0].cellText(0, 1), cell);
+    QCOMPARE(rec.comment, comment);
+}
+
+void tst_RecFile::languageChangeRenamesSignals()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    QVERIFY(TestInstallation(fx.dir.path()).addDeviceFile("RVNV2.05.csv"));
+    QStringList e = fx.entry();
+    e[8] = "RVNV2.05.csv";
+    OscUnitDev dev(e, 1, 1);
+    QCOMPARE(dev.signalNames().first(), QStringLiteral("Process Value"));
+    QSignalSpy done(&dev, &OscUnitDev::langTranslationDone);
+    dev.onLangTranslation(3);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(dev.signalNames().first(), QStringLiteral("Prozesswert"));
+    QCOMPARE(dev.signalRows().first().value(SignalCatalogue::FormatField), QStringLiteral("E"));
 }
 
 void tst_RecFile::malformedFileIsInvalid_data()
