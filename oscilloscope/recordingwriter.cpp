@@ -7,7 +7,9 @@
 #include <QDebug>
 #include <QFile>
 #include <QSaveFile>
+#include <QTextCodec>
 #include <QTextStream>
+#include <cstring>
 
 QString RecordingWriter::message(Status status)
 {
@@ -100,25 +102,34 @@ RecordingWriter::Status RecordingWriter::save(const QString &path, const QString
     if (!running.open(QIODevice::ReadOnly))
         return InvalidFilepath;
     QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!target.open(QIODevice::WriteOnly))
         return InvalidFilepath;
-    // The running file already has its line ends; copy it byte for byte.
+    // The running file already has its line ends: copy it byte for byte, and end the comment
+    // lines the same way.
+    QByteArray lineEnd = "\n";
     char buffer[65536];
-    for (;;) {
+    for (bool first = true;; first = false) {
         const qint64 n = running.read(buffer, sizeof buffer);
         if (n < 0)
             return InvalidFilepath; // the QSaveFile is discarded: nothing appears at path
         if (n == 0)
             break;
+        if (first) {
+            const char *nl = static_cast<const char *>(memchr(buffer, '\n', size_t(n)));
+            if (nl && nl > buffer && nl[-1] == '\r')
+                lineEnd = "\r\n";
+        }
         if (target.write(buffer, n) != n)
             return InvalidFilepath;
     }
-    // The copy was raw bytes; the comment goes through a stream in text mode like every line.
-    QTextStream out(&target);
-    out.setCodec(RecFormat::writeCodec());
-    out << RecFormat::commentMarker() << '\n' << comment;
+    QString text = RecFormat::commentMarker() + QLatin1Char('\n') + comment;
     if (!comment.isEmpty() && !comment.endsWith(QLatin1Char('\n')))
-        out << '\n';
-    out.flush();
+        text += QLatin1Char('\n');
+    QByteArray bytes = RecFormat::writeCodec()->fromUnicode(text);
+    bytes.replace("\r\n", "\n");
+    if (lineEnd != "\n")
+        bytes.replace("\n", lineEnd);
+    if (target.write(bytes) != bytes.size())
+        return InvalidFilepath;
     return target.commit() ? Written : InvalidFilepath;
 }
