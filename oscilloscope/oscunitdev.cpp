@@ -26,6 +26,10 @@ OscUnitDev::OscUnitDev(
     , m_unitNumber(unitNumber)
     , m_deviceFile(DeviceFiles::resolveDeviceFile(UnitEntryField::at(entry, UnitEntryField::DeviceFile)))
 {
+    // The signals reach the view queued: their argument types must be known by then.
+    qRegisterMetaType<OscUnitDev *>("OscUnitDev*");
+    qRegisterMetaType<QList<QStringList>>("QList<QStringList>");
+    qRegisterMetaType<QVector<QVector<QStringList>>>("QVector<QVector<QStringList> >");
     m_catalogue = SignalCatalogueReader::readFile(m_deviceFile, language);
     m_columns = m_catalogue.signalCount();
     for (const QStringList &row : qAsConst(m_catalogue.signalRows))

@@ -48,6 +48,7 @@ void tst_RecFile::invalidSamplesRepeatTwiceThenZero()
     OscFixture fx;
     QVERIFY(fx.install());
     auto dev = fx.device();
+    QSignalSpy shown(dev.get(), &OscUnitDev::vxOscsigSendForDisplay);
     dev->addSample(OscFixture::words(7), true);
     dev->addSample(OscFixture::words(7).left(20), true); // short reply: invalid despite the exchanges
     dev->addSample(QByteArray(), false);
@@ -60,6 +61,12 @@ void tst_RecFile::invalidSamplesRepeatTwiceThenZero()
     QCOMPARE(dev->fileText(OscFixture::DigIn, 3), QStringLiteral("0"));
     QCOMPARE(dev->fileText(OscFixture::DigIn, 4), QStringLiteral("------------HLLH"));
     QCOMPARE(dev->currentValues().value(OscFixture::TripMessage), QStringLiteral("9 PT100"));
+    // Only the valid samples go to the view, each with its row and the current values.
+    QCOMPARE(shown.count(), 2);
+    const QList<QStringList> rows = shown.last().at(2).value<QList<QStringList>>();
+    QCOMPARE(rows.value(0).value(0), dev->timeText(4));
+    QCOMPARE(rows.value(0).value(1 + OscFixture::DigIn), QStringLiteral("------------HLLH"));
+    QCOMPARE(shown.last().at(3).toStringList(), dev->currentValues());
 }
 
 void tst_RecFile::writtenRecordingReadsBackAcrossMidnight()
