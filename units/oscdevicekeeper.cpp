@@ -122,6 +122,13 @@ void OscDeviceKeeper::setInterval(ulong msecs)
     emit vxUISigSetThreadInterval(msecs);
 }
 
+void OscDeviceKeeper::onLangTranslation(int language)
+{
+    m_language = language;
+    for (const Unit &unit : qAsConst(m_units))
+        unit.device->onLangTranslation(language);
+}
+
 bool OscDeviceKeeper::startRecording()
 {
     if (m_recording)

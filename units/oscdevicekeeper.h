@@ -37,7 +37,6 @@ public:
     QList<OscUnitDev *> devices() const;
     importfileThread *worker(const OscUnitDev *device) const;
     RecordingWriter &writer() { return m_writer; }
-    void setLanguage(int language) { m_language = language; }
     ulong interval() const { return m_interval; }
 
     // Starts acquisition on every device that has a link; false when none has.
@@ -50,6 +49,8 @@ public:
 public slots:
     // New sampling interval (10 ms or more) for the workers and the devices.
     void setInterval(ulong msecs);
+    // The program's language (0..10): new devices name their signals in it, present ones rename.
+    void onLangTranslation(int language);
 
 signals:
     // The connections of every unit, as the oscilloscope view makes them.

@@ -4,6 +4,7 @@
 #include "connect.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
+#include "oscdevicekeeper.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "prompter.h"
@@ -13,7 +14,6 @@
 #include "unitconnector.h"
 #include "unitentryfields.h"
 #include "unitfactory.h"
-#include "oscdevicekeeper.h"
 #include "unithooks.h"
 #include "unitregistry.h"
 #include "unittreeframe.h"
@@ -116,6 +116,7 @@ void TabWidget::wireViews()
     connect(m_details, &Connect::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_tree, &UnitTreeFrame::onLangTranslation);
     connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
 
     wireParameters();
