@@ -54,6 +54,8 @@ private slots:
     void levelCrossingIsStrict();
     void conditionalUsesRememberedValues_data();
     void conditionalUsesRememberedValues();
+    void stopRuleEndsCaptures_data();
+    void stopRuleEndsCaptures();
     void windowStartClampedAtZero();
     void singleCaptureStopsWatching();
     void multipleCapturesUntilTotalSizeExceeded();
@@ -138,6 +140,45 @@ void tst_OscTrigger::conditionalUsesRememberedValues()
     s.b.column = 2;
     s.condition = condition;
     QCOMPARE(firing(s, a, b), fired);
+}
+
+void tst_OscTrigger::stopRuleEndsCaptures_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<double>("limit");
+    QTest::addColumn<int>("captures");
+    // A capture of 100 bytes every 4 s (event, capture 1 s later, one sample not evaluated).
+    QTest::newRow("single") << int(TriggerSettings::Single) << 0.0 << 1;
+    QTest::newRow("size: the capture crossing 250 is the last")
+        << int(TriggerSettings::TotalSize) << 250.0 << 3;
+    QTest::newRow("duration: 10 s reached at the third")
+        << int(TriggerSettings::TotalDuration) << 10000.0 << 3;
+}
+
+void tst_OscTrigger::stopRuleEndsCaptures()
+{
+    QFETCH(int, rule);
+    QFETCH(double, limit);
+    QFETCH(int, captures);
+    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    s.stopRule = rule;
+    s.maxTotalBytes = limit;
+    s.maxTotalDurationMs = qint64(limit);
+    OscTrigger trigger;
+    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
+    trigger.apply(s, now);
+    int written = 0;
+    for (int i = 0; i < 100 && (trigger.isWaiting() || trigger.isCapturing()); ++i) {
+        now = now.addSecs(1);
+        const OscTrigger::Outcome out = trigger.evaluate(
+            i, [](int, int k) { return k % 2 ? 9.0 : 12.0; }, [](int, int, int) { return '-'; }, now);
+        if (out.capture) {
+            ++written;
+            trigger.captureWritten(100, now);
+        }
+    }
+    QCOMPARE(written, captures);
+    QCOMPARE(trigger.totalWritten(), 100 * captures);
 }
 
 void tst_OscTrigger::windowStartClampedAtZero()
