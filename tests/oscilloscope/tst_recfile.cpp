@@ -32,7 +32,6 @@ class tst_RecFile : public QObject
 private slots:
     void invalidSamplesRepeatTwiceThenZero();
     void writtenRecordingReadsBackAcrossMidnight();
-    void unitsNumberedByInterface();
     void saveWritesCopyWithCommentOrNothing();
     void windows1252FileStillOpens();
     void foreignLinesTolerated_data();
@@ -114,33 +113,6 @@ void tst_RecFile::writtenRecordingReadsBackAcrossMidnight()
         QCOMPARE(dev->xValue(i), 0.25 * i);
     }
     QCOMPARE(unit.timeText(5), QStringLiteral("12:00:00 AM,000"));
-}
-
-void tst_RecFile::unitsNumberedByInterface()
-{
-    OscFixture fx;
-    QVERIFY(fx.install());
-    std::vector<std::unique_ptr<OscUnitDev>> devs;
-    const QStringList interfaces { "TCPIP", "RS232", "RS485" };
-    for (int i = 0; i < 3; ++i) {
-        QStringList e = fx.entry(QStringLiteral("U%1 (%2)").arg(interfaces[i]).arg(i));
-        e[3] = interfaces[i];
-        devs.push_back(std::make_unique<OscUnitDev>(e, i + 1, i + 1));
-        devs.back()->addSample(OscFixture::words(quint16(i)), true);
-    }
-    RecordingWriter writer(fx.dir.filePath("TEMP.peb"));
-    // The caller gives the order; here RS232, RS485, TCP/IP.
-    writer.setDevices({ devs[1].get(), devs[2].get(), devs[0].get() });
-    writer.start();
-    QCOMPARE(writer.append(), RecordingWriter::Written);
-    Recording rec;
-    QCOMPARE(RecFileReader::read(writer.runningFile(), &rec), RecFileReader::Loaded);
-    QCOMPARE(rec.units.size(), 3);
-    QCOMPARE(rec.units[0].unitLine.value(2), QStringLiteral("URS232 (1)"));
-    QCOMPARE(rec.units[1].unitLine.value(2), QStringLiteral("URS485 (2)"));
-    QCOMPARE(rec.units[2].unitLine.value(2), QStringLiteral("UTCPIP (0)"));
-    QCOMPARE(rec.units[2].value(0, OscFixture::OutputVoltage), 0.0);
-    QCOMPARE(rec.units[0].value(0, OscFixture::OutputVoltage), 1.0);
 }
 
 void tst_RecFile::saveWritesCopyWithCommentOrNothing()
