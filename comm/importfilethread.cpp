@@ -1,5 +1,6 @@
 #include "importfilethread.h"
 
+#include "oscunitdev.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -39,6 +40,7 @@ importfileThread::importfileThread(
 importfileThread::~importfileThread()
 {
     runLocked.store(false);
+    stopFlag.store(true);
     setRunFlag(false);
     setRemoveFlag(true);
     wait();
@@ -94,6 +96,36 @@ QStringList importfileThread::getUnitEntry() const
     return unitEntry;
 }
 
+void importfileThread::setInterval(ulong msecs)
+{
+    intervalMs.store(int(qBound<ulong>(1, msecs, 86400000ul)));
+}
+
+void importfileThread::setStop()
+{
+    qDebug() << "stoped ";
+    stopFlag.store(true);
+    wake();
+}
+
+void importfileThread::threadStart()
+{
+    if (isRunning())
+        return;
+    if (oscDevice)
+        oscDevice->startRecording();
+    stopFlag.store(false);
+    operation = OscAcquisition;
+    start(QThread::InheritPriority);
+}
+
+void importfileThread::Clear()
+{
+    qDebug() << "importfileThread::Clear()";
+    if (oscDevice)
+        oscDevice->clearSamples();
+}
+
 void importfileThread::CancelbtnSlotClicked()
 {
     setRunFlag(false);
@@ -122,7 +154,7 @@ void importfileThread::wake()
 void importfileThread::pause(int msecs)
 {
     QMutexLocker lock(&waitLock);
-    if (!runFlag.load() || removeFlag.load())
+    if (!runFlag.load() || removeFlag.load() || (operation == OscAcquisition && stopFlag.load()))
         return;
     waitCondition.wait(&waitLock, ulong(msecs));
 }
@@ -136,7 +168,10 @@ WorkerOps::Context importfileThread::makeContext()
     ctx.model = model;
     ctx.ignoreCommFault = ignoreCommFault;
     ctx.removed = [this] { return removeFlag.load(); };
-    ctx.running = [this] { return runFlag.load(); };
+    if (operation == OscAcquisition)
+        ctx.running = [this] { return runFlag.load() && !stopFlag.load(); };
+    else
+        ctx.running = [this] { return runFlag.load(); };
     ctx.pause = [this](int msecs) { pause(msecs); };
     // Emitted on the worker thread: receivers in the user-interface thread get them queued.
     WorkerOps::Reports &out = ctx.out;
@@ -187,6 +222,9 @@ void importfileThread::run()
         break;
     case OprStatusUpdate:
         outcome = WorkerOps::oprStatusUpdate(ctx);
+        break;
+    case OscAcquisition:
+        outcome = WorkerOps::acquire(ctx, oscDevice, [this] { return intervalMs.load(); });
         break;
     case AddUnit: {
         WorkerOps::AddUnitRequest request;

@@ -8,6 +8,7 @@
 #include <QWaitCondition>
 #include <atomic>
 
+class OscUnitDev;
 class QModelIndex;
 
 // The unit worker: carries out one long or repeated bus operation on one unit so that the user
@@ -29,6 +30,7 @@ public:
         WriteOneParameter = 2, // "ParamWrite": then the depending parameters are re-read
         TriplogUpdate = 9, // cyclic while runFlag, 1000 ms between passes
         OprStatusUpdate = 16, // cyclic while runFlag, 10 ms between passes
+        OscAcquisition = 17, // oscilloscope cycles until setStop()
         AddUnit = 19 // identification of a unit added by hand
     };
 
@@ -82,6 +84,12 @@ public:
 
     // The unit entry as the operation left it (the add-unit operation fills fields 1, 2, 8-11).
     QStringList getUnitEntry() const;
+
+    // The unit's oscilloscope device for the acquisition (not owned; must outlive the run).
+    void setOscDevice(OscUnitDev *device) { oscDevice = device; }
+    OscUnitDev *getOscDevice() const { return oscDevice; }
+    bool getStopFlag() const { return stopFlag.load(); }
+    ulong getInterval() const { return ulong(intervalMs.load()); }
     VxCommModbusMaster *getCommModule() const { return commMod; }
     TreeModel *getModel() const { return model; }
 
@@ -109,6 +117,14 @@ signals:
     void vxUISigTriplogUpdated();
 
 public slots:
+    // Acquisition (operation 17). New sampling interval, read before each pause.
+    void setInterval(ulong msecs);
+    // Ends the acquisition: the cycle in progress completes, a pause ends at once.
+    void setStop();
+    // Resets the device's recording state, clears the stop flag and starts the acquisition.
+    void threadStart();
+    // Record start: the device empties its sample store.
+    void Clear();
     // Clears runFlag (progress dialog "Cancel", tab change, close-down): the current parameter is
     // finished, then the operation ends.
     void CancelbtnSlotClicked();
@@ -139,6 +155,9 @@ private:
     quint16 tcpPort = 502;
     bool newLink = false;
 
+    OscUnitDev *oscDevice = nullptr; // not owned
+    std::atomic<bool> stopFlag { false };
+    std::atomic<int> intervalMs { 250 };
     std::atomic<bool> runFlag { false };
     std::atomic<bool> runLocked { false };
     std::atomic<bool> removeFlag { false };

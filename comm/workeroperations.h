@@ -7,6 +7,7 @@
 #include <QVector>
 #include <functional>
 
+class OscUnitDev;
 class TreeItem;
 class VxCommModbusMaster;
 
@@ -113,5 +114,17 @@ struct AddUnitRequest
 // 19: identification of a unit added by hand; reports through out.unitInfo (and errorMsg on
 // failure). Returns the identification status (1 identified, negative failure code).
 int addUnit(Context &ctx, const AddUnitRequest &request);
+
+// 17: oscilloscope acquisition. The shortest pause between two cycles: a unit slower than the
+// interval is sampled every cycle time + 20 ms, so other workers on its link get their turn.
+constexpr int AcquisitionMinGapMs = 20;
+// The pause after a cycle of elapsedMs: interval - elapsed, or the minimum gap.
+int acquisitionWait(int intervalMs, qint64 elapsedMs);
+// One cycle: reads every signal block of the device (one exchange each, table type from the
+// block's start register) and hands the words to the device. False when the cycle was invalid
+// (a failed exchange, or a reply shorter than its block); nothing is handed over once removed().
+bool acquisitionCycle(Context &ctx, OscUnitDev *device);
+// Runs cycles while running(), pausing through ctx.pause; interval() is read before each pause.
+Result acquire(Context &ctx, OscUnitDev *device, const std::function<int()> &interval);
 
 } // namespace WorkerOps

@@ -4,6 +4,7 @@
 
 class QObject;
 class QWidget;
+class VxCommModbusMaster;
 
 // What the controller needs from the control panel. The panel plugs in here; until it does, the
 // default hands nothing back and keeps no modules.
@@ -49,6 +50,14 @@ public:
         Q_UNUSED(entry)
         Q_UNUSED(deviceFile)
         return nullptr;
+    }
+    // The same with the master the unit's acquisition reads through (not owned; it outlives the
+    // device). The default has no use for the master.
+    virtual QObject *createDeviceOnMaster(
+        const QStringList &entry, const QString &deviceFile, VxCommModbusMaster *master)
+    {
+        Q_UNUSED(master)
+        return createDevice(entry, deviceFile);
     }
     // Waits (bounded) for the unit's acquisition thread to end, then drops its device.
     virtual void removeDevice(QObject *device) { Q_UNUSED(device) }

@@ -50,4 +50,6 @@ int get(const QStringList &args);
 int set(const QStringList &args);
 int compare(const QStringList &args);
 int download(const QStringList &args);
+int record(const QStringList &args);
+int rec2csv(const QStringList &args);
 } // namespace CliCommands

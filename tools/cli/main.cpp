@@ -22,8 +22,11 @@ const char *const kUsage
       "  compare A B              Compare two sources: .dat files or units (tcp:ADDRESS, rtu:PORT).\n"
       "  download                 List the FTP server of ftpLink.txt; --file NAME or --all-new fetch\n"
       "                           device description files into csv_file/ (--link FILE, --overwrite).\n"
+      "  record --seconds S --out FILE.rec\n"
+      "                           Record the unit's signals (--interval MS, --comment, --trigger).\n"
+      "  rec2csv FILE.rec         A recording as plain CSV (--out FILE.csv, else standard output).\n"
       "\n"
-      "Unit selection (identify, read, write, get, set):\n"
+      "Unit selection (identify, read, write, get, set, record):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
       "  --rtu PORT               Modbus RTU; --baud N (19200), --parity N,8,1|N,8,2|E,8,1|O,8,1.\n"
       "  --unit N                 Unit number 1..255 (1).\n"
@@ -72,6 +75,8 @@ int main(int argc, char *argv[])
         { QStringLiteral("set"), CliCommands::set },
         { QStringLiteral("compare"), CliCommands::compare },
         { QStringLiteral("download"), CliCommands::download },
+        { QStringLiteral("record"), CliCommands::record },
+        { QStringLiteral("rec2csv"), CliCommands::rec2csv },
     };
     for (const auto &entry : commands) {
         if (entry.first == command)

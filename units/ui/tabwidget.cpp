@@ -5,6 +5,7 @@
 #include "customerdatadialog.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
+#include "oscdevicekeeper.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "prompter.h"
@@ -36,7 +37,7 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     , m_registry(std::make_unique<UnitRegistry>())
     , m_settings(std::make_unique<SettingsBinder>())
     , m_defaultControl(std::make_unique<ControlPanelHook>())
-    , m_defaultOsc(std::make_unique<OscilloscopeHook>())
+    , m_defaultOsc(std::make_unique<OscDeviceKeeper>())
     , m_control(m_defaultControl.get())
     , m_osc(m_defaultOsc.get())
 {
@@ -116,6 +117,7 @@ void TabWidget::wireViews()
     connect(m_details, &Connect::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_tree, &UnitTreeFrame::onLangTranslation);
     connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
 
     wireParameters();
@@ -202,6 +204,11 @@ void TabWidget::setOscilloscopeHook(OscilloscopeHook *hook)
 {
     m_osc = hook ? hook : m_defaultOsc.get();
     m_connector->setHooks(m_control, m_osc);
+}
+
+OscDeviceKeeper *TabWidget::oscDeviceKeeper() const
+{
+    return static_cast<OscDeviceKeeper *>(m_defaultOsc.get());
 }
 
 bool TabWidget::isOscRecording() const

@@ -12,6 +12,7 @@ class Connect;
 class FileSetKeeper;
 class ControlPanelHook;
 class OscilloscopeHook;
+class OscDeviceKeeper;
 class Parameters;
 class ParamTransfer;
 class Prompter;
@@ -57,6 +58,8 @@ public:
     void setControlPanelHook(ControlPanelHook *hook);
     void setOscilloscopeHook(OscilloscopeHook *hook);
     bool isOscRecording() const;
+    // The built-in oscilloscope devices of the units (whatever hook is set).
+    OscDeviceKeeper *oscDeviceKeeper() const;
 
     // The registry and its lists by their usual names (index: 0 RS232, 1 RS485, 2 TCP/IP).
     UnitRegistry &registry() const { return *m_registry; }

@@ -188,7 +188,7 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
     record->model = m_ctx.factory->createModel(
         file, m_ctx.settings->record().language, F::at(entry, F::Inom), F::at(entry, F::Pnom));
     record->controlModule = m_ctx.control->createControlModule(record->entry, file);
-    record->oscDevice = m_ctx.osc->createDevice(record->entry, file);
+    record->oscDevice = m_ctx.osc->createDeviceOnMaster(record->entry, file, record->master);
     const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
     UnitRecord *accepted = reg.append(std::move(record));
     log(accepted->entry, tr("success"), tr("device link established"));

@@ -1,0 +1,67 @@
+// The oscilloscope acquisition of the unit worker.
+#include "oscunitdev.h"
+#include "workerfailure.h"
+#include "workeroperations.h"
+
+#include <QElapsedTimer>
+
+namespace WorkerOps {
+
+int acquisitionWait(int intervalMs, qint64 elapsedMs)
+{
+    return intervalMs > elapsedMs ? int(intervalMs - elapsedMs) : AcquisitionMinGapMs;
+}
+
+bool acquisitionCycle(Context &ctx, OscUnitDev *device)
+{
+    if (!ctx.master || !device)
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    const QVector<quint16> addresses = device->blockAddresses();
+    const QVector<quint16> counts = device->blockCounts();
+    QByteArray bytes;
+    bytes.reserve(2 * device->signalCount());
+    bool valid = false;
+    quint8 reply[1024] = {};
+    for (int i = 0; i < addresses.size() && i < counts.size(); ++i) {
+        int code = 0;
+        const int count = counts.at(i);
+        const Exchange outcome = exchange(ctx, SignalDecoding::tableType(addresses.at(i)), addresses.at(i), 0,
+            count, 0, nullptr, reply, &code);
+        if (outcome != Exchange::Ok) {
+            valid = false;
+            break;
+        }
+        valid = true;
+        // Reply: unit, function, byte count, data. Only what the reply really carries is taken;
+        // a short block then fails the length check below.
+        const int carried = qMin(int(reply[2]), qMax(0, code - 3));
+        bytes.append(reinterpret_cast<const char *>(reply + 3), qMin(carried, int(sizeof reply) - 3));
+    }
+    if (isRemoved(ctx))
+        return false;
+    if (bytes.size() / 2 != device->signalCount() || bytes.size() % 2)
+        valid = false;
+    device->addSample(bytes, valid);
+    device->setLastCycleTime(int(timer.elapsed()));
+    return valid;
+}
+
+Result acquire(Context &ctx, OscUnitDev *device, const std::function<int()> &interval)
+{
+    if (!ctx.master || !device)
+        return Failed;
+    while (isRunning(ctx) && !isRemoved(ctx)) {
+        QElapsedTimer timer;
+        timer.start();
+        acquisitionCycle(ctx, device);
+        if (!isRunning(ctx) || isRemoved(ctx))
+            break;
+        // A timed wait on the worker's wait condition: a stop ends it at once.
+        pauseFor(ctx, acquisitionWait(interval ? interval() : device->interval(), timer.elapsed()));
+    }
+    return isRemoved(ctx) ? Removed : Completed;
+}
+
+} // namespace WorkerOps

@@ -1,0 +1,256 @@
+// The acquisition worker against the drive simulator: over a pseudo-terminal and loopback TCP,
+// with the recording file written and read back, units numbered across interfaces, the pacing
+// of cycles and a unit that falls silent.
+#include "apppaths.h"
+#include "importfilethread.h"
+#include "oscdevicekeeper.h"
+#include "oscfixture.h"
+#include "recfilereader.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString Host = QStringLiteral("127.0.0.81");
+constexpr quint16 Port = 15081;
+
+// Waits (bounded) while processing events until the condition holds.
+bool waitFor(const std::function<bool()> &condition, int boundMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < boundMs)
+        QTest::qWait(20);
+    return condition();
+}
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0.0 : v.at(v.size() / 2);
+}
+
+} // namespace
+
+class tst_Acquisition : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void recordingHoldsWhatTheSimulatorServed_data();
+    void recordingHoldsWhatTheSimulatorServed();
+    void unitsNumberedRs485ThenTcp();
+    void cyclesPacedByInterval_data();
+    void cyclesPacedByInterval();
+    void silentUnitRepeatsTwiceThenZero();
+    void keeperRestartsClearsAndRemovesWhileRunning();
+
+private:
+    std::unique_ptr<VxCommModbusMaster> master(bool tcp, const QList<int> &units = { 1 });
+    QStringList entry(const QString &iface, int unit) const;
+    QString line() const { return fx.dir.filePath(QStringLiteral("line")); }
+    bool startSim(SimPeer &sim, bool tcp, const QStringList &extra = {});
+
+    OscFixture fx;
+};
+
+void tst_Acquisition::initTestCase()
+{
+    QVERIFY(fx.install());
+}
+
+bool tst_Acquisition::startSim(SimPeer &sim, bool tcp, const QStringList &extra)
+{
+    const QStringList options = QStringList { "--device", "KTZV1.10.csv", "--size", "1" } + extra;
+    return tcp ? sim.startTcp(Host, Port, options) : sim.startPty(line(), options);
+}
+
+std::unique_ptr<VxCommModbusMaster> tst_Acquisition::master(bool tcp, const QList<int> &units)
+{
+    auto m = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 2);
+    if (tcp)
+        m->VxCommConnectTcpLink(Host, Port);
+    else
+        m->VxCommOpenSerialLink(line(), 19200, QStringLiteral("N,8,1"));
+    m->VxCommSetMsgDelay(1);
+    m->VxCommSetNoOfRetries(0);
+    for (int unit : units)
+        m->VxCommAddUnitHealth(unit, QStringLiteral("connect"), QString::number(unit));
+    return m;
+}
+
+QStringList tst_Acquisition::entry(const QString &iface, int unit) const
+{
+    QStringList e = fx.entry(QStringLiteral("KTZ23-2P5 (%1)").arg(unit));
+    e[0] = QString::number(unit);
+    e[3] = iface;
+    return e;
+}
+
+void tst_Acquisition::recordingHoldsWhatTheSimulatorServed_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("pty") << false;
+    QTest::newRow("tcp") << true;
+}
+
+void tst_Acquisition::recordingHoldsWhatTheSimulatorServed()
+{
+    QFETCH(bool, tcp);
+    SimPeer sim;
+    QVERIFY2(startSim(sim, tcp), qPrintable(sim.errorOutput()));
+    auto link = master(tcp);
+    OscDeviceKeeper keeper;
+    QVERIFY(keeper.createDeviceOnMaster(entry(tcp ? "TCPIP" : "RS232", 1), QString(), link.get()));
+    OscUnitDev *dev = keeper.devices().first();
+    QVERIFY(dev->catalogueValid());
+    QVERIFY(keeper.startRecording());
+    QVERIFY(keeper.isRecording());
+    QTest::qWait(3000);
+    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
+
+    Recording rec;
+    QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
+    QCOMPARE(rec.units.size(), 1);
+    const RecordingUnit &unit = rec.units.first();
+    QCOMPARE(unit.unitLine, QStringList({ "1", "KTZ", "KTZ23-2P5 (1)", "V1.10", "KTZV1.10.csv" }));
+    QCOMPARE(unit.signalNames, dev->signalNames());
+    // 250 ms a sample for 3 s, give or take the start and the link.
+    QVERIFY2(unit.rowCount() >= 9 && unit.rowCount() <= 14, qPrintable(QString::number(unit.rowCount())));
+    QCOMPARE(unit.rowCount(), dev->sampleCount());
+    for (int r = 0; r < unit.rowCount(); ++r) {
+        QCOMPARE(dev->sampleState(r), OscUnitDev::Valid);
+        // The stopped motor's speed is a ripple of 20 around 0; the current a wave of 10.
+        QVERIFY(std::fabs(unit.value(r, OscFixture::Speed)) <= 20);
+        QVERIFY(std::fabs(unit.value(r, OscFixture::Current)) <= 10.05);
+        const QString digIn = unit.cellText(r, OscFixture::DigIn);
+        QVERIFY2(digIn == "------------LHLH" || digIn == "------------HLHL", qPrintable(digIn));
+        QCOMPARE(unit.cellText(r, OscFixture::TripMessage), QStringLiteral("F:0"));
+        if (r == 0)
+            continue;
+        // The output voltage is a saw rising 100 a second: its rise follows the time stamps.
+        const double dt = unit.x.at(r) - unit.x.at(r - 1);
+        const double rise = std::fmod(
+            unit.value(r, OscFixture::OutputVoltage) - unit.value(r - 1, OscFixture::OutputVoltage) + 1000.0,
+            1000.0);
+        QVERIFY2(
+            std::fabs(rise - 100.0 * dt) <= 25.0, qPrintable(QStringLiteral("%1 in %2 s").arg(rise).arg(dt)));
+    }
+}
+
+void tst_Acquisition::unitsNumberedRs485ThenTcp()
+{
+    SimPeer line485, tcp;
+    QVERIFY2(startSim(line485, false, SimPeer::unitOptions({ 1, 2 })), qPrintable(line485.errorOutput()));
+    QVERIFY2(startSim(tcp, true), qPrintable(tcp.errorOutput()));
+    auto bus = master(false, { 1, 2 });
+    auto net = master(true);
+    OscDeviceKeeper keeper;
+    keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), net.get());
+    keeper.createDeviceOnMaster(entry("RS485", 1), QString(), bus.get());
+    keeper.createDeviceOnMaster(entry("RS485", 2), QString(), bus.get());
+    QVERIFY(keeper.startRecording());
+    QTest::qWait(1200);
+    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
+    Recording rec;
+    QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
+    QCOMPARE(rec.units.size(), 3);
+    const QStringList names { "KTZ23-2P5 (1)", "KTZ23-2P5 (2)", "KTZ23-2P5 (1)" };
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(rec.units[i].unitLine.value(0), QString::number(i + 1));
+        QCOMPARE(rec.units[i].unitLine.value(2), names[i]);
+        QVERIFY(rec.units[i].rowCount() >= 2);
+    }
+    QCOMPARE(keeper.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
+}
+
+void tst_Acquisition::cyclesPacedByInterval_data()
+{
+    QTest::addColumn<int>("slowMs");
+    QTest::addColumn<double>("gapMs");
+    // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval, a 300 ms cycle
+    // is followed by the 20 ms minimum gap.
+    QTest::newRow("40 ms cycle") << 10 << 250.0;
+    QTest::newRow("300 ms cycle") << 75 << 320.0;
+}
+
+void tst_Acquisition::cyclesPacedByInterval()
+{
+    QFETCH(int, slowMs);
+    QFETCH(double, gapMs);
+    QCOMPARE(WorkerOps::acquisitionWait(250, 40), 210);
+    QCOMPARE(WorkerOps::acquisitionWait(250, 300), WorkerOps::AcquisitionMinGapMs);
+    SimPeer sim;
+    QVERIFY2(startSim(sim, true, { "--slow", QString::number(slowMs) }), qPrintable(sim.errorOutput()));
+    auto link = master(true);
+    OscUnitDev dev(entry("TCPIP", 1), 1, 1);
+    importfileThread worker(link.get(), entry("TCPIP", 1), nullptr);
+    worker.setOscDevice(&dev);
+    worker.setInterval(250);
+    worker.threadStart();
+    QVERIFY(waitFor([&] { return dev.sampleCount() >= 8; }, 10000));
+    worker.setStop();
+    QVERIFY(worker.wait(5000));
+    QVector<double> gaps;
+    for (int i = 1; i < dev.sampleCount(); ++i)
+        gaps.append(double(dev.sampleTime(i) - dev.sampleTime(i - 1)));
+    QVERIFY2(std::fabs(median(gaps) - gapMs) <= 30.0, qPrintable(QString::number(median(gaps))));
+    QVERIFY(dev.lastCycleTime() >= 4 * slowMs);
+}
+
+void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
+{
+    SimPeer sim;
+    // One cycle of four exchanges is answered, then nothing.
+    QVERIFY2(startSim(sim, true, { "--silent-after", "4" }), qPrintable(sim.errorOutput()));
+    auto link = master(true);
+    OscUnitDev dev(entry("TCPIP", 1), 1, 1);
+    importfileThread worker(link.get(), entry("TCPIP", 1), nullptr);
+    worker.setOscDevice(&dev);
+    worker.setInterval(50);
+    worker.threadStart();
+    QVERIFY(waitFor([&] { return dev.sampleCount() >= 4; }, 30000));
+    worker.setStop();
+    QVERIFY(worker.wait(10000));
+    QCOMPARE(dev.sampleState(0), OscUnitDev::Valid);
+    QCOMPARE(dev.sampleState(1), OscUnitDev::Repeated);
+    QCOMPARE(dev.sampleState(2), OscUnitDev::Repeated);
+    QCOMPARE(dev.sampleState(3), OscUnitDev::Zeroed);
+    QCOMPARE(dev.word(OscFixture::DigIn, 2), dev.word(OscFixture::DigIn, 0));
+    QCOMPARE(dev.value(OscFixture::DigIn, 3), 0.0);
+}
+
+void tst_Acquisition::keeperRestartsClearsAndRemovesWhileRunning()
+{
+    SimPeer sim;
+    QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
+    auto link = master(true);
+    OscDeviceKeeper keeper;
+    QVERIFY(!keeper.startRecording()); // no unit yet
+    QVERIFY(keeper.createDevice(entry("RS232", 9), QString())); // a unit without link: never started
+    auto *dev
+        = qobject_cast<OscUnitDev *>(keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), link.get()));
+    QVERIFY(dev);
+    keeper.setInterval(5); // refused: below 10 ms
+    keeper.setInterval(100);
+    QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
+    QCOMPARE(dev->interval(), 100);
+    QVERIFY(keeper.startRecording());
+    QVERIFY(waitFor([&] { return dev->sampleCount() >= 5; }, 5000));
+    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
+    const int first = dev->sampleCount();
+    QVERIFY(keeper.startRecording());
+    QVERIFY(dev->sampleCount() < first); // the new recording starts empty
+    QVERIFY(waitFor([&] { return dev->sampleCount() >= 3; }, 5000));
+    // Removed while its worker runs: stopped and waited for, not deleted running.
+    keeper.removeDevice(dev);
+    QCOMPARE(keeper.devices().size(), 1);
+    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
+    keeper.waitForThreads();
+}
+
+QTEST_GUILESS_MAIN(tst_Acquisition)
+#include "tst_acquisition.moc"

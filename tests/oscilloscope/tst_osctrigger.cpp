@@ -1,0 +1,268 @@
+#include "oscfixture.h"
+#include "osctrigger.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using Group = TriggerSettings::Group;
+
+// Runs a value sequence through a trigger, one sample a second; returns the samples that fired.
+QList<int> firing(const TriggerSettings &settings, const QVector<double> &a, const QVector<double> &b = {})
+{
+    OscTrigger trigger;
+    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
+    trigger.apply(settings, now);
+    QList<int> fired;
+    for (int i = 0; i < a.size(); ++i) {
+        now = now.addSecs(1);
+        const auto value
+            = [&](int column, int index) { return column == 2 ? b.value(index) : a.value(index); };
+        const auto bit = [&](int column, int index, int) {
+            const double v = column == 2 ? b.value(index) : a.value(index);
+            return v > 0 ? 'H' : v < 0 ? '-' : 'L';
+        };
+        const OscTrigger::Outcome out = trigger.evaluate(i, value, bit, now);
+        if (out.started)
+            fired.append(i);
+        if (out.capture)
+            trigger.captureWritten(100, now);
+    }
+    return fired;
+}
+
+TriggerSettings level(int type, double low, double high, bool digital = false)
+{
+    TriggerSettings s;
+    s.kind = TriggerSettings::Level;
+    s.a = Group { 1, digital, 0, type, low, high };
+    s.afterMs = 1000; // one sample
+    s.stopRule = TriggerSettings::TotalSize; // keep watching
+    s.maxTotalBytes = 1e9;
+    return s;
+}
+
+} // namespace
+
+class tst_OscTrigger : public QObject
+{
+    Q_OBJECT
+private slots:
+    void levelCrossingIsStrict_data();
+    void levelCrossingIsStrict();
+    void conditionalUsesRememberedValues_data();
+    void conditionalUsesRememberedValues();
+    void stopRuleEndsCaptures_data();
+    void stopRuleEndsCaptures();
+    void windowStartClampedAtZero();
+    void singleCaptureStopsWatching();
+    void multipleCapturesUntilTotalSizeExceeded();
+};
+
+void tst_OscTrigger::levelCrossingIsStrict_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<bool>("digital");
+    QTest::addColumn<QVector<double>>("values");
+    QTest::addColumn<QList<int>>("fired");
+    const int F = TriggerSettings::Falling, R = TriggerSettings::Rising, B = TriggerSettings::Both;
+    // Sample 0 is never evaluated: the trigger is armed at the end of the first valid sample.
+    QTest::newRow("falling 12 9 fires")
+        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9 } << QList<int> { 2 };
+    QTest::newRow("falling 10 9 not")
+        << F << 0.0 << 10.0 << false << QVector<double> { 0, 10, 9 } << QList<int> {};
+    QTest::newRow("falling 12 10 not")
+        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 10 } << QList<int> {};
+    QTest::newRow("both 4 6 rising through low")
+        << B << 5.0 << 10.0 << false << QVector<double> { 0, 4, 6 } << QList<int> { 2 };
+    QTest::newRow("both 11 9 falling through high")
+        << B << 5.0 << 10.0 << false << QVector<double> { 11, 11, 9 } << QList<int> { 2 };
+    QTest::newRow("both 6 9 not") << B << 5.0 << 10.0 << false << QVector<double> { 6, 6, 9 }
+                                  << QList<int> {};
+    QTest::newRow("rising 5 6 not") << R << 5.0 << 0.0 << false << QVector<double> { 0, 5, 6 }
+                                    << QList<int> {};
+    // Event at sample 2, its capture written at sample 3 (after time 1 s): sample 4 is not
+    // evaluated, sample 6 is.
+    QTest::newRow("sample after capture not evaluated")
+        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9, 12, 9, 12, 9 } << QList<int> { 2, 6 };
+    QTest::newRow("digital falling H to L")
+        << F << 0.0 << 0.0 << true << QVector<double> { 0, 1, 0 } << QList<int> { 2 };
+    QTest::newRow("digital rising L to H")
+        << R << 0.0 << 0.0 << true << QVector<double> { 0, 0, 1 } << QList<int> { 2 };
+    QTest::newRow("digital unused bit never")
+        << B << 0.0 << 0.0 << true << QVector<double> { 0, -1, 1 } << QList<int> {};
+}
+
+void tst_OscTrigger::levelCrossingIsStrict()
+{
+    QFETCH(int, type);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(bool, digital);
+    QFETCH(QVector<double>, values);
+    QFETCH(QList<int>, fired);
+    QCOMPARE(firing(level(type, low, high, digital), values), fired);
+}
+
+void tst_OscTrigger::conditionalUsesRememberedValues_data()
+{
+    QTest::addColumn<int>("condition");
+    QTest::addColumn<QVector<double>>("a");
+    QTest::addColumn<QVector<double>>("b");
+    QTest::addColumn<QList<int>>("fired");
+    // Both groups analog Falling through 10.
+    QTest::newRow("AND: B falls later than A")
+        << int(TriggerSettings::And) << QVector<double> { 0, 12, 8, 8, 8 }
+        << QVector<double> { 0, 12, 12, 12, 9 } << QList<int> { 4 };
+    QTest::newRow("AND: one group only") << int(TriggerSettings::And) << QVector<double> { 0, 12, 8, 8 }
+                                         << QVector<double> { 0, 5, 5, 5 } << QList<int> {};
+    QTest::newRow("OR: either group") << int(TriggerSettings::Or) << QVector<double> { 0, 5, 5, 5 }
+                                      << QVector<double> { 0, 12, 9, 9 } << QList<int> { 2 };
+    // Staying below the level after an event is no new crossing.
+    QTest::newRow("OR: no repeat without a new crossing")
+        << int(TriggerSettings::Or) << QVector<double> { 0, 12, 9, 9, 9, 9, 12, 9 } << QVector<double>(8, 0.0)
+        << QList<int> { 2, 7 };
+}
+
+void tst_OscTrigger::conditionalUsesRememberedValues()
+{
+    QFETCH(int, condition);
+    QFETCH(QVector<double>, a);
+    QFETCH(QVector<double>, b);
+    QFETCH(QList<int>, fired);
+    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    s.kind = TriggerSettings::Conditional;
+    s.b = s.a;
+    s.b.column = 2;
+    s.condition = condition;
+    QCOMPARE(firing(s, a, b), fired);
+}
+
+void tst_OscTrigger::stopRuleEndsCaptures_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<double>("limit");
+    QTest::addColumn<int>("captures");
+    // A capture of 100 bytes every 4 s (event, capture 1 s later, one sample not evaluated).
+    QTest::newRow("single") << int(TriggerSettings::Single) << 0.0 << 1;
+    QTest::newRow("size: the capture crossing 250 is the last")
+        << int(TriggerSettings::TotalSize) << 250.0 << 3;
+    QTest::newRow("duration: 10 s reached at the third")
+        << int(TriggerSettings::TotalDuration) << 10000.0 << 3;
+}
+
+void tst_OscTrigger::stopRuleEndsCaptures()
+{
+    QFETCH(int, rule);
+    QFETCH(double, limit);
+    QFETCH(int, captures);
+    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    s.stopRule = rule;
+    s.maxTotalBytes = limit;
+    s.maxTotalDurationMs = qint64(limit);
+    OscTrigger trigger;
+    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
+    trigger.apply(s, now);
+    int written = 0;
+    for (int i = 0; i < 100 && (trigger.isWaiting() || trigger.isCapturing()); ++i) {
+        now = now.addSecs(1);
+        const OscTrigger::Outcome out = trigger.evaluate(
+            i, [](int, int k) { return k % 2 ? 9.0 : 12.0; }, [](int, int, int) { return '-'; }, now);
+        if (out.capture) {
+            ++written;
+            trigger.captureWritten(100, now);
+        }
+    }
+    QCOMPARE(written, captures);
+    QCOMPARE(trigger.totalWritten(), 100 * captures);
+}
+
+void tst_OscTrigger::windowStartClampedAtZero()
+{
+    OscTrigger trigger;
+    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    s.beforeMs = 2000;
+    s.afterMs = 0;
+    trigger.setSamplingInterval(250);
+    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
+    trigger.apply(s, now);
+    const QVector<double> v { 12, 12, 12, 9 };
+    OscTrigger::Outcome out;
+    for (int i = 0; i < v.size(); ++i)
+        out = trigger.evaluate(
+            i, [&](int, int k) { return v.value(k); }, [](int, int, int) { return '-'; }, now);
+    QVERIFY(out.started && out.capture);
+    QCOMPARE(out.from, 0);
+    QCOMPARE(out.to, 3);
+}
+
+void tst_OscTrigger::singleCaptureStopsWatching()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    auto dev = fx.device();
+    TriggerSettings s = level(TriggerSettings::Rising, 100, 0);
+    s.a.column = OscFixture::OutputVoltage + 1;
+    s.stopRule = TriggerSettings::Single;
+    s.afterMs = 500;
+    s.comment = QStringList { "Level Trigger", "Signal Name:Output Voltage" };
+    dev->applyTrigger(s);
+    QSignalSpy started(dev.get(), &OscUnitDev::vxOscTriggerStart);
+    QSignalSpy stopped(dev.get(), &OscUnitDev::vxOscTriggerStop);
+    for (int i = 0; i < 12; ++i) {
+        fx.clock = fx.clock.addMSecs(250);
+        dev->addSample(
+            OscFixture::words(0, { { OscFixture::OutputVoltage, quint16(i % 2 ? 200 : 50) } }), true);
+    }
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(stopped.count(), 1);
+    QVERIFY(!dev->isTriggerWaiting());
+    const QStringList files = QDir(fx.dir.filePath("TRIGGER")).entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QCOMPARE(files.first(), QStringLiteral("TRIGGER_2026_3_1  23_59_59_000.rec"));
+    QFile file(QDir(fx.dir.filePath("TRIGGER")).filePath(files.first()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.value(0), QByteArray("3/1/2026"));
+    QCOMPARE(lines.value(1), QByteArray("1;KTZ;KTZ23-2P5 (1);V1.10;KTZV1.10.csv;"));
+    QVERIFY(lines.value(2).startsWith("Time ;Unit 1;Speed;Torque;"));
+    // Event at sample 1, after time two samples: rows 1 to 3.
+    QCOMPARE(lines.value(6), QByteArray("[COMMENT]"));
+    QCOMPARE(lines.value(7), QByteArray("Level Trigger"));
+}
+
+void tst_OscTrigger::multipleCapturesUntilTotalSizeExceeded()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    auto dev = fx.device();
+    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    s.a.column = OscFixture::Speed + 1;
+    s.afterMs = 100000; // 400 rows a capture
+    s.stopRule = TriggerSettings::TotalSize;
+    s.maxTotalBytes = 1 * 1000000.0;
+    dev->applyTrigger(s);
+    QSignalSpy stopped(dev.get(), &OscUnitDev::vxOscTriggerStop);
+    int samples = 0;
+    while (dev->isTriggerWaiting() || dev->isTriggerCapturing()) {
+        QVERIFY(++samples < 100000);
+        fx.clock = fx.clock.addMSecs(250);
+        dev->addSample(OscFixture::words(0, { { OscFixture::Speed, quint16(samples % 2 ? 20 : 5) } }), true);
+    }
+    qint64 total = 0;
+    const QFileInfoList files = QDir(fx.dir.filePath("TRIGGER")).entryInfoList(QDir::Files);
+    for (const QFileInfo &f : files)
+        total += f.size();
+    const qint64 last = QFileInfo(dev->triggerFiles().last()).size();
+    QCOMPARE(files.size(), dev->triggerFilesWritten());
+    QCOMPARE(stopped.count(), files.size());
+    QVERIFY(total > 1000000);
+    QVERIFY2(total - last <= 1000000, "the capture that crosses the limit is the last one");
+}
+
+QTEST_GUILESS_MAIN(tst_OscTrigger)
+#include "tst_osctrigger.moc"

@@ -1,0 +1,245 @@
+#include "oscfixture.h"
+#include "recfilereader.h"
+#include "recordingwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCodec>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A lookup that knows one device file and gives it an empty catalogue.
+bool knownFile(const QString &name, SignalCatalogue *)
+{
+    return name == QLatin1String("KTZV1.10.csv");
+}
+
+const QByteArray kHead = "3/1/2026\n1;KTZ;KTZ23 (1);V1.10;KTZV1.10.csv;\nTime ;Unit 1;A;B;\n";
+
+} // namespace
+
+class tst_RecFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void invalidSamplesRepeatTwiceThenZero();
+    void writtenRecordingReadsBackAcrossMidnight();
+    void saveWritesCopyWithCommentOrNothing();
+    void windows1252FileStillOpens();
+    void foreignLinesTolerated_data();
+    void foreignLinesTolerated();
+    void languageChangeRenamesSignals();
+    void malformedFileIsInvalid_data();
+    void malformedFileIsInvalid();
+    void missingFilesGiveCsvFileNotFound();
+};
+
+void tst_RecFile::invalidSamplesRepeatTwiceThenZero()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    auto dev = fx.device();
+    QSignalSpy shown(dev.get(), &OscUnitDev::vxOscsigSendForDisplay);
+    dev->addSample(OscFixture::words(7), true);
+    dev->addSample(OscFixture::words(7).left(20), true); // short reply: invalid despite the exchanges
+    dev->addSample(QByteArray(), false);
+    dev->addSample(QByteArray(), false);
+    dev->addSample(OscFixture::words(9), true);
+    QCOMPARE(dev->sampleCount(), 5);
+    const QList<int> expected { 7, 7, 7, 0, 9 };
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(dev->value(OscFixture::OutputVoltage, i), double(expected[i]));
+    QCOMPARE(dev->fileText(OscFixture::DigIn, 3), QStringLiteral("0"));
+    QCOMPARE(dev->fileText(OscFixture::DigIn, 4), QStringLiteral("------------HLLH"));
+    QCOMPARE(dev->currentValues().value(OscFixture::TripMessage), QStringLiteral("9 PT100"));
+    // Only the valid samples go to the view, each with its row and the current values.
+    QCOMPARE(shown.count(), 2);
+    const QList<QStringList> rows = shown.last().at(2).value<QList<QStringList>>();
+    QCOMPARE(rows.value(0).value(0), dev->timeText(4));
+    QCOMPARE(rows.value(0).value(1 + OscFixture::DigIn), QStringLiteral("------------HLLH"));
+    QCOMPARE(shown.last().at(3).toStringList(), dev->currentValues());
+}
+
+void tst_RecFile::writtenRecordingReadsBackAcrossMidnight()
+{
+    // Non-ASCII in a signal name (the device file is Windows-1252) and in the comment.
+    OscFixture fx;
+    QVERIFY(fx.install(replacing("*English;Torque",
+        "*English;Torque \xb0"
+        "C \x80 \xe4")));
+    auto dev = fx.device();
+    const QString name = QString::fromUtf8("Torque °C € ä");
+    QCOMPARE(dev->signalNames().value(1), name);
+    RecordingWriter writer(fx.dir.filePath("TEMP.peb"));
+    writer.setClock([&fx] { return fx.clock; });
+    writer.setDevices({ dev.get() });
+    writer.start();
+    for (int i = 0; i < 8; ++i) {
+        fx.clock = fx.clock.addMSecs(250);
+        dev->addSample(
+            OscFixture::words(quint16(i), { { OscFixture::Current, quint16(0x8000 | (0xF << 11) | 5) } }),
+            true);
+        if (i == 3)
+            QCOMPARE(writer.append(), RecordingWriter::Written);
+    }
+    const QString saved = fx.dir.filePath("saved.rec");
+    const QString comment = QString::fromUtf8("Pumpe 3 – 45 °C, 12 €, Wärme");
+    QCOMPARE(writer.save(saved, comment), RecordingWriter::Written);
+
+    Recording rec;
+    QCOMPARE(RecFileReader::read(saved, &rec), RecFileReader::Loaded);
+    QCOMPARE(rec.units.size(), 1);
+    const RecordingUnit &unit = rec.units.first();
+    QCOMPARE(unit.signalNames, dev->signalNames());
+    QCOMPARE(unit.catalogue.signalCount(), OscFixture::Signals);
+    QCOMPARE(rec.comment, comment);
+    QVERIFY(!rec.windows1252);
+    QCOMPARE(unit.rowCount(), 8);
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(unit.timeText(i), dev->timeText(i));
+        QCOMPARE(unit.cellText(i, OscFixture::Current), QStringLiteral("0,5"));
+        for (int s = 0; s < OscFixture::Signals; ++s)
+            QCOMPARE(unit.cellText(i, s), dev->fileText(s, i));
+        // The recording passes midnight after sample 5: x keeps rising by 0.25 s.
+        QCOMPARE(unit.x.at(i), 0.25 * i);
+        QCOMPARE(dev->xValue(i), 0.25 * i);
+    }
+    QCOMPARE(unit.timeText(5), QStringLiteral("12:00:00 AM,000"));
+}
+
+void tst_RecFile::saveWritesCopyWithCommentOrNothing()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    auto dev = fx.device();
+    RecordingWriter writer(fx.dir.filePath("TEMP.peb"));
+    writer.setDevices({ dev.get() });
+    writer.start();
+    dev->addSample(OscFixture::words(1), true);
+    QCOMPARE(writer.save(fx.dir.filePath("a.rec"), "first"), RecordingWriter::Written);
+    dev->addSample(OscFixture::words(2), true);
+    QCOMPARE(writer.save(fx.dir.filePath("b.rec"), "second"), RecordingWriter::Written);
+    const QByteArray running = readAll(writer.runningFile());
+    QCOMPARE(readAll(fx.dir.filePath("b.rec")), running + "[COMMENT]\nsecond\n");
+    QVERIFY(running.startsWith(readAll(fx.dir.filePath("a.rec")).split('[').first()));
+    // A target that cannot be written leaves nothing behind, and no temporary file either.
+    QCOMPARE(writer.save(fx.dir.filePath("missing/c.rec"), "x"), RecordingWriter::InvalidFilepath);
+    QCOMPARE(writer.save(QString(), "x"), RecordingWriter::GiveFilepath);
+    QCOMPARE(RecordingWriter::message(RecordingWriter::GiveFilepath), QStringLiteral("Give Filepath"));
+    QCOMPARE(QDir(fx.dir.path()).entryList({ "*.rec*" }, QDir::Files), QStringList({ "a.rec", "b.rec" }));
+}
+
+void tst_RecFile::windows1252FileStillOpens()
+{
+    const QByteArray bytes = "3/1/2026\n1;KTZ;KTZ23 (1);V1.10;KTZV1.10.csv;\nTime ;Unit 1;Temp \xb0"
+                             "C;\n01:02:03 PM,004;1;F:12;\n[COMMENT]\nK\xfchler\n";
+    Recording rec;
+    QCOMPARE(RecFileReader::parse(bytes, &rec, knownFile), RecFileReader::Loaded);
+    QVERIFY(rec.windows1252);
+    QCOMPARE(rec.units[0].signalNames, QStringList { QString::fromUtf8("Temp °C") });
+    QCOMPARE(rec.comment, QString::fromUtf8("Kühler"));
+    QCOMPARE(rec.units[0].cellText(0, 0), QStringLiteral("F:12"));
+    QCOMPARE(rec.units[0].timeText(0), QStringLiteral("01:02:03 PM,004"));
+}
+
+void tst_RecFile::foreignLinesTolerated_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("comment");
+    const QByteArray row = "01:02:03 AM,004;1;0,25;x y;\r\n";
+    QTest::newRow("CRLF, a text value") << kHead + row << "x y"
+                                        << "";
+    QTest::newRow("PEBB line among the unit lines")
+        << QByteArray(kHead).replace("Time ", "PEBB;1;2;\nTime ") + row << "x y"
+        << "";
+    QTest::newRow("foreign bracket line") << kHead + "[PEBB DATA];1;\n" + row << "x y"
+                                          << "[PEBB DATA];1;";
+    QTest::newRow("signal name with brackets")
+        << QByteArray(kHead).replace(";B;", ";Current [A];") + row << "x y"
+        << "";
+}
+
+void tst_RecFile::foreignLinesTolerated()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, cell);
+    QFETCH(QString, comment);
+    Recording rec;
+    QCOMPARE(RecFileReader::parse(bytes, &rec, knownFile), RecFileReader::Loaded);
+    QCOMPARE(rec.units.size(), 1);
+    QCOMPARE(rec.units[0].rowCount(), 1);
+    QCOMPARE(rec.units[0].cellText(0, 0), QStringLiteral("0,25"));
+    QCOMPARE(rec.units[0].cellText(0, 1), cell);
+    QCOMPARE(rec.comment, comment);
+}
+
+void tst_RecFile::languageChangeRenamesSignals()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    QVERIFY(TestInstallation(fx.dir.path()).addDeviceFile("RVNV2.05.csv"));
+    QStringList e = fx.entry();
+    e[8] = "RVNV2.05.csv";
+    OscUnitDev dev(e, 1, 1);
+    QCOMPARE(dev.signalNames().first(), QStringLiteral("Process Value"));
+    QSignalSpy done(&dev, &OscUnitDev::langTranslationDone);
+    dev.onLangTranslation(3);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(dev.signalNames().first(), QStringLiteral("Prozesswert"));
+    QCOMPARE(dev.signalRows().first().value(SignalCatalogue::FormatField), QStringLiteral("E"));
+}
+
+void tst_RecFile::malformedFileIsInvalid_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("date only") << QByteArray("3/1/2026\n");
+    QTest::newRow("no header") << QByteArray("3/1/2026\n1;KTZ;KTZ23 (1);V1.10;KTZV1.10.csv;\n");
+    QTest::newRow("unit 0") << kHead + "01:02:03 PM,004;0;1;2;\n";
+    QTest::newRow("unit beyond") << kHead + "01:02:03 PM,004;2;1;2;\n";
+    QTest::newRow("too few values") << kHead + "01:02:03 PM,004;1;1;\n";
+    QTest::newRow("too many values") << kHead + "01:02:03 PM,004;1;1;2;3;\n";
+    QTest::newRow("bad time") << kHead + "25:02:03 PM,004;1;1;2;\n";
+    QTest::newRow("line without separator") << kHead + "garbage\n";
+    QTest::newRow("short line") << kHead + "x;\n";
+    QTest::newRow("header of unknown unit") << kHead + "Time ;Unit 3;A;\n";
+    QTest::newRow("unit line numbered wrong")
+        << QByteArray("3/1/2026\n2;KTZ;K;V;KTZV1.10.csv;\nTime ;Unit 1;\n");
+    QTest::newRow("binary") << QByteArray("\x00\xff\xfe;\x01\n\x80;;;\x00", 12);
+}
+
+void tst_RecFile::malformedFileIsInvalid()
+{
+    QFETCH(QByteArray, bytes);
+    Recording rec;
+    rec.comment = "stale";
+    QCOMPARE(RecFileReader::parse(bytes, &rec, knownFile), RecFileReader::Invalid);
+    QVERIFY(rec.units.isEmpty() && rec.comment.isEmpty());
+    QCOMPARE(RecFileReader::message(RecFileReader::Invalid), QStringLiteral("Invalid Rec file"));
+}
+
+void tst_RecFile::missingFilesGiveCsvFileNotFound()
+{
+    OscFixture fx;
+    QVERIFY(fx.install());
+    Recording rec;
+    QCOMPARE(RecFileReader::read(fx.dir.filePath("none.rec"), &rec), RecFileReader::FileNotFound);
+    QFile f(fx.dir.filePath("other.rec"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(kHead).replace("KTZV1.10.csv", "ABCV9.99.csv"));
+    f.close();
+    QCOMPARE(RecFileReader::read(f.fileName(), &rec), RecFileReader::DeviceFileNotFound);
+    QCOMPARE(RecFileReader::message(RecFileReader::DeviceFileNotFound), QStringLiteral("CSV file not found"));
+}
+
+QTEST_GUILESS_MAIN(tst_RecFile)
+#include "tst_recfile.moc"

@@ -1,0 +1,292 @@
+// Subcommands on recordings: record a unit's signals into a .rec file, and turn a .rec file into
+// a plain CSV file.
+#include "clicommon.h"
+#include "cliprogress.h"
+#include "cliunit.h"
+#include "oscunitdev.h"
+#include "recfilereader.h"
+#include "recordingwriter.h"
+#include "signaldecoding.h"
+#include "vxcommmodbusmaster.h"
+#include "workeroperations.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QThread>
+#include <algorithm>
+
+namespace {
+
+// --trigger "SIGNAL,TYPE,LEVEL[,HIGH][,before=S][,after=S][,multiple=MB]": SIGNAL is a signal
+// name or its 1-based position, TYPE falling, rising or both (both needs LOW,HIGH).
+bool parseTrigger(const QString &spec, const OscUnitDev &device, TriggerSettings *out, QString *error)
+{
+    const QStringList parts = spec.split(QLatin1Char(','));
+    QStringList plain;
+    TriggerSettings s;
+    s.kind = TriggerSettings::Level;
+    for (const QString &part : parts) {
+        const int eq = part.indexOf(QLatin1Char('='));
+        if (eq < 0) {
+            plain.append(part.trimmed());
+            continue;
+        }
+        const QString key = part.left(eq).trimmed();
+        bool ok = false;
+        const double value = part.mid(eq + 1).trimmed().toDouble(&ok);
+        if (!ok || value < 0) {
+            *error = QStringLiteral("--trigger: bad number in '%1'").arg(part);
+            return false;
+        }
+        if (key == QLatin1String("before"))
+            s.beforeMs = int(value * 1000);
+        else if (key == QLatin1String("after"))
+            s.afterMs = int(value * 1000);
+        else if (key == QLatin1String("multiple")) {
+            s.stopRule = TriggerSettings::TotalSize;
+            s.maxTotalBytes = value * 1000000.0;
+        } else {
+            *error = QStringLiteral("--trigger: unknown setting '%1'").arg(key);
+            return false;
+        }
+    }
+    const QStringList names = device.signalNames();
+    bool isIndex = false;
+    const int index = plain.value(0).toInt(&isIndex);
+    const int signal = isIndex ? index - 1 : names.indexOf(plain.value(0));
+    if (signal < 0 || signal >= names.size()) {
+        *error
+            = QStringLiteral("--trigger: no signal '%1' (signals: %2)").arg(plain.value(0), names.join(", "));
+        return false;
+    }
+    const QStringList types { "falling", "rising", "both" };
+    const int type = types.indexOf(plain.value(1).toLower());
+    bool okLow = false, okHigh = false;
+    const double first = plain.value(2).toDouble(&okLow);
+    const double second = plain.value(3).toDouble(&okHigh);
+    if (type < 0 || !okLow || (type == TriggerSettings::Both && (!okHigh || first > second))
+        || plain.size() != (type == TriggerSettings::Both ? 4 : 3)) {
+        *error = QStringLiteral("--trigger needs SIGNAL,falling|rising,LEVEL or SIGNAL,both,LOW,HIGH");
+        return false;
+    }
+    s.a.column = signal + 1;
+    s.a.type = type;
+    // Rising watches the low level, Falling the high level.
+    s.a.low = type == TriggerSettings::Falling ? 0.0 : first;
+    s.a.high = type == TriggerSettings::Rising ? 0.0 : (type == TriggerSettings::Both ? second : first);
+    s.comment = QStringList { QStringLiteral("Level Trigger"),
+        QStringLiteral("Signal Name:") + names.at(signal), QStringLiteral("Trigger Type:") + types.at(type),
+        QStringLiteral("Value:") + plain.mid(2).join(", ") };
+    *out = s;
+    return true;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\""))
+        + QLatin1Char('"');
+}
+
+QString csvValue(const RecordingUnit &unit, int row, int signal)
+{
+    const double v = unit.value(row, signal);
+    switch (unit.kind(row, signal)) {
+    case RecordingUnit::Number:
+    case RecordingUnit::Fault:
+        return SignalDecoding::numberText(v);
+    default:
+        return csvField(unit.cellText(row, signal));
+    }
+}
+
+} // namespace
+
+namespace CliCommands {
+
+int record(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Records the signals of one unit into a recording file (.rec) that the "
+                       "oscilloscope opens."));
+    CliArgs::addUnitOptions(parser);
+    parser.addOption(
+        { QStringLiteral("seconds"), QStringLiteral("Length of the recording."), QStringLiteral("S") });
+    parser.addOption({ QStringLiteral("interval"), QStringLiteral("Sampling interval, 10 or more (250)."),
+        QStringLiteral("MS"), QStringLiteral("250") });
+    parser.addOption(
+        { QStringLiteral("out"), QStringLiteral("The .rec file to write."), QStringLiteral("FILE") });
+    parser.addOption({ QStringLiteral("comment"), QStringLiteral("Comment saved with the recording."),
+        QStringLiteral("TEXT") });
+    parser.addOption({ QStringLiteral("trigger"),
+        QStringLiteral("Level trigger writing captures into TRIGGER/: SIGNAL,falling|rising,LEVEL or "
+                       "SIGNAL,both,LOW,HIGH, then optionally before=S, after=S, multiple=MB."),
+        QStringLiteral("SPEC") });
+    int exitCode = 0;
+    const QString usage = QStringLiteral("record --seconds S --out FILE.rec --tcp ADDRESS | --rtu PORT");
+    if (!CliCommon::parse(parser, args, &exitCode)
+        || !CliCommon::expectPositional(parser, 0, usage, &exitCode))
+        return exitCode;
+    bool ok = false;
+    const double seconds = parser.value(QStringLiteral("seconds")).toDouble(&ok);
+    if (!ok || seconds <= 0 || seconds > 7 * 86400.0)
+        return CliCommon::fail(CliExit::Usage, QStringLiteral("record needs --seconds S (more than 0)"));
+    const int interval = parser.value(QStringLiteral("interval")).toInt(&ok);
+    if (!ok || interval < 10)
+        return CliCommon::fail(CliExit::Usage, QStringLiteral("--interval must be 10 ms or more"));
+    const QString out = parser.value(QStringLiteral("out"));
+    if (out.isEmpty())
+        return CliCommon::fail(CliExit::Usage, QStringLiteral("record needs --out FILE.rec"));
+    if (!QFileInfo(out).absoluteDir().exists())
+        return CliCommon::fail(CliExit::Usage, QStringLiteral("folder not found for %1").arg(out));
+    CliOptions options;
+    QString error;
+    if (!CliArgs::readUnitOptions(parser, true, options, &error))
+        return CliCommon::fail(CliExit::Usage, error);
+    const auto unit = CliCommon::connectUnit(options, options.target, &exitCode);
+    if (!unit)
+        return exitCode;
+    OscUnitDev device(unit->unitEntry(), 1, options.target.unit);
+    if (!device.catalogueValid())
+        return CliCommon::fail(
+            CliExit::File, QStringLiteral("no valid recording signals in %1").arg(unit->deviceFile()));
+    device.setInterval(ulong(interval));
+    if (parser.isSet(QStringLiteral("trigger"))) {
+        TriggerSettings trigger;
+        if (!parseTrigger(parser.value(QStringLiteral("trigger")), device, &trigger, &error))
+            return CliCommon::fail(CliExit::Usage, error);
+        device.applyTrigger(trigger);
+    }
+
+    // The running file lives beside the output, so the window's own TEMP.peb stays untouched.
+    const QString running = out + QStringLiteral(".running");
+    RecordingWriter writer(running);
+    writer.setDevices({ &device });
+    writer.start();
+    device.startRecording();
+
+    WorkerOps::Context ctx;
+    ctx.master = unit->master();
+    ctx.unitAddress = options.target.unit;
+    ctx.entry = unit->unitEntry();
+    const qint64 total = qint64(seconds * 1000);
+    QElapsedTimer clock;
+    clock.start();
+    CliProgress progress(QStringLiteral("Recording"));
+    ctx.running = [&] { return clock.elapsed() < total; };
+    qint64 lastAppend = 0;
+    ctx.pause = [&](int msecs) {
+        progress.update(int(qMin(clock.elapsed(), total) / 1000), int(total / 1000));
+        // Appended as the window does, so an interrupted recording keeps what it had.
+        if (clock.elapsed() - lastAppend >= 30000) {
+            writer.append();
+            lastAppend = clock.elapsed();
+        }
+        QThread::msleep(ulong(qBound<qint64>(0, qMin<qint64>(msecs, total - clock.elapsed()), msecs)));
+    };
+    WorkerOps::acquire(ctx, &device, [interval] { return interval; });
+    progress.finish();
+
+    const RecordingWriter::Status status = writer.save(out, parser.value(QStringLiteral("comment")));
+    QFile::remove(running);
+    if (status != RecordingWriter::Written)
+        return CliCommon::fail(
+            CliExit::File, QStringLiteral("cannot write %1: %2").arg(out, RecordingWriter::message(status)));
+    int valid = 0;
+    for (int i = 0; i < device.sampleCount(); ++i)
+        valid += device.sampleState(i) == OscUnitDev::Valid ? 1 : 0;
+    QTextStream text(stdout);
+    text << "Recorded " << device.sampleCount() << " samples of " << device.signalCount() << " signals ("
+         << device.sampleCount() - valid << " failed) to " << out << '\n';
+    for (const QString &file : device.triggerFiles())
+        text << "Trigger capture: " << file << '\n';
+    return valid > 0 ? CliExit::Ok : CliExit::Link;
+}
+
+int rec2csv(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes a recording file (.rec) as a plain CSV file: a header row, ISO 8601 time "
+                       "stamps, a decimal point, one column per signal."));
+    CliArgs::addDataOption(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE.rec"), QStringLiteral("Recording file to convert."));
+    parser.addOption({ QStringLiteral("out"), QStringLiteral("CSV file to write (default: standard output)."),
+        QStringLiteral("FILE") });
+    int exitCode = 0;
+    if (!CliCommon::parse(parser, args, &exitCode)
+        || !CliCommon::expectPositional(
+            parser, 1, QStringLiteral("rec2csv FILE.rec [--out FILE.csv]"), &exitCode))
+        return exitCode;
+    CliOptions options;
+    QString error;
+    if (!CliArgs::applyDataDir(parser, options, &error))
+        return CliCommon::fail(CliExit::Usage, error);
+    const QString in = parser.positionalArguments().first();
+    Recording rec;
+    const RecFileReader::Status status = RecFileReader::read(in, &rec);
+    if (status != RecFileReader::Loaded)
+        return CliCommon::fail(
+            CliExit::File, QStringLiteral("%1: %2").arg(in, RecFileReader::message(status)));
+
+    // Columns: time, unit, then every signal of every unit (prefixed by the unit number when
+    // the recording holds more than one unit). Rows in time order.
+    QStringList header { QStringLiteral("time"), QStringLiteral("unit") };
+    QVector<int> firstColumn;
+    for (int u = 0; u < rec.units.size(); ++u) {
+        firstColumn.append(header.size());
+        for (const QString &name : rec.units[u].signalNames)
+            header.append(
+                csvField(rec.units.size() > 1 ? QStringLiteral("%1:%2").arg(u + 1).arg(name) : name));
+    }
+    struct Row
+    {
+        qint64 time;
+        int unit;
+        int row;
+    };
+    QVector<Row> rows;
+    for (int u = 0; u < rec.units.size(); ++u)
+        for (int r = 0; r < rec.units[u].rowCount(); ++r)
+            rows.append({ rec.units[u].times.at(r), u, r });
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) { return a.time < b.time; });
+
+    QSaveFile file(parser.isSet(QStringLiteral("out")) ? parser.value(QStringLiteral("out")) : QString());
+    QFile console;
+    QIODevice *device = &file;
+    if (parser.isSet(QStringLiteral("out"))) {
+        if (!file.open(QIODevice::WriteOnly))
+            return CliCommon::fail(CliExit::File, QStringLiteral("cannot write %1").arg(file.fileName()));
+    } else {
+        console.open(stdout, QIODevice::WriteOnly);
+        device = &console;
+    }
+    QTextStream text(device);
+    text.setCodec("UTF-8");
+    text << header.join(QLatin1Char(',')) << '\n';
+    for (const Row &row : qAsConst(rows)) {
+        const RecordingUnit &unit = rec.units.at(row.unit);
+        QVector<QString> fields(header.size());
+        fields[0]
+            = QDateTime::fromMSecsSinceEpoch(row.time).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
+        fields[1] = QString::number(row.unit + 1);
+        for (int s = 0; s < unit.signalCount(); ++s)
+            fields[firstColumn[row.unit] + s] = csvValue(unit, row.row, s);
+        text << QStringList(fields.toList()).join(QLatin1Char(',')) << '\n';
+    }
+    text.flush();
+    if (parser.isSet(QStringLiteral("out")) && !file.commit())
+        return CliCommon::fail(CliExit::File, QStringLiteral("cannot write %1").arg(file.fileName()));
+    return CliExit::Ok;
+}
+
+} // namespace CliCommands
