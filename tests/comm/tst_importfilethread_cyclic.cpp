@@ -3,7 +3,6 @@
 // ends the cycle at once, and failures give their own messages.
 #include "workertestsupport.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 class TestImportFileThreadCyclic : public WorkerFixture

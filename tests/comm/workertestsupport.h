@@ -112,8 +112,6 @@ protected:
         return !stored(reference, entry).isEmpty();
     }
     static const TreeItem *topRowOf(const TreeItem *item);
-    // Registers written, in the order of the simulator's --verbose request log.
-    static QStringList writesIn(const QStringList &log);
     QString line() const { return dir.filePath(QStringLiteral("line")); }
 
     QTemporaryDir dir;

@@ -2,8 +2,6 @@
 #include "treeitem.h"
 #include "treemodel.h"
 
-#include <QBuffer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Parameter set files: the byte layout other installations read, the readers' tolerance of
