@@ -51,8 +51,7 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
         WorkerOps::Exchange::Ok);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
 
     const QVector<TreeModel::ReadEntry> list = model->readList();
@@ -109,8 +108,7 @@ void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::WriteOneParameter);
     QVERIFY(thread.setWriteParameter(model->indexOf(frequency, TreeItem::SetAColumn + set)));
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
     QVERIFY(rec.errors.isEmpty());
     QCOMPARE(rec.lastTwo(), CloseAndEnable);
@@ -161,8 +159,7 @@ void TestImportFileThread::writeAllSendsOnlyWhatItShould()
     thread.setOperation(importfileThread::WriteParameters);
     thread.setExportOnlyChanged(onlyChanged);
     thread.setWritePace(0);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
     QVERIFY(rec.errors.isEmpty()); // nothing read-only was written: the unit refused nothing
     QCOMPARE(rec.lastTwo(), CloseAndEnable);
@@ -218,8 +215,7 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage()
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
     thread.setIgnoreCommFault(ignore);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     const int result = runToEnd(thread);
     QCOMPARE(rec.errors, message.isEmpty() ? QStringList() : QStringList { message });
     QCOMPARE(result, int(ignore ? WorkerOps::Completed : WorkerOps::Failed));
@@ -248,8 +244,7 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
     QVERIFY(model && reference);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QSignalSpy ended(&thread, &QThread::finished);
     thread.start();
     QTRY_VERIFY_WITH_TIMEOUT(rec.lastProgress() >= 3, 30000);

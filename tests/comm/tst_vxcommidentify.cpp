@@ -1,5 +1,6 @@
 // Linking and identifying a unit against the drive simulator, over a pseudo-terminal
-// (IDENTIFY_OVER_TCP 0: KTZ unit 5) or loopback Modbus TCP (1: RVN unit at TEST_LOOPBACK).
+// (IDENTIFY_OVER_TCP 0: KTZ unit 5) or loopback Modbus TCP (1: RVN unit at TEST_LOOPBACK). An address
+// where nothing listens and RS485 units sharing a port are shown through the tab controller.
 #include "apppaths.h"
 #include "commtestpeers.h"
 #include "devicefiles.h"
@@ -68,22 +69,19 @@ private slots:
     void controlValuesFollowTheUnit_data();
     void controlValuesFollowTheUnit();
 #if IDENTIFY_OVER_TCP
-    void refusedConnectionGivesMinusFour();
     void sharedCommandCoilGivesDirection_data();
     void sharedCommandCoilGivesDirection();
 #else
     void zeroByteCountIsNoDeviceLink_data();
     void zeroByteCountIsNoDeviceLink();
     void unopenablePortOrInterfaceGivesMinusOne();
-    void openRs485PortIsSharedByUnits();
 #endif
 
 private:
     QString freshDir();
     bool install(Install kind);
-    bool startSim(
-        const QStringList &extra = {}, const QString &device = Device, const QList<int> &units = { Unit });
-    int link(VxCommLinkOutputs &outputs, int interfaceNumber = Interface, int unitAddress = Unit);
+    bool startSim(const QStringList &extra = {}, const QString &device = Device);
+    int link(VxCommLinkOutputs &outputs);
 
     QTemporaryDir root;
     int dirCount = 0;
@@ -133,19 +131,17 @@ bool TestVxCommIdentify::install(Install kind)
 }
 
 // The simulator always serves the shipped data: the unit is sound, only the PC's files differ.
-bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &device, const QList<int> &units)
+bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &device)
 {
     QStringList args { QStringLiteral("--data"), QStringLiteral(TARVOLINK_SOURCE_DIR "/data"),
         QStringLiteral("--device"), device };
 #if IDENTIFY_OVER_TCP
-    Q_UNUSED(units)
     args << QStringLiteral("--tcp") << Host + QLatin1Char(':') + QString::number(port);
     master = std::make_unique<VxCommModbusMaster>(3);
 #else
     ptyLink = freshDir() + QStringLiteral("/line");
     args << QStringLiteral("--pty") << ptyLink << QStringLiteral("--baud") << QStringLiteral("115200");
-    for (int unit : units)
-        args << QStringLiteral("--unit") << QString::number(unit);
+    args << QStringLiteral("--unit") << QString::number(Unit);
     master = std::make_unique<VxCommModbusMaster>(Interface);
 #endif
     status.VxCommSetModbusMaster(master.get());
@@ -155,17 +151,17 @@ bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &devic
     return sim.start(args + extra);
 }
 
-int TestVxCommIdentify::link(VxCommLinkOutputs &outputs, int interfaceNumber, int unitAddress)
+int TestVxCommIdentify::link(VxCommLinkOutputs &outputs)
 {
     VxCommSerialInfo serial;
     serial.portName = QFileInfo(ptyLink).symLinkTarget();
     serial.baudRate = 115200;
-    serial.unitAddress = unitAddress;
+    serial.unitAddress = Unit;
     VxCommTcpInfo tcp;
     tcp.ipAddress = Host;
     tcp.port = port;
-    tcp.unitAddress = unitAddress;
-    return status.VxCommLinkUnit(interfaceNumber, serial, tcp, outputs);
+    tcp.unitAddress = Unit;
+    return status.VxCommLinkUnit(Interface, serial, tcp, outputs);
 }
 
 void TestVxCommIdentify::linksAndIdentifiesUnit_data()
@@ -373,16 +369,6 @@ void TestVxCommIdentify::controlValuesFollowTheUnit()
 }
 
 #if IDENTIFY_OVER_TCP
-void TestVxCommIdentify::refusedConnectionGivesMinusFour()
-{
-    QVERIFY(install(Install::Shipped));
-    master = std::make_unique<VxCommModbusMaster>(3);
-    status.VxCommSetModbusMaster(master.get());
-    VxCommLinkOutputs out;
-    QCOMPARE(link(out), -4); // nothing listens
-    QCOMPARE(identificationMessage(-4), QStringLiteral("No connection with given IP"));
-}
-
 void TestVxCommIdentify::sharedCommandCoilGivesDirection_data()
 {
     // The KTZ file drives all three commands through coil 11 and the coils above it:
@@ -465,19 +451,6 @@ void TestVxCommIdentify::unopenablePortOrInterfaceGivesMinusOne()
     QCOMPARE(status.VxCommLinkUnit(1, serial, VxCommTcpInfo(), out), -1);
 }
 
-void TestVxCommIdentify::openRs485PortIsSharedByUnits()
-{
-    QVERIFY(install(Install::Shipped));
-    QVERIFY(startSim({}, Device, { 5, 6 }));
-    VxCommLinkOutputs first, second;
-    QCOMPARE(link(first, 2, 5), 1);
-    QVERIFY(first.newLink);
-    QCOMPARE(link(second, 2, 6), 1);
-    QVERIFY(!second.newLink);
-    QVERIFY(master->VxCommIsLinkOpen());
-    QCOMPARE(second.identity.driveSize, first.identity.driveSize);
-    QCOMPARE(unitName(second.identity.driveSize, "RS485", "6", QString()), first.identity.driveSize + " (6)");
-}
 #endif
 
 QTEST_GUILESS_MAIN(TestVxCommIdentify)

@@ -29,6 +29,7 @@ public:
     int passes = 0;
     bool onOwnThread = true;
 
+    explicit Recorder(importfileThread *t) { attach(t); }
     void attach(importfileThread *t)
     {
         const auto q = Qt::QueuedConnection;
