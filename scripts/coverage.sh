@@ -27,7 +27,8 @@ filter=$(echo $LIBS | tr ' ' '\n' | grep -v / | paste -sd'|')
 summary="$BUILD_DIR/coverage-summary.json"
 # Throw and unreachable branches are the compiler's, not choices the code makes.
 gcovr --root "$ROOT" --object-directory "$BUILD_DIR" --filter "($filter)/" \
-    --exclude '.*_autogen/' --gcov-exclude '.*CompilerId.*' --exclude-throw-branches --exclude-unreachable-branches \
+    --exclude '.*_autogen/' --gcov-exclude '.*CompilerId.*' \
+    --exclude-throw-branches --exclude-unreachable-branches \
     -j"$JOBS" --json-summary "$summary" >/dev/null
 
 python3 - "$summary" $LIBS <<'PY'
