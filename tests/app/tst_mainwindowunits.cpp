@@ -19,14 +19,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <thread>
 

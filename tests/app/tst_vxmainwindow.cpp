@@ -15,15 +15,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -43,18 +38,14 @@ private slots:
     void cleanup();
 
     void startsInMainViewAsNormal();
-    void menusMatchTheirTable_data();
-    void menusMatchTheirTable();
     void controllerSignalsDriveTheirOwnAction_data();
     void controllerSignalsDriveTheirOwnAction();
     void alertColourFollowsFailureWord_data();
     void alertColourFollowsFailureWord();
-    void alertBlinksSixTicksAndStaysVisible();
-    void secondAlertRestartsTheBlink();
+    void alertBlinksSixTicksAndASecondAlertRestartsIt();
     void alertBlinkEndsOnItsOwnTimer();
-    void quitAnsweredNoKeepsWindow();
-    void quitAnsweredYesClosesAndDropsController();
-    void exitActionAsksBeforeQuitting();
+    void quitAsksFirst_data();
+    void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
     void loginFrameControls();
     void headerLinksOpenTheirDialogs();
@@ -63,7 +54,6 @@ private slots:
     void languageDialogCancelChangesNothing();
     void storedLanguageReachesDialogAndHeader();
     void centredOnFirstShowOnly();
-    void foregroundRequestReachesController();
 
 private:
     std::unique_ptr<VXMainWindow> m_window;
@@ -99,99 +89,35 @@ void TestVXMainWindow::cleanup()
 void TestVXMainWindow::startsInMainViewAsNormal()
 {
     VXMainWindow &w = *m_window;
-    QCOMPARE(w.windowTitle(), QString("Tarvolink"));
-    QCOMPARE(w.minimumSize(), QSize(400, 300));
     QVERIFY(w.isMainViewShown());
     QCOMPARE(w.tabController()->currentIndex(), 0);
     QVERIFY(w.headerLine()->userLabel()->text().contains("Logged on as: <a href=\"User\">Normal</a>"));
     QVERIFY(w.headerLine()->userLabel()->isEnabled());
     QVERIFY(w.headerLine()->languageLabel()->text().contains("<img src=\":/EnglandFlag.png\"> English"));
-    QVERIFY(!QPixmap(":/EnglandFlag.png").isNull());
-    QVERIFY(!QPixmap(":/VXLogo.png").isNull());
-    QVERIFY(!QPixmap(":/Divider.png").isNull());
-    QCOMPARE(w.centralWidget()->styleSheet(), QString("#centralWidget {background-color:#5792c6}"));
-    QCOMPARE(w.headerLine()->styleSheet(), QString("background-color:#cdcdc8"));
-
-    const QStringList tabs { "Parameters", "Oscilloscope", "Status", "Fault Logger", "Alerts",
-        "Link Information" };
-    QTabWidget *tabWidget = w.tabController()->tabs();
-    QCOMPARE(tabWidget->count(), tabs.size());
-    for (int i = 0; i < tabs.size(); ++i)
-        QCOMPARE(tabWidget->tabText(i), tabs.at(i));
-}
-
-void TestVXMainWindow::menusMatchTheirTable_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QKeySequence>("shortcut");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<bool>("enabled");
-    using W = VXMainWindow;
-    auto row = [](int id, const char *menu, const char *text, QKeySequence key, const char *tip, bool on) {
-        QTest::newRow(text) << id << QString(menu) << QString(text) << key << QString(tip) << on;
-    };
-    // A new or opened parameter set needs no unit; everything else needs a set to act on.
-    row(W::NewAct, "File", "&New", QKeySequence::New, "Create a new parameter", true);
-    row(W::OpenAct, "File", "&Open...", QKeySequence::Open, "Open parameter setting", true);
-    row(W::SaveAct, "File", "&Save...", QKeySequence::Save, "Save parameter setting", false);
-    row(W::PrintAct, "File", "&Print...", QKeySequence::Print, "Print parameter setting", false);
-    row(W::CompareAct, "File", "Co&mpare...", QKeySequence("Ctrl+M"), "Compares two files", false);
-    row(W::LoadFromDriveAct, "File", "&Load from drive", QKeySequence("Ctrl+L"),
-        "Load parameter setting from drive", false);
-    row(W::LoadToDriveAct, "File", "Load &to drive", QKeySequence("Ctrl+T"),
-        "Load parameter setting to drive", false);
-    row(W::DatFileInfoAct, "File", "&Dat File Information...", QKeySequence("Ctrl+D"),
-        "Customer information of dat file", false);
-    row(W::ExitAct, "File", "E&xit", QKeySequence("Ctrl+Q"), "Quit application", true);
-    row(W::LanguageAct, "Settings", "Language...", QKeySequence(), "Change language", true);
-    // Customer data becomes available once the main view is entered, which start-up does;
-    // preferences and communication settings have no dialog yet and stay off.
-    row(W::PreferencesAct, "Settings", "Preferences...", QKeySequence(), "Change preferences", false);
-    row(W::CustomerDataAct, "Settings", "Customer data...", QKeySequence(), "Customer data", true);
-    row(W::CommunicationAct, "Settings", "Communication...", QKeySequence(), "Communication settings", false);
-    row(W::AboutAct, "Help", "About Tarvolink...", QKeySequence(), "About Tarvolink", true);
-    row(W::UserGuideAct, "Help", "User guide...", QKeySequence(), "User guide", true);
-}
-
-void TestVXMainWindow::menusMatchTheirTable()
-{
-    QFETCH(int, id);
-    QFETCH(QString, menu);
-    QFETCH(QString, text);
-    QFETCH(QKeySequence, shortcut);
-    QFETCH(QString, tip);
-    QFETCH(bool, enabled);
-    QAction *a = m_window->action(VXMainWindow::ActionId(id));
-    QCOMPARE(a->text(), text);
-    QCOMPARE(a->shortcut(), shortcut);
-    QCOMPARE(a->statusTip(), tip);
-    QCOMPARE(a->isEnabled(), enabled);
-    QCOMPARE(a->parent(), m_window.get());
-
-    QMenu *owner = nullptr;
-    for (QAction *menuAction : m_window->menuBar()->actions()) {
-        if (menuAction->menu() && menuAction->menu()->actions().contains(a))
-            owner = menuAction->menu();
-    }
-    QVERIFY(owner);
-    QCOMPARE(owner->title(), menu);
+    // The pictures the header names are compiled in.
+    for (const char *picture : { ":/EnglandFlag.png", ":/VXLogo.png", ":/Divider.png" })
+        QVERIFY2(!QPixmap(picture).isNull(), picture);
+    QCOMPARE(w.tabController()->tabs()->count(), 6);
+    // Foreground requests of the controller reach the window's controller signal.
+    QSignalSpy forwarded(w.tabController(), &TabWidget::raiseWidget);
+    emit w.tabController()->bringAppToForeGround();
+    QCOMPARE(forwarded.count(), 1);
 }
 
 void TestVXMainWindow::controllerSignalsDriveTheirOwnAction_data()
 {
     QTest::addColumn<QByteArray>("signal");
     QTest::addColumn<int>("id");
-    QTest::newRow("new") << QByteArray("newAction") << int(VXMainWindow::NewAct);
-    QTest::newRow("open") << QByteArray("openAction") << int(VXMainWindow::OpenAct);
-    QTest::newRow("save") << QByteArray("saveAction") << int(VXMainWindow::SaveAct);
-    QTest::newRow("print") << QByteArray("printAction") << int(VXMainWindow::PrintAct);
-    QTest::newRow("compare") << QByteArray("compareAction") << int(VXMainWindow::CompareAct);
-    QTest::newRow("load from drive") << QByteArray("LFDAction") << int(VXMainWindow::LoadFromDriveAct);
-    QTest::newRow("load to drive") << QByteArray("LTDAction") << int(VXMainWindow::LoadToDriveAct);
-    QTest::newRow("dat file info") << QByteArray("datFileInfoAction") << int(VXMainWindow::DatFileInfoAct);
-    QTest::newRow("language") << QByteArray("LangAction") << int(VXMainWindow::LanguageAct);
+    const auto row = [](const char *signal, int id) { QTest::newRow(signal) << QByteArray(signal) << id; };
+    row("newAction", VXMainWindow::NewAct);
+    row("openAction", VXMainWindow::OpenAct);
+    row("saveAction", VXMainWindow::SaveAct);
+    row("printAction", VXMainWindow::PrintAct);
+    row("compareAction", VXMainWindow::CompareAct);
+    row("LFDAction", VXMainWindow::LoadFromDriveAct);
+    row("LTDAction", VXMainWindow::LoadToDriveAct);
+    row("datFileInfoAction", VXMainWindow::DatFileInfoAct);
+    row("LangAction", VXMainWindow::LanguageAct);
 }
 
 void TestVXMainWindow::controllerSignalsDriveTheirOwnAction()
@@ -240,9 +166,14 @@ void TestVXMainWindow::alertColourFollowsFailureWord()
     QCOMPARE(m_window->alertTimer()->interval(), 500);
 }
 
-void TestVXMainWindow::alertBlinksSixTicksAndStaysVisible()
+void TestVXMainWindow::alertBlinksSixTicksAndASecondAlertRestartsIt()
 {
     QLabel *alert = m_window->headerLine()->alertLabel();
+    m_window->onAlertNotification("failure: port not open");
+    for (int tick = 0; tick < 3; ++tick)
+        m_window->onTimeout();
+    QCOMPARE(alert->styleSheet(), hidden);
+
     m_window->onAlertNotification("failure: No Device Link");
     const QStringList expected { hidden, red, hidden, red, hidden };
     for (int tick = 0; tick < 5; ++tick) {
@@ -257,26 +188,6 @@ void TestVXMainWindow::alertBlinksSixTicksAndStaysVisible()
     QCOMPARE(alert->text(), QString("failure: No Device Link"));
 }
 
-void TestVXMainWindow::secondAlertRestartsTheBlink()
-{
-    QLabel *alert = m_window->headerLine()->alertLabel();
-    m_window->onAlertNotification("failure: port not open");
-    for (int tick = 0; tick < 3; ++tick)
-        m_window->onTimeout();
-    QCOMPARE(alert->styleSheet(), hidden);
-
-    m_window->onAlertNotification("device link established");
-    QCOMPARE(alert->styleSheet(), white);
-    for (int tick = 0; tick < 5; ++tick) {
-        m_window->onTimeout();
-        QVERIFY2(
-            m_window->alertTimer()->isActive(), qPrintable(QString("stopped after tick %1").arg(tick + 1)));
-    }
-    m_window->onTimeout();
-    QVERIFY(!m_window->alertTimer()->isActive());
-    QCOMPARE(alert->styleSheet(), white);
-}
-
 void TestVXMainWindow::alertBlinkEndsOnItsOwnTimer()
 {
     QElapsedTimer clock;
@@ -288,43 +199,37 @@ void TestVXMainWindow::alertBlinkEndsOnItsOwnTimer()
     QCOMPARE(m_window->headerLine()->alertLabel()->styleSheet(), white);
 }
 
-void TestVXMainWindow::quitAnsweredNoKeepsWindow()
+void TestVXMainWindow::quitAsksFirst_data()
 {
+    QTest::addColumn<bool>("viaExitAction");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("close, No keeps the window") << false << false;
+    QTest::newRow("close, Yes closes and drops the controller") << false << true;
+    QTest::newRow("Exit action, No keeps the window") << true << false;
+}
+
+void TestVXMainWindow::quitAsksFirst()
+{
+    QFETCH(bool, viaExitAction);
+    QFETCH(bool, yes);
     m_window->show();
     QPointer<TabWidget> tab = m_window->tabController();
-    m_prompter->expectQuestion(quitText, QMessageBox::No, "Warning");
-    QVERIFY(!m_window->close());
-    QVERIFY(m_window->isVisible());
+    m_prompter->expectQuestion(quitText, yes ? QMessageBox::Yes : QMessageBox::No, "Warning");
+    if (viaExitAction)
+        m_window->action(VXMainWindow::ExitAct)->trigger();
+    else
+        QCOMPARE(m_window->close(), yes);
+    QCOMPARE(m_window->isVisible(), !yes);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(tab);
-    QVERIFY(m_window->isMainViewShown());
+    QCOMPARE(tab.isNull(), yes);
+    QCOMPARE(m_prompter->pending(), 0);
     const ScriptedPrompter::Prompt &asked = m_prompter->seen().last();
     QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(asked.defaultButton, QMessageBox::Yes);
-}
-
-void TestVXMainWindow::quitAnsweredYesClosesAndDropsController()
-{
-    m_window->show();
-    QPointer<TabWidget> tab = m_window->tabController();
-    m_prompter->expectQuestion(quitText, QMessageBox::Yes, "Warning");
-    QVERIFY(m_window->close());
-    QVERIFY(!m_window->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!tab);
-    QVERIFY(!m_window->tabController());
-    // Once confirmed, a further close does not ask again.
-    QVERIFY(m_window->close());
-    QCOMPARE(m_prompter->seen().size(), 1);
-}
-
-void TestVXMainWindow::exitActionAsksBeforeQuitting()
-{
-    m_window->show();
-    m_prompter->expectQuestion(quitText, QMessageBox::No, "Warning");
-    m_window->action(VXMainWindow::ExitAct)->trigger();
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_prompter->pending(), 0);
+    if (yes) { // once confirmed, a further close does not ask again
+        QVERIFY(m_window->close());
+        QCOMPARE(m_prompter->seen().size(), 1);
+    }
 }
 
 void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
@@ -338,15 +243,12 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
 
     QVERIFY(!w.isMainViewShown());
     QCOMPARE(w.centralStack()->currentWidget(), w.loginFrame());
-    QCOMPARE(w.centralWidget()->styleSheet(), QString("#centralWidget {background-color:#C8C8D8}"));
     QVERIFY(!w.headerLine()->userLabel()->isEnabled());
-    const QList<VXMainWindow::ActionId> offWhileLoggedOff { VXMainWindow::NewAct, VXMainWindow::OpenAct,
-        VXMainWindow::SaveAct, VXMainWindow::PrintAct, VXMainWindow::CompareAct,
-        VXMainWindow::LoadFromDriveAct, VXMainWindow::LoadToDriveAct, VXMainWindow::PreferencesAct,
-        VXMainWindow::CustomerDataAct, VXMainWindow::CommunicationAct };
+    // Only the language and the exit stay available while logged off.
     for (int i = 0; i < VXMainWindow::ActionCount; ++i) {
         const auto id = VXMainWindow::ActionId(i);
-        if (offWhileLoggedOff.contains(id))
+        if (id <= VXMainWindow::LoadToDriveAct
+            || (id >= VXMainWindow::PreferencesAct && id <= VXMainWindow::CommunicationAct))
             QVERIFY2(!w.action(id)->isEnabled(), qPrintable(w.action(id)->text()));
     }
     QVERIFY(w.action(VXMainWindow::LanguageAct)->isEnabled());
@@ -373,10 +275,6 @@ void TestVXMainWindow::loginFrameControls()
     QLineEdit *password = login->passwordEdit();
     QCOMPARE(password->echoMode(), QLineEdit::Password);
     QVERIFY(!password->isEnabled());
-    QCOMPARE(login->roleBox()->count(), 2);
-    QCOMPARE(login->roleBox()->itemText(0), QString("Normal"));
-    QCOMPARE(login->roleBox()->itemText(1), QString("Service"));
-
     login->roleBox()->setCurrentIndex(1);
     QVERIFY(password->isEnabled());
     password->setText("secret");
@@ -424,12 +322,10 @@ void TestVXMainWindow::languageChangeUpdatesLinkAndViews_data()
     QTest::addColumn<uint>("index");
     QTest::addColumn<int>("applied");
     QTest::addColumn<QString>("link");
-    QTest::newRow("Deutsch keeps its blank")
-        << 3u << 3 << "<a href=\"Lang\" style=\"color:blue;\"> <img src=\":/German.png\"> Deutsch</a>";
-    QTest::newRow("Svenska")
-        << 1u << 1 << "<a href=\"Lang\" style=\"color:blue;\"><img src=\":/Sweden.png\"> Svenska</a>";
-    QTest::newRow("out of range is English")
-        << 11u << 0 << "<a href=\"Lang\" style=\"color:blue;\"><img src=\":/EnglandFlag.png\"> English</a>";
+    const QString a = "<a href=\"Lang\" style=\"color:blue;\">";
+    QTest::newRow("Deutsch keeps its blank") << 3u << 3 << a + " <img src=\":/German.png\"> Deutsch</a>";
+    QTest::newRow("Svenska") << 1u << 1 << a + "<img src=\":/Sweden.png\"> Svenska</a>";
+    QTest::newRow("out of range is English") << 11u << 0 << a + "<img src=\":/EnglandFlag.png\"> English</a>";
 }
 
 void TestVXMainWindow::languageChangeUpdatesLinkAndViews()
@@ -450,10 +346,7 @@ void TestVXMainWindow::languageChangeUpdatesLinkAndViews()
 void TestVXMainWindow::languageDialogCancelChangesNothing()
 {
     SetLanguage *dialog = m_window->languageDialog();
-    QCOMPARE(dialog->languageBox()->count(), SetLanguage::LanguageCount);
-    QCOMPARE(dialog->languageBox()->itemText(9), QString::fromUtf8("Türkçe"));
     QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
-
     m_window->onLanguageActionTriggered();
     dialog->languageBox()->setCurrentIndex(5);
     dialog->cancelButton()->click();
@@ -495,13 +388,6 @@ void TestVXMainWindow::centredOnFirstShowOnly()
     m_window->move(10, 20);
     m_window->show();
     QCOMPARE(m_window->pos(), QPoint(10, 20));
-}
-
-void TestVXMainWindow::foregroundRequestReachesController()
-{
-    QSignalSpy forwarded(m_window->tabController(), &TabWidget::raiseWidget);
-    emit m_window->tabController()->bringAppToForeGround();
-    QCOMPARE(forwarded.count(), 1);
 }
 
 QTEST_MAIN(TestVXMainWindow)

@@ -4,7 +4,6 @@
 // so a signal emitted to a widget-thread object from the wrong thread fails the test.
 #include "workertestsupport.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 class TestImportFileThread : public WorkerFixture
@@ -13,8 +12,6 @@ class TestImportFileThread : public WorkerFixture
 private slots:
     void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
     void cleanup() { sim.stop(); }
-    void addUnitIdentifiesAndNames_data();
-    void addUnitIdentifiesAndNames();
     void readAllStoresWhatTheUnitHolds_data();
     void readAllStoresWhatTheUnitHolds();
     void writeOneReachesUnitAndRereadsPoles();
@@ -25,57 +22,6 @@ private slots:
     void stopDuringReadEndsAfterCurrentParameter_data();
     void stopDuringReadEndsAfterCurrentParameter();
 };
-
-void TestImportFileThread::addUnitIdentifiesAndNames_data()
-{
-    QTest::addColumn<bool>("tcp");
-    QTest::addColumn<bool>("listening");
-    QTest::newRow("tcp") << true << true;
-    QTest::newRow("pty") << false << true;
-    QTest::newRow("tcp, nobody listening") << true << false;
-}
-
-void TestImportFileThread::addUnitIdentifiesAndNames()
-{
-    QFETCH(bool, tcp);
-    QFETCH(bool, listening);
-    if (listening)
-        QVERIFY(startSim(tcp));
-    // The controller's entry: unit number, interface, port or address.
-    QStringList entry;
-    for (int i = 0; i < 21; ++i)
-        entry << QString();
-    entry[0] = QStringLiteral("1");
-    entry[3] = tcp ? QStringLiteral("TCPIP") : QStringLiteral("RS232");
-    entry[tcp ? 7 : 4] = tcp ? host : line();
-    auto master = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 1);
-    if (!tcp)
-        QCOMPARE(master->VxCommOpenSerialLink(line(), 19200, QStringLiteral("N,8,1")), 1);
-    importfileThread thread(master.get(), entry, nullptr);
-    thread.setOperation(importfileThread::AddUnit);
-    thread.setTcpPort(port);
-    thread.setNewLink(!tcp);
-    Recorder rec;
-    rec.attach(&thread);
-    const int status = runToEnd(thread);
-    QVERIFY(rec.onOwnThread);
-    if (!listening) {
-        QCOMPARE(status, -4);
-        QCOMPARE(rec.infoStatus, -4);
-        QCOMPARE(rec.errors, QStringList { "Error Msg|No connection with given IP" });
-        return;
-    }
-    QCOMPARE(status, 1);
-    QCOMPARE(rec.infoStatus, 1);
-    QVERIFY(rec.errors.isEmpty());
-    QCOMPARE(rec.infoFile, deviceFile);
-    QVERIFY2(rec.infoEntry.value(1).endsWith(tcp ? QStringLiteral(" (*.31)") : QStringLiteral(" (1)")),
-        qPrintable(rec.infoEntry.value(1)));
-    QCOMPARE(rec.infoEntry.value(2), QStringLiteral("connect"));
-    QCOMPARE(rec.infoEntry.value(9), inom);
-    QCOMPARE(thread.getUnitEntry(), rec.infoEntry);
-    QVERIFY(master->VxCommIsUnitConnected(1));
-}
 
 void TestImportFileThread::readAllStoresWhatTheUnitHolds_data()
 {
@@ -105,8 +51,7 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
         WorkerOps::Exchange::Ok);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
 
     const QVector<TreeModel::ReadEntry> list = model->readList();
@@ -163,8 +108,7 @@ void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::WriteOneParameter);
     QVERIFY(thread.setWriteParameter(model->indexOf(frequency, TreeItem::SetAColumn + set)));
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
     QVERIFY(rec.errors.isEmpty());
     QCOMPARE(rec.lastTwo(), CloseAndEnable);
@@ -215,12 +159,11 @@ void TestImportFileThread::writeAllSendsOnlyWhatItShould()
     thread.setOperation(importfileThread::WriteParameters);
     thread.setExportOnlyChanged(onlyChanged);
     thread.setWritePace(0);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
     QVERIFY(rec.errors.isEmpty()); // nothing read-only was written: the unit refused nothing
     QCOMPARE(rec.lastTwo(), CloseAndEnable);
-    const QStringList writes = writesIn(sim.takeRequests());
+    const QStringList writes = SimPeer::writtenRegisters(sim.takeRequests());
     if (onlyChanged) {
         QCOMPARE(writes,
             (QStringList { QString::number(shared->field(5).toInt()),
@@ -274,8 +217,7 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage()
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
     thread.setIgnoreCommFault(ignore);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     const int result = runToEnd(thread);
     QCOMPARE(rec.errors, message.isEmpty() ? QStringList() : QStringList { message });
     QCOMPARE(result, int(ignore ? WorkerOps::Completed : WorkerOps::Failed));
@@ -304,8 +246,7 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
     QVERIFY(model && reference);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(importfileThread::ReadAllParameters);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QSignalSpy ended(&thread, &QThread::finished);
     thread.start();
     QTRY_VERIFY_WITH_TIMEOUT(rec.lastProgress() >= 3, 30000);

@@ -3,7 +3,6 @@
 // ends the cycle at once, and failures give their own messages.
 #include "workertestsupport.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 class TestImportFileThreadCyclic : public WorkerFixture
@@ -38,8 +37,7 @@ void TestImportFileThreadCyclic::cyclicUpdatesStoreValuesAndStopAtOnce()
     QVERIFY(entries.size() > 5);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(operation);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     QSignalSpy ended(&thread, &QThread::finished);
     thread.start();
     QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 1, 20000);
@@ -88,8 +86,7 @@ void TestImportFileThreadCyclic::cyclicUpdateFailuresGiveTheirMessage()
     QVERIFY(model);
     importfileThread thread(master.get(), { "1" }, model.get());
     thread.setOperation(operation);
-    Recorder rec;
-    rec.attach(&thread);
+    Recorder rec(&thread);
     if (lost) {
         QCOMPARE(runToEnd(thread, 20000), int(WorkerOps::Failed));
         QCOMPARE(rec.errors, QStringList { message });

@@ -4,8 +4,6 @@
 #include "vxcommmodbusmaster.h"
 #include "vxcommtcpclient.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 

@@ -4,8 +4,6 @@
 #include "commtestpeers.h"
 #include "vxcommmodbusmaster.h"
 
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 #include <atomic>
 #include <memory>

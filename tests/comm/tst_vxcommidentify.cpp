@@ -1,5 +1,6 @@
 // Linking and identifying a unit against the drive simulator, over a pseudo-terminal
-// (IDENTIFY_OVER_TCP 0: KTZ unit 5) or loopback Modbus TCP (1: RVN unit at TEST_LOOPBACK).
+// (IDENTIFY_OVER_TCP 0: KTZ unit 5) or loopback Modbus TCP (1: RVN unit at TEST_LOOPBACK). An address
+// where nothing listens and RS485 units sharing a port are shown through the tab controller.
 #include "apppaths.h"
 #include "commtestpeers.h"
 #include "devicefiles.h"
@@ -8,8 +9,6 @@
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -54,7 +53,6 @@ enum class Install { Shipped, CodeMissing, CodeError, NoInom, NoPnom, OtherModel
 
 } // namespace
 Q_DECLARE_METATYPE(Install)
-namespace { } // namespace
 
 class TestVxCommIdentify : public QObject
 {
@@ -71,22 +69,19 @@ private slots:
     void controlValuesFollowTheUnit_data();
     void controlValuesFollowTheUnit();
 #if IDENTIFY_OVER_TCP
-    void refusedConnectionGivesMinusFour();
     void sharedCommandCoilGivesDirection_data();
     void sharedCommandCoilGivesDirection();
 #else
     void zeroByteCountIsNoDeviceLink_data();
     void zeroByteCountIsNoDeviceLink();
     void unopenablePortOrInterfaceGivesMinusOne();
-    void openRs485PortIsSharedByUnits();
 #endif
 
 private:
     QString freshDir();
     bool install(Install kind);
-    bool startSim(
-        const QStringList &extra = {}, const QString &device = Device, const QList<int> &units = { Unit });
-    int link(VxCommLinkOutputs &outputs, int interfaceNumber = Interface, int unitAddress = Unit);
+    bool startSim(const QStringList &extra = {}, const QString &device = Device);
+    int link(VxCommLinkOutputs &outputs);
 
     QTemporaryDir root;
     int dirCount = 0;
@@ -121,45 +116,32 @@ QString TestVxCommIdentify::freshDir()
 bool TestVxCommIdentify::install(Install kind)
 {
     TestInstallation inst(freshDir());
-    bool ok = true;
-    switch (kind) {
-    case Install::CodeMissing:
-        ok = inst.addGeneralCsv(replacing(CodeRow, "")) && inst.addDeviceFile(Device);
-        break;
-    case Install::CodeError:
-        ok = inst.addGeneralCsv(replacing(CodeRow, CodeErrorRow)) && inst.addDeviceFile(Device);
-        break;
-    case Install::NoInom:
-        ok = inst.addGeneralCsv() && inst.addDeviceFile(Device, replacing(FaultSizeRow, NoInomRow));
-        break;
-    case Install::NoPnom:
-        ok = inst.addGeneralCsv() && inst.addDeviceFile(Device, replacing(FaultSizeRow, NoPnomRow));
-        break;
-    case Install::OtherModelOnly:
-        ok = inst.addGeneralCsv() && inst.addDeviceFile(OtherDevice);
-        break;
-    case Install::Shipped:
-        ok = inst.addGeneralCsv() && inst.addDeviceFile(Device) && inst.addDeviceFile(OtherDevice);
-        break;
-    }
     AppPaths::setBaseDir(inst.baseDir());
-    return ok;
+    using Edit = TestInstallation::Edit;
+    const Edit general = kind == Install::CodeMissing ? replacing(CodeRow, "")
+        : kind == Install::CodeError                  ? replacing(CodeRow, CodeErrorRow)
+                                                      : Edit();
+    const Edit device = kind == Install::NoInom ? replacing(FaultSizeRow, NoInomRow)
+        : kind == Install::NoPnom               ? replacing(FaultSizeRow, NoPnomRow)
+                                                : Edit();
+    const bool other = kind == Install::Shipped || kind == Install::OtherModelOnly;
+    return inst.addGeneralCsv(general)
+        && (kind == Install::OtherModelOnly || inst.addDeviceFile(Device, device))
+        && (!other || inst.addDeviceFile(OtherDevice));
 }
 
 // The simulator always serves the shipped data: the unit is sound, only the PC's files differ.
-bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &device, const QList<int> &units)
+bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &device)
 {
     QStringList args { QStringLiteral("--data"), QStringLiteral(TARVOLINK_SOURCE_DIR "/data"),
         QStringLiteral("--device"), device };
 #if IDENTIFY_OVER_TCP
-    Q_UNUSED(units)
     args << QStringLiteral("--tcp") << Host + QLatin1Char(':') + QString::number(port);
     master = std::make_unique<VxCommModbusMaster>(3);
 #else
     ptyLink = freshDir() + QStringLiteral("/line");
     args << QStringLiteral("--pty") << ptyLink << QStringLiteral("--baud") << QStringLiteral("115200");
-    for (int unit : units)
-        args << QStringLiteral("--unit") << QString::number(unit);
+    args << QStringLiteral("--unit") << QString::number(Unit);
     master = std::make_unique<VxCommModbusMaster>(Interface);
 #endif
     status.VxCommSetModbusMaster(master.get());
@@ -169,17 +151,17 @@ bool TestVxCommIdentify::startSim(const QStringList &extra, const QString &devic
     return sim.start(args + extra);
 }
 
-int TestVxCommIdentify::link(VxCommLinkOutputs &outputs, int interfaceNumber, int unitAddress)
+int TestVxCommIdentify::link(VxCommLinkOutputs &outputs)
 {
     VxCommSerialInfo serial;
     serial.portName = QFileInfo(ptyLink).symLinkTarget();
     serial.baudRate = 115200;
-    serial.unitAddress = unitAddress;
+    serial.unitAddress = Unit;
     VxCommTcpInfo tcp;
     tcp.ipAddress = Host;
     tcp.port = port;
-    tcp.unitAddress = unitAddress;
-    return status.VxCommLinkUnit(interfaceNumber, serial, tcp, outputs);
+    tcp.unitAddress = Unit;
+    return status.VxCommLinkUnit(Interface, serial, tcp, outputs);
 }
 
 void TestVxCommIdentify::linksAndIdentifiesUnit_data()
@@ -188,24 +170,15 @@ void TestVxCommIdentify::linksAndIdentifiesUnit_data()
     QTest::addColumn<QString>("driveSize");
     QTest::addColumn<QString>("inom");
     QTest::addColumn<QString>("pnom");
+    const auto row = [](const char *size, const char *driveSize, const char *inom, const char *pnom) {
+        QTest::newRow(size) << size << driveSize << inom << pnom;
+    };
 #if IDENTIFY_OVER_TCP
-    QTest::newRow("size 6") << "6"
-                            << "RVN48-013"
-                            << "13,0"
-                            << "5.5";
-    QTest::newRow("size 12") << "12"
-                             << "RVN69-090"
-                             << "90,0"
-                             << "90";
+    row("6", "RVN48-013", "13,0", "5.5");
+    row("12", "RVN69-090", "90,0", "90");
 #else
-    QTest::newRow("size 1") << "1"
-                            << "KTZ23-2P5"
-                            << "2,5"
-                            << "0.37";
-    QTest::newRow("size 6") << "6"
-                            << "KTZ43-009"
-                            << "9,0"
-                            << "4";
+    row("1", "KTZ23-2P5", "2,5", "0.37");
+    row("6", "KTZ43-009", "9,0", "4");
 #endif
 }
 
@@ -254,24 +227,20 @@ void TestVxCommIdentify::failureGivesItsCodeAndMessage_data()
     QTest::addColumn<QString>("message");
     const QStringList none;
     const QStringList faultSize { QStringLiteral("--size"), FaultSize };
-    QTest::newRow("device code not in general.csv")
-        << Install::CodeMissing << none << -5 << "No Support for this Device";
-    QTest::newRow("device code named Error")
-        << Install::CodeError << none << -5 << "No Support for this Device";
-    QTest::newRow("size code not in the sizes")
-        << Install::Shipped << QStringList { "--size", "99" } << -6 << "Drive Size not found in CSV file";
-    QTest::newRow("INOM empty") << Install::NoInom << faultSize << -7 << "INOM Value not found in CSV file";
-    QTest::newRow("PNOM empty") << Install::NoPnom << faultSize << -8 << "PNOM Value not found in CSV file";
-    QTest::newRow("no file for the version") << Install::OtherModelOnly << none << -2 << "No CSV File Found";
-    QTest::newRow("silent unit") << Install::Shipped << QStringList { "--silent-after", "0" } << -3
-                                 << "No Device Link";
-    QTest::newRow("silent after the device code")
-        << Install::Shipped << QStringList { "--silent-after", "1" } << -3 << "No Device Link";
-    QTest::newRow("silent after the version")
-        << Install::Shipped << QStringList { "--silent-after", "2" } << -3 << "No Device Link";
-    QTest::newRow("size register refused")
-        << Install::Shipped << QStringList { "--exception", SizeRegister + QStringLiteral(":2") } << -3
-        << "No Device Link";
+    const auto row = [](const char *name, Install kind, const QStringList &simArgs, int code,
+                         const char *message) { QTest::newRow(name) << kind << simArgs << code << message; };
+    row("device code not in general.csv", Install::CodeMissing, none, -5, "No Support for this Device");
+    row("device code named Error", Install::CodeError, none, -5, "No Support for this Device");
+    row("size code not in the sizes", Install::Shipped, { "--size", "99" }, -6,
+        "Drive Size not found in CSV file");
+    row("INOM empty", Install::NoInom, faultSize, -7, "INOM Value not found in CSV file");
+    row("PNOM empty", Install::NoPnom, faultSize, -8, "PNOM Value not found in CSV file");
+    row("no file for the version", Install::OtherModelOnly, none, -2, "No CSV File Found");
+    row("silent unit", Install::Shipped, { "--silent-after", "0" }, -3, "No Device Link");
+    row("silent after the device code", Install::Shipped, { "--silent-after", "1" }, -3, "No Device Link");
+    row("silent after the version", Install::Shipped, { "--silent-after", "2" }, -3, "No Device Link");
+    row("size register refused", Install::Shipped, { "--exception", SizeRegister + ":2" }, -3,
+        "No Device Link");
 }
 
 void TestVxCommIdentify::failureGivesItsCodeAndMessage()
@@ -333,29 +302,19 @@ void TestVxCommIdentify::controlValuesFollowTheUnit_data()
     QTest::addColumn<QString>("expRefSource");
     QTest::addColumn<QString>("expRunSource");
     QTest::addColumn<QString>("direction");
-    const QStringList none;
-    QTest::newRow("program in control, forward") << none << 2 << 2 << 37 << 1 << "37.00"
-                                                 << "02"
-                                                 << "02"
-                                                 << "00";
-    QTest::newRow("keyboard, reverse") << none << 1 << 1 << 100 << 2 << "100.00"
-                                       << "01"
-                                       << "01"
-                                       << "01";
-    QTest::newRow("reference 150 shows 0") << none << 0 << 0 << 150 << 0 << "0.00"
-                                           << "00"
-                                           << "00"
-                                           << "02";
-    QTest::newRow("option source reads as 00") << none << 3 << 3 << 0 << 0 << "0.00"
-                                               << "00"
-                                               << "00"
-                                               << "02";
+    const auto row = [](const char *name, const QStringList &simArgs, int refSource, int runSource,
+                         int reference, int coil, const char *referenceText, const char *expRefSource,
+                         const char *expRunSource, const char *direction) {
+        QTest::newRow(name) << simArgs << refSource << runSource << reference << coil << referenceText
+                            << expRefSource << expRunSource << direction;
+    };
+    row("program in control, forward", {}, 2, 2, 37, 1, "37.00", "02", "02", "00");
+    row("keyboard, reverse", {}, 1, 1, 100, 2, "100.00", "01", "01", "01");
+    row("reference 150 shows 0", {}, 0, 0, 150, 0, "0.00", "00", "00", "02");
+    row("option source reads as 00", {}, 3, 3, 0, 0, "0.00", "00", "00", "02");
     const QStringList refused { "--exception", "40104:2", "--exception", "40105:2", "--exception", "44501:2",
         "--exception", "1:2" };
-    QTest::newRow("control registers refused") << refused << -1 << -1 << -1 << 0 << "0.00"
-                                               << "00"
-                                               << "00"
-                                               << "03";
+    row("control registers refused", refused, -1, -1, -1, 0, "0.00", "00", "00", "03");
 }
 
 void TestVxCommIdentify::controlValuesFollowTheUnit()
@@ -377,23 +336,20 @@ void TestVxCommIdentify::controlValuesFollowTheUnit()
     VxCommLinkOutputs out;
     QCOMPARE(link(out), 1);
     const QString file = out.identity.deviceFile;
-    auto writeRegister = [&](int number, int value) {
+    // Function 4 writes a holding register, 1 a coil (value 1: on).
+    auto write = [&](int function, int number, int value) {
         const quint8 data[2] = { quint8(value & 0xFF), quint8(value >> 8) };
         QMutexLocker locker(master->VxCommMutex());
         master->VxCommSetUnitAddress(Unit);
-        return master->VxCommTransaction(4, 0, number, 0, 1, data, nullptr);
+        return master->VxCommTransaction(function, 0, number, 0, 1, data, nullptr);
     };
     if (refSource >= 0) {
-        QVERIFY(writeRegister(40104, refSource) > 0);
-        QVERIFY(writeRegister(40105, runSource) > 0);
-        QVERIFY(writeRegister(44501, reference) > 0);
+        QVERIFY(write(4, 40104, refSource) > 0);
+        QVERIFY(write(4, 40105, runSource) > 0);
+        QVERIFY(write(4, 44501, reference) > 0);
     }
-    if (coil > 0) {
-        const quint8 on[2] = { 1, 0 };
-        QMutexLocker locker(master->VxCommMutex());
-        master->VxCommSetUnitAddress(Unit);
-        QVERIFY(master->VxCommTransaction(1, 0, coil, 0, 1, on, nullptr) > 0);
-    }
+    if (coil > 0)
+        QVERIFY(write(1, coil, 1) > 0);
 
     QCOMPARE(link(out), 1);
     QCOMPARE(VxCommIdentify::referenceText(out.control.reference), referenceText);
@@ -413,16 +369,6 @@ void TestVxCommIdentify::controlValuesFollowTheUnit()
 }
 
 #if IDENTIFY_OVER_TCP
-void TestVxCommIdentify::refusedConnectionGivesMinusFour()
-{
-    QVERIFY(install(Install::Shipped));
-    master = std::make_unique<VxCommModbusMaster>(3);
-    status.VxCommSetModbusMaster(master.get());
-    VxCommLinkOutputs out;
-    QCOMPARE(link(out), -4); // nothing listens
-    QCOMPARE(identificationMessage(-4), QStringLiteral("No connection with given IP"));
-}
-
 void TestVxCommIdentify::sharedCommandCoilGivesDirection_data()
 {
     // The KTZ file drives all three commands through coil 11 and the coils above it:
@@ -505,19 +451,6 @@ void TestVxCommIdentify::unopenablePortOrInterfaceGivesMinusOne()
     QCOMPARE(status.VxCommLinkUnit(1, serial, VxCommTcpInfo(), out), -1);
 }
 
-void TestVxCommIdentify::openRs485PortIsSharedByUnits()
-{
-    QVERIFY(install(Install::Shipped));
-    QVERIFY(startSim({}, Device, { 5, 6 }));
-    VxCommLinkOutputs first, second;
-    QCOMPARE(link(first, 2, 5), 1);
-    QVERIFY(first.newLink);
-    QCOMPARE(link(second, 2, 6), 1);
-    QVERIFY(!second.newLink);
-    QVERIFY(master->VxCommIsLinkOpen());
-    QCOMPARE(second.identity.driveSize, first.identity.driveSize);
-    QCOMPARE(unitName(second.identity.driveSize, "RS485", "6", QString()), first.identity.driveSize + " (6)");
-}
 #endif
 
 QTEST_GUILESS_MAIN(TestVxCommIdentify)

@@ -4,8 +4,6 @@
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <memory>

@@ -4,8 +4,6 @@
 #include "vxcommmodbusmaster.h"
 #include "vxcommtcpclient.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
 #include <cstring>
@@ -30,6 +28,17 @@ private slots:
     void refusedConnectionsCountForTheProcess();
 
 private:
+    void setScript(std::function<QList<QByteArray>(const QByteArray &)> replies)
+    {
+        std::lock_guard<std::mutex> guard(scriptLock);
+        script = std::move(replies);
+    }
+    // A link to the peer with the given pause between messages.
+    bool openLink(VxCommTcpClient &link, int delayMs)
+    {
+        link.VxCommSetMsgDelay(delayMs);
+        return link.VxCommTcpConnect(Host, peer.port());
+    }
     int send(VxCommTcpClient &link, const QByteArray &rtu, int expected, int transactionId,
         QByteArray *reply = nullptr);
 
@@ -67,9 +76,9 @@ static QList<QByteArray> echoHeader(const QByteArray &request, const QByteArray 
 
 void TestTcpClient::init()
 {
+    setScript([](const QByteArray &request) { return echoHeader(request, fromHex("03 02 00 2A")); });
     std::lock_guard<std::mutex> guard(scriptLock);
     requests.clear();
-    script = [](const QByteArray &request) { return echoHeader(request, fromHex("03 02 00 2A")); };
 }
 
 int TestTcpClient::send(
@@ -118,15 +127,11 @@ void TestTcpClient::faultyReplies()
     QFETCH(bool, foreignId);
     QFETCH(int, result);
     QFETCH(int, replyLength);
-    {
-        std::lock_guard<std::mutex> guard(scriptLock);
-        script = [reply, foreignId](const QByteArray &request) {
-            return QList<QByteArray> { (foreignId ? fromHex("77 77") : request.left(2)) + reply };
-        };
-    }
+    setScript([reply, foreignId](const QByteArray &request) {
+        return QList<QByteArray> { (foreignId ? fromHex("77 77") : request.left(2)) + reply };
+    });
     VxCommTcpClient link;
-    link.VxCommSetMsgDelay(0);
-    QVERIFY(link.VxCommTcpConnect(Host, peer.port()));
+    QVERIFY(openLink(link, 0));
     QByteArray got;
     QCOMPARE(send(link, withCrc(fromHex("01 03 00 00 00 01")), 7, 0x0102, &got), result);
     QCOMPARE(got.size(), replyLength);
@@ -135,16 +140,12 @@ void TestTcpClient::faultyReplies()
 
 void TestTcpClient::replyInSeveralSegmentsIsGathered()
 {
-    {
-        std::lock_guard<std::mutex> guard(scriptLock);
-        script = [](const QByteArray &request) {
-            const QByteArray whole = echoHeader(request, fromHex("03 04 00 2A 00 2B")).first();
-            return QList<QByteArray> { whole.left(3), whole.mid(3, 5), whole.mid(8) };
-        };
-    }
+    setScript([](const QByteArray &request) {
+        const QByteArray whole = echoHeader(request, fromHex("03 04 00 2A 00 2B")).first();
+        return QList<QByteArray> { whole.left(3), whole.mid(3, 5), whole.mid(8) };
+    });
     VxCommTcpClient link;
-    link.VxCommSetMsgDelay(0);
-    QVERIFY(link.VxCommTcpConnect(Host, peer.port()));
+    QVERIFY(openLink(link, 0));
     QByteArray reply;
     QCOMPARE(send(link, withCrc(fromHex("01 03 00 00 00 02")), 9, 5, &reply), 1);
     QCOMPARE(reply.toHex(' '), QByteArray("01 03 04 00 2a 00 2b"));
@@ -152,13 +153,9 @@ void TestTcpClient::replyInSeveralSegmentsIsGathered()
 
 void TestTcpClient::silentUnitTimesOutAndCloses()
 {
-    {
-        std::lock_guard<std::mutex> guard(scriptLock);
-        script = nullptr;
-    }
+    setScript(nullptr);
     VxCommTcpClient link;
-    link.VxCommSetMsgDelay(20);
-    QVERIFY(link.VxCommTcpConnect(Host, peer.port()));
+    QVERIFY(openLink(link, 20));
     QSignalSpy errors(&link, &VxCommTcpClient::TcpServerError);
     QElapsedTimer timer;
     timer.start();
@@ -171,13 +168,10 @@ void TestTcpClient::silentUnitTimesOutAndCloses()
 
 void TestTcpClient::resendKeepsTheTransactionId()
 {
-    {
-        std::lock_guard<std::mutex> guard(scriptLock);
-        script = [this](const QByteArray &request) {
-            // requests already holds this one: silent on the first, answer the resend.
-            return requests.size() < 2 ? QList<QByteArray>() : echoHeader(request, fromHex("03 02 00 2A"));
-        };
-    }
+    setScript([this](const QByteArray &request) {
+        // requests already holds this one: silent on the first, answer the resend.
+        return requests.size() < 2 ? QList<QByteArray>() : echoHeader(request, fromHex("03 02 00 2A"));
+    });
     VxCommModbusMaster master(3);
     QVERIFY(master.VxCommConnectTcpLink(Host, peer.port()));
     master.VxCommSetMsgDelay(0);

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -86,16 +85,4 @@ const TreeItem *WorkerFixture::topRowOf(const TreeItem *item)
     while (item->parent() && item->parent()->parent())
         item = item->parent();
     return item;
-}
-
-QStringList WorkerFixture::writesIn(const QStringList &log)
-{
-    QStringList registers;
-    static const QRegularExpression write(QStringLiteral(" fc (6|16) reg (\\d+):"));
-    for (const QString &entry : log) {
-        const QRegularExpressionMatch m = write.match(entry);
-        if (m.hasMatch())
-            registers << m.captured(2);
-    }
-    return registers;
 }

@@ -29,6 +29,7 @@ public:
     int passes = 0;
     bool onOwnThread = true;
 
+    explicit Recorder(importfileThread *t) { attach(t); }
     void attach(importfileThread *t)
     {
         const auto q = Qt::QueuedConnection;
@@ -112,8 +113,6 @@ protected:
         return !stored(reference, entry).isEmpty();
     }
     static const TreeItem *topRowOf(const TreeItem *item);
-    // Registers written, in the order of the simulator's --verbose request log.
-    static QStringList writesIn(const QStringList &log);
     QString line() const { return dir.filePath(QStringLiteral("line")); }
 
     QTemporaryDir dir;

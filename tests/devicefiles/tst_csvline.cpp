@@ -1,8 +1,6 @@
 #include "apppaths.h"
 #include "csvline.h"
 
-#include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 class TestCsvLine : public QObject

@@ -1,9 +1,6 @@
 #include "devicefilenotices.h"
 #include "devicefiles.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 #include <memory>
 #include <vector>

@@ -2,12 +2,6 @@
 #include "csvline.h"
 #include "devicefiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSet>
-#include <QTextCodec>
-#include <QTextStream>
 #include <QtTest>
 
 using namespace DeviceFiles;

@@ -1,11 +1,7 @@
 #include "settingsfile.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -126,47 +122,31 @@ class TestSettingsFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void writesGoldenFileFromKnownValues();
-    void readsGoldenFileIntoKnownValues_data();
-    void readsGoldenFileIntoKnownValues();
+    void goldenFileMatchesKnownValues();
     void rereadAndWriteIsByteIdentical_data();
     void rereadAndWriteIsByteIdentical();
     void badOrPartialInputKeepsDefaults_data();
     void badOrPartialInputKeepsDefaults();
     void separatorsInTextsDoNotShiftFields();
     void garbageNeverCrashesAndSettlesAfterOneRewrite();
-    void saveFollowsAutoSave_data();
-    void saveFollowsAutoSave();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
-    void loadOfMissingFileChangesNothing();
 };
 
-void TestSettingsFile::writesGoldenFileFromKnownValues()
+void TestSettingsFile::goldenFileMatchesKnownValues()
 {
     const QByteArray golden = fileBytes(dataPath("golden.set"));
     QVERIFY(!golden.isEmpty());
     const QByteArray written = toBytes(knownRecord());
     QVERIFY2(written == golden, firstDifference(written, golden).constData());
-}
-
-void TestSettingsFile::readsGoldenFileIntoKnownValues_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray golden = fileBytes(dataPath("golden.set"));
-    QTest::newRow("as written") << golden;
-    // The same file saved by a Windows editor: byte order mark and CR LF line ends.
+    // Read as written, and as a Windows editor saves it: byte order mark and CR LF line ends.
     QByteArray windows = "\xEF\xBB\xBF" + golden;
     windows.replace("\n", "\r\n");
-    QTest::newRow("byte order mark and CR LF") << windows;
-}
-
-void TestSettingsFile::readsGoldenFileIntoKnownValues()
-{
-    QFETCH(QByteArray, bytes);
-    const SettingsRecord read = fromBytes(bytes);
-    verifySame(read, knownRecord());
-    QVERIFY(read.rs485Ports.isEmpty());
+    for (const QByteArray &bytes : { golden, windows }) {
+        const SettingsRecord read = fromBytes(bytes);
+        verifySame(read, knownRecord());
+        QVERIFY(read.rs485Ports.isEmpty());
+    }
 }
 
 void TestSettingsFile::rereadAndWriteIsByteIdentical_data()
@@ -196,7 +176,6 @@ void TestSettingsFile::badOrPartialInputKeepsDefaults_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<SettingsRecord>("expected");
-    const SettingsRecord defaults;
     const QByteArray comm = "[COMMUNICATION SETTINGS START];ContinueDespiteCOMFault;Delay between Msgs;"
                             "isRetriesChecked;NumOfRetries;\n";
     const QByteArray osc
@@ -204,82 +183,76 @@ void TestSettingsFile::badOrPartialInputKeepsDefaults_data()
     const QByteArray customer
         = "[CUSTOMER INFORMATION START]Company Name;Street1;Street2;Location;City;Country;"
           "Telephone;Company Contact;Project Name;Application Name;Authendicated By;Serial No;\n";
-
-    SettingsRecord e = defaults;
-    e.language = 3;
-    QTest::newRow("only the language line") << QByteArray("[Language];3;\n") << e;
-    QTest::newRow("language not a number") << QByteArray("[Language];drei;\n") << defaults;
-    QTest::newRow("language 11 out of range") << QByteArray("[Language];11;\n") << defaults;
-    QTest::newRow("language negative") << QByteArray("[Language];-1;\n") << defaults;
-
-    QTest::newRow("delay 34 and 6 retries refused") << comm + "1;34;1;6;\n" << defaults;
-    e = defaults;
-    e.continueDespiteFault = false;
-    e.delayMs = 35;
-    e.retriesEnabled = false;
-    e.retries = 5;
-    QTest::newRow("delay 35 and 5 retries accepted") << comm + "0;35;0;5;\n" << e;
-    QTest::newRow("numbers overflowing or signed") << comm + "7;99999999999;-1;+x;\n" << defaults;
-    e = defaults;
-    e.retries = 1;
-    QTest::newRow("short line keeps the missing fields") << comm + ";;;1\n" << e;
-
-    e = defaults;
-    e.autoScanActive = false;
-    e.exportOnlyChanged = true;
-    QTest::newRow("yes/no other than 0 and 1") << QByteArray(
+    // The defaults with the changes the input should make.
+    const auto row = [](const char *name, const QByteArray &input,
+                         const std::function<void(SettingsRecord &)> &change = {}) {
+        SettingsRecord e;
+        if (change)
+            change(e);
+        QTest::newRow(name) << input << e;
+    };
+    row("only the language line", "[Language];3;\n", [](SettingsRecord &e) { e.language = 3; });
+    row("language not a number", "[Language];drei;\n");
+    row("language 11 out of range", "[Language];11;\n");
+    row("language negative", "[Language];-1;\n");
+    row("delay 34 and 6 retries refused", comm + "1;34;1;6;\n");
+    row("delay 35 and 5 retries accepted", comm + "0;35;0;5;\n", [](SettingsRecord &e) {
+        e.continueDespiteFault = false;
+        e.delayMs = 35;
+        e.retriesEnabled = false;
+        e.retries = 5;
+    });
+    row("numbers overflowing or signed", comm + "7;99999999999;-1;+x;\n");
+    row("short line keeps the missing fields", comm + ";;;1\n", [](SettingsRecord &e) { e.retries = 1; });
+    row("yes/no other than 0 and 1",
         "[PREFERENCES SETTINGS START];AutoImportActive;ImportActive;AutoScanActive;AutoSave;"
-        "ExportOnlyChanged;\n2;yes;0;;1;\n") << e;
-
-    e = defaults;
-    e.oscLineWidth = 5;
-    e.oscGrid = true;
-    e.oscGraphView = 9;
-    e.oscTimeUnit = 3;
-    QTest::newRow("grey level 256 and sampling 9 ms refused") << osc + "256;5;7;9;9;3;\n" << e;
-    e = defaults;
-    e.oscGrid = false;
-    QTest::newRow("grid 0 is off") << osc + ";;0;;;;\n" << e;
-
-    e = defaults;
-    e.rs485Scan.unitNumbers = QStringLiteral("1-3,7");
-    QTest::newRow("scan choices outside the lists and a damaged unit text")
-        << QByteArray("[AUTO CONFIG START];Baudrate;Parity;noOfUnits;\n7;4;1-x;\n3;2;1-3,7;\n") << e;
-    QTest::newRow("unit text with two hyphens in one piece")
-        << QByteArray("[AUTO CONFIG START];Baudrate;Parity;noOfUnits;\n;;1-2-3;\n") << defaults;
-
-    e = defaults;
-    e.customer[SettingsRecord::CompanyName] = QStringLiteral("Acme");
-    e.customer[SettingsRecord::Location] = QStringLiteral("Town");
-    e.customer[SettingsRecord::SerialNo] = QStringLiteral("42");
-    QTest::newRow("empty customer fields keep positions") << customer + "Acme;;;Town;;;;;;;;42;\n" << e;
-
+        "ExportOnlyChanged;\n2;yes;0;;1;\n",
+        [](SettingsRecord &e) {
+            e.autoScanActive = false;
+            e.exportOnlyChanged = true;
+        });
+    row("grey level 256 and sampling 9 ms refused", osc + "256;5;7;9;9;3;\n", [](SettingsRecord &e) {
+        e.oscLineWidth = 5;
+        e.oscGrid = true;
+        e.oscGraphView = 9;
+        e.oscTimeUnit = 3;
+    });
+    row("grid 0 is off", osc + ";;0;;;;\n", [](SettingsRecord &e) { e.oscGrid = false; });
+    row("scan choices outside the lists and a damaged unit text",
+        "[AUTO CONFIG START];Baudrate;Parity;noOfUnits;\n7;4;1-x;\n3;2;1-3,7;\n",
+        [](SettingsRecord &e) { e.rs485Scan.unitNumbers = QStringLiteral("1-3,7"); });
+    row("unit text with two hyphens in one piece",
+        "[AUTO CONFIG START];Baudrate;Parity;noOfUnits;\n;;1-2-3;\n");
+    row("empty customer fields keep positions", customer + "Acme;;;Town;;;;;;;;42;\n", [](SettingsRecord &e) {
+        e.customer[SettingsRecord::CompanyName] = QStringLiteral("Acme");
+        e.customer[SettingsRecord::Location] = QStringLiteral("Town");
+        e.customer[SettingsRecord::SerialNo] = QStringLiteral("42");
+    });
     // A section cut short must not eat the next section's marker as its values.
-    e = defaults;
-    e.language = 2;
-    QTest::newRow("section without its value line") << comm + "[Language];2;\n" << e;
-    e = defaults;
-    e.language = 4;
-    e.favourites[0].name = QStringLiteral("X");
-    e.favourites[0].entries = { { "a", true, "b", "c", "d", false, {} } };
-    QTest::newRow("favourite set without end marker")
-        << QByteArray("[FAVOURITES SETA START];X;\na;1;b;c;d;0;\n[Language];4;\n") << e;
-    e = defaults;
-    e.rs232Ports = QStringLiteral("COM1");
-    e.language = 5;
-    QTest::newRow("port block without end marker")
-        << QByteArray("[AUTO CONFIG RS232-PORTS START];RS232 Selected Ports;\nCOM1;\n[Language];5;\n") << e;
-    e = defaults;
-    OscUnitChoice unit;
-    unit.signalChoices = { { "s", 0, 0, -3, "u", 0, {} } };
-    e.oscUnits = { unit };
-    QTest::newRow("unit number 300 and signal numbers garbage") << QByteArray(
+    row("section without its value line", comm + "[Language];2;\n",
+        [](SettingsRecord &e) { e.language = 2; });
+    row("favourite set without end marker", "[FAVOURITES SETA START];X;\na;1;b;c;d;0;\n[Language];4;\n",
+        [](SettingsRecord &e) {
+            e.language = 4;
+            e.favourites[0].name = QStringLiteral("X");
+            e.favourites[0].entries = { { "a", true, "b", "c", "d", false, {} } };
+        });
+    row("port block without end marker",
+        "[AUTO CONFIG RS232-PORTS START];RS232 Selected Ports;\nCOM1;\n[Language];5;\n",
+        [](SettingsRecord &e) {
+            e.rs232Ports = QStringLiteral("COM1");
+            e.language = 5;
+        });
+    row("unit number 300 and signal numbers garbage",
         "[OSCILLOSCOPE PARAMS START];\n[UNIT INFORMATION START];300;;;\ns;-1;x;-3;u;;\n"
-        "[OSCILLOSCOPE PARAMS END];\n") << e;
-    e = defaults;
-    e.favourites[1].name = QStringLiteral("Set B");
-    QTest::newRow("empty set name keeps the default name")
-        << QByteArray("[FAVOURITES SETB START];;\n[FAVOURITES SETB END];\n") << e;
+        "[OSCILLOSCOPE PARAMS END];\n",
+        [](SettingsRecord &e) {
+            OscUnitChoice unit;
+            unit.signalChoices = { { "s", 0, 0, -3, "u", 0, {} } };
+            e.oscUnits = { unit };
+        });
+    row("empty set name keeps the default name", "[FAVOURITES SETB START];;\n[FAVOURITES SETB END];\n",
+        [](SettingsRecord &e) { e.favourites[1].name = QStringLiteral("Set B"); });
 }
 
 void TestSettingsFile::badOrPartialInputKeepsDefaults()
@@ -340,39 +313,6 @@ void TestSettingsFile::garbageNeverCrashesAndSettlesAfterOneRewrite()
     }
 }
 
-void TestSettingsFile::saveFollowsAutoSave_data()
-{
-    QTest::addColumn<bool>("autoSave");
-    QTest::newRow("AutoSave set: written") << true;
-    QTest::newRow("AutoSave cleared: old file kept") << false;
-}
-
-void TestSettingsFile::saveFollowsAutoSave()
-{
-    QFETCH(bool, autoSave);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("settings.set"));
-    const QByteArray old = fileBytes(dataPath("golden.set"));
-    QVERIFY(old.contains("\n1;0;1;1;0;\n")); // the old file holds AutoSave 1
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(old);
-    }
-    SettingsRecord now;
-    now.language = 9;
-    now.autoSave = autoSave;
-
-    QCOMPARE(SettingsFile::saveIfAutoSave(now, path), autoSave);
-    SettingsRecord onDisk;
-    QVERIFY(SettingsFile::load(path, onDisk));
-    if (autoSave)
-        verifySame(onDisk, now);
-    else
-        QCOMPARE(fileBytes(path), old);
-}
-
 void TestSettingsFile::failedSaveKeepsOldFile_data()
 {
     QTest::addColumn<QString>("failure");
@@ -423,17 +363,12 @@ void TestSettingsFile::failedSaveKeepsOldFile()
     }
     QVERIFY(!saved);
     QCOMPARE(fileBytes(path), old);
+    // Nor does a failed load change what was read before.
+    SettingsRecord record = knownRecord();
+    QVERIFY(!SettingsFile::load(dir.filePath(QStringLiteral("missing.set")), record));
+    verifySame(record, knownRecord());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
         QStringList { QStringLiteral("settings.set") });
-}
-
-void TestSettingsFile::loadOfMissingFileChangesNothing()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    SettingsRecord record = knownRecord();
-    QVERIFY(!SettingsFile::load(dir.filePath(QStringLiteral("settings.set")), record));
-    verifySame(record, knownRecord());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

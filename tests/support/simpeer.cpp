@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <csignal>
 
 bool SimPeer::start(const QStringList &arguments, int readyTimeoutMs)
@@ -51,8 +52,15 @@ void SimPeer::stop()
 {
     if (process.state() == QProcess::NotRunning)
         return;
-    process.kill(); // SIGKILL ends a frozen process too
-    process.waitForFinished(3000);
+    // SIGTERM lets the simulator end as it does for a user (its pseudo-terminal link removed, a
+    // coverage build's counters written); a frozen one is thawed first, and SIGKILL ends any
+    // simulator that does not stop in time.
+    ::kill(pid_t(process.processId()), SIGCONT);
+    process.terminate();
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
 }
 
 bool SimPeer::trip()
@@ -165,4 +173,16 @@ TestInstallation::Edit addingTestDrive(int code, const QByteArray &name)
             return withCode;
         return replacing("[VERSION ADDRESS]END", versionRow + "[VERSION ADDRESS]END")(withCode);
     };
+}
+
+QStringList SimPeer::writtenRegisters(const QStringList &requests)
+{
+    static const QRegularExpression write(QStringLiteral(" fc (6|16) reg (\\d+):"));
+    QStringList registers;
+    for (const QString &request : requests) {
+        const QRegularExpressionMatch m = write.match(request);
+        if (m.hasMatch())
+            registers << m.captured(2);
+    }
+    return registers;
 }

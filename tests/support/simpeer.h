@@ -31,6 +31,8 @@ public:
     // The request lines of --verbose ("request N unit U fc F reg R: bytes") logged since the start
     // or the previous call.
     QStringList takeRequests();
+    // The registers written (function codes 6 and 16) among such request lines, in order.
+    static QStringList writtenRegisters(const QStringList &requests);
     // Everything the simulator wrote to stderr since the start, for a failure message.
     QString errorOutput() const;
 

@@ -5,7 +5,6 @@
 #include "unitregistry.h"
 #include "vxcommmodbusmaster.h"
 
-#include <QPointer>
 #include <QtTest>
 
 namespace F = UnitEntryField;
@@ -47,28 +46,27 @@ void TstUnitRegistry::portCheck_data()
     const QList<QStringList> rs485 { serialEntry("RS485", "/dev/ttyA", 3),
         serialEntry("RS485", "/dev/ttyB", 4) };
     const QList<QStringList> rs232 { serialEntry("RS232", "/dev/ttyA", 3) };
-    QTest::newRow("free port") << rs485 << 5 << "/dev/ttyC"
-                               << "RS485" << int(C::Free) << -1 << "";
-    QTest::newRow("rs485 joins rs485") << rs485 << 5 << "/dev/ttyB"
-                                       << "RS485" << int(C::Shared) << 1 << "";
-    QTest::newRow("same number on the port")
-        << rs485 << 4 << "/dev/ttyB"
-        << "RS485" << int(C::Refused) << -1 << "Unit already connected on RS485 Interface";
-    QTest::newRow("rs232 onto an rs485 port")
-        << rs485 << 5 << "/dev/ttyA"
-        << "RS232" << int(C::Refused) << -1 << "port already in use on RS485";
-    QTest::newRow("rs485 onto an rs232 port")
-        << rs232 << 5 << "/dev/ttyA"
-        << "RS485" << int(C::Refused) << -1 << "port already in use on RS232";
-    QTest::newRow("rs232 same number")
-        << rs232 << 3 << "/dev/ttyA"
-        << "RS485" << int(C::Refused) << -1 << "Unit already connected on RS232 Interface";
-    QTest::newRow("same number as the second unit on a shared port")
-        << rs485 + QList<QStringList> { serialEntry("RS485", "/dev/ttyA", 5) } << 5 << "/dev/ttyA"
-        << "RS485" << int(C::Refused) << -1 << "Unit already connected on RS485 Interface";
+    const auto row = [](const char *name, const QList<QStringList> &units, int unit, const char *port,
+                         const char *mode, C::Outcome outcome, int sharedIndex, const char *message) {
+        QTest::newRow(name) << units << unit << port << mode << int(outcome) << sharedIndex << message;
+    };
+    const QString on485 = "Unit already connected on RS485 Interface";
+    row("free port", rs485, 5, "/dev/ttyC", "RS485", C::Free, -1, "");
+    row("rs485 joins rs485", rs485, 5, "/dev/ttyB", "RS485", C::Shared, 1, "");
+    row("same number on the port", rs485, 4, "/dev/ttyB", "RS485", C::Refused, -1, qPrintable(on485));
+    row("rs232 onto an rs485 port", rs485, 5, "/dev/ttyA", "RS232", C::Refused, -1,
+        "port already in use on RS485");
+    row("rs485 onto an rs232 port", rs232, 5, "/dev/ttyA", "RS485", C::Refused, -1,
+        "port already in use on RS232");
+    row("second rs232 unit on an rs232 port", rs232, 5, "/dev/ttyA", "RS232", C::Refused, -1,
+        "port already in use on RS232");
+    row("rs232 same number", rs232, 3, "/dev/ttyA", "RS485", C::Refused, -1,
+        "Unit already connected on RS232 Interface");
+    row("same number as the second unit on a shared port",
+        rs485 + QList<QStringList> { serialEntry("RS485", "/dev/ttyA", 5) }, 5, "/dev/ttyA", "RS485",
+        C::Refused, -1, qPrintable(on485));
     // A port name that is a prefix of another is another port.
-    QTest::newRow("prefix is not the port") << rs232 << 5 << "/dev/tty"
-                                            << "RS232" << int(C::Free) << -1 << "";
+    row("prefix is not the port", rs232, 5, "/dev/tty", "RS232", C::Free, -1, "");
 }
 
 void TstUnitRegistry::portCheck()

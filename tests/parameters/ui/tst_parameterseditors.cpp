@@ -2,14 +2,13 @@
 #include "lineeditswidget.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
-#include "scriptedprompter.h"
+#include "promptedtest.h"
 #include "valuefieldeditor.h"
 #include "viewfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTreeView>
 #include <QtTest>
 
@@ -17,7 +16,7 @@ using namespace ViewFixture;
 
 // The in-place editors of the parameters view: the right editor for each kind of parameter,
 // refusal of what the unit would not take, and where an accepted value goes.
-class TestParametersEditors : public QObject
+class TestParametersEditors : public PromptedTest
 {
     Q_OBJECT
 private slots:
@@ -38,7 +37,6 @@ private slots:
 private:
     QWidget *openEditor(const QString &menu, int column);
 
-    std::unique_ptr<ScriptedPrompter> m_prompter;
     std::unique_ptr<Parameters> m_view;
     std::unique_ptr<TreeModel> m_model;
 };
@@ -46,8 +44,7 @@ private:
 void TestParametersEditors::init()
 {
     AppPaths::setBaseDir(dataDir());
-    m_prompter = std::make_unique<ScriptedPrompter>();
-    m_view = std::make_unique<Parameters>(*m_prompter);
+    m_view = std::make_unique<Parameters>(prompter);
     m_model = unitModel();
     QVERIFY(m_model->isValid());
     m_view->vxUISlotSetTreeView(unitEntry(), m_model.get());
@@ -58,7 +55,7 @@ void TestParametersEditors::init()
 
 void TestParametersEditors::cleanup()
 {
-    QVERIFY2(m_prompter->problems().isEmpty(), qPrintable(m_prompter->problems()));
+    verifyPrompts();
     m_view.reset();
     m_model.reset();
     AppPaths::setBaseDir(QString());

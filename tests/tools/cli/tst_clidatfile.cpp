@@ -9,8 +9,6 @@
 #include "treeitem.h"
 #include "treemodel.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 

@@ -2,21 +2,20 @@
 #include "apppaths.h"
 #include "ipaddressvalidator.h"
 #include "prefixtranslator.h"
-#include "scriptedprompter.h"
+#include "promptedtest.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
 
 // The add-unit dialog is the only place a unit's link settings are typed by hand: a request that
 // goes out with a wrong field connects the wrong port or address, and one that goes out twice
 // starts two connects.
-class TestAddUnit : public QObject
+class TestAddUnit : public PromptedTest
 {
     Q_OBJECT
 private slots:
@@ -35,7 +34,6 @@ private slots:
     void everyTextIsSetAgainOnLanguageChange();
 
 private:
-    ScriptedPrompter *m_prompter = nullptr;
     addunit *m_dialog = nullptr;
 };
 
@@ -43,17 +41,14 @@ using Args = QList<QVariant>;
 
 void TestAddUnit::init()
 {
-    m_prompter = new ScriptedPrompter;
-    m_dialog = new addunit(*m_prompter);
+    m_dialog = new addunit(prompter);
     m_dialog->setPortList({ "ttyS0", "ttyUSB1" });
 }
 
 void TestAddUnit::cleanup()
 {
-    const QString problems = m_prompter->problems();
     delete m_dialog;
-    delete m_prompter;
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    verifyPrompts();
 }
 
 void TestAddUnit::emptyUnitFieldIsRefusedOnEveryPage_data()
@@ -71,9 +66,9 @@ void TestAddUnit::emptyUnitFieldIsRefusedOnEveryPage()
     m_dialog->pages()->setCurrentIndex(page);
     m_dialog->ipEdit()->setText("10.0.0.1");
     m_dialog->unitEdit(page)->clear();
-    m_prompter->expectCritical("Please provide required configuration details", "Error");
+    prompter.expectCritical("Please provide required configuration details", "Error");
     QTest::mouseClick(m_dialog->connectButton(), Qt::LeftButton);
-    QCOMPARE(m_prompter->pending(), 0);
+    QCOMPARE(prompter.pending(), 0);
     QCOMPARE(spy.count(), 0);
     // A refused request must leave the dialog usable.
     QVERIFY(m_dialog->connectButton()->isEnabled());
@@ -91,47 +86,26 @@ void TestAddUnit::requestCarriesExactlyTheTypedSettings_data()
     QTest::addColumn<QString>("browsed"); // empty: automatic data file
     QTest::addColumn<Args>("expected");
 
-    QTest::newRow("RS485 manual file")
-        << int(addunit::RS485Page) << "7"
-        << "ttyUSB1"
-        << "19200"
-        << "E,8,1"
-        << ""
-        << "/data/csv_file/DRIVE_V2.csv"
-        << Args { 7, "ttyUSB1", 19200, "E,8,1", 7, "", "RS485", 2, "/data/csv_file/DRIVE_V2.csv" };
-    QTest::newRow("TCP/IP automatic") << int(addunit::TcpIpPage) << "12"
-                                      << ""
-                                      << ""
-                                      << ""
-                                      << "192.168.1.20"
-                                      << "" << Args { 12, "", 0, "", 12, "192.168.1.20", "TCPIP", 1, "" };
+    const auto row = [](const char *name, int page, const char *unit, const char *port, const char *baud,
+                         const char *parity, const char *ip, const QString &browsed, const Args &expected) {
+        QTest::newRow(name) << page << unit << port << baud << parity << ip << browsed << expected;
+    };
+    const QString file = "/data/csv_file/DRIVE_V2.csv";
+    row("RS485 manual file", addunit::RS485Page, "7", "ttyUSB1", "19200", "E,8,1", "", file,
+        { 7, "ttyUSB1", 19200, "E,8,1", 7, "", "RS485", 2, file });
+    row("TCP/IP automatic", addunit::TcpIpPage, "12", "", "", "", "192.168.1.20", "",
+        { 12, "", 0, "", 12, "192.168.1.20", "TCPIP", 1, "" });
     // Leading zeros are dropped: "010" would be read as octal by some resolvers, and the controller's
     // duplicate check compares texts.
-    QTest::newRow("TCP/IP leading zeros") << int(addunit::TcpIpPage) << "3"
-                                          << ""
-                                          << ""
-                                          << ""
-                                          << "010.001.000.099"
-                                          << "" << Args { 3, "", 0, "", 3, "10.1.0.99", "TCPIP", 1, "" };
-    QTest::newRow("RS232 defaults") << int(addunit::RS232Page) << "1"
-                                    << "ttyS0"
-                                    << ""
-                                    << ""
-                                    << ""
-                                    << "" << Args { 1, "ttyS0", 9600, "N,8,1", 1, "", "RS232", 1, "" };
+    row("TCP/IP leading zeros", addunit::TcpIpPage, "3", "", "", "", "010.001.000.099", "",
+        { 3, "", 0, "", 3, "10.1.0.99", "TCPIP", 1, "" });
+    row("RS232 defaults", addunit::RS232Page, "1", "ttyS0", "", "", "", "",
+        { 1, "ttyS0", 9600, "N,8,1", 1, "", "RS232", 1, "" });
     // The range belongs to the controller: out-of-range numbers reach it unchanged.
-    QTest::newRow("RS232 unit 0") << int(addunit::RS232Page) << "0"
-                                  << "ttyUSB1"
-                                  << "115200"
-                                  << "O,8,1"
-                                  << ""
-                                  << "" << Args { 0, "ttyUSB1", 115200, "O,8,1", 0, "", "RS232", 1, "" };
-    QTest::newRow("TCP/IP unit 256") << int(addunit::TcpIpPage) << "256"
-                                     << ""
-                                     << ""
-                                     << ""
-                                     << "10.0.0.1"
-                                     << "" << Args { 256, "", 0, "", 256, "10.0.0.1", "TCPIP", 1, "" };
+    row("RS232 unit 0", addunit::RS232Page, "0", "ttyUSB1", "115200", "O,8,1", "", "",
+        { 0, "ttyUSB1", 115200, "O,8,1", 0, "", "RS232", 1, "" });
+    row("TCP/IP unit 256", addunit::TcpIpPage, "256", "", "", "", "10.0.0.1", "",
+        { 256, "", 0, "", 256, "10.0.0.1", "TCPIP", 1, "" });
 }
 
 void TestAddUnit::requestCarriesExactlyTheTypedSettings()
@@ -165,9 +139,9 @@ void TestAddUnit::requestCarriesExactlyTheTypedSettings()
     if (!browsed.isEmpty()) {
         m_dialog->manualButton()->setChecked(true);
         QVERIFY(m_dialog->browseButton()->isEnabled());
-        m_prompter->expectOpenFile(browsed);
+        prompter.expectOpenFile(browsed);
         QTest::mouseClick(m_dialog->browseButton(), Qt::LeftButton);
-        QCOMPARE(m_prompter->seen().last().text, QString("Open File"));
+        QCOMPARE(prompter.seen().last().text, QString("Open File"));
     }
 
     QSignalSpy spy(m_dialog, &addunit::vxUISigAddUnitClicked);
@@ -199,13 +173,13 @@ void TestAddUnit::cancelledBrowseKeepsNoFileAndAutomaticSendsNoPath()
 {
     QSignalSpy spy(m_dialog, &addunit::vxUISigAddUnitClicked);
     m_dialog->manualButton()->setChecked(true);
-    m_prompter->expectOpenFile(QString());
+    prompter.expectOpenFile(QString());
     m_dialog->onDataFileSelectClicked();
     // "Manual" without a file still goes out: the controller answers it with its own message.
     m_dialog->onConnectClicked();
 
     m_dialog->enableConnectButtons();
-    m_prompter->expectOpenFile("/x/A.csv");
+    prompter.expectOpenFile("/x/A.csv");
     m_dialog->onDataFileSelectClicked();
     m_dialog->automaticButton()->setChecked(true);
     QVERIFY(!m_dialog->browseButton()->isEnabled());
@@ -248,9 +222,9 @@ void TestAddUnit::ipAddressIsCheckedOctetByOctet()
     m_dialog->ipEdit()->setText(text);
     m_dialog->unitEdit(addunit::TcpIpPage)->setText(complete ? "1" : "");
     if (!complete)
-        m_prompter->expectInformation("Please provide valid TCP/IP range", "Information");
+        prompter.expectInformation("Please provide valid TCP/IP range", "Information");
     m_dialog->onConnectClicked();
-    QCOMPARE(m_prompter->pending(), 0);
+    QCOMPARE(prompter.pending(), 0);
     QCOMPARE(spy.count(), complete ? 1 : 0);
 }
 

@@ -1,7 +1,7 @@
 #include "addunit.h"
 #include "connect.h"
 #include "prefixtranslator.h"
-#include "scriptedprompter.h"
+#include "promptedtest.h"
 #include "unitentryfields.h"
 
 #include <QComboBox>
@@ -9,14 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace F = UnitEntryField;
 
 // The details panel is where a unit is disconnected, reconnected and removed: its buttons must name
 // the right action for the unit's state and hand the controller the entry of the unit shown.
-class TestConnect : public QObject
+class TestConnect : public PromptedTest
 {
     Q_OBJECT
 private slots:
@@ -31,7 +30,6 @@ private slots:
     void languageChangeReachesPanelAndDialog();
 
 private:
-    ScriptedPrompter *m_prompter = nullptr;
     Connect *m_panel = nullptr;
 };
 
@@ -59,16 +57,13 @@ static QStringList entry(const QString &iface, const QString &state)
 
 void TestConnect::init()
 {
-    m_prompter = new ScriptedPrompter;
-    m_panel = new Connect(*m_prompter);
+    m_panel = new Connect(prompter);
 }
 
 void TestConnect::cleanup()
 {
-    const QString problems = m_prompter->problems();
     delete m_panel;
-    delete m_prompter;
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    verifyPrompts();
 }
 
 void TestConnect::panelShowsUnitByInterfaceAndState_data()
@@ -77,35 +72,23 @@ void TestConnect::panelShowsUnitByInterfaceAndState_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("shown"); // values of the shown rows, in row order; "-" for hidden
-    QTest::newRow("RS232 connected") << entry("RS232", "connect") << "RS232 Unit Details"
-                                     << "Disconnect"
-                                     << QStringList { "3", "ttyUSB0", "19200", "E,8,1", "ACS 5.5kW", "V2.10",
-                                            "ACS_V2_10.csv", "-" };
-    QTest::newRow("RS485 disconnected")
-        << entry("RS485", "disconnect") << "RS485 Unit Details"
-        << "Connect"
-        << QStringList { "3", "ttyUSB0", "19200", "E,8,1", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "-" };
-    QTest::newRow("TCP/IP connected")
-        << entry("TCPIP", "connect") << "TCP/IP Unit Details"
-        << "Disconnect"
-        << QStringList { "3", "-", "-", "-", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "192.168.0.40" };
-    QTest::newRow("TCP/IP before first result")
-        << entry("TCPIP", "") << "TCP/IP Unit Details"
-        << "Connect"
-        << QStringList { "3", "-", "-", "-", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "192.168.0.40" };
-
-    QStringList file;
-    for (int i = 0; i < F::Count; ++i)
-        file << QString();
+    const auto row
+        = [](const char *name, const QStringList &entry, const char *title, const char *button,
+              const QStringList &shown) { QTest::newRow(name) << entry << title << button << shown; };
+    const QStringList serial { "3", "ttyUSB0", "19200", "E,8,1", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "-" };
+    const QStringList tcp { "3", "-", "-", "-", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "192.168.0.40" };
+    row("RS232 connected", entry("RS232", "connect"), "RS232 Unit Details", "Disconnect", serial);
+    row("RS485 disconnected", entry("RS485", "disconnect"), "RS485 Unit Details", "Connect", serial);
+    row("TCP/IP connected", entry("TCPIP", "connect"), "TCP/IP Unit Details", "Disconnect", tcp);
+    row("TCP/IP before first result", entry("TCPIP", ""), "TCP/IP Unit Details", "Connect", tcp);
+    QStringList file = entry("FILE", "");
+    file[F::Number] = file[F::Port] = file[F::Baudrate] = file[F::Parity] = QString();
     file[F::Name] = "ACS 4kW";
-    file[F::Interface] = "FILE";
     file[F::DeviceFile] = "/home/eng/sets/pump.dat";
     file[F::Version] = "V1.01";
     file[F::FileDisplayName] = "ACS 4kW : pump";
-    QTest::newRow("file set") << file << "File Unit Details"
-                              << ""
-                              << QStringList { "ACS 4kW : pump", "-", "-", "-", "ACS 4kW", "V1.01",
-                                     "pump.dat", "-" };
+    row("file set", file, "File Unit Details", "",
+        { "ACS 4kW : pump", "-", "-", "-", "ACS 4kW", "V1.01", "pump.dat", "-" });
 }
 
 void TestConnect::panelShowsUnitByInterfaceAndState()
@@ -205,7 +188,7 @@ void TestConnect::addUnitDialogIsOpenedWithoutBlockingAndForwarded()
     QCOMPARE(dialog->portCombo(addunit::RS232Page)->currentText(), QString("ttyACM3"));
 
     dialog->manualButton()->setChecked(true);
-    m_prompter->expectOpenFile("/tmp/ACS.csv");
+    prompter.expectOpenFile("/tmp/ACS.csv");
     m_panel->onDataFileSelectClicked();
     QTest::mouseClick(dialog->connectButton(), Qt::LeftButton);
     QCOMPARE(request.count(), 1);

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QtTest>

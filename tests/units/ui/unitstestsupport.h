@@ -1,12 +1,20 @@
 #pragma once
 
+#include "promptedtest.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+
+class TabWidget;
+class UnitFactory;
 
 // A test installation in dir: the shipped general.csv plus the small test drive "TST" and its
 // device description file. Returns the device file path, or an empty text on failure.
@@ -33,6 +41,33 @@ template <typename Pred> bool waitFor(Pred pred, int ms = 10000)
     }
     return true;
 }
+
+// The tab controller of a test against the simulator: a fresh test installation, the scripted
+// prompter, the controller set for a simulator that answers at once (no pause between messages,
+// no retries, nothing imported or saved) and the link information rows it logs.
+class TabFixture : public PromptedTest
+{
+public:
+    // In init(): false when the installation could not be built.
+    bool setUp();
+    // In cleanup(): ends the controller, then checks the prompts.
+    void tearDown();
+    TabWidget &makeTab(std::unique_ptr<UnitFactory> factory = nullptr);
+    // The simulator's options for the test drive, then `extra`.
+    QStringList simArgs(const QStringList &extra = {}) const;
+    void connectTcp(const QString &ip, int unit = 1);
+    void connectSerial(const QString &iface, const QString &port, int unit);
+    bool waitRow(const QString &needle, int ms = 10000);
+    int rowsWith(const QString &needle) const;
+    // Reads every parameter of the unit; true once the progress dialog has gone.
+    bool readAll(const QStringList &entry);
+    QString path(const QString &name) const { return dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString device;
+    std::unique_ptr<TabWidget> tab;
+    QStringList rows;
+};
 
 // main() of a widget test run with every warning fatal: without a runtime directory Qt warns.
 #define TARVOLINK_WIDGET_TEST_MAIN(TestClass)                                                                \
