@@ -1,5 +1,8 @@
 // Parameters whose registers lie close together: every read and write stays within the
 // parameter's own registers, whatever its data type, and the file's own overlaps are reported.
+#include "datfile.h"
+#include "importfilethread.h"
+#include "parametercompare.h"
 #include "simpeer.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -51,6 +54,7 @@ private slots:
     void oneWordTimeForms_data();
     void oneWordTimeForms();
     void readAndWriteTouchOnlyTheParametersOwnRegisters();
+    void savingAndComparingWhileAWorkerReads();
 };
 
 void TestRegisterSpans::spansComeFromTheFile_data()
@@ -155,6 +159,40 @@ void TestRegisterSpans::readAndWriteTouchOnlyTheParametersOwnRegisters()
                                .arg(r.count)
                                .arg(reg)));
     }
+}
+
+// A file written or a comparison made while the worker stores values reads one snapshot of the
+// model (run under ThreadSanitizer by scripts/tsan.sh).
+void TestRegisterSpans::savingAndComparingWhileAWorkerReads()
+{
+    QTemporaryDir dir;
+    TestInstallation installation(dir.path());
+    QVERIFY(installation.addGeneralCsv(addingTestDrive(77, "SPN")));
+    QVERIFY(installation.addDeviceFileFrom(kDevice));
+    SimPeer sim;
+    QVERIFY2(sim.startTcp("127.0.0.41", 15042,
+                 { "--data", dir.path(), "--device", installation.deviceFilePath("SPNV1.00.csv"), "--slow",
+                     "20" }),
+        qPrintable(sim.errorOutput()));
+    VxCommModbusMaster master(3);
+    master.VxCommConnectTcpLink("127.0.0.41", 15042);
+    master.VxCommSetMsgDelay(1);
+    master.VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));
+    TreeModel model(installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
+    importfileThread worker(&master, { "1" }, &model);
+    worker.setOperation(importfileThread::ReadAllParameters);
+    worker.setRunFlag(true);
+    worker.start();
+    int saves = 0;
+    while (!worker.isFinished() && saves < 1000) {
+        QVERIFY(DatFile::save(dir.filePath("during.dat"), DatFile::Header().unitInformation(), {}, model));
+        ParameterCompare::compare(&model, &model);
+        ++saves;
+    }
+    QVERIFY(worker.wait(20000));
+    QVERIFY(saves > 0);
+    TreeModel reopened(installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
+    QVERIFY(reopened.ParameterOpen(dir.filePath("during.dat")));
 }
 
 QTEST_GUILESS_MAIN(TestRegisterSpans)
