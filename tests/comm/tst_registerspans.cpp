@@ -145,9 +145,18 @@ void TestRegisterSpans::readAndWriteTouchOnlyTheParametersOwnRegisters()
     QCOMPARE(model.findItem("61")->text(TreeItem::SetAColumn), QString("1:00:00"));
     QCOMPARE(model.findItem("62")->text(TreeItem::SetAColumn), QString("26:12:06"));
 
+    // A parameter with one register for every set sends the value of the set edited.
+    TreeItem *shared = model.findItem("68");
+    QVERIFY(model.setData(model.indexOf(shared, TreeItem::SetAColumn + 2), "33"));
+    QCOMPARE(WorkerOps::writeOneParameter(ctx, shared, 2), WorkerOps::Completed);
+    QVector<quint16> words;
+    QVERIFY(WorkerOps::readWords(ctx, 4, 40190, 1, &words) == WorkerOps::Exchange::Ok);
+    QCOMPARE(words, QVector<quint16>({ 33 }));
+
     // Owner of every register a parameter of the file uses.
     const QMap<int, QString> owner { { 40161, "61" }, { 40162, "62" }, { 40163, "63" }, { 40170, "64" },
-        { 40171, "64" }, { 40172, "64" }, { 40180, "65" }, { 40181, "66" }, { 40182, "67" } };
+        { 40171, "64" }, { 40172, "64" }, { 40180, "65" }, { 40181, "66" }, { 40182, "67" },
+        { 40190, "68" } };
     const QList<Request> requests = requestsIn(sim.takeRequests());
     QVERIFY(requests.size() >= 14);
     for (const Request &r : requests) {
