@@ -260,6 +260,15 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
     if (operation == importfileThread::AddUnit && !unit->reconnecting)
         connect(worker, &importfileThread::vxUnitInfo, this, &TabWidget::vxUnitAddedManuallyInfo,
             Qt::QueuedConnection);
+    connect(
+        worker, &importfileThread::vxUISigChangeUnitName, this,
+        [this, unit](const QString &name) {
+            // The unit may have been removed meanwhile: only a listed record is touched.
+            int iface = 0, index = 0;
+            if (m_registry->locate(unit, &iface, &index))
+                m_tree->setGivenName(unit->entry, name);
+        },
+        Qt::QueuedConnection);
     return worker;
 }
 

@@ -239,6 +239,18 @@ void UnitTreeFrame::vxUISlotUnitStatusChanged(QStringList entry)
     }
 }
 
+void UnitTreeFrame::setGivenName(const QStringList &entry, const QString &name)
+{
+    const int g = groupOf(F::at(entry, F::Interface));
+    if (g < 0 || g == FileGroup)
+        return;
+    GroupWidgets &w = m_groups[g];
+    for (int row = 0; row < w.entries.size(); ++row) {
+        if (F::sameUnit(w.entries.at(row), entry))
+            w.model->item(row, NameColumn)->setToolTip(name);
+    }
+}
+
 void UnitTreeFrame::toggle(Group g)
 {
     GroupWidgets &w = m_groups[g];

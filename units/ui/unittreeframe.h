@@ -68,6 +68,8 @@ public slots:
     // A unit's connection state changed: recolours the row of the same unit (same interface, number,
     // port or address) and keeps the new entry for later clicks.
     void vxUISlotUnitStatusChanged(QStringList entry);
+    // The name the unit holds in its unit-name parameter, shown as the row's tool tip.
+    void setGivenName(const QStringList &entry, const QString &name);
     void constructRS232Tree(QList<QStringList> rs232list);
     void constructRS485Tree(QList<QStringList> rs485list);
     void constructTcpIpTree(QList<QStringList> tcpIplist);
