@@ -141,6 +141,9 @@ private:
     TreeItem *m_poles = nullptr;
     TreeItem *m_unitNameItem = nullptr;
     TreeItem *m_pebb = nullptr;
+    // The motor's nominal current and power: the parameters whose values are the unit's (field 26).
+    TreeItem *m_nominalCurrent = nullptr;
+    TreeItem *m_nominalPower = nullptr;
     // Set values are written by unit worker threads (storeRegisters) while views read them.
     mutable QReadWriteLock m_valueLock;
     std::atomic<bool> m_notifyPending { false };

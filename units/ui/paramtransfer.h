@@ -36,6 +36,6 @@ public slots:
 
 private:
     QWidget *m_parent;
-    QProgressDialog *m_dialog = nullptr;
+    QPointer<QProgressDialog> m_dialog;
     QPointer<importfileThread> m_worker;
 };
