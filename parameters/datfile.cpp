@@ -148,7 +148,8 @@ Check check(QIODevice &device, const TreeModel &model)
 {
     Check result;
     const QByteArray bytes = device.readAll();
-    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    // With its size: a NUL byte inside the file is part of it, not its end.
+    const QStringList lines = QString::fromUtf8(bytes.constData(), bytes.size()).split(QLatin1Char('\n'));
     int i = 0;
     while (i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0).trimmed() != QLatin1String("[PARAMETER SETS]"))
         ++i;

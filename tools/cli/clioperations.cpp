@@ -40,8 +40,12 @@ QString failedAt(const CliUnit &unit, const QString &message, const TreeItem *it
 {
     const QString menu = item ? item->text(TreeItem::MenuColumn) : QString();
     const QString failure = unit.lastFailure();
-    if (!failure.isEmpty())
-        return item ? QStringLiteral("menu %1 (%2)").arg(menu, failure) : failure;
+    if (!failure.isEmpty()) {
+        const QString where = unit.failureRegister().isEmpty()
+            ? QStringLiteral("menu %1").arg(menu)
+            : QStringLiteral("menu %1 (register %2)").arg(menu, unit.failureRegister());
+        return item ? QStringLiteral("%1: %2").arg(where, failure) : failure;
+    }
     QString text = message.isEmpty() ? QStringLiteral("Comm Error") : message;
     text.remove(QLatin1String("refer log details"));
     text = text.simplified();

@@ -78,7 +78,7 @@ bool CliUnit::connect()
             if (m_fileFault)
                 m_message = fault;
             else if (!failure.isEmpty())
-                m_message += QStringLiteral(": ") + failure;
+                m_message += QStringLiteral(": register %1: %2").arg(m_failure.address, failure);
         } else if (m_status == VxCommIdentify::NoDeviceFile || m_status == VxCommIdentify::NoDriveSize
             || m_status == VxCommIdentify::NoInom || m_status == VxCommIdentify::NoPnom
             || m_status == VxCommIdentify::UnsupportedDevice) {
@@ -103,7 +103,8 @@ void CliUnit::noteHealth(int kind, const QString &message, const QStringList &re
         m_failure.attempts = 1;
         m_failure.read = fields.value(4) == QLatin1String("read failure");
         ++m_failedExchanges;
-    } else if (kind == 3) {
+    } else if (kind == 3 && fields.value(0).compare(QLatin1String("error information"), Qt::CaseInsensitive) == 0) {
+        // The first failed attempt ("error Information") and one report per failed resend.
         if (fields.value(0) == QLatin1String("error Information")) {
             m_failure = Failure();
             m_failure.address = fields.value(3);
@@ -121,18 +122,14 @@ QString CliUnit::lastFailure() const
 {
     if (m_failure.attempts == 0)
         return QString();
-    QString reason;
-    if (m_failure.exception != 0) {
-        reason = QStringLiteral("exception %1, %2").arg(m_failure.exception).arg(exceptionText(m_failure.exception));
-    } else {
-        const int code = m_failure.code;
-        const bool silent = code == -12 || code == -7 || code == -3;
-        reason = QStringLiteral("%1 after %2 attempt%3")
-                     .arg(silent ? QStringLiteral("no answer") : VxCommModbusMaster::VxCommErrorText(code))
-                     .arg(m_failure.attempts)
-                     .arg(m_failure.attempts == 1 ? QString() : QStringLiteral("s"));
-    }
-    return m_failure.address.isEmpty() ? reason : QStringLiteral("register %1: %2").arg(m_failure.address, reason);
+    if (m_failure.exception != 0)
+        return QStringLiteral("exception %1, %2").arg(m_failure.exception).arg(exceptionText(m_failure.exception));
+    const int code = m_failure.code;
+    const bool silent = code == -12 || code == -7 || code == -3;
+    return QStringLiteral("%1 after %2 attempt%3")
+        .arg(silent ? QStringLiteral("no answer") : VxCommModbusMaster::VxCommErrorText(code))
+        .arg(m_failure.attempts)
+        .arg(m_failure.attempts == 1 ? QString() : QStringLiteral("s"));
 }
 
 QString CliUnit::fileFault() const

@@ -43,10 +43,11 @@ public:
 
     VxCommModbusMaster *master() const { return m_master.get(); }
 
-    // Why the last exchange failed, from the master's reports: "register 40161: exception 2,
-    // illegal data address" or "register 40161: no answer after 3 attempts"; empty when the last
-    // exchange succeeded or nothing was reported.
+    // Why the last exchange failed, from the master's reports: "exception 2, illegal data
+    // address" or "no answer after 3 attempts"; empty when the last exchange succeeded or nothing
+    // was reported. failureRegister() is the register it addressed.
     QString lastFailure() const;
+    QString failureRegister() const { return m_failure.address; }
     // The last failure was a read (a write before it went through).
     bool lastFailureWasRead() const { return m_failure.read; }
     // Exchanges that failed for good (all attempts, or an exception) since the link was opened.

@@ -37,6 +37,7 @@ private slots:
     void writeStoppedMidwayTellsTheMix();
     void continueDespiteFaultFromSettingsOrOption_data();
     void continueDespiteFaultFromSettingsOrOption();
+    void simulatorRefusesAnAbsurdRecordBlock();
 
 private:
     bool startSim(const QStringList &faults = {})
@@ -273,6 +274,21 @@ void TestCliFaults::continueDespiteFaultFromSettingsOrOption()
         QVERIFY2(run.err.contains("menu 312 (register 40312)"), qPrintable(run.err));
     }
     QVERIFY(startSim());
+}
+
+void TestCliFaults::simulatorRefusesAnAbsurdRecordBlock()
+{
+    QVERIFY(makeInstallation(broken.path()));
+    QStringList lines = fileLines(broken.filePath("csv_file/CLTV1.00.csv"));
+    lines << "[RECORD VALUES]" << "%Block;1" << "B1;31001;2000000000;Block 1" << "[RECORD VALUES]END";
+    QVERIFY(writeLines(broken.filePath("csv_file/CLTV1.00.csv"), lines));
+    SimPeer absurd;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!absurd.startTcp(kHost + ":15096", { "--data", broken.path(), "--device", "CLTV1.00.csv" }));
+    QVERIFY2(absurd.errorOutput().contains("counts 2000000000 registers (at most 9999)"),
+        qPrintable(absurd.errorOutput()));
+    QVERIFY(timer.elapsed() < 5000);
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)
