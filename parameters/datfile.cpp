@@ -74,7 +74,8 @@ QString valueFault(const TreeModel &model, const TreeItem &item, const QString &
     const auto quoted = [](const QString &text) {
         QString printable;
         for (const QChar c : text)
-            printable += c.isPrint() ? QString(c) : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            printable += c.isPrint() ? QString(c)
+                                     : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         return QLatin1Char('\'') + printable + QLatin1Char('\'');
     };
     const bool fromStored = !stored.trimmed().isEmpty();
@@ -151,7 +152,8 @@ Check check(QIODevice &device, const TreeModel &model)
     // With its size: a NUL byte inside the file is part of it, not its end.
     const QStringList lines = QString::fromUtf8(bytes.constData(), bytes.size()).split(QLatin1Char('\n'));
     int i = 0;
-    while (i < lines.size() && lines.at(i).section(QLatin1Char(';'), 0, 0).trimmed() != QLatin1String("[PARAMETER SETS]"))
+    while (i < lines.size()
+        && lines.at(i).section(QLatin1Char(';'), 0, 0).trimmed() != QLatin1String("[PARAMETER SETS]"))
         ++i;
     if (i >= lines.size()) {
         result.message = QStringLiteral("no \"[PARAMETER SETS]\" line: the file holds no parameters");

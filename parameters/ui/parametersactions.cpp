@@ -123,7 +123,8 @@ void Parameters::vxUISlotOpenBtnClicked()
     const DatFile::Check check = DatFile::check(fileName, *model);
     if (!check.ok) {
         delete model;
-        m_prompter.critical(this, tr("Error"), DatFile::invalidFileMessage() + QLatin1Char('\n') + check.message);
+        m_prompter.critical(
+            this, tr("Error"), DatFile::invalidFileMessage() + QLatin1Char('\n') + check.message);
         return;
     }
     QString message;

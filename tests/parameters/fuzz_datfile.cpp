@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const std::unique_ptr<TreeModel> pristine = std::make_unique<TreeModel>(
         QStringLiteral(TARVOLINK_FUZZ_DEVICE_FILE), 0, QStringLiteral("12,5"), QStringLiteral("5500"), true);
     QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    TreeModel model(QStringLiteral(TARVOLINK_FUZZ_DEVICE_FILE), 0, QStringLiteral("12,5"),
-        QStringLiteral("5500"), true);
+    TreeModel model(
+        QStringLiteral(TARVOLINK_FUZZ_DEVICE_FILE), 0, QStringLiteral("12,5"), QStringLiteral("5500"), true);
 
     QBuffer header(&bytes);
     header.open(QIODevice::ReadOnly);
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         __builtin_trap(); // a refusal always says why
     QBuffer values(&bytes);
     values.open(QIODevice::ReadOnly);
-    DatFile::openParameters(values, model, (size & 1) ? DatFile::ChangeMarks::MarkDifferences
-                                                      : DatFile::ChangeMarks::Clear);
+    DatFile::openParameters(
+        values, model, (size & 1) ? DatFile::ChangeMarks::MarkDifferences : DatFile::ChangeMarks::Clear);
     for (const TreeModel::ReadEntry &entry : model.readList())
         model.registerWords(entry.item, entry.set);
 

@@ -409,16 +409,19 @@ void TestDatFile::checkTakesTheWholeFile_data()
     QTest::addColumn<QString>("message"); // empty: accepted
     QTest::newRow("golden file") << QByteArray() << QByteArray() << QString();
     QTest::newRow("read-only value above its maximum")
-        << QByteArray("11;Output frequency;0;0;0;0;0;0;0;0") << QByteArray("11;Output frequency;0;0;0;0;0;0;500;0")
+        << QByteArray("11;Output frequency;0;0;0;0;0;0;0;0")
+        << QByteArray("11;Output frequency;0;0;0;0;0;0;500;0")
         << "line 29 (menu 11): value of set C: 500 is outside 0 .. 400";
-    QTest::newRow("stored form no number") << QByteArray("63496;63503") << QByteArray("6349x;63503")
-                                           << "line 40 (menu 241): value of set A: '6349x' is not a register value";
+    QTest::newRow("stored form no number")
+        << QByteArray("63496;63503") << QByteArray("6349x;63503")
+        << "line 40 (menu 241): value of set A: '6349x' is not a register value";
     QTest::newRow("shown form no number, stored empty")
         << QByteArray("225;Nominal speed;1450;1000;2900;960;1450;")
         << QByteArray("225;Nominal speed;fast;1000;2900;960;;")
         << "line 37 (menu 225): value of set A: 'fast' is not a number";
-    QTest::newRow("no parameter part") << QByteArray("[PARAMETER SETS];;;;;;;;;") << QByteArray("[PARAMETERS];;;;;;;;;")
-                                       << "no \"[PARAMETER SETS]\" line: the file holds no parameters";
+    QTest::newRow("no parameter part")
+        << QByteArray("[PARAMETER SETS];;;;;;;;;") << QByteArray("[PARAMETERS];;;;;;;;;")
+        << "no \"[PARAMETER SETS]\" line: the file holds no parameters";
 }
 
 void TestDatFile::checkTakesTheWholeFile()

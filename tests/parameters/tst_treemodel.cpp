@@ -385,8 +385,8 @@ void TestTreeModel::nominalLimitsComeFromTheMarkedParameters()
     options.nominalCurrent = "12,5";
     options.nominalPower = "5500";
     auto m = model(table(row("221", { { 26, "Pnom" } }) + row("223", { { 7, "700" }, { 8, "400" } })
-        + row("224", { { 26, "Inom" } }) + row("6111", { { 7, "21" }, { 8, "3" } })
-        + row("6112", comparatorLimits)),
+                       + row("224", { { 26, "Inom" } }) + row("6111", { { 7, "21" }, { 8, "3" } })
+                       + row("6112", comparatorLimits)),
         options);
     QVERIFY(m->isValid());
     QCOMPARE(m->limits(m->findItem("6112"), 0).max, QString("25")); // 2 x 12.5 A, not 2 x 400 V

@@ -35,7 +35,8 @@ bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, WalkResu
 
 // Writes every editable value of the model, or only those marked as changed. False when the walk
 // stopped; result->error then says how far it came.
-bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, WalkResult *result);
+bool writeAll(
+    CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, WalkResult *result);
 
 // "61, 62, 213"
 QString menuList(const QList<TreeItem *> &items);

@@ -66,7 +66,8 @@ void addUnitOptions(QCommandLineParser &parser, bool forSources)
     else
         parser.addOption({ QStringLiteral("device-file"), deviceHelp, QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("retries"),
-        QStringLiteral("Number of retries 1..5 (default: the settings file, else 2)."), QStringLiteral("N") });
+        QStringLiteral("Number of retries 1..5 (default: the settings file, else 2)."),
+        QStringLiteral("N") });
     parser.addOption({ QStringLiteral("delay"),
         QStringLiteral("Delay between messages in ms, 35..99999 (default: the settings file, else 70)."),
         QStringLiteral("MS") });

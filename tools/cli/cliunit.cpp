@@ -1,12 +1,11 @@
 #include "cliunit.h"
 
+#include "apppaths.h"
 #include "devicefiles.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
-
-#include "apppaths.h"
 
 #include <QFileInfo>
 
@@ -103,7 +102,8 @@ void CliUnit::noteHealth(int kind, const QString &message, const QStringList &re
         m_failure.attempts = 1;
         m_failure.read = fields.value(4) == QLatin1String("read failure");
         ++m_failedExchanges;
-    } else if (kind == 3 && fields.value(0).compare(QLatin1String("error information"), Qt::CaseInsensitive) == 0) {
+    } else if (kind == 3
+        && fields.value(0).compare(QLatin1String("error information"), Qt::CaseInsensitive) == 0) {
         // The first failed attempt ("error Information") and one report per failed resend.
         if (fields.value(0) == QLatin1String("error Information")) {
             m_failure = Failure();
@@ -123,7 +123,9 @@ QString CliUnit::lastFailure() const
     if (m_failure.attempts == 0)
         return QString();
     if (m_failure.exception != 0)
-        return QStringLiteral("exception %1, %2").arg(m_failure.exception).arg(exceptionText(m_failure.exception));
+        return QStringLiteral("exception %1, %2")
+            .arg(m_failure.exception)
+            .arg(exceptionText(m_failure.exception));
     const int code = m_failure.code;
     const bool silent = code == -12 || code == -7 || code == -3;
     return QStringLiteral("%1 after %2 attempt%3")
@@ -139,14 +141,16 @@ QString CliUnit::fileFault() const
     const int codeRegister
         = DeviceFiles::VxCommReadGeneralCsv(general, DeviceFiles::DeviceAddressSection, 1, 1).toInt(&ok);
     if (!ok || codeRegister < 1)
-        return QStringLiteral("invalid general.csv: no device code register in its device address section (%1)")
+        return QStringLiteral(
+            "invalid general.csv: no device code register in its device address section (%1)")
             .arg(general);
     const QString file = m_master ? m_master->VxCommGetDeviceFile() : QString();
     if (file.isEmpty())
         return QString();
     const int sizeRegister = DeviceFiles::VxCommGetSizeAddress(file, 1, 1).toInt(&ok);
     const bool isRegister = (sizeRegister >= 1 && sizeRegister <= 9999)
-        || (sizeRegister >= 10001 && sizeRegister <= 19999) || (sizeRegister >= 30001 && sizeRegister <= 49999);
+        || (sizeRegister >= 10001 && sizeRegister <= 19999)
+        || (sizeRegister >= 30001 && sizeRegister <= 49999);
     if (!ok || !isRegister)
         return QStringLiteral("invalid CSV file: the size address '%1' is no register number (%2)")
             .arg(DeviceFiles::VxCommGetSizeAddress(file, 1, 1), DeviceFiles::resolveDeviceFile(file));

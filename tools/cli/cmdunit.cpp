@@ -67,8 +67,10 @@ int identify(const QStringList &args)
         CliCommon::printJson({ { QStringLiteral("unitName"), unit->unitName() },
             { QStringLiteral("driveSize"), unit->driveSize() },
             { QStringLiteral("softwareVersion"), unit->version() },
-            { QStringLiteral("deviceFile"), unit->deviceFile() }, { QStringLiteral("inom"), numberOf(unit->inom()) },
-            { QStringLiteral("pnom"), numberOf(unit->pnom()) }, { QStringLiteral("unit"), unit->target().unit },
+            { QStringLiteral("deviceFile"), unit->deviceFile() },
+            { QStringLiteral("inom"), numberOf(unit->inom()) },
+            { QStringLiteral("pnom"), numberOf(unit->pnom()) },
+            { QStringLiteral("unit"), unit->target().unit },
             { QStringLiteral("link"), unit->target().text() } });
     } else {
         QTextStream(stdout) << "Unit name:               " << unit->unitName() << '\n'
@@ -191,14 +193,15 @@ int write(const QStringList &args)
     CliOperations::WalkResult walk;
     {
         CliProgress progress(QStringLiteral("Parameters Loading To Drive"));
-        if (!CliOperations::writeAll(*unit, *model, onlyChanged,
+        if (!CliOperations::writeAll(
+                *unit, *model, onlyChanged,
                 [&progress](int done, int total) { progress.update(done, total); }, &walk))
             return CliCommon::fail(CliExit::Link, walk.error);
     }
     if (!walk.skipped.isEmpty())
         return CliCommon::fail(CliExit::Link, walk.error);
-    QTextStream(stdout) << "Wrote " << walk.values << " values from " << QFileInfo(fileName).fileName() << " to "
-                        << unit->unitName() << '\n';
+    QTextStream(stdout) << "Wrote " << walk.values << " values from " << QFileInfo(fileName).fileName()
+                        << " to " << unit->unitName() << '\n';
     return CliExit::Ok;
 }
 

@@ -139,8 +139,8 @@ void TestCliDatFile::readEqualsWhatTheWindowSaves()
         qPrintable(sim.errorOutput()));
 
     const QString fromCli = dir.filePath(QStringLiteral("cli.dat"));
-    const CliRun read = runCli({ QStringLiteral("read"), QStringLiteral("--out"), fromCli, QStringLiteral("--tcp"),
-        QStringLiteral("127.0.0.94:15194"), QStringLiteral("--data"), dir.path() });
+    const CliRun read = runCli({ QStringLiteral("read"), QStringLiteral("--out"), fromCli,
+        QStringLiteral("--tcp"), QStringLiteral("127.0.0.94:15194"), QStringLiteral("--data"), dir.path() });
     QVERIFY2(read.exitCode == 0, qPrintable(read.err));
 
     // The window's road: the add-unit and read-all operations of its worker, the model the tab

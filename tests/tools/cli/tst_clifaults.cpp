@@ -49,8 +49,8 @@ private:
     CliRun cli(const QStringList &args, const QString &installation = QString()) const
     {
         return runCli(args
-            + QStringList { "--data", installation.isEmpty() ? good.path() : installation, "--tcp", kTcp, "--delay",
-                "35" });
+            + QStringList { "--data", installation.isEmpty() ? good.path() : installation, "--tcp", kTcp,
+                "--delay", "35" });
     }
     QString path(const QString &name) const { return good.filePath(name); }
     bool writeSettings(bool continueDespiteFault, int retries) const
@@ -88,12 +88,19 @@ void TestCliFaults::damagedParameterSetFileIsRefusedWhole_data()
 {
     QTest::addColumn<QString>("change"); // what is done to the backup
     QTest::addColumn<QString>("message");
-    QTest::newRow("cut inside the last line") << "cut" << "ends inside a line";
-    QTest::newRow("NUL bytes as a value") << "nul" << "(menu 312): value of set B: '\\x00\\x00' is not a register value";
-    QTest::newRow("header only") << "header" << "no parameter lines";
-    QTest::newRow("line without separator") << "noseparator" << "(menu 312): the line is incomplete";
-    QTest::newRow("value above its maximum") << "above" << "(menu 312): value of set A: 4000 is outside 0 .. 3600";
-    QTest::newRow("short line") << "short" << "(menu 312): the line is incomplete (6 of 10 fields)";
+    QTest::newRow("cut inside the last line") << "cut"
+                                              << "ends inside a line";
+    QTest::newRow("NUL bytes as a value")
+        << "nul"
+        << "(menu 312): value of set B: '\\x00\\x00' is not a register value";
+    QTest::newRow("header only") << "header"
+                                 << "no parameter lines";
+    QTest::newRow("line without separator") << "noseparator"
+                                            << "(menu 312): the line is incomplete";
+    QTest::newRow("value above its maximum") << "above"
+                                             << "(menu 312): value of set A: 4000 is outside 0 .. 3600";
+    QTest::newRow("short line") << "short"
+                                << "(menu 312): the line is incomplete (6 of 10 fields)";
 }
 
 void TestCliFaults::damagedParameterSetFileIsRefusedWhole()
@@ -133,7 +140,8 @@ void TestCliFaults::damagedParameterSetFileIsRefusedWhole()
     QCOMPARE(sim.takeRequests().size(), 0); // refused before the unit was asked anything
 
     // compare reads files through the same check.
-    const CliRun compared = runCli({ "compare", path("backup.dat"), path("damaged.dat"), "--data", good.path() });
+    const CliRun compared
+        = runCli({ "compare", path("backup.dat"), path("damaged.dat"), "--data", good.path() });
     QCOMPARE(compared.exitCode, 4);
 }
 
@@ -144,18 +152,19 @@ void TestCliFaults::brokenInstallationFilesAreFileFaults_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("exitCode");
     const QStringList read { "read", "--out", "x.dat" };
-    QTest::newRow("device file cut before its end marker")
-        << "noend" << read << "invalid CSV file" << 4;
-    QTest::newRow("get with a cut device file") << "noend" << QStringList { "get", "312" } << "invalid CSV file" << 4;
-    QTest::newRow("given device file cut") << "noend"
-                                           << QStringList { "get", "312", "--csv", "CLTV1.00.csv" }
-                                           << "invalid CSV file" << 4;
-    QTest::newRow("empty general.csv") << "emptygeneral" << QStringList { "identify" } << "invalid general.csv" << 4;
-    QTest::newRow("garbage size address") << "sizeaddress" << QStringList { "identify" }
-                                          << "the size address 'x17' is no register number" << 4;
-    QTest::newRow("device file missing") << "nodevicefile" << QStringList { "identify" } << "No CSV File Found" << 4;
-    QTest::newRow("given device file missing") << "" << QStringList { "identify", "--csv", "CLTV9.99.csv" }
-                                               << "No CSV File Found" << 4;
+    QTest::newRow("device file cut before its end marker") << "noend" << read << "invalid CSV file" << 4;
+    QTest::newRow("get with a cut device file")
+        << "noend" << QStringList { "get", "312" } << "invalid CSV file" << 4;
+    QTest::newRow("given device file cut")
+        << "noend" << QStringList { "get", "312", "--csv", "CLTV1.00.csv" } << "invalid CSV file" << 4;
+    QTest::newRow("empty general.csv")
+        << "emptygeneral" << QStringList { "identify" } << "invalid general.csv" << 4;
+    QTest::newRow("garbage size address")
+        << "sizeaddress" << QStringList { "identify" } << "the size address 'x17' is no register number" << 4;
+    QTest::newRow("device file missing")
+        << "nodevicefile" << QStringList { "identify" } << "No CSV File Found" << 4;
+    QTest::newRow("given device file missing")
+        << "" << QStringList { "identify", "--csv", "CLTV9.99.csv" } << "No CSV File Found" << 4;
 }
 
 void TestCliFaults::brokenInstallationFilesAreFileFaults()
@@ -194,9 +203,8 @@ void TestCliFaults::failedExchangeSaysWhy_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("settingsRetries"); // 0: no settings file
     QTest::addColumn<QString>("message");
-    QTest::newRow("exception")
-        << QStringList { "--exception", "40312:2" } << QStringList() << 0
-        << "menu 312 (register 40312): exception 2, illegal data address";
+    QTest::newRow("exception") << QStringList { "--exception", "40312:2" } << QStringList() << 0
+                               << "menu 312 (register 40312): exception 2, illegal data address";
     QTest::newRow("silent, retries of the settings")
         << QStringList { "--silent-after", "8" } << QStringList() << 2 << "no answer after 3 attempts";
     QTest::newRow("silent, retries of the option")
@@ -227,7 +235,8 @@ void TestCliFaults::writeStoppedMidwayTellsTheMix()
     QVERIFY2(startSim({ "--exception", "40312:2" }), qPrintable(sim.errorOutput()));
     const CliRun run = cli({ "write", path("backup.dat") });
     QCOMPARE(run.exitCode, 3);
-    QVERIFY2(run.err.contains("menu 312 (register 40312): exception 2, illegal data address"), qPrintable(run.err));
+    QVERIFY2(run.err.contains("menu 312 (register 40312): exception 2, illegal data address"),
+        qPrintable(run.err));
     QVERIFY2(QRegularExpression("; [1-9]\\d* of \\d+ parameters were written, the unit now holds a mix")
                  .match(run.err)
                  .hasMatch(),
@@ -280,7 +289,10 @@ void TestCliFaults::simulatorRefusesAnAbsurdRecordBlock()
 {
     QVERIFY(makeInstallation(broken.path()));
     QStringList lines = fileLines(broken.filePath("csv_file/CLTV1.00.csv"));
-    lines << "[RECORD VALUES]" << "%Block;1" << "B1;31001;2000000000;Block 1" << "[RECORD VALUES]END";
+    lines << "[RECORD VALUES]"
+          << "%Block;1"
+          << "B1;31001;2000000000;Block 1"
+          << "[RECORD VALUES]END";
     QVERIFY(writeLines(broken.filePath("csv_file/CLTV1.00.csv"), lines));
     SimPeer absurd;
     QElapsedTimer timer;
