@@ -128,8 +128,10 @@ QString valueFault(const TreeModel &model, const TreeItem &item, const QString &
             return QStringLiteral("%1 is not a number").arg(quoted(value));
         taken = ParameterValues::fromShown(item, value);
     }
-    // Limits that follow other parameters are the unit's to judge; the fixed ones are checked here.
-    if (model.DepPrmItemList().contains(const_cast<TreeItem *>(&item)))
+    // Limits that follow other parameters are the unit's to judge, and a read-only value (a
+    // measured one may exceed its rated range) is never written; the other limits are checked here.
+    if (model.DepPrmItemList().contains(const_cast<TreeItem *>(&item))
+        || item.field(ParameterValues::FieldAccess).toInt() <= 0)
         return QString();
     bool ok = false, okMin = false, okMax = false;
     const double number = RegisterWord::parseNumber(taken.shown, &ok);

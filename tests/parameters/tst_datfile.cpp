@@ -408,10 +408,13 @@ void TestDatFile::checkTakesTheWholeFile_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("message"); // empty: accepted
     QTest::newRow("golden file") << QByteArray() << QByteArray() << QString();
-    QTest::newRow("read-only value above its maximum")
+    QTest::newRow("value above its maximum")
+        << QByteArray("83;Speed offset;1.25;-2.5;0;-1.5;125;-250;0;-150")
+        << QByteArray("83;Speed offset;1.25;-2.5;0;-1.5;125;-250;40000;-150")
+        << "line 68 (menu 83): value of set C: 400 is outside -300 .. 300";
+    QTest::newRow("read-only value above its maximum is measured, not written")
         << QByteArray("11;Output frequency;0;0;0;0;0;0;0;0")
-        << QByteArray("11;Output frequency;0;0;0;0;0;0;500;0")
-        << "line 29 (menu 11): value of set C: 500 is outside 0 .. 400";
+        << QByteArray("11;Output frequency;0;0;0;0;0;0;500;0") << QString();
     QTest::newRow("stored form no number")
         << QByteArray("63496;63503") << QByteArray("6349x;63503")
         << "line 40 (menu 241): value of set A: '6349x' is not a register value";

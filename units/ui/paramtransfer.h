@@ -36,6 +36,6 @@ public slots:
 
 private:
     QWidget *m_parent;
-    QPointer<QProgressDialog> m_dialog;
+    QProgressDialog *m_dialog = nullptr; // a child of the dialog parent, deleted here or by close()
     QPointer<importfileThread> m_worker;
 };
