@@ -38,6 +38,8 @@ CliUnit::CliUnit(const CliOptions &options, const UnitTarget &target)
 
 CliUnit::~CliUnit()
 {
+    // The master outlives the members its reports are noted in.
+    QObject::disconnect(m_healthConnection);
     if (m_master)
         m_master->VxCommCloseLink();
 }
@@ -59,7 +61,7 @@ bool CliUnit::connect()
             return false;
         }
     }
-    QObject::connect(m_master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI,
+    m_healthConnection = QObject::connect(m_master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI,
         [this](int kind, int, int, const QString &, const QString &message, const QStringList &,
             const QStringList &replyBytes) { noteHealth(kind, message, replyBytes); });
     m_master->VxCommSetNoOfRetries(m_options.retries);

@@ -2,6 +2,7 @@
 
 #include "clioptions.h"
 
+#include <QObject>
 #include <QStringList>
 #include <memory>
 
@@ -69,6 +70,7 @@ private:
         bool read = false;
     };
     int m_failedExchanges = 0;
+    QMetaObject::Connection m_healthConnection;
     Failure m_failure;
     bool m_fileFault = false;
 
