@@ -38,6 +38,7 @@ private slots:
     void continueDespiteFaultFromSettingsOrOption_data();
     void continueDespiteFaultFromSettingsOrOption();
     void simulatorRefusesAnAbsurdRecordBlock();
+    void setThatWroteButCouldNotReadBackSaysSo();
 
 private:
     bool startSim(const QStringList &faults = {})
@@ -301,6 +302,21 @@ void TestCliFaults::simulatorRefusesAnAbsurdRecordBlock()
     QVERIFY2(absurd.errorOutput().contains("counts 2000000000 registers (at most 9999)"),
         qPrintable(absurd.errorOutput()));
     QVERIFY(timer.elapsed() < 5000);
+}
+
+void TestCliFaults::setThatWroteButCouldNotReadBackSaysSo()
+{
+    // Identification (3 requests), reading the value (1) and writing it (1) are answered; the
+    // read-back is not.
+    QVERIFY2(startSim({ "--silent-after", "5" }), qPrintable(sim.errorOutput()));
+    const CliRun run = cli({ "set", "312", "7", "--retries", "1" });
+    const QStringList requests = sim.takeRequests();
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.contains("menu 312 was written, but reading it back failed: menu 312 (register 40312): "
+                              "no answer after 2 attempts"),
+        qPrintable(run.err));
+    QCOMPARE(writesIn(requests), 1L);
+    QVERIFY(startSim());
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)
