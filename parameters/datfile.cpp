@@ -3,6 +3,7 @@
 #include "csvline.h"
 #include "devicefiles.h"
 #include "parametervalues.h"
+#include "registerword.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -13,6 +14,8 @@
 #include <QTextStream>
 
 namespace DatFile {
+
+using ParameterValues::SetValue;
 
 namespace {
 
@@ -61,7 +64,165 @@ QString findDeviceFile(const QString &csvDir, const QString &name)
     return {};
 }
 
+// Why one value of a parameter line cannot be taken; empty when it can. `stored` is the form
+// that is sent to a unit, `shown` the one read when the stored form is empty.
+QString valueFault(const TreeModel &model, const TreeItem &item, const QString &shown, const QString &stored)
+{
+    const QString value = stored.trimmed().isEmpty() ? shown.trimmed() : stored.trimmed();
+    if (value.isEmpty())
+        return QString();
+    const auto quoted = [](const QString &text) {
+        QString printable;
+        for (const QChar c : text)
+            printable += c.isPrint() ? QString(c)
+                                     : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        return QLatin1Char('\'') + printable + QLatin1Char('\'');
+    };
+    const bool fromStored = !stored.trimmed().isEmpty();
+    switch (item.kind()) {
+    case TreeItem::Text:
+    case TreeItem::Menu:
+        return QString();
+    case TreeItem::Time:
+    case TreeItem::TimeHhMmSsT:
+    case TreeItem::Date: {
+        const QStringList parts = value.split(QLatin1Char(':'));
+        for (const QString &part : parts) {
+            bool ok = false;
+            part.toUInt(&ok);
+            if (!ok)
+                return QStringLiteral("%1 is no time").arg(quoted(value));
+        }
+        return QString();
+    }
+    case TreeItem::Enumerated:
+    case TreeItem::EnumeratedNegative: {
+        if (!fromStored) // a value text, in whatever language the file was saved
+            return QString();
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        if (!ok)
+            return QStringLiteral("%1 is not a number").arg(quoted(value));
+        bool okMin = false, okMax = false;
+        const int lo = item.field(ParameterValues::FieldMin).toInt(&okMin);
+        const int hi = item.field(ParameterValues::FieldMax).toInt(&okMax);
+        if ((okMin && v < lo) || (okMax && v > hi))
+            return QStringLiteral("%1 is outside %2 .. %3").arg(value).arg(lo).arg(hi);
+        return QString();
+    }
+    default:
+        break;
+    }
+    SetValue taken;
+    if (fromStored) {
+        bool ok = false;
+        const int word = value.toInt(&ok);
+        const bool scaled = ParameterValues::scaleFactor(item) > 0;
+        if (!ok || (!scaled && (word < 0 || word > 0xFFFF)) || (scaled && (word < -0x8000 || word > 0xFFFF)))
+            return QStringLiteral("%1 is not a register value").arg(quoted(value));
+        taken = ParameterValues::fromStored(item, value);
+    } else {
+        bool ok = false;
+        RegisterWord::parseNumber(value, &ok);
+        if (!ok)
+            return QStringLiteral("%1 is not a number").arg(quoted(value));
+        taken = ParameterValues::fromShown(item, value);
+    }
+    // Limits that follow other parameters are the unit's to judge, and a read-only value (a
+    // measured one may exceed its rated range) is never written; the other limits are checked here.
+    if (model.DepPrmItemList().contains(const_cast<TreeItem *>(&item))
+        || item.field(ParameterValues::FieldAccess).toInt() <= 0)
+        return QString();
+    bool ok = false, okMin = false, okMax = false;
+    const double number = RegisterWord::parseNumber(taken.shown, &ok);
+    const double lo = RegisterWord::parseNumber(item.field(ParameterValues::FieldMin), &okMin);
+    const double hi = RegisterWord::parseNumber(item.field(ParameterValues::FieldMax), &okMax);
+    // The stored form keeps about three significant digits: a limit is met within that rounding.
+    const auto slack = [](double limit) { return qMax(1e-9, qAbs(limit) * 0.005); };
+    if (ok && ((okMin && number < lo - slack(lo)) || (okMax && number > hi + slack(hi))))
+        return QStringLiteral("%1 is outside %2 .. %3")
+            .arg(taken.shown, item.field(ParameterValues::FieldMin), item.field(ParameterValues::FieldMax));
+    return QString();
+}
+
 } // namespace
+
+Check check(QIODevice &device, const TreeModel &model)
+{
+    Check result;
+    const QByteArray bytes = device.readAll();
+    // With its size: a NUL byte inside the file is part of it, not its end.
+    const QStringList lines = QString::fromUtf8(bytes.constData(), bytes.size()).split(QLatin1Char('\n'));
+    int i = 0;
+    while (i < lines.size()
+        && lines.at(i).section(QLatin1Char(';'), 0, 0).trimmed() != QLatin1String("[PARAMETER SETS]"))
+        ++i;
+    if (i >= lines.size()) {
+        result.message = QStringLiteral("no \"[PARAMETER SETS]\" line: the file holds no parameters");
+        return result;
+    }
+    ++i;
+    const QVector<TreeItem *> items = model.allItems();
+    // The text after the last line end: a file cut short ends inside a line.
+    const int last = lines.size() - 1;
+    int parameters = 0;
+    static const char *const setNames[] = { "A", "B", "C", "D" };
+    bool reachedEnd = items.isEmpty();
+    for (TreeItem *item : items) {
+        if (i >= last) {
+            reachedEnd = true;
+            break;
+        }
+        QString line = lines.at(i);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const int number = i + 1;
+        const QString menu = item->text(TreeItem::MenuColumn);
+        const auto fault = [&](const QString &why) {
+            result.line = number;
+            result.message = QStringLiteral("line %1 (menu %2): %3").arg(number).arg(menu, why);
+            return result;
+        };
+        ++i;
+        if (isMarker(line))
+            break;
+        if (!line.contains(QLatin1Char(';')))
+            return fault(QStringLiteral("the line is incomplete (no \";\")"));
+        if (item->isMenu())
+            continue;
+        const QStringList fields = line.split(QLatin1Char(';'));
+        if (fields.size() < 10)
+            return fault(QStringLiteral("the line is incomplete (%1 of 10 fields)").arg(fields.size()));
+        for (int set = 0; set < 4; ++set) {
+            const QString why = valueFault(model, *item, fields.at(2 + set), fields.at(6 + set));
+            if (!why.isEmpty())
+                return fault(QStringLiteral("value of set %1: %2").arg(QLatin1String(setNames[set]), why));
+        }
+        ++parameters;
+    }
+    if (reachedEnd && !lines.at(last).trimmed().isEmpty()) {
+        result.line = last + 1;
+        result.message = QStringLiteral("line %1: the file ends inside a line (cut short?)").arg(last + 1);
+        return result;
+    }
+    if (parameters == 0) {
+        result.message = QStringLiteral("no parameter lines after \"[PARAMETER SETS]\"");
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+Check check(const QString &fileName, const TreeModel &model)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Check result;
+        result.message = file.errorString();
+        return result;
+    }
+    return check(file, model);
+}
 
 QString invalidFileMessage()
 {

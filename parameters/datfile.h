@@ -65,6 +65,20 @@ enum class ChangeMarks {
     MarkDifferences // values that differ from what the model held are marked (write only those)
 };
 
+// The whole parameter part of a file checked against the model it is to be opened into, before
+// anything takes its values (a view, a unit): a "[PARAMETER SETS]" line, at least one parameter
+// line, every line complete (ten fields for a parameter, the last one ended) and every value of
+// a numeric, enumerated or time parameter a number within the parameter's limits. `message`
+// names the line and the parameter of the first fault.
+struct Check
+{
+    bool ok = false;
+    int line = 0; // 1-based line of the fault; 0 when it is no single line
+    QString message;
+};
+Check check(QIODevice &device, const TreeModel &model);
+Check check(const QString &fileName, const TreeModel &model);
+
 // Customer data and set values into an existing model, line by line in display order.
 OpenResult openParameters(QIODevice &device, TreeModel &model, ChangeMarks marks = ChangeMarks::Clear);
 OpenResult openParameters(const QString &fileName, TreeModel &model, ChangeMarks marks = ChangeMarks::Clear);

@@ -16,8 +16,11 @@ const QStringList &menuNumbers();
 
 enum Position {
     Frequency = 1, // "222"
-    NominalCurrent = 2, // "223"
-    NominalPower = 3, // "224"
+    // The rules take the motor's nominal current and power from the parameters marked "Inom" and
+    // "Pnom" in field 26 of the device description file (our files: 224 and 221), not from the
+    // list entries at these positions.
+    NominalCurrent = 2, // "223" in the list
+    NominalPower = 3, // "224" in the list
     Speed = 4, // "225"
     Poles = 5, // "226"
     MinSpeed = 8, // "321"

@@ -86,7 +86,7 @@ ParameterTableLoader::Result ParameterTableLoader::walk(QTextStream &in, int lan
         const QStringList fields = splitRecord(line);
         const QString &first = fields.first();
         if (first == kEnd)
-            break;
+            return Result::Complete;
         if (first.startsWith(QLatin1Char('/')))
             continue;
         if (first.startsWith(QLatin1Char('*'))) {
@@ -99,7 +99,8 @@ ParameterTableLoader::Result ParameterTableLoader::walk(QTextStream &in, int lan
         ++ordinal;
         onDefinition(ordinal, fields);
     }
-    return Result::Complete;
+    // Without its end marker the table was cut short: what was read is no whole table.
+    return Result::NoEndMarker;
 }
 
 ParameterTableLoader::Result ParameterTableLoader::load(
@@ -138,7 +139,7 @@ ParameterTableLoader::Result ParameterTableLoader::load(
             stack.last().parent->appendChild(item);
         });
 
-    if (result == Result::ShortDefinition)
+    if (result == Result::ShortDefinition || result == Result::NoEndMarker)
         root->removeChildren(before, root->childCount() - before);
     return result;
 }

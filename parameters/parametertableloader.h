@@ -23,12 +23,14 @@ public:
     };
 
     enum class Result {
-        Complete, // end marker reached, or the table ran to the end of the file
+        Complete, // end marker reached
         NoTable, // no "[PARAMETER SETS]" line
-        ShortDefinition // a definition row with fewer than 26 fields
+        ShortDefinition, // a definition row with fewer than 26 fields
+        NoEndMarker // the file ended before "[PARAMETER SETS]END": cut short
     };
 
-    // Appends the items to `root`. On ShortDefinition every item appended so far is removed.
+    // Appends the items to `root`. On ShortDefinition and NoEndMarker every item appended so far
+    // is removed.
     static Result load(QTextStream &in, TreeItem *root, const Options &options);
 
     // Language keys by language index.
@@ -38,7 +40,8 @@ public:
 
     // Walks the records of the table: `onDefinition(ordinal, fields)` for each definition row of
     // at least 26 fields, `onLanguage(ordinal of the last definition row, fields)` for each language
-    // row of `language`. Stops at the end marker, the end of the text or a short definition row.
+    // row of `language`. Stops at the end marker, the end of the text (NoEndMarker) or a short
+    // definition row.
     static Result walk(QTextStream &in, int language,
         const std::function<void(int, const QStringList &)> &onDefinition,
         const std::function<void(int, const QStringList &)> &onLanguage);

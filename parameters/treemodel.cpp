@@ -96,10 +96,16 @@ void TreeModel::indexItems()
 {
     m_byMenu.clear();
     m_genPolesFreq = m_genPolesSpeed = m_poles = m_unitNameItem = m_pebb = nullptr;
+    m_nominalCurrent = m_nominalPower = nullptr;
     forEachItem([this](TreeItem *item) {
         const QString menu = item->text(TreeItem::MenuColumn);
         if (!m_byMenu.contains(menu))
             m_byMenu.insert(menu, item);
+        const QString nominal = item->field(FieldNominal);
+        if (nominal == QLatin1String("Inom") && !m_nominalCurrent)
+            m_nominalCurrent = item;
+        else if (nominal == QLatin1String("Pnom") && !m_nominalPower)
+            m_nominalPower = item;
         const QString role = item->field(FieldRole);
         if (role == QLatin1String("Gen_Poles_Freq"))
             m_genPolesFreq = item;
@@ -441,7 +447,11 @@ DependencyTable::Limits TreeModel::limits(const TreeItem *item, int set) const
     if (position < 0)
         return result;
     const auto valueAt = [this, set](int p) -> std::optional<double> {
-        const TreeItem *other = m_depPrmItems.value(p);
+        // The nominal current and power are the parameters the device description file marks
+        // as such, whatever their menu numbers.
+        const TreeItem *other = p == DependencyTable::NominalCurrent ? m_nominalCurrent
+            : p == DependencyTable::NominalPower                     ? m_nominalPower
+                                                                     : m_depPrmItems.value(p);
         if (!other)
             return std::nullopt;
         const bool enumerated

@@ -157,6 +157,9 @@ private:
     TreeItem *m_poles = nullptr;
     TreeItem *m_unitNameItem = nullptr;
     TreeItem *m_pebb = nullptr;
+    // The motor's nominal current and power: the parameters whose values are the unit's (field 26).
+    TreeItem *m_nominalCurrent = nullptr;
+    TreeItem *m_nominalPower = nullptr;
     // Set values are written by unit worker threads (storeRegisters) while views read them.
     // Recursive: a reader holding a snapshot may call data(), which locks for reading too.
     mutable QReadWriteLock m_valueLock { QReadWriteLock::Recursive };

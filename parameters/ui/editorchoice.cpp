@@ -23,56 +23,56 @@ int decimalsIn(const QString &text)
 
 EditorChoice EditorChoice::forItem(const TreeModel &model, const TreeItem *item, int column)
 {
-    EditorChoice spec;
+    EditorChoice choice;
     const int set = column - TreeItem::SetAColumn;
     if (!item || item->isMenu() || set < 0 || set > 3)
-        return spec;
+        return choice;
     if (!(model.flags(model.indexOf(item, column)) & Qt::ItemIsEditable))
-        return spec;
+        return choice;
     // Read-only parameters are shown, never written.
     if (item->field(FieldAccess).trimmed() == QLatin1String("0"))
-        return spec;
+        return choice;
 
     const DependencyTable::Limits limits = model.limits(item, set);
-    spec.min = limits.min;
-    spec.max = limits.max;
+    choice.min = limits.min;
+    choice.max = limits.max;
     bool okMin = false, okMax = false;
-    spec.minValue = RegisterWord::parseNumber(limits.min, &okMin);
-    spec.maxValue = RegisterWord::parseNumber(limits.max, &okMax);
+    choice.minValue = RegisterWord::parseNumber(limits.min, &okMin);
+    choice.maxValue = RegisterWord::parseNumber(limits.max, &okMax);
 
     switch (item->kind()) {
     case TreeItem::Menu:
-        return spec;
+        return choice;
     case TreeItem::Text: {
-        spec.kind = Text;
-        spec.maxLength = qMax(1, item->field(FieldLength).toInt());
-        spec.pattern = QStringLiteral("[^;]{1,%1}").arg(spec.maxLength);
-        return spec;
+        choice.kind = Text;
+        choice.maxLength = qMax(1, item->field(FieldLength).toInt());
+        choice.pattern = QStringLiteral("[^;]{1,%1}").arg(choice.maxLength);
+        return choice;
     }
     case TreeItem::Time:
     case TreeItem::TimeHhMmSsT:
     case TreeItem::Date:
-        spec.kind = Time;
-        spec.timeKind = item->kind();
-        return spec;
+        choice.kind = Time;
+        choice.timeKind = item->kind();
+        return choice;
     case TreeItem::Enumerated:
     case TreeItem::EnumeratedNegative: {
-        spec.kind = Choice;
+        choice.kind = Choice;
         const int n = item->field(FieldType).toInt();
         for (int i = 0; i < n; ++i) {
             const int v = item->kind() == TreeItem::EnumeratedNegative ? -i : i;
-            spec.texts.append(valueText(*item, v));
+            choice.texts.append(valueText(*item, v));
         }
         // "0 = Off, else seconds": the texts cover only the start of the range.
-        if (item->kind() == TreeItem::Enumerated && okMax && spec.maxValue > n - 1)
-            spec.typedNumbers = true;
-        if (item->kind() == TreeItem::EnumeratedNegative && okMax && spec.maxValue > 0)
-            spec.typedNumbers = true;
+        if (item->kind() == TreeItem::Enumerated && okMax && choice.maxValue > n - 1)
+            choice.typedNumbers = true;
+        if (item->kind() == TreeItem::EnumeratedNegative && okMax && choice.maxValue > 0)
+            choice.typedNumbers = true;
         if (!okMin)
-            spec.minValue = item->kind() == TreeItem::EnumeratedNegative ? -(n - 1) : 0;
+            choice.minValue = item->kind() == TreeItem::EnumeratedNegative ? -(n - 1) : 0;
         if (!okMax)
-            spec.maxValue = n - 1;
-        return spec;
+            choice.maxValue = n - 1;
+        return choice;
     }
     default:
         break;
@@ -87,17 +87,17 @@ EditorChoice EditorChoice::forItem(const TreeModel &model, const TreeItem *item,
     decimals = qMax(decimals, qMax(decimalsIn(limits.min), decimalsIn(limits.max)));
     const bool isSigned = item->field(FieldDataType) == QLatin1String("S_Int");
     if (!okMin)
-        spec.minValue = isSigned ? -32768 : 0;
+        choice.minValue = isSigned ? -32768 : 0;
     if (!okMax)
-        spec.maxValue = factor ? (isSigned ? 32767.0 : 65535.0) / factor : 1023e7;
+        choice.maxValue = factor ? (isSigned ? 32767.0 : 65535.0) / factor : 1023e7;
     if (decimals > 0) {
-        spec.kind = Decimal;
-        spec.decimals = decimals;
+        choice.kind = Decimal;
+        choice.decimals = decimals;
     } else {
-        spec.kind = Whole;
-        spec.maxLength = 6;
-        spec.minValue = std::ceil(spec.minValue);
-        spec.maxValue = qMin(std::floor(spec.maxValue), 999999.0);
+        choice.kind = Whole;
+        choice.maxLength = 6;
+        choice.minValue = std::ceil(choice.minValue);
+        choice.maxValue = qMin(std::floor(choice.maxValue), 999999.0);
     }
-    return spec;
+    return choice;
 }

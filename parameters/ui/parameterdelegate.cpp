@@ -13,7 +13,7 @@ ParameterDelegate::ParameterDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
 { }
 
-EditorChoice ParameterDelegate::specFor(const QModelIndex &index)
+EditorChoice ParameterDelegate::choiceFor(const QModelIndex &index)
 {
     const auto *model = qobject_cast<const TreeModel *>(index.model());
     if (!model || !index.isValid())
@@ -24,14 +24,14 @@ EditorChoice ParameterDelegate::specFor(const QModelIndex &index)
 QWidget *ParameterDelegate::createEditor(
     QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
-    const EditorChoice spec = specFor(index);
+    const EditorChoice choice = choiceFor(index);
     const QPersistentModelIndex at(index);
-    switch (spec.kind) {
+    switch (choice.kind) {
     case EditorChoice::None:
         return nullptr;
     case EditorChoice::Time: {
         auto *editor = new LineEditsWidget(parent);
-        editor->setup(spec.timeKind, spec.min, spec.max);
+        editor->setup(choice.timeKind, choice.min, choice.max);
         connect(editor, &LineEditsWidget::editsConfirmed, this,
             [this, editor, at] { emit valueCommitted(at, editor->text(), true); });
         return editor;
@@ -40,30 +40,30 @@ QWidget *ParameterDelegate::createEditor(
         break;
     }
     auto *editor = new specialwidgets(parent);
-    switch (spec.kind) {
+    switch (choice.kind) {
     case EditorChoice::Text:
-        editor->setTextLength(spec.maxLength);
+        editor->setTextLength(choice.maxLength);
         break;
     case EditorChoice::Decimal:
-        editor->setLineEditRange({ QString::number(spec.minValue, 'f', spec.decimals),
-                                     QString::number(spec.maxValue, 'f', spec.decimals) },
-            spec.decimals);
+        editor->setLineEditRange({ QString::number(choice.minValue, 'f', choice.decimals),
+                                     QString::number(choice.maxValue, 'f', choice.decimals) },
+            choice.decimals);
         break;
     case EditorChoice::Whole:
         editor->setLineEditRange(
-            { QString::number(qint64(spec.minValue)), QString::number(qint64(spec.maxValue)) });
+            { QString::number(qint64(choice.minValue)), QString::number(qint64(choice.maxValue)) });
         break;
     case EditorChoice::Choice: {
-        QStringList texts = spec.texts;
+        QStringList texts = choice.texts;
         editor->updateCombo(texts);
-        if (spec.typedNumbers)
-            editor->setTypedNumbers(int(spec.minValue), int(spec.maxValue));
+        if (choice.typedNumbers)
+            editor->setTypedNumbers(int(choice.minValue), int(choice.maxValue));
         break;
     }
     default:
         break;
     }
-    const bool typed = spec.kind != EditorChoice::Choice;
+    const bool typed = choice.kind != EditorChoice::Choice;
     connect(editor, &specialwidgets::committed, this,
         [this, at, typed](const QString &text) { emit valueCommitted(at, text, typed); });
     return editor;
@@ -80,7 +80,7 @@ void ParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index)
     if (!special)
         return;
     // Shown numbers carry a decimal point; the editor takes the decimal comma.
-    if (specFor(index).kind == EditorChoice::Decimal)
+    if (choiceFor(index).kind == EditorChoice::Decimal)
         text.replace(QLatin1Char('.'), QLatin1Char(','));
     special->setText(text);
 }

@@ -22,7 +22,7 @@ public:
         QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The editor kind of a cell of a TreeModel.
-    static EditorChoice specFor(const QModelIndex &index);
+    static EditorChoice choiceFor(const QModelIndex &index);
 
 signals:
     // An editor confirmed `text`; `lineEdit` tells whether it was typed (not chosen).

@@ -298,7 +298,7 @@ void Parameters::vxUISlotTmClicked(QModelIndex index)
     const DependencyTable::Limits limits = m_model->limits(item, set >= 0 && set < 4 ? set : 0);
     m_min->setText(limits.min);
     m_max->setText(limits.max);
-    if (ParameterDelegate::specFor(index).kind == EditorChoice::None || m_impExpDisabled)
+    if (ParameterDelegate::choiceFor(index).kind == EditorChoice::None || m_impExpDisabled)
         return;
     m_editIndex = index;
     m_tree->openPersistentEditor(index);

@@ -119,6 +119,14 @@ void Parameters::vxUISlotOpenBtnClicked()
         m_prompter.critical(this, tr("Error"), DatFile::invalidFileMessage());
         return;
     }
+    // The same check as before a write to a unit: a damaged file is refused as a whole.
+    const DatFile::Check check = DatFile::check(fileName, *model);
+    if (!check.ok) {
+        delete model;
+        m_prompter.critical(
+            this, tr("Error"), DatFile::invalidFileMessage() + QLatin1Char('\n') + check.message);
+        return;
+    }
     QString message;
     if (!model->ParameterOpen(fileName, &message)) {
         delete model;

@@ -22,6 +22,8 @@ private slots:
     void openStopsAtDamage_data();
     void openStopsAtDamage();
     void failedSaveKeepsThePreviousFile();
+    void checkTakesTheWholeFile_data();
+    void checkTakesTheWholeFile();
 
 private:
     static QString fixturePath()
@@ -355,6 +357,51 @@ void TestDatFile::failedSaveKeepsThePreviousFile()
     QFile existing(path);
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("previous contents\n"));
+}
+
+void TestDatFile::checkTakesTheWholeFile_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("message"); // empty: accepted
+    QTest::newRow("golden file") << QByteArray() << QByteArray() << QString();
+    QTest::newRow("value above its maximum")
+        << QByteArray("83;Speed offset;1.25;-2.5;0;-1.5;125;-250;0;-150")
+        << QByteArray("83;Speed offset;1.25;-2.5;0;-1.5;125;-250;40000;-150")
+        << "line 68 (menu 83): value of set C: 400 is outside -300 .. 300";
+    QTest::newRow("read-only value above its maximum is measured, not written")
+        << QByteArray("11;Output frequency;0;0;0;0;0;0;0;0")
+        << QByteArray("11;Output frequency;0;0;0;0;0;0;500;0") << QString();
+    QTest::newRow("stored form no number")
+        << QByteArray("63496;63503") << QByteArray("6349x;63503")
+        << "line 40 (menu 241): value of set A: '6349x' is not a register value";
+    QTest::newRow("shown form no number, stored empty")
+        << QByteArray("225;Nominal speed;1450;1000;2900;960;1450;")
+        << QByteArray("225;Nominal speed;fast;1000;2900;960;;")
+        << "line 37 (menu 225): value of set A: 'fast' is not a number";
+    QTest::newRow("no parameter part")
+        << QByteArray("[PARAMETER SETS];;;;;;;;;") << QByteArray("[PARAMETERS];;;;;;;;;")
+        << "no \"[PARAMETER SETS]\" line: the file holds no parameters";
+}
+
+void TestDatFile::checkTakesTheWholeFile()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, message);
+    QFile golden(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QByteArray bytes = golden.readAll();
+    if (!before.isEmpty()) {
+        QVERIFY(bytes.contains(before));
+        bytes.replace(before, after);
+    }
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const auto m = fixture();
+    const DatFile::Check check = DatFile::check(buffer, *m);
+    QCOMPARE(check.message, message);
+    QCOMPARE(check.ok, message.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDatFile)

@@ -20,7 +20,7 @@ private slots:
     void plusAndQuoteAreNotPartOfTheKey();
     void shortDefinitionRowInvalidatesAndKeepsNothing_data();
     void shortDefinitionRowInvalidatesAndKeepsNothing();
-    void missingEndMarkerReadsToTheEndOfTheFile();
+    void missingEndMarkerMakesTheTableInvalid();
     void commentsBlankLinesAndBareLanguageRowsAreAccepted();
     void fixtureBuildsNestedMenusInEachLanguage_data();
     void fixtureBuildsNestedMenusInEachLanguage();
@@ -143,14 +143,15 @@ void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing()
     QVERIFY(m->DepPrmItemList().count(nullptr) == 59);
 }
 
-void TestParameterTableLoader::missingEndMarkerReadsToTheEndOfTheFile()
+void TestParameterTableLoader::missingEndMarkerMakesTheTableInvalid()
 {
+    // A table cut short is no table: nothing of it is taken, as for a short definition row.
     auto m = model(table({ definition("1", 1, "M"), language("English", "Menu"), definition("11", 2, "0"),
                              language("English", "Last") },
         false));
-    QVERIFY(m->isValid());
-    QVERIFY(m->findItem("11"));
-    QCOMPARE(m->rowCount(), 1);
+    QVERIFY(!m->isValid());
+    QVERIFY(!m->findItem("11"));
+    QCOMPARE(m->rowCount(), 0);
 
     auto none = model(QStringLiteral("[SIZES];;\n1;A;1;1\n[SIZES]END;;\n"));
     QVERIFY(!none->isValid());

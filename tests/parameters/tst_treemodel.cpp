@@ -26,6 +26,7 @@ private slots:
     void selectionDependentLimits_data();
     void selectionDependentLimits();
     void limitsFollowEditsOfTheSelector();
+    void nominalLimitsComeFromTheMarkedParameters();
     void comparatorSelectionTable_data();
     void comparatorSelectionTable();
     void everyPositionSevenToFiftySixHasARule();
@@ -300,6 +301,27 @@ void TestTreeModel::limitsFollowEditsOfTheSelector()
     QCOMPARE(m->limits(m->findItem("6113"), 0).min, QString("-150"));
     QVERIFY(m->setData(m->indexOf(m->findItem("321"), 4), "300"));
     QCOMPARE(m->limits(m->findItem("322"), 0).min, QString("300"));
+}
+
+void TestTreeModel::nominalLimitsComeFromTheMarkedParameters()
+{
+    // The layout of our shipped files: power 221, voltage 223, current 224, marked in field 26.
+    using namespace ParameterRows;
+    const auto row = [](const char *menu, const QMap<int, QString> &fields) {
+        return QStringList { definition(menu, 1, "0", fields), language("English", menu) };
+    };
+    const QMap<int, QString> comparatorLimits { { 6, "-5" }, { 7, "5" } };
+    ParameterTableLoader::Options options;
+    options.nominalCurrent = "12,5";
+    options.nominalPower = "5500";
+    auto m = model(table(row("221", { { 26, "Pnom" } }) + row("223", { { 7, "700" }, { 8, "400" } })
+                       + row("224", { { 26, "Inom" } }) + row("6111", { { 7, "21" }, { 8, "3" } })
+                       + row("6112", comparatorLimits)),
+        options);
+    QVERIFY(m->isValid());
+    QCOMPARE(m->limits(m->findItem("6112"), 0).max, QString("25")); // 2 x 12.5 A, not 2 x 400 V
+    QVERIFY(m->setData(m->indexOf(m->findItem("6111"), 4), "4"));
+    QCOMPARE(m->limits(m->findItem("6112"), 0).max, QString("11000")); // 2 x 5500 W
 }
 
 void TestTreeModel::comparatorSelectionTable_data()

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
+#include <algorithm>
 
 namespace CliCommon {
 
@@ -57,23 +58,43 @@ std::unique_ptr<CliUnit> connectUnit(const CliOptions &options, const UnitTarget
 {
     auto unit = std::make_unique<CliUnit>(options, target);
     if (!unit->connect()) {
-        *exitCode = fail(CliExit::Link, QStringLiteral("%1 (%2)").arg(unit->message(), target.text()));
+        *exitCode = fail(unit->isFileFault() ? CliExit::File : CliExit::Link,
+            QStringLiteral("%1 (%2)").arg(unit->message(), target.text()));
         return nullptr;
     }
     return unit;
 }
 
-std::unique_ptr<TreeModel> openDatFile(const QString &fileName, QStringList *unitInformation, QString *error)
+int optionFailure(const QString &error, bool fileProblem)
+{
+    return fail(fileProblem ? CliExit::File : CliExit::Usage, error);
+}
+
+QStringList customerDataFor(const TreeModel &model, const CliOptions &options)
+{
+    const QStringList own = model.customerData();
+    const bool any
+        = std::any_of(own.begin(), own.end(), [](const QString &t) { return !t.trimmed().isEmpty(); });
+    return any ? own : options.customerData;
+}
+
+std::unique_ptr<TreeModel> openDatFile(
+    const QString &fileName, QStringList *unitInformation, QString *error, int language)
 {
     const DatFile::Header header = DatFile::readHeader(fileName, AppPaths::csvDir());
     if (header.status != DatFile::Status::Ok) {
         *error = QStringLiteral("%1: %2").arg(fileName, header.message);
         return nullptr;
     }
-    auto model
-        = std::make_unique<TreeModel>(header.deviceFile, 0, header.nominalCurrent, header.nominalPower, true);
+    auto model = std::make_unique<TreeModel>(
+        header.deviceFile, uint(language), header.nominalCurrent, header.nominalPower, true);
     if (!model->isValid()) {
         *error = QStringLiteral("%1: %2").arg(fileName, DatFile::incompatibleMessage());
+        return nullptr;
+    }
+    const DatFile::Check check = DatFile::check(fileName, *model);
+    if (!check.ok) {
+        *error = QStringLiteral("%1: %2").arg(fileName, check.message);
         return nullptr;
     }
     QString message;

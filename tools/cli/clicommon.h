@@ -36,7 +36,16 @@ std::unique_ptr<CliUnit> connectUnit(const CliOptions &options, const UnitTarget
 
 // A parameter set file opened the way the parameters view opens it: header, the model of the
 // device description file it names, then its values. `unitInformation` gets the header's entry.
-std::unique_ptr<TreeModel> openDatFile(const QString &fileName, QStringList *unitInformation, QString *error);
+// The whole file is checked first (DatFile::check): a damaged file is refused, naming the line.
+std::unique_ptr<TreeModel> openDatFile(
+    const QString &fileName, QStringList *unitInformation, QString *error, int language = 0);
+
+// The customer data a saved .dat carries: the set's own, else those of the settings file, as
+// the parameters view saves them.
+QStringList customerDataFor(const TreeModel &model, const CliOptions &options);
+
+// Exit code of a failed option check.
+int optionFailure(const QString &error, bool fileProblem);
 
 } // namespace CliCommon
 

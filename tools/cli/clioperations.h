@@ -16,13 +16,30 @@ namespace CliOperations {
 
 using Progress = std::function<void(int done, int total)>;
 
-// Reads every parameter and set into the model; afterwards nothing counts as changed.
-bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString *error);
+// What a walk over all parameters did.
+struct WalkResult
+{
+    int total = 0; // parameters in the walk
+    int done = 0; // parameters walked before it ended
+    int values = 0; // values a write sends (parameter and set)
+    int written = 0; // parameters a write sent
+    QList<TreeItem *> skipped; // failed and passed over (ContinueDespiteCOMFault)
+    QString error; // why it stopped, or which parameters were passed over
+};
 
-// Writes every editable value of the model, or only those marked as changed; `written` gets
-// the number of values sent.
-bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, QString *error,
-    int *written = nullptr);
+// Reads every parameter and set into the model; afterwards nothing counts as changed. False on
+// a failure, and with ContinueDespiteCOMFault when anything was passed over.
+bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, QString *error);
+// The same; true when the walk ended (result->skipped may be non-empty), false when it stopped.
+bool readAll(CliUnit &unit, TreeModel &model, const Progress &progress, WalkResult *result);
+
+// Writes every editable value of the model, or only those marked as changed. False when the walk
+// stopped; result->error then says how far it came.
+bool writeAll(
+    CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress &progress, WalkResult *result);
+
+// "61, 62, 213"
+QString menuList(const QList<TreeItem *> &items);
 
 // Reads the registers of one item and set into the model.
 bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString *error);

@@ -2,7 +2,9 @@
 
 #include "apppaths.h"
 #include "devicefiles.h"
+#include "parametertableloader.h"
 #include "seriallinechoices.h"
+#include "settingsfile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -63,11 +65,20 @@ void addUnitOptions(QCommandLineParser &parser, bool forSources)
             { { QStringLiteral("csv"), QStringLiteral("device-file") }, deviceHelp, QStringLiteral("FILE") });
     else
         parser.addOption({ QStringLiteral("device-file"), deviceHelp, QStringLiteral("FILE") });
-    parser.addOption({ QStringLiteral("retries"), QStringLiteral("Number of retries 1..5 (default 2)."),
-        QStringLiteral("N"), QStringLiteral("2") });
-    parser.addOption(
-        { QStringLiteral("delay"), QStringLiteral("Delay between messages in ms, 35..99999 (default 70)."),
-            QStringLiteral("MS"), QStringLiteral("70") });
+    parser.addOption({ QStringLiteral("retries"),
+        QStringLiteral("Number of retries 1..5 (default: the settings file, else 2)."),
+        QStringLiteral("N") });
+    parser.addOption({ QStringLiteral("delay"),
+        QStringLiteral("Delay between messages in ms, 35..99999 (default: the settings file, else 70)."),
+        QStringLiteral("MS") });
+    parser.addOption({ QStringLiteral("language"),
+        QStringLiteral("Language of the parameter texts: a name (English, Deutsch, ...) or its index 0..10 "
+                       "(default: the settings file)."),
+        QStringLiteral("NAME|INDEX") });
+    parser.addOption({ QStringLiteral("continue-on-fault"),
+        QStringLiteral("Skip a parameter whose exchange fails and go on (default: the settings file).") });
+    parser.addOption({ QStringLiteral("stop-on-fault"),
+        QStringLiteral("Stop at the first parameter whose exchange fails.") });
     addDataOption(parser);
 }
 
@@ -106,7 +117,8 @@ bool checkTcpAddress(const QString &text, UnitTarget &target, QString *error)
     return true;
 }
 
-bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error)
+bool readUnitOptions(
+    const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error, bool *fileProblem)
 {
     const bool tcp = needTarget && parser.isSet(QStringLiteral("tcp"));
     const bool rtu = needTarget && parser.isSet(QStringLiteral("rtu"));
@@ -135,23 +147,48 @@ bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptio
                      .arg(parser.value(QStringLiteral("parity")));
         return false;
     }
-    if (!toInt(parser.value(QStringLiteral("retries")), &options.retries) || options.retries < 1
-        || options.retries > 5) {
+    // The installation's settings first; the options given override them.
+    if (!applyDataDir(parser, options, error)) {
+        if (fileProblem)
+            *fileProblem = true;
+        return false;
+    }
+    applySettingsFile(options);
+    if (parser.isSet(QStringLiteral("retries"))
+        && (!toInt(parser.value(QStringLiteral("retries")), &options.retries) || options.retries < 1
+            || options.retries > 5)) {
         *error = QStringLiteral("invalid number of retries '%1' (1..5)")
                      .arg(parser.value(QStringLiteral("retries")));
         return false;
     }
-    const QString delay = parser.value(QStringLiteral("delay")).trimmed();
-    if (!toInt(delay, &options.delay) || delay.size() > 5 || options.delay < 0) {
-        *error = QStringLiteral("invalid delay '%1' (35..99999 ms)").arg(delay);
+    if (parser.isSet(QStringLiteral("delay"))) {
+        const QString delay = parser.value(QStringLiteral("delay")).trimmed();
+        if (!toInt(delay, &options.delay) || delay.size() > 5 || options.delay < 0) {
+            *error = QStringLiteral("invalid delay '%1' (35..99999 ms)").arg(delay);
+            return false;
+        }
+        if (options.delay < 35) {
+            *error = QStringLiteral("Delay should be greater than 35ms.");
+            return false;
+        }
+    }
+    if (parser.isSet(QStringLiteral("language"))) {
+        options.language = languageIndex(parser.value(QStringLiteral("language")));
+        if (options.language < 0) {
+            *error = QStringLiteral("invalid language '%1' (%2, or 0..10)")
+                         .arg(parser.value(QStringLiteral("language")),
+                             ParameterTableLoader::languageKeys().join(QLatin1String(", ")));
+            return false;
+        }
+    }
+    if (parser.isSet(QStringLiteral("continue-on-fault")) && parser.isSet(QStringLiteral("stop-on-fault"))) {
+        *error = QStringLiteral("give either --continue-on-fault or --stop-on-fault, not both");
         return false;
     }
-    if (options.delay < 35) {
-        *error = QStringLiteral("Delay should be greater than 35ms.");
-        return false;
-    }
-    if (!applyDataDir(parser, options, error))
-        return false;
+    if (parser.isSet(QStringLiteral("continue-on-fault")))
+        options.continueOnFault = true;
+    if (parser.isSet(QStringLiteral("stop-on-fault")))
+        options.continueOnFault = false;
     if (parser.isSet(QStringLiteral("device-file"))) {
         // A bare name is also looked up in the installation's csv_file folder.
         QString file = parser.value(QStringLiteral("device-file"));
@@ -159,6 +196,8 @@ bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptio
             file = DeviceFiles::resolveDeviceFile(file);
         if (!QFileInfo(file).isFile()) {
             *error = QStringLiteral("No CSV File Found: %1").arg(parser.value(QStringLiteral("device-file")));
+            if (fileProblem)
+                *fileProblem = true;
             return false;
         }
         options.deviceFile = QFileInfo(file).absoluteFilePath();
@@ -178,6 +217,34 @@ bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString
         return false;
     }
     return true;
+}
+
+void applySettingsFile(CliOptions &options)
+{
+    SettingsRecord record;
+    if (!SettingsFile::load(AppPaths::settingsPath(), record))
+        return;
+    // The window's link settings: retries switched off means no resend at all.
+    options.delay = int(record.delayMs);
+    options.retries = record.retriesEnabled ? int(record.retries) : 0;
+    options.language = int(record.language);
+    options.continueOnFault = record.continueDespiteFault;
+    options.customerData = QStringList(record.customer.begin(), record.customer.end());
+}
+
+int languageIndex(const QString &text)
+{
+    const QString name = text.trimmed();
+    bool isNumber = false;
+    const int index = name.toInt(&isNumber);
+    if (isNumber)
+        return index >= 0 && index <= int(SettingsRecord::maxLanguage) ? index : -1;
+    const QStringList &keys = ParameterTableLoader::languageKeys();
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
 }
 
 bool parseSource(const QString &text, UnitTarget &target, bool *isUnit, QString *error)

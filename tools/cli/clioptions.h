@@ -29,11 +29,16 @@ struct CliOptions
     int delay = 70;
     QString dataDir;
     bool json = false;
+    // From the installation's settings file unless an option says otherwise.
+    int language = 0; // language index 0..10
+    bool continueOnFault = false; // "ContinueDespiteCOMFault": skip what fails and go on
+    QStringList customerData; // the twelve customer texts a saved .dat carries
 };
 
 namespace CliArgs {
 
-// Adds --tcp, --rtu, --baud, --parity, --unit, --csv/--device-file, --retries, --delay and --data.
+// Adds --tcp, --rtu, --baud, --parity, --unit, --csv/--device-file, --retries, --delay, --language,
+// --continue-on-fault, --stop-on-fault and --data.
 // For compare, whose sources name their units and whose --csv is its output format, `forSources`
 // leaves out --tcp, --rtu and --csv.
 void addUnitOptions(QCommandLineParser &parser, bool forSources = false);
@@ -41,10 +46,18 @@ void addDataOption(QCommandLineParser &parser);
 
 // Reads and checks the shared options. `needTarget`: exactly one of --tcp and --rtu is required
 // (false for compare, which has neither).
-// Returns false with a one-line message on the first bad value.
-bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error);
+// Returns false with a one-line message on the first bad value; *fileProblem (when given) is set
+// when the cause is a file of the installation rather than an argument.
+bool readUnitOptions(const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error,
+    bool *fileProblem = nullptr);
 // --data: points the installation folder elsewhere and checks that general.csv is there.
 bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString *error);
+// Delay, retries, language, fault handling and customer data of the installation's settings file
+// (configData/settings.set), as the window uses them; a missing file leaves the built-in values
+// and stops at the first fault.
+void applySettingsFile(CliOptions &options);
+// "Deutsch" (any case) or "3" -> 3; -1 for neither.
+int languageIndex(const QString &text);
 
 // "tcp:ADDRESS[:PORT][@UNIT]" or "rtu:PORT[@UNIT]"; `isUnit` false for anything else (a file).
 bool parseSource(const QString &text, UnitTarget &target, bool *isUnit, QString *error);

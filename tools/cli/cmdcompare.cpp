@@ -28,7 +28,7 @@ bool loadSource(Source &source, const CliOptions &options, int *exitCode)
 {
     QString error;
     if (!source.isUnit) {
-        source.model = CliCommon::openDatFile(source.text, nullptr, &error);
+        source.model = CliCommon::openDatFile(source.text, nullptr, &error, options.language);
         if (!source.model)
             *exitCode = CliCommon::fail(CliExit::File, error);
         return bool(source.model);
@@ -37,6 +37,11 @@ bool loadSource(Source &source, const CliOptions &options, int *exitCode)
     if (!source.unit)
         return false;
     source.model = source.unit->makeModel();
+    if (!source.model->isValid()) {
+        *exitCode = CliCommon::fail(
+            CliExit::File, QStringLiteral("invalid CSV file: %1").arg(source.unit->deviceFile()));
+        return false;
+    }
     CliProgress progress(QStringLiteral("Parameters Loading from Drive"));
     if (!CliOperations::readAll(
             *source.unit, *source.model, [&progress](int done, int total) { progress.update(done, total); },
@@ -141,8 +146,9 @@ int compare(const QStringList &args)
         return exitCode;
     CliOptions options;
     QString error;
-    if (!CliArgs::readUnitOptions(parser, false, options, &error))
-        return CliCommon::fail(CliExit::Usage, error);
+    bool fileProblem = false;
+    if (!CliArgs::readUnitOptions(parser, false, options, &error, &fileProblem))
+        return CliCommon::optionFailure(error, fileProblem);
     Source sources[2];
     for (int i = 0; i < 2; ++i) {
         sources[i].text = parser.positionalArguments().at(i);

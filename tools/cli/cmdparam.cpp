@@ -21,6 +21,7 @@ struct ParamArgs
     QString menu;
     QString value;
     int set = 0;
+    bool fileProblem = false; // the failure lies in a file of the installation
 };
 
 void addParamOptions(QCommandLineParser &parser)
@@ -33,7 +34,7 @@ void addParamOptions(QCommandLineParser &parser)
 
 bool readParamArgs(const QCommandLineParser &parser, int positional, ParamArgs &args, QString *error)
 {
-    if (!CliArgs::readUnitOptions(parser, true, args.options, error))
+    if (!CliArgs::readUnitOptions(parser, true, args.options, error, &args.fileProblem))
         return false;
     args.set = CliArgs::setIndex(parser.value(QStringLiteral("set")));
     if (args.set < 0) {
@@ -159,11 +160,16 @@ QString describeLine(const TreeItem *item, int set)
 
 // With a chosen device description file the menu (and value) are checked before the link is
 // opened; otherwise the unit has to be identified first, which only reads.
-bool precheck(const ParamArgs &args, bool withValue, QString *error)
+bool precheck(ParamArgs &args, bool withValue, QString *error)
 {
     if (args.options.deviceFile.isEmpty())
         return true;
     TreeModel model(args.options.deviceFile, 0, QString(), QString(), true);
+    if (!model.isValid()) {
+        *error = QStringLiteral("invalid CSV file: %1").arg(args.options.deviceFile);
+        args.fileProblem = true;
+        return false;
+    }
     TreeItem *item = findParameter(model, args.menu, error);
     if (!item)
         return false;
@@ -188,13 +194,18 @@ bool openParameter(
     QString error;
     if (!readParamArgs(parser, positional, opened.args, &error)
         || !precheck(opened.args, withValue, &error)) {
-        *exitCode = CliCommon::fail(CliExit::Usage, error);
+        *exitCode = CliCommon::optionFailure(error, opened.args.fileProblem);
         return false;
     }
     opened.unit = CliCommon::connectUnit(opened.args.options, opened.args.options.target, exitCode);
     if (!opened.unit)
         return false;
     opened.model = opened.unit->makeModel();
+    if (!opened.model->isValid()) {
+        *exitCode = CliCommon::fail(
+            CliExit::File, QStringLiteral("invalid CSV file: %1").arg(opened.unit->deviceFile()));
+        return false;
+    }
     opened.item = findParameter(*opened.model, opened.args.menu, &error);
     if (!opened.item) {
         *exitCode = CliCommon::fail(CliExit::Usage, error);
@@ -303,7 +314,8 @@ int set(const QStringList &argv)
     if (!CliOperations::writeOne(*unit, *model, item, args.set, &dependents, &error))
         return CliCommon::fail(CliExit::Link, error);
     if (!CliOperations::readItem(*unit, *model, item, args.set, &error))
-        return CliCommon::fail(CliExit::Link, error);
+        return CliCommon::fail(CliExit::Link,
+            QStringLiteral("menu %1 was written, but reading it back failed: %2").arg(args.menu, error));
     if (args.options.json) {
         QJsonArray dependentValues;
         for (const TreeItem *dependent : qAsConst(dependents))

@@ -4,6 +4,7 @@
 #include "cliprogress.h"
 #include "cliunit.h"
 #include "datfile.h"
+#include "registerword.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 #include "vxcommmanageserialport.h"
@@ -16,7 +17,14 @@
 
 namespace {
 
-// The drive size within a unit name such as "KTZ23-2P5 (*.61)".
+// A nominal value as a JSON number ("12,5" -> 12.5); a text that is no number stays a text.
+QJsonValue numberOf(const QString &text)
+{
+    bool ok = false;
+    const double value = RegisterWord::parseNumber(text, &ok);
+    return ok ? QJsonValue(value) : QJsonValue(text);
+}
+
 } // namespace
 
 namespace CliCommands {
@@ -49,8 +57,9 @@ int identify(const QStringList &args)
         return exitCode;
     CliOptions options;
     QString error;
-    if (!CliArgs::readUnitOptions(parser, true, options, &error))
-        return CliCommon::fail(CliExit::Usage, error);
+    bool fileProblem = false;
+    if (!CliArgs::readUnitOptions(parser, true, options, &error, &fileProblem))
+        return CliCommon::optionFailure(error, fileProblem);
     const auto unit = CliCommon::connectUnit(options, options.target, &exitCode);
     if (!unit)
         return exitCode;
@@ -58,8 +67,10 @@ int identify(const QStringList &args)
         CliCommon::printJson({ { QStringLiteral("unitName"), unit->unitName() },
             { QStringLiteral("driveSize"), unit->driveSize() },
             { QStringLiteral("softwareVersion"), unit->version() },
-            { QStringLiteral("deviceFile"), unit->deviceFile() }, { QStringLiteral("inom"), unit->inom() },
-            { QStringLiteral("pnom"), unit->pnom() }, { QStringLiteral("unit"), unit->target().unit },
+            { QStringLiteral("deviceFile"), unit->deviceFile() },
+            { QStringLiteral("inom"), numberOf(unit->inom()) },
+            { QStringLiteral("pnom"), numberOf(unit->pnom()) },
+            { QStringLiteral("unit"), unit->target().unit },
             { QStringLiteral("link"), unit->target().text() } });
     } else {
         QTextStream(stdout) << "Unit name:               " << unit->unitName() << '\n'
@@ -90,8 +101,9 @@ int read(const QStringList &args)
     QString error;
     if (!parser.isSet(QStringLiteral("out")) || parser.value(QStringLiteral("out")).isEmpty())
         return CliCommon::fail(CliExit::Usage, QStringLiteral("read needs --out FILE.dat"));
-    if (!CliArgs::readUnitOptions(parser, true, options, &error))
-        return CliCommon::fail(CliExit::Usage, error);
+    bool fileProblem = false;
+    if (!CliArgs::readUnitOptions(parser, true, options, &error, &fileProblem))
+        return CliCommon::optionFailure(error, fileProblem);
     const QString fileName = DatFile::withDatExtension(parser.value(QStringLiteral("out")));
     // Found out before a long read, not after it.
     if (!QFileInfo(fileName).absoluteDir().exists())
@@ -102,14 +114,21 @@ int read(const QStringList &args)
     const auto model = unit->makeModel();
     if (!model->isValid())
         return CliCommon::fail(CliExit::File, QStringLiteral("invalid CSV file: %1").arg(unit->deviceFile()));
+    CliOperations::WalkResult walk;
     {
         CliProgress progress(QStringLiteral("Parameters Loading from Drive"));
         if (!CliOperations::readAll(
-                *unit, *model, [&progress](int done, int total) { progress.update(done, total); }, &error))
-            return CliCommon::fail(CliExit::Link, error);
+                *unit, *model, [&progress](int done, int total) { progress.update(done, total); }, &walk))
+            return CliCommon::fail(CliExit::Link, walk.error);
     }
-    if (!DatFile::save(fileName, unit->unitEntry(), model->customerData(), *model, &error))
+    // Saved as the parameters view saves it: the settings' customer data unless the set has its own.
+    if (!DatFile::save(
+            fileName, unit->unitEntry(), CliCommon::customerDataFor(*model, options), *model, &error))
         return CliCommon::fail(CliExit::File, QStringLiteral("cannot write %1: %2").arg(fileName, error));
+    // ContinueDespiteCOMFault: the window saves what it has; a script learns what is missing.
+    if (!walk.skipped.isEmpty())
+        return CliCommon::fail(CliExit::Link,
+            QStringLiteral("saved %1 without its unread values: %2").arg(fileName, walk.error));
     QTextStream(stdout) << "Saved " << unit->unitName() << " to " << fileName << '\n';
     return CliExit::Ok;
 }
@@ -133,8 +152,9 @@ int write(const QStringList &args)
         return exitCode;
     CliOptions options;
     QString error;
-    if (!CliArgs::readUnitOptions(parser, true, options, &error))
-        return CliCommon::fail(CliExit::Usage, error);
+    bool fileProblem = false;
+    if (!CliArgs::readUnitOptions(parser, true, options, &error, &fileProblem))
+        return CliCommon::optionFailure(error, fileProblem);
     const QString fileName = parser.positionalArguments().first();
     QStringList fileInfo;
     const auto model = CliCommon::openDatFile(fileName, &fileInfo, &error);
@@ -170,16 +190,18 @@ int write(const QStringList &args)
         if (!model->ParameterOpen(fileName, &error, DatFile::ChangeMarks::MarkDifferences))
             return CliCommon::fail(CliExit::File, QStringLiteral("%1: %2").arg(fileName, error));
     }
-    int written = 0;
+    CliOperations::WalkResult walk;
     {
         CliProgress progress(QStringLiteral("Parameters Loading To Drive"));
         if (!CliOperations::writeAll(
                 *unit, *model, onlyChanged,
-                [&progress](int done, int total) { progress.update(done, total); }, &error, &written))
-            return CliCommon::fail(CliExit::Link, error);
+                [&progress](int done, int total) { progress.update(done, total); }, &walk))
+            return CliCommon::fail(CliExit::Link, walk.error);
     }
-    QTextStream(stdout) << "Wrote " << written << " values from " << QFileInfo(fileName).fileName() << " to "
-                        << unit->unitName() << '\n';
+    if (!walk.skipped.isEmpty())
+        return CliCommon::fail(CliExit::Link, walk.error);
+    QTextStream(stdout) << "Wrote " << walk.values << " values from " << QFileInfo(fileName).fileName()
+                        << " to " << unit->unitName() << '\n';
     return CliExit::Ok;
 }
 

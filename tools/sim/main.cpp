@@ -154,13 +154,13 @@ int main(int argc, char *argv[])
         if (!ok || faults.slowMs < 0)
             return fail(QStringLiteral("--slow needs milliseconds"));
     }
-    for (const QString &spec : parser.values(exceptionOpt)) {
-        const QStringList parts = spec.split(QLatin1Char(':'));
+    for (const QString &rule : parser.values(exceptionOpt)) {
+        const QStringList parts = rule.split(QLatin1Char(':'));
         bool okNumber = false, okCode = false;
         const int number = parts.value(0).toInt(&okNumber);
         const int code = parts.value(1).toInt(&okCode);
         if (parts.size() != 2 || !okNumber || !okCode || code < 1 || code > 255)
-            return fail(QStringLiteral("--exception needs REGISTER:CODE, got %1").arg(spec));
+            return fail(QStringLiteral("--exception needs REGISTER:CODE, got %1").arg(rule));
         faults.exceptionAt.insert(number, code);
     }
     double tripAfter = -1.0;
@@ -193,12 +193,12 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     if (parser.isSet(tcpOpt)) {
-        for (const QString &spec : parser.values(tcpOpt)) {
-            const int colon = spec.lastIndexOf(QLatin1Char(':'));
-            const QString address = colon > 0 ? spec.left(colon) : spec;
-            const int port = colon > 0 ? spec.mid(colon + 1).toInt(&ok) : 502;
+        for (const QString &listenAt : parser.values(tcpOpt)) {
+            const int colon = listenAt.lastIndexOf(QLatin1Char(':'));
+            const QString address = colon > 0 ? listenAt.left(colon) : listenAt;
+            const int port = colon > 0 ? listenAt.mid(colon + 1).toInt(&ok) : 502;
             if (!ok || port < 1 || port > 65535)
-                return fail(QStringLiteral("bad port in %1").arg(spec));
+                return fail(QStringLiteral("bad port in %1").arg(listenAt));
             auto unit = makeUnit(1);
             if (!unit)
                 return fail(error);

@@ -19,6 +19,9 @@
 
 namespace {
 
+// The most registers one record block may name: a whole register table.
+constexpr int MaxBlockRegisters = 9999;
+
 // Rows of one section as split lines; the marker and END lines excluded.
 QList<QStringList> sectionRows(const QString &path, QTextCodec *codec, const QString &marker)
 {
@@ -168,6 +171,14 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
         if (expectHeader) {
             blockStart = toInt(row.value(1));
             blockCount = toInt(row.value(2));
+            // One block lies within one register table: a count beyond it is a broken file,
+            // not a reason to hold gigabytes of registers.
+            if (blockCount < 0 || blockCount > MaxBlockRegisters || blockStart < 0 || blockStart > 65535) {
+                *error = QStringLiteral("record block at register %1 of %2 counts %3 registers (at most %4)")
+                             .arg(row.value(1), fileName, row.value(2))
+                             .arg(MaxBlockRegisters);
+                return false;
+            }
             inBlock = 0;
             unit.markKnown(blockStart, blockCount);
             expectHeader = false;

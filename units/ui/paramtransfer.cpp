@@ -5,7 +5,8 @@
 #include <QProgressDialog>
 
 ParamTransfer::ParamTransfer(QWidget *dialogParent)
-    : m_parent(dialogParent)
+    : QObject(dialogParent)
+    , m_parent(dialogParent)
 { }
 
 ParamTransfer::~ParamTransfer()

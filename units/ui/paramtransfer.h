@@ -36,6 +36,6 @@ public slots:
 
 private:
     QWidget *m_parent;
-    QProgressDialog *m_dialog = nullptr;
+    QProgressDialog *m_dialog = nullptr; // a child of the dialog parent, deleted here or by close()
     QPointer<importfileThread> m_worker;
 };

@@ -252,6 +252,20 @@ void TestParametersOperations::openRefusesBrokenFiles()
         QStringLiteral("Selected DAT file is not compatible with current CSV version"));
     prompter.expectOpenFile(QString());
     m_view->vxUISlotOpenBtnClicked();
+
+    // A set file cut short is refused whole, by the check a write to a unit uses.
+    const QString cut = m_dir.filePath("cut.dat");
+    QVERIFY(DatFile::save(cut, m_view->unitInformation(), {}, *m_model));
+    QFile file(cut);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(file.size() - 3));
+    QVERIFY(file.seek(0));
+    const int lastLine = file.readAll().count('\n') + 1;
+    file.close();
+    prompter.expectOpenFile(cut).expectCritical(
+        QStringLiteral("invalid CSV file\nline %1: the file ends inside a line (cut short?)").arg(lastLine),
+        "Error");
+    m_view->vxUISlotOpenBtnClicked();
+    QVERIFY2(prompter.problems().isEmpty(), qPrintable(prompter.problems()));
     QCOMPARE(named.count(), 0);
     QCOMPARE(m_view->model(), m_model.get());
 }

@@ -6,8 +6,12 @@
 #include "datfile.h"
 #include "parameters.h"
 #include "scriptedprompter.h"
+#include "settingsfile.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
+#include "vxcommmodbusmaster.h"
+#include "workeroperations.h"
 
 #include <QtTest>
 #include <memory>
@@ -20,6 +24,7 @@ private slots:
     void initTestCase();
     void readersOpenTheUnitsValues();
     void parametersViewOpensTheUnitsValues();
+    void readEqualsWhatTheWindowSaves();
 
 private:
     void compareWithUnit(const TreeModel &opened);
@@ -112,6 +117,67 @@ void TestCliDatFile::parametersViewOpensTheUnitsValues()
     const auto *model = opened.at(0).at(6).value<TreeModel *>();
     QVERIFY(model);
     compareWithUnit(*model);
+}
+
+void TestCliDatFile::readEqualsWhatTheWindowSaves()
+{
+    // The installation's settings: customer data, link timing, faults stop.
+    SettingsRecord settings;
+    settings.customer = { "Ackerly Pumps", "1 Mill Lane", "", "Yard 3", "Leeds", "UK", "+44 113", "J. Doe",
+        "Line 2", "Cooling", "R. Roe", "SN-0042" };
+    settings.delayMs = 40;
+    settings.retries = 1;
+    settings.continueDespiteFault = false;
+    QVERIFY(SettingsFile::save(settings, AppPaths::settingsPath()));
+    const auto removeSettings = qScopeGuard([] { QFile::remove(AppPaths::settingsPath()); });
+    SimPeer sim;
+    QVERIFY2(sim.startTcp(QStringLiteral("127.0.0.94:15194"),
+                 { QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
+                     QStringLiteral("CLTV1.00.csv") }),
+        qPrintable(sim.errorOutput()));
+
+    const QString fromCli = dir.filePath(QStringLiteral("cli.dat"));
+    const CliRun read = runCli({ QStringLiteral("read"), QStringLiteral("--out"), fromCli,
+        QStringLiteral("--tcp"), QStringLiteral("127.0.0.94:15194"), QStringLiteral("--data"), dir.path() });
+    QVERIFY2(read.exitCode == 0, qPrintable(read.err));
+
+    // The window's road: the add-unit and read-all operations of its worker, the model the tab
+    // controller builds, and "Save" in the parameters view with the settings' customer data.
+    namespace F = UnitEntryField;
+    VxCommModbusMaster master(3);
+    master.VxCommSetMsgDelay(int(settings.delayMs));
+    master.VxCommSetNoOfRetries(int(settings.retries));
+    WorkerOps::Context ctx;
+    ctx.master = &master;
+    ctx.entry = F::emptyEntry();
+    ctx.entry[F::Number] = QStringLiteral("1");
+    ctx.entry[F::Interface] = F::tcpIp();
+    ctx.entry[F::IpAddress] = QStringLiteral("127.0.0.94");
+    WorkerOps::AddUnitRequest request;
+    request.tcpPort = 15194;
+    QCOMPARE(WorkerOps::addUnit(ctx, request), 1);
+    QString deviceFile = ctx.entry[F::DeviceFile];
+    if (QFileInfo(deviceFile).isRelative())
+        deviceFile = QDir(AppPaths::csvDir()).filePath(deviceFile);
+    TreeModel model(deviceFile, settings.language, ctx.entry[F::Inom], ctx.entry[F::Pnom], true);
+    ctx.model = &model;
+    QCOMPARE(WorkerOps::readAllParameters(ctx), WorkerOps::Completed);
+    master.VxCommCloseLink();
+
+    ScriptedPrompter prompter;
+    Parameters view(prompter);
+    view.setCustomerData(QStringList(settings.customer.begin(), settings.customer.end()));
+    view.vxUISlotSetTreeView(ctx.entry, &model);
+    const QString fromWindow = dir.filePath(QStringLiteral("window.dat"));
+    prompter.expectSaveFile(fromWindow);
+    view.vxUISlotSaveBtnClicked();
+    QVERIFY2(prompter.problems().isEmpty(), qPrintable(prompter.problems()));
+
+    QFile cli(fromCli), window(fromWindow);
+    QVERIFY(cli.open(QIODevice::ReadOnly) && window.open(QIODevice::ReadOnly));
+    const QByteArray cliBytes = cli.readAll();
+    QVERIFY(cliBytes.contains("Ackerly Pumps;;;;;;;;;\n"));
+    QCOMPARE(cliBytes, window.readAll());
 }
 
 QTEST_MAIN(TestCliDatFile)

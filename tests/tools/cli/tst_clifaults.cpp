@@ -1,0 +1,323 @@
+// tarvolink-cli with the installation's settings and with damaged files and failing units: a
+// damaged parameter set or device description file never reaches a drive or a backup, and every
+// failure says what happened, with the exit code of its kind (3 unit or link, 4 file).
+#include "apppaths.h"
+#include "clitestsupport.h"
+#include "settingsfile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Its own loopback address, so parallel ctest runs never meet.
+const QString kHost = "127.0.0.95";
+const QString kTcp = kHost + ":15095";
+
+long writesIn(const QStringList &requests)
+{
+    return std::count_if(requests.cbegin(), requests.cend(),
+        [](const QString &r) { return r.contains(" fc 6 ") || r.contains(" fc 16 "); });
+}
+} // namespace
+
+class TestCliFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void damagedParameterSetFileIsRefusedWhole_data();
+    void damagedParameterSetFileIsRefusedWhole();
+    void brokenInstallationFilesAreFileFaults_data();
+    void brokenInstallationFilesAreFileFaults();
+    void failedExchangeSaysWhy_data();
+    void failedExchangeSaysWhy();
+    void writeStoppedMidwayTellsTheMix();
+    void continueDespiteFaultFromSettingsOrOption_data();
+    void continueDespiteFaultFromSettingsOrOption();
+    void simulatorRefusesAnAbsurdRecordBlock();
+    void setThatWroteButCouldNotReadBackSaysSo();
+
+private:
+    bool startSim(const QStringList &faults = {})
+    {
+        sim.stop();
+        return sim.startTcp(
+            kTcp, QStringList { "--data", good.path(), "--device", "CLTV1.00.csv", "--verbose" } + faults);
+    }
+    CliRun cli(const QStringList &args, const QString &installation = QString()) const
+    {
+        return runCli(args
+            + QStringList { "--data", installation.isEmpty() ? good.path() : installation, "--tcp", kTcp,
+                "--delay", "35" });
+    }
+    QString path(const QString &name) const { return good.filePath(name); }
+    bool writeSettings(bool continueDespiteFault, int retries) const
+    {
+        SettingsRecord record;
+        record.continueDespiteFault = continueDespiteFault;
+        record.retries = uint(retries);
+        record.delayMs = 35;
+        return SettingsFile::save(record, good.filePath("configData/settings.set"));
+    }
+
+    QTemporaryDir good; // the installation the simulator and most commands use
+    QTemporaryDir broken; // one whose files a test damages
+    SimPeer sim;
+    QStringList backup; // lines of a .dat read from the simulated unit
+};
+
+void TestCliFaults::initTestCase()
+{
+    QVERIFY(good.isValid() && broken.isValid());
+    QVERIFY(makeInstallation(good.path()));
+    QVERIFY2(startSim(), qPrintable(sim.errorOutput()));
+    const CliRun read = cli({ "read", "--out", path("backup.dat") });
+    QVERIFY2(read.exitCode == 0, qPrintable(read.err));
+    backup = fileLines(path("backup.dat"));
+    QVERIFY(backup.size() > 30);
+}
+
+void TestCliFaults::cleanup()
+{
+    QFile::remove(path("configData/settings.set"));
+}
+
+void TestCliFaults::damagedParameterSetFileIsRefusedWhole_data()
+{
+    QTest::addColumn<QString>("change"); // what is done to the backup
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cut inside the last line") << "cut"
+                                              << "ends inside a line";
+    QTest::newRow("NUL bytes as a value")
+        << "nul"
+        << "(menu 312): value of set B: '\\x00\\x00' is not a register value";
+    QTest::newRow("header only") << "header"
+                                 << "no parameter lines";
+    QTest::newRow("line without separator") << "noseparator"
+                                            << "(menu 312): the line is incomplete";
+    QTest::newRow("value above its maximum") << "above"
+                                             << "(menu 312): value of set A: 4000 is outside 0 .. 3600";
+    QTest::newRow("short line") << "short"
+                                << "(menu 312): the line is incomplete (6 of 10 fields)";
+}
+
+void TestCliFaults::damagedParameterSetFileIsRefusedWhole()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, message);
+    QStringList lines = backup;
+    const int at = lines.indexOf(QRegularExpression("^312;.*"));
+    QVERIFY(at > 0);
+    QStringList fields = lines[at].split(';');
+    QByteArray bytes;
+    if (change == "nul") {
+        fields[7] = QString(2, QChar(0));
+        lines[at] = fields.join(';');
+    } else if (change == "header") {
+        lines = lines.mid(0, lines.indexOf(QRegularExpression("^\\[PARAMETER SETS\\].*")) + 1);
+    } else if (change == "noseparator") {
+        lines[at] = "312 Ramp time";
+    } else if (change == "above") {
+        fields[2] = "4000";
+        fields[6] = "4000";
+        lines[at] = fields.join(';');
+    } else if (change == "short") {
+        lines[at] = fields.mid(0, 6).join(';');
+    }
+    QVERIFY(writeLines(path("damaged.dat"), lines));
+    if (change == "cut") {
+        QFile file(path("damaged.dat"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(file.size() - 3)); // "...;960\n" becomes "...;9"
+    }
+    sim.takeRequests();
+    const CliRun run = cli({ "write", path("damaged.dat") });
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(sim.takeRequests().size(), 0); // refused before the unit was asked anything
+
+    // compare reads files through the same check.
+    const CliRun compared
+        = runCli({ "compare", path("backup.dat"), path("damaged.dat"), "--data", good.path() });
+    QCOMPARE(compared.exitCode, 4);
+}
+
+void TestCliFaults::brokenInstallationFilesAreFileFaults_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("exitCode");
+    const QStringList read { "read", "--out", "x.dat" };
+    QTest::newRow("device file cut before its end marker") << "noend" << read << "invalid CSV file" << 4;
+    QTest::newRow("get with a cut device file")
+        << "noend" << QStringList { "get", "312" } << "invalid CSV file" << 4;
+    QTest::newRow("given device file cut")
+        << "noend" << QStringList { "get", "312", "--csv", "CLTV1.00.csv" } << "invalid CSV file" << 4;
+    QTest::newRow("empty general.csv")
+        << "emptygeneral" << QStringList { "identify" } << "invalid general.csv" << 4;
+    QTest::newRow("garbage size address")
+        << "sizeaddress" << QStringList { "identify" } << "the size address 'x17' is no register number" << 4;
+    QTest::newRow("device file missing")
+        << "nodevicefile" << QStringList { "identify" } << "No CSV File Found" << 4;
+    QTest::newRow("given device file missing")
+        << "" << QStringList { "identify", "--csv", "CLTV9.99.csv" } << "No CSV File Found" << 4;
+}
+
+void TestCliFaults::brokenInstallationFilesAreFileFaults()
+{
+    QFETCH(QString, damage);
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QFETCH(int, exitCode);
+    QVERIFY(makeInstallation(broken.path()));
+    const QString deviceFile = broken.filePath("csv_file/CLTV1.00.csv");
+    QStringList lines = fileLines(deviceFile);
+    if (damage == "noend")
+        lines = lines.mid(0, lines.indexOf(QRegularExpression("^\\[PARAMETER SETS\\]END.*")));
+    else if (damage == "sizeaddress")
+        lines.replaceInStrings(QRegularExpression("^1;40010;"), "1;x17;");
+    if (damage == "nodevicefile")
+        QVERIFY(QFile::remove(deviceFile));
+    else
+        QVERIFY(writeLines(deviceFile, lines));
+    if (damage == "emptygeneral")
+        QVERIFY(writeLines(broken.filePath("configData/general.csv"), {}));
+    QFile::remove(broken.filePath("x.dat"));
+    args.replaceInStrings(QRegularExpression("^x\\.dat$"), broken.filePath("x.dat"));
+
+    const CliRun run = cli(args, broken.path());
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(!run.err.contains("No Device Link") && !run.err.contains("unknown menu"), qPrintable(run.err));
+    QVERIFY(!QFile::exists(broken.filePath("x.dat")));
+}
+
+void TestCliFaults::failedExchangeSaysWhy_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("settingsRetries"); // 0: no settings file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("exception") << QStringList { "--exception", "40312:2" } << QStringList() << 0
+                               << "menu 312 (register 40312): exception 2, illegal data address";
+    QTest::newRow("silent, retries of the settings")
+        << QStringList { "--silent-after", "8" } << QStringList() << 2 << "no answer after 3 attempts";
+    QTest::newRow("silent, retries of the option")
+        << QStringList { "--silent-after", "8" } << QStringList { "--retries", "1" } << 4
+        << "no answer after 2 attempts";
+}
+
+void TestCliFaults::failedExchangeSaysWhy()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QStringList, options);
+    QFETCH(int, settingsRetries);
+    QFETCH(QString, message);
+    if (settingsRetries > 0)
+        QVERIFY(writeSettings(false, settingsRetries));
+    QVERIFY2(startSim(faults), qPrintable(sim.errorOutput()));
+    QFile::remove(path("failed.dat"));
+    const CliRun run = cli(QStringList { "read", "--out", path("failed.dat") } + options);
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(!run.err.contains("refer log details") && !run.err.contains("Comm Error"), qPrintable(run.err));
+    QVERIFY(!QFile::exists(path("failed.dat"))); // no backup with holes
+    QVERIFY(startSim());
+}
+
+void TestCliFaults::writeStoppedMidwayTellsTheMix()
+{
+    QVERIFY2(startSim({ "--exception", "40312:2" }), qPrintable(sim.errorOutput()));
+    const CliRun run = cli({ "write", path("backup.dat") });
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.contains("menu 312 (register 40312): exception 2, illegal data address"),
+        qPrintable(run.err));
+    QVERIFY2(QRegularExpression("; [1-9]\\d* of \\d+ parameters were written, the unit now holds a mix")
+                 .match(run.err)
+                 .hasMatch(),
+        qPrintable(run.err));
+    QVERIFY(writesIn(sim.takeRequests()) > 0);
+    QVERIFY(startSim());
+}
+
+void TestCliFaults::continueDespiteFaultFromSettingsOrOption_data()
+{
+    QTest::addColumn<int>("settings"); // -1 no file, 0 stop, 1 continue
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("continues");
+    QTest::newRow("no settings file stops") << -1 << QStringList() << false;
+    QTest::newRow("settings continue") << 1 << QStringList() << true;
+    QTest::newRow("settings stop") << 0 << QStringList() << false;
+    QTest::newRow("option continues") << 0 << QStringList { "--continue-on-fault" } << true;
+    QTest::newRow("option stops") << 1 << QStringList { "--stop-on-fault" } << false;
+}
+
+void TestCliFaults::continueDespiteFaultFromSettingsOrOption()
+{
+    QFETCH(int, settings);
+    QFETCH(QStringList, options);
+    QFETCH(bool, continues);
+    if (settings >= 0)
+        QVERIFY(writeSettings(settings == 1, 1));
+    QVERIFY2(startSim({ "--exception", "40312:2" }), qPrintable(sim.errorOutput()));
+    QFile::remove(path("partial.dat"));
+    const CliRun run = cli(QStringList { "read", "--out", path("partial.dat") } + options);
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(QFile::exists(path("partial.dat")), continues);
+    if (continues) {
+        QVERIFY2(run.err.contains("without its unread values: 1 of") && run.err.contains("(menu 312)"),
+            qPrintable(run.err));
+        // Everything else was read: the file differs from the backup in line 312 only.
+        const QStringList partial = fileLines(path("partial.dat"));
+        QCOMPARE(partial.size(), backup.size());
+        int differing = 0;
+        for (int i = 0; i < partial.size(); ++i)
+            differing += partial[i] != backup[i];
+        QCOMPARE(differing, 1);
+    } else {
+        QVERIFY2(run.err.contains("menu 312 (register 40312)"), qPrintable(run.err));
+    }
+    QVERIFY(startSim());
+}
+
+void TestCliFaults::simulatorRefusesAnAbsurdRecordBlock()
+{
+    QVERIFY(makeInstallation(broken.path()));
+    QStringList lines = fileLines(broken.filePath("csv_file/CLTV1.00.csv"));
+    lines << "[RECORD VALUES]"
+          << "%Block;1"
+          << "B1;31001;2000000000;Block 1"
+          << "[RECORD VALUES]END";
+    QVERIFY(writeLines(broken.filePath("csv_file/CLTV1.00.csv"), lines));
+    SimPeer absurd;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!absurd.startTcp(kHost + ":15096", { "--data", broken.path(), "--device", "CLTV1.00.csv" }));
+    QVERIFY2(absurd.errorOutput().contains("counts 2000000000 registers (at most 9999)"),
+        qPrintable(absurd.errorOutput()));
+    QVERIFY(timer.elapsed() < 5000);
+}
+
+void TestCliFaults::setThatWroteButCouldNotReadBackSaysSo()
+{
+    // Identification (3 requests), reading the value (1) and writing it (1) are answered; the
+    // read-back is not.
+    QVERIFY2(startSim({ "--silent-after", "5" }), qPrintable(sim.errorOutput()));
+    const CliRun run = cli({ "set", "312", "7", "--retries", "1" });
+    const QStringList requests = sim.takeRequests();
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.contains("menu 312 was written, but reading it back failed: menu 312 (register 40312): "
+                              "no answer after 2 attempts"),
+        qPrintable(run.err));
+    QCOMPARE(writesIn(requests), 1L);
+    QVERIFY(startSim());
+}
+
+QTEST_GUILESS_MAIN(TestCliFaults)
+#include "tst_clifaults.moc"
