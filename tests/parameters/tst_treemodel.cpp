@@ -1,6 +1,4 @@
 #include "dependencytable.h"
-#include "parameterrows.h"
-#include "registerword.h"
 #include "treeitem.h"
 #include "treemodel.h"
 
@@ -26,13 +24,9 @@ private slots:
     void selectionDependentLimits_data();
     void selectionDependentLimits();
     void limitsFollowEditsOfTheSelector();
-    void comparatorSelectionTable_data();
-    void comparatorSelectionTable();
-    void everyPositionSevenToFiftySixHasARule();
     void readListWalksSetsAndRegisterCounts();
     void registerWordsRoundTripThroughTheModel_data();
     void registerWordsRoundTripThroughTheModel();
-    void editableParametersAndTraversalOrder();
     void changelangReplacesTextsAndValueTexts();
 
 private:
@@ -281,65 +275,12 @@ void TestTreeModel::limitsFollowEditsOfTheSelector()
     QCOMPARE(m->limits(m->findItem("322"), 0).min, QString("300"));
 }
 
-void TestTreeModel::comparatorSelectionTable_data()
-{
-    QTest::addColumn<int>("selection");
-    QTest::addColumn<QString>("min");
-    QTest::addColumn<QString>("max");
-    // The limits derived from other parameters; fixed limits are only the code's own table.
-    const auto row = [](int selection, const char *min, const char *max) {
-        QTest::addRow("%d", selection) << selection << min << max;
-    };
-    row(1, "-1800", "1800"); // speed
-    row(2, "-100", "100"); // frequency
-    row(3, "0", "21"); // current: twice nominal
-    row(4, "0", "15000"); // power: twice nominal
-    row(5, "-175.5", "175.5"); // torque limit
-    for (int v : { 0, 20, 21 })
-        row(v, "", ""); // unchanged
-}
-
-void TestTreeModel::comparatorSelectionTable()
-{
-    QFETCH(int, selection);
-    QFETCH(QString, min);
-    QFETCH(QString, max);
-    const QMap<int, double> values { { 54, selection }, { DependencyTable::MaxSpeed, 1800 },
-        { DependencyTable::Frequency, 50 }, { DependencyTable::NominalCurrent, 10.5 },
-        { DependencyTable::NominalPower, 7500 }, { DependencyTable::TorqueLimit, -175.5 } };
-    const auto valueAt = [&values](int p) -> std::optional<double> {
-        return values.contains(p) ? std::optional<double>(values.value(p)) : std::nullopt;
-    };
-    for (int position : { 55, 56 }) {
-        const auto limits = DependencyTable::limits(position, valueAt);
-        QCOMPARE(limits ? limits->min : QString(), min);
-        QCOMPARE(limits ? limits->max : QString(), max);
-    }
-}
-
-void TestTreeModel::everyPositionSevenToFiftySixHasARule()
-{
-    // Each position is a selector, depends on one, or has limits derived from others.
-    const auto all = [](int) -> std::optional<double> { return 1.0; };
-    for (int p = 7; p <= 56; ++p) {
-        bool selector = false;
-        for (int q = 7; q <= 57; ++q)
-            selector = selector || DependencyTable::selectorOf(q) == p;
-        const bool dependent = DependencyTable::limits(p, all).has_value();
-        QVERIFY2(selector != dependent, qPrintable(QStringLiteral("position %1").arg(p)));
-        if (dependent && DependencyTable::selectorOf(p) >= 0)
-            QVERIFY(DependencyTable::dependentsOf(DependencyTable::selectorOf(p)).contains(p));
-    }
-}
-
 void TestTreeModel::readListWalksSetsAndRegisterCounts()
 {
     auto m = fixture();
-    const QVector<TreeModel::ReadEntry> list = m->readList();
     QMultiHash<QString, TreeModel::ReadEntry> byMenu;
-    for (const auto &e : list) {
+    for (const auto &e : m->readList())
         byMenu.insert(e.item->text(0), e);
-    }
     const auto entries = [&byMenu](const QString &menu) {
         auto values = byMenu.values(menu);
         std::reverse(values.begin(), values.end());
@@ -392,24 +333,6 @@ void TestTreeModel::registerWordsRoundTripThroughTheModel()
         for (int s = 0; s < 4; ++s)
             QCOMPARE(item->text(TreeItem::SetAColumn + s), shown);
     }
-}
-
-void TestTreeModel::editableParametersAndTraversalOrder()
-{
-    auto m = fixture();
-    QStringList all;
-    for (TreeItem *item : m->allItems())
-        all << item->text(0);
-    QCOMPARE(all.mid(0, 12),
-        (QStringList { "1", "11", "12", "2", "21", "213", "222", "223", "224", "225", "226", "24" }));
-    QStringList editable;
-    for (TreeItem *item : m->GetEditableParameters())
-        editable << item->text(0);
-    QCOMPARE(editable,
-        (QStringList { "213", "222", "223", "224", "225", "241", "310", "321", "322", "323", "333", "341",
-            "343", "39N", "6111", "6112", "6113", "81", "82", "83", "85" }));
-    QCOMPARE(m->findItem("6113"),
-        m->index(0, 0, m->index(0, 0, m->index(0, 0, m->index(3, 0)))).siblingAtRow(2).internalPointer());
 }
 
 void TestTreeModel::changelangReplacesTextsAndValueTexts()
