@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -48,11 +47,8 @@ private slots:
     void roleChangeLogsOffAndLoginReturns();
     void loginFrameControls();
     void headerLinksOpenTheirDialogs();
-    void languageChangeUpdatesLinkAndViews_data();
-    void languageChangeUpdatesLinkAndViews();
     void languageDialogCancelChangesNothing();
     void storedLanguageReachesDialogAndHeader();
-    void centredOnFirstShowOnly();
 
 private:
     std::unique_ptr<VXMainWindow> m_window;
@@ -289,29 +285,6 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
     QVERIFY(m_window->ftpWindow() && m_window->ftpWindow()->isVisible());
 }
 
-void TestVXMainWindow::languageChangeUpdatesLinkAndViews_data()
-{
-    QTest::addColumn<uint>("index");
-    QTest::addColumn<int>("applied");
-    QTest::addColumn<QString>("link");
-    const QString a = "<a href=\"Lang\" style=\"color:blue;\">";
-    QTest::newRow("Deutsch keeps its blank") << 3u << 3 << a + " <img src=\":/German.png\"> Deutsch</a>";
-    QTest::newRow("Svenska") << 1u << 1 << a + "<img src=\":/Sweden.png\"> Svenska</a>";
-    QTest::newRow("out of range is English") << 11u << 0 << a + "<img src=\":/EnglandFlag.png\"> English</a>";
-}
-
-void TestVXMainWindow::languageChangeUpdatesLinkAndViews()
-{
-    QFETCH(uint, index);
-    QFETCH(int, applied);
-    QFETCH(QString, link);
-    QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
-    m_window->onLangSelectionChanged(index);
-    QCOMPARE(m_window->headerLine()->languageLabel()->text(), link);
-    QCOMPARE(views.count(), 1);
-    QCOMPARE(views.first().first().toInt(), applied);
-}
-
 void TestVXMainWindow::languageDialogCancelChangesNothing()
 {
     SetLanguage *dialog = m_window->languageDialog();
@@ -341,20 +314,6 @@ void TestVXMainWindow::storedLanguageReachesDialogAndHeader()
     emit m_window->tabController()->vxUISetLangCombo(42);
     QCOMPARE(m_window->languageDialog()->languageBox()->currentIndex(), 0);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("English"));
-}
-
-void TestVXMainWindow::centredOnFirstShowOnly()
-{
-    m_window->resize(500, 400);
-    m_window->show();
-    const QPoint screenCentre = m_window->screen()->availableGeometry().center();
-    const QPoint windowCentre = m_window->geometry().center();
-    QVERIFY2((screenCentre - windowCentre).manhattanLength() <= 4,
-        qPrintable(QString("%1,%2").arg(windowCentre.x()).arg(windowCentre.y())));
-    m_window->hide();
-    m_window->move(10, 20);
-    m_window->show();
-    QCOMPARE(m_window->pos(), QPoint(10, 20));
 }
 
 QTEST_MAIN(TestVXMainWindow)

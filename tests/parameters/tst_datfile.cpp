@@ -12,11 +12,8 @@ class TestDatFile : public QObject
 private slots:
     void savedFileMatchesGolden();
     void saveThenOpenRestoresEveryColumn();
-    void datExtension_data();
-    void datExtension();
     void headerFindsDeviceFile_data();
     void headerFindsDeviceFile();
-    void headerLineWithoutSeparatorIsInvalid();
     void headerTakesTheSavedDrivesNominalValues_data();
     void headerTakesTheSavedDrivesNominalValues();
     void openStopsAtDamage_data();
@@ -151,25 +148,6 @@ void TestDatFile::saveThenOpenRestoresEveryColumn()
     }
 }
 
-void TestDatFile::datExtension_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("used");
-    QTest::newRow("no extension") << "/tmp/pump"
-                                  << "/tmp/pump.dat";
-    QTest::newRow("has extension") << "/tmp/pump.dat"
-                                   << "/tmp/pump.dat";
-    QTest::newRow(".dat inside the name") << "/tmp/pump.data.txt"
-                                          << "/tmp/pump.data.txt";
-}
-
-void TestDatFile::datExtension()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, used);
-    QCOMPARE(DatFile::withDatExtension(typed), used);
-}
-
 void TestDatFile::headerFindsDeviceFile_data()
 {
     QTest::addColumn<QString>("dataFile");
@@ -254,16 +232,6 @@ void TestDatFile::headerTakesTheSavedDrivesNominalValues()
     QCOMPARE(header.status == DatFile::Status::Ok, !inom.isEmpty());
     QCOMPARE(header.nominalCurrent, inom);
     QCOMPARE(header.nominalPower, pnom);
-}
-
-void TestDatFile::headerLineWithoutSeparatorIsInvalid()
-{
-    QByteArray bytes = "[DEVICE TYPE];;;\nTST;;\nsomething without separator\nMenu nr;x\n";
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    const DatFile::Header header = DatFile::readHeader(buffer, QDir::tempPath());
-    QCOMPARE(header.status, DatFile::Status::InvalidFile);
-    QCOMPARE(DatFile::readHeader("/nonexistent/x.dat", QDir::tempPath()).status, DatFile::Status::CannotOpen);
 }
 
 void TestDatFile::openStopsAtDamage_data()
