@@ -1,6 +1,5 @@
 #include "customerdatadialog.h"
 #include "datfile.h"
-#include "fileexport.h"
 #include "parametercompare.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
@@ -10,7 +9,6 @@
 #include "viewfixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -34,11 +32,9 @@ private slots:
     void loadToDriveQuestions_data();
     void loadToDriveQuestions();
     void loadFromDriveOnlyForUnits();
-    void fileExportOffersUnitsOfTheMode();
     void saveAndOpenRoundTrip();
     void openRefusesBrokenFiles();
     void newSetFromFileAndSize();
-    void newSetRefusesFileWithoutSizes();
     void foldStateSurvivesRebuild();
     void actionStatesFollowTheSet();
     void printToPdfAndPrinter();
@@ -152,22 +148,6 @@ void TestParametersOperations::loadFromDriveOnlyForUnits()
     QCOMPARE(imported.count(), 1);
 }
 
-void TestParametersOperations::fileExportOffersUnitsOfTheMode()
-{
-    QStringList serial = unitEntry();
-    QStringList tcp = unitEntry();
-    tcp[0] = QStringLiteral("7");
-    tcp[1] = QStringLiteral("RVN48-010 (7)");
-    tcp[3] = QStringLiteral("TCPIP");
-    FileExport dialog({ tcp, serial });
-    QCOMPARE(dialog.unitCombo()->count(), 1);
-    QCOMPARE(dialog.selectedUnit(), serial);
-    dialog.modeCombo()->setCurrentIndex(1);
-    QCOMPARE(dialog.unitCombo()->count(), 0);
-    dialog.modeCombo()->setCurrentText(QStringLiteral("TCP/IP"));
-    QCOMPARE(dialog.selectedUnit(), tcp);
-}
-
 void TestParametersOperations::saveAndOpenRoundTrip()
 {
     QVERIFY(m_model->setData(cell(*m_model, "222", TreeItem::SetAColumn + 1), "60"));
@@ -255,27 +235,6 @@ void TestParametersOperations::newSetFromFileAndSize()
     QVERIFY(made && made != m_model.get());
     QCOMPARE(named.first().at(2).toString(), QStringLiteral("10,5"));
     QCOMPARE(shown(*made, "224", 0), QStringLiteral("10.5"));
-}
-
-void TestParametersOperations::newSetRefusesFileWithoutSizes()
-{
-    QFile bad(m_dir.filePath("BADV1.00.csv"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("[SIZES]\n/ heading\n[SIZES]END\n[PARAMETER SETS]\nheading\nno separator\n");
-    bad.close();
-    SelectCsvDialog dialog(prompter, m_dir.path());
-    QSignalSpy chosen(&dialog, &SelectCsvDialog::fileAndSizeChosen);
-    dialog.fileList()->setCurrentRow(0);
-    prompter.expectCritical("invalid CSV file", "Error");
-    dialog.chooseFile();
-    dialog.chooseSize();
-    QCOMPARE(chosen.count(), 0);
-
-    // A file whose sizes are fine but whose parameter table is broken builds no model.
-    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
-    prompter.expectCritical("invalid CSV file", "Error");
-    m_view->vxUIGetCSVFile({ bad.fileName(), "X", "1", "1" });
-    QCOMPARE(named.count(), 0);
 }
 
 void TestParametersOperations::foldStateSurvivesRebuild()
