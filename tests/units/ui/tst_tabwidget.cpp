@@ -68,9 +68,7 @@ private slots:
     void tcpUnitIdentifiedReadWrittenRemoved();
     void unreachableUnitRefused_data();
     void unreachableUnitRefused();
-    void reconnectOfASilentUnitFails();
     void linkStateFollowsTheUnitGoingQuietAndComingBack();
-    void duplicateIpAddressRefused();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
     void unitFallingSilentMidRead_data();
     void unitFallingSilentMidRead();
@@ -184,6 +182,12 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
     t.vxUISlotParamWrite(model, model->indexOf(target.item, 4));
     QVERIFY(waitFor([&] { return mbpollReadHolding(ipA, 1, target.registerNumber) == edited; }, 10000));
 
+    // The same address under another unit number is the same unit.
+    prompter.expectCritical(QStringLiteral("Unit is already activated"), QStringLiteral("Error"));
+    connectTcp(ipA, 7);
+    QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
+    QCOMPARE(m_mastersMade, 1);
+
     // Disconnecting and reconnecting are driven through the window's buttons in tst_mainwindowunits.
     // Remove: every list shrinks, the master goes.
     t.vxUISlotUnitRemoveClicked(entry, false);
@@ -223,24 +227,6 @@ void TstTabWidget::unreachableUnitRefused()
         t.commModList(iface == QLatin1String("TCPIP") ? UnitRegistry::TCPIP : UnitRegistry::RS232).isEmpty());
 }
 
-void TstTabWidget::reconnectOfASilentUnitFails()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
-    const QStringList entry = t.currentUnit();
-    t.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), entry);
-    sim.stop();
-    prompter.expectCritical(QStringLiteral("No Device Link"), QStringLiteral("Error"));
-    t.vxUISlotUnitDisconnectClicked(QStringLiteral("Connect"), entry);
-    QVERIFY(waitRow(QStringLiteral("failure\tdevice link not reconnected")));
-    // The unit stays listed, disconnected, and the master no longer counts it as connected.
-    QCOMPARE(t.infoList(UnitRegistry::TCPIP).size(), 1);
-    QCOMPARE(F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State), QStringLiteral("disconnect"));
-    QVERIFY(!t.commModList(UnitRegistry::TCPIP).first()->VxCommIsUnitConnected(1));
-}
-
 void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
 {
     SKIP_UNLESS_PORT_502();
@@ -267,19 +253,6 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
     QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
     QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("connect")));
-}
-
-void TstTabWidget::duplicateIpAddressRefused()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
-    prompter.expectCritical(QStringLiteral("Unit is already activated"), QStringLiteral("Error"));
-    connectTcp(ipA, 7); // another unit number does not make it another unit
-    QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
-    QCOMPARE(t.infoList(UnitRegistry::TCPIP).size(), 1);
-    QCOMPARE(m_mastersMade, 1);
 }
 
 void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
