@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -45,7 +44,6 @@ private slots:
     void quitAsksFirst_data();
     void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
-    void loginFrameControls();
     void headerLinksOpenTheirDialogs();
     void languageDialogCancelChangesNothing();
     void storedLanguageReachesDialogAndHeader();
@@ -238,25 +236,6 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.action(VXMainWindow::CustomerDataAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::NewAct)->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), 2000);
-}
-
-void TestVXMainWindow::loginFrameControls()
-{
-    LoginFrame *login = m_window->loginFrame();
-    QLineEdit *password = login->passwordEdit();
-    QVERIFY(!password->isEnabled());
-    login->roleBox()->setCurrentIndex(1);
-    QVERIFY(password->isEnabled());
-    password->setText("secret");
-    login->resetButton()->click();
-    QCOMPARE(login->roleBox()->currentIndex(), 0);
-    QVERIFY(password->text().isEmpty());
-    QVERIFY(!password->isEnabled());
-
-    // The "User" link clears what was typed before the role-change dialog opens.
-    password->setText("left over");
-    m_window->onLinkActivated("User");
-    QVERIFY(password->text().isEmpty());
 }
 
 void TestVXMainWindow::headerLinksOpenTheirDialogs()

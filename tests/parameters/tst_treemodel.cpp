@@ -18,7 +18,6 @@ private slots:
     void nominalValuesAndZnpMaximum();
     void flagsFontsAndColours();
     void oneValueParameterEditsSetAForAllSets();
-    void specialItemsAndDependencyPositions();
     void poleNumberFollowsEdits_data();
     void poleNumberFollowsEdits();
     void selectionDependentLimits_data();
@@ -136,7 +135,6 @@ void TestTreeModel::nominalValuesAndZnpMaximum()
 void TestTreeModel::flagsFontsAndColours()
 {
     auto m = fixture();
-    const QModelIndex menu = m->indexOf(m->findItem("21"));
     const QModelIndex perSet = m->indexOf(m->findItem("213"));
     const QModelIndex oneValue = m->indexOf(m->findItem("81"));
     const QModelIndex readOnly = m->indexOf(m->findItem("11"));
@@ -144,8 +142,6 @@ void TestTreeModel::flagsFontsAndColours()
     const Qt::ItemFlags editable = Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
     const Qt::ItemFlags plain = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
 
-    QCOMPARE(flagsAt(menu, 3), Qt::ItemIsSelectable);
-    QCOMPARE(flagsAt(perSet, 3), Qt::ItemIsSelectable);
     for (int c = 4; c < 8; ++c) {
         QCOMPARE(flagsAt(perSet, c), editable);
         QCOMPARE(flagsAt(oneValue, c), c == 4 ? editable : plain);
@@ -153,8 +149,6 @@ void TestTreeModel::flagsFontsAndColours()
 
     // Read-only values are grey whatever their colour; others show the set's colour.
     QCOMPARE(readOnly.siblingAtColumn(5).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::darkGray));
-    QVERIFY(!perSet.siblingAtColumn(5).data(Qt::ForegroundRole).isValid());
-    QVERIFY(!perSet.siblingAtColumn(1).data(Qt::FontRole).isValid());
 
     QVERIFY(m->setData(perSet.siblingAtColumn(5), "230"));
     m->setSetColour(m->findItem("213"), 2, QColor(Qt::red));
@@ -178,24 +172,6 @@ void TestTreeModel::oneValueParameterEditsSetAForAllSets()
     QVERIFY(!m->setData(m->indexOf(m->findItem("2"), 4), "1"));
     QVERIFY(m->setData(name, "A name longer than twelve"));
     QCOMPARE(name.data().toString(), QString("A name longe"));
-}
-
-void TestTreeModel::specialItemsAndDependencyPositions()
-{
-    auto m = fixture();
-    const QVector<TreeItem *> &list = m->DepPrmItemList();
-    QCOMPARE(list.size(), 59);
-    // Absent menus (positions 11 and 54) keep their place instead of shifting the later positions.
-    const QList<QPair<int, const char *>> positions { { 0, "213" }, { 1, "222" }, { 5, "226" }, { 7, "310" },
-        { 11, "" }, { 41, "39N" }, { 42, "6111" }, { 54, "" }, { 58, "721" } };
-    for (const auto &p : positions)
-        QCOMPARE(list.at(p.first), *p.second ? m->findItem(p.second) : nullptr);
-    // The pole number's sources are shown by the pole tests; the PEBB item has no other reader.
-    QCOMPARE(m->pebbItem(), m->findItem("84"));
-    QVERIFY(m->checkdependingfields(m->indexOf(m->findItem("225"), 4)));
-    QVERIFY(!m->checkdependingfields(m->indexOf(m->findItem("213"), 4)));
-    QCOMPARE(m->dependingItems(m->findItem("222")), QList<TreeItem *> { m->findItem("226") });
-    QVERIFY(m->dependingItems(m->findItem("213")).isEmpty());
 }
 
 void TestTreeModel::poleNumberFollowsEdits_data()

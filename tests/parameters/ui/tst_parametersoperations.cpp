@@ -31,7 +31,6 @@ private slots:
     void cleanup();
     void loadToDriveQuestions_data();
     void loadToDriveQuestions();
-    void loadFromDriveOnlyForUnits();
     void saveAndOpenRoundTrip();
     void openRefusesBrokenFiles();
     void newSetFromFileAndSize();
@@ -122,30 +121,6 @@ void TestParametersOperations::loadToDriveQuestions()
         QCOMPARE(exported.first().at(0).value<TreeModel *>(), m_model.get());
         QCOMPARE(exported.first().at(1).toStringList(), target);
     }
-}
-
-void TestParametersOperations::loadFromDriveOnlyForUnits()
-{
-    QSignalSpy imported(m_view.get(), &Parameters::vxUISigImportBtnClicked);
-    m_view->toolBar()->button(ParameterToolBar::Import)->click();
-    QCOMPARE(imported.count(), 1);
-    QCOMPARE(imported.first().at(1).toStringList(), unitEntry());
-    Parameters::DriveContext recording;
-    recording.isRecording = [] { return true; };
-    m_view->setDriveContext(recording);
-    prompter.expectQuestion(kRecording, QMessageBox::No, "Information");
-    m_view->vxUISlotImportBtnClicked();
-    QCOMPARE(imported.count(), 1);
-    m_view->setDriveContext({});
-    m_view->vxUISlotDisableImpExpWid(true);
-    m_view->vxUISlotImportBtnClicked();
-    QCOMPARE(imported.count(), 1);
-    m_view->vxUISlotDisableImpExpWid(false);
-    QStringList fileEntry = unitEntry();
-    fileEntry[3] = QStringLiteral("FILE");
-    m_view->vxUISlotSetTreeView(fileEntry, m_model.get());
-    m_view->vxUISlotImportBtnClicked();
-    QCOMPARE(imported.count(), 1);
 }
 
 void TestParametersOperations::saveAndOpenRoundTrip()

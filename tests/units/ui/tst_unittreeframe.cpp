@@ -1,4 +1,3 @@
-#include "prefixtranslator.h"
 #include "unitentryfields.h"
 #include "unittreeframe.h"
 
@@ -23,7 +22,6 @@ private slots:
     void rebuildKeepsSelectedUnitWithoutNewClick();
     void fileUnitsCarryTheirSetAndCanBeRemoved();
     void groupsFoldAndUnfold();
-    void captionsAndLanguageChange();
 };
 
 static QStringList entry(const QString &number, const QString &name, const QString &state,
@@ -225,19 +223,6 @@ void TestUnitTreeFrame::groupsFoldAndUnfold()
         emit frame.headerLink(group)->linkActivated("fold");
         QVERIFY(!frame.view(group)->isHidden());
     }
-}
-
-void TestUnitTreeFrame::captionsAndLanguageChange()
-{
-    UnitTreeFrame frame;
-    PrefixTranslator translator("#");
-    QCoreApplication::installTranslator(&translator);
-    frame.rs485ListVisibility(); // folding must keep the translated caption
-    frame.onLangTranslation(3);
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(frame.scanUnitsButton()->text(), QString("#Scan Units"));
-    QVERIFY(frame.headerLink(UnitTreeFrame::RS485Group)->text().contains("> #Units on RS485</a>"));
-    QVERIFY(frame.headerLink(UnitTreeFrame::RS485Group)->text().contains("Panel_DownArrow"));
 }
 
 QTEST_MAIN(TestUnitTreeFrame)
