@@ -63,9 +63,7 @@ void TestDatFile::applyEdits(TreeModel &m)
 
 QStringList TestDatFile::unitInformation()
 {
-    QStringList entry;
-    for (int i = 0; i < 21; ++i)
-        entry << QString();
+    QStringList entry = QVector<QString>(21).toList();
     entry[0] = "7";
     entry[1] = "TST-0010 (7)";
     entry[8] = "C:\\Tarvolink\\csv_file\\TSTV1.00.csv";

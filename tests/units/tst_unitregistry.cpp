@@ -10,9 +10,7 @@ namespace F = UnitEntryField;
 namespace {
 QStringList serialEntry(const QString &iface, const QString &port, int unit)
 {
-    QStringList e;
-    for (int i = 0; i < F::Count; ++i)
-        e << QString();
+    QStringList e = QVector<QString>(F::Count).toList();
     e[F::Number] = QString::number(unit);
     e[F::Interface] = iface;
     e[F::Port] = port;

@@ -35,9 +35,7 @@ private:
 
 static QStringList entry(const QString &iface, const QString &state)
 {
-    QStringList e;
-    for (int i = 0; i < F::Count; ++i)
-        e << QString();
+    QStringList e = QVector<QString>(F::Count).toList();
     e[F::Number] = "3";
     e[F::Name] = "ACS 5.5kW (3)";
     e[F::State] = state;

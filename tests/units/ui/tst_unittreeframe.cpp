@@ -27,9 +27,7 @@ private slots:
 static QStringList entry(const QString &number, const QString &name, const QString &state,
     const QString &iface, const QString &port = QString(), const QString &ip = QString())
 {
-    QStringList e;
-    for (int i = 0; i < F::Count; ++i)
-        e << QString();
+    QStringList e = QVector<QString>(F::Count).toList();
     e[F::Number] = number;
     e[F::Name] = name;
     e[F::State] = state;
