@@ -1,4 +1,3 @@
-#include "apppaths.h"
 #include "parameterrows.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -22,8 +21,6 @@ private slots:
     void shortDefinitionRowInvalidatesAndKeepsNothing();
     void missingEndMarkerReadsToTheEndOfTheFile();
     void commentsBlankLinesAndBareLanguageRowsAreAccepted();
-    void fixtureBuildsNestedMenusInEachLanguage_data();
-    void fixtureBuildsNestedMenusInEachLanguage();
 
 private:
     static QString pathOf(const TreeModel &model, const QString &menu);
@@ -159,37 +156,6 @@ void TestParameterTableLoader::commentsBlankLinesAndBareLanguageRowsAreAccepted(
     QVERIFY(m->isValid());
     QCOMPARE(m->findItem("1")->text(TreeItem::TextColumn), QString());
     QCOMPARE(m->findItem("2")->text(TreeItem::TextColumn), QString("Two"));
-}
-
-void TestParameterTableLoader::fixtureBuildsNestedMenusInEachLanguage_data()
-{
-    QTest::addColumn<uint>("language");
-    QTest::addColumn<int>("items");
-    QTest::addColumn<QString>("firstText");
-    // Every row has English and German texts; only the six top menus have Swedish ones.
-    QTest::newRow("English") << 0u << 44 << "Monitoring";
-    QTest::newRow("Deutsch") << 3u << 44 << QString::fromUtf8("Überwachung");
-    QTest::newRow("Svenska") << 1u << 6 << QString::fromUtf8("Övervakning");
-}
-
-void TestParameterTableLoader::fixtureBuildsNestedMenusInEachLanguage()
-{
-    QFETCH(uint, language);
-    QFETCH(int, items);
-    QFETCH(QString, firstText);
-    TreeModel m(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv"), language, "12,5",
-        "5500", false);
-    QVERIFY(m.isValid());
-    QCOMPARE(m.allItems().size(), items);
-    QCOMPARE(m.rowCount(), 6);
-    QCOMPARE(m.index(0, 1).data().toString(), firstText);
-    if (items == 6)
-        return;
-    QCOMPARE(pathOf(m, "6112"), QString("6/61/611/6112"));
-    QCOMPARE(pathOf(m, "226"), QString("2/21/226"));
-    const QModelIndex settings = m.index(2, 0);
-    QCOMPARE(m.rowCount(settings), 3);
-    QCOMPARE(m.parent(m.index(0, 0, settings)), settings);
 }
 
 QTEST_GUILESS_MAIN(TestParameterTableLoader)

@@ -50,7 +50,6 @@ void TestRegisterWord::encodeDecodeVectors_data()
     QTest::newRow("40000 exp 2") << 40000.0 << 0x9190 << 40000.0;
     QTest::newRow("32767 largest plain") << 32767.0 << 0x7FFF << 32767.0;
     QTest::newRow("32768 three digits") << 32768.0 << (0x8000 | (2 << 11) | 328) << 32800.0;
-    QTest::newRow("-1000 exp 0") << -1000.0 << (0x8000 | (-1000 & 0x7FF)) << -1000.0;
     // The mantissa field holds -1024..1023: -1001 fits at exponent 0 and stays exact.
     QTest::newRow("-1001 exact") << -1001.0 << (0x8000 | (-1001 & 0x7FF)) << -1001.0;
     QTest::newRow("-1025 exp 1") << -1025.0 << (0x8000 | (1 << 11) | (-103 & 0x7FF)) << -1030.0;
@@ -61,7 +60,6 @@ void TestRegisterWord::encodeDecodeVectors_data()
     QTest::newRow("1e-8 smallest exponent") << 1e-8 << (0x8000 | (0x8 << 11) | 1) << 1e-8;
     QTest::newRow("1e-10 rounds to zero") << 1e-10 << 0 << 0.0;
     QTest::newRow("1e12 saturates") << 1e12 << (0x8000 | (7 << 11) | 1023) << 1.023e10;
-    QTest::newRow("-1e12 saturates") << -1e12 << (0x8000 | (7 << 11) | (-1023 & 0x7FF)) << -1.023e10;
 }
 
 void TestRegisterWord::encodeDecodeVectors()

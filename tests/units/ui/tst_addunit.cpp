@@ -25,7 +25,6 @@ private slots:
     void emptyUnitFieldIsRefusedOnEveryPage();
     void requestCarriesExactlyTheTypedSettings_data();
     void requestCarriesExactlyTheTypedSettings();
-    void buttonsStayDisabledUntilControllerEnablesThem();
     void cancelledBrowseKeepsNoFileAndAutomaticSendsNoPath();
     void ipAddressIsCheckedOctetByOctet_data();
     void ipAddressIsCheckedOctetByOctet();
@@ -138,23 +137,6 @@ void TestAddUnit::requestCarriesExactlyTheTypedSettings()
     QTest::mouseClick(m_dialog->connectButton(), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first(), expected);
-}
-
-void TestAddUnit::buttonsStayDisabledUntilControllerEnablesThem()
-{
-    QSignalSpy spy(m_dialog, &addunit::vxUISigAddUnitClicked);
-    m_dialog->pages()->setCurrentIndex(addunit::RS232Page);
-    QTest::mouseClick(m_dialog->connectButton(), Qt::LeftButton);
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(!m_dialog->connectButton()->isEnabled());
-    // A second click while the attempt runs starts nothing.
-    QTest::mouseClick(m_dialog->connectButton(), Qt::LeftButton);
-    QCOMPARE(spy.count(), 1);
-
-    m_dialog->enableConnectButtons();
-    QVERIFY(m_dialog->connectButton()->isEnabled());
-    QTest::mouseClick(m_dialog->connectButton(), Qt::LeftButton);
-    QCOMPARE(spy.count(), 2);
 }
 
 void TestAddUnit::cancelledBrowseKeepsNoFileAndAutomaticSendsNoPath()
