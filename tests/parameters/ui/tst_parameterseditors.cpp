@@ -212,7 +212,7 @@ void TestParametersEditors::sendDirectlyEmitsTheWrittenValue()
     QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
     QCOMPARE(sent.count(), 1);
     const QList<QVariant> args = sent.takeFirst();
-    const QModelIndex index = args.at(0).value<QModelIndex>();
+    QCOMPARE(args.at(0).value<QModelIndex>().column(), TreeItem::SetAColumn + 2);
     QCOMPARE(args.at(1).toString(), QStringLiteral("0.9"));
     QCOMPARE(args.at(2).toString(), QStringLiteral("90")); // scaled by 100
     QCOMPARE(args.at(5).toStringList(), unitEntry());
