@@ -197,7 +197,6 @@ void TestVXMainWindow::quitAsksFirst()
     QCOMPARE(m_window->isVisible(), !yes);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(tab.isNull(), yes);
-    const ScriptedPrompter::Prompt &asked = m_prompter->seen().last();
     if (yes) { // once confirmed, a further close does not ask again
         QVERIFY(m_window->close());
         QCOMPARE(m_prompter->seen().size(), 1);
