@@ -245,10 +245,6 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
     m_window->languageDialog()->cancelButton()->click();
     QVERIFY(!m_window->languageDialog()->isVisible());
 
-    emit header->changeLabel()->linkActivated("Lang");
-    QVERIFY(m_window->languageDialog()->isVisible());
-    m_window->languageDialog()->hide();
-
     emit header->userLabel()->linkActivated("User");
     QVERIFY(m_window->roleChangeDialog()->isVisible());
     m_window->roleChangeDialog()->cancelButton()->click();

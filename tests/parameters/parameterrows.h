@@ -5,8 +5,8 @@
 
 #include <QMap>
 #include <QStringList>
-#include <QVector>
 #include <QTextStream>
+#include <QVector>
 #include <memory>
 
 // Builds small parameter tables for the tests: definition rows with the fields a test cares

@@ -151,8 +151,8 @@ void TestDatFile::headerTakesTheSavedDrivesNominalValues_data()
     QTest::addColumn<QString>("deviceType");
     QTest::addColumn<QString>("inom"); // empty: the header is refused
     QTest::addColumn<QString>("pnom");
-    const auto row = [](const char *name, const QString &dataFile, const QString &storedAs, const QString &type,
-                         const QString &inom, const QString &pnom) {
+    const auto row = [](const char *name, const QString &dataFile, const QString &storedAs,
+                         const QString &type, const QString &inom, const QString &pnom) {
         QTest::newRow(name) << dataFile << storedAs << type << inom << pnom;
     };
     const QString saved = "C:\\Tarvolink\\csv_file\\TSTV1.00.csv", file = "TSTV1.00.csv";

@@ -226,11 +226,9 @@ void TestParametersOperations::foldStateSurvivesRebuild()
     auto rebuilt = unitModel();
     m_view->vxUISlotSetTreeView(unitEntry(), rebuilt.get());
     QVERIFY(isOpen(*rebuilt, "2"));
-    QVERIFY(isOpen(*rebuilt, "22"));
     QVERIFY(!isOpen(*rebuilt, "23"));
 
     m_view->toolBar()->expandButton()->click();
-    QVERIFY(m_view->isExpandAll());
     m_view->vxUISlotSetTreeView(unitEntry(), m_model.get());
     QVERIFY(isOpen(*m_model, "1") && isOpen(*m_model, "23"));
     m_view->onExpColClicked();
