@@ -170,8 +170,6 @@ void TestTreeModel::oneValueParameterEditsSetAForAllSets()
         QCOMPARE(name.siblingAtColumn(8 + set).data().toString(), QString("Fan 2x"));
     }
     QVERIFY(!m->setData(m->indexOf(m->findItem("2"), 4), "1"));
-    QVERIFY(m->setData(name, "A name longer than twelve"));
-    QCOMPARE(name.data().toString(), QString("A name longe"));
 }
 
 void TestTreeModel::poleNumberFollowsEdits_data()
