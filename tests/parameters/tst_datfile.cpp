@@ -12,11 +12,6 @@ class TestDatFile : public QObject
 private slots:
     void savedFileMatchesGolden();
     void saveThenOpenRestoresEveryColumn();
-    void datExtension_data();
-    void datExtension();
-    void headerFindsDeviceFile_data();
-    void headerFindsDeviceFile();
-    void headerLineWithoutSeparatorIsInvalid();
     void headerTakesTheSavedDrivesNominalValues_data();
     void headerTakesTheSavedDrivesNominalValues();
     void openStopsAtDamage_data();
@@ -68,9 +63,7 @@ void TestDatFile::applyEdits(TreeModel &m)
 
 QStringList TestDatFile::unitInformation()
 {
-    QStringList entry;
-    for (int i = 0; i < 21; ++i)
-        entry << QString();
+    QStringList entry = QVector<QString>(21).toList();
     entry[0] = "7";
     entry[1] = "TST-0010 (7)";
     entry[8] = "C:\\Tarvolink\\csv_file\\TSTV1.00.csv";
@@ -136,7 +129,6 @@ void TestDatFile::saveThenOpenRestoresEveryColumn()
     QString message;
     QVERIFY(reopened->ParameterOpen(path, &message));
     QVERIFY2(message.isEmpty(), qPrintable(message));
-    QCOMPARE(reopened->datFileName(), path);
     QCOMPARE(reopened->customerData(), customerData());
     const auto delivered = fixture();
     const QVector<TreeItem *> d = delivered->allItems();
@@ -152,105 +144,37 @@ void TestDatFile::saveThenOpenRestoresEveryColumn()
             QCOMPARE(m.at(i)->isChanged(set), a.at(i)->text(8 + set) != d.at(i)->text(8 + set));
         }
     }
-    QCOMPARE(reopened->registerWords(reopened->findItem("81"), 0),
-        original->registerWords(original->findItem("81"), 0));
-}
-
-void TestDatFile::datExtension_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("used");
-    QTest::newRow("no extension") << "/tmp/pump"
-                                  << "/tmp/pump.dat";
-    QTest::newRow("has extension") << "/tmp/pump.dat"
-                                   << "/tmp/pump.dat";
-    QTest::newRow(".dat inside the name") << "/tmp/pump.data.txt"
-                                          << "/tmp/pump.data.txt";
-}
-
-void TestDatFile::datExtension()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, used);
-    QCOMPARE(DatFile::withDatExtension(typed), used);
-}
-
-void TestDatFile::headerFindsDeviceFile_data()
-{
-    QTest::addColumn<QString>("dataFile");
-    QTest::addColumn<QString>("storedAs");
-    QTest::addColumn<bool>("compatible");
-    QTest::newRow("backslashes") << "C:\\Tarvolink\\csv_file\\TSTV1.00.csv"
-                                 << "TSTV1.00.csv" << true;
-    QTest::newRow("slashes") << "/opt/tarvolink/csv_file/TSTV1.00.csv"
-                             << "TSTV1.00.csv" << true;
-    QTest::newRow("upper-case extension, stored in lower case") << "D:/x/TSTV1.00.CSV"
-                                                                << "tstv1.00.csv" << true;
-    QTest::newRow("bare name") << "TSTV1.00.csv"
-                               << "TSTV1.00.csv" << true;
-    QTest::newRow("other version missing") << "C:\\csv_file\\TSTV1.01.csv"
-                                           << "TSTV1.00.csv" << false;
-    QTest::newRow("no data file") << ""
-                                  << "TSTV1.00.csv" << false;
-}
-
-void TestDatFile::headerFindsDeviceFile()
-{
-    QFETCH(QString, dataFile);
-    QFETCH(QString, storedAs);
-    QFETCH(bool, compatible);
-    QTemporaryDir dir;
-    QVERIFY(QFile::copy(fixturePath(), dir.filePath(storedAs)));
-    QStringList info = unitInformation();
-    info[8] = dataFile;
-    auto m = fixture();
-    QByteArray bytes = savedBytes(*m);
-    // Lines after "Menu nr" are not header lines, even when they have no separator.
-    bytes.replace("[PARAMETER SETS];;;;;;;;;", "no separator here");
-    bytes.replace("C:\\Tarvolink\\csv_file\\TSTV1.00.csv", dataFile.toUtf8());
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    const DatFile::Header header = DatFile::readHeader(buffer, dir.path());
-    QCOMPARE(header.status == DatFile::Status::Ok, compatible);
-    QCOMPARE(header.deviceType, QString("TST-0010 (7)"));
-    QCOMPARE(header.softwareVersion, QString("V1.00"));
-    if (!compatible) {
-        QCOMPARE(header.message, QString("Selected DAT file is not compatible with current CSV version"));
-        return;
-    }
-    QCOMPARE(header.deviceFile, dir.filePath(storedAs));
-    QCOMPARE(header.nominalCurrent, QString("12,5"));
-    QCOMPARE(header.nominalPower, QString("5500"));
-    const QStringList entry = header.unitInformation();
-    QCOMPARE(entry.size(), 21);
-    QCOMPARE(entry.at(1), header.deviceType);
-    QCOMPARE(entry.at(8), header.deviceFile);
-    QCOMPARE(entry.at(11), QString("V1.00"));
 }
 
 void TestDatFile::headerTakesTheSavedDrivesNominalValues_data()
 {
+    QTest::addColumn<QString>("dataFile");
+    QTest::addColumn<QString>("storedAs");
     QTest::addColumn<QString>("deviceType");
-    QTest::addColumn<QString>("inom");
+    QTest::addColumn<QString>("inom"); // empty: the header is refused
     QTest::addColumn<QString>("pnom");
-    QTest::newRow("first size") << "TST-0010 (7)"
-                                << "12,5"
-                                << "5500";
-    QTest::newRow("second size, TCP/IP unit") << "TST-0020 (*.27)"
-                                              << "25"
-                                              << "11000";
-    QTest::newRow("size set opened from New") << "TST-0020"
-                                              << "25"
-                                              << "11000";
-    QTest::newRow("drive the device file does not list") << "TST-0090 (7)"
-                                                         << ""
-                                                         << "";
+    const auto row = [](const char *name, const QString &dataFile, const QString &storedAs,
+                         const QString &type, const QString &inom, const QString &pnom) {
+        QTest::newRow(name) << dataFile << storedAs << type << inom << pnom;
+    };
+    const QString saved = "C:\\Tarvolink\\csv_file\\TSTV1.00.csv", file = "TSTV1.00.csv";
+    row("first size, path with backslashes", saved, file, "TST-0010 (7)", "12,5", "5500");
+    row("upper-case extension, stored in lower case", "D:/x/TSTV1.00.CSV", "tstv1.00.csv", "TST-0010 (7)",
+        "12,5", "5500");
+    row("other version missing", "C:\\csv_file\\TSTV1.01.csv", file, "TST-0010 (7)", "", "");
+    row("no data file", "", file, "TST-0010 (7)", "", "");
+    row("second size, TCP/IP unit", saved, file, "TST-0020 (*.27)", "25", "11000");
+    row("size set opened from New", saved, file, "TST-0020", "25", "11000");
+    row("drive the device file does not list", saved, file, "TST-0090 (7)", "", "");
 }
 
-// The size table opens with a comment row, as in the shipped files: neither it nor the first
-// size may stand in for the drive the file was saved from.
+// The header names the device file, found by name wherever the file was saved. The size table
+// opens with a comment row, as in the shipped files: neither it nor the first size may stand in
+// for the drive the file was saved from.
 void TestDatFile::headerTakesTheSavedDrivesNominalValues()
 {
+    QFETCH(QString, dataFile);
+    QFETCH(QString, storedAs);
     QFETCH(QString, deviceType);
     QFETCH(QString, inom);
     QFETCH(QString, pnom);
@@ -260,29 +184,24 @@ void TestDatFile::headerTakesTheSavedDrivesNominalValues()
     QByteArray device = source.readAll();
     device.replace("[SIZES];;;", "[SIZES];;;\r\n/ Code;Drive size;INOM (A, decimal comma);PNOM (W)");
     QVERIFY(device.contains("/ Code"));
-    QFile copy(dir.filePath("TSTV1.00.csv"));
+    QFile copy(dir.filePath(storedAs));
     QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(device) == device.size());
     copy.close();
 
     QByteArray bytes = savedBytes(*fixture());
+    // Lines after "Menu nr" are not header lines, even when they have no separator.
+    bytes.replace("[PARAMETER SETS];;;;;;;;;", "no separator here");
+    bytes.replace("C:\\Tarvolink\\csv_file\\TSTV1.00.csv", dataFile.toUtf8());
     bytes.replace("TST-0010 (7)", deviceType.toUtf8());
     QBuffer buffer(&bytes);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     const DatFile::Header header = DatFile::readHeader(buffer, dir.path());
     QCOMPARE(header.status == DatFile::Status::Ok, !inom.isEmpty());
+    QCOMPARE(header.deviceType, deviceType);
     QCOMPARE(header.nominalCurrent, inom);
     QCOMPARE(header.nominalPower, pnom);
-}
-
-void TestDatFile::headerLineWithoutSeparatorIsInvalid()
-{
-    QByteArray bytes = "[DEVICE TYPE];;;\nTST;;\nsomething without separator\nMenu nr;x\n";
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    const DatFile::Header header = DatFile::readHeader(buffer, QDir::tempPath());
-    QCOMPARE(header.status, DatFile::Status::InvalidFile);
-    QCOMPARE(header.message, QString("invalid CSV file"));
-    QCOMPARE(DatFile::readHeader("/nonexistent/x.dat", QDir::tempPath()).status, DatFile::Status::CannotOpen);
+    if (!inom.isEmpty())
+        QCOMPARE(header.deviceFile, dir.filePath(storedAs));
 }
 
 void TestDatFile::openStopsAtDamage_data()
@@ -293,7 +212,6 @@ void TestDatFile::openStopsAtDamage_data()
     QTest::newRow("intact") << "" << 44 << true;
     QTest::newRow("short customer data") << "customer" << 44 << false;
     QTest::newRow("line without separator") << "garbage" << 10 << true;
-    QTest::newRow("section marker") << "marker" << 10 << true;
     QTest::newRow("file ends early") << "truncate" << 10 << true;
     QTest::newRow("other menu numbers, same order") << "renumber" << 44 << true;
 }
@@ -353,7 +271,6 @@ void TestDatFile::failedSaveKeepsThePreviousFile()
     auto m = fixture();
     QString error;
     QVERIFY(!DatFile::save(path, unitInformation(), customerData(), *m, &error));
-    QVERIFY(!error.isEmpty());
     QFile existing(path);
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("previous contents\n"));

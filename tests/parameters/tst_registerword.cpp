@@ -26,7 +26,6 @@ void TestRegisterWord::editorDecimalsRoundBeforeEncoding_data()
     QTest::newRow("0.85 with 1 decimal rounds up") << 0.85 << 1 << "0.9";
     QTest::newRow("0.5 with 2 decimals") << 0.5 << 2 << "0.50";
     QTest::newRow("12.5 with 0 decimals") << 12.5 << 0 << "13";
-    QTest::newRow("-2.25 with 1 decimal") << -2.25 << 1 << "-2.3";
     QTest::newRow("negative count keeps value") << 0.123 << -1 << "0.123";
 }
 
@@ -46,27 +45,21 @@ void TestRegisterWord::encodeDecodeVectors_data()
     QTest::addColumn<double>("decoded");
 
     QTest::newRow("50 plain") << 50.0 << 0x0032 << 50.0;
-    QTest::newRow("0 plain") << 0.0 << 0x0000 << 0.0;
     QTest::newRow("0.5 exp -1") << 0.5 << 0xF805 << 0.5;
     QTest::newRow("-2 exp 0") << -2.0 << 0x87FE << -2.0;
     QTest::newRow("40000 exp 2") << 40000.0 << 0x9190 << 40000.0;
     QTest::newRow("32767 largest plain") << 32767.0 << 0x7FFF << 32767.0;
     QTest::newRow("32768 three digits") << 32768.0 << (0x8000 | (2 << 11) | 328) << 32800.0;
-    QTest::newRow("-1000 exp 0") << -1000.0 << (0x8000 | (-1000 & 0x7FF)) << -1000.0;
     // The mantissa field holds -1024..1023: -1001 fits at exponent 0 and stays exact.
     QTest::newRow("-1001 exact") << -1001.0 << (0x8000 | (-1001 & 0x7FF)) << -1001.0;
     QTest::newRow("-1025 exp 1") << -1025.0 << (0x8000 | (1 << 11) | (-103 & 0x7FF)) << -1030.0;
     QTest::newRow("102.3 keeps 4 digits") << 102.3 << (0x8000 | (0xF << 11) | 1023) << 102.3;
-    QTest::newRow("1.5 exp -1") << 1.5 << (0x8000 | (0xF << 11) | 15) << 1.5;
     QTest::newRow("-0.25 exp -2") << -0.25 << (0x8000 | (0xE << 11) | (-25 & 0x7FF)) << -0.25;
-    QTest::newRow("12.5 exp -1") << 12.5 << (0x8000 | (0xF << 11) | 125) << 12.5;
     QTest::newRow("1/3 rounds to 0.333") << (1.0 / 3.0) << (0x8000 | (0xD << 11) | 333) << 0.333;
     QTest::newRow("2/3 rounds half up") << (2.0 / 3.0) << (0x8000 | (0xD << 11) | 667) << 0.667;
     QTest::newRow("1e-8 smallest exponent") << 1e-8 << (0x8000 | (0x8 << 11) | 1) << 1e-8;
     QTest::newRow("1e-10 rounds to zero") << 1e-10 << 0 << 0.0;
     QTest::newRow("1e12 saturates") << 1e12 << (0x8000 | (7 << 11) | 1023) << 1.023e10;
-    QTest::newRow("-1e12 saturates") << -1e12 << (0x8000 | (7 << 11) | (-1023 & 0x7FF)) << -1.023e10;
-    QTest::newRow("123456 exp 3") << 123456.0 << (0x8000 | (3 << 11) | 123) << 123000.0;
 }
 
 void TestRegisterWord::encodeDecodeVectors()
@@ -90,10 +83,8 @@ void TestRegisterWord::shownTextParsesLikeTheEditor_data()
     QTest::newRow("decimal point") << "12.5" << (0x8000 | (0xF << 11) | 125) << "12.5";
     QTest::newRow("blanks") << "  50 " << 50 << "50";
     QTest::newRow("not a number is 0") << "abc" << 0 << "0";
-    QTest::newRow("empty is 0") << "" << 0 << "0";
     QTest::newRow("negative comma") << "-2,0" << 0x87FE << "-2";
     QTest::newRow("0.3 without binary noise") << "0.3" << (0x8000 | (0xF << 11) | 3) << "0.3";
-    QTest::newRow("large") << "40000" << 0x9190 << "40000";
 }
 
 void TestRegisterWord::shownTextParsesLikeTheEditor()

