@@ -12,7 +12,6 @@ class TestImportFileThread : public WorkerFixture
 private slots:
     void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
     void cleanup() { sim.stop(); }
-    void readAllStoresWhatTheUnitHolds_data();
     void readAllStoresWhatTheUnitHolds();
     void writeOneReachesUnitAndRereadsPoles();
     void writeAllSendsOnlyWhatItShould_data();
@@ -23,18 +22,10 @@ private slots:
     void stopDuringReadEndsAfterCurrentParameter();
 };
 
-void TestImportFileThread::readAllStoresWhatTheUnitHolds_data()
-{
-    QTest::addColumn<bool>("tcp");
-    QTest::newRow("tcp") << true;
-    QTest::newRow("pty") << false;
-}
-
 void TestImportFileThread::readAllStoresWhatTheUnitHolds()
 {
-    QFETCH(bool, tcp);
-    QVERIFY(startSim(tcp));
-    auto master = connectMaster(tcp);
+    QVERIFY(startSim(true));
+    auto master = connectMaster(true);
     auto model = unitModel(true);
     auto reference = unitModel(false); // the simulator serves the delivered values of the file
     QVERIFY(model && reference);
