@@ -55,7 +55,6 @@ private slots:
     void baseNameWithoutReleaseLetterNeverListsFolder();
     void walkDownListsFolderOnce();
     void utf8CopyPreferredAndDecodedAsUtf8();
-    void windows1252FileDecoded();
     void nameMatchIgnoresCaseAndKeepsStoredName();
 
     void sizeTableLookups();
@@ -264,13 +263,6 @@ void TestDeviceFiles::utf8CopyPreferredAndDecodedAsUtf8()
     // A "_UTF8" copy of a lower version does not beat the exact version.
     writeDeviceFile("ABCV2.05.csv", QStringLiteral("Exact"));
     QVERIFY(VxCommFindDeviceFile("ABCV2.05").endsWith("ABCV2.05.csv"));
-}
-
-void TestDeviceFiles::windows1252FileDecoded()
-{
-    const QString text = QStringLiteral("Återställ fel – Fréquence nominale, Größe");
-    writeDeviceFile("ABCV2.03.csv", text, "Windows-1252");
-    QCOMPARE(readParameterText("ABCV2.03.csv"), QStringLiteral("Återställ fel – Fréquence nominale Größe"));
 }
 
 void TestDeviceFiles::nameMatchIgnoresCaseAndKeepsStoredName()

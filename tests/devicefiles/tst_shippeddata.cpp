@@ -1,6 +1,7 @@
 #include "apppaths.h"
 #include "csvline.h"
 #include "devicefiles.h"
+#include "signalcatalogue.h"
 
 #include <QtTest>
 
@@ -48,7 +49,6 @@ private slots:
 
 private:
     void checkParameterTable(const QStringList &lines);
-    void checkRecordValues(const QStringList &lines);
     QString csvDir() const { return AppPaths::csvDir(); }
 };
 
@@ -140,54 +140,13 @@ void TestShippedData::deviceFile()
     QVERIFY(trips.size() >= 20);
     for (int i = 0; i < trips.size(); ++i)
         QCOMPARE(CsvLine::split(trips.at(i)).value(0), QString::number(i));
-    // The recording catalogue reads the fault texts first.
-    QVERIFY(lines.indexOf("[TRIP MESSAGES]END") < lines.indexOf("[RECORD VALUES]"));
+    // The recording catalogue's reader checks its blocks, their counts and the sections' order.
+    const SignalCatalogue catalogue = SignalCatalogueReader::readFile(path, 0);
+    QVERIFY(catalogue.valid && catalogue.signalCount() > 0);
+    for (const QVector<QStringList> &names : catalogue.namesInAllLanguages)
+        QCOMPARE(names.size(), languages.size());
 
-    checkRecordValues(lines);
     checkParameterTable(lines);
-}
-
-void TestShippedData::checkRecordValues(const QStringList &lines)
-{
-    const QStringList rows = section(lines, "[RECORD VALUES]");
-    QVERIFY(!rows.isEmpty());
-    int declaredBlocks = -1;
-    int blocks = 0;
-    int declaredCount = 0;
-    int signalRows = 0;
-    int nextRegister = 0;
-    QStringList names;
-    auto closeBlock = [&] { QCOMPARE(signalRows, declaredCount); };
-    for (int i = 0; i < rows.size(); ++i) {
-        const QStringList f = CsvLine::split(rows.at(i));
-        if (f.first().contains("//") || (declaredBlocks < 0 && f.first().startsWith('*')))
-            continue;
-        if (declaredBlocks < 0) {
-            declaredBlocks = f.first().toInt();
-            continue;
-        }
-        if (f.first() == "%Block") {
-            if (blocks > 0)
-                closeBlock();
-            ++blocks;
-            const QStringList header = CsvLine::split(rows.value(++i));
-            QVERIFY(header.size() >= 3);
-            nextRegister = header.at(1).toInt();
-            declaredCount = header.at(2).toInt();
-            signalRows = 0;
-            continue;
-        }
-        if (f.first().startsWith('*'))
-            continue;
-        QVERIFY2(f.size() >= 11, qPrintable(rows.at(i)));
-        QCOMPARE(f.at(1).toInt(), nextRegister++);
-        // Each signal is named in every language right after its data line.
-        for (int k = 0; k < languages.size(); ++k)
-            QCOMPARE(CsvLine::split(rows.value(i + 1 + k)).first(), languages.at(k));
-        ++signalRows;
-    }
-    closeBlock();
-    QCOMPARE(blocks, declaredBlocks);
 }
 
 void TestShippedData::checkParameterTable(const QStringList &lines)

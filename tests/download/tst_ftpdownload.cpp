@@ -7,7 +7,6 @@
 
 #include <QLoggingCategory>
 #include <QtTest>
-#include <thread>
 
 namespace {
 const QString kSecret = "Zx9-s3cret";
@@ -45,7 +44,6 @@ private slots:
     void failedTransferLeavesNoFileAndKeepsTheOld_data();
     void failedTransferLeavesNoFileAndKeepsTheOld();
     void allNewRefusesNamesOutsideTheFolder();
-    void cancelStopsATransferWithinASecond();
     void loginOutcomesNeverShowThePassword_data();
     void loginOutcomesNeverShowThePassword();
     void ftpsRefusesAnUntrustedCertificate_data();
@@ -191,26 +189,6 @@ void TstFtpDownload::allNewRefusesNamesOutsideTheFolder()
     QCOMPARE(m_peer.csvFiles(), QStringList({ "A1.csv", "B2.CSV" }));
     QCOMPARE(QDir(m_peer.installation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList({ "configData", "csv_file" }));
-}
-
-void TstFtpDownload::cancelStopsATransferWithinASecond()
-{
-    m_slow.resetCsvFiles();
-    FtpSession session(linkOf(m_slow, kUser));
-    std::atomic_bool cancel { false };
-    session.setCancelFlag(&cancel);
-    FtpStatus status;
-    std::thread transfer([&] {
-        status = FtpOperations::downloadFile(session, {}, entryOf("BIG.csv", 40000), m_slow.csvDir());
-    });
-    QThread::msleep(700);
-    QElapsedTimer sinceCancel;
-    sinceCancel.start();
-    cancel = true;
-    transfer.join();
-    QVERIFY2(sinceCancel.elapsed() < 1500, qPrintable(QString::number(sinceCancel.elapsed())));
-    QCOMPARE(int(status.code), int(FtpStatus::Cancelled));
-    QVERIFY(m_slow.csvFiles().isEmpty());
 }
 
 void TstFtpDownload::loginOutcomesNeverShowThePassword_data()
