@@ -4,10 +4,6 @@
 
 #include <QtTest>
 
-namespace {
-const QString kSecret = "Zx9-s3cret";
-}
-
 class TstCliDownload : public QObject
 {
     Q_OBJECT

@@ -9,8 +9,6 @@
 #include <QtTest>
 
 namespace {
-const QString kSecret = "Zx9-s3cret";
-const QString kUser = "tv:" + kSecret;
 QString g_log;
 void captureLog(QtMsgType, const QMessageLogContext &, const QString &text)
 {

@@ -11,11 +11,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace {
-const QString kSecret = "Zx9-s3cret";
-const QString kUser = "tv:" + kSecret;
-} // namespace
-
 class TstFtpWindow : public QObject
 {
     Q_OBJECT
