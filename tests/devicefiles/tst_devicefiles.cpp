@@ -52,7 +52,6 @@ private slots:
 
     void walkDownFindsNearestLowerVersion_data();
     void walkDownFindsNearestLowerVersion();
-    void baseNameWithoutReleaseLetterNeverListsFolder();
     void walkDownListsFolderOnce();
     void utf8CopyPreferredAndDecodedAsUtf8();
     void nameMatchIgnoresCaseAndKeepsStoredName();
@@ -228,17 +227,6 @@ void TestDeviceFiles::walkDownFindsNearestLowerVersion()
         QCOMPARE(found, expected);
     else
         QCOMPARE(found, QDir::toNativeSeparators(AppPaths::csvDir() + '/' + expected));
-}
-
-void TestDeviceFiles::baseNameWithoutReleaseLetterNeverListsFolder()
-{
-    // Even a file of exactly that name is not used: the fourth character must be a release letter.
-    writeDeviceFile("ABC2.05.csv");
-    writeDeviceFile("ABCX2.05.csv");
-    const int before = csvDirectoryListings();
-    QCOMPARE(VxCommFindDeviceFile("ABC2.05"), QStringLiteral("No"));
-    QCOMPARE(VxCommFindDeviceFile("ABCX2.05"), QStringLiteral("No"));
-    QCOMPARE(csvDirectoryListings(), before);
 }
 
 void TestDeviceFiles::walkDownListsFolderOnce()
