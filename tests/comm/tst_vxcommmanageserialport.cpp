@@ -19,9 +19,7 @@ private slots:
 
     void faultyRepliesGetTheirCodes_data();
     void faultyRepliesGetTheirCodes();
-    void exceptionReplyStaysInTheBuffer();
     void oversizedReplyIsRefusedWithinTheBuffer();
-    void invalidRequestSendsNothing();
     void portSettingsAndTheirTexts();
 
 private:
@@ -112,22 +110,6 @@ void TestSerialLink::faultyRepliesGetTheirCodes()
     }
 }
 
-void TestSerialLink::exceptionReplyStaysInTheBuffer()
-{
-    const QByteArray exception = withCrc(fromHex("01 83 02"));
-    answer(exception);
-    VxCommManageSerialPort *link = master->VxCommSerialLink();
-    const QByteArray request = withCrc(fromHex("01 03 00 00 00 01"));
-    quint8 reply[1024] = {};
-    quint32 length = 0;
-    QCOMPARE(link->VxCommSendReceive(
-                 reinterpret_cast<const quint8 *>(request.constData()), reply, length, request.size(), 7),
-        -16);
-    QCOMPARE(int(length), 5);
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(reply), 5), exception);
-    QCOMPARE(peer.lastRequest(), request);
-}
-
 void TestSerialLink::oversizedReplyIsRefusedWithinTheBuffer()
 {
     QByteArray flood = fromHex("01 03 02 00 2A");
@@ -154,16 +136,6 @@ void TestSerialLink::oversizedReplyIsRefusedWithinTheBuffer()
     quint8 buffer[1024] = {};
     QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), 7);
     QCOMPARE(buffer[4], quint8(0x2A));
-}
-
-void TestSerialLink::invalidRequestSendsNothing()
-{
-    const int before = peer.requestCount();
-    static const quint8 data[2] = { 1, 0 };
-    QCOMPARE(master->VxCommTransaction(2, 0, 10001, 0, 1, data, nullptr), -11);
-    QCOMPARE(master->VxCommTransaction(4, 40001, 0, 0, 1, data, nullptr), -11);
-    QTest::qWait(60);
-    QCOMPARE(peer.requestCount(), before);
 }
 
 void TestSerialLink::portSettingsAndTheirTexts()
