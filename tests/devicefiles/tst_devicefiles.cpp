@@ -348,8 +348,8 @@ void TestDeviceFiles::tableTypeOfRegister_data()
 {
     QTest::addColumn<int>("reg");
     QTest::addColumn<int>("type");
-    const QList<QPair<int, int>> cases { { 9999, 1 }, { 10000, 4 }, { 10001, 2 }, { 30005, 3 },
-        { 40001, 4 }, { 0, 4 } };
+    const QList<QPair<int, int>> cases { { 9999, 1 }, { 10000, 4 }, { 10001, 2 }, { 30005, 3 }, { 40001, 4 },
+        { 0, 4 } };
     for (const auto &c : cases)
         QTest::addRow("%d", c.first) << c.first << c.second;
 }
