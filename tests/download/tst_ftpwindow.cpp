@@ -110,8 +110,6 @@ void TstFtpWindow::connectListsAndNavigates()
     QTreeWidget *list = m_window->fileList();
     QCOMPARE(list->topLevelItemCount(), 5);
     QCOMPARE(list->topLevelItem(0)->text(0), QString("sub"));
-    QVERIFY(list->topLevelItem(0)->icon(0).cacheKey() != list->topLevelItem(1)->icon(0).cacheKey());
-    QCOMPARE(list->topLevelItem(1)->text(4), QLocale::c().toString(QDate::currentDate(), "MMM dd yyyy"));
 
     // A picture of the listing for the documentation, when scripts/screenshot-ftp.sh asks for one.
     const QString shot = qEnvironmentVariable("TARVOLINK_FTP_SCREENSHOT");
