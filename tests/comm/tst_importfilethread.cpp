@@ -1,4 +1,4 @@
-// The unit worker against the drive simulator over loopback TCP and a pseudo-terminal: values
+// The unit worker against the drive simulator over loopback TCP: values
 // read land in the model as the unit holds them, writes reach the unit, faults end operations
 // with the right message (or none), and stopping works at once. Every Qt warning is fatal here,
 // so a signal emitted to a widget-thread object from the wrong thread fails the test.
@@ -12,7 +12,6 @@ class TestImportFileThread : public WorkerFixture
 private slots:
     void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
     void cleanup() { sim.stop(); }
-    void readAllStoresWhatTheUnitHolds_data();
     void readAllStoresWhatTheUnitHolds();
     void writeOneReachesUnitAndRereadsPoles();
     void writeAllSendsOnlyWhatItShould_data();
@@ -23,18 +22,10 @@ private slots:
     void stopDuringReadEndsAfterCurrentParameter();
 };
 
-void TestImportFileThread::readAllStoresWhatTheUnitHolds_data()
-{
-    QTest::addColumn<bool>("tcp");
-    QTest::newRow("tcp") << true;
-    QTest::newRow("pty") << false;
-}
-
 void TestImportFileThread::readAllStoresWhatTheUnitHolds()
 {
-    QFETCH(bool, tcp);
-    QVERIFY(startSim(tcp));
-    auto master = connectMaster(tcp);
+    QVERIFY(startSim());
+    auto master = connectMaster();
     auto model = unitModel(true);
     auto reference = unitModel(false); // the simulator serves the delivered values of the file
     QVERIFY(model && reference);
@@ -89,8 +80,8 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
 
 void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
 {
-    QVERIFY(startSim(true, { QStringLiteral("--verbose") }));
-    auto master = connectMaster(true);
+    QVERIFY(startSim({ QStringLiteral("--verbose") }));
+    auto master = connectMaster();
     auto model = unitModel(false);
     QVERIFY(model);
     TreeItem *frequency = model->findItem(QStringLiteral("222"));
@@ -114,7 +105,7 @@ void TestImportFileThread::writeOneReachesUnitAndRereadsPoles()
     QCOMPARE(rec.lastTwo(), CloseAndEnable);
 
     // A second master finds the value in the unit; the model's pole number is the unit's.
-    auto reader = connectMaster(true);
+    auto reader = connectMaster();
     WorkerOps::Context check;
     check.master = reader.get();
     const int frequencyRegister = frequency->field(5).toInt() + 1000 * set;
@@ -144,8 +135,8 @@ void TestImportFileThread::writeAllSendsOnlyWhatItShould_data()
 void TestImportFileThread::writeAllSendsOnlyWhatItShould()
 {
     QFETCH(bool, onlyChanged);
-    QVERIFY(startSim(true, { QStringLiteral("--verbose") }));
-    auto master = connectMaster(true);
+    QVERIFY(startSim({ QStringLiteral("--verbose") }));
+    auto master = connectMaster();
     auto model = unitModel(false);
     QVERIFY(model);
     // Two offline edits: a per-set value in set C and a value shared by all sets.
@@ -209,8 +200,8 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage()
         && list[silentFrom].setValue != (silentKind == 1))
         ++silentFrom;
     QVERIFY(silentFrom < list.size());
-    QVERIFY(startSim(true, { QStringLiteral("--silent-after"), QString::number(silentFrom) }));
-    auto master = connectMaster(true);
+    QVERIFY(startSim({ QStringLiteral("--silent-after"), QString::number(silentFrom) }));
+    auto master = connectMaster();
     if (silentKind == 0)
         master->VxCommAddUnitHealth(1, QStringLiteral("disconnect"), QStringLiteral("0"));
 
@@ -239,8 +230,8 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter_data()
 void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
 {
     QFETCH(bool, remove);
-    QVERIFY(startSim(true, { QStringLiteral("--slow"), QStringLiteral("15") }));
-    auto master = connectMaster(true);
+    QVERIFY(startSim({ QStringLiteral("--slow"), QStringLiteral("15") }));
+    auto master = connectMaster();
     auto model = unitModel(true);
     auto reference = unitModel(false);
     QVERIFY(model && reference);

@@ -62,7 +62,6 @@ void TestRegisterSpans::spansComeFromTheFile_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("span");
     QTest::newRow("time, next parameter one register on") << "61" << 1;
-    QTest::newRow("date, next parameter one register on") << "62" << 1;
     QTest::newRow("time with room for three") << "64" << 3;
     QTest::newRow("declared 3, cut at the neighbour") << "66" << 1;
     QTest::newRow("plain number") << "63" << 1;

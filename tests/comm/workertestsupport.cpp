@@ -12,40 +12,35 @@ const QStringList WorkerFixture::CloseAndEnable { QStringLiteral("close"), QStri
 
 bool WorkerFixture::setUp(const QString &address, quint16 fallbackPort)
 {
-    if (!dir.isValid())
-        return false;
     AppPaths::setBaseDir(QStringLiteral(TARVOLINK_BIN_DIR));
     host = address;
     // 502 when it can be bound (as root), else a high port of the test program's own.
     QTcpServer probe;
     port = probe.listen(QHostAddress(host), 502) ? 502 : fallbackPort;
     probe.close();
-    if (!startSim(true))
+    if (!startSim())
         return false;
-    auto master = connectMaster(true);
+    auto master = connectMaster();
     QString size, version;
     const int status = master->VxCommIdentifyUnit(deviceFile, size, version, inom, pnom, 1, QString(), 1);
     sim.stop();
     return status == 1 && deviceFile.endsWith(Device);
 }
 
-bool WorkerFixture::startSim(bool tcp, const QStringList &extra)
+bool WorkerFixture::startSim(const QStringList &extra)
 {
     // The size is given: the simulator's own choice of the first size row takes the table's
     // comment row and reports size 0, which no unit has.
     const QStringList options
         = QStringList { QStringLiteral("--device"), Device, QStringLiteral("--size"), QStringLiteral("1") }
         + extra;
-    return tcp ? sim.startTcp(host, port, options) : sim.startPty(line(), options);
+    return sim.startTcp(host, port, options);
 }
 
-std::unique_ptr<VxCommModbusMaster> WorkerFixture::connectMaster(bool tcp)
+std::unique_ptr<VxCommModbusMaster> WorkerFixture::connectMaster()
 {
-    auto master = std::make_unique<VxCommModbusMaster>(tcp ? 3 : 1);
-    if (tcp)
-        master->VxCommConnectTcpLink(host, port);
-    else
-        master->VxCommOpenSerialLink(line(), 19200, QStringLiteral("N,8,1"));
+    auto master = std::make_unique<VxCommModbusMaster>(3);
+    master->VxCommConnectTcpLink(host, port);
     master->VxCommSetMsgDelay(1);
     master->VxCommSetNoOfRetries(0); // a silent unit costs one reply window per exchange
     master->VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));

@@ -8,11 +8,10 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
 
 // What the unit worker tests share: a recorder of the worker's signals and a fixture that runs
-// the drive simulator on the test program's own loopback address or a pseudo-terminal.
+// the drive simulator on the test program's own loopback address.
 
 // Receives the worker's signals in the test's thread, as the tab controller does, and keeps
 // them in order.
@@ -23,9 +22,6 @@ public:
     QStringList events;
     QStringList errors; // "title|message"
     QStringList names;
-    QStringList infoEntry;
-    QString infoFile;
-    int infoStatus = 0;
     int passes = 0;
     bool onOwnThread = true;
 
@@ -39,7 +35,6 @@ public:
         connect(t, &importfileThread::vxUISigEnableWindow, this, &Recorder::enable, q);
         connect(t, &importfileThread::ImportThreadSigErrorMsg, this, &Recorder::error, q);
         connect(t, &importfileThread::vxUISigChangeUnitName, this, &Recorder::name, q);
-        connect(t, &importfileThread::vxUnitInfo, this, &Recorder::unitInfo, q);
         connect(t, &importfileThread::vxUISigOprStatusUpdated, this, &Recorder::pass, q);
         connect(t, &importfileThread::vxUISigTriplogUpdated, this, &Recorder::pass, q);
     }
@@ -72,14 +67,6 @@ public slots:
         check();
         ++passes;
     }
-    void unitInfo(QStringList entry, QString file, QString, QString, double, QString, QString, QString, bool,
-        int status)
-    {
-        check();
-        infoEntry = entry;
-        infoFile = file;
-        infoStatus = status;
-    }
 
 private:
     void check() { onOwnThread = onOwnThread && QThread::currentThread() == thread(); }
@@ -101,8 +88,8 @@ public:
 protected:
     // Identifies the simulated unit once, for the file, INOM and PNOM the models are built with.
     bool setUp(const QString &address, quint16 fallbackPort);
-    bool startSim(bool tcp, const QStringList &extra = {});
-    std::unique_ptr<VxCommModbusMaster> connectMaster(bool tcp);
+    bool startSim(const QStringList &extra = {});
+    std::unique_ptr<VxCommModbusMaster> connectMaster();
     std::unique_ptr<TreeModel> unitModel(bool emptyValues) const;
     // Runs the thread to its end (bounded) and returns its result.
     static int runToEnd(importfileThread &thread, int boundMs = 120000);
@@ -113,9 +100,7 @@ protected:
         return !stored(reference, entry).isEmpty();
     }
     static const TreeItem *topRowOf(const TreeItem *item);
-    QString line() const { return dir.filePath(QStringLiteral("line")); }
 
-    QTemporaryDir dir;
     SimPeer sim;
     QString host;
     quint16 port = 0;

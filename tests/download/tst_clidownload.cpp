@@ -4,10 +4,6 @@
 
 #include <QtTest>
 
-namespace {
-const QString kSecret = "Zx9-s3cret";
-}
-
 class TstCliDownload : public QObject
 {
     Q_OBJECT
@@ -35,14 +31,10 @@ void TstCliDownload::download_data()
     QTest::newRow("present") << QStringList { "--file", "A1.csv" } << a1 << 5 << "--overwrite" << a1;
     QTest::newRow("size") << QStringList { "--file", "LIE.csv" } << none << 3 << "File Size mismatched"
                           << none;
-    QTest::newRow("not csv") << QStringList { "--file", "readme.txt" } << none << 5 << "Select only CSV"
-                             << none;
     QTest::newRow("unsafe") << QStringList { "--file", "C:evil.csv" } << none << 5 << "not a plain file"
                             << none;
     QTest::newRow("all new") << QStringList { "--all-new" } << none << 3 << "Error in downloading new files"
                              << a1;
-    QTest::newRow("all present") << QStringList { "--all-new" } << QStringList { "A1.csv", "LIE.csv" } << 0
-                                 << "no file is downloaded" << QStringList { "A1.csv", "LIE.csv" };
     QTest::newRow("wrong password") << QStringList { "--password-suffix", "x" } << none << 3
                                     << "Unable to connect" << none;
     QTest::newRow("no link") << QStringList { "--link", "/none" } << none << 4 << "Link file is not found"

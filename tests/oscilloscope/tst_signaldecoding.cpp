@@ -46,10 +46,6 @@ void tst_SignalDecoding::decodesEveryFormat_data()
     QTest::addColumn<QString>("inFile");
     QTest::newRow("decimal 0x8000 is zero") << row("N", "N", "E") << 0x8000 << "0"
                                             << "0";
-    QTest::newRow("decimal 0x7FFF plain") << row("N", "N", "E") << 0x7FFF << "32767"
-                                          << "32767";
-    QTest::newRow("decimal 0xF801 is 0.1") << row("N", "N", "E") << 0xF801 << "0.1"
-                                           << "0,1";
     QTest::newRow("decimal 0.5 has a comma") << row("N", "N", "E") << int(decimalWord(-1, 5)) << "0.5"
                                              << "0,5";
     QTest::newRow("decimal large uses exponent")
@@ -83,7 +79,6 @@ void tst_SignalDecoding::tableTypeFollowsStartRegister_data()
     QTest::addColumn<int>("type");
     QTest::newRow("40001") << 40001 << 4;
     QTest::newRow("30005") << 30005 << 3;
-    QTest::newRow("9999") << 9999 << 1;
     QTest::newRow("10000 outside all") << 10000 << 4;
     QTest::newRow("10001") << 10001 << 2;
 }
@@ -121,8 +116,6 @@ void tst_SignalDecoding::catalogueRejectsInconsistentSection_data()
         << "Speed";
     QTest::newRow("block count differs from its rows") << trips + head + "1;Blocks\n%Block;1\nB1;31001;2;B\n"
             + data + end << "English" << false << 1 << "Speed";
-    QTest::newRow("declared blocks differ") << trips + head + "2;Blocks\n%Block;1\nB1;31001;1;B\n" + data
-            + end << "English" << false << 1 << "Speed";
     QTest::newRow("short data line") << trips + head
             + "1;Blocks\n%Block;1\nB1;31001;1;B\nS1;1;2\n*English;S\n" + end
                                      << "English" << false << 0 << "";
