@@ -4,7 +4,20 @@
 
 namespace {
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+// Whether a crossing in that direction is one the trigger waits for.
+bool crossingWanted(int type, bool falling, bool rising)
+{
+    switch (type) {
+    case TriggerSettings::Falling:
+        return falling;
+    case TriggerSettings::Rising:
+        return rising;
+    default:
+        return falling || rising;
+    }
 }
+} // namespace
 
 void OscTrigger::apply(const TriggerSettings &settings, const QDateTime &now)
 {
@@ -28,30 +41,12 @@ void OscTrigger::stop()
 bool OscTrigger::levelCrossed(const TriggerSettings::Group &g, double previous, double current) const
 {
     // Strict on both sides: a value that only touches the level is no crossing.
-    const bool falling = previous > g.high && current < g.high;
-    const bool rising = previous < g.low && current > g.low;
-    switch (g.type) {
-    case TriggerSettings::Falling:
-        return falling;
-    case TriggerSettings::Rising:
-        return rising;
-    default:
-        return falling || rising;
-    }
+    return crossingWanted(g.type, previous > g.high && current < g.high, previous < g.low && current > g.low);
 }
 
 bool OscTrigger::digitalCrossed(const TriggerSettings::Group &g, char previous, char current) const
 {
-    const bool falling = previous == 'H' && current == 'L';
-    const bool rising = previous == 'L' && current == 'H';
-    switch (g.type) {
-    case TriggerSettings::Falling:
-        return falling;
-    case TriggerSettings::Rising:
-        return rising;
-    default:
-        return falling || rising;
-    }
+    return crossingWanted(g.type, previous == 'H' && current == 'L', previous == 'L' && current == 'H');
 }
 
 bool OscTrigger::groupFires(const TriggerSettings::Group &g, double *remembered, int newest,

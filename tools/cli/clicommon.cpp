@@ -70,6 +70,19 @@ int optionFailure(const QString &error, bool fileProblem)
     return fail(fileProblem ? CliExit::File : CliExit::Usage, error);
 }
 
+bool parseUnitCommand(QCommandLineParser &parser, const QStringList &args, int positional,
+    const QString &usage, bool needTarget, CliOptions &options, int *exitCode)
+{
+    if (!parse(parser, args, exitCode) || !expectPositional(parser, positional, usage, exitCode))
+        return false;
+    QString error;
+    bool fileProblem = false;
+    if (CliArgs::readUnitOptions(parser, needTarget, options, &error, &fileProblem))
+        return true;
+    *exitCode = optionFailure(error, fileProblem);
+    return false;
+}
+
 QStringList customerDataFor(const TreeModel &model, const CliOptions &options)
 {
     const QStringList own = model.customerData();

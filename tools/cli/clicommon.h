@@ -46,6 +46,10 @@ QStringList customerDataFor(const TreeModel &model, const CliOptions &options);
 
 // Exit code of a failed option check.
 int optionFailure(const QString &error, bool fileProblem);
+// Parses the arguments of a command that talks to units (usage refusals, positional count, unit
+// options); false with *exitCode set when the command is refused.
+bool parseUnitCommand(QCommandLineParser &parser, const QStringList &args, int positional,
+    const QString &usage, bool needTarget, CliOptions &options, int *exitCode);
 
 } // namespace CliCommon
 

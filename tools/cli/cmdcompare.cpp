@@ -140,15 +140,11 @@ int compare(const QStringList &args)
         { QStringLiteral("csv"), QStringLiteral("Print semicolon-separated lines (a heading line first).") });
     parser.addOption({ QStringLiteral("json"), QStringLiteral("Print a JSON object.") });
     int exitCode = 0;
-    if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(
-            parser, 2, QStringLiteral("compare A B (a .dat file, tcp:ADDRESS or rtu:PORT)"), &exitCode))
-        return exitCode;
     CliOptions options;
+    if (!CliCommon::parseUnitCommand(parser, args, 2,
+            QStringLiteral("compare A B (a .dat file, tcp:ADDRESS or rtu:PORT)"), false, options, &exitCode))
+        return exitCode;
     QString error;
-    bool fileProblem = false;
-    if (!CliArgs::readUnitOptions(parser, false, options, &error, &fileProblem))
-        return CliCommon::optionFailure(error, fileProblem);
     Source sources[2];
     for (int i = 0; i < 2; ++i) {
         sources[i].text = parser.positionalArguments().at(i);

@@ -51,15 +51,10 @@ int identify(const QStringList &args)
     CliArgs::addUnitOptions(parser);
     parser.addOption({ QStringLiteral("json"), QStringLiteral("Print a JSON object.") });
     int exitCode = 0;
-    if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(
-            parser, 0, QStringLiteral("identify --tcp ADDRESS | --rtu PORT"), &exitCode))
-        return exitCode;
     CliOptions options;
-    QString error;
-    bool fileProblem = false;
-    if (!CliArgs::readUnitOptions(parser, true, options, &error, &fileProblem))
-        return CliCommon::optionFailure(error, fileProblem);
+    if (!CliCommon::parseUnitCommand(
+            parser, args, 0, QStringLiteral("identify --tcp ADDRESS | --rtu PORT"), true, options, &exitCode))
+        return exitCode;
     const auto unit = CliCommon::connectUnit(options, options.target, &exitCode);
     if (!unit)
         return exitCode;
@@ -146,15 +141,11 @@ int write(const QStringList &args)
     parser.addOption(
         { QStringLiteral("force"), QStringLiteral("Write despite a size, type or version difference.") });
     int exitCode = 0;
-    if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(
-            parser, 1, QStringLiteral("write FILE.dat --tcp ADDRESS | --rtu PORT"), &exitCode))
-        return exitCode;
     CliOptions options;
+    if (!CliCommon::parseUnitCommand(parser, args, 1,
+            QStringLiteral("write FILE.dat --tcp ADDRESS | --rtu PORT"), true, options, &exitCode))
+        return exitCode;
     QString error;
-    bool fileProblem = false;
-    if (!CliArgs::readUnitOptions(parser, true, options, &error, &fileProblem))
-        return CliCommon::optionFailure(error, fileProblem);
     const QString fileName = parser.positionalArguments().first();
     QStringList fileInfo;
     const auto model = CliCommon::openDatFile(fileName, &fileInfo, &error);
