@@ -4,6 +4,7 @@
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QTranslator>
 #include <QtTest>
 #include <cstring>
 #include <memory>
@@ -155,6 +156,23 @@ void TestSerialLink::portSettingsAndTheirTexts()
     QVERIFY(link.VxCommOpenPort(pty.ours(), 2400, "X,9,3"));
     QCOMPARE(link.VxCommGetBaudRateText(), QString("2400"));
     QCOMPARE(link.VxCommGetSettingsText(), QString("N,8,2"));
+    link.VxCommClosePort();
+
+    // The periodic reopen keeps the settings themselves, whatever language their letters are
+    // shown in: a translated "E" must not reopen the port without parity.
+    struct Marking : QTranslator
+    {
+        bool isEmpty() const override { return false; }
+        QString translate(const char *, const char *text, const char *, int) const override
+        {
+            return QStringLiteral("#") + QString::fromUtf8(text);
+        }
+    } marking;
+    QCoreApplication::installTranslator(&marking);
+    QVERIFY(link.VxCommOpenPort(pty.ours(), 19200, "E,8,1"));
+    QVERIFY(link.VxCommReopenPort());
+    QCOMPARE(link.VxCommGetParityText(), QString("#E"));
+    QCoreApplication::removeTranslator(&marking);
     link.VxCommClosePort();
     QCOMPARE(master->VxCommOpenSerialLink(pty.ours(), 115200, "N,8,1"), 1);
 }
