@@ -14,6 +14,7 @@ namespace F = UnitEntryField;
 FileSetKeeper::FileSetKeeper(const Views &views, QObject *parent)
     : QObject(parent)
     , m_views(views)
+    , m_stopWaitMs(ThreadSupervisor::StopWaitMs)
 { }
 
 void FileSetKeeper::add(QString unitName, QString fileName, QString inom, QString pnom, QString version,
@@ -50,7 +51,7 @@ void FileSetKeeper::remove(TreeModel *model)
             for (importfileThread *t : reg.record(i, n)->threads)
                 if (t->getModel() == model)
                     users.append(t);
-    const bool ended = ThreadSupervisor::stopWorkers(users, false, ThreadSupervisor::StopWaitMs);
+    const bool ended = ThreadSupervisor::stopWorkers(users, false, m_stopWaitMs);
     m_views.tree->removeFileUnit(model);
     if (m_views.params->model() == model)
         m_views.params->vxUISlotSetTreeView(QStringList(), nullptr);

@@ -33,6 +33,8 @@ public:
     QList<TreeModel *> sets() const { return m_sets; }
     // Removed sets still used by a worker that outlasted the wait.
     int parkedCount() const { return m_parked.size(); }
+    // How long a removal waits for a worker writing the set (tests shorten it).
+    void setStopWaitMs(int ms) { m_stopWaitMs = ms; }
     // Removes the set an entry of the file group describes.
     void remove(const QStringList &entry);
     void remove(TreeModel *model);
@@ -54,4 +56,5 @@ private:
     Views m_views;
     QList<TreeModel *> m_sets;
     QHash<TreeModel *, QList<QPointer<importfileThread>>> m_parked;
+    int m_stopWaitMs;
 };

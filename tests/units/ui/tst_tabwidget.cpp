@@ -4,6 +4,7 @@
 #include "addunit.h"
 #include "apppaths.h"
 #include "connect.h"
+#include "filesetkeeper.h"
 #include "mbpoll.h"
 #include "paramtransfer.h"
 #include "settingsbinder.h"
@@ -74,6 +75,7 @@ private slots:
     void unitFallingSilentMidRead();
     void removingOrCancellingDuringRead_data();
     void removingOrCancellingDuringRead();
+    void fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds();
     void quitRemovesRs232ThenRs485ThenTcpIp();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
@@ -399,6 +401,33 @@ void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
     QCOMPARE(removed, QStringList({ "TST-0010 (2)", "TST-0010 (4)", "TST-0010 (*.71)" }));
     QCOMPARE(t.registry().total(), 0);
     QVERIFY(!t.supervisor()->statusThread());
+}
+
+void TstTabWidget::fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds()
+{
+    SKIP_UNLESS_PORT_502();
+    SimPeer sim;
+    QVERIFY2(
+        connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }), qPrintable(rows.join('\n')));
+    TabWidget &t = *tab;
+    auto *set = new TreeModel(device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
+    QPointer<TreeModel> alive(set);
+    t.fileSets()->add(QStringLiteral("TST-0010"), device, QStringLiteral("12,5"), QStringLiteral("5500"),
+        QStringLiteral("V1.00"), QStringLiteral("TST-0010 : TSTV1.00"), set);
+    t.GetTreeModelslotExport(set, t.currentUnit());
+    QVERIFY(t.transfer()->isOpen());
+    // The unit stops answering mid-write, so the exchange outlasts the removal's wait: the set is
+    // parked, not freed under the worker, and freed once the answer comes and the write ends.
+    QTest::qWait(100);
+    QVERIFY(sim.pause(true));
+    QTest::qWait(100);
+    t.fileSets()->setStopWaitMs(1);
+    t.fileSets()->remove(set);
+    QCOMPARE(t.fileSets()->parkedCount(), 1);
+    QVERIFY(alive);
+    QVERIFY(sim.pause(false));
+    QVERIFY(waitFor([&] { return !alive; }, 10000));
+    QCOMPARE(t.fileSets()->parkedCount(), 0);
 }
 
 void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave_data()
