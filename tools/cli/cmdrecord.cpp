@@ -25,9 +25,9 @@ namespace {
 
 // --trigger "SIGNAL,TYPE,LEVEL[,HIGH][,before=S][,after=S][,multiple=MB]": SIGNAL is a signal
 // name or its 1-based position, TYPE falling, rising or both (both needs LOW,HIGH).
-bool parseTrigger(const QString &spec, const OscUnitDev &device, TriggerSettings *out, QString *error)
+bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSettings *out, QString *error)
 {
-    const QStringList parts = spec.split(QLatin1Char(','));
+    const QStringList parts = text.split(QLatin1Char(','));
     QStringList plain;
     TriggerSettings s;
     s.kind = TriggerSettings::Level;
