@@ -43,6 +43,34 @@ QList<Request> requestsIn(const QStringList &log)
     return requests;
 }
 
+// The simulator serving the test's own device file on a loopback port, a master connected to it
+// and an empty model of the file, as the worker operations take them.
+struct SimulatedUnit
+{
+    QTemporaryDir dir;
+    TestInstallation installation { dir.path() };
+    SimPeer sim;
+    VxCommModbusMaster master { 3 };
+    std::unique_ptr<TreeModel> model;
+
+    bool start(quint16 port, const QStringList &options)
+    {
+        if (!installation.addGeneralCsv(addingTestDrive(77, "SPN"))
+            || !installation.addDeviceFileFrom(kDevice))
+            return false;
+        const QString device = installation.deviceFilePath("SPNV1.00.csv");
+        if (!sim.startTcp(
+                "127.0.0.41", port, QStringList { "--data", dir.path(), "--device", device } + options))
+            return false;
+        master.VxCommConnectTcpLink("127.0.0.41", port);
+        master.VxCommSetMsgDelay(1);
+        master.VxCommSetNoOfRetries(0);
+        master.VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));
+        model = std::make_unique<TreeModel>(device, 0, "4,1", "1500", true);
+        return model->isValid();
+    }
+};
+
 } // namespace
 
 class TestRegisterSpans : public QObject
@@ -110,24 +138,12 @@ void TestRegisterSpans::oneWordTimeForms()
 
 void TestRegisterSpans::readAndWriteTouchOnlyTheParametersOwnRegisters()
 {
-    QTemporaryDir dir;
-    TestInstallation installation(dir.path());
-    QVERIFY(installation.addGeneralCsv(addingTestDrive(77, "SPN")));
-    QVERIFY(installation.addDeviceFileFrom(kDevice));
-    SimPeer sim;
-    QVERIFY2(
-        sim.startTcp("127.0.0.41", 15041,
-            { "--data", dir.path(), "--device", installation.deviceFilePath("SPNV1.00.csv"), "--verbose" }),
-        qPrintable(sim.errorOutput()));
-
-    VxCommModbusMaster master(3);
-    master.VxCommConnectTcpLink("127.0.0.41", 15041);
-    master.VxCommSetMsgDelay(1);
-    master.VxCommSetNoOfRetries(0);
-    master.VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));
-    TreeModel model(installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
+    SimulatedUnit unit;
+    QVERIFY2(unit.start(15041, { "--verbose" }), qPrintable(unit.sim.errorOutput()));
+    SimPeer &sim = unit.sim;
+    TreeModel &model = *unit.model;
     WorkerOps::Context ctx;
-    ctx.master = &master;
+    ctx.master = &unit.master;
     ctx.model = &model;
     sim.takeRequests();
     QCOMPARE(WorkerOps::readAllParameters(ctx), WorkerOps::Completed);
@@ -173,34 +189,24 @@ void TestRegisterSpans::readAndWriteTouchOnlyTheParametersOwnRegisters()
 // model (run under ThreadSanitizer by scripts/tsan.sh).
 void TestRegisterSpans::savingAndComparingWhileAWorkerReads()
 {
-    QTemporaryDir dir;
-    TestInstallation installation(dir.path());
-    QVERIFY(installation.addGeneralCsv(addingTestDrive(77, "SPN")));
-    QVERIFY(installation.addDeviceFileFrom(kDevice));
-    SimPeer sim;
-    QVERIFY2(sim.startTcp("127.0.0.41", 15042,
-                 { "--data", dir.path(), "--device", installation.deviceFilePath("SPNV1.00.csv"), "--slow",
-                     "20" }),
-        qPrintable(sim.errorOutput()));
-    VxCommModbusMaster master(3);
-    master.VxCommConnectTcpLink("127.0.0.41", 15042);
-    master.VxCommSetMsgDelay(1);
-    master.VxCommAddUnitHealth(1, QStringLiteral("connect"), QStringLiteral("1"));
-    TreeModel model(installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
-    importfileThread worker(&master, { "1" }, &model);
+    SimulatedUnit unit;
+    QVERIFY2(unit.start(15042, { "--slow", "20" }), qPrintable(unit.sim.errorOutput()));
+    TreeModel &model = *unit.model;
+    const QString saved = unit.dir.filePath("during.dat");
+    importfileThread worker(&unit.master, { "1" }, &model);
     worker.setOperation(importfileThread::ReadAllParameters);
     worker.setRunFlag(true);
     worker.start();
     int saves = 0;
     while (!worker.isFinished() && saves < 1000) {
-        QVERIFY(DatFile::save(dir.filePath("during.dat"), DatFile::Header().unitInformation(), {}, model));
+        QVERIFY(DatFile::save(saved, DatFile::Header().unitInformation(), {}, model));
         ParameterCompare::compare(&model, &model);
         ++saves;
     }
     QVERIFY(worker.wait(20000));
     QVERIFY(saves > 0);
-    TreeModel reopened(installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
-    QVERIFY(reopened.ParameterOpen(dir.filePath("during.dat")));
+    TreeModel reopened(unit.installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
+    QVERIFY(reopened.ParameterOpen(saved));
 }
 
 QTEST_GUILESS_MAIN(TestRegisterSpans)
