@@ -23,3 +23,17 @@ function(tarvolink_add_test)
     endif()
     add_dependencies(${T_NAME} tarvolink_data)
 endfunction()
+
+# tarvolink_add_fuzzer(NAME name SOURCES ... LIBS ...): a libFuzzer target (clang, ASan + UBSan),
+# built only with TARVOLINK_FUZZ and run by scripts/fuzz-readers.sh, not by ctest.
+function(tarvolink_add_fuzzer)
+    cmake_parse_arguments(F "" "NAME" "SOURCES;LIBS" ${ARGN})
+    if(NOT TARVOLINK_FUZZ)
+        return()
+    endif()
+    add_executable(${F_NAME} ${F_SOURCES})
+    target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+    target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    tarvolink_warnings(${F_NAME})
+endfunction()

@@ -32,7 +32,7 @@ bool setDiffers(const TreeItem &first, const TreeItem &second, int set)
     return storedDiffers(storedA, storedB) && shownA != shownB;
 }
 
-Result compareLocked(const TreeModel *first, const TreeModel *second);
+static Result compareLocked(const TreeModel *first, const TreeModel *second);
 
 Result compare(const TreeModel *first, const TreeModel *second)
 {
@@ -44,7 +44,7 @@ Result compare(const TreeModel *first, const TreeModel *second)
     return result;
 }
 
-Result compareLocked(const TreeModel *first, const TreeModel *second)
+static Result compareLocked(const TreeModel *first, const TreeModel *second)
 {
     Result result;
     const QList<TreeItem *> firstList = first->GetEditableParameters();

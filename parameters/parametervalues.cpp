@@ -7,12 +7,12 @@
 
 namespace ParameterValues {
 
-namespace {
-
 bool isTimeKind(int kind)
 {
     return kind == TreeItem::Time || kind == TreeItem::TimeHhMmSsT || kind == TreeItem::Date;
 }
+
+namespace {
 
 // Parts of a time or date text; missing or non-numeric parts count as 0.
 QVector<int> timeParts(const QString &text)

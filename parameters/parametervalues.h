@@ -53,6 +53,9 @@ enum Field {
 // Item kind (TreeItem::Kind) of a definition row.
 int kindFor(const QStringList &definition);
 
+// Whether an item kind is one of the time and date forms ("T", "T_HHMMSST", "T_YYMMDD").
+bool isTimeKind(int kind);
+
 // Scale factor of a scaled integer parameter, or 0 when the value is a register word.
 int scaleFactor(const TreeItem &item);
 

@@ -12,11 +12,6 @@ namespace {
 
 using namespace ParameterValues;
 
-bool isTimeKind(int kind)
-{
-    return kind == TreeItem::Time || kind == TreeItem::TimeHhMmSsT || kind == TreeItem::Date;
-}
-
 int baseRegister(const TreeItem &item)
 {
     bool ok = false;

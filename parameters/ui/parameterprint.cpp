@@ -107,7 +107,8 @@ bool included(const TreeItem &item, int mode, bool hideNotCompared)
 
 } // namespace
 
-QString parameterHtmlLocked(const TreeModel &model, int mode, bool hideNotCompared, const Header &header);
+static QString parameterHtmlLocked(
+    const TreeModel &model, int mode, bool hideNotCompared, const Header &header);
 
 QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, const Header &header)
 {
@@ -116,7 +117,8 @@ QString parameterHtml(const TreeModel &model, int mode, bool hideNotCompared, co
     return html;
 }
 
-QString parameterHtmlLocked(const TreeModel &model, int mode, bool hideNotCompared, const Header &header)
+static QString parameterHtmlLocked(
+    const TreeModel &model, int mode, bool hideNotCompared, const Header &header)
 {
     QString html = documentStart() + headerHtml(header);
     html += QStringLiteral("<table width=\"600\" align=\"center\" cellpadding=\"3\" class=\"All\"><tr>");

@@ -4,6 +4,7 @@
 
 #include "datfile.h"
 #include "dependencytable.h"
+#include "fuzzwriteback.h"
 #include "treeitem.h"
 #include "treemodel.h"
 
@@ -73,14 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // What was read must write and read back without harm.
     QByteArray written;
     QBuffer out(&written);
-    out.open(QIODevice::WriteOnly);
-    QTextStream stream(&out);
-    stream.setCodec("UTF-8");
-    DatFile::writeHeader(stream, {}, model.customerData());
-    DatFile::writeParameterLines(stream, model);
-    stream.flush();
-    out.close();
-    out.open(QIODevice::ReadOnly);
+    writeBack(model, out);
     DatFile::openParameters(out, model);
     return 0;
 }
