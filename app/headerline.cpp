@@ -2,6 +2,7 @@
 
 #include "setlanguage.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -33,6 +34,9 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     m_alert->setFont(fonts.alert);
     m_alert->setAlignment(Qt::AlignCenter);
     m_alert->setMinimumWidth(250);
+    // A long alert is clipped here: its tooltip shows it whole and a click opens the alert list.
+    m_alert->setCursor(Qt::PointingHandCursor);
+    m_alert->installEventFilter(this);
 
     auto *logo = new QLabel(this);
     logo->setPixmap(QPixmap(QStringLiteral(":/VXLogo.png")));
@@ -65,6 +69,15 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
 
     setLanguage(0);
     retranslateUi();
+}
+
+bool HeaderLine::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_alert && event->type() == QEvent::MouseButtonRelease) {
+        emit alertClicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HeaderLine::setLanguage(int index)

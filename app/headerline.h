@@ -34,6 +34,11 @@ public:
 signals:
     // "Lang" or "User".
     void linkActivated(const QString &link);
+    // The alert line was clicked.
+    void alertClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLabel *m_language;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 #include <cstdio>
@@ -71,11 +72,12 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
             timer->stop();
             if (!*settledTicks)
                 std::fprintf(stderr, "tarvolink: screenshot taken before the window settled\n");
-            // Without a window manager a maximised window keeps its first size: give it a usual one,
-            // and open the first menus so the values read are in the picture.
-            if (window.width() < 1280) {
+            // Without a window manager a maximised window keeps its first size: give it the
+            // screen's, and open the first menus so the values read are in the picture.
+            const QSize screen = window.screen() ? window.screen()->availableGeometry().size() : QSize(1280, 800);
+            if (window.size() != screen) {
                 window.setWindowState(Qt::WindowNoState);
-                window.resize(1280, 800);
+                window.resize(screen);
             }
             if (tabs)
                 tabs->parametersView()->expandToDepth(0);

@@ -17,9 +17,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -62,17 +64,17 @@ const ActionText actionTexts[VXMainWindow::ActionCount] = {
     { QT_TRANSLATE_NOOP("VXMainWindow", "E&xit"), QT_TRANSLATE_NOOP("VXMainWindow", "Quit application"),
         QKeySequence::UnknownKey, "Ctrl+Q" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "Language..."), QT_TRANSLATE_NOOP("VXMainWindow", "Change language"),
-        QKeySequence::UnknownKey, "" },
+        QKeySequence::UnknownKey, "Ctrl+Shift+L" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "Preferences..."),
-        QT_TRANSLATE_NOOP("VXMainWindow", "Change preferences"), QKeySequence::UnknownKey, "" },
+        QT_TRANSLATE_NOOP("VXMainWindow", "Change preferences"), QKeySequence::UnknownKey, "Ctrl+Shift+P" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "Customer data..."),
-        QT_TRANSLATE_NOOP("VXMainWindow", "Customer data"), QKeySequence::UnknownKey, "" },
+        QT_TRANSLATE_NOOP("VXMainWindow", "Customer data"), QKeySequence::UnknownKey, "Ctrl+Shift+U" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "Communication..."),
-        QT_TRANSLATE_NOOP("VXMainWindow", "Communication settings"), QKeySequence::UnknownKey, "" },
+        QT_TRANSLATE_NOOP("VXMainWindow", "Communication settings"), QKeySequence::UnknownKey, "Ctrl+Shift+K" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink..."),
-        QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink"), QKeySequence::UnknownKey, "" },
+        QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink"), QKeySequence::UnknownKey, "Ctrl+F1" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "User guide..."), QT_TRANSLATE_NOOP("VXMainWindow", "User guide"),
-        QKeySequence::UnknownKey, "" },
+        QKeySequence::HelpContents, "" },
 };
 
 // Disabled until the main view is entered (File actions: until the tab controller enables them).
@@ -157,6 +159,14 @@ void VXMainWindow::buildForm()
     setCentralWidget(m_central);
     menuBar()->setFont(m_font9);
     statusBar()->setFont(m_font7);
+    m_busyLabel = new QLabel(this);
+    m_busyBar = new QProgressBar(this);
+    m_busyBar->setRange(0, 0);
+    m_busyBar->setMaximumWidth(120);
+    m_busyBar->setMaximumHeight(14);
+    statusBar()->addPermanentWidget(m_busyLabel);
+    statusBar()->addPermanentWidget(m_busyBar);
+    showBusy(QString());
     m_loginFrame->setFont(m_font8Bold);
 
     m_langDialog = new SetLanguage(this);
@@ -183,6 +193,12 @@ void VXMainWindow::connectTabController()
     connect(tab, &TabWidget::LangAction, this, &VXMainWindow::enableLangAction);
     connect(tab, &TabWidget::alertNotifcation, this, &VXMainWindow::onAlertNotification);
     connect(tab, &TabWidget::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+    connect(tab, &TabWidget::statusMessage, this, [this](const QString &text) { showStatus(text); });
+    connect(tab, &TabWidget::busy, this, &VXMainWindow::showBusy);
+    connect(m_header, &HeaderLine::alertClicked, this, [this] {
+        if (isMainViewShown())
+            m_tabWidget->setCurrentIndex(TabWidget::AlertsTab);
+    });
     connect(this, &VXMainWindow::langTranslation, tab, &TabWidget::onLangTranslation);
     connect(this, &VXMainWindow::raiseWidget, tab, &TabWidget::raiseWidget);
     connect(
@@ -389,9 +405,24 @@ void VXMainWindow::setAlertStyle(bool visible)
     alert->setStyleSheet(QLatin1String(alertBase) + QLatin1String(colour));
 }
 
+void VXMainWindow::showBusy(const QString &text)
+{
+    // A running bar beside the text: the attempt may take as long as the link's timeouts.
+    m_busyLabel->setText(text);
+    m_busyLabel->setVisible(!text.isEmpty());
+    m_busyBar->setVisible(!text.isEmpty());
+}
+
+void VXMainWindow::showStatus(const QString &text)
+{
+    // Long enough to be read after looking up from the drive; the next action replaces it.
+    statusBar()->showMessage(text, StatusMessageMs);
+}
+
 void VXMainWindow::onAlertNotification(const QString &text)
 {
     m_header->alertLabel()->setText(text);
+    m_header->alertLabel()->setToolTip(text);
     setAlertStyle(true);
     // Restart the blink from the visible phase, so a second alert blinks its full time.
     m_blinkPhase = false;
@@ -443,10 +474,22 @@ void VXMainWindow::onAboutActionTriggered()
     showDialog(m_aboutDialog);
 }
 
+QString VXMainWindow::userGuidePath()
+{
+    return AppPaths::baseDir() + QStringLiteral("/UserGuideTarvolink.pdf");
+}
+
 void VXMainWindow::onUGActionTriggered()
 {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(AppPaths::baseDir() + QStringLiteral("/UserGuideTarvolink.pdf")));
+    const QString path = userGuidePath();
+    if (!QFileInfo::exists(path)) {
+        m_prompter->warning(this, tr("Warning"), tr("The user guide was not found:\n%1").arg(path));
+        return;
+    }
+    showStatus(tr("Opening the user guide..."));
+    if (!m_openUrl(QUrl::fromLocalFile(path)))
+        m_prompter->warning(this, tr("Warning"),
+            tr("No program to show PDF files was found.\nThe user guide is here:\n%1").arg(path));
 }
 
 void VXMainWindow::enableNewAction(bool enabled)
@@ -501,6 +544,10 @@ void VXMainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_closing) {
         event->accept();
+        return;
+    }
+    if (m_tabWidget && !m_tabWidget->offerToSaveFileSets()) {
+        event->ignore();
         return;
     }
     const auto answer = m_prompter->question(this, tr("Warning"), tr("Do you want to quit the Application?"),

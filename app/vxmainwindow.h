@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
+#include <QDesktopServices>
 #include <QTranslator>
+#include <QUrl>
+#include <functional>
 #include <memory>
 
 class AboutScreen;
@@ -12,7 +15,9 @@ class LoginFrame;
 class FtpWindow;
 class Prompter;
 class QAction;
+class QLabel;
 class QMenu;
+class QProgressBar;
 class QStackedWidget;
 class QTimer;
 class RoleChange;
@@ -63,6 +68,17 @@ public:
     bool isMainViewShown() const;
 
     static constexpr int BlinkTicks = 6;
+    static constexpr int StatusMessageMs = 30000;
+
+    // Says in the status bar what an action came to.
+    void showStatus(const QString &text);
+    // A running bar and its text while something takes time; empty text hides both.
+    void showBusy(const QString &text);
+    QLabel *busyLabel() const { return m_busyLabel; }
+    // The guide the Help menu opens, beside the program.
+    static QString userGuidePath();
+    // How a file is handed to the desktop (tests record it instead).
+    void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_openUrl = std::move(opener); }
 
 signals:
     void langTranslation(int index);
@@ -128,6 +144,9 @@ private:
     bool m_generalCsvReported = false;
 
     QWidget *m_central = nullptr;
+    QLabel *m_busyLabel = nullptr;
+    std::function<bool(const QUrl &)> m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    QProgressBar *m_busyBar = nullptr;
     HeaderLine *m_header = nullptr;
     QStackedWidget *m_stack = nullptr;
     LoginFrame *m_loginFrame = nullptr;

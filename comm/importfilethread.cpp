@@ -177,6 +177,7 @@ WorkerOps::Context importfileThread::makeContext()
     WorkerOps::Reports &out = ctx.out;
     out.progressRange = [this](int from, int to) { emit ImportThreadSigProgressBarSetRange(from, to); };
     out.progress = [this](int value) { emit ImportThreadSigProgressBarSetProgress(value); };
+    out.handled = [this](int count) { handledCount.store(count); };
     out.progressClose = [this] { emit ImportThreadSigProgressBarClose(); };
     out.errorMsg = [this](const QString &message, const QString &title) {
         emit ImportThreadSigErrorMsg(message, title);

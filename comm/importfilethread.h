@@ -81,6 +81,8 @@ public:
     bool isOperationFinished() const { return finishedFlag.load(); }
     // Outcome of the last operation (WorkerOps::Result).
     int getResult() const { return result.load(); }
+    // Parameters the last read or write of all parameters carried (-1: none reported).
+    int getHandledCount() const { return handledCount.load(); }
 
     // The unit entry as the operation left it (the add-unit operation fills fields 1, 2, 8-11).
     QStringList getUnitEntry() const;
@@ -146,6 +148,7 @@ private:
     quint32 unitAddress = 1;
     int operation = -1;
     bool ignoreCommFault = false;
+    std::atomic<int> handledCount { -1 };
     bool exportOnlyChanged = false;
     int writePaceMs = WorkerOps::DefaultWritePaceMs;
     TreeItem *writeItem = nullptr;

@@ -27,13 +27,15 @@ Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
 {
     if (outcome == Exchange::Removed || isRemoved(ctx))
         return Failure::Removed;
-    qDebug() << "Going to check the ignoring commFault flag" << (ctx.ignoreCommFault ? "true" : "false");
-    if (ctx.ignoreCommFault) {
+    const bool lost = outcome == Exchange::NotConnected;
+    // Skipping a failed parameter only makes sense while the unit answers at all: with the unit
+    // not connected every parameter would be skipped and the read or write would look successful.
+    const bool cyclic = work == StatusRead || work == TriplogRead;
+    if (ctx.ignoreCommFault && (cyclic || !lost)) {
         if (work == WriteSetValue || work == WriteOther)
             qDebug() << "SKIPing OPR ERROR ADD this msg in fault logger";
         return Failure::Skip;
     }
-    const bool lost = outcome == Exchange::NotConnected;
     QString message;
     switch (work) {
     case ReadSetValue:
@@ -154,8 +156,10 @@ QVector<Group> groupedReadList(const TreeModel &model)
 
 // Closes the progress bar and frees the views, whatever ended the operation: a progress dialog
 // left open would block the window even after its unit was removed.
-Result finish(Context &ctx, Result result)
+Result finish(Context &ctx, Result result, int handled = -1)
 {
+    if (handled >= 0 && ctx.out.handled)
+        ctx.out.handled(handled);
     if (ctx.out.progressClose)
         ctx.out.progressClose();
     if (ctx.out.enableWindow)
@@ -194,11 +198,13 @@ Result readAllParameters(Context &ctx)
     if (ctx.out.progressRange)
         ctx.out.progressRange(0, groups.size() - 1);
     bool unitNameRead = false;
+    int read = 0;
     for (int i = 0; i < groups.size(); ++i) {
         if (isRemoved(ctx))
-            return finish(ctx, Removed);
+            return finish(ctx, Removed, read);
         if (!isRunning(ctx))
-            return finish(ctx, Cancelled);
+            return finish(ctx, Cancelled, read);
+        bool stored = false;
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             QVector<quint16> words;
             const Exchange outcome
@@ -206,13 +212,15 @@ Result readAllParameters(Context &ctx)
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
                 unitNameRead = unitNameRead || entry.item == ctx.model->unitNameItem();
+                stored = true;
                 continue;
             }
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? ReadSetValue : ReadOther);
             if (failure == Failure::Skip)
                 continue;
-            return finish(ctx, failure == Failure::Removed ? Removed : Failed);
+            return finish(ctx, failure == Failure::Removed ? Removed : Failed, read);
         }
+        read += stored ? 1 : 0;
         if (ctx.out.progress)
             ctx.out.progress(i);
     }
@@ -225,7 +233,7 @@ Result readAllParameters(Context &ctx)
         if (!name.isEmpty())
             ctx.out.changeUnitName(name);
     }
-    return finish(ctx, Completed);
+    return finish(ctx, Completed, read);
 }
 
 Result writeParameters(Context &ctx, const WriteOptions &options)
@@ -241,11 +249,12 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
     const QSet<TreeItem *> writable(accepted.cbegin(), accepted.cend());
     if (ctx.out.progressRange)
         ctx.out.progressRange(0, groups.size() - 1);
+    int written = 0;
     for (int i = 0; i < groups.size(); ++i) {
         if (isRemoved(ctx))
-            return finish(ctx, Removed);
+            return finish(ctx, Removed, written);
         if (!isRunning(ctx))
-            return finish(ctx, Cancelled);
+            return finish(ctx, Cancelled, written);
         bool wrote = false;
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             if (!writable.contains(entry.item))
@@ -266,8 +275,9 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? WriteSetValue : WriteOther);
             if (failure == Failure::Skip)
                 continue;
-            return finish(ctx, failure == Failure::Removed ? Removed : Failed);
+            return finish(ctx, failure == Failure::Removed ? Removed : Failed, written);
         }
+        written += wrote ? 1 : 0;
         if (ctx.out.progress)
             ctx.out.progress(i);
         // The unit stores each parameter in its own non-volatile memory and needs this pause
@@ -275,7 +285,7 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
         if (wrote && i + 1 < groups.size())
             pauseFor(ctx, options.paceMs);
     }
-    return finish(ctx, Completed);
+    return finish(ctx, Completed, written);
 }
 
 namespace {

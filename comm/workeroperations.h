@@ -34,6 +34,8 @@ struct Reports
     std::function<void(int, int)> progressRange;
     std::function<void(int)> progress;
     std::function<void()> progressClose;
+    // Parameters read or written by a read or write of all parameters, reported once as it ends.
+    std::function<void(int)> handled;
     std::function<void(const QString &message, const QString &title)> errorMsg;
     std::function<void()> enableWindow;
     std::function<void(const QString &)> changeUnitName;

@@ -285,6 +285,7 @@ bool TreeModel::setData(const QModelIndex &index, const QVariant &value, int rol
     const SetValue converted = fromShown(*item, value.toString());
     setValue(item, set, converted.shown, converted.stored, true);
     GetReprentationVal(index, value.toString());
+    m_unsavedEdits = true;
     return true;
 }
 
@@ -548,8 +549,10 @@ bool TreeModel::ParameterOpen(const QString &fileName, QString *message, DatFile
     const DatFile::OpenResult result = DatFile::openParameters(fileName, *this, marks);
     if (message)
         *message = result.message;
-    if (result.ok)
+    if (result.ok) {
         m_datFileName = fileName;
+        m_unsavedEdits = false;
+    }
     return result.ok;
 }
 

@@ -65,6 +65,9 @@ public:
     // The parameter set file this model was last opened from or saved to.
     QString datFileName() const { return m_datFileName; }
     void setDatFileName(const QString &name) { m_datFileName = name; }
+    // Whether the user edited a value since the set was made, opened or last saved.
+    bool hasUnsavedEdits() const { return m_unsavedEdits; }
+    void markSaved() { m_unsavedEdits = false; }
 
     TreeItem *rootItem() const { return m_rootItem; }
     TreeItem *getItem(const QModelIndex &index) const;
@@ -146,6 +149,7 @@ private:
     QString m_deviceFileName;
     QString m_unitName;
     QString m_datFileName;
+    bool m_unsavedEdits = false;
     QStringList m_customerData;
     QStringList m_registerOverlaps;
     uint m_language = 0;

@@ -1,7 +1,11 @@
 #!/bin/sh
-# Configures and builds into ./build (or $BUILD_DIR).
+# Configures and builds into ./build (or $BUILD_DIR): everything, or only the targets named.
 set -e
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} $CMAKE_ARGS >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+if [ $# -gt 0 ]; then
+    cmake --build "$BUILD_DIR" -j"$(nproc)" --target "$@"
+else
+    cmake --build "$BUILD_DIR" -j"$(nproc)"
+fi

@@ -4,7 +4,8 @@
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh
+# Only what runs here; scripts/test.sh builds everything.
+scripts/build.sh tarvolink tarvolink-sim
 BIN=${BUILD_DIR:-build}/bin
 LINE=${TARVOLINK_SIM_LINE:-/tmp/tarvolink-sim-line}
 SIM_PIDS=""

@@ -60,6 +60,8 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     m_heading = new QLabel(this);
     m_heading->setStyleSheet(QStringLiteral("font-weight:bold"));
     layout->addWidget(m_heading);
+    m_selectHeading = new QLabel(this);
+    layout->addWidget(m_selectHeading);
     auto *groups = new QHBoxLayout;
     for (int side = 0; side < 2; ++side) {
         auto *group = new QGroupBox(this);
@@ -86,6 +88,10 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     m_table->setColumnCount(10);
     m_table->horizontalHeader()->hide();
     m_table->verticalHeader()->hide();
+    // Both halves share the width: the set columns stretch, so neither half scrolls off.
+    m_table->horizontalHeader()->setMinimumSectionSize(40);
+    for (int c = 2; c < 10; ++c)
+        m_table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     layout->addWidget(m_table, 1);
     m_result = new QLabel(this);
     m_result->setAlignment(Qt::AlignCenter);
@@ -107,7 +113,7 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     });
     connect(m_print, &QPushButton::clicked, this, &CompareParameters::vxUISlotPrintBtnClicked);
     connect(m_cancel, &QPushButton::clicked, this, &CompareParameters::vxUISlotCancelBtnClicked);
-    resize(900, 560);
+    resize(1100, 620);
     onLangTranslation(0);
     vxUIInitTable();
 }
@@ -124,22 +130,39 @@ void CompareParameters::fillUnits(int side)
     const QString key = interfaceOf(m_mode[side]->currentIndex());
     m_unit[side]->clear();
     m_shown[side].clear();
-    for (const Source &s : qAsConst(m_sources)) {
-        if (!s.model || (!s.interfaceKey.isEmpty() && s.interfaceKey != key))
-            continue;
-        m_shown[side].append(s);
-        m_unit[side]->addItem(s.name);
+    // The units of the chosen interface first; the sets opened from files follow, marked as such,
+    // under every interface.
+    for (bool files : { false, true }) {
+        for (const Source &s : qAsConst(m_sources)) {
+            if (!s.model || s.interfaceKey.isEmpty() != files || (!files && s.interfaceKey != key))
+                continue;
+            if (files && m_shown[side].size() == m_unit[side]->count() && m_unit[side]->count() > 0)
+                m_unit[side]->insertSeparator(m_unit[side]->count());
+            m_shown[side].append(s);
+            m_unit[side]->addItem(files ? tr("%1 (file)").arg(s.name) : s.name);
+        }
     }
+}
+
+int CompareParameters::selectedSource(int side) const
+{
+    // A separator takes a row of the combo box but is no source.
+    const int row = m_unit[side]->currentIndex();
+    int source = -1;
+    for (int i = 0; i <= row && i < m_unit[side]->count(); ++i)
+        if (!m_unit[side]->itemData(i, Qt::AccessibleDescriptionRole).toString().contains(QLatin1String("separator")))
+            ++source;
+    return row < 0 ? -1 : source;
 }
 
 TreeModel *CompareParameters::selectedModel(int side) const
 {
-    return m_shown[side].value(m_unit[side]->currentIndex()).model;
+    return m_shown[side].value(selectedSource(side)).model;
 }
 
 QString CompareParameters::selectedName(int side) const
 {
-    return m_shown[side].value(m_unit[side]->currentIndex()).name;
+    return m_shown[side].value(selectedSource(side)).name;
 }
 
 void CompareParameters::vxUIInitTable()
@@ -265,6 +288,7 @@ void CompareParameters::onLangTranslation(int)
 {
     setWindowTitle(tr("Compare Parameters"));
     m_heading->setText(tr("Add Units to Compare"));
+    m_selectHeading->setText(tr("Select Unit"));
     findChild<QGroupBox *>(QStringLiteral("first"))->setTitle(tr("Select Parameters to compare"));
     findChild<QGroupBox *>(QStringLiteral("second"))->setTitle(tr("Select Parameters to be compared with"));
     m_compare->setText(tr("Compare"));

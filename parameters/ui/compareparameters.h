@@ -66,6 +66,8 @@ public slots:
     void onLangTranslation(int language);
 
 private:
+    // Index into the shown sources of a side's chosen row (-1: none).
+    int selectedSource(int side) const;
     void fillUnits(int side);
     int addRow(const QString &menu, const QString &text);
 
@@ -76,6 +78,7 @@ private:
     ParameterPrint::PrintDialogRunner m_printDialog;
     QComboBox *m_mode[2];
     QComboBox *m_unit[2];
+    QLabel *m_selectHeading = nullptr;
     QLabel *m_heading;
     QLabel *m_result;
     QTableWidget *m_table;

@@ -66,6 +66,8 @@ QWidget *ParameterDelegate::createEditor(
     const bool typed = choice.kind != EditorChoice::Choice;
     connect(editor, &specialwidgets::committed, this,
         [this, at, typed](const QString &text) { emit valueCommitted(at, text, typed); });
+    connect(editor, &specialwidgets::refused, this,
+        [this, at](const QString &text, bool typing) { emit valueRefused(at, text, typing); });
     return editor;
 }
 

@@ -27,4 +27,6 @@ public:
 signals:
     // An editor confirmed `text`; `lineEdit` tells whether it was typed (not chosen).
     void valueCommitted(const QModelIndex &index, const QString &text, bool lineEdit) const;
+    // An editor refused `text` (out of range or malformed); typing: refused key by key.
+    void valueRefused(const QModelIndex &index, const QString &text, bool typing) const;
 };

@@ -4,6 +4,7 @@
 #include "lineeditswidget.h"
 #include "parameterdelegate.h"
 #include "parametertoolbar.h"
+#include "prompter.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -14,6 +15,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +45,9 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     m_tree->setItemDelegate(m_delegate);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab and the arrow keys walk the cells; F2, Return and Space open the editor (eventFilter).
+    m_tree->setTabKeyNavigation(true);
+    m_tree->installEventFilter(this);
     m_tree->setAlternatingRowColors(true);
     // Menus nest four deep; a narrow indent keeps the menu numbers in their column.
     m_tree->setIndentation(12);
@@ -113,6 +118,10 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     connect(m_tree, &QTreeView::expanded, this, &Parameters::UpdateExpandedTreeState);
     connect(m_tree, &QTreeView::collapsed, this, &Parameters::UpdateCollapsedTreeState);
     connect(m_delegate, &ParameterDelegate::valueCommitted, this, &Parameters::commitValue);
+    connect(m_delegate, &ParameterDelegate::valueRefused, this, &Parameters::refuseValue);
+    // Escape (and Return or Tab once a value is taken) ends the edit; the tree keeps the focus.
+    connect(m_delegate, &QAbstractItemDelegate::closeEditor, this,
+        [this](QWidget *, QAbstractItemDelegate::EndEditHint hint) { editorClosed(hint); });
 
     retranslateUi();
     reportActionStates();
@@ -165,6 +174,8 @@ void Parameters::reportActionStates()
     m_toolBar->setButtonEnabled(B::Compare, s.compare);
     m_toolBar->setButtonEnabled(B::Import, s.loadFromDrive);
     m_toolBar->setButtonEnabled(B::Export, s.loadToDrive);
+    // A set from file has no unit to send to: its edits go with "Load to Drive".
+    m_toolBar->sendDirectly()->setEnabled(m_model && isUnitSet());
     m_toolBar->setUnitName(m_model ? shownName() : QString());
     emit vxUISigEnableParamSettings();
 }
@@ -278,6 +289,69 @@ void Parameters::onExpColClicked()
     vxUIExpandAllClicked();
 }
 
+bool Parameters::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_tree && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_F2:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (key->modifiers() & ~Qt::KeypadModifier)
+                break;
+            vxUISlotTmClicked(m_tree->currentIndex());
+            return true;
+        case Qt::Key_Escape:
+            if (m_editIndex.isValid()) {
+                closeEditor();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Parameters::editorClosed(QAbstractItemDelegate::EndEditHint hint)
+{
+    const QModelIndex at = m_editIndex;
+    closeEditor();
+    m_tree->setFocus();
+    if (!at.isValid())
+        return;
+    const int step = hint == QAbstractItemDelegate::EditNextItem ? 1
+        : hint == QAbstractItemDelegate::EditPreviousItem        ? -1
+                                                                 : 0;
+    const int column = at.column() + step;
+    if (step != 0 && column >= TreeItem::SetAColumn && column < TreeItem::SetAColumn + 4)
+        m_tree->setCurrentIndex(at.sibling(at.row(), column));
+    else
+        m_tree->setCurrentIndex(at);
+}
+
+void Parameters::refuseValue(const QModelIndex &index, const QString &text, bool typing)
+{
+    if (!m_model || !index.isValid() || index.model() != m_model)
+        return;
+    const TreeItem *item = m_model->getItem(index);
+    const int set = index.column() - TreeItem::SetAColumn;
+    const DependencyTable::Limits limits = m_model->limits(item, set >= 0 && set < 4 ? set : 0);
+    const QString name = item->text(TreeItem::MenuColumn).trimmed();
+    const QString range = limits.min.isEmpty() && limits.max.isEmpty()
+        ? QString()
+        : tr("The range is %1 to %2.").arg(limits.min, limits.max);
+    if (typing) {
+        emit statusMessage(tr("%1: that key is not accepted here. %2").arg(name, range).trimmed());
+        return;
+    }
+    emit statusMessage(tr("%1: \"%2\" was not taken. %3").arg(name, text, range).trimmed());
+    m_prompter.warning(this, tr("Warning"),
+        (tr("\"%1\" is not a valid value for %2.").arg(text, name) + QLatin1Char('\n') + range).trimmed());
+}
+
 void Parameters::closeEditor()
 {
     if (m_editIndex.isValid())
@@ -315,8 +389,10 @@ void Parameters::commitValue(const QModelIndex &index, const QString &text, bool
 {
     if (!m_model || !index.isValid() || index.model() != m_model)
         return;
-    if (!m_model->setData(index, text, Qt::EditRole))
+    if (!m_model->setData(index, text, Qt::EditRole)) {
+        refuseValue(index, text, false);
         return;
+    }
     const TreeItem *item = m_model->getItem(index);
     const int set = index.column() - TreeItem::SetAColumn;
     // Dependent limits (a selection changed) show at once.

@@ -6,6 +6,7 @@
 #include "selectcsvdialog.h"
 #include "treemodel.h"
 
+#include <QAbstractItemDelegate>
 #include <QHash>
 #include <QModelIndex>
 #include <QPointer>
@@ -96,6 +97,8 @@ signals:
     // "Upgrade CSV": the main window opens the device file download window.
     void vxUISigUpgradeCsvClicked();
     void alertNotification(QString text);
+    // What an action came to (saved, opened, refused), for the status bar.
+    void statusMessage(QString text);
 
 public slots:
     void vxUISlotSetTreeView(QStringList list, TreeModel *model);
@@ -137,6 +140,9 @@ public slots:
     void vxUIExpandAllClicked();
     void onExpColClicked();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct ExpandState
     {
@@ -145,7 +151,11 @@ private:
     };
 
     void commitValue(const QModelIndex &index, const QString &text, bool lineEdit);
+    // Says why a typed value was not taken, with the range the parameter allows.
+    void refuseValue(const QModelIndex &index, const QString &text, bool typing);
     void closeEditor();
+    // After Tab or Shift+Tab in an editor: the next or previous set value becomes current.
+    void editorClosed(QAbstractItemDelegate::EndEditHint hint);
     void printWith(int mode, bool pdf);
     bool confirmExport(QStringList *target);
     void reportActionStates();

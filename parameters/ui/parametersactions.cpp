@@ -148,6 +148,7 @@ void Parameters::vxUISlotOpenBtnClicked()
             .join(QLatin1Char('|')));
     vxUISlotSetTreeView(entry, model);
     emit vxUISigOpenBtnClicked(model);
+    emit statusMessage(tr("Opened %1").arg(QFileInfo(fileName).fileName()));
 }
 
 void Parameters::vxUISlotSaveBtnPressed()
@@ -172,7 +173,9 @@ void Parameters::vxUISlotSaveBtnClicked()
     }
     if (QFileInfo(m_model->datFileName()) == QFileInfo(fileName))
         m_model->ParameterOpen(fileName);
+    m_model->markSaved();
     emit vxUISigSaveBtnClicked(m_model);
+    emit statusMessage(tr("Saved %1").arg(QFileInfo(fileName).fileName()));
 }
 
 // ---- Print and customer data ----

@@ -10,23 +10,22 @@ namespace {
 
 const char *const kIconNames[] = { "import", "export", "new", "open", "save", "print", "compare" };
 
-QString enabledStyle(bool enabled)
-{
-    return enabled ? QStringLiteral("color:#636363") : QStringLiteral("color:darkgray");
-}
+// Enabled texts in the view's grey, disabled ones clearly fainter.
+const char kStyle[] = "QPushButton, QCheckBox { color: #404040; }"
+                      "QPushButton:disabled, QCheckBox:disabled { color: #b8b8b8; }";
 
 } // namespace
 
 ParameterToolBar::ParameterToolBar(QWidget *parent)
     : QWidget(parent)
 {
+    setStyleSheet(QLatin1String(kStyle));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     for (int b = 0; b < ButtonCount; ++b) {
         m_buttons[b] = new QPushButton(this);
         m_buttons[b]->setFlat(true);
         m_buttons[b]->setIconSize(QSize(24, 24));
-        m_buttons[b]->setStyleSheet(enabledStyle(true));
         showPressed(Button(b), false);
         layout->addWidget(m_buttons[b]);
         if (b == Export || b == Save || b == Compare)
@@ -34,10 +33,8 @@ ParameterToolBar::ParameterToolBar(QWidget *parent)
     }
     m_expand = new QPushButton(this);
     m_expand->setFlat(true);
-    m_expand->setStyleSheet(enabledStyle(true));
     layout->addWidget(m_expand);
     m_sendDirectly = new QCheckBox(this);
-    m_sendDirectly->setStyleSheet(enabledStyle(true));
     layout->addWidget(m_sendDirectly);
     layout->addStretch(1);
     m_upgrade = new QLabel(this);
@@ -60,7 +57,7 @@ void ParameterToolBar::showPressed(Button b, bool pressed)
 void ParameterToolBar::showExpanded(bool expanded)
 {
     m_expanded = expanded;
-    m_expand->setText(expanded ? tr("Collapse All") : tr("Expand All"));
+    m_expand->setText(m_compact ? QString() : expanded ? tr("Collapse All") : tr("Expand All"));
     m_expand->setIcon(QIcon(expanded ? QStringLiteral(":/Minimize.png") : QStringLiteral(":/Maximize.png")));
     m_expand->setToolTip(expanded ? tr("Collapses All Parameters") : tr("Expands All Parameters"));
 }
@@ -68,7 +65,20 @@ void ParameterToolBar::showExpanded(bool expanded)
 void ParameterToolBar::setButtonEnabled(Button b, bool enabled)
 {
     m_buttons[b]->setEnabled(enabled);
-    m_buttons[b]->setStyleSheet(enabledStyle(enabled));
+}
+
+void ParameterToolBar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    setCompact(width() < m_fullWidth);
+}
+
+void ParameterToolBar::setCompact(bool compact)
+{
+    if (compact == m_compact)
+        return;
+    m_compact = compact;
+    retranslateUi();
 }
 
 void ParameterToolBar::setUnitName(const QString &name)
@@ -96,4 +106,16 @@ void ParameterToolBar::retranslateUi()
     m_upgrade->setText(
         QStringLiteral("<a style=\"color: blue; \" href=\"Ftp\">%1</a>").arg(tr("Upgrade CSV")));
     showExpanded(m_expanded);
+    if (!m_compact) {
+        // Measured with the texts shown; on a narrow screen the buttons keep only their
+        // pictures and the texts move into the tool tips.
+        m_fullWidth = sizeHint().width();
+        setCompact(width() < m_fullWidth && isVisible());
+        return;
+    }
+    for (QPushButton *b : m_buttons) {
+        if (!b->text().isEmpty() && !b->toolTip().startsWith(b->text()))
+            b->setToolTip(b->text() + QLatin1Char('\n') + b->toolTip());
+        b->setText(QString());
+    }
 }

@@ -30,12 +30,21 @@ public:
     void setButtonEnabled(Button b, bool enabled);
     void setUnitName(const QString &name);
     void retranslateUi();
+    // True while the buttons show their pictures only (the row is too narrow for the texts).
+    bool isCompact() const { return m_compact; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void setCompact(bool compact);
+
     QPushButton *m_buttons[ButtonCount];
     QPushButton *m_expand;
     QCheckBox *m_sendDirectly;
     QLabel *m_upgrade;
     QLabel *m_unit;
     bool m_expanded = false;
+    bool m_compact = false;
+    int m_fullWidth = 0; // width the row needs with its texts
 };

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDoubleValidator>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLineEdit>
@@ -60,6 +61,8 @@ specialwidgets::specialwidgets(QWidget *parent)
     m_combo->hide();
     setFocusProxy(m_lineEdit);
     connect(m_lineEdit, &QLineEdit::returnPressed, this, &specialwidgets::onReturn);
+    connect(m_lineEdit, &QLineEdit::inputRejected, this, [this] { emit refused(m_lineEdit->text(), true); });
+    m_lineEdit->installEventFilter(this);
     connect(m_combo, QOverload<int>::of(&QComboBox::activated), this,
         [this](int i) { emit committed(m_combo->itemText(i)); });
 }
@@ -131,6 +134,24 @@ void specialwidgets::setTypedNumbers(int min, int max)
         if (m_combo->lineEdit()->hasAcceptableInput())
             emit committed(m_combo->lineEdit()->text());
     });
+    connect(m_combo->lineEdit(), &QLineEdit::inputRejected, this,
+        [this] { emit refused(m_combo->lineEdit()->text(), true); });
+    m_combo->lineEdit()->installEventFilter(this);
+}
+
+bool specialwidgets::eventFilter(QObject *watched, QEvent *event)
+{
+    // QLineEdit keeps quiet about Return on text its validator does not accept, and the view
+    // would then close the editor as if the value had been taken: say so and stay open instead.
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (edit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !edit->hasAcceptableInput()) {
+            emit refused(edit->text(), false);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void specialwidgets::setText(const QString &text)

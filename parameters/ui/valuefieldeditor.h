@@ -27,6 +27,9 @@ public:
 
 signals:
     void committed(const QString &text);
+    // Return was pressed on text the validator does not accept (typing: a key was refused while
+    // typing instead); the editor stays open.
+    void refused(const QString &text, bool typing);
 
 public slots:
     void updateCombo(QStringList &list);
@@ -34,6 +37,9 @@ public slots:
     void setLineEditRange(QStringList MinMax, int noOfDec);
     // Whole number, at most 6 characters.
     void setLineEditRange(QStringList MinMax);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showLineEdit();

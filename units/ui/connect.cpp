@@ -68,6 +68,11 @@ void Connect::showAddUnitDialog()
     m_addUnit->activateWindow();
 }
 
+void Connect::closeAddUnitDialog()
+{
+    m_addUnit->accept();
+}
+
 void Connect::enableAddUnitButtons()
 {
     m_addUnit->enableConnectButtons();
@@ -147,8 +152,17 @@ void Connect::vxUISlotDisplayUnitDetails(QStringList entry)
     m_rows[SizeRow].value->setText(sizeText(entry));
     m_rows[SwVersionRow].value->setText(F::at(entry, F::Version));
     m_rows[CsvVersionRow].value->setText(fileBaseName(F::at(entry, F::DeviceFile)));
+    m_rows[CsvVersionRow].name->setText(fileRowCaption());
     m_rows[IpRow].value->setText(F::at(entry, F::IpAddress));
     updateButtons();
+}
+
+QString Connect::fileRowCaption() const
+{
+    // A set opened from a file shows that file; units and new sets show their description file.
+    const bool datFile = F::at(m_entry, F::Interface) == F::file()
+        && F::at(m_entry, F::DeviceFile).endsWith(QLatin1String(".dat"), Qt::CaseInsensitive);
+    return datFile ? tr("Data File") : tr("CSV Version Used");
 }
 
 void Connect::vxUISlotUnitStatusChanged(QStringList entry)
@@ -217,6 +231,7 @@ void Connect::retranslateUi()
     for (int i = 0; i < RowCount; ++i)
         m_rows[i].name->setText(tr(names[i]));
     m_title->setText(titleFor(F::at(m_entry, F::Interface)));
+    m_rows[CsvVersionRow].name->setText(fileRowCaption());
     m_removeBtn->setText(tr("Remove"));
     updateButtons();
 }

@@ -81,7 +81,11 @@ public slots:
     void onRemoveBtnClicked();
     void onLangTranslation(int index);
 
+    // Closes the add-unit dialog once its connect has started.
+    void closeAddUnitDialog();
+
 private:
+    QString fileRowCaption() const;
     struct Row
     {
         QLabel *name = nullptr;

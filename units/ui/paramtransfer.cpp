@@ -23,6 +23,7 @@ void ParamTransfer::begin(bool write, const QString &unitName, importfileThread 
 {
     close();
     m_worker = worker;
+    m_last = Summary { worker, write, unitName, 0 };
     m_dialog = new QProgressDialog(m_parent);
     m_dialog->setWindowTitle(tr("Progress"));
     m_dialog->setLabelText(captionFor(write) + QLatin1Char(' ') + unitName + QStringLiteral("\n\n")
@@ -56,8 +57,29 @@ void ParamTransfer::raise()
 
 void ParamTransfer::setRange(int start, int end)
 {
+    m_last.total = end - start + 1;
     if (m_dialog)
         m_dialog->setRange(start, end);
+}
+
+QString ParamTransfer::outcomeText(int result, int handled) const
+{
+    const QString name = m_last.unitName;
+    const int done = qMax(handled, 0);
+    switch (result) {
+    case WorkerOps::Completed:
+        return m_last.write ? tr("Wrote %n parameter(s) to %1", nullptr, done).arg(name)
+                            : tr("Read %n parameter(s) from %1", nullptr, done).arg(name);
+    case WorkerOps::Cancelled:
+        return m_last.write ? tr("Write to %1 cancelled after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total)
+                            : tr("Read from %1 cancelled after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total);
+    case WorkerOps::Removed:
+        return m_last.write ? tr("Write to %1 ended: the unit was removed").arg(name)
+                            : tr("Read from %1 ended: the unit was removed").arg(name);
+    default:
+        return m_last.write ? tr("Write to %1 failed after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total)
+                            : tr("Read from %1 failed after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total);
+    }
 }
 
 void ParamTransfer::setProgress(int value)

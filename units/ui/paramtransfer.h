@@ -28,6 +28,18 @@ public:
 
     static QString captionFor(bool write);
 
+    // What the last transfer carried, kept after the dialog closed so its outcome can be told.
+    struct Summary
+    {
+        QPointer<importfileThread> worker;
+        bool write = false;
+        QString unitName;
+        int total = 0; // parameters to carry, once the worker said
+    };
+    const Summary &last() const { return m_last; }
+    // The status bar text for the last transfer once its worker ended with result and count.
+    QString outcomeText(int result, int handled) const;
+
 public slots:
     void setRange(int start, int end);
     void setProgress(int value);
@@ -38,4 +50,5 @@ private:
     QWidget *m_parent;
     QProgressDialog *m_dialog = nullptr; // a child of the dialog parent, deleted here or by close()
     QPointer<importfileThread> m_worker;
+    Summary m_last;
 };

@@ -11,6 +11,7 @@
 #include "prompter.h"
 #include "settingsbinder.h"
 #include "threadsupervisor.h"
+#include "treeitem.h"
 #include "treemodel.h"
 #include "unitconnector.h"
 #include "unitentryfields.h"
@@ -128,6 +129,13 @@ void TabWidget::wireViews()
     connect(c, &UnitConnector::alertRow, m_alertLog, &QPlainTextEdit::appendPlainText);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
+    connect(c, &UnitConnector::connectAttemptEnded, this, [this] { emit busy(QString()); });
+    connect(c, &UnitConnector::statusText, this, &TabWidget::statusMessage);
+    // Once the attempt runs the dialog has done its part; the window shows the attempt instead.
+    connect(c, &UnitConnector::connectStarted, this, [this](const QString &what) {
+        m_details->closeAddUnitDialog();
+        emit busy(tr("Connecting to %1...").arg(what));
+    });
     // "ImportActive": the view reads as if "Load from Drive" had been pressed, with its question
     // about a running recording.
     connect(c, &UnitConnector::importRequested, this, [this](TreeModel *model, const QStringList &entry) {
@@ -135,8 +143,12 @@ void TabWidget::wireViews()
             m_params->vxUISlotImportBtnClicked();
     });
     connect(c, &UnitConnector::unitAccepted, this, [this](UnitRecord *record) {
+        // The unit just added is the current one everywhere: tree, view, details and actions.
         setCurrentUnit(record);
         m_details->vxUISlotDisplayUnitDetails(record->entry);
+        int iface = 0, row = 0;
+        if (m_registry->locate(record, &iface, &row))
+            m_tree->selectUnit(F::at(record->entry, F::Interface), row, false);
     });
     connect(c, &UnitConnector::unitStateChanged, this, [this](const QStringList &entry) {
         m_tree->vxUISlotUnitStatusChanged(entry);
@@ -242,6 +254,8 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
                 return;
             if (m_transfer->worker() == guard.data())
                 VxUISlotmoProgressBarClose(); // also when the worker ended without a word (unit removed)
+            if (m_transfer->last().worker == guard.data())
+                emit statusMessage(m_transfer->outcomeText(guard->getResult(), guard->getHandledCount()));
             m_connector->workerFinished(guard.data());
         },
         Qt::QueuedConnection);
@@ -422,7 +436,7 @@ void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &e
     // The parameters view has asked its questions (recording, drive differences, motor running,
     // "Copy parameters to Drive") before it sent the request.
     UnitRecord *record = m_registry->find(entry);
-    if (!record || !model || m_transfer->isOpen())
+    if (!record || !model || m_transfer->isOpen() || !checkConnected(record))
         return;
     TreeModel *own = record->model;
     record->model = model; // a set from file is written from its own model
@@ -443,15 +457,42 @@ void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
         for (int n = 0; n < m_registry->count(i) && !record; ++n)
             if (m_registry->record(i, n)->model == model)
                 record = m_registry->record(i, n);
-    if (!record)
+    if (!record || !checkConnected(record))
         return;
     importfileThread *worker = makeWorker(record, importfileThread::WriteOneParameter);
     if (!worker->setWriteParameter(index)) {
         m_connector->workerFinished(worker); // never started: just forget it
         return;
     }
+    const QString parameter
+        = model->data(model->index(index.row(), TreeItem::MenuColumn, index.parent()), Qt::DisplayRole)
+              .toString()
+              .trimmed();
+    const QString set = QString(QChar(u'A' + (index.column() % 4)));
+    const QString unitName = F::at(record->entry, F::Name);
+    connect(
+        worker, &QThread::finished, this,
+        [this, worker = QPointer<importfileThread>(worker), parameter, set, unitName] {
+            if (!worker)
+                return;
+            if (worker->getResult() == WorkerOps::Completed)
+                emit statusMessage(tr("Sent %1 (set %2) to %3").arg(parameter, set, unitName));
+            else if (worker->getResult() == WorkerOps::Failed)
+                emit statusMessage(tr("Sending %1 (set %2) to %3 failed").arg(parameter, set, unitName));
+        },
+        Qt::QueuedConnection);
     worker->setRunFlag(true);
     worker->start(QThread::InheritPriority);
+}
+
+bool TabWidget::checkConnected(const UnitRecord *record)
+{
+    if (F::at(record->entry, F::State) == F::connected() && !record->heldDisconnected)
+        return true;
+    const QString name = F::at(record->entry, F::Name);
+    emit statusMessage(tr("%1: Device not connected").arg(name));
+    m_prompter.critical(this, tr("Error"), tr("Device not connected"));
+    return false;
 }
 
 void TabWidget::vxUISlotCatchCommErr(int msgType, int unitId, int commType, QString portName, QString errMsg,
@@ -548,6 +589,39 @@ void TabWidget::onLangTranslation(int index)
     emit langTranslation(index);
 }
 
+bool TabWidget::offerToSaveFileSets()
+{
+    QList<int> rows;
+    QStringList names;
+    const QList<QStringList> files = m_tree->entries(UnitTreeFrame::FileGroup);
+    for (int row = 0; row < files.size(); ++row) {
+        const TreeModel *model = m_tree->fileModel(row);
+        if (model && model->hasUnsavedEdits()) {
+            rows.append(row);
+            names.append(F::at(files.at(row), F::FileDisplayName));
+        }
+    }
+    if (rows.isEmpty())
+        return true;
+    const auto answer = m_prompter.question(this, tr("Warning"),
+        tr("These parameter sets have changes that are not saved:\n%1\n\nDo you want to save them?")
+            .arg(names.join(QLatin1Char('\n'))),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Warning);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer != QMessageBox::Yes)
+        return false;
+    for (int row : qAsConst(rows)) {
+        TreeModel *model = m_tree->fileModel(row);
+        m_params->vxUISlotSetTreeView(files.at(row), model);
+        m_details->vxUISlotDisplayUnitDetails(files.at(row));
+        m_params->vxUISlotSaveBtnClicked();
+        if (model->hasUnsavedEdits())
+            return false; // the save was cancelled or failed (and said so): stay
+    }
+    return true;
+}
+
 bool TabWidget::closeFunction()
 {
     if (m_osc->isRecording()) {
@@ -628,6 +702,7 @@ void TabWidget::wireParameters()
     connect(
         m_params, &Parameters::vxUISigComparePrmScreenShow, this, &TabWidget::vxUISlotShowComparePrmScreen);
     connect(m_params, &Parameters::alertNotification, this, &TabWidget::alertNotifcation);
+    connect(m_params, &Parameters::statusMessage, this, &TabWidget::statusMessage);
     connect(m_params, &Parameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_params, &Parameters::onLangTranslation);
 

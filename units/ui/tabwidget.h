@@ -80,6 +80,9 @@ public:
     ParamTransfer *transfer() const { return m_transfer; }
     ThreadSupervisor *supervisor() const { return m_supervisor; }
 
+    // Before the quit question: offers to save the sets from files that have unsaved edits.
+    // Returns false when the user chose to stay (Cancel, or a save not carried out).
+    bool offerToSaveFileSets();
     // Whether the program may close; when it may, everything is closed down already.
     bool closeFunction();
     // Stops the auxiliary threads and removes every unit: RS232, then RS485, then TCP/IP.
@@ -110,6 +113,10 @@ signals:
     void raiseWidget();
     // Every link-information row, as it is added to the log.
     void linkInformation(QString row);
+    // What an action of the user came to (read, written, sent, refused), for the status bar.
+    void statusMessage(QString text);
+    // Something that takes time is under way (empty text: it ended); the window shows it's busy.
+    void busy(QString text);
 
 public slots:
     // Tab switched: the status cycle runs on the Status tab, the trip-log cycle on the Fault Logger tab.
@@ -157,6 +164,8 @@ private:
     void refreshTree(int iface);
     void appendLog(const QString &line);
     void wireParameters();
+    // True when the unit can be read or written now; otherwise says so and returns false.
+    bool checkConnected(const UnitRecord *record);
 
     Prompter &m_prompter;
     std::unique_ptr<UnitFactory> m_factory;

@@ -40,6 +40,14 @@ void UnitConnector::log(const QStringList &entry, const QString &result, const Q
     emit linkInformation(LinkInformation::row(entry, result, message));
 }
 
+QString UnitConnector::describe(const QStringList &entry)
+{
+    const QString number = F::at(entry, F::Number);
+    if (F::at(entry, F::Interface) == F::tcpIp())
+        return tr("unit %1 at %2").arg(number, F::at(entry, F::IpAddress));
+    return tr("unit %1 on %2").arg(number, F::at(entry, F::Port));
+}
+
 void UnitConnector::error(const QString &text)
 {
     m_ctx.prompter->critical(m_ctx.parent, tr("Error"), text);
@@ -142,6 +150,7 @@ bool UnitConnector::connectUnit(const Request &r)
     worker->setFileMode(r.datafilemode, r.filepath);
     worker->setNewLink(pending->masterCreated && serial);
     worker->start(QThread::InheritPriority);
+    emit connectStarted(describe(pending->entry));
     return true;
 }
 
@@ -175,6 +184,7 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
             message = tr("No Device Link");
         }
         log(record->entry, tr("failure"), message);
+        emit statusText(tr("Could not connect %1: %2").arg(describe(record->entry), message));
         dispose(std::move(record));
         emit connectAttemptEnded();
         return;
@@ -198,6 +208,7 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
     }
     emit unitsChanged(iface);
     emit unitAccepted(accepted);
+    emit statusText(tr("Connected %1 (%2)").arg(F::at(accepted->entry, F::Name), describe(accepted->entry)));
     emit connectAttemptEnded();
 
     if (!accepted->model || !accepted->model->isValid()) {

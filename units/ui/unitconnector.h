@@ -99,6 +99,10 @@ signals:
     void unitStateChanged(QStringList entry);
     // The connect attempt ended, accepted or not: the dialog may be used again.
     void connectAttemptEnded();
+    // Identification of a unit started on its link; `what` names the unit and its link.
+    void connectStarted(QString what);
+    // What a connect attempt came to, for the status bar.
+    void statusText(QString text);
     void unitAboutToBeRemoved(UnitRecord *record);
     void unitRemoved(QStringList entry);
     // Views must let go of a model that is deleted next.
@@ -110,6 +114,8 @@ private:
     void reconnectResult(UnitRecord *record, importfileThread *worker, int status);
     void log(const QStringList &entry, const QString &result, const QString &message);
     void error(const QString &text);
+    // "unit 5 on /dev/ttyUSB0" or "unit 1 at 192.168.0.10".
+    static QString describe(const QStringList &entry);
     // Ends the workers of a record taken out of every list (flags, bounded wait) and frees it, or
     // keeps it until its last worker has ended.
     void dispose(std::unique_ptr<UnitRecord> record);
