@@ -54,6 +54,7 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
 
     // Limits and help beside the tree.
     auto *side = new QFrame(this);
+    m_side = side;
     side->setFixedWidth(220);
     auto *grid = new QGridLayout(side);
     m_minLabel = new QLabel(side);
@@ -87,13 +88,28 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
             QIcon(fold ? QStringLiteral(":/Panel_DownArrow.png") : QStringLiteral(":/Panel_UpArrow.png")));
     });
 
+    // On a narrow window the side panel gives its room to the sets; the limits then show in one
+    // line below the tree.
+    m_limitsLine = new QLabel(this);
+    m_limitsLine->hide();
+    auto *treeColumn = new QVBoxLayout;
+    treeColumn->addWidget(m_tree, 1);
+    treeColumn->addWidget(m_limitsLine);
     auto *body = new QHBoxLayout;
-    body->addWidget(m_tree, 1);
+    body->addLayout(treeColumn, 1);
     body->addWidget(side);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_toolBar);
     layout->addLayout(body, 1);
+    m_tree->viewport()->installEventFilter(this);
+    const auto showLimits = [this] {
+        m_limitsLine->setText(m_min->text().isEmpty() && m_max->text().isEmpty()
+                ? QString()
+                : QStringLiteral("%1 %2    %3 %4").arg(m_minLabel->text(), m_min->text(), m_maxLabel->text(), m_max->text()));
+    };
+    connect(m_min, &QLineEdit::textChanged, this, showLimits);
+    connect(m_max, &QLineEdit::textChanged, this, showLimits);
 
     using B = ParameterToolBar;
     const auto wire = [this](B::Button b, void (Parameters::*pressed)(), void (Parameters::*clicked)()) {
@@ -192,8 +208,7 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
         // Only the four sets as shown are for the user; the stored forms travel in the file.
         for (int c = TreeItem::DefaultColumn; c < TreeItem::ColumnCount; ++c)
             m_tree->setColumnHidden(c, c == TreeItem::DefaultColumn || c >= TreeItem::StoredAColumn);
-        m_tree->header()->resizeSection(TreeItem::MenuColumn, 130);
-        m_tree->header()->resizeSection(TreeItem::TextColumn, 220);
+        fitColumns();
         connect(model, &QObject::destroyed, this, [this] {
             m_editIndex = QPersistentModelIndex();
             m_unitInfo.clear();
@@ -289,8 +304,37 @@ void Parameters::onExpColClicked()
     vxUIExpandAllClicked();
 }
 
+void Parameters::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const bool narrow = width() < NarrowWidth;
+    m_side->setVisible(!narrow);
+    m_limitsLine->setVisible(narrow);
+}
+
+void Parameters::fitColumns()
+{
+    if (!m_model)
+        return;
+    // Menu, text and unit keep a readable width; the four sets share what is left, so all of
+    // them stay in view down to a narrow window (below that the tree scrolls).
+    QHeaderView *header = m_tree->header();
+    const int available = m_tree->viewport()->width();
+    const int menu = 80;
+    const int unit = 60;
+    const int text = qBound(120, available - menu - unit - 4 * 90, 260);
+    const int set = qMax(70, (available - menu - unit - text) / 4);
+    header->resizeSection(TreeItem::MenuColumn, menu);
+    header->resizeSection(TreeItem::TextColumn, text);
+    header->resizeSection(TreeItem::UnitColumn, unit);
+    for (int i = 0; i < 4; ++i)
+        header->resizeSection(TreeItem::SetAColumn + i, set);
+}
+
 bool Parameters::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_tree->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {

@@ -51,6 +51,8 @@ public:
 
     // The prompter belongs to the main window and outlives this view.
     explicit Parameters(Prompter &prompter, QWidget *parent = nullptr);
+    // Below this width the side panel hides and the limits show below the tree.
+    static constexpr int NarrowWidth = 820;
     ~Parameters() override;
 
     TreeModel *model() const { return m_model; }
@@ -142,6 +144,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     struct ExpandState
@@ -154,6 +157,7 @@ private:
     // Says why a typed value was not taken, with the range the parameter allows.
     void refuseValue(const QModelIndex &index, const QString &text, bool typing);
     void closeEditor();
+    void fitColumns();
     // After Tab or Shift+Tab in an editor: the next or previous set value becomes current.
     void editorClosed(QAbstractItemDelegate::EndEditHint hint);
     void printWith(int mode, bool pdf);
@@ -186,6 +190,8 @@ private:
     QLineEdit *m_min;
     QLineEdit *m_max;
     QLabel *m_minLabel;
+    QWidget *m_side = nullptr;
+    QLabel *m_limitsLine = nullptr;
     QLabel *m_maxLabel;
     QLabel *m_helpTitle;
     QLabel *m_helpBody;

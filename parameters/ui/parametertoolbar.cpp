@@ -36,13 +36,16 @@ ParameterToolBar::ParameterToolBar(QWidget *parent)
     layout->addWidget(m_expand);
     m_sendDirectly = new QCheckBox(this);
     layout->addWidget(m_sendDirectly);
-    layout->addStretch(1);
     m_upgrade = new QLabel(this);
     m_upgrade->setTextFormat(Qt::RichText);
     layout->addWidget(m_upgrade);
     m_unit = new QLabel(this);
     m_unit->setStyleSheet(QStringLiteral("color:#636363; font-weight:bold"));
-    layout->addWidget(m_unit);
+    // A long unit name gives way (elided, whole in its tool tip) before the buttons do.
+    m_unit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_unit->setMinimumWidth(60);
+    m_unit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(m_unit, 1);
     retranslateUi();
     setUnitName(QString());
 }
@@ -70,52 +73,104 @@ void ParameterToolBar::setButtonEnabled(Button b, bool enabled)
 void ParameterToolBar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    setCompact(width() < m_fullWidth);
+    int level = 0;
+    while (level < 2 && width() < m_widthAt[level])
+        ++level;
+    setCompactLevel(level);
+    showUnitName();
 }
 
-void ParameterToolBar::setCompact(bool compact)
+void ParameterToolBar::showUnitName()
 {
-    if (compact == m_compact)
+    m_unit->setText(m_unit->fontMetrics().elidedText(m_unitName, Qt::ElideRight, m_unit->width()));
+    m_unit->setToolTip(m_unitName);
+}
+
+void ParameterToolBar::setCompactLevel(int level)
+{
+    if (level == m_compact)
         return;
-    m_compact = compact;
+    m_compact = level;
     retranslateUi();
 }
 
 void ParameterToolBar::setUnitName(const QString &name)
 {
-    m_unit->setText(name.isEmpty() ? tr("No Unit") : name);
+    m_unitName = name.isEmpty() ? tr("No Unit") : name;
+    showUnitName();
 }
 
 void ParameterToolBar::retranslateUi()
 {
-    m_buttons[Import]->setText(tr("Load from Drive"));
-    m_buttons[Import]->setToolTip(tr("Imports data from \ncontrolcard to application"));
-    m_buttons[Export]->setText(tr("Load to Drive"));
-    m_buttons[Export]->setToolTip(tr("Exports data from \napplication to controlcard"));
-    m_buttons[New]->setToolTip(tr("Opens new csv file"));
-    m_buttons[Open]->setText(tr("Open"));
-    m_buttons[Open]->setToolTip(tr("Opens already saved .dat files"));
-    m_buttons[Save]->setText(tr("Save"));
-    m_buttons[Save]->setToolTip(tr("Saves the file in .dat format"));
-    m_buttons[Print]->setText(tr("Print"));
-    m_buttons[Print]->setToolTip(tr("Prints the parameter view"));
-    m_buttons[Compare]->setText(tr("Compare"));
-    m_buttons[Compare]->setToolTip(tr("Compares two files"));
-    m_sendDirectly->setText(tr("Send changes directly"));
     m_sendDirectly->setToolTip(tr("Exports the edited parameters immediately to controlcard if checked"));
     m_upgrade->setText(
         QStringLiteral("<a style=\"color: blue; \" href=\"Ftp\">%1</a>").arg(tr("Upgrade CSV")));
     showExpanded(m_expanded);
-    if (!m_compact) {
-        // Measured with the texts shown; on a narrow screen the buttons keep only their
-        // pictures and the texts move into the tool tips.
-        m_fullWidth = sizeHint().width();
-        setCompact(width() < m_fullWidth && isVisible());
-        return;
+    // The width each level needs, measured with the texts it shows (and room for the unit name).
+    // A narrow row keeps the transfer texts longest; the other buttons show their pictures and
+    // their texts move into the tool tips.
+    const int level = m_compact;
+    for (int step = 0; step < 2; ++step) {
+        applyCompactLevel(step);
+        layout()->invalidate();
+        m_widthAt[step] = sizeHint().width() + 100;
     }
-    for (QPushButton *b : m_buttons) {
-        if (!b->text().isEmpty() && !b->toolTip().startsWith(b->text()))
-            b->setToolTip(b->text() + QLatin1Char('\n') + b->toolTip());
-        b->setText(QString());
+    applyCompactLevel(level);
+}
+
+void ParameterToolBar::applyCompactLevel(int level)
+{
+    m_sendDirectly->setText(level == 0 ? tr("Send changes directly") : tr("Send directly"));
+    m_expand->setText(level == 0 ? (m_expanded ? tr("Collapse All") : tr("Expand All")) : QString());
+    for (int b = 0; b < ButtonCount; ++b) {
+        QPushButton *button = m_buttons[b];
+        const bool transfer = b == Import || b == Export;
+        const QString text = buttonText(Button(b));
+        const bool shown = level == 0 || (level == 1 && transfer);
+        button->setText(shown ? text : QString());
+        const QString tip = buttonTip(Button(b));
+        button->setToolTip(shown || text.isEmpty() ? tip : text + QLatin1Char('\n') + tip);
+    }
+}
+
+QString ParameterToolBar::buttonText(Button b) const
+{
+    switch (b) {
+    case Import:
+        return tr("Load from Drive");
+    case Export:
+        return tr("Load to Drive");
+    case Open:
+        return tr("Open");
+    case Save:
+        return tr("Save");
+    case Print:
+        return tr("Print");
+    case Compare:
+        return tr("Compare");
+    default:
+        return QString();
+    }
+}
+
+QString ParameterToolBar::buttonTip(Button b) const
+{
+    switch (b) {
+    case Import:
+        return tr("Imports data from \ncontrolcard to application");
+    case Export:
+        return tr("Exports data from \napplication to controlcard");
+    case New:
+        return tr("Opens new csv file");
+    case Open:
+        return tr("Opens already saved .dat files");
+    case Save:
+        return tr("Saves the file in .dat format");
+    case Print:
+        return tr("Prints the parameter view");
+    case Compare:
+        return tr("Compares two files");
+    default:
+        return QString();
     }
 }

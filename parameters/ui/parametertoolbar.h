@@ -30,14 +30,18 @@ public:
     void setButtonEnabled(Button b, bool enabled);
     void setUnitName(const QString &name);
     void retranslateUi();
-    // True while the buttons show their pictures only (the row is too narrow for the texts).
-    bool isCompact() const { return m_compact; }
+    // 0: every text shown; 1: only the drive transfers keep their texts; 2: pictures only.
+    int compactLevel() const { return m_compact; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void setCompact(bool compact);
+    void setCompactLevel(int level);
+    void applyCompactLevel(int level);
+    QString buttonText(Button b) const;
+    QString buttonTip(Button b) const;
+    void showUnitName();
 
     QPushButton *m_buttons[ButtonCount];
     QPushButton *m_expand;
@@ -45,6 +49,7 @@ private:
     QLabel *m_upgrade;
     QLabel *m_unit;
     bool m_expanded = false;
-    bool m_compact = false;
-    int m_fullWidth = 0; // width the row needs with its texts
+    int m_compact = 0;
+    int m_widthAt[2] = { 0, 0 }; // width needed by levels 0 and 1
+    QString m_unitName;
 };
