@@ -136,33 +136,20 @@ void CompareParameters::fillUnits(int side)
         for (const Source &s : qAsConst(m_sources)) {
             if (!s.model || s.interfaceKey.isEmpty() != files || (!files && s.interfaceKey != key))
                 continue;
-            if (files && m_shown[side].size() == m_unit[side]->count() && m_unit[side]->count() > 0)
-                m_unit[side]->insertSeparator(m_unit[side]->count());
             m_shown[side].append(s);
             m_unit[side]->addItem(files ? tr("%1 (file)").arg(s.name) : s.name);
         }
     }
 }
 
-int CompareParameters::selectedSource(int side) const
-{
-    // A separator takes a row of the combo box but is no source.
-    const int row = m_unit[side]->currentIndex();
-    int source = -1;
-    for (int i = 0; i <= row && i < m_unit[side]->count(); ++i)
-        if (!m_unit[side]->itemData(i, Qt::AccessibleDescriptionRole).toString().contains(QLatin1String("separator")))
-            ++source;
-    return row < 0 ? -1 : source;
-}
-
 TreeModel *CompareParameters::selectedModel(int side) const
 {
-    return m_shown[side].value(selectedSource(side)).model;
+    return m_shown[side].value(m_unit[side]->currentIndex()).model;
 }
 
 QString CompareParameters::selectedName(int side) const
 {
-    return m_shown[side].value(selectedSource(side)).name;
+    return m_shown[side].value(m_unit[side]->currentIndex()).name;
 }
 
 void CompareParameters::vxUIInitTable()

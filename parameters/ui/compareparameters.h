@@ -66,8 +66,6 @@ public slots:
     void onLangTranslation(int language);
 
 private:
-    // Index into the shown sources of a side's chosen row (-1: none).
-    int selectedSource(int side) const;
     void fillUnits(int side);
     int addRow(const QString &menu, const QString &text);
 

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -106,7 +107,8 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     const auto showLimits = [this] {
         m_limitsLine->setText(m_min->text().isEmpty() && m_max->text().isEmpty()
                 ? QString()
-                : QStringLiteral("%1 %2    %3 %4").arg(m_minLabel->text(), m_min->text(), m_maxLabel->text(), m_max->text()));
+                : QStringLiteral("%1 %2    %3 %4")
+                      .arg(m_minLabel->text(), m_min->text(), m_maxLabel->text(), m_max->text()));
     };
     connect(m_min, &QLineEdit::textChanged, this, showLimits);
     connect(m_max, &QLineEdit::textChanged, this, showLimits);
@@ -370,10 +372,15 @@ void Parameters::editorClosed(QAbstractItemDelegate::EndEditHint hint)
         : hint == QAbstractItemDelegate::EditPreviousItem        ? -1
                                                                  : 0;
     const int column = at.column() + step;
-    if (step != 0 && column >= TreeItem::SetAColumn && column < TreeItem::SetAColumn + 4)
-        m_tree->setCurrentIndex(at.sibling(at.row(), column));
-    else
-        m_tree->setCurrentIndex(at);
+    const QPersistentModelIndex next(
+        step != 0 && column >= TreeItem::SetAColumn && column < TreeItem::SetAColumn + 4
+            ? at.sibling(at.row(), column)
+            : at);
+    // After the view's own handling of the same hint, which would move to the next row instead.
+    QTimer::singleShot(0, this, [this, next] {
+        if (next.isValid())
+            m_tree->setCurrentIndex(next);
+    });
 }
 
 void Parameters::refuseValue(const QModelIndex &index, const QString &text, bool typing)
@@ -383,7 +390,8 @@ void Parameters::refuseValue(const QModelIndex &index, const QString &text, bool
     const TreeItem *item = m_model->getItem(index);
     const int set = index.column() - TreeItem::SetAColumn;
     const DependencyTable::Limits limits = m_model->limits(item, set >= 0 && set < 4 ? set : 0);
-    const QString name = item->text(TreeItem::MenuColumn).trimmed();
+    const QString name = QStringLiteral("%1 %2").arg(
+        item->text(TreeItem::MenuColumn).trimmed(), item->text(TreeItem::TextColumn).trimmed());
     const QString range = limits.min.isEmpty() && limits.max.isEmpty()
         ? QString()
         : tr("The range is %1 to %2.").arg(limits.min, limits.max);

@@ -1,10 +1,11 @@
 #include "valuefieldeditor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleValidator>
-#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -134,9 +135,9 @@ void specialwidgets::setTypedNumbers(int min, int max)
         if (m_combo->lineEdit()->hasAcceptableInput())
             emit committed(m_combo->lineEdit()->text());
     });
+    // Return on part of a value text completes it, so only refused keys are reported here.
     connect(m_combo->lineEdit(), &QLineEdit::inputRejected, this,
         [this] { emit refused(m_combo->lineEdit()->text(), true); });
-    m_combo->lineEdit()->installEventFilter(this);
 }
 
 bool specialwidgets::eventFilter(QObject *watched, QEvent *event)
@@ -148,6 +149,19 @@ bool specialwidgets::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !edit->hasAcceptableInput()) {
             emit refused(edit->text(), false);
+            return true;
+        }
+        // Tab would only move the focus inside this editor: it takes the value and hands the key
+        // to the view, which ends the edit and moves on to the next value.
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            if (!edit->hasAcceptableInput()) {
+                emit refused(edit->text(), false);
+                return true;
+            }
+            if (edit->isModified())
+                emit committed(edit->text());
+            QKeyEvent forwarded(QEvent::KeyPress, key, static_cast<QKeyEvent *>(event)->modifiers());
+            QCoreApplication::sendEvent(this, &forwarded);
             return true;
         }
     }

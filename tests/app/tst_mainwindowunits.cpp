@@ -6,6 +6,7 @@
 #include "apppaths.h"
 #include "connect.h"
 #include "devicefilenotices.h"
+#include "filesetkeeper.h"
 #include "paramtransfer.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"
@@ -116,8 +117,21 @@ void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
     tab->detailsPanel()->removeButton()->click();
     QCOMPARE(rows->rowCount(), 0);
 
-    prompter().expectQuestion(QStringLiteral("Do you want to quit the Application?"), QMessageBox::Yes);
+    // A set from a file edited and not saved: quitting offers to save it before the quit question.
+    auto *set = new TreeModel(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
+    const QModelIndex value = set->indexOf(set->GetEditableParameters().first(), 4);
+    QVERIFY(set->setData(value, value.data()));
+    tab->fileSets()->add(QStringLiteral("TST"), m_device, QStringLiteral("12,5"), QStringLiteral("5500"),
+        QStringLiteral("V1.0"), QStringLiteral("TST : pump"), set);
+    const QString saved = m_dir->filePath(QStringLiteral("pump.dat"));
+    prompter()
+        .expectQuestion(QStringLiteral("These parameter sets have changes that are not saved:\nTST : pump\n\n"
+                                       "Do you want to save them?"),
+            QMessageBox::Yes)
+        .expectSaveFile(saved)
+        .expectQuestion(QStringLiteral("Do you want to quit the Application?"), QMessageBox::Yes);
     QVERIFY(m_window->close());
+    QVERIFY(QFileInfo::exists(saved));
 }
 
 void TstMainWindowUnits::missingGeneralCsvFromWorkersGivesOneBox()

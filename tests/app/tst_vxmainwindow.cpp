@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
@@ -41,6 +42,7 @@ private slots:
     void alertColourFollowsFailureWord_data();
     void alertColourFollowsFailureWord();
     void alertBlinksSixTicksAndASecondAlertRestartsIt();
+    void windowSaysWhatHappened();
     void quitAsksFirst_data();
     void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
@@ -172,6 +174,45 @@ void TestVXMainWindow::alertBlinksSixTicksAndASecondAlertRestartsIt()
     m_window->onTimeout();
     QVERIFY(!m_window->alertTimer()->isActive());
     QCOMPARE(alert->styleSheet(), red);
+}
+
+void TestVXMainWindow::windowSaysWhatHappened()
+{
+    TabWidget *tab = m_window->tabController();
+    emit tab->statusMessage(QStringLiteral("Saved pump-21.dat"));
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Saved pump-21.dat"));
+    emit tab->busy(QStringLiteral("Connecting to unit 1 at 127.0.0.9..."));
+    QVERIFY(m_window->busyLabel()->isVisibleTo(m_window.get()));
+    emit tab->busy(QString());
+    QVERIFY(!m_window->busyLabel()->isVisibleTo(m_window.get()));
+
+    // The alert line clips a long row: the tool tip holds it whole, a click opens the list.
+    const QString alert = QStringLiteral("1\tRVN48-003 (*.83)\tTCPIP\tfailure\tNo Connection with given IP");
+    m_window->onAlertNotification(alert);
+    QCOMPARE(m_window->headerLine()->alertLabel()->toolTip(), alert);
+    QTest::mouseClick(m_window->headerLine()->alertLabel(), Qt::LeftButton);
+    QCOMPARE(tab->currentIndex(), int(TabWidget::AlertsTab));
+
+    // Every menu action lists its shortcut.
+    for (int i = 0; i < VXMainWindow::ActionCount; ++i)
+        QVERIFY2(!m_window->action(VXMainWindow::ActionId(i))->shortcut().isEmpty(),
+            qPrintable(QString::number(i)));
+
+    // The user guide: said when missing, handed to the desktop when present.
+    QList<QUrl> opened;
+    m_window->setUrlOpener([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    QFile::remove(VXMainWindow::userGuidePath());
+    m_prompter->expectWarning(
+        QStringLiteral("The user guide was not found:\n%1").arg(VXMainWindow::userGuidePath()), "Warning");
+    m_window->action(VXMainWindow::UserGuideAct)->trigger();
+    QFile guide(VXMainWindow::userGuidePath());
+    QVERIFY(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    m_window->action(VXMainWindow::UserGuideAct)->trigger();
+    QCOMPARE(opened, QList<QUrl> { QUrl::fromLocalFile(VXMainWindow::userGuidePath()) });
 }
 
 void TestVXMainWindow::quitAsksFirst_data()

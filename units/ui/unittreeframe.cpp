@@ -323,6 +323,12 @@ bool UnitTreeFrame::selectUnit(const QString &interfaceName, int row, bool notif
     return true;
 }
 
+int UnitTreeFrame::selectedRow(Group g) const
+{
+    const QModelIndexList rows = m_groups[g].view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
 void UnitTreeFrame::clearSelection()
 {
     for (GroupWidgets &w : m_groups)

@@ -49,6 +49,8 @@ public:
     // Selects a row as a click would; with notify the click signal is emitted too.
     bool selectUnit(const QString &interfaceName, int row, bool notify = true);
     void clearSelection();
+    // The selected row of a group, -1 when none of its rows is selected.
+    int selectedRow(Group g) const;
 
 signals:
     void vxUISigUnitClicked(QModelIndex index, QString csv_file, QStringList entry);

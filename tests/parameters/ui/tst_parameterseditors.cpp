@@ -31,6 +31,7 @@ private slots:
     void choiceCommitsValueText();
     void sendDirectlyEmitsTheWrittenValue();
     void fileSetNeverSendsDirectly();
+    void keyboardOpensMovesAndCancels();
     void limitsShowForTheClickedSet();
 
 private:
@@ -117,15 +118,30 @@ void TestParametersEditors::typedValue_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("committed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("name cut at 12") << "923" << 0 << "Pump Station 7" << true << "Pump Station";
-    QTest::newRow("empty name refused") << "923" << 0 << "" << false << "";
-    QTest::newRow("decimal comma") << "227" << 1 << "0,92" << true << "0.92";
-    QTest::newRow("decimal point refused") << "227" << 1 << "0.92" << false << "0.86";
-    QTest::newRow("too many decimals") << "227" << 1 << "0,925" << true << "0.92";
-    QTest::newRow("whole number") << "222" << 2 << "60" << true << "60";
-    QTest::newRow("whole above max") << "222" << 2 << "301" << false << "50";
-    QTest::newRow("whole ignores letters") << "222" << 2 << "6x0" << true << "60";
-    QTest::newRow("motor power above 1.5 x nominal") << "221" << 3 << "1,2" << false << "0.75";
+    // A refused value stays out of the model and the user is told why, with the range.
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("name cut at 12") << "923" << 0 << "Pump Station 7" << true << "Pump Station"
+                                    << "";
+    QTest::newRow("empty name refused") << "923" << 0 << "" << false << ""
+                                        << "\"\" is not a valid value for 923 Unit Name.";
+    QTest::newRow("decimal comma") << "227" << 1 << "0,92" << true << "0.92"
+                                   << "";
+    QTest::newRow("decimal point refused")
+        << "227" << 1 << "0.92" << false << "0.86"
+        << "\"09\" is not a valid value for 227 Motor Cos PHI.\nThe range is "
+           "0.50 to 1.00.";
+    QTest::newRow("too many decimals") << "227" << 1 << "0,925" << true << "0.92"
+                                       << "";
+    QTest::newRow("whole number") << "222" << 2 << "60" << true << "60"
+                                  << "";
+    QTest::newRow("whole above max")
+        << "222" << 2 << "301" << false << "50"
+        << "\"301\" is not a valid value for 222 Motor Frequency.\nThe range is 24 to 300.";
+    QTest::newRow("whole ignores letters") << "222" << 2 << "6x0" << true << "60"
+                                           << "";
+    QTest::newRow("motor power above 1.5 x nominal")
+        << "221" << 3 << "1,2" << false << "0.75"
+        << "\"1,2\" is not a valid value for 221 Motor Power.\nThe range is 0.1 to 1.125.";
 }
 
 void TestParametersEditors::typedValue()
@@ -135,6 +151,9 @@ void TestParametersEditors::typedValue()
     QFETCH(QString, typed);
     QFETCH(bool, committed);
     QFETCH(QString, shown);
+    QFETCH(QString, refusal);
+    if (!refusal.isEmpty())
+        prompter.expectWarning(refusal, QStringLiteral("Warning"));
     m_view->toolBar()->sendDirectly()->setChecked(true);
     QSignalSpy sent(m_view.get(), &Parameters::sendDataToControl);
     auto *editor = qobject_cast<specialwidgets *>(openEditor(menu, TreeItem::SetAColumn + set));
@@ -234,6 +253,39 @@ void TestParametersEditors::fileSetNeverSendsDirectly()
     editor->lineEdit()->setText("55");
     QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
     QCOMPARE(sent.count(), 0);
+    QVERIFY(!m_view->toolBar()->sendDirectly()->isEnabled());
+}
+
+void TestParametersEditors::keyboardOpensMovesAndCancels()
+{
+    QTreeView *tree = m_view->treeView();
+    const QModelIndex a = cell(*m_model, "222", TreeItem::SetAColumn);
+    tree->setCurrentIndex(a);
+    tree->setFocus();
+    // F2, Return and Space each open the editor of the current value.
+    for (Qt::Key key : { Qt::Key_F2, Qt::Key_Return, Qt::Key_Space }) {
+        QTest::keyClick(tree, key);
+        QCOMPARE(m_view->editorIndex(), a);
+        QVERIFY(tree->indexWidget(a));
+        QTest::keyClick(tree->indexWidget(a)->focusProxy(), Qt::Key_Escape);
+        QVERIFY(!m_view->editorIndex().isValid());
+    }
+    // Escape leaves the value as it was; Tab takes a typed value and moves on to set B.
+    const QString before = shown(*m_model, "222", 0);
+    QTest::keyClick(tree, Qt::Key_F2);
+    auto *editor = qobject_cast<specialwidgets *>(tree->indexWidget(a));
+    QVERIFY(editor);
+    editor->lineEdit()->setText("61");
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Escape);
+    QCOMPARE(shown(*m_model, "222", 0), before);
+    QTest::keyClick(tree, Qt::Key_F2);
+    editor = qobject_cast<specialwidgets *>(tree->indexWidget(a));
+    editor->lineEdit()->setText("61");
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+    QCOMPARE(shown(*m_model, "222", 0), QStringLiteral("61"));
+    QTest::keyClick(tree, Qt::Key_F2);
+    QTest::keyClick(tree->indexWidget(a)->focusProxy(), Qt::Key_Tab);
+    QTRY_COMPARE(tree->currentIndex(), a.siblingAtColumn(TreeItem::SetAColumn + 1));
 }
 
 void TestParametersEditors::limitsShowForTheClickedSet()

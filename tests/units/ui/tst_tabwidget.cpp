@@ -6,6 +6,7 @@
 #include "connect.h"
 #include "filesetkeeper.h"
 #include "mbpoll.h"
+#include "parameters.h"
 #include "paramtransfer.h"
 #include "settingsbinder.h"
 #include "settingsfile.h"
@@ -263,11 +264,20 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     const QString link = path(QStringLiteral("bus"));
     QVERIFY(sim.startPty(link, SimPeer::unitOptions({ 3, 5 }) + simArgs()));
     TabWidget &t = counting();
+    QSignalSpy said(&t, &TabWidget::statusMessage);
     connectSerial(QStringLiteral("RS485"), link, 3);
     QVERIFY(waitRow(QStringLiteral("(3)\t")));
     connectSerial(QStringLiteral("RS485"), link, 5);
     QVERIFY(waitFor([&] { return t.infoList(UnitRegistry::RS485).size() == 2; }));
     QCOMPARE(m_mastersMade, 1);
+    // The unit just added is the current one in the tree, the view and the details alike.
+    const QStringList second = t.infoList(UnitRegistry::RS485).at(1);
+    QVERIFY(F::sameUnit(t.currentUnit(), second));
+    QCOMPARE(t.parameters()->model(), t.modelOf(second));
+    QVERIFY(F::sameUnit(t.detailsPanel()->currentEntry(), second));
+    QCOMPARE(t.unitTree()->selectedRow(UnitTreeFrame::RS485Group), 1);
+    QCOMPARE(said.last().first().toString(),
+        QStringLiteral("Connected %1 (unit 5 on %2)").arg(F::at(second, F::Name), link));
     const auto masters = t.commModList(UnitRegistry::RS485);
     QCOMPARE(masters.at(0), masters.at(1));
 
@@ -275,8 +285,12 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     prompter.expectCritical(QStringLiteral("Unit already connected on RS485 Interface"));
     connectSerial(QStringLiteral("RS485"), link, 5);
 
-    // Unit 3 is disconnected first: its removal must not leave the shared master refusing it.
+    // Unit 3 is disconnected first: reading it says so instead of keeping the old values quietly,
+    // and its removal must not leave the shared master refusing it.
     t.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), t.infoList(UnitRegistry::RS485).first());
+    prompter.expectCritical(QStringLiteral("Device not connected"), QStringLiteral("Error"));
+    QVERIFY(!readAll(t.infoList(UnitRegistry::RS485).first()));
+    QVERIFY(said.last().first().toString().endsWith(QStringLiteral(": Device not connected")));
     t.vxUISlotUnitRemoveClicked(t.infoList(UnitRegistry::RS485).first(), false);
     QCOMPARE(t.infoList(UnitRegistry::RS485).size(), 1);
     VxCommModbusMaster *kept = t.commModList(UnitRegistry::RS485).first();
@@ -285,6 +299,9 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     QVERIFY(readAll(t.infoList(UnitRegistry::RS485).first()));
     QCOMPARE(entriesWithDefaults(t.modelOf(t.infoList(UnitRegistry::RS485).first())),
         t.modelOf(t.infoList(UnitRegistry::RS485).first())->readList().size());
+    QVERIFY(waitFor([&] { return said.last().first().toString().startsWith(QStringLiteral("Read ")); }));
+    QVERIFY(said.last().first().toString().endsWith(
+        QStringLiteral(" from %1").arg(F::at(t.infoList(UnitRegistry::RS485).first(), F::Name))));
 
     // The removed unit can be added again on the port its neighbour keeps open.
     connectSerial(QStringLiteral("RS485"), link, 3);
@@ -352,6 +369,7 @@ void TstTabWidget::removingOrCancellingDuringRead()
         connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }), qPrintable(rows.join('\n')));
     TabWidget &t = *tab;
     const QStringList entry = t.currentUnit();
+    QSignalSpy said(&t, &TabWidget::statusMessage);
     t.GetTreeModelslotImport(t.modelOf(entry), entry);
     QProgressDialog *dialog = t.transfer()->dialog();
     QVERIFY(dialog && dialog->isVisible());
@@ -372,6 +390,13 @@ void TstTabWidget::removingOrCancellingDuringRead()
     const int read = entriesWithDefaults(t.modelOf(entry));
     QVERIFY(read > 0);
     QVERIFY(read < t.modelOf(entry)->readList().size());
+    // The status bar says how far the read got, out of how many.
+    QVERIFY(waitFor([&] { return !said.isEmpty(); }));
+    const QRegularExpression told(
+        QStringLiteral("^Read from .* cancelled after (\\d+) of (\\d+) parameters$"));
+    const QRegularExpressionMatch match = told.match(said.last().first().toString());
+    QVERIFY2(match.hasMatch(), qPrintable(said.last().first().toString()));
+    QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() < match.captured(2).toInt());
 }
 
 void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
