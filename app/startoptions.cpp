@@ -74,7 +74,8 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
                 std::fprintf(stderr, "tarvolink: screenshot taken before the window settled\n");
             // Without a window manager a maximised window keeps its first size: give it the
             // screen's, and open the first menus so the values read are in the picture.
-            const QSize screen = window.screen() ? window.screen()->availableGeometry().size() : QSize(1280, 800);
+            const QSize screen
+                = window.screen() ? window.screen()->availableGeometry().size() : QSize(1280, 800);
             if (window.size() != screen) {
                 window.setWindowState(Qt::WindowNoState);
                 window.resize(screen);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QDesktopServices>
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
-#include <QDesktopServices>
 #include <QTranslator>
 #include <QUrl>
 #include <functional>
@@ -145,7 +145,8 @@ private:
 
     QWidget *m_central = nullptr;
     QLabel *m_busyLabel = nullptr;
-    std::function<bool(const QUrl &)> m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    std::function<bool(const QUrl &)> m_openUrl
+        = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     QProgressBar *m_busyBar = nullptr;
     HeaderLine *m_header = nullptr;
     QStackedWidget *m_stack = nullptr;

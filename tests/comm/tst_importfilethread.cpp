@@ -182,7 +182,8 @@ void TestImportFileThread::readFaultsEndWithTheRightMessage_data()
     QTest::newRow("silent at another entry")
         << false << 2 << QStringLiteral("Error|Comm Error\n refer log details");
     QTest::newRow("not connected") << false << 0 << QStringLiteral("Error|Device not connected");
-    QTest::newRow("not connected, despite fault") << true << 0 << QStringLiteral("Error|Device not connected");
+    QTest::newRow("not connected, despite fault")
+        << true << 0 << QStringLiteral("Error|Device not connected");
 }
 
 void TestImportFileThread::readFaultsEndWithTheRightMessage()

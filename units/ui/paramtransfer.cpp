@@ -71,14 +71,16 @@ QString ParamTransfer::outcomeText(int result, int handled) const
         return m_last.write ? tr("Wrote %n parameter(s) to %1", nullptr, done).arg(name)
                             : tr("Read %n parameter(s) from %1", nullptr, done).arg(name);
     case WorkerOps::Cancelled:
-        return m_last.write ? tr("Write to %1 cancelled after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total)
-                            : tr("Read from %1 cancelled after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total);
+        return m_last.write
+            ? tr("Write to %1 cancelled after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total)
+            : tr("Read from %1 cancelled after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total);
     case WorkerOps::Removed:
         return m_last.write ? tr("Write to %1 ended: the unit was removed").arg(name)
                             : tr("Read from %1 ended: the unit was removed").arg(name);
     default:
-        return m_last.write ? tr("Write to %1 failed after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total)
-                            : tr("Read from %1 failed after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total);
+        return m_last.write
+            ? tr("Write to %1 failed after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total)
+            : tr("Read from %1 failed after %2 of %3 parameters").arg(name).arg(done).arg(m_last.total);
     }
 }
 
