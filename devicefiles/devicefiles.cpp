@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTextCodec>
 #include <QTextStream>
 #include <atomic>
@@ -139,8 +140,13 @@ QList<DriveSize> readSizes(QTextStream &in)
 {
     QList<DriveSize> sizes;
     bool inside = false;
+    // A heading row may name the unit of the nominal power: "/ Code;Drive size;INOM (A);PNOM (kW)".
+    static const QRegularExpression unitNamed(
+        QStringLiteral("PNOM\\s*\\(\\s*([A-Za-z]+)"), QRegularExpression::CaseInsensitiveOption);
+    QString pnomUnit;
     while (!in.atEnd()) {
-        const QStringList raw = in.readLine().split(QLatin1Char(';'));
+        const QString line = in.readLine();
+        const QStringList raw = line.split(QLatin1Char(';'));
         const QString first = CsvLine::cleanField(raw.first());
         if (!inside) {
             inside = first == QLatin1String("[SIZES]");
@@ -148,12 +154,18 @@ QList<DriveSize> readSizes(QTextStream &in)
         }
         if (first == QLatin1String("[SIZES]END"))
             break;
+        if (line.trimmed().startsWith(QLatin1Char('/'))) {
+            const QRegularExpressionMatch named = unitNamed.match(line);
+            if (named.hasMatch())
+                pnomUnit = named.captured(1);
+            continue;
+        }
         bool numeric = false;
         const int code = first.toInt(&numeric);
         const QString name = CsvLine::cleanField(raw.value(1));
         if (!numeric || code < 0 || name.isEmpty() || raw.size() < 4)
             continue;
-        sizes.append({ code, name, raw.at(2).trimmed(), CsvLine::cleanField(raw.at(3)) });
+        sizes.append({ code, name, raw.at(2).trimmed(), CsvLine::cleanField(raw.at(3)), pnomUnit });
     }
     return sizes;
 }

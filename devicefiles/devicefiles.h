@@ -99,6 +99,8 @@ struct DriveSize
     QString name; // "RVN48-010"
     QString inom; // as written, decimal comma kept ("12,5")
     QString pnom;
+    // The unit of pnom when the table's heading row names one ("PNOM (kW)"), else empty.
+    QString pnomUnit;
 
     bool isValid() const { return code >= 0; }
 };

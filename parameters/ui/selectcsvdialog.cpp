@@ -59,6 +59,11 @@ void SelectCsvDialog::chooseFile()
         m_prompter.critical(this, tr("Error"), tr("invalid CSV file"));
         return;
     }
+    // The nominal power is in watts unless the file's sizes table names its own unit.
+    const QString unit = m_sizeRows.first().pnomUnit;
+    m_sizes->setHorizontalHeaderLabels(QStringLiteral("Size;Inom(A);Pnom(%1)")
+                                           .arg(unit.isEmpty() ? QStringLiteral("W") : unit)
+                                           .split(QLatin1Char(';')));
     m_sizes->setRowCount(m_sizeRows.size());
     for (int r = 0; r < m_sizeRows.size(); ++r) {
         m_sizes->setItem(r, 0, new QTableWidgetItem(m_sizeRows.at(r).name));

@@ -279,6 +279,11 @@ void TestDeviceFiles::sizeTableLookups()
     QCOMPARE(VxCommGetDriveSize("NOSUCHV1.00.csv", 3), QString());
     const QString full = AppPaths::csvDir() + "/ABCV2.03.csv";
     QCOMPARE(VxCommGetDriveSize(full, 3), QStringLiteral("ABC 48-012"));
+    // The unit of the nominal power comes from a heading row that names it, else stays open.
+    QCOMPARE(VxCommGetSizeByCode(file, 3).pnomUnit, QString());
+    QString named = "[SIZES]\n/ Code;Drive size;INOM (A);PNOM (kW)\n1;ABC 48-003;2,5;0.75\n[SIZES]END\n";
+    QTextStream in(&named);
+    QCOMPARE(readSizes(in).value(0).pnomUnit, QStringLiteral("kW"));
 }
 
 void TestDeviceFiles::keywordRows()

@@ -217,6 +217,8 @@ void TestParametersOperations::newSetFromFileAndSize()
     const auto found = dialog->fileList()->findItems("RVNV2.05.csv", Qt::MatchExactly);
     dialog->fileList()->setCurrentItem(found.first());
     dialog->chooseFile();
+    // The heading names the unit the file's sizes table gives.
+    QCOMPARE(dialog->sizeTable()->horizontalHeaderItem(2)->text(), QStringLiteral("Pnom(kW)"));
     dialog->sizeTable()->setCurrentCell(4, 0); // RVN48-010, 10,5 A
     dialog->chooseSize();
     QCOMPARE(named.count(), 1);
