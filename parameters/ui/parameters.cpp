@@ -406,8 +406,11 @@ void Parameters::refuseValue(const QModelIndex &index, const QString &text, bool
 
 void Parameters::closeEditor()
 {
-    if (m_editIndex.isValid())
+    if (m_editIndex.isValid()) {
         m_tree->closePersistentEditor(m_editIndex);
+        // A row grown to hold its editor returns to its own height.
+        m_tree->doItemsLayout();
+    }
     m_editIndex = QPersistentModelIndex();
 }
 

@@ -31,6 +31,13 @@ Connect::Connect(Prompter &prompter, QWidget *parent)
         m_rows[i].value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(m_rows[i].name, i, 0);
         grid->addWidget(m_rows[i].value, i, 1);
+        // Rows an interface does not use keep their room, so the unit lists above keep their
+        // height whichever unit is shown.
+        for (QLabel *label : { m_rows[i].name, m_rows[i].value }) {
+            QSizePolicy policy = label->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            label->setSizePolicy(policy);
+        }
     }
     grid->setColumnStretch(1, 1);
 

@@ -46,6 +46,7 @@ public:
 
     QLabel *titleLabel() const { return m_title; }
     QLabel *valueLabel(DetailRow row) const { return m_rows[row].value; }
+    QLabel *nameLabel(DetailRow row) const { return m_rows[row].name; }
     bool isRowShown(DetailRow row) const;
     QPushButton *connectButton() const { return m_connectBtn; }
     QPushButton *removeButton() const { return m_removeBtn; }

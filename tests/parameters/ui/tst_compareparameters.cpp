@@ -93,7 +93,8 @@ void TestCompareParameters::differencesFillTheTable()
 
 void TestCompareParameters::sourcesFollowTheMode()
 {
-    QCOMPARE(m_dialog->unitCombo(1)->count(), 2); // the RS232 unit and the open file
+    QCOMPARE(m_dialog->unitCombo(1)->count(), 2); // the RS232 unit and the open file, marked
+    QCOMPARE(m_dialog->unitCombo(1)->itemText(1), QStringLiteral("RVN48-003 : unit (file)"));
     m_dialog->modeCombo(1)->setCurrentIndex(2); // TCP/IP: its unit has no tree; only the file
     QCOMPARE(m_dialog->unitCombo(1)->count(), 1);
     QCOMPARE(m_dialog->selectedModel(1), m_file.get());
