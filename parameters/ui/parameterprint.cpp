@@ -258,21 +258,22 @@ bool printOnPrinter(const QString &html, QWidget *parent, const PrintDialogRunne
     return true;
 }
 
-void printOrSavePdf(
+QString printOrSavePdf(
     const QString &html, bool pdf, QWidget *parent, Prompter &prompter, const PrintDialogRunner &runDialog)
 {
-    if (!pdf) {
-        printOnPrinter(html, parent, runDialog);
-        return;
-    }
     const auto tr = [](const char *text) { return QCoreApplication::translate("ParameterPrint", text); };
+    if (!pdf)
+        return printOnPrinter(html, parent, runDialog) ? tr("Sent to the printer") : QString();
     QString fileName = prompter.saveFileName(parent, tr("Save pdf file"), QString(), tr("(*.pdf)"));
     if (fileName.isEmpty())
-        return;
+        return QString();
     if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         fileName += QLatin1String(".pdf");
-    if (!printToPdf(html, fileName))
+    if (!printToPdf(html, fileName)) {
         prompter.critical(parent, tr("Error"), tr("The PDF file could not be written:\n%1").arg(fileName));
+        return QString();
+    }
+    return tr("Saved %1").arg(QFileInfo(fileName).fileName());
 }
 
 } // namespace ParameterPrint

@@ -50,8 +50,9 @@ PrintDialogRunner defaultPrintDialog();
 // Asks for the printer through `runDialog` and prints with the wait cursor shown.
 bool printOnPrinter(const QString &html, QWidget *parent, const PrintDialogRunner &runDialog);
 // Prints on a printer, or asks for a PDF file (".pdf" added when missing) and writes it there; a
-// file that cannot be written is reported.
-void printOrSavePdf(
+// file that cannot be written is reported. Returns what was done ("Saved x.pdf"), empty when
+// nothing was (cancelled or failed).
+QString printOrSavePdf(
     const QString &html, bool pdf, QWidget *parent, Prompter &prompter, const PrintDialogRunner &runDialog);
 
 } // namespace ParameterPrint

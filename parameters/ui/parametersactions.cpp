@@ -209,7 +209,9 @@ void Parameters::printWith(int mode, bool pdf)
     // Commands and codes that are no setting stay out of the plain list.
     const bool hideNotCompared = mode == ParameterPrint::WithoutReadOnly;
     const QString html = ParameterPrint::parameterHtml(*m_model, mode, hideNotCompared, header);
-    ParameterPrint::printOrSavePdf(html, pdf, this, m_prompter, m_printDialog);
+    const QString outcome = ParameterPrint::printOrSavePdf(html, pdf, this, m_prompter, m_printDialog);
+    if (!outcome.isEmpty())
+        emit statusMessage(outcome);
 }
 
 void Parameters::vxUISlotDatFileInfo()

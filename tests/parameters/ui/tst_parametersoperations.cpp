@@ -289,6 +289,7 @@ void TestParametersOperations::printToPdfAndPrinter()
         printer.setOutputFileName(QDir::temp().filePath("tarvolink-printer-test.pdf"));
         return true;
     });
+    QSignalSpy said(m_view.get(), &Parameters::statusMessage);
     m_view->vxUISlotPrintBtnClicked();
     PrintGui *choice = m_view->printGui();
     QVERIFY(choice);
@@ -304,6 +305,10 @@ void TestParametersOperations::printToPdfAndPrinter()
         m_view->printGui()->printButton()->click();
     }
     QCOMPARE(dialogs, 2);
+    // What was done is said; the declined printer dialog says nothing.
+    QCOMPARE(said.size(), 2);
+    QCOMPARE(said.at(0).first().toString(), QStringLiteral("Saved changed.pdf"));
+    QCOMPARE(said.at(1).first().toString(), QStringLiteral("Sent to the printer"));
     QVERIFY(QFile::remove(QDir::temp().filePath("tarvolink-printer-test.pdf")));
 }
 
