@@ -94,7 +94,10 @@ void FaultLogger::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
     }
     if (model && TripDecoding::TriplogRow < model->rowCount()) {
         if (!model->hasExpandState(ExpansionView)) {
-            m_tree->expand(model->index(TripDecoding::TriplogRow, 0));
+            // Remembered like a branch the user opened, so it stays open around the user's own.
+            const QModelIndex tripRow = model->index(TripDecoding::TriplogRow, 0);
+            m_tree->expand(tripRow);
+            model->setExpandcollapseFlag(ExpansionView, tripRow, true);
         } else {
             for (const QPersistentModelIndex &index : model->expandedIndexes(ExpansionView))
                 if (index.isValid())
