@@ -43,11 +43,22 @@ void ControlRecord::apply(int kind, double value)
         return;
     }
     m_values.pending = true;
+    m_writesDone = false;
+}
+
+void ControlRecord::writesDone()
+{
+    QMutexLocker lock(&m_lock);
+    m_writesDone = true;
 }
 
 void ControlRecord::update(const WorkerOps::ControlReadings &readings)
 {
     QMutexLocker lock(&m_lock);
+    if (m_values.pending) {
+        m_values.pending = !m_writesDone;
+        return;
+    }
     if (readings.reference >= 0.0)
         m_values.reference = readings.reference;
     if (readings.referenceSource >= 0)
@@ -56,7 +67,6 @@ void ControlRecord::update(const WorkerOps::ControlReadings &readings)
         m_values.runSource = readings.runSource;
     if (readings.command >= 0)
         m_values.command = readings.command;
-    m_values.pending = false;
 }
 
 ControlModule::ControlModule(

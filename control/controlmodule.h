@@ -27,14 +27,18 @@ public:
     // A panel action of `kind` (WorkerOps::ControlKind) with its value, as it updates the record;
     // sets the pending flag.
     void apply(int kind, double value);
-    // What the control update read (failed reads leave their field as it is); clears the pending
-    // flag.
+    // What the control update read (failed reads leave their field as it is). While a value is
+    // pending the readings are dropped: a pass that read the unit before the write would undo
+    // it. The first pass after writesDone() is dropped too, then the unit's values count again.
     void update(const WorkerOps::ControlReadings &readings);
+    // Every write of the panel's values has ended.
+    void writesDone();
     void set(const Values &values);
 
 private:
     mutable QMutex m_lock;
     Values m_values;
+    bool m_writesDone = false;
 };
 
 // One unit's control module: its "[CONTROL PANEL]" rows and its control record. The record is

@@ -76,8 +76,45 @@ importfileThread *CtrlPanelController::write(const QStringList &entry, int kind,
         return nullptr;
     worker->setOperationArg(value);
     worker->setRunFlag(true);
-    worker->start(QThread::InheritPriority);
+    connect(worker, &QThread::finished, this, [this, module] { startNext(module); }, Qt::QueuedConnection);
+    QList<QPointer<importfileThread>> &queue = m_queues[module];
+    queue.append(worker);
+    if (queue.size() == 1)
+        worker->start(QThread::InheritPriority);
     return worker;
+}
+
+void CtrlPanelController::startNext(QObject *module)
+{
+    auto it = m_queues.find(module);
+    if (it == m_queues.end())
+        return;
+    QList<QPointer<importfileThread>> &queue = *it;
+    // Workers the unit's removal deleted are gone from the queue too.
+    while (!queue.isEmpty() && (!queue.first() || queue.first()->isOperationFinished()))
+        queue.removeFirst();
+    if (queue.isEmpty()) {
+        m_queues.erase(it);
+        if (auto *control = qobject_cast<ControlModule *>(module))
+            control->record()->writesDone();
+        return;
+    }
+    if (!queue.first()->isRunning())
+        queue.first()->start(QThread::InheritPriority);
+}
+
+void CtrlPanelController::finishUpTo(QObject *module, importfileThread *worker)
+{
+    const QList<QPointer<importfileThread>> queue = m_queues.value(module);
+    for (const QPointer<importfileThread> &queued : queue) {
+        if (!queued)
+            continue;
+        if (!queued->isRunning() && !queued->isOperationFinished())
+            queued->start(QThread::InheritPriority);
+        queued->wait(HandBackWaitMs);
+        if (queued == worker)
+            return;
+    }
 }
 
 void CtrlPanelController::setInitialValues(const QStringList &entry, double reference,
@@ -111,7 +148,7 @@ bool CtrlPanelController::offerControlSource(QWidget *parent, const QList<QStrin
             if (kindValue.second < 0)
                 continue;
             if (importfileThread *worker = write(live, kindValue.first, kindValue.second, true))
-                worker->wait(HandBackWaitMs);
+                finishUpTo(module, worker);
         }
     }
     return true;
@@ -124,6 +161,7 @@ QObject *CtrlPanelController::createControlModule(const QStringList &entry, cons
 
 void CtrlPanelController::removeControlModule(QObject *module)
 {
+    m_queues.remove(module);
     delete module;
 }
 

@@ -2,7 +2,9 @@
 
 #include "unithooks.h"
 
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 
@@ -75,7 +77,14 @@ public slots:
 
 private:
     ControlModule *moduleOf(const QStringList &entry, QStringList *live = nullptr) const;
+    // Starts the unit's next queued write once the one before has ended.
+    void startNext(QObject *module);
+    // Runs the unit's queued writes up to and including `worker` now, each to its end.
+    void finishUpTo(QObject *module, importfileThread *worker);
 
     Context m_ctx;
+    // Each unit's writes in the order of the actions: one worker per action, each started only
+    // when the one before has ended, so "COM" reaches the unit before the value that needs it.
+    QHash<QObject *, QList<QPointer<importfileThread>>> m_queues;
     SourceAsker m_ask;
 };
