@@ -94,10 +94,15 @@ void FaultLogger::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
     }
     if (model && TripDecoding::TriplogRow < model->rowCount()) {
         if (!model->hasExpandState(ExpansionView)) {
-            // Remembered like a branch the user opened, so it stays open around the user's own.
-            const QModelIndex tripRow = model->index(TripDecoding::TriplogRow, 0);
-            m_tree->expand(tripRow);
-            model->setExpandcollapseFlag(ExpansionView, tripRow, true);
+            // The trip row and the way down to the newest trip, remembered like branches the user
+            // opened, so they stay open around the user's own.
+            const QList<const TreeItem *> groups = TripDecoding::tripGroups(*model);
+            QModelIndex index = groups.isEmpty() ? model->index(TripDecoding::TriplogRow, 0)
+                                                 : model->indexOf(groups.first());
+            for (; index.isValid(); index = index.parent()) {
+                m_tree->expand(index);
+                model->setExpandcollapseFlag(ExpansionView, index, true);
+            }
         } else {
             for (const QPersistentModelIndex &index : model->expandedIndexes(ExpansionView))
                 if (index.isValid())

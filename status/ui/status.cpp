@@ -49,6 +49,7 @@ void Status::showRows(QTreeView *tree, TreeModel *model, const QList<int> &rows,
     for (int c = 0; c < model->columnCount(); ++c)
         tree->setColumnHidden(c, hidden.contains(c));
     tree->setColumnWidth(0, 150);
+    tree->setColumnWidth(1, 220); // the texts, wide enough for most
     tree->setColumnWidth(2, 50);
 }
 
