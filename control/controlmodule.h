@@ -48,7 +48,8 @@ class ControlModule : public QObject
 {
     Q_OBJECT
 public:
-    ControlModule(const QStringList &entry, const DeviceFiles::ControlPanelInfo &panel, QObject *parent = nullptr);
+    ControlModule(
+        const QStringList &entry, const DeviceFiles::ControlPanelInfo &panel, QObject *parent = nullptr);
 
     const QStringList &entry() const { return m_entry; }
     const DeviceFiles::ControlPanelInfo &panel() const { return m_panel; }

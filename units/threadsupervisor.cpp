@@ -35,7 +35,7 @@ void ThreadSupervisor::restart(int tab, UnitRecord *unit)
         if (!worker)
             continue;
         worker->setRunFlag(true);
-        (op == importfileThread::OprStatusUpdate      ? m_status
+        (op == importfileThread::OprStatusUpdate        ? m_status
                 : op == importfileThread::TriplogUpdate ? m_fault
                                                         : m_control)
             = worker;

@@ -59,7 +59,8 @@ ControlModule *CtrlPanelController::moduleOf(const QStringList &entry, QStringLi
     return qobject_cast<ControlModule *>(module);
 }
 
-importfileThread *CtrlPanelController::write(const QStringList &entry, int kind, double value, bool removeSetting)
+importfileThread *CtrlPanelController::write(
+    const QStringList &entry, int kind, double value, bool removeSetting)
 {
     Q_UNUSED(removeSetting) // the hand-back waits for its writes itself, see offerControlSource
     if (F::at(entry, F::Interface).isEmpty())
@@ -76,7 +77,8 @@ importfileThread *CtrlPanelController::write(const QStringList &entry, int kind,
         return nullptr;
     worker->setOperationArg(value);
     worker->setRunFlag(true);
-    connect(worker, &QThread::finished, this, [this, module] { startNext(module); }, Qt::QueuedConnection);
+    connect(
+        worker, &QThread::finished, this, [this, module] { startNext(module); }, Qt::QueuedConnection);
     QList<QPointer<importfileThread>> &queue = m_queues[module];
     queue.append(worker);
     if (queue.size() == 1)
@@ -143,8 +145,8 @@ bool CtrlPanelController::offerControlSource(QWidget *parent, const QList<QStrin
             return false;
         // One after the other, each to its end: the unit's removal that follows would end a
         // write still waiting for the link.
-        for (const auto &kindValue : { qMakePair(int(RunStopSource), runSource),
-                 qMakePair(int(ReferenceSource), refSource) }) {
+        for (const auto &kindValue :
+            { qMakePair(int(RunStopSource), runSource), qMakePair(int(ReferenceSource), refSource) }) {
             if (kindValue.second < 0)
                 continue;
             if (importfileThread *worker = write(live, kindValue.first, kindValue.second, true))

@@ -37,7 +37,8 @@ public:
     };
     // Asks for the sources a unit's control is handed back to; false: cancelled. The default shows
     // the "Control Source" dialog; tests answer it themselves.
-    using SourceAsker = std::function<bool(QWidget *parent, const QStringList &entry, int *runSource, int *refSource)>;
+    using SourceAsker
+        = std::function<bool(QWidget *parent, const QStringList &entry, int *runSource, int *refSource)>;
 
     // Longest wait for a hand-back write before the unit goes.
     static constexpr int HandBackWaitMs = 8000;

@@ -79,7 +79,8 @@ CtrlPanelFrame::CtrlPanelFrame(QWidget *parent)
     connect(m_bwd, &QPushButton::clicked, this, &CtrlPanelFrame::vxUISigBwdClicked);
     connect(m_stp, &QPushButton::clicked, this, &CtrlPanelFrame::vxUISigStpClicked);
     connect(m_refValue, &QLineEdit::returnPressed, this, &CtrlPanelFrame::vxUISigRefValEntered);
-    connect(m_refSource, QOverload<int>::of(&QComboBox::activated), this, &CtrlPanelFrame::vxUISigRefSrcChanged);
+    connect(
+        m_refSource, QOverload<int>::of(&QComboBox::activated), this, &CtrlPanelFrame::vxUISigRefSrcChanged);
     connect(m_runSource, QOverload<int>::of(&QComboBox::activated), this,
         &CtrlPanelFrame::vxUISigRunStopSrcChanged);
     retranslateUi();

@@ -1,12 +1,12 @@
 #include "faultlogger.h"
 
 #include "signalcatalogue.h"
+#include "signaldecoding.h"
 #include "status.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "tripdecoding.h"
 #include "unitentryfields.h"
-#include "signaldecoding.h"
 
 #include <QDebug>
 #include <QLabel>
@@ -35,8 +35,8 @@ protected:
             return;
         const TreeItem *item = model->getItem(index);
         if (TripDecoding::isFaultNumber(*model, item))
-            option->text = SignalDecoding::faultText(
-                TripDecoding::faultNumber(*model, item), m_view->tripMessages());
+            option->text
+                = SignalDecoding::faultText(TripDecoding::faultNumber(*model, item), m_view->tripMessages());
     }
 
 private:

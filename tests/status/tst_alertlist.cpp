@@ -36,7 +36,8 @@ void TstAlertList::the101stAlertStartsANewPageWithHeader()
     QVERIFY(list.history().isEmpty());
 
     QCOMPARE(list.add("alert 101", when), AlertList::NewPage | AlertList::HistoryChanged);
-    QCOMPARE(list.current(), (QStringList { AlertList::headerText(), AlertList::itemText(when, "alert 101") }));
+    QCOMPARE(
+        list.current(), (QStringList { AlertList::headerText(), AlertList::itemText(when, "alert 101") }));
     QCOMPARE(list.currentCount(), 1);
     QCOMPARE(list.history().size(), 100);
     QCOMPARE(list.history().first(), AlertList::itemText(when, "alert 1"));

@@ -32,7 +32,8 @@ QString sourceName(int index)
 
 QString commandName(int command)
 {
-    static const QStringList names { QStringLiteral("forward"), QStringLiteral("reverse"), QStringLiteral("stop") };
+    static const QStringList names { QStringLiteral("forward"), QStringLiteral("reverse"),
+        QStringLiteral("stop") };
     return command >= 0 && command < names.size() ? names.at(command) : QStringLiteral("unknown");
 }
 
@@ -51,8 +52,8 @@ int control(const QStringList &args)
     parser.addOption({ QStringLiteral("forward"), QStringLiteral("Run the motor forward.") });
     parser.addOption({ QStringLiteral("reverse"), QStringLiteral("Run the motor in reverse.") });
     parser.addOption({ QStringLiteral("stop"), QStringLiteral("Stop the motor.") });
-    parser.addOption(
-        { QStringLiteral("ref"), QStringLiteral("Reference value, 0 to 100 percent."), QStringLiteral("PERCENT") });
+    parser.addOption({ QStringLiteral("ref"), QStringLiteral("Reference value, 0 to 100 percent."),
+        QStringLiteral("PERCENT") });
     parser.addOption({ QStringLiteral("ref-source"),
         QStringLiteral("Reference source: Remote, Keyboard, COM or Option."), QStringLiteral("NAME") });
     parser.addOption({ QStringLiteral("run-source"),
@@ -71,7 +72,8 @@ int control(const QStringList &args)
     double value = 0.0;
     int actions = 0;
     const QList<QPair<QString, int>> motor { { QStringLiteral("forward"), WorkerOps::RunForward },
-        { QStringLiteral("reverse"), WorkerOps::RunBackward }, { QStringLiteral("stop"), WorkerOps::StopMotor } };
+        { QStringLiteral("reverse"), WorkerOps::RunBackward },
+        { QStringLiteral("stop"), WorkerOps::StopMotor } };
     for (const auto &m : motor)
         if (parser.isSet(m.first)) {
             kind = m.second;
@@ -113,9 +115,10 @@ int control(const QStringList &args)
     WorkerOps::ControlReadings state;
     if (!WorkerOps::readControlState(ctx, panel, &state))
         return CliCommon::fail(CliExit::Link,
-            QStringLiteral("control state not read: %1").arg(unit->lastFailure().isEmpty()
-                    ? QStringLiteral("the CSV file names no control panel registers")
-                    : unit->lastFailure()));
+            QStringLiteral("control state not read: %1")
+                .arg(unit->lastFailure().isEmpty()
+                        ? QStringLiteral("the CSV file names no control panel registers")
+                        : unit->lastFailure()));
     if (kind != 0) {
         // As in the window, whose buttons and field are enabled only then.
         const bool motorCommand = kind >= WorkerOps::RunForward && kind <= WorkerOps::StopMotor;
@@ -125,11 +128,13 @@ int control(const QStringList &args)
                     .arg(sourceName(state.runSource)));
         if (kind == WorkerOps::ReferenceValue && state.referenceSource != WorkerOps::SourceCom)
             return CliCommon::fail(CliExit::Refused,
-                QStringLiteral("the reference source is %1, not COM: nothing written (--ref-source COM first)")
+                QStringLiteral(
+                    "the reference source is %1, not COM: nothing written (--ref-source COM first)")
                     .arg(sourceName(state.referenceSource)));
         if (WorkerOps::controlCommand(ctx, panel, kind, value) != WorkerOps::Completed) {
             const QString failure = unit->lastFailure();
-            return CliCommon::fail(CliExit::Link, failure.isEmpty() ? message : message + QStringLiteral(": ") + failure);
+            return CliCommon::fail(
+                CliExit::Link, failure.isEmpty() ? message : message + QStringLiteral(": ") + failure);
         }
         WorkerOps::readControlState(ctx, panel, &state);
     }

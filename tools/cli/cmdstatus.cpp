@@ -48,7 +48,8 @@ std::unique_ptr<TreeModel> readUnit(CliUnit &unit,
 {
     auto model = unit.makeModel();
     if (!model->isValid()) {
-        *exitCode = CliCommon::fail(CliExit::File, QStringLiteral("invalid CSV file: %1").arg(unit.deviceFile()));
+        *exitCode
+            = CliCommon::fail(CliExit::File, QStringLiteral("invalid CSV file: %1").arg(unit.deviceFile()));
         return nullptr;
     }
     QString error;
@@ -131,8 +132,9 @@ int trips(const QStringList &args)
             QJsonObject values;
             for (const auto &v : e.values)
                 values.insert(v.first, v.second);
-            list.append(QJsonObject { { QStringLiteral("entry"), e.group }, { QStringLiteral("code"), e.code },
-                { QStringLiteral("text"), e.text }, { QStringLiteral("values"), values } });
+            list.append(
+                QJsonObject { { QStringLiteral("entry"), e.group }, { QStringLiteral("code"), e.code },
+                    { QStringLiteral("text"), e.text }, { QStringLiteral("values"), values } });
         }
         CliCommon::printJson({ { QStringLiteral("unitName"), unit->unitName() },
             { QStringLiteral("link"), unit->target().text() }, { QStringLiteral("trips"), list } });

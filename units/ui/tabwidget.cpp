@@ -5,8 +5,8 @@
 #include "connect.h"
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
-#include "faultlogger.h"
 #include "customerdatadialog.h"
+#include "faultlogger.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
@@ -648,7 +648,8 @@ void TabWidget::wireStatusAndControl()
     connect(this, &TabWidget::langTranslation, m_alarms, &alarms::onLangTranslation);
 }
 
-void TabWidget::vxUISlotCatchCtrlPanelSignal(QStringList filelist, int f_type, double val, bool RemoveSettingFlag)
+void TabWidget::vxUISlotCatchCtrlPanelSignal(
+    QStringList filelist, int f_type, double val, bool RemoveSettingFlag)
 {
     m_ctrl->write(filelist, f_type, val, RemoveSettingFlag);
 }

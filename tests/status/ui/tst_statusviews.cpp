@@ -124,17 +124,19 @@ void TstStatusViews::expansionSurvivesSwitchingUnits()
     FaultLogger view;
     view.vxUIGetTreeModel(entry("RVN A (1)"), a.get());
     const QModelIndex tripRow = a->index(TripDecoding::TriplogRow, 0);
-    QVERIFY(view.treeView()->isExpanded(tripRow)); // nothing remembered yet: the trip row opens
-    const QModelIndex firstGroup = a->index(0, 0, tripRow);
-    QVERIFY(a->rowCount(firstGroup) > 0);
+    // Nothing remembered yet: the trip row opens down to the newest trip.
+    const QModelIndex newest = a->indexOf(TripDecoding::tripGroups(*a).first());
+    QVERIFY(view.treeView()->isExpanded(tripRow) && view.treeView()->isExpanded(newest));
+    const QModelIndex firstGroup = a->indexOf(TripDecoding::tripGroups(*a).at(1));
     view.treeView()->expand(firstGroup);
-    view.treeView()->collapse(a->index(1, 0, tripRow));
+    view.treeView()->collapse(newest);
 
     view.vxUIGetTreeModel(entry("RVN B (2)"), b.get());
-    QVERIFY(!view.treeView()->isExpanded(b->index(0, 0, b->index(TripDecoding::TriplogRow, 0))));
+    QVERIFY(!view.treeView()->isExpanded(b->indexOf(TripDecoding::tripGroups(*b).at(1))));
     view.vxUIGetTreeModel(entry("RVN A (1)"), a.get());
     QVERIFY(view.treeView()->isExpanded(firstGroup));
     QVERIFY(view.treeView()->isExpanded(tripRow));
+    QVERIFY(!view.treeView()->isExpanded(newest));
     // No model: expansion reports are ignored.
     auto c = makeModel();
     FaultLogger empty;
