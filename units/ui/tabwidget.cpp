@@ -137,7 +137,6 @@ void TabWidget::wireViews()
     UnitConnector *c = m_connector;
     connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
-    connect(c, &UnitConnector::alertRow, m_alarms, &alarms::addAlert);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
     // "ImportActive": the view reads as if "Load from Drive" had been pressed, with its question
@@ -344,6 +343,9 @@ void TabWidget::appendLog(const QString &line)
 {
     qDebug().noquote() << "link information:" << line;
     m_linkLog->appendPlainText(line);
+    // Every link outcome is also an alert; the byte lines of the exchanges are not.
+    if (line.contains(QLatin1String("\t----\t")))
+        m_alarms->addAlert(line);
     emit linkInformation(line);
 }
 

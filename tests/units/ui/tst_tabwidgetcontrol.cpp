@@ -1,6 +1,7 @@
 // The control panel of the tab controller against two simulated units on one RS485 line: the
 // motor follows the buttons, refused and merely shown values write nothing, and the "Control
 // Source" hand-back writes its sources before the unit goes.
+#include "alarms.h"
 #include "apppaths.h"
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
@@ -165,6 +166,11 @@ void TstTabWidgetControl::panelDrivesTheUnitAndHandsControlBack()
         QCOMPARE(asked, 2); // unit 2 runs from "Remote": nothing to hand back
         QCOMPARE(panel->unitLabel()->text(), QString("No Unit"));
         QCOMPARE(panel->pressed(), int(CtrlPanelFrame::NonePressed));
+        // Every link outcome reached the alert list, the byte lines of the exchanges did not.
+        const QStringList alerts = tab.alertList()->list().current();
+        QCOMPARE(alerts.filter("device link established").size(), 2);
+        QCOMPARE(alerts.filter("device link removed").size(), 2);
+        QVERIFY(alerts.filter("Tx Msg").isEmpty());
     }
     QCOMPARE(prompter.problems(), QString());
     AppPaths::setBaseDir(QString());
