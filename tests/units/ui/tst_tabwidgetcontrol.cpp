@@ -3,6 +3,7 @@
 // Source" hand-back writes its sources before the unit goes.
 #include "alarms.h"
 #include "apppaths.h"
+#include "controlbox.h"
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
 #include "scriptedprompter.h"
@@ -47,6 +48,7 @@ class TstTabWidgetControl : public QObject
     Q_OBJECT
 private slots:
     void panelDrivesTheUnitAndHandsControlBack();
+    void controlBoxGivesTheSourceIndicesWritten();
 
 private:
     // Waits until the simulator has logged exactly `expected` writes since the last call.
@@ -174,6 +176,20 @@ void TstTabWidgetControl::panelDrivesTheUnitAndHandsControlBack()
     }
     QCOMPARE(prompter.problems(), QString());
     AppPaths::setBaseDir(QString());
+}
+
+void TstTabWidgetControl::controlBoxGivesTheSourceIndicesWritten()
+{
+    ControlBox box("KTZ23-2P5 (1)");
+    QCOMPARE(box.runStopSource(), 1); // "Keyboard" unless chosen otherwise
+    QCOMPARE(box.referenceSource(), 1);
+    box.setChoices(3, 0); // "Option", "Remote"
+    QCOMPARE(box.runStopSource(), 3);
+    QCOMPARE(box.referenceSource(), 0);
+    QVERIFY(!box.isConfirmed());
+    box.vxUISlotOkBtnClicked();
+    QVERIFY(box.isConfirmed());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidgetControl)
