@@ -59,10 +59,18 @@ int main(int argc, char *argv[])
                 StartOptions::connectUnit(*tabs, request);
         });
     }
+    // TARVOLINK_SCREENSHOT_TAB=N: the tab shown from the start (pictures of the other views).
+    bool tabGiven = false;
+    const int shownTab = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_TAB", &tabGiven);
+    if (tabGiven && window->tabController())
+        window->tabController()->setCurrentIndex(shownTab);
     // TARVOLINK_SCREENSHOT=file.png: save a picture of the window once it has settled, then end.
     const QString screenshot = qEnvironmentVariable("TARVOLINK_SCREENSHOT");
+    // TARVOLINK_SCREENSHOT_WAIT=ms: the cycles of the shown tab get that long before the picture.
+    const int wait = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_WAIT");
     if (!screenshot.isEmpty())
-        StartOptions::screenshotWhenSettled(*window, screenshot);
+        QTimer::singleShot(qMax(0, wait), window.get(),
+            [&window, screenshot] { StartOptions::screenshotWhenSettled(*window, screenshot); });
     const int result = app.exec();
     window.reset();
     return result;

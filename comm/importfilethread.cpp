@@ -186,6 +186,7 @@ WorkerOps::Context importfileThread::makeContext()
     out.changeUnitName = [this](const QString &name) { emit vxUISigChangeUnitName(name); };
     out.statusUpdated = [this] { emit vxUISigOprStatusUpdated(); };
     out.triplogUpdated = [this] { emit vxUISigTriplogUpdated(); };
+    out.controlUpdated = [this] { emit vxCtrlUpdate(); };
     out.unitInfo = [this](const QStringList &entry, const QString &deviceFile, const QString &version,
                        const QString &driveSize, double reference, const QString &referenceSource,
                        const QString &runSource, const QString &motorDirection, bool opened, int status) {
@@ -227,6 +228,9 @@ void importfileThread::run()
     case OscAcquisition:
         outcome = WorkerOps::acquire(ctx, oscDevice, [this] { return intervalMs.load(); });
         break;
+    case ControlUpdate:
+        outcome = WorkerOps::controlUpdate(ctx, controlPanel, controlSink);
+        break;
     case AddUnit: {
         WorkerOps::AddUnitRequest request;
         request.fileMode = fileMode;
@@ -237,6 +241,8 @@ void importfileThread::run()
         break;
     }
     default:
+        if (operation >= ControlFirst && operation <= ControlLast)
+            outcome = WorkerOps::controlCommand(ctx, controlPanel, operation, operationArg);
         break;
     }
     result.store(outcome);

@@ -28,10 +28,14 @@ public:
         ReadAllParameters = 0, // "Load from Drive"
         WriteParameters = 1, // "Load to Drive"
         WriteOneParameter = 2, // "ParamWrite": then the depending parameters are re-read
+        // 3 to 8: the control panel's commands (WorkerOps::ControlKind), one write each
+        ControlFirst = WorkerOps::RunForward,
+        ControlLast = WorkerOps::ReferenceValue,
         TriplogUpdate = 9, // cyclic while runFlag, 1000 ms between passes
         OprStatusUpdate = 16, // cyclic while runFlag, 10 ms between passes
         OscAcquisition = 17, // oscilloscope cycles until setStop()
-        AddUnit = 19 // identification of a unit added by hand
+        AddUnit = 19, // identification of a unit added by hand
+        ControlUpdate = 20 // cyclic while runFlag, 5000 ms between passes
     };
 
     // commMod and model are not owned; both must outlive the thread's run.
@@ -87,6 +91,17 @@ public:
     // The unit entry as the operation left it (the add-unit operation fills fields 1, 2, 8-11).
     QStringList getUnitEntry() const;
 
+    // Control operations: the unit's "[CONTROL PANEL]" rows, the value a command writes (source
+    // index or reference percent), and where the control update hands each pass (called on the
+    // worker thread; it must outlive the run or be owned by the function).
+    void setControlPanel(const DeviceFiles::ControlPanelInfo &info) { controlPanel = info; }
+    void setOperationArg(double value) { operationArg = value; }
+    double getOperationArg() const { return operationArg; }
+    void setControlSink(std::function<void(const WorkerOps::ControlReadings &)> sink)
+    {
+        controlSink = std::move(sink);
+    }
+
     // The unit's oscilloscope device for the acquisition (not owned; must outlive the run).
     void setOscDevice(OscUnitDev *device) { oscDevice = device; }
     OscUnitDev *getOscDevice() const { return oscDevice; }
@@ -117,6 +132,8 @@ signals:
     void vxUISigOprStatusUpdated();
     // One pass of the trip-log update stored new values in the model: the fault logger may refresh.
     void vxUISigTriplogUpdated();
+    // One pass of the control update handed the unit's control state to the control sink.
+    void vxCtrlUpdate();
 
 public slots:
     // Acquisition (operation 17). New sampling interval, read before each pause.
@@ -157,6 +174,9 @@ private:
     QString filePath;
     quint16 tcpPort = 502;
     bool newLink = false;
+    DeviceFiles::ControlPanelInfo controlPanel;
+    double operationArg = 0.0;
+    std::function<void(const WorkerOps::ControlReadings &)> controlSink;
 
     OscUnitDev *oscDevice = nullptr; // not owned
     std::atomic<bool> stopFlag { false };

@@ -33,7 +33,9 @@ int VxCommModbusMaster::readSource(const QString &registerText, int address, QSt
     int value = 0;
     if (!readInputWord(address, registerText.toInt(), value))
         return -1;
-    source = value <= 2 ? QStringLiteral("0") + QString::number(value) : QStringLiteral("00");
+    // 3 is "Option": read back as anything else, a unit switched to its option board would
+    // show "Remote" in the panel.
+    source = value >= 0 && value <= 3 ? QStringLiteral("0") + QString::number(value) : QStringLiteral("00");
     return 1;
 }
 

@@ -81,7 +81,7 @@ public:
     // All return 1, or -1 when the file names no register or the read fails.
     // Reference holding register and the maximum the file gives for it.
     int VxCommGetRefValue(const QString &file, int address, int &value, int &maxValue);
-    // "00", "01", "02" for register values 0, 1, 2; any other value "00".
+    // "00" to "03" for register values 0 to 3 (Remote, Keyboard, COM, Option); any other value "00".
     int VxCommGetRunSource(const QString &file, int address, QString &source);
     int VxCommGetRefSource(const QString &file, int address, QString &source);
     // Which of the forward, reverse and stop commands the unit holds now: the coils (or holding

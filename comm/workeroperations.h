@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devicefiles.h"
 #include "treemodel.h"
 
 #include <QString>
@@ -41,6 +42,7 @@ struct Reports
     std::function<void(const QString &)> changeUnitName;
     std::function<void()> statusUpdated;
     std::function<void()> triplogUpdated;
+    std::function<void()> controlUpdated;
     std::function<void(const QStringList &entry, const QString &deviceFile, const QString &version,
         const QString &driveSize, double reference, const QString &referenceSource, const QString &runSource,
         const QString &motorDirection, bool newLink, int status)>
@@ -128,5 +130,51 @@ int acquisitionWait(int intervalMs, qint64 elapsedMs);
 bool acquisitionCycle(Context &ctx, OscUnitDev *device);
 // Runs cycles while running(), pausing through ctx.pause; interval() is read before each pause.
 Result acquire(Context &ctx, OscUnitDev *device, const std::function<int()> &interval);
+
+// 3 to 8: the control panel's commands, one value written to the registers the unit's
+// "[CONTROL PANEL]" section names.
+enum ControlKind {
+    RunForward = 3,
+    RunBackward = 4,
+    StopMotor = 5,
+    ReferenceSource = 6, // value: source index
+    RunStopSource = 7, // value: source index
+    ReferenceValue = 8 // value: percent, 0 to 100
+};
+// The sources both selectors offer, in their order; Com means "controlled through this program".
+enum ControlSource { SourceRemote = 0, SourceKeyboard = 1, SourceCom = 2, SourceOption = 3 };
+constexpr int ControlUpdatePauseMs = 5000; // between two passes of the control update
+
+// One write of a control command: table type, first number, and the words (coils: one word of
+// 0 or 1 per coil).
+struct ControlWrite
+{
+    int type = 4;
+    int number = 0;
+    QVector<quint16> words;
+};
+// What `kind` with `value` writes for this panel; false when the file names no register for it.
+// A motor command on coils covers as many coils as the widest command starting at the same coil,
+// so a command of value 0 clears the coils another command set.
+bool controlWriteFor(const DeviceFiles::ControlPanelInfo &panel, int kind, double value, ControlWrite *out);
+// Writes one control command; a failure is reported with the command's own message.
+Result controlCommand(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, int kind, double value);
+
+// What the control update reads; -1 (reference: a negative value) where a read failed.
+struct ControlReadings
+{
+    double reference = -1.0; // percent
+    int referenceSource = -1;
+    int runSource = -1;
+    int command = -1; // 0 forward, 1 backward, 2 stop
+};
+// One pass of the control update: reference, both sources and the motor command the unit holds.
+// False when the unit is being removed or nothing could be read.
+bool readControlState(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, ControlReadings *out);
+// 20: reads the control state while running(), hands each pass to `update`, then reports
+// controlUpdated and pauses pauseMs. Failed reads are left out silently: a unit that does not
+// answer is already reported by its other workers.
+Result controlUpdate(Context &ctx, const DeviceFiles::ControlPanelInfo &panel,
+    const std::function<void(const ControlReadings &)> &update, int pauseMs = ControlUpdatePauseMs);
 
 } // namespace WorkerOps

@@ -596,3 +596,14 @@ void TreeModel::changelang(QString fileName, uint language)
     m_language = language;
     notifyAllValuesChanged();
 }
+
+void TreeModel::setExpandcollapseFlag(int view, const QModelIndex &index, bool expanded)
+{
+    if (!index.isValid() || index.model() != this)
+        return;
+    QList<QPersistentModelIndex> &list = m_expanded[view];
+    const QModelIndex first = index.siblingAtColumn(0);
+    list.removeAll(QPersistentModelIndex(first));
+    if (expanded)
+        list.append(QPersistentModelIndex(first));
+}

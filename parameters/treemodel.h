@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModel>
 #include <QHash>
+#include <QPersistentModelIndex>
 #include <QReadWriteLock>
 #include <QStringList>
 #include <QVector>
@@ -135,6 +136,13 @@ public:
     // Tells views that every value may have changed (after reads from a worker or a file).
     void notifyAllValuesChanged();
 
+    // The expand/collapse memory of the views that show this model, per view number (the fault
+    // logger is view 1): kept with the unit, so a view shown another unit meanwhile restores it.
+    void setExpandcollapseFlag(int view, const QModelIndex &index, bool expanded);
+    QList<QPersistentModelIndex> expandedIndexes(int view) const { return m_expanded.value(view); }
+    // Whether the view ever recorded a branch opened or closed.
+    bool hasExpandState(int view) const { return m_expanded.contains(view); }
+
 public slots:
     // Text and value texts of another language, from the same device description file.
     void changelang(QString fileName, uint language);
@@ -168,4 +176,5 @@ private:
     // Recursive: a reader holding a snapshot may call data(), which locks for reading too.
     mutable QReadWriteLock m_valueLock { QReadWriteLock::Recursive };
     std::atomic<bool> m_notifyPending { false };
+    QHash<int, QList<QPersistentModelIndex>> m_expanded;
 };

@@ -12,12 +12,16 @@ ThreadSupervisor::ThreadSupervisor(WorkerMaker maker, QObject *parent)
 
 QList<int> ThreadSupervisor::operationsForTab(int tab, const QString &unitName)
 {
+    QList<int> operations;
+    // The control panel stands beside the oscilloscope, status and fault logger views.
+    if (tab == OscilloscopeTab || tab == StatusTab || tab == FaultLoggerTab)
+        operations.append(importfileThread::ControlUpdate);
     if (tab == StatusTab)
-        return { importfileThread::OprStatusUpdate };
+        operations.append(importfileThread::OprStatusUpdate);
     // These drives keep no trip log in the registers the cycle reads.
     if (tab == FaultLoggerTab && !unitName.contains(QLatin1String("QRT")))
-        return { importfileThread::TriplogUpdate };
-    return {};
+        operations.append(importfileThread::TriplogUpdate);
+    return operations;
 }
 
 void ThreadSupervisor::restart(int tab, UnitRecord *unit)
@@ -31,7 +35,10 @@ void ThreadSupervisor::restart(int tab, UnitRecord *unit)
         if (!worker)
             continue;
         worker->setRunFlag(true);
-        (op == importfileThread::OprStatusUpdate ? m_status : m_fault) = worker;
+        (op == importfileThread::OprStatusUpdate        ? m_status
+                : op == importfileThread::TriplogUpdate ? m_fault
+                                                        : m_control)
+            = worker;
         worker->start(QThread::InheritPriority);
     }
 }
@@ -39,7 +46,7 @@ void ThreadSupervisor::restart(int tab, UnitRecord *unit)
 void ThreadSupervisor::stopAll(bool wait)
 {
     QList<importfileThread *> running;
-    for (QPointer<importfileThread> *p : { &m_status, &m_fault }) {
+    for (QPointer<importfileThread> *p : { &m_status, &m_fault, &m_control }) {
         if (*p)
             running.append(p->data());
         p->clear();

@@ -9,8 +9,8 @@
 
 struct UnitRecord;
 
-// The cyclic workers that serve the shown tab for the current unit (status, trip log): at most one
-// of each, stopped and started again on every tab or unit change.
+// The cyclic workers that serve the shown tab for the current unit (status, trip log, control
+// update): at most one of each, stopped and started again on every tab or unit change.
 class ThreadSupervisor : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,7 @@ public:
 
     importfileThread *statusThread() const { return m_status; }
     importfileThread *faultThread() const { return m_fault; }
+    importfileThread *controlThread() const { return m_control; }
     UnitRecord *unit() const { return m_unit; }
 
     // Sets the flags of every worker (run flag cleared; remove flag when remove), then waits for
@@ -48,5 +49,6 @@ private:
     WorkerMaker m_make;
     QPointer<importfileThread> m_status;
     QPointer<importfileThread> m_fault;
+    QPointer<importfileThread> m_control;
     UnitRecord *m_unit = nullptr;
 };

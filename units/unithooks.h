@@ -5,6 +5,7 @@
 class QObject;
 class QWidget;
 class VxCommModbusMaster;
+class importfileThread;
 
 // What the controller needs from the control panel. The panel plugs in here; until it does, the
 // default hands nothing back and keeps no modules.
@@ -36,6 +37,14 @@ public:
     }
     // No unit is left: the panel shows "No Unit".
     virtual void showNoUnit() { }
+    // A control worker of the unit (commands 3 to 8, the control update 20) is about to start:
+    // the panel hands it the unit's control rows and, for the update, where its readings go.
+    virtual void prepareWorker(importfileThread *worker, QObject *module, int operation)
+    {
+        Q_UNUSED(worker)
+        Q_UNUSED(module)
+        Q_UNUSED(operation)
+    }
 };
 
 // What the controller needs from the oscilloscope. The default never records and keeps no devices.

@@ -65,4 +65,7 @@ int compare(const QStringList &args);
 int download(const QStringList &args);
 int record(const QStringList &args);
 int rec2csv(const QStringList &args);
+int status(const QStringList &args);
+int trips(const QStringList &args);
+int control(const QStringList &args);
 } // namespace CliCommands

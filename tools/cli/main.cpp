@@ -25,8 +25,13 @@ const char *const kUsage
       "  record --seconds S --out FILE.rec\n"
       "                           Record the unit's signals (--interval MS, --comment, --trigger).\n"
       "  rec2csv FILE.rec         A recording as plain CSV (--out FILE.csv, else standard output).\n"
+      "  status                   The unit's status values (--json).\n"
+      "  trips                    The unit's trip log with the fault texts (--json).\n"
+      "  control (--forward | --reverse | --stop | --ref PERCENT | --ref-source NAME | --run-source NAME)\n"
+      "                           Drive the unit as the control panel does; without an action print its\n"
+      "                           control state (--json).\n"
       "\n"
-      "Unit selection (identify, read, write, get, set, record):\n"
+      "Unit selection (identify, read, write, get, set, record, status, trips, control):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
       "  --rtu PORT               Modbus RTU; --baud N (19200), --parity N,8,1|N,8,2|E,8,1|O,8,1.\n"
       "  --unit N                 Unit number 1..255 (1).\n"
@@ -38,7 +43,7 @@ const char *const kUsage
       "\n"
       "'tarvolink-cli COMMAND --help' describes each command.\n"
       "Exit status: 0 success, 1 compare found differences, 2 bad arguments, 3 unit or link failure,\n"
-      "4 file failure, 5 write refused (size, type or version differs).\n";
+      "4 file failure, 5 write refused (size, type or version differs; control source not COM).\n";
 
 } // namespace
 
@@ -79,6 +84,9 @@ int main(int argc, char *argv[])
         { QStringLiteral("download"), CliCommands::download },
         { QStringLiteral("record"), CliCommands::record },
         { QStringLiteral("rec2csv"), CliCommands::rec2csv },
+        { QStringLiteral("status"), CliCommands::status },
+        { QStringLiteral("trips"), CliCommands::trips },
+        { QStringLiteral("control"), CliCommands::control },
     };
     for (const auto &entry : commands) {
         if (entry.first == command)

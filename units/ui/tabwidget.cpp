@@ -1,8 +1,12 @@
 #include "tabwidget.h"
 
+#include "alarms.h"
 #include "compareparameters.h"
 #include "connect.h"
+#include "ctrlpanelcontroller.h"
+#include "ctrlpanelframe.h"
 #include "customerdatadialog.h"
+#include "faultlogger.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
@@ -10,6 +14,7 @@
 #include "paramtransfer.h"
 #include "prompter.h"
 #include "settingsbinder.h"
+#include "status.h"
 #include "threadsupervisor.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -60,6 +65,7 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     m_transfer = new ParamTransfer(this);
     m_fileSets = new FileSetKeeper({ m_tree, m_params, m_details, m_registry.get() }, this);
     connect(m_fileSets, &FileSetKeeper::changed, this, &TabWidget::vxUISlotEnableParamSettings);
+    wireStatusAndControl();
     wireViews();
     retranslateUi();
 }
@@ -85,22 +91,28 @@ void TabWidget::buildForm()
     m_details = new Connect(m_prompter, m_unitPane);
     paneLayout->addWidget(m_tree, 1);
     paneLayout->addWidget(m_details);
+    // Beside the oscilloscope, status and fault logger views: shown while one of them is.
+    m_ctrlFrame = new CtrlPanelFrame(m_unitPane);
+    m_ctrlFrame->hide();
+    paneLayout->addWidget(m_ctrlFrame);
 
     m_tabs = new QTabWidget(m_splitter);
     m_params = new Parameters(m_prompter, m_tabs);
     m_tabs->addTab(m_params, QString());
-    // Oscilloscope, status and fault logger pages stay empty until their views exist; the indices
-    // stay stable for everyone that switches tabs by number.
-    for (int i = OscilloscopeTab; i <= FaultLoggerTab; ++i)
-        m_tabs->addTab(new QWidget(m_tabs), QString());
-    m_alertLog = new QPlainTextEdit(m_tabs);
+    // The oscilloscope page stays empty until its view exists; the indices stay stable for
+    // everyone that switches tabs by number.
+    m_tabs->addTab(new QWidget(m_tabs), QString());
+    m_status = new Status(m_tabs);
+    m_faults = new FaultLogger(m_tabs);
+    m_alarms = new alarms(m_tabs);
+    m_tabs->addTab(m_status, QString());
+    m_tabs->addTab(m_faults, QString());
+    m_tabs->addTab(m_alarms, QString());
     m_linkLog = new QPlainTextEdit(m_tabs);
-    for (QPlainTextEdit *log : { m_alertLog, m_linkLog }) {
-        log->setReadOnly(true);
-        // Every exchange may add lines; the oldest go first so a long session stays small.
-        log->setMaximumBlockCount(5000);
-        m_tabs->addTab(log, QString());
-    }
+    m_linkLog->setReadOnly(true);
+    // Every exchange may add lines; the oldest go first so a long session stays small.
+    m_linkLog->setMaximumBlockCount(5000);
+    m_tabs->addTab(m_linkLog, QString());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ 260, 900 });
@@ -126,7 +138,6 @@ void TabWidget::wireViews()
     UnitConnector *c = m_connector;
     connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
-    connect(c, &UnitConnector::alertRow, m_alertLog, &QPlainTextEdit::appendPlainText);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
     connect(c, &UnitConnector::connectAttemptEnded, this, [this] { emit busy(QString()); });
@@ -175,10 +186,15 @@ void TabWidget::wireViews()
     connect(c, &UnitConnector::modelAboutToBeDeleted, this, [this](TreeModel *model) {
         if (m_params->model() == model)
             m_params->vxUISlotSetTreeView(QStringList(), nullptr);
+        if (m_status->model() == model)
+            m_status->vxUIGetTreeModel(QStringList(), nullptr);
+        if (m_faults->model() == model)
+            m_faults->vxUIGetTreeModel(QStringList(), nullptr);
     });
     connect(c, &UnitConnector::unitRemoved, this, [this](const QStringList &entry) {
         if (F::sameUnit(m_details->currentEntry(), entry))
             m_details->reset();
+        m_ctrl->vxUISlotCtrlSetChanged(m_currentEntry, true);
         vxUISlotEnableParamSettings();
     });
 }
@@ -241,6 +257,9 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
     importfileThread *worker = m_factory->createWorker(unit->master, unit->entry, unit->model);
     worker->setOperation(operation);
     m_settings->configureWorker(worker);
+    if ((operation >= importfileThread::ControlFirst && operation <= importfileThread::ControlLast)
+        || operation == importfileThread::ControlUpdate)
+        m_control->prepareWorker(worker, unit->controlModule, operation);
     unit->threads.append(worker);
     // Every signal of a worker comes from its own thread: all connections are queued so the
     // widgets are only touched here, in the user-interface thread.
@@ -301,7 +320,20 @@ void TabWidget::setCurrentUnit(UnitRecord *record)
     // A unit that fell silent keeps its cycles: they are what notices it answering again.
     const bool usable = record && !record->heldDisconnected;
     m_supervisor->restart(currentIndex(), usable ? record : nullptr);
+    showUnitInTabViews();
     vxUISlotEnableParamSettings();
+}
+
+void TabWidget::showUnitInTabViews()
+{
+    const int tab = currentIndex();
+    UnitRecord *record = m_registry->find(m_currentEntry);
+    m_ctrlFrame->setVisible(tab == OscilloscopeTab || tab == StatusTab || tab == FaultLoggerTab);
+    m_ctrl->vxUISlotCtrlSetChanged(m_currentEntry, true);
+    if (tab == StatusTab)
+        m_status->vxUIGetTreeModel(m_currentEntry, record ? record->model : nullptr);
+    else if (tab == FaultLoggerTab)
+        m_faults->vxUIGetTreeModel(m_currentEntry, record ? record->model : nullptr);
 }
 
 void TabWidget::showUnitModel(UnitRecord *record)
@@ -325,6 +357,9 @@ void TabWidget::appendLog(const QString &line)
 {
     qDebug().noquote() << "link information:" << line;
     m_linkLog->appendPlainText(line);
+    // Every link outcome is also an alert; the byte lines of the exchanges are not.
+    if (line.contains(QLatin1String("\t----\t")))
+        m_alarms->addAlert(line);
     emit linkInformation(line);
 }
 
@@ -334,6 +369,7 @@ void TabWidget::onTabChange(int index)
     // A unit that fell silent keeps its cycles: they are what notices it answering again.
     const bool usable = record && !record->heldDisconnected;
     m_supervisor->restart(index, usable ? record : nullptr);
+    showUnitInTabViews();
     if (index == ParametersTab)
         m_params->treeView()->viewport()->update();
 }
@@ -382,10 +418,14 @@ void TabWidget::onAddUnitClicked(int deviceNo, QString port, int baudrate, QStri
         { deviceNo, port, baudrate, parity, tcpDevineNo, ipAddr, connectMode, datafilemode, filepath });
 }
 
-void TabWidget::vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, QString, QString, double,
-    QString, QString, QString, bool, int status)
+void TabWidget::vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, QString, QString,
+    double reference, QString referenceSource, QString runSource, QString motorDirection, bool, int status)
 {
     m_connector->identificationResult(entry, deviceFile, status);
+    if (status >= 0 && m_registry->find(entry)) {
+        m_ctrl->setInitialValues(entry, reference, referenceSource, runSource, motorDirection);
+        m_ctrl->vxUISlotCtrlSetChanged(m_currentEntry, true);
+    }
 }
 
 void TabWidget::vxUISlotUnitDisconnectClicked(QString str, QStringList fileList)
@@ -520,6 +560,7 @@ void TabWidget::VxUISlotmoProgressBarClose()
 
 void TabWidget::VxUISlotErrorMsg(QString message, QString title)
 {
+    m_alarms->addAlert(title + QStringLiteral(": ") + message.trimmed());
     if (title == QLatin1String("Information"))
         m_prompter.information(this, title, message);
     else if (title == QLatin1String("Warning"))
@@ -659,6 +700,74 @@ void TabWidget::cleanallData(bool keepFileSets)
     m_details->reset();
     m_tree->clearSelection();
     m_closedDown = true;
+}
+
+void TabWidget::wireStatusAndControl()
+{
+    CtrlPanelController::Context ctx;
+    ctx.prompter = &m_prompter;
+    ctx.parent = this;
+    ctx.frame = m_ctrlFrame;
+    ctx.findUnit = [this](const QStringList &entry, QStringList *live) -> QObject * {
+        UnitRecord *record = m_registry->find(entry);
+        if (live)
+            *live = record ? record->entry : QStringList();
+        return record ? record->controlModule : nullptr;
+    };
+    ctx.makeWorker = [this](const QStringList &entry, int operation) {
+        return makeWorker(m_registry->find(entry), operation);
+    };
+    ctx.currentEntry = [this] { return m_currentEntry; };
+    m_ctrl = new CtrlPanelController(ctx, this);
+    setControlPanelHook(m_ctrl);
+    connect(this, &TabWidget::langTranslation, m_ctrlFrame, &CtrlPanelFrame::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, m_alarms, &alarms::onLangTranslation);
+}
+
+void TabWidget::vxUISlotCatchCtrlPanelSignal(
+    QStringList filelist, int f_type, double val, bool RemoveSettingFlag)
+{
+    m_ctrl->write(filelist, f_type, val, RemoveSettingFlag);
+}
+
+void TabWidget::vxUIslotCtrlFwdBtnClicked()
+{
+    m_ctrl->vxUIslotCtrlFwdBtnClicked();
+}
+
+void TabWidget::vxUIslotCtrlBwdBtnClicked()
+{
+    m_ctrl->vxUIslotCtrlBwdBtnClicked();
+}
+
+void TabWidget::vxUIslotCtrlStpBtnClicked()
+{
+    m_ctrl->vxUIslotCtrlStpBtnClicked();
+}
+
+void TabWidget::vxUISlotCtrlRefValEntered()
+{
+    m_ctrl->vxUISlotCtrlRefValEntered();
+}
+
+void TabWidget::vxUISlotCtrlRefSrcChanged(int index)
+{
+    m_ctrl->vxUISlotCtrlRefSrcChanged(index);
+}
+
+void TabWidget::vxUISlotCtrlRunStopSrcChanged(int index)
+{
+    m_ctrl->vxUISlotCtrlRunStopSrcChanged(index);
+}
+
+void TabWidget::vxUISlotCtrlSetChanged(QStringList list, bool flag)
+{
+    m_ctrl->vxUISlotCtrlSetChanged(list, flag);
+}
+
+void TabWidget::vxUICtrlUpdate()
+{
+    m_ctrl->vxUICtrlUpdate();
 }
 
 void TabWidget::retranslateUi()

@@ -9,6 +9,11 @@
 #include <memory>
 
 class Connect;
+class CtrlPanelController;
+class CtrlPanelFrame;
+class FaultLogger;
+class Status;
+class alarms;
 class FileSetKeeper;
 class ControlPanelHook;
 class OscilloscopeHook;
@@ -79,6 +84,11 @@ public:
     QPlainTextEdit *linkInformationLog() const { return m_linkLog; }
     ParamTransfer *transfer() const { return m_transfer; }
     ThreadSupervisor *supervisor() const { return m_supervisor; }
+    Status *statusView() const { return m_status; }
+    FaultLogger *faultLogger() const { return m_faults; }
+    alarms *alertList() const { return m_alarms; }
+    CtrlPanelFrame *ctrlPanel() const { return m_ctrlFrame; }
+    CtrlPanelController *ctrlController() const { return m_ctrl; }
 
     // Before the quit question: offers to save the sets from files that have unsaved edits.
     // Returns false when the user chose to stay (Cancel, or a save not carried out).
@@ -151,6 +161,17 @@ public slots:
     // The communication settings changed: every master takes the delay and retries.
     void vxUISlotCommOkClicked();
     void onLangTranslation(int index);
+    // The control panel (each forwards to the panel's controller).
+    void vxUISlotCatchCtrlPanelSignal(
+        QStringList filelist, int f_type, double val, bool RemoveSettingFlag = false);
+    void vxUIslotCtrlFwdBtnClicked();
+    void vxUIslotCtrlBwdBtnClicked();
+    void vxUIslotCtrlStpBtnClicked();
+    void vxUISlotCtrlRefValEntered();
+    void vxUISlotCtrlRefSrcChanged(int index);
+    void vxUISlotCtrlRunStopSrcChanged(int index);
+    void vxUISlotCtrlSetChanged(QStringList list, bool flag);
+    void vxUICtrlUpdate();
 
 private:
     void buildForm();
@@ -166,6 +187,9 @@ private:
     void wireParameters();
     // True when the unit can be read or written now; otherwise says so and returns false.
     bool checkConnected(const UnitRecord *record);
+    void wireStatusAndControl();
+    // Shows the current unit in the views beside the shown tab (status, fault logger, panel).
+    void showUnitInTabViews();
 
     Prompter &m_prompter;
     std::unique_ptr<UnitFactory> m_factory;
@@ -186,7 +210,11 @@ private:
     QTabWidget *m_tabs = nullptr;
     Parameters *m_params = nullptr;
     FileSetKeeper *m_fileSets = nullptr;
-    QPlainTextEdit *m_alertLog = nullptr;
+    alarms *m_alarms = nullptr;
+    Status *m_status = nullptr;
+    FaultLogger *m_faults = nullptr;
+    CtrlPanelFrame *m_ctrlFrame = nullptr;
+    CtrlPanelController *m_ctrl = nullptr;
     QPlainTextEdit *m_linkLog = nullptr;
     QStringList m_currentEntry;
     bool m_closedDown = false;

@@ -1,0 +1,113 @@
+#include "faultlogger.h"
+
+#include "signalcatalogue.h"
+#include "signaldecoding.h"
+#include "status.h"
+#include "treeitem.h"
+#include "treemodel.h"
+#include "tripdecoding.h"
+#include "unitentryfields.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Shows a trip group's fault number with the text of "[TRIP MESSAGES]", and "Undefined error"
+// for a number the file has no text for.
+class TripTextDelegate : public QStyledItemDelegate
+{
+public:
+    TripTextDelegate(const FaultLogger *view, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_view(view)
+    { }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const TreeModel *model = m_view->model();
+        if (!model || index.model() != model || index.column() != TreeItem::SetAColumn)
+            return;
+        const TreeItem *item = model->getItem(index);
+        if (TripDecoding::isFaultNumber(*model, item))
+            option->text
+                = SignalDecoding::faultText(TripDecoding::faultNumber(*model, item), m_view->tripMessages());
+    }
+
+private:
+    const FaultLogger *m_view;
+};
+
+} // namespace
+
+FaultLogger::FaultLogger(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("faultUnitLabel"));
+    QFont bold = m_label->font();
+    bold.setBold(true);
+    m_label->setFont(bold);
+    m_tree = new QTreeView(this);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setAlternatingRowColors(true);
+    m_tree->setItemDelegate(new TripTextDelegate(this, m_tree));
+    layout->addWidget(m_label);
+    layout->addWidget(m_tree, 1);
+    connect(m_tree, &QTreeView::expanded, this, &FaultLogger::UpdateExpandedTreeState);
+    connect(m_tree, &QTreeView::collapsed, this, &FaultLogger::UpdateCollapsedTreeState);
+}
+
+void FaultLogger::UpdateExpandedTreeState(QModelIndex Indx)
+{
+    if (m_model && !m_restoring)
+        m_model->setExpandcollapseFlag(ExpansionView, Indx, true);
+}
+
+void FaultLogger::UpdateCollapsedTreeState(QModelIndex Indx)
+{
+    if (m_model && !m_restoring)
+        m_model->setExpandcollapseFlag(ExpansionView, Indx, false);
+}
+
+void FaultLogger::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
+{
+    qDebug() << "fault vxUIGetTreeModel" << UnitEntryField::at(filelist, UnitEntryField::Name);
+    m_restoring = true;
+    m_model = model;
+    m_label->setText(Status::unitCaption(filelist));
+    const bool qrt = UnitEntryField::at(filelist, UnitEntryField::Name).contains(QLatin1String("QRT"));
+    // Such units have no fault log page.
+    QList<int> rows;
+    if (!qrt)
+        rows.append(TripDecoding::TriplogRow);
+    Status::showRows(m_tree, model, rows, { 3, 5, 6, 7, 8, 9, 10, 11 });
+    if (model && model->deviceFileName() != m_messagesFile) {
+        m_messagesFile = model->deviceFileName();
+        m_tripMessages = SignalCatalogueReader::readFile(m_messagesFile, int(model->language())).tripMessages;
+    }
+    if (model && TripDecoding::TriplogRow < model->rowCount()) {
+        if (!model->hasExpandState(ExpansionView)) {
+            // The trip row and the way down to the newest trip, remembered like branches the user
+            // opened, so they stay open around the user's own.
+            const QList<const TreeItem *> groups = TripDecoding::tripGroups(*model);
+            QModelIndex index = groups.isEmpty() ? model->index(TripDecoding::TriplogRow, 0)
+                                                 : model->indexOf(groups.first());
+            for (; index.isValid(); index = index.parent()) {
+                m_tree->expand(index);
+                model->setExpandcollapseFlag(ExpansionView, index, true);
+            }
+        } else {
+            for (const QPersistentModelIndex &index : model->expandedIndexes(ExpansionView))
+                if (index.isValid())
+                    m_tree->expand(index);
+        }
+    }
+    m_restoring = false;
+}

@@ -1,0 +1,74 @@
+#include "status.h"
+
+#include "treemodel.h"
+#include "unitentryfields.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+// The top-level menus of the parameter tree the status view shows.
+constexpr int ProcessRow = 2; // of it only the first child, the reference
+constexpr int OperationRow = 6;
+constexpr int UnitCaptionField = 18;
+} // namespace
+
+Status::Status(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("statusUnitLabel"));
+    QFont bold = m_label->font();
+    bold.setBold(true);
+    m_label->setFont(bold);
+    m_tree = new QTreeView(this);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setAlternatingRowColors(true);
+    layout->addWidget(m_label);
+    layout->addWidget(m_tree, 1);
+}
+
+QString Status::unitCaption(const QStringList &entry)
+{
+    const QString caption = UnitEntryField::at(entry, UnitCaptionField);
+    return caption.isEmpty() ? UnitEntryField::at(entry, UnitEntryField::Name) : caption;
+}
+
+void Status::showRows(QTreeView *tree, TreeModel *model, const QList<int> &rows, const QList<int> &hidden)
+{
+    tree->setModel(model);
+    if (!model)
+        return;
+    for (int c = 8; c < model->columnCount(); ++c)
+        tree->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    for (int r = 0; r < model->rowCount(); ++r)
+        tree->setRowHidden(r, QModelIndex(), !rows.contains(r));
+    for (int c = 0; c < model->columnCount(); ++c)
+        tree->setColumnHidden(c, hidden.contains(c));
+    tree->setColumnWidth(0, 150);
+    tree->setColumnWidth(1, 220); // the texts, wide enough for most
+    tree->setColumnWidth(2, 50);
+}
+
+void Status::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
+{
+    m_model = model;
+    m_label->setText(unitCaption(filelist));
+    // These drives keep their operation values elsewhere: only the reference is shown.
+    const bool qrt = UnitEntryField::at(filelist, UnitEntryField::Name).contains(QLatin1String("QRT"));
+    QList<int> rows { ProcessRow };
+    if (!qrt)
+        rows.append(OperationRow);
+    showRows(m_tree, model, rows, { 3, 5, 6, 7, 8, 9, 10, 11 });
+    if (!model)
+        return;
+    if (ProcessRow < model->rowCount()) {
+        const QModelIndex process = model->index(ProcessRow, 0);
+        for (int r = 1; r < model->rowCount(process); ++r)
+            m_tree->setRowHidden(r, process, true);
+    }
+    m_tree->expandAll();
+}

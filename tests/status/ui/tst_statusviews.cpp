@@ -1,0 +1,181 @@
+// The status view, the fault logger and the alert list widget over real device description files.
+#include "alarms.h"
+#include "faultlogger.h"
+#include "signalcatalogue.h"
+#include "status.h"
+#include "treeitem.h"
+#include "treemodel.h"
+#include "tripdecoding.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <memory>
+
+namespace {
+
+const QString kDeviceFile = QStringLiteral(TARVOLINK_SOURCE_DIR "/data/csv_file/RVNV2.05.csv");
+
+std::unique_ptr<TreeModel> makeModel()
+{
+    return std::make_unique<TreeModel>(kDeviceFile, 0, QString("12,5"), QString("5.5"), true);
+}
+
+QStringList entry(const QString &name)
+{
+    QStringList e;
+    for (int i = 0; i < 21; ++i)
+        e << QString();
+    e[0] = "1";
+    e[1] = name;
+    e[2] = "connect";
+    e[3] = "TCPIP";
+    return e;
+}
+
+QList<int> visibleRows(const QTreeView *view)
+{
+    QList<int> rows;
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        if (!view->isRowHidden(r, QModelIndex()))
+            rows << r;
+    return rows;
+}
+
+} // namespace
+
+class TstStatusViews : public QObject
+{
+    Q_OBJECT
+private slots:
+    void statusShowsItsRows_data();
+    void statusShowsItsRows();
+    void faultLoggerShowsTripRowOnly_data();
+    void faultLoggerShowsTripRowOnly();
+    void expansionSurvivesSwitchingUnits();
+    void faultNumberBeyondTheTextsIsUndefined();
+    void alertListShowsColumnsAndNewPage();
+};
+
+void TstStatusViews::statusShowsItsRows_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("keepRows");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::newRow("full tree") << "RVN48-010 (1)" << 99 << QList<int> { 2, 6 };
+    QTest::newRow("QRT unit") << "QRT48-010 (1)" << 99 << QList<int> { 2 };
+    QTest::newRow("five top rows") << "RVN48-010 (1)" << 5 << QList<int> { 2 };
+}
+
+void TstStatusViews::statusShowsItsRows()
+{
+    QFETCH(QString, name);
+    QFETCH(int, keepRows);
+    QFETCH(QList<int>, shown);
+    auto model = makeModel();
+    QVERIFY(model->isValid() && model->rowCount() > 7);
+    if (keepRows < model->rowCount())
+        model->removeRows(keepRows, model->rowCount() - keepRows);
+    Status view;
+    view.vxUIGetTreeModel(entry(name), model.get());
+    QCOMPARE(visibleRows(view.treeView()), shown);
+    QCOMPARE(view.label()->text(), name);
+    const QModelIndex process = model->index(2, 0);
+    QVERIFY(model->rowCount(process) > 1);
+    QVERIFY(!view.treeView()->isRowHidden(0, process));
+    QVERIFY(view.treeView()->isRowHidden(1, process));
+    QVERIFY(view.treeView()->isExpanded(process));
+    QCOMPARE(view.treeView()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    for (int c : { 3, 5, 6, 7, 8, 11 })
+        QVERIFY(view.treeView()->isColumnHidden(c));
+    QVERIFY(!view.treeView()->isColumnHidden(TreeItem::SetAColumn));
+}
+
+void TstStatusViews::faultLoggerShowsTripRowOnly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("keepRows");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::newRow("full tree") << "RVN48-010 (1)" << 99 << QList<int> { 7 };
+    QTest::newRow("QRT unit") << "QRT48-010 (1)" << 99 << QList<int> {};
+    QTest::newRow("seven top rows") << "RVN48-010 (1)" << 7 << QList<int> {};
+}
+
+void TstStatusViews::faultLoggerShowsTripRowOnly()
+{
+    QFETCH(QString, name);
+    QFETCH(int, keepRows);
+    QFETCH(QList<int>, shown);
+    auto model = makeModel();
+    if (keepRows < model->rowCount())
+        model->removeRows(keepRows, model->rowCount() - keepRows);
+    FaultLogger view;
+    view.vxUIGetTreeModel(entry(name), model.get());
+    QCOMPARE(visibleRows(view.treeView()), shown);
+}
+
+void TstStatusViews::expansionSurvivesSwitchingUnits()
+{
+    auto a = makeModel();
+    auto b = makeModel();
+    FaultLogger view;
+    view.vxUIGetTreeModel(entry("RVN A (1)"), a.get());
+    const QModelIndex tripRow = a->index(TripDecoding::TriplogRow, 0);
+    // Nothing remembered yet: the trip row opens down to the newest trip.
+    const QModelIndex newest = a->indexOf(TripDecoding::tripGroups(*a).first());
+    QVERIFY(view.treeView()->isExpanded(tripRow) && view.treeView()->isExpanded(newest));
+    const QModelIndex firstGroup = a->indexOf(TripDecoding::tripGroups(*a).at(1));
+    view.treeView()->expand(firstGroup);
+    view.treeView()->collapse(newest);
+
+    view.vxUIGetTreeModel(entry("RVN B (2)"), b.get());
+    QVERIFY(!view.treeView()->isExpanded(b->indexOf(TripDecoding::tripGroups(*b).at(1))));
+    view.vxUIGetTreeModel(entry("RVN A (1)"), a.get());
+    QVERIFY(view.treeView()->isExpanded(firstGroup));
+    QVERIFY(view.treeView()->isExpanded(tripRow));
+    QVERIFY(!view.treeView()->isExpanded(newest));
+    // No model: expansion reports are ignored.
+    auto c = makeModel();
+    FaultLogger empty;
+    empty.UpdateExpandedTreeState(c->index(TripDecoding::TriplogRow, 0));
+    QVERIFY(!c->hasExpandState(FaultLogger::ExpansionView));
+}
+
+void TstStatusViews::faultNumberBeyondTheTextsIsUndefined()
+{
+    auto model = makeModel();
+    const QStringList messages = SignalCatalogueReader::readFile(kDeviceFile, 0).tripMessages;
+    QVERIFY(messages.size() > 2);
+    const QList<const TreeItem *> groups = TripDecoding::tripGroups(*model);
+    QVERIFY(groups.size() >= 2);
+    QVERIFY(TripDecoding::isFaultNumber(*model, groups.at(0)->child(0)));
+    QVERIFY(!TripDecoding::isFaultNumber(*model, groups.at(0)->child(1)));
+    model->storeRegisters(const_cast<TreeItem *>(groups.at(0)->child(0)), 0, { quint16(messages.size()) });
+    model->storeRegisters(const_cast<TreeItem *>(groups.at(1)->child(0)), 0, { 1 });
+    const QList<TripEntry> trips = TripDecoding::decode(*model, messages);
+    QCOMPARE(trips.at(0).text, QString("Undefined error"));
+    QCOMPARE(trips.at(1).text, "1 " + messages.at(1));
+}
+
+void TstStatusViews::alertListShowsColumnsAndNewPage()
+{
+    QTemporaryDir dir;
+    alarms list(nullptr, dir.filePath("a.log"));
+    list.addAlert("7\tRVN48-010 (7)\tCOM3\tfailure\tNo Device Link\t----\terror information");
+    QTreeWidgetItem *row = list.currentPage()->topLevelItem(0);
+    QCOMPARE(row->text(1), QString("7"));
+    QCOMPARE(row->text(2), QString("RVN48-010 (7)"));
+    QCOMPARE(row->text(3), QString("COM3 failure No Device Link error information"));
+    QCOMPARE(list.currentPage()->headerItem()->text(0), QString("Date and Time"));
+    for (int i = 0; i < 100; ++i)
+        list.addAlert("plain message");
+    QCOMPARE(list.currentPage()->topLevelItemCount(), 1);
+    QCOMPARE(list.historyPage()->topLevelItemCount(), 100);
+    QCOMPARE(list.currentPage()->topLevelItem(0)->text(3), QString("plain message"));
+}
+
+QTEST_MAIN(TstStatusViews)
+#include "tst_statusviews.moc"

@@ -1,0 +1,138 @@
+// tarvolink-cli status, trips and control against the drive simulator: the motor follows the
+// commands, refused commands send nothing, and the trip log comes with its fault texts.
+#include "clitestsupport.h"
+
+#include <QtTest>
+
+namespace {
+const QString kTcp = "127.0.0.114:15114";
+
+QJsonObject jsonOf(const CliRun &run)
+{
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+// Writes among the simulator's request lines: "fc:register", coils (5, 15) included.
+QStringList writes(const QStringList &requests)
+{
+    static const QRegularExpression write(" fc (5|6|15|16) reg (\\d+):");
+    QStringList found;
+    for (const QString &r : requests) {
+        const QRegularExpressionMatch m = write.match(r);
+        if (m.hasMatch())
+            found << m.captured(1) + ":" + m.captured(2);
+    }
+    return found;
+}
+
+} // namespace
+
+class TestCliControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refusedCommandsSendNothing_data();
+    void refusedCommandsSendNothing();
+    void motorFollowsTheCommands();
+    void tripsComeWithTheirTexts();
+
+private:
+    CliRun cli(const QStringList &args) const
+    {
+        return runCli(args + QStringList { "--data", dir.path(), "--tcp", kTcp, "--delay", "35" });
+    }
+    // The shown speed of the status values, in rpm.
+    double speed()
+    {
+        const CliRun run = cli({ "status", "--json" });
+        for (const QJsonValue &v : jsonOf(run).value("values").toArray())
+            if (v.toObject().value("text").toString() == "Speed")
+                return v.toObject().value("value").toString().toDouble();
+        return qQNaN();
+    }
+
+    QTemporaryDir dir;
+    SimPeer sim;
+};
+
+void TestCliControl::initTestCase()
+{
+    TestInstallation installation(dir.path());
+    QVERIFY(installation.addGeneralCsv() && installation.addDeviceFile("KTZV1.10.csv"));
+    QVERIFY2(sim.start({ "--data", dir.path(), "--device", "KTZV1.10.csv", "--size", "1", "--verbose",
+                 "--trip-after", "0", "--tcp", kTcp }),
+        qPrintable(sim.errorOutput()));
+}
+
+void TestCliControl::refusedCommandsSendNothing_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("forward, run source Remote") << QStringList { "--forward" } << 5;
+    QTest::newRow("reference, source Remote") << QStringList { "--ref", "50" } << 5;
+    QTest::newRow("reference above 100") << QStringList { "--ref", "100.5" } << 2;
+    QTest::newRow("reference below 0") << QStringList { "--ref", "-1" } << 2;
+    QTest::newRow("unknown source") << QStringList { "--run-source", "Panel" } << 2;
+    QTest::newRow("two actions") << QStringList { "--stop", "--forward" } << 2;
+}
+
+void TestCliControl::refusedCommandsSendNothing()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    sim.takeRequests();
+    const CliRun run = cli(QStringList { "control" } + args);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(!run.err.isEmpty());
+    QCOMPARE(writes(sim.takeRequests()), QStringList());
+}
+
+void TestCliControl::motorFollowsTheCommands()
+{
+    sim.takeRequests();
+    QCOMPARE(cli({ "control", "--run-source", "COM" }).exitCode, 0);
+    QCOMPARE(writes(sim.takeRequests()), QStringList { "6:40105" });
+    QCOMPARE(cli({ "control", "--forward" }).exitCode, 0);
+    // Forward sets two coils of the three the commands share.
+    QCOMPARE(writes(sim.takeRequests()), QStringList { "15:11" });
+    QTest::qWait(600);
+    const double running = speed();
+    QVERIFY2(running > 100, qPrintable(QString::number(running)));
+    QVERIFY(QTest::qWaitFor([&] { return speed() > running; }, 5000));
+
+    const CliRun stopped = cli({ "control", "--stop", "--json" });
+    QCOMPARE(stopped.exitCode, 0);
+    QCOMPARE(jsonOf(stopped).value("command").toString(), QString("stop"));
+    QCOMPARE(writes(sim.takeRequests()), QStringList { "15:11" });
+    QVERIFY(QTest::qWaitFor([&] { return speed() < running; }, 5000));
+
+    QCOMPARE(cli({ "control", "--reverse" }).exitCode, 0);
+    QVERIFY(QTest::qWaitFor([&] { return speed() < 0; }, 5000));
+    QCOMPARE(cli({ "control", "--ref-source", "com" }).exitCode, 0);
+    const CliRun ref = cli({ "control", "--ref", "100", "--json" });
+    QCOMPARE(ref.exitCode, 0);
+    QCOMPARE(jsonOf(ref).value("reference").toDouble(), 100.0);
+    QCOMPARE(writes(sim.takeRequests()), (QStringList { "15:11", "6:40104", "6:44501" }));
+    QCOMPARE(cli({ "control", "--stop" }).exitCode, 0);
+}
+
+void TestCliControl::tripsComeWithTheirTexts()
+{
+    const CliRun run = cli({ "trips", "--json" });
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray trips = jsonOf(run).value("trips").toArray();
+    QVERIFY(trips.size() >= 2);
+    const QJsonObject newest = trips.first().toObject();
+    QVERIFY(newest.value("code").toInt() >= 1);
+    QCOMPARE(newest.value("text").toString(), QString("1 Motor I2t"));
+    QCOMPARE(trips.at(1).toObject().value("text").toString(), QString("0 No Trip"));
+    QVERIFY(newest.value("values").toObject().contains("Date"));
+    const CliRun table = cli({ "trips" });
+    QCOMPARE(table.exitCode, 0);
+    QVERIFY(table.out.contains("Motor I2t"));
+}
+
+QTEST_GUILESS_MAIN(TestCliControl)
+#include "tst_clicontrol.moc"
