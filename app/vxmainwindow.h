@@ -63,6 +63,8 @@ public:
     bool isMainViewShown() const;
 
     static constexpr int BlinkTicks = 6;
+    // Positions of the login frame's role box.
+    enum Role { NormalRole = 0, ServiceRole = 1 };
 
 signals:
     void langTranslation(int index);

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -45,10 +47,16 @@ private slots:
     void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
     void headerLinksOpenTheirDialogs();
+    void loginChecksServicePasswordOnly_data();
+    void loginChecksServicePasswordOnly();
+    void resetReturnsToNormalAndDisablesPassword();
     void languageDialogCancelChangesNothing();
     void storedLanguageReachesDialogAndHeader();
 
 private:
+    // The first line of a password file for `password`: each code raised by its position.
+    void writePasswordFile(const QString &password);
+    void writePasswordLine(const QByteArray &line);
     std::unique_ptr<VXMainWindow> m_window;
     ScriptedPrompter *m_prompter = nullptr;
     QTemporaryDir m_home;
@@ -227,7 +235,9 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
 
     // Back in as "Service": the header names the role chosen in the login frame.
     w.tabController()->setCurrentIndex(3);
+    writePasswordFile("Svc 1");
     w.loginFrame()->roleBox()->setCurrentIndex(1);
+    w.loginFrame()->passwordEdit()->setText("Svc 1");
     w.loginFrame()->loginButton()->click();
     QVERIFY(w.isMainViewShown());
     QCOMPARE(w.tabController()->currentIndex(), 0);
@@ -235,6 +245,85 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.action(VXMainWindow::CustomerDataAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::NewAct)->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), 2000);
+}
+
+void TestVXMainWindow::writePasswordLine(const QByteArray &line)
+{
+    QFile file(m_home.path() + "/configData/pwFile.txt");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(line + "\nsecond line is ignored\n");
+}
+
+void TestVXMainWindow::writePasswordFile(const QString &password)
+{
+    QStringList numbers;
+    for (int i = 0; i < password.size(); ++i)
+        numbers << QString::number(password.at(i).unicode() + i);
+    writePasswordLine(numbers.join("  ").toLatin1());
+}
+
+void TestVXMainWindow::loginChecksServicePasswordOnly_data()
+{
+    QTest::addColumn<QByteArray>("fileLine"); // "-" for no file
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("admitted");
+    QTest::addColumn<QString>("alert");
+    const QByteArray pw = "84 119 37 58 36 125"; // "Tv#7 x"
+    QTest::newRow("exact password") << pw << 1 << "Tv#7 x" << true << "View for alert(s) / notification(s)";
+    QTest::newRow("trailing blank fails") << pw << 1 << "Tv#7 x " << false << "Invalid password";
+    QTest::newRow("case differs") << pw << 1 << "tv#7 x" << false << "Invalid password";
+    QTest::newRow("numbers taken as codes") << pw << 1 << "Tw%:$}" << false << "Invalid password";
+    QTest::newRow("missing file") << QByteArray("-") << 1 << "Tv#7 x" << false << "Password File is missing";
+    QTest::newRow("empty first line lets nobody in") << QByteArray("") << 1 << "" << false << "Invalid password";
+    QTest::newRow("damaged number") << QByteArray("84 x7 37") << 1 << "T" << false << "Invalid password";
+    QTest::newRow("normal ignores disabled field") << QByteArray("-") << 0 << "junk" << true << "";
+}
+
+void TestVXMainWindow::loginChecksServicePasswordOnly()
+{
+    QFETCH(QByteArray, fileLine);
+    QFETCH(int, role);
+    QFETCH(QString, typed);
+    QFETCH(bool, admitted);
+    QFETCH(QString, alert);
+    QFile::remove(m_home.path() + "/configData/pwFile.txt");
+    if (fileLine != "-")
+        writePasswordLine(fileLine);
+    VXMainWindow &w = *m_window;
+    QSignalSpy level(w.tabController(), &TabWidget::accessLevelChanged);
+    w.onRoleChangeClicked();
+    QVERIFY(!w.action(VXMainWindow::CommunicationAct)->isEnabled());
+    w.loginFrame()->roleBox()->setCurrentIndex(role);
+    w.loginFrame()->passwordEdit()->setText(typed);
+    w.loginFrame()->loginButton()->click();
+    QCOMPARE(w.isMainViewShown(), admitted);
+    QCOMPARE(w.headerLine()->alertLabel()->text(), alert);
+    if (admitted) {
+        QCOMPARE(level.count(), 1);
+        QCOMPARE(level.at(0).at(0).toInt(), role + 1);
+        QCOMPARE(w.tabController()->accessLevel(), role + 1);
+        QVERIFY(w.action(VXMainWindow::CommunicationAct)->isEnabled());
+        QVERIFY(w.action(VXMainWindow::PreferencesAct)->isEnabled());
+    } else {
+        QCOMPARE(level.count(), 0);
+        QCOMPARE(w.centralStack()->currentWidget(), w.loginFrame());
+        // A wrong password is cleared for the next attempt; a missing file leaves it.
+        QCOMPARE(w.loginFrame()->passwordEdit()->text().isEmpty(), alert == "Invalid password" || typed.isEmpty());
+    }
+}
+
+void TestVXMainWindow::resetReturnsToNormalAndDisablesPassword()
+{
+    VXMainWindow &w = *m_window;
+    w.onRoleChangeClicked();
+    w.loginFrame()->roleBox()->setCurrentIndex(1);
+    QVERIFY(w.loginFrame()->passwordEdit()->isEnabled());
+    w.loginFrame()->passwordEdit()->setText("secret");
+    w.loginFrame()->resetButton()->click();
+    QCOMPARE(w.loginFrame()->roleBox()->currentIndex(), 0);
+    QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty());
+    QVERIFY(!w.loginFrame()->passwordEdit()->isEnabled());
 }
 
 void TestVXMainWindow::headerLinksOpenTheirDialogs()
