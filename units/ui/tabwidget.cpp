@@ -1,5 +1,6 @@
 #include "tabwidget.h"
 
+#include "commsettings.h"
 #include "compareparameters.h"
 #include "connect.h"
 #include "customerdatadialog.h"
@@ -8,7 +9,10 @@
 #include "oscdevicekeeper.h"
 #include "parameters.h"
 #include "paramtransfer.h"
+#include "preferences.h"
 #include "prompter.h"
+#include "autoscansettings.h"
+#include "scancontroller.h"
 #include "settingsbinder.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
@@ -22,6 +26,7 @@
 
 #include <QDebug>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QPointer>
 #include <QSplitter>
 #include <QTabWidget>
@@ -60,6 +65,7 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     m_fileSets = new FileSetKeeper({ m_tree, m_params, m_details, m_registry.get() }, this);
     connect(m_fileSets, &FileSetKeeper::changed, this, &TabWidget::vxUISlotEnableParamSettings);
     wireViews();
+    wireSettingsAndScan();
     retranslateUi();
 }
 
@@ -186,6 +192,9 @@ bool TabWidget::readSettings()
     if (!m_settings->load())
         return false;
     const SettingsRecord &r = m_settings->record();
+    m_commSettings->loadFrom(r);
+    m_preferences->loadFrom(r);
+    m_scan->settingsDialog()->loadFrom(r);
     m_params->setCustomerData(QStringList(r.customer.begin(), r.customer.end()));
     m_params->setLanguage(r.language);
     emit vxUISetLangCombo(r.language);
@@ -509,7 +518,14 @@ void TabWidget::vxUISlotShowComparePrmScreen()
 }
 
 void TabWidget::vxUISlotPreferencesSelected()
-{ }
+{
+    m_preferences->open();
+}
+
+void TabWidget::vxUISlotPrefOkClicked()
+{
+    m_preferences->storeIn(m_settings->record());
+}
 
 void TabWidget::vxUISlotCustomerDataSelected()
 {
@@ -531,10 +547,13 @@ void TabWidget::vxUISlotCustomerDataSelected()
 }
 
 void TabWidget::vxUISlotCommSettingsSelected()
-{ }
+{
+    m_commSettings->open();
+}
 
 void TabWidget::vxUISlotCommOkClicked()
 {
+    m_commSettings->storeIn(m_settings->record());
     for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
         for (VxCommModbusMaster *master : m_registry->commModList(i))
             m_settings->configureMaster(master);
@@ -542,10 +561,94 @@ void TabWidget::vxUISlotCommOkClicked()
 
 void TabWidget::onLangTranslation(int index)
 {
-    m_settings->record().language = uint(index);
-    m_params->setLanguage(uint(index));
+    vxUILanIndexChanged(index);
     retranslateUi();
     emit langTranslation(index);
+}
+
+void TabWidget::vxUILanIndexChanged(int index)
+{
+    m_settings->record().language = uint(index);
+    m_params->setLanguage(uint(index));
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (int n = 0; n < m_registry->count(i); ++n) {
+            UnitRecord *r = m_registry->record(i, n);
+            if (r->model)
+                r->model->changelang(UnitConnector::deviceFilePath(F::at(r->entry, F::DeviceFile)), uint(index));
+        }
+}
+
+void TabWidget::setUserRole(int roleIndex)
+{
+    m_accessLevel = roleIndex == 1 ? 2 : 1;
+    emit accessLevelChanged(m_accessLevel);
+}
+
+void TabWidget::onMainViewEntered()
+{
+    m_scan->offerAtStart();
+}
+
+void TabWidget::onScanUnitsBtnClicked()
+{
+    m_scan->showSettings();
+}
+
+void TabWidget::onContinueScanClicked()
+{
+    m_scan->showSettings();
+}
+
+void TabWidget::vxUISlotStartScanClicked(
+    rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct)
+{
+    m_scan->start(rs232Info, rs485Info, tcpIpstruct);
+}
+
+void TabWidget::vxUISlotCancelAutoScan()
+{
+    m_scan->cancel();
+}
+
+void TabWidget::vxUISlotAutoScanChangeUnitName()
+{
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        refreshTree(i);
+}
+
+void TabWidget::wireSettingsAndScan()
+{
+    m_commSettings = new CommSettings(m_prompter, this);
+    m_preferences = new Preferences(this);
+    m_commSettings->setWindowFlag(Qt::Window);
+    m_preferences->setWindowFlag(Qt::Window);
+    connect(m_commSettings, &CommSettings::vxUISigCommOkClicked, this, &TabWidget::vxUISlotCommOkClicked);
+    connect(m_preferences, &Preferences::vxUISigPrefOkClicked, this, &TabWidget::vxUISlotPrefOkClicked);
+    connect(this, &TabWidget::langTranslation, m_commSettings, &CommSettings::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, m_preferences, &Preferences::onLangTranslation);
+    m_commSettings->loadFrom(m_settings->record());
+    m_preferences->loadFrom(m_settings->record());
+
+    ScanController::Context ctx;
+    ctx.prompter = &m_prompter;
+    ctx.parent = this;
+    ctx.registry = m_registry.get();
+    ctx.connector = m_connector;
+    ctx.factory = m_factory.get();
+    ctx.settings = m_settings.get();
+    ctx.control = [this] { return m_control; };
+    ctx.osc = [this] { return m_osc; };
+    ctx.removeAllUnits = [this] { cleanallData(true); };
+    ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
+    ctx.report = [this](int kind, int unit, int channel, const QString &link, const QString &message) {
+        vxUISlotCatchCommErr(kind, unit, channel, link, message, {}, {});
+    };
+    m_scan = new ScanController(ctx, this);
+    connect(m_scan, &ScanController::finished, this, &TabWidget::vxUISlotAutoScanChangeUnitName);
+    connect(m_scan, &ScanController::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(this, &TabWidget::langTranslation, m_scan, &ScanController::langTranslation);
+    connect(m_tree, &UnitTreeFrame::vxUISigScanUnitsBtnClicked, this, &TabWidget::onScanUnitsBtnClicked);
+    m_tree->scanUnitsButton()->show();
 }
 
 bool TabWidget::closeFunction()
@@ -568,6 +671,8 @@ bool TabWidget::closeFunction()
 
 void TabWidget::cleanallData(bool keepFileSets)
 {
+    if (!keepFileSets)
+        m_scan->abandon(); // close-down: a running scan ends first
     m_supervisor->stopAll(true);
     m_transfer->close();
     m_osc->waitForThreads();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "unitfactory.h"
+#include "autoscaninfo.h"
 #include "unitregistry.h"
 
 #include <QModelIndex>
@@ -8,7 +9,10 @@
 #include <QWidget>
 #include <memory>
 
+class CommSettings;
 class Connect;
+class Preferences;
+class ScanController;
 class FileSetKeeper;
 class ControlPanelHook;
 class OscilloscopeHook;
@@ -80,6 +84,15 @@ public:
     ParamTransfer *transfer() const { return m_transfer; }
     ThreadSupervisor *supervisor() const { return m_supervisor; }
 
+    CommSettings *commSettingsDialog() const { return m_commSettings; }
+    Preferences *preferencesDialog() const { return m_preferences; }
+    ScanController *scanController() const { return m_scan; }
+    // The login's role (0 "Normal", 1 "Service") as the views' access level 1 or 2.
+    void setUserRole(int roleIndex);
+    int accessLevel() const { return m_accessLevel; }
+    // Every entry into the main view; the first one offers the automatic scan.
+    void onMainViewEntered();
+
     // Whether the program may close; when it may, everything is closed down already.
     bool closeFunction();
     // Stops the auxiliary threads and removes every unit: RS232, then RS485, then TCP/IP.
@@ -108,6 +121,8 @@ signals:
     void alertNotifcation(QString text);
     void langTranslation(int index);
     void raiseWidget();
+    // The access level of the views after a login: 1 "Normal", 2 "Service".
+    void accessLevelChanged(int level);
     // Every link-information row, as it is added to the log.
     void linkInformation(QString row);
 
@@ -143,7 +158,16 @@ public slots:
     void vxUISlotCommSettingsSelected();
     // The communication settings changed: every master takes the delay and retries.
     void vxUISlotCommOkClicked();
+    void vxUISlotPrefOkClicked();
     void onLangTranslation(int index);
+    // The parameter texts of every unit's tree switch to the language column.
+    void vxUILanIndexChanged(int index);
+    void onScanUnitsBtnClicked();
+    void onContinueScanClicked();
+    void vxUISlotStartScanClicked(
+        rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct);
+    void vxUISlotCancelAutoScan();
+    void vxUISlotAutoScanChangeUnitName();
 
 private:
     void buildForm();
@@ -181,4 +205,9 @@ private:
     QPlainTextEdit *m_linkLog = nullptr;
     QStringList m_currentEntry;
     bool m_closedDown = false;
+    CommSettings *m_commSettings = nullptr;
+    Preferences *m_preferences = nullptr;
+    ScanController *m_scan = nullptr;
+    int m_accessLevel = 1;
+    void wireSettingsAndScan();
 };
