@@ -52,7 +52,10 @@ void ScanController::offerAtStart()
         return;
     m_offered = true;
     if (m_ctx.settings->record().autoScanActive)
+    {
+        m_offer->adjustSize();
         m_offer->show();
+    }
 }
 
 void ScanController::showSettings()
@@ -60,6 +63,7 @@ void ScanController::showSettings()
     if (isScanning())
         return;
     m_settingsDialog->refreshPorts();
+    m_settingsDialog->adjustSize();
     m_settingsDialog->show();
     m_settingsDialog->raise();
 }
@@ -198,6 +202,7 @@ void ScanController::startImport()
         window->deleteLater();
         return;
     }
+    window->adjustSize();
     window->show();
     for (importfileThread *worker : workers) {
         worker->setRunFlag(true);

@@ -18,6 +18,8 @@ ScanImport::ScanImport(QWidget *parent)
 {
     setObjectName(QStringLiteral("scanImport"));
     auto *layout = new QVBoxLayout(this);
+    // Rows and counts change while it is shown: its minimum size is left alone meanwhile.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->addWidget(m_wait);
     layout->addWidget(m_counters);
     layout->addLayout(m_rowsLayout);

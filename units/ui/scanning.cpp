@@ -21,6 +21,8 @@ scanning::scanning(QWidget *parent)
     setObjectName(QStringLiteral("scanning"));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
+    // Rows and counts change while it is shown: its minimum size is left alone meanwhile.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->addWidget(m_caption);
     auto *row = new QHBoxLayout;
     row->addWidget(m_animation);
@@ -51,6 +53,8 @@ void scanning::begin(int total)
     m_bar->setRange(0, m_empty ? 100 : total);
     m_bar->setValue(m_empty ? 100 : 0);
     showCount();
+    // Sized before it is shown, so showing it does not resize a window that exists already.
+    adjustSize();
     if (!m_empty)
         m_spin->start();
 }
