@@ -65,4 +65,5 @@ int compare(const QStringList &args);
 int download(const QStringList &args);
 int record(const QStringList &args);
 int rec2csv(const QStringList &args);
+int scan(const QStringList &args);
 } // namespace CliCommands

@@ -25,6 +25,8 @@ const char *const kUsage
       "  record --seconds S --out FILE.rec\n"
       "                           Record the unit's signals (--interval MS, --comment, --trigger).\n"
       "  rec2csv FILE.rec         A recording as plain CSV (--out FILE.csv, else standard output).\n"
+      "  scan (--rtu PORT [--rs485] --units TEXT [--baud N --parity P] | --tcp-range A.B.C.D-E)\n"
+      "                           Find the units on serial ports or an IP range (--json).\n"
       "\n"
       "Unit selection (identify, read, write, get, set, record):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
@@ -79,6 +81,7 @@ int main(int argc, char *argv[])
         { QStringLiteral("download"), CliCommands::download },
         { QStringLiteral("record"), CliCommands::record },
         { QStringLiteral("rec2csv"), CliCommands::rec2csv },
+        { QStringLiteral("scan"), CliCommands::scan },
     };
     for (const auto &entry : commands) {
         if (entry.first == command)
