@@ -9,6 +9,7 @@
 #include "settingsbinder.h"
 #include "simpeer.h"
 #include "tabwidget.h"
+#include "treemodel.h"
 #include "unitentryfields.h"
 #include "unitstestsupport.h"
 #include "vxcommmodbusmaster.h"
@@ -85,6 +86,20 @@ void TestTabScan::scanReplacesUnitsAndReadsWhatItFound()
     comm->okButton()->click();
     QCOMPARE(first->master->VxCommGetMsgDelay(), 80);
     QCOMPARE(t.settings().record().delayMs, 80u);
+
+    // The parameter texts of every unit's tree follow the language: German, then English again.
+    const auto firstRow = [](TreeModel *model) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(0, c).data().toString();
+        return cells;
+    };
+    const QStringList english = firstRow(second->model);
+    t.onLangTranslation(3);
+    QVERIFY(firstRow(second->model) != english);
+    QVERIFY(firstRow(first->model) != english);
+    t.onLangTranslation(0);
+    QCOMPARE(firstRow(second->model), english);
 }
 
 void TestTabScan::refusingTheClearingKeepsUnitsAndStartsNothing()
