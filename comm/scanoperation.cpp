@@ -24,7 +24,8 @@ QString candidateMessage(int code, int interfaceNumber)
     case Identified:
         return QCoreApplication::translate("ScanOps", "Device Link Established");
     case NoDeviceFile:
-        return interfaceNumber == 1 ? QCoreApplication::translate("ScanOps", "No CSV File Found") : QCoreApplication::translate("ScanOps", "No CSV File found");
+        return interfaceNumber == 1 ? QCoreApplication::translate("ScanOps", "No CSV File Found")
+                                    : QCoreApplication::translate("ScanOps", "No CSV File found");
     case InvalidLink:
         return QCoreApplication::translate("ScanOps", "Invalid CSV File");
     case NoTcpConnection:
@@ -62,8 +63,8 @@ QVector<bool> probeTcp(const QStringList &addresses, quint16 port, int concurren
         loop.processEvents(QEventLoop::AllEvents, 5);
         for (auto it = running.begin(); it != running.end();) {
             const auto state = it->socket->state();
-            const bool done = state == QAbstractSocket::ConnectedState || state == QAbstractSocket::UnconnectedState
-                || it->clock.elapsed() > timeoutMs;
+            const bool done = state == QAbstractSocket::ConnectedState
+                || state == QAbstractSocket::UnconnectedState || it->clock.elapsed() > timeoutMs;
             if (!done) {
                 ++it;
                 continue;
@@ -177,8 +178,8 @@ public:
         master->VxCommAddUnitHealth(unit, F::connected(), QStringLiteral("1"));
     }
 
-    void serialPorts(int channel, const QStringList &ports, int baud, const QString &parity,
-        const QVector<int> &units)
+    void serialPorts(
+        int channel, const QStringList &ports, int baud, const QString &parity, const QVector<int> &units)
     {
         for (const QString &port : ports) {
             VxCommModbusMaster *master = nullptr;

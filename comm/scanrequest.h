@@ -81,7 +81,7 @@ struct ScanForm
 // Checks the form in the order the user is told about faults; the message of the first fault,
 // or an empty text with the unit lists and the range filled in (unit numbers only for an
 // interface with ports, the range only when one was given).
-QString validateForm(const ScanForm &form, QVector<int> *rs232Units, QVector<int> *rs485Units,
-    ethernetInfoForAutoScan *range);
+QString validateForm(
+    const ScanForm &form, QVector<int> *rs232Units, QVector<int> *rs485Units, ethernetInfoForAutoScan *range);
 
 } // namespace ScanRules

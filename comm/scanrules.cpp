@@ -55,8 +55,10 @@ QString unitTextMessage(UnitTextError error, int interfaceNumber)
     case UnitTextError::InvalidUnitNumber:
         break;
     }
-    return interfaceNumber == 1 ? QCoreApplication::translate("ScanRules", "Invalid Unit Number on RS232 interface: Unit range is 1-255")
-                                : QCoreApplication::translate("ScanRules", "Invalid Unit Number on RS485 interface: Unit range is 1-255");
+    return interfaceNumber == 1 ? QCoreApplication::translate(
+               "ScanRules", "Invalid Unit Number on RS232 interface: Unit range is 1-255")
+                                : QCoreApplication::translate("ScanRules",
+                                    "Invalid Unit Number on RS485 interface: Unit range is 1-255");
 }
 
 QStringList octets(const QString &address)
@@ -109,8 +111,8 @@ QStringList ipAddresses(const ethernetInfoForAutoScan &range)
     return addresses;
 }
 
-int progressTotal(
-    const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485, const ethernetInfoForAutoScan &range)
+int progressTotal(const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485,
+    const ethernetInfoForAutoScan &range)
 {
     // Each unit number counts once however many ports it is tried on.
     return int(rs232.units.size() + rs485.units.size() + ipAddresses(range).size());
@@ -129,8 +131,8 @@ bool blankAddress(const QString &text)
 }
 } // namespace
 
-QString validateForm(const ScanForm &form, QVector<int> *rs232Units, QVector<int> *rs485Units,
-    ethernetInfoForAutoScan *range)
+QString validateForm(
+    const ScanForm &form, QVector<int> *rs232Units, QVector<int> *rs485Units, ethernetInfoForAutoScan *range)
 {
     rs232Units->clear();
     rs485Units->clear();

@@ -10,7 +10,8 @@ namespace PasswordFile {
 
 QString decode(const QString &firstLine)
 {
-    const QStringList pieces = firstLine.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList pieces
+        = firstLine.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     QString password;
     for (int i = 0; i < pieces.size(); ++i) {
         bool ok = false;

@@ -111,8 +111,9 @@ void CommSettings::vxUISlotRetryChckBoxClicked()
 {
     const bool on = m_retry->isChecked();
     m_retries->setEnabled(on);
-    m_retriesCaption->setStyleSheet(on ? QStringLiteral("color:rgb(58, 58, 58);border-width:0px;border-color:none")
-                                       : QStringLiteral("color:gray;border-width:0px;border-color:none"));
+    m_retriesCaption->setStyleSheet(on
+            ? QStringLiteral("color:rgb(58, 58, 58);border-width:0px;border-color:none")
+            : QStringLiteral("color:gray;border-width:0px;border-color:none"));
 }
 
 void CommSettings::onLangTranslation(int)

@@ -45,7 +45,8 @@ void Preferences::showValues()
 
 void Preferences::loadFrom(const SettingsRecord &r)
 {
-    m_accepted = { { r.autoImportActive, r.importActive, r.autoScanActive, r.autoSave, r.exportOnlyChanged } };
+    m_accepted
+        = { { r.autoImportActive, r.importActive, r.autoScanActive, r.autoSave, r.exportOnlyChanged } };
     showValues();
 }
 

@@ -72,8 +72,8 @@ void TestLanguages::eachLanguageChangesTextsAndEnglishReturns_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("settingsMenu");
-    const char *const menus[] = { "Inställningar", "Instellingen", "Einstellungen", "Paramètres", "Configuración",
-        "Настройки", "Impostazioni", "Nastavení", "Ayarlar", "Definições" };
+    const char *const menus[] = { "Inställningar", "Instellingen", "Einstellungen", "Paramètres",
+        "Configuración", "Настройки", "Impostazioni", "Nastavení", "Ayarlar", "Definições" };
     for (int i = 1; i < SetLanguage::LanguageCount; ++i)
         QTest::newRow(qPrintable(SetLanguage::languageName(i))) << i << QString::fromUtf8(menus[i - 1]);
 }

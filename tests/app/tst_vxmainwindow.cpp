@@ -15,8 +15,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -275,7 +275,8 @@ void TestVXMainWindow::loginChecksServicePasswordOnly_data()
     QTest::newRow("case differs") << pw << 1 << "tv#7 x" << false << "Invalid password";
     QTest::newRow("numbers taken as codes") << pw << 1 << "Tw%:$}" << false << "Invalid password";
     QTest::newRow("missing file") << QByteArray("-") << 1 << "Tv#7 x" << false << "Password File is missing";
-    QTest::newRow("empty first line lets nobody in") << QByteArray("") << 1 << "" << false << "Invalid password";
+    QTest::newRow("empty first line lets nobody in")
+        << QByteArray("") << 1 << "" << false << "Invalid password";
     QTest::newRow("damaged number") << QByteArray("84 x7 37") << 1 << "T" << false << "Invalid password";
     QTest::newRow("normal ignores disabled field") << QByteArray("-") << 0 << "junk" << true << "";
 }
@@ -309,7 +310,8 @@ void TestVXMainWindow::loginChecksServicePasswordOnly()
         QCOMPARE(level.count(), 0);
         QCOMPARE(w.centralStack()->currentWidget(), w.loginFrame());
         // A wrong password is cleared for the next attempt; a missing file leaves it.
-        QCOMPARE(w.loginFrame()->passwordEdit()->text().isEmpty(), alert == "Invalid password" || typed.isEmpty());
+        QCOMPARE(
+            w.loginFrame()->passwordEdit()->text().isEmpty(), alert == "Invalid password" || typed.isEmpty());
     }
 }
 

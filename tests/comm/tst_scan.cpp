@@ -22,7 +22,8 @@ struct Report
     QString link, message;
     bool operator==(const Report &o) const
     {
-        return kind == o.kind && unit == o.unit && channel == o.channel && link == o.link && message == o.message;
+        return kind == o.kind && unit == o.unit && channel == o.channel && link == o.link
+            && message == o.message;
     }
 };
 } // namespace
@@ -48,7 +49,8 @@ private slots:
 
 private:
     QList<ScanOps::FoundUnit> scan(const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485,
-        const ethernetInfoForAutoScan &range, int probes = 32, const std::function<void(int)> &onProgress = {});
+        const ethernetInfoForAutoScan &range, int probes = 32,
+        const std::function<void(int)> &onProgress = {});
     QStringList simArgs(const QList<int> &units) const;
 
     QTemporaryDir root;
@@ -128,10 +130,10 @@ void TestScan::unitTextExpandsOrIsRefused_data()
                                      << "Invalid Unit Number on RS232 interface: Unit range is 1-255";
     QTest::newRow("RS485 above 255") << "250-256" << 2 << QVector<int>()
                                      << "Invalid Unit Number on RS485 interface: Unit range is 1-255";
-    QTest::newRow("broadcast 0 alone") << "0" << 1 << QVector<int>()
-                                       << "Invalid Unit Number on RS232 interface: Unit range is 1-255";
-    QTest::newRow("range from broadcast") << "0-2" << 2 << QVector<int>()
-                                          << "Invalid Unit Number on RS485 interface: Unit range is 1-255";
+    QTest::newRow("broadcast 0 alone")
+        << "0" << 1 << QVector<int>() << "Invalid Unit Number on RS232 interface: Unit range is 1-255";
+    QTest::newRow("range from broadcast")
+        << "0-2" << 2 << QVector<int>() << "Invalid Unit Number on RS485 interface: Unit range is 1-255";
     QTest::newRow("number too long") << "99999999999" << 1 << QVector<int>()
                                      << "Invalid Unit Number on RS232 interface: Unit range is 1-255";
 }
@@ -159,18 +161,46 @@ void TestScan::formFaultsComeInTheirOrder_data()
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("message");
     const QStringList a { "ttyA" }, b { "ttyB" };
-    QTest::newRow("nothing") << QStringList() << QStringList() << "1" << "1" << "..." << "..."
+    QTest::newRow("nothing") << QStringList() << QStringList() << "1"
+                             << "1"
+                             << "..."
+                             << "..."
                              << "Please provide required information";
-    QTest::newRow("no units") << a << QStringList() << "" << "" << "" << "" << "Please provide unit range";
-    QTest::newRow("same port twice") << a << a << "1" << "2" << "" << "" << "Duplicate configuration in RS232 and RS485";
-    QTest::newRow("bad RS485 range") << a << b << "1" << "7-3" << "" << "" << "Please provide valid unit range";
-    QTest::newRow("other subnet") << QStringList() << QStringList() << "" << "" << "10.0.0.5" << "10.0.1.9"
+    QTest::newRow("no units") << a << QStringList() << ""
+                              << ""
+                              << ""
+                              << ""
+                              << "Please provide unit range";
+    QTest::newRow("same port twice") << a << a << "1"
+                                     << "2"
+                                     << ""
+                                     << ""
+                                     << "Duplicate configuration in RS232 and RS485";
+    QTest::newRow("bad RS485 range") << a << b << "1"
+                                     << "7-3"
+                                     << ""
+                                     << ""
+                                     << "Please provide valid unit range";
+    QTest::newRow("other subnet") << QStringList() << QStringList() << ""
+                                  << ""
+                                  << "10.0.0.5"
+                                  << "10.0.1.9"
                                   << "Please provide valid TCP/IP range";
-    QTest::newRow("falling range") << QStringList() << QStringList() << "" << "" << "10.0.0.9" << "10.0.0.5"
+    QTest::newRow("falling range") << QStringList() << QStringList() << ""
+                                   << ""
+                                   << "10.0.0.9"
+                                   << "10.0.0.5"
                                    << "Please provide valid TCP/IP range";
-    QTest::newRow("one address missing") << QStringList() << QStringList() << "" << "" << "10.0.0.9" << "..."
+    QTest::newRow("one address missing") << QStringList() << QStringList() << ""
+                                         << ""
+                                         << "10.0.0.9"
+                                         << "..."
                                          << "Please provide valid TCP/IP range";
-    QTest::newRow("sound") << a << b << "3" << "1-2" << "10.0.0.1" << "10.0.0.1" << "";
+    QTest::newRow("sound") << a << b << "3"
+                           << "1-2"
+                           << "10.0.0.1"
+                           << "10.0.0.1"
+                           << "";
 }
 
 void TestScan::formFaultsComeInTheirOrder()
@@ -198,10 +228,11 @@ void TestScan::ipRangeGivesItsAddresses_data()
     QTest::addColumn<QStringList>("start");
     QTest::addColumn<QStringList>("end");
     QTest::addColumn<QStringList>("addresses");
-    QTest::newRow("equal: one") << QStringList { "127", "0", "0", "060" } << QStringList { "127", "0", "0", "60" }
-                                << QStringList { "127.0.0.60" };
-    QTest::newRow("both ends included") << QStringList { "10", "1", "2", "7" } << QStringList { "10", "1", "2", "9" }
-                                        << QStringList { "10.1.2.7", "10.1.2.8", "10.1.2.9" };
+    QTest::newRow("equal: one") << QStringList { "127", "0", "0", "060" }
+                                << QStringList { "127", "0", "0", "60" } << QStringList { "127.0.0.60" };
+    QTest::newRow("both ends included")
+        << QStringList { "10", "1", "2", "7" } << QStringList { "10", "1", "2", "9" }
+        << QStringList { "10.1.2.7", "10.1.2.8", "10.1.2.9" };
     QTest::newRow("zero address") << QStringList { "0", "0", "0", "0" } << QStringList { "0", "0", "0", "0" }
                                   << QStringList();
     QTest::newRow("three octets") << QStringList { "10", "1", "2" } << QStringList { "10", "1", "2", "9" }

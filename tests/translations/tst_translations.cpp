@@ -13,7 +13,8 @@
 
 namespace {
 
-const QStringList Languages { "sv_SV", "nl_NL", "de_DE", "fr_FR", "es_ES", "ru_RU", "it_IT", "cs_CS", "tr_TR", "pt_PT" };
+const QStringList Languages { "sv_SV", "nl_NL", "de_DE", "fr_FR", "es_ES", "ru_RU", "it_IT", "cs_CS", "tr_TR",
+    "pt_PT" };
 // Serial-line keys the program compares and writes into files: the same in every language.
 const QStringList Untranslated { "N", "E", "O", "M", "S", "RS232", "RS485", "(*.pdf)", "(*.dat)" };
 
@@ -132,8 +133,8 @@ void TestTranslations::everyEntryIsTranslatedFaithfully()
     QVERIFY2(problems.isEmpty(),
         qPrintable(QString("%1 entries of vx_%2.ts to complete (listed above; scripts/update-translations.sh "
                            "brings in new texts)")
-                .arg(problems.size())
-                .arg(language)));
+                       .arg(problems.size())
+                       .arg(language)));
 }
 
 void TestTranslations::everyTextOfTheProgramHasAnEntry()
@@ -170,7 +171,7 @@ void TestTranslations::everyTextOfTheProgramHasAnEntry()
     QVERIFY2(problems.isEmpty(),
         qPrintable(QString("%1 texts of the program missing from the catalogues: run "
                            "scripts/update-translations.sh, then translate the entries listed")
-                .arg(problems.size())));
+                       .arg(problems.size())));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -45,14 +45,18 @@ namespace CliCommands {
 int scan(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Scans serial ports for unit numbers, or an IP range, and prints the units found.\n"
-        "Every candidate's outcome goes to standard error."));
+    parser.setApplicationDescription(
+        QStringLiteral("Scans serial ports for unit numbers, or an IP range, and prints the units found.\n"
+                       "Every candidate's outcome goes to standard error."));
     parser.addOptions({
-        { QStringLiteral("rtu"), QStringLiteral("Serial port to scan (repeatable)."), QStringLiteral("PORT") },
-        { QStringLiteral("rs485"), QStringLiteral("The ports are RS485 (several units per port); else RS232.") },
-        { QStringLiteral("units"), QStringLiteral("Unit numbers and ranges, e.g. 1-3,7."), QStringLiteral("TEXT") },
-        { QStringLiteral("baud"), QStringLiteral("Baud rate (19200)."), QStringLiteral("N"), QStringLiteral("19200") },
+        { QStringLiteral("rtu"), QStringLiteral("Serial port to scan (repeatable)."),
+            QStringLiteral("PORT") },
+        { QStringLiteral("rs485"),
+            QStringLiteral("The ports are RS485 (several units per port); else RS232.") },
+        { QStringLiteral("units"), QStringLiteral("Unit numbers and ranges, e.g. 1-3,7."),
+            QStringLiteral("TEXT") },
+        { QStringLiteral("baud"), QStringLiteral("Baud rate (19200)."), QStringLiteral("N"),
+            QStringLiteral("19200") },
         { QStringLiteral("parity"), QStringLiteral("Framing N,8,1 (default), N,8,2, E,8,1 or O,8,1."),
             QStringLiteral("P"), QStringLiteral("N,8,1") },
         { QStringLiteral("tcp-range"), QStringLiteral("IP range A.B.C.D-E."), QStringLiteral("RANGE") },
@@ -65,8 +69,8 @@ int scan(const QStringList &args)
     });
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
-        || !CliCommon::expectPositional(
-            parser, 0, QStringLiteral("scan (--rtu PORT [--rs485] --units TEXT | --tcp-range A.B.C.D-E)"), &exitCode))
+        || !CliCommon::expectPositional(parser, 0,
+            QStringLiteral("scan (--rtu PORT [--rs485] --units TEXT | --tcp-range A.B.C.D-E)"), &exitCode))
         return exitCode;
     if (parser.isSet(QStringLiteral("data")))
         AppPaths::setBaseDir(parser.value(QStringLiteral("data")));
@@ -74,11 +78,12 @@ int scan(const QStringList &args)
     bool ok = false;
     const int baud = parser.value(QStringLiteral("baud")).toInt(&ok);
     if (!ok || !SerialLineChoices::isBaudRate(baud))
-        return CliCommon::fail(
-            CliExit::Usage, QStringLiteral("--baud must be one of %1").arg(SerialLineChoices::baudRateList()));
+        return CliCommon::fail(CliExit::Usage,
+            QStringLiteral("--baud must be one of %1").arg(SerialLineChoices::baudRateList()));
     const QString parity = parser.value(QStringLiteral("parity"));
     if (!SerialLineChoices::isFraming(parity))
-        return CliCommon::fail(CliExit::Usage, QStringLiteral("--parity must be N,8,1, N,8,2, E,8,1 or O,8,1"));
+        return CliCommon::fail(
+            CliExit::Usage, QStringLiteral("--parity must be N,8,1, N,8,2, E,8,1 or O,8,1"));
     const int tcpPort = parser.value(QStringLiteral("tcp-port")).toInt(&ok);
     if (!ok || tcpPort < 1 || tcpPort > 65535)
         return CliCommon::fail(CliExit::Usage, QStringLiteral("--tcp-port must be 1 to 65535"));
@@ -110,7 +115,8 @@ int scan(const QStringList &args)
     hooks.discardMaster = [](VxCommModbusMaster *master) { delete master; };
     hooks.report = [&err](int, int unit, int channel, const QString &link, const QString &message) {
         static const char *const names[] = { "RS232", "RS485", "TCPIP" };
-        err << names[qBound(1, channel, 3) - 1] << ' ' << link << " unit " << unit << ": " << message << Qt::endl;
+        err << names[qBound(1, channel, 3) - 1] << ' ' << link << " unit " << unit << ": " << message
+            << Qt::endl;
     };
     ScanOps::Options options;
     options.tcpPort = quint16(tcpPort);
@@ -123,11 +129,13 @@ int scan(const QStringList &args)
         for (const ScanOps::FoundUnit &unit : found)
             units.append(QJsonObject { { QStringLiteral("unit"), F::at(unit.entry, F::Number).toInt() },
                 { QStringLiteral("interface"), F::at(unit.entry, F::Interface) },
-                { QStringLiteral("link"), linkOf(unit.entry) }, { QStringLiteral("name"), F::at(unit.entry, F::Name) },
+                { QStringLiteral("link"), linkOf(unit.entry) },
+                { QStringLiteral("name"), F::at(unit.entry, F::Name) },
                 { QStringLiteral("deviceFile"), F::at(unit.entry, F::DeviceFile) },
                 { QStringLiteral("softwareVersion"), F::at(unit.entry, F::Version) } });
-        CliCommon::printJson({ { QStringLiteral("candidates"), ScanRules::progressTotal(rs232, rs485, range) },
-            { QStringLiteral("units"), units } });
+        CliCommon::printJson(
+            { { QStringLiteral("candidates"), ScanRules::progressTotal(rs232, rs485, range) },
+                { QStringLiteral("units"), units } });
     } else {
         QTextStream out(stdout);
         out << QStringLiteral("%1  %2  %3  %4  %5\n")

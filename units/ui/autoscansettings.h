@@ -43,8 +43,8 @@ public:
     QPushButton *cancelButton() const { return m_cancel; }
 
 signals:
-    void vxUISigStartScanClicked(rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info,
-        ethernetInfoForAutoScan tcpIpstruct);
+    void vxUISigStartScanClicked(
+        rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct);
     void bringAppToForeGround();
 
 public slots:

@@ -51,8 +51,7 @@ void ScanController::offerAtStart()
     if (m_offered)
         return;
     m_offered = true;
-    if (m_ctx.settings->record().autoScanActive)
-    {
+    if (m_ctx.settings->record().autoScanActive) {
         m_offer->adjustSize();
         m_offer->show();
     }
@@ -68,8 +67,8 @@ void ScanController::showSettings()
     m_settingsDialog->raise();
 }
 
-void ScanController::start(
-    const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485, const ethernetInfoForAutoScan &range)
+void ScanController::start(const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485,
+    const ethernetInfoForAutoScan &range)
 {
     if (isScanning())
         return;
@@ -119,19 +118,22 @@ void ScanController::start(
         return master;
     });
     // The worker's signals come from its thread: queued into this one.
-    connect(m_worker, &importfileThread::vxUISigSetScanValue, this,
+    connect(
+        m_worker, &importfileThread::vxUISigSetScanValue, this,
         [this](int scanned, int found) {
             m_progress->setValue(scanned, found);
             emit progress(scanned, found);
         },
         Qt::QueuedConnection);
-    connect(m_worker, &importfileThread::VxCommHealthOfUnit, this,
+    connect(
+        m_worker, &importfileThread::VxCommHealthOfUnit, this,
         [this](int kind, int unit, int channel, const QString &link, const QString &message) {
             if (m_ctx.report)
                 m_ctx.report(kind, unit, channel, link, message);
         },
         Qt::QueuedConnection);
-    connect(m_worker, &importfileThread::vxAllUnitsInfo, this, &ScanController::allUnitsInfo, Qt::QueuedConnection);
+    connect(m_worker, &importfileThread::vxAllUnitsInfo, this, &ScanController::allUnitsInfo,
+        Qt::QueuedConnection);
     m_worker->start(QThread::InheritPriority);
 }
 

@@ -45,7 +45,8 @@ public:
         std::function<void()> removeAllUnits;
         std::function<importfileThread *(UnitRecord *, int operation)> makeWorker;
         // A candidate's report, for the link information.
-        std::function<void(int kind, int unit, int channel, const QString &link, const QString &message)> report;
+        std::function<void(int kind, int unit, int channel, const QString &link, const QString &message)>
+            report;
     };
 
     explicit ScanController(const Context &context, QObject *parent = nullptr);

@@ -69,8 +69,9 @@ void scanning::setValue(int scanned, int found)
 
 void scanning::showCount()
 {
-    m_count->setText(m_empty ? tr("No units connected")
-                             : QStringLiteral("       ") + tr("No of devices found:") + QString::number(m_found));
+    m_count->setText(m_empty
+            ? tr("No units connected")
+            : QStringLiteral("       ") + tr("No of devices found:") + QString::number(m_found));
 }
 
 void scanning::reject()

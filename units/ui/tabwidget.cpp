@@ -1,5 +1,6 @@
 #include "tabwidget.h"
 
+#include "autoscansettings.h"
 #include "commsettings.h"
 #include "compareparameters.h"
 #include "connect.h"
@@ -11,7 +12,6 @@
 #include "paramtransfer.h"
 #include "preferences.h"
 #include "prompter.h"
-#include "autoscansettings.h"
 #include "scancontroller.h"
 #include "settingsbinder.h"
 #include "threadsupervisor.h"
@@ -26,8 +26,8 @@
 
 #include <QDebug>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -574,7 +574,8 @@ void TabWidget::vxUILanIndexChanged(int index)
         for (int n = 0; n < m_registry->count(i); ++n) {
             UnitRecord *r = m_registry->record(i, n);
             if (r->model)
-                r->model->changelang(UnitConnector::deviceFilePath(F::at(r->entry, F::DeviceFile)), uint(index));
+                r->model->changelang(
+                    UnitConnector::deviceFilePath(F::at(r->entry, F::DeviceFile)), uint(index));
         }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "unitfactory.h"
 #include "autoscaninfo.h"
+#include "unitfactory.h"
 #include "unitregistry.h"
 
 #include <QModelIndex>

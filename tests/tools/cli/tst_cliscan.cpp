@@ -28,7 +28,8 @@ void TestCliScan::rs485LineListsEveryUnit()
     SimPeer sim;
     const QString port = dir.filePath("line");
     QVERIFY(sim.start(simArgs() + QStringList { "--unit", "2", "--unit", "7", "--pty", port }));
-    const CliRun run = runCli({ "scan", "--data", dir.path(), "--rtu", port, "--rs485", "--units", "1-3,7", "--json" });
+    const CliRun run
+        = runCli({ "scan", "--data", dir.path(), "--rtu", port, "--rs485", "--units", "1-3,7", "--json" });
     QCOMPARE(run.exitCode, 0);
     const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).object();
     QCOMPARE(result.value("candidates").toInt(), 4);
@@ -43,9 +44,11 @@ void TestCliScan::tcpRangeListsItsUnit()
 {
     SimPeer sim;
     QVERIFY(sim.startTcp("127.0.0.73", 15173, simArgs()));
-    const CliRun run = runCli({ "scan", "--data", dir.path(), "--tcp-range", "127.0.0.71-74", "--tcp-port", "15173" });
+    const CliRun run
+        = runCli({ "scan", "--data", dir.path(), "--tcp-range", "127.0.0.71-74", "--tcp-port", "15173" });
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.out.contains(QRegularExpression("\\n1 +TCPIP +127\\.0\\.0\\.73 .*\\(\\*\\.73\\)")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QRegularExpression("\\n1 +TCPIP +127\\.0\\.0\\.73 .*\\(\\*\\.73\\)")),
+        qPrintable(run.out));
     QCOMPARE(run.err.count("No Connection with Given IP"), 3);
 }
 
@@ -53,12 +56,14 @@ void TestCliScan::badUnitTextIsRefused_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::newRow("5-5") << QStringList { "--rtu", "/dev/null", "--units", "5-5" } << "Please provide valid unit range";
+    QTest::newRow("5-5") << QStringList { "--rtu", "/dev/null", "--units", "5-5" }
+                         << "Please provide valid unit range";
     QTest::newRow("250-256 RS232") << QStringList { "--rtu", "/dev/null", "--units", "250-256" }
                                    << "Invalid Unit Number on RS232 interface: Unit range is 1-255";
     QTest::newRow("nothing") << QStringList() << "Please provide required information";
     QTest::newRow("no units") << QStringList { "--rtu", "/dev/null" } << "Please provide unit range";
-    QTest::newRow("bad range") << QStringList { "--tcp-range", "10.0.0.9-3" } << "Please provide valid TCP/IP range";
+    QTest::newRow("bad range") << QStringList { "--tcp-range", "10.0.0.9-3" }
+                               << "Please provide valid TCP/IP range";
 }
 
 void TestCliScan::badUnitTextIsRefused()
