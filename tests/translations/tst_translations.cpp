@@ -1,9 +1,6 @@
 // The translation catalogues: every text of the program translated in each of the ten
 // catalogues, with its placeholders, line breaks and accelerator kept, and the texts that files
 // and links rely on left as they are. A failure lists every entry to complete, per catalogue.
-#include <QDir>
-#include <QFile>
-#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -20,68 +17,58 @@ const QStringList Untranslated { "N", "E", "O", "M", "S", "RS232", "RS485", "(*.
 
 struct Entry
 {
-    QString context;
-    QString source;
-    QString translation;
-    QString type; // "unfinished", "vanished", "obsolete" or empty
+    QString where; // context: "source"
+    QString source, translation, type; // type: "unfinished", "vanished", "obsolete" or empty
 };
 
-QList<Entry> readCatalogue(const QString &path, QString *error)
+QList<Entry> readCatalogue(const QString &path)
 {
     QList<Entry> entries;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = "cannot open " + path;
-        return entries;
-    }
+    file.open(QIODevice::ReadOnly);
     QXmlStreamReader xml(&file);
-    QString context;
-    Entry entry;
+    QString context, source;
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
+        const QString type = xml.attributes().value("type").toString();
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        else if (xml.name() == QLatin1String("message"))
-            entry = Entry { context, {}, {}, {} };
         else if (xml.name() == QLatin1String("source"))
-            entry.source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            entry.type = xml.attributes().value("type").toString();
-            entry.translation = xml.readElementText();
-            entries.append(entry);
-        }
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation"))
+            entries.append({ context + ": \"" + QString(source).replace("\n", "\\n") + "\"", source,
+                xml.readElementText(), type });
     }
-    if (xml.hasError())
-        *error = path + ": " + xml.errorString();
     return entries;
 }
 
-QStringList placeholders(const QString &text)
+bool live(const Entry &e)
 {
-    static const QRegularExpression marker("%(\\d+)");
+    return e.type != QLatin1String("vanished") && e.type != QLatin1String("obsolete");
+}
+
+QString markers(const QString &text)
+{
+    static const QRegularExpression placeholder("%\\d+"), accel("&[^&\\s]");
     QStringList found;
-    for (auto it = marker.globalMatch(text); it.hasNext();)
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
         found << it.next().captured(0);
     found.sort();
-    return found;
+    return found.join(' ') + " lines:" + QString::number(text.count('\n'))
+        + (accel.match(QString(text).remove("&&")).hasMatch() ? " &" : "");
 }
 
-bool hasAccelerator(const QString &text)
+QString catalogue(const QString &language)
 {
-    static const QRegularExpression accel("&[^&\\s]");
-    return accel.match(QString(text).remove("&&")).hasMatch();
+    return QStringLiteral(TARVOLINK_SOURCE_DIR "/translations/vx_%1.ts").arg(language);
 }
 
-QString key(const QString &context, const QString &source)
+void report(const QStringList &problems, const QString &what)
 {
-    return context + QLatin1Char('\x1f') + source;
-}
-
-QString shown(const QString &context, const QString &source)
-{
-    return context + ": \"" + QString(source).replace("\n", "\\n") + "\"";
+    for (const QString &p : problems)
+        qWarning().noquote() << p;
+    QVERIFY2(problems.isEmpty(), qPrintable(QString("%1 %2 (listed above)").arg(problems.size()).arg(what)));
 }
 
 } // namespace
@@ -90,88 +77,59 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyEntryIsTranslatedFaithfully_data();
     void everyEntryIsTranslatedFaithfully();
     void everyTextOfTheProgramHasAnEntry();
 };
 
-void TestTranslations::everyEntryIsTranslatedFaithfully_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString &language : Languages)
-        QTest::newRow(qPrintable(language)) << language;
-}
-
 void TestTranslations::everyEntryIsTranslatedFaithfully()
 {
-    QFETCH(QString, language);
-    const QString path = QStringLiteral(TARVOLINK_SOURCE_DIR "/translations/vx_%1.ts").arg(language);
-    QString error;
-    const QList<Entry> entries = readCatalogue(path, &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QVERIFY(!entries.isEmpty());
     QStringList problems;
-    for (const Entry &e : entries) {
-        const QString where = shown(e.context, e.source);
-        if (e.type == QLatin1String("vanished") || e.type == QLatin1String("obsolete"))
-            continue; // no longer used by the program
-        if (e.type == QLatin1String("unfinished") || e.translation.trimmed().isEmpty()) {
-            problems << "unfinished: " + where;
-            continue;
+    for (const QString &language : Languages) {
+        const QList<Entry> entries = readCatalogue(catalogue(language));
+        if (entries.isEmpty())
+            problems << "vx_" + language + ".ts is missing or empty";
+        for (const Entry &e : entries) {
+            const QString prefix = "vx_" + language + ".ts ";
+            if (!live(e))
+                continue;
+            if (e.type == QLatin1String("unfinished") || e.translation.trimmed().isEmpty())
+                problems << prefix + "unfinished: " + e.where;
+            else if (markers(e.source) != markers(e.translation))
+                problems << prefix + "placeholders, line breaks or accelerator differ: " + e.where;
+            else if (Untranslated.contains(e.source) && e.translation != e.source)
+                problems << prefix + "must stay as it is: " + e.where;
         }
-        if (placeholders(e.source) != placeholders(e.translation))
-            problems << "placeholders differ: " + where;
-        if (e.source.count('\n') != e.translation.count('\n'))
-            problems << "line breaks differ: " + where;
-        if (hasAccelerator(e.source) != hasAccelerator(e.translation))
-            problems << "accelerator lost or added: " + where;
-        if (Untranslated.contains(e.source) && e.translation != e.source)
-            problems << "must stay as it is: " + where;
     }
-    for (const QString &p : problems)
-        qWarning().noquote() << "vx_" + language + ".ts" << p;
-    QVERIFY2(problems.isEmpty(),
-        qPrintable(QString("%1 entries of vx_%2.ts to complete (listed above; scripts/update-translations.sh "
-                           "brings in new texts)")
-                       .arg(problems.size())
-                       .arg(language)));
+    report(problems, "catalogue entries to complete");
 }
 
 void TestTranslations::everyTextOfTheProgramHasAnEntry()
 {
-    // lupdate reads the program's texts as they are now; a text added since the catalogues were
+    // lupdate reads the program's texts as they are now: a text added since the catalogues were
     // refreshed has no entry and would show in English.
     QTemporaryDir dir;
-    const QString fresh = dir.filePath("fresh.ts");
     QProcess lupdate;
     lupdate.setWorkingDirectory(TARVOLINK_SOURCE_DIR);
     lupdate.start(TARVOLINK_LUPDATE,
         { "-silent", "-locations", "none", "-recursive", "app", "comm", "control", "devicefiles", "download",
-            "oscilloscope", "parameters", "settings", "status", "units", "widgets", "-ts", fresh });
+            "oscilloscope", "parameters", "settings", "status", "units", "widgets", "-ts",
+            dir.filePath("now.ts") });
     if (!lupdate.waitForStarted(5000))
         QSKIP("lupdate is not available");
     QVERIFY(lupdate.waitForFinished(60000));
-    QString error;
-    const QList<Entry> program = readCatalogue(fresh, &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QList<Entry> program = readCatalogue(dir.filePath("now.ts"));
     QVERIFY(!program.isEmpty());
     QStringList problems;
     for (const QString &language : Languages) {
         QSet<QString> known;
-        for (const Entry &e : readCatalogue(
-                 QStringLiteral(TARVOLINK_SOURCE_DIR "/translations/vx_%1.ts").arg(language), &error))
-            if (e.type != QLatin1String("vanished") && e.type != QLatin1String("obsolete"))
-                known.insert(key(e.context, e.source));
+        for (const Entry &e : readCatalogue(catalogue(language)))
+            if (live(e))
+                known.insert(e.where);
         for (const Entry &e : program)
-            if (!known.contains(key(e.context, e.source)))
-                problems << "vx_" + language + ".ts has no entry for " + shown(e.context, e.source);
+            if (!known.contains(e.where))
+                problems << "vx_" + language + ".ts has no entry for " + e.where;
     }
-    for (const QString &p : problems)
-        qWarning().noquote() << p;
-    QVERIFY2(problems.isEmpty(),
-        qPrintable(QString("%1 texts of the program missing from the catalogues: run "
-                           "scripts/update-translations.sh, then translate the entries listed")
-                       .arg(problems.size())));
+    report(problems, "texts missing: run scripts/update-translations.sh, then translate them");
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
