@@ -570,13 +570,15 @@ void TabWidget::vxUILanIndexChanged(int index)
 {
     m_settings->record().language = uint(index);
     m_params->setLanguage(uint(index));
+    // Every open tree, of a unit or of a set opened from a file, reads its texts from its own
+    // device description file.
+    QList<TreeModel *> models = m_fileSets->sets();
     for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (int n = 0; n < m_registry->count(i); ++n) {
-            UnitRecord *r = m_registry->record(i, n);
-            if (r->model)
-                r->model->changelang(
-                    UnitConnector::deviceFilePath(F::at(r->entry, F::DeviceFile)), uint(index));
-        }
+        for (int n = 0; n < m_registry->count(i); ++n)
+            models.append(m_registry->record(i, n)->model);
+    for (TreeModel *model : models)
+        if (model)
+            model->changelang(model->deviceFileName(), uint(index));
 }
 
 void TabWidget::setUserRole(int roleIndex)

@@ -32,16 +32,9 @@ void TestCliScan::rs485LineListsEveryUnitAndBadRequestsAreRefused()
     QCOMPARE(units.at(1).toObject().value("unit").toInt(), 7);
     QVERIFY(run.err.contains(QString("RS485 %1 unit 3: No Device Link").arg(port)));
 
-    const QList<QPair<QStringList, QString>> refused {
-        { { "--rtu", port, "--units", "5-5" }, "Please provide valid unit range" },
-        { {}, "Please provide required information" },
-        { { "--tcp-range", "10.0.0.9-3" }, "Please provide valid TCP/IP range" },
-    };
-    for (const auto &[args, message] : refused) {
-        const CliRun bad = runCli(QStringList { "scan", "--data", dir.path() } + args);
-        QCOMPARE(bad.exitCode, 2);
-        QCOMPARE(bad.err.trimmed(), "tarvolink-cli: " + message);
-    }
+    const CliRun bad = runCli({ "scan", "--data", dir.path(), "--tcp-range", "10.0.0.9-3" });
+    QCOMPARE(bad.exitCode, 2);
+    QCOMPARE(bad.err.trimmed(), QString("tarvolink-cli: Please provide valid TCP/IP range"));
 }
 
 QTEST_GUILESS_MAIN(TestCliScan)
