@@ -674,8 +674,8 @@ bool TabWidget::closeFunction()
 
 void TabWidget::cleanallData(bool keepFileSets)
 {
-    if (!keepFileSets)
-        m_scan->abandon(); // close-down: a running scan ends first
+    // A running scan ends first: its masters and results belong to the registry's lifetime.
+    m_scan->abandon();
     m_supervisor->stopAll(true);
     m_transfer->close();
     m_osc->waitForThreads();
