@@ -163,6 +163,17 @@ void ScanController::abandon()
     m_progress->hide();
 }
 
+void ScanController::setProgress(int scanned, int found)
+{
+    m_progress->setValue(scanned, found);
+    emit progress(scanned, found);
+}
+
+void ScanController::closeScanningWindow()
+{
+    m_progress->hide();
+}
+
 void ScanController::allUnitsInfo()
 {
     if (!m_worker)
@@ -171,7 +182,7 @@ void ScanController::allUnitsInfo()
     const QList<ScanOps::FoundUnit> found = m_worker->takeScanResult();
     delete m_worker;
     m_worker = nullptr;
-    m_progress->hide();
+    closeScanningWindow();
     int registered = 0;
     for (const ScanOps::FoundUnit &unit : found)
         registered += m_ctx.connector->acceptScanned(unit.entry, unit.master) ? 1 : 0;

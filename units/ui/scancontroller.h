@@ -67,6 +67,11 @@ public:
     void start(const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485,
         const ethernetInfoForAutoScan &range);
     void cancel();
+    // The scan thread's reports: progress (candidates tried, units found), the end with the units
+    // found, and the progress window to close.
+    void setProgress(int scanned, int found);
+    void allUnitsInfo();
+    void closeScanningWindow();
     // Waits for a running scan to end (close-down); its units are dropped.
     void abandon();
 
@@ -78,7 +83,6 @@ signals:
     void langTranslation(int index);
 
 private:
-    void allUnitsInfo();
     void startImport();
 
     Context m_ctx;

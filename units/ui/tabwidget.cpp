@@ -613,6 +613,21 @@ void TabWidget::vxUISlotCancelAutoScan()
     m_scan->cancel();
 }
 
+void TabWidget::vxUISlotSetSignalValue(int scanned, int found)
+{
+    m_scan->setProgress(scanned, found);
+}
+
+void TabWidget::vxUISlotForScanningWindow()
+{
+    m_scan->closeScanningWindow();
+}
+
+void TabWidget::vxAllConnectedUnitsInfo()
+{
+    m_scan->allUnitsInfo();
+}
+
 void TabWidget::vxUISlotAutoScanChangeUnitName()
 {
     for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)

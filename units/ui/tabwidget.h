@@ -167,6 +167,10 @@ public slots:
     void vxUISlotStartScanClicked(
         rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct);
     void vxUISlotCancelAutoScan();
+    void vxUISlotSetSignalValue(int scanned, int found);
+    void vxUISlotForScanningWindow();
+    // End of a scan: every unit found is registered as a connect does.
+    void vxAllConnectedUnitsInfo();
     void vxUISlotAutoScanChangeUnitName();
 
 private:
