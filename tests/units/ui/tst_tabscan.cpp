@@ -1,6 +1,7 @@
 // The automatic scan from the tab controller against the simulator: clearing the connected units,
 // registering the units found as a connect does, reading them all, and the communication
 // settings reaching their masters.
+#include "autoscansettings.h"
 #include "commsettings.h"
 #include "scancontroller.h"
 #include "scandialog.h"
@@ -14,6 +15,7 @@
 #include "unitstestsupport.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -57,9 +59,16 @@ void TestTabScan::scanReplacesUnitsAndReadsWhatItFound()
     QVERIFY(bus.startPty(path("bus"), simArgs({ "--unit", "2", "--unit", "7" })));
 
     prompter.expectQuestion(ClearQuestion, QMessageBox::Yes, "Information");
-    t.vxUISlotStartScanClicked({}, { { path("bus") }, 19200, "N,8,1", { 1, 2, 3, 7 } }, {});
-    QCOMPARE(t.registry().count(UnitRegistry::RS232), 0);
+    // Through the settings dialog: its port list, framing and unit text make the request.
     ScanController *scan = t.scanController();
+    AutoScanSettings *form = scan->settingsDialog();
+    form->setPorts({ path("old"), path("bus") });
+    form->setCheckedPorts(AutoScanSettings::Rs485, { path("bus") });
+    form->baudBox(AutoScanSettings::Rs485)->setCurrentText("19200");
+    form->parityBox(AutoScanSettings::Rs485)->setCurrentText("N,8,1");
+    form->unitsEdit(AutoScanSettings::Rs485)->setText("1-3,7");
+    form->startButton()->click();
+    QCOMPARE(t.registry().count(UnitRegistry::RS232), 0);
     QCOMPARE(scan->progressWindow()->progressBar()->maximum(), 4);
     QVERIFY(waitFor([scan] { return !scan->isScanning(); }, 20000));
 
