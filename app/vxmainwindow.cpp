@@ -7,6 +7,7 @@
 #include "headerline.h"
 #include "loginframe.h"
 #include "parameters.h"
+#include "passwordfile.h"
 #include "prompter.h"
 #include "rolechange.h"
 #include "setlanguage.h"
@@ -346,15 +347,34 @@ void VXMainWindow::enterMainView(bool showWindow)
         showMaximized();
 
     m_tabWidget->vxUISlotEnableParamSettings();
-    // Preferences and communication settings stay off until their dialogs exist.
-    m_actions[CustomerDataAct]->setEnabled(true);
+    for (ActionId id : { PreferencesAct, CustomerDataAct, CommunicationAct })
+        m_actions[id]->setEnabled(true);
+    m_tabWidget->onMainViewEntered();
 }
 
 void VXMainWindow::onLoginClicked()
 {
-    // Every role is let in for now: the service password is checked here once the password
-    // file reader exists.
+    const int role = m_loginFrame->roleBox()->currentIndex();
+    // "Normal" needs no password: whatever the disabled field holds is not looked at.
+    if (role == ServiceRole) {
+        QLineEdit *password = m_loginFrame->passwordEdit();
+        switch (PasswordFile::check(PasswordFile::path(), password->text())) {
+        case PasswordFile::Check::Missing:
+            onAlertNotification(tr("Password File is missing"));
+            return;
+        case PasswordFile::Check::Invalid:
+            onAlertNotification(tr("Invalid password"));
+            password->clear();
+            password->setFocus();
+            return;
+        case PasswordFile::Check::Accepted:
+            break;
+        }
+    }
     enterMainView(true);
+    if (role == ServiceRole)
+        m_header->alertLabel()->setText(tr("View for alert(s) / notification(s)"));
+    m_tabWidget->setUserRole(role);
 }
 
 void VXMainWindow::onRoleChangeClicked()

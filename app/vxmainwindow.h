@@ -79,6 +79,8 @@ public:
     static QString userGuidePath();
     // How a file is handed to the desktop (tests record it instead).
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_openUrl = std::move(opener); }
+    // Positions of the login frame's role box.
+    enum Role { NormalRole = 0, ServiceRole = 1 };
 
 signals:
     void langTranslation(int index);

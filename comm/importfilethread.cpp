@@ -4,11 +4,14 @@
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
+#include "vxcommdevicestatus.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QDebug>
 #include <QModelIndex>
 #include <QMutexLocker>
+#include <QSet>
+#include <utility>
 
 importfileThread::importfileThread(
     VxCommModbusMaster *commModule, const QStringList &entry, TreeModel *treeModel, QObject *parent)
@@ -240,6 +243,9 @@ void importfileThread::run()
         outcome = WorkerOps::addUnit(ctx, request);
         break;
     }
+    case AutoScan:
+        runScan();
+        break;
     default:
         if (operation >= ControlFirst && operation <= ControlLast)
             outcome = WorkerOps::controlCommand(ctx, controlPanel, operation, operationArg);
@@ -248,4 +254,64 @@ void importfileThread::run()
     result.store(outcome);
     finishedFlag.store(true);
     exit(0);
+}
+
+void importfileThread::setScanRequest(vxCommDeviceStatus *scanning, const rs232InfoForAutoScan &rs232,
+    const rs485InfoForAutoScan &rs485, const ethernetInfoForAutoScan &range, const ScanOps::Options &options)
+{
+    scanner = scanning;
+    scanRs232 = rs232;
+    scanRs485 = rs485;
+    scanRange = range;
+    scanOptions = options;
+}
+
+void importfileThread::setScanMasterFactory(std::function<VxCommModbusMaster *(int)> create)
+{
+    createScanMaster = std::move(create);
+}
+
+QList<ScanOps::FoundUnit> importfileThread::takeScanResult()
+{
+    QMutexLocker lock(&scanLock);
+    return std::exchange(scanResult, {});
+}
+
+void importfileThread::vxUISlotCancelAutoScan()
+{
+    if (scanner)
+        scanner->VxCommSetStopScanFlag(true);
+}
+
+void importfileThread::runScan()
+{
+    if (!scanner || !createScanMaster) {
+        emit vxAllUnitsInfo();
+        emit vxUICloseScanningWindow();
+        return;
+    }
+    ScanOps::Hooks hooks;
+    // Masters live in this thread while the scan uses them; the ones kept move to the owner's
+    // thread before the result is handed over, the others go here.
+    hooks.createMaster = [this](int channel) { return createScanMaster(channel); };
+    hooks.discardMaster = [](VxCommModbusMaster *master) { delete master; };
+    hooks.report = [this](int kind, int unit, int channel, const QString &link, const QString &message) {
+        emit VxCommHealthOfUnit(kind, unit, channel, link, message, {}, {});
+    };
+    hooks.progress = [this](int scanned, int found) { emit vxUISigSetScanValue(scanned, found); };
+    QList<ScanOps::FoundUnit> found
+        = ScanOps::runScan(*scanner, scanRs232, scanRs485, scanRange, hooks, scanOptions);
+    QSet<VxCommModbusMaster *> moved;
+    for (const ScanOps::FoundUnit &unit : found) {
+        if (!moved.contains(unit.master)) {
+            unit.master->moveToThread(thread());
+            moved.insert(unit.master);
+        }
+    }
+    {
+        QMutexLocker lock(&scanLock);
+        scanResult = found;
+    }
+    emit vxAllUnitsInfo();
+    emit vxUICloseScanningWindow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scanoperation.h"
 #include "workeroperations.h"
 
 #include <QMutex>
@@ -10,6 +11,7 @@
 
 class OscUnitDev;
 class QModelIndex;
+class vxCommDeviceStatus;
 
 // The unit worker: carries out one long or repeated bus operation on one unit so that the user
 // interface never waits on the bus.
@@ -34,6 +36,7 @@ public:
         TriplogUpdate = 9, // cyclic while runFlag, 1000 ms between passes
         OprStatusUpdate = 16, // cyclic while runFlag, 10 ms between passes
         OscAcquisition = 17, // oscilloscope cycles until setStop()
+        AutoScan = 18, // the automatic scan (no unit of its own)
         AddUnit = 19, // identification of a unit added by hand
         ControlUpdate = 20 // cyclic while runFlag, 5000 ms between passes
     };
@@ -72,6 +75,15 @@ public:
     // True when the link was opened for this unit (to be closed again when identification fails).
     void setNewLink(bool opened) { newLink = opened; }
     bool getNewLink() const { return newLink; }
+
+    // Operation 18: the scanning object (not owned; its stop flag ends the scan), the request, and
+    // how masters are made. The masters found move to this object's thread before the thread ends.
+    void setScanRequest(vxCommDeviceStatus *scanner, const rs232InfoForAutoScan &rs232,
+        const rs485InfoForAutoScan &rs485, const ethernetInfoForAutoScan &range,
+        const ScanOps::Options &options = ScanOps::Options());
+    void setScanMasterFactory(std::function<VxCommModbusMaster *(int channel)> create);
+    // The units the scan found, once vxAllUnitsInfo() came; the caller owns their masters.
+    QList<ScanOps::FoundUnit> takeScanResult();
 
     // runFlag: 1 while an operation may continue. The setter leaves it unchanged while runLocked.
     void setRunFlag(bool run);
@@ -128,6 +140,11 @@ signals:
     void ImportThreadSigErrorMsg(QString message, QString title);
     // The unit name parameter was read from the unit.
     void vxUISigChangeUnitName(QString name);
+    // Scan progress: candidates tried, units found.
+    void vxUISigSetScanValue(int scanned, int found);
+    // The scan has ended (finished or cancelled): its result can be taken.
+    void vxAllUnitsInfo();
+    void vxUICloseScanningWindow();
     // One pass of the status update stored new values in the model: views may refresh.
     void vxUISigOprStatusUpdated();
     // One pass of the trip-log update stored new values in the model: the fault logger may refresh.
@@ -147,6 +164,8 @@ public slots:
     // Clears runFlag (progress dialog "Cancel", tab change, close-down): the current parameter is
     // finished, then the operation ends.
     void CancelbtnSlotClicked();
+    // Sets the scanning object's stop flag: the scan ends before its next candidate.
+    void vxUISlotCancelAutoScan();
     // Re-reads every parameter that depends on the one at index (a set column) and stores it in
     // the model. Runs on the calling thread; returns a WorkerOps::Result.
     int Updatedependingfields(const QModelIndex &index);
@@ -177,6 +196,17 @@ private:
     DeviceFiles::ControlPanelInfo controlPanel;
     double operationArg = 0.0;
     std::function<void(const WorkerOps::ControlReadings &)> controlSink;
+
+    void runScan();
+
+    vxCommDeviceStatus *scanner = nullptr; // not owned
+    rs232InfoForAutoScan scanRs232;
+    rs485InfoForAutoScan scanRs485;
+    ethernetInfoForAutoScan scanRange;
+    ScanOps::Options scanOptions;
+    std::function<VxCommModbusMaster *(int)> createScanMaster;
+    QMutex scanLock; // the result is taken by the owner after the thread reported it
+    QList<ScanOps::FoundUnit> scanResult;
 
     OscUnitDev *oscDevice = nullptr; // not owned
     std::atomic<bool> stopFlag { false };

@@ -14,7 +14,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -47,10 +49,14 @@ private slots:
     void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
     void headerLinksOpenTheirDialogs();
+    void loginChecksServicePasswordOnly_data();
+    void loginChecksServicePasswordOnly();
+    void resetReturnsToNormalAndDisablesPassword();
     void languageDialogCancelChangesNothing();
     void storedLanguageReachesDialogAndHeader();
 
 private:
+    void writePasswordLine(const QByteArray &line);
     std::unique_ptr<VXMainWindow> m_window;
     ScriptedPrompter *m_prompter = nullptr;
     QTemporaryDir m_home;
@@ -268,7 +274,9 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
 
     // Back in as "Service": the header names the role chosen in the login frame.
     w.tabController()->setCurrentIndex(3);
+    writePasswordLine("83 119 101 35 53"); // "Svc 1": each code raised by its position
     w.loginFrame()->roleBox()->setCurrentIndex(1);
+    w.loginFrame()->passwordEdit()->setText("Svc 1");
     w.loginFrame()->loginButton()->click();
     QVERIFY(w.isMainViewShown());
     QCOMPARE(w.tabController()->currentIndex(), 0);
@@ -276,6 +284,67 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.action(VXMainWindow::CustomerDataAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::NewAct)->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), 2000);
+}
+
+void TestVXMainWindow::writePasswordLine(const QByteArray &line)
+{
+    QFile file(m_home.path() + "/configData/pwFile.txt");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(line + "\nsecond line is ignored\n");
+}
+
+void TestVXMainWindow::loginChecksServicePasswordOnly_data()
+{
+    QTest::addColumn<QByteArray>("fileLine"); // "-" for no file
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("admitted");
+    QTest::addColumn<QString>("alert");
+    const QByteArray pw = "84 119 37 58 36 125"; // "Tv#7 x"
+    QTest::newRow("exact password") << pw << 1 << "Tv#7 x" << true << "View for alert(s) / notification(s)";
+    QTest::newRow("trailing blank fails") << pw << 1 << "Tv#7 x " << false << "Invalid password";
+    QTest::newRow("numbers taken as codes") << pw << 1 << "Tw%:$}" << false << "Invalid password";
+    QTest::newRow("missing file") << QByteArray("-") << 1 << "Tv#7 x" << false << "Password File is missing";
+    QTest::newRow("empty first line lets nobody in")
+        << QByteArray("") << 1 << "" << false << "Invalid password";
+    QTest::newRow("normal ignores disabled field") << QByteArray("-") << 0 << "junk" << true << "";
+}
+
+void TestVXMainWindow::loginChecksServicePasswordOnly()
+{
+    QFETCH(QByteArray, fileLine);
+    QFETCH(int, role);
+    QFETCH(QString, typed);
+    QFETCH(bool, admitted);
+    QFETCH(QString, alert);
+    QFile::remove(m_home.path() + "/configData/pwFile.txt");
+    if (fileLine != "-")
+        writePasswordLine(fileLine);
+    VXMainWindow &w = *m_window;
+    QSignalSpy level(w.tabController(), &TabWidget::accessLevelChanged);
+    w.onRoleChangeClicked();
+    w.loginFrame()->roleBox()->setCurrentIndex(role);
+    w.loginFrame()->passwordEdit()->setText(typed);
+    w.loginFrame()->loginButton()->click();
+    QCOMPARE(w.isMainViewShown(), admitted);
+    QCOMPARE(w.headerLine()->alertLabel()->text(), alert);
+    QCOMPARE(w.action(VXMainWindow::CommunicationAct)->isEnabled(), admitted);
+    QCOMPARE(level.count() ? level.at(0).at(0).toInt() : 0, admitted ? role + 1 : 0);
+    // A wrong password is cleared for the next attempt.
+    if (alert == "Invalid password")
+        QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty());
+}
+
+void TestVXMainWindow::resetReturnsToNormalAndDisablesPassword()
+{
+    VXMainWindow &w = *m_window;
+    w.onRoleChangeClicked();
+    w.loginFrame()->roleBox()->setCurrentIndex(1);
+    QVERIFY(w.loginFrame()->passwordEdit()->isEnabled());
+    w.loginFrame()->passwordEdit()->setText("secret");
+    w.loginFrame()->resetButton()->click();
+    QCOMPARE(w.loginFrame()->roleBox()->currentIndex(), 0);
+    QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty() && !w.loginFrame()->passwordEdit()->isEnabled());
 }
 
 void TestVXMainWindow::headerLinksOpenTheirDialogs()

@@ -68,4 +68,5 @@ int rec2csv(const QStringList &args);
 int status(const QStringList &args);
 int trips(const QStringList &args);
 int control(const QStringList &args);
+int scan(const QStringList &args);
 } // namespace CliCommands

@@ -30,6 +30,8 @@ const char *const kUsage
       "  control (--forward | --reverse | --stop | --ref PERCENT | --ref-source NAME | --run-source NAME)\n"
       "                           Drive the unit as the control panel does; without an action print its\n"
       "                           control state (--json).\n"
+      "  scan (--rtu PORT [--rs485] --units TEXT [--baud N --parity P] | --tcp-range A.B.C.D-E)\n"
+      "                           Find the units on serial ports or an IP range (--json).\n"
       "\n"
       "Unit selection (identify, read, write, get, set, record, status, trips, control):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
@@ -87,6 +89,7 @@ int main(int argc, char *argv[])
         { QStringLiteral("status"), CliCommands::status },
         { QStringLiteral("trips"), CliCommands::trips },
         { QStringLiteral("control"), CliCommands::control },
+        { QStringLiteral("scan"), CliCommands::scan },
     };
     for (const auto &entry : commands) {
         if (entry.first == command)

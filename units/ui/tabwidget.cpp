@@ -1,6 +1,8 @@
 #include "tabwidget.h"
 
 #include "alarms.h"
+#include "autoscansettings.h"
+#include "commsettings.h"
 #include "compareparameters.h"
 #include "connect.h"
 #include "ctrlpanelcontroller.h"
@@ -12,7 +14,9 @@
 #include "oscdevicekeeper.h"
 #include "parameters.h"
 #include "paramtransfer.h"
+#include "preferences.h"
 #include "prompter.h"
+#include "scancontroller.h"
 #include "settingsbinder.h"
 #include "status.h"
 #include "threadsupervisor.h"
@@ -29,6 +33,7 @@
 #include <QDebug>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -67,6 +72,7 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     connect(m_fileSets, &FileSetKeeper::changed, this, &TabWidget::vxUISlotEnableParamSettings);
     wireStatusAndControl();
     wireViews();
+    wireSettingsAndScan();
     retranslateUi();
 }
 
@@ -214,6 +220,9 @@ bool TabWidget::readSettings()
     if (!m_settings->load())
         return false;
     const SettingsRecord &r = m_settings->record();
+    m_commSettings->loadFrom(r);
+    m_preferences->loadFrom(r);
+    m_scan->settingsDialog()->loadFrom(r);
     m_params->setCustomerData(QStringList(r.customer.begin(), r.customer.end()));
     m_params->setLanguage(r.language);
     emit vxUISetLangCombo(r.language);
@@ -591,7 +600,14 @@ void TabWidget::vxUISlotShowComparePrmScreen()
 }
 
 void TabWidget::vxUISlotPreferencesSelected()
-{ }
+{
+    m_preferences->open();
+}
+
+void TabWidget::vxUISlotPrefOkClicked()
+{
+    m_preferences->storeIn(m_settings->record());
+}
 
 void TabWidget::vxUISlotCustomerDataSelected()
 {
@@ -613,10 +629,13 @@ void TabWidget::vxUISlotCustomerDataSelected()
 }
 
 void TabWidget::vxUISlotCommSettingsSelected()
-{ }
+{
+    m_commSettings->open();
+}
 
 void TabWidget::vxUISlotCommOkClicked()
 {
+    m_commSettings->storeIn(m_settings->record());
     for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
         for (VxCommModbusMaster *master : m_registry->commModList(i))
             m_settings->configureMaster(master);
@@ -624,8 +643,7 @@ void TabWidget::vxUISlotCommOkClicked()
 
 void TabWidget::onLangTranslation(int index)
 {
-    m_settings->record().language = uint(index);
-    m_params->setLanguage(uint(index));
+    vxUILanIndexChanged(index);
     retranslateUi();
     emit langTranslation(index);
 }
@@ -663,6 +681,109 @@ bool TabWidget::offerToSaveFileSets()
     return true;
 }
 
+void TabWidget::vxUILanIndexChanged(int index)
+{
+    m_settings->record().language = uint(index);
+    m_params->setLanguage(uint(index));
+    // Every open tree, of a unit or of a set opened from a file, reads its texts from its own
+    // device description file.
+    QList<TreeModel *> models = m_fileSets->sets();
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        for (int n = 0; n < m_registry->count(i); ++n)
+            models.append(m_registry->record(i, n)->model);
+    for (TreeModel *model : models)
+        if (model)
+            model->changelang(model->deviceFileName(), uint(index));
+}
+
+void TabWidget::setUserRole(int roleIndex)
+{
+    m_accessLevel = roleIndex == 1 ? 2 : 1;
+    emit accessLevelChanged(m_accessLevel);
+}
+
+void TabWidget::onMainViewEntered()
+{
+    m_scan->offerAtStart();
+}
+
+void TabWidget::onScanUnitsBtnClicked()
+{
+    m_scan->showSettings();
+}
+
+void TabWidget::onContinueScanClicked()
+{
+    m_scan->showSettings();
+}
+
+void TabWidget::vxUISlotStartScanClicked(
+    rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct)
+{
+    m_scan->start(rs232Info, rs485Info, tcpIpstruct);
+}
+
+void TabWidget::vxUISlotCancelAutoScan()
+{
+    m_scan->cancel();
+}
+
+void TabWidget::vxUISlotSetSignalValue(int scanned, int found)
+{
+    m_scan->setProgress(scanned, found);
+}
+
+void TabWidget::vxUISlotForScanningWindow()
+{
+    m_scan->closeScanningWindow();
+}
+
+void TabWidget::vxAllConnectedUnitsInfo()
+{
+    m_scan->allUnitsInfo();
+}
+
+void TabWidget::vxUISlotAutoScanChangeUnitName()
+{
+    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
+        refreshTree(i);
+}
+
+void TabWidget::wireSettingsAndScan()
+{
+    m_commSettings = new CommSettings(m_prompter, this);
+    m_preferences = new Preferences(this);
+    m_commSettings->setWindowFlag(Qt::Window);
+    m_preferences->setWindowFlag(Qt::Window);
+    connect(m_commSettings, &CommSettings::vxUISigCommOkClicked, this, &TabWidget::vxUISlotCommOkClicked);
+    connect(m_preferences, &Preferences::vxUISigPrefOkClicked, this, &TabWidget::vxUISlotPrefOkClicked);
+    connect(this, &TabWidget::langTranslation, m_commSettings, &CommSettings::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, m_preferences, &Preferences::onLangTranslation);
+    m_commSettings->loadFrom(m_settings->record());
+    m_preferences->loadFrom(m_settings->record());
+
+    ScanController::Context ctx;
+    ctx.prompter = &m_prompter;
+    ctx.parent = this;
+    ctx.registry = m_registry.get();
+    ctx.connector = m_connector;
+    ctx.factory = m_factory.get();
+    ctx.settings = m_settings.get();
+    ctx.control = [this] { return m_control; };
+    ctx.osc = [this] { return m_osc; };
+    ctx.removeAllUnits = [this] { cleanallData(true); };
+    ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
+    ctx.report = [this](int kind, int unit, int channel, const QString &link, const QString &message) {
+        vxUISlotCatchCommErr(kind, unit, channel, link, message, {}, {});
+    };
+    m_scan = new ScanController(ctx, this);
+    connect(m_scan, &ScanController::finished, this, &TabWidget::vxUISlotAutoScanChangeUnitName);
+    connect(m_scan, &ScanController::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(this, &TabWidget::langTranslation, m_scan, &ScanController::langTranslation);
+    connect(m_tree, &UnitTreeFrame::vxUISigScanUnitsBtnClicked, this, &TabWidget::onScanUnitsBtnClicked);
+    m_tree->scanUnitsButton()->show();
+}
+
 bool TabWidget::closeFunction()
 {
     if (m_osc->isRecording()) {
@@ -683,6 +804,8 @@ bool TabWidget::closeFunction()
 
 void TabWidget::cleanallData(bool keepFileSets)
 {
+    // A running scan ends first: its masters and results belong to the registry's lifetime.
+    m_scan->abandon();
     m_supervisor->stopAll(true);
     m_transfer->close();
     m_osc->waitForThreads();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autoscaninfo.h"
 #include "unitfactory.h"
 #include "unitregistry.h"
 
@@ -8,12 +9,15 @@
 #include <QWidget>
 #include <memory>
 
+class CommSettings;
 class Connect;
 class CtrlPanelController;
 class CtrlPanelFrame;
 class FaultLogger;
 class Status;
 class alarms;
+class Preferences;
+class ScanController;
 class FileSetKeeper;
 class ControlPanelHook;
 class OscilloscopeHook;
@@ -93,6 +97,15 @@ public:
     // Before the quit question: offers to save the sets from files that have unsaved edits.
     // Returns false when the user chose to stay (Cancel, or a save not carried out).
     bool offerToSaveFileSets();
+    CommSettings *commSettingsDialog() const { return m_commSettings; }
+    Preferences *preferencesDialog() const { return m_preferences; }
+    ScanController *scanController() const { return m_scan; }
+    // The login's role (0 "Normal", 1 "Service") as the views' access level 1 or 2.
+    void setUserRole(int roleIndex);
+    int accessLevel() const { return m_accessLevel; }
+    // Every entry into the main view; the first one offers the automatic scan.
+    void onMainViewEntered();
+
     // Whether the program may close; when it may, everything is closed down already.
     bool closeFunction();
     // Stops the auxiliary threads and removes every unit: RS232, then RS485, then TCP/IP.
@@ -121,6 +134,8 @@ signals:
     void alertNotifcation(QString text);
     void langTranslation(int index);
     void raiseWidget();
+    // The access level of the views after a login: 1 "Normal", 2 "Service".
+    void accessLevelChanged(int level);
     // Every link-information row, as it is added to the log.
     void linkInformation(QString row);
     // What an action of the user came to (read, written, sent, refused), for the status bar.
@@ -160,6 +175,7 @@ public slots:
     void vxUISlotCommSettingsSelected();
     // The communication settings changed: every master takes the delay and retries.
     void vxUISlotCommOkClicked();
+    void vxUISlotPrefOkClicked();
     void onLangTranslation(int index);
     // The control panel (each forwards to the panel's controller).
     void vxUISlotCatchCtrlPanelSignal(
@@ -172,6 +188,18 @@ public slots:
     void vxUISlotCtrlRunStopSrcChanged(int index);
     void vxUISlotCtrlSetChanged(QStringList list, bool flag);
     void vxUICtrlUpdate();
+    // The parameter texts of every unit's tree switch to the language column.
+    void vxUILanIndexChanged(int index);
+    void onScanUnitsBtnClicked();
+    void onContinueScanClicked();
+    void vxUISlotStartScanClicked(
+        rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct);
+    void vxUISlotCancelAutoScan();
+    void vxUISlotSetSignalValue(int scanned, int found);
+    void vxUISlotForScanningWindow();
+    // End of a scan: every unit found is registered as a connect does.
+    void vxAllConnectedUnitsInfo();
+    void vxUISlotAutoScanChangeUnitName();
 
 private:
     void buildForm();
@@ -218,4 +246,9 @@ private:
     QPlainTextEdit *m_linkLog = nullptr;
     QStringList m_currentEntry;
     bool m_closedDown = false;
+    CommSettings *m_commSettings = nullptr;
+    Preferences *m_preferences = nullptr;
+    ScanController *m_scan = nullptr;
+    int m_accessLevel = 1;
+    void wireSettingsAndScan();
 };

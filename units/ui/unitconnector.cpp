@@ -191,10 +191,34 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
     }
 
     record->entry = entry;
+    accept(std::move(record), deviceFile.isEmpty() ? F::at(entry, F::DeviceFile) : deviceFile, true);
+}
+
+bool UnitConnector::acceptScanned(const QStringList &entry, VxCommModbusMaster *master)
+{
+    if (!master)
+        return false;
+    UnitRegistry &reg = *m_ctx.registry;
+    // The units of one RS485 port share their master: it is adopted and watched once.
+    if (!reg.ownsMaster(master)) {
+        reg.adoptMaster(master);
+        m_ctx.watchMaster(master);
+    }
+    auto record = std::make_unique<UnitRecord>();
+    record->entry = entry;
+    record->master = master;
+    record->masterCreated = true;
+    return accept(std::move(record), F::at(entry, F::DeviceFile), false);
+}
+
+bool UnitConnector::accept(std::unique_ptr<UnitRecord> record, const QString &deviceFile, bool manual)
+{
+    UnitRegistry &reg = *m_ctx.registry;
+    const QStringList entry = record->entry;
     while (record->entry.size() < F::Count)
         record->entry.append(QString());
     record->entry[F::State] = F::connected();
-    const QString file = deviceFilePath(deviceFile.isEmpty() ? F::at(entry, F::DeviceFile) : deviceFile);
+    const QString file = deviceFilePath(deviceFile);
     record->model = m_ctx.factory->createModel(
         file, m_ctx.settings->record().language, F::at(entry, F::Inom), F::at(entry, F::Pnom));
     record->controlModule = m_ctx.control->createControlModule(record->entry, file);
@@ -208,16 +232,20 @@ void UnitConnector::identificationResult(const QStringList &entry, const QString
     }
     emit unitsChanged(iface);
     emit unitAccepted(accepted);
-    emit statusText(tr("Connected %1 (%2)").arg(F::at(accepted->entry, F::Name), describe(accepted->entry)));
-    emit connectAttemptEnded();
+    if (manual) {
+        emit statusText(tr("Connected %1 (%2)").arg(F::at(accepted->entry, F::Name), describe(accepted->entry)));
+        emit connectAttemptEnded();
+    }
 
     if (!accepted->model || !accepted->model->isValid()) {
         error(tr("Error in CSV file \n Please provide correct CSV file"));
-        removeUnit(accepted->entry, false);
-        return;
+        removeUnit(accepted->entry, !manual);
+        return false;
     }
-    if (m_ctx.settings->record().importActive)
+    // A scan reads all its units at once afterwards ("AutoImportActive").
+    if (manual && m_ctx.settings->record().importActive)
         emit importRequested(accepted->model, accepted->entry);
+    return true;
 }
 
 void UnitConnector::markInMaster(UnitRecord *record, bool connected)

@@ -14,6 +14,7 @@ class SettingsBinder;
 class TreeModel;
 class UnitFactory;
 class UnitRegistry;
+class VxCommModbusMaster;
 class importfileThread;
 struct UnitRecord;
 
@@ -60,6 +61,9 @@ public:
     bool connectUnit(const Request &request);
     // The identification result of a connect. status >= 0: the unit is accepted.
     void identificationResult(const QStringList &entry, const QString &deviceFile, int status);
+    // Registers a unit the scan identified on master (taken over; shared by the units of one
+    // RS485 port) exactly as a connect does; false when its device description file is faulty.
+    bool acceptScanned(const QStringList &entry, VxCommModbusMaster *master);
     // str holds the details panel's button text: "Disconnect" disconnects, anything else reconnects.
     void disconnectOrReconnect(const QString &str, const QStringList &entry);
     // Removes the unit; false when refused (recording) or the control hand-back was cancelled.
@@ -111,6 +115,7 @@ signals:
     void importRequested(TreeModel *model, QStringList entry);
 
 private:
+    bool accept(std::unique_ptr<UnitRecord> record, const QString &deviceFile, bool manual);
     void reconnectResult(UnitRecord *record, importfileThread *worker, int status);
     void log(const QStringList &entry, const QString &result, const QString &message);
     void error(const QString &text);

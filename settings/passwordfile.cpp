@@ -1,0 +1,52 @@
+#include "passwordfile.h"
+
+#include "apppaths.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace PasswordFile {
+
+QString decode(const QString &firstLine)
+{
+    const QStringList pieces
+        = firstLine.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    QString password;
+    for (int i = 0; i < pieces.size(); ++i) {
+        bool ok = false;
+        const qlonglong value = pieces.at(i).toLongLong(&ok) - i;
+        // A code below the blank or outside one UTF-16 unit is no character anyone can type: the
+        // file is damaged, and a damaged file must not let anyone in.
+        if (!ok || value < 0x20 || value > 0xFFFF || QChar::isSurrogate(char32_t(value)))
+            return QString();
+        password.append(QChar(ushort(value)));
+    }
+    return password;
+}
+
+Check check(QTextStream &stream, const QString &typed)
+{
+    const QString expected = decode(stream.readLine());
+    // An empty first line would otherwise accept an empty password.
+    if (expected.isEmpty() || typed != expected)
+        return Check::Invalid;
+    return Check::Accepted;
+}
+
+Check check(const QString &filePath, const QString &typed)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return Check::Missing;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    return check(stream, typed);
+}
+
+QString path()
+{
+    return AppPaths::configDir() + QStringLiteral("/pwFile.txt");
+}
+
+} // namespace PasswordFile

@@ -1,0 +1,205 @@
+// The automatic scan's rules (unit texts, IP ranges, the form's messages) and the scan itself
+// against the drive simulator over pseudo-terminals and loopback Modbus TCP.
+#include "apppaths.h"
+#include "scanoperation.h"
+#include "simpeer.h"
+#include "unitentryfields.h"
+#include "vxcommdevicestatus.h"
+#include "vxcommmodbusmaster.h"
+
+#include <QtTest>
+#include <set>
+
+namespace F = UnitEntryField;
+
+namespace {
+const QString Device = QStringLiteral("KTZV1.10.csv");
+constexpr quint16 TcpPort = 15160;
+} // namespace
+
+class TestScan : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void formIsCheckedAndExpanded_data();
+    void formIsCheckedAndExpanded();
+
+    void rs485FindsEveryAnsweringUnitOnOneMaster();
+    void tcpRangeFindsExactlyTheServedAddresses();
+    void cancelDuringRs485KeepsRs232Unit();
+
+private:
+    // Runs a scan; every candidate's report, with the progress after it, lands in `reports`.
+    QList<ScanOps::FoundUnit> scan(const rs232InfoForAutoScan &rs232, const rs485InfoForAutoScan &rs485,
+        const ethernetInfoForAutoScan &range, int probes = 32, int stopAfter = 0)
+    {
+        ScanOps::Hooks hooks;
+        hooks.createMaster = [](int channel) { return new VxCommModbusMaster(channel); };
+        hooks.discardMaster = [](VxCommModbusMaster *m) { delete m; };
+        hooks.report = [this](int kind, int unit, int channel, const QString &link, const QString &message) {
+            reports << QString("%1 %2 %3 %4: %5").arg(kind).arg(unit).arg(channel).arg(link, message);
+        };
+        hooks.progress = [this, stopAfter](int scanned, int found) {
+            reports.last() += QString(" [%1/%2]").arg(scanned).arg(found);
+            scanner.VxCommSetStopScanFlag(scanned == stopAfter);
+        };
+        ScanOps::Options options;
+        options.tcpPort = TcpPort;
+        options.concurrentProbes = probes;
+        const auto found = ScanOps::runScan(scanner, rs232, rs485, range, hooks, options);
+        for (const ScanOps::FoundUnit &unit : found)
+            masters.insert(unit.master);
+        return found;
+    }
+    QStringList simArgs(const QList<int> &units) const
+    {
+        QStringList args { "--data", TARVOLINK_SOURCE_DIR "/data", "--device", Device, "--verbose" };
+        for (int unit : units)
+            args << "--unit" << QString::number(unit);
+        return args;
+    }
+
+    QTemporaryDir root;
+    vxCommDeviceStatus scanner;
+    QStringList reports; // "kind unit channel link: message [scanned/found]"
+    std::set<VxCommModbusMaster *> masters;
+};
+
+void TestScan::initTestCase()
+{
+    TestInstallation inst(root.path());
+    QVERIFY(inst.addGeneralCsv() && inst.addDeviceFile(Device));
+    AppPaths::setBaseDir(inst.baseDir());
+    scanner.VxCommSetMsgDelay(5);
+    scanner.VxCommSetNoOfRetries(0);
+}
+
+void TestScan::cleanup()
+{
+    for (VxCommModbusMaster *m : masters)
+        delete m;
+    masters.clear();
+    reports.clear();
+    scanner.VxCommSetStopScanFlag(false);
+}
+
+void TestScan::formIsCheckedAndExpanded_data()
+{
+    QTest::addColumn<QString>("ports232");
+    QTest::addColumn<QString>("ports485");
+    QTest::addColumn<QString>("units232");
+    QTest::addColumn<QString>("units485");
+    QTest::addColumn<QString>("range");
+    // The message, or the RS232 and RS485 numbers and the progress total.
+    QTest::addColumn<QString>("expected");
+    const QString range = "Please provide valid unit range", ip = "Please provide valid TCP/IP range";
+    // clang-format off
+    QTest::newRow("nothing") << "" << "" << "1" << "1" << "...-..." << "Please provide required information";
+    QTest::newRow("ports without units") << "A" << "" << "" << "" << "" << "Please provide unit range";
+    QTest::newRow("same port twice") << "A" << "A" << "1" << "2" << "" << "Duplicate configuration in RS232 and RS485";
+    QTest::newRow("5-5") << "A" << "" << "5-5" << "" << "" << range;
+    QTest::newRow("250-256 RS232") << "A" << "" << "250-256" << "" << "" << "Invalid Unit Number on RS232 interface: Unit range is 1-255";
+    QTest::newRow("broadcast 0 RS485") << "" << "B" << "" << "0" << "" << "Invalid Unit Number on RS485 interface: Unit range is 1-255";
+    QTest::newRow("other subnet") << "" << "" << "" << "" << "10.0.0.5-10.0.1.9" << ip;
+    QTest::newRow("text 3 is one candidate") << "A" << "" << "3" << "" << "" << "3||1";
+    QTest::newRow("1-3,7 in order") << "A" << "B" << "9,4-5" << "1-3,7" << "" << "9,4,5|1,2,3,7|7";
+    QTest::newRow("equal addresses") << "" << "" << "" << "" << "10.0.0.060-10.0.0.60" << "||1";
+    // clang-format on
+}
+
+void TestScan::formIsCheckedAndExpanded()
+{
+    QFETCH(QString, ports232);
+    QFETCH(QString, ports485);
+    QFETCH(QString, units232);
+    QFETCH(QString, units485);
+    QFETCH(QString, range);
+    QFETCH(QString, expected);
+    const auto ports = [](const QString &p) { return p.isEmpty() ? QStringList() : QStringList { p }; };
+    const ScanRules::ScanForm form { ports(ports232), ports(ports485), units232, units485,
+        range.section('-', 0, 0), range.section('-', 1) };
+    rs232InfoForAutoScan rs232 { form.rs232Ports, 0, {}, {} };
+    rs485InfoForAutoScan rs485 { form.rs485Ports, 0, {}, {} };
+    ethernetInfoForAutoScan ethernet;
+    const QString message = ScanRules::validateForm(form, &rs232.units, &rs485.units, &ethernet);
+    if (!expected.contains('|')) {
+        QCOMPARE(message, expected);
+        return;
+    }
+    QVERIFY2(message.isEmpty(), qPrintable(message));
+    const auto join = [](const QVector<int> &units) {
+        QStringList texts;
+        for (int unit : units)
+            texts << QString::number(unit);
+        return texts.join(',');
+    };
+    QCOMPARE(join(rs232.units) + '|' + join(rs485.units) + '|'
+            + QString::number(ScanRules::progressTotal(rs232, rs485, ethernet)),
+        expected);
+}
+
+void TestScan::rs485FindsEveryAnsweringUnitOnOneMaster()
+{
+    SimPeer sim;
+    const QString link = root.filePath("rs485");
+    QVERIFY2(sim.startPty(link, simArgs({ 2, 7 })), qPrintable(sim.errorOutput()));
+    const auto found = scan({}, { { link }, 19200, "N,8,1", { 1, 2, 3, 7 } }, {});
+    QCOMPARE(found.size(), 2);
+    QCOMPARE(F::at(found.at(0).entry, F::Number), QString("2"));
+    QCOMPARE(F::at(found.at(1).entry, F::Number), QString("7"));
+    QVERIFY(F::at(found.at(1).entry, F::Name).endsWith(" (7)"));
+    QCOMPARE(found.at(0).master, found.at(1).master);
+    QCOMPARE(reports.mid(0, 2),
+        QStringList({ "3 1 2 " + link + ": No Device Link [1/0]",
+            "4 2 2 " + link + ": Device Link Established [2/1]" }));
+    QVERIFY(reports.last().endsWith("[4/2]"));
+}
+
+void TestScan::tcpRangeFindsExactlyTheServedAddresses()
+{
+    // One simulator per address: each is ready once it says so.
+    SimPeer sim61, sim65;
+    QVERIFY2(sim61.startTcp("127.0.0.61", TcpPort, simArgs({})), qPrintable(sim61.errorOutput()));
+    QVERIFY2(sim65.startTcp("127.0.0.65", TcpPort, simArgs({})), qPrintable(sim65.errorOutput()));
+    const ethernetInfoForAutoScan range { { "127", "0", "0", "60" }, { "127", "0", "0", "70" } };
+    const auto found = scan({}, {}, range);
+    QCOMPARE(found.size(), 2);
+    QVERIFY(F::at(found.at(0).entry, F::Name).endsWith(" (*.61)"));
+    QVERIFY(F::at(found.at(1).entry, F::Name).endsWith(" (*.65)"));
+    QCOMPARE(reports.size(), 11);
+    QCOMPARE(reports.at(0), QString("3 1 3 127.0.0.60: No Connection with Given IP [1/0]"));
+    QVERIFY(reports.last().endsWith("[11/2]"));
+
+    // Probing the range first changes nothing the user sees.
+    const QStringList concurrent = reports;
+    cleanup();
+    QCOMPARE(scan({}, {}, range, 1).size(), 2);
+    QCOMPARE(reports, concurrent);
+
+    cleanup();
+    QCOMPARE(scan({}, {}, { { "127", "0", "0", "65" }, { "127", "0", "0", "65" } }).size(), 1);
+    QCOMPARE(reports.size(), 1);
+}
+
+// RS232 stops at the first unit of its port; a cancel during RS485 keeps what was found.
+void TestScan::cancelDuringRs485KeepsRs232Unit()
+{
+    SimPeer sim232, sim485;
+    const QString link232 = root.filePath("c232"), link485 = root.filePath("c485");
+    QVERIFY(sim232.startPty(link232, simArgs({ 2, 3 })));
+    QVERIFY(sim485.startPty(link485, simArgs({ 1, 2 })));
+    const auto found = scan({ { link232 }, 19200, "N,8,1", { 1, 2, 3, 7 } },
+        { { link485 }, 19200, "N,8,1", { 1, 2 } }, {}, 32, 3); // cancelled at the first RS485 number
+    QCOMPARE(found.size(), 2);
+    QCOMPARE(F::at(found.at(0).entry, F::Number), QString("2"));
+    QCOMPARE(F::at(found.at(1).entry, F::Interface), QString("RS485"));
+    QCOMPARE(reports.size(), 3); // RS232 3 and 7, RS485 2 never tried
+    for (const QString &line : sim232.takeRequests())
+        QVERIFY2(!line.contains(" unit 3 ") && !line.contains(" unit 7 "), qPrintable(line));
+}
+
+QTEST_GUILESS_MAIN(TestScan)
+#include "tst_scan.moc"

@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>O programu Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Nástroj pro uvádění do provozu a servis frekvenčních měničů.&lt;/p&gt;&lt;p&gt;Vytvořeno s Qt %2 (LGPL v3) a QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Nastavení automatického hledání</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Porty</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Přenosová rychlost</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Jednotky</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>Počáteční IP:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>Koncová IP:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Spustit hledání</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>Zpoždění musí být alespoň 35 ms.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Nastavení komunikace</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Pokračovat i při chybě komunikace</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Prodleva mezi zprávami  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Opakovat</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Počet opakování</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Možnost tisku</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Uložit jako PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Režim</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametr</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porovnat</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Porovnat s</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Pouze v %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Soubory jsou shodné</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Parametry přítomné na obou stranách jsou shodné</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Vyberte jednotku</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Porovnat parametry</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Přidat jednotky k porovnání</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Vyberte parametry k porovnání</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Vyberte parametry, se kterými porovnat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Údaje jednotky RS232</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Údaje jednotky RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Údaje jednotky TCP/IP</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Údaje sady ze souboru</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Odpojit</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Přenosová rychlost</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Verze SW měniče</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Použitá verze CSV</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>IP adr.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Údaje zákazníka</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Název firmy</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Ulice 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Ulice 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Místo</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Město</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Země</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontaktní osoba</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplikace</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Uvedl do provozu</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Export souboru</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Režim</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>&amp;Server FTP:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Uživatel&gt;:&lt;Heslo&gt;@&lt;Hostitel&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Vlastník</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Odpojit</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Přejít do nadřazené složky</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Stáhnout všechny nové</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>Soubor s odkazem FTP nebyl nalezen</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>Adresa FTP není platná</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Připojování k serveru FTP %1...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>Server FTP %1 předložil certifikát, který nepodepsala žádná důvěryhodná autorita. Spojení bylo odmítnuto.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>Server FTP %1 nenavázal chráněné (TLS) spojení. Spojení bylo odmítnuto.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>Nelze se připojit k serveru FTP %1. Zkontrolujte, zda je název hostitele správný.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Nelze vypsat složku: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Přihlášeno k %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;prázdné&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Ke stažení vyberte pouze soubory CSV.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>Server uvádí název %1, který není prostým názvem souboru. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Soubor je již stažen, chcete jej přepsat?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Stahování %1...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 staženo do aktuální složky.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Soubor byl úspěšně stažen</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Stažení %1 do aktuální složky selhalo.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>Velikost souboru nesouhlasí</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Stahování %1 zrušeno.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>Soubor %1 nelze uložit: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Chyba stahování souboru:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>Server uvádí názvy, které nejsou prostými názvy souborů. Pro ně nebylo nic zapsáno:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Chyba při stahování nových souborů. Stáhněte je znovu.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Operace proběhla úspěšně. Všechny soubory jsou aktuální, nic nebylo staženo.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Operace proběhla úspěšně. Celkem staženo souborů: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Vyberte jazyk</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Přihlášen jako:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Výstrahy/oznámení:</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normální</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Servis</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Uživatel</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Obnovit</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Nahrávání parametrů do měniče</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Načítání parametrů z měniče</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Průběh</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Čekejte prosím...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Poznámka: během „Načtení z měniče“ nebo „Nahrání do měniče“ 
+   v okně parametrů nelze provádět žádné operace.
+   Operaci zrušíte tlačítkem Zrušit.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>Uložit soubor PDF</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Soubor PDF nelze zapsat:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Sbalit vše</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Rozbalit vše</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Sbalí všechny parametry</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Rozbalí všechny parametry</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Žádná jednotka</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Načíst z měniče</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Načte data z 
+řídicí karty do aplikace</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Nahrát do měniče</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Zapíše data z 
+aplikace do řídicí karty</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Otevře nový soubor csv</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Otevře uložené soubory .dat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Uloží soubor ve formátu .dat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Vytiskne zobrazení parametrů</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porovnat</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Porovná dva soubory</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Odesílat změny přímo</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Je-li zaškrtnuto, upravené parametry se ihned zapíší do řídicí karty</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>Aktualizovat CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Dolní mez vybraného parametru</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Horní mez vybraného parametru</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Nápověda k parametru</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Viz příručka.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>neplatný soubor CSV</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otevřít soubor</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>Soubor csv(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Soubor nelze otevřít:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>Uložit soubor dat</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Soubor nelze uložit:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Probíhá záznam osciloskopu.
+Pro vyšší rychlost záznam zastavte
+Chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Není připojena žádná jednotka, do které lze parametry nahrát.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Velikosti měničů se liší
+ Chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Typy měničů se liší
+ Chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Verze měničů se liší
+ Chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>Motor běží, některé konfigurační parametry se nemusí nastavit správně.
+Chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Kopírovat parametry do měniče</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Předvolby</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>„Načíst z měniče“ po automatickém hledání (hledat jednotky)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>„Načíst z měniče“ při ručním přidání, při připojení</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Automatické hledání při spuštění</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Automaticky uložit nastavení při ukončení</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>„Nahrát do měniče“ pouze parametry změněné offline</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Možnost tisku</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Uložit jako PDF</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Všechny parametry</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Včetně jen pro čtení</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Změněné hodnoty</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Název firmy</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplikace</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Uvedl do provozu</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Název jednotky</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Verze měniče</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Text parametru</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Soubory jsou shodné</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametr</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porovnat</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Porovnat s</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Pouze v %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Změna role uživatele – potvrzení</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Změna role uživatele znovu naváže komunikaci s
+připojenými jednotkami pro všechny další funkce. Chcete
+pokračovat?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Změnit uživatele</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Probíhá záznam osciloskopu.
+Zastavte záznam</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>Hledání odebere všechny připojené jednotky.
+ Chcete pokračovat?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Počet zařízení: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>Probíhá: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Hotovo: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Načíst z měniče</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Čekejte prosím...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Spojení se zařízením navázáno</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>Soubor CSV nenalezen</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Soubor CSV nenalezen</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Neplatný soubor CSV</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Žádné spojení se zadanou IP</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Žádné spojení se zařízením</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Zadejte platný rozsah jednotek</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Neplatné číslo jednotky na RS232: rozsah je 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Neplatné číslo jednotky na RS485: rozsah je 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Zadejte požadované údaje</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Zadejte rozsah jednotek</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Duplicitní konfigurace v RS232 a RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Zadejte platný rozsah TCP/IP</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>Vyberte soubor CSV</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>neplatný soubor CSV</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Nastavit jazyk</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Soubor nenalezen: general.csv. Program ukončen!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Probíhá záznam osciloskopu. Před ukončením jej zastavte</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Osciloskop</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Záznam poruch</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Výstrahy</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Informace o spojení</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Neplatné číslo jednotky: rozsah je 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Probíhá záznam osciloskopu.
+Zastavte záznam</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Žádné údaje o souboru csv</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Žádné údaje o kanálu</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>selhání</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Port je již otevřen</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Port není otevřen</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>port není otevřen</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>Jednotka je již aktivní</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>duplicitní ip adresa</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Žádné spojení se zadanou IP</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Žádný soubor CSV</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Neplatný soubor CSV</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Žádné spojení se zařízením</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>úspěch</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>spojení se zařízením navázáno</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>varování</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>překryv registrů v souboru CSV: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Chyba v souboru CSV 
+ Zadejte správný soubor CSV</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Odpojit</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>spojení se zařízením odpojeno</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Chyba konfigurace</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>spojení se zařízením neobnoveno</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>spojení se zařízením obnoveno</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>Spojení se zařízením je navázáno</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Soubor CSV nenalezen</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Probíhá záznam osciloskopu. Před odebráním jej zastavte</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>spojení se zařízením odebráno</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Varovná zpráva</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>výstražná zpráva</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Hledat jednotky</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Automaticky hledá jednotky 
+ podle nastavení konfigurace</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Přidat jednotku</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Otevře okno pro zadání údajů jednotky 
+ k navázání spojení</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Jednotky na RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Jednotky na RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Jednotky na TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Jednotky ze souboru</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Oblíbené</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nový</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Vytvořit novou sadu parametrů</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otevřít...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Otevřít nastavení parametrů</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Uložit...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Uložit nastavení parametrů</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tisk...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Vytisknout nastavení parametrů</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Po&amp;rovnat...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Porovná dva soubory</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>&amp;Načíst z měniče</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Načíst nastavení parametrů z měniče</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Nahrát &amp;do měniče</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Nahrát nastavení parametrů do měniče</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Informace o souboru &amp;dat...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Údaje zákazníka v souboru dat</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Ukončit aplikaci</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Jazyk...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Změnit jazyk</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Předvolby...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Změnit předvolby</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Údaje zákazníka...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Údaje zákazníka</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Komunikace...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Nastavení komunikace</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>O programu Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>O programu Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Uživatelská příručka...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Uživatelská příručka</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>Soubor general.csv nenalezen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Soubor</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Chybí soubor s heslem</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Neplatné heslo</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Zobrazení výstrah / oznámení</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Probíhá záznam osciloskopu. Před změnou role jej zastavte</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>selhání</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>SELHÁNÍ</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Chcete ukončit aplikaci?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>selhání komunikace</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>žádné spojení se serverem</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>selhání komunikace: časový limit</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>chyba zápisu</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>chyba komunikace v přijatých datech</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>neplatné id transakce</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>žádná data v časovém limitu</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>neplatné id jednotky</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>neplatný kód funkce</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>žádné komunikační rozhraní</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>neplatný typ funkce</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>chyba časového limitu komunikace</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>chyba crc</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>port není otevřen</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>port je již otevřen</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>přijata varovná zpráva</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>neplatná délka přijaté zprávy</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>zařízení se odpojilo</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>neznámá chyba</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Zadejte platný rozsah TCP/IP</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Zadejte požadované údaje konfigurace</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otevřít soubor</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>Soubor csv(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Přidat jednotky</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Přenosová rychlost</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Výběr datového souboru</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automaticky</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Ručně</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procházet</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Automaticky hledat zařízení?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Žádné připojené jednotky</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Počet nalezených zařízení:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Průběh hledání</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Automatické hledání</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Hledání</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Poznámka: během hledání jednotek 
+nelze provádět žádné operace. Hledání zastavíte tlačítkem Zrušit.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Über Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Inbetriebnahme- und Servicewerkzeug für drehzahlveränderbare Antriebe.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 (LGPL v3) und QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Einstellungen automatische Suche</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>Start-IP:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>End-IP:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Suche starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>Die Verzögerung muss mindestens 35 ms betragen.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Kommunikationseinstellungen</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Trotz Kommunikationsfehler fortfahren</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Verzögerung zwischen Telegrammen  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Anzahl Wiederholungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Druckoption</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Nur in %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Die Dateien sind identisch</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Die auf beiden Seiten vorhandenen Parameter sind identisch</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Gerät wählen</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Parameter vergleichen</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Geräte zum Vergleich hinzufügen</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Zu vergleichende Parameter wählen</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Vergleichsparameter wählen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Gerätedaten RS232</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Gerätedaten RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Gerätedaten TCP/IP</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Daten der Dateieinheit</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Baugröße</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Softwareversion Umrichter</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Verwendete CSV-Version</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>IP-Adr.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Kundendaten</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Firmenname</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Straße 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Straße 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Ansprechpartner</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>In Betrieb genommen von</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Dateiexport</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>FTP-&amp;Server:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Benutzername&gt;:&lt;Passwort&gt;@&lt;Hostname&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Baugröße</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Besitzer</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Zum übergeordneten Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Alle neuen herunterladen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>Die FTP-Linkdatei wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>Die FTP-URL ist ungültig</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Verbindung zum FTP-Server %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>Der FTP-Server unter %1 zeigt ein Zertifikat, das keine vertrauenswürdige Stelle signiert hat. Die Verbindung wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>Der FTP-Server unter %1 hat keine geschützte (TLS-)Verbindung aufgebaut. Die Verbindung wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>Keine Verbindung zum FTP-Server unter %1 möglich. Bitte prüfen Sie den Hostnamen.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Verzeichnis kann nicht aufgelistet werden: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Angemeldet bei %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;leer&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Nur CSV-Dateien zum Herunterladen wählen.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>Der Server nennt den Namen %1, der kein einfacher Dateiname ist. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Die Datei wurde bereits heruntergeladen. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 wird heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 in das aktuelle Verzeichnis heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Datei erfolgreich heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Herunterladen von %1 in das aktuelle Verzeichnis fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>Dateigröße stimmt nicht überein</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Herunterladen von %1 abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Fehler beim Herunterladen:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>Der Server nennt Namen, die keine einfachen Dateinamen sind. Für sie wurde nichts geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Fehler beim Herunterladen neuer Dateien. Bitte erneut herunterladen.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Vorgang erfolgreich. Alle Dateien sind aktuell, es wurde keine Datei heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Vorgang erfolgreich. Anzahl heruntergeladener Dateien: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Sprache wählen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Angemeldet als:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Alarm(e)/Meldung(en):</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Parameter werden in den Umrichter geladen</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Parameter werden aus dem Umrichter geladen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Bitte warten...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Hinweis: Während die Parameter im Parameterfenster 
+   &quot;Vom Umrichter laden&quot; oder &quot;In Umrichter laden&quot; werden, ist keine Bedienung möglich.
+   Zum Abbrechen auf Abbrechen klicken.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Die PDF-Datei konnte nicht geschrieben werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Alle zuklappen</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Alle aufklappen</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Klappt alle Parameter zu</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Klappt alle Parameter auf</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Kein Gerät</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Vom Umrichter laden</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Liest Daten von der 
+Steuerkarte in das Programm</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>In Umrichter laden</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Schreibt Daten vom 
+Programm auf die Steuerkarte</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Öffnet eine neue CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Öffnet gespeicherte .dat-Dateien</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Speichert die Datei im .dat-Format</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Druckt die Parameteransicht</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Vergleicht zwei Dateien</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Änderungen sofort senden</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Schreibt geänderte Parameter sofort auf die Steuerkarte, wenn aktiviert</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>CSV aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Untergrenze des gewählten Parameters</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Obergrenze des gewählten Parameters</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Parameterhilfe</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Bitte im Handbuch nachlesen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>ungültige CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>CSV-Datei(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Die Datei konnte nicht geöffnet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>DAT-Datei speichern</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Die Datei konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Oszilloskopaufzeichnung läuft.
+Für mehr Geschwindigkeit Aufzeichnung beenden
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Es ist kein Gerät verbunden, in das die Parameter geladen werden können.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Die Baugrößen der Umrichter unterscheiden sich
+ Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Die Umrichtertypen unterscheiden sich
+ Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Die Umrichterversionen unterscheiden sich
+ Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>Der Motor läuft, einige Konfigurationsparameter werden eventuell nicht richtig gesetzt.
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Parameter in den Umrichter kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>&quot;Vom Umrichter laden&quot; bei automatischer Suche (Geräte suchen)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>&quot;Vom Umrichter laden&quot; beim manuellen Hinzufügen, beim Verbinden</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Automatische Suche beim Programmstart</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Einstellungen beim Beenden automatisch speichern</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>&quot;In Umrichter laden&quot; nur offline geänderte Parameter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Druckoption</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Alle Parameter</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Mit schreibgeschützten</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Geänderte Werte</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Firmenname</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>In Betrieb genommen von</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Gerätename</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Umrichterversion</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametertext</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Die Dateien sind identisch</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Nur in %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Benutzerrolle ändern – Bestätigung</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Ein Wechsel der Benutzerrolle baut die Kommunikation mit den
+verbundenen Geräten neu auf, um alle Zusatzfunktionen zu nutzen.
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Benutzer wechseln</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oszilloskopaufzeichnung läuft.
+Bitte Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>Die Suche entfernt alle verbundenen Geräte.
+ Fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Anzahl Geräte: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>In Arbeit: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Fertig: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Vom Umrichter laden</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Geräteverbindung hergestellt</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>Keine CSV-Datei gefunden</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Keine CSV-Datei gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Ungültige CSV-Datei</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Keine Verbindung mit der angegebenen IP</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Keine Geräteverbindung</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Bitte gültigen Gerätebereich angeben</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Ungültige Gerätenummer an RS232: Bereich ist 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Ungültige Gerätenummer an RS485: Bereich ist 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Bitte erforderliche Angaben machen</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Bitte Gerätebereich angeben</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Doppelte Konfiguration in RS232 und RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Bitte gültigen TCP/IP-Bereich angeben</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>CSV-Datei wählen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>ungültige CSV-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Sprache einstellen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Datei nicht gefunden: general.csv. Programm abgebrochen!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Oszilloskopaufzeichnung läuft. Bitte vor dem Beenden stoppen</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oszilloskop</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Fehlerspeicher</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Verbindungsinformationen</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Ungültige Gerätenummer: Bereich ist 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oszilloskopaufzeichnung läuft.
+Bitte Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Keine Angaben zur CSV-Datei</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Keine Kanalangaben</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Anschluss bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Anschluss ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>Anschluss nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>Gerät ist bereits aktiv</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>doppelte IP-Adresse</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Keine Verbindung mit der angegebenen IP</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Keine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Ungültige CSV-Datei</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Keine Geräteverbindung</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>Geräteverbindung hergestellt</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>Registerüberschneidung in der CSV-Datei: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Fehler in der CSV-Datei 
+ Bitte korrekte CSV-Datei bereitstellen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>Geräteverbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Konfigurationsfehler</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>Geräteverbindung nicht wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>Geräteverbindung wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>Geräteverbindung ist hergestellt</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Keine CSV-Datei gefunden</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Oszilloskopaufzeichnung läuft. Bitte vor dem Entfernen stoppen</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>Geräteverbindung entfernt</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Warnmeldung</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>Alarmmeldung</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Geräte suchen</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Sucht Geräte automatisch 
+ gemäß den Konfigurationseinstellungen</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Gerät hinzufügen</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Öffnet ein Fenster für die Gerätedaten, 
+ um die Verbindung herzustellen</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Geräte an RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Geräte an RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Geräte an TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Geräte aus Datei</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Neuen Parametersatz anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Parametereinstellung öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Parametereinstellung speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Parametereinstellung drucken</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Ver&amp;gleichen...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Vergleicht zwei Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>Vom Umrichter &amp;laden</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Parametereinstellung vom Umrichter laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>In Umrichter la&amp;den</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Parametereinstellung in den Umrichter laden</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Informationen zur &amp;DAT-Datei...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Kundendaten der DAT-Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Sprache ändern</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Voreinstellungen...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Voreinstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Kundendaten...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Kundendaten</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Kommunikation...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Kommunikationseinstellungen</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>Über Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Über Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Benutzerhandbuch...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>Die Datei general.csv wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Die Passwortdatei fehlt</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ungültiges Passwort</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Anzeige für Alarme/Meldungen</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Oszilloskopaufzeichnung läuft. Bitte vor dem Rollenwechsel stoppen</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Möchten Sie das Programm beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>keine Serververbindung</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>Kommunikationsfehler Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>Kommunikationsfehler in Empfangsdaten</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>ungültige Transaktionskennung</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>keine Daten innerhalb der Zeitgrenze</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>ungültige Gerätekennung</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>ungültiger Funktionscode</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>keine Kommunikationsschnittstelle</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>ungültiger Funktionstyp</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>Zeitüberschreitung der Kommunikation</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>CRC-Fehler</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>Anschluss nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>Anschluss bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>Warnmeldung empfangen</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>ungültige Länge der empfangenen Nachricht</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>Gerät wurde getrennt</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Bitte gültigen TCP/IP-Bereich angeben</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Bitte erforderliche Konfigurationsangaben machen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>CSV-Datei(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Geräte hinzufügen</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Auswahl der Datendatei</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Nach Geräten suchen</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Automatisch nach Geräten suchen?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Keine Geräte verbunden</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Anzahl gefundener Geräte:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Suchfortschritt</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Automatische Suche</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Suche läuft</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Hinweis: Während der Gerätesuche ist 
+keine Bedienung möglich. Zum Beenden auf Abbrechen klicken.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

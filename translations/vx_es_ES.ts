@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Acerca de Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Herramienta de puesta en marcha y servicio para variadores de velocidad.&lt;/p&gt;&lt;p&gt;Desarrollado con Qt %2 (LGPL v3) y QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Configuración de búsqueda automática</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Puertos</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Velocidad (baudios)</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>IP inicial:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>IP final:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Iniciar búsqueda</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>El retardo debe ser de al menos 35 ms.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Configuración de comunicación</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Continuar pese a fallo de comunicación</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Retardo entre mensajes  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Número de reintentos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Opción de impresión</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parámetro</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Solo en %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Los archivos son idénticos</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Los parámetros presentes en ambos lados son idénticos</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Seleccionar equipo</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Comparar parámetros</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Añadir equipos para comparar</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Seleccione los parámetros a comparar</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Seleccione los parámetros con los que comparar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Datos del equipo RS232</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Datos del equipo RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Datos del equipo TCP/IP</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Datos del conjunto de archivo</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Velocidad (baudios)</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Versión de software del variador</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Versión CSV utilizada</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>Dir. IP</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Datos del cliente</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Nombre de la empresa</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Calle 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Calle 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Puesto en marcha por</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Exportación de archivo</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Equipo</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>&amp;Servidor FTP:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Usuario&gt;:&lt;Contraseña&gt;@&lt;Servidor&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Ir a la carpeta superior</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Descargar todos los nuevos</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>No se encuentra el archivo del enlace FTP</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>La URL FTP no es válida</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Conectando con el servidor FTP %1...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>El servidor FTP de %1 presenta un certificado no firmado por ninguna autoridad de confianza. Se rechazó la conexión.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>El servidor FTP de %1 no estableció una conexión protegida (TLS). Se rechazó la conexión.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>No se puede conectar con el servidor FTP de %1. Compruebe que el nombre del servidor es correcto.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>No se puede listar la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Sesión iniciada en %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;vacío&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Seleccione solo archivos CSV para descargar.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>El servidor indica el nombre %1, que no es un nombre de archivo simple. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>El archivo ya se descargó, ¿desea sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Descargando %1...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 descargado en la carpeta actual.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Archivo descargado correctamente</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Error al descargar %1 en la carpeta actual.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>El tamaño del archivo no coincide</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Descarga de %1 cancelada.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>No se puede guardar el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Error de descarga:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>El servidor indica nombres que no son nombres de archivo simples. No se escribió nada para ellos:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Error al descargar archivos nuevos. Vuelva a descargarlos.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Operación correcta. Todos los archivos están actualizados y no se descargó ninguno.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Operación correcta. Número total de archivos descargados: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Seleccione un idioma</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Sesión iniciada como:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Alarma(s)/aviso(s):</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Servicio</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Cargando parámetros en el variador</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Cargando parámetros desde el variador</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Espere...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Nota: no es posible ninguna operación mientras los parámetros 
+   se &quot;Cargan desde el variador&quot; o &quot;en el variador&quot; en la ventana de parámetros.
+   Para cancelar, pulse Cancelar.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>Guardar archivo PDF</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>No se pudo escribir el archivo PDF:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Contraer todo</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Expandir todo</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Contrae todos los parámetros</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Expande todos los parámetros</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Ningún equipo</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Cargar desde el variador</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Importa los datos de la 
+tarjeta de control a la aplicación</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Cargar en el variador</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Exporta los datos de la 
+aplicación a la tarjeta de control</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Abre un archivo csv nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Abre archivos .dat ya guardados</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Guarda el archivo en formato .dat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Imprime la vista de parámetros</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Compara dos archivos</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Enviar cambios directamente</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Si está marcado, exporta de inmediato los parámetros editados a la tarjeta de control</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>Actualizar CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Límite mínimo del parámetro seleccionado</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Límite máximo del parámetro seleccionado</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Ayuda del parámetro</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Consulte el manual.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>archivo CSV no válido</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>Archivo csv(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>No se pudo abrir el archivo:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>Guardar archivo dat</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>No se pudo guardar el archivo:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Grabación del osciloscopio en curso.
+Detenga la grabación para mayor rendimiento
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>No hay ningún equipo conectado al que cargar los parámetros.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Los tamaños de los variadores son distintos
+ ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Los tipos de variador son distintos
+ ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Las versiones de los variadores son distintas
+ ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>El motor está en marcha; algunos parámetros de configuración podrían no ajustarse bien.
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Copiar parámetros al variador</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>&quot;Cargar desde el variador&quot; tras búsqueda automática (buscar equipos)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>&quot;Cargar desde el variador&quot; al añadir manualmente, al conectar</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Búsqueda automática al iniciar la aplicación</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Guardar configuración automáticamente al salir</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>&quot;Cargar en el variador&quot; solo parámetros cambiados sin conexión</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Opción de impresión</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Todos los parámetros</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Con solo lectura</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Valores modificados</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Nombre de la empresa</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Puesto en marcha por</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Nombre del equipo</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Versión del variador</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Texto del parámetro</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Los archivos son idénticos</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parámetro</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Solo en %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Cambiar rol de usuario - confirmación</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Cambiar el rol de usuario restablecerá la comunicación con los
+equipos conectados para admitir todas las funciones. ¿Desea
+continuar?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Cambiar usuario</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Grabación del osciloscopio en curso.
+Detenga la grabación</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>La búsqueda eliminará todos los equipos conectados.
+ ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>N.º de equipos: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>En curso: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Hecho: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Cargar desde el variador</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Espere...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Enlace con el equipo establecido</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>No se encontró el archivo CSV</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>No se encontró el archivo CSV</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Archivo CSV no válido</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Sin conexión con la IP indicada</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Sin enlace con el equipo</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Indique un rango de equipos válido</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Número de equipo no válido en RS232: el rango es 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Número de equipo no válido en RS485: el rango es 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Indique la información necesaria</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Indique un rango de equipos</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Configuración duplicada en RS232 y RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Indique un rango TCP/IP válido</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>Seleccionar archivo CSV</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>archivo CSV no válido</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Configurar idioma</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Archivo no encontrado: general.csv. ¡Programa interrumpido!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Grabación del osciloscopio en curso. Deténgala antes de salir</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Osciloscopio</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Registro de fallos</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alarmas</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Información de enlace</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Número de equipo no válido: el rango es 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Grabación del osciloscopio en curso.
+Detenga la grabación</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Sin información de archivo csv</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Sin información de canal</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fallo</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Puerto ya abierto</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>El puerto no está abierto</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>puerto no abierto</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>El equipo ya está activado</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>dirección ip duplicada</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Sin conexión con la IP indicada</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Sin archivo CSV</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Archivo CSV no válido</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Sin enlace con el equipo</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>enlace con el equipo establecido</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>solapamiento de registros en el archivo CSV: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Error en el archivo CSV 
+ Proporcione un archivo CSV correcto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>enlace con el equipo desconectado</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Error de configuración</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>enlace con el equipo no restablecido</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>enlace con el equipo restablecido</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>El enlace con el equipo está establecido</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>No se encontró el archivo CSV</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Grabación del osciloscopio en curso. Deténgala antes de quitar</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>enlace con el equipo eliminado</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Mensaje de advertencia</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>mensaje de alarma</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Buscar equipos</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Busca equipos automáticamente 
+ según la configuración</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Añadir equipo</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Abre una ventana para indicar los datos del equipo 
+ y establecer la conexión</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Equipos en RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Equipos en RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Equipos en TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Equipos de archivo</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Crear un nuevo juego de parámetros</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Abrir configuración de parámetros</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Guardar configuración de parámetros</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Imprimir configuración de parámetros</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Co&amp;mparar...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Compara dos archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>&amp;Cargar desde el variador</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Cargar configuración de parámetros desde el variador</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Cargar &amp;en el variador</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Cargar configuración de parámetros en el variador</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Información del archivo &amp;dat...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Información del cliente del archivo dat</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Salir de la aplicación</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Cambiar idioma</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferencias...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Cambiar preferencias</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Datos del cliente...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Datos del cliente</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Comunicación...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Configuración de comunicación</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>Acerca de Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Acerca de Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Guía del usuario...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>No se encuentra el archivo general.csv</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Falta el archivo de contraseña</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Contraseña no válida</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Vista de alarmas / avisos</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Grabación del osciloscopio en curso. Deténgala antes de cambiar de rol</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fallo</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>FALLO</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>¿Desea salir de la aplicación?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>fallo de comunicación</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>sin conexión con el servidor</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>fallo de comunicación por tiempo agotado</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>fallo de escritura</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>error de comunicación en los datos recibidos</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>id de transacción no válido</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>sin datos dentro del tiempo límite</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>id de equipo no válido</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>código de función no válido</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>sin interfaz de comunicación</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>tipo de función no válido</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>error de tiempo de espera de comunicación</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>error de crc</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>puerto no abierto</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>puerto ya abierto</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>mensaje de advertencia recibido</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>longitud de mensaje recibido no válida</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>el equipo se ha desconectado</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Indique un rango TCP/IP válido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Indique los datos de configuración necesarios</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>Archivo csv(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Añadir equipos</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Velocidad (baudios)</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Selección del archivo de datos</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Buscar dispositivos</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>¿Buscar dispositivos automáticamente?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Ningún equipo conectado</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>N.º de dispositivos encontrados:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Búsqueda automática</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Buscando</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Nota: no es posible ninguna operación mientras 
+se buscan equipos. Para detener, pulse Cancelar.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+</TS>

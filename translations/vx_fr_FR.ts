@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>À propos de Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Outil de mise en service et de maintenance pour variateurs de vitesse.&lt;/p&gt;&lt;p&gt;Réalisé avec Qt %2 (LGPL v3) et QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Paramètres de la recherche automatique</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Débit (bauds)</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>IP de début :</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>IP de fin :</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Lancer la recherche</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>Le délai doit être d&apos;au moins 35 ms.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Paramètres de communication</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Continuer malgré un défaut de communication</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Délai entre messages  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Nombre de répétitions</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Option d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Uniquement dans %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Les fichiers sont identiques</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Les paramètres présents des deux côtés sont identiques</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Choisir l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Comparer les paramètres</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Ajouter des appareils à comparer</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Choisir les paramètres à comparer</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Choisir les paramètres de comparaison</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Détails de l&apos;appareil RS232</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Détails de l&apos;appareil RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Détails de l&apos;appareil TCP/IP</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Détails du jeu de fichier</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Débit (bauds)</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Version logicielle du variateur</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Version CSV utilisée</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>Adr. IP</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Données client</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Nom de la société</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Rue 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Rue 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Mis en service par</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Export de fichier</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>&amp;Serveur FTP :</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Utilisateur&gt;:&lt;MotDePasse&gt;@&lt;NomHôte&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Aller au dossier parent</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Télécharger toutes les nouveautés</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>Le fichier du lien FTP est introuvable</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>L&apos;URL FTP n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Connexion au serveur FTP %1...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>Le serveur FTP %1 présente un certificat qu&apos;aucune autorité de confiance n&apos;a signé. La connexion a été refusée.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>Le serveur FTP %1 n&apos;a pas établi de connexion protégée (TLS). La connexion a été refusée.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>Impossible de se connecter au serveur FTP %1. Vérifiez que le nom d&apos;hôte est correct.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Impossible de lister le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Connecté à %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;vide&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Choisissez uniquement des fichiers CSV à télécharger.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>Le serveur indique le nom %1, qui n&apos;est pas un simple nom de fichier. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Fichier déjà téléchargé, voulez-vous l&apos;écraser ?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Téléchargement de %1...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 téléchargé dans le dossier courant.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Fichier téléchargé avec succès</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Échec du téléchargement de %1 dans le dossier courant.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>La taille du fichier ne correspond pas</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Téléchargement de %1 annulé.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Erreur de téléchargement :</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>Le serveur indique des noms qui ne sont pas de simples noms de fichier. Rien n&apos;a été écrit pour eux :
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Erreur lors du téléchargement des nouveaux fichiers. Veuillez recommencer.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Opération réussie. Tous les fichiers sont à jour, aucun fichier n&apos;a été téléchargé.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Opération réussie. Nombre total de fichiers téléchargés : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Choisir une langue</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Connecté en tant que :</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Alerte(s)/notification(s) :</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Chargement des paramètres vers le variateur</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Chargement des paramètres depuis le variateur</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Remarque : aucune opération n&apos;est possible pendant le 
+   « Chargement depuis le variateur » ou « vers le variateur » des paramètres.
+   Pour annuler, cliquez sur Annuler.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>Enregistrer le fichier PDF</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Le fichier PDF n&apos;a pas pu être écrit :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Tout réduire</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Tout développer</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Réduit tous les paramètres</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Développe tous les paramètres</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Aucun appareil</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Charger depuis le variateur</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Importe les données de la 
+carte de commande dans l&apos;application</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Charger vers le variateur</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Exporte les données de 
+l&apos;application vers la carte de commande</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Ouvre un nouveau fichier csv</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Ouvre des fichiers .dat déjà enregistrés</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Enregistre le fichier au format .dat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Imprime la vue des paramètres</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Compare deux fichiers</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Envoyer les modifications directement</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Si coché, exporte immédiatement les paramètres modifiés vers la carte de commande</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>Mettre à jour les CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Limite minimale du paramètre sélectionné</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Limite maximale du paramètre sélectionné</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Aide sur le paramètre</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Veuillez consulter le manuel.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>fichier CSV non valide</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>Fichier csv(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Le fichier n&apos;a pas pu être ouvert :
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>Enregistrer le fichier dat</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Le fichier n&apos;a pas pu être enregistré :
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours.
+Arrêtez l&apos;enregistrement pour de meilleures performances
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Aucun appareil n&apos;est connecté pour y charger les paramètres.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Les calibres des variateurs diffèrent
+ Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Les types de variateurs diffèrent
+ Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Les versions des variateurs diffèrent
+ Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>Le moteur tourne, certains paramètres de configuration risquent de ne pas être réglés correctement.
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Copier les paramètres vers le variateur</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>« Charger depuis le variateur » après recherche automatique (rechercher)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>« Charger depuis le variateur » à l&apos;ajout manuel, à la connexion</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Recherche automatique au démarrage</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Enregistrer automatiquement les réglages en quittant</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>« Charger vers le variateur » uniquement les paramètres modifiés hors ligne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Option d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Tous les paramètres</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Avec lecture seule</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Valeurs modifiées</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Nom de la société</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Mis en service par</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Nom de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Version du variateur</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Texte du paramètre</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Les fichiers sont identiques</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Uniquement dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Changer de rôle utilisateur - confirmation</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Changer de rôle rétablit la communication avec les
+appareils connectés pour toutes les fonctions avancées. Voulez-vous
+continuer ?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Changer d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours.
+Veuillez arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>La recherche supprimera tous les appareils connectés.
+ Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Nombre d&apos;appareils : </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>En cours : </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Terminé : </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Charger depuis le variateur</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Liaison avec l&apos;appareil établie</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>Aucun fichier CSV trouvé</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Aucun fichier CSV trouvé</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Fichier CSV non valide</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Aucune connexion avec l&apos;IP indiquée</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Aucune liaison avec l&apos;appareil</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Veuillez indiquer une plage d&apos;appareils valide</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Numéro d&apos;appareil non valide sur RS232 : plage 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Numéro d&apos;appareil non valide sur RS485 : plage 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Veuillez fournir les informations requises</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Veuillez indiquer une plage d&apos;appareils</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Configuration en double dans RS232 et RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Veuillez indiquer une plage TCP/IP valide</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>Choisir le fichier CSV</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>fichier CSV non valide</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Choisir la langue</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Fichier introuvable : general.csv. Programme interrompu !</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours. Arrêtez-le avant de quitter</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oscilloscope</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Journal des défauts</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Informations de liaison</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Numéro d&apos;appareil non valide : plage 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours.
+Veuillez arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Aucune information de fichier csv</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Aucune information de canal</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Port déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>port non ouvert</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>L&apos;appareil est déjà activé</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>adresse ip en double</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Aucune connexion avec l&apos;IP indiquée</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Aucun fichier CSV</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Fichier CSV non valide</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Aucune liaison avec l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succès</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>liaison avec l&apos;appareil établie</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>chevauchement de registres dans le fichier CSV : %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Erreur dans le fichier CSV 
+ Veuillez fournir un fichier CSV correct</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>liaison avec l&apos;appareil déconnectée</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Erreur de configuration</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>liaison avec l&apos;appareil non rétablie</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>liaison avec l&apos;appareil rétablie</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>La liaison avec l&apos;appareil est établie</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Aucun fichier CSV trouvé</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours. Arrêtez-le avant de supprimer</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>liaison avec l&apos;appareil supprimée</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Message d&apos;avertissement</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>message d&apos;alerte</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Rechercher les appareils</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Recherche automatiquement les appareils 
+ selon les paramètres de configuration</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Ajouter un appareil</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Ouvre une fenêtre pour saisir les données de l&apos;appareil 
+ afin d&apos;établir la connexion</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Appareils sur RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Appareils sur RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Appareils sur TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Jeux de fichiers</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Créer un nouveau jeu de paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Ouvrir un réglage de paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Enregistrer le réglage de paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Imprimer le réglage de paramètres</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Co&amp;mparer...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Compare deux fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>&amp;Charger depuis le variateur</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Charger le réglage de paramètres depuis le variateur</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Charger &amp;vers le variateur</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Charger le réglage de paramètres vers le variateur</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Informations du fichier &amp;dat...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Informations client du fichier dat</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Changer de langue</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Préférences...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Modifier les préférences</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Données client...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Données client</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Communication...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Paramètres de communication</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>À propos de Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>À propos de Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Guide de l&apos;utilisateur...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>Fichier general.csv introuvable</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Le fichier de mot de passe est absent</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Mot de passe non valide</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Affichage des alertes / notifications</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours. Arrêtez-le avant de changer de rôle</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Voulez-vous quitter l&apos;application ?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>défaut de communication</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>pas de connexion au serveur</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>défaut de communication : délai dépassé</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>échec d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>erreur de communication dans les données reçues</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>identifiant de transaction non valide</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>aucune donnée dans le délai</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>identifiant d&apos;appareil non valide</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>code de fonction non valide</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>aucune interface de communication</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>type de fonction non valide</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>erreur de délai de communication</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>erreur crc</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>port non ouvert</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>port déjà ouvert</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>message d&apos;avertissement reçu</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>longueur de message reçu non valide</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>l&apos;appareil s&apos;est déconnecté</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Veuillez indiquer une plage TCP/IP valide</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Veuillez fournir les détails de configuration requis</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>Fichier csv(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Ajouter des appareils</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Débit (bauds)</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Choix du fichier de données</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Rechercher des appareils</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Rechercher automatiquement les appareils ?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Aucun appareil connecté</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Nombre d&apos;appareils trouvés :</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Progression de la recherche</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Recherche automatique</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Recherche en cours</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Remarque : aucune opération n&apos;est possible pendant 
+la recherche d&apos;appareils. Pour l&apos;arrêter, cliquez sur Annuler.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>

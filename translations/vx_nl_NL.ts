@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Over Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Inbedrijfstellings- en servicetool voor frequentieregelaars.&lt;/p&gt;&lt;p&gt;Gebouwd met Qt %2 (LGPL v3) en QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Instellingen automatisch zoeken</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Poorten</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Pariteit</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Eenheden</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>Start-IP:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>Eind-IP:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Zoeken starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>De vertraging moet minstens 35 ms zijn.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Communicatie-instellingen</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Doorgaan ondanks communicatiefout</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Vertraging tussen berichten  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Opnieuw proberen</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Aantal herhalingen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Afdrukoptie</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergelijken met</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Alleen in %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>De bestanden zijn identiek</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>De parameters die beide kanten hebben zijn identiek</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Eenheid kiezen</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Parameters vergelijken</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Eenheden toevoegen om te vergelijken</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Kies de te vergelijken parameters</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Kies de parameters om mee te vergelijken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Gegevens RS232-eenheid</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Gegevens RS485-eenheid</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Gegevens TCP/IP-eenheid</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Gegevens bestandseenheid</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbinding verbreken</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Pariteit</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Softwareversie regelaar</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Gebruikte CSV-versie</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Klantgegevens</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Bedrijfsnaam</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Straat 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Straat 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefoon</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contactpersoon</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Toepassing</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>In bedrijf gesteld door</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serienummer</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Bestandsexport</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>Ftp-&amp;server:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Gebruikersnaam&gt;:&lt;Wachtwoord&gt;@&lt;Hostnaam&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigenaar</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbinding verbreken</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Naar de bovenliggende map</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Alle nieuwe downloaden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>Het FTP-koppelingsbestand is niet gevonden</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>De FTP-URL is ongeldig</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Verbinden met FTP-server %1...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>De FTP-server op %1 toont een certificaat dat door geen vertrouwde instantie is ondertekend. De verbinding is geweigerd.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>De FTP-server op %1 heeft geen beveiligde (TLS) verbinding opgezet. De verbinding is geweigerd.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>Kan geen verbinding maken met de FTP-server op %1. Controleer of de hostnaam juist is.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Kan de map niet weergeven: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Aangemeld op %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;leeg&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Kies alleen CSV-bestanden om te downloaden.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>De server vermeldt de naam %1, wat geen gewone bestandsnaam is. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Het bestand is al gedownload, wilt u het overschrijven?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 downloaden...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 gedownload naar de huidige map.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Bestand is gedownload</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Downloaden van %1 naar de huidige map is mislukt.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>Bestandsgrootte komt niet overeen</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Downloaden van %1 geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>Kan het bestand %1 niet opslaan: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Fout bij downloaden:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>De server vermeldt namen die geen gewone bestandsnamen zijn. Hiervoor is niets geschreven:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Fout bij het downloaden van nieuwe bestanden. Download opnieuw.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Bewerking geslaagd. Alle bestanden zijn actueel en er is geen bestand gedownload.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Bewerking geslaagd. Aantal gedownloade bestanden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Kies een taal</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijzigen</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Aangemeld als:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Alarm(en)/melding(en):</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Gebruiker</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Aanmelden</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Parameters worden naar de regelaar geladen</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Parameters worden uit de regelaar geladen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Even geduld...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Let op: tijdens &quot;Laden uit regelaar&quot; of &quot;Laden naar regelaar&quot; 
+   in het parametervenster is geen andere bediening mogelijk.
+   Klik op Annuleren om te stoppen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>PDF-bestand opslaan</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Het PDF-bestand kon niet worden geschreven:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Alles samenvouwen</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Alles uitvouwen</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Vouwt alle parameters samen</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Vouwt alle parameters uit</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Geen eenheid</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Laden uit regelaar</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Haalt gegevens uit de 
+besturingskaart naar het programma</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Laden naar regelaar</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Stuurt gegevens uit het 
+programma naar de besturingskaart</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Opent een nieuw csv-bestand</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Opent opgeslagen .dat-bestanden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Slaat het bestand op in .dat-formaat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Drukt de parameterweergave af</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Vergelijkt twee bestanden</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Wijzigingen direct verzenden</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Stuurt gewijzigde parameters direct naar de besturingskaart indien aangevinkt</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>CSV bijwerken</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Ondergrens van de gekozen parameter</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Bovengrens van de gekozen parameter</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Parameterhulp</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Raadpleeg de handleiding.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>ongeldig CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>csv-bestand(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Het bestand kon niet worden geopend:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>Dat-bestand opslaan</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Het bestand kon niet worden opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Oscilloscoopopname loopt.
+Stop de opname voor betere prestaties
+Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Er is geen eenheid verbonden om de parameters naar te laden.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>De regelaars hebben een andere grootte
+ Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>De regelaars zijn van een ander type
+ Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>De regelaars hebben een andere versie
+ Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>De motor draait, sommige configuratieparameters worden mogelijk niet goed ingesteld.
+Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Parameters naar regelaar kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>&quot;Laden uit regelaar&quot; bij automatisch zoeken (eenheden zoeken)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>&quot;Laden uit regelaar&quot; bij handmatig toevoegen, bij verbinden</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Automatisch zoeken bij het starten</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Instellingen automatisch opslaan bij afsluiten</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>&quot;Laden naar regelaar&quot; alleen offline gewijzigde parameters</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Afdrukoptie</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Alle parameters</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Met alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Gewijzigde waarden</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Bedrijfsnaam</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Toepassing</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>In bedrijf gesteld door</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Naam eenheid</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Versie regelaar</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametertekst</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>De bestanden zijn identiek</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergelijken met</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Alleen in %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Gebruikersrol wijzigen - bevestiging</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Bij het wijzigen van de gebruikersrol wordt de communicatie met
+verbonden eenheden opnieuw opgebouwd voor alle extra functies. Wilt u
+doorgaan?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Gebruiker wijzigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oscilloscoopopname loopt.
+Stop eerst de opname</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>Zoeken verwijdert alle verbonden eenheden.
+ Wilt u doorgaan?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Aantal apparaten: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>Bezig: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Gereed: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Laden uit regelaar</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Even geduld...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Apparaatverbinding tot stand gebracht</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>Geen CSV-bestand gevonden</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Geen CSV-bestand gevonden</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Ongeldig CSV-bestand</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Geen verbinding met opgegeven IP</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Geen apparaatverbinding</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Geef een geldig eenheidsbereik op</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Ongeldig eenheidsnummer op RS232: bereik is 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Ongeldig eenheidsnummer op RS485: bereik is 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Geef de vereiste gegevens op</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Geef een eenheidsbereik op</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Dubbele configuratie in RS232 en RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Geef een geldig TCP/IP-bereik op</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>CSV-bestand kiezen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>ongeldig CSV-bestand</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Taal instellen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Bestand niet gevonden: general.csv. Programma afgebroken!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Oscilloscoopopname loopt. Stop vóór afsluiten</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oscilloscoop</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Foutlogboek</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alarmen</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Verbindingsinformatie</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Ongeldig eenheidsnummer: bereik is 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oscilloscoopopname loopt.
+Stop eerst de opname</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Geen gegevens over csv-bestand</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Geen kanaalgegevens</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Poort is al open</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Poort is niet geopend</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>poort niet open</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>Eenheid is al actief</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>dubbel ip-adres</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Geen verbinding met opgegeven IP</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Geen CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Ongeldig CSV-bestand</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Geen apparaatverbinding</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>geslaagd</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>apparaatverbinding tot stand gebracht</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>waarschuwing</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>overlappende registers in het CSV-bestand: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Fout in het CSV-bestand 
+ Gebruik een correct CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbinding verbreken</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>apparaatverbinding verbroken</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Configuratiefout</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>apparaatverbinding niet hersteld</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>apparaatverbinding hersteld</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>Apparaatverbinding is tot stand gebracht</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Geen CSV-bestand gevonden</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Oscilloscoopopname loopt. Stop vóór verwijderen</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>apparaatverbinding verwijderd</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Waarschuwingsbericht</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>alarmbericht</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Eenheden zoeken</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Zoekt eenheden automatisch 
+ volgens de configuratie-instellingen</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Eenheid toevoegen</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Opent een venster voor de eenheidsgegevens 
+ om verbinding te maken</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Eenheden op RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Eenheden op RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Eenheden op TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Eenheden uit bestand</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favorieten</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Nieuwe parameterset maken</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Parameterinstelling openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>Op&amp;slaan...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Parameterinstelling opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Afdrukken...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Parameterinstelling afdrukken</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Verge&amp;lijken...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Vergelijkt twee bestanden</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>&amp;Laden uit regelaar</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Parameterinstelling uit de regelaar laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Laden naar &amp;regelaar</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Parameterinstelling naar de regelaar laden</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Informatie &amp;dat-bestand...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Klantgegevens van het dat-bestand</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Programma afsluiten</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Taal...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Taal wijzigen</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Voorkeuren...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Voorkeuren wijzigen</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Klantgegevens...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Klantgegevens</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Communicatie...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Communicatie-instellingen</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>Over Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Over Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Gebruikershandleiding...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Gebruikershandleiding</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>Het bestand general.csv is niet gevonden</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Het wachtwoordbestand ontbreekt</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ongeldig wachtwoord</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Weergave voor alarmen/meldingen</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Oscilloscoopopname loopt. Stop vóór het wisselen van rol</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Wilt u het programma afsluiten?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>communicatiefout</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>geen serververbinding</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>time-out communicatiefout</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>schrijffout</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>communicatiefout in ontvangen gegevens</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>ongeldig transactie-id</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>geen gegevens binnen de time-out</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>ongeldig eenheid-id</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>ongeldige functiecode</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>geen communicatie-interface</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>ongeldig functietype</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>time-outfout in communicatie</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>crc-fout</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>poort niet open</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>poort is al open</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>waarschuwingsbericht ontvangen</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>ongeldige lengte van ontvangen bericht</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>apparaat is losgekoppeld</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Geef een geldig TCP/IP-bereik op</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Geef de vereiste configuratiegegevens op</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>csv-bestand(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Eenheden toevoegen</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Pariteit</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Keuze gegevensbestand</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handmatig</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Zoeken naar apparaten</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Automatisch naar apparaten zoeken?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Geen eenheden verbonden</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Aantal gevonden apparaten:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Voortgang zoeken</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Automatisch zoeken</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Let op: tijdens het zoeken naar eenheden 
+is geen bediening mogelijk. Klik op Annuleren om te stoppen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>О программе Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Программа для ввода в эксплуатацию и обслуживания преобразователей частоты.&lt;/p&gt;&lt;p&gt;Создано с Qt %2 (LGPL v3) и QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Настройки автопоиска</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Порты</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Чётность</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>Начальный IP:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>Конечный IP:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Начать поиск</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>Задержка должна быть не меньше 35 мс.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Параметры связи</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Продолжать при ошибке связи</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Задержка между сообщениями  (мс) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Число повторов</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Параметры печати</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Сравнить с</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Только в %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Файлы идентичны</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Параметры, имеющиеся с обеих сторон, идентичны</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Выберите устройство</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Сравнение параметров</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Добавить устройства для сравнения</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Выберите параметры для сравнения</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Выберите параметры, с которыми сравнивать</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Данные устройства RS232</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Данные устройства RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Данные устройства TCP/IP</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Данные набора из файла</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Чётность</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Типоразмер</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Версия ПО привода</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Используемая версия CSV</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Данные заказчика</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Название компании</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Улица 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Улица 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Площадка</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Контактное лицо</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Проект</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Применение</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Ввод в эксплуатацию выполнил</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Экспорт файла</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Устройство</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>&amp;Сервер FTP:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Пользователь&gt;:&lt;Пароль&gt;@&lt;Хост&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Типоразмер</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Владелец</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Перейти в родительский каталог</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Загрузить все новые</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>Файл ссылки FTP не найден</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>Недопустимый адрес FTP</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Подключение к серверу FTP %1...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>Сервер FTP %1 предъявил сертификат, не подписанный доверенным центром. Соединение отклонено.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>Сервер FTP %1 не установил защищённое (TLS) соединение. Соединение отклонено.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>Не удаётся подключиться к серверу FTP %1. Проверьте имя хоста.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Не удаётся получить список каталога: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Выполнен вход на %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;пусто&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Выбирайте для загрузки только файлы CSV.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>Сервер указывает имя %1, которое не является простым именем файла. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Файл уже загружен. Перезаписать?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Загрузка %1...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 загружен в текущий каталог.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Файл успешно загружен</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Не удалось загрузить %1 в текущий каталог.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>Размер файла не совпадает</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Загрузка %1 отменена.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>Не удаётся сохранить файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Ошибка загрузки файла:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>Сервер указывает имена, не являющиеся простыми именами файлов. Для них ничего не записано:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Ошибка загрузки новых файлов. Повторите загрузку.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Операция выполнена. Все файлы актуальны, ничего не загружено.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Операция выполнена. Всего загружено файлов: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Выберите язык</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Вход выполнен как:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Тревоги/уведомления:</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Войти</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Загрузка параметров в привод</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Загрузка параметров из привода</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Примечание: во время «Загрузки из привода» или «в привод» 
+   в окне параметров другие действия недоступны.
+   Для отмены нажмите «Отмена».</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>Сохранить файл PDF</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Не удалось записать файл PDF:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Свернуть все</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Развернуть все</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Сворачивает все параметры</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Разворачивает все параметры</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Нет устройства</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Загрузить из привода</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Считывает данные из 
+платы управления в программу</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Загрузить в привод</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Записывает данные из 
+программы в плату управления</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Открывает новый файл csv</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Открывает сохранённые файлы .dat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Сохраняет файл в формате .dat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Печатает список параметров</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Сравнивает два файла</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Сразу отправлять изменения</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Если отмечено, изменённые параметры сразу записываются в плату управления</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>Обновить CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Нижний предел выбранного параметра</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Верхний предел выбранного параметра</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Справка по параметру</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>См. руководство.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>недопустимый файл CSV</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>Файл csv(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Не удалось открыть файл:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>Сохранить файл dat</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Не удалось сохранить файл:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Идёт запись осциллографа.
+Остановите запись для ускорения работы
+Продолжить?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Нет подключённого устройства для загрузки параметров.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Типоразмеры приводов различаются
+ Продолжить?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Типы приводов различаются
+ Продолжить?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Версии приводов различаются
+ Продолжить?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>Двигатель работает, некоторые параметры конфигурации могут не установиться.
+Продолжить?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Копировать параметры в привод</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>«Загрузить из привода» после автопоиска (поиск устройств)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>«Загрузить из привода» при ручном добавлении, при подключении</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Автопоиск при запуске программы</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Автосохранение настроек при выходе</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>«Загрузить в привод» только изменённые офлайн параметры</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Параметры печати</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Все параметры</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>С параметрами только для чтения</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Изменённые значения</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Название компании</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Проект</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Применение</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Ввод в эксплуатацию выполнил</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Версия привода</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Текст параметра</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Файлы идентичны</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Сравнить с</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Только в %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Смена роли пользователя — подтверждение</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Смена роли заново установит связь с
+подключёнными устройствами для всех доп. функций. Хотите
+продолжить?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Сменить пользователя</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Идёт запись осциллографа.
+Остановите запись</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>Поиск удалит все подключённые устройства.
+ Продолжить?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Число устройств: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>Выполняется: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Готово: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Загрузить из привода</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Связь с устройством установлена</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>Файл CSV не найден</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Файл CSV не найден</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Недопустимый файл CSV</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Нет связи с указанным IP</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Нет связи с устройством</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Укажите допустимый диапазон устройств</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Недопустимый номер устройства на RS232: диапазон 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Недопустимый номер устройства на RS485: диапазон 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Укажите необходимые данные</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Укажите диапазон устройств</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Повторная настройка в RS232 и RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Укажите допустимый диапазон TCP/IP</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>Выберите файл CSV</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>недопустимый файл CSV</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Выбор языка</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Файл не найден: general.csv. Работа программы прервана!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Идёт запись осциллографа. Остановите её перед выходом</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Осциллограф</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Журнал отказов</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Тревоги</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Сведения о связи</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Недопустимый номер устройства: диапазон 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Идёт запись осциллографа.
+Остановите запись</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Нет сведений о файле csv</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Нет сведений о канале</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>сбой</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Порт уже открыт</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Порт не открыт</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>порт не открыт</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>Устройство уже активно</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>повторный ip-адрес</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Нет связи с указанным IP</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Нет файла CSV</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Недопустимый файл CSV</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Нет связи с устройством</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>связь с устройством установлена</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>предупреждение</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>перекрытие регистров в файле CSV: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Ошибка в файле CSV 
+ Предоставьте правильный файл CSV</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>связь с устройством отключена</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Ошибка конфигурации</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>связь с устройством не восстановлена</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>связь с устройством восстановлена</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>Связь с устройством установлена</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Файл CSV не найден</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Идёт запись осциллографа. Остановите её перед удалением</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>связь с устройством удалена</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>сообщение тревоги</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Автоматически ищет устройства 
+ согласно настройкам</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Добавить устройство</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Открывает окно для ввода данных устройства 
+ для установки связи</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Устройства на RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Устройства на RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Устройства на TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Наборы из файлов</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Избранное</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Создать новый набор параметров</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Открыть набор параметров</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Сохранить...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Сохранить набор параметров</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Печать...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Печать набора параметров</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>С&amp;равнить...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Сравнивает два файла</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>&amp;Загрузить из привода</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Загрузить набор параметров из привода</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Загрузить &amp;в привод</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Загрузить набор параметров в привод</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Сведения о файле &amp;dat...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Данные заказчика в файле dat</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Выйти из программы</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Язык...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Сменить язык</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Настройки...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Изменить настройки</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Данные заказчика...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Данные заказчика</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Связь...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Параметры связи</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>О программе Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>О программе Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Руководство пользователя...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>Файл general.csv не найден</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Отсутствует файл пароля</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Просмотр тревог/уведомлений</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Идёт запись осциллографа. Остановите её перед сменой роли</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>сбой</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>СБОЙ</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Выйти из программы?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>сбой связи</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>нет соединения с сервером</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>сбой связи: тайм-аут</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>ошибка записи</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>ошибка связи в принятых данных</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>недопустимый идентификатор транзакции</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>нет данных за время ожидания</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>недопустимый идентификатор устройства</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>недопустимый код функции</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>нет интерфейса связи</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>недопустимый тип функции</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>ошибка тайм-аута связи</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>ошибка crc</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>порт не открыт</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>порт уже открыт</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>получено предупреждение</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>недопустимая длина принятого сообщения</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>устройство отключено</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Укажите допустимый диапазон TCP/IP</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Укажите необходимые параметры конфигурации</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>Файл csv(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Добавить устройства</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Чётность</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Выбор файла данных</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Выполнить автоматический поиск устройств?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Нет подключённых устройств</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Найдено устройств:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Ход поиска</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Автопоиск</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Идёт поиск</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Примечание: во время поиска устройств 
+другие действия недоступны. Для остановки нажмите «Отмена».</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+</TS>

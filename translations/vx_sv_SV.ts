@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv_SV">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Om Tarvolink</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Verktyg för idrifttagning och service av frekvensomriktare.&lt;/p&gt;&lt;p&gt;Byggt med Qt %2 (LGPL v3) och QCustomPlot (GPL v3).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Inställningar för automatisk sökning</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Portar</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Överföringshastighet</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paritet</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Enheter</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>Start-IP:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>Slut-IP:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Starta sökning</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>Fördröjningen måste vara minst 35 ms.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Kommunikationsinställningar</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>Fortsätt trots kommunikationsfel</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Fördröjning mellan meddelanden  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Försök igen</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Antal omförsök</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Utskriftsalternativ</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Spara som PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Läge</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Meny</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Jämför</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Jämför med</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Endast i %1</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Filerna är identiska</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Parametrarna som finns på båda sidor är identiska</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Välj enhet</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Jämför parametrar</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Lägg till enheter att jämföra</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Välj parametrar att jämföra</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Välj parametrar att jämföra med</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>Enhetsdetaljer RS232</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>Enhetsdetaljer RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>Enhetsdetaljer TCP/IP</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Detaljer för filenhet</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koppla från</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Anslut</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Överföringshastighet</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paritet</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Storlek</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Programversion i omriktaren</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Använd CSV-version</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>IP-adr.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Kunddata</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Företagsnamn</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Gatuadress 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Gatuadress 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Stad</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontaktperson</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Applikation</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Driftsatt av</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serienummer</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Filexport</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Läge</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>Ftp-&amp;server:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;Användarnamn&gt;:&lt;Lösenord&gt;@&lt;Värdnamn&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Storlek</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Ägare</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupp</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koppla från</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Anslut</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Gå till överordnad mapp</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Hämta</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Hämta alla nya</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>Filen med FTP-länken hittades inte</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>FTP-adressen är ogiltig</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>Ansluter till FTP-servern %1...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>FTP-servern på %1 visar ett certifikat som ingen betrodd utfärdare har signerat. Anslutningen nekades.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>FTP-servern på %1 upprättade ingen skyddad (TLS) anslutning. Anslutningen nekades.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>Det gick inte att ansluta till FTP-servern på %1. Kontrollera att värdnamnet är rätt.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Det gick inte att lista mappen: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>Inloggad på %1.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;tom&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>Välj endast CSV-filer att hämta.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>Servern listar namnet %1, som inte är ett enkelt filnamn. Inget skrevs.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Filen är redan hämtad, vill du skriva över den?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Hämtar %1...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 hämtades till aktuell mapp.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Filen hämtades</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>Hämtningen av %1 till aktuell mapp misslyckades.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>Filstorleken stämmer inte</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Hämtningen av %1 avbröts.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>Det gick inte att spara filen %1: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Fel vid filhämtning:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>Servern listar namn som inte är enkla filnamn. Inget skrevs för dem:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Fel vid hämtning av nya filer. Hämta igen.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>Åtgärden lyckades. Alla filer är aktuella och ingen fil hämtades.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>Åtgärden lyckades. Antal hämtade filer: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Välj språk</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändra</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Inloggad som:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Larm/meddelanden:</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Användare</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Lösenord</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Logga in</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Återställ</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Parametrar skrivs till omriktaren</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Parametrar läses från omriktaren</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Förlopp</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Vänta...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Obs! Inga åtgärder kan utföras medan parametrarna 
+   läses (&quot;Läs från omriktare&quot;) eller skrivs (&quot;Skriv till omriktare&quot;).
+   Klicka på Avbryt för att avbryta.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>Spara PDF-fil</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>PDF-filen kunde inte skrivas:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Fäll ihop alla</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Fäll ut alla</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Fäller ihop alla parametrar</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Fäller ut alla parametrar</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Ingen enhet</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Läs från omriktare</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Hämtar data från 
+styrkortet till programmet</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Skriv till omriktare</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Skickar data från 
+programmet till styrkortet</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Öppnar en ny csv-fil</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Öppnar sparade .dat-filer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Sparar filen i .dat-format</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Skriver ut parametervyn</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Jämför</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Jämför två filer</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Skicka ändringar direkt</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>Skickar ändrade parametrar direkt till styrkortet när rutan är markerad</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>Uppdatera CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Undre gräns för den valda parametern</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Övre gräns för den valda parametern</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Parameterhjälp</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Se handboken.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>ogiltig CSV-fil</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>csv-fil(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Filen kunde inte öppnas:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>Spara dat-fil</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Filen kunde inte sparas:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Oscilloskopet spelar in.
+Stoppa inspelningen för snabbare drift
+Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Ingen enhet är ansluten att skriva parametrarna till.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Omriktarnas storlekar skiljer sig
+ Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Omriktartyperna skiljer sig
+ Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Omriktarnas versioner skiljer sig
+ Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>Motorn går, vissa konfigurationsparametrar kanske inte ställs in korrekt.
+Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Kopiera parametrar till omriktaren</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>&quot;Läs från omriktare&quot; vid automatisk sökning (sök enheter)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>&quot;Läs från omriktare&quot; vid manuellt tillägg, vid anslutning</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Automatisk sökning när programmet startar</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Spara inställningar automatiskt vid avslut</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>&quot;Skriv till omriktare&quot; endast offline ändrade parametrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Utskriftsalternativ</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>Spara som PDF</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Alla parametrar</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Med skrivskyddade</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Ändrade värden</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Företagsnamn</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Applikation</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adress</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Driftsatt av</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Enhetsnamn</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Omriktarversion</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Meny</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametertext</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Filerna är identiska</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Jämför</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Jämför med</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Endast i %1</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Byt användarroll – bekräftelse</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Byte av användarroll återupprättar kommunikationen med
+anslutna enheter för att stödja alla extra funktioner. Vill du
+fortsätta?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Byt användare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oscilloskopet spelar in.
+Stoppa inspelningen</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>Sökningen tar bort alla anslutna enheter.
+ Vill du fortsätta?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Antal enheter: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>Pågår: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Klara: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Läs från omriktare</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Vänta...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Enhetslänk upprättad</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>Ingen CSV-fil hittades</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Ingen CSV-fil hittades</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Ogiltig CSV-fil</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Ingen anslutning med angiven IP</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Ingen enhetslänk</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Ange ett giltigt enhetsintervall</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>Ogiltigt enhetsnummer på RS232: intervallet är 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>Ogiltigt enhetsnummer på RS485: intervallet är 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Ange nödvändig information</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Ange ett enhetsintervall</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>Samma konfiguration i RS232 och RS485</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Ange ett giltigt TCP/IP-intervall</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>Välj CSV-fil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>ogiltig CSV-fil</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Välj språk</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Filen hittades inte: general.csv. Programmet avbryts!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Oscilloskopet spelar in. Stoppa före avslut</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametrar</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oscilloskop</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Fellogg</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Larm</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Länkinformation</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Ogiltigt enhetsnummer: intervallet är 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oscilloskopet spelar in.
+Stoppa inspelningen</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>Ingen information om csv-fil</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Ingen kanalinformation</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fel</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Porten är redan öppen</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Porten är inte öppen</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>porten är inte öppen</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>Enheten är redan aktiverad</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>dubblerad ip-adress</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Ingen anslutning med angiven IP</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>Ingen CSV-fil</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Ogiltig CSV-fil</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Ingen enhetslänk</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>lyckades</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>enhetslänk upprättad</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>varning</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>överlappande register i CSV-filen: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>Fel i CSV-filen 
+ Ange en korrekt CSV-fil</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koppla från</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>enhetslänk frånkopplad</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Konfigurationsfel</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>enhetslänken återansluts inte</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>enhetslänk återansluten</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>Enhetslänken är upprättad</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>Ingen CSV-fil hittades</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Oscilloskopet spelar in. Stoppa innan du tar bort</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>enhetslänk borttagen</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Varningsmeddelande</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>larmmeddelande</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Sök enheter</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Söker enheter automatiskt 
+ enligt konfigurationsinställningarna</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Lägg till enhet</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Öppnar ett fönster för enhetsuppgifter 
+ för att upprätta anslutningen</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>Enheter på RS232</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>Enheter på RS485</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>Enheter på TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Enheter från fil</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriter</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Skapa en ny parameteruppsättning</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öppna...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Öppna parameteruppsättning</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Spara...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Spara parameteruppsättning</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Skriv ut parameteruppsättning</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>J&amp;ämför...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>Jämför två filer</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>&amp;Läs från omriktare</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Läs parameteruppsättning från omriktaren</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Skriv &amp;till omriktare</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Skriv parameteruppsättning till omriktaren</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>Information om &amp;dat-fil...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>Kundinformation i dat-filen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Avsluta programmet</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Språk...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Byt språk</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Inställningar...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Ändra inställningar</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Kunddata...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Kunddata</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>Kommunikation...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>Kommunikationsinställningar</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>Om Tarvolink...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Om Tarvolink</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Användarhandbok...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Användarhandbok</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>Filen general.csv hittades inte</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arkiv</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Lösenordsfilen saknas</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ogiltigt lösenord</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Vy för larm/meddelanden</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Oscilloskopet spelar in. Stoppa innan du byter roll</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fel</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>FEL</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Vill du avsluta programmet?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>kommunikationsfel</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>ingen serveranslutning</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>tidsgräns för kommunikation överskreds</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>skrivfel</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>kommunikationsfel i mottagna data</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>ogiltigt transaktions-id</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>inga data inom tidsgränsen</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>ogiltigt enhets-id</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>ogiltig funktionskod</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>inget kommunikationsgränssnitt</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>ogiltig funktionstyp</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>tidsgränsfel i kommunikationen</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>crc-fel</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>porten är inte öppen</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>porten är redan öppen</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>varningsmeddelande mottaget</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>ogiltig längd på mottaget meddelande</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>enheten har kopplats från</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>okänt fel</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Ange ett giltigt TCP/IP-intervall</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Ange nödvändiga konfigurationsuppgifter</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>csv-fil(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Lägg till enheter</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Överföringshastighet</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paritet</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-adress</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Val av datafil</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatiskt</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuellt</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bläddra</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Anslut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Sök efter enheter</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Söka efter enheter automatiskt?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Inga enheter anslutna</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Antal hittade enheter:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Sökförlopp</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Automatisk sökning</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Söker</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Obs! Inga åtgärder kan utföras medan 
+enheter söks. Klicka på Avbryt för att stoppa.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+</TS>

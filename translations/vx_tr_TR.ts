@@ -1,0 +1,1739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Tarvolink hakkında</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Commissioning and service tool for variable-speed drives.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (LGPL v3) and QCustomPlot (GPL v3).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tarvolink %1&lt;/h3&gt;&lt;p&gt;Değişken hızlı sürücüler için devreye alma ve servis aracı.&lt;/p&gt;&lt;p&gt;Qt %2 (LGPL v3) ve QCustomPlot (GPL v3) ile oluşturuldu.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>AutoScanSettings</name>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Auto Scan Settings</source>
+        <translation>Otomatik tarama ayarları</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Portlar</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baud hızı</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Eşlik</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Üniteler</translation>
+    </message>
+    <message>
+        <source>Start IP:</source>
+        <translation>Başlangıç IP:</translation>
+    </message>
+    <message>
+        <source>End IP:</source>
+        <translation>Bitiş IP:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Taramayı başlat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CommSettings</name>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Delay should be greater than 35ms.</source>
+        <translation>Gecikme en az 35 ms olmalıdır.</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>İletişim ayarları</translation>
+    </message>
+    <message>
+        <source>Continue despite communication fault</source>
+        <translation>İletişim hatasına rağmen devam et</translation>
+    </message>
+    <message>
+        <source>Delay between messages  (ms) :</source>
+        <translation>Mesajlar arası gecikme  (ms) :</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Yeniden dene</translation>
+    </message>
+    <message>
+        <source>Number of retries</source>
+        <translation>Yeniden deneme sayısı</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CompPrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Yazdırma seçeneği</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CompareParameters</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ünite</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametre</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Şununla karşılaştır</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Yalnızca %1 içinde</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Dosyalar aynı</translation>
+    </message>
+    <message>
+        <source>The parameters both sides have are identical</source>
+        <translation>Her iki tarafta bulunan parametreler aynı</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Select Unit</source>
+        <translation>Ünite seç</translation>
+    </message>
+    <message>
+        <source>Compare Parameters</source>
+        <translation>Parametreleri karşılaştır</translation>
+    </message>
+    <message>
+        <source>Add Units to Compare</source>
+        <translation>Karşılaştırılacak üniteleri ekle</translation>
+    </message>
+    <message>
+        <source>Select Parameters to compare</source>
+        <translation>Karşılaştırılacak parametreleri seçin</translation>
+    </message>
+    <message>
+        <source>Select Parameters to be compared with</source>
+        <translation>Karşılaştırma yapılacak parametreleri seçin</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>Connect</name>
+    <message>
+        <source>RS232 Unit Details</source>
+        <translation>RS232 ünite bilgileri</translation>
+    </message>
+    <message>
+        <source>RS485 Unit Details</source>
+        <translation>RS485 ünite bilgileri</translation>
+    </message>
+    <message>
+        <source>TCP/IP Unit Details</source>
+        <translation>TCP/IP ünite bilgileri</translation>
+    </message>
+    <message>
+        <source>File Unit Details</source>
+        <translation>Dosya kümesi bilgileri</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Bağlantıyı kes</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Bağlan</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ünite</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baud hızı</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Eşlik</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Drive SW Version</source>
+        <translation>Sürücü yazılım sürümü</translation>
+    </message>
+    <message>
+        <source>CSV Version Used</source>
+        <translation>Kullanılan CSV sürümü</translation>
+    </message>
+    <message>
+        <source>IP Addr</source>
+        <translation>IP adr.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDataDialog</name>
+    <message>
+        <source>Customer Data</source>
+        <translation>Müşteri bilgileri</translation>
+    </message>
+    <message>
+        <source>Company Name</source>
+        <translation>Firma adı</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Cadde 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Cadde 2</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Şehir</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Ülke</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>İlgili kişi</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proje</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Uygulama</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Devreye alan</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seri numarası</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>File Export</source>
+        <translation>Dosya dışa aktarma</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ünite</translation>
+    </message>
+</context>
+<context>
+    <name>FtpWindow</name>
+    <message>
+        <source>Ftp &amp;server:</source>
+        <translation>FTP &amp;sunucusu:</translation>
+    </message>
+    <message>
+        <source>ftp://&lt;UserName&gt;:&lt;Password&gt;@&lt;Hostname&gt;</source>
+        <translation>ftp://&lt;KullanıcıAdı&gt;:&lt;Parola&gt;@&lt;Sunucu&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Sahip</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Bağlantıyı kes</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Bağlan</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Üst dizine git</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>Download All New</source>
+        <translation>Tüm yenileri indir</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>FTP Link file is not found</source>
+        <translation>FTP bağlantı dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>The FTP URL is not valid</source>
+        <translation>FTP adresi geçersiz</translation>
+    </message>
+    <message>
+        <source>Connecting to FTP server %1...</source>
+        <translation>%1 FTP sunucusuna bağlanılıyor...</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 shows a certificate that no trusted authority has signed. The connection was refused.</source>
+        <translation>%1 adresindeki FTP sunucusu güvenilir bir makam tarafından imzalanmamış bir sertifika gösteriyor. Bağlantı reddedildi.</translation>
+    </message>
+    <message>
+        <source>The FTP server at %1 did not set up a protected (TLS) connection. The connection was refused.</source>
+        <translation>%1 adresindeki FTP sunucusu korumalı (TLS) bağlantı kurmadı. Bağlantı reddedildi.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the FTP server at %1. Please check that the host name is correct.</source>
+        <translation>%1 adresindeki FTP sunucusuna bağlanılamıyor. Sunucu adının doğru olduğunu kontrol edin.</translation>
+    </message>
+    <message>
+        <source>Unable to list the directory: %1</source>
+        <translation>Dizin listelenemiyor: %1</translation>
+    </message>
+    <message>
+        <source>Logged onto %1.</source>
+        <translation>%1 oturumu açıldı.</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;boş&gt;</translation>
+    </message>
+    <message>
+        <source>Select only CSV file to download.</source>
+        <translation>İndirmek için yalnızca CSV dosyası seçin.</translation>
+    </message>
+    <message>
+        <source>The server lists the name %1, which is not a plain file name. Nothing was written.</source>
+        <translation>Sunucu, düz bir dosya adı olmayan %1 adını listeliyor. Hiçbir şey yazılmadı.</translation>
+    </message>
+    <message>
+        <source>File already downloaded, do you want to overwrite?</source>
+        <translation>Dosya zaten indirildi, üzerine yazılsın mı?</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 indiriliyor...</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 to current directory.</source>
+        <translation>%1 geçerli dizine indirildi.</translation>
+    </message>
+    <message>
+        <source>File Downloaded Successfully</source>
+        <translation>Dosya başarıyla indirildi</translation>
+    </message>
+    <message>
+        <source>Download Failed %1 to current directory.</source>
+        <translation>%1 geçerli dizine indirilemedi.</translation>
+    </message>
+    <message>
+        <source>File Size mismatched</source>
+        <translation>Dosya boyutu uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>%1 indirmesi iptal edildi.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1: %2.</source>
+        <translation>%1 dosyası kaydedilemiyor: %2.</translation>
+    </message>
+    <message>
+        <source>File Download Error:</source>
+        <translation>Dosya indirme hatası:</translation>
+    </message>
+    <message>
+        <source>The server lists names that are not plain file names. Nothing was written for them:
+%1</source>
+        <translation>Sunucu düz dosya adı olmayan adlar listeliyor. Bunlar için hiçbir şey yazılmadı:
+%1</translation>
+    </message>
+    <message>
+        <source>Error in downloading new files. Please download again.</source>
+        <translation>Yeni dosyalar indirilirken hata oluştu. Lütfen tekrar indirin.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. All files are updated and no file is downloaded.</source>
+        <translation>İşlem başarılı. Tüm dosyalar güncel, hiçbir dosya indirilmedi.</translation>
+    </message>
+    <message>
+        <source>Operation is successful. The total number of files downloaded is %1.</source>
+        <translation>İşlem başarılı. İndirilen toplam dosya sayısı: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderLine</name>
+    <message>
+        <source>Select a Language</source>
+        <translation>Dil seçin</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değiştir</translation>
+    </message>
+    <message>
+        <source>Logged on as:</source>
+        <translation>Oturum açan:</translation>
+    </message>
+    <message>
+        <source>Alert(s)/Notification(s):</source>
+        <translation>Alarm(lar)/bildirim(ler):</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFrame</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Servis</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Giriş</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Sıfırla</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTransfer</name>
+    <message>
+        <source>Parameters Loading To Drive</source>
+        <translation>Parametreler sürücüye yükleniyor</translation>
+    </message>
+    <message>
+        <source>Parameters Loading from Drive</source>
+        <translation>Parametreler sürücüden yükleniyor</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Lütfen bekleyin...</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while the parameters 
+   are &quot;Load From Drive&quot; or &quot;Load To Drive&quot; in the parameter window.
+   To cancel operation click cancel.</source>
+        <translation>Not: Parametre penceresinde &quot;Sürücüden yükle&quot; veya 
+   &quot;Sürücüye yükle&quot; sürerken başka işlem yapılamaz.
+   İptal etmek için İptal&apos;e tıklayın.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPrint</name>
+    <message>
+        <source>Save pdf file</source>
+        <translation>PDF dosyasını kaydet</translation>
+    </message>
+    <message>
+        <source>(*.pdf)</source>
+        <translation>(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>PDF dosyası yazılamadı:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterToolBar</name>
+    <message>
+        <source>Collapse All</source>
+        <translation>Tümünü daralt</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Tümünü genişlet</translation>
+    </message>
+    <message>
+        <source>Collapses All Parameters</source>
+        <translation>Tüm parametreleri daraltır</translation>
+    </message>
+    <message>
+        <source>Expands All Parameters</source>
+        <translation>Tüm parametreleri genişletir</translation>
+    </message>
+    <message>
+        <source>No Unit</source>
+        <translation>Ünite yok</translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Sürücüden yükle</translation>
+    </message>
+    <message>
+        <source>Imports data from 
+controlcard to application</source>
+        <translation>Verileri kontrol 
+kartından uygulamaya aktarır</translation>
+    </message>
+    <message>
+        <source>Load to Drive</source>
+        <translation>Sürücüye yükle</translation>
+    </message>
+    <message>
+        <source>Exports data from 
+application to controlcard</source>
+        <translation>Verileri uygulamadan 
+kontrol kartına aktarır</translation>
+    </message>
+    <message>
+        <source>Opens new csv file</source>
+        <translation>Yeni csv dosyası açar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Opens already saved .dat files</source>
+        <translation>Kaydedilmiş .dat dosyalarını açar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Saves the file in .dat format</source>
+        <translation>Dosyayı .dat biçiminde kaydeder</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Prints the parameter view</source>
+        <translation>Parametre görünümünü yazdırır</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>İki dosyayı karşılaştırır</translation>
+    </message>
+    <message>
+        <source>Send changes directly</source>
+        <translation>Değişiklikleri hemen gönder</translation>
+    </message>
+    <message>
+        <source>Exports the edited parameters immediately to controlcard if checked</source>
+        <translation>İşaretliyse düzenlenen parametreler hemen kontrol kartına aktarılır</translation>
+    </message>
+    <message>
+        <source>Upgrade CSV</source>
+        <translation>CSV güncelle</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Min</source>
+        <translation>En az</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>En çok</translation>
+    </message>
+    <message>
+        <source>Minimum limit of the parameter selected in the view</source>
+        <translation>Seçili parametrenin alt sınırı</translation>
+    </message>
+    <message>
+        <source>Maximum limit of the parameter selected in the view</source>
+        <translation>Seçili parametrenin üst sınırı</translation>
+    </message>
+    <message>
+        <source>Parameter Help</source>
+        <translation>Parametre yardımı</translation>
+    </message>
+    <message>
+        <source>Please refer help manual.</source>
+        <translation>Lütfen kullanım kılavuzuna bakın.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>geçersiz CSV dosyası</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Dosya aç</translation>
+    </message>
+    <message>
+        <source>csv File(*.dat)</source>
+        <translation>csv dosyası(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be opened:
+%1</source>
+        <translation>Dosya açılamadı:
+%1</translation>
+    </message>
+    <message>
+        <source>Save dat file</source>
+        <translation>dat dosyasını kaydet</translation>
+    </message>
+    <message>
+        <source>(*.dat)</source>
+        <translation>(*.dat)</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1</source>
+        <translation>Dosya kaydedilemedi:
+%1</translation>
+    </message>
+    <message>
+        <source>oscView Record in Progress.
+You can stop recording for faster performance
+Do you want to Continue?</source>
+        <translation>Osiloskop kaydı sürüyor.
+Daha hızlı çalışma için kaydı durdurabilirsiniz
+Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>No unit is connected to load the parameters to.</source>
+        <translation>Parametrelerin yükleneceği bağlı ünite yok.</translation>
+    </message>
+    <message>
+        <source>Sizes of drives are differ
+ Do you want to continue?</source>
+        <translation>Sürücü boyutları farklı
+ Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Type of drives are differ
+ Do you want to continue?</source>
+        <translation>Sürücü tipleri farklı
+ Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Version of drives are differ
+ Do you want to continue?</source>
+        <translation>Sürücü sürümleri farklı
+ Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Motor is running, some of configuration parameter may not set properly.
+Do you want to Continue?</source>
+        <translation>Motor çalışıyor, bazı yapılandırma parametreleri doğru ayarlanmayabilir.
+Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Copy parameters to Drive</source>
+        <translation>Parametreleri sürücüye kopyala</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Tercihler</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; on Automatic scan (scan unit)</source>
+        <translation>Otomatik taramada &quot;Sürücüden yükle&quot; (ünite tara)</translation>
+    </message>
+    <message>
+        <source>&quot;Load from Drive&quot; in Manual Add unit, on Connect</source>
+        <translation>Elle ünite eklemede, bağlanınca &quot;Sürücüden yükle&quot;</translation>
+    </message>
+    <message>
+        <source>Automatic scan on application startup</source>
+        <translation>Uygulama açılışında otomatik tarama</translation>
+    </message>
+    <message>
+        <source>Automatic save Setting on Exit</source>
+        <translation>Çıkışta ayarları otomatik kaydet</translation>
+    </message>
+    <message>
+        <source>&quot;Load to Drive&quot; only offline Changed Parameters</source>
+        <translation>&quot;Sürücüye yükle&quot; yalnızca çevrimdışı değişen parametreler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>PrintGui</name>
+    <message>
+        <source>Printer Option</source>
+        <translation>Yazdırma seçeneği</translation>
+    </message>
+    <message>
+        <source>Save As Pdf</source>
+        <translation>PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>All Parameters</source>
+        <translation>Tüm parametreler</translation>
+    </message>
+    <message>
+        <source>With ReadOnly</source>
+        <translation>Salt okunur dahil</translation>
+    </message>
+    <message>
+        <source>Changed Values</source>
+        <translation>Değişen değerler</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Company Name</source>
+        <translation>Firma adı</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proje</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Uygulama</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Commissioned By</source>
+        <translation>Devreye alan</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seri numarası</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Ünite adı</translation>
+    </message>
+    <message>
+        <source>Drive Version</source>
+        <translation>Sürücü sürümü</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametre metni</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ünite</translation>
+    </message>
+    <message>
+        <source>Files are Identical</source>
+        <translation>Dosyalar aynı</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametre</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Şununla karşılaştır</translation>
+    </message>
+    <message>
+        <source>Only in %1</source>
+        <translation>Yalnızca %1 içinde</translation>
+    </message>
+</context>
+<context>
+    <name>RoleChange</name>
+    <message>
+        <source>Change User Role - Confirmation</source>
+        <translation>Kullanıcı rolünü değiştir - onay</translation>
+    </message>
+    <message>
+        <source>Changing the User role will  re-establish the communication  with
+connected units to support all extra functions. Do you want to
+continue ?</source>
+        <translation>Kullanıcı rolünün değiştirilmesi, tüm ek işlevler için bağlı
+ünitelerle iletişimi yeniden kurar. Devam etmek
+istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation>Kullanıcı değiştir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>ScanController</name>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Osiloskop kaydı sürüyor.
+Lütfen kaydı durdurun</translation>
+    </message>
+    <message>
+        <source>Scanning will delete all connected units.
+ Do you want to proceed?</source>
+        <translation>Tarama tüm bağlı üniteleri silecek.
+ Devam etmek istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>ScanImport</name>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>No. of devices: </source>
+        <translation>Cihaz sayısı: </translation>
+    </message>
+    <message>
+        <source>In progress: </source>
+        <translation>Sürüyor: </translation>
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation>Biten: </translation>
+    </message>
+    <message>
+        <source>Load from Drive</source>
+        <translation>Sürücüden yükle</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Lütfen bekleyin...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanOps</name>
+    <message>
+        <source>Device Link Established</source>
+        <translation>Cihaz bağlantısı kuruldu</translation>
+    </message>
+    <message>
+        <source>No CSV File Found</source>
+        <translation>CSV dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>CSV dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Geçersiz CSV dosyası</translation>
+    </message>
+    <message>
+        <source>No Connection with Given IP</source>
+        <translation>Verilen IP ile bağlantı yok</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Cihaz bağlantısı yok</translation>
+    </message>
+</context>
+<context>
+    <name>ScanRules</name>
+    <message>
+        <source>Please provide valid unit range</source>
+        <translation>Lütfen geçerli bir ünite aralığı girin</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS232 interface: Unit range is 1-255</source>
+        <translation>RS232 arayüzünde geçersiz ünite numarası: aralık 1-255</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number on RS485 interface: Unit range is 1-255</source>
+        <translation>RS485 arayüzünde geçersiz ünite numarası: aralık 1-255</translation>
+    </message>
+    <message>
+        <source>Please provide required information</source>
+        <translation>Lütfen gerekli bilgileri girin</translation>
+    </message>
+    <message>
+        <source>Please provide unit range</source>
+        <translation>Lütfen ünite aralığı girin</translation>
+    </message>
+    <message>
+        <source>Duplicate configuration in RS232 and RS485</source>
+        <translation>RS232 ve RS485&apos;te yinelenen yapılandırma</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Lütfen geçerli bir TCP/IP aralığı girin</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCsvDialog</name>
+    <message>
+        <source>Select Csv File</source>
+        <translation>CSV dosyası seç</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>invalid CSV file</source>
+        <translation>geçersiz CSV dosyası</translation>
+    </message>
+</context>
+<context>
+    <name>SetLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>Dili ayarla</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>File not found : general.csv. Program aborted!</source>
+        <translation>Dosya bulunamadı: general.csv. Program durduruldu!</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Exit</source>
+        <translation>Osiloskop kaydı sürüyor. Çıkmadan önce durdurun</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametreler</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Osiloskop</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Fault Logger</source>
+        <translation>Arıza kaydı</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alarmlar</translation>
+    </message>
+    <message>
+        <source>Link Information</source>
+        <translation>Bağlantı bilgisi</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConnector</name>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Invalid Unit Number: Unit range is 1-255</source>
+        <translation>Geçersiz ünite numarası: aralık 1-255</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Osiloskop kaydı sürüyor.
+Lütfen kaydı durdurun</translation>
+    </message>
+    <message>
+        <source>No csv file information</source>
+        <translation>csv dosyası bilgisi yok</translation>
+    </message>
+    <message>
+        <source>No channel information</source>
+        <translation>Kanal bilgisi yok</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>hata</translation>
+    </message>
+    <message>
+        <source>Port already open</source>
+        <translation>Port zaten açık</translation>
+    </message>
+    <message>
+        <source>Port is not Opened</source>
+        <translation>Port açılmadı</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>port açık değil</translation>
+    </message>
+    <message>
+        <source>Unit is already activated</source>
+        <translation>Ünite zaten etkin</translation>
+    </message>
+    <message>
+        <source>duplicate ip address</source>
+        <translation>yinelenen ip adresi</translation>
+    </message>
+    <message>
+        <source>No Connection with given IP</source>
+        <translation>Verilen IP ile bağlantı yok</translation>
+    </message>
+    <message>
+        <source>No CSV File</source>
+        <translation>CSV dosyası yok</translation>
+    </message>
+    <message>
+        <source>Invalid CSV File</source>
+        <translation>Geçersiz CSV dosyası</translation>
+    </message>
+    <message>
+        <source>No Device Link</source>
+        <translation>Cihaz bağlantısı yok</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>başarılı</translation>
+    </message>
+    <message>
+        <source>device link established</source>
+        <translation>cihaz bağlantısı kuruldu</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>uyarı</translation>
+    </message>
+    <message>
+        <source>register overlap in the CSV file: %1</source>
+        <translation>CSV dosyasında çakışan yazmaçlar: %1</translation>
+    </message>
+    <message>
+        <source>Error in CSV file 
+ Please provide correct CSV file</source>
+        <translation>CSV dosyasında hata 
+ Lütfen doğru CSV dosyası sağlayın</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Bağlantıyı kes</translation>
+    </message>
+    <message>
+        <source>device link disconnected</source>
+        <translation>cihaz bağlantısı kesildi</translation>
+    </message>
+    <message>
+        <source>Config Error</source>
+        <translation>Yapılandırma hatası</translation>
+    </message>
+    <message>
+        <source>device link not reconnected</source>
+        <translation>cihaz bağlantısı yeniden kurulamadı</translation>
+    </message>
+    <message>
+        <source>device link reconnected</source>
+        <translation>cihaz bağlantısı yeniden kuruldu</translation>
+    </message>
+    <message>
+        <source>Device Link is established</source>
+        <translation>Cihaz bağlantısı kuruldu</translation>
+    </message>
+    <message>
+        <source>No CSV File found</source>
+        <translation>CSV dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Removing</source>
+        <translation>Osiloskop kaydı sürüyor. Kaldırmadan önce durdurun</translation>
+    </message>
+    <message>
+        <source>device link removed</source>
+        <translation>cihaz bağlantısı kaldırıldı</translation>
+    </message>
+    <message>
+        <source>Warning Msg</source>
+        <translation>Uyarı mesajı</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>alarm mesajı</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTreeFrame</name>
+    <message>
+        <source>Scan Units</source>
+        <translation>Üniteleri tara</translation>
+    </message>
+    <message>
+        <source>Scans the units automatically 
+ depending on configuration settings</source>
+        <translation>Üniteleri yapılandırma ayarlarına 
+ göre otomatik tarar</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Ünite ekle</translation>
+    </message>
+    <message>
+        <source>Opens window to provide unit details 
+ inorder to establish connection</source>
+        <translation>Bağlantı kurmak için ünite bilgilerinin 
+ girileceği pencereyi açar</translation>
+    </message>
+    <message>
+        <source>Units on RS232</source>
+        <translation>RS232 üniteleri</translation>
+    </message>
+    <message>
+        <source>Units on RS485</source>
+        <translation>RS485 üniteleri</translation>
+    </message>
+    <message>
+        <source>Units on TCP/IP</source>
+        <translation>TCP/IP üniteleri</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation>Dosyadaki üniteler</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Sık kullanılanlar</translation>
+    </message>
+</context>
+<context>
+    <name>VXMainWindow</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Yeni</translation>
+    </message>
+    <message>
+        <source>Create a new parameter</source>
+        <translation>Yeni parametre kümesi oluştur</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Aç...</translation>
+    </message>
+    <message>
+        <source>Open parameter setting</source>
+        <translation>Parametre ayarını aç</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Kaydet...</translation>
+    </message>
+    <message>
+        <source>Save parameter setting</source>
+        <translation>Parametre ayarını kaydet</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Print parameter setting</source>
+        <translation>Parametre ayarını yazdır</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Karşılaştı&amp;r...</translation>
+    </message>
+    <message>
+        <source>Compares two files</source>
+        <translation>İki dosyayı karşılaştırır</translation>
+    </message>
+    <message>
+        <source>&amp;Load from drive</source>
+        <translation>Sürücüden &amp;yükle</translation>
+    </message>
+    <message>
+        <source>Load parameter setting from drive</source>
+        <translation>Parametre ayarını sürücüden yükle</translation>
+    </message>
+    <message>
+        <source>Load &amp;to drive</source>
+        <translation>Sürücüye yük&amp;le</translation>
+    </message>
+    <message>
+        <source>Load parameter setting to drive</source>
+        <translation>Parametre ayarını sürücüye yükle</translation>
+    </message>
+    <message>
+        <source>&amp;Dat File Information...</source>
+        <translation>&amp;dat dosyası bilgisi...</translation>
+    </message>
+    <message>
+        <source>Customer information of dat file</source>
+        <translation>dat dosyasının müşteri bilgileri</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>Quit application</source>
+        <translation>Uygulamadan çık</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Dil...</translation>
+    </message>
+    <message>
+        <source>Change language</source>
+        <translation>Dili değiştir</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Tercihler...</translation>
+    </message>
+    <message>
+        <source>Change preferences</source>
+        <translation>Tercihleri değiştir</translation>
+    </message>
+    <message>
+        <source>Customer data...</source>
+        <translation>Müşteri bilgileri...</translation>
+    </message>
+    <message>
+        <source>Customer data</source>
+        <translation>Müşteri bilgileri</translation>
+    </message>
+    <message>
+        <source>Communication...</source>
+        <translation>İletişim...</translation>
+    </message>
+    <message>
+        <source>Communication settings</source>
+        <translation>İletişim ayarları</translation>
+    </message>
+    <message>
+        <source>About Tarvolink...</source>
+        <translation>Tarvolink hakkında...</translation>
+    </message>
+    <message>
+        <source>About Tarvolink</source>
+        <translation>Tarvolink hakkında</translation>
+    </message>
+    <message>
+        <source>User guide...</source>
+        <translation>Kullanım kılavuzu...</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Kullanım kılavuzu</translation>
+    </message>
+    <message>
+        <source>Tarvolink</source>
+        <translation>Tarvolink</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>General CSV File Not Found</source>
+        <translation>general.csv dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Password File is missing</source>
+        <translation>Parola dosyası eksik</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Geçersiz parola</translation>
+    </message>
+    <message>
+        <source>View for alert(s) / notification(s)</source>
+        <translation>Alarm / bildirim görünümü</translation>
+    </message>
+    <message>
+        <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
+        <translation>Osiloskop kaydı sürüyor. Rol değiştirmeden önce durdurun</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>hata</translation>
+    </message>
+    <message>
+        <source>FAILURE</source>
+        <translation>HATA</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the Application?</source>
+        <translation>Uygulamadan çıkmak istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommManageSerialPort</name>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>VxCommModbusMaster</name>
+    <message>
+        <source>communication failure</source>
+        <translation>iletişim hatası</translation>
+    </message>
+    <message>
+        <source>no server connection</source>
+        <translation>sunucu bağlantısı yok</translation>
+    </message>
+    <message>
+        <source>communication failure timeout</source>
+        <translation>iletişim hatası: zaman aşımı</translation>
+    </message>
+    <message>
+        <source>write failure</source>
+        <translation>yazma hatası</translation>
+    </message>
+    <message>
+        <source>communication error in receive data</source>
+        <translation>alınan verilerde iletişim hatası</translation>
+    </message>
+    <message>
+        <source>invalid transaction id</source>
+        <translation>geçersiz işlem kimliği</translation>
+    </message>
+    <message>
+        <source>no data within timeout</source>
+        <translation>zaman aşımı içinde veri yok</translation>
+    </message>
+    <message>
+        <source>invalid unit id</source>
+        <translation>geçersiz ünite kimliği</translation>
+    </message>
+    <message>
+        <source>invalid function code</source>
+        <translation>geçersiz fonksiyon kodu</translation>
+    </message>
+    <message>
+        <source>no communication interface</source>
+        <translation>iletişim arayüzü yok</translation>
+    </message>
+    <message>
+        <source>invalid function type</source>
+        <translation>geçersiz fonksiyon tipi</translation>
+    </message>
+    <message>
+        <source>communication timeout error</source>
+        <translation>iletişim zaman aşımı hatası</translation>
+    </message>
+    <message>
+        <source>crc error</source>
+        <translation>crc hatası</translation>
+    </message>
+    <message>
+        <source>port not open</source>
+        <translation>port açık değil</translation>
+    </message>
+    <message>
+        <source>port already open</source>
+        <translation>port zaten açık</translation>
+    </message>
+    <message>
+        <source>warning message received</source>
+        <translation>uyarı mesajı alındı</translation>
+    </message>
+    <message>
+        <source>invalid received message length</source>
+        <translation>geçersiz alınan mesaj uzunluğu</translation>
+    </message>
+    <message>
+        <source>device has disconnected</source>
+        <translation>cihazın bağlantısı kesildi</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>bilinmeyen hata</translation>
+    </message>
+</context>
+<context>
+    <name>addunit</name>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Please provide valid TCP/IP range</source>
+        <translation>Lütfen geçerli bir TCP/IP aralığı girin</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Please provide required configuration details</source>
+        <translation>Lütfen gerekli yapılandırma bilgilerini girin</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Dosya aç</translation>
+    </message>
+    <message>
+        <source>csv File(*.csv)</source>
+        <translation>csv dosyası(*.csv)</translation>
+    </message>
+    <message>
+        <source>Add Units</source>
+        <translation>Ünite ekle</translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation>RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ünite</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baud hızı</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Eşlik</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP adresi</translation>
+    </message>
+    <message>
+        <source>Data File Selection</source>
+        <translation>Veri dosyası seçimi</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Elle</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Gözat</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Bağlan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>scanDialog</name>
+    <message>
+        <source>Scan for devices</source>
+        <translation>Cihazları tara</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices ?</source>
+        <translation>Cihazlar otomatik taransın mı?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>scanning</name>
+    <message>
+        <source>No units connected</source>
+        <translation>Bağlı ünite yok</translation>
+    </message>
+    <message>
+        <source>No of devices found:</source>
+        <translation>Bulunan cihaz sayısı:</translation>
+    </message>
+    <message>
+        <source>Scan Progress</source>
+        <translation>Tarama ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Otomatik tarama</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Taranıyor</translation>
+    </message>
+    <message>
+        <source>Note: User cannot perform any operation while 
+scanning for units. To stop scanning click cancel.</source>
+        <translation>Not: Ünite taraması sırasında 
+başka işlem yapılamaz. Durdurmak için İptal&apos;e tıklayın.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+</TS>
