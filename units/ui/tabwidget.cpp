@@ -34,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -90,7 +91,17 @@ void TabWidget::buildForm()
     m_splitter = new QSplitter(Qt::Horizontal, this);
     layout->addWidget(m_splitter);
 
-    m_unitPane = new QWidget(m_splitter);
+    // On a short screen the unit pane scrolls rather than squeezing its lists and details.
+    m_paneScroll = new QScrollArea(m_splitter);
+    m_paneScroll->setWidgetResizable(true);
+    m_paneScroll->setFrameShape(QFrame::NoFrame);
+    m_paneScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_unitPane = new QWidget;
+    m_unitPane->setObjectName(QStringLiteral("unitPane"));
+    // The window's own background shows through, as without the scroll area.
+    m_paneScroll->setStyleSheet(
+        QStringLiteral("QScrollArea, #qt_scrollarea_viewport, #unitPane { background: transparent; }"));
+    m_paneScroll->setWidget(m_unitPane);
     auto *paneLayout = new QVBoxLayout(m_unitPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     m_tree = new UnitTreeFrame(m_unitPane);
@@ -407,12 +418,12 @@ void TabWidget::vxUISlotEnableParamSettings()
 
 void TabWidget::onColButClick()
 {
-    m_unitPane->hide();
+    m_paneScroll->hide();
 }
 
 void TabWidget::onExpButClick()
 {
-    m_unitPane->show();
+    m_paneScroll->show();
 }
 
 void TabWidget::onAddUnitBtnClicked()

@@ -26,6 +26,7 @@ class Parameters;
 class ParamTransfer;
 class Prompter;
 class QPlainTextEdit;
+class QScrollArea;
 class QSplitter;
 class QTabWidget;
 class QTreeView;
@@ -232,6 +233,7 @@ private:
     ParamTransfer *m_transfer = nullptr;
 
     QSplitter *m_splitter = nullptr;
+    QScrollArea *m_paneScroll = nullptr;
     QWidget *m_unitPane = nullptr;
     UnitTreeFrame *m_tree = nullptr;
     Connect *m_details = nullptr;
