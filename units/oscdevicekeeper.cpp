@@ -166,7 +166,7 @@ RecordingWriter::Status OscDeviceKeeper::stopRecording()
     return appendRunningFile();
 }
 
-void OscDeviceKeeper::applyTrigger(OscUnitDev *device, const TriggerSettings &settings)
+void OscDeviceKeeper::applyTrigger(OscUnitDev *device, const TriggerSetup &settings)
 {
     if (device)
         device->applyTrigger(settings);

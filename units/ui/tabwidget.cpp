@@ -6,6 +6,7 @@
 #include "filesetkeeper.h"
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
+#include "oscilloscopewidget.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "prompter.h"
@@ -21,6 +22,7 @@
 #include "vxcommmodbusmaster.h"
 
 #include <QDebug>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSplitter>
@@ -88,9 +90,16 @@ void TabWidget::buildForm()
     m_tabs = new QTabWidget(m_splitter);
     m_params = new Parameters(m_prompter, m_tabs);
     m_tabs->addTab(m_params, QString());
-    // Oscilloscope, status and fault logger pages stay empty until their views exist; the indices
-    // stay stable for everyone that switches tabs by number.
-    for (int i = OscilloscopeTab; i <= FaultLoggerTab; ++i)
+    // The oscilloscope page lays its view out in a row, so a panel can stand beside it.
+    m_oscPage = new QWidget(m_tabs);
+    auto *oscLayout = new QHBoxLayout(m_oscPage);
+    oscLayout->setContentsMargins(0, 0, 0, 0);
+    m_oscView = new OscilloscopeWidget(m_prompter, oscDeviceKeeper(), m_oscPage);
+    oscLayout->addWidget(m_oscView, 1);
+    m_tabs->addTab(m_oscPage, QString());
+    // Status and fault logger pages stay empty until their views exist; the indices stay stable
+    // for everyone that switches tabs by number.
+    for (int i = StatusTab; i <= FaultLoggerTab; ++i)
         m_tabs->addTab(new QWidget(m_tabs), QString());
     m_alertLog = new QPlainTextEdit(m_tabs);
     m_linkLog = new QPlainTextEdit(m_tabs);
@@ -119,6 +128,8 @@ void TabWidget::wireViews()
     connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
     connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
+    connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
+    connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
 
     wireParameters();
 
@@ -127,6 +138,7 @@ void TabWidget::wireViews()
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
     connect(c, &UnitConnector::alertRow, m_alertLog, &QPlainTextEdit::appendPlainText);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
+    connect(c, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
     // "ImportActive": the view reads as if "Load from Drive" had been pressed, with its question
     // about a running recording.
@@ -188,6 +200,7 @@ bool TabWidget::readSettings()
     const SettingsRecord &r = m_settings->record();
     m_params->setCustomerData(QStringList(r.customer.begin(), r.customer.end()));
     m_params->setLanguage(r.language);
+    m_oscView->applySettings(r);
     emit vxUISetLangCombo(r.language);
     // The communication settings and preferences are applied from the record as units are made;
     // scan, oscilloscope, customer and favourite values wait in it for their dialogs.
@@ -316,6 +329,14 @@ void TabWidget::appendLog(const QString &line)
 
 void TabWidget::onTabChange(int index)
 {
+    // The oscilloscope stays in front while it records.
+    if (m_shownTab == OscilloscopeTab && index != OscilloscopeTab && m_osc->isRecording()) {
+        m_prompter.information(this, tr("Information"), tr("Oscilloscope record in progress.\nPlease stop recording"));
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(OscilloscopeTab);
+        return;
+    }
+    m_shownTab = index;
     UnitRecord *record = m_registry->find(m_currentEntry);
     // A unit that fell silent keeps its cycles: they are what notices it answering again.
     const bool usable = record && !record->heldDisconnected;
@@ -561,6 +582,7 @@ bool TabWidget::closeFunction()
                 controlled.append(entry);
     if (!controlled.isEmpty() && !m_control->offerControlSource(this, controlled))
         return false;
+    m_oscView->storeSettings(m_settings->record());
     m_settings->saveIfAutoSave();
     cleanallData(false);
     return true;
