@@ -61,8 +61,12 @@ int main(int argc, char *argv[])
     }
     // TARVOLINK_SCREENSHOT=file.png: save a picture of the window once it has settled, then end.
     const QString screenshot = qEnvironmentVariable("TARVOLINK_SCREENSHOT");
-    if (!screenshot.isEmpty())
-        StartOptions::screenshotWhenSettled(*window, screenshot);
+    if (!screenshot.isEmpty()) {
+        if (qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("oscilloscope"))
+            StartOptions::screenshotOscilloscope(*window, screenshot);
+        else
+            StartOptions::screenshotWhenSettled(*window, screenshot);
+    }
     const int result = app.exec();
     window.reset();
     return result;

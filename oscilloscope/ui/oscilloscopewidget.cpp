@@ -175,14 +175,14 @@ void OscilloscopeWidget::buildForm()
     });
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({ 230, 900 });
+    splitter->setSizes({ 200, 900 });
 }
 
 QWidget *OscilloscopeWidget::buildToolRow()
 {
     auto *row = new QWidget(this);
-    auto *grid = new QHBoxLayout(row);
-    grid->setContentsMargins(0, 0, 0, 0);
+    auto *rows = new QVBoxLayout(row);
+    rows->setContentsMargins(0, 0, 0, 0);
     m_graphLabel = new QLabel(row);
     m_showAnalog = new QRadioButton(row);
     m_showDigital = new QRadioButton(row);
@@ -194,7 +194,9 @@ QWidget *OscilloscopeWidget::buildToolRow()
     m_zoomBar = new QSlider(Qt::Horizontal, row);
     m_zoomBar->setRange(0, 4);
     m_zoomBar->setPageStep(1);
-    m_zoomBar->setMaximumWidth(80);
+    m_zoomBar->setFixedWidth(90);
+    m_zoomOut->setFixedWidth(m_zoomOut->fontMetrics().horizontalAdvance(QStringLiteral("+")) * 4);
+    m_zoomIn->setFixedWidth(m_zoomOut->width());
     m_back2 = new QPushButton(row);
     m_back = new QPushButton(row);
     m_forward = new QPushButton(row);
@@ -215,13 +217,26 @@ QWidget *OscilloscopeWidget::buildToolRow()
     m_triggerStatus = new QLabel(row);
     m_settingsLink = new QLabel(row);
     m_settingsLink->setTextFormat(Qt::RichText);
-    const QList<QWidget *> order { m_graphLabel, m_showAnalog, m_showDigital, m_showBoth, m_zoomLabel,
-        m_zoomOut, m_zoomBar, m_zoomIn, m_back2, m_back, m_forward, m_forward2, m_samplingLabel,
-        m_samplingTime, m_msecLabel, m_slowest, m_response, m_recordLabel, m_record, m_pause, m_trigger,
-        m_triggerLed, m_triggerStatus, m_settingsLink };
-    for (QWidget *w : order)
-        grid->addWidget(w);
-    grid->addStretch(1);
+    // Three rows: what is shown, where and what is recorded, and how often.
+    const QList<QList<QWidget *>> order {
+        { m_graphLabel, m_showAnalog, m_showDigital, m_showBoth, nullptr, m_zoomLabel, m_zoomOut, m_zoomBar,
+            m_zoomIn },
+        { m_back2, m_back, m_forward, m_forward2, nullptr, m_recordLabel, m_record, m_pause, nullptr,
+            m_trigger, m_triggerLed, m_triggerStatus },
+        { m_samplingLabel, m_samplingTime, m_msecLabel, nullptr, m_slowest, nullptr, m_response, nullptr,
+            m_settingsLink },
+    };
+    for (const QList<QWidget *> &line : order) {
+        auto *layout = new QHBoxLayout;
+        for (QWidget *w : line) {
+            if (w)
+                layout->addWidget(w);
+            else
+                layout->addSpacing(16);
+        }
+        layout->addStretch(1);
+        rows->addLayout(layout);
+    }
     connect(m_showAnalog, &QRadioButton::clicked, this, &OscilloscopeWidget::vxUISlotDisplayAnalogClicked);
     connect(m_showDigital, &QRadioButton::clicked, this, &OscilloscopeWidget::vxUISlotDisplayDigitalClicked);
     connect(
@@ -338,6 +353,14 @@ void OscilloscopeWidget::vxOscRefreshUnits()
             removeTrace(i);
     for (int iface = 0; iface < UnitRegistry::InterfaceCount; ++iface)
         fillUnitList(iface);
+    // An empty interface list gives way to one that has units.
+    const int page = m_lists->currentIndex();
+    if (page <= TCPIPPage && m_unitLists[page]->topLevelItemCount() == 0)
+        for (int iface = 0; iface < UnitRegistry::InterfaceCount; ++iface)
+            if (m_unitLists[iface]->topLevelItemCount() > 0) {
+                m_lists->setCurrentIndex(iface);
+                break;
+            }
     if (m_keeper)
         for (OscUnitDev *device : m_keeper->devices()) {
             // Unique: a device refreshed twice keeps a single connection.
@@ -492,12 +515,34 @@ bool OscilloscopeWidget::selectFileEntry(int fileUnit, int number, bool on)
     return true;
 }
 
+// The check marks of the lists follow the shown traces, however a trace came or went.
+void OscilloscopeWidget::syncChecks()
+{
+    m_filling = true;
+    for (int page = RS232Page; page <= FilePage; ++page) {
+        QTreeWidget *tree = m_unitLists[page];
+        for (int u = 0; u < tree->topLevelItemCount(); ++u) {
+            QTreeWidgetItem *unit = tree->topLevelItem(u);
+            for (int c = 0; c < unit->childCount(); ++c) {
+                QTreeWidgetItem *item = unit->child(c);
+                const int number = item->data(0, EntryRole).toInt();
+                const bool shown = page == FilePage
+                    ? traceIndex(nullptr, item->data(0, FileUnitRole).toInt(), number) >= 0
+                    : traceIndex(deviceByNumber(item->data(0, DeviceRole).toInt()), -1, number) >= 0;
+                item->setCheckState(0, shown ? Qt::Checked : Qt::Unchecked);
+            }
+        }
+    }
+    m_filling = false;
+}
+
 void OscilloscopeWidget::addTrace(Trace trace)
 {
     trace.colour = traceColours().at(m_nextColour++ % traceColours().size());
     trace.graph = m_plots->addTrace(trace.name, trace.colour, trace.entry.isDigital());
     loadTracePoints(trace);
     m_traces.append(trace);
+    syncChecks();
     refreshLegend();
     m_plots->replot();
 }
@@ -506,6 +551,7 @@ void OscilloscopeWidget::removeTrace(int index)
 {
     m_plots->removeTrace(m_traces.at(index).graph);
     m_traces.removeAt(index);
+    syncChecks();
     refreshLegend();
     m_plots->replot();
 }

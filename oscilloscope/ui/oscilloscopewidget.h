@@ -187,6 +187,7 @@ private:
     void onEntryToggled(QTreeWidgetItem *item, int column);
     OscUnitDev *deviceByNumber(int runningNumber) const;
     int traceIndex(const OscUnitDev *device, int fileUnit, int number) const;
+    void syncChecks();
     void addTrace(Trace trace);
     void removeTrace(int index);
     void loadTracePoints(Trace &trace);

@@ -41,6 +41,9 @@ OscPlotArea::OscPlotArea(Prompter &prompter, QWidget *parent)
 void OscPlotArea::setupPlot(QCustomPlot *plot, const QString &cursorLayer)
 {
     plot->setPlottingHint(QCP::phFastPolylines, true);
+    // The same left margin on both plots keeps their time axes one above the other.
+    plot->axisRect()->setAutoMargins(QCP::msRight | QCP::msTop | QCP::msBottom);
+    plot->axisRect()->setMargins(QMargins(LeftMargin, 0, 0, 0));
     plot->setNoAntialiasingOnDrag(true);
     plot->addLayer(cursorLayer, plot->layer(QStringLiteral("main")), QCustomPlot::limAbove);
     plot->addLayer(QStringLiteral("legendlayer"), plot->layer(cursorLayer), QCustomPlot::limAbove);

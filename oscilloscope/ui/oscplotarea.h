@@ -30,6 +30,7 @@ public:
     static constexpr double DigitalPitch = 1.5; // vertical distance of two stacked bit traces
     static constexpr double ScaleLow = 0.0; // display band of auto-scaled signals
     static constexpr double ScaleHigh = 100.0;
+    static constexpr int LeftMargin = 64; // pixels for the value axis labels
 
     OscPlotArea(Prompter &prompter, QWidget *parent = nullptr);
 

@@ -79,7 +79,15 @@ void TstOscilloscopeWidget::initTestCase()
 
 void TstOscilloscopeWidget::cleanupTestCase()
 {
+    // A controller ended while recording (no confirmed quit) stops the recording and removes the
+    // unit without a box, and the running file is complete.
+    view()->vxUISlotRcrdBtnClicked();
+    QVERIFY(waitFor([&] { return device()->sampleCount() >= 3; }, 10000));
     tab.reset();
+    QCOMPARE(prompter.problems(), QString());
+    QFile running(AppPaths::tempRecordingPath());
+    QVERIFY(running.open(QIODevice::ReadOnly));
+    QVERIFY(running.readAll().count("\n") >= 3 + 3); // date, unit line, header line and the rows
     AppPaths::setBaseDir(QString());
 }
 
@@ -120,6 +128,12 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     QVERIFY(v->selectEntry(device(), SpeedEntry, true));
     QVERIFY(v->selectEntry(device(), DigInBit0, true));
     QCOMPARE(v->legend()->rowCount(), 2);
+    QTreeWidgetItem *unitItem = v->unitList(OscilloscopeWidget::RS232Page)->topLevelItem(0);
+    QCOMPARE(unitItem->child(SpeedEntry)->checkState(0), Qt::Checked);
+    unitItem->child(CurrentEntry)->setCheckState(0, Qt::Checked); // a click in the list
+    QCOMPARE(v->traces().size(), 3);
+    unitItem->child(CurrentEntry)->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(v->traces().size(), 2);
     QCOMPARE(v->legend()->item(0, OscilloscopeWidget::UnitColumn)->text(), QString("rpm"));
     v->vxUISlotRcrdBtnClicked();
     QVERIFY(v->isRecording());
