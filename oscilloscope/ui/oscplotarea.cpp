@@ -189,6 +189,23 @@ void OscPlotArea::follow(double newestX)
     applyWindow();
 }
 
+void OscPlotArea::setPaused(bool paused)
+{
+    m_paused = paused;
+    setLive(m_live);
+}
+
+void OscPlotArea::setLive(bool live)
+{
+    m_live = live;
+    for (QCustomPlot *plot : { m_analog, m_digital }) {
+        if (m_live && !m_paused)
+            plot->setNotAntialiasedElements(QCP::aePlottables);
+        else
+            plot->setNotAntialiasedElements(QCP::aeNone);
+    }
+}
+
 bool OscPlotArea::zoomIn()
 {
     if (m_zoom >= MaxZoom)
@@ -230,7 +247,7 @@ void OscPlotArea::showRange(double from, double to)
         return;
     m_freeSpan = to - from;
     m_start = std::max(0.0, from);
-    m_paused = true;
+    setPaused(true);
     applyWindow();
     emit followingStopped();
 }
@@ -240,10 +257,14 @@ void OscPlotArea::applyWindow()
     m_applying = true;
     for (QCustomPlot *plot : { m_analog, m_digital }) {
         plot->xAxis->setRange(m_start, m_start + span());
-        QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+        // The ticker stays; only its step follows the span (a new ticker per sample costs).
+        auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(plot->xAxis->ticker());
+        if (!ticker) {
+            ticker.reset(new QCPAxisTickerFixed);
+            ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+            plot->xAxis->setTicker(ticker);
+        }
         ticker->setTickStep(tickStep());
-        ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-        plot->xAxis->setTicker(ticker);
     }
     m_applying = false;
 }
@@ -426,6 +447,15 @@ void OscPlotArea::saveWithPrompt(const QString &filter)
 }
 
 bool OscPlotArea::savePlot(const QString &path)
+{
+    const bool live = m_live;
+    setLive(false);
+    const bool saved = drawInto(path);
+    setLive(live);
+    return saved;
+}
+
+bool OscPlotArea::drawInto(const QString &path)
 {
     replot();
     QList<QCustomPlot *> shown;

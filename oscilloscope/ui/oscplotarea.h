@@ -48,7 +48,11 @@ public:
 
     // The newest x: the window follows it unless paused.
     void follow(double newestX);
-    void setPaused(bool paused) { m_paused = paused; }
+    void setPaused(bool paused);
+    // While a recording is followed live the curves are drawn without antialiasing: it halves the
+    // replot of a sample. A paused, loaded or saved plot is drawn smooth.
+    void setLive(bool live);
+    bool isLive() const { return m_live; }
     bool isPaused() const { return m_paused; }
     int zoomLevel() const { return m_zoom; }
     double span() const { return m_freeSpan > 0 ? m_freeSpan : BaseSpanSeconds / m_zoom; }
@@ -103,6 +107,7 @@ private:
     void layoutDigital();
     void updateMarkers();
     void saveWithPrompt(const QString &filter);
+    bool drawInto(const QString &path);
     double offsetOf(QCPGraph *graph) const { return m_offsets.value(graph, 0.0); }
 
     Prompter &m_prompter;
@@ -121,6 +126,7 @@ private:
     bool m_grid = true;
     bool m_fat = false;
     bool m_paused = false;
+    bool m_live = false;
     double m_yMin = 0.0;
     double m_yMax = 0.0;
     bool m_yEmpty = true;
