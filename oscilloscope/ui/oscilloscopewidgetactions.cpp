@@ -396,6 +396,8 @@ TriggerSettings *OscilloscopeWidget::triggerSettings()
             conditionalTrigger()->setUnitSource([this](int iface) { return devicesOf(iface); });
             conditionalTrigger()->show();
         });
+        connect(
+            this, &OscilloscopeWidget::langTranslation, m_triggerDialog, &TriggerSettings::onLangTranslation);
         connect(m_triggerDialog, &TriggerSettings::bringAppToForeGround, this,
             &OscilloscopeWidget::bringAppToForeGround);
     }
@@ -410,6 +412,7 @@ LevelTrigger *OscilloscopeWidget::levelTrigger()
             &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
         connect(m_levelDialog, &LevelTrigger::confirmed, this,
             [this] { setTrigger(m_levelDialog->device(), m_levelDialog->setup()); });
+        connect(this, &OscilloscopeWidget::langTranslation, m_levelDialog, &LevelTrigger::onLangTranslation);
         connect(m_levelDialog, &LevelTrigger::bringAppToForeGround, this,
             &OscilloscopeWidget::bringAppToForeGround);
     }
@@ -424,6 +427,8 @@ ConditionalTrigger *OscilloscopeWidget::conditionalTrigger()
             &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
         connect(m_conditionalDialog, &ConditionalTrigger::confirmed, this,
             [this] { setTrigger(m_conditionalDialog->device(), m_conditionalDialog->setup()); });
+        connect(this, &OscilloscopeWidget::langTranslation, m_conditionalDialog,
+            &ConditionalTrigger::onLangTranslation);
         connect(m_conditionalDialog, &ConditionalTrigger::bringAppToForeGround, this,
             &OscilloscopeWidget::bringAppToForeGround);
     }
@@ -622,6 +627,7 @@ EditFavorites *OscilloscopeWidget::favoritesDialog()
             &OscilloscopeWidget::vxUISigFavCancelClicked);
         connect(m_favDialog, &EditFavorites::vxUISigModeComboChanged, this,
             [this](int iface) { m_favDialog->setUnits(devicesOf(iface)); });
+        connect(this, &OscilloscopeWidget::langTranslation, m_favDialog, &EditFavorites::onLangTranslation);
         connect(m_favDialog, &EditFavorites::bringAppToForeGround, this,
             &OscilloscopeWidget::bringAppToForeGround);
     }
