@@ -101,7 +101,6 @@ void OscilloscopeWidget::startRecording()
         vxUISlotChangeTriggerstatus(Waiting);
     m_paused = false;
     m_plots->setPaused(false);
-    m_plots->setLive(true);
     m_plots->follow(0.0);
     m_pause->setEnabled(true);
     setRecordTexts();
@@ -125,7 +124,6 @@ void OscilloscopeWidget::stopRecording()
     m_triggerInProgress = false;
     m_paused = false;
     m_plots->setPaused(false);
-    m_plots->setLive(false);
     m_pause->setEnabled(false);
     setRecordTexts();
     emit vxUISigTimerstopped();

@@ -41,6 +41,7 @@ OscPlotArea::OscPlotArea(Prompter &prompter, QWidget *parent)
 void OscPlotArea::setupPlot(QCustomPlot *plot, const QString &cursorLayer)
 {
     plot->setPlottingHint(QCP::phFastPolylines, true);
+    plot->setNotAntialiasedElements(QCP::aePlottables);
     // The same left margin on both plots keeps their time axes one above the other.
     plot->axisRect()->setAutoMargins(QCP::msRight | QCP::msTop | QCP::msBottom);
     plot->axisRect()->setMargins(QMargins(LeftMargin, 0, 0, 0));
@@ -189,23 +190,6 @@ void OscPlotArea::follow(double newestX)
     applyWindow();
 }
 
-void OscPlotArea::setPaused(bool paused)
-{
-    m_paused = paused;
-    setLive(m_live);
-}
-
-void OscPlotArea::setLive(bool live)
-{
-    m_live = live;
-    for (QCustomPlot *plot : { m_analog, m_digital }) {
-        if (m_live && !m_paused)
-            plot->setNotAntialiasedElements(QCP::aePlottables);
-        else
-            plot->setNotAntialiasedElements(QCP::aeNone);
-    }
-}
-
 bool OscPlotArea::zoomIn()
 {
     if (m_zoom >= MaxZoom)
@@ -247,7 +231,7 @@ void OscPlotArea::showRange(double from, double to)
         return;
     m_freeSpan = to - from;
     m_start = std::max(0.0, from);
-    setPaused(true);
+    m_paused = true;
     applyWindow();
     emit followingStopped();
 }
@@ -448,10 +432,11 @@ void OscPlotArea::saveWithPrompt(const QString &filter)
 
 bool OscPlotArea::savePlot(const QString &path)
 {
-    const bool live = m_live;
-    setLive(false);
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        plot->setNotAntialiasedElements(QCP::aeNone);
     const bool saved = drawInto(path);
-    setLive(live);
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        plot->setNotAntialiasedElements(QCP::aePlottables);
     return saved;
 }
 

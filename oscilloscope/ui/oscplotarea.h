@@ -16,9 +16,10 @@ class QMouseEvent;
 // levels, stepping, the value cursor, the two measurement markers, the look (background, grid,
 // line width) and saving a plot as an image. It knows nothing of units; the view hands it traces.
 //
-// Both plots draw with adaptive sampling and fast polylines: a fat pen otherwise costs many times
-// the replot. A trace keeps at most PointBound points (24 h at 250 ms and some to spare); older
-// points are dropped, so a day-long recording stays drawable over its whole span.
+// Both plots draw with adaptive sampling and fast polylines, and on screen without antialiasing:
+// a fat pen otherwise costs many times the replot, and an antialiased one some fifteen times
+// more again. Saved pictures are drawn smooth. A trace keeps at most PointBound points (24 h at 250 ms and
+// some to spare); older points are dropped, so a day-long recording stays drawable over its whole span.
 class OscPlotArea : public QWidget
 {
     Q_OBJECT
@@ -48,11 +49,7 @@ public:
 
     // The newest x: the window follows it unless paused.
     void follow(double newestX);
-    void setPaused(bool paused);
-    // While a recording is followed live the curves are drawn without antialiasing: it halves the
-    // replot of a sample. A paused, loaded or saved plot is drawn smooth.
-    void setLive(bool live);
-    bool isLive() const { return m_live; }
+    void setPaused(bool paused) { m_paused = paused; }
     bool isPaused() const { return m_paused; }
     int zoomLevel() const { return m_zoom; }
     double span() const { return m_freeSpan > 0 ? m_freeSpan : BaseSpanSeconds / m_zoom; }
@@ -126,7 +123,6 @@ private:
     bool m_grid = true;
     bool m_fat = false;
     bool m_paused = false;
-    bool m_live = false;
     double m_yMin = 0.0;
     double m_yMax = 0.0;
     bool m_yEmpty = true;
