@@ -136,7 +136,7 @@ double whole(Kind kind, bool fat, int points, double step)
     b.plot->xAxis->setRange(0, points * step);
     b.replotMs(); // first paint builds the caches
     std::vector<double> times;
-    const int runs = kind == Kind::View ? 15 : 5;
+    const int runs = kind == Kind::View ? 15 : 3;
     for (int i = 0; i < runs; ++i)
         times.push_back(b.replotMs());
     return median(times);

@@ -10,6 +10,43 @@
 #include <cmath>
 #include <qcustomplot.h>
 
+namespace {
+
+// A graph drawn on screen as one-pixel polylines in a single call each (the raster engine's
+// fastest path): a fat pen as five of them, each shifted by a pixel, since Qt's stroker takes a
+// hundred times longer for a wide line of thousands of short segments. Saved (antialiased)
+// pictures are drawn by the graph itself with the real pen. The view's samples are never NaN.
+class OscGraph : public QCPGraph
+{
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    void drawLinePlot(QCPPainter *painter, const QVector<QPointF> &lines) const override
+    {
+        const QPen pen = painter->pen();
+        if (lines.size() < 2 || pen.style() != Qt::SolidLine
+            || !mParentPlot->notAntialiasedElements().testFlag(QCP::aePlottables)) {
+            QCPGraph::drawLinePlot(painter, lines);
+            return;
+        }
+        QPen thin(pen);
+        thin.setWidth(0);
+        painter->setPen(thin);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        static const QPointF shifts[] = { { 0, 0 }, { 0, -1 }, { 0, 1 }, { -1, 0 }, { 1, 0 } };
+        const int passes = pen.widthF() >= 2.0 ? 5 : 1;
+        for (int i = 0; i < passes; ++i) {
+            painter->translate(shifts[i]);
+            painter->drawPolyline(lines.constData(), lines.size());
+            painter->translate(-shifts[i]);
+        }
+        painter->setPen(pen);
+    }
+};
+
+} // namespace
+
 OscPlotArea::OscPlotArea(Prompter &prompter, QWidget *parent)
     : QWidget(parent)
     , m_prompter(prompter)
@@ -83,7 +120,7 @@ void OscPlotArea::setupPlot(QCustomPlot *plot, const QString &cursorLayer)
 QCPGraph *OscPlotArea::addTrace(const QString &name, const QColor &colour, bool digital)
 {
     QCustomPlot *plot = digital ? m_digital : m_analog;
-    QCPGraph *graph = plot->addGraph();
+    QCPGraph *graph = new OscGraph(plot->xAxis, plot->yAxis); // the plot owns it from here
     graph->setName(name);
     graph->setAdaptiveSampling(true);
     graph->setPen(QPen(colour, m_fat ? 3 : 0));
