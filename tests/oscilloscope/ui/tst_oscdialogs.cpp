@@ -114,7 +114,12 @@ void TstOscDialogs::printsGraphAndTableToPdf()
     QFETCH(int, what);
     const QString pdf = dir.filePath(QString("print%1").arg(what));
     prompter.expectSaveFile(pdf);
-    view->vxUIOscilloscopePrint(what, OscPrintGui::Pdf);
+    view->vxUISlotPrintBtnClicked();
+    if (what == OscPrintGui::Table)
+        view->printDialog()->vxUIOppRbClicked();
+    else
+        view->printDialog()->vxUIGraphRbClicked();
+    view->printDialog()->vxUISlotOkbtnClciked();
     QFile file(pdf + ".pdf");
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-" && file.size() > 1000);

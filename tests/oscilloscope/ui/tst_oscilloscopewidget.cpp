@@ -288,6 +288,20 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     QVERIFY(text.indexOf("[COMMENT]") > 0 && text.indexOf("Level Trigger") > text.indexOf("[COMMENT]"));
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
     v->vxUISlotRcrdBtnClicked();
+
+    // A capture still running asks before the recording stops; "No" keeps it recording.
+    dialog->setAfterTime(1, 0);
+    dialog->vxUISlotConfirmBtnClicked();
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(waitFor([&] { return v->triggerStatusText() == QLatin1String("Running..."); }, 15000));
+    prompter.expectQuestion("Trigger in Progress- Do you want to Stop?", QMessageBox::No, "Information");
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(v->isRecording() && v->isTriggerInProgress());
+    prompter.expectQuestion("Trigger in Progress- Do you want to Stop?", QMessageBox::Yes)
+        .expectQuestion("Do you want to save rec file?", QMessageBox::No);
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(!v->isRecording() && !v->isTriggerInProgress());
+    QCOMPARE(QDir(AppPaths::triggerDir()).entryList({ "TRIGGER_*.rec" }).size(), 1); // not written
     // The next recording has no trigger once "No Trigger" is chosen.
     v->triggerSettings()->vxUISlotNoTriggerClicked();
     v->triggerSettings()->vxUISlotApplyBtnClicked();
