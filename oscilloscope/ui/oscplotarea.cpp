@@ -13,7 +13,7 @@
 namespace {
 
 // A graph drawn on screen as one-pixel polylines in a single call each (the raster engine's
-// fastest path): a fat pen as five of them, each shifted by a pixel, since Qt's stroker takes a
+// fastest path): a fat pen as four of them, each shifted by a pixel, since Qt's stroker takes a
 // hundred times longer for a wide line of thousands of short segments. Saved (antialiased)
 // pictures are drawn by the graph itself with the real pen. The view's samples are never NaN.
 class OscGraph : public QCPGraph
@@ -34,8 +34,12 @@ protected:
         thin.setWidth(0);
         painter->setPen(thin);
         painter->setRenderHint(QPainter::Antialiasing, false);
-        static const QPointF shifts[] = { { 0, 0 }, { 0, -1 }, { 0, 1 }, { -1, 0 }, { 1, 0 } };
-        const int passes = pen.widthF() >= 2.0 ? 5 : 1;
+        // The four neighbours cover the middle too: a line shifted sideways lies on itself.
+        static const QPointF thinPass[] = { { 0, 0 } };
+        static const QPointF fatPasses[] = { { 0, -1 }, { 0, 1 }, { -1, 0 }, { 1, 0 } };
+        const bool fat = pen.widthF() >= 2.0;
+        const QPointF *shifts = fat ? fatPasses : thinPass;
+        const int passes = fat ? 4 : 1;
         for (int i = 0; i < passes; ++i) {
             painter->translate(shifts[i]);
             painter->drawPolyline(lines.constData(), lines.size());
