@@ -1,5 +1,8 @@
 #include "startoptions.h"
 
+#include "oscdevicekeeper.h"
+#include "oscilloscopewidget.h"
+#include "oscplotarea.h"
 #include "paramtransfer.h"
 #include "tabwidget.h"
 #include "unitregistry.h"
@@ -7,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -86,6 +90,48 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
             const bool saved = window.grab().save(path);
             QCoreApplication::exit(saved ? 0 : 1);
         });
+    timer->start();
+}
+
+void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeoutMs)
+{
+    auto *timer = new QTimer(&window);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    timer->setInterval(200);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, path, timeoutMs, timer, clock] {
+        TabWidget *tabs = window.tabController();
+        const bool ready = tabs && tabs->registry().pending().isEmpty() && tabs->registry().total() > 0;
+        if (!ready && clock->elapsed() < timeoutMs)
+            return;
+        timer->stop();
+        if (window.width() < 1280) {
+            window.setWindowState(Qt::WindowNoState);
+            window.resize(1280, 800);
+        }
+        OscilloscopeWidget *view = tabs ? tabs->oscilloscope() : nullptr;
+        OscUnitDev *device = tabs ? tabs->oscDeviceKeeper()->devices().value(0) : nullptr;
+        if (!view || !device) {
+            std::fprintf(stderr, "tarvolink: no unit for the oscilloscope picture\n");
+            QCoreApplication::exit(1);
+            return;
+        }
+        tabs->setCurrentIndex(TabWidget::OscilloscopeTab);
+        // Speed and current, and the first four digital inputs of the simulated drive.
+        for (int entry : { 0, 2, 8, 9, 10, 11 })
+            view->selectEntry(device, entry, true);
+        view->samplingTimeEdit()->setText(QStringLiteral("100"));
+        view->vxUISlotTimeEntered();
+        view->vxUISlotZoomBarMoved(2); // 16 s shown
+        view->vxUISlotRcrdBtnClicked();
+        QTimer::singleShot(11000, &window, [&window, view, path] {
+            view->plots()->setMarker(0, 2.5);
+            view->plots()->setMarker(1, 7.0);
+            view->plots()->replot();
+            QTimer::singleShot(
+                400, &window, [&window, path] { QCoreApplication::exit(window.grab().save(path) ? 0 : 1); });
+        });
+    });
     timer->start();
 }
 

@@ -32,4 +32,8 @@ void connectUnit(TabWidget &tabs, const ConnectRequest &request);
 // the window to path and ends the event loop with 0 (1 when the picture could not be written).
 void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs = 120000);
 
+// The same for the oscilloscope: once the unit is connected, shows two analog and four digital
+// traces recording, places both markers after a few seconds and saves the picture.
+void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeoutMs = 120000);
+
 } // namespace StartOptions

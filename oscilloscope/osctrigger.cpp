@@ -9,9 +9,9 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 bool crossingWanted(int type, bool falling, bool rising)
 {
     switch (type) {
-    case TriggerSettings::Falling:
+    case TriggerSetup::Falling:
         return falling;
-    case TriggerSettings::Rising:
+    case TriggerSetup::Rising:
         return rising;
     default:
         return falling || rising;
@@ -19,12 +19,12 @@ bool crossingWanted(int type, bool falling, bool rising)
 }
 } // namespace
 
-void OscTrigger::apply(const TriggerSettings &settings, const QDateTime &now)
+void OscTrigger::apply(const TriggerSetup &settings, const QDateTime &now)
 {
     m_settings = settings;
     m_armed = false;
     m_capturing = false;
-    m_waiting = settings.kind != TriggerSettings::NoTrigger;
+    m_waiting = settings.kind != TriggerSetup::NoTrigger;
     m_rememberedA = m_rememberedB = NaN;
     m_stopRuleStart = now;
     m_totalWritten = 0;
@@ -38,18 +38,18 @@ void OscTrigger::stop()
     m_armed = false;
 }
 
-bool OscTrigger::levelCrossed(const TriggerSettings::Group &g, double previous, double current) const
+bool OscTrigger::levelCrossed(const TriggerSetup::Group &g, double previous, double current) const
 {
     // Strict on both sides: a value that only touches the level is no crossing.
     return crossingWanted(g.type, previous > g.high && current < g.high, previous < g.low && current > g.low);
 }
 
-bool OscTrigger::digitalCrossed(const TriggerSettings::Group &g, char previous, char current) const
+bool OscTrigger::digitalCrossed(const TriggerSetup::Group &g, char previous, char current) const
 {
     return crossingWanted(g.type, previous == 'H' && current == 'L', previous == 'L' && current == 'H');
 }
 
-bool OscTrigger::groupFires(const TriggerSettings::Group &g, double *remembered, int newest,
+bool OscTrigger::groupFires(const TriggerSetup::Group &g, double *remembered, int newest,
     const ValueAt &value, const BitAt &bit) const
 {
     if (newest < 1)
@@ -64,8 +64,8 @@ bool OscTrigger::groupFires(const TriggerSettings::Group &g, double *remembered,
     const bool fires = levelCrossed(g, *remembered, current);
     const bool aboveHigh = current > g.high;
     const bool belowLow = current < g.low;
-    if ((g.type == TriggerSettings::Falling && aboveHigh) || (g.type == TriggerSettings::Rising && belowLow)
-        || (g.type == TriggerSettings::Both && (aboveHigh || belowLow)))
+    if ((g.type == TriggerSetup::Falling && aboveHigh) || (g.type == TriggerSetup::Rising && belowLow)
+        || (g.type == TriggerSetup::Both && (aboveHigh || belowLow)))
         *remembered = current;
     return fires;
 }
@@ -74,16 +74,16 @@ OscTrigger::Outcome OscTrigger::evaluate(
     int newest, const ValueAt &value, const BitAt &bit, const QDateTime &now)
 {
     Outcome out;
-    if (m_settings.kind == TriggerSettings::NoTrigger)
+    if (m_settings.kind == TriggerSetup::NoTrigger)
         return out;
     if (m_armed && m_waiting && !m_capturing) {
         bool event = false;
-        if (m_settings.kind == TriggerSettings::Level) {
+        if (m_settings.kind == TriggerSetup::Level) {
             event = groupFires(m_settings.a, nullptr, newest, value, bit);
         } else {
             const bool a = groupFires(m_settings.a, &m_rememberedA, newest, value, bit);
             const bool b = groupFires(m_settings.b, &m_rememberedB, newest, value, bit);
-            event = m_settings.condition == TriggerSettings::And ? (a && b) : (a || b);
+            event = m_settings.condition == TriggerSetup::And ? (a && b) : (a || b);
             if (event) {
                 // A fired group needs a new crossing: without this the remembered values would
                 // fire again at every sample that stays past the level.
@@ -123,13 +123,13 @@ bool OscTrigger::captureWritten(qint64 bytes, const QDateTime &now)
     }
     bool stop = false;
     switch (m_settings.stopRule) {
-    case TriggerSettings::Single:
+    case TriggerSetup::Single:
         stop = true;
         break;
-    case TriggerSettings::TotalSize:
+    case TriggerSetup::TotalSize:
         stop = double(m_totalWritten) > m_settings.maxTotalBytes;
         break;
-    case TriggerSettings::TotalDuration:
+    case TriggerSetup::TotalDuration:
         stop = m_stopRuleStart.msecsTo(now) >= m_settings.maxTotalDurationMs;
         break;
     default:

@@ -6,7 +6,7 @@
 #include <limits>
 
 // What the trigger dialogs hand to a unit's device at record start.
-struct TriggerSettings
+struct TriggerSetup
 {
     enum Kind { NoTrigger = 0, Level = 1, Conditional = 2 };
     enum Type { Falling = 0, Rising = 1, Both = 2 };
@@ -56,7 +56,7 @@ public:
     };
 
     // Record start: armed cleared, waiting set (for a trigger kind), totals and clocks reset.
-    void apply(const TriggerSettings &settings, const QDateTime &now);
+    void apply(const TriggerSetup &settings, const QDateTime &now);
     // Recording stopped: nothing is watched any more.
     void stop();
     void setSamplingInterval(int msecs) { m_intervalMs = msecs; }
@@ -68,7 +68,7 @@ public:
     // emits vxOscTriggerStop() once.
     bool captureWritten(qint64 bytes, const QDateTime &now);
 
-    const TriggerSettings &settings() const { return m_settings; }
+    const TriggerSetup &settings() const { return m_settings; }
     int kind() const { return m_settings.kind; }
     bool isWaiting() const { return m_waiting; }
     bool isCapturing() const { return m_capturing; }
@@ -77,12 +77,12 @@ public:
     int capturesWritten() const { return m_captures; }
 
 private:
-    bool levelCrossed(const TriggerSettings::Group &g, double previous, double current) const;
-    bool digitalCrossed(const TriggerSettings::Group &g, char previous, char current) const;
-    bool groupFires(const TriggerSettings::Group &g, double *remembered, int newest, const ValueAt &value,
+    bool levelCrossed(const TriggerSetup::Group &g, double previous, double current) const;
+    bool digitalCrossed(const TriggerSetup::Group &g, char previous, char current) const;
+    bool groupFires(const TriggerSetup::Group &g, double *remembered, int newest, const ValueAt &value,
         const BitAt &bit) const;
 
-    TriggerSettings m_settings;
+    TriggerSetup m_settings;
     bool m_waiting = false;
     bool m_capturing = false;
     bool m_armed = false;

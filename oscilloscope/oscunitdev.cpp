@@ -135,7 +135,7 @@ void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
             current = currentValuesLocked();
         }
 
-        if (m_trigger.kind() != TriggerSettings::NoTrigger) {
+        if (m_trigger.kind() != TriggerSetup::NoTrigger) {
             const auto valueAt = [this, n](int column, int index) {
                 const int signal = column - 1;
                 if (signal < 0 || signal >= n || index < 0 || index >= int(m_states.size()))
@@ -205,7 +205,7 @@ void OscUnitDev::resizebuffer()
     m_writePointer = 0;
 }
 
-void OscUnitDev::applyTrigger(const TriggerSettings &settings)
+void OscUnitDev::applyTrigger(const TriggerSetup &settings)
 {
     const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(nowMs(), Qt::UTC);
     QMutexLocker lock(&m_lock);

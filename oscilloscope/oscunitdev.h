@@ -70,7 +70,7 @@ public:
     // Empties the store (Clear() of the worker).
     void clearSamples();
     // The trigger for the next recording (user-interface thread, before the worker starts).
-    void applyTrigger(const TriggerSettings &settings);
+    void applyTrigger(const TriggerSetup &settings);
     void stopTrigger();
     bool isTriggerWaiting() const;
     bool isTriggerCapturing() const;

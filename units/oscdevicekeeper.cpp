@@ -82,6 +82,10 @@ void OscDeviceKeeper::removeDevice(QObject *device)
 void OscDeviceKeeper::waitForThreads()
 {
     qDebug() << "--->vxUIWaitForOsciThreadStop";
+    // A recording still running at close-down ends properly: the running file gets its last rows
+    // and nothing is left recording that would refuse the removal of the units after it.
+    if (m_recording)
+        stopRecording();
     for (const Unit &unit : qAsConst(m_units))
         if (unit.worker)
             unit.worker->setStop();
@@ -166,7 +170,7 @@ RecordingWriter::Status OscDeviceKeeper::stopRecording()
     return appendRunningFile();
 }
 
-void OscDeviceKeeper::applyTrigger(OscUnitDev *device, const TriggerSettings &settings)
+void OscDeviceKeeper::applyTrigger(OscUnitDev *device, const TriggerSetup &settings)
 {
     if (device)
         device->applyTrigger(settings);

@@ -10,7 +10,7 @@
 
 class OscUnitDev;
 class importfileThread;
-struct TriggerSettings;
+struct TriggerSetup;
 
 // The oscilloscope devices of the connected units and their acquisition workers: one device per
 // accepted unit (numbered by a running count), deleted with the unit; recording start and stop
@@ -44,7 +44,7 @@ public:
     // Stops every acquisition, waits (bounded) for the workers and appends the last rows.
     RecordingWriter::Status stopRecording();
     // The trigger of one device for the next recording.
-    void applyTrigger(OscUnitDev *device, const TriggerSettings &settings);
+    void applyTrigger(OscUnitDev *device, const TriggerSetup &settings);
 
 public slots:
     // New sampling interval (10 ms or more) for the workers and the devices.

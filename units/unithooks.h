@@ -70,7 +70,7 @@ public:
     }
     // Waits (bounded) for the unit's acquisition thread to end, then drops its device.
     virtual void removeDevice(QObject *device) { Q_UNUSED(device) }
-    // Waits for every acquisition thread to end (close-down).
+    // Waits for every acquisition thread to end (close-down); a running recording is stopped first.
     virtual void waitForThreads() { }
     // A unit's link state changed.
     virtual void unitStateChanged(const QStringList &entry) { Q_UNUSED(entry) }

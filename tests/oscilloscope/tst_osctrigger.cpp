@@ -7,10 +7,10 @@
 
 namespace {
 
-using Group = TriggerSettings::Group;
+using Group = TriggerSetup::Group;
 
 // Runs a value sequence through a trigger, one sample a second; returns the samples that fired.
-QList<int> firing(const TriggerSettings &settings, const QVector<double> &a, const QVector<double> &b = {})
+QList<int> firing(const TriggerSetup &settings, const QVector<double> &a, const QVector<double> &b = {})
 {
     OscTrigger trigger;
     QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
@@ -33,13 +33,13 @@ QList<int> firing(const TriggerSettings &settings, const QVector<double> &a, con
     return fired;
 }
 
-TriggerSettings level(int type, double low, double high, bool digital = false)
+TriggerSetup level(int type, double low, double high, bool digital = false)
 {
-    TriggerSettings s;
-    s.kind = TriggerSettings::Level;
+    TriggerSetup s;
+    s.kind = TriggerSetup::Level;
     s.a = Group { 1, digital, 0, type, low, high };
     s.afterMs = 1000; // one sample
-    s.stopRule = TriggerSettings::TotalSize; // keep watching
+    s.stopRule = TriggerSetup::TotalSize; // keep watching
     s.maxTotalBytes = 1e9;
     return s;
 }
@@ -68,7 +68,7 @@ void tst_OscTrigger::levelCrossingIsStrict_data()
     QTest::addColumn<bool>("digital");
     QTest::addColumn<QVector<double>>("values");
     QTest::addColumn<QList<int>>("fired");
-    const int F = TriggerSettings::Falling, R = TriggerSettings::Rising, B = TriggerSettings::Both;
+    const int F = TriggerSetup::Falling, R = TriggerSetup::Rising, B = TriggerSetup::Both;
     // Sample 0 is never evaluated: the trigger is armed at the end of the first valid sample.
     QTest::newRow("falling 12 9 fires")
         << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9 } << QList<int> { 2 };
@@ -109,15 +109,15 @@ void tst_OscTrigger::conditionalUsesRememberedValues_data()
     QTest::addColumn<QList<int>>("fired");
     // Both groups analog Falling through 10.
     QTest::newRow("AND: B falls later than A")
-        << int(TriggerSettings::And) << QVector<double> { 0, 12, 8, 8, 8 }
+        << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8, 8 }
         << QVector<double> { 0, 12, 12, 12, 9 } << QList<int> { 4 };
-    QTest::newRow("AND: one group only") << int(TriggerSettings::And) << QVector<double> { 0, 12, 8, 8 }
+    QTest::newRow("AND: one group only") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8 }
                                          << QVector<double> { 0, 5, 5, 5 } << QList<int> {};
-    QTest::newRow("OR: either group") << int(TriggerSettings::Or) << QVector<double> { 0, 5, 5, 5 }
+    QTest::newRow("OR: either group") << int(TriggerSetup::Or) << QVector<double> { 0, 5, 5, 5 }
                                       << QVector<double> { 0, 12, 9, 9 } << QList<int> { 2 };
     // Staying below the level after an event is no new crossing.
     QTest::newRow("OR: no repeat without a new crossing")
-        << int(TriggerSettings::Or) << QVector<double> { 0, 12, 9, 9, 9, 9, 12, 9 } << QVector<double>(8, 0.0)
+        << int(TriggerSetup::Or) << QVector<double> { 0, 12, 9, 9, 9, 9, 12, 9 } << QVector<double>(8, 0.0)
         << QList<int> { 2, 7 };
 }
 
@@ -127,8 +127,8 @@ void tst_OscTrigger::conditionalUsesRememberedValues()
     QFETCH(QVector<double>, a);
     QFETCH(QVector<double>, b);
     QFETCH(QList<int>, fired);
-    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
-    s.kind = TriggerSettings::Conditional;
+    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
+    s.kind = TriggerSetup::Conditional;
     s.b = s.a;
     s.b.column = 2;
     s.condition = condition;
@@ -141,11 +141,11 @@ void tst_OscTrigger::stopRuleEndsCaptures_data()
     QTest::addColumn<double>("limit");
     QTest::addColumn<int>("captures");
     // A capture of 100 bytes every 4 s (event, capture 1 s later, one sample not evaluated).
-    QTest::newRow("single") << int(TriggerSettings::Single) << 0.0 << 1;
+    QTest::newRow("single") << int(TriggerSetup::Single) << 0.0 << 1;
     QTest::newRow("size: the capture crossing 250 is the last")
-        << int(TriggerSettings::TotalSize) << 250.0 << 3;
+        << int(TriggerSetup::TotalSize) << 250.0 << 3;
     QTest::newRow("duration: 10 s reached at the third")
-        << int(TriggerSettings::TotalDuration) << 10000.0 << 3;
+        << int(TriggerSetup::TotalDuration) << 10000.0 << 3;
 }
 
 void tst_OscTrigger::stopRuleEndsCaptures()
@@ -153,7 +153,7 @@ void tst_OscTrigger::stopRuleEndsCaptures()
     QFETCH(int, rule);
     QFETCH(double, limit);
     QFETCH(int, captures);
-    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
     s.stopRule = rule;
     s.maxTotalBytes = limit;
     s.maxTotalDurationMs = qint64(limit);
@@ -177,7 +177,7 @@ void tst_OscTrigger::stopRuleEndsCaptures()
 void tst_OscTrigger::windowStartClampedAtZero()
 {
     OscTrigger trigger;
-    TriggerSettings s = level(TriggerSettings::Falling, 0, 10);
+    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
     s.beforeMs = 2000;
     s.afterMs = 0;
     trigger.setSamplingInterval(250);
@@ -198,9 +198,9 @@ void tst_OscTrigger::singleCaptureStopsWatching()
     OscFixture fx;
     QVERIFY(fx.install());
     auto dev = fx.device();
-    TriggerSettings s = level(TriggerSettings::Rising, 100, 0);
+    TriggerSetup s = level(TriggerSetup::Rising, 100, 0);
     s.a.column = OscFixture::OutputVoltage + 1;
-    s.stopRule = TriggerSettings::Single;
+    s.stopRule = TriggerSetup::Single;
     s.afterMs = 500;
     s.comment = QStringList { "Level Trigger", "Signal Name:Output Voltage" };
     dev->applyTrigger(s);

@@ -25,12 +25,12 @@ namespace {
 
 // --trigger "SIGNAL,TYPE,LEVEL[,HIGH][,before=S][,after=S][,multiple=MB]": SIGNAL is a signal
 // name or its 1-based position, TYPE falling, rising or both (both needs LOW,HIGH).
-bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSettings *out, QString *error)
+bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSetup *out, QString *error)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     QStringList plain;
-    TriggerSettings s;
-    s.kind = TriggerSettings::Level;
+    TriggerSetup s;
+    s.kind = TriggerSetup::Level;
     for (const QString &part : parts) {
         const int eq = part.indexOf(QLatin1Char('='));
         if (eq < 0) {
@@ -49,7 +49,7 @@ bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSettings
         else if (key == QLatin1String("after"))
             s.afterMs = int(value * 1000);
         else if (key == QLatin1String("multiple")) {
-            s.stopRule = TriggerSettings::TotalSize;
+            s.stopRule = TriggerSetup::TotalSize;
             s.maxTotalBytes = value * 1000000.0;
         } else {
             *error = QStringLiteral("--trigger: unknown setting '%1'").arg(key);
@@ -70,16 +70,16 @@ bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSettings
     bool okLow = false, okHigh = false;
     const double first = plain.value(2).toDouble(&okLow);
     const double second = plain.value(3).toDouble(&okHigh);
-    if (type < 0 || !okLow || (type == TriggerSettings::Both && (!okHigh || first > second))
-        || plain.size() != (type == TriggerSettings::Both ? 4 : 3)) {
+    if (type < 0 || !okLow || (type == TriggerSetup::Both && (!okHigh || first > second))
+        || plain.size() != (type == TriggerSetup::Both ? 4 : 3)) {
         *error = QStringLiteral("--trigger needs SIGNAL,falling|rising,LEVEL or SIGNAL,both,LOW,HIGH");
         return false;
     }
     s.a.column = signal + 1;
     s.a.type = type;
     // Rising watches the low level, Falling the high level.
-    s.a.low = type == TriggerSettings::Falling ? 0.0 : first;
-    s.a.high = type == TriggerSettings::Rising ? 0.0 : (type == TriggerSettings::Both ? second : first);
+    s.a.low = type == TriggerSetup::Falling ? 0.0 : first;
+    s.a.high = type == TriggerSetup::Rising ? 0.0 : (type == TriggerSetup::Both ? second : first);
     s.comment = QStringList { QStringLiteral("Level Trigger"),
         QStringLiteral("Signal Name:") + names.at(signal), QStringLiteral("Trigger Type:") + types.at(type),
         QStringLiteral("Value:") + plain.mid(2).join(", ") };
@@ -161,7 +161,7 @@ int record(const QStringList &args)
             CliExit::File, QStringLiteral("no valid recording signals in %1").arg(unit->deviceFile()));
     device.setInterval(ulong(interval));
     if (parser.isSet(QStringLiteral("trigger"))) {
-        TriggerSettings trigger;
+        TriggerSetup trigger;
         if (!parseTrigger(parser.value(QStringLiteral("trigger")), device, &trigger, &error))
             return CliCommon::fail(CliExit::Usage, error);
         device.applyTrigger(trigger);

@@ -12,6 +12,7 @@
 #include "filesetkeeper.h"
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
+#include "oscilloscopewidget.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "preferences.h"
@@ -31,6 +32,7 @@
 #include "vxcommmodbusmaster.h"
 
 #include <QDebug>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -116,9 +118,13 @@ void TabWidget::buildForm()
     m_tabs = new QTabWidget(m_splitter);
     m_params = new Parameters(m_prompter, m_tabs);
     m_tabs->addTab(m_params, QString());
-    // The oscilloscope page stays empty until its view exists; the indices stay stable for
-    // everyone that switches tabs by number.
-    m_tabs->addTab(new QWidget(m_tabs), QString());
+    // The oscilloscope page lays its view out in a row, so a panel can stand beside it.
+    m_oscPage = new QWidget(m_tabs);
+    auto *oscLayout = new QHBoxLayout(m_oscPage);
+    oscLayout->setContentsMargins(0, 0, 0, 0);
+    m_oscView = new OscilloscopeWidget(m_prompter, oscDeviceKeeper(), m_oscPage);
+    oscLayout->addWidget(m_oscView, 1);
+    m_tabs->addTab(m_oscPage, QString());
     m_status = new Status(m_tabs);
     m_faults = new FaultLogger(m_tabs);
     m_alarms = new alarms(m_tabs);
@@ -149,6 +155,8 @@ void TabWidget::wireViews()
     connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
     connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
+    connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
+    connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
 
     wireParameters();
 
@@ -156,6 +164,7 @@ void TabWidget::wireViews()
     connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
+    connect(c, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
     connect(c, &UnitConnector::connectAttemptEnded, this, [this] { emit busy(QString()); });
     connect(c, &UnitConnector::statusText, this, &TabWidget::statusMessage);
@@ -236,6 +245,7 @@ bool TabWidget::readSettings()
     m_scan->settingsDialog()->loadFrom(r);
     m_params->setCustomerData(QStringList(r.customer.begin(), r.customer.end()));
     m_params->setLanguage(r.language);
+    m_oscView->applySettings(r);
     emit vxUISetLangCombo(r.language);
     // The communication settings and preferences are applied from the record as units are made;
     // scan, oscilloscope, customer and favourite values wait in it for their dialogs.
@@ -385,6 +395,14 @@ void TabWidget::appendLog(const QString &line)
 
 void TabWidget::onTabChange(int index)
 {
+    // The oscilloscope stays in front while it records.
+    if (m_shownTab == OscilloscopeTab && index != OscilloscopeTab && m_osc->isRecording()) {
+        m_prompter.information(this, tr("Information"), tr("Oscilloscope record in progress.\nPlease stop recording"));
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(OscilloscopeTab);
+        return;
+    }
+    m_shownTab = index;
     UnitRecord *record = m_registry->find(m_currentEntry);
     // A unit that fell silent keeps its cycles: they are what notices it answering again.
     const bool usable = record && !record->heldDisconnected;
@@ -782,7 +800,10 @@ void TabWidget::wireSettingsAndScan()
     ctx.settings = m_settings.get();
     ctx.control = [this] { return m_control; };
     ctx.osc = [this] { return m_osc; };
-    ctx.removeAllUnits = [this] { cleanallData(true); };
+    ctx.removeAllUnits = [this] {
+        cleanallData(true);
+        m_oscView->resetView();
+    };
     ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
     ctx.report = [this](int kind, int unit, int channel, const QString &link, const QString &message) {
         vxUISlotCatchCommErr(kind, unit, channel, link, message, {}, {});
@@ -808,6 +829,7 @@ bool TabWidget::closeFunction()
                 controlled.append(entry);
     if (!controlled.isEmpty() && !m_control->offerControlSource(this, controlled))
         return false;
+    m_oscView->storeSettings(m_settings->record());
     m_settings->saveIfAutoSave();
     cleanallData(false);
     return true;

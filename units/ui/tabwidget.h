@@ -22,6 +22,7 @@ class FileSetKeeper;
 class ControlPanelHook;
 class OscilloscopeHook;
 class OscDeviceKeeper;
+class OscilloscopeWidget;
 class Parameters;
 class ParamTransfer;
 class Prompter;
@@ -70,6 +71,9 @@ public:
     bool isOscRecording() const;
     // The built-in oscilloscope devices of the units (whatever hook is set).
     OscDeviceKeeper *oscDeviceKeeper() const;
+    // The oscilloscope view, and the page that holds it (panels may be added beside the view).
+    OscilloscopeWidget *oscilloscope() const { return m_oscView; }
+    QWidget *oscilloscopePage() const { return m_oscPage; }
 
     // The registry and its lists by their usual names (index: 0 RS232, 1 RS485, 2 TCP/IP).
     UnitRegistry &registry() const { return *m_registry; }
@@ -246,6 +250,9 @@ private:
     CtrlPanelFrame *m_ctrlFrame = nullptr;
     CtrlPanelController *m_ctrl = nullptr;
     QPlainTextEdit *m_linkLog = nullptr;
+    QWidget *m_oscPage = nullptr;
+    OscilloscopeWidget *m_oscView = nullptr;
+    int m_shownTab = ParametersTab;
     QStringList m_currentEntry;
     bool m_closedDown = false;
     CommSettings *m_commSettings = nullptr;

@@ -1,0 +1,534 @@
+#include "oscplotarea.h"
+
+#include "prompter.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <qcustomplot.h>
+
+namespace {
+
+// A graph drawn on screen as one-pixel polylines in a single call each (the raster engine's
+// fastest path): a fat pen as four of them, each shifted by a pixel, since Qt's stroker takes a
+// hundred times longer for a wide line of thousands of short segments. Saved (antialiased)
+// pictures are drawn by the graph itself with the real pen. The view's samples are never NaN.
+class OscGraph : public QCPGraph
+{
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    void drawLinePlot(QCPPainter *painter, const QVector<QPointF> &lines) const override
+    {
+        const QPen pen = painter->pen();
+        if (lines.size() < 2 || pen.style() != Qt::SolidLine
+            || !mParentPlot->notAntialiasedElements().testFlag(QCP::aePlottables)) {
+            QCPGraph::drawLinePlot(painter, lines);
+            return;
+        }
+        QPen thin(pen);
+        thin.setWidth(0);
+        painter->setPen(thin);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        // The four neighbours cover the middle too: a line shifted sideways lies on itself.
+        static const QPointF thinPass[] = { { 0, 0 } };
+        static const QPointF fatPasses[] = { { 0, -1 }, { 0, 1 }, { -1, 0 }, { 1, 0 } };
+        const bool fat = pen.widthF() >= 2.0;
+        const QPointF *shifts = fat ? fatPasses : thinPass;
+        const int passes = fat ? 4 : 1;
+        for (int i = 0; i < passes; ++i) {
+            painter->translate(shifts[i]);
+            painter->drawPolyline(lines.constData(), lines.size());
+            painter->translate(-shifts[i]);
+        }
+        painter->setPen(pen);
+    }
+};
+
+} // namespace
+
+OscPlotArea::OscPlotArea(Prompter &prompter, QWidget *parent)
+    : QWidget(parent)
+    , m_prompter(prompter)
+    , m_analog(new QCustomPlot(this))
+    , m_digital(new QCustomPlot(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_analog, 3);
+    layout->addWidget(m_digital, 2);
+    setupPlot(m_analog, QStringLiteral("maplayer"));
+    setupPlot(m_digital, QStringLiteral("maplayer_d"));
+    m_digital->yAxis->setTicks(false);
+    m_analog->yAxis->setRange(-1.0, 1.0);
+    m_digital->yAxis->setRange(-0.5, 1.5);
+    m_markerText = new QCPItemText(m_analog);
+    m_markerText->setLayer(QStringLiteral("legendlayer"));
+    m_markerText->position->setType(QCPItemPosition::ptAxisRectRatio);
+    m_markerText->position->setCoords(0.01, 0.02);
+    m_markerText->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_markerText->setTextAlignment(Qt::AlignLeft);
+    m_markerText->setBrush(QColor(255, 255, 224, 220));
+    m_markerText->setPadding(QMargins(4, 2, 4, 2));
+    m_markerText->setVisible(false);
+    applyWindow();
+    setBackground(255);
+}
+
+void OscPlotArea::setupPlot(QCustomPlot *plot, const QString &cursorLayer)
+{
+    plot->setPlottingHint(QCP::phFastPolylines, true);
+    plot->setNotAntialiasedElements(QCP::aePlottables);
+    // The same left margin on both plots keeps their time axes one above the other.
+    plot->axisRect()->setAutoMargins(QCP::msRight | QCP::msTop | QCP::msBottom);
+    plot->axisRect()->setMargins(QMargins(LeftMargin, 0, 0, 0));
+    plot->setNoAntialiasingOnDrag(true);
+    plot->addLayer(cursorLayer, plot->layer(QStringLiteral("main")), QCustomPlot::limAbove);
+    plot->addLayer(QStringLiteral("legendlayer"), plot->layer(cursorLayer), QCustomPlot::limAbove);
+    plot->setSelectionRectMode(QCP::srmZoom);
+    plot->axisRect()->setRangeZoom(Qt::Horizontal);
+    plot->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto *cursor = new QCPItemText(plot);
+    cursor->setLayer(cursorLayer);
+    cursor->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cursor->setTextAlignment(Qt::AlignLeft);
+    cursor->setPadding(QMargins(3, 1, 3, 1));
+    cursor->setBrush(QColor(240, 240, 240, 200));
+    cursor->setVisible(false);
+    m_cursor.insert(plot, cursor);
+    plot->setMouseTracking(true);
+    connect(plot, &QCustomPlot::mouseMove, this, [this, plot](QMouseEvent *e) { moveCursor(plot, e); });
+    connect(plot, &QCustomPlot::customContextMenuRequested, this,
+        [this, plot](const QPoint &pos) { showContextMenu(plot, pos); });
+    // A drawn rectangle zooms the time axis of both plots (the value axis stays).
+    connect(plot->xAxis, QOverload<const QCPRange &>::of(&QCPAxis::rangeChanged), this,
+        [this, plot](const QCPRange &range) {
+            if (m_applying)
+                return;
+            showRange(range.lower, range.upper);
+            Q_UNUSED(plot)
+        });
+    for (int i = 0; i < 2; ++i) {
+        auto *line = new QCPItemStraightLine(plot);
+        line->setLayer(QStringLiteral("legendlayer"));
+        line->setPen(QPen(QColor(200, 0, 200), 1, Qt::DashLine));
+        line->setVisible(false);
+        m_markerLines[i][plot == m_analog ? 0 : 1] = line;
+    }
+}
+
+QCPGraph *OscPlotArea::addTrace(const QString &name, const QColor &colour, bool digital)
+{
+    QCustomPlot *plot = digital ? m_digital : m_analog;
+    QCPGraph *graph = new OscGraph(plot->xAxis, plot->yAxis); // the plot owns it from here
+    graph->setName(name);
+    graph->setAdaptiveSampling(true);
+    graph->setPen(QPen(colour, m_fat ? 3 : 0));
+    if (digital) {
+        graph->setLineStyle(QCPGraph::lsStepLeft);
+        m_offsets.insert(graph, 0.0);
+        layoutDigital();
+    }
+    return graph;
+}
+
+void OscPlotArea::removeTrace(QCPGraph *graph)
+{
+    if (!graph)
+        return;
+    const bool digital = m_offsets.remove(graph) > 0;
+    graph->parentPlot()->removeGraph(graph);
+    if (digital)
+        layoutDigital();
+    updateMarkers();
+}
+
+void OscPlotArea::clearTraces()
+{
+    m_analog->clearGraphs();
+    m_digital->clearGraphs();
+    m_offsets.clear();
+    m_yEmpty = true;
+    m_analog->yAxis->setRange(-1.0, 1.0);
+    layoutDigital();
+    updateMarkers();
+}
+
+bool OscPlotArea::isDigital(QCPGraph *graph) const
+{
+    return m_offsets.contains(graph);
+}
+
+// Bit traces are stacked in bands of DigitalPitch; a removed trace closes its gap.
+void OscPlotArea::layoutDigital()
+{
+    int slot = 0;
+    for (int i = 0; i < m_digital->graphCount(); ++i) {
+        QCPGraph *graph = m_digital->graph(i);
+        const double old = m_offsets.value(graph);
+        const double offset = slot++ * DigitalPitch;
+        if (!qFuzzyCompare(old + 1.0, offset + 1.0)) {
+            for (auto it = graph->data()->begin(); it != graph->data()->end(); ++it)
+                it->value += offset - old;
+            m_offsets[graph] = offset;
+        }
+    }
+    m_digital->yAxis->setRange(-0.5, std::max(1.5, slot * DigitalPitch));
+}
+
+void OscPlotArea::addPoints(QCPGraph *graph, const QVector<double> &x, const QVector<double> &y)
+{
+    if (!graph || x.isEmpty())
+        return;
+    const double offset = offsetOf(graph);
+    QVector<double> shifted = y;
+    for (double &v : shifted) {
+        v += offset;
+        if (!isDigital(graph)) {
+            m_yMin = m_yEmpty ? v : std::min(m_yMin, v);
+            m_yMax = m_yEmpty ? v : std::max(m_yMax, v);
+            m_yEmpty = false;
+        }
+    }
+    graph->addData(x, shifted, true);
+    const int excess = graph->dataCount() - PointBound;
+    if (excess > 0)
+        graph->data()->removeBefore((graph->data()->constBegin() + excess)->key);
+    if (!isDigital(graph)) {
+        // The value axis only grows, by a margin, so it does not jitter with every sample.
+        const QCPRange r = m_analog->yAxis->range();
+        if (m_yMin < r.lower || m_yMax > r.upper) {
+            const double margin = std::max(1.0, (m_yMax - m_yMin) * 0.1);
+            m_analog->yAxis->setRange(std::min(r.lower, m_yMin - margin), std::max(r.upper, m_yMax + margin));
+        }
+    }
+}
+
+void OscPlotArea::setPoints(QCPGraph *graph, const QVector<double> &x, const QVector<double> &y)
+{
+    if (!graph)
+        return;
+    graph->data()->clear();
+    addPoints(graph, x, y);
+}
+
+void OscPlotArea::setTraceColour(QCPGraph *graph, const QColor &colour)
+{
+    if (graph)
+        graph->setPen(QPen(colour, m_fat ? 3 : 0));
+}
+
+void OscPlotArea::follow(double newestX)
+{
+    m_newest = newestX;
+    if (m_paused)
+        return;
+    m_start = std::max(0.0, newestX - span());
+    applyWindow();
+}
+
+bool OscPlotArea::zoomIn()
+{
+    if (m_zoom >= MaxZoom)
+        return false;
+    setZoomLevel(m_zoom * 2);
+    return true;
+}
+
+bool OscPlotArea::zoomOut()
+{
+    if (m_zoom <= 1)
+        return false;
+    setZoomLevel(m_zoom / 2);
+    return true;
+}
+
+void OscPlotArea::setZoomLevel(int level)
+{
+    int z = 1;
+    while (z * 2 <= std::min(level, int(MaxZoom)))
+        z *= 2;
+    const double end = windowEnd();
+    m_zoom = z;
+    m_freeSpan = 0.0;
+    m_start = std::max(0.0, end - span());
+    applyWindow();
+    emit zoomChanged(m_zoom);
+}
+
+void OscPlotArea::step(int ticks)
+{
+    m_start = std::max(0.0, m_start + ticks * tickStep());
+    applyWindow();
+}
+
+void OscPlotArea::showRange(double from, double to)
+{
+    if (!(to > from))
+        return;
+    m_freeSpan = to - from;
+    m_start = std::max(0.0, from);
+    m_paused = true;
+    applyWindow();
+    emit followingStopped();
+}
+
+void OscPlotArea::applyWindow()
+{
+    m_applying = true;
+    for (QCustomPlot *plot : { m_analog, m_digital }) {
+        plot->xAxis->setRange(m_start, m_start + span());
+        // The ticker stays; only its step follows the span (a new ticker per sample costs).
+        auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(plot->xAxis->ticker());
+        if (!ticker) {
+            ticker.reset(new QCPAxisTickerFixed);
+            ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+            plot->xAxis->setTicker(ticker);
+        }
+        ticker->setTickStep(tickStep());
+    }
+    m_applying = false;
+}
+
+void OscPlotArea::setDisplay(int display)
+{
+    m_display = display == AnalogOnly || display == DigitalOnly ? display : AnalogAndDigital;
+    m_analog->setVisible(m_display != DigitalOnly);
+    m_digital->setVisible(m_display != AnalogOnly);
+}
+
+void OscPlotArea::setBackground(int grey)
+{
+    m_grey = std::clamp(grey, 0, 255);
+    applyLook(m_analog);
+    applyLook(m_digital);
+}
+
+void OscPlotArea::setGrid(bool on)
+{
+    m_grid = on;
+    applyLook(m_analog);
+    applyLook(m_digital);
+}
+
+QColor OscPlotArea::gridColour() const
+{
+    return m_grey < 128 ? Qt::white : Qt::black;
+}
+
+void OscPlotArea::applyLook(QCustomPlot *plot)
+{
+    const QColor back(m_grey, m_grey, m_grey);
+    const QColor fore = gridColour();
+    plot->setBackground(back);
+    plot->axisRect()->setBackground(back);
+    for (QCPAxis *axis : { plot->xAxis, plot->yAxis }) {
+        axis->setBasePen(QPen(fore));
+        axis->setTickPen(QPen(fore));
+        axis->setSubTickPen(QPen(fore));
+        axis->setTickLabelColor(fore);
+        axis->setLabelColor(fore);
+        axis->grid()->setVisible(m_grid);
+        axis->grid()->setPen(QPen(fore, 0, Qt::DotLine));
+        axis->grid()->setSubGridVisible(false);
+    }
+}
+
+void OscPlotArea::setFat(bool fat)
+{
+    m_fat = fat;
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        for (int i = 0; i < plot->graphCount(); ++i) {
+            QPen pen = plot->graph(i)->pen();
+            pen.setWidth(fat ? 3 : 0);
+            plot->graph(i)->setPen(pen);
+        }
+}
+
+bool OscPlotArea::valueAt(QCPGraph *graph, double x, double *value) const
+{
+    if (!graph || graph->data()->isEmpty())
+        return false;
+    auto it = graph->data()->findEnd(x, false); // first point after x
+    if (it == graph->data()->constBegin())
+        return false;
+    --it;
+    *value = it->value - offsetOf(graph);
+    return true;
+}
+
+QString OscPlotArea::cursorText(QCustomPlot *plot, double x) const
+{
+    QStringList lines { QStringLiteral("t = %1 s").arg(x, 0, 'f', 3) };
+    for (int i = 0; i < plot->graphCount(); ++i) {
+        double v = 0.0;
+        if (valueAt(plot->graph(i), x, &v))
+            lines << QStringLiteral("%1: %2").arg(plot->graph(i)->name()).arg(v, 0, 'g', 6);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void OscPlotArea::moveCursor(QCustomPlot *plot, QMouseEvent *event)
+{
+    QCPItemText *cursor = m_cursor.value(plot);
+    if (!plot->axisRect()->rect().contains(event->pos())) {
+        cursor->setVisible(false);
+    } else {
+        const double x = plot->xAxis->pixelToCoord(event->pos().x());
+        cursor->position->setPixelPosition(event->pos() + QPoint(12, 12));
+        cursor->setText(cursorText(plot, x));
+        cursor->setVisible(true);
+    }
+    plot->layer(cursor->layer()->name())->replot();
+}
+
+void OscPlotArea::setMarker(int which, double x)
+{
+    if (which < 0 || which > 1)
+        return;
+    m_markerX[which] = x;
+    updateMarkers();
+}
+
+void OscPlotArea::clearMarkers()
+{
+    m_markerX[0] = m_markerX[1] = -1.0;
+    updateMarkers();
+}
+
+QString OscPlotArea::markerReport() const
+{
+    if (!hasMarkers())
+        return QString();
+    const double t0 = m_markerX[0];
+    const double t1 = m_markerX[1];
+    QStringList lines { QStringLiteral("\u0394t = %1 s").arg(t1 - t0, 0, 'f', 3) };
+    for (QCustomPlot *plot : { m_analog, m_digital }) {
+        if (!plot->isVisible() && plot->graphCount() && m_display != AnalogAndDigital)
+            continue;
+        for (int i = 0; i < plot->graphCount(); ++i) {
+            double v0 = 0.0;
+            double v1 = 0.0;
+            if (valueAt(plot->graph(i), t0, &v0) && valueAt(plot->graph(i), t1, &v1))
+                lines
+                    << QStringLiteral("%1: \u0394 = %2").arg(plot->graph(i)->name()).arg(v1 - v0, 0, 'g', 6);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void OscPlotArea::updateMarkers()
+{
+    for (int m = 0; m < 2; ++m)
+        for (int p = 0; p < 2; ++p) {
+            QCPItemStraightLine *line = m_markerLines[m][p];
+            line->setVisible(m_markerX[m] >= 0);
+            line->point1->setCoords(m_markerX[m], 0.0);
+            line->point2->setCoords(m_markerX[m], 1.0);
+        }
+    m_markerText->setText(markerReport());
+    m_markerText->setVisible(hasMarkers());
+}
+
+void OscPlotArea::showContextMenu(QCustomPlot *plot, const QPoint &pos)
+{
+    const double x = std::max(0.0, plot->xAxis->pixelToCoord(pos.x()));
+    QMenu menu(this);
+    menu.addAction(tr("Set Marker 1 Here"), this, [this, x] {
+        setMarker(0, x);
+        replot();
+    });
+    menu.addAction(tr("Set Marker 2 Here"), this, [this, x] {
+        setMarker(1, x);
+        replot();
+    });
+    menu.addAction(tr("Clear Markers"), this, [this] {
+        clearMarkers();
+        replot();
+    });
+    menu.addSeparator();
+    menu.addAction(
+        tr("Save plot as PNG..."), this, [this] { saveWithPrompt(QStringLiteral("PNG (*.png)")); });
+    menu.addAction(
+        tr("Save plot as PDF..."), this, [this] { saveWithPrompt(QStringLiteral("PDF (*.pdf)")); });
+    menu.exec(plot->mapToGlobal(pos));
+}
+
+void OscPlotArea::saveWithPrompt(const QString &filter)
+{
+    QString path = m_prompter.saveFileName(this, tr("Save Plot"), QString(), filter);
+    if (path.isEmpty())
+        return;
+    const QString suffix
+        = filter.startsWith(QLatin1String("PDF")) ? QStringLiteral(".pdf") : QStringLiteral(".png");
+    if (!path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    if (!savePlot(path))
+        m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
+}
+
+bool OscPlotArea::savePlot(const QString &path)
+{
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        plot->setNotAntialiasedElements(QCP::aeNone);
+    const bool saved = drawInto(path);
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        plot->setNotAntialiasedElements(QCP::aePlottables);
+    return saved;
+}
+
+bool OscPlotArea::drawInto(const QString &path)
+{
+    replot();
+    QList<QCustomPlot *> shown;
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        if (m_display == AnalogAndDigital || (plot == m_analog) == (m_display == AnalogOnly))
+            shown << plot;
+    const int w = std::max(640, m_analog->width());
+    const int h = std::max(240, m_analog->height());
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        QCPPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        const QRect page = painter.viewport();
+        const double scale = double(page.width()) / w;
+        painter.scale(scale, scale);
+        int y = 0;
+        for (QCustomPlot *plot : shown) {
+            painter.save();
+            painter.translate(0, y);
+            plot->toPainter(&painter, w, h);
+            painter.restore();
+            y += h;
+        }
+        return painter.end();
+    }
+    QImage image(w, h * shown.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QCPPainter painter(&image);
+        int y = 0;
+        for (QCustomPlot *plot : shown) {
+            painter.save();
+            painter.translate(0, y);
+            plot->toPainter(&painter, w, h);
+            painter.restore();
+            y += h;
+        }
+    }
+    return image.save(path);
+}
+
+void OscPlotArea::replot()
+{
+    updateMarkers();
+    m_analog->replot(QCustomPlot::rpQueuedRefresh);
+    m_digital->replot(QCustomPlot::rpQueuedRefresh);
+}

@@ -1,0 +1,435 @@
+// The oscilloscope view in the tab controller against the drive simulator on a pseudo-terminal:
+// recording with pause and resume, the save question, loading the file back, triggers, the time
+// window, the look and the settings file.
+#include "apppaths.h"
+#include "graphentries.h"
+#include "leveltrigger.h"
+#include "oscdevicekeeper.h"
+#include "oscilloscopewidget.h"
+#include "oscplotarea.h"
+#include "oscunitdev.h"
+#include "promptedtest.h"
+#include "settingsbinder.h"
+#include "simpeer.h"
+#include "tabwidget.h"
+#include "triggersettings.h"
+#include "unitstestsupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <qcustomplot.h>
+
+namespace {
+// Graph entries of the KTZ catalogue: signals 0..7 analog, signal 8 (digital inputs) bits 8..23.
+enum { SpeedEntry = 0, CurrentEntry = 2, DigInBit0 = 8, DigInBit1 = 9 };
+} // namespace
+
+class TstOscilloscopeWidget : public PromptedTest
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup() { verifyPrompts(); }
+    void entriesFollowTheCatalogue_data();
+    void entriesFollowTheCatalogue();
+    void recordPauseStopSaveAndLoadTheSamePoints();
+    void leavingTheTabWhileRecordingIsRefused();
+    void zoomStopsAtSixteenAndBackStaysAtZero();
+    void samplingTimeRefusesNineOrLess_data();
+    void samplingTimeRefusesNineOrLess();
+    void levelTriggerWritesACaptureAndCompletes();
+    void bothTriggerValidation_data();
+    void bothTriggerValidation();
+    void gridColourAndLineWidthFromTheSettingsFile_data();
+    void gridColourAndLineWidthFromTheSettingsFile();
+    void favouritesSurviveARestart();
+    void markersMeasureAndPlotsSave();
+
+private:
+    OscUnitDev *device() const { return tab->oscDeviceKeeper()->devices().value(0); }
+    OscilloscopeWidget *view() const { return tab->oscilloscope(); }
+
+    QTemporaryDir dir;
+    SimPeer sim;
+    std::unique_ptr<TabWidget> tab;
+};
+
+void TstOscilloscopeWidget::initTestCase()
+{
+    TestInstallation installation(dir.path());
+    QVERIFY(installation.addGeneralCsv() && installation.addDeviceFile("KTZV1.10.csv"));
+    AppPaths::setBaseDir(dir.path());
+    const QString line = dir.filePath("line");
+    QVERIFY2(sim.startPty(line, { "--data", dir.path(), "--device", "KTZV1.10.csv", "--size", "1" }),
+        qPrintable(sim.errorOutput()));
+    tab = std::make_unique<TabWidget>(prompter, nullptr);
+    tab->settings().record().importActive = false;
+    tab->resize(1200, 800);
+    tab->onAddUnitClicked(1, line, 19200, "N,8,1", 1, QString(), "RS232", 1, QString());
+    QVERIFY(waitFor([&] { return tab->registry().total() == 1; }, 15000));
+    QCOMPARE(view()->unitList(OscilloscopeWidget::RS232Page)->topLevelItemCount(), 1);
+    view()->samplingTimeEdit()->setText("50");
+    view()->vxUISlotTimeEntered();
+}
+
+void TstOscilloscopeWidget::cleanupTestCase()
+{
+    // A controller ended while recording (no confirmed quit) stops the recording and removes the
+    // unit without a box, and the running file is complete.
+    view()->vxUISlotRcrdBtnClicked();
+    QVERIFY(waitFor([&] { return device()->sampleCount() >= 3; }, 10000));
+    tab.reset();
+    QCOMPARE(prompter.problems(), QString());
+    QFile running(AppPaths::tempRecordingPath());
+    QVERIFY(running.open(QIODevice::ReadOnly));
+    QVERIFY(running.readAll().count("\n") >= 3 + 3); // date, unit line, header line and the rows
+    AppPaths::setBaseDir(QString());
+}
+
+void TstOscilloscopeWidget::entriesFollowTheCatalogue_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("bit");
+    // 15 analog signals, two bit fields, six analog signals, four bit fields.
+    QTest::newRow("first analog") << 0 << 0 << -1;
+    QTest::newRow("bit 5 of signal 15") << 20 << 15 << 5;
+    QTest::newRow("bit 15 of signal 16") << 46 << 16 << 15;
+    QTest::newRow("the analog signal after the bit fields") << 47 << 17 << -1;
+    QTest::newRow("entry 50") << 50 << 20 << -1;
+    QTest::newRow("the sixth analog signal, not skipped") << 52 << 22 << -1;
+    QTest::newRow("last bit") << 116 << 26 << 15;
+    QTest::newRow("past the end") << 117 << -1 << -1;
+    QTest::newRow("negative") << -1 << -1 << -1;
+}
+
+void TstOscilloscopeWidget::entriesFollowTheCatalogue()
+{
+    QFETCH(int, entry);
+    QList<QStringList> rows;
+    for (int s = 0; s < 27; ++s) {
+        const bool bits = s == 15 || s == 16 || s >= 23;
+        rows << QStringList { QString("S%1").arg(s), "", "", "", "0", "100", "1", "N", bits ? "65535" : "N",
+            "", "", "U" };
+    }
+    const GraphEntry e = GraphEntries::at(GraphEntries::build(rows), entry);
+    QTEST(e.signal, "signal");
+    QTEST(e.bit, "bit");
+}
+
+void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
+{
+    OscilloscopeWidget *v = view();
+    QVERIFY(v->selectEntry(device(), SpeedEntry, true));
+    QVERIFY(v->selectEntry(device(), DigInBit0, true));
+    QCOMPARE(v->legend()->rowCount(), 2);
+    QTreeWidgetItem *unitItem = v->unitList(OscilloscopeWidget::RS232Page)->topLevelItem(0);
+    QCOMPARE(unitItem->child(SpeedEntry)->checkState(0), Qt::Checked);
+    unitItem->child(CurrentEntry)->setCheckState(0, Qt::Checked); // a click in the list
+    QCOMPARE(v->traces().size(), 3);
+    unitItem->child(CurrentEntry)->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(v->traces().size(), 2);
+    QCOMPARE(v->legend()->item(0, OscilloscopeWidget::UnitColumn)->text(), QString("rpm"));
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(v->isRecording());
+    QCOMPARE(v->recordButton()->text(), QString("Stop"));
+    QCOMPARE(v->recordButton()->toolTip(), QString("Stops the recording and displaying the graphs"));
+    QCPGraph *speed = v->traces().at(0).graph;
+    QVERIFY(waitFor([&] { return speed->dataCount() >= 5; }, 10000));
+
+    v->vxUISlotPauseBtnClicked();
+    QCOMPARE(v->pauseButton()->text(), QString("Resume"));
+    const double frozenEnd = v->plots()->windowEnd();
+    const int atPause = speed->dataCount();
+    QVERIFY(waitFor([&] { return speed->dataCount() >= atPause + 5; }, 10000));
+    QCOMPARE(v->plots()->windowEnd(), frozenEnd); // recording goes on, the window stays
+    v->vxUISlotPauseBtnClicked();
+    QCOMPARE(v->pauseButton()->text(), QString("Pause"));
+    QTest::qWait(2000);
+
+    const QString saved = dir.filePath("run.rec");
+    v->commentBox()->setPlainText("two seconds of speed");
+    prompter.expectQuestion("Do you want to save rec file?", QMessageBox::Yes, "Information")
+        .expectSaveFile(saved);
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(!v->isRecording());
+    QCOMPARE(v->recordButton()->text(), QString("Start"));
+    QVERIFY(QFileInfo(saved).size() > 0);
+    QVector<double> liveX;
+    QVector<double> liveY;
+    for (auto it = speed->data()->constBegin(); it != speed->data()->constEnd(); ++it) {
+        liveX << it->key;
+        liveY << it->value;
+    }
+    QCOMPARE(liveX.size(), device()->sampleCount());
+
+    prompter.expectOpenFile(saved);
+    v->vxUISlotLoadBtnClicked();
+    QVERIFY(v->isFileMode());
+    QCOMPARE(v->commentBox()->toPlainText(), QString("two seconds of speed"));
+    QCOMPARE(v->unitList(OscilloscopeWidget::FilePage)->topLevelItemCount(), 1);
+    QVERIFY(v->traces().isEmpty());
+    QVERIFY(v->selectFileEntry(0, SpeedEntry, true));
+    QCPGraph *loaded = v->traces().at(0).graph;
+    QCOMPARE(loaded->dataCount(), liveX.size());
+    int i = 0;
+    for (auto it = loaded->data()->constBegin(); it != loaded->data()->constEnd(); ++it, ++i) {
+        QVERIFY2(qAbs(it->key - liveX.at(i)) < 0.0015, qPrintable(QString::number(i)));
+        QCOMPARE(it->value, liveY.at(i));
+    }
+    // A damaged file is refused with its message and leaves the loaded recording.
+    QFile bad(dir.filePath("bad.rec"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("3/1/2026\nno separators here\n");
+    bad.close();
+    prompter.expectOpenFile(bad.fileName()).expectCritical("Invalid Rec file", "Error");
+    v->vxUISlotLoadBtnClicked();
+    QCOMPARE(v->traces().size(), 1);
+    v->selectFileEntry(0, SpeedEntry, false);
+}
+
+void TstOscilloscopeWidget::leavingTheTabWhileRecordingIsRefused()
+{
+    tab->setCurrentIndex(TabWidget::OscilloscopeTab);
+    view()->vxUISlotRcrdBtnClicked();
+    QVERIFY(view()->isRecording());
+    prompter.expectInformation("Oscilloscope record in progress.\nPlease stop recording", "Information");
+    tab->setCurrentIndex(TabWidget::ParametersTab);
+    QCOMPARE(tab->currentIndex(), int(TabWidget::OscilloscopeTab));
+    prompter.expectCritical("Oscilloscope Record in Progress.Please stop before Exit");
+    QVERIFY(!tab->closeFunction());
+    prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
+    view()->vxUISlotRcrdBtnClicked();
+    QVERIFY(QFileInfo(AppPaths::tempRecordingPath()).size() > 0);
+    tab->setCurrentIndex(TabWidget::ParametersTab);
+    QCOMPARE(tab->currentIndex(), int(TabWidget::ParametersTab));
+}
+
+void TstOscilloscopeWidget::zoomStopsAtSixteenAndBackStaysAtZero()
+{
+    OscilloscopeWidget *v = view();
+    v->vxUISlotZoomBarMoved(0);
+    QVERIFY(!v->zoomOutButton()->isEnabled());
+    for (int level : { 2, 4, 8, 16 }) {
+        QVERIFY(v->zoomInButton()->isEnabled());
+        v->zoomInButton()->click();
+        QCOMPARE(v->plots()->zoomLevel(), level);
+        QCOMPARE(v->plots()->tickStep(), v->plots()->span() / 10);
+    }
+    QCOMPARE(v->zoomBar()->value(), 4);
+    QVERIFY(!v->zoomInButton()->isEnabled());
+    v->vxUISlotZoomInBtnClicked(); // the slot itself refuses too
+    QCOMPARE(v->plots()->zoomLevel(), 16);
+    v->vxUISlotZoomBarMoved(0);
+    QCOMPARE(v->plots()->zoomLevel(), 1);
+    v->vxUISlotNavigateOneRightSamples();
+    QCOMPARE(v->plots()->windowStart(), v->plots()->tickStep());
+    v->vxUISlotNavigateFourLeftSamples();
+    QCOMPARE(v->plots()->windowStart(), 0.0);
+    v->vxUISlotNavigateOneLeftSamples();
+    QCOMPARE(v->plots()->windowStart(), 0.0);
+    QCOMPARE(v->plots()->analogPlot()->xAxis->range().lower, 0.0);
+}
+
+void TstOscilloscopeWidget::samplingTimeRefusesNineOrLess_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<ulong>("kept");
+    QTest::newRow("9") << "9" << 50ul;
+    QTest::newRow("0") << "0" << 50ul;
+    QTest::newRow("abc") << "abc" << 50ul;
+    QTest::newRow("10") << "10" << 10ul;
+}
+
+void TstOscilloscopeWidget::samplingTimeRefusesNineOrLess()
+{
+    QFETCH(QString, typed);
+    QFETCH(ulong, kept);
+    view()->samplingTimeEdit()->setText(typed);
+    view()->vxUISlotTimeEntered();
+    QCOMPARE(view()->samplingTime(), kept);
+    QCOMPARE(tab->oscDeviceKeeper()->interval(), kept);
+    QCOMPARE(view()->samplingTimeEdit()->text(), QString::number(kept));
+    view()->samplingTimeEdit()->setText("50");
+    view()->vxUISlotTimeEntered();
+}
+
+void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
+{
+    OscilloscopeWidget *v = view();
+    LevelTrigger *dialog = v->levelTrigger();
+    dialog->setUnitSource([v](int iface) { return v->devicesOf(iface); });
+    dialog->modeBox()->setCurrentIndex(0);
+    QCOMPARE(dialog->unitBox()->count(), 1);
+    dialog->signalBox(0)->setCurrentIndex(CurrentEntry); // a sine through 0 every second
+    dialog->typeBox(0)->setCurrentIndex(TriggerSetup::Falling);
+    dialog->valueEdit(0)->setText("0");
+    dialog->setBeforeTime(0, 1);
+    dialog->setAfterTime(0, 1);
+    dialog->vxUISlotConfirmBtnClicked();
+    QCOMPARE(v->triggerStatusText(), QString("Configured"));
+    QCOMPARE(dialog->comments().value(0), QString("Level Trigger"));
+    QVERIFY(dialog->comments().contains("Trigger Type:Falling"));
+
+    QDir(AppPaths::triggerDir()).removeRecursively();
+    v->vxUISlotRcrdBtnClicked();
+    QCOMPARE(v->triggerStatusText(), QString("Waiting..."));
+    QVERIFY(waitFor([&] { return v->triggerStatusText() == QLatin1String("Completed"); }, 15000));
+    const QStringList files = QDir(AppPaths::triggerDir()).entryList({ "TRIGGER_*.rec" });
+    QCOMPARE(files.size(), 1);
+    QFile capture(QDir(AppPaths::triggerDir()).filePath(files.first()));
+    QVERIFY(capture.open(QIODevice::ReadOnly));
+    const QByteArray text = capture.readAll();
+    QVERIFY(text.indexOf("[COMMENT]") > 0 && text.indexOf("Level Trigger") > text.indexOf("[COMMENT]"));
+    prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
+    v->vxUISlotRcrdBtnClicked();
+
+    // A capture still running asks before the recording stops; "No" keeps it recording.
+    dialog->setAfterTime(1, 0);
+    dialog->vxUISlotConfirmBtnClicked();
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(waitFor([&] { return v->triggerStatusText() == QLatin1String("Running..."); }, 15000));
+    prompter.expectQuestion("Trigger in Progress- Do you want to Stop?", QMessageBox::No, "Information");
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(v->isRecording() && v->isTriggerInProgress());
+    prompter.expectQuestion("Trigger in Progress- Do you want to Stop?", QMessageBox::Yes)
+        .expectQuestion("Do you want to save rec file?", QMessageBox::No);
+    v->vxUISlotRcrdBtnClicked();
+    QVERIFY(!v->isRecording() && !v->isTriggerInProgress());
+    QCOMPARE(QDir(AppPaths::triggerDir()).entryList({ "TRIGGER_*.rec" }).size(), 1); // not written
+    // The next recording has no trigger once "No Trigger" is chosen.
+    v->triggerSettings()->vxUISlotNoTriggerClicked();
+    v->triggerSettings()->vxUISlotApplyBtnClicked();
+    QCOMPARE(v->triggerStatusText(), QString("Not Active"));
+}
+
+void TstOscilloscopeWidget::bothTriggerValidation_data()
+{
+    QTest::addColumn<QString>("low");
+    QTest::addColumn<QString>("high");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("neither converts") << "abc"
+                                      << "x"
+                                      << "Enter Valid Value";
+    QTest::newRow("low above high") << "10"
+                                    << "5"
+                                    << "Low Value Should be Less than High Value ";
+    QTest::newRow("low alone counts against 0") << "3"
+                                                << ""
+                                                << "Low Value Should be Less than High Value ";
+    QTest::newRow("fine") << "5"
+                          << "10"
+                          << "";
+}
+
+void TstOscilloscopeWidget::bothTriggerValidation()
+{
+    QFETCH(QString, low);
+    QFETCH(QString, high);
+    QFETCH(QString, message);
+    LevelTrigger *dialog = view()->levelTrigger();
+    dialog->setUnitSource([this](int iface) { return view()->devicesOf(iface); });
+    dialog->signalBox(0)->setCurrentIndex(SpeedEntry);
+    dialog->typeBox(0)->setCurrentIndex(TriggerSetup::Both);
+    dialog->valueEdit(0)->setText(low);
+    dialog->highEdit(0)->setText(high);
+    view()->vxUISlotChangeTriggerstatus(OscilloscopeWidget::NotActive);
+    if (!message.isEmpty())
+        prompter.expectCritical(message, "Error");
+    dialog->vxUISlotConfirmBtnClicked();
+    QCOMPARE(view()->triggerStatusText(), message.isEmpty() ? QString("Configured") : QString("Not Active"));
+    if (message.isEmpty()) {
+        QCOMPARE(dialog->setup().a.low, 5.0);
+        QCOMPARE(dialog->setup().a.high, 10.0);
+        view()->triggerSettings()->vxUISlotNoTriggerClicked();
+        view()->triggerSettings()->vxUISlotApplyBtnClicked();
+    }
+}
+
+void TstOscilloscopeWidget::gridColourAndLineWidthFromTheSettingsFile_data()
+{
+    QTest::addColumn<uint>("grey");
+    QTest::addColumn<uint>("lineWidth");
+    QTest::addColumn<QColor>("grid");
+    QTest::addColumn<bool>("fat");
+    QTest::newRow("127 white grid, thin") << 127u << 0u << QColor(Qt::white) << false;
+    QTest::newRow("128 black grid, fat by 5") << 128u << 5u << QColor(Qt::black) << true;
+}
+
+void TstOscilloscopeWidget::gridColourAndLineWidthFromTheSettingsFile()
+{
+    QFETCH(uint, grey);
+    QFETCH(uint, lineWidth);
+    SettingsRecord record;
+    record.oscBackground = grey;
+    record.oscLineWidth = lineWidth;
+    record.oscGraphView = 1;
+    view()->applySettings(record);
+    QCPAxis *axis = view()->plots()->analogPlot()->xAxis;
+    QTEST(axis->grid()->pen().color(), "grid");
+    QCOMPARE(axis->grid()->pen().style(), Qt::DotLine);
+    QCOMPARE(view()->plots()->analogPlot()->axisRect()->backgroundBrush().color(),
+        QColor(int(grey), int(grey), int(grey)));
+    QTEST(view()->plots()->isFat(), "fat");
+    QCOMPARE(view()->plots()->display(), int(OscPlotArea::DigitalOnly));
+    SettingsRecord back;
+    view()->storeSettings(back);
+    QCOMPARE(back.oscBackground, grey);
+    QCOMPARE(back.oscLineWidth != 0, lineWidth != 0);
+    view()->applySettings(SettingsRecord());
+}
+
+void TstOscilloscopeWidget::favouritesSurviveARestart()
+{
+    OscilloscopeWidget *v = view();
+    prompter.expectCritical("Favourite list is empty", "Error");
+    QVERIFY(!v->applyFavouriteSet(2));
+    QVERIFY(v->selectEntry(device(), DigInBit1, true));
+    const FavouriteEntry entry = v->favouriteOf(v->traces().last());
+    QVERIFY(v->addFavourite(2, entry));
+    prompter.expectInformation("Param already exists", "Information");
+    QVERIFY(!v->addFavourite(2, entry));
+
+    SettingsBinder binder;
+    binder.setPath(dir.filePath("settings.set"));
+    binder.record().autoSave = true;
+    v->storeSettings(binder.record());
+    QVERIFY(binder.saveIfAutoSave());
+    SettingsBinder restarted;
+    restarted.setPath(binder.path());
+    QVERIFY(restarted.load());
+    v->selectEntry(device(), DigInBit1, false);
+    v->setFavourites({});
+    v->applySettings(restarted.record());
+    QCOMPARE(v->favourites()[2].entries.size(), 1);
+    QVERIFY(v->applyFavouriteSet(2));
+    QCOMPARE(v->traces().size(), 1);
+    QCOMPARE(v->traces().first().number, int(DigInBit1));
+    QVERIFY(v->traces().first().entry.isDigital());
+}
+
+void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
+{
+    OscPlotArea *plots = view()->plots();
+    QCPGraph *graph = plots->addTrace("ramp", Qt::blue, false);
+    plots->setPoints(graph, { 0, 1, 2, 3 }, { 0, 10, 20, 30 });
+    plots->setMarker(0, 1.0);
+    QVERIFY(!plots->hasMarkers());
+    plots->setMarker(1, 3.0);
+    QVERIFY(plots->markerReport().contains(QString::fromUtf8("\u0394t = 2.000 s")));
+    QVERIFY(plots->markerReport().contains(QString::fromUtf8("ramp: \u0394 = 20")));
+    for (const QString name : { "plot.png", "plot.pdf" }) {
+        QVERIFY(plots->savePlot(dir.filePath(name)));
+        QVERIFY(QFileInfo(dir.filePath(name)).size() > 1000);
+    }
+    plots->clearMarkers();
+    plots->removeTrace(graph);
+}
+
+TARVOLINK_WIDGET_TEST_MAIN(TstOscilloscopeWidget)
+#include "tst_oscilloscopewidget.moc"
