@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>AddFavParam</name>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Preferiti</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation type="unfinished">Parametro</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annulla</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -199,6 +214,10 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>%1 (file)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Connect</name>
@@ -262,6 +281,107 @@
         <source>Remove</source>
         <translation>Rimuovi</translation>
     </message>
+    <message>
+        <source>Data File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlBox</name>
+    <message>
+        <source>Control Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Run/Stop Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Reference Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annulla</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtrlPanelController</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Errore</translation>
+    </message>
+    <message>
+        <source>Range is 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CtrlPanelFrame</name>
+    <message>
+        <source>No Unit</source>
+        <translation type="unfinished">Nessuna unità</translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ref value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ref source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run/Stop source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomerDataDialog</name>
@@ -316,6 +436,80 @@
     <message>
         <source>Serial number</source>
         <translation>Numero di serie</translation>
+    </message>
+</context>
+<context>
+    <name>EditFavorites</name>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Preferiti</translation>
+    </message>
+    <message>
+        <source>Select Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished">Modalità</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished">Unità</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation type="unfinished">Parametri</translation>
+    </message>
+    <message>
+        <source>Auto
+Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Param
+Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curr
+Val</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished">Rimuovi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Salva</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annulla</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Informazione</translation>
+    </message>
+    <message>
+        <source>Param already exists</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -537,6 +731,404 @@
     </message>
 </context>
 <context>
+    <name>OscPlotArea</name>
+    <message>
+        <source>Set Marker 1 Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Marker 2 Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plot as PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plot as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Informazione</translation>
+    </message>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OscPrintGui</name>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished">Stampa</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>OsciSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Impostazioni</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes plot area color to white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes plot area color to black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colorbar for setting plot color to 
+different shades between black and white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes the width of graph to thin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes the width of graph to fat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keeps the grid for plot areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>removes the grid for plot areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>OscilloscopeWidget</name>
+    <message>
+        <source>Select Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RS232</source>
+        <translation type="unfinished">RS232</translation>
+    </message>
+    <message>
+        <source>RS485</source>
+        <translation type="unfinished">RS485</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation type="unfinished">TCP/IP</translation>
+    </message>
+    <message>
+        <source>Units on File</source>
+        <translation type="unfinished">Unità da file</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Preferiti</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Salva</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished">Stampa</translation>
+    </message>
+    <message>
+        <source>Prints table/graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>display only analog signals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>display only digital signals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analog-Digital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Sampling Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data from unit will be retrieved at this interval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Impostazioni</translation>
+    </message>
+    <message>
+        <source>Auto
+Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Param Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curr
+Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished">Unità</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished">Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished">Max</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the recording and displaying the graphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts the recording and displaying the selected graphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resumes the displaying of selected graphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauses the displaying of selected graphs 
+while recording continues in background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Response Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slowest Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Informazione</translation>
+    </message>
+    <message>
+        <source>No unit is connected to record from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger in Progress- Do you want to Stop?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save rec file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Browse to enter file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open rec file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation type="unfinished">Registrazione oscilloscopio in corso.
+Interrompere la registrazione</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Param already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Errore</translation>
+    </message>
+    <message>
+        <source>Favourite list is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save pdf file</source>
+        <translation type="unfinished">Salva file PDF</translation>
+    </message>
+</context>
+<context>
     <name>ParamTransfer</name>
     <message>
         <source>Parameters Loading To Drive</source>
@@ -566,6 +1158,44 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n parameter(s) to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n parameter(s) from %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write to %1 cancelled after %2 of %3 parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from %1 cancelled after %2 of %3 parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to %1 ended: the unit was removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from %1 ended: the unit was removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to %1 failed after %2 of %3 parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from %1 failed after %2 of %3 parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -586,6 +1216,14 @@
 %1</source>
         <translation>Impossibile scrivere il file PDF:
 %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -677,6 +1315,10 @@ dall&apos;applicazione alla scheda di controllo</translation>
     <message>
         <source>Upgrade CSV</source>
         <translation>Aggiorna CSV</translation>
+    </message>
+    <message>
+        <source>Send directly</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -784,6 +1426,30 @@ Continuare?</translation>
     <message>
         <source>Copy parameters to Drive</source>
         <translation>Copia parametri nell&apos;azionamento</translation>
+    </message>
+    <message>
+        <source>The range is %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: that key is not accepted here. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was not taken. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid value for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1803,193 @@ Interrompere la registrazione</translation>
         <source>Link Information</source>
         <translation>Informazioni collegamento</translation>
     </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Informazione</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation type="unfinished">Registrazione oscilloscopio in corso.
+Interrompere la registrazione</translation>
+    </message>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Avviso</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TriggerDialog</name>
+    <message>
+        <source>Conditional Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished">Modalità</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation type="unfinished">Nome unità</translation>
+    </message>
+    <message>
+        <source>Group A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Total File Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Total Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Of Sample</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Of Samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Errore</translation>
+    </message>
+    <message>
+        <source>Enter Valid Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low Value Should be Less than High Value </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TriggerSettings</name>
+    <message>
+        <source>Trigger Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conditional Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annulla</translation>
+    </message>
 </context>
 <context>
     <name>UnitConnector</name>
@@ -1271,6 +2124,22 @@ Interrompere la registrazione</translation>
     <message>
         <source>alert message</source>
         <translation>messaggio di allarme</translation>
+    </message>
+    <message>
+        <source>unit %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not connect %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected %1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1494,6 +2363,21 @@ Interrompere la registrazione</translation>
         <source>Do you want to quit the Application?</source>
         <translation>Uscire dall&apos;applicazione?</translation>
     </message>
+    <message>
+        <source>The user guide was not found:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening the user guide...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found.
+The user guide is here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -1682,6 +2566,33 @@ Interrompere la registrazione</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>alarms</name>
+    <message>
+        <source>Date and Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation type="unfinished">Nome unità</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert History</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
