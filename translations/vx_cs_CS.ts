@@ -20,15 +20,15 @@
     <name>AddFavParam</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Oblíbené</translation>
+        <translation>Oblíbené</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished">Parametr</translation>
+        <translation>Parametr</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zrušit</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>%1 (file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (soubor)</translation>
     </message>
 </context>
 <context>
@@ -283,104 +283,104 @@
     </message>
     <message>
         <source>Data File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datový soubor</translation>
     </message>
 </context>
 <context>
     <name>ControlBox</name>
     <message>
         <source>Control Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdroj řízení</translation>
     </message>
     <message>
         <source>Select Run/Stop Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte zdroj chodu/zastavení</translation>
     </message>
     <message>
         <source>Select Reference Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte zdroj žádané hodnoty</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zrušit</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Dálkově</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Volba</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelController</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Chyba</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Range is 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsah je 0 až 100</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelFrame</name>
     <message>
         <source>No Unit</source>
-        <translation type="unfinished">Žádná jednotka</translation>
+        <translation>Žádná jednotka</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovládací panel</translation>
     </message>
     <message>
         <source>Ref value</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádaná hodnota</translation>
     </message>
     <message>
         <source>Ref source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdroj žád. hodnoty</translation>
     </message>
     <message>
         <source>Run/Stop source</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdroj chodu/zastavení</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpřed</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzad</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Dálkově</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Volba</translation>
     </message>
 </context>
 <context>
@@ -442,74 +442,77 @@
     <name>EditFavorites</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Oblíbené</translation>
+        <translation>Oblíbené</translation>
     </message>
     <message>
         <source>Select Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte sadu</translation>
     </message>
     <message>
         <source>Set Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název sady</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenovat</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Režim</translation>
+        <translation>Režim</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Jednotka</translation>
+        <translation>Jednotka</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished">Parametry</translation>
+        <translation>Parametry</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto
+měřítko</translation>
     </message>
     <message>
         <source>Param
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název
+param.</translation>
     </message>
     <message>
         <source>Curr
 Val</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt.
+hodn.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Odebrat</translation>
+        <translation>Odebrat</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Uložit</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zrušit</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informace</translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametr již existuje</translation>
     </message>
 </context>
 <context>
@@ -734,398 +737,402 @@ Val</source>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Umístit značku 1 sem</translation>
     </message>
     <message>
         <source>Set Marker 2 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Umístit značku 2 sem</translation>
     </message>
     <message>
         <source>Clear Markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat značky</translation>
     </message>
     <message>
         <source>Save plot as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit graf jako PNG...</translation>
     </message>
     <message>
         <source>Save plot as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit graf jako PDF...</translation>
     </message>
     <message>
         <source>Save Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit graf</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informace</translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatná cesta k souboru</translation>
     </message>
 </context>
 <context>
     <name>OscPrintGui</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Tisk</translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graf</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulka</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskárna</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zrušit</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>OsciSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Nastavení</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva pozadí</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bílá</translation>
     </message>
     <message>
         <source>Changes plot area color to white</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví barvu oblasti grafu na bílou</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Černá</translation>
     </message>
     <message>
         <source>Changes plot area color to black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví barvu oblasti grafu na černou</translation>
     </message>
     <message>
         <source>Colorbar for setting plot color to 
 different shades between black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevná lišta pro nastavení oblasti grafu 
+na odstíny mezi černou a bílou</translation>
     </message>
     <message>
         <source>Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka čáry</translation>
     </message>
     <message>
         <source>Thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenká</translation>
     </message>
     <message>
         <source>Changes the width of graph to thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví tenkou čáru křivek</translation>
     </message>
     <message>
         <source>Fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Silná</translation>
     </message>
     <message>
         <source>Changes the width of graph to fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví silnou čáru křivek</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mřížka</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnuto</translation>
     </message>
     <message>
         <source>keeps the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>ponechá mřížku v oblastech grafu</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnuto</translation>
     </message>
     <message>
         <source>removes the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>odstraní mřížku z oblastí grafu</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OscilloscopeWidget</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte barvu</translation>
     </message>
     <message>
         <source>RS232</source>
-        <translation type="unfinished">RS232</translation>
+        <translation>RS232</translation>
     </message>
     <message>
         <source>RS485</source>
-        <translation type="unfinished">RS485</translation>
+        <translation>RS485</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished">TCP/IP</translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>Units on File</source>
-        <translation type="unfinished">Jednotky ze souboru</translation>
+        <translation>Jednotky ze souboru</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Oblíbené</translation>
+        <translation>Oblíbené</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Uložit</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Tisk</translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Prints table/graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytiskne tabulku/graf</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentář</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graf</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogové</translation>
     </message>
     <message>
         <source>display only analog signals</source>
-        <translation type="unfinished"></translation>
+        <translation>zobrazit pouze analogové signály</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitální</translation>
     </message>
     <message>
         <source>display only digital signals</source>
-        <translation type="unfinished"></translation>
+        <translation>zobrazit pouze digitální signály</translation>
     </message>
     <message>
         <source>Analog-Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogové-digitální</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvětšení</translation>
     </message>
     <message>
         <source>Back 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět 2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpřed</translation>
     </message>
     <message>
         <source>Forward 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpřed 2</translation>
     </message>
     <message>
         <source>Set Sampling Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit dobu vzorkování</translation>
     </message>
     <message>
         <source>Data from unit will be retrieved at this interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data z jednotky se budou číst v tomto intervalu.</translation>
     </message>
     <message>
         <source>msec</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Nastavení</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto
+měřítko</translation>
     </message>
     <message>
         <source>Param Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název parametru</translation>
     </message>
     <message>
         <source>Curr
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální
+hodnota</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Jednotka</translation>
+        <translation>Jednotka</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished">Min</translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished">Max</translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Stops the recording and displaying the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastaví záznam a zobrazování křivek</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit</translation>
     </message>
     <message>
         <source>Starts the recording and displaying the selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustí záznam a zobrazování vybraných křivek</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Resumes the displaying of selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnoví zobrazování vybraných křivek</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>Pauses the displaying of selected graphs 
 while recording continues in background</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaví zobrazování vybraných křivek, 
+zatímco záznam pokračuje na pozadí</translation>
     </message>
     <message>
         <source>Response Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba odezvy</translation>
     </message>
     <message>
         <source>Slowest Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejpomalejší zařízení</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informace</translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>No unit is connected to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>Není připojena žádná jednotka pro záznam</translation>
     </message>
     <message>
         <source>Trigger in Progress- Do you want to Stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá spouštění - Chcete jej zastavit?</translation>
     </message>
     <message>
         <source>Do you want to save rec file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete uložit soubor záznamu?</translation>
     </message>
     <message>
         <source>Press Browse to enter file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte Procházet a zadejte název souboru</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatná cesta k souboru</translation>
     </message>
     <message>
         <source>Open rec file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor záznamu</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Probíhá záznam osciloskopu.
+        <translation>Probíhá záznam osciloskopu.
 Zastavte záznam</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakonfigurováno</translation>
     </message>
     <message>
         <source>Not Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Neaktivní</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekání...</translation>
     </message>
     <message>
         <source>Running...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá...</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončeno</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametr již existuje</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Chyba</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Favourite list is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam oblíbených je prázdný</translation>
     </message>
     <message>
         <source>Save pdf file</source>
-        <translation type="unfinished">Uložit soubor PDF</translation>
+        <translation>Uložit soubor PDF</translation>
     </message>
 </context>
 <context>
@@ -1160,43 +1167,43 @@ Zastavte záznam</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n parameter(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Do %1 zapsán %n parametr</numerusform>
+            <numerusform>Do %1 zapsány %n parametry</numerusform>
+            <numerusform>Do %1 zapsáno %n parametrů</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n parameter(s) from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Z %1 načten %n parametr</numerusform>
+            <numerusform>Z %1 načteny %n parametry</numerusform>
+            <numerusform>Z %1 načteno %n parametrů</numerusform>
         </translation>
     </message>
     <message>
         <source>Write to %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis do %1 zrušen po %2 z %3 parametrů</translation>
     </message>
     <message>
         <source>Read from %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtení z %1 zrušeno po %2 z %3 parametrů</translation>
     </message>
     <message>
         <source>Write to %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis do %1 ukončen: jednotka byla odebrána</translation>
     </message>
     <message>
         <source>Read from %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtení z %1 ukončeno: jednotka byla odebrána</translation>
     </message>
     <message>
         <source>Write to %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis do %1 selhal po %2 z %3 parametrů</translation>
     </message>
     <message>
         <source>Read from %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtení z %1 selhalo po %2 z %3 parametrů</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1228,11 @@ Zastavte záznam</translation>
     </message>
     <message>
         <source>Sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesláno na tiskárnu</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo: %1</translation>
     </message>
 </context>
 <context>
@@ -1320,7 +1327,7 @@ aplikace do řídicí karty</translation>
     </message>
     <message>
         <source>Send directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslat přímo</translation>
     </message>
 </context>
 <context>
@@ -1431,27 +1438,27 @@ Chcete pokračovat?</translation>
     </message>
     <message>
         <source>The range is %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsah je %1 až %2.</translation>
     </message>
     <message>
         <source>%1: that key is not accepted here. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tato klávesa zde není přípustná. %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was not taken. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ nebylo přijato. %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid value for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není platná hodnota pro %2.</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřeno: %1</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo: %1</translation>
     </message>
 </context>
 <context>
@@ -1807,190 +1814,193 @@ Zastavte záznam</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojování k %1...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informace</translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Probíhá záznam osciloskopu.
+        <translation>Probíhá záznam osciloskopu.
 Zastavte záznam</translation>
     </message>
     <message>
         <source>Sent %1 (set %2) to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sada %2) odesláno do %3</translation>
     </message>
     <message>
         <source>Sending %1 (set %2) to %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslání %1 (sada %2) do %3 selhalo</translation>
     </message>
     <message>
         <source>%1: Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zařízení není připojeno</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení není připojeno</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Varování</translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>These parameter sets have changes that are not saved:
 %1
 
 Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyto sady parametrů obsahují neuložené změny:
+%1
+
+Chcete je uložit?</translation>
     </message>
 </context>
 <context>
     <name>TriggerDialog</name>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Podmíněné spouštění</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění úrovní</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Režim</translation>
+        <translation>Režim</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Název jednotky</translation>
+        <translation>Název jednotky</translation>
     </message>
     <message>
         <source>Group A</source>
-        <translation type="unfinished"></translation>
+        <translation>Skupina A</translation>
     </message>
     <message>
         <source>Group B</source>
-        <translation type="unfinished"></translation>
+        <translation>Skupina B</translation>
     </message>
     <message>
         <source>Signal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název signálu</translation>
     </message>
     <message>
         <source>Trigger Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ spouštění</translation>
     </message>
     <message>
         <source>Falling</source>
-        <translation type="unfinished"></translation>
+        <translation>Sestupná</translation>
     </message>
     <message>
         <source>Rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzestupná</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Obě</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Vysoká</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Podmínka</translation>
     </message>
     <message>
         <source>Before Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba před</translation>
     </message>
     <message>
         <source>After Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba po</translation>
     </message>
     <message>
         <source>Capture Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba záznamu</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednorázově</translation>
     </message>
     <message>
         <source>Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovaně</translation>
     </message>
     <message>
         <source>Maximum Total File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální celková velikost souborů</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Maximum Total Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální celková doba</translation>
     </message>
     <message>
         <source>Number Of Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet vzorků</translation>
     </message>
     <message>
         <source>Number Of Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet vzorků</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zavřít</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Chyba</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Enter Valid Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte platnou hodnotu</translation>
     </message>
     <message>
         <source>Low Value Should be Less than High Value </source>
-        <translation type="unfinished"></translation>
+        <translation>Dolní hodnota musí být menší než horní hodnota </translation>
     </message>
 </context>
 <context>
     <name>TriggerSettings</name>
     <message>
         <source>Trigger Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti spouštění</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění úrovní</translation>
     </message>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Podmíněné spouštění</translation>
     </message>
     <message>
         <source>No Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez spouštění</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zrušit</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -2129,19 +2139,19 @@ Zastavte záznam</translation>
     </message>
     <message>
         <source>unit %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>jednotka %1 na %2</translation>
     </message>
     <message>
         <source>unit %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>jednotka %1 na %2</translation>
     </message>
     <message>
         <source>Could not connect %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze připojit %1: %2</translation>
     </message>
     <message>
         <source>Connected %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojeno %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2368,17 +2378,20 @@ Zastavte záznam</translation>
     <message>
         <source>The user guide was not found:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatelská příručka nebyla nalezena:
+%1</translation>
     </message>
     <message>
         <source>Opening the user guide...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevírání uživatelské příručky...</translation>
     </message>
     <message>
         <source>No program to show PDF files was found.
 The user guide is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyl nalezen žádný program pro zobrazení souborů PDF.
+Uživatelská příručka je zde:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2574,27 +2587,27 @@ The user guide is here:
     <name>alarms</name>
     <message>
         <source>Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum a čas</translation>
     </message>
     <message>
         <source>Unit ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID jednotky</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Název jednotky</translation>
+        <translation>Název jednotky</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Popis</translation>
     </message>
     <message>
         <source>Current Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální výstrahy</translation>
     </message>
     <message>
         <source>Alert History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie výstrah</translation>
     </message>
 </context>
 <context>

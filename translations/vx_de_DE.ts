@@ -20,15 +20,15 @@
     <name>AddFavParam</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished">Parameter</translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>%1 (file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Datei)</translation>
     </message>
 </context>
 <context>
@@ -283,104 +283,104 @@
     </message>
     <message>
         <source>Data File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datendatei</translation>
     </message>
 </context>
 <context>
     <name>ControlBox</name>
     <message>
         <source>Control Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerquelle</translation>
     </message>
     <message>
         <source>Select Run/Stop Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Start/Stopp-Quelle wählen</translation>
     </message>
     <message>
         <source>Select Reference Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwertquelle wählen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Fern</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelController</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Range is 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich ist 0 bis 100</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelFrame</name>
     <message>
         <source>No Unit</source>
-        <translation type="unfinished">Kein Gerät</translation>
+        <translation>Kein Gerät</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienfeld</translation>
     </message>
     <message>
         <source>Ref value</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwert</translation>
     </message>
     <message>
         <source>Ref source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwertquelle</translation>
     </message>
     <message>
         <source>Run/Stop source</source>
-        <translation type="unfinished"></translation>
+        <translation>Start/Stopp-Quelle</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Fern</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
 </context>
 <context>
@@ -442,74 +442,77 @@
     <name>EditFavorites</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Select Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz wählen</translation>
     </message>
     <message>
         <source>Set Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Satzname</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modus</translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Gerät</translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished">Parameter</translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-
+Skalierung</translation>
     </message>
     <message>
         <source>Param
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Param.-
+Name</translation>
     </message>
     <message>
         <source>Curr
 Val</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt.
+Wert</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Entfernen</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter ist bereits vorhanden</translation>
     </message>
 </context>
 <context>
@@ -734,398 +737,402 @@ Val</source>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker 1 hier setzen</translation>
     </message>
     <message>
         <source>Set Marker 2 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker 2 hier setzen</translation>
     </message>
     <message>
         <source>Clear Markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker löschen</translation>
     </message>
     <message>
         <source>Save plot as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG speichern...</translation>
     </message>
     <message>
         <source>Save plot as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PDF speichern...</translation>
     </message>
     <message>
         <source>Save Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateipfad</translation>
     </message>
 </context>
 <context>
     <name>OscPrintGui</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>OsciSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Changes plot area color to white</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt die Farbe des Diagrammbereichs auf Weiß</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Changes plot area color to black</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt die Farbe des Diagrammbereichs auf Schwarz</translation>
     </message>
     <message>
         <source>Colorbar for setting plot color to 
 different shades between black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbleiste zum Einstellen der Diagrammfarbe in 
+Grautönen zwischen Schwarz und Weiß</translation>
     </message>
     <message>
         <source>Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienstärke</translation>
     </message>
     <message>
         <source>Thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dünn</translation>
     </message>
     <message>
         <source>Changes the width of graph to thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die Kurven dünn dar</translation>
     </message>
     <message>
         <source>Fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Dick</translation>
     </message>
     <message>
         <source>Changes the width of graph to fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die Kurven dick dar</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>keeps the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt das Raster in den Diagrammbereichen</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>removes the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>blendet das Raster in den Diagrammbereichen aus</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OscilloscopeWidget</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen</translation>
     </message>
     <message>
         <source>RS232</source>
-        <translation type="unfinished">RS232</translation>
+        <translation>RS232</translation>
     </message>
     <message>
         <source>RS485</source>
-        <translation type="unfinished">RS485</translation>
+        <translation>RS485</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished">TCP/IP</translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>Units on File</source>
-        <translation type="unfinished">Geräte aus Datei</translation>
+        <translation>Geräte aus Datei</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Prints table/graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt Tabelle/Diagramm</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog</translation>
     </message>
     <message>
         <source>display only analog signals</source>
-        <translation type="unfinished"></translation>
+        <translation>nur analoge Signale anzeigen</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>display only digital signals</source>
-        <translation type="unfinished"></translation>
+        <translation>nur digitale Signale anzeigen</translation>
     </message>
     <message>
         <source>Analog-Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog-Digital</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Back 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück 2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Forward 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts 2</translation>
     </message>
     <message>
         <source>Set Sampling Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastzeit einstellen</translation>
     </message>
     <message>
         <source>Data from unit will be retrieved at this interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten werden in diesem Intervall vom Gerät gelesen.</translation>
     </message>
     <message>
         <source>msec</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-
+Skalierung</translation>
     </message>
     <message>
         <source>Param Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametername</translation>
     </message>
     <message>
         <source>Curr
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt.
+Wert</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Gerät</translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished">Min</translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished">Max</translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stops the recording and displaying the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet die Aufzeichnung und die Anzeige der Kurven</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Starts the recording and displaying the selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet die Aufzeichnung und die Anzeige der gewählten Kurven</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Resumes the displaying of selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt die Anzeige der gewählten Kurven fort</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Pauses the displaying of selected graphs 
 while recording continues in background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Anzeige der gewählten Kurven an, 
+während die Aufzeichnung im Hintergrund weiterläuft</translation>
     </message>
     <message>
         <source>Response Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortzeit</translation>
     </message>
     <message>
         <source>Slowest Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsamstes Gerät</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>No unit is connected to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Gerät zum Aufzeichnen verbunden</translation>
     </message>
     <message>
         <source>Trigger in Progress- Do you want to Stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger läuft - Möchten Sie ihn stoppen?</translation>
     </message>
     <message>
         <source>Do you want to save rec file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Aufzeichnungsdatei speichern?</translation>
     </message>
     <message>
         <source>Press Browse to enter file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Durchsuchen, um einen Dateinamen einzugeben</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateipfad</translation>
     </message>
     <message>
         <source>Open rec file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungsdatei öffnen</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Oszilloskopaufzeichnung läuft.
+        <translation>Oszilloskopaufzeichnung läuft.
 Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguriert</translation>
     </message>
     <message>
         <source>Not Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht aktiv</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten...</translation>
     </message>
     <message>
         <source>Running...</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft...</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter ist bereits vorhanden</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Favourite list is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritenliste ist leer</translation>
     </message>
     <message>
         <source>Save pdf file</source>
-        <translation type="unfinished">PDF-Datei speichern</translation>
+        <translation>PDF-Datei speichern</translation>
     </message>
 </context>
 <context>
@@ -1160,41 +1167,41 @@ Bitte Aufzeichnung beenden</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n parameter(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Parameter in %1 geschrieben</numerusform>
+            <numerusform>%n Parameter in %1 geschrieben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n parameter(s) from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Parameter aus %1 gelesen</numerusform>
+            <numerusform>%n Parameter aus %1 gelesen</numerusform>
         </translation>
     </message>
     <message>
         <source>Write to %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in %1 nach %2 von %3 Parametern abgebrochen</translation>
     </message>
     <message>
         <source>Read from %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen aus %1 nach %2 von %3 Parametern abgebrochen</translation>
     </message>
     <message>
         <source>Write to %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in %1 beendet: das Gerät wurde entfernt</translation>
     </message>
     <message>
         <source>Read from %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen aus %1 beendet: das Gerät wurde entfernt</translation>
     </message>
     <message>
         <source>Write to %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in %1 nach %2 von %3 Parametern fehlgeschlagen</translation>
     </message>
     <message>
         <source>Read from %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen aus %1 nach %2 von %3 Parametern fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1226,11 @@ Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>Sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>An den Drucker gesendet</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1318,7 +1325,7 @@ Programm auf die Steuerkarte</translation>
     </message>
     <message>
         <source>Send directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkt senden</translation>
     </message>
 </context>
 <context>
@@ -1429,27 +1436,27 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>The range is %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bereich ist %1 bis %2.</translation>
     </message>
     <message>
         <source>%1: that key is not accepted here. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Diese Taste ist hier nicht zulässig. %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was not taken. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ wurde nicht übernommen. %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid value for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Wert für %2.</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1805,190 +1812,193 @@ Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit %1 wird hergestellt...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Oszilloskopaufzeichnung läuft.
+        <translation>Oszilloskopaufzeichnung läuft.
 Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>Sent %1 (set %2) to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Satz %2) an %3 gesendet</translation>
     </message>
     <message>
         <source>Sending %1 (set %2) to %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden von %1 (Satz %2) an %3 fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1: Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Gerät nicht verbunden</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät nicht verbunden</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>These parameter sets have changes that are not saved:
 %1
 
 Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Parametersätze haben nicht gespeicherte Änderungen:
+%1
+
+Möchten Sie sie speichern?</translation>
     </message>
 </context>
 <context>
     <name>TriggerDialog</name>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingter Trigger</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegeltrigger</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modus</translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Gerätename</translation>
+        <translation>Gerätename</translation>
     </message>
     <message>
         <source>Group A</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe A</translation>
     </message>
     <message>
         <source>Group B</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe B</translation>
     </message>
     <message>
         <source>Signal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalname</translation>
     </message>
     <message>
         <source>Trigger Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Triggertyp</translation>
     </message>
     <message>
         <source>Falling</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallend</translation>
     </message>
     <message>
         <source>Rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigend</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung</translation>
     </message>
     <message>
         <source>Before Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlaufzeit</translation>
     </message>
     <message>
         <source>After Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachlaufzeit</translation>
     </message>
     <message>
         <source>Capture Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungsdauer</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
     <message>
         <source>Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfach</translation>
     </message>
     <message>
         <source>Maximum Total File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Gesamtdateigröße</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Maximum Total Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Gesamtdauer</translation>
     </message>
     <message>
         <source>Number Of Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Abtastwerte</translation>
     </message>
     <message>
         <source>Number Of Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Abtastwerte</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Enter Valid Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültigen Wert eingeben</translation>
     </message>
     <message>
         <source>Low Value Should be Less than High Value </source>
-        <translation type="unfinished"></translation>
+        <translation>Der untere Wert muss kleiner als der obere Wert sein </translation>
     </message>
 </context>
 <context>
     <name>TriggerSettings</name>
     <message>
         <source>Trigger Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Triggeroptionen</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegeltrigger</translation>
     </message>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingter Trigger</translation>
     </message>
     <message>
         <source>No Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Trigger</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2127,19 +2137,19 @@ Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>unit %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1 an %2</translation>
     </message>
     <message>
         <source>unit %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1 an %2</translation>
     </message>
     <message>
         <source>Could not connect %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht verbunden werden: %2</translation>
     </message>
     <message>
         <source>Connected %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verbunden (%2)</translation>
     </message>
 </context>
 <context>
@@ -2366,17 +2376,20 @@ Bitte Aufzeichnung beenden</translation>
     <message>
         <source>The user guide was not found:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch wurde nicht gefunden:
+%1</translation>
     </message>
     <message>
         <source>Opening the user guide...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch wird geöffnet...</translation>
     </message>
     <message>
         <source>No program to show PDF files was found.
 The user guide is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.
+Das Benutzerhandbuch befindet sich hier:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2572,27 +2585,27 @@ The user guide is here:
     <name>alarms</name>
     <message>
         <source>Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>Unit ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-ID</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Gerätename</translation>
+        <translation>Gerätename</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Current Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Alarme</translation>
     </message>
     <message>
         <source>Alert History</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmhistorie</translation>
     </message>
 </context>
 <context>

@@ -20,15 +20,15 @@
     <name>AddFavParam</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoritos</translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished">Parámetro</translation>
+        <translation>Parámetro</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>%1 (file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (archivo)</translation>
     </message>
 </context>
 <context>
@@ -283,104 +283,104 @@
     </message>
     <message>
         <source>Data File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos</translation>
     </message>
 </context>
 <context>
     <name>ControlBox</name>
     <message>
         <source>Control Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de control</translation>
     </message>
     <message>
         <source>Select Run/Stop Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fuente de marcha/paro</translation>
     </message>
     <message>
         <source>Select Reference Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fuente de referencia</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoto</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelController</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Range is 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>El rango es de 0 a 100</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelFrame</name>
     <message>
         <source>No Unit</source>
-        <translation type="unfinished">Ningún equipo</translation>
+        <translation>Ningún equipo</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de control</translation>
     </message>
     <message>
         <source>Ref value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de ref.</translation>
     </message>
     <message>
         <source>Ref source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de ref.</translation>
     </message>
     <message>
         <source>Run/Stop source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de marcha/paro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Paro</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoto</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción</translation>
     </message>
 </context>
 <context>
@@ -442,74 +442,77 @@
     <name>EditFavorites</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoritos</translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Select Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar juego</translation>
     </message>
     <message>
         <source>Set Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del juego</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modo</translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Equipo</translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished">Parámetros</translation>
+        <translation>Parámetros</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala
+auto</translation>
     </message>
     <message>
         <source>Param
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre
+parám.</translation>
     </message>
     <message>
         <source>Curr
 Val</source>
-        <translation type="unfinished"></translation>
+        <translation>Val.
+act.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Quitar</translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Información</translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>El parámetro ya existe</translation>
     </message>
 </context>
 <context>
@@ -734,398 +737,402 @@ Val</source>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner marcador 1 aquí</translation>
     </message>
     <message>
         <source>Set Marker 2 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner marcador 2 aquí</translation>
     </message>
     <message>
         <source>Clear Markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar marcadores</translation>
     </message>
     <message>
         <source>Save plot as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar gráfico como PNG...</translation>
     </message>
     <message>
         <source>Save plot as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar gráfico como PDF...</translation>
     </message>
     <message>
         <source>Save Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar gráfico</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Información</translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de archivo no válida</translation>
     </message>
 </context>
 <context>
     <name>OscPrintGui</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimir</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>OsciSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Configuración</translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Changes plot area color to white</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el color del área de trazado a blanco</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Changes plot area color to black</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el color del área de trazado a negro</translation>
     </message>
     <message>
         <source>Colorbar for setting plot color to 
 different shades between black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de color para ajustar el área de trazado 
+a distintos tonos entre negro y blanco</translation>
     </message>
     <message>
         <source>Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor de línea</translation>
     </message>
     <message>
         <source>Thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Fino</translation>
     </message>
     <message>
         <source>Changes the width of graph to thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el grosor de las curvas a fino</translation>
     </message>
     <message>
         <source>Fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Grueso</translation>
     </message>
     <message>
         <source>Changes the width of graph to fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el grosor de las curvas a grueso</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activada</translation>
     </message>
     <message>
         <source>keeps the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>mantiene la cuadrícula en las áreas de trazado</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivada</translation>
     </message>
     <message>
         <source>removes the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>quita la cuadrícula de las áreas de trazado</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>OscilloscopeWidget</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar color</translation>
     </message>
     <message>
         <source>RS232</source>
-        <translation type="unfinished">RS232</translation>
+        <translation>RS232</translation>
     </message>
     <message>
         <source>RS485</source>
-        <translation type="unfinished">RS485</translation>
+        <translation>RS485</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished">TCP/IP</translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>Units on File</source>
-        <translation type="unfinished">Equipos de archivo</translation>
+        <translation>Equipos de archivo</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoritos</translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimir</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Prints table/graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la tabla/el gráfico</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analógica</translation>
     </message>
     <message>
         <source>display only analog signals</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar solo señales analógicas</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>display only digital signals</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar solo señales digitales</translation>
     </message>
     <message>
         <source>Analog-Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Analógica-digital</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Back 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás 2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Forward 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante 2</translation>
     </message>
     <message>
         <source>Set Sampling Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar tiempo de muestreo</translation>
     </message>
     <message>
         <source>Data from unit will be retrieved at this interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del equipo se leerán con este intervalo.</translation>
     </message>
     <message>
         <source>msec</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Configuración</translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala
+auto</translation>
     </message>
     <message>
         <source>Param Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del parámetro</translation>
     </message>
     <message>
         <source>Curr
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor
+actual</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Equipo</translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished">Mín</translation>
+        <translation>Mín</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished">Máx</translation>
+        <translation>Máx</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Paro</translation>
     </message>
     <message>
         <source>Stops the recording and displaying the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene el registro y la visualización de las curvas</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Starts the recording and displaying the selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia el registro y la visualización de las curvas seleccionadas</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Resumes the displaying of selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanuda la visualización de las curvas seleccionadas</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Pauses the displaying of selected graphs 
 while recording continues in background</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa la visualización de las curvas seleccionadas 
+mientras el registro continúa en segundo plano</translation>
     </message>
     <message>
         <source>Response Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de respuesta</translation>
     </message>
     <message>
         <source>Slowest Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo más lento</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Información</translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>No unit is connected to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún equipo conectado para registrar</translation>
     </message>
     <message>
         <source>Trigger in Progress- Do you want to Stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo en curso - ¿Desea detenerlo?</translation>
     </message>
     <message>
         <source>Do you want to save rec file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar el archivo de registro?</translation>
     </message>
     <message>
         <source>Press Browse to enter file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Examinar para introducir el nombre del archivo</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de archivo no válida</translation>
     </message>
     <message>
         <source>Open rec file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de registro</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Grabación del osciloscopio en curso.
+        <translation>Grabación del osciloscopio en curso.
 Detenga la grabación</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurado</translation>
     </message>
     <message>
         <source>Not Active</source>
-        <translation type="unfinished"></translation>
+        <translation>No activo</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando...</translation>
     </message>
     <message>
         <source>Running...</source>
-        <translation type="unfinished"></translation>
+        <translation>En marcha...</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>El parámetro ya existe</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Favourite list is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de favoritos está vacía</translation>
     </message>
     <message>
         <source>Save pdf file</source>
-        <translation type="unfinished">Guardar archivo PDF</translation>
+        <translation>Guardar archivo PDF</translation>
     </message>
 </context>
 <context>
@@ -1160,41 +1167,41 @@ Detenga la grabación</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n parameter(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parámetro escrito en %1</numerusform>
+            <numerusform>%n parámetros escritos en %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n parameter(s) from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parámetro leído de %1</numerusform>
+            <numerusform>%n parámetros leídos de %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Write to %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura en %1 cancelada tras %2 de %3 parámetros</translation>
     </message>
     <message>
         <source>Read from %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de %1 cancelada tras %2 de %3 parámetros</translation>
     </message>
     <message>
         <source>Write to %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura en %1 terminada: se quitó el equipo</translation>
     </message>
     <message>
         <source>Read from %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de %1 terminada: se quitó el equipo</translation>
     </message>
     <message>
         <source>Write to %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura en %1 falló tras %2 de %3 parámetros</translation>
     </message>
     <message>
         <source>Read from %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura de %1 falló tras %2 de %3 parámetros</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1226,11 @@ Detenga la grabación</translation>
     </message>
     <message>
         <source>Sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado a la impresora</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardado</translation>
     </message>
 </context>
 <context>
@@ -1318,7 +1325,7 @@ aplicación a la tarjeta de control</translation>
     </message>
     <message>
         <source>Send directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar directamente</translation>
     </message>
 </context>
 <context>
@@ -1429,27 +1436,27 @@ Do you want to Continue?</source>
     </message>
     <message>
         <source>The range is %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rango es de %1 a %2.</translation>
     </message>
     <message>
         <source>%1: that key is not accepted here. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: esa tecla no se admite aquí. %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was not taken. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» no se aceptó. %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid value for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor válido para %2.</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abierto</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardado</translation>
     </message>
 </context>
 <context>
@@ -1805,190 +1812,193 @@ Detenga la grabación</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con %1...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Información</translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Grabación del osciloscopio en curso.
+        <translation>Grabación del osciloscopio en curso.
 Detenga la grabación</translation>
     </message>
     <message>
         <source>Sent %1 (set %2) to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (juego %2) enviado a %3</translation>
     </message>
     <message>
         <source>Sending %1 (set %2) to %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el envío de %1 (juego %2) a %3</translation>
     </message>
     <message>
         <source>%1: Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: equipo no conectado</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo no conectado</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Advertencia</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>These parameter sets have changes that are not saved:
 %1
 
 Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos juegos de parámetros tienen cambios sin guardar:
+%1
+
+¿Desea guardarlos?</translation>
     </message>
 </context>
 <context>
     <name>TriggerDialog</name>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo condicional</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo por nivel</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modo</translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Nombre del equipo</translation>
+        <translation>Nombre del equipo</translation>
     </message>
     <message>
         <source>Group A</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo A</translation>
     </message>
     <message>
         <source>Group B</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo B</translation>
     </message>
     <message>
         <source>Signal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la señal</translation>
     </message>
     <message>
         <source>Trigger Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de disparo</translation>
     </message>
     <message>
         <source>Falling</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendente</translation>
     </message>
     <message>
         <source>Rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambos</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condición</translation>
     </message>
     <message>
         <source>Before Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo previo</translation>
     </message>
     <message>
         <source>After Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo posterior</translation>
     </message>
     <message>
         <source>Capture Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de captura</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Único</translation>
     </message>
     <message>
         <source>Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Múltiple</translation>
     </message>
     <message>
         <source>Maximum Total File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño total máximo de archivo</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Maximum Total Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración total máxima</translation>
     </message>
     <message>
         <source>Number Of Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de muestras</translation>
     </message>
     <message>
         <source>Number Of Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de muestras</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Enter Valid Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un valor válido</translation>
     </message>
     <message>
         <source>Low Value Should be Less than High Value </source>
-        <translation type="unfinished"></translation>
+        <translation>El valor bajo debe ser menor que el valor alto </translation>
     </message>
 </context>
 <context>
     <name>TriggerSettings</name>
     <message>
         <source>Trigger Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de disparo</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo por nivel</translation>
     </message>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo condicional</translation>
     </message>
     <message>
         <source>No Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin disparo</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2127,19 +2137,19 @@ Detenga la grabación</translation>
     </message>
     <message>
         <source>unit %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>equipo %1 en %2</translation>
     </message>
     <message>
         <source>unit %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>equipo %1 en %2</translation>
     </message>
     <message>
         <source>Could not connect %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar %1: %2</translation>
     </message>
     <message>
         <source>Connected %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conectado (%2)</translation>
     </message>
 </context>
 <context>
@@ -2366,17 +2376,20 @@ Detenga la grabación</translation>
     <message>
         <source>The user guide was not found:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el manual del usuario:
+%1</translation>
     </message>
     <message>
         <source>Opening the user guide...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo el manual del usuario...</translation>
     </message>
     <message>
         <source>No program to show PDF files was found.
 The user guide is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa para mostrar archivos PDF.
+El manual del usuario está aquí:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2572,27 +2585,27 @@ The user guide is here:
     <name>alarms</name>
     <message>
         <source>Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Unit ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID del equipo</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Nombre del equipo</translation>
+        <translation>Nombre del equipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Current Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas actuales</translation>
     </message>
     <message>
         <source>Alert History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de alarmas</translation>
     </message>
 </context>
 <context>

@@ -20,15 +20,15 @@
     <name>AddFavParam</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoris</translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished">Paramètre</translation>
+        <translation>Paramètre</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>%1 (file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fichier)</translation>
     </message>
 </context>
 <context>
@@ -283,104 +283,104 @@
     </message>
     <message>
         <source>Data File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données</translation>
     </message>
 </context>
 <context>
     <name>ControlBox</name>
     <message>
         <source>Control Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de commande</translation>
     </message>
     <message>
         <source>Select Run/Stop Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la source marche/arrêt</translation>
     </message>
     <message>
         <source>Select Reference Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la source de consigne</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>À distance</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelController</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Range is 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage est de 0 à 100</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelFrame</name>
     <message>
         <source>No Unit</source>
-        <translation type="unfinished">Aucun appareil</translation>
+        <translation>Aucun appareil</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de commande</translation>
     </message>
     <message>
         <source>Ref value</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne</translation>
     </message>
     <message>
         <source>Ref source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de consigne</translation>
     </message>
     <message>
         <source>Run/Stop source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source marche/arrêt</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>À distance</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
 </context>
 <context>
@@ -442,74 +442,77 @@
     <name>EditFavorites</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoris</translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Select Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le jeu</translation>
     </message>
     <message>
         <source>Set Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du jeu</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Mode</translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Appareil</translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle
+auto</translation>
     </message>
     <message>
         <source>Param
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom
+param.</translation>
     </message>
     <message>
         <source>Curr
 Val</source>
-        <translation type="unfinished"></translation>
+        <translation>Val.
+act.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre existe déjà</translation>
     </message>
 </context>
 <context>
@@ -734,398 +737,402 @@ Val</source>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer le marqueur 1 ici</translation>
     </message>
     <message>
         <source>Set Marker 2 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer le marqueur 2 ici</translation>
     </message>
     <message>
         <source>Clear Markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les marqueurs</translation>
     </message>
     <message>
         <source>Save plot as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG...</translation>
     </message>
     <message>
         <source>Save plot as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PDF...</translation>
     </message>
     <message>
         <source>Save Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de fichier non valide</translation>
     </message>
 </context>
 <context>
     <name>OscPrintGui</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>OsciSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de fond</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Changes plot area color to white</source>
-        <translation type="unfinished"></translation>
+        <translation>Met la zone de tracé en blanc</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Changes plot area color to black</source>
-        <translation type="unfinished"></translation>
+        <translation>Met la zone de tracé en noir</translation>
     </message>
     <message>
         <source>Colorbar for setting plot color to 
 different shades between black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de couleurs pour régler la zone de tracé 
+sur des nuances entre noir et blanc</translation>
     </message>
     <message>
         <source>Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur de trait</translation>
     </message>
     <message>
         <source>Thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Changes the width of graph to thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les courbes en trait fin</translation>
     </message>
     <message>
         <source>Fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Épais</translation>
     </message>
     <message>
         <source>Changes the width of graph to fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les courbes en trait épais</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activée</translation>
     </message>
     <message>
         <source>keeps the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche la grille dans les zones de tracé</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivée</translation>
     </message>
     <message>
         <source>removes the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>masque la grille dans les zones de tracé</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OscilloscopeWidget</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur</translation>
     </message>
     <message>
         <source>RS232</source>
-        <translation type="unfinished">RS232</translation>
+        <translation>RS232</translation>
     </message>
     <message>
         <source>RS485</source>
-        <translation type="unfinished">RS485</translation>
+        <translation>RS485</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished">TCP/IP</translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>Units on File</source>
-        <translation type="unfinished">Jeux de fichiers</translation>
+        <translation>Jeux de fichiers</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoris</translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Prints table/graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime le tableau/graphique</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogique</translation>
     </message>
     <message>
         <source>display only analog signals</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher uniquement les signaux analogiques</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérique</translation>
     </message>
     <message>
         <source>display only digital signals</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher uniquement les signaux numériques</translation>
     </message>
     <message>
         <source>Analog-Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogique-numérique</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Back 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour 2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Forward 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant 2</translation>
     </message>
     <message>
         <source>Set Sampling Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la période d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Data from unit will be retrieved at this interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de l&apos;appareil seront lues à cet intervalle.</translation>
     </message>
     <message>
         <source>msec</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle
+auto</translation>
     </message>
     <message>
         <source>Param Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du paramètre</translation>
     </message>
     <message>
         <source>Curr
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur
+actuelle</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Appareil</translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished">Min</translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished">Max</translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Stops the recording and displaying the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête l&apos;enregistrement et l&apos;affichage des courbes</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Starts the recording and displaying the selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarre l&apos;enregistrement et l&apos;affichage des courbes choisies</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Resumes the displaying of selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprend l&apos;affichage des courbes choisies</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Pauses the displaying of selected graphs 
 while recording continues in background</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspend l&apos;affichage des courbes choisies 
+pendant que l&apos;enregistrement continue en arrière-plan</translation>
     </message>
     <message>
         <source>Response Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réponse</translation>
     </message>
     <message>
         <source>Slowest Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil le plus lent</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>No unit is connected to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil connecté pour l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Trigger in Progress- Do you want to Stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement en cours - Voulez-vous l&apos;arrêter ?</translation>
     </message>
     <message>
         <source>Do you want to save rec file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer le fichier d&apos;enregistrement ?</translation>
     </message>
     <message>
         <source>Press Browse to enter file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Parcourir pour saisir un nom de fichier</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de fichier non valide</translation>
     </message>
     <message>
         <source>Open rec file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Enregistrement de l&apos;oscilloscope en cours.
+        <translation>Enregistrement de l&apos;oscilloscope en cours.
 Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuré</translation>
     </message>
     <message>
         <source>Not Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente...</translation>
     </message>
     <message>
         <source>Running...</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours...</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre existe déjà</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Favourite list is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des favoris est vide</translation>
     </message>
     <message>
         <source>Save pdf file</source>
-        <translation type="unfinished">Enregistrer le fichier PDF</translation>
+        <translation>Enregistrer le fichier PDF</translation>
     </message>
 </context>
 <context>
@@ -1160,41 +1167,41 @@ Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n parameter(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paramètre écrit dans %1</numerusform>
+            <numerusform>%n paramètres écrits dans %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n parameter(s) from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paramètre lu depuis %1</numerusform>
+            <numerusform>%n paramètres lus depuis %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Write to %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture dans %1 annulée après %2 paramètres sur %3</translation>
     </message>
     <message>
         <source>Read from %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture depuis %1 annulée après %2 paramètres sur %3</translation>
     </message>
     <message>
         <source>Write to %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture dans %1 interrompue : l&apos;appareil a été retiré</translation>
     </message>
     <message>
         <source>Read from %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture depuis %1 interrompue : l&apos;appareil a été retiré</translation>
     </message>
     <message>
         <source>Write to %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture dans %1 après %2 paramètres sur %3</translation>
     </message>
     <message>
         <source>Read from %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture depuis %1 après %2 paramètres sur %3</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1226,11 @@ Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré</translation>
     </message>
 </context>
 <context>
@@ -1318,7 +1325,7 @@ l&apos;application vers la carte de commande</translation>
     </message>
     <message>
         <source>Send directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer directement</translation>
     </message>
 </context>
 <context>
@@ -1429,27 +1436,27 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>The range is %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage est de %1 à %2.</translation>
     </message>
     <message>
         <source>%1: that key is not accepted here. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : cette touche n&apos;est pas acceptée ici. %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was not taken. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;a pas été pris en compte. %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid value for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une valeur valide pour %2.</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré</translation>
     </message>
 </context>
 <context>
@@ -1805,190 +1812,193 @@ Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Enregistrement de l&apos;oscilloscope en cours.
+        <translation>Enregistrement de l&apos;oscilloscope en cours.
 Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Sent %1 (set %2) to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (jeu %2) envoyé à %3</translation>
     </message>
     <message>
         <source>Sending %1 (set %2) to %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de %1 (jeu %2) à %3</translation>
     </message>
     <message>
         <source>%1: Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : appareil non connecté</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil non connecté</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Avertissement</translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>These parameter sets have changes that are not saved:
 %1
 
 Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces jeux de paramètres contiennent des modifications non enregistrées :
+%1
+
+Voulez-vous les enregistrer ?</translation>
     </message>
 </context>
 <context>
     <name>TriggerDialog</name>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement conditionnel</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement sur niveau</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Mode</translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Nom de l&apos;appareil</translation>
+        <translation>Nom de l&apos;appareil</translation>
     </message>
     <message>
         <source>Group A</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe A</translation>
     </message>
     <message>
         <source>Group B</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe B</translation>
     </message>
     <message>
         <source>Signal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du signal</translation>
     </message>
     <message>
         <source>Trigger Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de déclenchement</translation>
     </message>
     <message>
         <source>Falling</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendant</translation>
     </message>
     <message>
         <source>Rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condition</translation>
     </message>
     <message>
         <source>Before Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps avant</translation>
     </message>
     <message>
         <source>After Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps après</translation>
     </message>
     <message>
         <source>Capture Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de capture</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Unique</translation>
     </message>
     <message>
         <source>Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiple</translation>
     </message>
     <message>
         <source>Maximum Total File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille totale maximale des fichiers</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Maximum Total Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée totale maximale</translation>
     </message>
     <message>
         <source>Number Of Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;échantillons</translation>
     </message>
     <message>
         <source>Number Of Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;échantillons</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Enter Valid Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une valeur valide</translation>
     </message>
     <message>
         <source>Low Value Should be Less than High Value </source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur basse doit être inférieure à la valeur haute </translation>
     </message>
 </context>
 <context>
     <name>TriggerSettings</name>
     <message>
         <source>Trigger Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de déclenchement</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement sur niveau</translation>
     </message>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement conditionnel</translation>
     </message>
     <message>
         <source>No Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun déclenchement</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2127,19 +2137,19 @@ Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>unit %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>appareil %1 à %2</translation>
     </message>
     <message>
         <source>unit %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>appareil %1 sur %2</translation>
     </message>
     <message>
         <source>Could not connect %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de connecter %1 : %2</translation>
     </message>
     <message>
         <source>Connected %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 connecté (%2)</translation>
     </message>
 </context>
 <context>
@@ -2366,17 +2376,20 @@ Veuillez arrêter l&apos;enregistrement</translation>
     <message>
         <source>The user guide was not found:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide de l&apos;utilisateur est introuvable :
+%1</translation>
     </message>
     <message>
         <source>Opening the user guide...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture du guide de l&apos;utilisateur...</translation>
     </message>
     <message>
         <source>No program to show PDF files was found.
 The user guide is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme pour afficher les fichiers PDF n&apos;a été trouvé.
+Le guide de l&apos;utilisateur se trouve ici :
+%1</translation>
     </message>
 </context>
 <context>
@@ -2572,27 +2585,27 @@ The user guide is here:
     <name>alarms</name>
     <message>
         <source>Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Unit ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de l&apos;appareil</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Nom de l&apos;appareil</translation>
+        <translation>Nom de l&apos;appareil</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Current Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alertes actuelles</translation>
     </message>
     <message>
         <source>Alert History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des alertes</translation>
     </message>
 </context>
 <context>

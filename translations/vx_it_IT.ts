@@ -20,15 +20,15 @@
     <name>AddFavParam</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Preferiti</translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished">Parametro</translation>
+        <translation>Parametro</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>%1 (file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (file)</translation>
     </message>
 </context>
 <context>
@@ -283,104 +283,104 @@
     </message>
     <message>
         <source>Data File</source>
-        <translation type="unfinished"></translation>
+        <translation>File di dati</translation>
     </message>
 </context>
 <context>
     <name>ControlBox</name>
     <message>
         <source>Control Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente di comando</translation>
     </message>
     <message>
         <source>Select Run/Stop Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona sorgente marcia/arresto</translation>
     </message>
     <message>
         <source>Select Reference Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona sorgente di riferimento</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoto</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelController</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Range is 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo è da 0 a 100</translation>
     </message>
 </context>
 <context>
     <name>CtrlPanelFrame</name>
     <message>
         <source>No Unit</source>
-        <translation type="unfinished">Nessuna unità</translation>
+        <translation>Nessuna unità</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannello di controllo</translation>
     </message>
     <message>
         <source>Ref value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore rif.</translation>
     </message>
     <message>
         <source>Ref source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente rif.</translation>
     </message>
     <message>
         <source>Run/Stop source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente marcia/arresto</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoto</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione</translation>
     </message>
 </context>
 <context>
@@ -442,74 +442,77 @@
     <name>EditFavorites</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Preferiti</translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Select Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona set</translation>
     </message>
     <message>
         <source>Set Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del set</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modalità</translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Unità</translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished">Parametri</translation>
+        <translation>Parametri</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala
+auto</translation>
     </message>
     <message>
         <source>Param
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome
+param.</translation>
     </message>
     <message>
         <source>Curr
 Val</source>
-        <translation type="unfinished"></translation>
+        <translation>Val.
+att.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Rimuovi</translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informazione</translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Il parametro esiste già</translation>
     </message>
 </context>
 <context>
@@ -734,398 +737,402 @@ Val</source>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta qui il marcatore 1</translation>
     </message>
     <message>
         <source>Set Marker 2 Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta qui il marcatore 2</translation>
     </message>
     <message>
         <source>Clear Markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella marcatori</translation>
     </message>
     <message>
         <source>Save plot as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva grafico come PNG...</translation>
     </message>
     <message>
         <source>Save plot as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva grafico come PDF...</translation>
     </message>
     <message>
         <source>Save Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva grafico</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informazione</translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso del file non valido</translation>
     </message>
 </context>
 <context>
     <name>OscPrintGui</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Stampa</translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>OsciSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Impostazioni</translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Changes plot area color to white</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il colore dell&apos;area del grafico su bianco</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>Changes plot area color to black</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il colore dell&apos;area del grafico su nero</translation>
     </message>
     <message>
         <source>Colorbar for setting plot color to 
 different shades between black and white</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra dei colori per impostare l&apos;area del grafico 
+su varie tonalità tra nero e bianco</translation>
     </message>
     <message>
         <source>Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore linea</translation>
     </message>
     <message>
         <source>Thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottile</translation>
     </message>
     <message>
         <source>Changes the width of graph to thin</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta lo spessore delle curve su sottile</translation>
     </message>
     <message>
         <source>Fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessa</translation>
     </message>
     <message>
         <source>Changes the width of graph to fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta lo spessore delle curve su spesso</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>keeps the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>mantiene la griglia nelle aree del grafico</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>removes the grid for plot areas</source>
-        <translation type="unfinished"></translation>
+        <translation>rimuove la griglia dalle aree del grafico</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OscilloscopeWidget</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona colore</translation>
     </message>
     <message>
         <source>RS232</source>
-        <translation type="unfinished">RS232</translation>
+        <translation>RS232</translation>
     </message>
     <message>
         <source>RS485</source>
-        <translation type="unfinished">RS485</translation>
+        <translation>RS485</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished">TCP/IP</translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>Units on File</source>
-        <translation type="unfinished">Unità da file</translation>
+        <translation>Unità da file</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Preferiti</translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Stampa</translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Prints table/graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa tabella/grafico</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogico</translation>
     </message>
     <message>
         <source>display only analog signals</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra solo i segnali analogici</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitale</translation>
     </message>
     <message>
         <source>display only digital signals</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra solo i segnali digitali</translation>
     </message>
     <message>
         <source>Analog-Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogico-digitale</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Back 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro 2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Forward 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti 2</translation>
     </message>
     <message>
         <source>Set Sampling Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta tempo di campionamento</translation>
     </message>
     <message>
         <source>Data from unit will be retrieved at this interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati dell&apos;unità verranno letti a questo intervallo.</translation>
     </message>
     <message>
         <source>msec</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione</translation>
     </message>
     <message>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Impostazioni</translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Auto
 Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala
+auto</translation>
     </message>
     <message>
         <source>Param Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome parametro</translation>
     </message>
     <message>
         <source>Curr
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore
+attuale</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished">Unità</translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished">Min</translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished">Max</translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto</translation>
     </message>
     <message>
         <source>Stops the recording and displaying the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresta la registrazione e la visualizzazione delle curve</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Starts the recording and displaying the selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia la registrazione e la visualizzazione delle curve selezionate</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Resumes the displaying of selected graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprende la visualizzazione delle curve selezionate</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Pauses the displaying of selected graphs 
 while recording continues in background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospende la visualizzazione delle curve selezionate 
+mentre la registrazione continua in background</translation>
     </message>
     <message>
         <source>Response Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di risposta</translation>
     </message>
     <message>
         <source>Slowest Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità più lenta</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informazione</translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>No unit is connected to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna unità collegata da cui registrare</translation>
     </message>
     <message>
         <source>Trigger in Progress- Do you want to Stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger in corso - Arrestarlo?</translation>
     </message>
     <message>
         <source>Do you want to save rec file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare il file di registrazione?</translation>
     </message>
     <message>
         <source>Press Browse to enter file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Premere Sfoglia per inserire il nome del file</translation>
     </message>
     <message>
         <source>Invalid Filepath</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso del file non valido</translation>
     </message>
     <message>
         <source>Open rec file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file di registrazione</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Registrazione oscilloscopio in corso.
+        <translation>Registrazione oscilloscopio in corso.
 Interrompere la registrazione</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurato</translation>
     </message>
     <message>
         <source>Not Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Non attivo</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa...</translation>
     </message>
     <message>
         <source>Running...</source>
-        <translation type="unfinished"></translation>
+        <translation>In esecuzione...</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Param already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Il parametro esiste già</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Favourite list is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei preferiti è vuoto</translation>
     </message>
     <message>
         <source>Save pdf file</source>
-        <translation type="unfinished">Salva file PDF</translation>
+        <translation>Salva file PDF</translation>
     </message>
 </context>
 <context>
@@ -1160,41 +1167,41 @@ Interrompere la registrazione</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n parameter(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parametro scritto in %1</numerusform>
+            <numerusform>%n parametri scritti in %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Read %n parameter(s) from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parametro letto da %1</numerusform>
+            <numerusform>%n parametri letti da %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Write to %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura in %1 annullata dopo %2 di %3 parametri</translation>
     </message>
     <message>
         <source>Read from %1 cancelled after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura da %1 annullata dopo %2 di %3 parametri</translation>
     </message>
     <message>
         <source>Write to %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura in %1 terminata: l&apos;unità è stata rimossa</translation>
     </message>
     <message>
         <source>Read from %1 ended: the unit was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura da %1 terminata: l&apos;unità è stata rimossa</translation>
     </message>
     <message>
         <source>Write to %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura in %1 non riuscita dopo %2 di %3 parametri</translation>
     </message>
     <message>
         <source>Read from %1 failed after %2 of %3 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura da %1 non riuscita dopo %2 di %3 parametri</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1226,11 @@ Interrompere la registrazione</translation>
     </message>
     <message>
         <source>Sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviato alla stampante</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvato</translation>
     </message>
 </context>
 <context>
@@ -1318,7 +1325,7 @@ dall&apos;applicazione alla scheda di controllo</translation>
     </message>
     <message>
         <source>Send directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia direttamente</translation>
     </message>
 </context>
 <context>
@@ -1429,27 +1436,27 @@ Continuare?</translation>
     </message>
     <message>
         <source>The range is %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo è da %1 a %2.</translation>
     </message>
     <message>
         <source>%1: that key is not accepted here. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: questo tasto non è accettato qui. %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was not taken. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» non è stato accettato. %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid value for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un valore valido per %2.</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aperto</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvato</translation>
     </message>
 </context>
 <context>
@@ -1805,190 +1812,193 @@ Interrompere la registrazione</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione a %1...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Informazione</translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Oscilloscope record in progress.
 Please stop recording</source>
-        <translation type="unfinished">Registrazione oscilloscopio in corso.
+        <translation>Registrazione oscilloscopio in corso.
 Interrompere la registrazione</translation>
     </message>
     <message>
         <source>Sent %1 (set %2) to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (set %2) inviato a %3</translation>
     </message>
     <message>
         <source>Sending %1 (set %2) to %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio di %1 (set %2) a %3 non riuscito</translation>
     </message>
     <message>
         <source>%1: Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dispositivo non collegato</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo non collegato</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Avviso</translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>These parameter sets have changes that are not saved:
 %1
 
 Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi set di parametri hanno modifiche non salvate:
+%1
+
+Salvarli?</translation>
     </message>
 </context>
 <context>
     <name>TriggerDialog</name>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger condizionale</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger di livello</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modalità</translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Nome unità</translation>
+        <translation>Nome unità</translation>
     </message>
     <message>
         <source>Group A</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo A</translation>
     </message>
     <message>
         <source>Group B</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo B</translation>
     </message>
     <message>
         <source>Signal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome segnale</translation>
     </message>
     <message>
         <source>Trigger Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di trigger</translation>
     </message>
     <message>
         <source>Falling</source>
-        <translation type="unfinished"></translation>
+        <translation>Discendente</translation>
     </message>
     <message>
         <source>Rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrambi</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizione</translation>
     </message>
     <message>
         <source>Before Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo prima</translation>
     </message>
     <message>
         <source>After Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo dopo</translation>
     </message>
     <message>
         <source>Capture Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di acquisizione</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singolo</translation>
     </message>
     <message>
         <source>Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplo</translation>
     </message>
     <message>
         <source>Maximum Total File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione totale massima dei file</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Maximum Total Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata totale massima</translation>
     </message>
     <message>
         <source>Number Of Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di campioni</translation>
     </message>
     <message>
         <source>Number Of Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di campioni</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Enter Valid Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore valido</translation>
     </message>
     <message>
         <source>Low Value Should be Less than High Value </source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore basso deve essere minore del valore alto </translation>
     </message>
 </context>
 <context>
     <name>TriggerSettings</name>
     <message>
         <source>Trigger Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di trigger</translation>
     </message>
     <message>
         <source>Level Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger di livello</translation>
     </message>
     <message>
         <source>Conditional Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger condizionale</translation>
     </message>
     <message>
         <source>No Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun trigger</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2127,19 +2137,19 @@ Interrompere la registrazione</translation>
     </message>
     <message>
         <source>unit %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unità %1 su %2</translation>
     </message>
     <message>
         <source>unit %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unità %1 su %2</translation>
     </message>
     <message>
         <source>Could not connect %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile connettere %1: %2</translation>
     </message>
     <message>
         <source>Connected %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 connesso (%2)</translation>
     </message>
 </context>
 <context>
@@ -2366,17 +2376,20 @@ Interrompere la registrazione</translation>
     <message>
         <source>The user guide was not found:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida utente non trovata:
+%1</translation>
     </message>
     <message>
         <source>Opening the user guide...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura della guida utente...</translation>
     </message>
     <message>
         <source>No program to show PDF files was found.
 The user guide is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato trovato alcun programma per visualizzare i file PDF.
+La guida utente si trova qui:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2572,27 +2585,27 @@ The user guide is here:
     <name>alarms</name>
     <message>
         <source>Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora</translation>
     </message>
     <message>
         <source>Unit ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID unità</translation>
     </message>
     <message>
         <source>Unit Name</source>
-        <translation type="unfinished">Nome unità</translation>
+        <translation>Nome unità</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Current Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarmi attuali</translation>
     </message>
     <message>
         <source>Alert History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia allarmi</translation>
     </message>
 </context>
 <context>

@@ -36,9 +36,25 @@ QList<Entry> readCatalogue(const QString &path)
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation") && type != "vanished" && type != "obsolete")
-            entries.append({ context + ": \"" + QString(source).replace("\n", "\\n") + "\"", source,
-                xml.readElementText(), type });
+        else if (xml.name() == QLatin1String("translation") && type != "vanished" && type != "obsolete") {
+            // A plural entry holds one <numerusform> per plural form of the language: each form is
+            // checked as a translation of its own (reading it as plain text would stop the reader).
+            QString text;
+            QStringList forms;
+            while (!xml.atEnd()
+                && !(xml.readNext() == QXmlStreamReader::EndElement
+                    && xml.name() == QLatin1String("translation"))) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    forms << xml.readElementText();
+            }
+            if (forms.isEmpty())
+                forms << text;
+            for (const QString &form : qAsConst(forms))
+                entries.append(
+                    { context + ": \"" + QString(source).replace("\n", "\\n") + "\"", source, form, type });
+        }
     }
     return entries;
 }
