@@ -36,6 +36,11 @@ inline QLatin1String tcpIp()
 {
     return QLatin1String("TCPIP");
 }
+// The interface of a list position as the dialogs order them: 0 RS232, 1 RS485, 2 TCP/IP.
+inline QLatin1String interfaceAt(int position)
+{
+    return position <= 0 ? rs232() : position == 1 ? rs485() : tcpIp();
+}
 // Not a bus interface: marks the entry of a parameter set opened from file, so the details panel
 // and the controller can tell it from a unit on a link.
 inline QLatin1String file()

@@ -54,7 +54,9 @@ const QList<QColor> &traceColours()
     return colours;
 }
 
-QPixmap led(const QColor &colour)
+} // namespace
+
+QPixmap OscilloscopeWidget::ledPicture(const QColor &colour)
 {
     QPixmap pixmap(14, 14);
     pixmap.fill(Qt::transparent);
@@ -65,8 +67,6 @@ QPixmap led(const QColor &colour)
     painter.drawEllipse(1, 1, 12, 12);
     return pixmap;
 }
-
-} // namespace
 
 OscilloscopeWidget::OscilloscopeWidget(Prompter &prompter, OscDeviceKeeper *keeper, QWidget *parent)
     : QWidget(parent)
@@ -213,7 +213,7 @@ QWidget *OscilloscopeWidget::buildToolRow()
     m_pause->setEnabled(false);
     m_trigger = new QPushButton(row);
     m_triggerLed = new QLabel(row);
-    m_triggerLed->setPixmap(led(Qt::lightGray));
+    m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
     m_triggerStatus = new QLabel(row);
     m_settingsLink = new QLabel(row);
     m_settingsLink->setTextFormat(Qt::RichText);

@@ -179,6 +179,8 @@ public slots:
     void onLangTranslation(int language);
 
 private:
+    // The round indicator of the trigger state in a colour.
+    static QPixmap ledPicture(const QColor &colour);
     void buildForm();
     void retranslateUi();
     QWidget *buildToolRow();

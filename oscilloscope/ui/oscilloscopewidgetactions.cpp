@@ -42,22 +42,6 @@
 
 namespace F = UnitEntryField;
 
-namespace {
-
-QPixmap led(const QColor &colour)
-{
-    QPixmap pixmap(14, 14);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(colour);
-    painter.setPen(Qt::darkGray);
-    painter.drawEllipse(1, 1, 12, 12);
-    return pixmap;
-}
-
-} // namespace
-
 // ---- Recording ----
 
 void OscilloscopeWidget::vxUISlotRcrdBtnClicked()
@@ -120,7 +104,7 @@ void OscilloscopeWidget::stopRecording()
     }
     m_keeper->stopRecording();
     m_flash.stop();
-    m_triggerLed->setPixmap(led(Qt::lightGray));
+    m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
     m_triggerInProgress = false;
     m_paused = false;
     m_plots->setPaused(false);
@@ -354,7 +338,7 @@ void OscilloscopeWidget::vxUISlotAlertTriggerstart()
 void OscilloscopeWidget::vxUISlotAlertTriggerstop()
 {
     m_flash.stop();
-    m_triggerLed->setPixmap(led(Qt::lightGray));
+    m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
     vxUISlotChangeTriggerstatus(m_triggerInProgress ? Completed : Configured);
     m_triggerInProgress = false;
 }
@@ -362,7 +346,7 @@ void OscilloscopeWidget::vxUISlotAlertTriggerstop()
 void OscilloscopeWidget::flashTrigger()
 {
     m_flashOn = !m_flashOn;
-    m_triggerLed->setPixmap(led(m_flashOn ? Qt::red : Qt::lightGray));
+    m_triggerLed->setPixmap(ledPicture(m_flashOn ? Qt::red : Qt::lightGray));
 }
 
 void OscilloscopeWidget::setTrigger(OscUnitDev *device, const TriggerSetup &setup)

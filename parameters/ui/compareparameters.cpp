@@ -4,6 +4,7 @@
 #include "prompter.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "unitentryfields.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,12 +19,6 @@
 namespace {
 
 const QColor kHeading(240, 240, 240);
-
-QString interfaceOf(int modeIndex)
-{
-    static const char *const keys[] = { "RS232", "RS485", "TCPIP" };
-    return QLatin1String(keys[qBound(0, modeIndex, 2)]);
-}
 
 QTableWidgetItem *headingItem(const QString &text)
 {
@@ -127,7 +122,7 @@ void CompareParameters::setSources(const QList<Source> &sources)
 
 void CompareParameters::fillUnits(int side)
 {
-    const QString key = interfaceOf(m_mode[side]->currentIndex());
+    const QString key = UnitEntryField::interfaceAt(m_mode[side]->currentIndex());
     m_unit[side]->clear();
     m_shown[side].clear();
     // The units of the chosen interface first; the sets opened from files follow, marked as such,

@@ -8,17 +8,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
-
-// Combo text -> interface key of the unit entry.
-QString interfaceOf(int modeIndex)
-{
-    static const char *const keys[] = { "RS232", "RS485", "TCPIP" };
-    return QLatin1String(keys[qBound(0, modeIndex, 2)]);
-}
-
-} // namespace
-
 FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
     : QDialog(parent)
     , m_units(units)
@@ -41,8 +30,9 @@ FileExport::FileExport(const QList<QStringList> &units, QWidget *parent)
     connect(m_mode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &FileExport::fillUnits);
     // Start on the first interface that has a unit.
     for (int i = 0; i < 3; ++i) {
-        const bool any = std::any_of(units.begin(), units.end(),
-            [i](const QStringList &e) { return e.value(UnitEntryField::Interface) == interfaceOf(i); });
+        const bool any = std::any_of(units.begin(), units.end(), [i](const QStringList &e) {
+            return e.value(UnitEntryField::Interface) == UnitEntryField::interfaceAt(i);
+        });
         if (any) {
             m_mode->setCurrentIndex(i);
             break;
@@ -56,7 +46,7 @@ void FileExport::fillUnits()
     m_unit->clear();
     m_shown.clear();
     for (const QStringList &entry : m_units) {
-        if (entry.value(UnitEntryField::Interface) != interfaceOf(m_mode->currentIndex()))
+        if (entry.value(UnitEntryField::Interface) != UnitEntryField::interfaceAt(m_mode->currentIndex()))
             continue;
         m_shown.append(entry);
         m_unit->addItem(entry.value(UnitEntryField::Name)); // already carries the unit number
