@@ -1,5 +1,7 @@
+// AppPaths moved by a test: every path follows, and clearing the override returns to the folder
+// beside the program. Splitting and codecs of csv lines are read by every lookup of
+// tst_devicefiles and tst_shippeddata.
 #include "apppaths.h"
-#include "csvline.h"
 
 #include <QtTest>
 
