@@ -3,7 +3,6 @@
 // where nothing listens and RS485 units sharing a port are shown through the tab controller.
 #include "apppaths.h"
 #include "commtestpeers.h"
-#include "devicefiles.h"
 #include "simpeer.h"
 #include "vxcommdevicestatus.h"
 #include "vxcommidentify.h"
@@ -65,7 +64,6 @@ private slots:
     void linksAndIdentifiesUnit();
     void failureGivesItsCodeAndMessage_data();
     void failureGivesItsCodeAndMessage();
-    void givenFileIsUsedWithoutSearch();
     void controlValuesFollowTheUnit_data();
     void controlValuesFollowTheUnit();
 #if IDENTIFY_OVER_TCP
@@ -253,35 +251,6 @@ void TestVxCommIdentify::failureGivesItsCodeAndMessage()
     QCOMPARE(identificationMessage(code), message);
     // Nothing read after a failure: the control values keep their fallbacks.
     QCOMPARE(out.control.motorDirection, QStringLiteral("03"));
-}
-
-void TestVxCommIdentify::givenFileIsUsedWithoutSearch()
-{
-    QVERIFY(install(Install::Shipped));
-    // A file outside csv_file with another name and a size row of its own: only its contents
-    // can give this drive size.
-    const QString given = freshDir() + QStringLiteral("/given.csv");
-    TestInstallation elsewhere(QFileInfo(given).absolutePath());
-    QVERIFY(elsewhere.addDeviceFile(Device, replacing(FaultSizeRow, "99;GIVEN-1;1,5;0.5")));
-    QVERIFY(QFile::rename(elsewhere.baseDir() + QStringLiteral("/csv_file/") + Device, given));
-    QVERIFY(startSim({ QStringLiteral("--size"), QStringLiteral("99") }));
-    QVERIFY(master->VxCommConnectTcpLink(Host, port) || Interface != 3);
-#if !IDENTIFY_OVER_TCP
-    QCOMPARE(master->VxCommOpenSerialLink(QFileInfo(ptyLink).symLinkTarget(), 115200, "N,8,1"), 1);
-#endif
-
-    QString file, driveSize, version, inom, pnom;
-    const int listings = DeviceFiles::csvDirectoryListings();
-    QCOMPARE(master->VxCommIdentifyUnit(file, driveSize, version, inom, pnom, 2, given, Unit), 1);
-    QCOMPARE(DeviceFiles::csvDirectoryListings(), listings);
-    QCOMPARE(file, given);
-    QCOMPARE(driveSize, QStringLiteral("GIVEN-1"));
-    QCOMPARE(inom, QStringLiteral("1,5"));
-    QCOMPARE(pnom, QStringLiteral("0.5"));
-    QCOMPARE(version, VersionText); // still the unit's own version
-
-    // A given file that is not there is a missing file, not a dead unit.
-    QCOMPARE(master->VxCommIdentifyUnit(file, driveSize, version, inom, pnom, 2, given + "x", Unit), -2);
 }
 
 void TestVxCommIdentify::controlValuesFollowTheUnit_data()

@@ -74,10 +74,3 @@ QString WorkerFixture::stored(const TreeModel &model, const TreeModel::ReadEntry
     return model.data(model.indexOf(entry.item, TreeItem::StoredAColumn + entry.set), Qt::DisplayRole)
         .toString();
 }
-
-const TreeItem *WorkerFixture::topRowOf(const TreeItem *item)
-{
-    while (item->parent() && item->parent()->parent())
-        item = item->parent();
-    return item;
-}

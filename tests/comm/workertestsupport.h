@@ -99,7 +99,6 @@ protected:
     {
         return !stored(reference, entry).isEmpty();
     }
-    static const TreeItem *topRowOf(const TreeItem *item);
 
     SimPeer sim;
     QString host;

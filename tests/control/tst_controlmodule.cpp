@@ -42,18 +42,15 @@ void TstControlModule::commandWrites_data()
     QTest::addColumn<bool>("written");
     QTest::addColumn<int>("number");
     QTest::addColumn<QVector<quint16>>("words");
-    QTest::newRow("forward sets its two coils, clears the third")
-        << 3 << 0.0 << true << 11 << QVector<quint16> { 1, 1, 0 };
-    QTest::newRow("reverse") << 4 << 0.0 << true << 11 << QVector<quint16> { 1, 0, 1 };
+    // Forward, reverse and stop on shared coils and the run/stop source: the simulated motor of
+    // tst_clicontrol and tst_tabwidgetcontrol runs, turns and stops only on the right words.
     QTest::newRow("stop of value 0 clears all three")
         << 5 << 0.0 << true << 11 << QVector<quint16> { 0, 0, 0 };
-    QTest::newRow("run/stop source COM") << 7 << 2.0 << true << 40105 << QVector<quint16> { 2 };
     QTest::newRow("reference source Option") << 6 << 3.0 << true << 40104 << QVector<quint16> { 3 };
     QTest::newRow("no fifth source") << 6 << 4.0 << false << 0 << QVector<quint16> {};
     QTest::newRow("reference scaled to its maximum")
         << 8 << 55.5 << true << 44501 << QVector<quint16> { 111 };
     QTest::newRow("reference above 100") << 8 << 100.5 << false << 0 << QVector<quint16> {};
-    QTest::newRow("no such kind") << 9 << 0.0 << false << 0 << QVector<quint16> {};
 }
 
 void TstControlModule::commandWrites()

@@ -1,5 +1,7 @@
+// AppPaths moved by a test: every path follows, and clearing the override returns to the folder
+// beside the program. Splitting and codecs of csv lines are read by every lookup of
+// tst_devicefiles and tst_shippeddata.
 #include "apppaths.h"
-#include "csvline.h"
 
 #include <QtTest>
 
@@ -7,33 +9,8 @@ class TestCsvLine : public QObject
 {
     Q_OBJECT
 private slots:
-    void splitCleansFields_data();
-    void splitCleansFields();
-    void codecFollowsFileName();
     void overriddenBaseDirMovesEveryPath();
 };
-
-void TestCsvLine::splitCleansFields_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("fields");
-    QTest::newRow("thousands comma removed") << "1,234;x" << QStringList { "1234", "x" };
-    QTest::newRow("blanks trimmed") << "  a b ;c" << QStringList { "a b", "c" };
-    QTest::newRow("empty fields kept") << "a;;b;" << QStringList { "a", "", "b", "" };
-}
-
-void TestCsvLine::splitCleansFields()
-{
-    QFETCH(QString, line);
-    QFETCH(QStringList, fields);
-    QCOMPARE(CsvLine::split(line), fields);
-}
-
-void TestCsvLine::codecFollowsFileName()
-{
-    QCOMPARE(CsvLine::codecForDeviceFile("ABCV2.03_UTF8.csv")->name(), QByteArray("UTF-8"));
-    QCOMPARE(CsvLine::codecForDeviceFile("ABCV2.03.csv")->name(), QByteArray("windows-1252"));
-}
 
 void TestCsvLine::overriddenBaseDirMovesEveryPath()
 {

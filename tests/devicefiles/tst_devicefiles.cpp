@@ -1,6 +1,5 @@
 #include "apppaths.h"
 #include "csvline.h"
-#include "devicefilenotices.h"
 #include "devicefiles.h"
 
 #include <QtTest>
@@ -48,7 +47,6 @@ private slots:
     void generalCsvLookup_data();
     void generalCsvLookup();
     void baseNameJoinsDriveNameAndVersion();
-    void missingGeneralCsvGivesEmptyAndOneNotice();
 
     void walkDownFindsNearestLowerVersion_data();
     void walkDownFindsNearestLowerVersion();
@@ -57,7 +55,6 @@ private slots:
     void nameMatchIgnoresCaseAndKeepsStoredName();
 
     void sizeTableLookups();
-    void keywordRows();
     void controlPanelSection_data();
     void controlPanelSection();
     void tableTypeOfRegister_data();
@@ -154,12 +151,9 @@ void TestDeviceFiles::generalCsvLookup_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("value");
-    QTest::newRow("device address") << 1 << 1 << 1 << "30001";
-    QTest::newRow("drive name of a code") << 2 << 4610 << 1 << "ABC";
+    // Plain lookups of every section are made by each identification (tst_vxcommidentify).
     QTest::newRow("drive name trimmed") << 2 << 4620 << 1 << "XYZ";
     QTest::newRow("row too short is skipped") << 2 << 4630 << 1 << "";
-    QTest::newRow("unknown code") << 2 << 9999 << 1 << "";
-    QTest::newRow("version register") << 3 << 4610 << 1 << "30002";
     QTest::newRow("thousands comma removed") << 3 << 4620 << 1 << "30002";
     QTest::newRow("row outside the section not found") << 1 << 4610 << 1 << "";
 }
@@ -181,19 +175,6 @@ void TestDeviceFiles::baseNameJoinsDriveNameAndVersion()
     // Without a drive name there is no base name at all, which the file search turns into "No".
     QCOMPARE(VxCommGetDeviceFileBaseName(path, 1234, 0x0205, 0), QString());
     QCOMPARE(VxCommFindDeviceFile(VxCommGetDeviceFileBaseName(path, 1234, 0x0205, 0)), QStringLiteral("No"));
-}
-
-// One notice across threads is shown by tst_devicefilenotices; here the lookups themselves.
-void TestDeviceFiles::missingGeneralCsvGivesEmptyAndOneNotice()
-{
-    DeviceFileNotices::instance()->resetForTests();
-    QSignalSpy spy(DeviceFileNotices::instance(), &DeviceFileNotices::generalCsvMissing);
-    const QString missing = dir->path() + "/configData/nothere.csv";
-    QCOMPARE(VxCommReadGeneralCsv(missing, 1, 1, 1), QString());
-    QCOMPARE(VxCommGetDeviceFileBaseName(missing, 4610, 0x0205, 0), QString());
-    // Present again: lookups work and nothing more is reported.
-    QCOMPARE(VxCommReadGeneralCsv(AppPaths::generalCsvPath(), 2, 4610, 1), QStringLiteral("ABC"));
-    QCOMPARE(spy.count(), 1);
 }
 
 void TestDeviceFiles::walkDownFindsNearestLowerVersion_data()
@@ -268,9 +249,7 @@ void TestDeviceFiles::sizeTableLookups()
 {
     writeDeviceFile("ABCV2.03.csv");
     const QString file = "ABCV2.03.csv"; // bare names resolve in csv_file
-    QCOMPARE(VxCommGetSizeAddress(file, 1, 1), QStringLiteral("30005"));
-    QCOMPARE(VxCommGetDriveSize(file, 3), QStringLiteral("ABC 48-012"));
-    QCOMPARE(VxCommGetInom(file, 3), QStringLiteral("12,5"));
+    // Sizes, INOM and PNOM of a shipped file: tst_vxcommidentify.
     // Only INOM keeps its commas; every other field loses them.
     QCOMPARE(VxCommGetDriveSize(file, 4), QStringLiteral("ABC 48-1234"));
     QCOMPARE(VxCommGetInom(file, 4), QStringLiteral("1,234"));
@@ -284,24 +263,6 @@ void TestDeviceFiles::sizeTableLookups()
     QString named = "[SIZES]\n/ Code;Drive size;INOM (A);PNOM (kW)\n1;ABC 48-003;2,5;0.75\n[SIZES]END\n";
     QTextStream in(&named);
     QCOMPARE(readSizes(in).value(0).pnomUnit, QStringLiteral("kW"));
-}
-
-void TestDeviceFiles::keywordRows()
-{
-    writeDeviceFile("ABCV2.03.csv");
-    const QString file = "ABCV2.03.csv";
-    const RefAddress ref = VxCommGetRefAddress(file);
-    QCOMPARE(ref.address, QStringLiteral("44501"));
-    QCOMPARE(ref.maxValue, QStringLiteral("100"));
-    QCOMPARE(VxCommGetRunSourceAddress(file), QStringLiteral("40215"));
-    const MotorCommands commands = VxCommGetMotorCommands(file);
-    QCOMPARE(commands.forward.address, QStringLiteral("1"));
-    QCOMPARE(commands.forward.value, QStringLiteral("5"));
-    QCOMPARE(commands.reverse.value, QStringLiteral("2"));
-
-    const MotorCommands none = VxCommGetMotorCommands("NOSUCHV1.00.csv");
-    QCOMPARE(none.forward.address, QStringLiteral("0"));
-    QCOMPARE(VxCommGetRefAddress("NOSUCHV1.00.csv").address, QString());
 }
 
 void TestDeviceFiles::controlPanelSection_data()

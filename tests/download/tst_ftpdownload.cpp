@@ -38,7 +38,6 @@ private slots:
     void linkFile();
     void names_data();
     void names();
-    void listingShowsDirectoriesAndFiles();
     void failedTransferLeavesNoFileAndKeepsTheOld_data();
     void failedTransferLeavesNoFileAndKeepsTheOld();
     void allNewRefusesNamesOutsideTheFolder();
@@ -116,26 +115,6 @@ void TstFtpDownload::names()
     QTEST(FtpNames::isCsvName(name), "csv");
     QTEST(FtpNames::isSafeLocalName(name), "safe");
     QVERIFY(!FtpNames::shown(name).contains('\r'));
-}
-
-void TstFtpDownload::listingShowsDirectoriesAndFiles()
-{
-    FtpSession session(linkOf(m_peer, kUser));
-    QList<FtpEntry> entries;
-    FtpStatus status = session.list({}, &entries);
-    QVERIFY2(status.ok(), qPrintable(status.detail));
-    QStringList names;
-    for (const FtpEntry &e : entries)
-        names << e.name + (e.isDir ? "/" : "");
-    QCOMPARE(names,
-        QStringList(
-            { "empty/", "sub/", "../evil.CSV", "A1.csv", "B2.CSV", "C:evil.csv", "LIE.csv", "readme.txt" }));
-    QCOMPARE(entries.at(4).size, qint64(5000));
-    QVERIFY(session.list({ "empty" }, &entries).ok() && entries.isEmpty());
-    QCOMPARE(int(session.list({ "none" }, &entries).code), int(FtpStatus::TransferFailed));
-    QVERIFY(session.list({ "sub" }, &entries).ok());
-    QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.at(0).name, QString("C3.csv"));
 }
 
 void TstFtpDownload::failedTransferLeavesNoFileAndKeepsTheOld_data()

@@ -4,14 +4,14 @@
 #include "ftplink.h"
 #include "ftppeer.h"
 #include "ftpwindow.h"
-#include "scriptedprompter.h"
+#include "promptedtest.h"
 
 #include <QApplication>
 #include <QProgressDialog>
 #include <QTreeWidget>
 #include <QtTest>
 
-class TstFtpWindow : public QObject
+class TstFtpWindow : public PromptedTest
 {
     Q_OBJECT
 private slots:
@@ -48,7 +48,6 @@ private:
         { "--user", "tv", kSecret, "--anonymous", "--lie-size", "LIE.csv=999" } };
     FtpPeer m_slow { { { "BIG.csv", QByteArray(40000, 'z') } },
         { "--user", "tv", kSecret, "--throttle", "2000" } };
-    ScriptedPrompter m_prompter;
     std::unique_ptr<FtpWindow> m_window;
 };
 
@@ -62,15 +61,14 @@ void TstFtpWindow::init()
 {
     m_peer.resetCsvFiles();
     AppPaths::setBaseDir(m_peer.installation());
-    m_prompter.reset();
-    m_window = std::make_unique<FtpWindow>(m_prompter);
+    m_window = std::make_unique<FtpWindow>(prompter);
 }
 
 void TstFtpWindow::cleanup()
 {
     m_window.reset();
     AppPaths::setBaseDir(QString());
-    QVERIFY2(m_prompter.problems().isEmpty() && !m_prompter.pending(), qPrintable(m_prompter.problems()));
+    verifyPrompts();
 }
 
 bool TstFtpWindow::connectTo(const FtpPeer &peer, const QString &userInfo)
@@ -98,7 +96,7 @@ void TstFtpWindow::linkFileProblems()
     QFile file(m_peer.installation() + "/configData/ftpLink.txt");
     file.remove();
     QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content) && file.flush()));
-    m_prompter.expectInformation(message, "Information");
+    prompter.expectInformation(message, "Information");
     m_window->connectOrDisconnect();
     QVERIFY(!m_window->isConnected());
 }
@@ -151,7 +149,7 @@ void TstFtpWindow::connectOutcomes()
     QFETCH(QString, message);
     QFETCH(QString, status);
     if (!message.isEmpty())
-        m_prompter.expectInformation(message, "FTP");
+        prompter.expectInformation(message, "FTP");
     QVERIFY(connectTo(m_peer, userInfo));
     QCOMPARE(m_window->isConnected(), message.isEmpty());
     QCOMPARE(m_window->fileList()->topLevelItemCount(), message.isEmpty() ? 5 : 0);
@@ -188,10 +186,10 @@ void TstFtpWindow::downloadOne()
     QVERIFY(connectTo(m_peer));
     QVERIFY(select(name));
     if (overwrite != QMessageBox::NoButton)
-        m_prompter.expectQuestion("File already downloaded, do you want to overwrite?",
+        prompter.expectQuestion("File already downloaded, do you want to overwrite?",
             QMessageBox::StandardButton(overwrite), "FTP");
     if (!message.isEmpty())
-        m_prompter.expectInformation(message, "FTP");
+        prompter.expectInformation(message, "FTP");
     QSignalSpy done(m_window.get(), &FtpWindow::commandFinished);
     m_window->downloadFile();
     // Only a transfer that started ends with the signal, on the worker's answer.
@@ -220,7 +218,7 @@ void TstFtpWindow::downloadAllNew()
     QFETCH(QString, message);
     m_peer.resetCsvFiles(present);
     QVERIFY(connectTo(m_peer));
-    m_prompter.expectInformation(message, "FTP");
+    prompter.expectInformation(message, "FTP");
     m_window->downloadAllNewFiles();
     QVERIFY(waitForCommand());
     QTEST(m_peer.csvFiles(), "after");
@@ -244,17 +242,5 @@ void TstFtpWindow::cancelEndsASlowDownload()
     QVERIFY(m_slow.csvFiles().isEmpty() && !progress->isVisible());
 }
 
-// Every warning is fatal here; without a runtime directory Qt would warn before the first test.
-int main(int argc, char *argv[])
-{
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(
-            runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    TstFtpWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVOLINK_WIDGET_TEST_MAIN(TstFtpWindow)
 #include "tst_ftpwindow.moc"

@@ -44,12 +44,10 @@ void TestRegisterWord::encodeDecodeVectors_data()
     QTest::addColumn<int>("word");
     QTest::addColumn<double>("decoded");
 
+    // Values with a decimal comma or point, negative, and above 32767 in every form the model
+    // stores are held by the golden file of tst_datfile.
     QTest::newRow("50 plain") << 50.0 << 0x0032 << 50.0;
-    QTest::newRow("0.5 exp -1") << 0.5 << 0xF805 << 0.5;
-    QTest::newRow("-2 exp 0") << -2.0 << 0x87FE << -2.0;
-    QTest::newRow("40000 exp 2") << 40000.0 << 0x9190 << 40000.0;
     QTest::newRow("32767 largest plain") << 32767.0 << 0x7FFF << 32767.0;
-    QTest::newRow("32768 three digits") << 32768.0 << (0x8000 | (2 << 11) | 328) << 32800.0;
     // The mantissa field holds -1024..1023: -1001 fits at exponent 0 and stays exact.
     QTest::newRow("-1001 exact") << -1001.0 << (0x8000 | (-1001 & 0x7FF)) << -1001.0;
     QTest::newRow("-1025 exp 1") << -1025.0 << (0x8000 | (1 << 11) | (-103 & 0x7FF)) << -1030.0;
@@ -79,11 +77,8 @@ void TestRegisterWord::shownTextParsesLikeTheEditor_data()
     QTest::addColumn<int>("word");
     QTest::addColumn<QString>("decodedText");
 
-    QTest::newRow("decimal comma") << "0,5" << 0xF805 << "0.5";
-    QTest::newRow("decimal point") << "12.5" << (0x8000 | (0xF << 11) | 125) << "12.5";
     QTest::newRow("blanks") << "  50 " << 50 << "50";
     QTest::newRow("not a number is 0") << "abc" << 0 << "0";
-    QTest::newRow("negative comma") << "-2,0" << 0x87FE << "-2";
     QTest::newRow("0.3 without binary noise") << "0.3" << (0x8000 | (0xF << 11) | 3) << "0.3";
 }
 

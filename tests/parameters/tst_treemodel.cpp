@@ -7,14 +7,13 @@
 #include <QFont>
 #include <QtTest>
 
-// The model as the views and the unit worker use it: values by kind, flags and roles, the
-// dependency rules, and what the worker reads and writes.
+// The model as the views and the unit worker use it: flags and roles, the dependency rules, and
+// the words read from a unit. Values of every kind as loaded and saved are held byte for byte by
+// the golden file of tst_datfile; registers, counts and reads of whole units by the worker tests.
 class TestTreeModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void setValuesLoadByKind_data();
-    void setValuesLoadByKind();
     void nominalValuesAndZnpMaximum_data();
     void nominalValuesAndZnpMaximum();
     void flagsFontsAndColours();
@@ -25,7 +24,6 @@ private slots:
     void selectionDependentLimits();
     void limitsFollowEditsOfTheSelector();
     void nominalLimitsComeFromTheMarkedParameters();
-    void readListWalksSetsAndRegisterCounts();
     void registerWordsRoundTripThroughTheModel_data();
     void registerWordsRoundTripThroughTheModel();
     void changelangReplacesTextsAndValueTexts();
@@ -43,48 +41,6 @@ std::unique_ptr<TreeModel> TestTreeModel::fixture(
     uint language, const QString &inom, const QString &pnom, bool empty)
 {
     return std::make_unique<TreeModel>(fixturePath(), language, inom, pnom, empty);
-}
-
-void TestTreeModel::setValuesLoadByKind_data()
-{
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<int>("set");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("stored");
-
-    const auto row
-        = [](const char *name, const char *menu, int set, int kind, const QString &shown,
-              const QString &stored) { QTest::newRow(name) << menu << set << kind << shown << stored; };
-    row("plain integer", "213", 0, 0, "400", "400");
-    row("decimal comma to word", "241", 1, 0, "1.5", QString::number(0xF80F));
-    row("large value to word", "39N", 2, 0, "40000", QString::number(0x9190));
-    row("negative to word", "6113", 3, 0, "-2", QString::number(0x87FE));
-    row("scaled S_Int", "343", 0, 0, "150", "1500");
-    row("scaled S_Int negative", "83", 1, 0, "-2.5", "-250");
-    row("scale 1 is a word", "323", 0, 0, "-300", QString::number(0x8000 | (-300 & 0x7FF)));
-    row("value text", "341", 2, 2, "Both directions", "1");
-    row("value without text shows number", "6111", 2, 2, "13", "13");
-    row("negative value text", "82", 0, 3, "Auto", "-1");
-    row("text parameter", "81", 0, 1, "Pump 1", "Pump 1");
-    row("hours in tenths", "711", 0, 6, "1234:05:06", "12340:5:6");
-    row("time", "713", 0, 4, "8:30:00", "8:30:0");
-    row("menu is empty", "61", 0, 5, "", "");
-}
-
-void TestTreeModel::setValuesLoadByKind()
-{
-    QFETCH(QString, menu);
-    QFETCH(int, set);
-    QFETCH(int, kind);
-    QFETCH(QString, shown);
-    QFETCH(QString, stored);
-    auto m = fixture();
-    const TreeItem *item = m->findItem(menu);
-    QVERIFY(item);
-    QCOMPARE(item->kind(), kind);
-    QCOMPARE(item->text(TreeItem::SetAColumn + set), shown);
-    QCOMPARE(item->text(TreeItem::StoredAColumn + set), stored);
 }
 
 void TestTreeModel::nominalValuesAndZnpMaximum_data()
@@ -272,44 +228,15 @@ void TestTreeModel::nominalLimitsComeFromTheMarkedParameters()
     QCOMPARE(m->limits(m->findItem("6112"), 0).max, QString("11000")); // 2 x 5500 W
 }
 
-void TestTreeModel::readListWalksSetsAndRegisterCounts()
-{
-    auto m = fixture();
-    QMultiHash<QString, TreeModel::ReadEntry> byMenu;
-    for (const auto &e : m->readList())
-        byMenu.insert(e.item->text(0), e);
-    const auto entries = [&byMenu](const QString &menu) {
-        auto values = byMenu.values(menu);
-        std::reverse(values.begin(), values.end());
-        return values;
-    };
-    const auto voltage = entries("213");
-    QCOMPARE(voltage.size(), 4);
-    for (int set = 0; set < 4; ++set) {
-        QCOMPARE(voltage.at(set).set, set);
-        QCOMPARE(voltage.at(set).registerNumber, 40213 + 1000 * set);
-        QVERIFY(voltage.at(set).setValue);
-    }
-    QCOMPARE(entries("11").size(), 1);
-    QCOMPARE(entries("11").first().tableType, 3);
-    QCOMPARE(entries("81").first().count, 6);
-    QCOMPARE(entries("711").first().count, 3);
-    QVERIFY(entries("85").isEmpty()); // register "x"
-}
-
 void TestTreeModel::registerWordsRoundTripThroughTheModel_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("set");
     QTest::addColumn<QVector<quint16>>("words");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("word 0.5") << "241" << 1 << QVector<quint16> { 0xF805 } << "0.5";
-    QTest::newRow("signed scaled") << "343" << 2 << QVector<quint16> { 0xFF9C } << "-10";
+    // Loading, encoding and the common kinds are held by the golden file of tst_datfile.
     QTest::newRow("unsigned scaled") << "12" << 0 << QVector<quint16> { 0xFFFF } << "6553.5";
     QTest::newRow("negative value text") << "82" << 3 << QVector<quint16> { 0x87FE } << "Manual";
-    QTest::newRow("value text") << "6111" << 0 << QVector<quint16> { 5 } << "Torque";
-    QTest::newRow("unit name") << "81" << 0 << QVector<quint16> { 0x4661, 0x6E20, 0x3200, 0, 0, 0 }
-                               << "Fan 2";
     QTest::newRow("hours in tenths") << "711" << 0 << QVector<quint16> { 12345, 6, 7 } << "1234:06:07";
 }
 

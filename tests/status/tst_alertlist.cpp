@@ -1,4 +1,5 @@
-// The alert list: pages, the log file every 251 alerts and at close, and its bounded memory.
+// The alert list: the log file every 251 alerts and at close, and its bounded memory. The new page
+// at the 101st alert is shown through the widget in tst_statusviews.
 #include "alertlist.h"
 
 #include <QFile>
@@ -9,7 +10,6 @@ class TstAlertList : public QObject
 {
     Q_OBJECT
 private slots:
-    void the101stAlertStartsANewPageWithHeader();
     void the251stAlertWritesTheLogFileAndEmptiesPending();
     void pendingAlertsAreWrittenAtCloseDown();
     void unwritableLogDropsAlertsSoMemoryStaysBounded();
@@ -23,25 +23,6 @@ private:
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 };
-
-void TstAlertList::the101stAlertStartsANewPageWithHeader()
-{
-    QTemporaryDir dir;
-    AlertList list(dir.filePath("log/a.log"));
-    const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
-    for (int i = 1; i <= 100; ++i)
-        QCOMPARE(list.add(QString("alert %1").arg(i), when), int(AlertList::Appended));
-    QCOMPARE(list.current().size(), 101);
-    QCOMPARE(list.current().first(), AlertList::headerText());
-    QVERIFY(list.history().isEmpty());
-
-    QCOMPARE(list.add("alert 101", when), AlertList::NewPage | AlertList::HistoryChanged);
-    QCOMPARE(
-        list.current(), (QStringList { AlertList::headerText(), AlertList::itemText(when, "alert 101") }));
-    QCOMPARE(list.currentCount(), 1);
-    QCOMPARE(list.history().size(), 100);
-    QCOMPARE(list.history().first(), AlertList::itemText(when, "alert 1"));
-}
 
 void TstAlertList::the251stAlertWritesTheLogFileAndEmptiesPending()
 {

@@ -2,7 +2,10 @@
 
 #include "scriptedprompter.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The base of every test that drives widgets: the scripted prompter that answers each box the
@@ -20,3 +23,18 @@ protected:
 
     ScriptedPrompter prompter;
 };
+
+// main() of a widget test run with every warning fatal: without a runtime directory Qt warns.
+#define TARVOLINK_WIDGET_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char *argv[])                                                                         \
+    {                                                                                                        \
+        QTemporaryDir runtime;                                                                               \
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {                                                \
+            QFile::setPermissions(                                                                           \
+                runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);   \
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                                        \
+        }                                                                                                    \
+        QApplication app(argc, argv);                                                                        \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }

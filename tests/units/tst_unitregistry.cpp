@@ -46,9 +46,8 @@ void TstUnitRegistry::portCheck_data()
         QTest::newRow(name) << units << unit << port << mode << int(outcome) << sharedIndex << message;
     };
     const QString on485 = "Unit already connected on RS485 Interface";
-    row("free port", rs485, 5, "/dev/ttyC", "RS485", C::Free, -1, "");
-    row("rs485 joins rs485", rs485, 5, "/dev/ttyB", "RS485", C::Shared, 1, "");
-    row("same number on the port", rs485, 4, "/dev/ttyB", "RS485", C::Refused, -1, qPrintable(on485));
+    // A free port, an RS485 unit joining another's port and the same number twice on it are
+    // connected through the tab controller in tst_tabwidget.
     row("rs232 onto an rs485 port", rs485, 5, "/dev/ttyA", "RS232", C::Refused, -1,
         "port already in use on RS485");
     row("rs485 onto an rs232 port", rs232, 5, "/dev/ttyA", "RS485", C::Refused, -1,

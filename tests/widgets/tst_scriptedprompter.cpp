@@ -10,7 +10,6 @@ class TestScriptedPrompter : public QObject
 {
     Q_OBJECT
 private slots:
-    void answersQueuedExpectationsInOrder();
     void unexpectedPromptIsRefusedAndReported();
     void mismatchKeepsExpectationAndIsReported_data();
     void mismatchKeepsExpectationAndIsReported();
@@ -18,26 +17,6 @@ private slots:
     void answerOutsideButtonsIsRefused();
     void vxButtonSwapsIconsOnHover();
 };
-
-void TestScriptedPrompter::answersQueuedExpectationsInOrder()
-{
-    ScriptedPrompter p;
-    p.expectCritical("Broken", "Error")
-        .expectQuestion("Go on?", QMessageBox::No)
-        .expectOpenFile("/tmp/a.dat")
-        .expectSaveFile(QString());
-    Prompter &seam = p;
-    seam.critical(nullptr, "Error", "Broken");
-    QCOMPARE(
-        seam.question(nullptr, "Information", "Go on?", QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
-        QMessageBox::No);
-    QCOMPARE(seam.openFileName(nullptr, "Open", "/tmp", "*.dat"), QString("/tmp/a.dat"));
-    QCOMPARE(seam.saveFileName(nullptr, "Save", "/tmp", "*.dat"), QString());
-    QVERIFY2(p.problems().isEmpty(), qPrintable(p.problems()));
-    QCOMPARE(p.pending(), 0);
-    QCOMPARE(p.seen().size(), 4);
-    QCOMPARE(p.seen().at(1).buttons, QMessageBox::Yes | QMessageBox::No);
-}
 
 void TestScriptedPrompter::unexpectedPromptIsRefusedAndReported()
 {

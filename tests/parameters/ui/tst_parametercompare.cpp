@@ -17,7 +17,6 @@ private slots:
     void sameValueWithAnotherExponentIsEqual();
     void differences_data();
     void differences();
-    void unmatchedParametersStayInTheirLists();
     void emptySideComparesNothing();
 };
 
@@ -105,23 +104,6 @@ void TestParameterCompare::differences()
     b.setData(TreeItem::SetAColumn, shownB);
     b.setData(TreeItem::StoredAColumn, storedB);
     QCOMPARE(ParameterCompare::setDiffers(a, b, 0), differs);
-}
-
-void TestParameterCompare::unmatchedParametersStayInTheirLists()
-{
-    using namespace ParameterRows;
-    const QString english = QStringLiteral("English");
-    auto first = model(table({ definition("1", 1, "M"), language(english, "Menu"),
-        definition("101", 2, "0", { { 8, "1" } }), language(english, "Only first"),
-        definition("102", 2, "0", { { 8, "2" } }), language(english, "Shared") }));
-    auto second = model(table({ definition("1", 1, "M"), language(english, "Menu"),
-        definition("102", 2, "0", { { 8, "3" } }), language(english, "Shared"),
-        definition("103", 2, "0", { { 8, "4" } }), language(english, "Only second") }));
-    QList<TreeItem *> onlyFirst, onlySecond;
-    const QList<TreeItem *> pairs = CompareDriveParam(first.get(), second.get(), onlyFirst, onlySecond);
-    QCOMPARE(pairs.at(0)->text(0), QStringLiteral("102"));
-    QCOMPARE(onlyFirst.first()->text(0), QStringLiteral("101"));
-    QCOMPARE(onlySecond.first()->text(0), QStringLiteral("103"));
 }
 
 void TestParameterCompare::emptySideComparesNothing()

@@ -147,6 +147,7 @@ void TestParametersOperations::saveAndOpenRoundTrip()
     QCOMPARE(named.first().at(6).value<TreeModel *>(), copy);
     QCOMPARE(named.first().at(5).toString(), QStringLiteral("RVN48-003 (1) : pump"));
     QCOMPARE(shown(*copy, "222", 1), QStringLiteral("60"));
+    QVERIFY(!copy->findItem("222")->isChanged(1)); // opening is no offline edit
     QCOMPARE(shown(*copy, "923", 0), QStringLiteral("Line <2>"));
     QCOMPARE(copy->customerData(), customer);
     QVERIFY(ParameterCompare::compare(m_model.get(), copy).identical());

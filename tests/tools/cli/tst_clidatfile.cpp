@@ -1,6 +1,6 @@
-// A parameter set file written by tarvolink-cli opens into a model holding exactly the unit's
-// values, through the readers and through the window's parameters view, so either front end
-// reads the other's files.
+// A parameter set file written by tarvolink-cli opens through the window's parameters view into a
+// model holding exactly the unit's values, and the window saves the same bytes, so either front
+// end reads the other's files.
 #include "apppaths.h"
 #include "clitestsupport.h"
 #include "datfile.h"
@@ -22,7 +22,6 @@ class TestCliDatFile : public QObject
 
 private slots:
     void initTestCase();
-    void readersOpenTheUnitsValues();
     void parametersViewOpensTheUnitsValues();
     void readEqualsWhatTheWindowSaves();
 
@@ -91,17 +90,6 @@ void TestCliDatFile::compareWithUnit(const TreeModel &opened)
     QCOMPARE(opened.findItem(QStringLiteral("225"))->text(TreeItem::SetAColumn + 1), QStringLiteral("1800"));
     QCOMPARE(
         opened.findItem(QStringLiteral("311"))->text(TreeItem::SetAColumn + 2), QStringLiteral("Torque"));
-}
-
-void TestCliDatFile::readersOpenTheUnitsValues()
-{
-    const DatFile::Header header = DatFile::readHeader(file, AppPaths::csvDir());
-    QCOMPARE(int(header.status), int(DatFile::Status::Ok));
-    QCOMPARE(header.deviceType, QStringLiteral("CLT-0040 (*.94)"));
-    QCOMPARE(header.softwareVersion, QStringLiteral("V1.00"));
-    TreeModel opened(header.deviceFile, 0, header.nominalCurrent, header.nominalPower, true);
-    QVERIFY(opened.ParameterOpen(file));
-    compareWithUnit(opened);
 }
 
 void TestCliDatFile::parametersViewOpensTheUnitsValues()

@@ -23,7 +23,6 @@ private slots:
     void cleanup();
     void panelShowsUnitByInterfaceAndState_data();
     void panelShowsUnitByInterfaceAndState();
-    void buttonsSendShownEntry();
     void statusChangeOfShownUnitOnlyFlipsButton();
     void noUnitShownSendsNothing();
     void addUnitDialogIsOpenedWithoutBlockingAndForwarded();
@@ -116,29 +115,6 @@ void TestConnect::panelShowsUnitByInterfaceAndState()
     const int height = m_panel->sizeHint().height();
     m_panel->vxUISlotDisplayUnitDetails(::entry("TCPIP", "connect"));
     QCOMPARE(m_panel->sizeHint().height(), height);
-}
-
-void TestConnect::buttonsSendShownEntry()
-{
-    const QStringList unit = entry("RS485", "connect");
-    m_panel->vxUISlotDisplayUnitDetails(unit);
-    QSignalSpy disconnectSpy(m_panel, &Connect::vxUISigUnitDisconnectClicked);
-    QSignalSpy removeSpy(m_panel, &Connect::vxUISigUnitRemoveClicked);
-
-    QTest::mouseClick(m_panel->connectButton(), Qt::LeftButton);
-    QCOMPARE(disconnectSpy.count(), 1);
-    QCOMPARE(disconnectSpy.at(0).at(1).toStringList(), unit);
-
-    // The controller reports the unit disconnected: the same button now offers the reconnect.
-    m_panel->setUnitState("disconnect");
-    QTest::mouseClick(m_panel->connectButton(), Qt::LeftButton);
-    QCOMPARE(disconnectSpy.count(), 2);
-    QCOMPARE(disconnectSpy.at(1).at(0).toString(), QString("Connect"));
-    QCOMPARE(disconnectSpy.at(1).at(1).toStringList().at(F::State), QString("disconnect"));
-
-    QTest::mouseClick(m_panel->removeButton(), Qt::LeftButton);
-    QCOMPARE(removeSpy.count(), 1);
-    QCOMPARE(removeSpy.at(0).at(0).toStringList().at(F::Port), QString("ttyUSB0"));
 }
 
 void TestConnect::statusChangeOfShownUnitOnlyFlipsButton()

@@ -2,10 +2,8 @@
 
 #include "promptedtest.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -68,18 +66,3 @@ public:
     std::unique_ptr<TabWidget> tab;
     QStringList rows;
 };
-
-// main() of a widget test run with every warning fatal: without a runtime directory Qt warns.
-#define TARVOLINK_WIDGET_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char *argv[])                                                                         \
-    {                                                                                                        \
-        QTemporaryDir runtime;                                                                               \
-        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {                                                \
-            QFile::setPermissions(                                                                           \
-                runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);   \
-            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());                                        \
-        }                                                                                                    \
-        QApplication app(argc, argv);                                                                        \
-        TestClass test;                                                                                      \
-        return QTest::qExec(&test, argc, argv);                                                              \
-    }
