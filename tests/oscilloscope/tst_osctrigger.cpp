@@ -108,9 +108,8 @@ void tst_OscTrigger::conditionalUsesRememberedValues_data()
     QTest::addColumn<QVector<double>>("b");
     QTest::addColumn<QList<int>>("fired");
     // Both groups analog Falling through 10.
-    QTest::newRow("AND: B falls later than A")
-        << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8, 8 }
-        << QVector<double> { 0, 12, 12, 12, 9 } << QList<int> { 4 };
+    QTest::newRow("AND: B falls later than A") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8, 8 }
+                                               << QVector<double> { 0, 12, 12, 12, 9 } << QList<int> { 4 };
     QTest::newRow("AND: one group only") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8 }
                                          << QVector<double> { 0, 5, 5, 5 } << QList<int> {};
     QTest::newRow("OR: either group") << int(TriggerSetup::Or) << QVector<double> { 0, 5, 5, 5 }
@@ -142,10 +141,8 @@ void tst_OscTrigger::stopRuleEndsCaptures_data()
     QTest::addColumn<int>("captures");
     // A capture of 100 bytes every 4 s (event, capture 1 s later, one sample not evaluated).
     QTest::newRow("single") << int(TriggerSetup::Single) << 0.0 << 1;
-    QTest::newRow("size: the capture crossing 250 is the last")
-        << int(TriggerSetup::TotalSize) << 250.0 << 3;
-    QTest::newRow("duration: 10 s reached at the third")
-        << int(TriggerSetup::TotalDuration) << 10000.0 << 3;
+    QTest::newRow("size: the capture crossing 250 is the last") << int(TriggerSetup::TotalSize) << 250.0 << 3;
+    QTest::newRow("duration: 10 s reached at the third") << int(TriggerSetup::TotalDuration) << 10000.0 << 3;
 }
 
 void tst_OscTrigger::stopRuleEndsCaptures()

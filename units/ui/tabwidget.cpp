@@ -397,7 +397,8 @@ void TabWidget::onTabChange(int index)
 {
     // The oscilloscope stays in front while it records.
     if (m_shownTab == OscilloscopeTab && index != OscilloscopeTab && m_osc->isRecording()) {
-        m_prompter.information(this, tr("Information"), tr("Oscilloscope record in progress.\nPlease stop recording"));
+        m_prompter.information(
+            this, tr("Information"), tr("Oscilloscope record in progress.\nPlease stop recording"));
         const QSignalBlocker block(m_tabs);
         m_tabs->setCurrentIndex(OscilloscopeTab);
         return;

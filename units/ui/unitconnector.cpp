@@ -233,7 +233,8 @@ bool UnitConnector::accept(std::unique_ptr<UnitRecord> record, const QString &de
     emit unitsChanged(iface);
     emit unitAccepted(accepted);
     if (manual) {
-        emit statusText(tr("Connected %1 (%2)").arg(F::at(accepted->entry, F::Name), describe(accepted->entry)));
+        emit statusText(
+            tr("Connected %1 (%2)").arg(F::at(accepted->entry, F::Name), describe(accepted->entry)));
         emit connectAttemptEnded();
     }
 
