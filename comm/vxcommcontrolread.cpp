@@ -49,20 +49,6 @@ int VxCommModbusMaster::VxCommGetRefSource(const QString &file, int address, QSt
     return readSource(VxCommGetRefSourceAddress(file), address, source);
 }
 
-namespace {
-
-// Number of coils a command value covers: its bits, at least one (a command of value 0 still
-// means "this coil is off").
-int coilWidth(uint value)
-{
-    int width = 1;
-    while (width < 16 && (value >> width) != 0)
-        ++width;
-    return width;
-}
-
-} // namespace
-
 int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address, QString &direction)
 {
     const DeviceFiles::MotorCommands commands = VxCommGetMotorCommands(file);
@@ -76,7 +62,7 @@ int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address
     for (int i = 0; i < 3; ++i) {
         numbers[i] = order[i]->address.toInt();
         values[i] = order[i]->value.toUInt();
-        widths[i] = table == 1 ? coilWidth(values[i]) : 1;
+        widths[i] = table == 1 ? VxCommIdentify::coilWidth(values[i]) : 1;
         // A missing row, or commands spread over two tables, cannot be read back as one state.
         if (numbers[i] <= 0 || DeviceFiles::tableTypeOf(numbers[i]) != table)
             return -1;

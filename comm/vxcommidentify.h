@@ -81,4 +81,14 @@ QString unitName(const QString &driveSize, const QString &interfaceText, const Q
 // from field 0 (unit number), 3 (interface text) and 7 (IP address).
 void fillUnitEntry(QStringList &entry, const Identity &identity);
 
+// Coils a control command value covers: its base-2 digits, at least one (a command of value 0
+// still means "this coil is off").
+inline int coilWidth(uint value)
+{
+    int width = 1;
+    while (width < 16 && (value >> width) != 0)
+        ++width;
+    return width;
+}
+
 } // namespace VxCommIdentify

@@ -11,15 +11,6 @@ namespace WorkerOps {
 
 namespace {
 
-// Coils a command value covers: its base-2 digits, at least one.
-int coilWidth(uint value)
-{
-    int width = 1;
-    while (width < 16 && (value >> width) != 0)
-        ++width;
-    return width;
-}
-
 int numberOf(const QString &text)
 {
     bool ok = false;
@@ -90,7 +81,7 @@ bool controlWriteFor(const DeviceFiles::ControlPanelInfo &panel, int kind, doubl
             int width = 0;
             for (const Command &other : all)
                 if (other.number == command.number)
-                    width = std::max(width, coilWidth(other.value));
+                    width = std::max(width, VxCommIdentify::coilWidth(other.value));
             for (int i = 0; i < width; ++i)
                 write.words.append(quint16((command.value >> i) & 1));
         } else if (write.type == 4) {
@@ -180,7 +171,7 @@ bool readControlState(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, 
     int first = 0, last = 0;
     bool readable = table == 1 || table == 4;
     for (const Command &c : all) {
-        const int width = table == 1 ? coilWidth(c.value) : 1;
+        const int width = table == 1 ? VxCommIdentify::coilWidth(c.value) : 1;
         if (c.number == 0 || DeviceFiles::tableTypeOf(c.number) != table)
             readable = false;
         first = first == 0 ? c.number : std::min(first, c.number);
@@ -193,7 +184,7 @@ bool readControlState(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, 
             const int offset = all[i].number - first;
             uint held = 0;
             if (table == 1) {
-                for (int b = 0; b < coilWidth(all[i].value); ++b)
+                for (int b = 0; b < VxCommIdentify::coilWidth(all[i].value); ++b)
                     held |= uint(words.value(offset + b) & 1) << b;
             } else {
                 held = words.value(offset);
