@@ -31,13 +31,6 @@ Connect::Connect(Prompter &prompter, QWidget *parent)
         m_rows[i].value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(m_rows[i].name, i, 0);
         grid->addWidget(m_rows[i].value, i, 1);
-        // Rows an interface does not use keep their room, so the unit lists above keep their
-        // height whichever unit is shown.
-        for (QLabel *label : { m_rows[i].name, m_rows[i].value }) {
-            QSizePolicy policy = label->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
-            label->setSizePolicy(policy);
-        }
     }
     grid->setColumnStretch(1, 1);
 
@@ -59,6 +52,14 @@ Connect::Connect(Prompter &prompter, QWidget *parent)
     connect(m_addUnit, &QDialog::finished, this, &Connect::onAddunitsClosed);
     connect(this, &Connect::langTranslation, m_addUnit, &addunit::onLangTranslation);
 
+    retranslateUi();
+    // The panel keeps the height of its fullest form (a serial unit), so the unit lists above
+    // keep theirs whichever unit is shown; unused rows leave their room at the bottom.
+    for (Row &row : m_rows) {
+        row.name->setText(QStringLiteral("X"));
+        row.value->setText(QStringLiteral("X"));
+    }
+    setMinimumHeight(sizeHint().height());
     retranslateUi();
     vxUISlotDisplayUnitDetails(QStringList());
 }
