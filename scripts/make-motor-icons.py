@@ -8,9 +8,9 @@ import importlib.util
 import os
 
 HERE = os.path.dirname(__file__)
-iconsModule = importlib.util.spec_from_file_location('icons', os.path.join(HERE, 'make-parameter-icons.py'))
-icons = importlib.util.module_from_spec(iconsModule)
-iconsModule.loader.exec_module(icons)
+helpersLocation = importlib.util.spec_from_file_location('icons', os.path.join(HERE, 'make-parameter-icons.py'))
+icons = importlib.util.module_from_spec(helpersLocation)
+helpersLocation.loader.exec_module(icons)
 
 OUT = os.path.join(HERE, '..', 'control', 'ui', 'images')
 SIZE = 40
