@@ -9,24 +9,14 @@ ADDRESS=${TARVOLINK_SIM_ADDRESS:-127.0.0.62}
 cmake -S . -B "$BUILD_DIR" >/dev/null
 cmake --build "$BUILD_DIR" -j2 --target tarvolink tarvolink-sim tarvolink_translations >/dev/null
 
-INSTALL=$(mktemp -d)
-SIM=
-cleanup() {
-    [ -n "$SIM" ] && kill "$SIM" 2>/dev/null && wait "$SIM" 2>/dev/null
-    rm -rf "$INSTALL"
-}
-trap cleanup EXIT INT TERM
-cp "$BUILD_DIR/bin/tarvolink" "$INSTALL/"
-cp -r "$BUILD_DIR/bin/configData" "$BUILD_DIR/bin/csv_file" "$INSTALL/"
-"$BUILD_DIR/bin/tarvolink-sim" --data "$INSTALL" --tcp "$ADDRESS" --size 1 >/dev/null 2>&1 &
-SIM=$!
-sleep 1
+. scripts/screenshot-install.sh
+start_sim
 mkdir -p docs/screenshots
 for pair in 3:de 1:sv; do
     index=${pair%%:*}
     code=${pair#*:}
-    # "Load from Drive" on connect, no automatic scan, nothing saved at exit.
-    cat > "$INSTALL/configData/settings.set" <<SET
+    # "Load from Drive" on connect.
+    write_settings "$index" 1
 [Language];$index;
 [COMMUNICATION SETTINGS START];ContinueDespiteCOMFault;Delay between Msgs;isRetriesChecked;NumOfRetries;
 1;35;1;2;

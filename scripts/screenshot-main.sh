@@ -12,28 +12,10 @@ OUT=${1:-docs/screenshots/main-window.png}
 cmake -S . -B "$BUILD_DIR" >/dev/null
 cmake --build "$BUILD_DIR" -j2 --target tarvolink tarvolink-sim >/dev/null
 
-# A private installation beside a copy of the program, so its settings file is ours to write.
-INSTALL=$(mktemp -d)
-SIM=
-cleanup() {
-    [ -n "$SIM" ] && kill "$SIM" 2>/dev/null && wait "$SIM" 2>/dev/null
-    rm -rf "$INSTALL"
-}
-trap cleanup EXIT INT TERM
-cp "$BUILD_DIR/bin/tarvolink" "$INSTALL/"
-cp -r "$BUILD_DIR/bin/configData" "$BUILD_DIR/bin/csv_file" "$INSTALL/"
-# "Load from Drive" on connect, no automatic scan, nothing saved at exit, the shortest message delay.
-cat > "$INSTALL/configData/settings.set" <<'SET'
-[Language];0;
-[COMMUNICATION SETTINGS START];ContinueDespiteCOMFault;Delay between Msgs;isRetriesChecked;NumOfRetries;
-1;35;1;2;
-[PREFERENCES SETTINGS START];AutoImportActive;ImportActive;AutoScanActive;AutoSave;ExportOnlyChanged;
-1;1;0;0;0;
-SET
-
-"$BUILD_DIR/bin/tarvolink-sim" --data "$INSTALL" --tcp "$ADDRESS" --size 1 >/dev/null 2>&1 &
-SIM=$!
-sleep 1
+. scripts/screenshot-install.sh
+# "Load from Drive" on connect.
+write_settings 0 1
+start_sim
 mkdir -p "$(dirname "$OUT")"
 DIR="$(cd "$(dirname "$OUT")" && pwd)"
 BASE="$(basename "$OUT" .png)"

@@ -14,29 +14,10 @@ SCALE=${SCALE:-}
 cmake -S . -B "$BUILD_DIR" >/dev/null
 cmake --build "$BUILD_DIR" -j2 --target tarvolink tarvolink-sim tarvolink-cli >/dev/null
 
-INSTALL=$(mktemp -d)
-SIM=
-cleanup() {
-    [ -n "$SIM" ] && kill "$SIM" 2>/dev/null && wait "$SIM" 2>/dev/null
-    rm -rf "$INSTALL"
-}
-trap cleanup EXIT INT TERM
-cp "$BUILD_DIR/bin/tarvolink" "$INSTALL/"
-cp -r "$BUILD_DIR/bin/configData" "$BUILD_DIR/bin/csv_file" "$INSTALL/"
-# Nothing read at connect (the cycles of the shown tab read what it needs), no scan, nothing saved.
-cat > "$INSTALL/configData/settings.set" <<'SET'
-[Language];0;
-[COMMUNICATION SETTINGS START];ContinueDespiteCOMFault;Delay between Msgs;isRetriesChecked;NumOfRetries;
-1;35;1;2;
-[PREFERENCES SETTINGS START];AutoImportActive;ImportActive;AutoScanActive;AutoSave;ExportOnlyChanged;
-0;0;0;0;0;
-SET
-
-"$BUILD_DIR/bin/tarvolink-sim" --data "$INSTALL" --tcp "$ADDRESS" --size 1 --trip-after 0 >/dev/null 2>&1 &
-SIM=$!
-sleep 1
-# A simulator that could not bind the address (another one serves it) has ended by now.
-kill -0 "$SIM" 2>/dev/null || { echo "tarvolink-sim could not serve $ADDRESS" >&2; exit 1; }
+. scripts/screenshot-install.sh
+# Nothing read at connect: the cycles of the shown tab read what it needs.
+write_settings 0 0
+start_sim --trip-after 0
 CLI="$BUILD_DIR/bin/tarvolink-cli"
 for action in "--run-source COM" "--ref-source COM" "--ref 80" "--forward"; do
     # shellcheck disable=SC2086

@@ -48,18 +48,8 @@ private:
 FaultLogger::FaultLogger(QWidget *parent)
     : QWidget(parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    m_label = new QLabel(this);
-    m_label->setObjectName(QStringLiteral("faultUnitLabel"));
-    QFont bold = m_label->font();
-    bold.setBold(true);
-    m_label->setFont(bold);
-    m_tree = new QTreeView(this);
-    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tree->setAlternatingRowColors(true);
+    Status::buildUnitView(this, QStringLiteral("faultUnitLabel"), &m_label, &m_tree);
     m_tree->setItemDelegate(new TripTextDelegate(this, m_tree));
-    layout->addWidget(m_label);
-    layout->addWidget(m_tree, 1);
     connect(m_tree, &QTreeView::expanded, this, &FaultLogger::UpdateExpandedTreeState);
     connect(m_tree, &QTreeView::collapsed, this, &FaultLogger::UpdateCollapsedTreeState);
 }

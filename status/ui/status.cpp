@@ -18,17 +18,22 @@ constexpr int UnitCaptionField = 18;
 Status::Status(QWidget *parent)
     : QWidget(parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    m_label = new QLabel(this);
-    m_label->setObjectName(QStringLiteral("statusUnitLabel"));
-    QFont bold = m_label->font();
+    buildUnitView(this, QStringLiteral("statusUnitLabel"), &m_label, &m_tree);
+}
+
+void Status::buildUnitView(QWidget *owner, const QString &labelName, QLabel **label, QTreeView **tree)
+{
+    auto *layout = new QVBoxLayout(owner);
+    *label = new QLabel(owner);
+    (*label)->setObjectName(labelName);
+    QFont bold = (*label)->font();
     bold.setBold(true);
-    m_label->setFont(bold);
-    m_tree = new QTreeView(this);
-    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tree->setAlternatingRowColors(true);
-    layout->addWidget(m_label);
-    layout->addWidget(m_tree, 1);
+    (*label)->setFont(bold);
+    *tree = new QTreeView(owner);
+    (*tree)->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    (*tree)->setAlternatingRowColors(true);
+    layout->addWidget(*label);
+    layout->addWidget(*tree, 1);
 }
 
 QString Status::unitCaption(const QStringList &entry)

@@ -26,6 +26,8 @@ public:
     // Shows the given top-level rows of the model in the tree (the others hidden) and hides the
     // given columns; column 0 is 150 pixels wide, column 2 50. Shared with the fault logger.
     static void showRows(QTreeView *tree, TreeModel *model, const QList<int> &rows, const QList<int> &hidden);
+    // The bold unit caption over a read-only tree, laid out in `owner`; both are children of it.
+    static void buildUnitView(QWidget *owner, const QString &labelName, QLabel **label, QTreeView **tree);
 
 public slots:
     // Shows this unit (entry) with its model; a null model empties the view.
