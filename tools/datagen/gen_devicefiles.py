@@ -590,9 +590,9 @@ KTZ_BLOCKS = [
              ("drvstatus", "", "0", "65535", "N", "65535", "U")]),
     (31201, [("tripmsg", "", "0", "255", "Y", "255", "U"),
              ("warning", "", "0", "255", "Y", "255", "U")]),
-    # Holding registers: the same words as parameters 711 and 712.
-    (44001, [("procval", "%", "-32767", "32767", "N", ANALOG, "N"),
-             ("speed", "rpm", "-32767", "32767", "N", ANALOG, "N")]),
+    # Holding registers: the same words as parameters 711 and 712, so in their register-word form.
+    (44001, [("procval", "%", "-32767", "32767", "N", ANALOG, "E"),
+             ("speed", "rpm", "-32767", "32767", "N", ANALOG, "E")]),
 ]
 
 RVN_SIZES = [(1, "RVN48-003", "2,5", "0.75"), (2, "RVN48-004", "4,0", "1.5"), (3, "RVN48-006", "6,0", "2.2"),

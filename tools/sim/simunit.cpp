@@ -202,12 +202,6 @@ void SimUnit::tick(double seconds)
 
 void SimUnit::beforeRead()
 {
-    for (const LiveValue &live : qAsConst(m_liveValues)) {
-        const double speed = live.magnitude ? std::fabs(m_speed) : m_speed;
-        const double scale = std::pow(10.0, live.decimals);
-        setValue(
-            live.number, RegisterWord::encode(std::round((live.offset + live.gain * speed) * scale) / scale));
-    }
     for (const Signal &signal : qAsConst(m_signals)) {
         const double wave = std::sin(2.0 * M_PI * 0.5 * m_time + signal.phase);
         const double level = 0.2 + 0.8 * std::fabs(m_speed);
@@ -235,6 +229,13 @@ void SimUnit::beforeRead()
             setValue(signal.number, quint16(m_lastTrip));
             break;
         }
+    }
+    // A register that is both an actual value and a recorded signal holds the actual value.
+    for (const LiveValue &live : qAsConst(m_liveValues)) {
+        const double speed = live.magnitude ? std::fabs(m_speed) : m_speed;
+        const double scale = std::pow(10.0, live.decimals);
+        setValue(
+            live.number, RegisterWord::encode(std::round((live.offset + live.gain * speed) * scale) / scale));
     }
 }
 
