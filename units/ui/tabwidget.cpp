@@ -3,11 +3,9 @@
 #include "alarms.h"
 #include "autoscansettings.h"
 #include "commsettings.h"
-#include "compareparameters.h"
 #include "connect.h"
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
-#include "customerdatadialog.h"
 #include "faultlogger.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
@@ -500,101 +498,10 @@ void TabWidget::vxUISlotUnitTreeClicked(QModelIndex index, QString, QStringList 
     m_details->vxUISlotDisplayUnitDetails(record->entry);
 }
 
-void TabWidget::GetTreeModelslotImport(TreeModel *model, QStringList entry)
-{
-    startTransfer(false, model, entry);
-}
-
-void TabWidget::GetTreeModelslotExport(TreeModel *_treemodel, QStringList filelist)
-{
-    startTransfer(true, _treemodel, filelist);
-}
-
-void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &entry)
-{
-    // The parameters view has asked its questions (recording, drive differences, motor running,
-    // "Copy parameters to Drive") before it sent the request.
-    UnitRecord *record = m_registry->find(entry);
-    if (!record || !model || m_transfer->isOpen() || !checkConnected(record))
-        return;
-    TreeModel *own = record->model;
-    record->model = model; // a set from file is written from its own model
-    importfileThread *worker
-        = makeWorker(record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
-    record->model = own;
-    m_transfer->begin(write, F::at(record->entry, F::Name), worker);
-    m_params->vxUISlotDisableImpExpWid(true);
-    vxUISlotEnableParamSettings();
-    worker->setRunFlag(true);
-    worker->start(QThread::InheritPriority);
-}
-
-void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
-{
-    UnitRecord *record = nullptr;
-    for (int i = 0; i < UnitRegistry::InterfaceCount && !record; ++i)
-        for (int n = 0; n < m_registry->count(i) && !record; ++n)
-            if (m_registry->record(i, n)->model == model)
-                record = m_registry->record(i, n);
-    if (!record || !checkConnected(record))
-        return;
-    importfileThread *worker = makeWorker(record, importfileThread::WriteOneParameter);
-    if (!worker->setWriteParameter(index)) {
-        m_connector->workerFinished(worker); // never started: just forget it
-        return;
-    }
-    const QString parameter
-        = model->data(model->index(index.row(), TreeItem::MenuColumn, index.parent()), Qt::DisplayRole)
-              .toString()
-              .trimmed();
-    const QString set = QString(QChar(u'A' + (index.column() % 4)));
-    const QString unitName = F::at(record->entry, F::Name);
-    connect(
-        worker, &QThread::finished, this,
-        [this, worker = QPointer<importfileThread>(worker), parameter, set, unitName] {
-            if (!worker)
-                return;
-            if (worker->getResult() == WorkerOps::Completed)
-                emit statusMessage(tr("Sent %1 (set %2) to %3").arg(parameter, set, unitName));
-            else if (worker->getResult() == WorkerOps::Failed)
-                emit statusMessage(tr("Sending %1 (set %2) to %3 failed").arg(parameter, set, unitName));
-        },
-        Qt::QueuedConnection);
-    worker->setRunFlag(true);
-    worker->start(QThread::InheritPriority);
-}
-
-bool TabWidget::checkConnected(const UnitRecord *record)
-{
-    if (F::at(record->entry, F::State) == F::connected() && !record->heldDisconnected)
-        return true;
-    const QString name = F::at(record->entry, F::Name);
-    emit statusMessage(tr("%1: Device not connected").arg(name));
-    m_prompter.critical(this, tr("Error"), tr("Device not connected"));
-    return false;
-}
-
 void TabWidget::vxUISlotCatchCommErr(int msgType, int unitId, int commType, QString portName, QString errMsg,
     QStringList txData, QStringList rxData)
 {
     m_connector->healthReport(msgType, unitId, commType, portName, errMsg, txData, rxData);
-}
-
-void TabWidget::VxUISlotmoProgressBarSetRange(int start, int end)
-{
-    m_transfer->setRange(start, end);
-}
-
-void TabWidget::VxUISlotmoProgressBarSetProgress(int value)
-{
-    m_transfer->setProgress(value);
-}
-
-void TabWidget::VxUISlotmoProgressBarClose()
-{
-    m_transfer->close();
-    m_params->vxUISlotDisableImpExpWid(false);
-    vxUISlotEnableParamSettings();
 }
 
 void TabWidget::VxUISlotErrorMsg(QString message, QString title)
@@ -606,69 +513,6 @@ void TabWidget::VxUISlotErrorMsg(QString message, QString title)
         m_prompter.warning(this, title, message);
     else
         m_prompter.critical(this, title, message);
-}
-
-void TabWidget::vxUISlotShowComparePrmScreen()
-{
-    QList<CompareParameters::Source> sources;
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (int n = 0; n < m_registry->count(i); ++n) {
-            const UnitRecord *r = m_registry->record(i, n);
-            sources.append({ F::at(r->entry, F::Name), UnitRegistry::interfaceName(i), r->model });
-        }
-    const QList<QStringList> files = m_tree->entries(UnitTreeFrame::FileGroup);
-    for (int row = 0; row < files.size(); ++row)
-        sources.append({ F::at(files.at(row), F::FileDisplayName), QString(), m_tree->fileModel(row) });
-    auto *dialog = new CompareParameters(m_prompter, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setSources(sources);
-    dialog->setCustomerData(
-        QStringList(m_settings->record().customer.begin(), m_settings->record().customer.end()));
-    connect(dialog, &CompareParameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-    connect(this, &TabWidget::langTranslation, dialog, &CompareParameters::onLangTranslation);
-    dialog->show();
-}
-
-void TabWidget::vxUISlotPreferencesSelected()
-{
-    m_preferences->open();
-}
-
-void TabWidget::vxUISlotPrefOkClicked()
-{
-    m_preferences->storeIn(m_settings->record());
-}
-
-void TabWidget::vxUISlotCustomerDataSelected()
-{
-    auto *dialog = new CustomerDataDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("customerDataDialog"));
-    const auto &customer = m_settings->record().customer;
-    dialog->setTexts(QStringList(customer.begin(), customer.end()));
-    connect(dialog, &CustomerDataDialog::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        // Kept in the settings file and written into every parameter set file and printout.
-        const QStringList texts = dialog->texts();
-        auto &kept = m_settings->record().customer;
-        for (int i = 0; i < int(kept.size()); ++i)
-            kept[size_t(i)] = texts.value(i);
-        m_params->setCustomerData(texts);
-    });
-    dialog->open();
-}
-
-void TabWidget::vxUISlotCommSettingsSelected()
-{
-    m_commSettings->open();
-}
-
-void TabWidget::vxUISlotCommOkClicked()
-{
-    m_commSettings->storeIn(m_settings->record());
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (VxCommModbusMaster *master : m_registry->commModList(i))
-            m_settings->configureMaster(master);
 }
 
 void TabWidget::onLangTranslation(int index)
@@ -709,112 +553,6 @@ bool TabWidget::offerToSaveFileSets()
             return false; // the save was cancelled or failed (and said so): stay
     }
     return true;
-}
-
-void TabWidget::vxUILanIndexChanged(int index)
-{
-    m_settings->record().language = uint(index);
-    m_params->setLanguage(uint(index));
-    // Every open tree, of a unit or of a set opened from a file, reads its texts from its own
-    // device description file.
-    QList<TreeModel *> models = m_fileSets->sets();
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (int n = 0; n < m_registry->count(i); ++n)
-            models.append(m_registry->record(i, n)->model);
-    for (TreeModel *model : models)
-        if (model)
-            model->changelang(model->deviceFileName(), uint(index));
-}
-
-void TabWidget::setUserRole(int roleIndex)
-{
-    m_accessLevel = roleIndex == 1 ? 2 : 1;
-    emit accessLevelChanged(m_accessLevel);
-}
-
-void TabWidget::onMainViewEntered()
-{
-    m_scan->offerAtStart();
-}
-
-void TabWidget::onScanUnitsBtnClicked()
-{
-    m_scan->showSettings();
-}
-
-void TabWidget::onContinueScanClicked()
-{
-    m_scan->showSettings();
-}
-
-void TabWidget::vxUISlotStartScanClicked(
-    rs232InfoForAutoScan rs232Info, rs485InfoForAutoScan rs485Info, ethernetInfoForAutoScan tcpIpstruct)
-{
-    m_scan->start(rs232Info, rs485Info, tcpIpstruct);
-}
-
-void TabWidget::vxUISlotCancelAutoScan()
-{
-    m_scan->cancel();
-}
-
-void TabWidget::vxUISlotSetSignalValue(int scanned, int found)
-{
-    m_scan->setProgress(scanned, found);
-}
-
-void TabWidget::vxUISlotForScanningWindow()
-{
-    m_scan->closeScanningWindow();
-}
-
-void TabWidget::vxAllConnectedUnitsInfo()
-{
-    m_scan->allUnitsInfo();
-}
-
-void TabWidget::vxUISlotAutoScanChangeUnitName()
-{
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        refreshTree(i);
-}
-
-void TabWidget::wireSettingsAndScan()
-{
-    m_commSettings = new CommSettings(m_prompter, this);
-    m_preferences = new Preferences(this);
-    m_commSettings->setWindowFlag(Qt::Window);
-    m_preferences->setWindowFlag(Qt::Window);
-    connect(m_commSettings, &CommSettings::vxUISigCommOkClicked, this, &TabWidget::vxUISlotCommOkClicked);
-    connect(m_preferences, &Preferences::vxUISigPrefOkClicked, this, &TabWidget::vxUISlotPrefOkClicked);
-    connect(this, &TabWidget::langTranslation, m_commSettings, &CommSettings::onLangTranslation);
-    connect(this, &TabWidget::langTranslation, m_preferences, &Preferences::onLangTranslation);
-    m_commSettings->loadFrom(m_settings->record());
-    m_preferences->loadFrom(m_settings->record());
-
-    ScanController::Context ctx;
-    ctx.prompter = &m_prompter;
-    ctx.parent = this;
-    ctx.registry = m_registry.get();
-    ctx.connector = m_connector;
-    ctx.factory = m_factory.get();
-    ctx.settings = m_settings.get();
-    ctx.control = [this] { return m_control; };
-    ctx.osc = [this] { return m_osc; };
-    ctx.removeAllUnits = [this] {
-        cleanallData(true);
-        m_oscView->resetView();
-    };
-    ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
-    ctx.report = [this](int kind, int unit, int channel, const QString &link, const QString &message) {
-        vxUISlotCatchCommErr(kind, unit, channel, link, message, {}, {});
-    };
-    m_scan = new ScanController(ctx, this);
-    connect(m_scan, &ScanController::finished, this, &TabWidget::vxUISlotAutoScanChangeUnitName);
-    connect(m_scan, &ScanController::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-    connect(this, &TabWidget::langTranslation, m_scan, &ScanController::langTranslation);
-    connect(m_tree, &UnitTreeFrame::vxUISigScanUnitsBtnClicked, this, &TabWidget::onScanUnitsBtnClicked);
-    m_tree->scanUnitsButton()->show();
 }
 
 bool TabWidget::closeFunction()
@@ -859,74 +597,6 @@ void TabWidget::cleanallData(bool keepFileSets)
     m_closedDown = true;
 }
 
-void TabWidget::wireStatusAndControl()
-{
-    CtrlPanelController::Context ctx;
-    ctx.prompter = &m_prompter;
-    ctx.parent = this;
-    ctx.frame = m_ctrlFrame;
-    ctx.findUnit = [this](const QStringList &entry, QStringList *live) -> QObject * {
-        UnitRecord *record = m_registry->find(entry);
-        if (live)
-            *live = record ? record->entry : QStringList();
-        return record ? record->controlModule : nullptr;
-    };
-    ctx.makeWorker = [this](const QStringList &entry, int operation) {
-        return makeWorker(m_registry->find(entry), operation);
-    };
-    ctx.currentEntry = [this] { return m_currentEntry; };
-    m_ctrl = new CtrlPanelController(ctx, this);
-    setControlPanelHook(m_ctrl);
-    connect(this, &TabWidget::langTranslation, m_ctrlFrame, &CtrlPanelFrame::onLangTranslation);
-    connect(this, &TabWidget::langTranslation, m_alarms, &alarms::onLangTranslation);
-}
-
-void TabWidget::vxUISlotCatchCtrlPanelSignal(
-    QStringList filelist, int f_type, double val, bool RemoveSettingFlag)
-{
-    m_ctrl->write(filelist, f_type, val, RemoveSettingFlag);
-}
-
-void TabWidget::vxUIslotCtrlFwdBtnClicked()
-{
-    m_ctrl->vxUIslotCtrlFwdBtnClicked();
-}
-
-void TabWidget::vxUIslotCtrlBwdBtnClicked()
-{
-    m_ctrl->vxUIslotCtrlBwdBtnClicked();
-}
-
-void TabWidget::vxUIslotCtrlStpBtnClicked()
-{
-    m_ctrl->vxUIslotCtrlStpBtnClicked();
-}
-
-void TabWidget::vxUISlotCtrlRefValEntered()
-{
-    m_ctrl->vxUISlotCtrlRefValEntered();
-}
-
-void TabWidget::vxUISlotCtrlRefSrcChanged(int index)
-{
-    m_ctrl->vxUISlotCtrlRefSrcChanged(index);
-}
-
-void TabWidget::vxUISlotCtrlRunStopSrcChanged(int index)
-{
-    m_ctrl->vxUISlotCtrlRunStopSrcChanged(index);
-}
-
-void TabWidget::vxUISlotCtrlSetChanged(QStringList list, bool flag)
-{
-    m_ctrl->vxUISlotCtrlSetChanged(list, flag);
-}
-
-void TabWidget::vxUICtrlUpdate()
-{
-    m_ctrl->vxUICtrlUpdate();
-}
-
 void TabWidget::retranslateUi()
 {
     m_tabs->setTabText(ParametersTab, tr("Parameters"));
@@ -935,49 +605,4 @@ void TabWidget::retranslateUi()
     m_tabs->setTabText(FaultLoggerTab, tr("Fault Logger"));
     m_tabs->setTabText(AlertsTab, tr("Alerts"));
     m_tabs->setTabText(LinkInformationTab, tr("Link Information"));
-}
-
-QTreeView *TabWidget::parametersView() const
-{
-    return m_params->treeView();
-}
-
-void TabWidget::wireParameters()
-{
-    Parameters::DriveContext context;
-    context.isRecording = [this] { return m_osc->isRecording(); };
-    context.connectedUnits = [this] {
-        QList<QStringList> units;
-        for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-            for (const QStringList &entry : m_registry->infoList(i))
-                if (F::at(entry, F::State) == F::connected())
-                    units.append(entry);
-        return units;
-    };
-    context.isMotorRunning = [this](const QStringList &entry) { return m_control->isMotorRunning(entry); };
-    m_params->setDriveContext(context);
-
-    connect(m_params, &Parameters::vxUISigImportBtnClicked, this, &TabWidget::GetTreeModelslotImport);
-    connect(m_params, &Parameters::vxUISigExportBtnClicked, this, &TabWidget::GetTreeModelslotExport);
-    connect(m_params, &Parameters::sendDataToControl, this,
-        [this](QModelIndex index, QString, QString, TreeModel *model, bool, QStringList) {
-            vxUISlotParamWrite(model, index);
-        });
-    connect(m_params, &Parameters::vxUISigSendFileName, m_fileSets, &FileSetKeeper::add);
-    connect(m_params, &Parameters::vxUISigEnableParamSettings, this, &TabWidget::vxUISlotEnableParamSettings);
-    connect(
-        m_params, &Parameters::vxUISigComparePrmScreenShow, this, &TabWidget::vxUISlotShowComparePrmScreen);
-    connect(m_params, &Parameters::alertNotification, this, &TabWidget::alertNotifcation);
-    connect(m_params, &Parameters::statusMessage, this, &TabWidget::statusMessage);
-    connect(m_params, &Parameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-    connect(this, &TabWidget::langTranslation, m_params, &Parameters::onLangTranslation);
-
-    // The File menu does what the view's buttons do.
-    connect(this, &TabWidget::newFileActionTriggered, m_params, &Parameters::vxUISlotNewBtnClicked);
-    connect(this, &TabWidget::openFileActionTriggered, m_params, &Parameters::vxUISlotOpenBtnClicked);
-    connect(this, &TabWidget::saveFileActionTriggered, m_params, &Parameters::vxUISlotSaveBtnClicked);
-    connect(this, &TabWidget::printFileActionTriggered, m_params, &Parameters::vxUISlotPrintBtnClicked);
-    connect(this, &TabWidget::LFDriveActionTriggered, m_params, &Parameters::vxUISlotImportBtnClicked);
-    connect(this, &TabWidget::LTDriveActionTriggered, m_params, &Parameters::vxUISlotExportBtnClicked);
-    connect(this, &TabWidget::datFileInfoActionTriggered, m_params, &Parameters::vxUISlotDatFileInfo);
 }
