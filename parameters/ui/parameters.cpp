@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -52,6 +53,16 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     m_tree->setAlternatingRowColors(true);
     // Menus nest four deep; a narrow indent keeps the menu numbers in their column.
     m_tree->setIndentation(12);
+    // Only a drag (or double click) on the header counts as the user's choice: the header also
+    // resizes sections itself, for instance the stretched last one when the window changes.
+    m_tree->header()->viewport()->installEventFilter(this);
+    connect(m_tree->header(), &QHeaderView::sectionResized, this, [this] {
+        if (m_fitting || !m_model || !m_headerPressed)
+            return;
+        m_userWidths.clear();
+        for (int c = 0; c < m_tree->header()->count(); ++c)
+            m_userWidths << m_tree->header()->sectionSize(c);
+    });
 
     // Limits and help beside the tree.
     auto *side = new QFrame(this);
@@ -205,11 +216,15 @@ void Parameters::vxUISlotSetTreeView(QStringList list, TreeModel *model)
         disconnect(m_model, nullptr, this, nullptr);
     m_model = model;
     m_unitInfo = list;
+    m_fitting = true;
     m_tree->setModel(model);
     if (model) {
         // Only the four sets as shown are for the user; the stored forms travel in the file.
         for (int c = TreeItem::DefaultColumn; c < TreeItem::ColumnCount; ++c)
             m_tree->setColumnHidden(c, c == TreeItem::DefaultColumn || c >= TreeItem::StoredAColumn);
+    }
+    m_fitting = false;
+    if (model) {
         fitColumns();
         connect(model, &QObject::destroyed, this, [this] {
             m_editIndex = QPersistentModelIndex();
@@ -321,6 +336,14 @@ void Parameters::fitColumns()
     // Menu, text and unit keep a readable width; the four sets share what is left, so all of
     // them stay in view down to a narrow window (below that the tree scrolls).
     QHeaderView *header = m_tree->header();
+    const QScopedValueRollback<bool> fitting(m_fitting, true);
+    if (!m_userWidths.isEmpty()) {
+        // What the user dragged stays, through window resizes and other units alike.
+        for (int c = 0; c < m_userWidths.size() && c < header->count(); ++c)
+            if (!header->isSectionHidden(c))
+                header->resizeSection(c, m_userWidths[c]);
+        return;
+    }
     const int available = m_tree->viewport()->width();
     const int menu = 80;
     const int unit = 60;
@@ -337,6 +360,12 @@ bool Parameters::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_tree->viewport() && event->type() == QEvent::Resize)
         fitColumns();
+    if (watched == m_tree->header()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            m_headerPressed = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            m_headerPressed = false;
+    }
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {

@@ -178,6 +178,10 @@ private:
     bool m_impExpDisabled = false;
     bool m_expandAll = false;
     bool m_restoring = false;
+    // Column widths the user dragged; they replace the automatic fit from then on.
+    QVector<int> m_userWidths;
+    bool m_fitting = false;
+    bool m_headerPressed = false;
     QHash<QString, ExpandState> m_expandStates;
     QPersistentModelIndex m_editIndex;
     DriveContext m_context;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTreeView>
 #include <QtTest>
@@ -33,6 +34,7 @@ private slots:
     void fileSetNeverSendsDirectly();
     void keyboardOpensMovesAndCancels();
     void limitsShowForTheClickedSet();
+    void draggedColumnWidthOutlivesResizes();
 
 private:
     QWidget *openEditor(const QString &menu, int column);
@@ -289,6 +291,30 @@ void TestParametersEditors::limitsShowForTheClickedSet()
     // Nominal current: the maximum follows the drive size (2.5 A x 1.5).
     openEditor("224", TreeItem::SetAColumn + 1);
     QCOMPARE(m_view->maxField()->text().replace(',', '.'), QStringLiteral("3.75"));
+}
+
+void TestParametersEditors::draggedColumnWidthOutlivesResizes()
+{
+    QHeaderView *header = m_view->treeView()->header();
+    const auto setWidth = [&] { return header->sectionSize(TreeItem::SetAColumn); };
+    const int fitted = setWidth();
+    m_view->resize(m_view->width() + 400, 700);
+    QTRY_VERIFY(setWidth() > fitted); // the fit follows the window
+    // The user drags set A's right edge 60 px further.
+    QWidget *strip = header->viewport();
+    const int y = header->height() / 2;
+    const int edge = header->sectionViewportPosition(TreeItem::SetAColumn) + setWidth() - 1;
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(edge, y));
+    QMouseEvent move(QEvent::MouseMove, QPoint(edge + 60, y), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(strip, &move);
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(edge + 60, y));
+    const int dragged = setWidth();
+    QVERIFY(dragged > fitted + 50);
+    m_view->resize(m_view->width() + 400, 700);
+    QTest::qWait(50);
+    QCOMPARE(setWidth(), dragged);
+    m_view->vxUISlotSetTreeView(unitEntry(), m_model.get());
+    QCOMPARE(setWidth(), dragged);
 }
 
 QTEST_MAIN(TestParametersEditors)
