@@ -374,6 +374,7 @@ void OscilloscopeWidget::vxOscRefreshUnits()
                 &OscilloscopeWidget::vxUISlotAlertTriggerstop,
                 Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
         }
+    restoreUnitChoices();
     refreshLegend();
     m_plots->replot();
 }

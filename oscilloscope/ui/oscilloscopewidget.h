@@ -181,6 +181,9 @@ public slots:
 private:
     // The round indicator of the trigger state in a colour.
     static QPixmap ledPicture(const QColor &colour);
+    // A unit seen again gets the signals, ranges and colours it had; closing keeps them.
+    void restoreUnitChoices();
+    QList<OscUnitChoice> unitChoices() const;
     void buildForm();
     void retranslateUi();
     QWidget *buildToolRow();
@@ -254,6 +257,10 @@ private:
     Recording m_loaded;
     QString m_loadedPath;
     std::array<FavouriteSet, SettingsRecord::FavouriteSetCount> m_favourites;
+    // The signals each unit showed when the program last closed, and the devices they were
+    // already given back to.
+    QList<OscUnitChoice> m_unitChoices;
+    QList<QPointer<OscUnitDev>> m_choicesGiven;
     std::function<QColor(const QColor &)> m_pickColour;
     QPointer<OscUnitDev> m_triggerDevice;
     std::unique_ptr<TriggerSetup> m_triggerSetup;

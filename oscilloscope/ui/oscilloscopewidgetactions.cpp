@@ -502,6 +502,9 @@ void OscilloscopeWidget::applySettings(const SettingsRecord &record)
     vxUISlotTimeEntered();
     m_timeUnit = int(record.oscTimeUnit);
     setFavourites(record.favourites);
+    m_unitChoices = record.oscUnits;
+    m_choicesGiven.clear();
+    restoreUnitChoices();
     if (m_settingsDialog)
         m_settingsDialog->setState(m_plots->background(), m_plots->isFat(), m_plots->grid());
     m_plots->replot();
@@ -516,6 +519,7 @@ void OscilloscopeWidget::storeSettings(SettingsRecord &record) const
     record.oscSamplingTime = uint(m_interval);
     record.oscTimeUnit = uint(m_timeUnit);
     record.favourites = m_favourites;
+    record.oscUnits = unitChoices();
 }
 
 // ---- Favourites ----

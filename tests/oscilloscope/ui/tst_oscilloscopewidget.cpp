@@ -47,7 +47,7 @@ private slots:
     void bothTriggerValidation();
     void gridColourAndLineWidthFromTheSettingsFile_data();
     void gridColourAndLineWidthFromTheSettingsFile();
-    void favouritesSurviveARestart();
+    void favouritesAndUnitChoicesSurviveARestart();
     void markersMeasureAndPlotsSave();
 
 private:
@@ -384,7 +384,7 @@ void TstOscilloscopeWidget::gridColourAndLineWidthFromTheSettingsFile()
     view()->applySettings(SettingsRecord());
 }
 
-void TstOscilloscopeWidget::favouritesSurviveARestart()
+void TstOscilloscopeWidget::favouritesAndUnitChoicesSurviveARestart()
 {
     OscilloscopeWidget *v = view();
     prompter.expectCritical("Favourite list is empty", "Error");
@@ -394,6 +394,14 @@ void TstOscilloscopeWidget::favouritesSurviveARestart()
     QVERIFY(v->addFavourite(2, entry));
     prompter.expectInformation("Param already exists", "Information");
     QVERIFY(!v->addFavourite(2, entry));
+    // The speed trace with a colour and a range of the user's own.
+    QVERIFY(v->selectEntry(device(), SpeedEntry, true));
+    const int speedRow = v->traces().size() - 1;
+    v->legend()->item(speedRow, OscilloscopeWidget::MaxColumn)->setText("900");
+    v->legend()->item(speedRow, OscilloscopeWidget::AutoScaleColumn)->setCheckState(Qt::Checked);
+    const QColor colour("#123456");
+    v->setColourPicker([&](const QColor &) { return colour; });
+    emit v->legend()->cellDoubleClicked(speedRow, OscilloscopeWidget::NameColumn);
 
     SettingsBinder binder;
     binder.setPath(dir.filePath("settings.set"));
@@ -404,13 +412,24 @@ void TstOscilloscopeWidget::favouritesSurviveARestart()
     restarted.setPath(binder.path());
     QVERIFY(restarted.load());
     v->selectEntry(device(), DigInBit1, false);
+    v->selectEntry(device(), SpeedEntry, false);
     v->setFavourites({});
     v->applySettings(restarted.record());
     QCOMPARE(v->favourites()[2].entries.size(), 1);
+    // The unit shows again what it showed, in the same colour and range.
+    QCOMPARE(v->traces().size(), 2);
+    QCOMPARE(v->traces().first().number, int(DigInBit1));
+    QVERIFY(v->traces().first().entry.isDigital());
+    const auto &speed = v->traces().last();
+    QCOMPARE(speed.number, int(SpeedEntry));
+    QCOMPARE(speed.colour, colour);
+    QCOMPARE(speed.max, 900.0);
+    QVERIFY(speed.autoScale);
+    v->selectEntry(device(), DigInBit1, false);
+    v->selectEntry(device(), SpeedEntry, false);
     QVERIFY(v->applyFavouriteSet(2));
     QCOMPARE(v->traces().size(), 1);
     QCOMPARE(v->traces().first().number, int(DigInBit1));
-    QVERIFY(v->traces().first().entry.isDigital());
 }
 
 void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
