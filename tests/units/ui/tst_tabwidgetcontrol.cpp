@@ -1,11 +1,15 @@
 // The control panel of the tab controller against two simulated units on one RS485 line: the
 // motor follows the buttons, refused and merely shown values write nothing, and the "Control
-// Source" hand-back writes its sources before the unit goes.
+// Source" hand-back writes its sources before the unit goes. Also the oscilloscope devices: one
+// per accepted unit, recording reported through the hook (removal refused while it runs), each
+// device gone with its unit.
 #include "alarms.h"
 #include "apppaths.h"
 #include "controlbox.h"
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
+#include "oscdevicekeeper.h"
+#include "oscunitdev.h"
 #include "scriptedprompter.h"
 #include "settingsbinder.h"
 #include "simpeer.h"
@@ -94,6 +98,10 @@ void TstTabWidgetControl::panelDrivesTheUnitAndHandsControlBack()
         const QStringList unit1 = tab.currentUnit();
         const QStringList unit2 = tab.infoList(UnitRegistry::RS485).first();
         QCOMPARE(unit1.value(0), QString("1"));
+        OscDeviceKeeper *keeper = tab.oscDeviceKeeper();
+        QCOMPARE(keeper->devices().size(), 2);
+        QCOMPARE(keeper->devices().at(0)->runningNumber(), 1);
+        QCOMPARE(keeper->devices().at(1)->runningNumber(), 2);
         tab.setCurrentIndex(TabWidget::StatusTab);
         QVERIFY(panel->isVisibleTo(&tab));
         QCOMPARE(panel->unitLabel()->text(), unit1.value(1));
@@ -163,9 +171,24 @@ void TstTabWidgetControl::panelDrivesTheUnitAndHandsControlBack()
         // A write for the removed unit reaches no unit at all.
         tab.vxUISlotCatchCtrlPanelSignal(unit1, 3, 0);
         QVERIFY(expectWrites({}));
+
+        // Unit 1's device went with it; while unit 2's records, unit 2 cannot be removed.
+        QCOMPARE(keeper->devices().size(), 1);
+        OscUnitDev *device = keeper->devices().first();
+        QVERIFY(device->catalogueValid());
+        QCOMPARE(device->runningNumber(), 1);
+        QVERIFY(keeper->startRecording());
+        QVERIFY(tab.isOscRecording());
+        QVERIFY(waitFor([&] { return device->sampleCount() >= 2; }, 10000));
+        prompter.expectCritical("Oscilloscope Record in Progress.Please stop before Removing");
+        tab.vxUISlotUnitRemoveClicked(unit2, false);
+        QCOMPARE(tab.registry().total(), 1);
+        QCOMPARE(keeper->stopRecording(), RecordingWriter::Written);
+        QVERIFY(QFileInfo(dir.filePath("TEMP.peb")).size() > 0);
         tab.vxUISlotUnitRemoveClicked(unit2, false);
         QVERIFY(waitFor([&] { return tab.registry().total() == 0; }, 15000));
         QCOMPARE(asked, 2); // unit 2 runs from "Remote": nothing to hand back
+        QCOMPARE(keeper->devices().size(), 0);
         QCOMPARE(panel->unitLabel()->text(), QString("No Unit"));
         QCOMPARE(panel->pressed(), int(CtrlPanelFrame::NonePressed));
         // Every link outcome reached the alert list, the byte lines of the exchanges did not.
