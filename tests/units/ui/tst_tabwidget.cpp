@@ -67,16 +67,12 @@ private slots:
 
     void refusesBadRequestsBeforeOpeningAnything_data();
     void refusesBadRequestsBeforeOpeningAnything();
-    void tcpUnitIdentifiedReadWrittenRemoved();
+    void tcpUnitIdentifiedReadWrittenGoesQuietAndIsRemoved();
     void unreachableUnitRefused_data();
     void unreachableUnitRefused();
-    void linkStateFollowsTheUnitGoingQuietAndComingBack();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
-    void unitFallingSilentMidRead_data();
     void unitFallingSilentMidRead();
-    void removingOrCancellingDuringRead_data();
-    void removingOrCancellingDuringRead();
-    void fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds();
+    void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
     void quitRemovesRs232ThenRs485ThenTcpIp();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
@@ -150,7 +146,7 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
     QVERIFY(t.detailsPanel()->addUnitDialog()->isEnabled());
 }
 
-void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
+void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietAndIsRemoved()
 {
     SKIP_UNLESS_PORT_502();
     SimPeer sim;
@@ -191,6 +187,23 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
     QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
     QCOMPARE(m_mastersMade, 1);
 
+    // The silence outlasts a transaction's resends: the status cycle says so once and goes on
+    // asking, so the unit comes back without the user pressing "Connect".
+    QSignalSpy alerts(&t, &TabWidget::alertNotifcation);
+    t.setCurrentIndex(TabWidget::StatusTab);
+    const auto state = [&] { return F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State); };
+    prompter.expectCritical(QStringLiteral("OprStatusUpdate:Write Error"), QStringLiteral("Error"));
+    QVERIFY(sim.pause(true));
+    QVERIFY(waitFor([&] { return state() == QLatin1String("disconnect"); }, 10000));
+    QTest::qWait(6000);
+    QCOMPARE(prompter.pending(), 0);
+    QVERIFY(!alerts.isEmpty());
+    QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
+    QVERIFY(sim.pause(false));
+    QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
+    QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
+        UnitTreeFrame::statusStyle(QStringLiteral("connect")));
+
     // Disconnecting and reconnecting are driven through the window's buttons in tst_mainwindowunits.
     // Remove: every list shrinks, the master goes.
     t.vxUISlotUnitRemoveClicked(entry, false);
@@ -228,34 +241,6 @@ void TstTabWidget::unreachableUnitRefused()
     QCOMPARE(t.registry().total() + t.registry().pending().size(), 0);
     QVERIFY(
         t.commModList(iface == QLatin1String("TCPIP") ? UnitRegistry::TCPIP : UnitRegistry::RS232).isEmpty());
-}
-
-void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs()));
-    TabWidget &t = counting();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
-    QSignalSpy alerts(&t, &TabWidget::alertNotifcation);
-    t.setCurrentIndex(TabWidget::StatusTab);
-    const auto state = [&] { return F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State); };
-
-    // The silence outlasts a transaction's resends: the status cycle says so once and goes on
-    // asking, so the unit comes back without the user pressing "Connect".
-    prompter.expectCritical(QStringLiteral("OprStatusUpdate:Write Error"), QStringLiteral("Error"));
-    QVERIFY(sim.pause(true));
-    QVERIFY(waitFor([&] { return state() == QLatin1String("disconnect"); }, 10000));
-    QTest::qWait(6000);
-    QCOMPARE(prompter.pending(), 0);
-    QVERIFY(!alerts.isEmpty());
-    QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
-
-    QVERIFY(sim.pause(false));
-    QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
-    QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
-        UnitTreeFrame::statusStyle(QStringLiteral("connect")));
 }
 
 void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
@@ -309,19 +294,12 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     QCOMPARE(t.commModList(UnitRegistry::RS485).at(1), kept);
 }
 
-void TstTabWidget::unitFallingSilentMidRead_data()
-{
-    QTest::addColumn<bool>("continueDespiteFault");
-    QTest::newRow("continue despite fault: no box") << true;
-    QTest::newRow("stop at the fault: one box") << false;
-}
-
 void TstTabWidget::unitFallingSilentMidRead()
 {
-    QFETCH(bool, continueDespiteFault);
     SKIP_UNLESS_PORT_502();
     // First count what identification asks of the unit, then let a second simulator go quiet a few
-    // parameters before the end of the read, so the skipped remainder stays short.
+    // parameters before the end of the read, so the skipped remainder stays short: once going on
+    // despite the fault (no box), once stopping at it (one box).
     int identificationRequests = 0;
     {
         SimPeer probeSim;
@@ -336,33 +314,31 @@ void TstTabWidget::unitFallingSilentMidRead()
     QVERIFY(identificationRequests > 0);
     TreeModel probe(device, 0, QString(), QString(), true);
     const int silentAfter = identificationRequests + probe.readList().size() - 6;
-    rows.clear();
-    SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
-    TabWidget &t = counting();
-    t.settings().record().continueDespiteFault = continueDespiteFault;
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
-    const QStringList entry = t.currentUnit();
-    if (!continueDespiteFault)
-        prompter.expectCritical(QStringLiteral(" Comm Error"), QStringLiteral("Error"));
-    QVERIFY(readAll(entry));
-    QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 20000));
-    QVERIFY(rowsWith(QStringLiteral("failure")) > 0); // the timeouts reach the log
-    QCOMPARE(prompter.pending(), 0);
-    QVERIFY(entriesWithDefaults(t.modelOf(entry)) < t.modelOf(entry)->readList().size());
+    for (const bool continueDespiteFault : { true, false }) {
+        rows.clear();
+        SimPeer sim;
+        QVERIFY(
+            sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
+        TabWidget &t = counting();
+        t.settings().record().continueDespiteFault = continueDespiteFault;
+        connectTcp(ipA);
+        QVERIFY(waitRow(QStringLiteral("device link established")));
+        const QStringList entry = t.currentUnit();
+        if (!continueDespiteFault)
+            prompter.expectCritical(QStringLiteral(" Comm Error"), QStringLiteral("Error"));
+        QVERIFY(readAll(entry));
+        QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 20000));
+        QVERIFY(rowsWith(QStringLiteral("failure")) > 0); // the timeouts reach the log
+        QCOMPARE(prompter.pending(), 0);
+        QVERIFY(entriesWithDefaults(t.modelOf(entry)) < t.modelOf(entry)->readList().size());
+        tab.reset();
+    }
 }
 
-void TstTabWidget::removingOrCancellingDuringRead_data()
+// A unit that answers slowly: a read cancelled part way, a file set removed while it is written,
+// and the unit removed during a read.
+void TstTabWidget::slowUnitCancelledReadParkedFileSetAndRemovalDuringRead()
 {
-    QTest::addColumn<bool>("remove");
-    QTest::newRow("removing ends the read without a message") << true;
-    QTest::newRow("cancel stops the read and closes the progress") << false;
-}
-
-void TstTabWidget::removingOrCancellingDuringRead()
-{
-    QFETCH(bool, remove);
     SKIP_UNLESS_PORT_502();
     SimPeer sim;
     QVERIFY2(
@@ -370,18 +346,14 @@ void TstTabWidget::removingOrCancellingDuringRead()
     TabWidget &t = *tab;
     const QStringList entry = t.currentUnit();
     QSignalSpy said(&t, &TabWidget::statusMessage);
-    t.GetTreeModelslotImport(t.modelOf(entry), entry);
-    QProgressDialog *dialog = t.transfer()->dialog();
-    QVERIFY(dialog && dialog->isVisible());
-    QVERIFY(waitFor([&] { return dialog->value() >= 2; }));
-    if (remove) {
-        // Any box here would be an unexpected prompt.
-        t.vxUISlotUnitRemoveClicked(entry, false);
-        QCOMPARE(t.registry().total(), 0);
-        QVERIFY(!t.transfer()->isOpen());
-        QTest::qWait(300); // whatever the worker might still have queued arrives now
-        return;
-    }
+    const auto startRead = [&] {
+        t.GetTreeModelslotImport(t.modelOf(entry), entry);
+        QProgressDialog *dialog = t.transfer()->dialog();
+        return dialog && dialog->isVisible() && waitFor([&] { return dialog->value() >= 2; }) ? dialog
+                                                                                              : nullptr;
+    };
+    QProgressDialog *dialog = startRead();
+    QVERIFY(dialog);
     QPushButton *cancel = dialog->findChild<QPushButton *>();
     QVERIFY(cancel);
     cancel->click();
@@ -397,6 +369,33 @@ void TstTabWidget::removingOrCancellingDuringRead()
     const QRegularExpressionMatch match = told.match(said.last().first().toString());
     QVERIFY2(match.hasMatch(), qPrintable(said.last().first().toString()));
     QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() < match.captured(2).toInt());
+
+    auto *set = new TreeModel(device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
+    QPointer<TreeModel> alive(set);
+    t.fileSets()->add(QStringLiteral("TST-0010"), device, QStringLiteral("12,5"), QStringLiteral("5500"),
+        QStringLiteral("V1.00"), QStringLiteral("TST-0010 : TSTV1.00"), set);
+    t.GetTreeModelslotExport(set, entry);
+    QVERIFY(t.transfer()->isOpen());
+    // The unit stops answering mid-write, so the exchange outlasts the removal's wait: the set is
+    // parked, not freed under the worker, and freed once the answer comes and the write ends.
+    QTest::qWait(100);
+    QVERIFY(sim.pause(true));
+    QTest::qWait(100);
+    t.fileSets()->setStopWaitMs(1);
+    t.fileSets()->remove(set);
+    QCOMPARE(t.fileSets()->parkedCount(), 1);
+    QVERIFY(alive);
+    QVERIFY(sim.pause(false));
+    QVERIFY(waitFor([&] { return !alive; }, 10000));
+    QCOMPARE(t.fileSets()->parkedCount(), 0);
+    QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 5000));
+
+    // Removing the unit ends a read without a message: any box here would be an unexpected prompt.
+    QVERIFY(startRead());
+    t.vxUISlotUnitRemoveClicked(entry, false);
+    QCOMPARE(t.registry().total(), 0);
+    QVERIFY(!t.transfer()->isOpen());
+    QTest::qWait(300); // whatever the worker might still have queued arrives now
 }
 
 void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
@@ -426,33 +425,6 @@ void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
     QCOMPARE(removed, QStringList({ "TST-0010 (2)", "TST-0010 (4)", "TST-0010 (*.71)" }));
     QCOMPARE(t.registry().total(), 0);
     QVERIFY(!t.supervisor()->statusThread());
-}
-
-void TstTabWidget::fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(
-        connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
-    auto *set = new TreeModel(device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
-    QPointer<TreeModel> alive(set);
-    t.fileSets()->add(QStringLiteral("TST-0010"), device, QStringLiteral("12,5"), QStringLiteral("5500"),
-        QStringLiteral("V1.00"), QStringLiteral("TST-0010 : TSTV1.00"), set);
-    t.GetTreeModelslotExport(set, t.currentUnit());
-    QVERIFY(t.transfer()->isOpen());
-    // The unit stops answering mid-write, so the exchange outlasts the removal's wait: the set is
-    // parked, not freed under the worker, and freed once the answer comes and the write ends.
-    QTest::qWait(100);
-    QVERIFY(sim.pause(true));
-    QTest::qWait(100);
-    t.fileSets()->setStopWaitMs(1);
-    t.fileSets()->remove(set);
-    QCOMPARE(t.fileSets()->parkedCount(), 1);
-    QVERIFY(alive);
-    QVERIFY(sim.pause(false));
-    QVERIFY(waitFor([&] { return !alive; }, 10000));
-    QCOMPARE(t.fileSets()->parkedCount(), 0);
 }
 
 void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave_data()
