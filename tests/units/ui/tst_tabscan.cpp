@@ -11,7 +11,6 @@
 #include "simpeer.h"
 #include "tabwidget.h"
 #include "treemodel.h"
-#include "unitentryfields.h"
 #include "unitstestsupport.h"
 #include "vxcommmodbusmaster.h"
 
@@ -22,7 +21,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace F = UnitEntryField;
 
 namespace {
 const QString ClearQuestion = "Scanning will delete all connected units.\n Do you want to proceed?";
@@ -35,28 +33,30 @@ private slots:
     void init() { QVERIFY(setUp()); }
     void cleanup() { tearDown(); }
 
-    void scanReplacesUnitsAndReadsWhatItFound();
-    void refusingTheClearingKeepsUnitsAndStartsNothing();
-
-private:
-    bool connectRs232(SimPeer &sim, const QString &link);
+    void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
 };
 
-bool TestTabScan::connectRs232(SimPeer &sim, const QString &link)
-{
-    if (!sim.startPty(link, simArgs({ "--unit", "1" })))
-        return false;
-    connectSerial("RS232", link, 1);
-    return waitFor([this] { return tab->registry().count(UnitRegistry::RS232) == 1; });
-}
-
-void TestTabScan::scanReplacesUnitsAndReadsWhatItFound()
+void TestTabScan::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound()
 {
     TabWidget &t = makeTab();
+    t.settings().record().autoScanActive = true;
     t.settings().record().autoImportActive = true;
+    t.onMainViewEntered();
+    QVERIFY(t.scanController()->offerDialog()->isVisible());
+    t.scanController()->offerDialog()->cancelButton()->click();
+    t.onMainViewEntered(); // offered once per run
+    QVERIFY(!t.scanController()->offerDialog()->isVisible());
+
     SimPeer old, bus;
-    QVERIFY(connectRs232(old, path("old")));
+    QVERIFY(old.startPty(path("old"), simArgs({ "--unit", "1" })));
+    connectSerial("RS232", path("old"), 1);
+    QVERIFY(waitFor([&] { return t.registry().count(UnitRegistry::RS232) == 1; }));
     QVERIFY(bus.startPty(path("bus"), simArgs({ "--unit", "2", "--unit", "7" })));
+    prompter.expectQuestion(ClearQuestion, QMessageBox::No, "Information");
+    t.vxUISlotStartScanClicked({}, { { path("bus") }, 19200, "N,8,1", { 1 } }, {});
+    QCOMPARE(t.registry().count(UnitRegistry::RS232), 1);
+    QVERIFY(!t.scanController()->isScanning());
+    QVERIFY(!t.scanController()->progressWindow()->isVisible());
 
     prompter.expectQuestion(ClearQuestion, QMessageBox::Yes, "Information");
     // Through the settings dialog: its port list, framing and unit text make the request.
@@ -97,25 +97,6 @@ void TestTabScan::scanReplacesUnitsAndReadsWhatItFound()
     QVERIFY(firstRow(first->model) != english && firstRow(second->model) != english);
     t.onLangTranslation(0);
     QCOMPARE(firstRow(second->model), english);
-}
-
-void TestTabScan::refusingTheClearingKeepsUnitsAndStartsNothing()
-{
-    TabWidget &t = makeTab();
-    t.settings().record().autoScanActive = true;
-    t.onMainViewEntered();
-    QVERIFY(t.scanController()->offerDialog()->isVisible());
-    t.scanController()->offerDialog()->cancelButton()->click();
-    t.onMainViewEntered(); // offered once per run
-    QVERIFY(!t.scanController()->offerDialog()->isVisible());
-
-    SimPeer old;
-    QVERIFY(connectRs232(old, path("old")));
-    prompter.expectQuestion(ClearQuestion, QMessageBox::No, "Information");
-    t.vxUISlotStartScanClicked({}, { { path("bus") }, 19200, "N,8,1", { 1 } }, {});
-    QCOMPARE(t.registry().count(UnitRegistry::RS232), 1);
-    QVERIFY(!t.scanController()->isScanning());
-    QVERIFY(!t.scanController()->progressWindow()->isVisible());
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TestTabScan)
