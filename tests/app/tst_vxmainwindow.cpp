@@ -38,7 +38,6 @@ private slots:
     void init();
     void cleanup();
 
-    void startsInMainViewAsNormal();
     void controllerSignalsDriveTheirOwnAction_data();
     void controllerSignalsDriveTheirOwnAction();
     void alertColourFollowsFailureWord_data();
@@ -51,9 +50,7 @@ private slots:
     void headerLinksOpenTheirDialogs();
     void loginChecksServicePasswordOnly_data();
     void loginChecksServicePasswordOnly();
-    void resetReturnsToNormalAndDisablesPassword();
-    void languageDialogCancelChangesNothing();
-    void storedLanguageReachesDialogAndHeader();
+    void languageFromDialogAndStoredReachesHeader();
 
 private:
     void writePasswordLine(const QByteArray &line);
@@ -85,21 +82,6 @@ void TestVXMainWindow::cleanup()
     const QString problems = m_prompter->problems();
     m_window.reset();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestVXMainWindow::startsInMainViewAsNormal()
-{
-    VXMainWindow &w = *m_window;
-    QVERIFY(w.isMainViewShown());
-    QCOMPARE(w.tabController()->currentIndex(), 0);
-    QVERIFY(w.headerLine()->userLabel()->isEnabled());
-    // The pictures the header names are compiled in.
-    for (const char *picture : { ":/EnglandFlag.png", ":/VXLogo.png", ":/Divider.png" })
-        QVERIFY2(!QPixmap(picture).isNull(), picture);
-    // Foreground requests of the controller reach the window's controller signal.
-    QSignalSpy forwarded(w.tabController(), &TabWidget::raiseWidget);
-    emit w.tabController()->bringAppToForeGround();
-    QCOMPARE(forwarded.count(), 1);
 }
 
 void TestVXMainWindow::controllerSignalsDriveTheirOwnAction_data()
@@ -185,6 +167,18 @@ void TestVXMainWindow::alertBlinksSixTicksAndASecondAlertRestartsIt()
 void TestVXMainWindow::windowSaysWhatHappened()
 {
     TabWidget *tab = m_window->tabController();
+    // It starts in the main view as "Normal".
+    QVERIFY(m_window->isMainViewShown());
+    QCOMPARE(tab->currentIndex(), 0);
+    QVERIFY(m_window->headerLine()->userLabel()->isEnabled());
+    // The pictures the header names are compiled in.
+    for (const char *picture : { ":/EnglandFlag.png", ":/VXLogo.png", ":/Divider.png" })
+        QVERIFY2(!QPixmap(picture).isNull(), picture);
+    // Foreground requests of the controller reach the window's controller signal.
+    QSignalSpy forwarded(tab, &TabWidget::raiseWidget);
+    emit tab->bringAppToForeGround();
+    QCOMPARE(forwarded.count(), 1);
+
     emit tab->statusMessage(QStringLiteral("Saved pump-21.dat"));
     QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Saved pump-21.dat"));
     emit tab->busy(QStringLiteral("Connecting to unit 1 at 127.0.0.9..."));
@@ -272,6 +266,14 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.action(VXMainWindow::LanguageAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::ExitAct)->isEnabled());
 
+    // "Reset" returns to "Normal" and disables the password field.
+    w.loginFrame()->roleBox()->setCurrentIndex(1);
+    QVERIFY(w.loginFrame()->passwordEdit()->isEnabled());
+    w.loginFrame()->passwordEdit()->setText("secret");
+    w.loginFrame()->resetButton()->click();
+    QCOMPARE(w.loginFrame()->roleBox()->currentIndex(), 0);
+    QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty() && !w.loginFrame()->passwordEdit()->isEnabled());
+
     // Back in as "Service": the header names the role chosen in the login frame.
     w.tabController()->setCurrentIndex(3);
     writePasswordLine("83 119 101 35 53"); // "Svc 1": each code raised by its position
@@ -335,26 +337,9 @@ void TestVXMainWindow::loginChecksServicePasswordOnly()
         QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty());
 }
 
-void TestVXMainWindow::resetReturnsToNormalAndDisablesPassword()
-{
-    VXMainWindow &w = *m_window;
-    w.onRoleChangeClicked();
-    w.loginFrame()->roleBox()->setCurrentIndex(1);
-    QVERIFY(w.loginFrame()->passwordEdit()->isEnabled());
-    w.loginFrame()->passwordEdit()->setText("secret");
-    w.loginFrame()->resetButton()->click();
-    QCOMPARE(w.loginFrame()->roleBox()->currentIndex(), 0);
-    QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty() && !w.loginFrame()->passwordEdit()->isEnabled());
-}
-
 void TestVXMainWindow::headerLinksOpenTheirDialogs()
 {
     HeaderLine *header = m_window->headerLine();
-    emit header->languageLabel()->linkActivated("Lang");
-    QVERIFY(m_window->languageDialog()->isVisible());
-    m_window->languageDialog()->cancelButton()->click();
-    QVERIFY(!m_window->languageDialog()->isVisible());
-
     emit header->userLabel()->linkActivated("User");
     QVERIFY(m_window->roleChangeDialog()->isVisible());
     m_window->roleChangeDialog()->cancelButton()->click();
@@ -369,13 +354,16 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
     QVERIFY(m_window->ftpWindow() && m_window->ftpWindow()->isVisible());
 }
 
-void TestVXMainWindow::languageDialogCancelChangesNothing()
+void TestVXMainWindow::languageFromDialogAndStoredReachesHeader()
 {
     SetLanguage *dialog = m_window->languageDialog();
     QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
-    m_window->onLanguageActionTriggered();
+    // Opened from the header's link; "Cancel" changes nothing.
+    emit m_window->headerLine()->languageLabel()->linkActivated("Lang");
+    QVERIFY(dialog->isVisible());
     dialog->languageBox()->setCurrentIndex(5);
     dialog->cancelButton()->click();
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(views.count(), 0);
 
     m_window->onLanguageActionTriggered();
@@ -384,19 +372,16 @@ void TestVXMainWindow::languageDialogCancelChangesNothing()
     QCOMPARE(views.count(), 1);
     QCOMPARE(views.first().first().toInt(), 5);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains(QString::fromUtf8("Español")));
-}
 
-void TestVXMainWindow::storedLanguageReachesDialogAndHeader()
-{
-    QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
+    // The language stored in the settings file.
     emit m_window->tabController()->vxUISetLangCombo(7);
-    QCOMPARE(m_window->languageDialog()->languageBox()->currentIndex(), 7);
+    QCOMPARE(dialog->languageBox()->currentIndex(), 7);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("Italiano"));
-    QCOMPARE(views.count(), 1);
+    QCOMPARE(views.count(), 2);
 
     // A damaged settings file with an unknown index shows English in both places.
     emit m_window->tabController()->vxUISetLangCombo(42);
-    QCOMPARE(m_window->languageDialog()->languageBox()->currentIndex(), 0);
+    QCOMPARE(dialog->languageBox()->currentIndex(), 0);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("English"));
 }
 
