@@ -1,6 +1,5 @@
 #include "../parameterrows.h"
 #include "parametercompare.h"
-#include "registerword.h"
 #include "viewfixture.h"
 
 #include <QtTest>
@@ -14,7 +13,6 @@ class TestParameterCompare : public QObject
     Q_OBJECT
 private slots:
     void editsAreListedExactlyWithTheirSets();
-    void sameValueWithAnotherExponentIsEqual();
     void differences_data();
     void differences();
     void emptySideComparesNothing();
@@ -51,21 +49,6 @@ void TestParameterCompare::editsAreListedExactlyWithTheirSets()
         sets << s;
     }
     QCOMPARE(sets, QStringList({ "ABCD", "-B--", "--C-", "---D", "---D" }));
-}
-
-void TestParameterCompare::sameValueWithAnotherExponentIsEqual()
-{
-    auto first = unitModel();
-    auto second = unitModel();
-    // 0.75 kW as 75 x 10^-2 and as 750 x 10^-3.
-    const quint16 twoDigits = 0x8000 | (quint16(-2 & 0xF) << 11) | 75;
-    const quint16 threeDigits = 0x8000 | (quint16(-3 & 0xF) << 11) | 750;
-    TreeItem *a = first->findItem("221");
-    TreeItem *b = second->findItem("221");
-    a->setData(TreeItem::StoredAColumn, QString::number(twoDigits));
-    b->setData(TreeItem::StoredAColumn, QString::number(threeDigits));
-    QVERIFY(!ParameterCompare::setDiffers(*a, *b, 0));
-    QVERIFY(ParameterCompare::compare(first.get(), second.get()).identical());
 }
 
 // Pairs of (shown, stored) values of one set and whether they differ.
