@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTreeView>
 #include <QtTest>
 #include <memory>
 
@@ -67,13 +66,12 @@ private slots:
 
     void refusesBadRequestsBeforeOpeningAnything_data();
     void refusesBadRequestsBeforeOpeningAnything();
-    void tcpUnitIdentifiedReadWrittenGoesQuietAndIsRemoved();
+    void tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder();
     void unreachableUnitRefused_data();
     void unreachableUnitRefused();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
     void unitFallingSilentMidRead();
     void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
-    void quitRemovesRs232ThenRs485ThenTcpIp();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
 
@@ -146,7 +144,7 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
     QVERIFY(t.detailsPanel()->addUnitDialog()->isEnabled());
 }
 
-void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietAndIsRemoved()
+void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder()
 {
     SKIP_UNLESS_PORT_502();
     SimPeer sim;
@@ -209,6 +207,31 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietAndIsRemoved()
     t.vxUISlotUnitRemoveClicked(entry, false);
     QVERIFY(waitRow(QStringLiteral("device link removed"), 1000));
     QCOMPARE(t.registry().total(), 0);
+
+    // Quitting removes RS232, then RS485, then TCP/IP units. They are connected in the reverse order
+    // (the TCP/IP unit again), so the close-down order cannot come from the order of connecting.
+    SimPeer line, bus;
+    const QString lineLink = path(QStringLiteral("line"));
+    const QString busLink = path(QStringLiteral("bus"));
+    QVERIFY(line.startPty(lineLink, SimPeer::unitOptions({ 2 }) + simArgs()));
+    QVERIFY(bus.startPty(busLink, SimPeer::unitOptions({ 4 }) + simArgs()));
+    rows.clear();
+    connectTcp(ipA);
+    QVERIFY(waitRow(QStringLiteral("(*.71)\t")));
+    connectSerial(QStringLiteral("RS485"), busLink, 4);
+    QVERIFY(waitRow(QStringLiteral("(4)\t")));
+    connectSerial(QStringLiteral("RS232"), lineLink, 2);
+    QVERIFY(waitRow(QStringLiteral("(2)\t")));
+    QCOMPARE(t.currentIndex(), int(TabWidget::StatusTab)); // a cycle runs while quitting
+    rows.clear();
+    QVERIFY(t.closeFunction());
+    QStringList removed;
+    for (const QString &row : rows)
+        if (row.contains(QLatin1String("device link removed")))
+            removed << row.section(QLatin1Char('\t'), 1, 1);
+    QCOMPARE(removed, QStringList({ "TST-0010 (2)", "TST-0010 (4)", "TST-0010 (*.71)" }));
+    QCOMPARE(t.registry().total(), 0);
+    QVERIFY(!t.supervisor()->statusThread());
 }
 
 void TstTabWidget::unreachableUnitRefused_data()
@@ -396,35 +419,6 @@ void TstTabWidget::slowUnitCancelledReadParkedFileSetAndRemovalDuringRead()
     QCOMPARE(t.registry().total(), 0);
     QVERIFY(!t.transfer()->isOpen());
     QTest::qWait(300); // whatever the worker might still have queued arrives now
-}
-
-void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer tcp, line, bus;
-    QVERIFY(tcp.startTcp(ipA, simArgs()));
-    const QString lineLink = path(QStringLiteral("line"));
-    const QString busLink = path(QStringLiteral("bus"));
-    QVERIFY(line.startPty(lineLink, SimPeer::unitOptions({ 2 }) + simArgs()));
-    QVERIFY(bus.startPty(busLink, SimPeer::unitOptions({ 4 }) + simArgs()));
-    TabWidget &t = counting();
-    // Connected in the reverse order, so the close-down order cannot come from the order of connecting.
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("(*.71)\t")));
-    connectSerial(QStringLiteral("RS485"), busLink, 4);
-    QVERIFY(waitRow(QStringLiteral("(4)\t")));
-    connectSerial(QStringLiteral("RS232"), lineLink, 2);
-    QVERIFY(waitRow(QStringLiteral("(2)\t")));
-    t.setCurrentIndex(TabWidget::StatusTab); // a cycle runs while quitting
-    rows.clear();
-    QVERIFY(t.closeFunction());
-    QStringList removed;
-    for (const QString &row : rows)
-        if (row.contains(QLatin1String("device link removed")))
-            removed << row.section(QLatin1Char('\t'), 1, 1);
-    QCOMPARE(removed, QStringList({ "TST-0010 (2)", "TST-0010 (4)", "TST-0010 (*.71)" }));
-    QCOMPARE(t.registry().total(), 0);
-    QVERIFY(!t.supervisor()->statusThread());
 }
 
 void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave_data()
