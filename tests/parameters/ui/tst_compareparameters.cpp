@@ -22,8 +22,7 @@ private slots:
     void init();
     void cleanup();
     void unitAgainstItsSavedFileThenItsDifferences();
-    void sourcesFollowTheMode();
-    void missingSourceIsReported();
+    void sourcesFollowTheModeAndAMissingOneIsReported();
     void printsTheComparisonAsPdf();
 
 private:
@@ -85,7 +84,7 @@ void TestCompareParameters::unitAgainstItsSavedFileThenItsDifferences()
     QCOMPARE(t->item(4, 0)->text(), QStringLiteral("2655"));
 }
 
-void TestCompareParameters::sourcesFollowTheMode()
+void TestCompareParameters::sourcesFollowTheModeAndAMissingOneIsReported()
 {
     QCOMPARE(m_dialog->unitCombo(1)->count(), 2); // the RS232 unit and the open file, marked
     QCOMPARE(m_dialog->unitCombo(1)->itemText(1), QStringLiteral("RVN48-003 : unit (file)"));
@@ -96,10 +95,7 @@ void TestCompareParameters::sourcesFollowTheMode()
     m_dialog->modeCombo(0)->setCurrentIndex(1);
     m_dialog->modeCombo(0)->setCurrentIndex(0);
     QCOMPARE(m_dialog->unitCombo(0)->count(), 1);
-}
 
-void TestCompareParameters::missingSourceIsReported()
-{
     m_dialog->setSources({});
     prompter.expectInformation("Select Unit");
     m_dialog->compareButton()->click();
