@@ -1,13 +1,22 @@
 // The tab controller against the drive simulator over a pseudo-terminal and loopback TCP: connect
 // by hand with its checks, identification, reading and writing parameters, disconnect, reconnect,
-// removal, shared RS485 ports, faults during a read, close-down order and the settings file.
+// removal, shared RS485 ports, faults during a read, close-down order and the settings file; the
+// automatic scan (clearing the connected units, registering and reading the units found, the
+// communication settings reaching their masters); and the customer data texts.
 #include "addunit.h"
 #include "apppaths.h"
+#include "autoscansettings.h"
+#include "commsettings.h"
 #include "connect.h"
+#include "customerdatadialog.h"
 #include "filesetkeeper.h"
 #include "mbpoll.h"
 #include "parameters.h"
 #include "paramtransfer.h"
+#include "scancontroller.h"
+#include "scandialog.h"
+#include "scanimport.h"
+#include "scanning.h"
 #include "settingsbinder.h"
 #include "settingsfile.h"
 #include "simpeer.h"
@@ -21,7 +30,10 @@
 #include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
@@ -33,6 +45,7 @@ namespace {
 // Each test program has its own loopback addresses so ctest -j2 runs them side by side.
 const QString ipA = QStringLiteral("127.0.0.71");
 const QString ipB = QStringLiteral("127.0.0.72");
+const QString ClearQuestion = "Scanning will delete all connected units.\n Do you want to proceed?";
 
 // Counts the masters made, so a test can tell a shared master from a new one.
 class CountingFactory : public UnitFactory
@@ -72,6 +85,8 @@ private slots:
     void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
+    void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
+    void customerDataTextsReachSettingsAndView();
 
 private:
     TabWidget &counting() { return makeTab(std::make_unique<CountingFactory>(&m_mastersMade)); }
@@ -440,6 +455,92 @@ void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave()
     } else {
         QCOMPARE(bytes(), before);
     }
+}
+
+void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound()
+{
+    TabWidget &t = makeTab();
+    t.settings().record().autoScanActive = true;
+    t.settings().record().autoImportActive = true;
+    t.onMainViewEntered();
+    QVERIFY(t.scanController()->offerDialog()->isVisible());
+    t.scanController()->offerDialog()->cancelButton()->click();
+    t.onMainViewEntered(); // offered once per run
+    QVERIFY(!t.scanController()->offerDialog()->isVisible());
+
+    SimPeer old, bus;
+    QVERIFY(old.startPty(path("old"), simArgs({ "--unit", "1" })));
+    connectSerial("RS232", path("old"), 1);
+    QVERIFY(waitFor([&] { return t.registry().count(UnitRegistry::RS232) == 1; }));
+    QVERIFY(bus.startPty(path("bus"), simArgs({ "--unit", "2", "--unit", "7" })));
+    prompter.expectQuestion(ClearQuestion, QMessageBox::No, "Information");
+    t.vxUISlotStartScanClicked({}, { { path("bus") }, 19200, "N,8,1", { 1 } }, {});
+    QCOMPARE(t.registry().count(UnitRegistry::RS232), 1);
+    QVERIFY(!t.scanController()->isScanning());
+    QVERIFY(!t.scanController()->progressWindow()->isVisible());
+
+    prompter.expectQuestion(ClearQuestion, QMessageBox::Yes, "Information");
+    // Through the settings dialog: its port list, framing and unit text make the request.
+    ScanController *scan = t.scanController();
+    AutoScanSettings *form = scan->settingsDialog();
+    form->setPorts({ path("old"), path("bus") });
+    form->setCheckedPorts(AutoScanSettings::Rs485, { path("bus") });
+    form->baudBox(AutoScanSettings::Rs485)->setCurrentText("19200");
+    form->parityBox(AutoScanSettings::Rs485)->setCurrentText("N,8,1");
+    form->unitsEdit(AutoScanSettings::Rs485)->setText("1-3,7");
+    form->startButton()->click();
+    QCOMPARE(t.registry().count(UnitRegistry::RS232), 0);
+    QCOMPARE(scan->progressWindow()->progressBar()->maximum(), 4);
+    QVERIFY(waitFor([scan] { return !scan->isScanning(); }, 20000));
+
+    QCOMPARE(t.registry().count(UnitRegistry::RS485), 2);
+    const UnitRecord *first = t.registry().record(UnitRegistry::RS485, 0);
+    const UnitRecord *second = t.registry().record(UnitRegistry::RS485, 1);
+    QCOMPARE(first->master, second->master);
+    QCOMPARE(scan->progressWindow()->countLine()->text(), QString("       No of devices found:2"));
+    QCOMPARE(rowsWith("device link established"), 3); // the old unit and the two found
+
+    // "AutoImportActive": both read at once, the window gone when both rows are.
+    QVERIFY(scan->importWindow());
+    QCOMPARE(scan->importWindow()->rowCount(), 2);
+    QVERIFY(waitFor([scan] { return !scan->importWindow(); }, 30000));
+
+    // New communication settings reach the masters the scan made.
+    CommSettings *comm = t.commSettingsDialog();
+    comm->delayEdit()->setText("80");
+    comm->okButton()->click();
+    QCOMPARE(first->master->VxCommGetMsgDelay(), 80);
+
+    // The parameter texts of every unit's tree follow the language: German, then English again.
+    const auto firstRow = [](TreeModel *model) { return model->index(0, 1).data().toString(); };
+    const QString english = firstRow(second->model);
+    t.onLangTranslation(3);
+    QVERIFY(firstRow(first->model) != english && firstRow(second->model) != english);
+    t.onLangTranslation(0);
+    QCOMPARE(firstRow(second->model), english);
+}
+
+void TstTabWidget::customerDataTextsReachSettingsAndView()
+{
+    TabWidget &t = makeTab();
+    t.settings().record().customer[0] = QStringLiteral("Old Pumps AB");
+    // "Cancel" keeps the old texts, then "OK" keeps the edit.
+    for (const bool accept : { false, true }) {
+        t.vxUISlotCustomerDataSelected();
+        auto *dialog = t.findChild<CustomerDataDialog *>(QStringLiteral("customerDataDialog"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->field(0)->text(), QStringLiteral("Old Pumps AB"));
+        QVERIFY(!dialog->field(0)->isReadOnly());
+        dialog->field(0)->setText(QStringLiteral("Müller Pumpen GmbH"));
+        dialog->field(8)->setText(QStringLiteral("Pumpwerk 3"));
+        accept ? dialog->accept() : dialog->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // each opening makes a new one
+        const QString company
+            = accept ? QStringLiteral("Müller Pumpen GmbH") : QStringLiteral("Old Pumps AB");
+        QCOMPARE(t.settings().record().customer[0], company);
+        QCOMPARE(t.settings().record().customer[8], accept ? QStringLiteral("Pumpwerk 3") : QString());
+    }
+    QCOMPARE(t.parameters()->customerData().value(8), QStringLiteral("Pumpwerk 3"));
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
