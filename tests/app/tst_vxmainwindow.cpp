@@ -1,13 +1,20 @@
+// The main window: its start, what the controller's signals make of its actions and alert line,
+// quitting, log-off and login, the header's links, and the running window switched to each
+// language and back.
 #include "aboutscreen.h"
 #include "apppaths.h"
+#include "commsettings.h"
 #include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
 #include "rolechange.h"
+#include "scancontroller.h"
+#include "scanning.h"
 #include "scriptedprompter.h"
 #include "setlanguage.h"
+#include "settingsbinder.h"
 #include "tabwidget.h"
 #include "vxmainwindow.h"
 
@@ -15,6 +22,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -51,9 +59,11 @@ private slots:
     void loginChecksServicePasswordOnly_data();
     void loginChecksServicePasswordOnly();
     void languageFromDialogAndStoredReachesHeader();
+    void eachLanguageChangesTextsAndEnglishReturns();
 
 private:
     void writePasswordLine(const QByteArray &line);
+    static QStringList texts(const VXMainWindow &w);
     std::unique_ptr<VXMainWindow> m_window;
     ScriptedPrompter *m_prompter = nullptr;
     QTemporaryDir m_home;
@@ -81,6 +91,7 @@ void TestVXMainWindow::cleanup()
 {
     const QString problems = m_prompter->problems();
     m_window.reset();
+    AppPaths::setBaseDir(m_home.path());
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
@@ -383,6 +394,43 @@ void TestVXMainWindow::languageFromDialogAndStoredReachesHeader()
     emit m_window->tabController()->vxUISetLangCombo(42);
     QCOMPARE(dialog->languageBox()->currentIndex(), 0);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("English"));
+}
+
+QStringList TestVXMainWindow::texts(const VXMainWindow &w)
+{
+    TabWidget *tab = w.tabController();
+    return { w.menuBar()->actions().at(1)->text(), w.action(VXMainWindow::ExitAct)->text(),
+        w.action(VXMainWindow::NewAct)->statusTip(), w.loginFrame()->loginButton()->text(),
+        tab->tabs()->tabText(TabWidget::LinkInformationTab), tab->commSettingsDialog()->windowTitle(),
+        tab->scanController()->progressWindow()->windowTitle(), w.roleChangeDialog()->windowTitle() };
+}
+
+void TestVXMainWindow::eachLanguageChangesTextsAndEnglishReturns()
+{
+    // The build's own folder: general.csv and the catalogues as the build installs them.
+    QCOMPARE(QDir(TARVOLINK_BIN_DIR "/configData").entryList({ "vx_*.qm" }).size(),
+        SetLanguage::LanguageCount - 1);
+    AppPaths::setBaseDir(TARVOLINK_BIN_DIR);
+    VXMainWindow w(std::make_unique<ScriptedPrompter>());
+    const QStringList english = texts(w);
+    const char *const settingsMenus[] = { "Inställningar", "Instellingen", "Einstellungen", "Paramètres",
+        "Configuración", "Настройки", "Impostazioni", "Nastavení", "Ayarlar", "Definições" };
+    for (int index = 1; index < SetLanguage::LanguageCount; ++index) {
+        w.onLangSelectionChanged(uint(index));
+        const QStringList translated = texts(w);
+        QCOMPARE(translated.at(0), QString::fromUtf8(settingsMenus[index - 1]));
+        for (int i = 0; i < translated.size(); ++i)
+            QVERIFY2(translated.at(i) != english.at(i), qPrintable(english.at(i) + " stayed English"));
+        QVERIFY(w.headerLine()->languageLabel()->text().contains(SetLanguage::flagPath(index)));
+        QCOMPARE(w.tabController()->settings().record().language, uint(index));
+        w.onLangSelectionChanged(0);
+        QCOMPARE(texts(w), english);
+    }
+    // An index beyond the table, as a damaged settings file may hold, shows English.
+    w.onLangSelectionChanged(3);
+    w.onLangSelectionChanged(11);
+    QCOMPARE(texts(w), english);
+    QVERIFY(w.headerLine()->languageLabel()->text().contains("English"));
 }
 
 QTEST_MAIN(TestVXMainWindow)
