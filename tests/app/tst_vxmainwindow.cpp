@@ -1,9 +1,10 @@
 // The main window: its start, what the controller's signals make of its actions and alert line,
-// quitting, log-off and login, the header's links, and the running window switched to each
-// language and back.
+// quitting, log-off and login, the header's links, the running window switched to each language
+// and back, and the customer data texts reaching the settings and the parameters view.
 #include "aboutscreen.h"
 #include "apppaths.h"
 #include "commsettings.h"
+#include "customerdatadialog.h"
 #include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
@@ -60,6 +61,7 @@ private slots:
     void loginChecksServicePasswordOnly();
     void languageFromDialogAndStoredReachesHeader();
     void eachLanguageChangesTextsAndEnglishReturns();
+    void customerDataTextsReachSettingsAndView();
 
 private:
     void writePasswordLine(const QByteArray &line);
@@ -431,6 +433,29 @@ void TestVXMainWindow::eachLanguageChangesTextsAndEnglishReturns()
     w.onLangSelectionChanged(11);
     QCOMPARE(texts(w), english);
     QVERIFY(w.headerLine()->languageLabel()->text().contains("English"));
+}
+
+void TestVXMainWindow::customerDataTextsReachSettingsAndView()
+{
+    TabWidget &t = *m_window->tabController();
+    t.settings().record().customer[0] = QStringLiteral("Old Pumps AB");
+    // "Cancel" keeps the old texts, then "OK" keeps the edit.
+    for (const bool accept : { false, true }) {
+        t.vxUISlotCustomerDataSelected();
+        auto *dialog = t.findChild<CustomerDataDialog *>(QStringLiteral("customerDataDialog"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->field(0)->text(), QStringLiteral("Old Pumps AB"));
+        QVERIFY(!dialog->field(0)->isReadOnly());
+        dialog->field(0)->setText(QStringLiteral("Müller Pumpen GmbH"));
+        dialog->field(8)->setText(QStringLiteral("Pumpwerk 3"));
+        accept ? dialog->accept() : dialog->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // each opening makes a new one
+        const QString company
+            = accept ? QStringLiteral("Müller Pumpen GmbH") : QStringLiteral("Old Pumps AB");
+        QCOMPARE(t.settings().record().customer[0], company);
+        QCOMPARE(t.settings().record().customer[8], accept ? QStringLiteral("Pumpwerk 3") : QString());
+    }
+    QCOMPARE(t.parameters()->customerData().value(8), QStringLiteral("Pumpwerk 3"));
 }
 
 QTEST_MAIN(TestVXMainWindow)

@@ -2,15 +2,24 @@
 // by hand with its checks, identification, reading and writing parameters, disconnect, reconnect,
 // removal, shared RS485 ports, faults during a read, close-down order and the settings file; the
 // automatic scan (clearing the connected units, registering and reading the units found, the
-// communication settings reaching their masters); and the customer data texts.
+// communication settings reaching their masters); and the control panel
+// against two units on one RS485 line: the motor follows the buttons, refused and merely shown
+// values write nothing, and the "Control Source" hand-back writes its sources before the unit
+// goes; with it the oscilloscope devices: one per accepted unit, recording reported through the
+// hook (removal refused while it runs), each device gone with its unit.
 #include "addunit.h"
+#include "alarms.h"
 #include "apppaths.h"
 #include "autoscansettings.h"
 #include "commsettings.h"
 #include "connect.h"
-#include "customerdatadialog.h"
+#include "controlbox.h"
+#include "ctrlpanelcontroller.h"
+#include "ctrlpanelframe.h"
 #include "filesetkeeper.h"
 #include "mbpoll.h"
+#include "oscdevicekeeper.h"
+#include "oscunitdev.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "scancontroller.h"
@@ -22,6 +31,7 @@
 #include "simpeer.h"
 #include "tabwidget.h"
 #include "threadsupervisor.h"
+#include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 #include "unitfactory.h"
@@ -36,6 +46,7 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 #include <memory>
 
@@ -45,6 +56,26 @@ namespace {
 // Each test program has its own loopback addresses so ctest -j2 runs them side by side.
 const QString ipA = QStringLiteral("127.0.0.71");
 const QString ipB = QStringLiteral("127.0.0.72");
+
+// "unit:function:register" of every write among the simulator's request lines, coils included.
+QStringList writes(const QStringList &requests)
+{
+    static const QRegularExpression write(" unit (\\d+) fc (5|6|15|16) reg (\\d+):");
+    QStringList found;
+    for (const QString &r : requests) {
+        const QRegularExpressionMatch m = write.match(r);
+        if (m.hasMatch())
+            found << m.captured(1) + ":" + m.captured(2) + ":" + m.captured(3);
+    }
+    return found;
+}
+
+double shownSpeed(TreeModel *model)
+{
+    const TreeItem *item = model->findItem("712");
+    return model->data(model->indexOf(item, TreeItem::SetAColumn), Qt::DisplayRole).toString().toDouble();
+}
+
 const QString ClearQuestion = "Scanning will delete all connected units.\n Do you want to proceed?";
 
 // Counts the masters made, so a test can tell a shared master from a new one.
@@ -86,7 +117,8 @@ private slots:
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
     void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
-    void customerDataTextsReachSettingsAndView();
+    void controlPanelDrivesTwoRs485UnitsAndHandsControlBack();
+    void controlBoxGivesTheSourceIndicesWritten();
 
 private:
     TabWidget &counting() { return makeTab(std::make_unique<CountingFactory>(&m_mastersMade)); }
@@ -100,6 +132,23 @@ private:
         connectTcp(ipA);
         return waitRow(QStringLiteral("device link established"));
     }
+    // Waits until the simulator has logged exactly `expected` writes since the last call.
+    bool expectWrites(SimPeer &sim, const QStringList &expected)
+    {
+        QStringList seen;
+        const bool ok = waitFor(
+            [&] {
+                seen += writes(sim.takeRequests());
+                return seen.size() >= expected.size();
+            },
+            8000);
+        QTest::qWait(200);
+        seen += writes(sim.takeRequests());
+        if (!ok || seen != expected)
+            qWarning("writes: %s", qPrintable(seen.join(", ")));
+        return ok && seen == expected;
+    }
+
     // How many read entries of the unit's model hold the simulator's delivered values.
     int entriesWithDefaults(TreeModel *model) const;
 
@@ -520,27 +569,136 @@ void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFo
     QCOMPARE(firstRow(second->model), english);
 }
 
-void TstTabWidget::customerDataTextsReachSettingsAndView()
+void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
 {
+    QVERIFY(TestInstallation(dir->path()).addDeviceFile("KTZV1.10.csv"));
+    const QString line = path("line");
+    SimPeer sim;
+    QVERIFY2(sim.startPty(line,
+                 QStringList { "--data", dir->path(), "--device", "KTZV1.10.csv", "--size", "1", "--verbose" }
+                     + SimPeer::unitOptions({ 1, 2 })),
+        qPrintable(sim.errorOutput()));
     TabWidget &t = makeTab();
-    t.settings().record().customer[0] = QStringLiteral("Old Pumps AB");
-    // "Cancel" keeps the old texts, then "OK" keeps the edit.
-    for (const bool accept : { false, true }) {
-        t.vxUISlotCustomerDataSelected();
-        auto *dialog = t.findChild<CustomerDataDialog *>(QStringLiteral("customerDataDialog"));
-        QVERIFY(dialog);
-        QCOMPARE(dialog->field(0)->text(), QStringLiteral("Old Pumps AB"));
-        QVERIFY(!dialog->field(0)->isReadOnly());
-        dialog->field(0)->setText(QStringLiteral("Müller Pumpen GmbH"));
-        dialog->field(8)->setText(QStringLiteral("Pumpwerk 3"));
-        accept ? dialog->accept() : dialog->reject();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // each opening makes a new one
-        const QString company
-            = accept ? QStringLiteral("Müller Pumpen GmbH") : QStringLiteral("Old Pumps AB");
-        QCOMPARE(t.settings().record().customer[0], company);
-        QCOMPARE(t.settings().record().customer[8], accept ? QStringLiteral("Pumpwerk 3") : QString());
+    CtrlPanelFrame *panel = t.ctrlPanel();
+    t.onAddUnitClicked(2, line, 19200, "N,8,1", 2, QString(), "RS485", 1, QString());
+    QVERIFY(waitFor([&] { return t.registry().total() == 1; }, 15000));
+    t.onAddUnitClicked(1, line, 19200, "N,8,1", 1, QString(), "RS485", 1, QString());
+    QVERIFY(waitFor([&] { return t.registry().total() == 2; }, 15000));
+    const QStringList unit1 = t.currentUnit();
+    const QStringList unit2 = t.infoList(UnitRegistry::RS485).first();
+    QCOMPARE(unit1.value(0), QString("1"));
+    OscDeviceKeeper *keeper = t.oscDeviceKeeper();
+    QCOMPARE(keeper->devices().size(), 2);
+    QCOMPARE(keeper->devices().at(0)->runningNumber(), 1);
+    QCOMPARE(keeper->devices().at(1)->runningNumber(), 2);
+    t.setCurrentIndex(TabWidget::StatusTab);
+    QVERIFY(panel->isVisibleTo(&t));
+    QCOMPARE(panel->unitLabel()->text(), unit1.value(1));
+    QVERIFY(!panel->forwardButton()->isEnabled()); // run/stop from "Remote"
+    sim.takeRequests();
+
+    t.vxUISlotCtrlRunStopSrcChanged(2);
+    QVERIFY(expectWrites(sim, { "1:6:40105" }));
+    QVERIFY(panel->forwardButton()->isEnabled());
+    t.vxUIslotCtrlFwdBtnClicked();
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::ForwardPressed));
+    QVERIFY(expectWrites(sim, { "1:15:11" }));
+    TreeModel *model = t.modelOf(unit1);
+    QVERIFY(waitFor([&] { return shownSpeed(model) > 300; }, 8000));
+    const double running = shownSpeed(model);
+    t.vxUIslotCtrlStpBtnClicked();
+    QVERIFY(expectWrites(sim, { "1:15:11" }));
+    QVERIFY(waitFor([&] { return shownSpeed(model) < running / 2; }, 8000));
+    t.vxUIslotCtrlBwdBtnClicked();
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::BackwardPressed));
+    QVERIFY(expectWrites(sim, { "1:15:11" }));
+
+    t.vxUISlotCtrlRefSrcChanged(2);
+    QVERIFY(panel->refValue()->isEnabled());
+    panel->refValue()->setText("100");
+    t.vxUISlotCtrlRefValEntered();
+    QVERIFY(expectWrites(sim, { "1:6:40104", "1:6:44501" }));
+    for (const QString &refused : QStringList { "100.5", "-1", "fast" }) {
+        prompter.expectCritical("Range is 0 to 100", "Error");
+        panel->refValue()->setText(refused);
+        t.vxUISlotCtrlRefValEntered();
     }
-    QCOMPARE(t.parameters()->customerData().value(8), QStringLiteral("Pumpwerk 3"));
+    QVERIFY(expectWrites(sim, {}));
+
+    // Another unit shown and back: nothing written to either.
+    t.vxUISlotCtrlSetChanged(unit2, true);
+    QCOMPARE(panel->unitLabel()->text(), unit2.value(1));
+    t.vxUISlotCtrlSetChanged(unit1, true);
+    QVERIFY(expectWrites(sim, {}));
+
+    t.vxUISlotCtrlRunStopSrcChanged(0);
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::StopPressed));
+    QVERIFY(!panel->forwardButton()->isEnabled() && !panel->stopButton()->isEnabled());
+    QVERIFY(expectWrites(sim, { "1:6:40105" }));
+
+    // Hand-back: "Cancel" keeps the unit, OK writes run/stop then reference source first.
+    t.vxUISlotCtrlRunStopSrcChanged(2);
+    QVERIFY(expectWrites(sim, { "1:6:40105" }));
+    int asked = 0;
+    bool confirm = false;
+    t.ctrlController()->setSourceAsker([&](QWidget *, const QStringList &entry, int *run, int *ref) {
+        ++asked;
+        if (entry.value(0) != "1")
+            return false;
+        *run = 1;
+        *ref = 3;
+        return confirm;
+    });
+    t.vxUISlotUnitRemoveClicked(unit1, false);
+    QCOMPARE(t.registry().total(), 2);
+    confirm = true;
+    t.vxUISlotUnitRemoveClicked(unit1, false);
+    QCOMPARE(asked, 2);
+    QVERIFY(waitFor([&] { return t.registry().total() == 1; }, 15000));
+    QVERIFY(expectWrites(sim, { "1:6:40105", "1:6:40104" }));
+
+    // A write for the removed unit reaches no unit at all.
+    t.vxUISlotCatchCtrlPanelSignal(unit1, 3, 0);
+    QVERIFY(expectWrites(sim, {}));
+
+    // Unit 1's device went with it; while unit 2's records, unit 2 cannot be removed.
+    QCOMPARE(keeper->devices().size(), 1);
+    OscUnitDev *osc = keeper->devices().first();
+    QVERIFY(osc->catalogueValid());
+    QCOMPARE(osc->runningNumber(), 1);
+    QVERIFY(keeper->startRecording());
+    QVERIFY(t.isOscRecording());
+    QVERIFY(waitFor([&] { return osc->sampleCount() >= 2; }, 10000));
+    prompter.expectCritical("Oscilloscope Record in Progress.Please stop before Removing");
+    t.vxUISlotUnitRemoveClicked(unit2, false);
+    QCOMPARE(t.registry().total(), 1);
+    QCOMPARE(keeper->stopRecording(), RecordingWriter::Written);
+    QVERIFY(QFileInfo(path("TEMP.peb")).size() > 0);
+    t.vxUISlotUnitRemoveClicked(unit2, false);
+    QVERIFY(waitFor([&] { return t.registry().total() == 0; }, 15000));
+    QCOMPARE(asked, 2); // unit 2 runs from "Remote": nothing to hand back
+    QCOMPARE(keeper->devices().size(), 0);
+    QCOMPARE(panel->unitLabel()->text(), QString("No Unit"));
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::NonePressed));
+    // Every link outcome reached the alert list, the byte lines of the exchanges did not.
+    const QStringList alerts = t.alertList()->list().current();
+    QCOMPARE(alerts.filter("device link established").size(), 2);
+    QCOMPARE(alerts.filter("device link removed").size(), 2);
+    QVERIFY(alerts.filter("Tx Msg").isEmpty());
+}
+
+void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
+{
+    ControlBox box("KTZ23-2P5 (1)");
+    QCOMPARE(box.runStopSource(), 1); // "Keyboard" unless chosen otherwise
+    QCOMPARE(box.referenceSource(), 1);
+    box.setChoices(3, 0); // "Option", "Remote"
+    QCOMPARE(box.runStopSource(), 3);
+    QCOMPARE(box.referenceSource(), 0);
+    QVERIFY(!box.isConfirmed());
+    box.vxUISlotOkBtnClicked();
+    QVERIFY(box.isConfirmed());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
