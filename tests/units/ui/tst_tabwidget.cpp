@@ -2,11 +2,11 @@
 // by hand with its checks, identification, reading and writing parameters, disconnect, reconnect,
 // removal, shared RS485 ports, faults during a read, close-down order and the settings file; the
 // automatic scan (clearing the connected units, registering and reading the units found, the
-// communication settings reaching their masters); and the control panel
-// against two units on one RS485 line: the motor follows the buttons, refused and merely shown
-// values write nothing, and the "Control Source" hand-back writes its sources before the unit
-// goes; with it the oscilloscope devices: one per accepted unit, recording reported through the
-// hook (removal refused while it runs), each device gone with its unit.
+// communication settings reaching their masters); and the control panel against two units on one
+// RS485 line: the motor follows the buttons, refused and merely shown values write nothing, and
+// the "Control Source" hand-back writes its sources before the unit goes; with it the oscilloscope
+// devices: one per accepted unit, recording reported through the hook (removal refused while it
+// runs), each device gone with its unit.
 #include "addunit.h"
 #include "alarms.h"
 #include "apppaths.h"
