@@ -1,7 +1,7 @@
 // What a person does with the main window and the simulated drive: add the unit through the
 // add-unit dialog, see it in the tree, read its parameters from the File menu with the progress
-// dialog, disconnect and reconnect it from the details panel, remove it and quit. Also the one
-// box for a missing general.csv reported from a worker thread.
+// dialog, disconnect and reconnect it from the details panel, remove it and quit. First the one
+// box for a missing general.csv reported from worker threads.
 #include "addunit.h"
 #include "apppaths.h"
 #include "connect.h"
@@ -37,8 +37,7 @@ class TstMainWindowUnits : public QObject
 private slots:
     void init();
     void cleanup();
-    void addReadDisconnectReconnectRemoveQuit();
-    void missingGeneralCsvFromWorkersGivesOneBox();
+    void oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRemoveQuit();
 
 private:
     ScriptedPrompter &prompter() { return static_cast<ScriptedPrompter &>(m_window->prompter()); }
@@ -72,8 +71,20 @@ void TstMainWindowUnits::cleanup()
     QCOMPARE(pending, 0);
 }
 
-void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
+void TstMainWindowUnits::oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRemoveQuit()
 {
+    prompter().expectCritical(QStringLiteral("General CSV File Not Found"), QStringLiteral("Error"));
+    // Two readers on worker threads miss the file, each in its own reporting round.
+    for (int i = 0; i < 2; ++i) {
+        DeviceFileNotices::instance()->resetForTests();
+        std::thread reader(
+            [] { DeviceFileNotices::instance()->reportGeneralCsvMissing(QStringLiteral("x")); });
+        reader.join();
+    }
+    QVERIFY(waitFor([&] { return prompter().pending() == 0; }, 2000));
+    QTest::qWait(50);
+    QCOMPARE(prompter().seen().size(), 1);
+
     SKIP_UNLESS_PORT_502();
     SimPeer sim;
     QVERIFY(sim.startTcp(ip, { "--data", m_dir->path(), "--device", m_device, "--size", "1" }));
@@ -132,21 +143,6 @@ void TstMainWindowUnits::addReadDisconnectReconnectRemoveQuit()
         .expectQuestion(QStringLiteral("Do you want to quit the Application?"), QMessageBox::Yes);
     QVERIFY(m_window->close());
     QVERIFY(QFileInfo::exists(saved));
-}
-
-void TstMainWindowUnits::missingGeneralCsvFromWorkersGivesOneBox()
-{
-    prompter().expectCritical(QStringLiteral("General CSV File Not Found"), QStringLiteral("Error"));
-    // Two readers on worker threads miss the file, each in its own reporting round.
-    for (int i = 0; i < 2; ++i) {
-        DeviceFileNotices::instance()->resetForTests();
-        std::thread reader(
-            [] { DeviceFileNotices::instance()->reportGeneralCsvMissing(QStringLiteral("x")); });
-        reader.join();
-    }
-    QVERIFY(waitFor([&] { return prompter().pending() == 0; }, 2000));
-    QTest::qWait(50);
-    QCOMPARE(prompter().seen().size(), 1);
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstMainWindowUnits)

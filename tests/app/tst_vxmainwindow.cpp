@@ -1,13 +1,21 @@
+// The main window: its start, what the controller's signals make of its actions and alert line,
+// quitting, log-off and login, the header's links, the running window switched to each language
+// and back, and the customer data texts reaching the settings and the parameters view.
 #include "aboutscreen.h"
 #include "apppaths.h"
+#include "commsettings.h"
+#include "customerdatadialog.h"
 #include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
 #include "rolechange.h"
+#include "scancontroller.h"
+#include "scanning.h"
 #include "scriptedprompter.h"
 #include "setlanguage.h"
+#include "settingsbinder.h"
 #include "tabwidget.h"
 #include "vxmainwindow.h"
 
@@ -15,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -38,7 +47,6 @@ private slots:
     void init();
     void cleanup();
 
-    void startsInMainViewAsNormal();
     void controllerSignalsDriveTheirOwnAction_data();
     void controllerSignalsDriveTheirOwnAction();
     void alertColourFollowsFailureWord_data();
@@ -51,12 +59,13 @@ private slots:
     void headerLinksOpenTheirDialogs();
     void loginChecksServicePasswordOnly_data();
     void loginChecksServicePasswordOnly();
-    void resetReturnsToNormalAndDisablesPassword();
-    void languageDialogCancelChangesNothing();
-    void storedLanguageReachesDialogAndHeader();
+    void languageFromDialogAndStoredReachesHeader();
+    void eachLanguageChangesTextsAndEnglishReturns();
+    void customerDataTextsReachSettingsAndView();
 
 private:
     void writePasswordLine(const QByteArray &line);
+    static QStringList texts(const VXMainWindow &w);
     std::unique_ptr<VXMainWindow> m_window;
     ScriptedPrompter *m_prompter = nullptr;
     QTemporaryDir m_home;
@@ -84,22 +93,8 @@ void TestVXMainWindow::cleanup()
 {
     const QString problems = m_prompter->problems();
     m_window.reset();
+    AppPaths::setBaseDir(m_home.path());
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestVXMainWindow::startsInMainViewAsNormal()
-{
-    VXMainWindow &w = *m_window;
-    QVERIFY(w.isMainViewShown());
-    QCOMPARE(w.tabController()->currentIndex(), 0);
-    QVERIFY(w.headerLine()->userLabel()->isEnabled());
-    // The pictures the header names are compiled in.
-    for (const char *picture : { ":/EnglandFlag.png", ":/VXLogo.png", ":/Divider.png" })
-        QVERIFY2(!QPixmap(picture).isNull(), picture);
-    // Foreground requests of the controller reach the window's controller signal.
-    QSignalSpy forwarded(w.tabController(), &TabWidget::raiseWidget);
-    emit w.tabController()->bringAppToForeGround();
-    QCOMPARE(forwarded.count(), 1);
 }
 
 void TestVXMainWindow::controllerSignalsDriveTheirOwnAction_data()
@@ -185,6 +180,18 @@ void TestVXMainWindow::alertBlinksSixTicksAndASecondAlertRestartsIt()
 void TestVXMainWindow::windowSaysWhatHappened()
 {
     TabWidget *tab = m_window->tabController();
+    // It starts in the main view as "Normal".
+    QVERIFY(m_window->isMainViewShown());
+    QCOMPARE(tab->currentIndex(), 0);
+    QVERIFY(m_window->headerLine()->userLabel()->isEnabled());
+    // The pictures the header names are compiled in.
+    for (const char *picture : { ":/EnglandFlag.png", ":/VXLogo.png", ":/Divider.png" })
+        QVERIFY2(!QPixmap(picture).isNull(), picture);
+    // Foreground requests of the controller reach the window's controller signal.
+    QSignalSpy forwarded(tab, &TabWidget::raiseWidget);
+    emit tab->bringAppToForeGround();
+    QCOMPARE(forwarded.count(), 1);
+
     emit tab->statusMessage(QStringLiteral("Saved pump-21.dat"));
     QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Saved pump-21.dat"));
     emit tab->busy(QStringLiteral("Connecting to unit 1 at 127.0.0.9..."));
@@ -272,6 +279,14 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     QVERIFY(w.action(VXMainWindow::LanguageAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::ExitAct)->isEnabled());
 
+    // "Reset" returns to "Normal" and disables the password field.
+    w.loginFrame()->roleBox()->setCurrentIndex(1);
+    QVERIFY(w.loginFrame()->passwordEdit()->isEnabled());
+    w.loginFrame()->passwordEdit()->setText("secret");
+    w.loginFrame()->resetButton()->click();
+    QCOMPARE(w.loginFrame()->roleBox()->currentIndex(), 0);
+    QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty() && !w.loginFrame()->passwordEdit()->isEnabled());
+
     // Back in as "Service": the header names the role chosen in the login frame.
     w.tabController()->setCurrentIndex(3);
     writePasswordLine("83 119 101 35 53"); // "Svc 1": each code raised by its position
@@ -335,26 +350,9 @@ void TestVXMainWindow::loginChecksServicePasswordOnly()
         QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty());
 }
 
-void TestVXMainWindow::resetReturnsToNormalAndDisablesPassword()
-{
-    VXMainWindow &w = *m_window;
-    w.onRoleChangeClicked();
-    w.loginFrame()->roleBox()->setCurrentIndex(1);
-    QVERIFY(w.loginFrame()->passwordEdit()->isEnabled());
-    w.loginFrame()->passwordEdit()->setText("secret");
-    w.loginFrame()->resetButton()->click();
-    QCOMPARE(w.loginFrame()->roleBox()->currentIndex(), 0);
-    QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty() && !w.loginFrame()->passwordEdit()->isEnabled());
-}
-
 void TestVXMainWindow::headerLinksOpenTheirDialogs()
 {
     HeaderLine *header = m_window->headerLine();
-    emit header->languageLabel()->linkActivated("Lang");
-    QVERIFY(m_window->languageDialog()->isVisible());
-    m_window->languageDialog()->cancelButton()->click();
-    QVERIFY(!m_window->languageDialog()->isVisible());
-
     emit header->userLabel()->linkActivated("User");
     QVERIFY(m_window->roleChangeDialog()->isVisible());
     m_window->roleChangeDialog()->cancelButton()->click();
@@ -369,13 +367,16 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
     QVERIFY(m_window->ftpWindow() && m_window->ftpWindow()->isVisible());
 }
 
-void TestVXMainWindow::languageDialogCancelChangesNothing()
+void TestVXMainWindow::languageFromDialogAndStoredReachesHeader()
 {
     SetLanguage *dialog = m_window->languageDialog();
     QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
-    m_window->onLanguageActionTriggered();
+    // Opened from the header's link; "Cancel" changes nothing.
+    emit m_window->headerLine()->languageLabel()->linkActivated("Lang");
+    QVERIFY(dialog->isVisible());
     dialog->languageBox()->setCurrentIndex(5);
     dialog->cancelButton()->click();
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(views.count(), 0);
 
     m_window->onLanguageActionTriggered();
@@ -384,20 +385,77 @@ void TestVXMainWindow::languageDialogCancelChangesNothing()
     QCOMPARE(views.count(), 1);
     QCOMPARE(views.first().first().toInt(), 5);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains(QString::fromUtf8("Español")));
-}
 
-void TestVXMainWindow::storedLanguageReachesDialogAndHeader()
-{
-    QSignalSpy views(m_window.get(), &VXMainWindow::langTranslation);
+    // The language stored in the settings file.
     emit m_window->tabController()->vxUISetLangCombo(7);
-    QCOMPARE(m_window->languageDialog()->languageBox()->currentIndex(), 7);
+    QCOMPARE(dialog->languageBox()->currentIndex(), 7);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("Italiano"));
-    QCOMPARE(views.count(), 1);
+    QCOMPARE(views.count(), 2);
 
     // A damaged settings file with an unknown index shows English in both places.
     emit m_window->tabController()->vxUISetLangCombo(42);
-    QCOMPARE(m_window->languageDialog()->languageBox()->currentIndex(), 0);
+    QCOMPARE(dialog->languageBox()->currentIndex(), 0);
     QVERIFY(m_window->headerLine()->languageLabel()->text().contains("English"));
+}
+
+QStringList TestVXMainWindow::texts(const VXMainWindow &w)
+{
+    TabWidget *tab = w.tabController();
+    return { w.menuBar()->actions().at(1)->text(), w.action(VXMainWindow::ExitAct)->text(),
+        w.action(VXMainWindow::NewAct)->statusTip(), w.loginFrame()->loginButton()->text(),
+        tab->tabs()->tabText(TabWidget::LinkInformationTab), tab->commSettingsDialog()->windowTitle(),
+        tab->scanController()->progressWindow()->windowTitle(), w.roleChangeDialog()->windowTitle() };
+}
+
+void TestVXMainWindow::eachLanguageChangesTextsAndEnglishReturns()
+{
+    // The build's own folder: general.csv and the catalogues as the build installs them.
+    QCOMPARE(QDir(TARVOLINK_BIN_DIR "/configData").entryList({ "vx_*.qm" }).size(),
+        SetLanguage::LanguageCount - 1);
+    AppPaths::setBaseDir(TARVOLINK_BIN_DIR);
+    VXMainWindow w(std::make_unique<ScriptedPrompter>());
+    const QStringList english = texts(w);
+    const char *const settingsMenus[] = { "Inställningar", "Instellingen", "Einstellungen", "Paramètres",
+        "Configuración", "Настройки", "Impostazioni", "Nastavení", "Ayarlar", "Definições" };
+    for (int index = 1; index < SetLanguage::LanguageCount; ++index) {
+        w.onLangSelectionChanged(uint(index));
+        const QStringList translated = texts(w);
+        QCOMPARE(translated.at(0), QString::fromUtf8(settingsMenus[index - 1]));
+        for (int i = 0; i < translated.size(); ++i)
+            QVERIFY2(translated.at(i) != english.at(i), qPrintable(english.at(i) + " stayed English"));
+        QVERIFY(w.headerLine()->languageLabel()->text().contains(SetLanguage::flagPath(index)));
+        QCOMPARE(w.tabController()->settings().record().language, uint(index));
+        w.onLangSelectionChanged(0);
+        QCOMPARE(texts(w), english);
+    }
+    // An index beyond the table, as a damaged settings file may hold, shows English.
+    w.onLangSelectionChanged(3);
+    w.onLangSelectionChanged(11);
+    QCOMPARE(texts(w), english);
+    QVERIFY(w.headerLine()->languageLabel()->text().contains("English"));
+}
+
+void TestVXMainWindow::customerDataTextsReachSettingsAndView()
+{
+    TabWidget &t = *m_window->tabController();
+    t.settings().record().customer[0] = QStringLiteral("Old Pumps AB");
+    // "Cancel" keeps the old texts, then "OK" keeps the edit.
+    for (const bool accept : { false, true }) {
+        t.vxUISlotCustomerDataSelected();
+        auto *dialog = t.findChild<CustomerDataDialog *>(QStringLiteral("customerDataDialog"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->field(0)->text(), QStringLiteral("Old Pumps AB"));
+        QVERIFY(!dialog->field(0)->isReadOnly());
+        dialog->field(0)->setText(QStringLiteral("Müller Pumpen GmbH"));
+        dialog->field(8)->setText(QStringLiteral("Pumpwerk 3"));
+        accept ? dialog->accept() : dialog->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // each opening makes a new one
+        const QString company
+            = accept ? QStringLiteral("Müller Pumpen GmbH") : QStringLiteral("Old Pumps AB");
+        QCOMPARE(t.settings().record().customer[0], company);
+        QCOMPARE(t.settings().record().customer[8], accept ? QStringLiteral("Pumpwerk 3") : QString());
+    }
+    QCOMPARE(t.parameters()->customerData().value(8), QStringLiteral("Pumpwerk 3"));
 }
 
 QTEST_MAIN(TestVXMainWindow)

@@ -30,8 +30,7 @@ private slots:
     void timeValue_data();
     void timeValue();
     void choiceCommitsValueText();
-    void sendDirectlyEmitsTheWrittenValue();
-    void fileSetNeverSendsDirectly();
+    void sendDirectlyEmitsTheWrittenValueButNeverForAFileSet();
     void keyboardOpensMovesAndCancels();
     void limitsShowForTheClickedSet();
     void draggedColumnWidthOutlivesResizes();
@@ -214,7 +213,7 @@ void TestParametersEditors::choiceCommitsValueText()
     QCOMPARE(shown(*m_model, "252", 0), QStringLiteral("30"));
 }
 
-void TestParametersEditors::sendDirectlyEmitsTheWrittenValue()
+void TestParametersEditors::sendDirectlyEmitsTheWrittenValueButNeverForAFileSet()
 {
     // Without "Send changes directly" nothing reaches the unit: tst_parametersdrive.
     QSignalSpy sent(m_view.get(), &Parameters::sendDataToControl);
@@ -234,16 +233,13 @@ void TestParametersEditors::sendDirectlyEmitsTheWrittenValue()
     QCOMPARE(sent.count(), 1);
     QCOMPARE(sent.first().at(2).toString(), QStringLiteral("0"));
     QCOMPARE(sent.first().at(4).toBool(), false);
-}
 
-void TestParametersEditors::fileSetNeverSendsDirectly()
-{
     QStringList entry = unitEntry();
     entry[3] = QStringLiteral("FILE");
     m_view->vxUISlotSetTreeView(entry, m_model.get());
+    sent.clear();
     m_view->toolBar()->sendDirectly()->setChecked(true);
-    QSignalSpy sent(m_view.get(), &Parameters::sendDataToControl);
-    auto *editor = qobject_cast<specialwidgets *>(openEditor("222", TreeItem::SetAColumn));
+    editor = qobject_cast<specialwidgets *>(openEditor("222", TreeItem::SetAColumn));
     QVERIFY(editor);
     editor->lineEdit()->setText("55");
     QTest::keyClick(editor->lineEdit(), Qt::Key_Return);

@@ -33,9 +33,8 @@ private slots:
     void loadToDriveQuestions();
     void saveAndOpenRoundTrip();
     void openRefusesBrokenFiles();
-    void newSetFromFileAndSize();
     void foldStateSurvivesRebuild();
-    void actionStatesFollowTheSet();
+    void actionStatesFollowTheSetThenNewSetFromFileAndSize();
     void printToPdfAndPrinter();
 
 private:
@@ -209,26 +208,6 @@ void TestParametersOperations::openRefusesBrokenFiles()
     QCOMPARE(m_view->model(), m_model.get());
 }
 
-void TestParametersOperations::newSetFromFileAndSize()
-{
-    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
-    m_view->toolBar()->button(ParameterToolBar::New)->click();
-    SelectCsvDialog *dialog = m_view->csvDialog();
-    QVERIFY(dialog);
-    const auto found = dialog->fileList()->findItems("RVNV2.05.csv", Qt::MatchExactly);
-    dialog->fileList()->setCurrentItem(found.first());
-    dialog->chooseFile();
-    // The heading names the unit the file's sizes table gives.
-    QCOMPARE(dialog->sizeTable()->horizontalHeaderItem(2)->text(), QStringLiteral("Pnom(kW)"));
-    dialog->sizeTable()->setCurrentCell(4, 0); // RVN48-010, 10,5 A
-    dialog->chooseSize();
-    QCOMPARE(named.count(), 1);
-    TreeModel *made = m_view->model();
-    QVERIFY(made && made != m_model.get());
-    QCOMPARE(named.first().at(2).toString(), QStringLiteral("10,5"));
-    QCOMPARE(shown(*made, "224", 0), QStringLiteral("10.5"));
-}
-
 void TestParametersOperations::foldStateSurvivesRebuild()
 {
     QTreeView *tree = m_view->treeView();
@@ -253,7 +232,7 @@ void TestParametersOperations::foldStateSurvivesRebuild()
     m_view->vxUISlotSetTreeView(unitEntry(), nullptr);
 }
 
-void TestParametersOperations::actionStatesFollowTheSet()
+void TestParametersOperations::actionStatesFollowTheSetThenNewSetFromFileAndSize()
 {
     auto s = m_view->actionStates();
     QVERIFY(s.save && s.print && s.compare && s.loadFromDrive && s.loadToDrive && s.datFileInfo);
@@ -276,6 +255,23 @@ void TestParametersOperations::actionStatesFollowTheSet()
     m_view->vxUISlotSetTreeView({}, nullptr);
     s = m_view->actionStates();
     QVERIFY(s.newSet && s.open && !s.save && !s.print && !s.datFileInfo);
+
+    QSignalSpy named(m_view.get(), &Parameters::vxUISigSendFileName);
+    m_view->toolBar()->button(ParameterToolBar::New)->click();
+    SelectCsvDialog *dialog = m_view->csvDialog();
+    QVERIFY(dialog);
+    const auto found = dialog->fileList()->findItems("RVNV2.05.csv", Qt::MatchExactly);
+    dialog->fileList()->setCurrentItem(found.first());
+    dialog->chooseFile();
+    // The heading names the unit the file's sizes table gives.
+    QCOMPARE(dialog->sizeTable()->horizontalHeaderItem(2)->text(), QStringLiteral("Pnom(kW)"));
+    dialog->sizeTable()->setCurrentCell(4, 0); // RVN48-010, 10,5 A
+    dialog->chooseSize();
+    QCOMPARE(named.count(), 1);
+    TreeModel *made = m_view->model();
+    QVERIFY(made && made != m_model.get());
+    QCOMPARE(named.first().at(2).toString(), QStringLiteral("10,5"));
+    QCOMPARE(shown(*made, "224", 0), QStringLiteral("10.5"));
 }
 
 void TestParametersOperations::printToPdfAndPrinter()

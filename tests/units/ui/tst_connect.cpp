@@ -23,8 +23,7 @@ private slots:
     void cleanup();
     void panelShowsUnitByInterfaceAndState_data();
     void panelShowsUnitByInterfaceAndState();
-    void statusChangeOfShownUnitOnlyFlipsButton();
-    void noUnitShownSendsNothing();
+    void statusChangeOfShownUnitOnlyFlipsButtonAndRemovedUnitSendsNothing();
     void addUnitDialogIsOpenedWithoutBlockingAndForwarded();
     void languageChangeReachesPanelAndDialog();
 
@@ -114,8 +113,10 @@ void TestConnect::panelShowsUnitByInterfaceAndState()
         button.isEmpty() ? QStringLiteral("Data File") : QStringLiteral("CSV Version Used"));
 }
 
-void TestConnect::statusChangeOfShownUnitOnlyFlipsButton()
+void TestConnect::statusChangeOfShownUnitOnlyFlipsButtonAndRemovedUnitSendsNothing()
 {
+    QSignalSpy disconnectSpy(m_panel, &Connect::vxUISigUnitDisconnectClicked);
+    QSignalSpy removeSpy(m_panel, &Connect::vxUISigUnitRemoveClicked);
     m_panel->vxUISlotDisplayUnitDetails(entry("RS232", "connect"));
     QStringList otherPort = entry("RS232", "disconnect");
     otherPort[F::Port] = "ttyUSB1";
@@ -125,13 +126,7 @@ void TestConnect::statusChangeOfShownUnitOnlyFlipsButton()
 
     m_panel->vxUISlotUnitStatusChanged(entry("RS232", "disconnect"));
     QCOMPARE(m_panel->connectButton()->text(), QString("Connect"));
-}
 
-void TestConnect::noUnitShownSendsNothing()
-{
-    QSignalSpy disconnectSpy(m_panel, &Connect::vxUISigUnitDisconnectClicked);
-    QSignalSpy removeSpy(m_panel, &Connect::vxUISigUnitRemoveClicked);
-    m_panel->vxUISlotDisplayUnitDetails(entry("TCPIP", "connect"));
     m_panel->reset(); // the unit was removed
     m_panel->onConnectBtnClicked();
     m_panel->onRemoveBtnClicked();

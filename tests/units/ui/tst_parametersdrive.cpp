@@ -1,7 +1,8 @@
 // The parameters view against the drive simulator on a pseudo-terminal, driven through its
-// widgets as a user drives it: a value typed into the editor of a set reaches the unit's register
-// only with "Send changes directly"; "Load to Drive" with ExportOnlyChanged writes exactly the
-// registers edited offline; and a "No" to any question on the way to the drive writes nothing.
+// widgets as a user drives it, in one session with one unit: a value typed into the editor of a
+// set reaches the unit's register only with "Send changes directly"; "Load to Drive" with
+// ExportOnlyChanged writes exactly the registers edited offline; and a "No" to any question on
+// the way to the drive writes nothing.
 #include "apppaths.h"
 #include "mbpoll.h"
 #include "parameters.h"
@@ -44,7 +45,6 @@ public:
 // Register words worked out by hand from the word format (bit 15 marks mantissa x 10^exponent, the
 // exponent in bits 11-14, the mantissa in bits 0-10), not by the program's own encoder.
 constexpr quint16 kWord725 = 0x8000 | (0xE << 11) | 725; // 7.25: exponent -2, mantissa 725
-constexpr quint16 kWord55 = 0x8000 | (0xF << 11) | 55; // 5.5, the delivered value
 
 } // namespace
 
@@ -63,15 +63,10 @@ private slots:
     {
         tearDown(); // removes the unit and ends its workers first
         m_window.reset();
-        m_osc.reset();
-        m_control.reset();
         m_sim.reset();
     }
 
-    void typedTextReachesTheRegistersWhenSentDirectly();
-    void loadToDriveWritesExactlyTheOfflineEdits();
-    void noToAnyLoadToDriveQuestionWritesNothing_data();
-    void noToAnyLoadToDriveQuestionWritesNothing();
+    void editsReachTheUnitOnlyWhenSentOrLoadedToTheDrive();
 
 private:
     // Starts the simulator on a pseudo-terminal, builds the controller and connects unit 1 over
@@ -102,8 +97,6 @@ private:
     QString m_link;
     std::unique_ptr<SimPeer> m_sim;
     std::unique_ptr<QWidget> m_window;
-    std::unique_ptr<OscilloscopeHook> m_osc;
-    std::unique_ptr<ControlPanelHook> m_control;
     QStringList m_requests;
 };
 
@@ -180,27 +173,25 @@ QList<int> TstParametersDrive::readBackAfterRemoval(const QList<int> &registers)
     return values;
 }
 
-// A text of 12 characters: two per register, high byte first, the rest cleared, all in one write.
-// Offline edits (without "Send changes directly") writing nothing is shown by the Load to Drive tests.
-void TstParametersDrive::typedTextReachesTheRegistersWhenSentDirectly()
+void TstParametersDrive::editsReachTheUnitOnlyWhenSentOrLoadedToTheDrive()
 {
-    QVERIFY2(connectUnit(), qPrintable(rows.join('\n') + (m_sim ? m_sim->errorOutput() : QString())));
-    tab->parameters()->toolBar()->sendDirectly()->setChecked(true);
-    QVERIFY(typeInto(QStringLiteral("81"), 0, QStringLiteral("Fan 2")));
-    QCOMPARE(tab->parameters()->model()->findItem(QStringLiteral("81"))->text(TreeItem::SetAColumn),
-        QStringLiteral("Fan 2"));
-    QVERIFY2(waitFor([&] { return !SimPeer::writtenRegisters(requests()).isEmpty(); }, 5000),
-        qPrintable(requests().join('\n')));
-    QVERIFY(transferEnded());
-    QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList { QStringLiteral("40810") });
-    QCOMPARE(readBackAfterRemoval({ 40810, 40811, 40812, 40813, 40814, 40815 }),
-        QList<int>({ 0x4661, 0x6E20, 0x3200, 0, 0, 0 }));
-}
+    // Another drive type of a later software version: its own description file, sizes renamed.
+    QFile tst(device);
+    QVERIFY(tst.open(QIODevice::ReadOnly));
+    const QString abcFile = AppPaths::csvDir() + QStringLiteral("/ABCV1.01.csv");
+    QFile abc(abcFile);
+    QVERIFY(abc.open(QIODevice::WriteOnly));
+    abc.write(tst.readAll().replace("TST-0", "ABC-0"));
+    abc.close();
 
-void TstParametersDrive::loadToDriveWritesExactlyTheOfflineEdits()
-{
     QVERIFY2(connectUnit(), qPrintable(rows.join('\n') + (m_sim ? m_sim->errorOutput() : QString())));
     TreeModel *model = tab->parameters()->model();
+    int chooserCalls = 0;
+    tab->parameters()->setTargetChooser([&](const QList<QStringList> &units, QWidget *) {
+        ++chooserCalls;
+        return units.value(0);
+    });
+    QPushButton *loadToDrive = tab->parameters()->toolBar()->button(ParameterToolBar::Export);
 
     // A decimal in set B, a whole number in set D and a value text chosen in set A.
     QVERIFY(typeInto(QStringLiteral("333"), 1, QStringLiteral("7,25")));
@@ -209,105 +200,74 @@ void TstParametersDrive::loadToDriveWritesExactlyTheOfflineEdits()
     QVERIFY(choice && choice->isCombo());
     emit choice->comboBox()->activated(choice->comboBox()->findText(QStringLiteral("Reduced")));
     QCOMPARE(model->findItem(QStringLiteral("341"))->text(TreeItem::SetAColumn), QStringLiteral("Reduced"));
-    QTest::qWait(100);
+
+    // A "No" at every other place is shown by the parameters view's own test; here the questions
+    // come from the controller's hooks and the unit's real entry, and refusing writes nothing.
+    RecordingOscilloscope recording;
+    RunningMotor running;
+    const QString copy = QStringLiteral("Copy parameters to Drive");
+    const QStringList refused { QStringLiteral(
+                                    "oscView Record in Progress.\nYou can stop recording for faster "
+                                    "performance\nDo you want to Continue?"),
+        QStringLiteral("Motor is running, some of configuration parameter may not set properly.\nDo you want "
+                       "to Continue?") };
+    for (const QString &question : refused) {
+        const bool osc = question == refused.first();
+        tab->setOscilloscopeHook(osc ? &recording : nullptr);
+        tab->setControlPanelHook(osc ? nullptr : &running);
+        prompter.expectQuestion(question, QMessageBox::No);
+        QTest::mouseClick(loadToDrive, Qt::LeftButton);
+        QCOMPARE(prompter.pending(), 0);
+        QVERIFY(!tab->transfer()->isOpen());
+        QVERIFY(tab->threadList(UnitRegistry::RS232).value(0).isEmpty());
+    }
+    tab->setControlPanelHook(nullptr);
+    QTest::qWait(300);
     QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList()); // offline so far
 
-    prompter.expectQuestion(
-        QStringLiteral("Copy parameters to Drive"), QMessageBox::Yes, QStringLiteral("Warning"));
-    QTest::mouseClick(tab->parameters()->toolBar()->button(ParameterToolBar::Export), Qt::LeftButton);
+    prompter.expectQuestion(copy, QMessageBox::Yes, QStringLiteral("Warning"));
+    QTest::mouseClick(loadToDrive, Qt::LeftButton);
     QVERIFY(transferEnded());
-
     QStringList writes = SimPeer::writtenRegisters(requests());
     writes.sort();
     QCOMPARE(writes, QStringList({ "40341", "41333", "43322" }));
-    QCOMPARE(readBackAfterRemoval({ 40341, 41333, 43322, 40322 }), QList<int>({ 2, kWord725, 1800, 1500 }));
-}
+    m_requests.clear();
 
-void TstParametersDrive::noToAnyLoadToDriveQuestionWritesNothing_data()
-{
-    QTest::addColumn<QString>("situation");
-    // "ABC-0010": a new set of that size; empty: the unit's own.
-    QTest::addColumn<QString>("fileSet");
-    QTest::addColumn<QStringList>("questions");
-    QTest::addColumn<int>("refusedAt"); // -1: every question answered "Yes"
+    // A text of 12 characters: two per register, high byte first, the rest cleared, all in one write.
+    tab->parameters()->toolBar()->sendDirectly()->setChecked(true);
+    QVERIFY(typeInto(QStringLiteral("81"), 0, QStringLiteral("Fan 2")));
+    QCOMPARE(model->findItem(QStringLiteral("81"))->text(TreeItem::SetAColumn), QStringLiteral("Fan 2"));
+    QVERIFY2(waitFor([&] { return !SimPeer::writtenRegisters(requests()).isEmpty(); }, 5000),
+        qPrintable(requests().join('\n')));
+    QVERIFY(transferEnded());
+    QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList { QStringLiteral("40810") });
+    m_requests.clear();
 
-    const QString recording = QStringLiteral("oscView Record in Progress.\nYou can stop recording for faster "
-                                             "performance\nDo you want to Continue?");
-    const QString sizes = QStringLiteral("Sizes of drives are differ\n Do you want to continue?");
-    const QString types = QStringLiteral("Type of drives are differ\n Do you want to continue?");
-    const QString versions = QStringLiteral("Version of drives are differ\n Do you want to continue?");
-    const QString motor = QStringLiteral(
-        "Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?");
-    const QString copy = QStringLiteral("Copy parameters to Drive");
-
-    const auto row
-        = [](const char *name, const char *situation, const char *fileSet, const QStringList &asked,
-              int refusedAt) { QTest::newRow(name) << situation << fileSet << asked << refusedAt; };
-    // A "No" at every other place is shown by the parameters view's own test; here the questions
-    // come from the controller's hooks and the unit's real entry, and refusing writes nothing.
-    row("oscilloscope recording", "recording", "", { recording, copy }, 0);
-    row("motor running", "motor", "", { motor, copy }, 0);
-    row("control: file set, every answer Yes", "", "ABC-0010", { sizes, types, versions, copy }, -1);
-}
-
-void TstParametersDrive::noToAnyLoadToDriveQuestionWritesNothing()
-{
-    QFETCH(QString, situation);
-    QFETCH(QString, fileSet);
-    QFETCH(QStringList, questions);
-    QFETCH(int, refusedAt);
-
-    // Another drive type of a later software version: its own description file, sizes renamed.
-    QFile tst(device);
-    QVERIFY(tst.open(QIODevice::ReadOnly));
-    QFile abc(AppPaths::csvDir() + QStringLiteral("/ABCV1.01.csv"));
-    QVERIFY(abc.open(QIODevice::WriteOnly));
-    abc.write(tst.readAll().replace("TST-0", "ABC-0"));
-    abc.close();
-
-    QVERIFY2(connectUnit(), qPrintable(rows.join('\n') + (m_sim ? m_sim->errorOutput() : QString())));
+    // A set of another drive type, size and version, written to the unit: every question answered.
+    tab->parameters()->toolBar()->sendDirectly()->setChecked(false);
     const QStringList unit = tab->currentUnit();
-    if (situation == QLatin1String("recording")) {
-        m_osc = std::make_unique<RecordingOscilloscope>();
-        tab->setOscilloscopeHook(m_osc.get());
-    } else if (situation == QLatin1String("motor")) {
-        m_control = std::make_unique<RunningMotor>();
-        tab->setControlPanelHook(m_control.get());
-    }
-    int chooserCalls = 0;
-    tab->parameters()->setTargetChooser([&](const QList<QStringList> &units, QWidget *) {
-        ++chooserCalls;
-        return units.value(0);
-    });
-    if (!fileSet.isEmpty()) {
-        // What "New" builds once a file and a size are chosen.
-        const QString file = AppPaths::csvDir() + QStringLiteral("/ABCV1.01.csv");
-        tab->parameters()->vxUIGetCSVFile({ file, fileSet, QStringLiteral("25"), QStringLiteral("11000") });
-        QVERIFY(tab->parameters()->model() != tab->modelOf(unit));
-    }
-    // Something to write, so that refusing is what keeps the drive untouched.
-    QVERIFY(typeInto(QStringLiteral("333"), 1, QStringLiteral("7,25")));
-
-    for (int i = 0; i < questions.size() && (refusedAt < 0 || i <= refusedAt); ++i)
-        prompter.expectQuestion(questions.at(i), i == refusedAt ? QMessageBox::No : QMessageBox::Yes);
-    QTest::mouseClick(tab->parameters()->toolBar()->button(ParameterToolBar::Export), Qt::LeftButton);
+    // What "New" builds once a file and a size are chosen.
+    tab->parameters()->vxUIGetCSVFile(
+        { abcFile, QStringLiteral("ABC-0010"), QStringLiteral("25"), QStringLiteral("11000") });
+    QVERIFY(tab->parameters()->model() != tab->modelOf(unit));
+    QVERIFY(typeInto(QStringLiteral("333"), 2, QStringLiteral("7,25")));
+    for (const char *question : { "Sizes of drives are differ\n Do you want to continue?",
+             "Type of drives are differ\n Do you want to continue?",
+             "Version of drives are differ\n Do you want to continue?" })
+        prompter.expectQuestion(QString::fromLatin1(question), QMessageBox::Yes);
+    prompter.expectQuestion(copy, QMessageBox::Yes);
+    QTest::mouseClick(loadToDrive, Qt::LeftButton);
     QCOMPARE(prompter.pending(), 0);
-    QCOMPARE(chooserCalls, fileSet.isEmpty() ? 0 : 1);
+    QCOMPARE(chooserCalls, 1); // the unit's own set needs no choice of unit
+    QVERIFY(transferEnded());
+    QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList { "42333" });
     // "No" is the default everywhere: Return on any of these boxes must not write.
     for (const ScriptedPrompter::Prompt &p : prompter.seen())
         QCOMPARE(p.defaultButton, QMessageBox::No);
 
-    if (refusedAt >= 0) {
-        QVERIFY(!tab->transfer()->isOpen());
-        QVERIFY(tab->threadList(UnitRegistry::RS232).value(0).isEmpty());
-        QTest::qWait(300);
-        QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList());
-        QCOMPARE(readBackAfterRemoval({ 41333 }), QList<int>({ kWord55 }));
-    } else {
-        QVERIFY(transferEnded());
-        QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList { "41333" });
-        QCOMPARE(readBackAfterRemoval({ 41333 }), QList<int>({ kWord725 }));
-    }
+    QCOMPARE(
+        readBackAfterRemoval({ 40341, 41333, 43322, 40322, 42333, 40810, 40811, 40812, 40813, 40814, 40815 }),
+        QList<int>({ 2, kWord725, 1800, 1500, kWord725, 0x4661, 0x6E20, 0x3200, 0, 0, 0 }));
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstParametersDrive)

@@ -1,18 +1,37 @@
 // The tab controller against the drive simulator over a pseudo-terminal and loopback TCP: connect
 // by hand with its checks, identification, reading and writing parameters, disconnect, reconnect,
-// removal, shared RS485 ports, faults during a read, close-down order and the settings file.
+// removal, shared RS485 ports, faults during a read, close-down order and the settings file; the
+// automatic scan (clearing the connected units, registering and reading the units found, the
+// communication settings reaching their masters); and the control panel against two units on one
+// RS485 line: the motor follows the buttons, refused and merely shown values write nothing, and
+// the "Control Source" hand-back writes its sources before the unit goes; with it the oscilloscope
+// devices: one per accepted unit, recording reported through the hook (removal refused while it
+// runs), each device gone with its unit.
 #include "addunit.h"
+#include "alarms.h"
 #include "apppaths.h"
+#include "autoscansettings.h"
+#include "commsettings.h"
 #include "connect.h"
+#include "controlbox.h"
+#include "ctrlpanelcontroller.h"
+#include "ctrlpanelframe.h"
 #include "filesetkeeper.h"
 #include "mbpoll.h"
+#include "oscdevicekeeper.h"
+#include "oscunitdev.h"
 #include "parameters.h"
 #include "paramtransfer.h"
+#include "scancontroller.h"
+#include "scandialog.h"
+#include "scanimport.h"
+#include "scanning.h"
 #include "settingsbinder.h"
 #include "settingsfile.h"
 #include "simpeer.h"
 #include "tabwidget.h"
 #include "threadsupervisor.h"
+#include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 #include "unitfactory.h"
@@ -21,10 +40,13 @@
 #include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTreeView>
+#include <QRegularExpression>
 #include <QtTest>
 #include <memory>
 
@@ -34,6 +56,27 @@ namespace {
 // Each test program has its own loopback addresses so ctest -j2 runs them side by side.
 const QString ipA = QStringLiteral("127.0.0.71");
 const QString ipB = QStringLiteral("127.0.0.72");
+
+// "unit:function:register" of every write among the simulator's request lines, coils included.
+QStringList writes(const QStringList &requests)
+{
+    static const QRegularExpression write(" unit (\\d+) fc (5|6|15|16) reg (\\d+):");
+    QStringList found;
+    for (const QString &r : requests) {
+        const QRegularExpressionMatch m = write.match(r);
+        if (m.hasMatch())
+            found << m.captured(1) + ":" + m.captured(2) + ":" + m.captured(3);
+    }
+    return found;
+}
+
+double shownSpeed(TreeModel *model)
+{
+    const TreeItem *item = model->findItem("712");
+    return model->data(model->indexOf(item, TreeItem::SetAColumn), Qt::DisplayRole).toString().toDouble();
+}
+
+const QString ClearQuestion = "Scanning will delete all connected units.\n Do you want to proceed?";
 
 // Counts the masters made, so a test can tell a shared master from a new one.
 class CountingFactory : public UnitFactory
@@ -65,21 +108,17 @@ private slots:
     }
     void cleanup() { tearDown(); }
 
-    void refusesBadRequestsBeforeOpeningAnything_data();
-    void refusesBadRequestsBeforeOpeningAnything();
-    void tcpUnitIdentifiedReadWrittenRemoved();
-    void unreachableUnitRefused_data();
-    void unreachableUnitRefused();
-    void linkStateFollowsTheUnitGoingQuietAndComingBack();
+    void badOrUnreachableRequestsRefused_data();
+    void badOrUnreachableRequestsRefused();
+    void tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
-    void unitFallingSilentMidRead_data();
     void unitFallingSilentMidRead();
-    void removingOrCancellingDuringRead_data();
-    void removingOrCancellingDuringRead();
-    void fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds();
-    void quitRemovesRs232ThenRs485ThenTcpIp();
+    void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
+    void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
+    void controlPanelDrivesTwoRs485UnitsAndHandsControlBack();
+    void controlBoxGivesTheSourceIndicesWritten();
 
 private:
     TabWidget &counting() { return makeTab(std::make_unique<CountingFactory>(&m_mastersMade)); }
@@ -93,6 +132,23 @@ private:
         connectTcp(ipA);
         return waitRow(QStringLiteral("device link established"));
     }
+    // Waits until the simulator has logged exactly `expected` writes since the last call.
+    bool expectWrites(SimPeer &sim, const QStringList &expected)
+    {
+        QStringList seen;
+        const bool ok = waitFor(
+            [&] {
+                seen += writes(sim.takeRequests());
+                return seen.size() >= expected.size();
+            },
+            8000);
+        QTest::qWait(200);
+        seen += writes(sim.takeRequests());
+        if (!ok || seen != expected)
+            qWarning("writes: %s", qPrintable(seen.join(", ")));
+        return ok && seen == expected;
+    }
+
     // How many read entries of the unit's model hold the simulator's delivered values.
     int entriesWithDefaults(TreeModel *model) const;
 
@@ -112,24 +168,33 @@ int TstTabWidget::entriesWithDefaults(TreeModel *model) const
     return same;
 }
 
-void TstTabWidget::refusesBadRequestsBeforeOpeningAnything_data()
+void TstTabWidget::badOrUnreachableRequestsRefused_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<int>("tcpUnit");
     QTest::addColumn<QString>("iface");
     QTest::addColumn<int>("fileMode");
-    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("title"); // empty: any title
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("row"); // empty: refused before anything is opened
     const QString range = QStringLiteral("Invalid Unit Number: Unit range is 1-255");
-    QTest::newRow("serial unit 256") << 256 << 1 << "RS485" << 1 << "Error" << range;
-    QTest::newRow("tcp unit 0 on a serial request") << 1 << 0 << "RS232" << 1 << "Error" << range;
-    QTest::newRow("manual file without a path")
-        << 1 << 1 << "TCPIP" << 2 << QString("Information") << QString("No csv file information");
+    QTest::newRow("serial unit 256") << 256 << 1 << "RS485" << 1 << "Error" << range << QString();
+    QTest::newRow("tcp unit 0 on a serial request")
+        << 1 << 0 << "RS232" << 1 << "Error" << range << QString();
+    QTest::newRow("manual file without a path") << 1 << 1 << "TCPIP" << 2 << QString("Information")
+                                                << QString("No csv file information") << QString();
     QTest::newRow("no such interface")
-        << 1 << 1 << "USB" << 1 << QString("Error") << QString("No channel information");
+        << 1 << 1 << "USB" << 1 << QString("Error") << QString("No channel information") << QString();
+    QTest::newRow("serial port that cannot open")
+        << 1 << 1 << "RS232" << 1 << QString() << QString("Port is not Opened")
+        << QString("failure\tport not open");
+    // Nothing listens on this address: identification cannot even connect.
+    QTest::newRow("nothing at the address")
+        << 1 << 1 << "TCPIP" << 1 << QString() << QString("No connection with given IP")
+        << QString("No Connection with given IP");
 }
 
-void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
+void TstTabWidget::badOrUnreachableRequestsRefused()
 {
     QFETCH(int, unit);
     QFETCH(int, tcpUnit);
@@ -137,20 +202,28 @@ void TstTabWidget::refusesBadRequestsBeforeOpeningAnything()
     QFETCH(int, fileMode);
     QFETCH(QString, title);
     QFETCH(QString, message);
+    QFETCH(QString, row);
     TabWidget &t = counting();
-    if (title == QLatin1String("Error"))
-        prompter.expectCritical(message, title);
-    else
+    if (title == QLatin1String("Information"))
         prompter.expectInformation(message, title);
+    else
+        prompter.expectCritical(message, title);
     // A port that does not exist: a check that came too late would try to open it and fail differently.
-    t.onAddUnitClicked(unit, QStringLiteral("/nonexistent/tty"), 19200, QStringLiteral("N,8,1"), tcpUnit, ipA,
+    t.onAddUnitClicked(unit, QStringLiteral("/nonexistent/tty"), 19200, QStringLiteral("N,8,1"), tcpUnit, ipB,
         iface, fileMode, QString());
-    QCOMPARE(m_mastersMade, 0);
+    if (row.isEmpty()) {
+        QCOMPARE(m_mastersMade, 0);
+        QVERIFY(t.detailsPanel()->addUnitDialog()->isEnabled());
+    } else {
+        QVERIFY(waitRow(row));
+        QVERIFY(waitFor([&] { return prompter.pending() == 0; }, 2000));
+        QVERIFY(t.commModList(iface == QLatin1String("TCPIP") ? UnitRegistry::TCPIP : UnitRegistry::RS232)
+                    .isEmpty());
+    }
     QCOMPARE(t.registry().total() + t.registry().pending().size(), 0);
-    QVERIFY(t.detailsPanel()->addUnitDialog()->isEnabled());
 }
 
-void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
+void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder()
 {
     SKIP_UNLESS_PORT_502();
     SimPeer sim;
@@ -191,59 +264,11 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenRemoved()
     QVERIFY(waitRow(QStringLiteral("duplicate ip address"), 1000));
     QCOMPARE(m_mastersMade, 1);
 
-    // Disconnecting and reconnecting are driven through the window's buttons in tst_mainwindowunits.
-    // Remove: every list shrinks, the master goes.
-    t.vxUISlotUnitRemoveClicked(entry, false);
-    QVERIFY(waitRow(QStringLiteral("device link removed"), 1000));
-    QCOMPARE(t.registry().total(), 0);
-}
-
-void TstTabWidget::unreachableUnitRefused_data()
-{
-    QTest::addColumn<QString>("iface");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("row");
-    QTest::newRow("serial port that cannot open") << "RS232"
-                                                  << "Port is not Opened"
-                                                  << "failure\tport not open";
-    // Nothing listens on this address: identification cannot even connect.
-    QTest::newRow("nothing at the address") << "TCPIP"
-                                            << "No connection with given IP"
-                                            << "No Connection with given IP";
-}
-
-void TstTabWidget::unreachableUnitRefused()
-{
-    QFETCH(QString, iface);
-    QFETCH(QString, message);
-    QFETCH(QString, row);
-    TabWidget &t = counting();
-    prompter.expectCritical(message);
-    if (iface == QLatin1String("TCPIP"))
-        connectTcp(ipB);
-    else
-        connectSerial(iface, path(QStringLiteral("no-such-tty")), 1);
-    QVERIFY(waitRow(row));
-    QVERIFY(waitFor([&] { return prompter.pending() == 0; }, 2000));
-    QCOMPARE(t.registry().total() + t.registry().pending().size(), 0);
-    QVERIFY(
-        t.commModList(iface == QLatin1String("TCPIP") ? UnitRegistry::TCPIP : UnitRegistry::RS232).isEmpty());
-}
-
-void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs()));
-    TabWidget &t = counting();
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
+    // The silence outlasts a transaction's resends: the status cycle says so once and goes on
+    // asking, so the unit comes back without the user pressing "Connect".
     QSignalSpy alerts(&t, &TabWidget::alertNotifcation);
     t.setCurrentIndex(TabWidget::StatusTab);
     const auto state = [&] { return F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State); };
-
-    // The silence outlasts a transaction's resends: the status cycle says so once and goes on
-    // asking, so the unit comes back without the user pressing "Connect".
     prompter.expectCritical(QStringLiteral("OprStatusUpdate:Write Error"), QStringLiteral("Error"));
     QVERIFY(sim.pause(true));
     QVERIFY(waitFor([&] { return state() == QLatin1String("disconnect"); }, 10000));
@@ -251,11 +276,41 @@ void TstTabWidget::linkStateFollowsTheUnitGoingQuietAndComingBack()
     QCOMPARE(prompter.pending(), 0);
     QVERIFY(!alerts.isEmpty());
     QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
-
     QVERIFY(sim.pause(false));
     QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
     QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("connect")));
+
+    // Disconnecting and reconnecting are driven through the window's buttons in tst_mainwindowunits.
+    // Remove: every list shrinks, the master goes.
+    t.vxUISlotUnitRemoveClicked(entry, false);
+    QVERIFY(waitRow(QStringLiteral("device link removed"), 1000));
+    QCOMPARE(t.registry().total(), 0);
+
+    // Quitting removes RS232, then RS485, then TCP/IP units. They are connected in the reverse order
+    // (the TCP/IP unit again), so the close-down order cannot come from the order of connecting.
+    SimPeer line, bus;
+    const QString lineLink = path(QStringLiteral("line"));
+    const QString busLink = path(QStringLiteral("bus"));
+    QVERIFY(line.startPty(lineLink, SimPeer::unitOptions({ 2 }) + simArgs()));
+    QVERIFY(bus.startPty(busLink, SimPeer::unitOptions({ 4 }) + simArgs()));
+    rows.clear();
+    connectTcp(ipA);
+    QVERIFY(waitRow(QStringLiteral("(*.71)\t")));
+    connectSerial(QStringLiteral("RS485"), busLink, 4);
+    QVERIFY(waitRow(QStringLiteral("(4)\t")));
+    connectSerial(QStringLiteral("RS232"), lineLink, 2);
+    QVERIFY(waitRow(QStringLiteral("(2)\t")));
+    QCOMPARE(t.currentIndex(), int(TabWidget::StatusTab)); // a cycle runs while quitting
+    rows.clear();
+    QVERIFY(t.closeFunction());
+    QStringList removed;
+    for (const QString &row : rows)
+        if (row.contains(QLatin1String("device link removed")))
+            removed << row.section(QLatin1Char('\t'), 1, 1);
+    QCOMPARE(removed, QStringList({ "TST-0010 (2)", "TST-0010 (4)", "TST-0010 (*.71)" }));
+    QCOMPARE(t.registry().total(), 0);
+    QVERIFY(!t.supervisor()->statusThread());
 }
 
 void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
@@ -309,19 +364,12 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     QCOMPARE(t.commModList(UnitRegistry::RS485).at(1), kept);
 }
 
-void TstTabWidget::unitFallingSilentMidRead_data()
-{
-    QTest::addColumn<bool>("continueDespiteFault");
-    QTest::newRow("continue despite fault: no box") << true;
-    QTest::newRow("stop at the fault: one box") << false;
-}
-
 void TstTabWidget::unitFallingSilentMidRead()
 {
-    QFETCH(bool, continueDespiteFault);
     SKIP_UNLESS_PORT_502();
     // First count what identification asks of the unit, then let a second simulator go quiet a few
-    // parameters before the end of the read, so the skipped remainder stays short.
+    // parameters before the end of the read, so the skipped remainder stays short: once going on
+    // despite the fault (no box), once stopping at it (one box).
     int identificationRequests = 0;
     {
         SimPeer probeSim;
@@ -336,33 +384,31 @@ void TstTabWidget::unitFallingSilentMidRead()
     QVERIFY(identificationRequests > 0);
     TreeModel probe(device, 0, QString(), QString(), true);
     const int silentAfter = identificationRequests + probe.readList().size() - 6;
-    rows.clear();
-    SimPeer sim;
-    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
-    TabWidget &t = counting();
-    t.settings().record().continueDespiteFault = continueDespiteFault;
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("device link established")));
-    const QStringList entry = t.currentUnit();
-    if (!continueDespiteFault)
-        prompter.expectCritical(QStringLiteral(" Comm Error"), QStringLiteral("Error"));
-    QVERIFY(readAll(entry));
-    QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 20000));
-    QVERIFY(rowsWith(QStringLiteral("failure")) > 0); // the timeouts reach the log
-    QCOMPARE(prompter.pending(), 0);
-    QVERIFY(entriesWithDefaults(t.modelOf(entry)) < t.modelOf(entry)->readList().size());
+    for (const bool continueDespiteFault : { true, false }) {
+        rows.clear();
+        SimPeer sim;
+        QVERIFY(
+            sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QString::number(silentAfter) })));
+        TabWidget &t = counting();
+        t.settings().record().continueDespiteFault = continueDespiteFault;
+        connectTcp(ipA);
+        QVERIFY(waitRow(QStringLiteral("device link established")));
+        const QStringList entry = t.currentUnit();
+        if (!continueDespiteFault)
+            prompter.expectCritical(QStringLiteral(" Comm Error"), QStringLiteral("Error"));
+        QVERIFY(readAll(entry));
+        QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 20000));
+        QVERIFY(rowsWith(QStringLiteral("failure")) > 0); // the timeouts reach the log
+        QCOMPARE(prompter.pending(), 0);
+        QVERIFY(entriesWithDefaults(t.modelOf(entry)) < t.modelOf(entry)->readList().size());
+        tab.reset();
+    }
 }
 
-void TstTabWidget::removingOrCancellingDuringRead_data()
+// A unit that answers slowly: a read cancelled part way, a file set removed while it is written,
+// and the unit removed during a read.
+void TstTabWidget::slowUnitCancelledReadParkedFileSetAndRemovalDuringRead()
 {
-    QTest::addColumn<bool>("remove");
-    QTest::newRow("removing ends the read without a message") << true;
-    QTest::newRow("cancel stops the read and closes the progress") << false;
-}
-
-void TstTabWidget::removingOrCancellingDuringRead()
-{
-    QFETCH(bool, remove);
     SKIP_UNLESS_PORT_502();
     SimPeer sim;
     QVERIFY2(
@@ -370,18 +416,14 @@ void TstTabWidget::removingOrCancellingDuringRead()
     TabWidget &t = *tab;
     const QStringList entry = t.currentUnit();
     QSignalSpy said(&t, &TabWidget::statusMessage);
-    t.GetTreeModelslotImport(t.modelOf(entry), entry);
-    QProgressDialog *dialog = t.transfer()->dialog();
-    QVERIFY(dialog && dialog->isVisible());
-    QVERIFY(waitFor([&] { return dialog->value() >= 2; }));
-    if (remove) {
-        // Any box here would be an unexpected prompt.
-        t.vxUISlotUnitRemoveClicked(entry, false);
-        QCOMPARE(t.registry().total(), 0);
-        QVERIFY(!t.transfer()->isOpen());
-        QTest::qWait(300); // whatever the worker might still have queued arrives now
-        return;
-    }
+    const auto startRead = [&] {
+        t.GetTreeModelslotImport(t.modelOf(entry), entry);
+        QProgressDialog *dialog = t.transfer()->dialog();
+        return dialog && dialog->isVisible() && waitFor([&] { return dialog->value() >= 2; }) ? dialog
+                                                                                              : nullptr;
+    };
+    QProgressDialog *dialog = startRead();
+    QVERIFY(dialog);
     QPushButton *cancel = dialog->findChild<QPushButton *>();
     QVERIFY(cancel);
     cancel->click();
@@ -397,49 +439,12 @@ void TstTabWidget::removingOrCancellingDuringRead()
     const QRegularExpressionMatch match = told.match(said.last().first().toString());
     QVERIFY2(match.hasMatch(), qPrintable(said.last().first().toString()));
     QVERIFY(match.captured(1).toInt() > 0 && match.captured(1).toInt() < match.captured(2).toInt());
-}
 
-void TstTabWidget::quitRemovesRs232ThenRs485ThenTcpIp()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer tcp, line, bus;
-    QVERIFY(tcp.startTcp(ipA, simArgs()));
-    const QString lineLink = path(QStringLiteral("line"));
-    const QString busLink = path(QStringLiteral("bus"));
-    QVERIFY(line.startPty(lineLink, SimPeer::unitOptions({ 2 }) + simArgs()));
-    QVERIFY(bus.startPty(busLink, SimPeer::unitOptions({ 4 }) + simArgs()));
-    TabWidget &t = counting();
-    // Connected in the reverse order, so the close-down order cannot come from the order of connecting.
-    connectTcp(ipA);
-    QVERIFY(waitRow(QStringLiteral("(*.71)\t")));
-    connectSerial(QStringLiteral("RS485"), busLink, 4);
-    QVERIFY(waitRow(QStringLiteral("(4)\t")));
-    connectSerial(QStringLiteral("RS232"), lineLink, 2);
-    QVERIFY(waitRow(QStringLiteral("(2)\t")));
-    t.setCurrentIndex(TabWidget::StatusTab); // a cycle runs while quitting
-    rows.clear();
-    QVERIFY(t.closeFunction());
-    QStringList removed;
-    for (const QString &row : rows)
-        if (row.contains(QLatin1String("device link removed")))
-            removed << row.section(QLatin1Char('\t'), 1, 1);
-    QCOMPARE(removed, QStringList({ "TST-0010 (2)", "TST-0010 (4)", "TST-0010 (*.71)" }));
-    QCOMPARE(t.registry().total(), 0);
-    QVERIFY(!t.supervisor()->statusThread());
-}
-
-void TstTabWidget::fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds()
-{
-    SKIP_UNLESS_PORT_502();
-    SimPeer sim;
-    QVERIFY2(
-        connectTcpUnit(sim, { QStringLiteral("--slow"), QStringLiteral("30") }), qPrintable(rows.join('\n')));
-    TabWidget &t = *tab;
     auto *set = new TreeModel(device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
     QPointer<TreeModel> alive(set);
     t.fileSets()->add(QStringLiteral("TST-0010"), device, QStringLiteral("12,5"), QStringLiteral("5500"),
         QStringLiteral("V1.00"), QStringLiteral("TST-0010 : TSTV1.00"), set);
-    t.GetTreeModelslotExport(set, t.currentUnit());
+    t.GetTreeModelslotExport(set, entry);
     QVERIFY(t.transfer()->isOpen());
     // The unit stops answering mid-write, so the exchange outlasts the removal's wait: the set is
     // parked, not freed under the worker, and freed once the answer comes and the write ends.
@@ -453,6 +458,14 @@ void TstTabWidget::fileSetRemovedWhileWrittenIsFreedWhenTheWriteEnds()
     QVERIFY(sim.pause(false));
     QVERIFY(waitFor([&] { return !alive; }, 10000));
     QCOMPARE(t.fileSets()->parkedCount(), 0);
+    QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 5000));
+
+    // Removing the unit ends a read without a message: any box here would be an unexpected prompt.
+    QVERIFY(startRead());
+    t.vxUISlotUnitRemoveClicked(entry, false);
+    QCOMPARE(t.registry().total(), 0);
+    QVERIFY(!t.transfer()->isOpen());
+    QTest::qWait(300); // whatever the worker might still have queued arrives now
 }
 
 void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave_data()
@@ -491,6 +504,201 @@ void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave()
     } else {
         QCOMPARE(bytes(), before);
     }
+}
+
+void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound()
+{
+    TabWidget &t = makeTab();
+    t.settings().record().autoScanActive = true;
+    t.settings().record().autoImportActive = true;
+    t.onMainViewEntered();
+    QVERIFY(t.scanController()->offerDialog()->isVisible());
+    t.scanController()->offerDialog()->cancelButton()->click();
+    t.onMainViewEntered(); // offered once per run
+    QVERIFY(!t.scanController()->offerDialog()->isVisible());
+
+    SimPeer old, bus;
+    QVERIFY(old.startPty(path("old"), simArgs({ "--unit", "1" })));
+    connectSerial("RS232", path("old"), 1);
+    QVERIFY(waitFor([&] { return t.registry().count(UnitRegistry::RS232) == 1; }));
+    QVERIFY(bus.startPty(path("bus"), simArgs({ "--unit", "2", "--unit", "7" })));
+    prompter.expectQuestion(ClearQuestion, QMessageBox::No, "Information");
+    t.vxUISlotStartScanClicked({}, { { path("bus") }, 19200, "N,8,1", { 1 } }, {});
+    QCOMPARE(t.registry().count(UnitRegistry::RS232), 1);
+    QVERIFY(!t.scanController()->isScanning());
+    QVERIFY(!t.scanController()->progressWindow()->isVisible());
+
+    prompter.expectQuestion(ClearQuestion, QMessageBox::Yes, "Information");
+    // Through the settings dialog: its port list, framing and unit text make the request.
+    ScanController *scan = t.scanController();
+    AutoScanSettings *form = scan->settingsDialog();
+    form->setPorts({ path("old"), path("bus") });
+    form->setCheckedPorts(AutoScanSettings::Rs485, { path("bus") });
+    form->baudBox(AutoScanSettings::Rs485)->setCurrentText("19200");
+    form->parityBox(AutoScanSettings::Rs485)->setCurrentText("N,8,1");
+    form->unitsEdit(AutoScanSettings::Rs485)->setText("1-3,7");
+    form->startButton()->click();
+    QCOMPARE(t.registry().count(UnitRegistry::RS232), 0);
+    QCOMPARE(scan->progressWindow()->progressBar()->maximum(), 4);
+    QVERIFY(waitFor([scan] { return !scan->isScanning(); }, 20000));
+
+    QCOMPARE(t.registry().count(UnitRegistry::RS485), 2);
+    const UnitRecord *first = t.registry().record(UnitRegistry::RS485, 0);
+    const UnitRecord *second = t.registry().record(UnitRegistry::RS485, 1);
+    QCOMPARE(first->master, second->master);
+    QCOMPARE(scan->progressWindow()->countLine()->text(), QString("       No of devices found:2"));
+    QCOMPARE(rowsWith("device link established"), 3); // the old unit and the two found
+
+    // "AutoImportActive": both read at once, the window gone when both rows are.
+    QVERIFY(scan->importWindow());
+    QCOMPARE(scan->importWindow()->rowCount(), 2);
+    QVERIFY(waitFor([scan] { return !scan->importWindow(); }, 30000));
+
+    // New communication settings reach the masters the scan made.
+    CommSettings *comm = t.commSettingsDialog();
+    comm->delayEdit()->setText("80");
+    comm->okButton()->click();
+    QCOMPARE(first->master->VxCommGetMsgDelay(), 80);
+
+    // The parameter texts of every unit's tree follow the language: German, then English again.
+    const auto firstRow = [](TreeModel *model) { return model->index(0, 1).data().toString(); };
+    const QString english = firstRow(second->model);
+    t.onLangTranslation(3);
+    QVERIFY(firstRow(first->model) != english && firstRow(second->model) != english);
+    t.onLangTranslation(0);
+    QCOMPARE(firstRow(second->model), english);
+}
+
+void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
+{
+    QVERIFY(TestInstallation(dir->path()).addDeviceFile("KTZV1.10.csv"));
+    const QString line = path("line");
+    SimPeer sim;
+    QVERIFY2(sim.startPty(line,
+                 QStringList { "--data", dir->path(), "--device", "KTZV1.10.csv", "--size", "1", "--verbose" }
+                     + SimPeer::unitOptions({ 1, 2 })),
+        qPrintable(sim.errorOutput()));
+    TabWidget &t = makeTab();
+    CtrlPanelFrame *panel = t.ctrlPanel();
+    t.onAddUnitClicked(2, line, 19200, "N,8,1", 2, QString(), "RS485", 1, QString());
+    QVERIFY(waitFor([&] { return t.registry().total() == 1; }, 15000));
+    t.onAddUnitClicked(1, line, 19200, "N,8,1", 1, QString(), "RS485", 1, QString());
+    QVERIFY(waitFor([&] { return t.registry().total() == 2; }, 15000));
+    const QStringList unit1 = t.currentUnit();
+    const QStringList unit2 = t.infoList(UnitRegistry::RS485).first();
+    QCOMPARE(unit1.value(0), QString("1"));
+    OscDeviceKeeper *keeper = t.oscDeviceKeeper();
+    QCOMPARE(keeper->devices().size(), 2);
+    QCOMPARE(keeper->devices().at(0)->runningNumber(), 1);
+    QCOMPARE(keeper->devices().at(1)->runningNumber(), 2);
+    t.setCurrentIndex(TabWidget::StatusTab);
+    QVERIFY(panel->isVisibleTo(&t));
+    QCOMPARE(panel->unitLabel()->text(), unit1.value(1));
+    QVERIFY(!panel->forwardButton()->isEnabled()); // run/stop from "Remote"
+    sim.takeRequests();
+
+    t.vxUISlotCtrlRunStopSrcChanged(2);
+    QVERIFY(expectWrites(sim, { "1:6:40105" }));
+    QVERIFY(panel->forwardButton()->isEnabled());
+    t.vxUIslotCtrlFwdBtnClicked();
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::ForwardPressed));
+    QVERIFY(expectWrites(sim, { "1:15:11" }));
+    TreeModel *model = t.modelOf(unit1);
+    QVERIFY(waitFor([&] { return shownSpeed(model) > 300; }, 8000));
+    const double running = shownSpeed(model);
+    t.vxUIslotCtrlStpBtnClicked();
+    QVERIFY(expectWrites(sim, { "1:15:11" }));
+    QVERIFY(waitFor([&] { return shownSpeed(model) < running / 2; }, 8000));
+    t.vxUIslotCtrlBwdBtnClicked();
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::BackwardPressed));
+    QVERIFY(expectWrites(sim, { "1:15:11" }));
+
+    t.vxUISlotCtrlRefSrcChanged(2);
+    QVERIFY(panel->refValue()->isEnabled());
+    panel->refValue()->setText("100");
+    t.vxUISlotCtrlRefValEntered();
+    QVERIFY(expectWrites(sim, { "1:6:40104", "1:6:44501" }));
+    for (const QString &refused : QStringList { "100.5", "-1", "fast" }) {
+        prompter.expectCritical("Range is 0 to 100", "Error");
+        panel->refValue()->setText(refused);
+        t.vxUISlotCtrlRefValEntered();
+    }
+    QVERIFY(expectWrites(sim, {}));
+
+    // Another unit shown and back: nothing written to either.
+    t.vxUISlotCtrlSetChanged(unit2, true);
+    QCOMPARE(panel->unitLabel()->text(), unit2.value(1));
+    t.vxUISlotCtrlSetChanged(unit1, true);
+    QVERIFY(expectWrites(sim, {}));
+
+    t.vxUISlotCtrlRunStopSrcChanged(0);
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::StopPressed));
+    QVERIFY(!panel->forwardButton()->isEnabled() && !panel->stopButton()->isEnabled());
+    QVERIFY(expectWrites(sim, { "1:6:40105" }));
+
+    // Hand-back: "Cancel" keeps the unit, OK writes run/stop then reference source first.
+    t.vxUISlotCtrlRunStopSrcChanged(2);
+    QVERIFY(expectWrites(sim, { "1:6:40105" }));
+    int asked = 0;
+    bool confirm = false;
+    t.ctrlController()->setSourceAsker([&](QWidget *, const QStringList &entry, int *run, int *ref) {
+        ++asked;
+        if (entry.value(0) != "1")
+            return false;
+        *run = 1;
+        *ref = 3;
+        return confirm;
+    });
+    t.vxUISlotUnitRemoveClicked(unit1, false);
+    QCOMPARE(t.registry().total(), 2);
+    confirm = true;
+    t.vxUISlotUnitRemoveClicked(unit1, false);
+    QCOMPARE(asked, 2);
+    QVERIFY(waitFor([&] { return t.registry().total() == 1; }, 15000));
+    QVERIFY(expectWrites(sim, { "1:6:40105", "1:6:40104" }));
+
+    // A write for the removed unit reaches no unit at all.
+    t.vxUISlotCatchCtrlPanelSignal(unit1, 3, 0);
+    QVERIFY(expectWrites(sim, {}));
+
+    // Unit 1's device went with it; while unit 2's records, unit 2 cannot be removed.
+    QCOMPARE(keeper->devices().size(), 1);
+    OscUnitDev *osc = keeper->devices().first();
+    QVERIFY(osc->catalogueValid());
+    QCOMPARE(osc->runningNumber(), 1);
+    QVERIFY(keeper->startRecording());
+    QVERIFY(t.isOscRecording());
+    QVERIFY(waitFor([&] { return osc->sampleCount() >= 2; }, 10000));
+    prompter.expectCritical("Oscilloscope Record in Progress.Please stop before Removing");
+    t.vxUISlotUnitRemoveClicked(unit2, false);
+    QCOMPARE(t.registry().total(), 1);
+    QCOMPARE(keeper->stopRecording(), RecordingWriter::Written);
+    QVERIFY(QFileInfo(path("TEMP.peb")).size() > 0);
+    t.vxUISlotUnitRemoveClicked(unit2, false);
+    QVERIFY(waitFor([&] { return t.registry().total() == 0; }, 15000));
+    QCOMPARE(asked, 2); // unit 2 runs from "Remote": nothing to hand back
+    QCOMPARE(keeper->devices().size(), 0);
+    QCOMPARE(panel->unitLabel()->text(), QString("No Unit"));
+    QCOMPARE(panel->pressed(), int(CtrlPanelFrame::NonePressed));
+    // Every link outcome reached the alert list, the byte lines of the exchanges did not.
+    const QStringList alerts = t.alertList()->list().current();
+    QCOMPARE(alerts.filter("device link established").size(), 2);
+    QCOMPARE(alerts.filter("device link removed").size(), 2);
+    QVERIFY(alerts.filter("Tx Msg").isEmpty());
+}
+
+void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
+{
+    ControlBox box("KTZ23-2P5 (1)");
+    QCOMPARE(box.runStopSource(), 1); // "Keyboard" unless chosen otherwise
+    QCOMPARE(box.referenceSource(), 1);
+    box.setChoices(3, 0); // "Option", "Remote"
+    QCOMPARE(box.runStopSource(), 3);
+    QCOMPARE(box.referenceSource(), 0);
+    QVERIFY(!box.isConfirmed());
+    box.vxUISlotOkBtnClicked();
+    QVERIFY(box.isConfirmed());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)

@@ -18,8 +18,7 @@ private slots:
     void rowsAndMarksFollowTheEntries_data();
     void rowsAndMarksFollowTheEntries();
     void statusChangeRecoloursOnlyThatUnit();
-    void clickReportsEntryOfClickedRow();
-    void rebuildKeepsSelectedUnitWithoutNewClick();
+    void clickReportsEntryOfClickedRowAndRebuildKeepsTheSelectedUnit();
     void fileUnitsCarryTheirSetAndCanBeRemoved();
     void groupsFoldAndUnfold();
 };
@@ -118,7 +117,7 @@ void TestUnitTreeFrame::statusChangeRecoloursOnlyThatUnit()
     QCOMPARE(frame.statusMark(UnitTreeFrame::RS232Group, 1)->styleSheet(), green);
 }
 
-void TestUnitTreeFrame::clickReportsEntryOfClickedRow()
+void TestUnitTreeFrame::clickReportsEntryOfClickedRowAndRebuildKeepsTheSelectedUnit()
 {
     UnitTreeFrame frame;
     const QList<QStringList> rs232 { entry("1", "A (1)", "connect", "RS232", "ttyS0"),
@@ -150,21 +149,15 @@ void TestUnitTreeFrame::clickReportsEntryOfClickedRow()
     frame.rs232viewClicked(QModelIndex());
     frame.rs232viewClicked(first485);
     QCOMPARE(spy.count(), 2);
-}
 
-void TestUnitTreeFrame::rebuildKeepsSelectedUnitWithoutNewClick()
-{
-    UnitTreeFrame frame;
     frame.constructRS485Tree({ entry("1", "A (1)", "connect", "RS485", "ttyS0"),
         entry("2", "B (2)", "connect", "RS485", "ttyS0") });
     QVERIFY(frame.selectUnit("RS485", 1, false));
-    QSignalSpy spy(&frame, &UnitTreeFrame::vxUISigUnitClicked);
-    // Unit 1 removed: unit 2 moves up a row and must stay the selected one.
+    // Unit 1 removed: unit 2 moves up a row and must stay the selected one, without a new click.
     frame.constructRS485Tree({ entry("2", "B (2)", "disconnect", "RS485", "ttyS0") });
-    QTreeView *view = frame.view(UnitTreeFrame::RS485Group);
-    QVERIFY(view->selectionModel()->hasSelection());
-    QCOMPARE(view->currentIndex().row(), 0);
-    QCOMPARE(spy.count(), 0);
+    QVERIFY(view485->selectionModel()->hasSelection());
+    QCOMPARE(view485->currentIndex().row(), 0);
+    QCOMPARE(spy.count(), 2);
 }
 
 void TestUnitTreeFrame::fileUnitsCarryTheirSetAndCanBeRemoved()
