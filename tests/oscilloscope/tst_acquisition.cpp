@@ -17,16 +17,6 @@ namespace {
 const QString Host = QStringLiteral("127.0.0.81");
 constexpr quint16 Port = 15081;
 
-// Waits (bounded) while processing events until the condition holds.
-bool waitFor(const std::function<bool()> &condition, int boundMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < boundMs)
-        QTest::qWait(20);
-    return condition();
-}
-
 double median(QVector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -40,16 +30,14 @@ class tst_Acquisition : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void recordingHoldsWhatTheSimulatorServed();
+    void recordingHoldsWhatTheSimulatorServedAndRestartsEmpty();
     void unitsNumberedRs485ThenTcp();
     void cyclesPacedByInterval_data();
     void cyclesPacedByInterval();
     void silentUnitRepeatsTwiceThenZero();
-    void keeperRestartsClearsAndRemovesWhileRunning();
 
 private:
     std::unique_ptr<VxCommModbusMaster> master(bool tcp, const QList<int> &units = { 1 });
-    QStringList entry(const QString &iface, int unit) const;
     QString line() const { return fx.dir.filePath(QStringLiteral("line")); }
     bool startSim(SimPeer &sim, bool tcp, const QStringList &extra = {});
 
@@ -81,23 +69,17 @@ std::unique_ptr<VxCommModbusMaster> tst_Acquisition::master(bool tcp, const QLis
     return m;
 }
 
-QStringList tst_Acquisition::entry(const QString &iface, int unit) const
-{
-    QStringList e = fx.entry(QStringLiteral("KTZ23-2P5 (%1)").arg(unit));
-    e[0] = QString::number(unit);
-    e[3] = iface;
-    return e;
-}
-
-void tst_Acquisition::recordingHoldsWhatTheSimulatorServed()
+void tst_Acquisition::recordingHoldsWhatTheSimulatorServedAndRestartsEmpty()
 {
     // The pseudo-terminal path is recorded by unitsNumberedRs485ThenTcp.
     SimPeer sim;
     QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
     auto link = master(true);
+    QVERIFY(!OscDeviceKeeper().startRecording()); // no unit yet
     OscDeviceKeeper keeper;
-    QVERIFY(keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), link.get()));
-    OscUnitDev *dev = keeper.devices().first();
+    auto *dev = qobject_cast<OscUnitDev *>(
+        keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get()));
+    QVERIFY(dev);
     QVERIFY(dev->catalogueValid());
     QVERIFY(keeper.startRecording());
     QTest::qWait(3000);
@@ -129,6 +111,22 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServed()
         QVERIFY2(
             std::fabs(rise - 100.0 * dt) <= 25.0, qPrintable(QStringLiteral("%1 in %2 s").arg(rise).arg(dt)));
     }
+
+    // A unit without link is never started; the interval is refused below 10 ms.
+    QVERIFY(keeper.createDevice(fx.entry("RS232", 9), QString()));
+    keeper.setInterval(5);
+    keeper.setInterval(100);
+    QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
+    QCOMPARE(dev->interval(), 100);
+    const int first = dev->sampleCount();
+    QVERIFY(keeper.startRecording());
+    QVERIFY(dev->sampleCount() < first); // the new recording starts empty
+    QVERIFY(QTest::qWaitFor([&] { return dev->sampleCount() >= 3; }, 5000));
+    // Removed while its worker runs: stopped and waited for, not deleted running.
+    keeper.removeDevice(dev);
+    QCOMPARE(keeper.devices().size(), 1);
+    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
+    keeper.waitForThreads();
 }
 
 void tst_Acquisition::unitsNumberedRs485ThenTcp()
@@ -139,9 +137,9 @@ void tst_Acquisition::unitsNumberedRs485ThenTcp()
     auto bus = master(false, { 1, 2 });
     auto net = master(true);
     OscDeviceKeeper keeper;
-    keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), net.get());
-    keeper.createDeviceOnMaster(entry("RS485", 1), QString(), bus.get());
-    keeper.createDeviceOnMaster(entry("RS485", 2), QString(), bus.get());
+    keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), net.get());
+    keeper.createDeviceOnMaster(fx.entry("RS485", 1), QString(), bus.get());
+    keeper.createDeviceOnMaster(fx.entry("RS485", 2), QString(), bus.get());
     QVERIFY(keeper.startRecording());
     QTest::qWait(1200);
     QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
@@ -176,12 +174,12 @@ void tst_Acquisition::cyclesPacedByInterval()
     SimPeer sim;
     QVERIFY2(startSim(sim, true, { "--slow", QString::number(slowMs) }), qPrintable(sim.errorOutput()));
     auto link = master(true);
-    OscUnitDev dev(entry("TCPIP", 1), 1, 1);
-    importfileThread worker(link.get(), entry("TCPIP", 1), nullptr);
+    OscUnitDev dev(fx.entry("TCPIP", 1), 1, 1);
+    importfileThread worker(link.get(), fx.entry("TCPIP", 1), nullptr);
     worker.setOscDevice(&dev);
     worker.setInterval(250);
     worker.threadStart();
-    QVERIFY(waitFor([&] { return dev.sampleCount() >= 8; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return dev.sampleCount() >= 8; }, 10000));
     worker.setStop();
     QVERIFY(worker.wait(5000));
     QVector<double> gaps;
@@ -197,47 +195,18 @@ void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
     // One cycle of four exchanges is answered, then nothing.
     QVERIFY2(startSim(sim, true, { "--silent-after", "4" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
-    OscUnitDev dev(entry("TCPIP", 1), 1, 1);
-    importfileThread worker(link.get(), entry("TCPIP", 1), nullptr);
+    OscUnitDev dev(fx.entry("TCPIP", 1), 1, 1);
+    importfileThread worker(link.get(), fx.entry("TCPIP", 1), nullptr);
     worker.setOscDevice(&dev);
     worker.setInterval(50);
     worker.threadStart();
-    QVERIFY(waitFor([&] { return dev.sampleCount() >= 4; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return dev.sampleCount() >= 4; }, 30000));
     worker.setStop();
     QVERIFY(worker.wait(10000));
     QCOMPARE(dev.sampleState(0), OscUnitDev::Valid);
     QCOMPARE(dev.sampleState(1), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(2), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(3), OscUnitDev::Zeroed);
-}
-
-void tst_Acquisition::keeperRestartsClearsAndRemovesWhileRunning()
-{
-    SimPeer sim;
-    QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
-    auto link = master(true);
-    OscDeviceKeeper keeper;
-    QVERIFY(!keeper.startRecording()); // no unit yet
-    QVERIFY(keeper.createDevice(entry("RS232", 9), QString())); // a unit without link: never started
-    auto *dev
-        = qobject_cast<OscUnitDev *>(keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), link.get()));
-    QVERIFY(dev);
-    keeper.setInterval(5); // refused: below 10 ms
-    keeper.setInterval(100);
-    QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
-    QCOMPARE(dev->interval(), 100);
-    QVERIFY(keeper.startRecording());
-    QVERIFY(waitFor([&] { return dev->sampleCount() >= 5; }, 5000));
-    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
-    const int first = dev->sampleCount();
-    QVERIFY(keeper.startRecording());
-    QVERIFY(dev->sampleCount() < first); // the new recording starts empty
-    QVERIFY(waitFor([&] { return dev->sampleCount() >= 3; }, 5000));
-    // Removed while its worker runs: stopped and waited for, not deleted running.
-    keeper.removeDevice(dev);
-    QCOMPARE(keeper.devices().size(), 1);
-    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
-    keeper.waitForThreads();
 }
 
 QTEST_GUILESS_MAIN(tst_Acquisition)

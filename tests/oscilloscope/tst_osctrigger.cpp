@@ -9,13 +9,24 @@ namespace {
 
 using Group = TriggerSetup::Group;
 
-// Runs a value sequence through a trigger, one sample a second; returns the samples that fired.
-QList<int> firing(const TriggerSetup &settings, const QVector<double> &a, const QVector<double> &b = {})
+// What a value sequence did to a trigger, one sample a second, each capture written as 100 bytes.
+struct Run
+{
+    QList<int> fired; // the samples that started a capture
+    int captures = 0;
+    int totalWritten = 0;
+    OscTrigger::Outcome last;
+};
+
+Run run(
+    const TriggerSetup &settings, const QVector<double> &a, const QVector<double> &b = {}, int intervalMs = 0)
 {
     OscTrigger trigger;
+    if (intervalMs > 0)
+        trigger.setSamplingInterval(intervalMs);
     QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
     trigger.apply(settings, now);
-    QList<int> fired;
+    Run r;
     for (int i = 0; i < a.size(); ++i) {
         now = now.addSecs(1);
         const auto value
@@ -24,13 +35,16 @@ QList<int> firing(const TriggerSetup &settings, const QVector<double> &a, const 
             const double v = column == 2 ? b.value(index) : a.value(index);
             return v > 0 ? 'H' : v < 0 ? '-' : 'L';
         };
-        const OscTrigger::Outcome out = trigger.evaluate(i, value, bit, now);
-        if (out.started)
-            fired.append(i);
-        if (out.capture)
+        r.last = trigger.evaluate(i, value, bit, now);
+        if (r.last.started)
+            r.fired.append(i);
+        if (r.last.capture) {
+            ++r.captures;
             trigger.captureWritten(100, now);
+        }
     }
-    return fired;
+    r.totalWritten = int(trigger.totalWritten());
+    return r;
 }
 
 TriggerSetup level(int type, double low, double high, bool digital = false)
@@ -98,7 +112,7 @@ void tst_OscTrigger::levelCrossingIsStrict()
     QFETCH(bool, digital);
     QFETCH(QVector<double>, values);
     QFETCH(QList<int>, fired);
-    QCOMPARE(firing(level(type, low, high, digital), values), fired);
+    QCOMPARE(run(level(type, low, high, digital), values).fired, fired);
 }
 
 void tst_OscTrigger::conditionalUsesRememberedValues_data()
@@ -131,7 +145,7 @@ void tst_OscTrigger::conditionalUsesRememberedValues()
     s.b = s.a;
     s.b.column = 2;
     s.condition = condition;
-    QCOMPARE(firing(s, a, b), fired);
+    QCOMPARE(run(s, a, b).fired, fired);
 }
 
 void tst_OscTrigger::stopRuleEndsCaptures_data()
@@ -154,37 +168,20 @@ void tst_OscTrigger::stopRuleEndsCaptures()
     s.stopRule = rule;
     s.maxTotalBytes = limit;
     s.maxTotalDurationMs = qint64(limit);
-    OscTrigger trigger;
-    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
-    trigger.apply(s, now);
-    int written = 0;
-    for (int i = 0; i < 100 && (trigger.isWaiting() || trigger.isCapturing()); ++i) {
-        now = now.addSecs(1);
-        const OscTrigger::Outcome out = trigger.evaluate(
-            i, [](int, int k) { return k % 2 ? 9.0 : 12.0; }, [](int, int, int) { return '-'; }, now);
-        if (out.capture) {
-            ++written;
-            trigger.captureWritten(100, now);
-        }
-    }
-    QCOMPARE(written, captures);
-    QCOMPARE(trigger.totalWritten(), 100 * captures);
+    QVector<double> values;
+    for (int i = 0; i < 100; ++i)
+        values << (i % 2 ? 9.0 : 12.0);
+    const Run r = run(s, values);
+    QCOMPARE(r.captures, captures);
+    QCOMPARE(r.totalWritten, 100 * captures);
 }
 
 void tst_OscTrigger::windowStartClampedAtZero()
 {
-    OscTrigger trigger;
     TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
     s.beforeMs = 2000;
     s.afterMs = 0;
-    trigger.setSamplingInterval(250);
-    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
-    trigger.apply(s, now);
-    const QVector<double> v { 12, 12, 12, 9 };
-    OscTrigger::Outcome out;
-    for (int i = 0; i < v.size(); ++i)
-        out = trigger.evaluate(
-            i, [&](int, int k) { return v.value(k); }, [](int, int, int) { return '-'; }, now);
+    const OscTrigger::Outcome out = run(s, { 12, 12, 12, 9 }, {}, 250).last;
     QVERIFY(out.started && out.capture);
     QCOMPARE(out.from, 0);
     QCOMPARE(out.to, 3);

@@ -1,6 +1,6 @@
 // tarvolink-cli against the drive simulator over loopback TCP and a pseudo-terminal: backups
-// that restore exactly, one-value writes with their dependants, comparisons, dead units and the
-// argument checks that must stop a command before anything reaches the unit.
+// that restore exactly, one-value writes with their dependants, comparisons, dead units, a scan of
+// an RS485 line and the argument checks that must stop a command before anything reaches the unit.
 #include "clitestsupport.h"
 
 #include <QtTest>
@@ -38,6 +38,7 @@ private slots:
     void writeRefusesAnotherDriveUnlessForced_data();
     void writeRefusesAnotherDriveUnlessForced();
     void progressBarOnlyOnATerminal();
+    void scanListsEveryUnitOfAnRs485Line();
 
 private:
     // The command with the test installation and the simulated TCP unit.
@@ -291,6 +292,9 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
     row("unknown language", { "identify", tcp, "--language", "Klingon" }, "invalid language 'Klingon'");
     row("language index 11", { "identify", tcp, "--language=11" }, "invalid language '11'");
     row("continue and stop", { "identify", tcp, "--continue-on-fault", "--stop-on-fault" }, "not both");
+    row("scan range backwards", { "scan", "--tcp-range", "10.0.0.9-3" },
+        "tarvolink-cli: Please provide valid TCP/IP range\n");
+    row("record for no time", { "record", tcp, "--seconds", "0", "--out", "x.rec" }, "more than 0");
 }
 
 void TestCli::badArgumentsRefusedBeforeAnythingIsSent()
@@ -362,6 +366,21 @@ void TestCli::progressBarOnlyOnATerminal()
     // Written as without a terminal: the bar never reaches the file.
     QCOMPARE(cli({ "read", "--out", path("plain.dat") }).exitCode, 0);
     QCOMPARE(fileLines(path("tty.dat")), fileLines(path("plain.dat")));
+}
+
+void TestCli::scanListsEveryUnitOfAnRs485Line()
+{
+    SimPeer line;
+    const QString port = path("scanned");
+    QVERIFY(line.start(simArgs() + QStringList { "--unit", "2", "--unit", "7", "--pty", port }));
+    const CliRun run
+        = runCli({ "scan", "--data", dir.path(), "--rtu", port, "--rs485", "--units", "1-3,7", "--json" });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(jsonOf(run).value("candidates").toInt(), 4);
+    const QJsonArray units = jsonOf(run).value("units").toArray();
+    QCOMPARE(units.size(), 2);
+    QCOMPARE(units.at(1).toObject().value("unit").toInt(), 7);
+    QVERIFY(run.err.contains(QString("RS485 %1 unit 3: No Device Link").arg(port)));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
