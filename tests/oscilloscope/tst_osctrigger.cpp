@@ -58,94 +58,69 @@ TriggerSetup level(int type, double low, double high, bool digital = false)
     return s;
 }
 
+TriggerSetup conditional(int condition)
+{
+    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
+    s.kind = TriggerSetup::Conditional;
+    s.b = s.a;
+    s.b.column = 2;
+    s.condition = condition;
+    return s;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TriggerSetup)
 
 class tst_OscTrigger : public QObject
 {
     Q_OBJECT
 private slots:
-    void levelCrossingIsStrict_data();
-    void levelCrossingIsStrict();
-    void conditionalUsesRememberedValues_data();
-    void conditionalUsesRememberedValues();
+    void crossingsAreStrict_data();
+    void crossingsAreStrict();
     void stopRuleEndsCaptures_data();
     void stopRuleEndsCaptures();
     void windowStartClampedAtZero();
     void singleCaptureStopsWatching();
 };
 
-void tst_OscTrigger::levelCrossingIsStrict_data()
+void tst_OscTrigger::crossingsAreStrict_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::addColumn<bool>("digital");
-    QTest::addColumn<QVector<double>>("values");
-    QTest::addColumn<QList<int>>("fired");
-    const int F = TriggerSetup::Falling, R = TriggerSetup::Rising, B = TriggerSetup::Both;
-    // Sample 0 is never evaluated: the trigger is armed at the end of the first valid sample.
-    QTest::newRow("falling 12 9 fires")
-        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9 } << QList<int> { 2 };
-    QTest::newRow("falling 10 9 not")
-        << F << 0.0 << 10.0 << false << QVector<double> { 0, 10, 9 } << QList<int> {};
-    QTest::newRow("both 4 6 rising through low")
-        << B << 5.0 << 10.0 << false << QVector<double> { 0, 4, 6 } << QList<int> { 2 };
-    QTest::newRow("both 11 9 falling through high")
-        << B << 5.0 << 10.0 << false << QVector<double> { 11, 11, 9 } << QList<int> { 2 };
-    QTest::newRow("rising 5 6 not") << R << 5.0 << 0.0 << false << QVector<double> { 0, 5, 6 }
-                                    << QList<int> {};
-    // Event at sample 2, its capture written at sample 3 (after time 1 s): sample 4 is not
-    // evaluated, sample 6 is.
-    QTest::newRow("sample after capture not evaluated")
-        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9, 12, 9, 12, 9 } << QList<int> { 2, 6 };
-    QTest::newRow("digital falling H to L")
-        << F << 0.0 << 0.0 << true << QVector<double> { 0, 1, 0 } << QList<int> { 2 };
-    QTest::newRow("digital unused bit never")
-        << B << 0.0 << 0.0 << true << QVector<double> { 0, -1, 1 } << QList<int> {};
-}
-
-void tst_OscTrigger::levelCrossingIsStrict()
-{
-    QFETCH(int, type);
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QFETCH(bool, digital);
-    QFETCH(QVector<double>, values);
-    QFETCH(QList<int>, fired);
-    QCOMPARE(run(level(type, low, high, digital), values).fired, fired);
-}
-
-void tst_OscTrigger::conditionalUsesRememberedValues_data()
-{
-    QTest::addColumn<int>("condition");
+    QTest::addColumn<TriggerSetup>("setup");
     QTest::addColumn<QVector<double>>("a");
     QTest::addColumn<QVector<double>>("b");
     QTest::addColumn<QList<int>>("fired");
-    // Both groups analog Falling through 10.
-    QTest::newRow("AND: B falls later than A") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8, 8 }
-                                               << QVector<double> { 0, 12, 12, 12, 9 } << QList<int> { 4 };
-    QTest::newRow("AND: one group only") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8 }
-                                         << QVector<double> { 0, 5, 5, 5 } << QList<int> {};
-    QTest::newRow("OR: either group") << int(TriggerSetup::Or) << QVector<double> { 0, 5, 5, 5 }
-                                      << QVector<double> { 0, 12, 9, 9 } << QList<int> { 2 };
+    const auto row
+        = [](const char *name, const TriggerSetup &setup, const QVector<double> &a, const QVector<double> &b,
+              const QList<int> &fired) { QTest::newRow(name) << setup << a << b << fired; };
+    const int F = TriggerSetup::Falling, R = TriggerSetup::Rising, B = TriggerSetup::Both;
+    // Sample 0 is never evaluated: the trigger is armed at the end of the first valid sample.
+    row("falling 12 9 fires", level(F, 0, 10), { 0, 12, 9 }, {}, { 2 });
+    row("falling 10 9 not", level(F, 0, 10), { 0, 10, 9 }, {}, {});
+    row("both 4 6 rising through low", level(B, 5, 10), { 0, 4, 6 }, {}, { 2 });
+    row("both 11 9 falling through high", level(B, 5, 10), { 11, 11, 9 }, {}, { 2 });
+    row("rising 5 6 not", level(R, 5, 0), { 0, 5, 6 }, {}, {});
+    // Event at sample 2, its capture written at sample 3 (after time 1 s): sample 4 is not
+    // evaluated, sample 6 is.
+    row("sample after capture not evaluated", level(F, 0, 10), { 0, 12, 9, 12, 9, 12, 9 }, {}, { 2, 6 });
+    row("digital falling H to L", level(F, 0, 0, true), { 0, 1, 0 }, {}, { 2 });
+    row("digital unused bit never", level(B, 0, 0, true), { 0, -1, 1 }, {}, {});
+    // Conditional: both groups analog Falling through 10, each remembering its last crossing.
+    const TriggerSetup both = conditional(TriggerSetup::And), either = conditional(TriggerSetup::Or);
+    row("AND: B falls later than A", both, { 0, 12, 8, 8, 8 }, { 0, 12, 12, 12, 9 }, { 4 });
+    row("AND: one group only", both, { 0, 12, 8, 8 }, { 0, 5, 5, 5 }, {});
+    row("OR: either group", either, { 0, 5, 5, 5 }, { 0, 12, 9, 9 }, { 2 });
     // Staying below the level after an event is no new crossing.
-    QTest::newRow("OR: no repeat without a new crossing")
-        << int(TriggerSetup::Or) << QVector<double> { 0, 12, 9, 9, 9, 9, 12, 9 } << QVector<double>(8, 0.0)
-        << QList<int> { 2, 7 };
+    row("OR: no repeat without a new crossing", either, { 0, 12, 9, 9, 9, 9, 12, 9 }, QVector<double>(8, 0.0),
+        { 2, 7 });
 }
 
-void tst_OscTrigger::conditionalUsesRememberedValues()
+void tst_OscTrigger::crossingsAreStrict()
 {
-    QFETCH(int, condition);
+    QFETCH(TriggerSetup, setup);
     QFETCH(QVector<double>, a);
     QFETCH(QVector<double>, b);
-    QFETCH(QList<int>, fired);
-    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
-    s.kind = TriggerSetup::Conditional;
-    s.b = s.a;
-    s.b.column = 2;
-    s.condition = condition;
-    QCOMPARE(run(s, a, b).fired, fired);
+    QTEST(run(setup, a, b).fired, "fired");
 }
 
 void tst_OscTrigger::stopRuleEndsCaptures_data()

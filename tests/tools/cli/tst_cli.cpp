@@ -32,7 +32,6 @@ private slots:
     void setWritesRegisterAndDependentPoles();
     void setChecksLimitsThatFollowOtherParameters();
     void compareListsExactlyTheChangedParameters();
-    void silentUnitGivesNoDeviceLink();
     void badArgumentsRefusedBeforeAnythingIsSent_data();
     void badArgumentsRefusedBeforeAnythingIsSent();
     void writeRefusesAnotherDriveUnlessForced_data();
@@ -247,17 +246,6 @@ void TestCli::compareListsExactlyTheChangedParameters()
     QCOMPARE(busDiff.exitCode, 1);
     QCOMPARE(busDiff.out.trimmed().split('\n').value(1),
         QString("313;Minimum speed;0;-300;0;300;-250;-300;0;300"));
-}
-
-void TestCli::silentUnitGivesNoDeviceLink()
-{
-    sim.stop();
-    QVERIFY(sim.start(simArgs() + QStringList { "--tcp", kTcp, "--silent-after", "0" }));
-    const CliRun run = cli({ "identify", "--retries", "1" });
-    QCOMPARE(run.exitCode, 3);
-    QVERIFY(run.out.isEmpty());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains("No Device Link"), qPrintable(run.err));
 }
 
 void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()

@@ -192,6 +192,9 @@ void TestCliFaults::failedExchangeSaysWhy_data()
     const QString refused
         = QRegularExpression::escape("menu 312 (register 40312): exception 2, illegal data address");
     const QStringList silent { "--silent-after", "8" };
+    QTest::newRow("silent unit") << QStringList { "--silent-after", "0" }
+                                 << QStringList { "identify", "--retries", "1" } << 0 << "No Device Link"
+                                 << 0;
     QTest::newRow("exception") << exception << read << 0 << refused << 0;
     QTest::newRow("silent, retries of the settings")
         << silent << read << 2 << "no answer after 3 attempts" << 0;
@@ -223,6 +226,8 @@ void TestCliFaults::failedExchangeSaysWhy()
     const CliRun run = cli(args.replaceInStrings(QRegularExpression("^(\\w+\\.dat)$"), good.filePath("\\1")));
     const int written = SimPeer::writtenRegisters(sim.takeRequests()).size();
     QCOMPARE(run.exitCode, 3);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count('\n'), 1);
     QVERIFY2(QRegularExpression(message).match(run.err).hasMatch(), qPrintable(run.err));
     QVERIFY2(!run.err.contains("refer log details") && !run.err.contains("Comm Error"), qPrintable(run.err));
     QVERIFY(!QFile::exists(path("failed.dat"))); // no backup with holes
