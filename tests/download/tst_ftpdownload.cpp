@@ -206,23 +206,21 @@ void TstFtpDownload::loginOutcomesNeverShowThePassword()
 
 void TstFtpDownload::ftpsRefusesAnUntrustedCertificate_data()
 {
-    QTest::addColumn<QString>("scheme");
     QTest::addColumn<bool>("acceptSelfSigned");
     QTest::addColumn<int>("code");
-    QTest::newRow("self-signed refused") << "ftps" << false << int(FtpStatus::TlsUntrusted);
-    QTest::newRow("self-signed accepted") << "ftps" << true << int(FtpStatus::Ok);
+    QTest::newRow("self-signed refused") << false << int(FtpStatus::TlsUntrusted);
+    QTest::newRow("self-signed accepted") << true << int(FtpStatus::Ok);
 }
 
 void TstFtpDownload::ftpsRefusesAnUntrustedCertificate()
 {
-    QFETCH(QString, scheme);
     QFETCH(bool, acceptSelfSigned);
     QFETCH(int, code);
     if (QProcess::execute("/usr/bin/python3", { "-c", "import OpenSSL" }) != 0)
         QSKIP("python3-openssl is not installed");
     static FtpPeer tls({ { "T.csv", "tls" } }, { "--tls", "--user", "tv", kSecret });
     QVERIFY2(tls.error().isEmpty(), qPrintable(tls.error()));
-    FtpLink link = linkOf(tls, kUser, scheme);
+    FtpLink link = linkOf(tls, kUser, "ftps");
     link.acceptSelfSigned = acceptSelfSigned;
     FtpSession session(link);
     QList<FtpEntry> entries;

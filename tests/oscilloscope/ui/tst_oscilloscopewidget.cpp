@@ -313,18 +313,13 @@ void TstOscilloscopeWidget::bothTriggerValidation_data()
     QTest::addColumn<QString>("low");
     QTest::addColumn<QString>("high");
     QTest::addColumn<QString>("message");
-    QTest::newRow("neither converts") << "abc"
-                                      << "x"
-                                      << "Enter Valid Value";
-    QTest::newRow("low above high") << "10"
-                                    << "5"
-                                    << "Low Value Should be Less than High Value ";
-    QTest::newRow("low alone counts against 0") << "3"
-                                                << ""
-                                                << "Low Value Should be Less than High Value ";
-    QTest::newRow("fine") << "5"
-                          << "10"
-                          << "";
+    const auto row = [](const char *name, const char *low, const char *high, const char *message) {
+        QTest::newRow(name) << QString(low) << QString(high) << QString(message);
+    };
+    row("neither converts", "abc", "x", "Enter Valid Value");
+    row("low above high", "10", "5", "Low Value Should be Less than High Value ");
+    row("low alone counts against 0", "3", "", "Low Value Should be Less than High Value ");
+    row("fine", "5", "10", "");
 }
 
 void TstOscilloscopeWidget::bothTriggerValidation()
