@@ -17,10 +17,14 @@ namespace {
 const QString Host = QStringLiteral("127.0.0.81");
 constexpr quint16 Port = 15081;
 
-double median(QVector<double> v)
+// The median time between the device's samples, in ms.
+double medianGap(const OscUnitDev &dev)
 {
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0.0 : v.at(v.size() / 2);
+    QVector<double> gaps;
+    for (int i = 1; i < dev.sampleCount(); ++i)
+        gaps.append(double(dev.sampleTime(i) - dev.sampleTime(i - 1)));
+    std::sort(gaps.begin(), gaps.end());
+    return gaps.isEmpty() ? 0.0 : gaps.at(gaps.size() / 2);
 }
 
 } // namespace
@@ -32,14 +36,15 @@ private slots:
     void initTestCase();
     void recordingHoldsWhatTheSimulatorServedAndRestartsEmpty();
     void unitsNumberedRs485ThenTcp();
-    void cyclesPacedByInterval_data();
-    void cyclesPacedByInterval();
+    void slowCycleIsFollowedByTheMinimumGap();
     void silentUnitRepeatsTwiceThenZero();
 
 private:
     std::unique_ptr<VxCommModbusMaster> master(bool tcp, const QList<int> &units = { 1 });
     QString line() const { return fx.dir.filePath(QStringLiteral("line")); }
     bool startSim(SimPeer &sim, bool tcp, const QStringList &extra = {});
+    // Runs the acquisition worker alone on `dev` over `link` until it holds `samples` samples.
+    bool acquire(VxCommModbusMaster *link, OscUnitDev &dev, ulong intervalMs, int samples, int boundMs);
 
     OscFixture fx;
 };
@@ -73,7 +78,8 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedAndRestartsEmpty()
 {
     // The pseudo-terminal path is recorded by unitsNumberedRs485ThenTcp.
     SimPeer sim;
-    QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
+    // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval.
+    QVERIFY2(startSim(sim, true, { "--slow", "10" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
     QVERIFY(!OscDeviceKeeper().startRecording()); // no unit yet
     OscDeviceKeeper keeper;
@@ -93,6 +99,8 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedAndRestartsEmpty()
     // 250 ms a sample for 3 s, give or take the start and the link.
     QVERIFY2(unit.rowCount() >= 9 && unit.rowCount() <= 14, qPrintable(QString::number(unit.rowCount())));
     QCOMPARE(unit.rowCount(), dev->sampleCount());
+    QVERIFY2(std::fabs(medianGap(*dev) - 250.0) <= 30.0, qPrintable(QString::number(medianGap(*dev))));
+    QVERIFY(dev->lastCycleTime() >= 4 * 10);
     for (int r = 0; r < unit.rowCount(); ++r) {
         QCOMPARE(dev->sampleState(r), OscUnitDev::Valid);
         // The stopped motor's speed is a ripple of 20 around 0; the current a wave of 10.
@@ -155,38 +163,30 @@ void tst_Acquisition::unitsNumberedRs485ThenTcp()
     QCOMPARE(keeper.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
 }
 
-void tst_Acquisition::cyclesPacedByInterval_data()
+bool tst_Acquisition::acquire(
+    VxCommModbusMaster *link, OscUnitDev &dev, ulong intervalMs, int samples, int boundMs)
 {
-    QTest::addColumn<int>("slowMs");
-    QTest::addColumn<double>("gapMs");
-    // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval, a 300 ms cycle
-    // is followed by the 20 ms minimum gap.
-    QTest::newRow("40 ms cycle") << 10 << 250.0;
-    QTest::newRow("300 ms cycle") << 75 << 320.0;
+    importfileThread worker(link, fx.entry("TCPIP", 1), nullptr);
+    worker.setOscDevice(&dev);
+    worker.setInterval(intervalMs);
+    worker.threadStart();
+    const bool reached = QTest::qWaitFor([&] { return dev.sampleCount() >= samples; }, boundMs);
+    worker.setStop();
+    return worker.wait(10000) && reached;
 }
 
-void tst_Acquisition::cyclesPacedByInterval()
+void tst_Acquisition::slowCycleIsFollowedByTheMinimumGap()
 {
-    QFETCH(int, slowMs);
-    QFETCH(double, gapMs);
     QCOMPARE(WorkerOps::acquisitionWait(250, 40), 210);
     QCOMPARE(WorkerOps::acquisitionWait(250, 300), WorkerOps::AcquisitionMinGapMs);
+    // Four blocks, one exchange each: a 300 ms cycle is followed by the 20 ms minimum gap.
     SimPeer sim;
-    QVERIFY2(startSim(sim, true, { "--slow", QString::number(slowMs) }), qPrintable(sim.errorOutput()));
+    QVERIFY2(startSim(sim, true, { "--slow", "75" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
     OscUnitDev dev(fx.entry("TCPIP", 1), 1, 1);
-    importfileThread worker(link.get(), fx.entry("TCPIP", 1), nullptr);
-    worker.setOscDevice(&dev);
-    worker.setInterval(250);
-    worker.threadStart();
-    QVERIFY(QTest::qWaitFor([&] { return dev.sampleCount() >= 8; }, 10000));
-    worker.setStop();
-    QVERIFY(worker.wait(5000));
-    QVector<double> gaps;
-    for (int i = 1; i < dev.sampleCount(); ++i)
-        gaps.append(double(dev.sampleTime(i) - dev.sampleTime(i - 1)));
-    QVERIFY2(std::fabs(median(gaps) - gapMs) <= 30.0, qPrintable(QString::number(median(gaps))));
-    QVERIFY(dev.lastCycleTime() >= 4 * slowMs);
+    QVERIFY(acquire(link.get(), dev, 250, 8, 10000));
+    QVERIFY2(std::fabs(medianGap(dev) - 320.0) <= 30.0, qPrintable(QString::number(medianGap(dev))));
+    QVERIFY(dev.lastCycleTime() >= 4 * 75);
 }
 
 void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
@@ -196,13 +196,7 @@ void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
     QVERIFY2(startSim(sim, true, { "--silent-after", "4" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
     OscUnitDev dev(fx.entry("TCPIP", 1), 1, 1);
-    importfileThread worker(link.get(), fx.entry("TCPIP", 1), nullptr);
-    worker.setOscDevice(&dev);
-    worker.setInterval(50);
-    worker.threadStart();
-    QVERIFY(QTest::qWaitFor([&] { return dev.sampleCount() >= 4; }, 30000));
-    worker.setStop();
-    QVERIFY(worker.wait(10000));
+    QVERIFY(acquire(link.get(), dev, 50, 4, 30000));
     QCOMPARE(dev.sampleState(0), OscUnitDev::Valid);
     QCOMPARE(dev.sampleState(1), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(2), OscUnitDev::Repeated);

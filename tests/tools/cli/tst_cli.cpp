@@ -1,6 +1,6 @@
 // tarvolink-cli against the drive simulator over loopback TCP and a pseudo-terminal: backups
-// that restore exactly, one-value writes with their dependants, comparisons, dead units, a scan of
-// an RS485 line and the argument checks that must stop a command before anything reaches the unit.
+// that restore exactly, one-value writes with their dependants, comparisons and a scan over an
+// RS485 line, and the argument checks that must stop a command before anything reaches the unit.
 #include "clitestsupport.h"
 
 #include <QtTest>
@@ -37,7 +37,6 @@ private slots:
     void writeRefusesAnotherDriveUnlessForced_data();
     void writeRefusesAnotherDriveUnlessForced();
     void progressBarOnlyOnATerminal();
-    void scanListsEveryUnitOfAnRs485Line();
 
 private:
     // The command with the test installation and the simulated TCP unit.
@@ -241,6 +240,15 @@ void TestCli::compareListsExactlyTheChangedParameters()
     const QStringList bus
         = QStringList { "compare", "rtu:" + port + "@1", "rtu:" + port + "@9", "--csv" } + data;
     QCOMPARE(runCli(bus).exitCode, 0);
+    // A scan of the line lists both units and says why the others are not there.
+    const CliRun scan
+        = runCli({ "scan", "--data", dir.path(), "--rtu", port, "--rs485", "--units", "1-3,9", "--json" });
+    QCOMPARE(scan.exitCode, 0);
+    QCOMPARE(jsonOf(scan).value("candidates").toInt(), 4);
+    const QJsonArray units = jsonOf(scan).value("units").toArray();
+    QCOMPARE(units.size(), 2);
+    QCOMPARE(units.at(1).toObject().value("unit").toInt(), 9);
+    QVERIFY(scan.err.contains(QString("RS485 %1 unit 3: No Device Link").arg(port)));
     QCOMPARE(runCli(QStringList { "set", "313", "-250", "--rtu", port, "--unit", "9" } + data).exitCode, 0);
     const CliRun busDiff = runCli(bus);
     QCOMPARE(busDiff.exitCode, 1);
@@ -354,21 +362,6 @@ void TestCli::progressBarOnlyOnATerminal()
     // Written as without a terminal: the bar never reaches the file.
     QCOMPARE(cli({ "read", "--out", path("plain.dat") }).exitCode, 0);
     QCOMPARE(fileLines(path("tty.dat")), fileLines(path("plain.dat")));
-}
-
-void TestCli::scanListsEveryUnitOfAnRs485Line()
-{
-    SimPeer line;
-    const QString port = path("scanned");
-    QVERIFY(line.start(simArgs() + QStringList { "--unit", "2", "--unit", "7", "--pty", port }));
-    const CliRun run
-        = runCli({ "scan", "--data", dir.path(), "--rtu", port, "--rs485", "--units", "1-3,7", "--json" });
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(jsonOf(run).value("candidates").toInt(), 4);
-    const QJsonArray units = jsonOf(run).value("units").toArray();
-    QCOMPARE(units.size(), 2);
-    QCOMPARE(units.at(1).toObject().value("unit").toInt(), 7);
-    QVERIFY(run.err.contains(QString("RS485 %1 unit 3: No Device Link").arg(port)));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
