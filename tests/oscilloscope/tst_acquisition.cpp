@@ -34,8 +34,7 @@ class tst_Acquisition : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void recordingHoldsWhatTheSimulatorServedAndRestartsEmpty();
-    void unitsNumberedRs485ThenTcp();
+    void recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumbersUnits();
     void slowCycleIsFollowedByTheMinimumGap();
     void silentUnitRepeatsTwiceThenZero();
 
@@ -74,9 +73,8 @@ std::unique_ptr<VxCommModbusMaster> tst_Acquisition::master(bool tcp, const QLis
     return m;
 }
 
-void tst_Acquisition::recordingHoldsWhatTheSimulatorServedAndRestartsEmpty()
+void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumbersUnits()
 {
-    // The pseudo-terminal path is recorded by unitsNumberedRs485ThenTcp.
     SimPeer sim;
     // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval.
     QVERIFY2(startSim(sim, true, { "--slow", "10" }), qPrintable(sim.errorOutput()));
@@ -135,23 +133,18 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedAndRestartsEmpty()
     QCOMPARE(keeper.devices().size(), 1);
     QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
     keeper.waitForThreads();
-}
 
-void tst_Acquisition::unitsNumberedRs485ThenTcp()
-{
-    SimPeer line485, tcp;
+    // Units on a pseudo-terminal's RS485 line are numbered before the TCP/IP one added first.
+    SimPeer line485;
     QVERIFY2(startSim(line485, false, SimPeer::unitOptions({ 1, 2 })), qPrintable(line485.errorOutput()));
-    QVERIFY2(startSim(tcp, true), qPrintable(tcp.errorOutput()));
     auto bus = master(false, { 1, 2 });
-    auto net = master(true);
-    OscDeviceKeeper keeper;
-    keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), net.get());
-    keeper.createDeviceOnMaster(fx.entry("RS485", 1), QString(), bus.get());
-    keeper.createDeviceOnMaster(fx.entry("RS485", 2), QString(), bus.get());
-    QVERIFY(keeper.startRecording());
+    OscDeviceKeeper numbered;
+    numbered.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get());
+    numbered.createDeviceOnMaster(fx.entry("RS485", 1), QString(), bus.get());
+    numbered.createDeviceOnMaster(fx.entry("RS485", 2), QString(), bus.get());
+    QVERIFY(numbered.startRecording());
     QTest::qWait(1200);
-    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
-    Recording rec;
+    QCOMPARE(numbered.stopRecording(), RecordingWriter::Written);
     QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
     QCOMPARE(rec.units.size(), 3);
     const QStringList names { "KTZ23-2P5 (1)", "KTZ23-2P5 (2)", "KTZ23-2P5 (1)" };
@@ -160,7 +153,7 @@ void tst_Acquisition::unitsNumberedRs485ThenTcp()
         QCOMPARE(rec.units[i].unitLine.value(2), names[i]);
         QVERIFY(rec.units[i].rowCount() >= 2);
     }
-    QCOMPARE(keeper.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
+    QCOMPARE(numbered.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
 }
 
 bool tst_Acquisition::acquire(

@@ -11,7 +11,6 @@
 #include "oscunitdev.h"
 #include "promptedtest.h"
 #include "simpeer.h"
-#include "unitstestsupport.h"
 
 #include <QComboBox>
 #include <QLineEdit>

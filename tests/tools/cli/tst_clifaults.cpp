@@ -1,7 +1,6 @@
 // tarvolink-cli with the installation's settings and with damaged files and failing units: a
 // damaged parameter set or device description file never reaches a drive or a backup, and every
 // failure says what happened, with the exit code of its kind (3 unit or link, 4 file).
-#include "apppaths.h"
 #include "clitestsupport.h"
 #include "settingsfile.h"
 
