@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QTextCodec>
 #include <QtTest>
 
 using namespace ParameterRows;
@@ -55,16 +56,14 @@ void TestTreeModel::nominalValuesAndZnpMaximum()
     QFETCH(bool, empty);
     QFile file(fixturePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QTextStream in(&file);
-    in.setCodec("Windows-1252");
     ParameterTableLoader::Options options;
     options.nominalCurrent = "12,5";
     options.nominalPower = "5500";
     options.emptyValues = empty;
     options.deviceFileName = fileName;
-    TreeModel m(in, options);
-    const TreeItem *inom = m.findItem("223");
-    const TreeItem *pnom = m.findItem("224");
+    const auto m = model(QTextCodec::codecForName("Windows-1252")->toUnicode(file.readAll()), options);
+    const TreeItem *inom = m->findItem("223");
+    const TreeItem *pnom = m->findItem("224");
     for (int set = 0; set < 4; ++set) {
         QTEST(inom->text(TreeItem::SetAColumn + set), "current");
         QTEST(pnom->text(TreeItem::SetAColumn + set), "power");

@@ -1,7 +1,6 @@
 // The status view, the fault logger and the alert list widget over real device description files.
 #include "alarms.h"
 #include "faultlogger.h"
-#include "signalcatalogue.h"
 #include "status.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -54,7 +53,7 @@ private slots:
     void viewsShowTheirRows_data();
     void viewsShowTheirRows();
     void expansionSurvivesSwitchingUnits();
-    void faultNumberBeyondTheTextsIsUndefined();
+    void onlyTheFirstValueOfATripGroupIsItsFaultNumber();
     void alertListShowsColumnsAndNewPage();
 };
 
@@ -121,20 +120,13 @@ void TstStatusViews::expansionSurvivesSwitchingUnits()
     QVERIFY(!c->hasExpandState(FaultLogger::ExpansionView));
 }
 
-void TstStatusViews::faultNumberBeyondTheTextsIsUndefined()
+void TstStatusViews::onlyTheFirstValueOfATripGroupIsItsFaultNumber()
 {
     auto model = makeModel();
-    const QStringList messages = SignalCatalogueReader::readFile(kDeviceFile, 0).tripMessages;
-    QVERIFY(messages.size() > 2);
     const QList<const TreeItem *> groups = TripDecoding::tripGroups(*model);
     QVERIFY(groups.size() >= 2);
     QVERIFY(TripDecoding::isFaultNumber(*model, groups.at(0)->child(0)));
     QVERIFY(!TripDecoding::isFaultNumber(*model, groups.at(0)->child(1)));
-    model->storeRegisters(const_cast<TreeItem *>(groups.at(0)->child(0)), 0, { quint16(messages.size()) });
-    model->storeRegisters(const_cast<TreeItem *>(groups.at(1)->child(0)), 0, { 1 });
-    const QList<TripEntry> trips = TripDecoding::decode(*model, messages);
-    QCOMPARE(trips.at(0).text, QString("Undefined error"));
-    QCOMPARE(trips.at(1).text, "1 " + messages.at(1));
 }
 
 void TstStatusViews::alertListShowsColumnsAndNewPage()
