@@ -103,20 +103,20 @@ void tst_SignalDecoding::catalogueRejectsInconsistentSection_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("firstName");
-    QTest::newRow("consistent") << trips + head + "1;Blocks\n%Block;1\nB1;31001;1;B\n" + data + end
-                                << "Deutsch" << true << 1 << "Drehzahl";
-    QTest::newRow("missing language falls back to the first")
-        << trips + head + "1;Blocks\n%Block;1\nB1;31001;1;B\n" + data + end << "Svenska" << true << 1
-        << "Speed";
-    QTest::newRow("block count differs from its rows") << trips + head + "1;Blocks\n%Block;1\nB1;31001;2;B\n"
-            + data + end << "English" << false << 1 << "Speed";
-    QTest::newRow("short data line") << trips + head
-            + "1;Blocks\n%Block;1\nB1;31001;1;B\nS1;1;2\n*English;S\n" + end
-                                     << "English" << false << 0 << "";
-    QTest::newRow("record section before trip messages end")
-        << head + "1;Blocks\n%Block;1\nB1;31001;1;B\n" + data + end + trips << "English" << false << 0 << "";
-    QTest::newRow("section never closed")
-        << trips + head + "1;Blocks\n%Block;1\nB1;31001;1;B\n" + data << "English" << false << 1 << "Speed";
+    const QString block = "1;Blocks\n%Block;1\nB1;31001;1;B\n";
+    const auto row = [](const char *name, const QString &text, const char *language, bool valid, int count,
+                         const char *firstName) {
+        QTest::newRow(name) << text << QString(language) << valid << count << QString(firstName);
+    };
+    row("consistent", trips + head + block + data + end, "Deutsch", true, 1, "Drehzahl");
+    row("missing language falls back to the first", trips + head + block + data + end, "Svenska", true, 1,
+        "Speed");
+    row("block count differs from its rows", trips + head + "1;Blocks\n%Block;1\nB1;31001;2;B\n" + data + end,
+        "English", false, 1, "Speed");
+    row("short data line", trips + head + block + "S1;1;2\n*English;S\n" + end, "English", false, 0, "");
+    row("record section before trip messages end", head + block + data + end + trips, "English", false, 0,
+        "");
+    row("section never closed", trips + head + block + data, "English", false, 1, "Speed");
 }
 
 void tst_SignalDecoding::catalogueRejectsInconsistentSection()
