@@ -5,13 +5,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// ftp_peer.py serving a folder of `files` (name -> content; "dir/name" makes the folder, "dir/" an
-// empty one), and an
-// installation folder (configData/, csv_file/) to download into. The server ends with this object.
 // The peers' user "tv" and its password, which no message may show.
 inline const QString kSecret = "Zx9-s3cret";
 inline const QString kUser = "tv:" + kSecret;
 
+// ftp_peer.py serving a folder of `files` (name -> content; "dir/name" makes the folder, "dir/" an
+// empty one), and an installation folder (configData/, csv_file/) to download into. The server
+// ends with this object.
 class FtpPeer
 {
 public:

@@ -1,5 +1,6 @@
-// The download library against pyftpdlib on loopback: the link file, curl's listing, and every
-// way a transfer can fail without leaving a file or touching the one already there.
+// The download library and tarvolink-cli download against pyftpdlib on loopback: the link file,
+// curl's listing, and every way a transfer can fail without leaving a file or touching the one
+// already there.
 #include "ftplink.h"
 #include "ftpnames.h"
 #include "ftpoperations.h"
@@ -45,6 +46,8 @@ private slots:
     void loginOutcomesNeverShowThePassword();
     void ftpsRefusesAnUntrustedCertificate_data();
     void ftpsRefusesAnUntrustedCertificate();
+    void cliDownload_data();
+    void cliDownload();
 
 private:
     FtpPeer m_peer { { { "A1.csv", "a1" }, { "B2.CSV", QByteArray(5000, 'b') }, { "LIE.csv", "short" },
@@ -203,23 +206,21 @@ void TstFtpDownload::loginOutcomesNeverShowThePassword()
 
 void TstFtpDownload::ftpsRefusesAnUntrustedCertificate_data()
 {
-    QTest::addColumn<QString>("scheme");
     QTest::addColumn<bool>("acceptSelfSigned");
     QTest::addColumn<int>("code");
-    QTest::newRow("self-signed refused") << "ftps" << false << int(FtpStatus::TlsUntrusted);
-    QTest::newRow("self-signed accepted") << "ftps" << true << int(FtpStatus::Ok);
+    QTest::newRow("self-signed refused") << false << int(FtpStatus::TlsUntrusted);
+    QTest::newRow("self-signed accepted") << true << int(FtpStatus::Ok);
 }
 
 void TstFtpDownload::ftpsRefusesAnUntrustedCertificate()
 {
-    QFETCH(QString, scheme);
     QFETCH(bool, acceptSelfSigned);
     QFETCH(int, code);
     if (QProcess::execute("/usr/bin/python3", { "-c", "import OpenSSL" }) != 0)
         QSKIP("python3-openssl is not installed");
     static FtpPeer tls({ { "T.csv", "tls" } }, { "--tls", "--user", "tv", kSecret });
     QVERIFY2(tls.error().isEmpty(), qPrintable(tls.error()));
-    FtpLink link = linkOf(tls, kUser, scheme);
+    FtpLink link = linkOf(tls, kUser, "ftps");
     link.acceptSelfSigned = acceptSelfSigned;
     FtpSession session(link);
     QList<FtpEntry> entries;
@@ -230,6 +231,52 @@ void TstFtpDownload::ftpsRefusesAnUntrustedCertificate()
         QVERIFY(FtpOperations::downloadFile(session, {}, entries.value(0), tls.csvDir()).ok());
         QCOMPARE(tls.csvFile("T.csv"), QByteArray("tls"));
     }
+}
+
+void TstFtpDownload::cliDownload_data()
+{
+    // tarvolink-cli download as a process: the window's outcomes as exit codes and one-line reports.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("report"); // part of stdout + stderr
+    QTest::addColumn<QStringList>("after");
+    const QStringList none, a1 { "A1.csv" };
+    const auto row = [](const char *name, const QStringList &args, const QStringList &present, int exitCode,
+                         const char *report, const QStringList &after) {
+        QTest::newRow(name) << args << present << exitCode << QString(report) << after;
+    };
+    row("list", none, none, 0, "dir \t4096", none);
+    row("one file", { "--file", "A1.csv" }, none, 0, "File Downloaded Successfully", a1);
+    row("present", { "--file", "A1.csv" }, a1, 5, "--overwrite", a1);
+    row("size", { "--file", "LIE.csv" }, none, 3, "File Size mismatched", none);
+    row("unsafe", { "--file", "C:evil.csv" }, none, 5, "not a plain file", none);
+    row("all new", { "--all-new" }, none, 3, "Error in downloading new files", { "A1.csv", "B2.CSV" });
+    row("wrong password", { "--password-suffix", "x" }, none, 3, "Unable to connect", none);
+    row("no link", { "--link", "/none" }, none, 4, "Link file is not found", none);
+}
+
+void TstFtpDownload::cliDownload()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, present);
+    QFETCH(int, exitCode);
+    QFETCH(QString, report);
+    m_peer.resetCsvFiles(present);
+    // The test's own "--password-suffix x" spoils the password in the link file.
+    const QString suffix = args.value(0) == "--password-suffix" ? args.takeAt(1) : QString();
+    args.removeAll("--password-suffix");
+    QVERIFY(m_peer.writeLinkFile("tv:" + kSecret + suffix));
+    QProcess cli;
+    cli.start(TARVOLINK_BIN_DIR "/tarvolink-cli",
+        QStringList { "download", "--data", m_peer.installation() } + args);
+    QVERIFY(cli.waitForFinished(30000));
+    const QString output = cli.readAllStandardOutput() + cli.readAllStandardError();
+    QCOMPARE(cli.exitCode(), exitCode);
+    QVERIFY2(output.contains(report) && !output.contains(kSecret), qPrintable(output));
+    QTEST(m_peer.csvFiles(), "after");
+    for (const QString &name : present)
+        QCOMPARE(m_peer.csvFile(name), QByteArray("kept"));
 }
 
 QTEST_GUILESS_MAIN(TstFtpDownload)

@@ -1,6 +1,7 @@
 #include "oscfixture.h"
 
 #include "apppaths.h"
+#include "unitentryfields.h"
 
 bool OscFixture::install(const TestInstallation::Edit &edit)
 {
@@ -11,17 +12,16 @@ bool OscFixture::install(const TestInstallation::Edit &edit)
     return inst.addGeneralCsv() && inst.addDeviceFile(QStringLiteral("KTZV1.10.csv"), edit);
 }
 
-QStringList OscFixture::entry(const QString &name) const
+QStringList OscFixture::entry(const QString &iface, int unit) const
 {
-    QStringList e;
-    for (int i = 0; i < 21; ++i)
-        e.append(QString());
-    e[0] = QStringLiteral("1");
-    e[1] = name;
-    e[2] = QStringLiteral("connect");
-    e[3] = QStringLiteral("RS232");
-    e[8] = dir.filePath(QStringLiteral("csv_file/KTZV1.10.csv"));
-    e[11] = QStringLiteral("V1.10");
+    namespace F = UnitEntryField;
+    QStringList e = F::emptyEntry();
+    e[F::Number] = QString::number(unit);
+    e[F::Name] = QStringLiteral("KTZ23-2P5 (%1)").arg(unit);
+    e[F::State] = F::connected();
+    e[F::Interface] = iface;
+    e[F::DeviceFile] = dir.filePath(QStringLiteral("csv_file/KTZV1.10.csv"));
+    e[F::Version] = QStringLiteral("V1.10");
     return e;
 }
 

@@ -19,7 +19,8 @@ struct OscFixture
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(23, 59, 58, 500));
 
     bool install(const TestInstallation::Edit &edit = TestInstallation::Edit());
-    QStringList entry(const QString &name = QStringLiteral("KTZ23-2P5 (1)")) const;
+    // The unit entry of KTZ23-2P5 number `unit` on `iface`.
+    QStringList entry(const QString &iface = QStringLiteral("RS232"), int unit = 1) const;
     std::unique_ptr<OscUnitDev> device(int runningNumber = 1);
     // The cycle bytes: every word `fill`, then the listed signal words.
     static QByteArray words(quint16 fill, const QList<QPair<int, quint16>> &set = {});

@@ -17,20 +17,14 @@ namespace {
 const QString Host = QStringLiteral("127.0.0.81");
 constexpr quint16 Port = 15081;
 
-// Waits (bounded) while processing events until the condition holds.
-bool waitFor(const std::function<bool()> &condition, int boundMs)
+// The median time between the device's samples, in ms.
+double medianGap(const OscUnitDev &dev)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < boundMs)
-        QTest::qWait(20);
-    return condition();
-}
-
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0.0 : v.at(v.size() / 2);
+    QVector<double> gaps;
+    for (int i = 1; i < dev.sampleCount(); ++i)
+        gaps.append(double(dev.sampleTime(i) - dev.sampleTime(i - 1)));
+    std::sort(gaps.begin(), gaps.end());
+    return gaps.isEmpty() ? 0.0 : gaps.at(gaps.size() / 2);
 }
 
 } // namespace
@@ -40,18 +34,16 @@ class tst_Acquisition : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void recordingHoldsWhatTheSimulatorServed();
-    void unitsNumberedRs485ThenTcp();
-    void cyclesPacedByInterval_data();
-    void cyclesPacedByInterval();
+    void recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumbersUnits();
+    void slowCycleIsFollowedByTheMinimumGap();
     void silentUnitRepeatsTwiceThenZero();
-    void keeperRestartsClearsAndRemovesWhileRunning();
 
 private:
     std::unique_ptr<VxCommModbusMaster> master(bool tcp, const QList<int> &units = { 1 });
-    QStringList entry(const QString &iface, int unit) const;
     QString line() const { return fx.dir.filePath(QStringLiteral("line")); }
     bool startSim(SimPeer &sim, bool tcp, const QStringList &extra = {});
+    // Runs the acquisition worker alone on `dev` over `link` until it holds `samples` samples.
+    bool acquire(VxCommModbusMaster *link, OscUnitDev &dev, ulong intervalMs, int samples, int boundMs);
 
     OscFixture fx;
 };
@@ -81,23 +73,17 @@ std::unique_ptr<VxCommModbusMaster> tst_Acquisition::master(bool tcp, const QLis
     return m;
 }
 
-QStringList tst_Acquisition::entry(const QString &iface, int unit) const
+void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumbersUnits()
 {
-    QStringList e = fx.entry(QStringLiteral("KTZ23-2P5 (%1)").arg(unit));
-    e[0] = QString::number(unit);
-    e[3] = iface;
-    return e;
-}
-
-void tst_Acquisition::recordingHoldsWhatTheSimulatorServed()
-{
-    // The pseudo-terminal path is recorded by unitsNumberedRs485ThenTcp.
     SimPeer sim;
-    QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
+    // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval.
+    QVERIFY2(startSim(sim, true, { "--slow", "10" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
+    QVERIFY(!OscDeviceKeeper().startRecording()); // no unit yet
     OscDeviceKeeper keeper;
-    QVERIFY(keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), link.get()));
-    OscUnitDev *dev = keeper.devices().first();
+    auto *dev = qobject_cast<OscUnitDev *>(
+        keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get()));
+    QVERIFY(dev);
     QVERIFY(dev->catalogueValid());
     QVERIFY(keeper.startRecording());
     QTest::qWait(3000);
@@ -111,6 +97,8 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServed()
     // 250 ms a sample for 3 s, give or take the start and the link.
     QVERIFY2(unit.rowCount() >= 9 && unit.rowCount() <= 14, qPrintable(QString::number(unit.rowCount())));
     QCOMPARE(unit.rowCount(), dev->sampleCount());
+    QVERIFY2(std::fabs(medianGap(*dev) - 250.0) <= 30.0, qPrintable(QString::number(medianGap(*dev))));
+    QVERIFY(dev->lastCycleTime() >= 4 * 10);
     for (int r = 0; r < unit.rowCount(); ++r) {
         QCOMPARE(dev->sampleState(r), OscUnitDev::Valid);
         // The stopped motor's speed is a ripple of 20 around 0; the current a wave of 10.
@@ -129,23 +117,34 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServed()
         QVERIFY2(
             std::fabs(rise - 100.0 * dt) <= 25.0, qPrintable(QStringLiteral("%1 in %2 s").arg(rise).arg(dt)));
     }
-}
 
-void tst_Acquisition::unitsNumberedRs485ThenTcp()
-{
-    SimPeer line485, tcp;
-    QVERIFY2(startSim(line485, false, SimPeer::unitOptions({ 1, 2 })), qPrintable(line485.errorOutput()));
-    QVERIFY2(startSim(tcp, true), qPrintable(tcp.errorOutput()));
-    auto bus = master(false, { 1, 2 });
-    auto net = master(true);
-    OscDeviceKeeper keeper;
-    keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), net.get());
-    keeper.createDeviceOnMaster(entry("RS485", 1), QString(), bus.get());
-    keeper.createDeviceOnMaster(entry("RS485", 2), QString(), bus.get());
+    // A unit without link is never started; the interval is refused below 10 ms.
+    QVERIFY(keeper.createDevice(fx.entry("RS232", 9), QString()));
+    keeper.setInterval(5);
+    keeper.setInterval(100);
+    QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
+    QCOMPARE(dev->interval(), 100);
+    const int first = dev->sampleCount();
     QVERIFY(keeper.startRecording());
+    QVERIFY(dev->sampleCount() < first); // the new recording starts empty
+    QVERIFY(QTest::qWaitFor([&] { return dev->sampleCount() >= 3; }, 5000));
+    // Removed while its worker runs: stopped and waited for, not deleted running.
+    keeper.removeDevice(dev);
+    QCOMPARE(keeper.devices().size(), 1);
+    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
+    keeper.waitForThreads();
+
+    // Units on a pseudo-terminal's RS485 line are numbered before the TCP/IP one added first.
+    SimPeer line485;
+    QVERIFY2(startSim(line485, false, SimPeer::unitOptions({ 1, 2 })), qPrintable(line485.errorOutput()));
+    auto bus = master(false, { 1, 2 });
+    OscDeviceKeeper numbered;
+    numbered.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get());
+    numbered.createDeviceOnMaster(fx.entry("RS485", 1), QString(), bus.get());
+    numbered.createDeviceOnMaster(fx.entry("RS485", 2), QString(), bus.get());
+    QVERIFY(numbered.startRecording());
     QTest::qWait(1200);
-    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
-    Recording rec;
+    QCOMPARE(numbered.stopRecording(), RecordingWriter::Written);
     QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
     QCOMPARE(rec.units.size(), 3);
     const QStringList names { "KTZ23-2P5 (1)", "KTZ23-2P5 (2)", "KTZ23-2P5 (1)" };
@@ -154,41 +153,33 @@ void tst_Acquisition::unitsNumberedRs485ThenTcp()
         QCOMPARE(rec.units[i].unitLine.value(2), names[i]);
         QVERIFY(rec.units[i].rowCount() >= 2);
     }
-    QCOMPARE(keeper.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
+    QCOMPARE(numbered.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
 }
 
-void tst_Acquisition::cyclesPacedByInterval_data()
+bool tst_Acquisition::acquire(
+    VxCommModbusMaster *link, OscUnitDev &dev, ulong intervalMs, int samples, int boundMs)
 {
-    QTest::addColumn<int>("slowMs");
-    QTest::addColumn<double>("gapMs");
-    // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval, a 300 ms cycle
-    // is followed by the 20 ms minimum gap.
-    QTest::newRow("40 ms cycle") << 10 << 250.0;
-    QTest::newRow("300 ms cycle") << 75 << 320.0;
+    importfileThread worker(link, fx.entry("TCPIP", 1), nullptr);
+    worker.setOscDevice(&dev);
+    worker.setInterval(intervalMs);
+    worker.threadStart();
+    const bool reached = QTest::qWaitFor([&] { return dev.sampleCount() >= samples; }, boundMs);
+    worker.setStop();
+    return worker.wait(10000) && reached;
 }
 
-void tst_Acquisition::cyclesPacedByInterval()
+void tst_Acquisition::slowCycleIsFollowedByTheMinimumGap()
 {
-    QFETCH(int, slowMs);
-    QFETCH(double, gapMs);
     QCOMPARE(WorkerOps::acquisitionWait(250, 40), 210);
     QCOMPARE(WorkerOps::acquisitionWait(250, 300), WorkerOps::AcquisitionMinGapMs);
+    // Four blocks, one exchange each: a 300 ms cycle is followed by the 20 ms minimum gap.
     SimPeer sim;
-    QVERIFY2(startSim(sim, true, { "--slow", QString::number(slowMs) }), qPrintable(sim.errorOutput()));
+    QVERIFY2(startSim(sim, true, { "--slow", "75" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
-    OscUnitDev dev(entry("TCPIP", 1), 1, 1);
-    importfileThread worker(link.get(), entry("TCPIP", 1), nullptr);
-    worker.setOscDevice(&dev);
-    worker.setInterval(250);
-    worker.threadStart();
-    QVERIFY(waitFor([&] { return dev.sampleCount() >= 8; }, 10000));
-    worker.setStop();
-    QVERIFY(worker.wait(5000));
-    QVector<double> gaps;
-    for (int i = 1; i < dev.sampleCount(); ++i)
-        gaps.append(double(dev.sampleTime(i) - dev.sampleTime(i - 1)));
-    QVERIFY2(std::fabs(median(gaps) - gapMs) <= 30.0, qPrintable(QString::number(median(gaps))));
-    QVERIFY(dev.lastCycleTime() >= 4 * slowMs);
+    OscUnitDev dev(fx.entry("TCPIP", 1), 1, 1);
+    QVERIFY(acquire(link.get(), dev, 250, 8, 10000));
+    QVERIFY2(std::fabs(medianGap(dev) - 320.0) <= 30.0, qPrintable(QString::number(medianGap(dev))));
+    QVERIFY(dev.lastCycleTime() >= 4 * 75);
 }
 
 void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
@@ -197,47 +188,12 @@ void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
     // One cycle of four exchanges is answered, then nothing.
     QVERIFY2(startSim(sim, true, { "--silent-after", "4" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
-    OscUnitDev dev(entry("TCPIP", 1), 1, 1);
-    importfileThread worker(link.get(), entry("TCPIP", 1), nullptr);
-    worker.setOscDevice(&dev);
-    worker.setInterval(50);
-    worker.threadStart();
-    QVERIFY(waitFor([&] { return dev.sampleCount() >= 4; }, 30000));
-    worker.setStop();
-    QVERIFY(worker.wait(10000));
+    OscUnitDev dev(fx.entry("TCPIP", 1), 1, 1);
+    QVERIFY(acquire(link.get(), dev, 50, 4, 30000));
     QCOMPARE(dev.sampleState(0), OscUnitDev::Valid);
     QCOMPARE(dev.sampleState(1), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(2), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(3), OscUnitDev::Zeroed);
-}
-
-void tst_Acquisition::keeperRestartsClearsAndRemovesWhileRunning()
-{
-    SimPeer sim;
-    QVERIFY2(startSim(sim, true), qPrintable(sim.errorOutput()));
-    auto link = master(true);
-    OscDeviceKeeper keeper;
-    QVERIFY(!keeper.startRecording()); // no unit yet
-    QVERIFY(keeper.createDevice(entry("RS232", 9), QString())); // a unit without link: never started
-    auto *dev
-        = qobject_cast<OscUnitDev *>(keeper.createDeviceOnMaster(entry("TCPIP", 1), QString(), link.get()));
-    QVERIFY(dev);
-    keeper.setInterval(5); // refused: below 10 ms
-    keeper.setInterval(100);
-    QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
-    QCOMPARE(dev->interval(), 100);
-    QVERIFY(keeper.startRecording());
-    QVERIFY(waitFor([&] { return dev->sampleCount() >= 5; }, 5000));
-    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
-    const int first = dev->sampleCount();
-    QVERIFY(keeper.startRecording());
-    QVERIFY(dev->sampleCount() < first); // the new recording starts empty
-    QVERIFY(waitFor([&] { return dev->sampleCount() >= 3; }, 5000));
-    // Removed while its worker runs: stopped and waited for, not deleted running.
-    keeper.removeDevice(dev);
-    QCOMPARE(keeper.devices().size(), 1);
-    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
-    keeper.waitForThreads();
 }
 
 QTEST_GUILESS_MAIN(tst_Acquisition)

@@ -9,13 +9,24 @@ namespace {
 
 using Group = TriggerSetup::Group;
 
-// Runs a value sequence through a trigger, one sample a second; returns the samples that fired.
-QList<int> firing(const TriggerSetup &settings, const QVector<double> &a, const QVector<double> &b = {})
+// What a value sequence did to a trigger, one sample a second, each capture written as 100 bytes.
+struct Run
+{
+    QList<int> fired; // the samples that started a capture
+    int captures = 0;
+    int totalWritten = 0;
+    OscTrigger::Outcome last;
+};
+
+Run run(
+    const TriggerSetup &settings, const QVector<double> &a, const QVector<double> &b = {}, int intervalMs = 0)
 {
     OscTrigger trigger;
+    if (intervalMs > 0)
+        trigger.setSamplingInterval(intervalMs);
     QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
     trigger.apply(settings, now);
-    QList<int> fired;
+    Run r;
     for (int i = 0; i < a.size(); ++i) {
         now = now.addSecs(1);
         const auto value
@@ -24,13 +35,16 @@ QList<int> firing(const TriggerSetup &settings, const QVector<double> &a, const 
             const double v = column == 2 ? b.value(index) : a.value(index);
             return v > 0 ? 'H' : v < 0 ? '-' : 'L';
         };
-        const OscTrigger::Outcome out = trigger.evaluate(i, value, bit, now);
-        if (out.started)
-            fired.append(i);
-        if (out.capture)
+        r.last = trigger.evaluate(i, value, bit, now);
+        if (r.last.started)
+            r.fired.append(i);
+        if (r.last.capture) {
+            ++r.captures;
             trigger.captureWritten(100, now);
+        }
     }
-    return fired;
+    r.totalWritten = int(trigger.totalWritten());
+    return r;
 }
 
 TriggerSetup level(int type, double low, double high, bool digital = false)
@@ -44,94 +58,69 @@ TriggerSetup level(int type, double low, double high, bool digital = false)
     return s;
 }
 
+TriggerSetup conditional(int condition)
+{
+    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
+    s.kind = TriggerSetup::Conditional;
+    s.b = s.a;
+    s.b.column = 2;
+    s.condition = condition;
+    return s;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TriggerSetup)
 
 class tst_OscTrigger : public QObject
 {
     Q_OBJECT
 private slots:
-    void levelCrossingIsStrict_data();
-    void levelCrossingIsStrict();
-    void conditionalUsesRememberedValues_data();
-    void conditionalUsesRememberedValues();
+    void crossingsAreStrict_data();
+    void crossingsAreStrict();
     void stopRuleEndsCaptures_data();
     void stopRuleEndsCaptures();
     void windowStartClampedAtZero();
     void singleCaptureStopsWatching();
 };
 
-void tst_OscTrigger::levelCrossingIsStrict_data()
+void tst_OscTrigger::crossingsAreStrict_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::addColumn<bool>("digital");
-    QTest::addColumn<QVector<double>>("values");
-    QTest::addColumn<QList<int>>("fired");
-    const int F = TriggerSetup::Falling, R = TriggerSetup::Rising, B = TriggerSetup::Both;
-    // Sample 0 is never evaluated: the trigger is armed at the end of the first valid sample.
-    QTest::newRow("falling 12 9 fires")
-        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9 } << QList<int> { 2 };
-    QTest::newRow("falling 10 9 not")
-        << F << 0.0 << 10.0 << false << QVector<double> { 0, 10, 9 } << QList<int> {};
-    QTest::newRow("both 4 6 rising through low")
-        << B << 5.0 << 10.0 << false << QVector<double> { 0, 4, 6 } << QList<int> { 2 };
-    QTest::newRow("both 11 9 falling through high")
-        << B << 5.0 << 10.0 << false << QVector<double> { 11, 11, 9 } << QList<int> { 2 };
-    QTest::newRow("rising 5 6 not") << R << 5.0 << 0.0 << false << QVector<double> { 0, 5, 6 }
-                                    << QList<int> {};
-    // Event at sample 2, its capture written at sample 3 (after time 1 s): sample 4 is not
-    // evaluated, sample 6 is.
-    QTest::newRow("sample after capture not evaluated")
-        << F << 0.0 << 10.0 << false << QVector<double> { 0, 12, 9, 12, 9, 12, 9 } << QList<int> { 2, 6 };
-    QTest::newRow("digital falling H to L")
-        << F << 0.0 << 0.0 << true << QVector<double> { 0, 1, 0 } << QList<int> { 2 };
-    QTest::newRow("digital unused bit never")
-        << B << 0.0 << 0.0 << true << QVector<double> { 0, -1, 1 } << QList<int> {};
-}
-
-void tst_OscTrigger::levelCrossingIsStrict()
-{
-    QFETCH(int, type);
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QFETCH(bool, digital);
-    QFETCH(QVector<double>, values);
-    QFETCH(QList<int>, fired);
-    QCOMPARE(firing(level(type, low, high, digital), values), fired);
-}
-
-void tst_OscTrigger::conditionalUsesRememberedValues_data()
-{
-    QTest::addColumn<int>("condition");
+    QTest::addColumn<TriggerSetup>("setup");
     QTest::addColumn<QVector<double>>("a");
     QTest::addColumn<QVector<double>>("b");
     QTest::addColumn<QList<int>>("fired");
-    // Both groups analog Falling through 10.
-    QTest::newRow("AND: B falls later than A") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8, 8 }
-                                               << QVector<double> { 0, 12, 12, 12, 9 } << QList<int> { 4 };
-    QTest::newRow("AND: one group only") << int(TriggerSetup::And) << QVector<double> { 0, 12, 8, 8 }
-                                         << QVector<double> { 0, 5, 5, 5 } << QList<int> {};
-    QTest::newRow("OR: either group") << int(TriggerSetup::Or) << QVector<double> { 0, 5, 5, 5 }
-                                      << QVector<double> { 0, 12, 9, 9 } << QList<int> { 2 };
+    const auto row
+        = [](const char *name, const TriggerSetup &setup, const QVector<double> &a, const QVector<double> &b,
+              const QList<int> &fired) { QTest::newRow(name) << setup << a << b << fired; };
+    const int F = TriggerSetup::Falling, R = TriggerSetup::Rising, B = TriggerSetup::Both;
+    // Sample 0 is never evaluated: the trigger is armed at the end of the first valid sample.
+    row("falling 12 9 fires", level(F, 0, 10), { 0, 12, 9 }, {}, { 2 });
+    row("falling 10 9 not", level(F, 0, 10), { 0, 10, 9 }, {}, {});
+    row("both 4 6 rising through low", level(B, 5, 10), { 0, 4, 6 }, {}, { 2 });
+    row("both 11 9 falling through high", level(B, 5, 10), { 11, 11, 9 }, {}, { 2 });
+    row("rising 5 6 not", level(R, 5, 0), { 0, 5, 6 }, {}, {});
+    // Event at sample 2, its capture written at sample 3 (after time 1 s): sample 4 is not
+    // evaluated, sample 6 is.
+    row("sample after capture not evaluated", level(F, 0, 10), { 0, 12, 9, 12, 9, 12, 9 }, {}, { 2, 6 });
+    row("digital falling H to L", level(F, 0, 0, true), { 0, 1, 0 }, {}, { 2 });
+    row("digital unused bit never", level(B, 0, 0, true), { 0, -1, 1 }, {}, {});
+    // Conditional: both groups analog Falling through 10, each remembering its last crossing.
+    const TriggerSetup both = conditional(TriggerSetup::And), either = conditional(TriggerSetup::Or);
+    row("AND: B falls later than A", both, { 0, 12, 8, 8, 8 }, { 0, 12, 12, 12, 9 }, { 4 });
+    row("AND: one group only", both, { 0, 12, 8, 8 }, { 0, 5, 5, 5 }, {});
+    row("OR: either group", either, { 0, 5, 5, 5 }, { 0, 12, 9, 9 }, { 2 });
     // Staying below the level after an event is no new crossing.
-    QTest::newRow("OR: no repeat without a new crossing")
-        << int(TriggerSetup::Or) << QVector<double> { 0, 12, 9, 9, 9, 9, 12, 9 } << QVector<double>(8, 0.0)
-        << QList<int> { 2, 7 };
+    row("OR: no repeat without a new crossing", either, { 0, 12, 9, 9, 9, 9, 12, 9 }, QVector<double>(8, 0.0),
+        { 2, 7 });
 }
 
-void tst_OscTrigger::conditionalUsesRememberedValues()
+void tst_OscTrigger::crossingsAreStrict()
 {
-    QFETCH(int, condition);
+    QFETCH(TriggerSetup, setup);
     QFETCH(QVector<double>, a);
     QFETCH(QVector<double>, b);
-    QFETCH(QList<int>, fired);
-    TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
-    s.kind = TriggerSetup::Conditional;
-    s.b = s.a;
-    s.b.column = 2;
-    s.condition = condition;
-    QCOMPARE(firing(s, a, b), fired);
+    QTEST(run(setup, a, b).fired, "fired");
 }
 
 void tst_OscTrigger::stopRuleEndsCaptures_data()
@@ -154,37 +143,20 @@ void tst_OscTrigger::stopRuleEndsCaptures()
     s.stopRule = rule;
     s.maxTotalBytes = limit;
     s.maxTotalDurationMs = qint64(limit);
-    OscTrigger trigger;
-    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
-    trigger.apply(s, now);
-    int written = 0;
-    for (int i = 0; i < 100 && (trigger.isWaiting() || trigger.isCapturing()); ++i) {
-        now = now.addSecs(1);
-        const OscTrigger::Outcome out = trigger.evaluate(
-            i, [](int, int k) { return k % 2 ? 9.0 : 12.0; }, [](int, int, int) { return '-'; }, now);
-        if (out.capture) {
-            ++written;
-            trigger.captureWritten(100, now);
-        }
-    }
-    QCOMPARE(written, captures);
-    QCOMPARE(trigger.totalWritten(), 100 * captures);
+    QVector<double> values;
+    for (int i = 0; i < 100; ++i)
+        values << (i % 2 ? 9.0 : 12.0);
+    const Run r = run(s, values);
+    QCOMPARE(r.captures, captures);
+    QCOMPARE(r.totalWritten, 100 * captures);
 }
 
 void tst_OscTrigger::windowStartClampedAtZero()
 {
-    OscTrigger trigger;
     TriggerSetup s = level(TriggerSetup::Falling, 0, 10);
     s.beforeMs = 2000;
     s.afterMs = 0;
-    trigger.setSamplingInterval(250);
-    QDateTime now(QDate(2026, 1, 1), QTime(12, 0));
-    trigger.apply(s, now);
-    const QVector<double> v { 12, 12, 12, 9 };
-    OscTrigger::Outcome out;
-    for (int i = 0; i < v.size(); ++i)
-        out = trigger.evaluate(
-            i, [&](int, int k) { return v.value(k); }, [](int, int, int) { return '-'; }, now);
+    const OscTrigger::Outcome out = run(s, { 12, 12, 12, 9 }, {}, 250).last;
     QVERIFY(out.started && out.capture);
     QCOMPARE(out.from, 0);
     QCOMPARE(out.to, 3);

@@ -10,7 +10,7 @@
 #include <memory>
 
 // Builds small parameter tables for the tests: definition rows with the fields a test cares
-// about, language rows, and a model loaded from the text.
+// about, language rows, and a model loaded from the text; and the model of the test drive.
 namespace ParameterRows {
 
 // A definition row of 26 fields (27 when field 26 is given).
@@ -55,6 +55,18 @@ inline std::unique_ptr<TreeModel> model(const QString &text, ParameterTableLoade
     QString copy = text;
     QTextStream in(&copy, QIODevice::ReadOnly);
     return std::make_unique<TreeModel>(in, options);
+}
+
+// The test drive's device description file, and its model as a unit of 12,5 A and 5500 W holds it.
+inline QString fixturePath()
+{
+    return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv");
+}
+
+inline std::unique_ptr<TreeModel> fixture()
+{
+    return std::make_unique<TreeModel>(
+        fixturePath(), 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
 }
 
 } // namespace ParameterRows

@@ -1,8 +1,11 @@
 #include "datfile.h"
+#include "parameterrows.h"
 #include "treeitem.h"
 #include "treemodel.h"
 
 #include <QtTest>
+
+using namespace ParameterRows;
 
 // Parameter set files: the byte layout other installations read, the header's drive, the readers'
 // tolerance of damaged files. Saving and opening again is shown through the parameters view
@@ -21,21 +24,15 @@ private slots:
     void checkTakesTheWholeFile();
 
 private:
-    static QString fixturePath()
+    static QString goldenPath()
     {
-        return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv");
+        return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat");
     }
-    static std::unique_ptr<TreeModel> fixture();
     static void applyEdits(TreeModel &m);
     static QStringList unitInformation();
     static QStringList customerData();
     static QByteArray savedBytes(const TreeModel &m);
 };
-
-std::unique_ptr<TreeModel> TestDatFile::fixture()
-{
-    return std::make_unique<TreeModel>(fixturePath(), 0, "12,5", "5500", false);
-}
 
 // An edit in every set and of every kind of value.
 void TestDatFile::applyEdits(TreeModel &m)
@@ -102,14 +99,12 @@ void TestDatFile::savedFileMatchesGolden()
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
-    const QString goldenPath
-        = QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat");
     if (qEnvironmentVariableIsSet("TARVOLINK_UPDATE_GOLDEN")) {
-        QFile golden(goldenPath);
+        QFile golden(goldenPath());
         QVERIFY(golden.open(QIODevice::WriteOnly));
         golden.write(bytes);
     }
-    QFile golden(goldenPath);
+    QFile golden(goldenPath());
     QVERIFY(golden.open(QIODevice::ReadOnly));
     QCOMPARE(bytes, golden.readAll());
 }
@@ -145,7 +140,6 @@ void TestDatFile::headerTakesTheSavedDrivesNominalValues()
     QFETCH(QString, storedAs);
     QFETCH(QString, deviceType);
     QFETCH(QString, inom);
-    QFETCH(QString, pnom);
     QTemporaryDir dir;
     QFile source(fixturePath());
     QVERIFY(source.open(QIODevice::ReadOnly));
@@ -167,7 +161,7 @@ void TestDatFile::headerTakesTheSavedDrivesNominalValues()
     QCOMPARE(header.status == DatFile::Status::Ok, !inom.isEmpty());
     QCOMPARE(header.deviceType, deviceType);
     QCOMPARE(header.nominalCurrent, inom);
-    QCOMPARE(header.nominalPower, pnom);
+    QTEST(header.nominalPower, "pnom");
     if (!inom.isEmpty())
         QCOMPARE(header.deviceFile, dir.filePath(storedAs));
 }
@@ -197,8 +191,6 @@ void TestDatFile::openStopsAtDamage()
         lines.erase(lines.begin() + 14, lines.begin() + 20);
     else if (damage == "garbage")
         lines[firstParameter + 10] = "garbage";
-    else if (damage == "marker")
-        lines[firstParameter + 10] = "[SOMETHING];;";
     else if (damage == "truncate")
         lines = lines.mid(0, firstParameter + 10);
     else if (damage == "renumber")
@@ -268,7 +260,7 @@ void TestDatFile::checkTakesTheWholeFile()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     QFETCH(QString, message);
-    QFile golden(QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00-golden.dat"));
+    QFile golden(goldenPath());
     QVERIFY(golden.open(QIODevice::ReadOnly));
     QByteArray bytes = golden.readAll();
     if (!before.isEmpty()) {

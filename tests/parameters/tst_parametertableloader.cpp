@@ -17,9 +17,8 @@ private slots:
     void levelStackPlacesSkippedLevels_data();
     void levelStackPlacesSkippedLevels();
     void plusAndQuoteAreNotPartOfTheKey();
-    void shortDefinitionRowInvalidatesAndKeepsNothing_data();
-    void shortDefinitionRowInvalidatesAndKeepsNothing();
-    void missingEndMarkerMakesTheTableInvalid();
+    void damagedTableInvalidatesAndKeepsNothing_data();
+    void damagedTableInvalidatesAndKeepsNothing();
     void commentsBlankLinesAndBareLanguageRowsAreAccepted();
 
 private:
@@ -49,8 +48,6 @@ void TestParameterTableLoader::languageRowDecidesWhichItemsExist_data()
 void TestParameterTableLoader::languageRowDecidesWhichItemsExist()
 {
     QFETCH(int, language);
-    QFETCH(QStringList, menus);
-    QFETCH(QStringList, texts);
     const QString text = table({ definition("1", 1, "0"), ParameterRows::language("English", "One"),
         ParameterRows::language("Deutsch", "Eins"), definition("2", 1, "0"),
         ParameterRows::language("English", "Two"), definition("3", 1, "0"),
@@ -65,8 +62,8 @@ void TestParameterTableLoader::languageRowDecidesWhichItemsExist()
         gotMenus << item->text(TreeItem::MenuColumn);
         gotTexts << item->text(TreeItem::TextColumn);
     }
-    QCOMPARE(gotMenus, menus);
-    QCOMPARE(gotTexts, texts);
+    QTEST(gotMenus, "menus");
+    QTEST(gotTexts, "texts");
 }
 
 void TestParameterTableLoader::levelStackPlacesSkippedLevels_data()
@@ -88,7 +85,6 @@ void TestParameterTableLoader::levelStackPlacesSkippedLevels_data()
 void TestParameterTableLoader::levelStackPlacesSkippedLevels()
 {
     QFETCH(QStringList, levels);
-    QFETCH(QStringList, paths);
     QStringList records;
     for (const QString &entry : levels) {
         const QString menu = entry.section(':', 0, 0);
@@ -102,7 +98,7 @@ void TestParameterTableLoader::levelStackPlacesSkippedLevels()
     QStringList got;
     for (const QString &entry : levels)
         got << pathOf(*m, entry.section(':', 0, 0));
-    QCOMPARE(got, paths);
+    QTEST(got, "paths");
 }
 
 void TestParameterTableLoader::plusAndQuoteAreNotPartOfTheKey()
@@ -117,38 +113,30 @@ void TestParameterTableLoader::plusAndQuoteAreNotPartOfTheKey()
     QVERIFY(!m->findItem("+213"));
 }
 
-void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing_data()
+void TestParameterTableLoader::damagedTableInvalidatesAndKeepsNothing_data()
 {
-    QTest::addColumn<QString>("badRow");
+    QTest::addColumn<QString>("text");
+    const QStringList before { definition("1", 1, "M"), language("English", "Menu"),
+        definition("11", 2, "0", { { 5, "40011" } }), language("English", "P") };
+    const QStringList after { language("English", "Bad"), definition("12", 2, "0"),
+        language("English", "After") };
     QStringList f = definition("30", 1, "0").split(';');
     f.removeLast();
-    QTest::newRow("25 fields") << f.join(';');
-    QTest::newRow("line without separator") << QString("garbage");
+    QTest::newRow("definition row of 25 fields") << table(before + QStringList(f.join(';')) + after);
+    QTest::newRow("line without separator") << table(before + QStringList("garbage") + after);
+    // A table cut short is no table: nothing of it is taken.
+    QTest::newRow("no end marker") << table(before, false);
+    QTest::newRow("no parameter table") << QString("[SIZES];;\n1;A;1;1\n[SIZES]END;;\n");
 }
 
-void TestParameterTableLoader::shortDefinitionRowInvalidatesAndKeepsNothing()
+void TestParameterTableLoader::damagedTableInvalidatesAndKeepsNothing()
 {
-    QFETCH(QString, badRow);
-    auto m = model(table({ definition("1", 1, "M"), language("English", "Menu"),
-        definition("11", 2, "0", { { 5, "40011" } }), language("English", "P"), badRow,
-        language("English", "Bad"), definition("12", 2, "0"), language("English", "After") }));
+    QFETCH(QString, text);
+    auto m = model(text);
     QVERIFY(!m->isValid());
     QCOMPARE(m->rowCount(), 0);
-    QVERIFY(m->DepPrmItemList().count(nullptr) == 59);
-}
-
-void TestParameterTableLoader::missingEndMarkerMakesTheTableInvalid()
-{
-    // A table cut short is no table: nothing of it is taken, as for a short definition row.
-    auto m = model(table({ definition("1", 1, "M"), language("English", "Menu"), definition("11", 2, "0"),
-                             language("English", "Last") },
-        false));
-    QVERIFY(!m->isValid());
     QVERIFY(!m->findItem("11"));
-    QCOMPARE(m->rowCount(), 0);
-
-    auto none = model(QStringLiteral("[SIZES];;\n1;A;1;1\n[SIZES]END;;\n"));
-    QVERIFY(!none->isValid());
+    QVERIFY(m->DepPrmItemList().count(nullptr) == 59);
 }
 
 void TestParameterTableLoader::commentsBlankLinesAndBareLanguageRowsAreAccepted()

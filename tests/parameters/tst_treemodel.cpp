@@ -5,7 +5,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QTextCodec>
 #include <QtTest>
+
+using namespace ParameterRows;
 
 // The model as the views and the unit worker use it: flags and roles, the dependency rules, and
 // the words read from a unit. Values of every kind as loaded and saved are held byte for byte by
@@ -27,21 +30,7 @@ private slots:
     void registerWordsRoundTripThroughTheModel_data();
     void registerWordsRoundTripThroughTheModel();
     void changelangReplacesTextsAndValueTexts();
-
-private:
-    static std::unique_ptr<TreeModel> fixture(
-        uint language = 0, const QString &inom = "12,5", const QString &pnom = "5500", bool empty = false);
-    static QString fixturePath()
-    {
-        return QStringLiteral(TARVOLINK_SOURCE_DIR "/tests/parameters/data/TSTV1.00.csv");
-    }
 };
-
-std::unique_ptr<TreeModel> TestTreeModel::fixture(
-    uint language, const QString &inom, const QString &pnom, bool empty)
-{
-    return std::make_unique<TreeModel>(fixturePath(), language, inom, pnom, empty);
-}
 
 void TestTreeModel::nominalValuesAndZnpMaximum_data()
 {
@@ -65,29 +54,23 @@ void TestTreeModel::nominalValuesAndZnpMaximum()
 {
     QFETCH(QString, fileName);
     QFETCH(bool, empty);
-    QFETCH(QString, current);
-    QFETCH(QString, currentMax);
-    QFETCH(QString, power);
-    QFETCH(QString, powerMax);
     QFile file(fixturePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QTextStream in(&file);
-    in.setCodec("Windows-1252");
     ParameterTableLoader::Options options;
     options.nominalCurrent = "12,5";
     options.nominalPower = "5500";
     options.emptyValues = empty;
     options.deviceFileName = fileName;
-    TreeModel m(in, options);
-    const TreeItem *inom = m.findItem("223");
-    const TreeItem *pnom = m.findItem("224");
+    const auto m = model(QTextCodec::codecForName("Windows-1252")->toUnicode(file.readAll()), options);
+    const TreeItem *inom = m->findItem("223");
+    const TreeItem *pnom = m->findItem("224");
     for (int set = 0; set < 4; ++set) {
-        QCOMPARE(inom->text(TreeItem::SetAColumn + set), current);
-        QCOMPARE(pnom->text(TreeItem::SetAColumn + set), power);
+        QTEST(inom->text(TreeItem::SetAColumn + set), "current");
+        QTEST(pnom->text(TreeItem::SetAColumn + set), "power");
     }
     QCOMPARE(inom->text(TreeItem::StoredAColumn), empty ? QString() : QString::number(0xF87D));
-    QCOMPARE(inom->field(7), currentMax);
-    QCOMPARE(pnom->field(7), powerMax);
+    QTEST(inom->field(7), "currentMax");
+    QTEST(pnom->field(7), "powerMax");
 }
 
 void TestTreeModel::flagsFontsAndColours()
@@ -153,10 +136,9 @@ void TestTreeModel::poleNumberFollowsEdits()
 {
     QFETCH(QString, menu);
     QFETCH(QString, value);
-    QFETCH(QString, poles);
     auto m = fixture();
     QVERIFY(m->setData(m->indexOf(m->findItem(menu), 4), value));
-    QCOMPARE(m->findItem("226")->text(4), poles);
+    QTEST(m->findItem("226")->text(4), "poles");
     QCOMPARE(m->findItem("226")->text(5), QString("4")); // other sets untouched
 }
 
@@ -184,12 +166,10 @@ void TestTreeModel::selectionDependentLimits()
 {
     QFETCH(QString, menu);
     QFETCH(int, set);
-    QFETCH(QString, min);
-    QFETCH(QString, max);
     auto m = fixture();
     const DependencyTable::Limits limits = m->limits(m->findItem(menu), set);
-    QCOMPARE(limits.min, min);
-    QCOMPARE(limits.max, max);
+    QTEST(limits.min, "min");
+    QTEST(limits.max, "max");
 }
 
 void TestTreeModel::limitsFollowEditsOfTheSelector()
@@ -210,7 +190,6 @@ void TestTreeModel::limitsFollowEditsOfTheSelector()
 void TestTreeModel::nominalLimitsComeFromTheMarkedParameters()
 {
     // The layout of our shipped files: power 221, voltage 223, current 224, marked in field 26.
-    using namespace ParameterRows;
     const auto row = [](const char *menu, const QMap<int, QString> &fields) {
         return QStringList { definition(menu, 1, "0", fields), language("English", menu) };
     };
@@ -261,7 +240,7 @@ void TestTreeModel::registerWordsRoundTripThroughTheModel()
 
 void TestTreeModel::changelangReplacesTextsAndValueTexts()
 {
-    auto m = fixture(0);
+    auto m = fixture();
     m->setData(m->indexOf(m->findItem("341"), 5), "Reduced");
     m->changelang(fixturePath(), 3);
     QCOMPARE(m->findItem("1")->text(1), QString::fromUtf8("Überwachung"));

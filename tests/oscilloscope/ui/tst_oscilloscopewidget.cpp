@@ -1,12 +1,16 @@
 // The oscilloscope view in the tab controller against the drive simulator on a pseudo-terminal:
 // recording with pause and resume, the save question, loading the file back, triggers, the time
-// window, the look and the settings file.
+// window, the look and the settings file; its dialogs and legend over a recording written by hand.
 #include "apppaths.h"
+#include "conditionaltrigger.h"
+#include "editfavorites.h"
 #include "graphentries.h"
 #include "leveltrigger.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
+#include "oscisettings.h"
 #include "oscplotarea.h"
+#include "oscprintgui.h"
 #include "oscunitdev.h"
 #include "promptedtest.h"
 #include "settingsbinder.h"
@@ -18,14 +22,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <qcustomplot.h>
 
 namespace {
 // Graph entries of the KTZ catalogue: signals 0..7 analog, signal 8 (digital inputs) bits 8..23.
-enum { SpeedEntry = 0, CurrentEntry = 2, DigInBit0 = 8, DigInBit1 = 9 };
+enum { SpeedEntry = 0, CurrentEntry = 2, DigInBit0 = 8, DigInBit1 = 9, DigInBit2 = 10 };
 } // namespace
 
 class TstOscilloscopeWidget : public PromptedTest
@@ -38,6 +44,12 @@ private slots:
     void entriesFollowTheCatalogue_data();
     void entriesFollowTheCatalogue();
     void recordPauseStopSaveAndLoadTheSamePoints();
+    void legendRescalesRefusesEmptyRangesAndRecolours();
+    void printsGraphAndTableToPdf_data();
+    void printsGraphAndTableToPdf();
+    void favouritesDialogAddsRenamesAndRemoves();
+    void conditionalTriggerSetupAndComments();
+    void settingsDialogDrivesTheLook();
     void leavingTheTabWhileRecordingIsRefused();
     void zoomStopsAtSixteenAndBackStaysAtZero();
     void samplingTimeRefusesNineOrLess_data();
@@ -75,6 +87,10 @@ void TstOscilloscopeWidget::initTestCase()
     QCOMPARE(view()->unitList(OscilloscopeWidget::RS232Page)->topLevelItemCount(), 1);
     view()->samplingTimeEdit()->setText("50");
     view()->vxUISlotTimeEntered();
+    // Shown as windows of their own, these dialogs would make the offscreen platform warn that it
+    // keeps no size hints, and warnings are fatal here: they are shown inside the view instead.
+    view()->printDialog()->setWindowFlags(Qt::Widget);
+    view()->favoritesDialog()->setWindowFlags(Qt::Widget);
 }
 
 void TstOscilloscopeWidget::cleanupTestCase()
@@ -193,6 +209,163 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     v->selectFileEntry(0, SpeedEntry, false);
 }
 
+void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
+{
+    // Speed 0, 50, 100 and the digital inputs 0101 in three rows of a recording.
+    QFile rec(dir.filePath("hand.rec"));
+    QVERIFY(rec.open(QIODevice::WriteOnly));
+    QByteArray text = "3/1/2026\r\n1;KTZ;KTZ23-2P5 (3);V1.10;KTZV1.10.csv;\r\nTime ;Unit 1;";
+    for (const QString &name : device()->signalNames())
+        text += name.toUtf8() + ';';
+    text += "\r\n";
+    for (int r = 0; r < 3; ++r) {
+        text += "10:00:0" + QByteArray::number(r) + " AM,000;1;" + QByteArray::number(r * 50)
+            + ";0;0;0;0;0;0;0;" + "------------LHLH;----------------;F:0;F:0;0;0;\r\n";
+    }
+    rec.write(text);
+    rec.close();
+    QVERIFY(view()->loadRecording(rec.fileName()));
+    QVERIFY(view()->selectFileEntry(0, SpeedEntry, true));
+    QVERIFY(view()->selectFileEntry(0, DigInBit2, true));
+    QTableWidget *legend = view()->legend();
+    QCPGraph *speed = view()->traces().at(0).graph;
+    QCPGraph *bit = view()->traces().at(1).graph;
+    double level = 0.0;
+    QVERIFY(view()->plots()->valueAt(bit, 0.0, &level));
+    QCOMPARE(level, 1.0); // bit 2 of "LHLH" is high
+    legend->item(0, OscilloscopeWidget::MinColumn)->setText("-100");
+    legend->item(0, OscilloscopeWidget::MaxColumn)->setText("100");
+    legend->item(0, OscilloscopeWidget::AutoScaleColumn)->setCheckState(Qt::Checked);
+    // 50 of [-100, 100] lands at three quarters of the band.
+    QCOMPARE((speed->data()->constBegin() + 1)->value, 75.0);
+    legend->item(0, OscilloscopeWidget::MaxColumn)->setText("-200");
+    QCOMPARE(legend->item(0, OscilloscopeWidget::MaxColumn)->text(), QString("100"));
+    QCOMPARE(view()->traces().at(0).max, 100.0);
+    view()->setColourPicker([](const QColor &) { return QColor(Qt::magenta); });
+    emit legend->cellDoubleClicked(0, OscilloscopeWidget::NameColumn);
+    QCOMPARE(speed->pen().color(), QColor(Qt::magenta));
+    QVERIFY(view()->plots()->cursorText(view()->plots()->analogPlot(), 1.5).contains("Speed: 75"));
+    view()->plots()->showRange(0.5, 1.5);
+    QCOMPARE(view()->plots()->span(), 1.0);
+    view()->vxUISlotZoomBarMoved(0);
+    QCOMPARE(view()->plots()->span(), OscPlotArea::BaseSpanSeconds);
+}
+
+void TstOscilloscopeWidget::printsGraphAndTableToPdf_data()
+{
+    QTest::addColumn<int>("what");
+    QTest::newRow("graph") << int(OscPrintGui::Graph);
+    QTest::newRow("table") << int(OscPrintGui::Table);
+}
+
+void TstOscilloscopeWidget::printsGraphAndTableToPdf()
+{
+    QFETCH(int, what);
+    const QString pdf = dir.filePath(QString("print%1").arg(what));
+    prompter.expectSaveFile(pdf);
+    view()->vxUISlotPrintBtnClicked();
+    if (what == OscPrintGui::Table)
+        view()->printDialog()->vxUIOppRbClicked();
+    else
+        view()->printDialog()->vxUIGraphRbClicked();
+    view()->printDialog()->vxUISlotOkbtnClciked();
+    QFile file(pdf + ".pdf");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-" && file.size() > 1000);
+}
+
+void TstOscilloscopeWidget::favouritesDialogAddsRenamesAndRemoves()
+{
+    view()->vxUISlotFavoritesBtnClicked();
+    EditFavorites *dialog = view()->favoritesDialog();
+    QCOMPARE(dialog->unitList()->count(), 1);
+    dialog->parameterTree()->setCurrentItem(dialog->parameterTree()->topLevelItem(DigInBit2));
+    dialog->vxUISlotAddFavOkClicked();
+    QCOMPARE(dialog->table()->rowCount(), 1);
+    prompter.expectInformation("Param already exists", "Information");
+    dialog->vxUISlotAddFavOkClicked();
+    dialog->parameterTree()->setCurrentItem(dialog->parameterTree()->topLevelItem(SpeedEntry));
+    dialog->vxUISlotAddFavOkClicked();
+    dialog->table()->item(1, 0)->setCheckState(Qt::Checked);
+    dialog->table()->setCurrentCell(0, 1);
+    dialog->vxUISlotFavRemoveClicked();
+    dialog->setName()->setText("Drive check");
+    dialog->vxUISetComboChanged(1); // another set shown; the first keeps its table
+    QCOMPARE(dialog->table()->rowCount(), 0);
+    dialog->vxUISetComboChanged(0);
+    dialog->setName()->setText("Drive check");
+    dialog->vxUISlotSaveBtnReleased();
+    const FavouriteSet set = view()->favourites()[0];
+    QCOMPARE(set.name, QString("Drive check"));
+    QCOMPARE(set.entries.size(), 1);
+    QCOMPARE(set.entries.first().text4, QString::number(SpeedEntry));
+    QVERIFY(set.entries.first().flag1);
+    QCOMPARE(set.entries.first().text2, QString("RS232"));
+}
+
+void TstOscilloscopeWidget::conditionalTriggerSetupAndComments()
+{
+    ConditionalTrigger *dialog = view()->conditionalTrigger();
+    dialog->setUnitSource([this](int iface) { return view()->devicesOf(iface); });
+    QCOMPARE(dialog->unitBox()->count(), 1);
+    dialog->signalBox(0)->setCurrentIndex(SpeedEntry);
+    dialog->typeBox(0)->setCurrentIndex(TriggerSetup::Rising);
+    dialog->valueEdit(0)->setText("40");
+    dialog->signalBox(1)->setCurrentIndex(DigInBit2);
+    QVERIFY(!dialog->valueEdit(1)->isEnabled());
+    dialog->conditionBox()->setCurrentIndex(1);
+    dialog->setBeforeTime(0, 2);
+    dialog->setAfterTime(1, 0);
+    dialog->setMultipleByDuration(0, 1, 30);
+    dialog->setSamplingInterval(250);
+    QCOMPARE(dialog->sampleCount(), 62 * 4 + 1);
+    dialog->vxUISlotConfirmBtnClicked();
+    const TriggerSetup s = dialog->setup();
+    QCOMPARE(s.kind, int(TriggerSetup::Conditional));
+    QCOMPARE(s.a.low, 40.0);
+    QCOMPARE(s.a.column, SpeedEntry + 1);
+    QVERIFY(s.b.digital);
+    QCOMPARE(s.b.bit, 2);
+    QCOMPARE(s.condition, int(TriggerSetup::Or));
+    QCOMPARE(s.beforeMs, 2000);
+    QCOMPARE(s.afterMs, 60000);
+    QCOMPARE(s.stopRule, int(TriggerSetup::TotalDuration));
+    QCOMPARE(s.maxTotalDurationMs, qint64(90000));
+    QCOMPARE(s.comment.first(), QString("Conditional Trigger"));
+    QVERIFY(s.comment.contains("Condition:OR"));
+    QVERIFY(s.comment.contains("Maximum Total Duration (HH:MM:SS):-:00:01:30"));
+    dialog->setMultipleBySize(2.5);
+    QCOMPARE(dialog->setup().maxTotalBytes, 2500000.0);
+    QCOMPARE(view()->triggerStatusText(), QString("Configured"));
+    view()->triggerSettings()->vxUISlotNoTriggerClicked();
+    view()->triggerSettings()->vxUISlotApplyBtnClicked();
+}
+
+void TstOscilloscopeWidget::settingsDialogDrivesTheLook()
+{
+    OsciSettings *dialog = view()->settingsDialog();
+    OscPlotArea *plots = view()->plots();
+    dialog->vxUISlotBlackClrClicked();
+    QCOMPARE(plots->background(), 0);
+    QCOMPARE(plots->gridColour(), QColor(Qt::white));
+    dialog->colourBar()->setValue(200);
+    QCOMPARE(plots->background(), 200);
+    dialog->vxUISlotNoGridClicked();
+    QVERIFY(!plots->grid());
+    dialog->vxUISlotYesGridClicked();
+    QVERIFY(plots->grid());
+    dialog->vxUISlotFatBtnClicked();
+    QCOMPARE(plots->analogPlot()->graph(0)->pen().width(), 3);
+    dialog->vxUISlotThinBtnClicked();
+    QCOMPARE(plots->analogPlot()->graph(0)->pen().width(), 0);
+    dialog->vxUISlotWhiteClrClicked();
+    QCOMPARE(plots->background(), 255);
+    view()->vxUISlotDisplayAnalogClicked();
+    QVERIFY(plots->digitalPlot()->isHidden());
+    view()->selectFileEntry(0, SpeedEntry, false);
+    view()->selectFileEntry(0, DigInBit2, false);
+}
+
 void TstOscilloscopeWidget::leavingTheTabWhileRecordingIsRefused()
 {
     tab->setCurrentIndex(TabWidget::OscilloscopeTab);
@@ -257,6 +430,10 @@ void TstOscilloscopeWidget::samplingTimeRefusesNineOrLess()
     QCOMPARE(view()->samplingTimeEdit()->text(), QString::number(kept));
     view()->samplingTimeEdit()->setText("50");
     view()->vxUISlotTimeEntered();
+    // Shown as windows of their own, these dialogs would make the offscreen platform warn that it
+    // keeps no size hints, and warnings are fatal here: they are shown inside the view instead.
+    view()->printDialog()->setWindowFlags(Qt::Widget);
+    view()->favoritesDialog()->setWindowFlags(Qt::Widget);
 }
 
 void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
@@ -313,18 +490,13 @@ void TstOscilloscopeWidget::bothTriggerValidation_data()
     QTest::addColumn<QString>("low");
     QTest::addColumn<QString>("high");
     QTest::addColumn<QString>("message");
-    QTest::newRow("neither converts") << "abc"
-                                      << "x"
-                                      << "Enter Valid Value";
-    QTest::newRow("low above high") << "10"
-                                    << "5"
-                                    << "Low Value Should be Less than High Value ";
-    QTest::newRow("low alone counts against 0") << "3"
-                                                << ""
-                                                << "Low Value Should be Less than High Value ";
-    QTest::newRow("fine") << "5"
-                          << "10"
-                          << "";
+    const auto row = [](const char *name, const char *low, const char *high, const char *message) {
+        QTest::newRow(name) << QString(low) << QString(high) << QString(message);
+    };
+    row("neither converts", "abc", "x", "Enter Valid Value");
+    row("low above high", "10", "5", "Low Value Should be Less than High Value ");
+    row("low alone counts against 0", "3", "", "Low Value Should be Less than High Value ");
+    row("fine", "5", "10", "");
 }
 
 void TstOscilloscopeWidget::bothTriggerValidation()

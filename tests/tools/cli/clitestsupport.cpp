@@ -1,7 +1,6 @@
 #include "clitestsupport.h"
 
 #include <QFile>
-#include <QTextStream>
 
 CliRun runCli(const QStringList &args, int timeoutMs)
 {
@@ -33,22 +32,15 @@ QStringList fileLines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    QStringList lines;
-    while (!in.atEnd())
-        lines << in.readLine();
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // what follows the last line end
     return lines;
 }
 
 bool writeLines(const QString &path, const QStringList &lines)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    for (const QString &line : lines)
-        out << line << '\n';
-    return out.status() == QTextStream::Ok;
+    const QByteArray bytes = lines.isEmpty() ? QByteArray() : (lines.join('\n') + '\n').toUtf8();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }

@@ -1,6 +1,6 @@
 // tarvolink-cli against the drive simulator over loopback TCP and a pseudo-terminal: backups
-// that restore exactly, one-value writes with their dependants, comparisons, dead units and the
-// argument checks that must stop a command before anything reaches the unit.
+// that restore exactly, one-value writes with their dependants, comparisons and a scan over an
+// RS485 line, and the argument checks that must stop a command before anything reaches the unit.
 #include "clitestsupport.h"
 
 #include <QtTest>
@@ -27,17 +27,15 @@ private slots:
 
     void identifyReportsTheUnit_data();
     void identifyReportsTheUnit();
-    void readWriteReadRestoresTheUnitExactly();
+    void readWriteReadRestoresTheUnitExactlyWithTheBarOnlyOnATerminal();
     void setWritesRegisterAndDependentPoles_data();
     void setWritesRegisterAndDependentPoles();
     void setChecksLimitsThatFollowOtherParameters();
     void compareListsExactlyTheChangedParameters();
-    void silentUnitGivesNoDeviceLink();
     void badArgumentsRefusedBeforeAnythingIsSent_data();
     void badArgumentsRefusedBeforeAnythingIsSent();
     void writeRefusesAnotherDriveUnlessForced_data();
     void writeRefusesAnotherDriveUnlessForced();
-    void progressBarOnlyOnATerminal();
 
 private:
     // The command with the test installation and the simulated TCP unit.
@@ -93,7 +91,7 @@ void TestCli::identifyReportsTheUnit()
     QCOMPARE(QFileInfo(identity.value("deviceFile").toString()).fileName(), deviceFile);
 }
 
-void TestCli::readWriteReadRestoresTheUnitExactly()
+void TestCli::readWriteReadRestoresTheUnitExactlyWithTheBarOnlyOnATerminal()
 {
     const CliRun backup = cli({ "read", "--out", path("backup") });
     QCOMPARE(backup.exitCode, 0);
@@ -109,7 +107,17 @@ void TestCli::readWriteReadRestoresTheUnitExactly()
 
     const CliRun restore = cli({ "write", path("backup.dat") });
     QVERIFY2(restore.exitCode == 0, qPrintable(restore.err));
-    QCOMPARE(cli({ "read", "--out", path("again.dat") }).exitCode, 0);
+    // Read back on a pseudo-terminal, which script(1) gives the command as an engineer's shell
+    // does: the progress bar is shown, never written to the file, and the unit matches the backup.
+    const QString command = QString(TARVOLINK_BIN_DIR "/tarvolink-cli read --out %1 %2")
+                                .arg(path("again.dat"), unitArgs().join(' '));
+    QProcess script;
+    script.start("script", { "-qec", command, "/dev/null" });
+    QVERIFY(script.waitForFinished(60000));
+    QCOMPARE(script.exitCode(), 0);
+    const QString shown = QString::fromUtf8(script.readAllStandardOutput());
+    QVERIFY2(shown.contains("\rParameters Loading from Drive ["), qPrintable(shown));
+    QVERIFY(shown.contains("100%"));
     QCOMPARE(fileLines(path("again.dat")), fileLines(path("backup.dat")));
 
     // Only the differing values travel with --only-changed: nothing, once the unit matches.
@@ -241,22 +249,20 @@ void TestCli::compareListsExactlyTheChangedParameters()
     const QStringList bus
         = QStringList { "compare", "rtu:" + port + "@1", "rtu:" + port + "@9", "--csv" } + data;
     QCOMPARE(runCli(bus).exitCode, 0);
+    // A scan of the line lists both units and says why the others are not there.
+    const CliRun scan
+        = runCli({ "scan", "--data", dir.path(), "--rtu", port, "--rs485", "--units", "1-3,9", "--json" });
+    QCOMPARE(scan.exitCode, 0);
+    QCOMPARE(jsonOf(scan).value("candidates").toInt(), 4);
+    const QJsonArray units = jsonOf(scan).value("units").toArray();
+    QCOMPARE(units.size(), 2);
+    QCOMPARE(units.at(1).toObject().value("unit").toInt(), 9);
+    QVERIFY(scan.err.contains(QString("RS485 %1 unit 3: No Device Link").arg(port)));
     QCOMPARE(runCli(QStringList { "set", "313", "-250", "--rtu", port, "--unit", "9" } + data).exitCode, 0);
     const CliRun busDiff = runCli(bus);
     QCOMPARE(busDiff.exitCode, 1);
     QCOMPARE(busDiff.out.trimmed().split('\n').value(1),
         QString("313;Minimum speed;0;-300;0;300;-250;-300;0;300"));
-}
-
-void TestCli::silentUnitGivesNoDeviceLink()
-{
-    sim.stop();
-    QVERIFY(sim.start(simArgs() + QStringList { "--tcp", kTcp, "--silent-after", "0" }));
-    const CliRun run = cli({ "identify", "--retries", "1" });
-    QCOMPARE(run.exitCode, 3);
-    QVERIFY(run.out.isEmpty());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains("No Device Link"), qPrintable(run.err));
 }
 
 void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
@@ -291,6 +297,9 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
     row("unknown language", { "identify", tcp, "--language", "Klingon" }, "invalid language 'Klingon'");
     row("language index 11", { "identify", tcp, "--language=11" }, "invalid language '11'");
     row("continue and stop", { "identify", tcp, "--continue-on-fault", "--stop-on-fault" }, "not both");
+    row("scan range backwards", { "scan", "--tcp-range", "10.0.0.9-3" },
+        "tarvolink-cli: Please provide valid TCP/IP range\n");
+    row("record for no time", { "record", tcp, "--seconds", "0", "--out", "x.rec" }, "more than 0");
 }
 
 void TestCli::badArgumentsRefusedBeforeAnythingIsSent()
@@ -345,23 +354,6 @@ void TestCli::writeRefusesAnotherDriveUnlessForced()
     const CliRun forced = cli({ "write", "--force", path("other.dat") });
     QVERIFY2(forced.exitCode == (exitCode == 5 ? 0 : exitCode), qPrintable(forced.err));
     QCOMPARE(SimPeer::writtenRegisters(sim.takeRequests()).isEmpty(), exitCode != 5);
-}
-
-void TestCli::progressBarOnlyOnATerminal()
-{
-    // script(1) gives the command a pseudo-terminal for stdout and stderr, as an engineer's shell does.
-    const QString command = QString(TARVOLINK_BIN_DIR "/tarvolink-cli read --out %1 %2")
-                                .arg(path("tty.dat"), unitArgs().join(' '));
-    QProcess script;
-    script.start("script", { "-qec", command, "/dev/null" });
-    QVERIFY(script.waitForFinished(60000));
-    QCOMPARE(script.exitCode(), 0);
-    const QString shown = QString::fromUtf8(script.readAllStandardOutput());
-    QVERIFY2(shown.contains("\rParameters Loading from Drive ["), qPrintable(shown));
-    QVERIFY(shown.contains("100%"));
-    // Written as without a terminal: the bar never reaches the file.
-    QCOMPARE(cli({ "read", "--out", path("plain.dat") }).exitCode, 0);
-    QCOMPARE(fileLines(path("tty.dat")), fileLines(path("plain.dat")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

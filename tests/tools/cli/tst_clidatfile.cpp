@@ -3,7 +3,6 @@
 // end reads the other's files.
 #include "apppaths.h"
 #include "clitestsupport.h"
-#include "datfile.h"
 #include "parameters.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"
@@ -26,9 +25,9 @@ private slots:
     void readEqualsWhatTheWindowSaves();
 
 private:
-    void compareWithUnit(const TreeModel &opened);
-
     QTemporaryDir dir;
+    SimPeer sim;
+    SettingsRecord settings;
     QString file;
     std::unique_ptr<TreeModel> unit;
 };
@@ -38,58 +37,37 @@ void TestCliDatFile::initTestCase()
     QVERIFY(dir.isValid());
     QVERIFY(makeInstallation(dir.path()));
     AppPaths::setBaseDir(dir.path());
-    const QString link = QStringLiteral("127.0.0.94:15094");
-    SimPeer sim;
-    QVERIFY2(sim.startTcp(link,
-                 { QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
-                     QStringLiteral("CLTV1.00.csv") }),
+    // The installation's settings, which both front ends take: customer data, link timing, faults stop.
+    settings.customer = { "Ackerly Pumps", "1 Mill Lane", "", "Yard 3", "Leeds", "UK", "+44 113", "J. Doe",
+        "Line 2", "Cooling", "R. Roe", "SN-0042" };
+    settings.delayMs = 40;
+    settings.retries = 1;
+    settings.continueDespiteFault = false;
+    QVERIFY(SettingsFile::save(settings, AppPaths::settingsPath()));
+    QVERIFY2(sim.startTcp("127.0.0.94:15094", { "--data", dir.path(), "--device", "CLTV1.00.csv" }),
         qPrintable(sim.errorOutput()));
 
     // The unit as the simulator holds it: the delivered values of its description file, as
     // register words, plus two values another master changed behind our back.
-    unit = std::make_unique<TreeModel>(AppPaths::csvDir() + QStringLiteral("/CLTV1.00.csv"), 0,
-        QStringLiteral("4,1"), QStringLiteral("1500"), false);
+    unit = std::make_unique<TreeModel>(AppPaths::csvDir() + "/CLTV1.00.csv", 0, "4,1", "1500", false);
     QVERIFY(unit->isValid());
     for (const TreeModel::ReadEntry &entry : unit->readList())
         unit->storeRegisters(entry.item, entry.set, unit->registerWords(entry.item, entry.set));
     const QList<QPair<int, int>> changes { { 41225, 1800 }, { 42311, 2 } };
     for (const auto &change : changes) {
         QProcess mbpoll;
-        mbpoll.start(QStringLiteral("mbpoll"),
-            { QStringLiteral("-m"), QStringLiteral("tcp"), QStringLiteral("-p"), QStringLiteral("15094"),
-                QStringLiteral("-a"), QStringLiteral("1"), QStringLiteral("-t"), QStringLiteral("4"),
-                QStringLiteral("-r"), QString::number(change.first - 40000), QStringLiteral("-1"),
-                QStringLiteral("127.0.0.94"), QString::number(change.second) });
+        mbpoll.start("mbpoll",
+            { "-m", "tcp", "-p", "15094", "-a", "1", "-t", "4", "-r", QString::number(change.first - 40000),
+                "-1", "127.0.0.94", QString::number(change.second) });
         QVERIFY(mbpoll.waitForFinished(10000));
         QCOMPARE(mbpoll.exitCode(), 0);
     }
-    unit->storeRegisters(unit->findItem(QStringLiteral("225")), 1, { 1800 });
-    unit->storeRegisters(unit->findItem(QStringLiteral("311")), 2, { 2 });
+    unit->storeRegisters(unit->findItem("225"), 1, { 1800 });
+    unit->storeRegisters(unit->findItem("311"), 2, { 2 });
 
-    file = dir.filePath(QStringLiteral("unit.dat"));
-    const CliRun read
-        = runCli({ QStringLiteral("read"), QStringLiteral("--out"), file, QStringLiteral("--tcp"), link,
-            QStringLiteral("--delay"), QStringLiteral("35"), QStringLiteral("--data"), dir.path() });
+    file = dir.filePath("cli.dat");
+    const CliRun read = runCli({ "read", "--out", file, "--tcp", "127.0.0.94:15094", "--data", dir.path() });
     QVERIFY2(read.exitCode == 0, qPrintable(read.err));
-}
-
-void TestCliDatFile::compareWithUnit(const TreeModel &opened)
-{
-    const QVector<TreeItem *> expected = unit->allItems();
-    const QVector<TreeItem *> actual = opened.allItems();
-    QCOMPARE(actual.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        for (int column = TreeItem::SetAColumn; column < TreeItem::ColumnCount; ++column) {
-            const QString where
-                = expected[i]->text(TreeItem::MenuColumn) + QLatin1Char('/') + QString::number(column);
-            QVERIFY2(actual[i]->text(column) == expected[i]->text(column),
-                qPrintable(where + QStringLiteral(": ") + actual[i]->text(column) + QStringLiteral(" != ")
-                    + expected[i]->text(column)));
-        }
-    }
-    QCOMPARE(opened.findItem(QStringLiteral("225"))->text(TreeItem::SetAColumn + 1), QStringLiteral("1800"));
-    QCOMPARE(
-        opened.findItem(QStringLiteral("311"))->text(TreeItem::SetAColumn + 2), QStringLiteral("Torque"));
 }
 
 void TestCliDatFile::parametersViewOpensTheUnitsValues()
@@ -101,34 +79,25 @@ void TestCliDatFile::parametersViewOpensTheUnitsValues()
     view.vxUISlotOpenBtnClicked();
     QVERIFY2(prompter.problems().isEmpty(), qPrintable(prompter.problems()));
     QCOMPARE(opened.count(), 1);
-    QCOMPARE(opened.at(0).at(0).toString(), QStringLiteral("CLT-0040 (*.94)"));
+    QCOMPARE(opened.at(0).at(0).toString(), QString("CLT-0040 (*.94)"));
     const auto *model = opened.at(0).at(6).value<TreeModel *>();
     QVERIFY(model);
-    compareWithUnit(*model);
+    const QVector<TreeItem *> expected = unit->allItems();
+    const QVector<TreeItem *> actual = model->allItems();
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        for (int column = TreeItem::SetAColumn; column < TreeItem::ColumnCount; ++column) {
+            const QString where = expected[i]->text(TreeItem::MenuColumn) + '/' + QString::number(column);
+            QVERIFY2(actual[i]->text(column) == expected[i]->text(column),
+                qPrintable(where + ": " + actual[i]->text(column) + " != " + expected[i]->text(column)));
+        }
+    }
+    QCOMPARE(model->findItem("225")->text(TreeItem::SetAColumn + 1), QString("1800"));
+    QCOMPARE(model->findItem("311")->text(TreeItem::SetAColumn + 2), QString("Torque"));
 }
 
 void TestCliDatFile::readEqualsWhatTheWindowSaves()
 {
-    // The installation's settings: customer data, link timing, faults stop.
-    SettingsRecord settings;
-    settings.customer = { "Ackerly Pumps", "1 Mill Lane", "", "Yard 3", "Leeds", "UK", "+44 113", "J. Doe",
-        "Line 2", "Cooling", "R. Roe", "SN-0042" };
-    settings.delayMs = 40;
-    settings.retries = 1;
-    settings.continueDespiteFault = false;
-    QVERIFY(SettingsFile::save(settings, AppPaths::settingsPath()));
-    const auto removeSettings = qScopeGuard([] { QFile::remove(AppPaths::settingsPath()); });
-    SimPeer sim;
-    QVERIFY2(sim.startTcp(QStringLiteral("127.0.0.94:15194"),
-                 { QStringLiteral("--data"), dir.path(), QStringLiteral("--device"),
-                     QStringLiteral("CLTV1.00.csv") }),
-        qPrintable(sim.errorOutput()));
-
-    const QString fromCli = dir.filePath(QStringLiteral("cli.dat"));
-    const CliRun read = runCli({ QStringLiteral("read"), QStringLiteral("--out"), fromCli,
-        QStringLiteral("--tcp"), QStringLiteral("127.0.0.94:15194"), QStringLiteral("--data"), dir.path() });
-    QVERIFY2(read.exitCode == 0, qPrintable(read.err));
-
     // The window's road: the add-unit and read-all operations of its worker, the model the tab
     // controller builds, and "Save" in the parameters view with the settings' customer data.
     namespace F = UnitEntryField;
@@ -138,11 +107,11 @@ void TestCliDatFile::readEqualsWhatTheWindowSaves()
     WorkerOps::Context ctx;
     ctx.master = &master;
     ctx.entry = F::emptyEntry();
-    ctx.entry[F::Number] = QStringLiteral("1");
+    ctx.entry[F::Number] = "1";
     ctx.entry[F::Interface] = F::tcpIp();
-    ctx.entry[F::IpAddress] = QStringLiteral("127.0.0.94");
+    ctx.entry[F::IpAddress] = "127.0.0.94";
     WorkerOps::AddUnitRequest request;
-    request.tcpPort = 15194;
+    request.tcpPort = 15094;
     QCOMPARE(WorkerOps::addUnit(ctx, request), 1);
     QString deviceFile = ctx.entry[F::DeviceFile];
     if (QFileInfo(deviceFile).isRelative())
@@ -156,12 +125,12 @@ void TestCliDatFile::readEqualsWhatTheWindowSaves()
     Parameters view(prompter);
     view.setCustomerData(QStringList(settings.customer.begin(), settings.customer.end()));
     view.vxUISlotSetTreeView(ctx.entry, &model);
-    const QString fromWindow = dir.filePath(QStringLiteral("window.dat"));
+    const QString fromWindow = dir.filePath("window.dat");
     prompter.expectSaveFile(fromWindow);
     view.vxUISlotSaveBtnClicked();
     QVERIFY2(prompter.problems().isEmpty(), qPrintable(prompter.problems()));
 
-    QFile cli(fromCli), window(fromWindow);
+    QFile cli(file), window(fromWindow);
     QVERIFY(cli.open(QIODevice::ReadOnly) && window.open(QIODevice::ReadOnly));
     const QByteArray cliBytes = cli.readAll();
     QVERIFY(cliBytes.contains("Ackerly Pumps;;;;;;;;;\n"));
