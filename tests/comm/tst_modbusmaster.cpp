@@ -1,10 +1,12 @@
 // The Modbus master against a real pymodbus server: over a socat pseudo-terminal (RTU) or over
-// loopback TCP, chosen at build time so that both transports run the same cases.
+// loopback TCP, chosen at build time so that both transports run the same cases. Every Qt warning
+// is fatal here, so a worker thread touching a Qt object of another thread fails the test.
 #include "commtestpeers.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommtcpclient.h"
 
 #include <QtTest>
+#include <atomic>
 #include <memory>
 
 #ifndef MASTER_OVER_TCP
@@ -12,6 +14,22 @@
 #endif
 
 static const QString Host = QStringLiteral(TEST_LOOPBACK);
+
+// Counts the master's reports in the user-interface thread, as the tab controller does.
+class ReportCounter : public QObject
+{
+    Q_OBJECT
+public:
+    std::atomic<int> successes { 0 };
+    std::atomic<int> others { 0 };
+    bool inOwnThread = true;
+public slots:
+    void count(int kind, int, int, QString, QString, QStringList, QStringList)
+    {
+        inOwnThread = inOwnThread && QThread::currentThread() == thread();
+        (kind == 4 ? successes : others)++;
+    }
+};
 
 class TestModbusMaster : public QObject
 {
@@ -29,6 +47,7 @@ private slots:
     void exceptionRepliesAreReported();
     void busyWriteIsReadBack_data();
     void busyWriteIsReadBack();
+    void sharedMasterInterleaves();
     void silentUnitIsResentThenInactive();
     void stopFlagSuppressesResends();
     void disconnectedUnitGetsNoTraffic();
@@ -250,6 +269,59 @@ void TestModbusMaster::busyWriteIsReadBack()
     QCOMPARE(messages(spy, 1),
         QStringList { "warning message\t6\tdevice busy\t" + QString::number(address) + "\twrite failure" });
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), QString("1"));
+}
+
+// Two worker threads share one master, as the import, status and oscilloscope workers do:
+// exchanges interleave one at a time under the master's mutex and every reply belongs to its own
+// request.
+void TestModbusMaster::sharedMasterInterleaves()
+{
+    master->VxCommSetMsgDelay(1);
+    ReportCounter counter;
+    connect(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI, &counter, &ReportCounter::count,
+        Qt::QueuedConnection);
+
+    // 20 exchanges per thread: more than 16 in all, so the serial port is also reopened
+    // while the other thread waits for the mutex.
+    constexpr int Rounds = 20;
+    std::atomic<int> wrong { 0 };
+    std::atomic<int> done { 0 };
+    auto worker = [&](int unit, int type, int first, int count, quint16 base, quint16 step) {
+        for (int round = 0; round < Rounds; ++round) {
+            quint8 reply[1024] = {};
+            const int address = first + round;
+            int result = 0;
+            {
+                QMutexLocker lock(master->VxCommMutex());
+                if (!master->VxCommIsUnitConnected(unit)) {
+                    ++wrong;
+                    continue;
+                }
+                master->VxCommSetUnitAddress(unit);
+                result = master->VxCommTransaction(type, address, 0, count, 0, nullptr, reply);
+            }
+            const int offset = address - (type == 3 ? 30001 : 40001);
+            bool good = result == replyBytes(5 + 2 * count) && reply[0] == unit && reply[2] == 2 * count;
+            for (int i = 0; good && i < count; ++i) {
+                const quint16 value = quint16((reply[3 + 2 * i] << 8) | reply[4 + 2 * i]);
+                good = value == quint16(base + step * (offset + i));
+            }
+            wrong += good ? 0 : 1;
+            ++done;
+        }
+    };
+    std::unique_ptr<QThread> a(QThread::create(worker, 1, 4, 40001, 3, quint16(1), quint16(3)));
+    std::unique_ptr<QThread> b(QThread::create(worker, 2, 3, 30101, 2, quint16(1000), quint16(1)));
+    a->start();
+    b->start();
+    QVERIFY(a->wait(60000));
+    QVERIFY(b->wait(60000));
+    QCOMPARE(done.load(), 2 * Rounds);
+    QCOMPARE(wrong.load(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(counter.successes.load(), 2 * Rounds, 5000);
+    QCOMPARE(counter.others.load(), 0);
+    QVERIFY(counter.inOwnThread);
+    QVERIFY(master->VxCommIsLinkOpen() || MASTER_OVER_TCP);
 }
 
 void TestModbusMaster::silentUnitIsResentThenInactive()

@@ -56,10 +56,8 @@ private:
     }
     QStringList simArgs(const QList<int> &units) const
     {
-        QStringList args { "--data", TARVOLINK_SOURCE_DIR "/data", "--device", Device, "--verbose" };
-        for (int unit : units)
-            args << "--unit" << QString::number(unit);
-        return args;
+        return QStringList { "--data", TARVOLINK_SOURCE_DIR "/data", "--device", Device, "--verbose" }
+        + SimPeer::unitOptions(units);
     }
 
     QTemporaryDir root;

@@ -88,7 +88,9 @@ void TestDeviceFiles::init()
 
 void TestDeviceFiles::cleanup()
 {
+    // Clearing the override returns every path to the folder beside the program.
     AppPaths::setBaseDir(QString());
+    QCOMPARE(AppPaths::baseDir(), QCoreApplication::applicationDirPath());
     delete dir;
     dir = nullptr;
 }
