@@ -25,8 +25,7 @@ public:
     int passes = 0;
     bool onOwnThread = true;
 
-    explicit Recorder(importfileThread *t) { attach(t); }
-    void attach(importfileThread *t)
+    explicit Recorder(importfileThread *t)
     {
         const auto q = Qt::QueuedConnection;
         connect(t, &importfileThread::ImportThreadSigProgressBarSetRange, this, &Recorder::range, q);
