@@ -14,22 +14,21 @@ class TestImportFileThread : public WorkerFixture
 private slots:
     void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
     void cleanup() { sim.stop(); }
-    void readAllStoresWhatTheUnitHolds();
-    void writeAllSendsOnlyWhatItShould_data();
-    void writeAllSendsOnlyWhatItShould();
+    void readAndWritesReachTheUnit();
     void readFaultsEndWithTheRightMessage_data();
     void readFaultsEndWithTheRightMessage();
     void stopDuringReadEndsAfterCurrentParameter_data();
     void stopDuringReadEndsAfterCurrentParameter();
-    void cyclicUpdatesStoreValuesAndStopAtOnce_data();
     void cyclicUpdatesStoreValuesAndStopAtOnce();
     void cyclicUpdateFailuresGiveTheirMessage_data();
     void cyclicUpdateFailuresGiveTheirMessage();
 };
 
-void TestImportFileThread::readAllStoresWhatTheUnitHolds()
+// One unit read with the signals that go with a read, then written with only the changed values
+// and with all of them.
+void TestImportFileThread::readAndWritesReachTheUnit()
 {
-    QVERIFY(startSim());
+    QVERIFY(startSim({ QStringLiteral("--verbose") }));
     auto master = connectMaster();
     auto model = unitModel(true);
     QVERIFY(model);
@@ -66,49 +65,38 @@ void TestImportFileThread::readAllStoresWhatTheUnitHolds()
     QCOMPARE(rec.names, QStringList { unitName });
     // Views hear of values stored from the worker thread, on their own thread.
     QTRY_VERIFY_WITH_TIMEOUT(viewsTold.count() > 0, 5000);
-}
 
-void TestImportFileThread::writeAllSendsOnlyWhatItShould_data()
-{
-    QTest::addColumn<bool>("onlyChanged");
-    QTest::newRow("only changed") << true;
-    QTest::newRow("all") << false;
-}
-
-void TestImportFileThread::writeAllSendsOnlyWhatItShould()
-{
-    QFETCH(bool, onlyChanged);
-    QVERIFY(startSim({ QStringLiteral("--verbose") }));
-    auto master = connectMaster();
-    auto model = unitModel(false);
-    QVERIFY(model);
-    // Two offline edits: a per-set value in set C and a value shared by all sets.
-    TreeItem *perSet = model->findItem(QStringLiteral("222"));
-    TreeItem *shared = model->findItem(QStringLiteral("212"));
+    // Two offline edits to the file's values: a per-set value in set C and a value shared by all sets.
+    auto edited = unitModel(false);
+    QVERIFY(edited);
+    TreeItem *perSet = edited->findItem(QStringLiteral("222"));
+    TreeItem *shared = edited->findItem(QStringLiteral("212"));
     QVERIFY(perSet && shared && perSet->field(25) == "N" && shared->field(25) == "Y");
-    QVERIFY(model->setData(model->indexOf(perSet, TreeItem::SetAColumn + 2), QStringLiteral("55")));
-    QVERIFY(model->setData(model->indexOf(shared, TreeItem::SetAColumn), shared->field(7)));
-
-    importfileThread thread(master.get(), { "1" }, model.get());
-    thread.setOperation(importfileThread::WriteParameters);
-    thread.setExportOnlyChanged(onlyChanged);
-    thread.setWritePace(0);
-    Recorder rec(&thread);
-    QCOMPARE(runToEnd(thread), int(WorkerOps::Completed));
-    QVERIFY(rec.errors.isEmpty()); // nothing read-only was written: the unit refused nothing
-    QCOMPARE(rec.lastTwo(), CloseAndEnable);
-    const QStringList writes = SimPeer::writtenRegisters(sim.takeRequests());
-    if (onlyChanged) {
-        QCOMPARE(writes,
-            (QStringList { QString::number(shared->field(5).toInt()),
-                QString::number(perSet->field(5).toInt() + 2000) }));
-        return;
-    }
+    QVERIFY(edited->setData(edited->indexOf(perSet, TreeItem::SetAColumn + 2), QStringLiteral("55")));
+    QVERIFY(edited->setData(edited->indexOf(shared, TreeItem::SetAColumn), shared->field(7)));
+    QStringList writes;
+    const auto write = [&](bool onlyChanged) {
+        sim.takeRequests();
+        importfileThread writer(master.get(), { "1" }, edited.get());
+        writer.setOperation(importfileThread::WriteParameters);
+        writer.setExportOnlyChanged(onlyChanged);
+        writer.setWritePace(0);
+        Recorder log(&writer);
+        QCOMPARE(runToEnd(writer), int(WorkerOps::Completed));
+        QVERIFY(log.errors.isEmpty()); // nothing read-only was written: the unit refused nothing
+        QCOMPARE(log.lastTwo(), CloseAndEnable);
+        writes = SimPeer::writtenRegisters(sim.takeRequests());
+    };
+    write(true);
+    QCOMPARE(writes,
+        (QStringList {
+            QString::number(shared->field(5).toInt()), QString::number(perSet->field(5).toInt() + 2000) }));
+    write(false);
     QStringList expected;
     // Parameters kept out of comparison (field 14) are restored too.
-    const QList<TreeItem *> writable = model->GetWritableParameters();
-    QVERIFY(writable.size() > model->GetEditableParameters().size());
-    for (const TreeModel::ReadEntry &entry : model->readList())
+    const QList<TreeItem *> writable = edited->GetWritableParameters();
+    QVERIFY(writable.size() > edited->GetEditableParameters().size());
+    for (const TreeModel::ReadEntry &entry : edited->readList())
         if (writable.contains(entry.item))
             expected << QString::number(entry.registerNumber);
     QCOMPARE(writes, expected);
@@ -207,46 +195,42 @@ void TestImportFileThread::stopDuringReadEndsAfterCurrentParameter()
     QVERIFY(last < parameter);
 }
 
-void TestImportFileThread::cyclicUpdatesStoreValuesAndStopAtOnce_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::newRow("status") << int(importfileThread::OprStatusUpdate);
-    QTest::newRow("trip log") << int(importfileThread::TriplogUpdate);
-}
-
+// The status and the trip-log cycles, one after the other on the same unit.
 void TestImportFileThread::cyclicUpdatesStoreValuesAndStopAtOnce()
 {
-    QFETCH(int, operation);
-    const bool triplog = operation == importfileThread::TriplogUpdate;
     QVERIFY(startSim());
     auto master = connectMaster();
-    auto model = unitModel(true);
-    QVERIFY(model);
-    const QVector<TreeModel::ReadEntry> entries
-        = triplog ? WorkerOps::triplogParameters(*model) : WorkerOps::statusParameters(*model);
-    QVERIFY(entries.size() > 5);
-    importfileThread thread(master.get(), { "1" }, model.get());
-    thread.setOperation(operation);
-    Recorder rec(&thread);
-    QSignalSpy ended(&thread, &QThread::finished);
-    thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 1, 20000);
-    for (const TreeModel::ReadEntry &entry : entries)
-        QVERIFY2(!stored(*model, entry).isEmpty(), qPrintable(entry.item->field(1)));
-    if (triplog) {
-        // A trip in the unit shows in the newest entry's fault number on a later pass.
-        const TreeModel::ReadEntry newest = entries.first();
-        QCOMPARE(model->registerWords(newest.item, 0), QVector<quint16> { 0 });
-        sim.trip();
-        QTRY_COMPARE_WITH_TIMEOUT(model->registerWords(newest.item, 0), QVector<quint16> { 1 }, 10000);
-        // Stopped during the second-long pause between passes, it ends without sitting it out.
-        QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 3, 10000);
+    for (const int operation :
+        { int(importfileThread::OprStatusUpdate), int(importfileThread::TriplogUpdate) }) {
+        const bool triplog = operation == importfileThread::TriplogUpdate;
+        auto model = unitModel(true);
+        QVERIFY(model);
+        const QVector<TreeModel::ReadEntry> entries
+            = triplog ? WorkerOps::triplogParameters(*model) : WorkerOps::statusParameters(*model);
+        QVERIFY(entries.size() > 5);
+        importfileThread thread(master.get(), { "1" }, model.get());
+        thread.setOperation(operation);
+        Recorder rec(&thread);
+        QSignalSpy ended(&thread, &QThread::finished);
+        thread.start();
+        QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 1, 20000);
+        for (const TreeModel::ReadEntry &entry : entries)
+            QVERIFY2(!stored(*model, entry).isEmpty(), qPrintable(entry.item->field(1)));
+        if (triplog) {
+            // A trip in the unit shows in the newest entry's fault number on a later pass.
+            const TreeModel::ReadEntry newest = entries.first();
+            QCOMPARE(model->registerWords(newest.item, 0), QVector<quint16> { 0 });
+            sim.trip();
+            QTRY_COMPARE_WITH_TIMEOUT(model->registerWords(newest.item, 0), QVector<quint16> { 1 }, 10000);
+            // Stopped during the second-long pause between passes, it ends without sitting it out.
+            QTRY_VERIFY_WITH_TIMEOUT(rec.passes >= 3, 10000);
+        }
+        thread.CancelbtnSlotClicked();
+        QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), 500); // the thread may end before a wait() could start
+        QCOMPARE(thread.getResult(), int(WorkerOps::Completed));
+        QVERIFY(rec.errors.isEmpty());
+        QVERIFY(rec.onOwnThread);
     }
-    thread.CancelbtnSlotClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), 500); // the thread may end before a wait() could start
-    QCOMPARE(thread.getResult(), int(WorkerOps::Completed));
-    QVERIFY(rec.errors.isEmpty());
-    QVERIFY(rec.onOwnThread);
 }
 
 void TestImportFileThread::cyclicUpdateFailuresGiveTheirMessage_data()

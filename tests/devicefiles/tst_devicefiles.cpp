@@ -184,9 +184,7 @@ void TestDeviceFiles::versionText_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<int>("subVersion");
     QTest::addColumn<QString>("text");
-    QTest::newRow("release V2.05") << 0x0205 << 0 << "V2.05";
-    QTest::newRow("minor below 10 padded") << 0x0107 << 0 << "V1.07";
-    QTest::newRow("pre-release with sub-version") << (0x4000 | 0x010A) << 0x0103 << "P1.10-01.03";
+    // A release, a pre-release with its sub-version: baseNameJoinsDriveNameAndVersion.
     QTest::newRow("beta letter") << (0x8000 | 0x0203) << 0 << "B2.03";
     QTest::newRow("minor above 99 keeps all digits") << 0x01FF << 0 << "V1.255";
 }
