@@ -48,6 +48,8 @@ private slots:
     void busyWriteIsReadBack_data();
     void busyWriteIsReadBack();
     void sharedMasterInterleaves();
+    void sharedCommandCoilGivesDirection_data();
+    void sharedCommandCoilGivesDirection();
     void silentUnitIsResentThenInactive();
     void disconnectedUnitGetsNoTraffic();
     void unitThatReturnsIsActiveOnce();
@@ -320,6 +322,32 @@ void TestModbusMaster::sharedMasterInterleaves()
     QCOMPARE(counter.others.load(), 0);
     QVERIFY(counter.inOwnThread);
     QVERIFY(master->VxCommIsLinkOpen() || MASTER_OVER_TCP);
+}
+
+void TestModbusMaster::sharedCommandCoilGivesDirection_data()
+{
+    // The KTZ file drives all three commands through coil 11 and the coils above it:
+    // forward 11 (binary), reverse 101, stop 0.
+    QTest::addColumn<int>("coils"); // coils 11, 12, 13 as bits 0, 1, 2
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("direction");
+    QTest::newRow("forward") << 0b011 << 1 << "00";
+    QTest::newRow("reverse") << 0b101 << 1 << "01";
+    QTest::newRow("stop") << 0b000 << 1 << "02";
+    QTest::newRow("no command matches") << 0b001 << -1 << "";
+}
+
+void TestModbusMaster::sharedCommandCoilGivesDirection()
+{
+    QFETCH(int, coils);
+    QFETCH(int, result);
+    QFETCH(QString, direction);
+    // pymodbus keeps whatever coils it is given, unlike a drive that acts on them.
+    QVERIFY(exchange(1, 0, 11, 0, 3, QByteArray(1, char(coils))) > 0);
+    QString got;
+    QCOMPARE(
+        master->VxCommGetMotorDirection(TARVOLINK_SOURCE_DIR "/data/csv_file/KTZV1.10.csv", 1, got), result);
+    QCOMPARE(got, direction);
 }
 
 void TestModbusMaster::silentUnitIsResentThenInactive()

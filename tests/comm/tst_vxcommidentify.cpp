@@ -66,12 +66,7 @@ private slots:
     void failureGivesItsCodeAndMessage();
     void controlValuesFollowTheUnit_data();
     void controlValuesFollowTheUnit();
-#if IDENTIFY_OVER_TCP
-    void sharedCommandCoilGivesDirection_data();
-    void sharedCommandCoilGivesDirection();
-#else
-    void zeroByteCountIsNoDeviceLink_data();
-    void zeroByteCountIsNoDeviceLink();
+#if !IDENTIFY_OVER_TCP
     void unopenablePortOrInterfaceGivesMinusOne();
 #endif
 
@@ -247,6 +242,7 @@ void TestVxCommIdentify::failureGivesItsCodeAndMessage()
     VxCommLinkOutputs out;
     QCOMPARE(link(out), code);
     QCOMPARE(identificationMessage(code), message);
+    QCOMPARE(out.newLink, !IDENTIFY_OVER_TCP); // the serial port was opened for this unit
     // Nothing read after a failure: the control values keep their fallbacks.
     QCOMPARE(out.control.motorDirection, QStringLiteral("03"));
 }
@@ -329,71 +325,7 @@ void TestVxCommIdentify::controlValuesFollowTheUnit()
     QCOMPARE(master->VxCommGetRunSource(file, Unit, source), refSource >= 0 ? 1 : -1);
 }
 
-#if IDENTIFY_OVER_TCP
-void TestVxCommIdentify::sharedCommandCoilGivesDirection_data()
-{
-    // The KTZ file drives all three commands through coil 11 and the coils above it:
-    // forward 11 (binary), reverse 101, stop 0.
-    QTest::addColumn<int>("coils"); // coils 11, 12, 13 as bits 0, 1, 2
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("direction");
-    QTest::newRow("forward") << 0b011 << 1 << "00";
-    QTest::newRow("reverse") << 0b101 << 1 << "01";
-    QTest::newRow("stop") << 0b000 << 1 << "02";
-    QTest::newRow("no command matches") << 0b001 << -1 << "";
-}
-
-void TestVxCommIdentify::sharedCommandCoilGivesDirection()
-{
-    QFETCH(int, coils);
-    QFETCH(int, result);
-    QFETCH(QString, direction);
-    // pymodbus keeps whatever coils it is given, unlike a drive that acts on them.
-    PymodbusPeer peer;
-    QVERIFY(peer.startTcp(Host, port));
-    QVERIFY(install(Install::Shipped));
-    master = std::make_unique<VxCommModbusMaster>(3);
-    QVERIFY(master->VxCommConnectTcpLink(Host, port));
-    const quint8 bits[1] = { quint8(coils) };
-    {
-        QMutexLocker locker(master->VxCommMutex());
-        master->VxCommSetUnitAddress(1);
-        QVERIFY(master->VxCommTransaction(1, 0, 11, 0, 3, bits, nullptr) > 0);
-    }
-    QString got;
-    QCOMPARE(master->VxCommGetMotorDirection(QStringLiteral("KTZV1.10.csv"), 1, got), result);
-    QCOMPARE(got, direction);
-}
-#else
-void TestVxCommIdentify::zeroByteCountIsNoDeviceLink_data()
-{
-    // Bytes after unit, function and the byte count 0.
-    QTest::addColumn<QByteArray>("tail");
-    QTest::newRow("short reply") << QByteArray();
-    // Full length and a valid CRC: only the byte count says the register is missing.
-    QTest::newRow("full-length reply") << fromHex("12 34");
-}
-
-void TestVxCommIdentify::zeroByteCountIsNoDeviceLink()
-{
-    QFETCH(QByteArray, tail);
-    QVERIFY(install(Install::Shipped));
-    SocatPty pty;
-    QVERIFY(pty.start(freshDir()));
-    ScriptedSerialPeer peer;
-    QVERIFY(peer.start(pty.peer(),
-        [tail](const QByteArray &request) { return withCrc(request.left(2) + QByteArray(1, '\0') + tail); }));
-    master = std::make_unique<VxCommModbusMaster>(1);
-    status.VxCommSetModbusMaster(master.get());
-    VxCommSerialInfo serial;
-    serial.portName = pty.ours();
-    serial.unitAddress = 1;
-    VxCommLinkOutputs out;
-    QCOMPARE(status.VxCommLinkUnit(1, serial, VxCommTcpInfo(), out), -3);
-    QVERIFY(peer.requestCount() >= 1);
-    QVERIFY(out.newLink);
-}
-
+#if !IDENTIFY_OVER_TCP
 void TestVxCommIdentify::unopenablePortOrInterfaceGivesMinusOne()
 {
     QVERIFY(install(Install::Shipped));

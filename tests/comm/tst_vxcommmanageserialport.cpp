@@ -1,5 +1,6 @@
 // The serial link and the master's reply checks against a scripted peer on a pseudo-terminal,
 // for the faults a real server does not produce: corrupted, short, foreign and oversized replies.
+#include "apppaths.h"
 #include "commtestpeers.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
@@ -21,6 +22,8 @@ private slots:
     void faultyRepliesGetTheirCodes_data();
     void faultyRepliesGetTheirCodes();
     void oversizedReplyIsRefusedWithinTheBuffer();
+    void zeroByteCountIsNoDeviceLink_data();
+    void zeroByteCountIsNoDeviceLink();
     void portSettingsAndTheirTexts();
 
 private:
@@ -137,6 +140,27 @@ void TestSerialLink::oversizedReplyIsRefusedWithinTheBuffer()
     quint8 buffer[1024] = {};
     QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), 7);
     QCOMPARE(buffer[4], quint8(0x2A));
+}
+
+void TestSerialLink::zeroByteCountIsNoDeviceLink_data()
+{
+    // Bytes after unit, function (input registers) and the byte count 0.
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("short reply") << QByteArray();
+    // Full length and a valid CRC: only the byte count says the register is missing.
+    QTest::newRow("full-length reply") << fromHex("12 34");
+}
+
+// Identification's first read, the device code, answered without the register.
+void TestSerialLink::zeroByteCountIsNoDeviceLink()
+{
+    QFETCH(QByteArray, tail);
+    answer(withCrc(fromHex("01 04 00") + tail));
+    AppPaths::setBaseDir(TARVOLINK_BIN_DIR);
+    const int before = peer.requestCount();
+    QString file, size, version, inom, pnom;
+    QCOMPARE(master->VxCommIdentifyUnit(file, size, version, inom, pnom, 1, QString(), 1), -3);
+    QCOMPARE(peer.requestCount(), before + 1);
 }
 
 void TestSerialLink::portSettingsAndTheirTexts()
