@@ -2,7 +2,6 @@
 // the exact bytes of a coil write, nothing written past a frame, and every request that is refused
 // before it is sent. The CRCs were checked against pymodbus's own CRC routine.
 #include "modbusframe.h"
-#include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QtTest>

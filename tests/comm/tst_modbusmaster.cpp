@@ -3,15 +3,10 @@
 // is fatal here, so a worker thread touching a Qt object of another thread fails the test.
 #include "commtestpeers.h"
 #include "vxcommmodbusmaster.h"
-#include "vxcommtcpclient.h"
 
 #include <QtTest>
 #include <atomic>
 #include <memory>
-
-#ifndef MASTER_OVER_TCP
-#define MASTER_OVER_TCP 0
-#endif
 
 static const QString Host = QStringLiteral(TEST_LOOPBACK);
 
