@@ -27,7 +27,6 @@ const QString FaultSize = QStringLiteral("6");
 const QByteArray FaultSizeRow = "6;RVN48-013;13,0;5.5";
 const QByteArray NoInomRow = "6;RVN48-013;;5.5";
 const QByteArray NoPnomRow = "6;RVN48-013;13,0;";
-const QString SizeRegister = QStringLiteral("30005");
 const int Unit = 1;
 const int Interface = 3;
 const QString InterfaceText = QStringLiteral("TCPIP");
@@ -41,7 +40,6 @@ const QString FaultSize = QStringLiteral("1");
 const QByteArray FaultSizeRow = "1;KTZ23-2P5;2,5;0.37";
 const QByteArray NoInomRow = "1;KTZ23-2P5;;0.37";
 const QByteArray NoPnomRow = "1;KTZ23-2P5;2,5;";
-const QString SizeRegister = QStringLiteral("44450");
 const int Unit = 5;
 const int Interface = 2;
 const QString InterfaceText = QStringLiteral("RS485");
@@ -226,8 +224,6 @@ void TestVxCommIdentify::failureGivesItsCodeAndMessage_data()
     row("no file for the version", Install::OtherModelOnly, none, -2, "No CSV File Found");
     row("silent unit", Install::Shipped, { "--silent-after", "0" }, -3, "No Device Link");
     row("silent after the version", Install::Shipped, { "--silent-after", "2" }, -3, "No Device Link");
-    row("size register refused", Install::Shipped, { "--exception", SizeRegister + ":2" }, -3,
-        "No Device Link");
 }
 
 void TestVxCommIdentify::failureGivesItsCodeAndMessage()
