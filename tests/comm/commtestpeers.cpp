@@ -130,12 +130,6 @@ void ScriptedSerialPeer::stop()
     fd = -1;
 }
 
-QByteArray ScriptedSerialPeer::lastRequest() const
-{
-    QMutexLocker guard(&lock);
-    return last;
-}
-
 void ScriptedSerialPeer::run()
 {
     QByteArray frame;
@@ -152,10 +146,6 @@ void ScriptedSerialPeer::run()
         }
         if (frame.isEmpty())
             continue;
-        {
-            QMutexLocker guard(&lock);
-            last = frame;
-        }
         ++requests;
         const QByteArray reply = respond(frame);
         frame.clear();
@@ -206,12 +196,6 @@ void ScriptedTcpPeer::stop()
     listenFd = -1;
 }
 
-QByteArray ScriptedTcpPeer::lastRequest() const
-{
-    QMutexLocker guard(&lock);
-    return last;
-}
-
 void ScriptedTcpPeer::run()
 {
     while (running) {
@@ -242,11 +226,6 @@ void ScriptedTcpPeer::serve(int client)
     }
     if (request.isEmpty())
         return;
-    {
-        QMutexLocker guard(&lock);
-        last = request;
-    }
-    ++requests;
     const QList<QByteArray> segments = respond(request);
     for (int i = 0; i < segments.size(); ++i) {
         if (i > 0 && gap > 0)

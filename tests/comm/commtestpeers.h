@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
 #include <QProcess>
 #include <QString>
 #include <atomic>
@@ -56,7 +55,6 @@ public:
     bool start(const QString &device, Responder responder);
     void stop();
     int requestCount() const { return requests.load(); }
-    QByteArray lastRequest() const;
 
 private:
     void run();
@@ -64,8 +62,6 @@ private:
     std::thread thread;
     std::atomic<bool> running { false };
     std::atomic<int> requests { 0 };
-    mutable QMutex lock;
-    QByteArray last;
     int fd = -1;
 };
 
@@ -79,8 +75,6 @@ public:
     bool start(const QString &host, Responder responder, int gapMs = 0);
     void stop();
     quint16 port() const { return listenPort; }
-    int requestCount() const { return requests.load(); }
-    QByteArray lastRequest() const;
 
 private:
     void run();
@@ -89,9 +83,6 @@ private:
     int gap = 0;
     std::thread thread;
     std::atomic<bool> running { false };
-    std::atomic<int> requests { 0 };
-    mutable QMutex lock;
-    QByteArray last;
     int listenFd = -1;
     quint16 listenPort = 0;
 };

@@ -1,8 +1,8 @@
 // Request frames the pymodbus peer of tst_modbusmaster cannot check: the read/write function 23,
 // the exact bytes of a coil write, nothing written past a frame, and every request that is refused
 // before it is sent. The CRCs were checked against pymodbus's own CRC routine.
+#include "commtestpeers.h"
 #include "modbusframe.h"
-#include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QtTest>
@@ -20,11 +20,6 @@ private slots:
     void bitTextsBecomeBytes();
 };
 
-static QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
 void TestModbusFrame::everyFunctionBuildsItsFrame_data()
 {
     QTest::addColumn<int>("type");
@@ -38,8 +33,8 @@ void TestModbusFrame::everyFunctionBuildsItsFrame_data()
 
     const auto row = [](const char *name, int type, int readAddress, int writeAddress, int readCount,
                          int writeCount, const char *data, const char *frame, int expectedReply) {
-        QTest::newRow(name) << type << readAddress << writeAddress << readCount << writeCount << hex(data)
-                            << hex(frame) << expectedReply;
+        QTest::newRow(name) << type << readAddress << writeAddress << readCount << writeCount << fromHex(data)
+                            << fromHex(frame) << expectedReply;
     };
     // Functions 1 to 16 are exchanged with pymodbus over RTU and TCP in tst_modbusmaster.
     row("5 coil always on", 1, 0, 173, 0, 1, "00", "01 05 00 AC FF 00 4C 1B", 8);

@@ -27,9 +27,8 @@ private slots:
     void formIsCheckedAndExpanded_data();
     void formIsCheckedAndExpanded();
 
-    void rs485FindsEveryAnsweringUnitOnOneMaster();
     void tcpRangeFindsExactlyTheServedAddresses();
-    void cancelDuringRs485KeepsRs232Unit();
+    void serialScanAndItsCancel();
 
 private:
     // Runs a scan; every candidate's report, with the progress after it, lands in `reports`.
@@ -56,10 +55,8 @@ private:
     }
     QStringList simArgs(const QList<int> &units) const
     {
-        QStringList args { "--data", TARVOLINK_SOURCE_DIR "/data", "--device", Device, "--verbose" };
-        for (int unit : units)
-            args << "--unit" << QString::number(unit);
-        return args;
+        return QStringList { "--data", TARVOLINK_SOURCE_DIR "/data", "--device", Device, "--verbose" }
+        + SimPeer::unitOptions(units);
     }
 
     QTemporaryDir root;
@@ -141,23 +138,6 @@ void TestScan::formIsCheckedAndExpanded()
         expected);
 }
 
-void TestScan::rs485FindsEveryAnsweringUnitOnOneMaster()
-{
-    SimPeer sim;
-    const QString link = root.filePath("rs485");
-    QVERIFY2(sim.startPty(link, simArgs({ 2, 7 })), qPrintable(sim.errorOutput()));
-    const auto found = scan({}, { { link }, 19200, "N,8,1", { 1, 2, 3, 7 } }, {});
-    QCOMPARE(found.size(), 2);
-    QCOMPARE(F::at(found.at(0).entry, F::Number), QString("2"));
-    QCOMPARE(F::at(found.at(1).entry, F::Number), QString("7"));
-    QVERIFY(F::at(found.at(1).entry, F::Name).endsWith(" (7)"));
-    QCOMPARE(found.at(0).master, found.at(1).master);
-    QCOMPARE(reports.mid(0, 2),
-        QStringList({ "3 1 2 " + link + ": No Device Link [1/0]",
-            "4 2 2 " + link + ": Device Link Established [2/1]" }));
-    QVERIFY(reports.last().endsWith("[4/2]"));
-}
-
 void TestScan::tcpRangeFindsExactlyTheServedAddresses()
 {
     // One simulator per address: each is ready once it says so.
@@ -184,21 +164,36 @@ void TestScan::tcpRangeFindsExactlyTheServedAddresses()
     QCOMPARE(reports.size(), 1);
 }
 
-// RS232 stops at the first unit of its port; a cancel during RS485 keeps what was found.
-void TestScan::cancelDuringRs485KeepsRs232Unit()
+// RS232 stops at the first unit of its port, RS485 finds every unit that answers and keeps them
+// on one master; a cancel during RS485 keeps what was found.
+void TestScan::serialScanAndItsCancel()
 {
     SimPeer sim232, sim485;
     const QString link232 = root.filePath("c232"), link485 = root.filePath("c485");
-    QVERIFY(sim232.startPty(link232, simArgs({ 2, 3 })));
-    QVERIFY(sim485.startPty(link485, simArgs({ 1, 2 })));
-    const auto found = scan({ { link232 }, 19200, "N,8,1", { 1, 2, 3, 7 } },
-        { { link485 }, 19200, "N,8,1", { 1, 2 } }, {}, 32, 3); // cancelled at the first RS485 number
-    QCOMPARE(found.size(), 2);
+    QVERIFY2(sim232.startPty(link232, simArgs({ 2, 3 })), qPrintable(sim232.errorOutput()));
+    QVERIFY2(sim485.startPty(link485, simArgs({ 2, 7 })), qPrintable(sim485.errorOutput()));
+    const rs232InfoForAutoScan rs232 { { link232 }, 19200, "N,8,1", { 1, 2, 3, 7 } };
+    const rs485InfoForAutoScan rs485 { { link485 }, 19200, "N,8,1", { 1, 2, 3, 7 } };
+    auto found = scan(rs232, rs485, {});
+    QCOMPARE(found.size(), 3);
     QCOMPARE(F::at(found.at(0).entry, F::Number), QString("2"));
-    QCOMPARE(F::at(found.at(1).entry, F::Interface), QString("RS485"));
-    QCOMPARE(reports.size(), 3); // RS232 3 and 7, RS485 2 never tried
+    QCOMPARE(F::at(found.at(1).entry, F::Number), QString("2"));
+    QCOMPARE(F::at(found.at(2).entry, F::Number), QString("7"));
+    QCOMPARE(F::at(found.at(2).entry, F::Interface), QString("RS485"));
+    QVERIFY(F::at(found.at(2).entry, F::Name).endsWith(" (7)"));
+    QCOMPARE(found.at(1).master, found.at(2).master);
+    QCOMPARE(reports.mid(2, 2),
+        QStringList({ "3 1 2 " + link485 + ": No Device Link [3/1]",
+            "4 2 2 " + link485 + ": Device Link Established [4/2]" }));
+    QVERIFY(reports.last().endsWith("[6/3]"));
     for (const QString &line : sim232.takeRequests())
         QVERIFY2(!line.contains(" unit 3 ") && !line.contains(" unit 7 "), qPrintable(line));
+
+    cleanup();
+    found = scan(rs232, rs485, {}, 32, 4); // cancelled once RS485 unit 2 is found
+    QCOMPARE(found.size(), 2);
+    QCOMPARE(F::at(found.at(1).entry, F::Interface), QString("RS485"));
+    QCOMPARE(reports.size(), 4); // RS485 3 and 7 never tried
 }
 
 QTEST_GUILESS_MAIN(TestScan)

@@ -1,11 +1,11 @@
 #include "workertestsupport.h"
 
 #include "apppaths.h"
+#include "commtestpeers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTcpServer>
 
 const QString WorkerFixture::Device = QStringLiteral("KTZV1.10.csv");
 const QStringList WorkerFixture::CloseAndEnable { QStringLiteral("close"), QStringLiteral("enable") };
@@ -14,10 +14,7 @@ bool WorkerFixture::setUp(const QString &address, quint16 fallbackPort)
 {
     AppPaths::setBaseDir(QStringLiteral(TARVOLINK_BIN_DIR));
     host = address;
-    // 502 when it can be bound (as root), else a high port of the test program's own.
-    QTcpServer probe;
-    port = probe.listen(QHostAddress(host), 502) ? 502 : fallbackPort;
-    probe.close();
+    port = modbusTcpPort(host, fallbackPort);
     if (!startSim())
         return false;
     auto master = connectMaster();

@@ -25,8 +25,7 @@ public:
     int passes = 0;
     bool onOwnThread = true;
 
-    explicit Recorder(importfileThread *t) { attach(t); }
-    void attach(importfileThread *t)
+    explicit Recorder(importfileThread *t)
     {
         const auto q = Qt::QueuedConnection;
         connect(t, &importfileThread::ImportThreadSigProgressBarSetRange, this, &Recorder::range, q);
@@ -52,16 +51,8 @@ public slots:
     void progress(int v) { note(QStringLiteral("progress %1").arg(v)); }
     void close() { note(QStringLiteral("close")); }
     void enable() { note(QStringLiteral("enable")); }
-    void error(QString message, QString title)
-    {
-        check();
-        errors << title + QLatin1Char('|') + message;
-    }
-    void name(QString n)
-    {
-        check();
-        names << n;
-    }
+    void error(QString message, QString title) { note(title + QLatin1Char('|') + message, errors); }
+    void name(QString n) { note(n, names); }
     void pass()
     {
         check();
@@ -70,11 +61,12 @@ public slots:
 
 private:
     void check() { onOwnThread = onOwnThread && QThread::currentThread() == thread(); }
-    void note(const QString &e)
+    void note(const QString &e, QStringList &into)
     {
         check();
-        events << e;
+        into << e;
     }
+    void note(const QString &e) { note(e, events); }
 };
 
 // The simulator serving the shipped KTZ V1.10 file, masters connected to it and models of that

@@ -1,8 +1,11 @@
 #include "apppaths.h"
 #include "csvline.h"
+#include "devicefilenotices.h"
 #include "devicefiles.h"
 
 #include <QtTest>
+#include <memory>
+#include <vector>
 
 using namespace DeviceFiles;
 
@@ -39,6 +42,8 @@ class TestDeviceFiles : public QObject
 {
     Q_OBJECT
 private slots:
+    // First, so that a worker is the first to touch the notifier.
+    void missingGeneralCsvReportedOnceAcrossWorkers();
     void init();
     void cleanup();
 
@@ -69,6 +74,53 @@ private:
     QTemporaryDir *dir = nullptr;
 };
 
+// Workers that find general.csv missing at the same time must produce exactly one notice, delivered
+// on the user-interface thread, even when a worker is the first to touch the notifier.
+void TestDeviceFiles::missingGeneralCsvReportedOnceAcrossWorkers()
+{
+    const QString missing = dir->path() + "/elsewhere/configData/general.csv";
+
+    QObject receiver;
+    int delivered = 0;
+    bool onMainThread = true;
+    QString reportedPath;
+    QThread *mainThread = QThread::currentThread();
+
+    std::vector<std::unique_ptr<QThread>> workers;
+    for (int i = 0; i < 4; ++i) {
+        workers.emplace_back(QThread::create([&, i] {
+            // The first worker creates the notifier; the queued connection is made on this thread
+            // only once, by worker 0, before the others start reading.
+            if (i == 0) {
+                QObject::connect(
+                    DeviceFileNotices::instance(), &DeviceFileNotices::generalCsvMissing, &receiver,
+                    [&](const QString &path) {
+                        ++delivered;
+                        reportedPath = path;
+                        onMainThread = onMainThread && QThread::currentThread() == mainThread;
+                    },
+                    Qt::QueuedConnection);
+            }
+            for (int n = 0; n < 50; ++n)
+                DeviceFiles::VxCommReadGeneralCsv(missing, 2, 4610, 1);
+        }));
+    }
+    workers.front()->start();
+    QVERIFY(workers.front()->wait(10000));
+    for (std::size_t i = 1; i < workers.size(); ++i)
+        workers[i]->start();
+    for (auto &worker : workers)
+        QVERIFY(worker->wait(10000));
+
+    QCOMPARE(DeviceFileNotices::instance()->thread(), mainThread);
+    QTRY_COMPARE_WITH_TIMEOUT(delivered, 1, 5000);
+    // Nothing more arrives once the queue has been drained.
+    QTest::qWait(50);
+    QCOMPARE(delivered, 1);
+    QVERIFY(onMainThread);
+    QCOMPARE(reportedPath, missing);
+}
+
 void TestDeviceFiles::init()
 {
     dir = new QTemporaryDir;
@@ -88,7 +140,9 @@ void TestDeviceFiles::init()
 
 void TestDeviceFiles::cleanup()
 {
+    // Clearing the override returns every path to the folder beside the program.
     AppPaths::setBaseDir(QString());
+    QCOMPARE(AppPaths::baseDir(), QCoreApplication::applicationDirPath());
     delete dir;
     dir = nullptr;
 }
@@ -130,9 +184,7 @@ void TestDeviceFiles::versionText_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<int>("subVersion");
     QTest::addColumn<QString>("text");
-    QTest::newRow("release V2.05") << 0x0205 << 0 << "V2.05";
-    QTest::newRow("minor below 10 padded") << 0x0107 << 0 << "V1.07";
-    QTest::newRow("pre-release with sub-version") << (0x4000 | 0x010A) << 0x0103 << "P1.10-01.03";
+    // A release, a pre-release with its sub-version: baseNameJoinsDriveNameAndVersion.
     QTest::newRow("beta letter") << (0x8000 | 0x0203) << 0 << "B2.03";
     QTest::newRow("minor above 99 keeps all digits") << 0x01FF << 0 << "V1.255";
 }
@@ -249,15 +301,11 @@ void TestDeviceFiles::sizeTableLookups()
 {
     writeDeviceFile("ABCV2.03.csv");
     const QString file = "ABCV2.03.csv"; // bare names resolve in csv_file
-    // Sizes, INOM and PNOM of a shipped file: tst_vxcommidentify.
-    // Only INOM keeps its commas; every other field loses them.
+    // Sizes of a shipped file by full path, INOM with its comma and a size not in the table:
+    // tst_vxcommidentify and tst_shippeddata. Every field but INOM loses its commas.
     QCOMPARE(VxCommGetDriveSize(file, 4), QStringLiteral("ABC 48-1234"));
-    QCOMPARE(VxCommGetInom(file, 4), QStringLiteral("1,234"));
     QCOMPARE(VxCommGetPnom(file, 4), QStringLiteral("1500"));
-    QCOMPARE(VxCommGetDriveSize(file, 5), QString());
     QCOMPARE(VxCommGetDriveSize("NOSUCHV1.00.csv", 3), QString());
-    const QString full = AppPaths::csvDir() + "/ABCV2.03.csv";
-    QCOMPARE(VxCommGetDriveSize(full, 3), QStringLiteral("ABC 48-012"));
     // The unit of the nominal power comes from a heading row that names it, else stays open.
     QCOMPARE(VxCommGetSizeByCode(file, 3).pnomUnit, QString());
     QString named = "[SIZES]\n/ Code;Drive size;INOM (A);PNOM (kW)\n1;ABC 48-003;2,5;0.75\n[SIZES]END\n";

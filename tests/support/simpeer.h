@@ -27,7 +27,6 @@ public:
     bool trip();
     // Freezes and thaws the simulator (SIGSTOP / SIGCONT): a unit that stops answering and comes back.
     bool pause(bool paused);
-    qint64 pid() const { return process.processId(); }
     // The request lines of --verbose ("request N unit U fc F reg R: bytes") logged since the start
     // or the previous call.
     QStringList takeRequests();

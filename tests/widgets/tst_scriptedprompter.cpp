@@ -10,15 +10,13 @@ class TestScriptedPrompter : public QObject
 {
     Q_OBJECT
 private slots:
-    void unexpectedPromptIsRefusedAndReported();
+    void unexpectedUnmetOrUnanswerablePromptsAreReported();
     void mismatchKeepsExpectationAndIsReported_data();
     void mismatchKeepsExpectationAndIsReported();
-    void unmetExpectationIsReported();
-    void answerOutsideButtonsIsRefused();
     void vxButtonSwapsIconsOnHover();
 };
 
-void TestScriptedPrompter::unexpectedPromptIsRefusedAndReported()
+void TestScriptedPrompter::unexpectedUnmetOrUnanswerablePromptsAreReported()
 {
     ScriptedPrompter p;
     Prompter &seam = p;
@@ -31,6 +29,16 @@ void TestScriptedPrompter::unexpectedPromptIsRefusedAndReported()
     p.reset();
     QVERIFY(p.problems().isEmpty());
     QVERIFY(p.seen().isEmpty());
+
+    p.expectWarning("Never shown");
+    QCOMPARE(p.problems(), QString("expected warning \"Never shown\" never came"));
+    p.reset();
+    // An answer the question does not offer is refused.
+    p.expectQuestion("Save?", QMessageBox::Cancel);
+    QCOMPARE(p.question(nullptr, "Warning", "Save?", QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+                 QMessageBox::Question),
+        QMessageBox::NoButton);
+    QVERIFY(p.problems().contains("not among the buttons"));
 }
 
 void TestScriptedPrompter::mismatchKeepsExpectationAndIsReported_data()
@@ -63,23 +71,6 @@ void TestScriptedPrompter::mismatchKeepsExpectationAndIsReported()
     p.critical(nullptr, "Error", "Port is not Opened");
     QCOMPARE(p.pending(), 0);
     QVERIFY(!p.problems().isEmpty());
-}
-
-void TestScriptedPrompter::unmetExpectationIsReported()
-{
-    ScriptedPrompter p;
-    p.expectWarning("Never shown");
-    QCOMPARE(p.problems(), QString("expected warning \"Never shown\" never came"));
-}
-
-void TestScriptedPrompter::answerOutsideButtonsIsRefused()
-{
-    ScriptedPrompter p;
-    p.expectQuestion("Save?", QMessageBox::Cancel);
-    QCOMPARE(p.question(nullptr, "Warning", "Save?", QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-                 QMessageBox::Question),
-        QMessageBox::NoButton);
-    QVERIFY(p.problems().contains("not among the buttons"));
 }
 
 void TestScriptedPrompter::vxButtonSwapsIconsOnHover()
