@@ -121,6 +121,7 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
     // A unit without link is never started; the interval is refused below 10 ms.
     QVERIFY(keeper.createDevice(fx.entry("RS232", 9), QString()));
     keeper.setInterval(5);
+    QCOMPARE(keeper.worker(dev)->getInterval(), 250ul);
     keeper.setInterval(100);
     QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
     QCOMPARE(dev->interval(), 100);
