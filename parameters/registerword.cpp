@@ -79,17 +79,6 @@ quint16 encode(double value)
     return decimalWord(exponent, mantissa);
 }
 
-quint16 encode(double value, int decimals)
-{
-    if (decimals >= 0 && decimals <= kMaxDecimals && std::isfinite(value)) {
-        const double scale = powerOfTen(decimals);
-        const double scaled = value * scale;
-        if (std::fabs(scaled) < 1e15)
-            value = std::round(scaled) / scale;
-    }
-    return encode(value);
-}
-
 quint16 encode(const QString &text)
 {
     return encode(parseNumber(text));
@@ -113,13 +102,6 @@ double decode(quint16 word)
 QString decodeText(quint16 word)
 {
     return formatNumber(decode(word));
-}
-
-QString decodeText(quint16 word, int decimals)
-{
-    if (decimals <= 0)
-        return formatNumber(std::round(decode(word)));
-    return QString::number(decode(word), 'f', qMin(decimals, kMaxDecimals));
 }
 
 double parseNumber(const QString &text, bool *ok)

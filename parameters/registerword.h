@@ -14,10 +14,6 @@ namespace RegisterWord {
 // saturate at +-1023 x 10^7 and numbers too small for exponent -8 round to zero.
 quint16 encode(double value);
 
-// As encode(double), after rounding to the number of decimals the value editor offers
-// (a negative count leaves the value as it is).
-quint16 encode(double value, int decimals);
-
 // Parses a shown number (a decimal comma is accepted; text that is no number counts as 0,
 // as the units' own editors do) and encodes it.
 quint16 encode(const QString &text);
@@ -27,9 +23,6 @@ double decode(quint16 word);
 
 // decode() as the shortest text that reads back to the same value ("0.5", "32800", "-2").
 QString decodeText(quint16 word);
-
-// decode() with a fixed number of decimals ("0.50" for 0.5 with 2), rounded half away from zero.
-QString decodeText(quint16 word, int decimals);
 
 // Reads a shown number: "," is taken as the decimal point, surrounding blanks are ignored.
 // `ok` (optional) tells whether the text was a number; the result is 0 when it was not.

@@ -12,30 +12,8 @@ private slots:
     void encodeDecodeVectors();
     void shownTextParsesLikeTheEditor_data();
     void shownTextParsesLikeTheEditor();
-    void editorDecimalsRoundBeforeEncoding_data();
-    void editorDecimalsRoundBeforeEncoding();
     void everyWordSurvivesDecodeThenEncode();
 };
-
-void TestRegisterWord::editorDecimalsRoundBeforeEncoding_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("0.83 with 1 decimal") << 0.83 << 1 << "0.8";
-    QTest::newRow("0.85 with 1 decimal rounds up") << 0.85 << 1 << "0.9";
-    QTest::newRow("0.5 with 2 decimals") << 0.5 << 2 << "0.50";
-    QTest::newRow("12.5 with 0 decimals") << 12.5 << 0 << "13";
-    QTest::newRow("negative count keeps value") << 0.123 << -1 << "0.123";
-}
-
-void TestRegisterWord::editorDecimalsRoundBeforeEncoding()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    const quint16 word = RegisterWord::encode(value, decimals);
-    QTEST(decimals < 0 ? RegisterWord::decodeText(word) : RegisterWord::decodeText(word, decimals), "text");
-}
 
 void TestRegisterWord::encodeDecodeVectors_data()
 {
