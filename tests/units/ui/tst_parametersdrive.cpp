@@ -4,6 +4,7 @@
 // ExportOnlyChanged writes exactly the registers edited offline; and a "No" to any question on
 // the way to the drive writes nothing.
 #include "apppaths.h"
+#include "ctrlpanelcontroller.h"
 #include "mbpoll.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
@@ -214,14 +215,16 @@ void TstParametersDrive::editsReachTheUnitOnlyWhenSentOrLoadedToTheDrive()
     for (const QString &question : refused) {
         const bool osc = question == refused.first();
         tab->setOscilloscopeHook(osc ? &recording : nullptr);
-        tab->setControlPanelHook(osc ? nullptr : &running);
+        if (!osc)
+            tab->setControlPanelHook(&running);
         prompter.expectQuestion(question, QMessageBox::No);
         QTest::mouseClick(loadToDrive, Qt::LeftButton);
         QCOMPARE(prompter.pending(), 0);
         QVERIFY(!tab->transfer()->isOpen());
         QVERIFY(tab->threadList(UnitRegistry::RS232).value(0).isEmpty());
     }
-    tab->setControlPanelHook(nullptr);
+    // The controller's own control panel from here on: its motor is not running.
+    tab->setControlPanelHook(tab->ctrlController());
     QTest::qWait(300);
     QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList()); // offline so far
 
