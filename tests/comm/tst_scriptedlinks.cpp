@@ -262,42 +262,36 @@ void TestScriptedLinks::bitTextsBecomeBytes()
 void TestScriptedLinks::faultyRepliesGetTheirCodes_data()
 {
     QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("activeBefore");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("activeAfter");
-
+    // A correct reply, its bytes and a unit coming back by it: tst_modbusmaster against pymodbus.
     QByteArray corrupted = withCrc(fromHex("01 03 02 00 2A"));
     corrupted[corrupted.size() - 1] = char(corrupted.at(corrupted.size() - 1) ^ 0x5A);
-    QTest::newRow("correct") << withCrc(fromHex("01 03 02 00 2A")) << "0" << 7 << "1";
-    QTest::newRow("corrupted CRC, active") << corrupted << "1" << -13 << "1";
-    QTest::newRow("cut short") << fromHex("01 03 02 00") << "1" << -17 << "0";
-    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << "1" << -8 << "0";
-    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << "1" << -9 << "0";
+    QTest::newRow("corrupted CRC, active") << corrupted << -13 << "1";
+    QTest::newRow("cut short") << fromHex("01 03 02 00") << -17 << "0";
+    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << -8 << "0";
+    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << -9 << "0";
 }
 
 void TestScriptedLinks::faultyRepliesGetTheirCodes()
 {
     QFETCH(QByteArray, reply);
-    QFETCH(QString, activeBefore);
     QFETCH(int, result);
     QFETCH(QString, activeAfter);
     answer(reply);
-    master->VxCommAddUnitHealth(1, "connect", activeBefore);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     quint8 buffer[1024] = {};
     QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), result);
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), activeAfter);
-    if (result == -17 || result == -8 || result == -9) {
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(4).toString(),
-            "error Information\t" + QString::number(result) + "\t"
-                + VxCommModbusMaster::VxCommErrorText(result) + "\t40001\tread failure");
-        QCOMPARE(spy.at(0).at(6).toStringList().size(), reply.size());
-    } else if (result == -13) {
+    if (result == -13) {
         QCOMPARE(spy.size(), 0); // neither success nor a change of state
-    } else {
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), 7), reply);
+        return;
     }
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(4).toString(),
+        "error Information\t" + QString::number(result) + "\t" + VxCommModbusMaster::VxCommErrorText(result)
+            + "\t40001\tread failure");
+    QCOMPARE(spy.at(0).at(6).toStringList().size(), reply.size());
 }
 
 void TestScriptedLinks::oversizedReplyIsRefusedWithinTheBuffer()
