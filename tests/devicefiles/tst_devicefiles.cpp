@@ -337,7 +337,7 @@ void TestDeviceFiles::sizeTableLookups()
     writeDeviceFile("ABCV2.03.csv");
     const QString file = "ABCV2.03.csv"; // bare names resolve in csv_file
     // Sizes of a shipped file by full path, INOM with its comma and a size not in the table:
-    // tst_vxcommidentify and tst_shippeddata. Every field but INOM loses its commas.
+    // tst_vxcommidentify and shippedDeviceFile. Every field but INOM loses its commas.
     QCOMPARE(VxCommGetDriveSize(file, 4), QStringLiteral("ABC 48-1234"));
     QCOMPARE(VxCommGetPnom(file, 4), QStringLiteral("1500"));
     QCOMPARE(VxCommGetDriveSize("NOSUCHV1.00.csv", 3), QString());
