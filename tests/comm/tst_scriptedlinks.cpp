@@ -1,9 +1,13 @@
-// The serial and the Modbus TCP links and the master's reply checks against scripted peers, for the
-// faults a real server does not produce: corrupted, short, foreign and oversized replies, replies in
-// several segments, silence, refused connections and resend numbering. The TCP header itself is
-// checked by the pymodbus peer of tst_modbusmaster_tcp.
+// The request frames and the serial and Modbus TCP links' reply checks. Frames: what the pymodbus
+// peer of tst_modbusmaster cannot check (the read/write function 23, the exact bytes of a coil write,
+// nothing written past a frame, every request refused before it is sent; the CRCs were checked
+// against pymodbus's own routine). Links: scripted peers for the faults a real server does not
+// produce: corrupted, short, foreign and oversized replies, replies in several segments, silence,
+// refused connections and resend numbering. The TCP header itself is checked by the pymodbus peer
+// of tst_modbusmaster_tcp.
 #include "apppaths.h"
 #include "commtestpeers.h"
+#include "modbusframe.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommtcpclient.h"
@@ -24,6 +28,13 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void init();
+
+    void everyFunctionBuildsItsFrame_data();
+    void everyFunctionBuildsItsFrame();
+    void invalidRequestsAreRefused_data();
+    void invalidRequestsAreRefused();
+    void bitTextsBecomeBytes_data();
+    void bitTextsBecomeBytes();
 
     // The serial link.
     void faultyRepliesGetTheirCodes_data();
@@ -137,45 +148,150 @@ int TestScriptedLinks::send(
     return result;
 }
 
+void TestScriptedLinks::everyFunctionBuildsItsFrame_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("readAddress");
+    QTest::addColumn<int>("writeAddress");
+    QTest::addColumn<int>("readCount");
+    QTest::addColumn<int>("writeCount");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QByteArray>("frame"); // with CRC
+    QTest::addColumn<int>("expectedReply");
+
+    const auto row = [](const char *name, int type, int readAddress, int writeAddress, int readCount,
+                         int writeCount, const char *data, const char *frame, int expectedReply) {
+        QTest::newRow(name) << type << readAddress << writeAddress << readCount << writeCount << fromHex(data)
+                            << fromHex(frame) << expectedReply;
+    };
+    // Functions 1 to 16 are exchanged with pymodbus over RTU and TCP in tst_modbusmaster.
+    row("5 coil always on", 1, 0, 173, 0, 1, "00", "01 05 00 AC FF 00 4C 1B", 8);
+    row("23 read/write", 4, 40004, 40015, 6, 3, "00 FF 00 FF 00 FF",
+        "01 17 00 03 00 06 00 0E 00 03 06 00 FF 00 FF 00 FF 46 91", 17);
+}
+
+void TestScriptedLinks::everyFunctionBuildsItsFrame()
+{
+    QFETCH(int, type);
+    QFETCH(int, readAddress);
+    QFETCH(int, writeAddress);
+    QFETCH(int, readCount);
+    QFETCH(int, writeCount);
+    QFETCH(QByteArray, data);
+    QFETCH(QByteArray, frame);
+    QFETCH(int, expectedReply);
+
+    quint8 buffer[ModbusFrame::BufferSize];
+    std::memset(buffer, 0xEE, sizeof buffer);
+    ModbusFrame::Request request;
+    QVERIFY(ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount, writeCount,
+        reinterpret_cast<const quint8 *>(data.constData())));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), request.length).toHex(' '), frame.toHex(' '));
+    QCOMPARE(request.expectedReply, expectedReply);
+    QCOMPARE(request.function, int(quint8(frame[1])));
+    QCOMPARE(buffer[request.length], quint8(0xEE)); // nothing written past the frame
+}
+
+void TestScriptedLinks::invalidRequestsAreRefused_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("readAddress");
+    QTest::addColumn<int>("writeAddress");
+    QTest::addColumn<int>("readCount");
+    QTest::addColumn<int>("writeCount");
+    QTest::addColumn<bool>("withData");
+
+    QTest::newRow("type 0") << 0 << 40001 << 0 << 1 << 0 << false;
+    QTest::newRow("no address") << 4 << 0 << 0 << 1 << 0 << false;
+    QTest::newRow("no count") << 4 << 40001 << 0 << 0 << 0 << false;
+    QTest::newRow("discrete input written") << 2 << 0 << 10001 << 0 << 1 << true;
+    QTest::newRow("coils read and written") << 1 << 1 << 2 << 1 << 1 << true;
+    QTest::newRow("holding number for input register") << 3 << 40001 << 0 << 1 << 0 << false;
+    QTest::newRow("coil 0") << 1 << 0 << 0 << 1 << 0 << false;
+    QTest::newRow("holding 50000") << 4 << 50000 << 0 << 1 << 0 << false;
+    QTest::newRow("read address with write count") << 4 << 40001 << 0 << 0 << 1 << true;
+    QTest::newRow("write address with read count") << 4 << 0 << 40001 << 1 << 0 << true;
+    QTest::newRow("read with stray write address") << 4 << 40001 << 40002 << 1 << 0 << true;
+    QTest::newRow("write without data") << 4 << 0 << 40001 << 0 << 1 << false;
+    QTest::newRow("16 byte count over 255") << 4 << 0 << 40001 << 0 << 128 << true;
+    QTest::newRow("reply over 1024 bytes") << 4 << 40001 << 0 << 510 << 0 << false;
+}
+
+void TestScriptedLinks::invalidRequestsAreRefused()
+{
+    QFETCH(int, type);
+    QFETCH(int, readAddress);
+    QFETCH(int, writeAddress);
+    QFETCH(int, readCount);
+    QFETCH(int, writeCount);
+    QFETCH(bool, withData);
+
+    static const quint8 data[512] = {};
+    quint8 buffer[ModbusFrame::BufferSize];
+    ModbusFrame::Request request;
+    QVERIFY(!ModbusFrame::build(buffer, request, 1, type, readAddress, writeAddress, readCount, writeCount,
+        withData ? data : nullptr));
+    QCOMPARE(request.length, 0);
+
+    // The master refuses the same request with -11 before any link is involved.
+    VxCommModbusMaster unlinked(0);
+    QCOMPARE(unlinked.VxCommTransaction(
+                 type, readAddress, writeAddress, readCount, writeCount, withData ? data : nullptr, nullptr),
+        -11);
+}
+
+void TestScriptedLinks::bitTextsBecomeBytes_data()
+{
+    QTest::addColumn<QStringList>("bits");
+    QTest::addColumn<QStringList>("bytes");
+    QTest::newRow("weights from the last character") << QStringList { "00000001", "10000000", "11111111",
+        "0101" } << QStringList { "1", "128", "255", "5" };
+    QTest::newRow("any non-zero digit sets, letters do not")
+        << QStringList { "9x02", "" } << QStringList { "9", "0" };
+}
+
+void TestScriptedLinks::bitTextsBecomeBytes()
+{
+    QFETCH(QStringList, bits);
+    QFETCH(QStringList, bytes);
+    QStringList out { "stale" };
+    VxCommModbusMaster::VxCommBitsToByte(bits, out);
+    QCOMPARE(out, bytes);
+}
+
 void TestScriptedLinks::faultyRepliesGetTheirCodes_data()
 {
     QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("activeBefore");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("activeAfter");
-
+    // A correct reply, its bytes and a unit coming back by it: tst_modbusmaster against pymodbus.
     QByteArray corrupted = withCrc(fromHex("01 03 02 00 2A"));
     corrupted[corrupted.size() - 1] = char(corrupted.at(corrupted.size() - 1) ^ 0x5A);
-    QTest::newRow("correct") << withCrc(fromHex("01 03 02 00 2A")) << "0" << 7 << "1";
-    QTest::newRow("corrupted CRC, active") << corrupted << "1" << -13 << "1";
-    QTest::newRow("cut short") << fromHex("01 03 02 00") << "1" << -17 << "0";
-    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << "1" << -8 << "0";
-    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << "1" << -9 << "0";
+    QTest::newRow("corrupted CRC, active") << corrupted << -13 << "1";
+    QTest::newRow("cut short") << fromHex("01 03 02 00") << -17 << "0";
+    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << -8 << "0";
+    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << -9 << "0";
 }
 
 void TestScriptedLinks::faultyRepliesGetTheirCodes()
 {
     QFETCH(QByteArray, reply);
-    QFETCH(QString, activeBefore);
     QFETCH(int, result);
     QFETCH(QString, activeAfter);
     answer(reply);
-    master->VxCommAddUnitHealth(1, "connect", activeBefore);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     quint8 buffer[1024] = {};
     QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), result);
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), activeAfter);
-    if (result == -17 || result == -8 || result == -9) {
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(4).toString(),
-            "error Information\t" + QString::number(result) + "\t"
-                + VxCommModbusMaster::VxCommErrorText(result) + "\t40001\tread failure");
-        QCOMPARE(spy.at(0).at(6).toStringList().size(), reply.size());
-    } else if (result == -13) {
+    if (result == -13) {
         QCOMPARE(spy.size(), 0); // neither success nor a change of state
-    } else {
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), 7), reply);
+        return;
     }
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(4).toString(),
+        "error Information\t" + QString::number(result) + "\t" + VxCommModbusMaster::VxCommErrorText(result)
+            + "\t40001\tread failure");
+    QCOMPARE(spy.at(0).at(6).toStringList().size(), reply.size());
 }
 
 void TestScriptedLinks::oversizedReplyIsRefusedWithinTheBuffer()

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "commtestpeers.h"
+#include "devicefiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,13 +16,10 @@ bool WorkerFixture::setUp(const QString &address, quint16 fallbackPort)
     AppPaths::setBaseDir(QStringLiteral(TARVOLINK_BIN_DIR));
     host = address;
     port = modbusTcpPort(host, fallbackPort);
-    if (!startSim())
-        return false;
-    auto master = connectMaster();
-    QString size, version;
-    const int status = master->VxCommIdentifyUnit(deviceFile, size, version, inom, pnom, 1, QString(), 1);
-    sim.stop();
-    return status == 1 && deviceFile.endsWith(Device);
+    deviceFile = AppPaths::csvDir() + QLatin1Char('/') + Device;
+    inom = DeviceFiles::VxCommGetInom(deviceFile, 1);
+    pnom = DeviceFiles::VxCommGetPnom(deviceFile, 1);
+    return !inom.isEmpty() && !pnom.isEmpty();
 }
 
 bool WorkerFixture::startSim(const QStringList &extra)
@@ -34,7 +32,7 @@ bool WorkerFixture::startSim(const QStringList &extra)
     return sim.startTcp(host, port, options);
 }
 
-std::unique_ptr<VxCommModbusMaster> WorkerFixture::connectMaster()
+std::unique_ptr<VxCommModbusMaster> connectedMaster(const QString &host, quint16 port)
 {
     auto master = std::make_unique<VxCommModbusMaster>(3);
     master->VxCommConnectTcpLink(host, port);

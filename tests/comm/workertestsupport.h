@@ -69,6 +69,9 @@ private:
     void note(const QString &e) { note(e, events); }
 };
 
+// A master connected over loopback TCP as the workers use it: no resends, unit 1 connected.
+std::unique_ptr<VxCommModbusMaster> connectedMaster(const QString &host, quint16 port);
+
 // The simulator serving the shipped KTZ V1.10 file, masters connected to it and models of that
 // file as the tab controller builds them after identification.
 class WorkerFixture : public QObject
@@ -78,10 +81,10 @@ public:
     static const QStringList CloseAndEnable;
 
 protected:
-    // Identifies the simulated unit once, for the file, INOM and PNOM the models are built with.
+    // The file, INOM and PNOM of the simulated unit (size 1), which the models are built with.
     bool setUp(const QString &address, quint16 fallbackPort);
     bool startSim(const QStringList &extra = {});
-    std::unique_ptr<VxCommModbusMaster> connectMaster();
+    std::unique_ptr<VxCommModbusMaster> connectMaster() const { return connectedMaster(host, port); }
     std::unique_ptr<TreeModel> unitModel(bool emptyValues) const;
     // Runs the thread to its end (bounded) and returns its result.
     static int runToEnd(importfileThread &thread, int boundMs = 120000);

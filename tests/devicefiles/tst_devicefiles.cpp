@@ -2,6 +2,7 @@
 #include "csvline.h"
 #include "devicefilenotices.h"
 #include "devicefiles.h"
+#include "signalcatalogue.h"
 
 #include <QtTest>
 #include <memory>
@@ -36,6 +37,34 @@ REF_ADDRESS_MAXVALUE;44501;100
 [CONTROL PANEL]END
 )";
 
+// The data the program ships, checked where it is kept.
+const QString ShippedData = QStringLiteral(TARVOLINK_SOURCE_DIR "/data");
+
+const QStringList languages { "*English", "*Svenska", "*Deutsch", "*Français" };
+
+QStringList readLines(const QString &path, QTextCodec *codec)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QTextStream in(&file);
+    in.setCodec(codec);
+    QStringList lines;
+    while (!in.atEnd())
+        lines << in.readLine();
+    return lines;
+}
+
+// Lines strictly between a section marker and its end marker.
+QStringList section(const QStringList &lines, const QString &marker)
+{
+    const int start = lines.indexOf(marker);
+    const int end = lines.indexOf(marker + "END");
+    if (start < 0 || end < start)
+        return {};
+    return lines.mid(start + 1, end - start - 1);
+}
+
 } // namespace
 
 class TestDeviceFiles : public QObject
@@ -65,7 +94,14 @@ private slots:
     void tableTypeOfRegister_data();
     void tableTypeOfRegister();
 
+    // The shipped general.csv and description files.
+    void generalCsvNamesFilesThatExist();
+    void shippedDeviceFile_data();
+    void shippedDeviceFile();
+    void utf8CopyMatchesItsWindows1252Original();
+
 private:
+    void checkParameterTable(const QStringList &lines);
     void writeFile(const QString &path, const QString &text, const char *codec);
     void writeDeviceFile(const QString &name, const QString &text = QStringLiteral("Start menu"),
         const char *codec = "Windows-1252");
@@ -237,8 +273,7 @@ void TestDeviceFiles::walkDownFindsNearestLowerVersion_data()
     const QStringList some { "ABCV2.01.csv", "ABCV2.03.csv", "ABCV1.10.csv" };
     const auto row = [](const char *name, const QStringList &present, const char *baseName,
                          const char *expected) { QTest::newRow(name) << present << baseName << expected; };
-    row("exact version", some, "ABCV2.03", "ABCV2.03.csv");
-    row("V2.05 uses V2.03", some, "ABCV2.05", "ABCV2.03.csv");
+    // The exact version first, then the walk down: utf8CopyPreferredAndDecodedAsUtf8.
     row("V2.00 finds nothing", some, "ABCV2.00", "No");
     row("walk stays within the major", some, "ABCV3.05", "No");
     row("walk crosses ten", some, "ABCV1.12", "ABCV1.10.csv");
@@ -302,7 +337,7 @@ void TestDeviceFiles::sizeTableLookups()
     writeDeviceFile("ABCV2.03.csv");
     const QString file = "ABCV2.03.csv"; // bare names resolve in csv_file
     // Sizes of a shipped file by full path, INOM with its comma and a size not in the table:
-    // tst_vxcommidentify and tst_shippeddata. Every field but INOM loses its commas.
+    // tst_vxcommidentify and shippedDeviceFile. Every field but INOM loses its commas.
     QCOMPARE(VxCommGetDriveSize(file, 4), QStringLiteral("ABC 48-1234"));
     QCOMPARE(VxCommGetPnom(file, 4), QStringLiteral("1500"));
     QCOMPARE(VxCommGetDriveSize("NOSUCHV1.00.csv", 3), QString());
@@ -373,6 +408,173 @@ void TestDeviceFiles::tableTypeOfRegister()
     QFETCH(int, reg);
     QFETCH(int, type);
     QCOMPARE(tableTypeOf(reg), type);
+}
+
+void TestDeviceFiles::generalCsvNamesFilesThatExist()
+{
+    AppPaths::setBaseDir(ShippedData);
+    const QString general = AppPaths::generalCsvPath();
+    const QString deviceAddress = VxCommReadGeneralCsv(general, DeviceAddressSection, 1, 1);
+    QCOMPARE(tableTypeOf(deviceAddress.toLong()), 3);
+
+    const QStringList codes = section(readLines(general, QTextCodec::codecForName("UTF-8")), "[DEVICE CODE]");
+    QVERIFY(codes.size() >= 2);
+    QSet<QString> driveNames;
+    for (const QString &row : codes) {
+        const int code = CsvLine::split(row).first().toInt();
+        const QString drive = VxCommReadGeneralCsv(general, DeviceCodeSection, code, 1);
+        QCOMPARE(drive.size(), 3);
+        driveNames << drive;
+        const int count = VxCommReadGeneralCsv(general, VersionAddressSection, code, 2).toInt();
+        QVERIFY2(count == 1 || count == 2, qPrintable(drive));
+        QCOMPARE(tableTypeOf(VxCommReadGeneralCsv(general, VersionAddressSection, code, 1).toLong()), 3);
+        QVERIFY2(!QDir(AppPaths::csvDir()).entryList({ drive + "V*.csv" }, QDir::Files).isEmpty(),
+            qPrintable(drive));
+    }
+    // Every shipped file belongs to a listed drive name.
+    for (const QString &file : QDir(AppPaths::csvDir()).entryList({ "*.csv" }, QDir::Files))
+        QVERIFY2(driveNames.contains(file.left(3)), qPrintable(file));
+}
+
+void TestDeviceFiles::shippedDeviceFile_data()
+{
+    QTest::addColumn<QString>("name");
+    const QStringList files = QDir(ShippedData + "/csv_file").entryList({ "*.csv" }, QDir::Files);
+    QVERIFY(files.size() >= 5);
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void TestDeviceFiles::shippedDeviceFile()
+{
+    QFETCH(QString, name);
+    AppPaths::setBaseDir(ShippedData);
+    const QString path = AppPaths::csvDir() + '/' + name;
+    const QStringList lines = readLines(path, CsvLine::codecForDeviceFile(name));
+    QVERIFY(lines.size() > 1000);
+
+    // Identification: size register and a complete size table.
+    QVERIFY(!VxCommGetSizeAddress(path, 1, 1).isEmpty());
+    const QStringList sizes = section(lines, "[SIZES]");
+    int sizeRows = 0;
+    for (const QString &row : sizes) {
+        if (row.startsWith('/'))
+            continue;
+        const int code = row.section(';', 0, 0).toInt();
+        QVERIFY(!VxCommGetDriveSize(path, code).isEmpty());
+        QVERIFY(VxCommGetInom(path, code).replace(',', '.').toDouble() > 0);
+        QVERIFY(VxCommGetPnom(path, code).toDouble() > 0);
+        ++sizeRows;
+    }
+    QVERIFY(sizeRows >= 4);
+
+    // Control panel: every register present, the sources are holding registers.
+    const ControlPanelInfo panel = VxCommGetControlPanel(path);
+    QVERIFY(panel.sectionFound);
+    QVERIFY(panel.hasReferenceControl());
+    QVERIFY(panel.hasRunControl());
+    QCOMPARE(tableTypeOf(panel.refSourceAddress.toLong()), 4);
+    QCOMPARE(tableTypeOf(panel.runSourceAddress.toLong()), 4);
+    QCOMPARE(tableTypeOf(panel.refAddress.toLong()), 4);
+    QCOMPARE(tableTypeOf(panel.fwdAddress.toLong()), 1);
+
+    // Fault texts: one row per number, in order.
+    const QStringList trips = section(lines, "[TRIP MESSAGES]");
+    QVERIFY(trips.size() >= 20);
+    for (int i = 0; i < trips.size(); ++i)
+        QCOMPARE(CsvLine::split(trips.at(i)).value(0), QString::number(i));
+    // The recording catalogue's reader checks its blocks, their counts and the sections' order.
+    const SignalCatalogue catalogue = SignalCatalogueReader::readFile(path, 0);
+    QVERIFY(catalogue.valid && catalogue.signalCount() > 0);
+    for (const QVector<QStringList> &names : catalogue.namesInAllLanguages)
+        QCOMPARE(names.size(), languages.size());
+
+    checkParameterTable(lines);
+}
+
+void TestDeviceFiles::checkParameterTable(const QStringList &lines)
+{
+    const QStringList rows = section(lines, "[PARAMETER SETS]").mid(1); // after the heading line
+    QVERIFY(rows.size() > 1500);
+    QSet<QString> menus;
+    QHash<int, QString> registers;
+    QStringList topLevel;
+    QHash<QString, int> childCount;
+    int previousLevel = 0;
+    int parameters = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList f = CsvLine::split(rows.at(i));
+        if (f.first().startsWith('/') || f.first().startsWith('*'))
+            continue;
+        const QString where = QStringLiteral("row %1: %2").arg(i).arg(rows.at(i));
+        QVERIFY2(f.size() >= 26, qPrintable(where));
+        const QString menu = f.at(1);
+        QVERIFY2(!menus.contains(menu), qPrintable(where));
+        menus << menu;
+        const int level = f.at(2).toInt();
+        QVERIFY2(level >= 1 && level <= previousLevel + 1, qPrintable(where));
+        previousLevel = level;
+        if (level == 1)
+            topLevel << menu;
+        else if (level == 2)
+            ++childCount[topLevel.last()];
+
+        // The language rows follow, English among them.
+        QStringList langs;
+        for (int k = i + 1; k < rows.size() && rows.at(k).startsWith('*'); ++k) {
+            const QStringList l = CsvLine::split(rows.at(k));
+            langs << l.first();
+            QVERIFY2(!l.value(1).isEmpty(), qPrintable(rows.at(k)));
+            // An enumerated parameter has a text for each of its values.
+            const int texts = f.at(3).toInt();
+            if (f.at(3) != "M" && texts > 0)
+                QVERIFY2(l.size() == texts + 2, qPrintable(rows.at(k)));
+        }
+        QCOMPARE(langs, languages);
+        if (f.at(3) == "M")
+            continue;
+        ++parameters;
+
+        // Registers: holding range, and no register of any set used twice.
+        const int reg = f.at(5).toInt();
+        QVERIFY2(reg >= 40001 && reg <= 49999, qPrintable(where));
+        const bool oneSet = f.at(25) == "Y";
+        const int count = f.at(18) == "String" ? f.at(24).toInt() : 1;
+        for (int set = 0; set < (oneSet ? 1 : 4); ++set) {
+            for (int k = 0; k < count; ++k) {
+                const int r = reg + 1000 * set + k;
+                QVERIFY2(r <= 49999, qPrintable(where));
+                QVERIFY2(!registers.contains(r), qPrintable(where + " collides with " + registers.value(r)));
+                registers.insert(r, menu);
+            }
+        }
+        if (f.at(4) == "0")
+            QCOMPARE(f.at(25), QStringLiteral("Y"));
+    }
+    QVERIFY2(parameters >= 300, qPrintable(QString::number(parameters)));
+    // Status view: row 2's first child and row 6; fault logger: row 7.
+    QVERIFY(topLevel.size() >= 8);
+    QVERIFY(childCount.value(topLevel.at(2)) > 0);
+    QVERIFY(childCount.value(topLevel.at(6)) > 0);
+    QVERIFY(childCount.value(topLevel.at(7)) > 0);
+}
+
+void TestDeviceFiles::utf8CopyMatchesItsWindows1252Original()
+{
+    AppPaths::setBaseDir(ShippedData);
+    const QStringList utf8Files = QDir(AppPaths::csvDir()).entryList({ "*_UTF8.csv" }, QDir::Files);
+    QVERIFY(!utf8Files.isEmpty());
+    for (const QString &utf8Name : utf8Files) {
+        const QString original = QString(utf8Name).remove("_UTF8");
+        const QStringList a
+            = readLines(AppPaths::csvDir() + '/' + original, CsvLine::codecForDeviceFile(original));
+        const QStringList b
+            = readLines(AppPaths::csvDir() + '/' + utf8Name, CsvLine::codecForDeviceFile(utf8Name));
+        QVERIFY(
+            a.contains("*Svenska;Språk;English;Svenska;Nederlands;Deutsch;Français;Español;Russian;Italiano;"
+                       "Cesky;Türkçe;Português"));
+        QCOMPARE(b, a);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDeviceFiles)

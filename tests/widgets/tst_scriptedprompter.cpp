@@ -48,8 +48,8 @@ void TestScriptedPrompter::mismatchKeepsExpectationAndIsReported_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("other kind") << int(ScriptedPrompter::Kind::Warning) << "Error"
                                 << "Port is not Opened";
-    QTest::newRow("other text") << int(ScriptedPrompter::Kind::Critical) << "Error"
-                                << "Port already open";
+    QTest::newRow("other text of the same length") << int(ScriptedPrompter::Kind::Critical) << "Error"
+                                                   << "Port is not Closed";
     QTest::newRow("text differs in blanks") << int(ScriptedPrompter::Kind::Critical) << "Error"
                                             << "Port is not Opened ";
 }
