@@ -6,6 +6,7 @@
 #include "oscplotarea.h"
 #include "oscunitdev.h"
 #include "unitentryfields.h"
+#include "unitregistry.h"
 
 #include <cmath>
 
