@@ -13,7 +13,7 @@
 namespace {
 
 // A graph drawn on screen as one-pixel polylines in a single call each (the raster engine's
-// fastest path): a fat pen as four of them, each shifted by a pixel, since Qt's stroker takes a
+// fastest path): a fat pen as three of them, each shifted by a pixel, since Qt's stroker takes a
 // hundred times longer for a wide line of thousands of short segments. Saved (antialiased)
 // pictures are drawn by the graph itself with the real pen. The view's samples are never NaN.
 class OscGraph : public QCPGraph
@@ -34,12 +34,14 @@ protected:
         thin.setWidth(0);
         painter->setPen(thin);
         painter->setRenderHint(QPainter::Antialiasing, false);
-        // The four neighbours cover the middle too: a line shifted sideways lies on itself.
+        // The neighbours cover the middle too: a line shifted along itself lies on itself. Three
+        // passes give flat stretches their three pixels and steep ones two, which on screen
+        // reads as the same fat line at three quarters of the cost of a fourth pass.
         static const QPointF thinPass[] = { { 0, 0 } };
-        static const QPointF fatPasses[] = { { 0, -1 }, { 0, 1 }, { -1, 0 }, { 1, 0 } };
+        static const QPointF fatPasses[] = { { 0, -1 }, { 0, 1 }, { 1, 0 } };
         const bool fat = pen.widthF() >= 2.0;
         const QPointF *shifts = fat ? fatPasses : thinPass;
-        const int passes = fat ? 4 : 1;
+        const int passes = fat ? 3 : 1;
         for (int i = 0; i < passes; ++i) {
             painter->translate(shifts[i]);
             painter->drawPolyline(lines.constData(), lines.size());
