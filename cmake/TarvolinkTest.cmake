@@ -1,5 +1,6 @@
 # tarvolink_add_test(NAME name SOURCES ... LIBS ... [THREADED] [TIMEOUT s] [LABELS ...])
-# One QtTest program per class; headless; THREADED tests make every Qt warning fatal so
+# One QtTest program per class, or per set-up several classes share (a simulator session, a
+# peer); headless; THREADED tests make every Qt warning fatal so
 # a cross-thread object access fails the test instead of scrolling past.
 function(tarvolink_add_test)
     cmake_parse_arguments(T "THREADED" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
