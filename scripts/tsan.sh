@@ -9,7 +9,10 @@ BUILD_DIR=build-tsan CMAKE_ARGS="-DTARVOLINK_SANITIZE=thread" BUILD_TYPE=Debug s
 export TSAN_OPTIONS="suppressions=$(pwd)/scripts/tsan.supp halt_on_error=0 second_deadlock_stack=1 report_signal_unsafe=0 history_size=4"
 cd build-tsan
 # The threaded tests are the ones whose environment makes Qt warnings fatal.
-TESTS=$(ctest -N -V 2>/dev/null | awk '/Test *#[0-9]+:/ {name=$3} /QT_FATAL_WARNINGS=1/ {print name}' | sort -u | paste -sd'|')
+# ctest prints a test's environment before its name, so both are matched by the test's number.
+TESTS=$(ctest -N -V 2>/dev/null | awk '
+    /^[0-9]+: +QT_FATAL_WARNINGS=1/ { threaded[$1 + 0] = 1 }
+    /Test +#[0-9]+:/ { n = $2; gsub(/[#:]/, "", n); if (threaded[n + 0]) print $3 }' | sort -u | paste -sd'|')
 [ -n "$TESTS" ] || { echo "no threaded tests found"; exit 1; }
 ctest --output-on-failure -R "^($TESTS)\$" "$@" 2>&1 | tee tsan.log
 if grep -q "WARNING: ThreadSanitizer" tsan.log; then
