@@ -6,10 +6,11 @@
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-BUILD_DIR=build-asan CMAKE_ARGS="-DTARVOLINK_SANITIZE=address" BUILD_TYPE=Debug scripts/build.sh
+# The build runs one of its programs (the user guide layout), so the options hold for it too.
 export ASAN_OPTIONS="detect_leaks=1 halt_on_error=0 detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=0"
+BUILD_DIR=build-asan CMAKE_ARGS="-DTARVOLINK_SANITIZE=address" BUILD_TYPE=Debug scripts/build.sh
 cd build-asan
 ctest --output-on-failure "$@" 2>&1 | tee asan.log
 if grep -qE "ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:" asan.log; then
