@@ -301,6 +301,19 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
                     continue;
                 }
                 const int number = toInt(child->field(5));
+                const QStringList texts = child->valueTexts();
+                if (number > 0 && texts.contains(QLatin1String("Stop"))
+                    && texts.contains(QLatin1String("Run"))) {
+                    // The drive status shows what the motor does.
+                    SimUnit::DriveState state;
+                    state.number = number;
+                    state.stop = texts.indexOf(QLatin1String("Stop"));
+                    state.run = texts.indexOf(QLatin1String("Run"));
+                    state.accelerating = texts.indexOf(QLatin1String("Acc"));
+                    state.decelerating = texts.indexOf(QLatin1String("Dec"));
+                    unit.setDriveState(state);
+                    continue;
+                }
                 if (number <= 0 || child->kind() != TreeItem::Numeric
                     || child->field(19).startsWith(QLatin1Char('T')))
                     continue;

@@ -193,6 +193,7 @@ void SimUnit::tick(double seconds)
         target = 0.0;
     else if (m_motor == Motor::Reverse)
         target = -target;
+    m_target = target;
     const double step = RampPerSecond * seconds;
     if (m_speed < target)
         m_speed = qMin(target, m_speed + step);
@@ -236,6 +237,17 @@ void SimUnit::beforeRead()
         const double scale = std::pow(10.0, live.decimals);
         setValue(
             live.number, RegisterWord::encode(std::round((live.offset + live.gain * speed) * scale) / scale));
+    }
+    if (m_driveState.number > 0) {
+        int state = m_driveState.run;
+        if (m_speed == 0.0 && m_target == 0.0)
+            state = m_driveState.stop;
+        else if (std::fabs(m_speed) < std::fabs(m_target))
+            state = m_driveState.accelerating;
+        else if (m_speed != m_target)
+            state = m_driveState.decelerating;
+        if (state >= 0)
+            setValue(m_driveState.number, quint16(state));
     }
 }
 

@@ -56,6 +56,16 @@ public:
         int decimals = 0;
     };
 
+    // A value-text actual value that tells the motor's state: the index of each state's text.
+    struct DriveState
+    {
+        int number = 0;
+        int stop = -1;
+        int run = -1;
+        int accelerating = -1;
+        int decelerating = -1;
+    };
+
     explicit SimUnit(int unitNumber);
     ~SimUnit();
     SimUnit(const SimUnit &) = delete;
@@ -77,6 +87,7 @@ public:
     void setControl(const Control &control);
     void setTripLog(const TripLog &tripLog) { m_tripLog = tripLog; }
     void addLiveValue(const LiveValue &value) { m_liveValues.append(value); }
+    void setDriveState(const DriveState &state) { m_driveState = state; }
     double speed() const { return m_speed; }
     int lastTrip() const { return m_lastTrip; }
     const QList<Signal> &recordSignals() const { return m_signals; }
@@ -112,8 +123,10 @@ private:
     Control m_control;
     TripLog m_tripLog;
     QList<LiveValue> m_liveValues;
+    DriveState m_driveState;
     Motor m_motor = Motor::Stopped;
     double m_speed = 0.0; // -1 .. 1 of the reference maximum, follows the command with a ramp
+    double m_target = 0.0; // where the ramp is heading
     double m_time = 0.0;
     int m_lastTrip = 0;
 };

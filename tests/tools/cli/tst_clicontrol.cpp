@@ -47,14 +47,21 @@ private:
     {
         return runCli(args + QStringList { "--data", dir.path(), "--tcp", kTcp, "--delay", "35" });
     }
-    // The shown speed of the status values, in rpm.
-    double speed()
+    // A shown value of the status values.
+    QString status(const QString &text)
     {
         const CliRun run = cli({ "status", "--json" });
         for (const QJsonValue &v : jsonOf(run).value("values").toArray())
-            if (v.toObject().value("text").toString() == "Speed")
-                return v.toObject().value("value").toString().toDouble();
-        return qQNaN();
+            if (v.toObject().value("text").toString() == text)
+                return v.toObject().value("value").toString();
+        return QString();
+    }
+    // The shown speed, in rpm.
+    double speed()
+    {
+        bool ok = false;
+        const double rpm = status("Speed").toDouble(&ok);
+        return ok ? rpm : qQNaN();
     }
 
     QTemporaryDir dir;
@@ -104,12 +111,14 @@ void TestCliControl::motorFollowsTheCommands()
     // The motor ramps up to the 50 % reference: 750 of the simulated drive's 1500 rpm.
     double running = 0;
     QVERIFY(QTest::qWaitFor([&] { return (running = speed()) > 700; }, 5000));
+    QTRY_COMPARE(status("Drive Status"), QString("Run"));
 
     const CliRun stopped = cli({ "control", "--stop", "--json" });
     QCOMPARE(stopped.exitCode, 0);
     QCOMPARE(jsonOf(stopped).value("command").toString(), QString("stop"));
     QCOMPARE(writes(sim.takeRequests()), QStringList { "15:11" });
     QVERIFY(QTest::qWaitFor([&] { return speed() < running; }, 5000));
+    QTRY_COMPARE(status("Drive Status"), QString("Stop"));
 
     QCOMPARE(cli({ "control", "--reverse" }).exitCode, 0);
     // Reverse runs as fast as forward did: a negative speed keeps its whole magnitude.
