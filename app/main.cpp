@@ -2,10 +2,12 @@
 #include "startoptions.h"
 #include "startupcheck.h"
 #include "tabwidget.h"
+#include "tarvolinkversion.h"
 #include "vxmainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -14,7 +16,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvolink"));
-    QApplication::setApplicationVersion(QStringLiteral("3.11"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLINK_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -26,7 +28,14 @@ int main(int argc, char *argv[])
                        "rs485:PORT:UNIT[:BAUD]."),
         QStringLiteral("UNIT"));
     parser.addOption(connectOption);
+    parser.addPositionalArgument(QStringLiteral("files"),
+        QStringLiteral("Parameter set files (.dat) to open under \"Units on File\", a recording (.rec) "
+                       "to open in the oscilloscope."),
+        QStringLiteral("[FILE...]"));
     parser.process(app);
+    QStringList files;
+    for (const QString &file : parser.positionalArguments())
+        files << QFileInfo(file).absoluteFilePath();
 
     StartOptions::ConnectRequest request;
     if (parser.isSet(connectOption)) {
@@ -57,6 +66,12 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, window.get(), [&window, request] {
             if (TabWidget *tabs = window->tabController())
                 StartOptions::connectUnit(*tabs, request);
+        });
+    }
+    if (!files.isEmpty()) {
+        QTimer::singleShot(0, window.get(), [&window, files] {
+            if (TabWidget *tabs = window->tabController())
+                StartOptions::openFiles(*tabs, files);
         });
     }
     // TARVOLINK_SCREENSHOT_TAB=N: the tab shown from the start (pictures of the other views).

@@ -3,6 +3,7 @@
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
 #include "oscplotarea.h"
+#include "parameters.h"
 #include "paramtransfer.h"
 #include "tabwidget.h"
 #include "unitregistry.h"
@@ -54,6 +55,21 @@ void connectUnit(TabWidget &tabs, const ConnectRequest &r)
     // The dialog fills both unit numbers; the controller checks both.
     tabs.onAddUnitClicked(
         r.unit, r.port, r.baudrate, r.parity, r.unit, r.ipAddress, r.interfaceName, 1, QString());
+}
+
+void openFiles(TabWidget &tabs, const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        // A recording goes to the oscilloscope; anything else is taken for a parameter set file,
+        // whose reader says so when it is not one.
+        if (path.endsWith(QLatin1String(".rec"), Qt::CaseInsensitive)) {
+            tabs.setCurrentIndex(TabWidget::OscilloscopeTab);
+            tabs.oscilloscope()->loadRecording(path);
+        } else {
+            tabs.setCurrentIndex(TabWidget::ParametersTab);
+            tabs.parameters()->openFile(path);
+        }
+    }
 }
 
 void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeoutMs)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TabWidget;
 class VXMainWindow;
@@ -27,6 +28,10 @@ ConnectRequest parseConnect(const QString &text);
 
 // Sends the request to the controller as the add-unit dialog would.
 void connectUnit(TabWidget &tabs, const ConnectRequest &request);
+
+// Opens the files named at start: a recording (".rec") in the oscilloscope, parameter set files
+// (".dat") under "Units on File", as the desktop's "open with" hands them over.
+void openFiles(TabWidget &tabs, const QStringList &paths);
 
 // Once no unit is being identified and no transfer runs (or after timeoutMs), saves a picture of
 // the window to path and ends the event loop with 0 (1 when the picture could not be written).

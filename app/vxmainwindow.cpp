@@ -497,7 +497,14 @@ void VXMainWindow::onAboutActionTriggered()
 
 QString VXMainWindow::userGuidePath()
 {
-    return AppPaths::baseDir() + QStringLiteral("/UserGuideTarvolink.pdf");
+    // An installed program keeps the guide in its own folder, not in the user's data folder.
+    const QString name = QStringLiteral("/UserGuideTarvolink.pdf");
+    const QString beside = AppPaths::baseDir() + name;
+    const QString installed = AppPaths::installDir() + name;
+    if (!QFileInfo::exists(beside) && AppPaths::baseDir() == AppPaths::userDataDir()
+        && QFileInfo::exists(installed))
+        return installed;
+    return beside;
 }
 
 void VXMainWindow::onUGActionTriggered()

@@ -4,6 +4,8 @@
 #include "seriallinechoices.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -68,11 +70,40 @@ QString VxCommManageSerialPort::VxCommSystemPortName(const QString &portName)
 QStringList VxCommManageSerialPort::VxCommAvailablePorts()
 {
     QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
+    auto ports = QSerialPortInfo::availablePorts();
+    std::sort(ports.begin(), ports.end(),
+        [](const QSerialPortInfo &a, const QSerialPortInfo &b) { return a.portName() < b.portName(); });
     for (const QSerialPortInfo &info : ports)
-        names << info.portName();
-    names.sort();
+        names << info.portName() << stableNamesOf(info.systemLocation());
     return names;
+}
+
+QStringList VxCommManageSerialPort::stableNamesOf(const QString &systemLocation, const QString &byIdDir)
+{
+    QStringList links;
+    const QString target = QFileInfo(systemLocation).canonicalFilePath();
+    if (target.isEmpty())
+        return links;
+    const QFileInfoList entries = QDir(byIdDir).entryInfoList(QDir::System | QDir::Files, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink() && entry.canonicalFilePath() == target)
+            links << entry.absoluteFilePath();
+    }
+    return links;
+}
+
+QString VxCommManageSerialPort::VxCommPortDescription(const QString &name)
+{
+    const QString device = QFileInfo(name).isSymLink() ? QFileInfo(name).canonicalFilePath() : name;
+    const QSerialPortInfo info(device);
+    QStringList parts;
+    for (const QString &part : { info.description(), info.manufacturer() }) {
+        if (!part.isEmpty() && !parts.contains(part))
+            parts << part;
+    }
+    if (!info.serialNumber().isEmpty())
+        parts << tr("serial number %1").arg(info.serialNumber());
+    return parts.join(QStringLiteral(", "));
 }
 
 int VxCommManageSerialPort::VxCommPollInterval(int baudRate)
@@ -146,14 +177,44 @@ bool VxCommManageSerialPort::VxCommReopenPort()
 bool VxCommManageSerialPort::openWithKeptSettings()
 {
     port->setPortName(VxCommSystemPortName(portName));
-    if (!port->open(QIODevice::ReadWrite))
+    openFault.clear();
+    if (!port->open(QIODevice::ReadWrite)) {
+        switch (port->error()) {
+        case QSerialPort::PermissionError:
+            // Linux reports a port held by another program as "permission" too: tell them apart.
+            openFault = QFileInfo(QSerialPortInfo(*port).systemLocation()).isWritable()
+                ? tr("%1 is in use by another program.").arg(portName)
+                : noAccessText(portName);
+            break;
+        case QSerialPort::DeviceNotFoundError:
+            openFault = tr("%1 does not exist: is the adapter plugged in?").arg(portName);
+            break;
+        default:
+            openFault = port->errorString();
+            break;
+        }
         return false;
+    }
     port->setBaudRate(baudRate);
     port->setParity(QSerialPort::Parity(parity));
     port->setDataBits(QSerialPort::DataBits(dataBits));
     port->setStopBits(QSerialPort::StopBits(stopBits));
     port->setFlowControl(QSerialPort::NoFlowControl);
     return true;
+}
+
+QString VxCommManageSerialPort::noAccessText(const QString &name)
+{
+    return tr("You have no access to %1. Add your user to the group that owns it (dialout) and log in "
+              "again.")
+        .arg(name);
+}
+
+QString VxCommManageSerialPort::VxCommOpenFault() const
+{
+    QString fault;
+    runOnIoThread([&] { fault = openFault; });
+    return fault;
 }
 
 void VxCommManageSerialPort::VxCommClosePort()

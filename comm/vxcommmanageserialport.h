@@ -26,6 +26,10 @@ public:
     // Closes and opens the port again with the settings it was opened with.
     bool VxCommReopenPort();
     bool VxCommIsPortOpen() const { return portOpen.load(); }
+    // Why the last open failed, in words a user can act on; empty after a successful open.
+    QString VxCommOpenFault() const;
+    // The sentence for a port the user may not open.
+    static QString noAccessText(const QString &portName);
 
     // One exchange: writes the request, collects the reply by polling and checks it.
     // Returns 1 or a negative code of the Modbus master.
@@ -45,8 +49,14 @@ public:
 
     // "COM" with two or more digits gets the Windows device-namespace prefix.
     static QString VxCommSystemPortName(const QString &portName);
-    // Names of the serial ports present.
+    // Names of the serial ports present; beside each, the stable names the system gives it
+    // (/dev/serial/by-id/...), which survive unplugging and re-plugging a USB adapter.
     static QStringList VxCommAvailablePorts();
+    // The adapter behind a port name or a stable name: description, maker and serial number.
+    static QString VxCommPortDescription(const QString &name);
+    // Links in byIdDir that lead to the device at systemLocation, as full paths.
+    static QStringList stableNamesOf(
+        const QString &systemLocation, const QString &byIdDir = QStringLiteral("/dev/serial/by-id"));
     // Poll interval in ms for a baud rate.
     static int VxCommPollInterval(int baudRate);
 
@@ -69,6 +79,7 @@ private:
     // back from the port: a pseudo-terminal, for one, drops parity and data bits, and the
     // periodic reopening must restore what the user chose.
     QString portName;
+    QString openFault; // why the last open failed
     int baudRate = 9600;
     int parity = 0; // QSerialPort::Parity
     int dataBits = 8; // QSerialPort::DataBits

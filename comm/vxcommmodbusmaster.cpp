@@ -110,6 +110,11 @@ int VxCommModbusMaster::VxCommOpenSerialLink(const QString &portName, int baudRa
     return serialLink->VxCommOpenPort(portName, baudRate, settings) ? 1 : -14;
 }
 
+QString VxCommModbusMaster::VxCommSerialOpenFault() const
+{
+    return serialLink ? serialLink->VxCommOpenFault() : QString();
+}
+
 bool VxCommModbusMaster::VxCommConnectTcpLink(const QString &ipAddress, quint16 port)
 {
     return tcpLink && tcpLink->VxCommTcpConnect(ipAddress, port);

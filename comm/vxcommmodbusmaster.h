@@ -40,6 +40,8 @@ public:
     int VxCommGetStopFlag() const { return stopFlag.load(); }
 
     int VxCommOpenSerialLink(const QString &portName, int baudRate, const QString &settings);
+    // Why the serial port could not be opened (no access, missing, in use); empty otherwise.
+    QString VxCommSerialOpenFault() const;
     bool VxCommConnectTcpLink(const QString &ipAddress, quint16 port = 502);
     int VxCommCloseLink();
     bool VxCommIsLinkOpen() const;

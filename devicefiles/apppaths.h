@@ -6,8 +6,14 @@
 // whole program at another installation folder.
 namespace AppPaths {
 
-// The installation folder: the program's own folder unless overridden.
+// The folder every file below is found in: the program's own folder when it can hold the user's
+// files (a build or a portable copy), otherwise the user's data folder (userDataDir), created and
+// seeded from the installation on first use. setBaseDir() and TARVOLINK_HOME override both.
 QString baseDir();
+// The folder the program was installed in (read-only once installed): the user guide lives here.
+QString installDir();
+// The per-user folder of an installed program, e.g. ~/.local/share/tarvolink.
+QString userDataDir();
 // Overrides baseDir() for this process (tests, --data of the tools). An empty text restores the default.
 void setBaseDir(const QString &dir);
 

@@ -6,7 +6,8 @@ PACKAGES="build-essential cmake pkg-config ccache \
 qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev \
 libmodbus-dev libcurl4-openssl-dev \
 python3-pymodbus python3-serial-asyncio python3-pyftpdlib python3-openssl socat mbpoll \
-xvfb xauth poppler-utils clang libclang-rt-14-dev gcovr"
+xvfb xauth poppler-utils clang libclang-rt-14-dev gcovr \
+desktop-file-utils appstream shared-mime-info file"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

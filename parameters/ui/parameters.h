@@ -73,6 +73,8 @@ public:
     void setCustomerData(const QStringList &texts) { m_customerData = texts; }
     const QStringList &customerData() const { return m_customerData; }
     void setLanguage(uint language) { m_language = language; }
+    // Opens a parameter set file under "Units on File", as File > Open does once a file is chosen.
+    void openFile(const QString &fileName);
 
     // The dialogs of the last "New", "Print" and "&Dat File Information..." (null before).
     SelectCsvDialog *csvDialog() const { return m_csvDialog; }

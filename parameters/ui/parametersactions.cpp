@@ -96,8 +96,12 @@ void Parameters::vxUISlotOpenBtnClicked()
 {
     m_toolBar->showPressed(ParameterToolBar::Open, false);
     const QString fileName = m_prompter.openFileName(this, tr("Open File"), QString(), tr("csv File(*.dat)"));
-    if (fileName.isEmpty())
-        return;
+    if (!fileName.isEmpty())
+        openFile(fileName);
+}
+
+void Parameters::openFile(const QString &fileName)
+{
     const DatFile::Header header = DatFile::readHeader(fileName, AppPaths::csvDir());
     switch (header.status) {
     case DatFile::Status::Ok:

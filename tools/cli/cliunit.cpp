@@ -57,7 +57,8 @@ bool CliUnit::connect()
         m_master = std::make_unique<VxCommModbusMaster>(1);
         if (m_master->VxCommOpenSerialLink(m_target.address, m_options.baud, m_options.framing) != 1) {
             m_status = -1;
-            m_message = VxCommIdentify::identificationMessage(m_status);
+            const QString fault = m_master->VxCommSerialOpenFault();
+            m_message = fault.isEmpty() ? VxCommIdentify::identificationMessage(m_status) : fault;
             return false;
         }
     }

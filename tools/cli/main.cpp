@@ -1,6 +1,7 @@
 // tarvolink-cli: the program's unit jobs from a shell (identify, back up, restore, set and
 // compare parameters) on the same core library and the same files as the window.
 #include "clicommon.h"
+#include "tarvolinkversion.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -53,7 +54,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvolink-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.11"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVOLINK_VERSION));
 
     // The library's diagnostic lines would break the one-line reports scripts read;
     // TARVOLINK_CLI_LOG=1 brings them back.
@@ -68,7 +69,7 @@ int main(int argc, char *argv[])
         return command.isEmpty() ? CliExit::Usage : CliExit::Ok;
     }
     if (command == QLatin1String("--version")) {
-        QTextStream(stdout) << "tarvolink-cli 3.11\n";
+        QTextStream(stdout) << "tarvolink-cli " TARVOLINK_VERSION "\n";
         return CliExit::Ok;
     }
     // The subcommand's own parser sees "tarvolink-cli COMMAND" as its program name.

@@ -5,6 +5,7 @@
 #include "simdevice.h"
 #include "simserver.h"
 #include "simunit.h"
+#include "tarvolinkversion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -88,7 +89,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvolink-sim"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.11"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVOLINK_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Simulated drives on Modbus TCP or RTU."));

@@ -147,7 +147,11 @@ void addunit::setPortList(const QStringList &ports)
     for (SerialPage &p : m_serial) {
         const QString chosen = p.port->currentText();
         p.port->clear();
-        p.port->addItems(ports);
+        for (const QString &port : ports) {
+            p.port->addItem(port);
+            p.port->setItemData(
+                p.port->count() - 1, VxCommManageSerialPort::VxCommPortDescription(port), Qt::ToolTipRole);
+        }
         const int keep = p.port->findText(chosen);
         if (keep >= 0)
             p.port->setCurrentIndex(keep);

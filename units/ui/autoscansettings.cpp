@@ -3,6 +3,7 @@
 #include "prompter.h"
 #include "seriallinechoices.h"
 #include "settingsrecord.h"
+#include "vxcommmanageserialport.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -91,6 +92,7 @@ void AutoScanSettings::setPorts(const QStringList &ports)
         m_side[s].ports->clear();
         for (const QString &port : ports) {
             auto *item = new QListWidgetItem(port, m_side[s].ports);
+            item->setToolTip(VxCommManageSerialPort::VxCommPortDescription(port));
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(checked.contains(port) ? Qt::Checked : Qt::Unchecked);
         }
@@ -99,10 +101,7 @@ void AutoScanSettings::setPorts(const QStringList &ports)
 
 void AutoScanSettings::refreshPorts()
 {
-    QStringList names;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        names.append(info.portName());
-    setPorts(names);
+    setPorts(VxCommManageSerialPort::VxCommAvailablePorts());
 }
 
 void AutoScanSettings::setCheckedPorts(Serial serial, const QStringList &ports)

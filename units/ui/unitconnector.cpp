@@ -116,9 +116,12 @@ bool UnitConnector::connectUnit(const Request &r)
             m_ctx.settings->configureMaster(master);
             const int opened = master->VxCommOpenSerialLink(r.port, r.baudrate, r.parity);
             if (opened == -14 || opened == -15 || opened < 0) {
+                const QString fault = master->VxCommSerialOpenFault();
                 delete master;
                 const bool alreadyOpen = opened == -15;
-                error(alreadyOpen ? tr("Port already open") : tr("Port is not Opened"));
+                error(alreadyOpen         ? tr("Port already open")
+                        : fault.isEmpty() ? tr("Port is not Opened")
+                                          : tr("Port is not Opened") + QStringLiteral("\n") + fault);
                 log(entry, tr("failure"), alreadyOpen ? tr("Port already open") : tr("port not open"));
                 return refuse();
             }
