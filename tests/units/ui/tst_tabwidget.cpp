@@ -615,8 +615,9 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
 
     t.vxUISlotCtrlRefSrcChanged(2);
     QVERIFY(panel->refValue()->isEnabled());
-    panel->refValue()->setText("100");
-    t.vxUISlotCtrlRefValEntered();
+    panel->refValue()->clear();
+    QTest::keyClicks(panel->refValue(), "50,5"); // a decimal comma, typed as a user types it
+    QTest::keyClick(panel->refValue(), Qt::Key_Return);
     QVERIFY(expectWrites(sim, { "1:6:40104", "1:6:44501" }));
     for (const QString &refused : QStringList { "100.5", "-1", "fast" }) {
         prompter.expectCritical("Range is 0 to 100", "Error");
