@@ -242,7 +242,8 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
         editor->selectAll();
         QTest::keyClicks(editor, bound.second);
         QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed editor
+        QCoreApplication::processEvents(); // the view takes the value and closes the editor queued
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     legend->item(0, OscilloscopeWidget::AutoScaleColumn)->setCheckState(Qt::Checked);
     // 50 of [-100, 100] lands at three quarters of the band.

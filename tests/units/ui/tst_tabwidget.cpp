@@ -552,7 +552,10 @@ void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFo
     // "AutoImportActive": both read at once, the window gone when both rows are.
     QVERIFY(scan->importWindow());
     QCOMPARE(scan->importWindow()->rowCount(), 2);
+    // Like any transfer the reads own the models: no other load, write or edit meanwhile.
+    QVERIFY(!t.parameters()->actionStates().newSet);
     QVERIFY(waitFor([scan] { return !scan->importWindow(); }, 30000));
+    QVERIFY(waitFor([&] { return t.parameters()->actionStates().newSet; }, 5000));
 
     // New communication settings reach the masters the scan made.
     CommSettings *comm = t.commSettingsDialog();
