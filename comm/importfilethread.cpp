@@ -169,6 +169,7 @@ WorkerOps::Context importfileThread::makeContext()
     ctx.unitAddress = int(unitAddress);
     ctx.entry = getUnitEntry();
     ctx.model = model;
+    ctx.unitModel = unitModel;
     ctx.ignoreCommFault = ignoreCommFault;
     ctx.removed = [this] { return removeFlag.load(); };
     if (operation == OscAcquisition)

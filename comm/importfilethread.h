@@ -121,6 +121,9 @@ public:
     ulong getInterval() const { return ulong(intervalMs.load()); }
     VxCommModbusMaster *getCommModule() const { return commMod; }
     TreeModel *getModel() const { return model; }
+    // A write of all parameters from a set that is not the unit's own: each value written, and
+    // what depends on it, is stored in the unit's model too (not owned; must outlive the run).
+    void setUnitModel(TreeModel *unit) { unitModel = unit; }
 
 signals:
     // An import or export has ended: the views may be used again.
@@ -181,6 +184,7 @@ private:
 
     VxCommModbusMaster *commMod; // not owned
     TreeModel *model; // not owned
+    TreeModel *unitModel = nullptr; // not owned
     quint32 unitAddress = 1;
     int operation = -1;
     bool ignoreCommFault = false;

@@ -7,6 +7,7 @@
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMutexLocker>
 #include <QSet>
 #include <QThread>
@@ -236,11 +237,34 @@ Result readAllParameters(Context &ctx)
     return finish(ctx, Completed, read);
 }
 
+namespace {
+
+// The unit's model after a value of another set reached the unit: the words land in the
+// parameter at the same register, and what depends on it is read back, as after a direct send.
+Result followInUnitModel(Context &ctx, const QHash<int, TreeModel::ReadEntry> &unitEntries,
+    const TreeModel::ReadEntry &written, const QVector<quint16> &words)
+{
+    const auto at = unitEntries.constFind(written.registerNumber);
+    if (at == unitEntries.constEnd() || at->count != words.size())
+        return Completed;
+    Context unit = ctx;
+    unit.model = ctx.unitModel;
+    unit.unitModel = nullptr;
+    unit.model->storeRegisters(at->item, at->set, words);
+    return updateDependingFields(unit, at->item, at->set);
+}
+
+} // namespace
+
 Result writeParameters(Context &ctx, const WriteOptions &options)
 {
     qDebug() << "Export start";
     if (!ctx.model)
         return finish(ctx, Failed);
+    QHash<int, TreeModel::ReadEntry> unitEntries;
+    if (ctx.unitModel && ctx.unitModel != ctx.model)
+        for (const TreeModel::ReadEntry &entry : ctx.unitModel->readList())
+            unitEntries.insert(entry.registerNumber, entry);
     const QVector<Group> groups = groupedReadList(*ctx.model);
     // Actual values, the trip log and system data are read-only in the unit: writing them would
     // only collect exception replies. Parameters kept out of comparison (unit name, language,
@@ -270,6 +294,10 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
             const Exchange outcome = writeOnce(ctx, entry, words, &code);
             if (outcome == Exchange::Ok) {
                 wrote = true;
+                const Result followed
+                    = unitEntries.isEmpty() ? Completed : followInUnitModel(ctx, unitEntries, entry, words);
+                if (followed == Failed || followed == Removed)
+                    return finish(ctx, followed, written);
                 continue;
             }
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? WriteSetValue : WriteOther);

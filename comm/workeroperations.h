@@ -56,6 +56,9 @@ struct Context
     int unitAddress = 1;
     QStringList entry; // the unit entry; the add-unit operation writes its fields
     TreeModel *model = nullptr;
+    // The unit's own model when a write sends the values of another (a set from a file): what the
+    // unit took is stored there as each write succeeds. Unset = the unit's model is `model`.
+    TreeModel *unitModel = nullptr;
     bool ignoreCommFault = false; // "ContinueDespiteCOMFault"
     // removeFlag: the unit is being removed. Unset = never.
     std::function<bool()> removed;

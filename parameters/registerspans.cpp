@@ -12,6 +12,9 @@ namespace {
 
 using namespace ParameterValues;
 
+// The trip log's run times sit four registers apart: three words and a spare one.
+constexpr int kMaxTimeRoom = 4;
+
 int baseRegister(const TreeItem &item)
 {
     bool ok = false;
@@ -59,8 +62,8 @@ QStringList assign(const QVector<TreeItem *> &items)
             continue;
         }
         // Room before the next register of the same table that another parameter uses, over
-        // every set of this one; the end of the table leaves room enough.
-        int room = 125;
+        // every set of this one; 0 when no parameter uses a register after it in its table.
+        int room = 0;
         const TreeItem *neighbour = nullptr;
         int neighbourRegister = 0;
         for (int set = 0; set < setsOf(*item); ++set) {
@@ -70,7 +73,7 @@ QStringList assign(const QVector<TreeItem *> &items)
                 ++next;
             if (next == owners.end() || DeviceFiles::tableTypeOf(next.key()) != DeviceFiles::tableTypeOf(reg))
                 continue;
-            if (next.key() - reg < room) {
+            if (room == 0 || next.key() - reg < room) {
                 room = next.key() - reg;
                 neighbour = next.value();
                 neighbourRegister = next.key();
@@ -79,9 +82,12 @@ QStringList assign(const QVector<TreeItem *> &items)
         const int declared = declaredSpan(*item);
         int span = declared;
         if (declared == 0) {
-            // A time form takes three words where there is room for three, otherwise one.
-            span = room >= 3 ? 3 : 1;
-        } else if (declared > room) {
+            // A time form takes three words where the next parameter follows right after them
+            // (at most one spare register between); the last parameter of a table, or one
+            // followed by registers no parameter uses, takes one: the unit refuses a read of
+            // registers it does not have.
+            span = room >= 3 && room <= kMaxTimeRoom ? 3 : 1;
+        } else if (room > 0 && declared > room) {
             span = room;
             overlaps << QStringLiteral("menu %1 (register %2) declares %3 registers, menu %4 uses %5")
                             .arg(item->text(TreeItem::MenuColumn))

@@ -9,8 +9,9 @@ class TreeItem;
 //
 // A text parameter occupies the registers its length (field 24, in characters, two per register)
 // needs; a time or date parameter occupies the registers field 24 names (1 to 3) or, without a
-// number there, the registers up to the next register any parameter of the same table uses, at
-// most three; every other parameter occupies one. No span ever reaches a register that belongs
+// number there, three when the next register any parameter of the same table uses is three or
+// four registers on, else one (the last parameter of a table reads no register beyond it);
+// every other parameter occupies one. No span ever reaches a register that belongs
 // to another parameter: a declared span that would is cut short, and the overlap is reported.
 //
 // Time and date words: with three registers, hours (tenths of an hour for "T_HHMMSST"), minutes

@@ -418,11 +418,30 @@ QVector<TreeModel::ReadEntry> TreeModel::readList() const
     return list;
 }
 
+QList<TreeItem *> TreeModel::parametersWithoutValues(bool writable) const
+{
+    QList<TreeItem *> result;
+    for (const ReadEntry &entry : readList()) {
+        if (entry.item->kind() == TreeItem::Text || (!result.isEmpty() && result.last() == entry.item))
+            continue;
+        if (writable && (entry.tableType != 4 || entry.item->field(FieldAccess).toInt() <= 0))
+            continue;
+        if (registerWords(entry.item, entry.set).size() != entry.count)
+            result.append(entry.item);
+    }
+    return result;
+}
+
 void TreeModel::storeRegisters(TreeItem *item, int set, const QVector<quint16> &words)
 {
     if (!item || item->isMenu() || set < 0 || set > 3)
         return;
-    const SetValue value = fromRegisters(*item, words);
+    SetValue value;
+    {
+        // Value texts may be changing language on the model's thread.
+        QReadLocker lock(&m_valueLock);
+        value = fromRegisters(*item, words);
+    }
     {
         // What the unit holds is no offline change: the bold mark goes with the value it marked.
         QWriteLocker lock(&m_valueLock);
@@ -443,6 +462,8 @@ QVector<quint16> TreeModel::registerWords(const TreeItem *item, int set) const
 
 DependencyTable::Limits TreeModel::limits(const TreeItem *item, int set) const
 {
+    // The selections that set the limits are values a worker may be storing.
+    QReadLocker lock(&m_valueLock);
     DependencyTable::Limits result { item->field(FieldMin), item->field(FieldMax) };
     const int position = m_depPrmItems.indexOf(const_cast<TreeItem *>(item));
     if (position < 0)
@@ -585,14 +606,23 @@ void TreeModel::changelang(QString fileName, uint language)
         return;
     QTextStream in(&file);
     in.setCodec(CsvLine::codecForDeviceFile(fileName));
-    QHash<int, TreeItem *> byOrdinal;
-    forEachItem([&byOrdinal](TreeItem *item) { byOrdinal.insert(item->definitionOrdinal(), item); });
+    QHash<int, QStringList> rows;
     ParameterTableLoader::walk(
         in, int(language), [](int, const QStringList &) {},
-        [&byOrdinal](int ordinal, const QStringList &fields) {
-            if (TreeItem *item = byOrdinal.take(ordinal))
-                ParameterTableLoader::applyLanguage(item, fields);
+        [&rows](int ordinal, const QStringList &fields) {
+            if (!rows.contains(ordinal))
+                rows.insert(ordinal, fields);
         });
+    {
+        // Value texts and the values shown through them are what a status cycle, a transfer or
+        // the reads after a scan store at this moment from their own threads.
+        QWriteLocker lock(&m_valueLock);
+        forEachItem([&rows](TreeItem *item) {
+            const auto row = rows.constFind(item->definitionOrdinal());
+            if (row != rows.constEnd())
+                ParameterTableLoader::applyLanguage(item, *row);
+        });
+    }
     m_language = language;
     notifyAllValuesChanged();
 }

@@ -95,6 +95,11 @@ public:
     // part in comparison and printing: what "Load to Drive" restores.
     QList<TreeItem *> GetWritableParameters() const;
 
+    // Parameters with a register that have no value in a set they hold (never read from the
+    // unit, or left empty in a file), in display order: a write passes them over. An empty text
+    // is a value (a cleared name). `writable`: only those a write of all parameters would send.
+    QList<TreeItem *> parametersWithoutValues(bool writable = false) const;
+
     // What the worker reads or writes, in display order.
     QVector<ReadEntry> readList() const;
     static int tableTypeFor(int registerNumber);

@@ -1205,6 +1205,10 @@ Zastavte záznam</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Čtení z %1 selhalo po %2 z %3 parametrů</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; přeskočeno %1 parametrů bez hodnoty</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1459,6 +1463,14 @@ Chcete pokračovat?</translation>
     <message>
         <source>Saved %1</source>
         <translation>Uloženo: %1</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parametrů nebylo načteno z jednotky. Přesto uložit?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parametrů nemá v této sadě hodnotu a budou přeskočeny.</translation>
     </message>
 </context>
 <context>

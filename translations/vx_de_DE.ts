@@ -1203,6 +1203,10 @@ Bitte Aufzeichnung beenden</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Lesen aus %1 nach %2 von %3 Parametern fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; %1 Parameter ohne Wert wurden übersprungen</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Fortfahren?</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 Parameter wurden nicht vom Gerät gelesen. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 Parameter haben in diesem Satz keinen Wert und werden übersprungen.</translation>
     </message>
 </context>
 <context>

@@ -1203,6 +1203,10 @@ Detenga la grabación</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>La lectura de %1 falló tras %2 de %3 parámetros</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; se omitieron %1 parámetros sin valor</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Do you want to Continue?</source>
     <message>
         <source>Saved %1</source>
         <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parámetros no se leyeron de la unidad. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parámetros no tienen valor en este juego y se omitirán.</translation>
     </message>
 </context>
 <context>

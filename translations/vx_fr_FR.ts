@@ -1203,6 +1203,10 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Échec de la lecture depuis %1 après %2 paramètres sur %3</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation> ; %1 paramètres sans valeur ont été ignorés</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Voulez-vous continuer ?</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 paramètres n'ont pas été lus depuis l'unité. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 paramètres n'ont pas de valeur dans ce jeu et seront ignorés.</translation>
     </message>
 </context>
 <context>

@@ -1203,6 +1203,10 @@ Interrompere la registrazione</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Lettura da %1 non riuscita dopo %2 di %3 parametri</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; %1 parametri senza valore sono stati saltati</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Continuare?</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 salvato</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parametri non sono stati letti dall'unità. Salvare comunque?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parametri non hanno valore in questo set e saranno saltati.</translation>
     </message>
 </context>
 <context>

@@ -1203,6 +1203,10 @@ Stop eerst de opname</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Lezen uit %1 mislukt na %2 van %3 parameters</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; %1 parameters zonder waarde zijn overgeslagen</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Wilt u doorgaan?</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 opgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parameters zijn niet van de unit gelezen. Toch opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parameters hebben geen waarde in deze set en worden overgeslagen.</translation>
     </message>
 </context>
 <context>

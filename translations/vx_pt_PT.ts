@@ -1203,6 +1203,10 @@ Pare a gravação</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>A leitura de %1 falhou após %2 de %3 parâmetros</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; %1 parâmetros sem valor foram ignorados</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Pretende continuar?</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parâmetros não foram lidos da unidade. Guardar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parâmetros não têm valor neste conjunto e serão ignorados.</translation>
     </message>
 </context>
 <context>

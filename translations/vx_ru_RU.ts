@@ -1205,6 +1205,10 @@ Please stop recording</source>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Ошибка чтения из %1 после %2 из %3 параметров</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; пропущено параметров без значения: %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1459,6 +1463,14 @@ Do you want to Continue?</source>
     <message>
         <source>Saved %1</source>
         <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 параметров не прочитано из устройства. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 параметров не имеют значения в этом наборе и будут пропущены.</translation>
     </message>
 </context>
 <context>

@@ -1203,6 +1203,10 @@ Stoppa inspelningen</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>Läsning från %1 misslyckades efter %2 av %3 parametrar</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; %1 parametrar utan värde hoppades över</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1457,6 +1461,14 @@ Vill du fortsätta?</translation>
     <message>
         <source>Saved %1</source>
         <translation>Sparade %1</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parametrar lästes inte från enheten. Spara ändå?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parametrar saknar värde i denna uppsättning och hoppas över.</translation>
     </message>
 </context>
 <context>

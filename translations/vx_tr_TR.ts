@@ -1201,6 +1201,10 @@ Lütfen kaydı durdurun</translation>
         <source>Read from %1 failed after %2 of %3 parameters</source>
         <translation>%1 kaynağından okuma, %3 parametreden %2 tanesinden sonra başarısız oldu</translation>
     </message>
+    <message>
+        <source>; %1 parameters without a value were skipped</source>
+        <translation>; değeri olmayan %1 parametre atlandı</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPrint</name>
@@ -1455,6 +1459,14 @@ Devam etmek istiyor musunuz?</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 kaydedildi</translation>
+    </message>
+    <message>
+        <source>%1 parameters were not read from the unit. Save anyway?</source>
+        <translation>%1 parametre üniteden okunmadı. Yine de kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>%1 parameters have no value in this set and will be skipped.</source>
+        <translation>%1 parametrenin bu sette değeri yok ve atlanacak.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "ctrlpanelframe.h"
 #include "importfilethread.h"
 #include "prompter.h"
+#include "registerword.h"
 #include "unitentryfields.h"
 
 #include <QComboBox>
@@ -219,7 +220,7 @@ void CtrlPanelController::vxUIslotCtrlStpBtnClicked()
 void CtrlPanelController::vxUISlotCtrlRefValEntered()
 {
     bool ok = false;
-    const double value = m_ctx.frame->refValue()->text().trimmed().toDouble(&ok);
+    const double value = RegisterWord::parseNumber(m_ctx.frame->refValue()->text(), &ok);
     // A text that is no number would otherwise go out as 0 %.
     if (!ok || value < 0.0 || value > 100.0) {
         m_ctx.prompter->critical(m_ctx.parent, tr("Error"), tr("Range is 0 to 100"));

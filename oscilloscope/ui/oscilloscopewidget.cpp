@@ -10,6 +10,7 @@
 #include "oscprintgui.h"
 #include "oscunitdev.h"
 #include "prompter.h"
+#include "registerword.h"
 #include "triggersettings.h"
 #include "unitentryfields.h"
 #include "unitregistry.h"
@@ -687,7 +688,7 @@ void OscilloscopeWidget::onLegendChanged(int row, int column)
         t.autoScale = m_legend->item(row, column)->checkState() == Qt::Checked;
     } else if (column == MinColumn || column == MaxColumn) {
         bool ok = false;
-        const double v = m_legend->item(row, column)->text().toDouble(&ok);
+        const double v = RegisterWord::parseNumber(m_legend->item(row, column)->text(), &ok);
         const double min = column == MinColumn ? v : t.min;
         const double max = column == MaxColumn ? v : t.max;
         if (!ok || max <= min) {

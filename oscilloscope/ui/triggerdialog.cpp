@@ -2,6 +2,7 @@
 
 #include "oscunitdev.h"
 #include "prompter.h"
+#include "registerword.h"
 #include "unitentryfields.h"
 
 #include <QComboBox>
@@ -322,21 +323,32 @@ void TriggerDialog::updateSampleCount()
     m_samples->setText(QString::number(sampleCount()));
 }
 
-// Only "Both" asks two levels; a level that does not convert counts as 0.
+namespace {
+
+// A level as typed, with a decimal comma or point; an empty field counts as 0.
+bool levelOf(const QLineEdit *edit, double *value)
+{
+    bool ok = true;
+    *value = edit->text().trimmed().isEmpty() ? 0.0 : RegisterWord::parseNumber(edit->text(), &ok);
+    return ok;
+}
+
+} // namespace
+
+// A level that is no number is refused rather than taken as 0; only "Both" asks two levels.
 bool TriggerDialog::validate(int group)
 {
     const Group &g = m_groups[group];
-    if (g.type->currentIndex() != TriggerSetup::Both || !g.value->isEnabled())
+    if (!g.value->isEnabled())
         return true;
-    bool okLow = false;
-    bool okHigh = false;
-    const double low = g.value->text().toDouble(&okLow);
-    const double high = g.high->text().toDouble(&okHigh);
-    if (!okLow && !okHigh) {
+    const bool both = g.type->currentIndex() == TriggerSetup::Both;
+    double low = 0.0;
+    double high = 0.0;
+    if (!levelOf(g.value, &low) || (both && !levelOf(g.high, &high))) {
         m_prompter.critical(this, tr("Error"), tr("Enter Valid Value"));
         return false;
     }
-    if ((okLow ? low : 0.0) > (okHigh ? high : 0.0)) {
+    if (both && low > high) {
         m_prompter.critical(this, tr("Error"), tr("Low Value Should be Less than High Value "));
         return false;
     }
@@ -403,8 +415,10 @@ TriggerSetup::Group TriggerDialog::groupSetup(int group) const
     out.digital = entry.isDigital();
     out.bit = std::max(0, entry.bit);
     out.type = std::max(0, g.type->currentIndex());
-    const double value = g.value->text().toDouble();
-    const double high = g.high->text().toDouble();
+    double value = 0.0;
+    double high = 0.0;
+    levelOf(g.value, &value);
+    levelOf(g.high, &high);
     // Rising watches the low level, Falling the high level; "Value" is the one level asked.
     if (out.type == TriggerSetup::Falling) {
         out.high = value;
@@ -434,7 +448,7 @@ TriggerSetup TriggerDialog::setup() const
         s.stopRule = TriggerSetup::Single;
     } else if (m_bySize->isChecked()) {
         s.stopRule = TriggerSetup::TotalSize;
-        s.maxTotalBytes = m_size->text().toDouble() * 1000000.0;
+        s.maxTotalBytes = RegisterWord::parseNumber(m_size->text()) * 1000000.0;
     } else {
         s.stopRule = TriggerSetup::TotalDuration;
         s.maxTotalDurationMs

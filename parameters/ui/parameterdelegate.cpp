@@ -81,9 +81,6 @@ void ParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index)
     auto *special = qobject_cast<specialwidgets *>(editor);
     if (!special)
         return;
-    // Shown numbers carry a decimal point; the editor takes the decimal comma.
-    if (choiceFor(index).kind == EditorChoice::Decimal)
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
     special->setText(text);
 }
 

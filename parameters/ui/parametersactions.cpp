@@ -165,6 +165,15 @@ void Parameters::vxUISlotSaveBtnClicked()
     m_toolBar->showPressed(ParameterToolBar::Save, false);
     if (!m_model)
         return;
+    // A set cut short by a cancelled or failed read would be saved, and later written back, without
+    // the values it never got.
+    const int unread = m_model->parametersWithoutValues().size();
+    if (unread > 0
+        && m_prompter.question(this, kInformation,
+               tr("%1 parameters were not read from the unit. Save anyway?").arg(unread),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning)
+            != QMessageBox::Yes)
+        return;
     QString fileName = m_prompter.saveFileName(this, tr("Save dat file"), QString(), tr("(*.dat)"));
     if (fileName.isEmpty())
         return;
@@ -319,7 +328,13 @@ bool Parameters::confirmExport(QStringList *target)
                "Continue?"),
             QMessageBox::Warning))
         return false;
-    return ask(tr("Warning"), tr("Copy parameters to Drive"), QMessageBox::Warning);
+    // Values the set does not have are passed over by the write: say so before it starts.
+    const int skipped = m_model->parametersWithoutValues(true).size();
+    QString text = tr("Copy parameters to Drive");
+    if (skipped > 0)
+        text += QLatin1Char('\n')
+            + tr("%1 parameters have no value in this set and will be skipped.").arg(skipped);
+    return ask(tr("Warning"), text, QMessageBox::Warning);
 }
 
 // ---- Compare ----

@@ -1,10 +1,11 @@
 #include "valuefieldeditor.h"
 
+#include "numbervalidator.h"
+#include "registerword.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDoubleValidator>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -94,21 +95,14 @@ void specialwidgets::setTextLength(int length)
 void specialwidgets::setLineEditRange(QStringList MinMax, int noOfDec)
 {
     showLineEdit();
-    auto *validator = new QDoubleValidator(m_lineEdit);
-    QLocale german(QLocale::German, QLocale::Germany);
-    // "1.000" would otherwise pass as a thousands group and be read as 1000 by no one.
-    german.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
-    validator->setLocale(german);
-    validator->setNotation(QDoubleValidator::StandardNotation);
-    validator->setRange(MinMax.value(0).toDouble(), MinMax.value(1).toDouble(), noOfDec);
     m_lineEdit->setMaxLength(32767);
-    m_lineEdit->setValidator(validator);
+    m_lineEdit->setValidator(new NumberValidator(RegisterWord::parseNumber(MinMax.value(0)),
+        RegisterWord::parseNumber(MinMax.value(1)), noOfDec, m_lineEdit));
 }
 
 void specialwidgets::setLineEditRange(QStringList MinMax)
 {
-    showLineEdit();
-    m_lineEdit->setValidator(new QIntValidator(MinMax.value(0).toInt(), MinMax.value(1).toInt(), m_lineEdit));
+    setLineEditRange(MinMax, 0);
     m_lineEdit->setMaxLength(6);
 }
 

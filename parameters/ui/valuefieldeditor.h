@@ -33,7 +33,7 @@ signals:
 
 public slots:
     void updateCombo(QStringList &list);
-    // Decimal number typed with a decimal comma, `noOfDec` decimals at most.
+    // A number typed with a decimal comma or point, `noOfDec` decimals at most.
     void setLineEditRange(QStringList MinMax, int noOfDec);
     // Whole number, at most 6 characters.
     void setLineEditRange(QStringList MinMax);

@@ -92,6 +92,7 @@ private slots:
     void oneWordTimeForms();
     void readAndWriteTouchOnlyTheParametersOwnRegisters();
     void savingAndComparingWhileAWorkerReads();
+    void languageSwitchWhileAWorkerReads();
 };
 
 // One unit read with the signals that go with a read, then written with only the changed values
@@ -355,6 +356,7 @@ void TestImportFileThread::spansComeFromTheFile_data()
     QTest::addColumn<int>("span");
     // Spans that would reach a neighbour's register: readAndWriteTouchOnlyTheParametersOwnRegisters.
     QTest::newRow("time with room for three") << "64" << 3;
+    QTest::newRow("time last in its table") << "69" << 1;
 }
 
 void TestImportFileThread::spansComeFromTheFile()
@@ -430,9 +432,9 @@ void TestImportFileThread::readAndWriteTouchOnlyTheParametersOwnRegisters()
     QCOMPARE(words, QVector<quint16>({ 33 }));
 
     // Owner of every register a parameter of the file uses.
-    const QMap<int, QString> owner { { 40161, "61" }, { 40162, "62" }, { 40163, "63" }, { 40170, "64" },
-        { 40171, "64" }, { 40172, "64" }, { 40180, "65" }, { 40181, "66" }, { 40182, "67" },
-        { 40190, "68" } };
+    const QMap<int, QString> owner { { 40161, "61" }, { 40162, "62" }, { 40163, "63" }, { 40177, "64" },
+        { 40178, "64" }, { 40179, "64" }, { 40180, "65" }, { 40181, "66" }, { 40182, "67" }, { 40190, "68" },
+        { 40195, "69" } };
     const QList<Request> requests = requestsIn(unit.sim.takeRequests());
     QVERIFY(requests.size() >= 14);
     for (const Request &r : requests) {
@@ -468,6 +470,30 @@ void TestImportFileThread::savingAndComparingWhileAWorkerReads()
     QVERIFY(saves > 0);
     TreeModel reopened(unit.installation.deviceFilePath("SPNV1.00.csv"), 0, "4,1", "1500", true);
     QVERIFY(reopened.ParameterOpen(saved));
+}
+
+// The language switch rewrites the value texts (and the values shown through them) that the
+// worker decodes with, and limits read the selections the worker stores (run under
+// ThreadSanitizer by scripts/tsan.sh).
+void TestImportFileThread::languageSwitchWhileAWorkerReads()
+{
+    QVERIFY(startSim({ QStringLiteral("--slow"), QStringLiteral("2") }));
+    auto master = connectMaster();
+    auto model = unitModel(true);
+    importfileThread worker(master.get(), { "1" }, model.get());
+    worker.setOperation(importfileThread::ReadAllParameters);
+    worker.setRunFlag(true);
+    worker.start();
+    int switches = 0;
+    while (!worker.isFinished() && switches < 2000) {
+        model->changelang(deviceFile, ++switches % 2 ? 3 : 0);
+        for (const TreeItem *item : model->DepPrmItemList())
+            if (item)
+                model->limits(item, switches % 4);
+    }
+    QVERIFY(worker.wait(60000));
+    QCOMPARE(worker.getResult(), int(WorkerOps::Completed));
+    QVERIFY(switches > 1);
 }
 
 QTEST_GUILESS_MAIN(TestImportFileThread)

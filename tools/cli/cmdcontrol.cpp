@@ -3,6 +3,7 @@
 #include "clicommon.h"
 #include "cliunit.h"
 #include "devicefiles.h"
+#include "registerword.h"
 #include "workeroperations.h"
 
 #include <QCommandLineParser>
@@ -81,7 +82,7 @@ int control(const QStringList &args)
         }
     if (parser.isSet(QStringLiteral("ref"))) {
         bool ok = false;
-        value = parser.value(QStringLiteral("ref")).toDouble(&ok);
+        value = RegisterWord::parseNumber(parser.value(QStringLiteral("ref")), &ok);
         if (!ok || value < 0.0 || value > 100.0)
             return CliCommon::fail(CliExit::Usage, QStringLiteral("--ref: Range is 0 to 100"));
         kind = WorkerOps::ReferenceValue;

@@ -19,11 +19,11 @@ QString ParamTransfer::captionFor(bool write)
     return write ? tr("Parameters Loading To Drive") : tr("Parameters Loading from Drive");
 }
 
-void ParamTransfer::begin(bool write, const QString &unitName, importfileThread *worker)
+void ParamTransfer::begin(bool write, const QString &unitName, importfileThread *worker, int skipped)
 {
     close();
     m_worker = worker;
-    m_last = Summary { worker, write, unitName, 0 };
+    m_last = Summary { worker, write, unitName, 0, skipped };
     m_dialog = new QProgressDialog(m_parent);
     m_dialog->setWindowTitle(tr("Progress"));
     m_dialog->setLabelText(captionFor(write) + QLatin1Char(' ') + unitName + QStringLiteral("\n\n")
@@ -66,9 +66,12 @@ QString ParamTransfer::outcomeText(int result, int handled) const
 {
     const QString name = m_last.unitName;
     const int done = qMax(handled, 0);
+    const QString skipped = m_last.write && m_last.skipped > 0
+        ? tr("; %1 parameters without a value were skipped").arg(m_last.skipped)
+        : QString();
     switch (result) {
     case WorkerOps::Completed:
-        return m_last.write ? tr("Wrote %n parameter(s) to %1", nullptr, done).arg(name)
+        return m_last.write ? tr("Wrote %n parameter(s) to %1", nullptr, done).arg(name) + skipped
                             : tr("Read %n parameter(s) from %1", nullptr, done).arg(name);
     case WorkerOps::Cancelled:
         return m_last.write

@@ -18,8 +18,9 @@ public:
     explicit ParamTransfer(QWidget *dialogParent);
     ~ParamTransfer() override;
 
-    // Shows the dialog for the unit and ties "Cancel" to the worker (not started here).
-    void begin(bool write, const QString &unitName, importfileThread *worker);
+    // Shows the dialog for the unit and ties "Cancel" to the worker (not started here). `skipped`:
+    // parameters a write passes over for want of a value.
+    void begin(bool write, const QString &unitName, importfileThread *worker, int skipped = 0);
 
     QProgressDialog *dialog() const { return m_dialog; }
     importfileThread *worker() const { return m_worker; }
@@ -35,6 +36,7 @@ public:
         bool write = false;
         QString unitName;
         int total = 0; // parameters to carry, once the worker said
+        int skipped = 0;
     };
     const Summary &last() const { return m_last; }
     // The status bar text for the last transfer once its worker ended with result and count.

@@ -217,7 +217,17 @@ void ScanController::startImport()
     }
     window->adjustSize();
     window->show();
+    // Counted by the workers, not the window: closing it leaves the reads running.
+    m_importing += workers.size();
+    emit importBusy(true);
     for (importfileThread *worker : workers) {
+        connect(
+            worker, &QThread::finished, this,
+            [this] {
+                if (m_importing > 0 && --m_importing == 0)
+                    emit importBusy(false);
+            },
+            Qt::QueuedConnection);
         worker->setRunFlag(true);
         worker->start(QThread::InheritPriority);
     }

@@ -58,6 +58,8 @@ public:
     // The "Load from Drive" window of the last scan; null when none is open.
     ScanImport *importWindow() const { return m_import; }
     bool isScanning() const { return m_worker != nullptr; }
+    // Whether the reads after a scan still run: like any transfer, they own the units' models.
+    bool isImporting() const { return m_importing > 0; }
     void setScanOptions(const ScanOps::Options &options) { m_options = options; }
 
     // The first entry into the main view offers a scan once, when "AutoScanActive" is set.
@@ -79,6 +81,8 @@ signals:
     void progress(int scanned, int found);
     // The scan has ended and its units are registered.
     void finished(int found);
+    // The reads after a scan began (true) or the last of them ended (false).
+    void importBusy(bool busy);
     void bringAppToForeGround();
     void langTranslation(int index);
 
@@ -93,5 +97,6 @@ private:
     scanning *m_progress;
     QPointer<ScanImport> m_import;
     importfileThread *m_worker = nullptr;
+    int m_importing = 0; // reads after the scan not yet ended
     bool m_offered = false;
 };

@@ -422,7 +422,7 @@ void TabWidget::vxUISlotEnableParamSettings()
     UnitRecord *record = m_registry->find(m_params->unitInformation());
     // A unit that is not connected cannot be read or written.
     const bool linked = !record || F::at(record->entry, F::State) == F::connected();
-    const bool busy = m_transfer->isOpen();
+    const bool busy = transferRunning();
     emit newAction(states.newSet);
     emit openAction(states.open);
     emit saveAction(states.save);

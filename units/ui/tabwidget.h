@@ -220,6 +220,8 @@ private:
     void wireParameters();
     // True when the unit can be read or written now; otherwise says so and returns false.
     bool checkConnected(const UnitRecord *record);
+    // A read or write of all parameters runs (the progress dialog's, or the reads after a scan).
+    bool transferRunning() const;
     void wireStatusAndControl();
     // Shows the current unit in the views beside the shown tab (status, fault logger, panel).
     void showUnitInTabViews();

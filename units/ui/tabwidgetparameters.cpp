@@ -37,14 +37,18 @@ void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &e
     // The parameters view has asked its questions (recording, drive differences, motor running,
     // "Copy parameters to Drive") before it sent the request.
     UnitRecord *record = m_registry->find(entry);
-    if (!record || !model || m_transfer->isOpen() || !checkConnected(record))
+    if (!record || !model || transferRunning() || !checkConnected(record))
         return;
     TreeModel *own = record->model;
     record->model = model; // a set from file is written from its own model
     importfileThread *worker
         = makeWorker(record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
     record->model = own;
-    m_transfer->begin(write, F::at(record->entry, F::Name), worker);
+    // The unit's own view follows the values as they reach the unit.
+    if (write && model != own)
+        worker->setUnitModel(own);
+    m_transfer->begin(write, F::at(record->entry, F::Name), worker,
+        write ? model->parametersWithoutValues(true).size() : 0);
     m_params->vxUISlotDisableImpExpWid(true);
     vxUISlotEnableParamSettings();
     worker->setRunFlag(true);
@@ -58,7 +62,7 @@ void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
         for (int n = 0; n < m_registry->count(i) && !record; ++n)
             if (m_registry->record(i, n)->model == model)
                 record = m_registry->record(i, n);
-    if (!record || !checkConnected(record))
+    if (!record || transferRunning() || !checkConnected(record))
         return;
     importfileThread *worker = makeWorker(record, importfileThread::WriteOneParameter);
     if (!worker->setWriteParameter(index)) {
@@ -84,6 +88,11 @@ void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
         Qt::QueuedConnection);
     worker->setRunFlag(true);
     worker->start(QThread::InheritPriority);
+}
+
+bool TabWidget::transferRunning() const
+{
+    return m_transfer->isOpen() || (m_scan && m_scan->isImporting());
 }
 
 bool TabWidget::checkConnected(const UnitRecord *record)

@@ -159,6 +159,11 @@ void TabWidget::wireSettingsAndScan()
     };
     m_scan = new ScanController(ctx, this);
     connect(m_scan, &ScanController::finished, this, &TabWidget::vxUISlotAutoScanChangeUnitName);
+    // The reads after a scan are transfers: nothing else loads, writes or edits meanwhile.
+    connect(m_scan, &ScanController::importBusy, this, [this](bool busy) {
+        m_params->vxUISlotDisableImpExpWid(busy || m_transfer->isOpen());
+        vxUISlotEnableParamSettings();
+    });
     connect(m_scan, &ScanController::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_scan, &ScanController::langTranslation);
     connect(m_tree, &UnitTreeFrame::vxUISigScanUnitsBtnClicked, this, &TabWidget::onScanUnitsBtnClicked);

@@ -233,8 +233,18 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
     double level = 0.0;
     QVERIFY(view()->plots()->valueAt(bit, 0.0, &level));
     QCOMPARE(level, 1.0); // bit 2 of "LHLH" is high
-    legend->item(0, OscilloscopeWidget::MinColumn)->setText("-100");
-    legend->item(0, OscilloscopeWidget::MaxColumn)->setText("100");
+    // Typed into the cells' editors, one bound with a decimal comma.
+    for (const auto &bound : { qMakePair(int(OscilloscopeWidget::MinColumn), QString("-100")),
+             qMakePair(int(OscilloscopeWidget::MaxColumn), QString("100,0")) }) {
+        legend->editItem(legend->item(0, bound.first));
+        auto *editor = legend->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, bound.second);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the view takes the value and closes the editor queued
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     legend->item(0, OscilloscopeWidget::AutoScaleColumn)->setCheckState(Qt::Checked);
     // 50 of [-100, 100] lands at three quarters of the band.
     QCOMPARE((speed->data()->constBegin() + 1)->value, 75.0);
@@ -494,9 +504,10 @@ void TstOscilloscopeWidget::bothTriggerValidation_data()
         QTest::newRow(name) << QString(low) << QString(high) << QString(message);
     };
     row("neither converts", "abc", "x", "Enter Valid Value");
+    row("one is no number", "4,5", "1x", "Enter Valid Value");
     row("low above high", "10", "5", "Low Value Should be Less than High Value ");
     row("low alone counts against 0", "3", "", "Low Value Should be Less than High Value ");
-    row("fine", "5", "10", "");
+    row("decimal comma and point", "4,5", "10.5", "");
 }
 
 void TstOscilloscopeWidget::bothTriggerValidation()
@@ -508,16 +519,18 @@ void TstOscilloscopeWidget::bothTriggerValidation()
     dialog->setUnitSource([this](int iface) { return view()->devicesOf(iface); });
     dialog->signalBox(0)->setCurrentIndex(SpeedEntry);
     dialog->typeBox(0)->setCurrentIndex(TriggerSetup::Both);
-    dialog->valueEdit(0)->setText(low);
-    dialog->highEdit(0)->setText(high);
+    dialog->valueEdit(0)->clear();
+    dialog->highEdit(0)->clear();
+    QTest::keyClicks(dialog->valueEdit(0), low);
+    QTest::keyClicks(dialog->highEdit(0), high);
     view()->vxUISlotChangeTriggerstatus(OscilloscopeWidget::NotActive);
     if (!message.isEmpty())
         prompter.expectCritical(message, "Error");
     dialog->vxUISlotConfirmBtnClicked();
     QCOMPARE(view()->triggerStatusText(), message.isEmpty() ? QString("Configured") : QString("Not Active"));
     if (message.isEmpty()) {
-        QCOMPARE(dialog->setup().a.low, 5.0);
-        QCOMPARE(dialog->setup().a.high, 10.0);
+        QCOMPARE(dialog->setup().a.low, 4.5);
+        QCOMPARE(dialog->setup().a.high, 10.5);
         view()->triggerSettings()->vxUISlotNoTriggerClicked();
         view()->triggerSettings()->vxUISlotApplyBtnClicked();
     }

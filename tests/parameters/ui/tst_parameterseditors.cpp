@@ -126,19 +126,19 @@ void TestParametersEditors::typedValue_data()
                                         << "\"\" is not a valid value for 923 Unit Name.";
     QTest::newRow("decimal comma") << "227" << 1 << "0,92" << true << "0.92"
                                    << "";
-    QTest::newRow("decimal point refused")
-        << "227" << 1 << "0.92" << false << "0.86"
-        << "\"09\" is not a valid value for 227 Motor Cos PHI.\nThe range is "
-           "0.50 to 1.00.";
-    QTest::newRow("too many decimals") << "227" << 1 << "0,925" << true << "0.92"
-                                       << "";
+    QTest::newRow("decimal point") << "2642" << 0 << "1.5" << true << "1.5"
+                                   << "";
+    QTest::newRow("too many decimals")
+        << "227" << 1 << "0,925" << false << "0.86"
+        << "\"0,925\" is not a valid value for 227 Motor Cos PHI.\nThe range is 0.50 to 1.00.";
     QTest::newRow("whole number") << "222" << 2 << "60" << true << "60"
                                   << "";
     QTest::newRow("whole above max")
         << "222" << 2 << "301" << false << "50"
         << "\"301\" is not a valid value for 222 Motor Frequency.\nThe range is 24 to 300.";
-    QTest::newRow("whole ignores letters") << "222" << 2 << "6x0" << true << "60"
-                                           << "";
+    QTest::newRow("whole refuses letters")
+        << "222" << 2 << "6x0" << false << "50"
+        << "\"6x0\" is not a valid value for 222 Motor Frequency.\nThe range is 24 to 300.";
     QTest::newRow("motor power above 1.5 x nominal")
         << "221" << 3 << "1,2" << false << "0.75"
         << "\"1,2\" is not a valid value for 221 Motor Power.\nThe range is 0.1 to 1.125.";

@@ -32,6 +32,7 @@ private slots:
     void loadToDriveQuestions_data();
     void loadToDriveQuestions();
     void saveAndOpenRoundTrip();
+    void valuesMissingAreToldBeforeSaveAndLoadToDrive();
     void openRefusesBrokenFiles();
     void foldStateSurvivesRebuild();
     void actionStatesFollowTheSetThenNewSetFromFileAndSize();
@@ -168,6 +169,20 @@ void TestParametersOperations::saveAndOpenRoundTrip()
     delete copy;
     QVERIFY(!m_view->model());
     QVERIFY(!m_view->actionStates().save);
+}
+
+// A unit read only in part (a cancelled "Load from Drive"): two values never came.
+void TestParametersOperations::valuesMissingAreToldBeforeSaveAndLoadToDrive()
+{
+    for (const char *menu : { "222", "227" })
+        QVERIFY(m_model->setData(cell(*m_model, menu, TreeItem::SetAColumn + 1), QString()));
+    prompter.expectQuestion("2 parameters were not read from the unit. Save anyway?", QMessageBox::No);
+    m_view->vxUISlotSaveBtnClicked(); // no file is asked for
+    prompter.expectQuestion(
+        kCopy + "\n2 parameters have no value in this set and will be skipped.", QMessageBox::Yes);
+    QSignalSpy exported(m_view.get(), &Parameters::vxUISigExportBtnClicked);
+    m_view->vxUISlotExportBtnClicked();
+    QCOMPARE(exported.count(), 1);
 }
 
 void TestParametersOperations::openRefusesBrokenFiles()

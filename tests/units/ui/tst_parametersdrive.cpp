@@ -254,16 +254,25 @@ void TstParametersDrive::editsReachTheUnitOnlyWhenSentOrLoadedToTheDrive()
         { abcFile, QStringLiteral("ABC-0010"), QStringLiteral("25"), QStringLiteral("11000") });
     QVERIFY(tab->parameters()->model() != tab->modelOf(unit));
     QVERIFY(typeInto(QStringLiteral("333"), 2, QStringLiteral("7,25")));
+    // A value the set lacks is passed over, and said so before and after the write.
+    TreeModel *fileSet = tab->parameters()->model();
+    QVERIFY(
+        fileSet->setData(fileSet->indexOf(fileSet->findItem("322"), TreeItem::SetAColumn + 1), QString()));
+    QSignalSpy said(tab.get(), &TabWidget::statusMessage);
     for (const char *question : { "Sizes of drives are differ\n Do you want to continue?",
              "Type of drives are differ\n Do you want to continue?",
              "Version of drives are differ\n Do you want to continue?" })
         prompter.expectQuestion(QString::fromLatin1(question), QMessageBox::Yes);
-    prompter.expectQuestion(copy, QMessageBox::Yes);
+    prompter.expectQuestion(
+        copy + "\n1 parameters have no value in this set and will be skipped.", QMessageBox::Yes);
     QTest::mouseClick(loadToDrive, Qt::LeftButton);
     QCOMPARE(prompter.pending(), 0);
     QCOMPARE(chooserCalls, 1); // the unit's own set needs no choice of unit
     QVERIFY(transferEnded());
     QCOMPARE(SimPeer::writtenRegisters(requests()), QStringList { "42333" });
+    QVERIFY(said.last().first().toString().endsWith("; 1 parameters without a value were skipped"));
+    // The unit's own set holds what the unit now holds.
+    QCOMPARE(tab->modelOf(unit)->findItem("333")->text(TreeItem::SetAColumn + 2), QStringLiteral("7.25"));
     // "No" is the default everywhere: Return on any of these boxes must not write.
     for (const ScriptedPrompter::Prompt &p : prompter.seen())
         QCOMPARE(p.defaultButton, QMessageBox::No);

@@ -552,7 +552,10 @@ void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFo
     // "AutoImportActive": both read at once, the window gone when both rows are.
     QVERIFY(scan->importWindow());
     QCOMPARE(scan->importWindow()->rowCount(), 2);
+    // Like any transfer the reads own the models: no other load, write or edit meanwhile.
+    QVERIFY(!t.parameters()->actionStates().newSet);
     QVERIFY(waitFor([scan] { return !scan->importWindow(); }, 30000));
+    QVERIFY(waitFor([&] { return t.parameters()->actionStates().newSet; }, 5000));
 
     // New communication settings reach the masters the scan made.
     CommSettings *comm = t.commSettingsDialog();
@@ -615,8 +618,9 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
 
     t.vxUISlotCtrlRefSrcChanged(2);
     QVERIFY(panel->refValue()->isEnabled());
-    panel->refValue()->setText("100");
-    t.vxUISlotCtrlRefValEntered();
+    panel->refValue()->clear();
+    QTest::keyClicks(panel->refValue(), "50,5"); // a decimal comma, typed as a user types it
+    QTest::keyClick(panel->refValue(), Qt::Key_Return);
     QVERIFY(expectWrites(sim, { "1:6:40104", "1:6:44501" }));
     for (const QString &refused : QStringList { "100.5", "-1", "fast" }) {
         prompter.expectCritical("Range is 0 to 100", "Error");
