@@ -78,6 +78,8 @@ class Table:
         oneset = oneset or self.oneset_default
         if dtype.startswith("T") and regcount == 1:
             regcount = 3  # time and date values travel as three words (hours, minutes, seconds)
+        if dtype.startswith("T") and not strlen:
+            strlen = str(regcount)  # said in the file, not left to the registers that follow
         if reg is None:
             reg = self.next_reg[self.top]
             self.next_reg[self.top] += max(1, regcount)
