@@ -85,6 +85,7 @@ OscilloscopeWidget::OscilloscopeWidget(Prompter &prompter, OscDeviceKeeper *keep
         m_interval = m_keeper->interval();
         connect(m_keeper, &OscDeviceKeeper::recordingFileFailed, this,
             [this](const QString &title, const QString &text) { m_prompter.information(this, title, text); });
+        connect(m_keeper, &OscDeviceKeeper::recordingStopped, this, &OscilloscopeWidget::recordingStopped);
     }
     m_samplingTime->setText(QString::number(m_interval));
     vxUISlotChangeTriggerstatus(NotActive);
@@ -541,6 +542,14 @@ void OscilloscopeWidget::addTrace(Trace trace)
 {
     trace.colour = traceColours().at(m_nextColour++ % traceColours().size());
     trace.graph = m_plots->addTrace(trace.name, trace.colour, trace.entry.isDigital());
+    // The cursor and the markers report the signal's own value, also of an auto-scaled trace.
+    const QCPGraph *graph = trace.graph;
+    m_plots->setTraceUnit(trace.graph, trace.unit, [this, graph](double y) {
+        for (const Trace &t : qAsConst(m_traces))
+            if (t.graph == graph && t.autoScale && !t.entry.isDigital())
+                return GraphEntries::unscaled(t.min, t.max, OscPlotArea::ScaleLow, OscPlotArea::ScaleHigh, y);
+        return y;
+    });
     loadTracePoints(trace);
     m_traces.append(trace);
     syncChecks();
@@ -629,7 +638,7 @@ void OscilloscopeWidget::vxOscSendSelectedlistForDisplay(
         if (trace.entry.isDigital())
             current = current.mid(15 - trace.entry.bit, 1);
         if (QTableWidgetItem *cell = m_legend->item(t, ValueColumn))
-            cell->setText(current);
+            cell->setText(current.isEmpty() ? tr("No data") : current);
     }
     if (!xs.isEmpty())
         m_plots->follow(xs.last());

@@ -31,7 +31,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSlider>
 #include <QSplitter>
 #include <QTabWidget>
@@ -39,6 +38,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
+#include <utility>
 
 namespace F = UnitEntryField;
 
@@ -102,7 +102,10 @@ void OscilloscopeWidget::stopRecording()
         if (answer != QMessageBox::Yes)
             return;
     }
-    m_keeper->stopRecording();
+    // The units end their last cycle on their own; the save question follows once they have
+    // (recordingStopped), and the record button waits for that.
+    m_stopAsked = true;
+    m_record->setEnabled(false);
     m_flash.stop();
     m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
     m_triggerInProgress = false;
@@ -113,6 +116,14 @@ void OscilloscopeWidget::stopRecording()
     emit vxUISigTimerstopped();
     emit vxUISigRcrdStarted(false);
     emit vxUISigWidgetStatus(false);
+    m_keeper->stopRecording();
+}
+
+void OscilloscopeWidget::recordingStopped()
+{
+    m_record->setEnabled(true);
+    if (!m_keeper || !std::exchange(m_stopAsked, false))
+        return; // a close-down: no questions
     // The last samples of every device, then the save question.
     for (OscUnitDev *device : m_keeper->devices())
         vxOscSendSelectedlistForDisplay(device, {}, {}, device->currentValues());
@@ -162,33 +173,15 @@ void OscilloscopeWidget::vxUISlotSaveBtnClicked()
 bool OscilloscopeWidget::saveRecording(const QString &path)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    bool ok = false;
-    if (m_fileMode) {
-        // A loaded recording is written back as it was read, with the comment box as its comment.
-        QFile in(m_loadedPath);
-        QSaveFile out(path);
-        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)) {
-            QByteArray bytes = in.readAll();
-            const int comment = bytes.indexOf("[COMMENT]");
-            if (comment >= 0)
-                bytes.truncate(comment);
-            if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-                bytes.append("\r\n");
-            out.write(bytes);
-            out.write("[COMMENT]\r\n");
-            out.write(m_comment->toPlainText().toUtf8());
-            ok = out.commit();
-        }
-        if (!ok)
-            m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
-    } else if (m_keeper) {
-        const RecordingWriter::Status status = m_keeper->writer().save(path, m_comment->toPlainText());
-        ok = status == RecordingWriter::Written;
-        if (!ok)
-            m_prompter.information(this, tr("Information"), RecordingWriter::message(status));
-    }
+    // A loaded recording is written back as it was read, with the comment box as its comment.
+    const RecordingWriter::Status status = m_fileMode
+        ? RecordingWriter::saveCopy(m_loadedPath, path, m_comment->toPlainText())
+        : m_keeper ? m_keeper->writer().save(path, m_comment->toPlainText())
+                   : RecordingWriter::InvalidFilepath;
     QGuiApplication::restoreOverrideCursor();
-    return ok;
+    if (status != RecordingWriter::Written)
+        m_prompter.information(this, tr("Information"), RecordingWriter::message(status));
+    return status == RecordingWriter::Written;
 }
 
 void OscilloscopeWidget::vxUISlotLoadBtnClicked()

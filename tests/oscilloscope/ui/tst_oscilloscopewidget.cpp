@@ -65,6 +65,11 @@ private slots:
 private:
     OscUnitDev *device() const { return tab->oscDeviceKeeper()->devices().value(0); }
     OscilloscopeWidget *view() const { return tab->oscilloscope(); }
+    // After Stop: the units have ended their last cycle and the save question was answered.
+    bool stopped() const
+    {
+        return waitFor([&] { return view()->recordButton()->isEnabled(); }, 10000);
+    }
 
     QTemporaryDir dir;
     SimPeer sim;
@@ -173,6 +178,7 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::Yes, "Information")
         .expectSaveFile(saved);
     v->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
     QVERIFY(!v->isRecording());
     QCOMPARE(v->recordButton()->text(), QString("Start"));
     QVERIFY(QFileInfo(saved).size() > 0);
@@ -211,10 +217,11 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
 
 void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
 {
-    // Speed 0, 50, 100 and the digital inputs 0101 in three rows of a recording.
+    // Speed 0, 50, 100 and the digital inputs 0101 in three rows of a recording made by an earlier
+    // installation in Windows-1252.
     QFile rec(dir.filePath("hand.rec"));
     QVERIFY(rec.open(QIODevice::WriteOnly));
-    QByteArray text = "3/1/2026\r\n1;KTZ;KTZ23-2P5 (3);V1.10;KTZV1.10.csv;\r\nTime ;Unit 1;";
+    QByteArray text = "3/1/2026\r\n1;KTZ;KTZ23-2P5 (3) \xb0;V1.10;KTZV1.10.csv;\r\nTime ;Unit 1;";
     for (const QString &name : device()->signalNames())
         text += name.toUtf8() + ';';
     text += "\r\n";
@@ -249,6 +256,13 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
     QCOMPARE(view()->plots()->span(), 1.0);
     view()->vxUISlotZoomBarMoved(0);
     QCOMPARE(view()->plots()->span(), OscPlotArea::BaseSpanSeconds);
+    // Saved again with a new comment, the file stays in one encoding.
+    QTest::keyClicks(view()->commentBox(), QString::fromUtf8("Wärme"));
+    QVERIFY(view()->saveRecording(dir.filePath("again.rec")));
+    Recording again;
+    QCOMPARE(RecFileReader::read(dir.filePath("again.rec"), &again), RecFileReader::Loaded);
+    QCOMPARE(again.comment, QString::fromUtf8("Wärme"));
+    QCOMPARE(again.units.value(0).unitLine.value(2), QString::fromUtf8("KTZ23-2P5 (3) °"));
 }
 
 void TstOscilloscopeWidget::printsGraphAndTableToPdf_data()
@@ -378,6 +392,7 @@ void TstOscilloscopeWidget::leavingTheTabWhileRecordingIsRefused()
     QVERIFY(!tab->closeFunction());
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
     view()->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
     QVERIFY(QFileInfo(AppPaths::tempRecordingPath()).size() > 0);
     tab->setCurrentIndex(TabWidget::ParametersTab);
     QCOMPARE(tab->currentIndex(), int(TabWidget::ParametersTab));
@@ -465,6 +480,7 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     QVERIFY(text.indexOf("[COMMENT]") > 0 && text.indexOf("Level Trigger") > text.indexOf("[COMMENT]"));
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
     v->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
 
     // A capture still running asks before the recording stops; "No" keeps it recording.
     dialog->setAfterTime(1, 0);
@@ -477,6 +493,7 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     prompter.expectQuestion("Trigger in Progress- Do you want to Stop?", QMessageBox::Yes)
         .expectQuestion("Do you want to save rec file?", QMessageBox::No);
     v->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
     QVERIFY(!v->isRecording() && !v->isTriggerInProgress());
     QCOMPARE(QDir(AppPaths::triggerDir()).entryList({ "TRIGGER_*.rec" }).size(), 1); // not written
     // The next recording has no trigger once "No Trigger" is chosen.
