@@ -9,6 +9,7 @@
 #include "oscisettings.h"
 #include "oscplotarea.h"
 #include "oscprintgui.h"
+#include "oscprintout.h"
 #include "oscunitdev.h"
 #include "prompter.h"
 #include "triggersettings.h"
@@ -106,6 +107,7 @@ void OscilloscopeWidget::stopRecording()
     // (recordingStopped), and the record button waits for that.
     m_stopAsked = true;
     m_record->setEnabled(false);
+    m_keeper->stopRecording();
     m_flash.stop();
     m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
     m_triggerInProgress = false;
@@ -116,7 +118,6 @@ void OscilloscopeWidget::stopRecording()
     emit vxUISigTimerstopped();
     emit vxUISigRcrdStarted(false);
     emit vxUISigWidgetStatus(false);
-    m_keeper->stopRecording();
 }
 
 void OscilloscopeWidget::recordingStopped()
@@ -666,48 +667,8 @@ void OscilloscopeWidget::vxUIOscilloscopePrint(int what, int output)
 
 void OscilloscopeWidget::render(QPagedPaintDevice *device, int what)
 {
-    QPainter painter;
-    if (!painter.begin(device)) {
+    if (!OscPrintout::render(device, what, m_plots, m_legend))
         m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
-        return;
-    }
-    const QRect page = painter.viewport();
-    if (what == OscPrintGui::Graph) {
-        // The plots as pictures (the former "analog.bmp" and "digital.bmp"), one above the other.
-        const QList<QCustomPlot *> plots { m_plots->analogPlot(), m_plots->digitalPlot() };
-        int y = 0;
-        const int h = page.height() / 2;
-        for (QCustomPlot *plot : plots) {
-            if (plot->graphCount() == 0 && plot == m_plots->digitalPlot())
-                continue;
-            const QPixmap picture
-                = plot->toPixmap(std::max(plot->width(), 800), std::max(plot->height(), 300));
-            painter.drawPixmap(QRect(0, y, page.width(), h), picture);
-            y += h;
-        }
-    } else {
-        const int rowHeight = page.height() / 40;
-        QFont font = painter.font();
-        font.setPixelSize(rowHeight * 2 / 3);
-        painter.setFont(font);
-        const QList<int> columns { NameColumn, ValueColumn, UnitColumn, MinColumn, MaxColumn };
-        const int colWidth = page.width() / columns.size();
-        int y = rowHeight;
-        for (int c = 0; c < columns.size(); ++c)
-            painter.drawText(
-                c * colWidth, y, m_legend->horizontalHeaderItem(columns.at(c))->text().replace('\n', ' '));
-        for (int r = 0; r < m_legend->rowCount(); ++r) {
-            y += rowHeight;
-            if (y > page.height()) {
-                device->newPage();
-                y = rowHeight;
-            }
-            for (int c = 0; c < columns.size(); ++c)
-                if (QTableWidgetItem *item = m_legend->item(r, columns.at(c)))
-                    painter.drawText(c * colWidth, y, item->text());
-        }
-    }
-    painter.end();
 }
 
 void OscilloscopeWidget::resetView()

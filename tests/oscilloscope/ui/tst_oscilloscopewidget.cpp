@@ -23,7 +23,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -61,6 +63,7 @@ private slots:
     void gridColourAndLineWidthFromTheSettingsFile();
     void favouritesAndUnitChoicesSurviveARestart();
     void markersMeasureAndPlotsSave();
+    void loadedRecordingKeepsEveryPoint();
 
 private:
     OscUnitDev *device() const { return tab->oscDeviceKeeper()->devices().value(0); }
@@ -251,18 +254,50 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
     view()->setColourPicker([](const QColor &) { return QColor(Qt::magenta); });
     emit legend->cellDoubleClicked(0, OscilloscopeWidget::NameColumn);
     QCOMPARE(speed->pen().color(), QColor(Qt::magenta));
-    QVERIFY(view()->plots()->cursorText(view()->plots()->analogPlot(), 1.5).contains("Speed: 75"));
+    // The cursor and the markers report the signal's value with its unit, not the plotted one.
+    QVERIFY(view()->plots()->cursorText(view()->plots()->analogPlot(), 1.5).contains("Speed: 50 rpm"));
+    view()->plots()->setMarker(0, 0.5);
+    view()->plots()->setMarker(1, 2.0);
+    QVERIFY(view()->plots()->markerReport().contains(QString::fromUtf8("Speed: \u0394 = 100 rpm")));
+    view()->plots()->clearMarkers();
     view()->plots()->showRange(0.5, 1.5);
     QCOMPARE(view()->plots()->span(), 1.0);
     view()->vxUISlotZoomBarMoved(0);
     QCOMPARE(view()->plots()->span(), OscPlotArea::BaseSpanSeconds);
     // Saved again with a new comment, the file stays in one encoding.
-    QTest::keyClicks(view()->commentBox(), QString::fromUtf8("Wärme"));
+    QTest::keyClicks(view()->commentBox(), "W");
+    QTest::sendKeyEvent(QTest::Click, view()->commentBox(), Qt::Key_Adiaeresis, QString::fromUtf8("ä"), {});
+    QTest::keyClicks(view()->commentBox(), "rme");
     QVERIFY(view()->saveRecording(dir.filePath("again.rec")));
     Recording again;
     QCOMPARE(RecFileReader::read(dir.filePath("again.rec"), &again), RecFileReader::Loaded);
     QCOMPARE(again.comment, QString::fromUtf8("Wärme"));
     QCOMPARE(again.units.value(0).unitLine.value(2), QString::fromUtf8("KTZ23-2P5 (3) °"));
+}
+
+void TstOscilloscopeWidget::loadedRecordingKeepsEveryPoint()
+{
+    // More rows than a live trace keeps, one a millisecond from 10:00:00 AM.
+    const int rows = OscPlotArea::PointBound + 1;
+    QByteArray text = "3/1/2026\n1;KTZ;KTZ23-2P5 (3);V1.10;KTZV1.10.csv;\nTime ;Unit 1;";
+    for (const QString &name : device()->signalNames())
+        text += name.toUtf8() + ';';
+    text += '\n';
+    const auto digits = [](int v, int n) { return QByteArray::number(v).rightJustified(n, '0'); };
+    for (int r = 0; r < rows; ++r)
+        text += "10:" + digits(r / 60000, 2) + ':' + digits(r / 1000 % 60, 2) + " AM," + digits(r % 1000, 3)
+            + ";1;" + QByteArray::number(r % 100) + ";0;0;0;0;0;0;0;0;0;0;0;0;0;\n";
+    QFile rec(dir.filePath("long.rec"));
+    QVERIFY(rec.open(QIODevice::WriteOnly) && rec.write(text) == text.size());
+    rec.close();
+    QVERIFY(view()->loadRecording(rec.fileName()));
+    QVERIFY(view()->selectFileEntry(0, SpeedEntry, true));
+    QCPGraph *speed = view()->traces().at(0).graph;
+    QCOMPARE(speed->dataCount(), rows);
+    double first = -1.0;
+    QVERIFY(view()->plots()->valueAt(speed, 0.0, &first));
+    QCOMPARE(first, 0.0);
+    view()->selectFileEntry(0, SpeedEntry, false);
 }
 
 void TstOscilloscopeWidget::printsGraphAndTableToPdf_data()
@@ -631,10 +666,30 @@ void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
     plots->setMarker(1, 3.0);
     QVERIFY(plots->markerReport().contains(QString::fromUtf8("\u0394t = 2.000 s")));
     QVERIFY(plots->markerReport().contains(QString::fromUtf8("ramp: \u0394 = 20")));
+    // The mouse left the value cursor over the plot.
+    QMouseEvent move(QEvent::MouseMove, plots->analogPlot()->axisRect()->rect().center(), Qt::NoButton,
+        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(plots->analogPlot(), &move);
     for (const QString name : { "plot.png", "plot.pdf" }) {
         QVERIFY(plots->savePlot(dir.filePath(name)));
         QVERIFY(QFileInfo(dir.filePath(name)).size() > 1000);
     }
+    // In the PDF the tick labels are as high as on screen, and the cursor is not drawn.
+    QProcess pdf;
+    pdf.start("pdftotext", { "-bbox", dir.filePath("plot.pdf"), "-" });
+    QVERIFY(pdf.waitForFinished(10000));
+    const QString words = QString::fromUtf8(pdf.readAllStandardOutput());
+    const QRegularExpression word("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<");
+    int numbers = 0;
+    for (auto it = word.globalMatch(words); it.hasNext();) {
+        const QRegularExpressionMatch w = it.next();
+        QVERIFY2(w.captured(2).toDouble() - w.captured(1).toDouble() < 16.0, qPrintable(w.captured(0)));
+        QVERIFY(w.captured(3) != QLatin1String("t"));
+        bool number = false;
+        w.captured(3).toDouble(&number);
+        numbers += number;
+    }
+    QVERIFY2(numbers >= 4, qPrintable(words));
     plots->clearMarkers();
     plots->removeTrace(graph);
 }
