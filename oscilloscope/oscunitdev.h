@@ -47,6 +47,8 @@ public:
     int unitNumber() const { return m_unitNumber; }
     int runningNumber() const { return m_runningNumber; }
     bool catalogueValid() const { return m_catalogue.valid; }
+    // The device description file has a recording section, and it is faulty.
+    bool catalogueFaulty() const { return m_catalogue.present && !m_catalogue.valid; }
     QVector<quint16> blockAddresses() const;
     QVector<quint16> blockCounts() const;
     int signalCount() const;

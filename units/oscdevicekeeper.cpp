@@ -80,7 +80,7 @@ bool OscDeviceKeeper::deviceValid(QObject *device) const
 {
     for (const Unit &unit : m_units)
         if (unit.device == device)
-            return unit.device->catalogueValid();
+            return !unit.device->catalogueFaulty();
     return true;
 }
 

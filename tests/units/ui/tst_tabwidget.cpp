@@ -580,15 +580,6 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
         qPrintable(sim.errorOutput()));
     TabWidget &t = makeTab();
     CtrlPanelFrame *panel = t.ctrlPanel();
-    // A device file whose recording section declares a block it does not hold: refused.
-    QFile good(TestInstallation(dir->path()).deviceFilePath("KTZV1.10.csv")), broken(path("KTZV1.10.csv"));
-    QVERIFY(good.open(QIODevice::ReadOnly) && broken.open(QIODevice::WriteOnly));
-    broken.write(good.readAll().replace("4;Blocks", "5;Blocks"));
-    broken.close();
-    prompter.expectCritical("Error in CSV file \n Please provide correct CSV file", "Error");
-    t.onAddUnitClicked(2, line, 19200, "N,8,1", 2, QString(), "RS485", 2, broken.fileName());
-    QVERIFY(waitFor([&] { return prompter.pending() == 0 && t.registry().total() == 0; }, 15000));
-    QVERIFY(t.oscDeviceKeeper()->devices().isEmpty());
     t.onAddUnitClicked(2, line, 19200, "N,8,1", 2, QString(), "RS485", 1, QString());
     QVERIFY(waitFor([&] { return t.registry().total() == 1; }, 15000));
     t.onAddUnitClicked(1, line, 19200, "N,8,1", 1, QString(), "RS485", 1, QString());
@@ -696,6 +687,15 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     QCOMPARE(alerts.filter("device link established").size(), 2);
     QCOMPARE(alerts.filter("device link removed").size(), 2);
     QVERIFY(alerts.filter("Tx Msg").isEmpty());
+    // A device file whose recording section declares a block it does not hold: refused.
+    QFile good(TestInstallation(dir->path()).deviceFilePath("KTZV1.10.csv")), broken(path("KTZV1.10.csv"));
+    QVERIFY(good.open(QIODevice::ReadOnly) && broken.open(QIODevice::WriteOnly));
+    broken.write(good.readAll().replace("4;Blocks", "5;Blocks"));
+    broken.close();
+    prompter.expectCritical("Error in CSV file \n Please provide correct CSV file", "Error");
+    t.onAddUnitClicked(2, line, 19200, "N,8,1", 2, QString(), "RS485", 2, broken.fileName());
+    QVERIFY(waitFor([&] { return prompter.pending() == 0 && t.registry().total() == 0; }, 15000));
+    QVERIFY(t.oscDeviceKeeper()->devices().isEmpty());
 }
 
 void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
