@@ -133,8 +133,6 @@ void tst_RecFile::clockSetBackIsNoNewDay_data()
     QTest::addColumn<QByteArray>("times");
     QTest::addColumn<QDate>("lastDay");
     QTest::addColumn<QVector<double>>("x");
-    QTest::newRow("midnight") << QByteArray("11:59:59 PM,500|12:00:00 AM,000") << QDate(2026, 3, 2)
-                              << QVector<double> { 0, 0.5 };
     QTest::newRow("time server sets the clock back 2 s")
         << QByteArray("10:00:05 AM,000|10:00:06 AM,000|10:00:04 AM,000") << QDate(2026, 3, 1)
         << QVector<double> { 0, 1, 2 };

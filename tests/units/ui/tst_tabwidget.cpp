@@ -688,12 +688,11 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     QCOMPARE(alerts.filter("device link removed").size(), 2);
     QVERIFY(alerts.filter("Tx Msg").isEmpty());
     // A device file whose recording section declares a block it does not hold: refused.
-    QFile good(TestInstallation(dir->path()).deviceFilePath("KTZV1.10.csv")), broken(path("KTZV1.10.csv"));
-    QVERIFY(good.open(QIODevice::ReadOnly) && broken.open(QIODevice::WriteOnly));
-    broken.write(good.readAll().replace("4;Blocks", "5;Blocks"));
-    broken.close();
+    TestInstallation broken(path("broken"));
+    QVERIFY(broken.addDeviceFile("KTZV1.10.csv", replacing("4;Blocks", "5;Blocks")));
     prompter.expectCritical("Error in CSV file \n Please provide correct CSV file", "Error");
-    t.onAddUnitClicked(2, line, 19200, "N,8,1", 2, QString(), "RS485", 2, broken.fileName());
+    t.onAddUnitClicked(
+        2, line, 19200, "N,8,1", 2, QString(), "RS485", 2, broken.deviceFilePath("KTZV1.10.csv"));
     QVERIFY(waitFor([&] { return prompter.pending() == 0 && t.registry().total() == 0; }, 15000));
     QVERIFY(t.oscDeviceKeeper()->devices().isEmpty());
 }
