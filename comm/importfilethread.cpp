@@ -27,6 +27,8 @@ importfileThread::importfileThread(
     // Set here, not in run(): a cancel that arrives before the thread has started must not be
     // undone by the start.
     runFlag.store(true);
+    // Queued: this object lives in the thread that made it, finished() comes from the worker's.
+    connect(this, &QThread::finished, this, &importfileThread::restartIfPending, Qt::QueuedConnection);
     // Direct, so the lambda runs on the thread that made the exchange: only this worker's own
     // exchanges are forwarded, not those of other workers sharing the master.
     if (commMod)
@@ -107,19 +109,35 @@ void importfileThread::setInterval(ulong msecs)
 void importfileThread::setStop()
 {
     qDebug() << "stoped ";
+    restartPending.store(false);
     stopFlag.store(true);
     wake();
 }
 
 void importfileThread::threadStart()
 {
-    if (isRunning())
+    if (isRunning()) {
+        restartPending.store(true);
         return;
+    }
     if (oscDevice)
         oscDevice->startRecording();
     stopFlag.store(false);
+    finishedFlag.store(false);
     operation = OscAcquisition;
     start(QThread::InheritPriority);
+}
+
+void importfileThread::restartIfPending()
+{
+    if (!restartPending.exchange(false))
+        return;
+    // finished() comes just before the thread's very end.
+    wait();
+    // What the ended acquisition added after the new recording was cleared is not part of it.
+    if (oscDevice)
+        oscDevice->clearSamples();
+    threadStart();
 }
 
 void importfileThread::Clear()

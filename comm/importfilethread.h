@@ -160,7 +160,9 @@ public slots:
     void setInterval(ulong msecs);
     // Ends the acquisition: the cycle in progress completes, a pause ends at once.
     void setStop();
-    // Resets the device's recording state, clears the stop flag and starts the acquisition.
+    // Resets the device's recording state, clears the stop flag and starts the acquisition. A
+    // thread still ending its last acquisition (a stuck exchange) is not waited for: the new
+    // acquisition starts when it has ended.
     void threadStart();
     // Record start: the device empties its sample store.
     void Clear();
@@ -178,6 +180,7 @@ protected:
 
 private:
     WorkerOps::Context makeContext();
+    void restartIfPending();
     // Interruptible pause: returns early when runFlag is cleared or removeFlag set.
     void pause(int msecs);
     void wake();
@@ -219,6 +222,7 @@ private:
     std::atomic<bool> runLocked { false };
     std::atomic<bool> removeFlag { false };
     std::atomic<bool> finishedFlag { false };
+    std::atomic<bool> restartPending { false }; // threadStart() came while the thread still ran
     std::atomic<int> result { 0 };
 
     mutable QMutex entryLock; // the entry is read by the owner while add-unit writes it

@@ -26,6 +26,7 @@ void OscTrigger::apply(const TriggerSetup &settings, const QDateTime &now)
     m_capturing = false;
     m_waiting = settings.kind != TriggerSetup::NoTrigger;
     m_rememberedA = m_rememberedB = NaN;
+    m_previous = -1;
     m_stopRuleStart = now;
     m_totalWritten = 0;
     m_captures = 0;
@@ -52,13 +53,13 @@ bool OscTrigger::digitalCrossed(const TriggerSetup::Group &g, char previous, cha
 bool OscTrigger::groupFires(const TriggerSetup::Group &g, double *remembered, int newest,
     const ValueAt &value, const BitAt &bit) const
 {
-    if (newest < 1)
+    if (m_previous < 0 || m_previous >= newest)
         return false;
     if (g.digital)
-        return digitalCrossed(g, bit(g.column, newest - 1, g.bit), bit(g.column, newest, g.bit));
+        return digitalCrossed(g, bit(g.column, m_previous, g.bit), bit(g.column, newest, g.bit));
     const double current = value(g.column, newest);
     if (!remembered)
-        return levelCrossed(g, value(g.column, newest - 1), current);
+        return levelCrossed(g, value(g.column, m_previous), current);
     // Conditional groups compare with the last value seen on the starting side of the level, so
     // the two signals need not cross in the very same pair of samples.
     const bool fires = levelCrossed(g, *remembered, current);
@@ -100,6 +101,7 @@ OscTrigger::Outcome OscTrigger::evaluate(
         }
     }
     m_armed = true;
+    m_previous = newest;
     if (m_capturing && m_triggerTime.msecsTo(now) >= m_settings.afterMs) {
         m_waiting = true;
         m_windowEnd = newest;

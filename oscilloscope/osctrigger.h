@@ -89,6 +89,8 @@ private:
     double m_rememberedA = std::numeric_limits<double>::quiet_NaN();
     double m_rememberedB = std::numeric_limits<double>::quiet_NaN();
     int m_intervalMs = 250;
+    // The sample evaluated last: failed cycles between it and the newest one are never compared.
+    int m_previous = -1;
     int m_windowStart = 0;
     int m_windowEnd = 0;
     QDateTime m_triggerTime;

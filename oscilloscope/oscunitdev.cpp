@@ -85,6 +85,7 @@ void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
 {
     const qint64 stampMs = nowMs();
     OscTrigger::Outcome outcome;
+    Capture capture;
     QList<QStringList> rows;
     QStringList names, current;
     bool triggerStopped = false;
@@ -109,7 +110,13 @@ void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
                 m_states.push_back(Zeroed);
             }
             ++m_failures;
-            return; // invalid samples are neither shown as new data nor evaluated by the trigger
+            // Never evaluated by the trigger; the view learns that the unit gave no data (the
+            // current values of a failed cycle are empty).
+            if (isSignalConnected(QMetaMethod::fromSignal(&OscUnitDev::vxOscsigSendForDisplay))) {
+                lock.unlock();
+                emit vxOscsigSendForDisplay(this, signalNames(), {}, QStringList());
+            }
+            return;
         }
         m_failures = 0;
         const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
@@ -159,13 +166,19 @@ void OscUnitDev::addSample(const QByteArray &bytes, bool valid)
             const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(stampMs, Qt::UTC);
             m_trigger.setSamplingInterval(m_intervalMs.load());
             outcome = m_trigger.evaluate(newest, valueAt, bitAt, stamp);
-            if (outcome.capture) {
-                const qint64 size
-                    = writeTriggerFile(outcome.from, outcome.to, outcome.triggerTime.toLocalTime());
-                m_trigger.captureWritten(size, stamp);
-                triggerStopped = true;
-            }
+            if (outcome.capture)
+                capture = copyCapture(outcome.from, outcome.to, outcome.triggerTime.toLocalTime());
         }
+    }
+    if (outcome.capture) {
+        QString path;
+        const qint64 size = writeTriggerFile(capture, &path);
+        const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(nowMs(), Qt::UTC);
+        QMutexLocker lock(&m_lock);
+        if (size >= 0)
+            m_triggerFiles.append(path);
+        m_trigger.captureWritten(size, stamp);
+        triggerStopped = true;
     }
     if (display)
         emit vxOscsigSendForDisplay(this, names, rows, current);
@@ -284,12 +297,17 @@ QString OscUnitDev::valueTextLocked(int signal, int sample, bool forFile) const
 {
     if (signal < 0 || signal >= m_columns || sample < 0 || sample >= int(m_times.size()))
         return QString();
+    return wordText(signal, m_words[size_t(sample) * size_t(m_columns) + size_t(signal)],
+        m_states[size_t(sample)], forFile);
+}
+
+QString OscUnitDev::wordText(int signal, quint16 word, quint8 state, bool forFile) const
+{
     const SignalDecoding::Format &format = m_formats.at(signal);
     // A zeroed sample holds the number 0, also in a bit-field column.
-    if (m_states[size_t(sample)] == Zeroed && format.kind == SignalDecoding::Kind::BitPattern)
+    if (state == Zeroed && format.kind == SignalDecoding::Kind::BitPattern)
         return forFile && format.faultCode ? QStringLiteral("F:0") : QStringLiteral("0");
-    const quint16 w = m_words[size_t(sample) * size_t(m_columns) + size_t(signal)];
-    return forFile ? SignalDecoding::fileText(format, w) : SignalDecoding::text(format, w);
+    return forFile ? SignalDecoding::fileText(format, word) : SignalDecoding::text(format, word);
 }
 
 qint64 OscUnitDev::sampleTime(int sample) const
@@ -337,7 +355,8 @@ QStringList OscUnitDev::currentValues() const
 QStringList OscUnitDev::currentValuesLocked() const
 {
     QStringList values;
-    if (m_times.empty())
+    // A failed cycle has no current values: repeated or zeroed words are no reading of the unit.
+    if (m_times.empty() || m_states.back() != Valid)
         return values;
     const int newest = int(m_times.size()) - 1;
     values.reserve(m_columns);
@@ -382,10 +401,16 @@ bool OscUnitDev::rowsWritable() const
 
 QString OscUnitDev::rowText(int sample, int unitNumber) const
 {
-    QString line = RecFormat::timeText(m_times[size_t(sample)]) + QLatin1Char(';')
-        + QString::number(unitNumber) + QLatin1Char(';');
+    return rowTextOf(m_times[size_t(sample)], m_words.data() + size_t(sample) * size_t(m_columns),
+        m_states[size_t(sample)], unitNumber);
+}
+
+QString OscUnitDev::rowTextOf(qint64 time, const quint16 *words, quint8 state, int unitNumber) const
+{
+    QString line
+        = RecFormat::timeText(time) + QLatin1Char(';') + QString::number(unitNumber) + QLatin1Char(';');
     for (int i = 0; i < m_columns; ++i)
-        line += valueTextLocked(i, sample, true) + QLatin1Char(';');
+        line += wordText(i, words[i], state, true) + QLatin1Char(';');
     return line;
 }
 
@@ -414,32 +439,50 @@ int OscUnitDev::writeRows(QTextStream &out, int unitNumber, int from, int to) co
     return qMax(0, to - from + 1);
 }
 
-qint64 OscUnitDev::writeTriggerFile(int from, int to, const QDateTime &triggerTime)
+OscUnitDev::Capture OscUnitDev::copyCapture(int from, int to, const QDateTime &triggerTime) const
 {
-    // Called under m_lock from addSample.
+    // Under m_lock, from addSample.
+    Capture c;
+    c.triggerTime = triggerTime;
+    c.entry = m_entry;
+    c.names = m_catalogue.signalNames();
+    c.comment = m_trigger.settings().comment;
+    c.writable = rowsWritable();
+    from = qMax(0, from);
+    to = qMin(to, int(m_times.size()) - 1);
+    if (from > to)
+        return c;
+    c.times.assign(m_times.begin() + from, m_times.begin() + to + 1);
+    c.states.assign(m_states.begin() + from, m_states.begin() + to + 1);
+    c.words.assign(
+        m_words.begin() + ptrdiff_t(from) * m_columns, m_words.begin() + ptrdiff_t(to + 1) * m_columns);
+    return c;
+}
+
+qint64 OscUnitDev::writeTriggerFile(const Capture &capture, QString *path) const
+{
     QDir().mkpath(AppPaths::triggerDir());
-    const QString path = AppPaths::triggerDir() + QStringLiteral("/TRIGGER_")
-        + QLocale::c().toString(triggerTime, QStringLiteral("yyyy_M_d  hh_mm_ss_zzz"))
+    *path = AppPaths::triggerDir() + QStringLiteral("/TRIGGER_")
+        + QLocale::c().toString(capture.triggerTime, QStringLiteral("yyyy_M_d  hh_mm_ss_zzz"))
         + QStringLiteral(".rec");
-    QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::Text))
+    QFile file(*path);
+    if (capture.times.empty() || !file.open(QIODevice::Append | QIODevice::Text))
         return -1;
     QTextStream out(&file);
     out.setCodec(RecFormat::writeCodec());
-    from = qMax(0, from);
-    to = qMin(to, int(m_times.size()) - 1);
-    out << RecFormat::dateText(QDateTime::fromMSecsSinceEpoch(m_times[size_t(from)]).date()) << '\n';
-    out << RecFormat::unitLine(1, m_entry) << '\n';
-    out << RecFormat::headerLine(1, m_catalogue.signalNames()) << '\n';
-    if (rowsWritable())
-        for (int i = from; i <= to; ++i)
-            out << rowText(i, 1) << '\n';
+    out << RecFormat::dateText(QDateTime::fromMSecsSinceEpoch(capture.times.front()).date()) << '\n';
+    out << RecFormat::unitLine(1, capture.entry) << '\n';
+    out << RecFormat::headerLine(1, capture.names) << '\n';
+    if (capture.writable)
+        for (size_t i = 0; i < capture.times.size(); ++i)
+            out << rowTextOf(
+                capture.times[i], capture.words.data() + i * size_t(m_columns), capture.states[i], 1)
+                << '\n';
     out << RecFormat::commentMarker() << '\n';
-    for (const QString &line : m_trigger.settings().comment)
+    for (const QString &line : capture.comment)
         out << line << '\n';
     out.flush();
     file.close();
-    m_triggerFiles.append(path);
     return file.size();
 }
 

@@ -47,6 +47,8 @@ public:
     int unitNumber() const { return m_unitNumber; }
     int runningNumber() const { return m_runningNumber; }
     bool catalogueValid() const { return m_catalogue.valid; }
+    // The device description file has a recording section, and it is faulty.
+    bool catalogueFaulty() const { return m_catalogue.present && !m_catalogue.valid; }
     QVector<quint16> blockAddresses() const;
     QVector<quint16> blockCounts() const;
     int signalCount() const;
@@ -93,7 +95,7 @@ public:
     double xValue(int sample) const;
     double lastXValue() const;
     double savedLastXValue() const;
-    // The legend's "Curr\nValue" texts of the newest sample.
+    // The legend's "Curr\nValue" texts of the newest sample; empty when its cycle failed.
     QStringList currentValues() const;
 
     // ---- Recording files ----
@@ -123,12 +125,29 @@ signals:
     void ParametersInAllLanguage(QVector<QVector<QStringList>> parametersInAllLanguage);
 
 private:
+    // A capture's samples and texts, copied under the lock and written without it: a long window
+    // must not hold up the view, the auto-save and the acquisition.
+    struct Capture
+    {
+        QDateTime triggerTime;
+        QStringList entry;
+        QStringList names;
+        QStringList comment;
+        bool writable = false;
+        std::vector<qint64> times;
+        std::vector<quint16> words;
+        std::vector<quint8> states;
+    };
+
     bool rowsWritable() const;
     QString rowText(int sample, int unitNumber) const;
+    QString rowTextOf(qint64 time, const quint16 *words, quint8 state, int unitNumber) const;
     QString valueTextLocked(int signal, int sample, bool forFile) const;
+    QString wordText(int signal, quint16 word, quint8 state, bool forFile) const;
     QStringList currentValuesLocked() const;
-    // Writes the capture [from, to] into a new trigger file; returns its size or -1.
-    qint64 writeTriggerFile(int from, int to, const QDateTime &triggerTime);
+    Capture copyCapture(int from, int to, const QDateTime &triggerTime) const;
+    // Writes a capture into a new trigger file; returns its path and size (-1: not written).
+    qint64 writeTriggerFile(const Capture &capture, QString *path) const;
 
     mutable QMutex m_lock;
     QStringList m_entry;

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr qint64 DayMs = 86400000;
+// A row whose time of day lies less than this behind the previous row's is the clock being set
+// (a time server, the autumn change of the clock), not the start of the next day.
+constexpr int ClockStepBackMs = 3600000;
 
 struct Piece
 {
@@ -107,7 +110,9 @@ struct RawUnit
     bool hasHeader = false;
     int dayOffset = 0;
     int lastTime = -1;
-    QVector<QByteArray> texts;
+    qint64 lastStamp = 0;
+    qint64 lastGap = 0; // between the last two rows, carried over a clock set back
+    qint64 elapsed = 0; // since the unit's first row
 };
 
 class Parser
@@ -380,6 +385,7 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
                 = rest / qMax(1, int(line.end - line.begin) + 1) / qMax(1, int(raw.size())) + 16;
             if (rows * qMax(1, n) < (qint64(1) << 28)) {
                 unit.times.reserve(int(rows));
+                unit.x.reserve(int(rows));
                 unit.values.reserve(int(rows * n));
                 unit.kinds.reserve(int(rows * n));
             }
@@ -387,11 +393,23 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
         const int time = parseTimeText(first.begin, first.size());
         if (time < 0)
             return Invalid;
-        // Rows of one unit follow in time: an earlier time of day means the next day began.
-        if (time < unitRaw.lastTime)
+        // Rows of one unit follow in time: a time of day well before the previous one means the
+        // next day began.
+        if (time < unitRaw.lastTime - ClockStepBackMs)
             ++unitRaw.dayOffset;
         unitRaw.lastTime = time;
-        unit.times.append(midnight + unitRaw.dayOffset * DayMs + time);
+        const qint64 stamp = midnight + unitRaw.dayOffset * DayMs + time;
+        // The time axis never runs back: after a clock set back the row follows the previous one
+        // by the gap before it.
+        if (!unit.times.isEmpty()) {
+            const qint64 step = stamp - unitRaw.lastStamp;
+            if (step >= 0)
+                unitRaw.lastGap = step;
+            unitRaw.elapsed += unitRaw.lastGap;
+        }
+        unitRaw.lastStamp = stamp;
+        unit.times.append(stamp);
+        unit.x.append(double(unitRaw.elapsed)); // ms for now: the start of all units is not known yet
         // One size check per row; the cells are written in place.
         const int base = unit.values.size();
         unit.values.resize(base + n);
@@ -411,9 +429,11 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
                 && parseNumber(cell.begin + 2, cell.end, &v)) {
                 kind = RecordingUnit::Fault;
             } else {
+                if (cell.size() > RecordingUnit::MaxTextLength || unit.textPool.size() > (1 << 30))
+                    return Invalid;
                 kind = RecordingUnit::Text;
-                v = double(unitRaw.texts.size());
-                unitRaw.texts.append(cell.bytes());
+                v = RecordingUnit::textCell(unit.textPool.size(), cell.size());
+                unit.textPool.append(cell.begin, cell.size());
             }
             values[i] = v;
             kinds[i] = kind;
@@ -435,8 +455,9 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
     for (const RawUnit &unit : qAsConst(raw)) {
         check(unit.unitFields);
         check(unit.names);
-        check(unit.texts);
     }
+    for (const RecordingUnit &unit : qAsConst(units))
+        utf8 = utf8 && isUtf8(unit.textPool.constData(), unit.textPool.size());
     QTextCodec *codec = QTextCodec::codecForName(utf8 ? "UTF-8" : "Windows-1252");
     auto decode = [codec](const QVector<QByteArray> &list) {
         QStringList out;
@@ -454,11 +475,12 @@ Status parse(const QByteArray &bytes, Recording *recording, const CatalogueLooku
         RecordingUnit &unit = units[i];
         unit.unitLine = decode(raw[i].unitFields);
         unit.signalNames = decode(raw[i].names);
-        unit.texts = decode(raw[i].texts);
+        unit.textUtf8 = utf8;
+        unit.textPool.squeeze();
         unit.deviceFile = unit.unitLine.value(4);
-        unit.x.reserve(unit.times.size());
-        for (qint64 t : qAsConst(unit.times))
-            unit.x.append((t - start) * 0.001);
+        const double offset = unit.times.isEmpty() ? 0.0 : double(unit.times.first() - start);
+        for (double &x : unit.x)
+            x = (x + offset) * 0.001;
         if (lookup && !lookup(unit.deviceFile, &unit.catalogue))
             return DeviceFileNotFound;
     }
@@ -508,8 +530,12 @@ QString RecordingUnit::cellText(int row, int signal) const
         const quint32 encoded = quint32(v);
         return SignalDecoding::bitPattern(quint16(encoded & 0xFFFF), quint16(encoded >> 16));
     }
-    case Text:
-        return texts.value(int(v));
+    case Text: {
+        const qint64 packed = qint64(v);
+        const QByteArray bytes = textPool.mid(int(packed >> TextLengthBits), int(packed & MaxTextLength));
+        return textUtf8 ? QString::fromUtf8(bytes)
+                        : QTextCodec::codecForName("Windows-1252")->toUnicode(bytes);
+    }
     }
     return QString();
 }

@@ -19,8 +19,13 @@ struct RecordingUnit
         Number = 0, // "0,5"
         Fault = 1, // "F:12"
         Pattern = 2, // "------HL": value = mask << 16 | bits
-        Text = 3 // anything else: value = index into texts
+        Text = 3 // anything else: value = its place in textPool (see textCell)
     };
+    // A text cell's bytes stay in one pool, its place and length packed into the value: a file of
+    // short text cells costs little more in memory than on disk.
+    static constexpr int TextLengthBits = 20;
+    static constexpr int MaxTextLength = (1 << TextLengthBits) - 1;
+    static double textCell(qint64 offset, int length) { return double((offset << TextLengthBits) | length); }
 
     QStringList unitLine; // the unit line's fields
     QString deviceFile; // its field 4
@@ -30,7 +35,8 @@ struct RecordingUnit
     QVector<double> x; // per row: seconds since the first row of the recording
     QVector<double> values; // row-major: row r, signal s at r * signalNames.size() + s
     QVector<quint8> kinds;
-    QStringList texts;
+    QByteArray textPool;
+    bool textUtf8 = true; // else Windows-1252
 
     int rowCount() const { return times.size(); }
     int signalCount() const { return signalNames.size(); }

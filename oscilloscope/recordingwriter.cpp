@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "oscunitdev.h"
+#include "recfilereader.h"
 #include "recformat.h"
 
 #include <QDebug>
@@ -10,6 +11,7 @@
 #include <QTextCodec>
 #include <QTextStream>
 #include <cstring>
+#include <limits>
 
 QString RecordingWriter::message(Status status)
 {
@@ -48,6 +50,7 @@ void RecordingWriter::start()
 {
     QFile::remove(m_runningFile);
     m_headerPending = true;
+    m_startDate = (m_clock ? m_clock() : QDateTime::currentDateTime()).date();
 }
 
 RecordingWriter::Status RecordingWriter::writeHeader()
@@ -57,8 +60,7 @@ RecordingWriter::Status RecordingWriter::writeHeader()
         return InvalidFilepath;
     QTextStream out(&file);
     out.setCodec(RecFormat::writeCodec());
-    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
-    out << RecFormat::dateText(now.date()) << '\n';
+    out << RecFormat::dateText(m_startDate) << '\n';
     const QList<OscUnitDev *> list = devices();
     for (int i = 0; i < list.size(); ++i)
         out << RecFormat::unitLine(i + 1, list.at(i)->unitEntry()) << '\n';
@@ -98,38 +100,53 @@ RecordingWriter::Status RecordingWriter::save(const QString &path, const QString
     const Status appended = append();
     if (appended != Written)
         return appended;
-    QFile running(m_runningFile);
-    if (!running.open(QIODevice::ReadOnly))
+    return saveCopy(m_runningFile, path, comment);
+}
+
+RecordingWriter::Status RecordingWriter::saveCopy(
+    const QString &source, const QString &path, const QString &comment)
+{
+    if (path.isEmpty())
+        return GiveFilepath;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
         return InvalidFilepath;
+    // Mapped: a day's recording is copied without a copy in memory.
+    const qint64 size = in.size();
+    if (size > std::numeric_limits<int>::max())
+        return InvalidFilepath;
+    QByteArray owned;
+    const char *data = nullptr;
+    int length = int(size);
+    if (uchar *mapped = size > 0 ? in.map(0, size) : nullptr) {
+        data = reinterpret_cast<const char *>(mapped);
+    } else {
+        owned = in.readAll();
+        data = owned.constData();
+        length = owned.size();
+    }
+    const QByteArray bytes = QByteArray::fromRawData(data, length);
+    // Up to the line "[COMMENT]" of a saved recording: its old comment makes way for the new one.
+    int end = bytes.startsWith("[COMMENT]") ? 0 : bytes.indexOf("\n[COMMENT]");
+    end = end < 0 ? bytes.size() : end == 0 ? 0 : end + 1;
+    const int firstLine = bytes.indexOf('\n');
+    const QByteArray lineEnd = firstLine > 0 && bytes.at(firstLine - 1) == '\r' ? "\r\n" : "\n";
+    QTextCodec *codec = RecFileReader::isUtf8(data, end) ? RecFormat::writeCodec()
+                                                         : QTextCodec::codecForName("Windows-1252");
     QSaveFile target(path);
     if (!target.open(QIODevice::WriteOnly))
         return InvalidFilepath;
-    // The running file already has its line ends: copy it byte for byte, and end the comment
-    // lines the same way.
-    QByteArray lineEnd = "\n";
-    char buffer[65536];
-    for (bool first = true;; first = false) {
-        const qint64 n = running.read(buffer, sizeof buffer);
-        if (n < 0)
-            return InvalidFilepath; // the QSaveFile is discarded: nothing appears at path
-        if (n == 0)
-            break;
-        if (first) {
-            const char *nl = static_cast<const char *>(memchr(buffer, '\n', size_t(n)));
-            if (nl && nl > buffer && nl[-1] == '\r')
-                lineEnd = "\r\n";
-        }
-        if (target.write(buffer, n) != n)
-            return InvalidFilepath;
-    }
-    QString text = RecFormat::commentMarker() + QLatin1Char('\n') + comment;
+    if (target.write(data, end) != end)
+        return InvalidFilepath; // the QSaveFile is discarded: nothing appears at path
+    QString text = QString(end > 0 && bytes.at(end - 1) != '\n' ? QStringLiteral("\n") : QString())
+        + RecFormat::commentMarker() + QLatin1Char('\n') + comment;
     if (!comment.isEmpty() && !comment.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    QByteArray bytes = RecFormat::writeCodec()->fromUnicode(text);
-    bytes.replace("\r\n", "\n");
+    QByteArray tail = codec->fromUnicode(text);
+    tail.replace("\r\n", "\n");
     if (lineEnd != "\n")
-        bytes.replace("\n", lineEnd);
-    if (target.write(bytes) != bytes.size())
+        tail.replace("\n", lineEnd);
+    if (target.write(tail) != tail.size())
         return InvalidFilepath;
     return target.commit() ? Written : InvalidFilepath;
 }

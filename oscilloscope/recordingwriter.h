@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMetaType>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -30,16 +31,21 @@ public:
     QList<OscUnitDev *> devices() const;
     void setClock(const std::function<QDateTime()> &clock) { m_clock = clock; }
 
-    // Record start: the running file is removed and the header waits for the first append.
+    // Record start: the running file is removed and the header waits for the first append; the
+    // date line is the date of this moment (the first append may come after midnight).
     void start();
     bool headerPending() const { return m_headerPending; }
     // Appends every device's rows not yet written (header first when pending). Rows stay
     // pending when the file cannot be opened.
     Status append();
     // Appends, then writes a copy of the running file with "[COMMENT]" and the comment at path.
-    // The copy is made in a temporary file beside path and renamed: an interrupted save leaves
-    // no half-written file under the name the user chose.
     Status save(const QString &path, const QString &comment);
+    // The one way a recording is saved (the running file, or a loaded one again): a copy of
+    // source up to its own comment section, then "[COMMENT]" and the comment, in the source's
+    // encoding (UTF-8, or Windows-1252 from earlier installations) and line ends. The copy is
+    // made in a temporary file beside path and renamed: an interrupted save leaves no
+    // half-written file under the name the user chose.
+    static Status saveCopy(const QString &source, const QString &path, const QString &comment);
 
 private:
     Status writeHeader();
@@ -48,4 +54,7 @@ private:
     QList<QPointer<OscUnitDev>> m_devices;
     std::function<QDateTime()> m_clock;
     bool m_headerPending = false;
+    QDate m_startDate;
 };
+
+Q_DECLARE_METATYPE(RecordingWriter::Status)

@@ -63,8 +63,10 @@ public:
                     m_cat.tripMessages.append(line.split(QLatin1Char(';')).value(1).trimmed());
                 continue;
             case State::AfterTrip:
-                if (first == kRecordStart)
+                if (first == kRecordStart) {
                     m_state = State::Languages;
+                    m_cat.present = true;
+                }
                 continue;
             case State::Languages:
             case State::InRecord:

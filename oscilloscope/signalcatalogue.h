@@ -27,6 +27,7 @@ struct SignalCatalogue
     // Per signal: the names in every language of the file, as [language, name] pairs.
     QVector<QVector<QStringList>> namesInAllLanguages;
     bool valid = false; // the section was read completely and consistently
+    bool present = false; // the file has the section (a faulty one when not valid)
 
     int signalCount() const { return signalRows.size(); }
     int registerCount() const;

@@ -2,7 +2,8 @@
 # Builds and runs the oscilloscope benchmarks in an optimised build (./build-bench):
 # the acquisition overhead per cycle against the drive simulator, a day's sample store beside a
 # store of one QVariant per value (each in its own process, so each resident size is its own),
-# and loading a 50 MB recording beside a QTextStream + split reader.
+# loading a 50 MB recording beside a QTextStream + split reader, and the memory a 100 MB recording
+# of short text cells takes once read.
 set -e
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
@@ -14,3 +15,4 @@ export QT_LOGGING_RULES="*.debug=false"
 "$BENCH" memory
 "$BENCH" memory variant
 "$BENCH" load
+"$BENCH" textcells 100

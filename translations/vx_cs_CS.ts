@@ -1134,6 +1134,10 @@ Zastavte záznam</translation>
         <source>Save pdf file</source>
         <translation>Uložit soubor PDF</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Žádná data</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Bitte Aufzeichnung beenden</translation>
         <source>Save pdf file</source>
         <translation>PDF-Datei speichern</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Keine Daten</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

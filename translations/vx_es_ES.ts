@@ -1134,6 +1134,10 @@ Detenga la grabación</translation>
         <source>Save pdf file</source>
         <translation>Guardar archivo PDF</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Sin datos</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

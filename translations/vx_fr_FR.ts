@@ -1134,6 +1134,10 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <source>Save pdf file</source>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Pas de données</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

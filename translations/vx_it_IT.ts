@@ -1134,6 +1134,10 @@ Interrompere la registrazione</translation>
         <source>Save pdf file</source>
         <translation>Salva file PDF</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Nessun dato</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Stop eerst de opname</translation>
         <source>Save pdf file</source>
         <translation>PDF-bestand opslaan</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Geen gegevens</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Pare a gravação</translation>
         <source>Save pdf file</source>
         <translation>Guardar ficheiro PDF</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Sem dados</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

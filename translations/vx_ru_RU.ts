@@ -1134,6 +1134,10 @@ Please stop recording</source>
         <source>Save pdf file</source>
         <translation>Сохранить файл PDF</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Нет данных</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Stoppa inspelningen</translation>
         <source>Save pdf file</source>
         <translation>Spara PDF-fil</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Inga data</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Lütfen kaydı durdurun</translation>
         <source>Save pdf file</source>
         <translation>PDF dosyasını kaydet</translation>
     </message>
+    <message>
+        <source>No data</source>
+        <translation>Veri yok</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -5,6 +5,7 @@
 #include "unitentryfields.h"
 #include "unitregistry.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <algorithm>
 
@@ -16,13 +17,18 @@ OscDeviceKeeper::OscDeviceKeeper(QObject *parent)
         qDebug() << "Automatic save started";
         appendRunningFile();
     });
+    qRegisterMetaType<RecordingWriter::Status>();
+    m_stopWait.setSingleShot(true);
+    m_stopWait.setInterval(StopWaitMs);
+    connect(&m_stopWait, &QTimer::timeout, this, &OscDeviceKeeper::finishStop);
 }
 
 OscDeviceKeeper::~OscDeviceKeeper()
 {
     waitForThreads();
+    // Close-down: a worker still in an exchange is waited for by its destructor.
     while (!m_units.isEmpty())
-        removeDevice(m_units.first().device);
+        delete removeDevice(m_units.first().device);
 }
 
 QObject *OscDeviceKeeper::createDevice(const QStringList &entry, const QString &deviceFile)
@@ -57,26 +63,50 @@ QObject *OscDeviceKeeper::createDeviceOnMaster(
         connect(
             this, &OscDeviceKeeper::vxUISigSetThreadInterval, unit.worker, &importfileThread::setInterval);
         connect(this, &OscDeviceKeeper::vxOscUISaveFinished, unit.worker, &importfileThread::Clear);
+        // Queued from the worker's thread: the stop completes in this thread once all have ended.
+        connect(
+            unit.worker, &QThread::finished, this,
+            [this] {
+                if (m_stopping && workersEnded())
+                    finishStop();
+            },
+            Qt::QueuedConnection);
     }
     m_units.append(unit);
     return unit.device;
 }
 
-void OscDeviceKeeper::removeDevice(QObject *device)
+bool OscDeviceKeeper::deviceValid(QObject *device) const
+{
+    for (const Unit &unit : m_units)
+        if (unit.device == device)
+            return !unit.device->catalogueFaulty();
+    return true;
+}
+
+QThread *OscDeviceKeeper::removeDevice(QObject *device)
 {
     for (int i = 0; i < m_units.size(); ++i) {
         if (m_units.at(i).device != device)
             continue;
         const Unit unit = m_units.takeAt(i);
         if (unit.worker) {
+            unit.worker->disconnect(this);
+            disconnect(this, nullptr, unit.worker, nullptr);
             unit.worker->setStop();
             unit.worker->setRemoveFlag(true);
-            unit.worker->wait(StopWaitMs);
-            delete unit.worker; // its destructor waits for a worker still in an exchange
+            if (unit.worker->isRunning() && !unit.worker->isOperationFinished()) {
+                // Still in an exchange: the device stays with the worker until both go.
+                unit.worker->setParent(nullptr);
+                unit.device->setParent(unit.worker);
+                return unit.worker;
+            }
+            delete unit.worker; // ended, or ending this moment: its destructor waits for the end
         }
         delete unit.device;
-        return;
+        return nullptr;
     }
+    return nullptr;
 }
 
 void OscDeviceKeeper::waitForThreads()
@@ -89,9 +119,12 @@ void OscDeviceKeeper::waitForThreads()
     for (const Unit &unit : qAsConst(m_units))
         if (unit.worker)
             unit.worker->setStop();
+    QDeadlineTimer deadline(StopWaitMs);
     for (const Unit &unit : qAsConst(m_units))
         if (unit.worker)
-            unit.worker->wait(StopWaitMs);
+            unit.worker->wait(deadline);
+    if (m_stopping)
+        finishStop();
     qDebug() << "<---vxUIWaitForOsciThreadStop";
 }
 
@@ -142,6 +175,9 @@ bool OscDeviceKeeper::startRecording()
         any = any || unit.worker;
     if (!any)
         return false;
+    // A stop still waiting for its workers is over: its rows are written before the new start.
+    if (m_stopping)
+        finishStop();
     emit vxOscUISaveFinished();
     QList<OscUnitDev *> taking;
     for (OscUnitDev *device : devices())
@@ -155,19 +191,38 @@ bool OscDeviceKeeper::startRecording()
     return true;
 }
 
-RecordingWriter::Status OscDeviceKeeper::stopRecording()
+bool OscDeviceKeeper::stopRecording()
 {
     if (!m_recording)
-        return RecordingWriter::Written;
+        return false;
     m_autoSave.stop();
     emit vxUISigTimerstopped();
-    for (const Unit &unit : qAsConst(m_units)) {
-        if (unit.worker)
-            unit.worker->wait(StopWaitMs);
+    for (const Unit &unit : qAsConst(m_units))
         unit.device->stopTrigger();
-    }
     m_recording = false;
-    return appendRunningFile();
+    m_stopping = true;
+    if (workersEnded())
+        finishStop();
+    else
+        m_stopWait.start();
+    return true;
+}
+
+bool OscDeviceKeeper::workersEnded() const
+{
+    for (const Unit &unit : m_units)
+        if (unit.worker && unit.worker->isRunning() && !unit.worker->isOperationFinished())
+            return false;
+    return true;
+}
+
+void OscDeviceKeeper::finishStop()
+{
+    if (!m_stopping)
+        return;
+    m_stopping = false;
+    m_stopWait.stop();
+    emit recordingStopped(appendRunningFile());
 }
 
 void OscDeviceKeeper::applyTrigger(OscUnitDev *device, const TriggerSetup &settings)

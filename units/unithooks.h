@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class QObject;
+class QThread;
 class QWidget;
 class VxCommModbusMaster;
 class importfileThread;
@@ -68,8 +69,19 @@ public:
         Q_UNUSED(master)
         return createDevice(entry, deviceFile);
     }
-    // Waits (bounded) for the unit's acquisition thread to end, then drops its device.
-    virtual void removeDevice(QObject *device) { Q_UNUSED(device) }
+    // False when the device's recording section of the device description file is faulty.
+    virtual bool deviceValid(QObject *device) const
+    {
+        Q_UNUSED(device)
+        return true;
+    }
+    // Drops the unit's device. An acquisition worker still in an exchange is not waited for: it
+    // is returned, with the device in its keeping, and the caller deletes it once it has ended.
+    virtual QThread *removeDevice(QObject *device)
+    {
+        Q_UNUSED(device)
+        return nullptr;
+    }
     // Waits for every acquisition thread to end (close-down); a running recording is stopped first.
     virtual void waitForThreads() { }
     // A unit's link state changed.

@@ -4,6 +4,7 @@
 //   memory    a day at 250 ms with 30 signals in the sample store (no bus); "memory variant"
 //             keeps the same samples one QVariant per value with a time text per sample
 //   load      a 50 MB recording read by the recording reader and by a QTextStream + split reader
+//   textcells a recording of short text cells ("ab") read back: resident memory against its size
 #include "apppaths.h"
 #include "oscunitdev.h"
 #include "recfilereader.h"
@@ -289,6 +290,45 @@ int load()
     return rows == naiveRows ? 0 : 1;
 }
 
+int textCells(int megabytes)
+{
+    Installation inst;
+    if (!inst.make())
+        return 1;
+    const QString path = inst.dir.filePath("text.rec");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return 1;
+        QByteArray head = "3/1/2026\n1;RVN;RVN-BENCH (1);V2.05;RVNV2.05.csv;\nTime ;Unit 1;";
+        QByteArray row = "08:00:00 AM,000;1;";
+        for (int i = 0; i < Signals; ++i) {
+            head += "Signal " + QByteArray::number(i + 1) + ';';
+            row += "ab;";
+        }
+        f.write(head + '\n');
+        row += '\n';
+        QByteArray chunk;
+        for (int i = 0; i < 10000; ++i)
+            chunk += row;
+        while (f.size() < qint64(megabytes) * 1000 * 1000)
+            f.write(chunk);
+    }
+    const double mb = QFileInfo(path).size() / 1e6;
+    const double before = procStatusMb("VmRSS:");
+    QElapsedTimer t;
+    t.start();
+    Recording rec;
+    if (RecFileReader::read(path, &rec) != RecFileReader::Loaded)
+        return 1;
+    const double held = procStatusMb("VmRSS:") - before;
+    std::printf("a %.1f MB recording of %d rows of %d text cells read in %.2f s: %.1f MB resident "
+                "(%.1fx the file; peak %.1f MB)\n",
+        mb, rec.units.first().rowCount(), Signals, t.elapsed() / 1000.0, held, held / mb,
+        procStatusMb("VmHWM:"));
+    return rec.units.first().cellText(0, 0) == QLatin1String("ab") ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -301,6 +341,8 @@ int main(int argc, char *argv[])
         return memory(app.arguments().value(2) == "variant");
     if (mode == "load")
         return load();
+    if (mode == "textcells")
+        return textCells(qMax(1, app.arguments().value(2, "100").toInt()));
     if (mode == "read") { // profiling aid: read a given recording ten times
         AppPaths::setBaseDir(app.arguments().value(3));
         for (int i = 0; i < 10; ++i) {
@@ -310,6 +352,6 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
-    std::fprintf(stderr, "usage: bench_oscilloscope overhead | memory [variant] | load\n");
+    std::fprintf(stderr, "usage: bench_oscilloscope overhead | memory [variant] | load | textcells [MB]\n");
     return 2;
 }

@@ -61,4 +61,11 @@ double scaled(double min, double max, double low, double high, double value)
     return (low * max - min * high) / (max - min) + (high - low) / (max - min) * value;
 }
 
+double unscaled(double min, double max, double low, double high, double y)
+{
+    if (max <= min || high <= low)
+        return y;
+    return min + (y - low) * (max - min) / (high - low);
+}
+
 } // namespace GraphEntries

@@ -29,5 +29,7 @@ QString unit(const QList<QStringList> &signalRows, const GraphEntry &entry);
 bool range(const QList<QStringList> &signalRows, int signal, double *min, double *max);
 // Maps a value of [min, max] onto the display band [low, high] (auto scale).
 double scaled(double min, double max, double low, double high, double value);
+// The value of [min, max] that scaled() put at y.
+double unscaled(double min, double max, double low, double high, double y);
 
 } // namespace GraphEntries

@@ -10,7 +10,6 @@
 #include "oscprintgui.h"
 #include "oscunitdev.h"
 #include "prompter.h"
-#include "registerword.h"
 #include "triggersettings.h"
 #include "unitentryfields.h"
 #include "unitregistry.h"
@@ -86,6 +85,10 @@ OscilloscopeWidget::OscilloscopeWidget(Prompter &prompter, OscDeviceKeeper *keep
         m_interval = m_keeper->interval();
         connect(m_keeper, &OscDeviceKeeper::recordingFileFailed, this,
             [this](const QString &title, const QString &text) { m_prompter.information(this, title, text); });
+        // Queued: a stop whose workers have all ended already finishes inside stopRecording(),
+        // and the question comes after the view has turned to "Start".
+        connect(m_keeper, &OscDeviceKeeper::recordingStopped, this, &OscilloscopeWidget::recordingStopped,
+            Qt::QueuedConnection);
     }
     m_samplingTime->setText(QString::number(m_interval));
     vxUISlotChangeTriggerstatus(NotActive);
@@ -542,6 +545,14 @@ void OscilloscopeWidget::addTrace(Trace trace)
 {
     trace.colour = traceColours().at(m_nextColour++ % traceColours().size());
     trace.graph = m_plots->addTrace(trace.name, trace.colour, trace.entry.isDigital());
+    // The cursor and the markers report the signal's own value, also of an auto-scaled trace.
+    const QCPGraph *graph = trace.graph;
+    m_plots->setTraceUnit(trace.graph, trace.unit, [this, graph](double y) {
+        for (const Trace &t : qAsConst(m_traces))
+            if (t.graph == graph && t.autoScale && !t.entry.isDigital())
+                return GraphEntries::unscaled(t.min, t.max, OscPlotArea::ScaleLow, OscPlotArea::ScaleHigh, y);
+        return y;
+    });
     loadTracePoints(trace);
     m_traces.append(trace);
     syncChecks();
@@ -630,90 +641,10 @@ void OscilloscopeWidget::vxOscSendSelectedlistForDisplay(
         if (trace.entry.isDigital())
             current = current.mid(15 - trace.entry.bit, 1);
         if (QTableWidgetItem *cell = m_legend->item(t, ValueColumn))
-            cell->setText(current);
+            cell->setText(current.isEmpty() ? tr("No data") : current);
     }
     if (!xs.isEmpty())
         m_plots->follow(xs.last());
     if (!m_paused)
         m_plots->replot();
-}
-
-// ---- Legend ----
-
-void OscilloscopeWidget::refreshLegend()
-{
-    if (!m_legend)
-        return;
-    m_filling = true;
-    m_legend->setRowCount(m_traces.size());
-    for (int r = 0; r < m_traces.size(); ++r) {
-        const Trace &t = m_traces.at(r);
-        auto *scale = new QTableWidgetItem;
-        if (t.entry.isDigital()) {
-            scale->setFlags(Qt::NoItemFlags);
-        } else {
-            scale->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-            scale->setCheckState(t.autoScale ? Qt::Checked : Qt::Unchecked);
-        }
-        m_legend->setItem(r, AutoScaleColumn, scale);
-        auto *name = new QTableWidgetItem(t.name);
-        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        name->setForeground(t.colour);
-        name->setToolTip(tr("Select Color"));
-        m_legend->setItem(r, NameColumn, name);
-        const QString old
-            = m_legend->item(r, ValueColumn) ? m_legend->item(r, ValueColumn)->text() : QString();
-        auto *value = new QTableWidgetItem(old);
-        value->setFlags(Qt::ItemIsEnabled);
-        m_legend->setItem(r, ValueColumn, value);
-        auto *unit = new QTableWidgetItem(t.unit);
-        unit->setFlags(Qt::ItemIsEnabled);
-        m_legend->setItem(r, UnitColumn, unit);
-        for (int c : { MinColumn, MaxColumn }) {
-            auto *cell = new QTableWidgetItem(
-                t.entry.isDigital() ? QString() : QString::number(c == MinColumn ? t.min : t.max));
-            cell->setFlags(t.entry.isDigital() ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsEditable);
-            m_legend->setItem(r, c, cell);
-        }
-    }
-    m_filling = false;
-}
-
-void OscilloscopeWidget::onLegendChanged(int row, int column)
-{
-    if (m_filling || row < 0 || row >= m_traces.size())
-        return;
-    Trace &t = m_traces[row];
-    if (column == AutoScaleColumn) {
-        t.autoScale = m_legend->item(row, column)->checkState() == Qt::Checked;
-    } else if (column == MinColumn || column == MaxColumn) {
-        bool ok = false;
-        const double v = RegisterWord::parseNumber(m_legend->item(row, column)->text(), &ok);
-        const double min = column == MinColumn ? v : t.min;
-        const double max = column == MaxColumn ? v : t.max;
-        if (!ok || max <= min) {
-            // A range that maps nothing is refused: the old bound is put back.
-            refreshLegend();
-            return;
-        }
-        t.min = min;
-        t.max = max;
-    } else {
-        return;
-    }
-    loadTracePoints(t);
-    m_plots->replot();
-}
-
-void OscilloscopeWidget::onLegendDoubleClicked(int row, int column)
-{
-    if (column != NameColumn || row < 0 || row >= m_traces.size())
-        return;
-    const QColor colour = m_pickColour(m_traces.at(row).colour);
-    if (!colour.isValid())
-        return;
-    m_traces[row].colour = colour;
-    m_plots->setTraceColour(m_traces.at(row).graph, colour);
-    refreshLegend();
-    m_plots->replot();
 }

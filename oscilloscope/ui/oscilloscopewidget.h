@@ -201,6 +201,8 @@ private:
     void onLegendChanged(int row, int column);
     void onLegendDoubleClicked(int row, int column);
     void stopRecording();
+    // The acquisition of a stop has ended: the last samples, then the save question.
+    void recordingStopped();
     void startRecording();
     void updateZoomControls();
     void setRecordTexts();
@@ -269,6 +271,7 @@ private:
     int m_triggerStatusCode = NotActive;
     bool m_triggerInProgress = false;
     bool m_paused = false;
+    bool m_stopAsked = false; // the record button stopped the recording: ask to save at its end
     bool m_fileMode = false;
     bool m_filling = false; // lists and legend being filled: their change signals are ours
     ulong m_interval = 250;

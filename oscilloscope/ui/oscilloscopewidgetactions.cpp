@@ -9,6 +9,7 @@
 #include "oscisettings.h"
 #include "oscplotarea.h"
 #include "oscprintgui.h"
+#include "oscprintout.h"
 #include "oscunitdev.h"
 #include "prompter.h"
 #include "triggersettings.h"
@@ -31,7 +32,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSlider>
 #include <QSplitter>
 #include <QTabWidget>
@@ -39,6 +39,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
+#include <utility>
 
 namespace F = UnitEntryField;
 
@@ -102,6 +103,10 @@ void OscilloscopeWidget::stopRecording()
         if (answer != QMessageBox::Yes)
             return;
     }
+    // The units end their last cycle on their own; the save question follows once they have
+    // (recordingStopped), and the record button waits for that.
+    m_stopAsked = true;
+    m_record->setEnabled(false);
     m_keeper->stopRecording();
     m_flash.stop();
     m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
@@ -113,6 +118,13 @@ void OscilloscopeWidget::stopRecording()
     emit vxUISigTimerstopped();
     emit vxUISigRcrdStarted(false);
     emit vxUISigWidgetStatus(false);
+}
+
+void OscilloscopeWidget::recordingStopped()
+{
+    m_record->setEnabled(true);
+    if (!m_keeper || !std::exchange(m_stopAsked, false))
+        return; // a close-down: no questions
     // The last samples of every device, then the save question.
     for (OscUnitDev *device : m_keeper->devices())
         vxOscSendSelectedlistForDisplay(device, {}, {}, device->currentValues());
@@ -162,33 +174,15 @@ void OscilloscopeWidget::vxUISlotSaveBtnClicked()
 bool OscilloscopeWidget::saveRecording(const QString &path)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    bool ok = false;
-    if (m_fileMode) {
-        // A loaded recording is written back as it was read, with the comment box as its comment.
-        QFile in(m_loadedPath);
-        QSaveFile out(path);
-        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)) {
-            QByteArray bytes = in.readAll();
-            const int comment = bytes.indexOf("[COMMENT]");
-            if (comment >= 0)
-                bytes.truncate(comment);
-            if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-                bytes.append("\r\n");
-            out.write(bytes);
-            out.write("[COMMENT]\r\n");
-            out.write(m_comment->toPlainText().toUtf8());
-            ok = out.commit();
-        }
-        if (!ok)
-            m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
-    } else if (m_keeper) {
-        const RecordingWriter::Status status = m_keeper->writer().save(path, m_comment->toPlainText());
-        ok = status == RecordingWriter::Written;
-        if (!ok)
-            m_prompter.information(this, tr("Information"), RecordingWriter::message(status));
-    }
+    // A loaded recording is written back as it was read, with the comment box as its comment.
+    const RecordingWriter::Status status = m_fileMode
+        ? RecordingWriter::saveCopy(m_loadedPath, path, m_comment->toPlainText())
+        : m_keeper ? m_keeper->writer().save(path, m_comment->toPlainText())
+                   : RecordingWriter::InvalidFilepath;
     QGuiApplication::restoreOverrideCursor();
-    return ok;
+    if (status != RecordingWriter::Written)
+        m_prompter.information(this, tr("Information"), RecordingWriter::message(status));
+    return status == RecordingWriter::Written;
 }
 
 void OscilloscopeWidget::vxUISlotLoadBtnClicked()
@@ -673,48 +667,8 @@ void OscilloscopeWidget::vxUIOscilloscopePrint(int what, int output)
 
 void OscilloscopeWidget::render(QPagedPaintDevice *device, int what)
 {
-    QPainter painter;
-    if (!painter.begin(device)) {
+    if (!OscPrintout::render(device, what, m_plots, m_legend))
         m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
-        return;
-    }
-    const QRect page = painter.viewport();
-    if (what == OscPrintGui::Graph) {
-        // The plots as pictures (the former "analog.bmp" and "digital.bmp"), one above the other.
-        const QList<QCustomPlot *> plots { m_plots->analogPlot(), m_plots->digitalPlot() };
-        int y = 0;
-        const int h = page.height() / 2;
-        for (QCustomPlot *plot : plots) {
-            if (plot->graphCount() == 0 && plot == m_plots->digitalPlot())
-                continue;
-            const QPixmap picture
-                = plot->toPixmap(std::max(plot->width(), 800), std::max(plot->height(), 300));
-            painter.drawPixmap(QRect(0, y, page.width(), h), picture);
-            y += h;
-        }
-    } else {
-        const int rowHeight = page.height() / 40;
-        QFont font = painter.font();
-        font.setPixelSize(rowHeight * 2 / 3);
-        painter.setFont(font);
-        const QList<int> columns { NameColumn, ValueColumn, UnitColumn, MinColumn, MaxColumn };
-        const int colWidth = page.width() / columns.size();
-        int y = rowHeight;
-        for (int c = 0; c < columns.size(); ++c)
-            painter.drawText(
-                c * colWidth, y, m_legend->horizontalHeaderItem(columns.at(c))->text().replace('\n', ' '));
-        for (int r = 0; r < m_legend->rowCount(); ++r) {
-            y += rowHeight;
-            if (y > page.height()) {
-                device->newPage();
-                y = rowHeight;
-            }
-            for (int c = 0; c < columns.size(); ++c)
-                if (QTableWidgetItem *item = m_legend->item(r, columns.at(c)))
-                    painter.drawText(c * colWidth, y, item->text());
-        }
-    }
-    painter.end();
 }
 
 void OscilloscopeWidget::resetView()

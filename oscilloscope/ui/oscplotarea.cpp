@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <qcustomplot.h>
 
 namespace {
@@ -143,6 +144,7 @@ void OscPlotArea::removeTrace(QCPGraph *graph)
     if (!graph)
         return;
     const bool digital = m_offsets.remove(graph) > 0;
+    m_units.remove(graph);
     graph->parentPlot()->removeGraph(graph);
     if (digital)
         layoutDigital();
@@ -154,6 +156,7 @@ void OscPlotArea::clearTraces()
     m_analog->clearGraphs();
     m_digital->clearGraphs();
     m_offsets.clear();
+    m_units.clear();
     m_yEmpty = true;
     m_analog->yAxis->setRange(-1.0, 1.0);
     layoutDigital();
@@ -186,6 +189,14 @@ void OscPlotArea::addPoints(QCPGraph *graph, const QVector<double> &x, const QVe
 {
     if (!graph || x.isEmpty())
         return;
+    appendPoints(graph, x, y);
+    const int excess = graph->dataCount() - PointBound;
+    if (excess > 0)
+        graph->data()->removeBefore((graph->data()->constBegin() + excess)->key);
+}
+
+void OscPlotArea::appendPoints(QCPGraph *graph, const QVector<double> &x, const QVector<double> &y)
+{
     const double offset = offsetOf(graph);
     QVector<double> shifted = y;
     for (double &v : shifted) {
@@ -197,9 +208,6 @@ void OscPlotArea::addPoints(QCPGraph *graph, const QVector<double> &x, const QVe
         }
     }
     graph->addData(x, shifted, true);
-    const int excess = graph->dataCount() - PointBound;
-    if (excess > 0)
-        graph->data()->removeBefore((graph->data()->constBegin() + excess)->key);
     if (!isDigital(graph)) {
         // The value axis only grows, by a margin, so it does not jitter with every sample.
         const QCPRange r = m_analog->yAxis->range();
@@ -215,13 +223,27 @@ void OscPlotArea::setPoints(QCPGraph *graph, const QVector<double> &x, const QVe
     if (!graph)
         return;
     graph->data()->clear();
-    addPoints(graph, x, y);
+    if (!x.isEmpty())
+        appendPoints(graph, x, y);
 }
 
 void OscPlotArea::setTraceColour(QCPGraph *graph, const QColor &colour)
 {
     if (graph)
         graph->setPen(QPen(colour, m_fat ? 3 : 0));
+}
+
+void OscPlotArea::setTraceUnit(
+    QCPGraph *graph, const QString &unit, const std::function<double(double)> &real)
+{
+    if (graph)
+        m_units.insert(graph, TraceUnit { unit, real });
+}
+
+QString OscPlotArea::valueText(QCPGraph *graph, double value) const
+{
+    const QString unit = m_units.value(graph).unit;
+    return QString::number(value, 'g', 6) + (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
 }
 
 void OscPlotArea::follow(double newestX)
@@ -360,6 +382,9 @@ bool OscPlotArea::valueAt(QCPGraph *graph, double x, double *value) const
         return false;
     --it;
     *value = it->value - offsetOf(graph);
+    const auto unit = m_units.constFind(graph);
+    if (unit != m_units.constEnd() && unit->real)
+        *value = unit->real(*value);
     return true;
 }
 
@@ -369,7 +394,7 @@ QString OscPlotArea::cursorText(QCustomPlot *plot, double x) const
     for (int i = 0; i < plot->graphCount(); ++i) {
         double v = 0.0;
         if (valueAt(plot->graph(i), x, &v))
-            lines << QStringLiteral("%1: %2").arg(plot->graph(i)->name()).arg(v, 0, 'g', 6);
+            lines << plot->graph(i)->name() + QStringLiteral(": ") + valueText(plot->graph(i), v);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -416,8 +441,8 @@ QString OscPlotArea::markerReport() const
             double v0 = 0.0;
             double v1 = 0.0;
             if (valueAt(plot->graph(i), t0, &v0) && valueAt(plot->graph(i), t1, &v1))
-                lines
-                    << QStringLiteral("%1: \u0394 = %2").arg(plot->graph(i)->name()).arg(v1 - v0, 0, 'g', 6);
+                lines << plot->graph(i)->name() + QStringLiteral(": \u0394 = ")
+                        + valueText(plot->graph(i), v1 - v0);
         }
     }
     return lines.join(QLatin1Char('\n'));
@@ -475,11 +500,20 @@ void OscPlotArea::saveWithPrompt(const QString &filter)
 
 bool OscPlotArea::savePlot(const QString &path)
 {
+    // Saved smooth, and without the value cursor the mouse left somewhere over a plot.
+    QList<QCPItemText *> hidden;
+    for (QCPItemText *cursor : qAsConst(m_cursor))
+        if (cursor->visible()) {
+            cursor->setVisible(false);
+            hidden << cursor;
+        }
     for (QCustomPlot *plot : { m_analog, m_digital })
         plot->setNotAntialiasedElements(QCP::aeNone);
     const bool saved = drawInto(path);
     for (QCustomPlot *plot : { m_analog, m_digital })
         plot->setNotAntialiasedElements(QCP::aePlottables);
+    for (QCPItemText *cursor : qAsConst(hidden))
+        cursor->setVisible(true);
     return saved;
 }
 
@@ -492,40 +526,37 @@ bool OscPlotArea::drawInto(const QString &path)
             shown << plot;
     const int w = std::max(640, m_analog->width());
     const int h = std::max(240, m_analog->height());
+    QImage image;
+    std::unique_ptr<QPdfWriter> pdf;
+    QCPPainter painter;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        QPdfWriter pdf(path);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        QCPPainter painter;
-        if (!painter.begin(&pdf))
+        // The page is the plots' own size at the screen's resolution, as QCustomPlot::savePdf
+        // makes it: texts keep their size against the lines, and the axis labels fit.
+        pdf = std::make_unique<QPdfWriter>(path);
+        const int dpi = m_analog->logicalDpiX();
+        pdf->setResolution(dpi);
+        pdf->setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf->setPageSize(QPageSize(QSizeF(w, h * shown.size()) * 72.0 / dpi, QPageSize::Point));
+        if (!painter.begin(pdf.get()))
             return false;
-        const QRect page = painter.viewport();
-        const double scale = double(page.width()) / w;
-        painter.scale(scale, scale);
-        int y = 0;
-        for (QCustomPlot *plot : shown) {
-            painter.save();
-            painter.translate(0, y);
-            plot->toPainter(&painter, w, h);
-            painter.restore();
-            y += h;
-        }
-        return painter.end();
+        painter.setMode(QCPPainter::pmVectorized);
+        painter.setMode(QCPPainter::pmNoCaching);
+    } else {
+        image = QImage(w, h * shown.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        if (!painter.begin(&image))
+            return false;
     }
-    QImage image(w, h * shown.size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        QCPPainter painter(&image);
-        int y = 0;
-        for (QCustomPlot *plot : shown) {
-            painter.save();
-            painter.translate(0, y);
-            plot->toPainter(&painter, w, h);
-            painter.restore();
-            y += h;
-        }
+    int y = 0;
+    for (QCustomPlot *plot : shown) {
+        painter.save();
+        painter.translate(0, y);
+        plot->toPainter(&painter, w, h);
+        painter.restore();
+        y += h;
     }
-    return image.save(path);
+    const bool ended = painter.end();
+    return pdf ? ended : ended && image.save(path);
 }
 
 void OscPlotArea::replot()

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
 class Prompter;
 class QCPGraph;
@@ -18,8 +19,10 @@ class QMouseEvent;
 //
 // Both plots draw with adaptive sampling and fast polylines, and on screen without antialiasing:
 // a fat pen otherwise costs many times the replot, and an antialiased one some fifteen times
-// more again. Saved pictures are drawn smooth. A trace keeps at most PointBound points (24 h at 250 ms and
-// some to spare); older points are dropped, so a day-long recording stays drawable over its whole span.
+// more again. Saved pictures are drawn smooth. A trace that grows by addPoints() keeps at most
+// PointBound points (24 h at 250 ms and some to spare), older points dropped; setPoints() keeps
+// every point it is given (a loaded recording), and the adaptive sampling draws them as the minimum
+// and maximum of each pixel column.
 class OscPlotArea : public QWidget
 {
     Q_OBJECT
@@ -46,6 +49,9 @@ public:
     void addPoints(QCPGraph *graph, const QVector<double> &x, const QVector<double> &y);
     void setPoints(QCPGraph *graph, const QVector<double> &x, const QVector<double> &y);
     void setTraceColour(QCPGraph *graph, const QColor &colour);
+    // What the cursor and the markers report of a trace: the signal's value from the plotted one
+    // (an auto-scaled trace is drawn in the display band) and the unit shown after it.
+    void setTraceUnit(QCPGraph *graph, const QString &unit, const std::function<double(double)> &real);
 
     // The newest x: the window follows it unless paused.
     void follow(double newestX);
@@ -81,7 +87,7 @@ public:
     void clearMarkers();
     bool hasMarkers() const { return m_markerX[0] >= 0 && m_markerX[1] >= 0; }
     QString markerReport() const;
-    // The value of a trace at x (the sample at or before x); false without one.
+    // The signal's value of a trace at x (the sample at or before x); false without one.
     bool valueAt(QCPGraph *graph, double x, double *value) const;
     // The value cursor's text at x for one plot.
     QString cursorText(QCustomPlot *plot, double x) const;
@@ -97,6 +103,7 @@ signals:
 
 private:
     void setupPlot(QCustomPlot *plot, const QString &cursorLayer);
+    void appendPoints(QCPGraph *graph, const QVector<double> &x, const QVector<double> &y);
     void applyWindow();
     void applyLook(QCustomPlot *plot);
     void showContextMenu(QCustomPlot *plot, const QPoint &pos);
@@ -106,11 +113,19 @@ private:
     void saveWithPrompt(const QString &filter);
     bool drawInto(const QString &path);
     double offsetOf(QCPGraph *graph) const { return m_offsets.value(graph, 0.0); }
+    QString valueText(QCPGraph *graph, double value) const;
+
+    struct TraceUnit
+    {
+        QString unit;
+        std::function<double(double)> real;
+    };
 
     Prompter &m_prompter;
     QCustomPlot *m_analog;
     QCustomPlot *m_digital;
     QHash<QCPGraph *, double> m_offsets; // digital traces: their band's base line
+    QHash<QCPGraph *, TraceUnit> m_units;
     QHash<QCustomPlot *, QCPItemText *> m_cursor;
     QCPItemStraightLine *m_markerLines[2][2] = {}; // [marker][plot]
     QCPItemText *m_markerText = nullptr;

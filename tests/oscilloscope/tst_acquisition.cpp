@@ -8,6 +8,8 @@
 #include "recfilereader.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -27,6 +29,15 @@ double medianGap(const OscUnitDev &dev)
     return gaps.isEmpty() ? 0.0 : gaps.at(gaps.size() / 2);
 }
 
+// Stops a recording and waits for its end: the status of the last append.
+RecordingWriter::Status stop(OscDeviceKeeper &keeper)
+{
+    QSignalSpy stopped(&keeper, &OscDeviceKeeper::recordingStopped);
+    if (!keeper.stopRecording() || (stopped.isEmpty() && !stopped.wait(10000)))
+        return RecordingWriter::InvalidFilepath;
+    return stopped.first().at(0).value<RecordingWriter::Status>();
+}
+
 } // namespace
 
 class tst_Acquisition : public QObject
@@ -37,6 +48,7 @@ private slots:
     void recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumbersUnits();
     void slowCycleIsFollowedByTheMinimumGap();
     void silentUnitRepeatsTwiceThenZero();
+    void stopNeverWaitsOnTheBusAndTheNextStartRecords();
 
 private:
     std::unique_ptr<VxCommModbusMaster> master(bool tcp, const QList<int> &units = { 1 });
@@ -87,7 +99,7 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
     QVERIFY(dev->catalogueValid());
     QVERIFY(keeper.startRecording());
     QTest::qWait(3000);
-    QCOMPARE(keeper.stopRecording(), RecordingWriter::Written);
+    QCOMPARE(stop(keeper), RecordingWriter::Written);
 
     Recording rec;
     QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
@@ -129,10 +141,10 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
     QVERIFY(keeper.startRecording());
     QVERIFY(dev->sampleCount() < first); // the new recording starts empty
     QVERIFY(QTest::qWaitFor([&] { return dev->sampleCount() >= 3; }, 5000));
-    // Removed while its worker runs: stopped and waited for, not deleted running.
-    keeper.removeDevice(dev);
+    // Removed while its worker runs: a worker still in its cycle comes back to be deleted once ended.
+    delete keeper.removeDevice(dev);
     QCOMPARE(keeper.devices().size(), 1);
-    QVERIFY(keeper.stopRecording() == RecordingWriter::Written);
+    QCOMPARE(stop(keeper), RecordingWriter::Written);
     keeper.waitForThreads();
 
     // Units on a pseudo-terminal's RS485 line are numbered before the TCP/IP one added first.
@@ -145,7 +157,7 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
     numbered.createDeviceOnMaster(fx.entry("RS485", 2), QString(), bus.get());
     QVERIFY(numbered.startRecording());
     QTest::qWait(1200);
-    QCOMPARE(numbered.stopRecording(), RecordingWriter::Written);
+    QCOMPARE(stop(numbered), RecordingWriter::Written);
     QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
     QCOMPARE(rec.units.size(), 3);
     const QStringList names { "KTZ23-2P5 (1)", "KTZ23-2P5 (2)", "KTZ23-2P5 (1)" };
@@ -195,6 +207,30 @@ void tst_Acquisition::silentUnitRepeatsTwiceThenZero()
     QCOMPARE(dev.sampleState(1), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(2), OscUnitDev::Repeated);
     QCOMPARE(dev.sampleState(3), OscUnitDev::Zeroed);
+}
+
+void tst_Acquisition::stopNeverWaitsOnTheBusAndTheNextStartRecords()
+{
+    SimPeer sim;
+    // A cycle of four exchanges of 300 ms each.
+    QVERIFY2(startSim(sim, true, { "--slow", "300" }), qPrintable(sim.errorOutput()));
+    auto link = master(true);
+    OscDeviceKeeper keeper;
+    auto *dev = qobject_cast<OscUnitDev *>(
+        keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get()));
+    QSignalSpy stopped(&keeper, &OscDeviceKeeper::recordingStopped);
+    QVERIFY(keeper.startRecording());
+    QTest::qWait(200);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(keeper.stopRecording());
+    QVERIFY2(t.elapsed() < 150, qPrintable(QString::number(t.elapsed())));
+    QVERIFY(keeper.isStopping() && stopped.isEmpty());
+    // Started again while the worker still ends its cycle: it records once that cycle is over.
+    QVERIFY(keeper.startRecording());
+    QCOMPARE(stopped.count(), 1);
+    QVERIFY(QTest::qWaitFor([&] { return dev->sampleCount() >= 2; }, 10000));
+    QCOMPARE(stop(keeper), RecordingWriter::Written);
 }
 
 QTEST_GUILESS_MAIN(tst_Acquisition)

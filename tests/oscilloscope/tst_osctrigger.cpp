@@ -2,14 +2,19 @@
 #include "osctrigger.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <atomic>
+#include <cmath>
+#include <thread>
 
 namespace {
 
 using Group = TriggerSetup::Group;
 
 // What a value sequence did to a trigger, one sample a second, each capture written as 100 bytes.
+// A NaN in `a` is a failed cycle: stored as 0 and never evaluated, as the device does.
 struct Run
 {
     QList<int> fired; // the samples that started a capture
@@ -29,11 +34,14 @@ Run run(
     Run r;
     for (int i = 0; i < a.size(); ++i) {
         now = now.addSecs(1);
-        const auto value
-            = [&](int column, int index) { return column == 2 ? b.value(index) : a.value(index); };
-        const auto bit = [&](int column, int index, int) {
+        if (std::isnan(a.at(i)))
+            continue;
+        const auto value = [&](int column, int index) {
             const double v = column == 2 ? b.value(index) : a.value(index);
-            return v > 0 ? 'H' : v < 0 ? '-' : 'L';
+            return std::isnan(v) ? 0.0 : v;
+        };
+        const auto bit = [&](int column, int index, int) {
+            return value(column, index) > 0 ? 'H' : value(column, index) < 0 ? '-' : 'L';
         };
         r.last = trigger.evaluate(i, value, bit, now);
         if (r.last.started)
@@ -105,6 +113,10 @@ void tst_OscTrigger::crossingsAreStrict_data()
     row("sample after capture not evaluated", level(F, 0, 10), { 0, 12, 9, 12, 9, 12, 9 }, {}, { 2, 6 });
     row("digital falling H to L", level(F, 0, 0, true), { 0, 1, 0 }, {}, { 2 });
     row("digital unused bit never", level(B, 0, 0, true), { 0, -1, 1 }, {}, {});
+    // After an outage the newest valid sample is compared with the last valid one, not with 0.
+    const double lost = std::nan("");
+    row("rising after an outage", level(R, 10, 0), { 50, 50, lost, lost, lost, 50, 5, 50 }, {}, { 7 });
+    row("digital rising after an outage", level(R, 0, 0, true), { 1, 1, lost, lost, lost, 1 }, {}, {});
     // Conditional: both groups analog Falling through 10, each remembering its last crossing.
     const TriggerSetup both = conditional(TriggerSetup::And), either = conditional(TriggerSetup::Or);
     row("AND: B falls later than A", both, { 0, 12, 8, 8, 8 }, { 0, 12, 12, 12, 9 }, { 4 });
@@ -166,6 +178,10 @@ void tst_OscTrigger::singleCaptureStopsWatching()
 {
     OscFixture fx;
     QVERIFY(fx.install());
+    // The trigger file is a pipe nobody reads yet: writing it blocks until the test reads it.
+    const QString name = QStringLiteral("TRIGGER_2026_3_1  23_59_59_000.rec");
+    QVERIFY(QDir().mkpath(fx.dir.filePath("TRIGGER")));
+    QCOMPARE(QProcess::execute("mkfifo", { fx.dir.filePath("TRIGGER/" + name) }), 0);
     auto dev = fx.device();
     TriggerSetup s = level(TriggerSetup::Rising, 100, 0);
     s.a.column = OscFixture::OutputVoltage + 1;
@@ -175,16 +191,27 @@ void tst_OscTrigger::singleCaptureStopsWatching()
     dev->applyTrigger(s);
     QSignalSpy started(dev.get(), &OscUnitDev::vxOscTriggerStart);
     QSignalSpy stopped(dev.get(), &OscUnitDev::vxOscTriggerStop);
-    for (int i = 0; i < 12; ++i) {
-        fx.clock = fx.clock.addMSecs(250);
-        dev->addSample(
-            OscFixture::words(0, { { OscFixture::OutputVoltage, quint16(i % 2 ? 200 : 50) } }), true);
-    }
+    std::thread worker([&] {
+        for (int i = 0; i < 12; ++i) {
+            fx.clock = fx.clock.addMSecs(250);
+            dev->addSample(
+                OscFixture::words(0, { { OscFixture::OutputVoltage, quint16(i % 2 ? 200 : 50) } }), true);
+        }
+    });
+    // While the capture is written the store can be read: the file is written outside its lock.
+    QTest::qWait(300);
+    std::atomic<bool> read { false };
+    std::thread reader([&] { read = dev->sampleCount() > 0; });
+    const bool readWhileWriting = QTest::qWaitFor([&] { return read.load(); }, 1000);
+    QFile pipe(fx.dir.filePath("TRIGGER/" + name));
+    QVERIFY(pipe.open(QIODevice::ReadOnly));
+    QVERIFY(pipe.readAll().contains("[COMMENT]\nLevel Trigger\n"));
+    worker.join();
+    reader.join();
+    QVERIFY(readWhileWriting);
     QCOMPARE(started.count(), 1);
     QCOMPARE(stopped.count(), 1);
-    const QStringList files = QDir(fx.dir.filePath("TRIGGER")).entryList(QDir::Files);
-    QCOMPARE(files.size(), 1);
-    QCOMPARE(files.first(), QStringLiteral("TRIGGER_2026_3_1  23_59_59_000.rec"));
+    QCOMPARE(QDir(fx.dir.filePath("TRIGGER")).entryList(QDir::Files | QDir::System), QStringList { name });
 }
 
 QTEST_GUILESS_MAIN(tst_OscTrigger)

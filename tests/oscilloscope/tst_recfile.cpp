@@ -31,6 +31,8 @@ class tst_RecFile : public QObject
 private slots:
     void invalidSamplesRepeatTwiceThenZero();
     void writtenRecordingReadsBackAcrossMidnightAndSavesCopies();
+    void clockSetBackIsNoNewDay_data();
+    void clockSetBackIsNoNewDay();
     void foreignFilesStillOpen_data();
     void foreignFilesStillOpen();
     void languageChangeRenamesSignals();
@@ -49,6 +51,7 @@ void tst_RecFile::invalidSamplesRepeatTwiceThenZero()
     dev->addSample(OscFixture::words(7).left(20), true); // short reply: invalid despite the exchanges
     dev->addSample(QByteArray(), false);
     dev->addSample(QByteArray(), false);
+    QVERIFY(dev->currentValues().isEmpty()); // no data from the unit, not the last values again
     dev->addSample(OscFixture::words(9), true);
     QCOMPARE(dev->sampleCount(), 5);
     const QList<int> expected { 7, 7, 7, 0, 9 };
@@ -56,8 +59,10 @@ void tst_RecFile::invalidSamplesRepeatTwiceThenZero()
         QCOMPARE(dev->value(OscFixture::OutputVoltage, i), double(expected[i]));
     QCOMPARE(dev->fileText(OscFixture::DigIn, 4), QStringLiteral("------------HLLH"));
     QCOMPARE(dev->currentValues().value(OscFixture::TripMessage), QStringLiteral("9 PT100"));
-    // Only the valid samples go to the view, each with its row and the current values.
-    QCOMPARE(shown.count(), 2);
+    // Every sample goes to the view: a failed one without current values, a valid one with its
+    // row and the current values.
+    QCOMPARE(shown.count(), 5);
+    QVERIFY(shown.at(3).at(3).toStringList().isEmpty());
     const QList<QStringList> rows = shown.last().at(2).value<QList<QStringList>>();
     QCOMPARE(rows.value(0).value(0), dev->timeText(4));
     QCOMPARE(rows.value(0).value(1 + OscFixture::DigIn), QStringLiteral("------------HLLH"));
@@ -83,7 +88,7 @@ void tst_RecFile::writtenRecordingReadsBackAcrossMidnightAndSavesCopies()
         dev->addSample(
             OscFixture::words(quint16(i), { { OscFixture::Current, quint16(0x8000 | (0xF << 11) | 5) } }),
             true);
-        if (i == 3)
+        if (i == 6) // the first append after midnight: the file is still dated by its start
             QCOMPARE(writer.append(), RecordingWriter::Written);
     }
     const QString saved = fx.dir.filePath("saved.rec");
@@ -95,6 +100,7 @@ void tst_RecFile::writtenRecordingReadsBackAcrossMidnightAndSavesCopies()
     const RecordingUnit &unit = rec.units.first();
     QCOMPARE(unit.signalNames, dev->signalNames());
     QCOMPARE(rec.comment, comment);
+    QCOMPARE(rec.date, QDate(2026, 3, 1));
     QVERIFY(!rec.windows1252);
     QCOMPARE(unit.rowCount(), 8);
     for (int i = 0; i < 8; ++i) {
@@ -120,6 +126,31 @@ void tst_RecFile::writtenRecordingReadsBackAcrossMidnightAndSavesCopies()
     QCOMPARE(writer.save(QString(), "x"), RecordingWriter::GiveFilepath);
     QCOMPARE(QDir(fx.dir.path()).entryList({ "*.rec*" }, QDir::Files),
         QStringList({ "a.rec", "b.rec", "saved.rec" }));
+}
+
+void tst_RecFile::clockSetBackIsNoNewDay_data()
+{
+    QTest::addColumn<QByteArray>("times");
+    QTest::addColumn<QDate>("lastDay");
+    QTest::addColumn<QVector<double>>("x");
+    QTest::newRow("time server sets the clock back 2 s")
+        << QByteArray("10:00:05 AM,000|10:00:06 AM,000|10:00:04 AM,000") << QDate(2026, 3, 1)
+        << QVector<double> { 0, 1, 2 };
+    QTest::newRow("autumn clock change") << QByteArray("02:59:59 AM,500|02:59:59 AM,750|02:00:00 AM,000")
+                                         << QDate(2026, 3, 1) << QVector<double> { 0, 0.25, 0.5 };
+}
+
+void tst_RecFile::clockSetBackIsNoNewDay()
+{
+    QFETCH(QByteArray, times);
+    QByteArray bytes = kHead;
+    for (const QByteArray &time : times.split('|'))
+        bytes += time + ";1;1;2;\n";
+    Recording rec;
+    QCOMPARE(RecFileReader::parse(bytes, &rec, knownFile), RecFileReader::Loaded);
+    const RecordingUnit &unit = rec.units.first();
+    QTEST(QDateTime::fromMSecsSinceEpoch(unit.times.last()).date(), "lastDay");
+    QTEST(unit.x, "x");
 }
 
 void tst_RecFile::foreignFilesStillOpen_data()

@@ -241,7 +241,7 @@ bool UnitConnector::accept(std::unique_ptr<UnitRecord> record, const QString &de
         emit connectAttemptEnded();
     }
 
-    if (!accepted->model || !accepted->model->isValid()) {
+    if (!accepted->model || !accepted->model->isValid() || !m_ctx.osc->deviceValid(accepted->oscDevice)) {
         error(tr("Error in CSV file \n Please provide correct CSV file"));
         removeUnit(accepted->entry, !manual);
         return false;
@@ -349,8 +349,21 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
     emit unitAboutToBeRemoved(record);
     // Flags, then one bounded wait for every worker of the unit (the status and trip-log cycles
     // included); the acquisition thread ends with the device.
-    const bool ended = ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs);
-    m_ctx.osc->removeDevice(record->oscDevice);
+    bool ended = ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs);
+    if (auto *left = qobject_cast<importfileThread *>(m_ctx.osc->removeDevice(record->oscDevice))) {
+        // The acquisition is still in an exchange on the unit's master: the record stays until
+        // it has ended.
+        record->threads.append(left);
+        QPointer<importfileThread> guard(left);
+        connect(
+            left, &QThread::finished, this,
+            [this, guard] {
+                if (guard)
+                    workerFinished(guard.data());
+            },
+            Qt::QueuedConnection);
+        ended = false;
+    }
     record->oscDevice = nullptr;
     log(record->entry, tr("success"), tr("device link removed"));
     if (iface != UnitRegistry::RS232)

@@ -23,10 +23,13 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <numeric>
 #include <qcustomplot.h>
 
 namespace {
@@ -65,6 +68,11 @@ private slots:
 private:
     OscUnitDev *device() const { return tab->oscDeviceKeeper()->devices().value(0); }
     OscilloscopeWidget *view() const { return tab->oscilloscope(); }
+    // After Stop: the units have ended their last cycle and the save question was answered.
+    bool stopped() const
+    {
+        return waitFor([&] { return view()->recordButton()->isEnabled(); });
+    }
 
     QTemporaryDir dir;
     SimPeer sim;
@@ -173,6 +181,7 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::Yes, "Information")
         .expectSaveFile(saved);
     v->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
     QVERIFY(!v->isRecording());
     QCOMPARE(v->recordButton()->text(), QString("Start"));
     QVERIFY(QFileInfo(saved).size() > 0);
@@ -211,10 +220,10 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
 
 void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
 {
-    // Speed 0, 50, 100 and the digital inputs 0101 in three rows of a recording.
+    // Speed 0, 50, 100 and the digital inputs 0101 in three rows of a Windows-1252 recording.
     QFile rec(dir.filePath("hand.rec"));
     QVERIFY(rec.open(QIODevice::WriteOnly));
-    QByteArray text = "3/1/2026\r\n1;KTZ;KTZ23-2P5 (3);V1.10;KTZV1.10.csv;\r\nTime ;Unit 1;";
+    QByteArray text = "3/1/2026\r\n1;KTZ;KTZ23-2P5 (3) \xb0;V1.10;KTZV1.10.csv;\r\nTime ;Unit 1;";
     for (const QString &name : device()->signalNames())
         text += name.toUtf8() + ';';
     text += "\r\n";
@@ -254,11 +263,25 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
     view()->setColourPicker([](const QColor &) { return QColor(Qt::magenta); });
     emit legend->cellDoubleClicked(0, OscilloscopeWidget::NameColumn);
     QCOMPARE(speed->pen().color(), QColor(Qt::magenta));
-    QVERIFY(view()->plots()->cursorText(view()->plots()->analogPlot(), 1.5).contains("Speed: 75"));
+    // The cursor and the markers report the signal's value with its unit, not the plotted one.
+    QVERIFY(view()->plots()->cursorText(view()->plots()->analogPlot(), 1.5).contains("Speed: 50 rpm"));
+    view()->plots()->setMarker(0, 0.5);
+    view()->plots()->setMarker(1, 2.0);
+    QVERIFY(view()->plots()->markerReport().contains(QString::fromUtf8("Speed: \u0394 = 100 rpm")));
+    view()->plots()->clearMarkers();
     view()->plots()->showRange(0.5, 1.5);
     QCOMPARE(view()->plots()->span(), 1.0);
     view()->vxUISlotZoomBarMoved(0);
     QCOMPARE(view()->plots()->span(), OscPlotArea::BaseSpanSeconds);
+    // Saved again with a new comment, the file stays in one encoding.
+    QTest::keyClicks(view()->commentBox(), "W");
+    QTest::sendKeyEvent(QTest::Click, view()->commentBox(), Qt::Key_Adiaeresis, QString::fromUtf8("ä"), {});
+    QTest::keyClicks(view()->commentBox(), "rme");
+    QVERIFY(view()->saveRecording(dir.filePath("again.rec")));
+    Recording again;
+    QCOMPARE(RecFileReader::read(dir.filePath("again.rec"), &again), RecFileReader::Loaded);
+    QCOMPARE(again.comment, QString::fromUtf8("Wärme"));
+    QCOMPARE(again.units.value(0).unitLine.value(2), QString::fromUtf8("KTZ23-2P5 (3) °"));
 }
 
 void TstOscilloscopeWidget::printsGraphAndTableToPdf_data()
@@ -388,6 +411,7 @@ void TstOscilloscopeWidget::leavingTheTabWhileRecordingIsRefused()
     QVERIFY(!tab->closeFunction());
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
     view()->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
     QVERIFY(QFileInfo(AppPaths::tempRecordingPath()).size() > 0);
     tab->setCurrentIndex(TabWidget::ParametersTab);
     QCOMPARE(tab->currentIndex(), int(TabWidget::ParametersTab));
@@ -475,6 +499,7 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     QVERIFY(text.indexOf("[COMMENT]") > 0 && text.indexOf("Level Trigger") > text.indexOf("[COMMENT]"));
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
     v->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
 
     // A capture still running asks before the recording stops; "No" keeps it recording.
     dialog->setAfterTime(1, 0);
@@ -487,6 +512,7 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     prompter.expectQuestion("Trigger in Progress- Do you want to Stop?", QMessageBox::Yes)
         .expectQuestion("Do you want to save rec file?", QMessageBox::No);
     v->vxUISlotRcrdBtnClicked();
+    QVERIFY(stopped());
     QVERIFY(!v->isRecording() && !v->isTriggerInProgress());
     QCOMPARE(QDir(AppPaths::triggerDir()).entryList({ "TRIGGER_*.rec" }).size(), 1); // not written
     // The next recording has no trigger once "No Trigger" is chosen.
@@ -627,10 +653,32 @@ void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
     plots->setMarker(1, 3.0);
     QVERIFY(plots->markerReport().contains(QString::fromUtf8("\u0394t = 2.000 s")));
     QVERIFY(plots->markerReport().contains(QString::fromUtf8("ramp: \u0394 = 20")));
+    // The mouse left the value cursor over the plot.
+    QMouseEvent move(QEvent::MouseMove, plots->analogPlot()->axisRect()->rect().center(), Qt::NoButton,
+        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(plots->analogPlot(), &move);
     for (const QString name : { "plot.png", "plot.pdf" }) {
         QVERIFY(plots->savePlot(dir.filePath(name)));
         QVERIFY(QFileInfo(dir.filePath(name)).size() > 1000);
     }
+    // In the PDF the tick labels are as high as on screen, and the cursor is not drawn.
+    QProcess pdf;
+    pdf.start("pdftotext", { "-bbox", dir.filePath("plot.pdf"), "-" });
+    QVERIFY(pdf.waitForFinished(10000));
+    const QString words = QString::fromUtf8(pdf.readAllStandardOutput());
+    const QRegularExpression word("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<");
+    int labels = 0;
+    for (auto it = word.globalMatch(words); it.hasNext(); ++labels) {
+        const QRegularExpressionMatch w = it.next();
+        QVERIFY2(w.captured(2).toDouble() - w.captured(1).toDouble() < 16.0 && w.captured(3) != "t",
+            qPrintable(w.captured(0)));
+    }
+    QVERIFY2(labels >= 8, qPrintable(words));
+    // A loaded recording keeps every point, however long (live traces keep PointBound).
+    QVector<double> xs(OscPlotArea::PointBound + 1);
+    std::iota(xs.begin(), xs.end(), 0.0);
+    plots->setPoints(graph, xs, xs);
+    QCOMPARE(graph->dataCount(), xs.size());
     plots->clearMarkers();
     plots->removeTrace(graph);
 }

@@ -676,7 +676,9 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     prompter.expectCritical("Oscilloscope Record in Progress.Please stop before Removing");
     t.vxUISlotUnitRemoveClicked(unit2, false);
     QCOMPARE(t.registry().total(), 1);
-    QCOMPARE(keeper->stopRecording(), RecordingWriter::Written);
+    QSignalSpy stopped(keeper, &OscDeviceKeeper::recordingStopped);
+    QVERIFY(keeper->stopRecording());
+    QVERIFY(!stopped.isEmpty() || stopped.wait(10000));
     QVERIFY(QFileInfo(path("TEMP.peb")).size() > 0);
     t.vxUISlotUnitRemoveClicked(unit2, false);
     QVERIFY(waitFor([&] { return t.registry().total() == 0; }, 15000));
@@ -689,6 +691,14 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     QCOMPARE(alerts.filter("device link established").size(), 2);
     QCOMPARE(alerts.filter("device link removed").size(), 2);
     QVERIFY(alerts.filter("Tx Msg").isEmpty());
+    // A device file whose recording section declares a block it does not hold: refused.
+    TestInstallation broken(path("broken"));
+    QVERIFY(broken.addDeviceFile("KTZV1.10.csv", replacing("4;Blocks", "5;Blocks")));
+    prompter.expectCritical("Error in CSV file \n Please provide correct CSV file", "Error");
+    t.onAddUnitClicked(
+        2, line, 19200, "N,8,1", 2, QString(), "RS485", 2, broken.deviceFilePath("KTZV1.10.csv"));
+    QVERIFY(waitFor([&] { return prompter.pending() == 0 && t.registry().total() == 0; }, 15000));
+    QVERIFY(t.oscDeviceKeeper()->devices().isEmpty());
 }
 
 void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
