@@ -321,14 +321,14 @@ void FtpWindow::downloadFile()
     const QString name = item->data(NameColumn, Qt::UserRole).toString();
     const auto found = std::find_if(
         m_entries.cbegin(), m_entries.cend(), [&name](const FtpEntry &e) { return e.name == name; });
-    if (found == m_entries.cend() || found->isDir || !FtpNames::isCsvName(name)) {
-        m_prompter.information(this, kTitle, tr("Select only CSV file to download."));
-        return;
-    }
-    if (!FtpNames::isSafeLocalName(name)) {
+    if (found != m_entries.cend() && !found->isDir && !FtpNames::isSafeLocalName(name)) {
         m_prompter.warning(this, kTitle,
             tr("The server lists the name %1, which is not a plain file name. Nothing was written.")
                 .arg(FtpNames::shown(name)));
+        return;
+    }
+    if (found == m_entries.cend() || found->isDir || !FtpNames::isCsvName(name)) {
+        m_prompter.information(this, kTitle, tr("Select only CSV file to download."));
         return;
     }
     if (FtpOperations::isPresent(AppPaths::csvDir(), name)

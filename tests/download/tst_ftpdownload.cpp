@@ -104,12 +104,15 @@ void TstFtpDownload::names_data()
     QTest::addColumn<bool>("csv");
     QTest::addColumn<bool>("safe");
     QTest::newRow("upper") << "DRIVE.CSV" << true << true;
-    QTest::newRow("two dots") << "ACS800V1.00.csv" << false << true;
+    QTest::newRow("version with dots") << "RVNV2.05.csv" << true << true;
+    QTest::newRow("dash underscore") << "my-drive_V2.05.Csv" << true << true;
+    QTest::newRow("double dot") << "a..csv" << false << false;
+    QTest::newRow("blank") << "a b.csv" << false << true;
     QTest::newRow("parent") << "../evil.CSV" << false << false;
     QTest::newRow("backslash") << "..\\evil.csv" << false << false;
-    QTest::newRow("inner slash") << "sub/x.csv" << true << false;
-    QTest::newRow("drive letter") << "C:evil.csv" << true << false;
-    QTest::newRow("control") << "a\rb.csv" << true << false;
+    QTest::newRow("inner slash") << "sub/x.csv" << false << false;
+    QTest::newRow("drive letter") << "C:evil.csv" << false << false;
+    QTest::newRow("control") << "a\rb.csv" << false << false;
 }
 
 void TstFtpDownload::names()
