@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "devicefiles.h"
 #include "recformat.h"
+#include "safesave.h"
 #include "unitentryfields.h"
 
 #include <QDebug>
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QMetaMethod>
 #include <QMutexLocker>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -421,8 +423,8 @@ qint64 OscUnitDev::writeTriggerFile(int from, int to, const QDateTime &triggerTi
     const QString path = AppPaths::triggerDir() + QStringLiteral("/TRIGGER_")
         + QLocale::c().toString(triggerTime, QStringLiteral("yyyy_M_d  hh_mm_ss_zzz"))
         + QStringLiteral(".rec");
-    QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::Text))
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return -1;
     QTextStream out(&file);
     out.setCodec(RecFormat::writeCodec());
@@ -438,9 +440,11 @@ qint64 OscUnitDev::writeTriggerFile(int from, int to, const QDateTime &triggerTi
     for (const QString &line : m_trigger.settings().comment)
         out << line << '\n';
     out.flush();
-    file.close();
+    const qint64 size = file.pos();
+    if (!SafeSave::commit(file))
+        return -1;
     m_triggerFiles.append(path);
-    return file.size();
+    return size;
 }
 
 void OscUnitDev::setInterval(ulong msecs)

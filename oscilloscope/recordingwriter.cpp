@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "oscunitdev.h"
 #include "recformat.h"
+#include "safesave.h"
 
 #include <QDebug>
 #include <QFile>
@@ -91,7 +92,15 @@ RecordingWriter::Status RecordingWriter::append()
     return file.error() == QFileDevice::NoError ? Written : InvalidFilepath;
 }
 
-RecordingWriter::Status RecordingWriter::save(const QString &path, const QString &comment)
+RecordingWriter::Status RecordingWriter::save(const QString &path, const QString &comment, QString *error)
+{
+    const Status status = copyTo(path, comment, error);
+    if (status != Written && error && error->isEmpty())
+        *error = message(status);
+    return status;
+}
+
+RecordingWriter::Status RecordingWriter::copyTo(const QString &path, const QString &comment, QString *error)
 {
     if (path.isEmpty())
         return GiveFilepath;
@@ -119,8 +128,11 @@ RecordingWriter::Status RecordingWriter::save(const QString &path, const QString
             if (nl && nl > buffer && nl[-1] == '\r')
                 lineEnd = "\r\n";
         }
-        if (target.write(buffer, n) != n)
+        if (target.write(buffer, n) != n) {
+            if (error)
+                *error = SafeSave::failureText(path, target.errorString());
             return InvalidFilepath;
+        }
     }
     QString text = RecFormat::commentMarker() + QLatin1Char('\n') + comment;
     if (!comment.isEmpty() && !comment.endsWith(QLatin1Char('\n')))
@@ -129,7 +141,10 @@ RecordingWriter::Status RecordingWriter::save(const QString &path, const QString
     bytes.replace("\r\n", "\n");
     if (lineEnd != "\n")
         bytes.replace("\n", lineEnd);
-    if (target.write(bytes) != bytes.size())
+    if (target.write(bytes) != bytes.size()) {
+        if (error)
+            *error = SafeSave::failureText(path, target.errorString());
         return InvalidFilepath;
-    return target.commit() ? Written : InvalidFilepath;
+    }
+    return SafeSave::commit(target, error) ? Written : InvalidFilepath;
 }

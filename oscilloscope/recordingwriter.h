@@ -38,11 +38,13 @@ public:
     Status append();
     // Appends, then writes a copy of the running file with "[COMMENT]" and the comment at path.
     // The copy is made in a temporary file beside path and renamed: an interrupted save leaves
-    // no half-written file under the name the user chose.
-    Status save(const QString &path, const QString &comment);
+    // no half-written file under the name the user chose, and a failed save keeps the previous
+    // file. *error gets the reason of a failure ("No space left on ..." for a full disk).
+    Status save(const QString &path, const QString &comment, QString *error = nullptr);
 
 private:
     Status writeHeader();
+    Status copyTo(const QString &path, const QString &comment, QString *error);
 
     QString m_runningFile;
     QList<QPointer<OscUnitDev>> m_devices;

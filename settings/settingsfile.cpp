@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "safesave.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -727,11 +729,11 @@ bool save(const SettingsRecord &record, const QString &path)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     // A failed write discards the temporary file; the old file is replaced only by commit().
-    if (!write(file, record) || !file.flush()) {
+    if (!write(file, record)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return SafeSave::commit(file);
 }
 
 bool saveIfAutoSave(const SettingsRecord &record, const QString &path)

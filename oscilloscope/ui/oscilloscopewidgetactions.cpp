@@ -11,6 +11,7 @@
 #include "oscprintgui.h"
 #include "oscunitdev.h"
 #include "prompter.h"
+#include "safesave.h"
 #include "triggersettings.h"
 #include "unitentryfields.h"
 #include "unitregistry.h"
@@ -18,6 +19,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -163,6 +165,7 @@ bool OscilloscopeWidget::saveRecording(const QString &path)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     bool ok = false;
+    QString error;
     if (m_fileMode) {
         // A loaded recording is written back as it was read, with the comment box as its comment.
         QFile in(m_loadedPath);
@@ -177,15 +180,17 @@ bool OscilloscopeWidget::saveRecording(const QString &path)
             out.write(bytes);
             out.write("[COMMENT]\r\n");
             out.write(m_comment->toPlainText().toUtf8());
-            ok = out.commit();
+            ok = SafeSave::commit(out, &error);
         }
         if (!ok)
-            m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
+            m_prompter.information(this, tr("Information"), error.isEmpty() ? tr("Invalid Filepath") : error);
     } else if (m_keeper) {
-        const RecordingWriter::Status status = m_keeper->writer().save(path, m_comment->toPlainText());
-        ok = status == RecordingWriter::Written;
+        ok = m_keeper->writer().save(path, m_comment->toPlainText(), &error) == RecordingWriter::Written;
         if (!ok)
-            m_prompter.information(this, tr("Information"), RecordingWriter::message(status));
+            m_prompter.information(this, tr("Information"),
+                error + QLatin1Char('\n')
+                    + tr("The recording is kept in %1")
+                          .arg(QDir::toNativeSeparators(m_keeper->writer().runningFile())));
     }
     QGuiApplication::restoreOverrideCursor();
     return ok;

@@ -1,10 +1,13 @@
 #include "oscplotarea.h"
 
 #include "prompter.h"
+#include "safesave.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -492,8 +495,12 @@ bool OscPlotArea::drawInto(const QString &path)
             shown << plot;
     const int w = std::max(640, m_analog->width());
     const int h = std::max(240, m_analog->height());
+    // Written through a QSaveFile, so a failed export keeps the file that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         QCPPainter painter;
@@ -510,7 +517,7 @@ bool OscPlotArea::drawInto(const QString &path)
             painter.restore();
             y += h;
         }
-        return painter.end();
+        return painter.end() && SafeSave::commit(file);
     }
     QImage image(w, h * shown.size(), QImage::Format_ARGB32);
     image.fill(Qt::white);
@@ -525,7 +532,7 @@ bool OscPlotArea::drawInto(const QString &path)
             y += h;
         }
     }
-    return image.save(path);
+    return image.save(&file, QFileInfo(path).suffix().toLatin1().constData()) && SafeSave::commit(file);
 }
 
 void OscPlotArea::replot()

@@ -5,6 +5,7 @@
 #include "ftpnames.h"
 #include "ftpoperations.h"
 #include "ftppeer.h"
+#include "smalldisk.h"
 
 #include <QLoggingCategory>
 #include <QtTest>
@@ -41,6 +42,7 @@ private slots:
     void names();
     void failedTransferLeavesNoFileAndKeepsTheOld_data();
     void failedTransferLeavesNoFileAndKeepsTheOld();
+    void fullDiskKeepsTheOldFile();
     void allNewRefusesNamesOutsideTheFolder();
     void loginOutcomesNeverShowThePassword_data();
     void loginOutcomesNeverShowThePassword();
@@ -157,6 +159,22 @@ void TstFtpDownload::failedTransferLeavesNoFileAndKeepsTheOld()
     QCOMPARE(int(status.code), code);
     QCOMPARE(peer.csvFiles(), before);
     QCOMPARE(peer.csvFile(local), old.isEmpty() ? QByteArray("<missing>") : old);
+}
+
+void TstFtpDownload::fullDiskKeepsTheOldFile()
+{
+    SmallDisk disk;
+    SKIP_WITHOUT_SMALL_DISK(disk);
+    QFile old(disk.path("B2.CSV"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("good") == 4);
+    old.close();
+    disk.leaveFree(4096);
+    FtpSession session(linkOf(m_peer, kUser));
+    const FtpStatus status = FtpOperations::downloadFile(session, {}, entryOf("B2.CSV", 5000), disk.path(""));
+    QCOMPARE(int(status.code), int(FtpStatus::FileError));
+    QVERIFY2(status.detail.startsWith("No space left on"), qPrintable(status.detail));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("good"));
 }
 
 void TstFtpDownload::allNewRefusesNamesOutsideTheFolder()
