@@ -29,7 +29,7 @@ FtpStatus downloadFile(FtpSession &session, const QStringList &dir, const FtpEnt
         return status;
     }
     qint64 received = 0;
-    status = session.fetch(dir, entry.name, &file, &received, progress);
+    status = session.fetch(dir, entry.name, &file, &received, progress, entry.size);
     if (status.ok() && received != entry.size) {
         status.code = FtpStatus::SizeMismatch;
         status.detail = QStringLiteral("%1 bytes received, %2 listed").arg(received).arg(entry.size);

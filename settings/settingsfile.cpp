@@ -2,6 +2,7 @@
 
 #include "safesave.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -690,11 +691,23 @@ private:
 
 namespace SettingsFile {
 
-bool load(const QString &path, SettingsRecord &record)
+bool load(const QString &path, SettingsRecord &record, QString *error)
 {
+    // Every unit, favourite and setting together stay far below this; a larger file is damaged
+    // and reading it whole would stall every start for seconds.
+    constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
+    if (file.size() > kMaxBytes) {
+        if (error)
+            *error = QStringLiteral("%1 holds %2 MB, far more than any settings file: not read, and not "
+                                    "replaced at exit")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(file.size() / (1024 * 1024));
+        record.autoSave = false;
+        return false;
+    }
     read(file, record);
     return true;
 }

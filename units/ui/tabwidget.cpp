@@ -235,7 +235,14 @@ void TabWidget::setCurrentIndex(int index)
 
 bool TabWidget::readSettings()
 {
-    if (!m_settings->load())
+    QString error;
+    const bool loaded = m_settings->load(&error);
+    if (!error.isEmpty()) {
+        // The refused file's "AutoSave" is off: the preferences show it.
+        m_alarms->addAlert(error);
+        m_preferences->loadFrom(m_settings->record());
+    }
+    if (!loaded)
         return false;
     const SettingsRecord &r = m_settings->record();
     m_commSettings->loadFrom(r);
