@@ -191,9 +191,11 @@ void TabWidget::wireViews()
         if (F::sameUnit(entry, m_currentEntry)) {
             m_currentEntry = entry;
             // A unit the user disconnected gets no cyclic reads; one connected again gets them
-            // back. A unit that only fell silent keeps the cycles it has.
+            // back. A unit that only fell silent keeps the cycles it has; on a tab without any,
+            // its probe starts and stops with the silence.
             UnitRecord *record = m_registry->find(entry);
-            if (!record || record->heldDisconnected == (m_supervisor->unit() == record))
+            if (!record || record->heldDisconnected == (m_supervisor->unit() == record)
+                || ThreadSupervisor::operationsForTab(currentIndex(), F::at(entry, F::Name)).isEmpty())
                 setCurrentUnit(record);
             else
                 vxUISlotEnableParamSettings();

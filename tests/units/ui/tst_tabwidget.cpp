@@ -113,6 +113,7 @@ private slots:
     void tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
     void unitFallingSilentMidRead();
+    void silentUnitProbedOnATabWithoutCycles();
     void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
@@ -403,6 +404,24 @@ void TstTabWidget::unitFallingSilentMidRead()
         QVERIFY(entriesWithDefaults(t.modelOf(entry)) < t.modelOf(entry)->readList().size());
         tab.reset();
     }
+}
+
+void TstTabWidget::silentUnitProbedOnATabWithoutCycles()
+{
+    SKIP_UNLESS_PORT_502();
+    SimPeer sim;
+    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
+    TabWidget &t = *tab;
+    const auto state = [&] { return F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State); };
+    sim.stop();
+    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QStringLiteral("0") })));
+    prompter.expectCritical(QStringLiteral("OprStatusUpdate:Write Error"), QStringLiteral("Error"));
+    t.setCurrentIndex(ThreadSupervisor::StatusTab); // the status cycle notices the silence
+    QVERIFY(waitFor([&] { return state() == F::disconnected(); }));
+    t.setCurrentIndex(ThreadSupervisor::ParametersTab);
+    sim.stop();
+    QVERIFY(sim.startTcp(ipA, simArgs()));
+    QVERIFY(waitFor([&] { return state() == F::connected(); }));
 }
 
 // A unit that answers slowly: a read cancelled part way, a file set removed while it is written,
