@@ -2,9 +2,7 @@
 #include "csvline.h"
 #include "devicefilenotices.h"
 #include "devicefiles.h"
-#include "safesave.h"
 #include "signalcatalogue.h"
-#include "smalldisk.h"
 
 #include <QtTest>
 #include <memory>
@@ -95,7 +93,6 @@ private slots:
     void controlPanelSection();
     void tableTypeOfRegister_data();
     void tableTypeOfRegister();
-    void saveOntoFullDiskKeepsPreviousFile();
 
     // The shipped general.csv and description files.
     void generalCsvNamesFilesThatExist();
@@ -411,24 +408,6 @@ void TestDeviceFiles::tableTypeOfRegister()
     QFETCH(int, reg);
     QFETCH(int, type);
     QCOMPARE(tableTypeOf(reg), type);
-}
-
-void TestDeviceFiles::saveOntoFullDiskKeepsPreviousFile()
-{
-    SmallDisk disk;
-    SKIP_WITHOUT_SMALL_DISK(disk);
-    const QString path = disk.path("kept.txt");
-    writeFile(path, "previous\n", "UTF-8");
-    disk.leaveFree(8 * 1024);
-    QSaveFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    // Small pieces stay in the write buffer until the final flush, which then writes only part.
-    for (int i = 0; i < 1000; ++i)
-        file.write("0123456789abcde\n");
-    QString error;
-    QVERIFY(!SafeSave::commit(file, &error));
-    QVERIFY2(error.startsWith("No space left on"), qPrintable(error));
-    QCOMPARE(readLines(path, QTextCodec::codecForName("UTF-8")), QStringList { "previous" });
 }
 
 void TestDeviceFiles::generalCsvNamesFilesThatExist()
