@@ -1134,6 +1134,10 @@ Zastavte záznam</translation>
         <source>Save pdf file</source>
         <translation>Uložit soubor PDF</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Záznam zůstává v %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

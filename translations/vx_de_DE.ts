@@ -1134,6 +1134,10 @@ Bitte Aufzeichnung beenden</translation>
         <source>Save pdf file</source>
         <translation>PDF-Datei speichern</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Die Aufzeichnung bleibt erhalten in %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Detenga la grabación</translation>
         <source>Save pdf file</source>
         <translation>Guardar archivo PDF</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>La grabación se conserva en %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

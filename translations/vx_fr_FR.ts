@@ -1134,6 +1134,10 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <source>Save pdf file</source>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>L'enregistrement est conservé dans %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

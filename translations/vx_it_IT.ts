@@ -1134,6 +1134,10 @@ Interrompere la registrazione</translation>
         <source>Save pdf file</source>
         <translation>Salva file PDF</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>La registrazione è conservata in %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Stop eerst de opname</translation>
         <source>Save pdf file</source>
         <translation>PDF-bestand opslaan</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>De opname blijft bewaard in %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Pare a gravação</translation>
         <source>Save pdf file</source>
         <translation>Guardar ficheiro PDF</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>A gravação fica guardada em %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

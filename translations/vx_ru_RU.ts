@@ -1134,6 +1134,10 @@ Please stop recording</source>
         <source>Save pdf file</source>
         <translation>Сохранить файл PDF</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Запись сохранена в %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Stoppa inspelningen</translation>
         <source>Save pdf file</source>
         <translation>Spara PDF-fil</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Inspelningen finns kvar i %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1134,6 +1134,10 @@ Lütfen kaydı durdurun</translation>
         <source>Save pdf file</source>
         <translation>PDF dosyasını kaydet</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Kayıt %1 içinde saklanıyor</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>
