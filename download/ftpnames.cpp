@@ -6,9 +6,10 @@ namespace FtpNames {
 
 bool isCsvName(const QString &name)
 {
+    // Device file names carry their version ("RVNV2.05.csv"), so dots are allowed, ".." is not.
     static const QRegularExpression csv(
-        QStringLiteral("^[^.]+\\.csv$"), QRegularExpression::CaseInsensitiveOption);
-    return csv.match(name).hasMatch();
+        QStringLiteral("^[\\p{L}\\p{N}._-]+\\.csv$"), QRegularExpression::CaseInsensitiveOption);
+    return csv.match(name).hasMatch() && !name.contains(QLatin1String(".."));
 }
 
 bool isSafeLocalName(const QString &name)

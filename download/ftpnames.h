@@ -6,7 +6,7 @@
 // plain file name must never become a path outside csv_file/.
 namespace FtpNames {
 
-// A base name, ".", and "CSV" in any letter case.
+// Letters, digits, ".", "_" and "-" ending in ".csv" in any letter case, without "..".
 bool isCsvName(const QString &name);
 
 // True when `name` can be written as one file directly inside the target folder: not empty,

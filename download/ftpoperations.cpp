@@ -1,6 +1,7 @@
 #include "ftpoperations.h"
 
 #include "ftpnames.h"
+#include "safesave.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,22 +29,20 @@ FtpStatus downloadFile(FtpSession &session, const QStringList &dir, const FtpEnt
         return status;
     }
     qint64 received = 0;
-    status = session.fetch(dir, entry.name, &file, &received, progress);
+    status = session.fetch(dir, entry.name, &file, &received, progress, entry.size);
     if (status.ok() && received != entry.size) {
         status.code = FtpStatus::SizeMismatch;
         status.detail = QStringLiteral("%1 bytes received, %2 listed").arg(received).arg(entry.size);
     }
-    if (status.code == FtpStatus::FileError && status.detail.isEmpty())
-        status.detail = file.errorString();
+    if (status.code == FtpStatus::FileError)
+        status.detail = SafeSave::failureText(file.fileName(), file.errorString());
     if (!status.ok()) {
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return status;
     }
-    if (!file.commit()) {
+    if (!SafeSave::commit(file, &status.detail, entry.size))
         status.code = FtpStatus::FileError;
-        status.detail = file.errorString();
-    }
     return status;
 }
 

@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 #include <curl/curl.h>
@@ -60,13 +61,20 @@ FtpEntry entryOf(const curl_fileinfo *info)
 
 } // namespace
 
+// Far beyond any folder of device description files, and any name a file system keeps.
+constexpr int kMaxListedEntries = 10000;
+constexpr int kMaxNameBytes = 255;
+
 struct FtpSession::Transfer
 {
     FtpSession *session = nullptr;
     QIODevice *out = nullptr;
     qint64 received = 0;
+    qint64 maxBytes = -1; // the listed size: a longer body is cut off at once
+    bool tooLong = false;
     Progress progress;
     QList<FtpEntry> *entries = nullptr;
+    QString listingRefused; // why the listing was stopped
 };
 
 namespace {
@@ -75,6 +83,10 @@ size_t writeData(char *data, size_t size, size_t count, void *userData)
 {
     auto *transfer = static_cast<FtpSession::Transfer *>(userData);
     const qint64 length = qint64(size * count);
+    if (transfer->maxBytes >= 0 && transfer->received + length > transfer->maxBytes) {
+        transfer->tooLong = true;
+        return 0;
+    }
     if (transfer->out && transfer->out->write(data, length) != length)
         return 0; // curl ends the transfer with a write error
     transfer->received += length;
@@ -98,7 +110,16 @@ int progressOf(void *userData, curl_off_t total, curl_off_t now, curl_off_t, cur
 long chunkBegin(const void *info, void *userData, int)
 {
     auto *transfer = static_cast<FtpSession::Transfer *>(userData);
-    transfer->entries->append(entryOf(static_cast<const curl_fileinfo *>(info)));
+    const auto *file = static_cast<const curl_fileinfo *>(info);
+    if (transfer->entries->size() >= kMaxListedEntries)
+        transfer->listingRefused
+            = QStringLiteral("The folder lists more than %1 entries").arg(kMaxListedEntries);
+    else if (!file->filename || qstrlen(file->filename) > uint(kMaxNameBytes))
+        transfer->listingRefused
+            = QStringLiteral("The folder lists a name longer than %1 bytes").arg(kMaxNameBytes);
+    if (!transfer->listingRefused.isEmpty())
+        return CURL_CHUNK_BGN_FUNC_FAIL;
+    transfer->entries->append(entryOf(file));
     return CURL_CHUNK_BGN_FUNC_SKIP;
 }
 
@@ -162,13 +183,13 @@ void FtpSession::setCommonOptions()
     }
 }
 
-QString FtpSession::scrubbed(QString text) const
+QString FtpSession::scrubbed(QString text)
 {
-    if (!m_link.password.isEmpty()) {
-        text.replace(m_link.password, QStringLiteral("***"));
-        text.replace(QString::fromLatin1(QUrl::toPercentEncoding(m_link.password)), QStringLiteral("***"));
-    }
-    return text;
+    // Only the password field of a URL's user info: replacing the password wherever it occurs
+    // would mangle other words and show which letters it is made of.
+    static const QRegularExpression userInfo(QStringLiteral("(\\b[a-z][a-z0-9+.-]*://[^\\s/@:]*:)[^\\s/@]*@"),
+        QRegularExpression::CaseInsensitiveOption);
+    return text.replace(userInfo, QStringLiteral("\\1***@"));
 }
 
 FtpStatus FtpSession::perform(Transfer &transfer)
@@ -234,6 +255,12 @@ FtpStatus FtpSession::list(const QStringList &dir, QList<FtpEntry> *entries)
     curl_easy_setopt(curl, CURLOPT_CHUNK_BGN_FUNCTION, chunkBegin);
     curl_easy_setopt(curl, CURLOPT_CHUNK_DATA, &transfer);
     FtpStatus status = perform(transfer);
+    if (!transfer.listingRefused.isEmpty()) {
+        entries->clear();
+        status.code = FtpStatus::TransferFailed;
+        status.detail = transfer.listingRefused;
+        return status;
+    }
     // An empty directory: curl changed into it and read the listing, but nothing matched "*".
     // (A directory that does not exist fails earlier, on the change of directory.)
     if (m_curlResult == CURLE_REMOTE_FILE_NOT_FOUND && entries->isEmpty())
@@ -243,15 +270,20 @@ FtpStatus FtpSession::list(const QStringList &dir, QList<FtpEntry> *entries)
     return status;
 }
 
-FtpStatus FtpSession::fetch(
-    const QStringList &dir, const QString &name, QIODevice *out, qint64 *received, const Progress &progress)
+FtpStatus FtpSession::fetch(const QStringList &dir, const QString &name, QIODevice *out, qint64 *received,
+    const Progress &progress, qint64 maxBytes)
 {
     setCommonOptions();
     Transfer transfer;
     transfer.out = out;
     transfer.progress = progress;
+    transfer.maxBytes = maxBytes;
     curl_easy_setopt(handle(m_curl), CURLOPT_URL, url(dir, name).constData());
-    const FtpStatus status = perform(transfer);
+    FtpStatus status = perform(transfer);
     *received = transfer.received;
+    if (transfer.tooLong) {
+        status.code = FtpStatus::SizeMismatch;
+        status.detail = QStringLiteral("more than the %1 bytes listed").arg(maxBytes);
+    }
     return status;
 }

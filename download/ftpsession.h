@@ -68,9 +68,12 @@ public:
 
     // Lists `dir` (segments below the login directory). Directories come first, then files, each by name.
     FtpStatus list(const QStringList &dir, QList<FtpEntry> *entries);
-    // Writes the file `name` of `dir` into `out`; `*received` counts the bytes.
+    // Writes the file `name` of `dir` into `out`; `*received` counts the bytes. A body longer
+    // than maxBytes (when not negative) is cut off there and ends in SizeMismatch.
     FtpStatus fetch(const QStringList &dir, const QString &name, QIODevice *out, qint64 *received,
-        const Progress &progress = Progress());
+        const Progress &progress = Progress(), qint64 maxBytes = -1);
+    // `text` with the password of any URL's user info replaced by "***".
+    static QString scrubbed(QString text);
 
     struct Transfer; // what one curl transfer writes to, defined beside the callbacks
 
@@ -78,7 +81,6 @@ private:
     QByteArray url(const QStringList &dir, const QString &name) const;
     void setCommonOptions();
     FtpStatus perform(Transfer &transfer);
-    QString scrubbed(QString text) const;
 
     FtpLink m_link;
     void *m_curl = nullptr;

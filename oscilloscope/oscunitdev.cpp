@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "devicefiles.h"
 #include "recformat.h"
+#include "safesave.h"
 #include "unitentryfields.h"
 
 #include <QDebug>
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QMetaMethod>
 #include <QMutexLocker>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -465,8 +467,8 @@ qint64 OscUnitDev::writeTriggerFile(const Capture &capture, QString *path) const
     *path = AppPaths::triggerDir() + QStringLiteral("/TRIGGER_")
         + QLocale::c().toString(capture.triggerTime, QStringLiteral("yyyy_M_d  hh_mm_ss_zzz"))
         + QStringLiteral(".rec");
-    QFile file(*path);
-    if (capture.times.empty() || !file.open(QIODevice::Append | QIODevice::Text))
+    QSaveFile file(*path);
+    if (capture.times.empty() || !file.open(QIODevice::WriteOnly | QIODevice::Text))
         return -1;
     QTextStream out(&file);
     out.setCodec(RecFormat::writeCodec());
@@ -482,8 +484,10 @@ qint64 OscUnitDev::writeTriggerFile(const Capture &capture, QString *path) const
     for (const QString &line : capture.comment)
         out << line << '\n';
     out.flush();
-    file.close();
-    return file.size();
+    const qint64 size = file.pos();
+    if (!SafeSave::commit(file))
+        return -1;
+    return size;
 }
 
 void OscUnitDev::setInterval(ulong msecs)

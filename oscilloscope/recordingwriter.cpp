@@ -4,6 +4,7 @@
 #include "oscunitdev.h"
 #include "recfilereader.h"
 #include "recformat.h"
+#include "safesave.h"
 
 #include <QDebug>
 #include <QFile>
@@ -93,18 +94,26 @@ RecordingWriter::Status RecordingWriter::append()
     return file.error() == QFileDevice::NoError ? Written : InvalidFilepath;
 }
 
-RecordingWriter::Status RecordingWriter::save(const QString &path, const QString &comment)
+RecordingWriter::Status RecordingWriter::save(const QString &path, const QString &comment, QString *error)
+{
+    const Status status = copyTo(path, comment, error);
+    if (status != Written && error && error->isEmpty())
+        *error = message(status);
+    return status;
+}
+
+RecordingWriter::Status RecordingWriter::copyTo(const QString &path, const QString &comment, QString *error)
 {
     if (path.isEmpty())
         return GiveFilepath;
     const Status appended = append();
     if (appended != Written)
         return appended;
-    return saveCopy(m_runningFile, path, comment);
+    return saveCopy(m_runningFile, path, comment, error);
 }
 
 RecordingWriter::Status RecordingWriter::saveCopy(
-    const QString &source, const QString &path, const QString &comment)
+    const QString &source, const QString &path, const QString &comment, QString *error)
 {
     if (path.isEmpty())
         return GiveFilepath;
@@ -136,17 +145,27 @@ RecordingWriter::Status RecordingWriter::saveCopy(
     QSaveFile target(path);
     if (!target.open(QIODevice::WriteOnly))
         return InvalidFilepath;
-    if (target.write(data, end) != end)
+    if (target.write(data, end) != end) {
+        if (error)
+            *error = SafeSave::failureText(path, target.errorString());
         return InvalidFilepath; // the QSaveFile is discarded: nothing appears at path
-    QString text = QString(end > 0 && bytes.at(end - 1) != '\n' ? QStringLiteral("\n") : QString())
-        + RecFormat::commentMarker() + QLatin1Char('\n') + comment;
+    }
+    QString text = QString(end > 0 && bytes.at(end - 1) != '
+' ? QStringLiteral("
+") : QString())
+        + RecFormat::commentMarker() + QLatin1Char('
+') + comment;
     if (!comment.isEmpty() && !comment.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     QByteArray tail = codec->fromUnicode(text);
     tail.replace("\r\n", "\n");
     if (lineEnd != "\n")
-        tail.replace("\n", lineEnd);
-    if (target.write(tail) != tail.size())
+        tail.replace("
+", lineEnd);
+    if (target.write(tail) != tail.size()) {
+        if (error)
+            *error = SafeSave::failureText(path, target.errorString());
         return InvalidFilepath;
-    return target.commit() ? Written : InvalidFilepath;
+    }
+    return SafeSave::commit(target, error) ? Written : InvalidFilepath;
 }

@@ -39,16 +39,20 @@ public:
     // pending when the file cannot be opened.
     Status append();
     // Appends, then writes a copy of the running file with "[COMMENT]" and the comment at path.
-    Status save(const QString &path, const QString &comment);
+    // A failed save keeps the previous file; *error gets the reason ("No space left on ..." for
+    // a full disk).
+    Status save(const QString &path, const QString &comment, QString *error = nullptr);
     // The one way a recording is saved (the running file, or a loaded one again): a copy of
     // source up to its own comment section, then "[COMMENT]" and the comment, in the source's
     // encoding (UTF-8, or Windows-1252 from earlier installations) and line ends. The copy is
     // made in a temporary file beside path and renamed: an interrupted save leaves no
     // half-written file under the name the user chose.
-    static Status saveCopy(const QString &source, const QString &path, const QString &comment);
+    static Status saveCopy(
+        const QString &source, const QString &path, const QString &comment, QString *error = nullptr);
 
 private:
     Status writeHeader();
+    Status copyTo(const QString &path, const QString &comment, QString *error);
 
     QString m_runningFile;
     QList<QPointer<OscUnitDev>> m_devices;

@@ -60,7 +60,7 @@ public:
                 if (first == kTripEnd)
                     m_state = State::AfterTrip;
                 else if (line.contains(QLatin1Char(';')))
-                    m_cat.tripMessages.append(line.split(QLatin1Char(';')).value(1).trimmed());
+                    m_cat.tripMessages.append(tripText(line.split(QLatin1Char(';'))));
                 continue;
             case State::AfterTrip:
                 if (first == kRecordStart) {
@@ -88,6 +88,18 @@ public:
 
 private:
     enum class State { BeforeTrip, InTrip, AfterTrip, Languages, InRecord };
+
+    // Row n holds the text of fault n, either as "n;text" or as "text;" alone: the second field
+    // is the text only when the first is the row's own number.
+    QString tripText(const QStringList &fields) const
+    {
+        bool isNumber = false;
+        const int number = fields.value(0).trimmed().toInt(&isNumber);
+        const QString second = fields.value(1).trimmed();
+        return isNumber && number == m_cat.tripMessages.size() && !second.isEmpty()
+            ? second
+            : fields.value(0).trimmed();
+    }
 
     void recordLine(const QStringList &fields)
     {

@@ -4,6 +4,7 @@
 #include "devicefiles.h"
 #include "parametervalues.h"
 #include "registerword.h"
+#include "safesave.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -300,12 +301,12 @@ bool save(const QString &fileName, const QStringList &unitInformation, const QSt
     writeHeader(out, unitInformation, customerData);
     writeParameterLines(out, model);
     out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit()) {
+    if (out.status() != QTextStream::Ok) {
         if (error)
-            *error = file.errorString();
+            *error = SafeSave::failureText(fileName, file.errorString());
         return false;
     }
-    return true;
+    return SafeSave::commit(file, error);
 }
 
 QStringList Header::unitInformation() const

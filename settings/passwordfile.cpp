@@ -27,7 +27,13 @@ QString decode(const QString &firstLine)
 
 Check check(QTextStream &stream, const QString &typed)
 {
-    const QString expected = decode(stream.readLine());
+    // A password anyone types fills a few hundred characters of codes; a longer line is damage,
+    // and reading and splitting it whole would freeze the login.
+    constexpr qint64 kMaxLine = 4096;
+    const QString line = stream.readLine(kMaxLine + 1);
+    if (line.size() > kMaxLine)
+        return Check::Invalid;
+    const QString expected = decode(line);
     // An empty first line would otherwise accept an empty password.
     if (expected.isEmpty() || typed != expected)
         return Check::Invalid;

@@ -1,5 +1,8 @@
 #include "settingsfile.h"
 
+#include "safesave.h"
+
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -688,11 +691,23 @@ private:
 
 namespace SettingsFile {
 
-bool load(const QString &path, SettingsRecord &record)
+bool load(const QString &path, SettingsRecord &record, QString *error)
 {
+    // Every unit, favourite and setting together stay far below this; a larger file is damaged
+    // and reading it whole would stall every start for seconds.
+    constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
+    if (file.size() > kMaxBytes) {
+        if (error)
+            *error = QStringLiteral("%1 holds %2 MB, far more than any settings file: not read, and not "
+                                    "replaced at exit")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(file.size() / (1024 * 1024));
+        record.autoSave = false;
+        return false;
+    }
     read(file, record);
     return true;
 }
@@ -727,11 +742,11 @@ bool save(const SettingsRecord &record, const QString &path)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     // A failed write discards the temporary file; the old file is replaced only by commit().
-    if (!write(file, record) || !file.flush()) {
+    if (!write(file, record)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return SafeSave::commit(file);
 }
 
 bool saveIfAutoSave(const SettingsRecord &record, const QString &path)

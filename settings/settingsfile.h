@@ -9,8 +9,10 @@ class QString;
 namespace SettingsFile {
 
 // Fills record from the file. Returns false when the file cannot be opened; the record is then
-// left exactly as it was, so every dialog keeps its built-in defaults.
-bool load(const QString &path, SettingsRecord &record);
+// left exactly as it was, so every dialog keeps its built-in defaults. A file far larger than
+// any settings file is not read: *error says so, and "AutoSave" is switched off in the record
+// so that the file is not replaced by defaults at exit.
+bool load(const QString &path, SettingsRecord &record, QString *error = nullptr);
 
 // Reads the settings text from device (already open for reading) into record. Values that are
 // missing, empty or unusable keep what record held; lines not understood go to record.kept.

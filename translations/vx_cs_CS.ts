@@ -1138,6 +1138,10 @@ Zastavte záznam</translation>
         <source>No data</source>
         <translation>Žádná data</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Záznam zůstává v %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1138,6 +1138,10 @@ Bitte Aufzeichnung beenden</translation>
         <source>No data</source>
         <translation>Keine Daten</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Die Aufzeichnung bleibt erhalten in %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1138,6 +1138,10 @@ Detenga la grabación</translation>
         <source>No data</source>
         <translation>Sin datos</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>La grabación se conserva en %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1138,6 +1138,10 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <source>No data</source>
         <translation>Pas de données</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>L'enregistrement est conservé dans %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

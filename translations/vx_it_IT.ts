@@ -1138,6 +1138,10 @@ Interrompere la registrazione</translation>
         <source>No data</source>
         <translation>Nessun dato</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>La registrazione è conservata in %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

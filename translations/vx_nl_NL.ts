@@ -1138,6 +1138,10 @@ Stop eerst de opname</translation>
         <source>No data</source>
         <translation>Geen gegevens</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>De opname blijft bewaard in %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

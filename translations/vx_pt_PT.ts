@@ -1138,6 +1138,10 @@ Pare a gravação</translation>
         <source>No data</source>
         <translation>Sem dados</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>A gravação fica guardada em %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

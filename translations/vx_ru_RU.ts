@@ -1138,6 +1138,10 @@ Please stop recording</source>
         <source>No data</source>
         <translation>Нет данных</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Запись сохранена в %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

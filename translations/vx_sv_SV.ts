@@ -1138,6 +1138,10 @@ Stoppa inspelningen</translation>
         <source>No data</source>
         <translation>Inga data</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Inspelningen finns kvar i %1</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -1138,6 +1138,10 @@ Lütfen kaydı durdurun</translation>
         <source>No data</source>
         <translation>Veri yok</translation>
     </message>
+    <message>
+        <source>The recording is kept in %1</source>
+        <translation>Kayıt %1 içinde saklanıyor</translation>
+    </message>
 </context>
 <context>
     <name>ParamTransfer</name>

@@ -5,9 +5,9 @@
 #include "settingsfile.h"
 #include "vxcommmodbusmaster.h"
 
-bool SettingsBinder::load()
+bool SettingsBinder::load(QString *error)
 {
-    return SettingsFile::load(path(), m_record);
+    return SettingsFile::load(path(), m_record, error);
 }
 
 bool SettingsBinder::saveIfAutoSave() const

@@ -13,7 +13,7 @@ class SettingsBinder
 {
 public:
     // Reads the settings file; false when it could not be opened (the defaults stay).
-    bool load();
+    bool load(QString *error = nullptr);
     // Writes the file when the record's AutoSave is set; returns whether it wrote.
     bool saveIfAutoSave() const;
     // The file read and written; the installation's settings file unless set.

@@ -1,6 +1,7 @@
 #include "threadsupervisor.h"
 
 #include "importfilethread.h"
+#include "unitentryfields.h"
 #include "unitrecord.h"
 
 #include <QDeadlineTimer>
@@ -30,11 +31,20 @@ void ThreadSupervisor::restart(int tab, UnitRecord *unit)
     m_unit = unit;
     if (!unit)
         return;
-    for (int op : operationsForTab(tab, unit->entry.value(1))) {
+    QList<int> operations = operationsForTab(tab, unit->entry.value(1));
+    // A unit that fell silent is probed whatever tab is shown: its first answer marks it connected
+    // again. The status values are what every unit has.
+    const bool probe = operations.isEmpty()
+        && UnitEntryField::at(unit->entry, UnitEntryField::State) == UnitEntryField::disconnected();
+    if (probe)
+        operations.append(importfileThread::OprStatusUpdate);
+    for (int op : operations) {
         importfileThread *worker = m_make(unit, op);
         if (!worker)
             continue;
         worker->setRunFlag(true);
+        if (probe)
+            worker->setIgnoreCommFault(true); // a probe that finds silence raises no box
         (op == importfileThread::OprStatusUpdate        ? m_status
                 : op == importfileThread::TriplogUpdate ? m_fault
                                                         : m_control)

@@ -31,7 +31,7 @@ public:
     static QList<int> operationsForTab(int tab, const QString &unitName);
 
     // Stops the running auxiliary workers (they end by themselves and are deleted by their owner)
-    // and starts those the tab needs for the unit; no unit: none.
+    // and starts those the tab needs for the unit, or a probe of a silent unit; no unit: none.
     void restart(int tab, UnitRecord *unit);
     // Clears the run flags; with wait, waits for each worker up to StopWaitMs. Forgets them.
     void stopAll(bool wait);

@@ -193,12 +193,14 @@ void FtpWindow::stopWorker()
     if (!m_worker)
         return;
     // Order matters: cancel makes curl give up within about a second, so the thread's event loop
-    // gets to quit; the worker is deleted by the thread as it ends.
+    // gets to quit; the worker is deleted by the thread as it ends. The thread is parked, not
+    // waited for: the window never blocks on the network, and a thread still running is never
+    // deleted (that aborts the program); it deletes itself once it has finished.
     m_worker->setCancelled(true);
     m_worker->disconnect(this);
+    m_thread->setParent(nullptr);
+    connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
     m_thread->quit();
-    m_thread->wait(10000);
-    delete m_thread;
     m_thread = nullptr;
     m_worker = nullptr;
     m_loggedOn = false;
@@ -321,14 +323,14 @@ void FtpWindow::downloadFile()
     const QString name = item->data(NameColumn, Qt::UserRole).toString();
     const auto found = std::find_if(
         m_entries.cbegin(), m_entries.cend(), [&name](const FtpEntry &e) { return e.name == name; });
-    if (found == m_entries.cend() || found->isDir || !FtpNames::isCsvName(name)) {
-        m_prompter.information(this, kTitle, tr("Select only CSV file to download."));
-        return;
-    }
-    if (!FtpNames::isSafeLocalName(name)) {
+    if (found != m_entries.cend() && !found->isDir && !FtpNames::isSafeLocalName(name)) {
         m_prompter.warning(this, kTitle,
             tr("The server lists the name %1, which is not a plain file name. Nothing was written.")
                 .arg(FtpNames::shown(name)));
+        return;
+    }
+    if (found == m_entries.cend() || found->isDir || !FtpNames::isCsvName(name)) {
+        m_prompter.information(this, kTitle, tr("Select only CSV file to download."));
         return;
     }
     if (FtpOperations::isPresent(AppPaths::csvDir(), name)

@@ -12,6 +12,7 @@
 #include "oscprintout.h"
 #include "oscunitdev.h"
 #include "prompter.h"
+#include "safesave.h"
 #include "triggersettings.h"
 #include "unitentryfields.h"
 #include "unitregistry.h"
@@ -19,6 +20,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -175,13 +177,21 @@ bool OscilloscopeWidget::saveRecording(const QString &path)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // A loaded recording is written back as it was read, with the comment box as its comment.
+    QString error;
     const RecordingWriter::Status status = m_fileMode
-        ? RecordingWriter::saveCopy(m_loadedPath, path, m_comment->toPlainText())
-        : m_keeper ? m_keeper->writer().save(path, m_comment->toPlainText())
+        ? RecordingWriter::saveCopy(m_loadedPath, path, m_comment->toPlainText(), &error)
+        : m_keeper ? m_keeper->writer().save(path, m_comment->toPlainText(), &error)
                    : RecordingWriter::InvalidFilepath;
     QGuiApplication::restoreOverrideCursor();
-    if (status != RecordingWriter::Written)
-        m_prompter.information(this, tr("Information"), RecordingWriter::message(status));
+    if (status != RecordingWriter::Written) {
+        QString text = error.isEmpty() ? RecordingWriter::message(status) : error;
+        // The recording itself is not lost: say where it still is.
+        if (!m_fileMode && m_keeper)
+            text += QLatin1Char('\n')
+                + tr("The recording is kept in %1")
+                      .arg(QDir::toNativeSeparators(m_keeper->writer().runningFile()));
+        m_prompter.information(this, tr("Information"), text);
+    }
     return status == RecordingWriter::Written;
 }
 

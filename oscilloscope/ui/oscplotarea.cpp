@@ -1,10 +1,13 @@
 #include "oscplotarea.h"
 
 #include "prompter.h"
+#include "safesave.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -526,13 +529,17 @@ bool OscPlotArea::drawInto(const QString &path)
             shown << plot;
     const int w = std::max(640, m_analog->width());
     const int h = std::max(240, m_analog->height());
+    // Written through a QSaveFile, so a failed export keeps the file that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     QImage image;
     std::unique_ptr<QPdfWriter> pdf;
     QCPPainter painter;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         // The page is the plots' own size at the screen's resolution, as QCustomPlot::savePdf
         // makes it: texts keep their size against the lines, and the axis labels fit.
-        pdf = std::make_unique<QPdfWriter>(path);
+        pdf = std::make_unique<QPdfWriter>(&file);
         const int dpi = m_analog->logicalDpiX();
         pdf->setResolution(dpi);
         pdf->setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -555,8 +562,12 @@ bool OscPlotArea::drawInto(const QString &path)
         painter.restore();
         y += h;
     }
-    const bool ended = painter.end();
-    return pdf ? ended : ended && image.save(path);
+    if (!painter.end())
+        return false;
+    if (!pdf && !image.save(&file, QFileInfo(path).suffix().toLatin1().constData()))
+        return false;
+    pdf.reset(); // the writer has handed over every page
+    return SafeSave::commit(file);
 }
 
 void OscPlotArea::replot()

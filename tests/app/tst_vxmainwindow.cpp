@@ -322,6 +322,11 @@ void TestVXMainWindow::loginChecksServicePasswordOnly_data()
     QTest::newRow("missing file") << QByteArray("-") << 1 << "Tv#7 x" << false << "Password File is missing";
     QTest::newRow("empty first line lets nobody in")
         << QByteArray("") << 1 << "" << false << "Invalid password";
+    QString longPassword(1200, 'a'), longLine;
+    for (int i = 0; i < longPassword.size(); ++i)
+        longLine += QString::number('a' + i) + ' ';
+    QTest::newRow("line far beyond any password")
+        << longLine.toLatin1() << 1 << longPassword << false << "Invalid password";
     QTest::newRow("normal ignores disabled field") << QByteArray("-") << 0 << "junk" << true << "";
 }
 

@@ -16,6 +16,7 @@ p.add_argument("--tls", action="store_true")
 p.add_argument("--throttle", type=int, default=0, help="bytes per second on data connections")
 p.add_argument("--lie-size", action="append", default=[], help="NAME=SIZE in the listing")
 p.add_argument("--extra-entry", action="append", default=[], help="a name listed in the root only")
+p.add_argument("--extra-count", type=int, default=0, help="that many more names in the root")
 p.add_argument("--lifetime", type=float, default=120)
 args = p.parse_args()
 lies = dict((n.encode(), s.encode()) for n, s in (e.split("=", 1) for e in args.lie_size))
@@ -31,6 +32,8 @@ class PeerFS(AbstractedFS):
         if os.path.realpath(basedir) == os.path.realpath(self.root):
             for name in args.extra_entry:
                 yield b"-rw-r--r--   1 owner    group          10 Dec 01 10:00 " + name.encode() + b"\r\n"
+            for i in range(args.extra_count):
+                yield b"-rw-r--r--   1 owner    group          10 Dec 01 10:00 f%d.csv\r\n" % i
 
 
 authorizer = DummyAuthorizer()

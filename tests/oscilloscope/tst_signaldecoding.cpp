@@ -117,6 +117,9 @@ void tst_SignalDecoding::catalogueRejectsInconsistentSection_data()
     row("record section before trip messages end", head + block + data + end + trips, "English", false, 0,
         "");
     row("section never closed", trips + head + block + data, "English", false, 1, "Speed");
+    row("fault texts after their number or alone",
+        "[TRIP MESSAGES]\n0;No Trip\nHot;\n[TRIP MESSAGES]END\n" + head + block + data + end, "English", true,
+        1, "Speed");
 }
 
 void tst_SignalDecoding::catalogueRejectsInconsistentSection()

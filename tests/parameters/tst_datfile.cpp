@@ -1,5 +1,6 @@
 #include "datfile.h"
 #include "parameterrows.h"
+#include "smalldisk.h"
 #include "treeitem.h"
 #include "treemodel.h"
 
@@ -19,6 +20,7 @@ private slots:
     void headerTakesTheSavedDrivesNominalValues();
     void openStopsAtDamage_data();
     void openStopsAtDamage();
+    void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
     void checkTakesTheWholeFile_data();
     void checkTakesTheWholeFile();
@@ -217,20 +219,33 @@ void TestDatFile::openStopsAtDamage()
     }
 }
 
+void TestDatFile::failedSaveKeepsThePreviousFile_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    // A name at the file system's length limit leaves no room for the temporary file's name.
+    QTest::newRow("no room for the temporary name") << false;
+    QTest::newRow("disk full") << true;
+}
+
 void TestDatFile::failedSaveKeepsThePreviousFile()
 {
+    QFETCH(bool, fullDisk);
     QTemporaryDir dir;
-    // A name at the file system's length limit leaves no room for the temporary file, so the
-    // save fails before anything reaches the existing file.
-    const QString path = dir.filePath(QString(251, 'p') + ".dat");
+    SmallDisk disk;
+    if (fullDisk)
+        SKIP_WITHOUT_SMALL_DISK(disk);
+    const QString path = fullDisk ? disk.path("set.dat") : dir.filePath(QString(251, 'p') + ".dat");
     {
         QFile existing(path);
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("previous contents\n");
     }
+    if (fullDisk)
+        disk.leaveFree(0);
     auto m = fixture();
     QString error;
     QVERIFY(!DatFile::save(path, unitInformation(), customerData(), *m, &error));
+    QVERIFY2(!fullDisk || error.startsWith("No space left on"), qPrintable(error));
     QFile existing(path);
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("previous contents\n"));

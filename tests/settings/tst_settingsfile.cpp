@@ -314,10 +314,17 @@ void TestSettingsFile::failedSaveKeepsOldFile()
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(!saved);
     QCOMPARE(fileBytes(path), old);
-    // Nor does a failed load change what was read before.
+    // Nor does a failed load change what was read before; a file far beyond any real size is
+    // refused unread, and kept from being replaced at exit.
     SettingsRecord record = knownRecord();
     QVERIFY(!SettingsFile::load(dir.filePath(QStringLiteral("missing.set")), record));
     verifySame(record, knownRecord());
+    QFile huge(dir.filePath(QStringLiteral("huge.set")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(100 * 1024 * 1024));
+    QString error;
+    QVERIFY(!SettingsFile::load(huge.fileName(), record, &error));
+    QVERIFY2(error.contains(QStringLiteral("100 MB")) && !record.autoSave, qPrintable(error));
+    huge.remove();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
         QStringList { QStringLiteral("settings.set") });
 }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QTextStream>
 
 namespace {
 
@@ -222,8 +223,12 @@ bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString
 void applySettingsFile(CliOptions &options)
 {
     SettingsRecord record;
-    if (!SettingsFile::load(AppPaths::settingsPath(), record))
+    QString error;
+    if (!SettingsFile::load(AppPaths::settingsPath(), record, &error)) {
+        if (!error.isEmpty())
+            QTextStream(stderr) << "tarvolink-cli: " << error << '\n';
         return;
+    }
     // The window's link settings: retries switched off means no resend at all.
     options.delay = int(record.delayMs);
     options.retries = record.retriesEnabled ? int(record.retries) : 0;

@@ -128,12 +128,12 @@ int download(const QStringList &args)
             [&name](const FtpEntry &e) { return e.name == name && !e.isDir; });
         if (found == entries.cend())
             return CliCommon::fail(CliExit::File, QStringLiteral("%1 is not listed on the server").arg(name));
-        if (!FtpNames::isCsvName(name))
-            return CliCommon::fail(CliExit::Refused, QStringLiteral("Select only CSV file to download."));
         if (!FtpNames::isSafeLocalName(name))
             return CliCommon::fail(CliExit::Refused,
                 QStringLiteral("refused the listed name %1: not a plain file name")
                     .arg(FtpNames::shown(name)));
+        if (!FtpNames::isCsvName(name))
+            return CliCommon::fail(CliExit::Refused, QStringLiteral("Select only CSV file to download."));
         if (FtpOperations::isPresent(AppPaths::csvDir(), name) && !parser.isSet(QStringLiteral("overwrite")))
             return CliCommon::fail(CliExit::Refused,
                 QStringLiteral("File already downloaded: %1 (--overwrite replaces it)").arg(name));

@@ -6,6 +6,7 @@
 #include "oscunitdev.h"
 #include "recfilereader.h"
 #include "recordingwriter.h"
+#include "safesave.h"
 #include "signaldecoding.h"
 #include "vxcommmodbusmaster.h"
 #include "workeroperations.h"
@@ -196,11 +197,13 @@ int record(const QStringList &args)
     WorkerOps::acquire(ctx, &device, [interval] { return interval; });
     progress.finish();
 
-    const RecordingWriter::Status status = writer.save(out, parser.value(QStringLiteral("comment")));
+    QString saveError;
+    if (writer.save(out, parser.value(QStringLiteral("comment")), &saveError) != RecordingWriter::Written)
+        return CliCommon::fail(CliExit::File,
+            QStringLiteral("cannot write %1: %2; the recording is kept in %3")
+                .arg(out, saveError, QDir::toNativeSeparators(running)));
+    // Only a confirmed save may take the running file away.
     QFile::remove(running);
-    if (status != RecordingWriter::Written)
-        return CliCommon::fail(
-            CliExit::File, QStringLiteral("cannot write %1: %2").arg(out, RecordingWriter::message(status)));
     int valid = 0;
     for (int i = 0; i < device.sampleCount(); ++i)
         valid += device.sampleState(i) == OscUnitDev::Valid ? 1 : 0;
@@ -284,8 +287,10 @@ int rec2csv(const QStringList &args)
         text << QStringList(fields.toList()).join(QLatin1Char(',')) << '\n';
     }
     text.flush();
-    if (parser.isSet(QStringLiteral("out")) && !file.commit())
-        return CliCommon::fail(CliExit::File, QStringLiteral("cannot write %1").arg(file.fileName()));
+    QString saveError;
+    if (parser.isSet(QStringLiteral("out")) && !SafeSave::commit(file, &saveError))
+        return CliCommon::fail(
+            CliExit::File, QStringLiteral("cannot write %1: %2").arg(file.fileName(), saveError));
     return CliExit::Ok;
 }
 

@@ -191,9 +191,11 @@ void TabWidget::wireViews()
         if (F::sameUnit(entry, m_currentEntry)) {
             m_currentEntry = entry;
             // A unit the user disconnected gets no cyclic reads; one connected again gets them
-            // back. A unit that only fell silent keeps the cycles it has.
+            // back. A unit that only fell silent keeps the cycles it has; on a tab without any,
+            // its probe starts and stops with the silence.
             UnitRecord *record = m_registry->find(entry);
-            if (!record || record->heldDisconnected == (m_supervisor->unit() == record))
+            if (!record || record->heldDisconnected == (m_supervisor->unit() == record)
+                || ThreadSupervisor::operationsForTab(currentIndex(), F::at(entry, F::Name)).isEmpty())
                 setCurrentUnit(record);
             else
                 vxUISlotEnableParamSettings();
@@ -235,7 +237,14 @@ void TabWidget::setCurrentIndex(int index)
 
 bool TabWidget::readSettings()
 {
-    if (!m_settings->load())
+    QString error;
+    const bool loaded = m_settings->load(&error);
+    if (!error.isEmpty()) {
+        // The refused file's "AutoSave" is off: the preferences show it.
+        m_alarms->addAlert(error);
+        m_preferences->loadFrom(m_settings->record());
+    }
+    if (!loaded)
         return false;
     const SettingsRecord &r = m_settings->record();
     m_commSettings->loadFrom(r);

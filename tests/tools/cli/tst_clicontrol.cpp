@@ -4,6 +4,7 @@
 #include "apppaths.h"
 #include "clitestsupport.h"
 #include "recfilereader.h"
+#include "smalldisk.h"
 
 #include <QtTest>
 
@@ -195,6 +196,22 @@ void TestCliControl::recordThenConvertAndRefuseBadRecordings()
     const CliRun refused = runCli({ "rec2csv", bad });
     QCOMPARE(refused.exitCode, 4);
     QVERIFY2(refused.err.contains("Invalid Rec file"), qPrintable(refused.err));
+
+    // Room for the running file only: the saves fail with their reason and keep the old files.
+    SmallDisk disk;
+    SKIP_WITHOUT_SMALL_DISK(disk);
+    const QString full = disk.path("run.rec"), fullCsv = disk.path("run.csv");
+    QVERIFY(writeLines(full, { "old" }) && writeLines(fullCsv, { "old" }));
+    disk.leaveFree(4096);
+    const CliRun noRoom = runCli({ "record", "--tcp", "127.0.0.83:15083", "--seconds", "1", "--delay", "35",
+        "--out", full, "--data", dir.path() });
+    QVERIFY2(noRoom.exitCode == 4 && noRoom.err.contains("No space left on ")
+            && noRoom.err.contains("kept in " + full + ".running"),
+        qPrintable(noRoom.err));
+    QVERIFY(QFileInfo(full + ".running").size() > 0);
+    const CliRun noCsv = runCli({ "rec2csv", rec, "--out", fullCsv, "--data", dir.path() });
+    QVERIFY2(noCsv.exitCode == 4 && noCsv.err.contains("No space left on "), qPrintable(noCsv.err));
+    QCOMPARE(fileLines(full) + fileLines(fullCsv), QStringList({ "old", "old" }));
 }
 
 QTEST_GUILESS_MAIN(TestCliControl)

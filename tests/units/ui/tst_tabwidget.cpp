@@ -113,6 +113,7 @@ private slots:
     void tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
     void unitFallingSilentMidRead();
+    void silentUnitProbedOnATabWithoutCycles();
     void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
@@ -397,12 +398,32 @@ void TstTabWidget::unitFallingSilentMidRead()
         if (!continueDespiteFault)
             prompter.expectCritical(QStringLiteral(" Comm Error"), QStringLiteral("Error"));
         QVERIFY(readAll(entry));
-        QVERIFY(waitFor([&] { return t.threadList(UnitRegistry::TCPIP).first().isEmpty(); }, 20000));
+        // The read ends; what may stay is the probe of the silent unit.
+        const auto left = [&] { return t.threadList(UnitRegistry::TCPIP).first(); };
+        QVERIFY(waitFor([&] { return left().size() == (t.supervisor()->statusThread() ? 1 : 0); }, 20000));
         QVERIFY(rowsWith(QStringLiteral("failure")) > 0); // the timeouts reach the log
         QCOMPARE(prompter.pending(), 0);
         QVERIFY(entriesWithDefaults(t.modelOf(entry)) < t.modelOf(entry)->readList().size());
         tab.reset();
     }
+}
+
+void TstTabWidget::silentUnitProbedOnATabWithoutCycles()
+{
+    SKIP_UNLESS_PORT_502();
+    SimPeer sim;
+    QVERIFY2(connectTcpUnit(sim), qPrintable(rows.join('\n')));
+    TabWidget &t = *tab;
+    const auto state = [&] { return F::at(t.infoList(UnitRegistry::TCPIP).first(), F::State); };
+    sim.stop();
+    QVERIFY(sim.startTcp(ipA, simArgs({ QStringLiteral("--silent-after"), QStringLiteral("0") })));
+    prompter.expectCritical(QStringLiteral("OprStatusUpdate:Write Error"), QStringLiteral("Error"));
+    t.setCurrentIndex(ThreadSupervisor::StatusTab); // the status cycle notices the silence
+    QVERIFY(waitFor([&] { return state() == F::disconnected(); }));
+    t.setCurrentIndex(ThreadSupervisor::ParametersTab);
+    sim.stop();
+    QVERIFY(sim.startTcp(ipA, simArgs()));
+    QVERIFY(waitFor([&] { return state() == F::connected(); }));
 }
 
 // A unit that answers slowly: a read cancelled part way, a file set removed while it is written,
