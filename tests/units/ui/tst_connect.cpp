@@ -35,18 +35,18 @@ static QStringList entry(const QString &iface, const QString &state)
 {
     QStringList e = QVector<QString>(F::Count).toList();
     e[F::Number] = "3";
-    e[F::Name] = "ACS 5.5kW (3)";
+    e[F::Name] = "RVN 5.5kW (3)";
     e[F::State] = state;
     e[F::Interface] = iface;
     if (iface == "TCPIP") {
-        e[F::Name] = "ACS 5.5kW (*.40)";
+        e[F::Name] = "RVN 5.5kW (*.40)";
         e[F::IpAddress] = "192.168.0.40";
     } else {
         e[F::Port] = "ttyUSB0";
         e[F::Baudrate] = "19200";
         e[F::Parity] = "E,8,1";
     }
-    e[F::DeviceFile] = "C:\\Tarvolink\\csv_file\\ACS_V2_10.csv";
+    e[F::DeviceFile] = "C:\\Tarvolink\\csv_file\\RVNV2.10.csv";
     e[F::Version] = "V2.10";
     return e;
 }
@@ -71,19 +71,19 @@ void TestConnect::panelShowsUnitByInterfaceAndState_data()
     const auto row
         = [](const char *name, const QStringList &entry, const char *title, const char *button,
               const QStringList &shown) { QTest::newRow(name) << entry << title << button << shown; };
-    const QStringList serial { "3", "ttyUSB0", "19200", "E,8,1", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "-" };
-    const QStringList tcp { "3", "-", "-", "-", "ACS 5.5kW", "V2.10", "ACS_V2_10.csv", "192.168.0.40" };
+    const QStringList serial { "3", "ttyUSB0", "19200", "E,8,1", "RVN 5.5kW", "V2.10", "RVNV2.10.csv", "-" };
+    const QStringList tcp { "3", "-", "-", "-", "RVN 5.5kW", "V2.10", "RVNV2.10.csv", "192.168.0.40" };
     row("RS232 connected", entry("RS232", "connect"), "RS232 Unit Details", "Disconnect", serial);
     row("RS485 disconnected", entry("RS485", "disconnect"), "RS485 Unit Details", "Connect", serial);
     row("TCP/IP connected", entry("TCPIP", "connect"), "TCP/IP Unit Details", "Disconnect", tcp);
     QStringList file = entry("FILE", "");
     file[F::Number] = file[F::Port] = file[F::Baudrate] = file[F::Parity] = QString();
-    file[F::Name] = "ACS 4kW";
+    file[F::Name] = "RVN 4kW";
     file[F::DeviceFile] = "/home/eng/sets/pump.dat";
     file[F::Version] = "V1.01";
-    file[F::FileDisplayName] = "ACS 4kW : pump";
+    file[F::FileDisplayName] = "RVN 4kW : pump";
     row("file set", file, "File Unit Details", "",
-        { "ACS 4kW : pump", "-", "-", "-", "ACS 4kW", "V1.01", "pump.dat", "-" });
+        { "RVN 4kW : pump", "-", "-", "-", "RVN 4kW", "V1.01", "pump.dat", "-" });
 }
 
 void TestConnect::panelShowsUnitByInterfaceAndState()
@@ -148,11 +148,11 @@ void TestConnect::addUnitDialogIsOpenedWithoutBlockingAndForwarded()
     QCOMPARE(ports.count(), 1);
 
     dialog->manualButton()->setChecked(true);
-    prompter.expectOpenFile("/tmp/ACS.csv");
+    prompter.expectOpenFile("/tmp/RVNV2.10.csv");
     m_panel->onDataFileSelectClicked();
     QTest::mouseClick(dialog->connectButton(), Qt::LeftButton);
     QCOMPARE(request.count(), 1);
-    QCOMPARE(request.at(0).at(8).toString(), QString("/tmp/ACS.csv"));
+    QCOMPARE(request.at(0).at(8).toString(), QString("/tmp/RVNV2.10.csv"));
     QVERIFY(!dialog->connectButton()->isEnabled());
     m_panel->enableAddUnitButtons();
 

@@ -49,9 +49,9 @@ void TestUnitTreeFrame::rowsAndMarksFollowTheEntries_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("styles");
     QTest::newRow("RS232") << int(UnitTreeFrame::RS232Group)
-                           << QList<QStringList> { entry("1", "ACS 4kW (1)", "connect", "RS232", "ttyS0"),
-                                  entry("2", "ACS 7kW (2)", "disconnect", "RS232", "ttyS1") }
-                           << QStringList { "ACS 4kW (1)", "ACS 7kW (2)" } << QStringList { green, yellow };
+                           << QList<QStringList> { entry("1", "RVN 4kW (1)", "connect", "RS232", "ttyS0"),
+                                  entry("2", "RVN 7kW (2)", "disconnect", "RS232", "ttyS1") }
+                           << QStringList { "RVN 4kW (1)", "RVN 7kW (2)" } << QStringList { green, yellow };
     QTest::newRow("RS485 not yet named")
         << int(UnitTreeFrame::RS485Group) << QList<QStringList> { entry("5", "", "", "RS485", "ttyUSB0") }
         << QStringList { "5" } << QStringList { yellow };
@@ -167,8 +167,8 @@ void TestUnitTreeFrame::fileUnitsCarryTheirSetAndCanBeRemoved()
     int a = 0, b = 0;
     auto *modelA = reinterpret_cast<TreeModel *>(&a);
     auto *modelB = reinterpret_cast<TreeModel *>(&b);
-    frame.constructFileTree("ACS 4kW", "/sets/pump.dat", "8,5", "4000", "V2.10", "ACS 4kW : pump", modelA);
-    frame.constructFileTree("ACS 7kW", "/sets/fan.dat", "14", "7500", "V2.11", "ACS 7kW : fan", modelB);
+    frame.constructFileTree("RVN 4kW", "/sets/pump.dat", "8,5", "4000", "V2.10", "RVN 4kW : pump", modelA);
+    frame.constructFileTree("RVN 7kW", "/sets/fan.dat", "14", "7500", "V2.11", "RVN 7kW : fan", modelB);
     QCOMPARE(frame.fileModel(1), modelB);
 
     QSignalSpy spy(&frame, &UnitTreeFrame::vxUISigUnitClicked);
