@@ -150,18 +150,14 @@ RecordingWriter::Status RecordingWriter::saveCopy(
             *error = SafeSave::failureText(path, target.errorString());
         return InvalidFilepath; // the QSaveFile is discarded: nothing appears at path
     }
-    QString text = QString(end > 0 && bytes.at(end - 1) != '
-' ? QStringLiteral("
-") : QString())
-        + RecFormat::commentMarker() + QLatin1Char('
-') + comment;
+    QString text = QString(end > 0 && bytes.at(end - 1) != '\n' ? QStringLiteral("\n") : QString())
+        + RecFormat::commentMarker() + QLatin1Char('\n') + comment;
     if (!comment.isEmpty() && !comment.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     QByteArray tail = codec->fromUnicode(text);
     tail.replace("\r\n", "\n");
     if (lineEnd != "\n")
-        tail.replace("
-", lineEnd);
+        tail.replace("\n", lineEnd);
     if (target.write(tail) != tail.size()) {
         if (error)
             *error = SafeSave::failureText(path, target.errorString());
