@@ -170,14 +170,43 @@ bool VxCommManageSerialPort::VxCommReopenPort()
             port->close();
         opened = !portName.isEmpty() && openWithKeptSettings();
     });
-    portOpen.store(opened);
+    // A port the user opened stays open for the program while its adapter is away: the exchanges
+    // keep trying it and take it up again when it is back.
+    if (opened)
+        portOpen.store(true);
     return opened;
+}
+
+QString VxCommManageSerialPort::deviceBehind(const QString &name)
+{
+    const QString path = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+    return QFileInfo(path).canonicalFilePath();
+}
+
+bool VxCommManageSerialPort::takeUpAgain()
+{
+    // At most once a second, so a missing adapter costs no more than a failed open per second.
+    if (portName.isEmpty() || (reopenClock.isValid() && reopenClock.elapsed() < 1000))
+        return port->isOpen();
+    reopenClock.start();
+    return openWithKeptSettings();
+}
+
+void VxCommManageSerialPort::noticeLoss()
+{
+    // An unplugged USB adapter, or a pseudo-terminal whose other side ended, leaves the open
+    // file behind a device that is gone or has been replaced: let go of it and open it anew.
+    if (port->error() == QSerialPort::ResourceError || deviceBehind(portName) != openedDevice) {
+        port->close();
+        reopenClock.start();
+    }
 }
 
 bool VxCommManageSerialPort::openWithKeptSettings()
 {
     port->setPortName(VxCommSystemPortName(portName));
     openFault.clear();
+    openedDevice = deviceBehind(portName);
     if (!port->open(QIODevice::ReadWrite)) {
         switch (port->error()) {
         case QSerialPort::PermissionError:
@@ -301,7 +330,8 @@ void VxCommManageSerialPort::pullFromDriver()
     // The port is not served by an event loop while an exchange runs: fetch what the driver
     // holds without waiting. A poll that finds nothing reports a timeout, which is no error here.
     for (int i = 0; i < 4 && port->waitForReadyRead(0); ++i) { }
-    port->clearError();
+    if (port->error() != QSerialPort::ResourceError)
+        port->clearError();
 }
 
 int VxCommManageSerialPort::exchange(
@@ -309,7 +339,7 @@ int VxCommManageSerialPort::exchange(
 {
     replyLength = 0;
     lastMandatedWait.store(0);
-    if (!port->isOpen())
+    if (!port->isOpen() && !takeUpAgain())
         return -14;
     // Bytes left over from an earlier reply that came late or too long would be taken
     // for the start of this one.
@@ -319,6 +349,7 @@ int VxCommManageSerialPort::exchange(
 
     if (port->write(reinterpret_cast<const char *>(request), requestLength) != requestLength
         || !port->waitForBytesWritten(1000)) {
+        noticeLoss();
         port->clearError();
         return -4;
     }
@@ -328,8 +359,10 @@ int VxCommManageSerialPort::exchange(
     int total = 0;
     const int collected = collectReply(reply, total, mandated);
     lastMandatedWait.store(mandated);
-    if (collected < 0)
+    if (collected < 0) {
+        noticeLoss();
         return collected;
+    }
     replyLength = quint32(total);
 
     if (total != expectedLength) {

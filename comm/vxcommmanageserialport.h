@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -67,6 +68,9 @@ public:
 private:
     void runOnIoThread(const std::function<void()> &work) const;
     bool openWithKeptSettings(); // in ioThread only
+    bool takeUpAgain(); // in ioThread only: opens a port that was lost, when it is back
+    void noticeLoss(); // in ioThread only: closes a port whose device has gone
+    static QString deviceBehind(const QString &name);
     int exchange(
         const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
     int collectReply(quint8 *reply, int &total, int &mandated);
@@ -80,6 +84,8 @@ private:
     // periodic reopening must restore what the user chose.
     QString portName;
     QString openFault; // why the last open failed
+    QString openedDevice; // the device node the port was opened on
+    QElapsedTimer reopenClock; // since the last attempt to take a lost port up again
     int baudRate = 9600;
     int parity = 0; // QSerialPort::Parity
     int dataBits = 8; // QSerialPort::DataBits

@@ -152,7 +152,7 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
                 break;
         }
         if (!retried) {
-            if ((result == -12 || result == -4 || result == -1) && activeFlagOf(unit) == "1")
+            if ((result == -12 || result == -4 || result == -1 || result == -14) && activeFlagOf(unit) == "1")
                 emit VxCommHealthOfUnitToUI(
                     2, unit, ch, link, QStringLiteral("Device-Inactive"), requestBytes, replyBytes);
             VxCommSetUnitActive(unit, QStringLiteral("0"));

@@ -48,6 +48,7 @@ private slots:
     void silentUnitIsResentThenInactive();
     void disconnectedUnitGetsNoTraffic();
     void unitThatReturnsIsActiveOnce();
+    void unpluggedAdapterIsTakenUpAgain();
 
 private:
     bool startPeer();
@@ -418,6 +419,49 @@ void TestModbusMaster::unitThatReturnsIsActiveOnce()
     QCOMPARE(messages(spy, 2), QStringList { "Device-Active" });
     QCOMPARE(messages(spy, 4).size(), 2);
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), QString("1"));
+}
+
+// A USB adapter pulled out and plugged in again: the pseudo-terminal pair behind the link name
+// ends and a new one takes the same name. One "inactive" report, then the exchanges find the new
+// device by themselves.
+void TestModbusMaster::unpluggedAdapterIsTakenUpAgain()
+{
+    if (MASTER_OVER_TCP)
+        QSKIP("serial adapters only");
+    const QString adapterDir = dir.path() + QStringLiteral("/adapter");
+    QVERIFY(QDir().mkpath(adapterDir));
+    auto adapter = std::make_unique<SocatPty>();
+    PymodbusPeer drive;
+    QVERIFY(adapter->start(adapterDir) && drive.startRtu(adapter->peer()));
+    VxCommModbusMaster link(2);
+    QCOMPARE(link.VxCommOpenSerialLink(adapterDir + QStringLiteral("/ours"), 115200, "N,8,1"), 1);
+    link.VxCommSetMsgDelay(5);
+    link.VxCommSetNoOfRetries(1);
+    link.VxCommAddUnitHealth(1, "connect", "1");
+    link.VxCommSetUnitAddress(1);
+    auto read = [&link] {
+        QMutexLocker lock(link.VxCommMutex());
+        return link.VxCommIsUnitConnected(1) ? link.VxCommTransaction(4, 40001, 0, 1, 0, nullptr, nullptr)
+                                             : -100;
+    };
+    QCOMPARE(read(), replyBytes(7));
+
+    QSignalSpy spy(&link, &VxCommModbusMaster::VxCommHealthOfUnitToUI);
+    drive.stop();
+    adapter.reset();
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(read() < 0 && read() != -100);
+    QCOMPARE(messages(spy, 2), QStringList { "Device-Inactive" });
+
+    adapter = std::make_unique<SocatPty>();
+    QVERIFY(adapter->start(adapterDir) && drive.startRtu(adapter->peer()));
+    int result = -1;
+    for (int i = 0; i < 40 && result < 0; ++i) {
+        QTest::qWait(100);
+        result = read();
+    }
+    QCOMPARE(result, replyBytes(7));
+    QCOMPARE(messages(spy, 2), (QStringList { "Device-Inactive", "Device-Active" }));
 }
 
 QTEST_GUILESS_MAIN(TestModbusMaster)
