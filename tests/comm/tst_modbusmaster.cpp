@@ -2,6 +2,7 @@
 // loopback TCP, chosen at build time so that both transports run the same cases. Every Qt warning
 // is fatal here, so a worker thread touching a Qt object of another thread fails the test.
 #include "commtestpeers.h"
+#include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QtTest>
@@ -462,6 +463,13 @@ void TestModbusMaster::unpluggedAdapterIsTakenUpAgain()
     }
     QCOMPARE(result, replyBytes(7));
     QCOMPARE(messages(spy, 2), (QStringList { "Device-Inactive", "Device-Active" }));
+
+    // The stable names offered beside a port are the links that lead to its device.
+    QVERIFY(QFile::link(adapter->ours(), adapterDir + QStringLiteral("/usb-Maker_Adapter_1234-if00")));
+    QVERIFY(QFile::link(adapter->peer(), adapterDir + QStringLiteral("/usb-Other-if00")));
+    QCOMPARE(VxCommManageSerialPort::stableNamesOf(adapter->ours(), adapterDir),
+        (QStringList { adapterDir + QStringLiteral("/ours"),
+            adapterDir + QStringLiteral("/usb-Maker_Adapter_1234-if00") }));
 }
 
 QTEST_GUILESS_MAIN(TestModbusMaster)

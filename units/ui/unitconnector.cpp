@@ -268,6 +268,13 @@ void UnitConnector::disconnectOrReconnect(const QString &str, const QStringList 
         return;
     if (str.contains(tr("Disconnect"))) {
         markInMaster(record, false);
+        if (F::at(record->entry, F::Interface) != F::tcpIp()) {
+            // The adapter is left to other programs while no unit on it is connected; Connect
+            // opens it again.
+            QMutexLocker lock(record->master->VxCommMutex());
+            if (record->master->VxCommConnectedUnitCount() == 0)
+                record->master->VxCommCloseLink();
+        }
         record->heldDisconnected = true;
         record->entry[F::State] = F::disconnected();
         log(record->entry, tr("success"), tr("device link disconnected"));

@@ -363,6 +363,15 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     connectSerial(QStringLiteral("RS485"), link, 3);
     QVERIFY(waitFor([&] { return t.infoList(UnitRegistry::RS485).size() == 2; }));
     QCOMPARE(t.commModList(UnitRegistry::RS485).at(1), kept);
+
+    // With no unit on it connected the port is left to other programs; Connect takes it again.
+    for (const QStringList &unit : t.infoList(UnitRegistry::RS485))
+        t.vxUISlotUnitDisconnectClicked(QStringLiteral("Disconnect"), unit);
+    QVERIFY(!kept->VxCommIsLinkOpen());
+    prompter.expectInformation(QStringLiteral("Device Link is established"), QStringLiteral("Information"));
+    t.vxUISlotUnitDisconnectClicked(QStringLiteral("Connect"), t.infoList(UnitRegistry::RS485).first());
+    QVERIFY(kept->VxCommIsLinkOpen());
+    QVERIFY(waitFor([&] { return prompter.pending() == 0; }));
 }
 
 void TstTabWidget::unitFallingSilentMidRead()
