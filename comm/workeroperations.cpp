@@ -3,6 +3,7 @@
 #include "treeitem.h"
 #include "treemodel.h"
 #include "vxcommmodbusmaster.h"
+#include "vxcommreply.h"
 #include "workerfailure.h"
 
 #include <QDebug>
@@ -106,9 +107,8 @@ Exchange readWords(Context &ctx, int type, int number, int count, QVector<quint1
     if (outcome != Exchange::Ok)
         return outcome;
     const bool bits = type == 1 || type == 2;
-    const int dataBytes = bits ? (count + 7) / 8 : 2 * count;
     // A reply that does not carry what was asked would store garbage in the model.
-    if (code < 3 + dataBytes || reply[2] != dataBytes)
+    if (!VxCommReply::hasItems(reply, code, type, count))
         return Exchange::Failed;
     words->clear();
     for (int i = 0; i < count; ++i) {
