@@ -216,8 +216,11 @@ Result readAllParameters(Context &ctx)
                 continue;
             }
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? ReadSetValue : ReadOther);
-            if (failure == Failure::Skip)
+            if (failure == Failure::Skip) {
+                if (ctx.out.skipped)
+                    ctx.out.skipped(entry.item);
                 continue;
+            }
             return finish(ctx, failure == Failure::Removed ? Removed : Failed, read);
         }
         read += stored ? 1 : 0;
@@ -259,7 +262,10 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             if (!writable.contains(entry.item))
                 break;
-            if (options.exportOnlyChanged && !entry.item->isChanged(entry.set))
+            // Only values changed offline when asked; and a file cut short does not speak for the
+            // parameters it did not reach.
+            if ((options.exportOnlyChanged || ctx.model->isBeyondFile(entry.item))
+                && !entry.item->isChanged(entry.set))
                 continue;
             const QVector<quint16> words = wordsToWrite(*ctx.model, entry);
             if (entry.tableType != 4 || words.size() != entry.count) {
@@ -273,8 +279,11 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
                 continue;
             }
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? WriteSetValue : WriteOther);
-            if (failure == Failure::Skip)
+            if (failure == Failure::Skip) {
+                if (ctx.out.skipped)
+                    ctx.out.skipped(entry.item);
                 continue;
+            }
             return finish(ctx, failure == Failure::Removed ? Removed : Failed, written);
         }
         written += wrote ? 1 : 0;
