@@ -1460,6 +1460,10 @@ Chcete pokračovat?</translation>
         <source>Saved %1</source>
         <translation>Uloženo: %1</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Soubor obsahuje %1 z %2 parametrů souboru %3. Zapsat těchto %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

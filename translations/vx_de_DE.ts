@@ -1458,6 +1458,10 @@ Fortfahren?</translation>
         <source>Saved %1</source>
         <translation>%1 gespeichert</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Die Datei enthält %1 von %2 Parametern von %3. Diese %1 schreiben?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

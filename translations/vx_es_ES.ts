@@ -1458,6 +1458,10 @@ Do you want to Continue?</source>
         <source>Saved %1</source>
         <translation>%1 guardado</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>El archivo contiene %1 de %2 parámetros de %3. ¿Escribir estos %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1458,6 +1458,10 @@ Voulez-vous continuer ?</translation>
         <source>Saved %1</source>
         <translation>%1 enregistré</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Le fichier contient %1 des %2 paramètres de %3. Écrire ces %1 ?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1458,6 +1458,10 @@ Continuare?</translation>
         <source>Saved %1</source>
         <translation>%1 salvato</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Il file contiene %1 di %2 parametri di %3. Scrivere questi %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1458,6 +1458,10 @@ Wilt u doorgaan?</translation>
         <source>Saved %1</source>
         <translation>%1 opgeslagen</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Het bestand bevat %1 van %2 parameters van %3. Deze %1 schrijven?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1458,6 +1458,10 @@ Pretende continuar?</translation>
         <source>Saved %1</source>
         <translation>%1 guardado</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>O ficheiro contém %1 de %2 parâmetros de %3. Escrever estes %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

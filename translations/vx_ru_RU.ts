@@ -1460,6 +1460,10 @@ Do you want to Continue?</source>
         <source>Saved %1</source>
         <translation>Сохранено: %1</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Файл содержит %1 из %2 параметров %3. Записать эти %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

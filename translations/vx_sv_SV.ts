@@ -1458,6 +1458,10 @@ Vill du fortsätta?</translation>
         <source>Saved %1</source>
         <translation>Sparade %1</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Filen innehåller %1 av %2 parametrar i %3. Skriva dessa %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

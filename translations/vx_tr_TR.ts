@@ -1456,6 +1456,10 @@ Devam etmek istiyor musunuz?</translation>
         <source>Saved %1</source>
         <translation>%1 kaydedildi</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Dosya, %3 dosyasının %2 parametresinden %1 tanesini içeriyor. Bu %1 parametre yazılsın mı?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
