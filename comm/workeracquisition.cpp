@@ -1,5 +1,6 @@
 // The oscilloscope acquisition of the unit worker.
 #include "oscunitdev.h"
+#include "vxcommreply.h"
 #include "workerfailure.h"
 #include "workeroperations.h"
 
@@ -27,16 +28,16 @@ bool acquisitionCycle(Context &ctx, OscUnitDev *device)
     for (int i = 0; i < addresses.size() && i < counts.size(); ++i) {
         int code = 0;
         const int count = counts.at(i);
-        const Exchange outcome = exchange(ctx, SignalDecoding::tableType(addresses.at(i)), addresses.at(i), 0,
-            count, 0, nullptr, reply, &code);
-        if (outcome != Exchange::Ok) {
+        const int type = SignalDecoding::tableType(addresses.at(i));
+        const Exchange outcome = exchange(ctx, type, addresses.at(i), 0, count, 0, nullptr, reply, &code);
+        // Reply: unit, function, byte count, data; a block that does not come back whole makes
+        // the cycle invalid, as any other read would be.
+        if (outcome != Exchange::Ok || !VxCommReply::hasItems(reply, code, type, count)) {
             valid = false;
             break;
         }
         valid = true;
-        // Reply: unit, function, byte count, data. Only what the reply really carries is taken;
-        // a short block then fails the length check below.
-        const int carried = qMin(int(reply[2]), qMax(0, code - 3));
+        const int carried = (type == 1 || type == 2) ? (count + 7) / 8 : 2 * count;
         bytes.append(reinterpret_cast<const char *>(reply + 3), qMin(carried, int(sizeof reply) - 3));
     }
     if (isRemoved(ctx))

@@ -3,6 +3,7 @@
 #include "treeitem.h"
 #include "treemodel.h"
 #include "vxcommmodbusmaster.h"
+#include "vxcommreply.h"
 #include "workerfailure.h"
 
 #include <QDebug>
@@ -107,9 +108,8 @@ Exchange readWords(Context &ctx, int type, int number, int count, QVector<quint1
     if (outcome != Exchange::Ok)
         return outcome;
     const bool bits = type == 1 || type == 2;
-    const int dataBytes = bits ? (count + 7) / 8 : 2 * count;
     // A reply that does not carry what was asked would store garbage in the model.
-    if (code < 3 + dataBytes || reply[2] != dataBytes)
+    if (!VxCommReply::hasItems(reply, code, type, count))
         return Exchange::Failed;
     words->clear();
     for (int i = 0; i < count; ++i) {
@@ -217,8 +217,11 @@ Result readAllParameters(Context &ctx)
                 continue;
             }
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? ReadSetValue : ReadOther);
-            if (failure == Failure::Skip)
+            if (failure == Failure::Skip) {
+                if (ctx.out.skipped)
+                    ctx.out.skipped(entry.item);
                 continue;
+            }
             return finish(ctx, failure == Failure::Removed ? Removed : Failed, read);
         }
         read += stored ? 1 : 0;
@@ -283,7 +286,10 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             if (!writable.contains(entry.item))
                 break;
-            if (options.exportOnlyChanged && !entry.item->isChanged(entry.set))
+            // Only values changed offline when asked; and a file cut short does not speak for the
+            // parameters it did not reach.
+            if ((options.exportOnlyChanged || ctx.model->isBeyondFile(entry.item))
+                && !entry.item->isChanged(entry.set))
                 continue;
             const QVector<quint16> words = wordsToWrite(*ctx.model, entry);
             if (entry.tableType != 4 || words.size() != entry.count) {
@@ -301,8 +307,11 @@ Result writeParameters(Context &ctx, const WriteOptions &options)
                 continue;
             }
             const Failure failure = handleFailure(ctx, outcome, entry.setValue ? WriteSetValue : WriteOther);
-            if (failure == Failure::Skip)
+            if (failure == Failure::Skip) {
+                if (ctx.out.skipped)
+                    ctx.out.skipped(entry.item);
                 continue;
+            }
             return finish(ctx, failure == Failure::Removed ? Removed : Failed, written);
         }
         written += wrote ? 1 : 0;

@@ -37,6 +37,9 @@ struct Reports
     std::function<void()> progressClose;
     // Parameters read or written by a read or write of all parameters, reported once as it ends.
     std::function<void(int)> handled;
+    // A parameter passed over after a failed exchange (ContinueDespiteCOMFault), before the
+    // progress of its group is reported.
+    std::function<void(TreeItem *)> skipped;
     std::function<void(const QString &message, const QString &title)> errorMsg;
     std::function<void()> enableWindow;
     std::function<void(const QString &)> changeUnitName;

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QTextCodec>
 #include <QTextStream>
 
 namespace DatFile {
@@ -65,52 +66,111 @@ QString findDeviceFile(const QString &csvDir, const QString &name)
     return {};
 }
 
+QString quoted(const QString &text)
+{
+    QString printable;
+    for (const QChar c : text)
+        printable
+            += c.isPrint() ? QString(c) : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    return QLatin1Char('\'') + printable + QLatin1Char('\'');
+}
+
+// A value the unit accepts writes of and whose limits are fixed: limits that follow other
+// parameters are the unit's to judge, and a read-only value (a measured one may exceed its rated
+// range) is never written.
+bool limitsApply(const TreeModel &model, const TreeItem &item)
+{
+    return !model.DepPrmItemList().contains(const_cast<TreeItem *>(&item))
+        && item.field(ParameterValues::FieldAccess).toInt() > 0;
+}
+
+// Why a time or date text cannot be taken; empty when it can. `stored`: the hour of "T_HHMMSST"
+// is in tenths of an hour there.
+QString timeFault(const TreeModel &model, const TreeItem &item, const QString &value, bool stored)
+{
+    const QStringList parts = value.split(QLatin1Char(':'));
+    QVector<uint> p;
+    for (const QString &part : parts) {
+        bool ok = false;
+        p.append(part.toUInt(&ok));
+        if (!ok || p.last() > 65535 || parts.size() != 3)
+            return QStringLiteral("%1 is no time").arg(quoted(value));
+    }
+    if (stored && item.kind() == TreeItem::TimeHhMmSsT)
+        p[0] /= 10;
+    const bool date = item.kind() == TreeItem::Date;
+    // A time counts seconds, a date its year, month and day in that order.
+    const auto ordinal = [date](const QVector<uint> &t) {
+        return date ? qint64(t[0]) * 10000 + t[1] * 100 + t[2] : qint64(t[0]) * 3600 + t[1] * 60 + t[2];
+    };
+    if (!limitsApply(model, item))
+        return QString();
+    if (date ? (p[1] > 12 || p[2] > 31) : (p[1] > 59 || p[2] > 59))
+        return QStringLiteral("%1 is no %2")
+            .arg(quoted(value), date ? QStringLiteral("date") : QStringLiteral("time"));
+    const auto limit = [&](int field, bool *ok) {
+        const QStringList l = item.field(field).split(QLatin1Char(':'));
+        QVector<uint> t;
+        for (const QString &part : l)
+            t.append(part.toUInt(ok));
+        *ok = *ok && t.size() == 3;
+        return *ok ? ordinal(t) : 0;
+    };
+    bool okMin = false, okMax = false;
+    const qint64 lo = limit(ParameterValues::FieldMin, &okMin), hi = limit(ParameterValues::FieldMax, &okMax);
+    if ((okMin && ordinal(p) < lo) || (okMax && ordinal(p) > hi))
+        return QStringLiteral("%1 is outside %2 .. %3")
+            .arg(value, item.field(ParameterValues::FieldMin), item.field(ParameterValues::FieldMax));
+    return QString();
+}
+
+// Why a value of an enumerated parameter cannot be taken: a shown text must be one of its
+// choices (in the language the file was saved in) or the number of one; a stored one a number
+// within its limits.
+QString choiceFault(const TreeItem &item, const QString &value, bool stored)
+{
+    const QStringList texts = item.valueTexts();
+    if (!stored && texts.contains(value))
+        return QString();
+    bool ok = false;
+    const int v = value.toInt(&ok);
+    if (!ok)
+        return stored ? QStringLiteral("%1 is not a number").arg(quoted(value))
+                      : QStringLiteral("%1 is none of its choices (%2)")
+                            .arg(quoted(value), texts.join(QLatin1String(", ")));
+    const bool negative = item.kind() == TreeItem::EnumeratedNegative;
+    bool okMin = false, okMax = false;
+    int lo = item.field(ParameterValues::FieldMin).toInt(&okMin);
+    int hi = item.field(ParameterValues::FieldMax).toInt(&okMax);
+    // Without limits in its row, its choices bound it.
+    if (!okMin && !texts.isEmpty())
+        lo = negative ? 1 - texts.size() : 0;
+    if (!okMax && !texts.isEmpty())
+        hi = negative ? 0 : texts.size() - 1;
+    if (((okMin || !texts.isEmpty()) && v < lo) || ((okMax || !texts.isEmpty()) && v > hi))
+        return QStringLiteral("%1 is outside %2 .. %3").arg(value).arg(lo).arg(hi);
+    return QString();
+}
+
 // Why one value of a parameter line cannot be taken; empty when it can. `stored` is the form
 // that is sent to a unit, `shown` the one read when the stored form is empty.
 QString valueFault(const TreeModel &model, const TreeItem &item, const QString &shown, const QString &stored)
 {
-    const QString value = stored.trimmed().isEmpty() ? shown.trimmed() : stored.trimmed();
+    const bool fromStored = !stored.trimmed().isEmpty();
+    const QString value = fromStored ? stored.trimmed() : shown.trimmed();
     if (value.isEmpty())
         return QString();
-    const auto quoted = [](const QString &text) {
-        QString printable;
-        for (const QChar c : text)
-            printable += c.isPrint() ? QString(c)
-                                     : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        return QLatin1Char('\'') + printable + QLatin1Char('\'');
-    };
-    const bool fromStored = !stored.trimmed().isEmpty();
     switch (item.kind()) {
     case TreeItem::Text:
     case TreeItem::Menu:
         return QString();
     case TreeItem::Time:
     case TreeItem::TimeHhMmSsT:
-    case TreeItem::Date: {
-        const QStringList parts = value.split(QLatin1Char(':'));
-        for (const QString &part : parts) {
-            bool ok = false;
-            part.toUInt(&ok);
-            if (!ok)
-                return QStringLiteral("%1 is no time").arg(quoted(value));
-        }
-        return QString();
-    }
+    case TreeItem::Date:
+        return timeFault(model, item, value, fromStored);
     case TreeItem::Enumerated:
-    case TreeItem::EnumeratedNegative: {
-        if (!fromStored) // a value text, in whatever language the file was saved
-            return QString();
-        bool ok = false;
-        const int v = value.toInt(&ok);
-        if (!ok)
-            return QStringLiteral("%1 is not a number").arg(quoted(value));
-        bool okMin = false, okMax = false;
-        const int lo = item.field(ParameterValues::FieldMin).toInt(&okMin);
-        const int hi = item.field(ParameterValues::FieldMax).toInt(&okMax);
-        if ((okMin && v < lo) || (okMax && v > hi))
-            return QStringLiteral("%1 is outside %2 .. %3").arg(value).arg(lo).arg(hi);
-        return QString();
-    }
+    case TreeItem::EnumeratedNegative:
+        return choiceFault(item, value, fromStored);
     default:
         break;
     }
@@ -129,10 +189,7 @@ QString valueFault(const TreeModel &model, const TreeItem &item, const QString &
             return QStringLiteral("%1 is not a number").arg(quoted(value));
         taken = ParameterValues::fromShown(item, value);
     }
-    // Limits that follow other parameters are the unit's to judge, and a read-only value (a
-    // measured one may exceed its rated range) is never written; the other limits are checked here.
-    if (model.DepPrmItemList().contains(const_cast<TreeItem *>(&item))
-        || item.field(ParameterValues::FieldAccess).toInt() <= 0)
+    if (!limitsApply(model, item))
         return QString();
     bool ok = false, okMin = false, okMax = false;
     const double number = RegisterWord::parseNumber(taken.shown, &ok);
@@ -146,34 +203,57 @@ QString valueFault(const TreeModel &model, const TreeItem &item, const QString &
     return QString();
 }
 
+// The last line of a file without its line end may have been cut: it counts as whole when its
+// last field (the stored form of set D) is the one its shown form gives.
+bool lastLineWhole(const TreeItem &item, const QStringList &fields)
+{
+    if (fields.size() < 10)
+        return false;
+    if (fields.size() > 10 || item.isMenu() || fields.at(5).trimmed().isEmpty()
+        || fields.at(9).trimmed().isEmpty())
+        return true;
+    return ParameterValues::fromShown(item, fields.at(5)).stored
+        == ParameterValues::fromStored(item, fields.at(9)).stored;
+}
+
+// Lines of the file, decoded by its byte-order mark (UTF-8 without one), NUL bytes kept.
+QStringList decodedLines(QIODevice &device)
+{
+    const QByteArray bytes = device.readAll();
+    QTextCodec *codec = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForName("UTF-8"));
+    return codec->toUnicode(bytes).split(QLatin1Char('\n'));
+}
+
+int parameterSetsLine(const QStringList &lines)
+{
+    int i = 0;
+    while (i < lines.size()
+        && lines.at(i).section(QLatin1Char(';'), 0, 0).trimmed() != QLatin1String("[PARAMETER SETS]"))
+        ++i;
+    return i;
+}
+
 } // namespace
 
 Check check(QIODevice &device, const TreeModel &model)
 {
     Check result;
-    const QByteArray bytes = device.readAll();
-    // With its size: a NUL byte inside the file is part of it, not its end.
-    const QStringList lines = QString::fromUtf8(bytes.constData(), bytes.size()).split(QLatin1Char('\n'));
-    int i = 0;
-    while (i < lines.size()
-        && lines.at(i).section(QLatin1Char(';'), 0, 0).trimmed() != QLatin1String("[PARAMETER SETS]"))
-        ++i;
+    const QStringList lines = decodedLines(device);
+    int i = parameterSetsLine(lines);
     if (i >= lines.size()) {
         result.message = QStringLiteral("no \"[PARAMETER SETS]\" line: the file holds no parameters");
         return result;
     }
     ++i;
     const QVector<TreeItem *> items = model.allItems();
-    // The text after the last line end: a file cut short ends inside a line.
+    // The text after the last line end: empty unless the file ends inside a line, or its last
+    // line lacks its line end.
     const int last = lines.size() - 1;
     int parameters = 0;
     static const char *const setNames[] = { "A", "B", "C", "D" };
-    bool reachedEnd = items.isEmpty();
     for (TreeItem *item : items) {
-        if (i >= last) {
-            reachedEnd = true;
-            break;
-        }
+        if (i > last || (i == last && lines.at(last).trimmed().isEmpty()))
+            break; // a file cut at a line end: opening and writing say how much it holds
         QString line = lines.at(i);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -184,14 +264,18 @@ Check check(QIODevice &device, const TreeModel &model)
             result.message = QStringLiteral("line %1 (menu %2): %3").arg(number).arg(menu, why);
             return result;
         };
-        ++i;
+        const QStringList fields = line.split(QLatin1Char(';'));
+        if (i++ == last && !lastLineWhole(*item, fields)) {
+            result.line = number;
+            result.message = QStringLiteral("line %1: the file ends inside a line (cut short?)").arg(number);
+            return result;
+        }
         if (isMarker(line))
-            break;
+            return fault(QStringLiteral("a section line inside the parameter table: the file is damaged"));
         if (!line.contains(QLatin1Char(';')))
             return fault(QStringLiteral("the line is incomplete (no \";\")"));
         if (item->isMenu())
             continue;
-        const QStringList fields = line.split(QLatin1Char(';'));
         if (fields.size() < 10)
             return fault(QStringLiteral("the line is incomplete (%1 of 10 fields)").arg(fields.size()));
         for (int set = 0; set < 4; ++set) {
@@ -200,11 +284,6 @@ Check check(QIODevice &device, const TreeModel &model)
                 return fault(QStringLiteral("value of set %1: %2").arg(QLatin1String(setNames[set]), why));
         }
         ++parameters;
-    }
-    if (reachedEnd && !lines.at(last).trimmed().isEmpty()) {
-        result.line = last + 1;
-        result.message = QStringLiteral("line %1: the file ends inside a line (cut short?)").arg(last + 1);
-        return result;
     }
     if (parameters == 0) {
         result.message = QStringLiteral("no parameter lines after \"[PARAMETER SETS]\"");
@@ -223,6 +302,54 @@ Check check(const QString &fileName, const TreeModel &model)
         return result;
     }
     return check(file, model);
+}
+
+Coverage coverage(const TreeModel &model)
+{
+    Coverage counted;
+    const QList<TreeItem *> writable = model.GetWritableParameters();
+    for (const TreeModel::ReadEntry &entry : model.readList()) {
+        if (entry.tableType != 4 || !writable.contains(entry.item))
+            continue;
+        ++counted.total;
+        counted.held += model.isBeyondFile(entry.item) ? 0 : 1;
+    }
+    return counted;
+}
+
+int languageOf(QIODevice &device, const QString &deviceFile, int preferred)
+{
+    const QStringList lines = decodedLines(device);
+    const int first = parameterSetsLine(lines) + 1;
+    QList<int> order { preferred };
+    for (int language = 0; language < ParameterTableLoader::languageKeys().size(); ++language) {
+        if (language != preferred)
+            order.append(language);
+    }
+    int best = preferred, bestScore = -1;
+    for (int language : qAsConst(order)) {
+        const TreeModel model(deviceFile, uint(language), QString(), QString(), true);
+        const QVector<TreeItem *> items = model.allItems();
+        int score = 0;
+        for (int k = 0; k < items.size() && first + k < lines.size(); ++k) {
+            const QStringList fields = lines.at(first + k).split(QLatin1Char(';'));
+            score += fields.value(0) == items.at(k)->text(TreeItem::MenuColumn)
+                && fields.value(1) == fieldText(items.at(k)->text(TreeItem::TextColumn));
+        }
+        if (score > bestScore) {
+            best = language;
+            bestScore = score;
+        }
+        if (score > 0 && score == items.size())
+            break; // every line in step
+    }
+    return best;
+}
+
+int languageOf(const QString &fileName, const QString &deviceFile, int preferred)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? languageOf(file, deviceFile, preferred) : preferred;
 }
 
 QString invalidFileMessage()
@@ -440,6 +567,8 @@ OpenResult openParameters(QIODevice &device, TreeModel &model, ChangeMarks marks
             item->setChanged(set, marks == ChangeMarks::MarkDifferences && differs);
         }
     }
+    // A file cut at a line end fills only the items before the cut.
+    model.setItemsBeyondFile(items.mid(qMin(result.linesApplied, items.size())));
     model.notifyAllValuesChanged();
     result.ok = true;
     return result;

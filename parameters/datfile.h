@@ -67,9 +67,11 @@ enum class ChangeMarks {
 
 // The whole parameter part of a file checked against the model it is to be opened into, before
 // anything takes its values (a view, a unit): a "[PARAMETER SETS]" line, at least one parameter
-// line, every line complete (ten fields for a parameter, the last one ended) and every value of
-// a numeric, enumerated or time parameter a number within the parameter's limits. `message`
-// names the line and the parameter of the first fault.
+// line, no section line among them, every line complete (ten fields for a parameter; a last line
+// without its line end must not have been cut) and every value within the parameter's limits: a
+// number, one of its choices, a time. `message` names the line, menu and set of the first fault.
+// A file that ends at a line end before the last parameter passes: opening it marks what it did
+// not reach (coverage()), and a write asks first.
 struct Check
 {
     bool ok = false;
@@ -79,8 +81,24 @@ struct Check
 Check check(QIODevice &device, const TreeModel &model);
 Check check(const QString &fileName, const TreeModel &model);
 
-// Customer data and set values into an existing model, line by line in display order.
+// Customer data and set values into an existing model, line by line in display order. Items
+// after the file's last line are marked as not reached (TreeModel::isBeyondFile).
 OpenResult openParameters(QIODevice &device, TreeModel &model, ChangeMarks marks = ChangeMarks::Clear);
 OpenResult openParameters(const QString &fileName, TreeModel &model, ChangeMarks marks = ChangeMarks::Clear);
+
+// Of the values a write of the model sends (parameter and set of the writable parameters), how
+// many the file it was opened from holds.
+struct Coverage
+{
+    int held = 0;
+    int total = 0;
+};
+Coverage coverage(const TreeModel &model);
+
+// The language (0..10) in whose parameter tree the file's lines stand: a file follows the tree of
+// the language it was saved in, and a device description file may give a parameter a row in some
+// languages only. `preferred` unless another language matches more menu numbers and texts.
+int languageOf(QIODevice &device, const QString &deviceFile, int preferred);
+int languageOf(const QString &fileName, const QString &deviceFile, int preferred);
 
 } // namespace DatFile

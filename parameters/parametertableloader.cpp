@@ -43,6 +43,33 @@ double maximumFactor(const QString &role, const QString &deviceFileName)
     return znp ? 4.0 : 1.5;
 }
 
+// Modbus table of a one-based register number; 0 for a number outside the four tables.
+int tableOf(qlonglong number)
+{
+    if (number >= 1 && number <= 9999)
+        return 1;
+    if (number >= 10001 && number <= 19999)
+        return 2;
+    if (number >= 30001 && number <= 39999)
+        return 3;
+    return number >= 40001 && number <= 49999 ? 4 : 0;
+}
+
+// A parameter has no register ("x" or nothing) or one whose set registers (+1000 per set) all
+// lie in one table: a number that is none would be read and written nowhere, in silence.
+bool registerFieldValid(const QStringList &fields)
+{
+    if (fields.value(FieldType) == QLatin1String("M"))
+        return true;
+    const QString text = fields.value(FieldRegister).trimmed();
+    if (text.isEmpty() || text.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0)
+        return true;
+    bool ok = false;
+    const qlonglong first = text.toLongLong(&ok);
+    const qlonglong last = first + (fields.value(FieldOneValue) == QLatin1String("N") ? 3000 : 0);
+    return ok && tableOf(first) != 0 && tableOf(first) == tableOf(last);
+}
+
 } // namespace
 
 const QStringList &ParameterTableLoader::languageKeys()
@@ -96,6 +123,8 @@ ParameterTableLoader::Result ParameterTableLoader::walk(QTextStream &in, int lan
         }
         if (fields.size() < MinimumFields)
             return Result::ShortDefinition;
+        if (!registerFieldValid(fields))
+            return Result::BadRegister;
         ++ordinal;
         onDefinition(ordinal, fields);
     }
@@ -139,7 +168,7 @@ ParameterTableLoader::Result ParameterTableLoader::load(
             stack.last().parent->appendChild(item);
         });
 
-    if (result == Result::ShortDefinition || result == Result::NoEndMarker)
+    if (result != Result::Complete)
         root->removeChildren(before, root->childCount() - before);
     return result;
 }

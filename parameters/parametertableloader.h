@@ -26,11 +26,12 @@ public:
         Complete, // end marker reached
         NoTable, // no "[PARAMETER SETS]" line
         ShortDefinition, // a definition row with fewer than 26 fields
-        NoEndMarker // the file ended before "[PARAMETER SETS]END": cut short
+        NoEndMarker, // the file ended before "[PARAMETER SETS]END": cut short
+        BadRegister // a parameter row whose register field is neither "x" nor a register number
     };
 
-    // Appends the items to `root`. On ShortDefinition and NoEndMarker every item appended so far
-    // is removed.
+    // Appends the items to `root`. Unless the table is complete every item appended so far is
+    // removed.
     static Result load(QTextStream &in, TreeItem *root, const Options &options);
 
     // Language keys by language index.
@@ -40,8 +41,8 @@ public:
 
     // Walks the records of the table: `onDefinition(ordinal, fields)` for each definition row of
     // at least 26 fields, `onLanguage(ordinal of the last definition row, fields)` for each language
-    // row of `language`. Stops at the end marker, the end of the text (NoEndMarker) or a short
-    // definition row.
+    // row of `language`. Stops at the end marker, the end of the text (NoEndMarker), a short
+    // definition row or one whose register field names no register.
     static Result walk(QTextStream &in, int language,
         const std::function<void(int, const QStringList &)> &onDefinition,
         const std::function<void(int, const QStringList &)> &onLanguage);

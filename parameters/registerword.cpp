@@ -110,7 +110,9 @@ double parseNumber(const QString &text, bool *ok)
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool good = false;
     double v = t.toDouble(&good);
-    if (!good || !std::isfinite(v))
+    // "nan" and "inf" read as numbers, but no register holds them.
+    good = good && std::isfinite(v);
+    if (!good)
         v = 0.0;
     if (ok)
         *ok = good;

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPersistentModelIndex>
 #include <QReadWriteLock>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 #include <atomic>
@@ -135,6 +136,16 @@ public:
         read();
     }
 
+    // Items a parameter set file opened into the model did not reach (it ended before its last
+    // parameter): they keep the values they had, and a write to a unit leaves them out unless
+    // they were edited since. Empty after a whole file.
+    void setItemsBeyondFile(const QVector<TreeItem *> &items)
+    {
+        m_beyondFile = QSet<const TreeItem *>(items.cbegin(), items.cend());
+    }
+    bool isBeyondFile(const TreeItem *item) const { return m_beyondFile.contains(item); }
+    bool endsBeforeLastItem() const { return !m_beyondFile.isEmpty(); }
+
     // Reads the customer data and the set values of a parameter set file (see DatFile).
     bool ParameterOpen(const QString &fileName, QString *message = nullptr,
         DatFile::ChangeMarks marks = DatFile::ChangeMarks::Clear);
@@ -182,4 +193,5 @@ private:
     mutable QReadWriteLock m_valueLock { QReadWriteLock::Recursive };
     std::atomic<bool> m_notifyPending { false };
     QHash<int, QList<QPersistentModelIndex>> m_expanded;
+    QSet<const TreeItem *> m_beyondFile;
 };

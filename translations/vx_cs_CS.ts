@@ -1480,6 +1480,10 @@ Chcete pokračovat?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parametrů nemá v této sadě hodnotu a budou přeskočeny.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Soubor obsahuje %1 z %2 parametrů souboru %3. Zapsat těchto %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

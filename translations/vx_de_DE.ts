@@ -1478,6 +1478,10 @@ Fortfahren?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 Parameter haben in diesem Satz keinen Wert und werden übersprungen.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Die Datei enthält %1 von %2 Parametern von %3. Diese %1 schreiben?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

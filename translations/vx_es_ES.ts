@@ -1478,6 +1478,10 @@ Do you want to Continue?</source>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parámetros no tienen valor en este juego y se omitirán.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>El archivo contiene %1 de %2 parámetros de %3. ¿Escribir estos %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1478,6 +1478,10 @@ Voulez-vous continuer ?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 paramètres n'ont pas de valeur dans ce jeu et seront ignorés.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Le fichier contient %1 des %2 paramètres de %3. Écrire ces %1 ?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1478,6 +1478,10 @@ Continuare?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parametri non hanno valore in questo set e saranno saltati.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Il file contiene %1 di %2 parametri di %3. Scrivere questi %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1478,6 +1478,10 @@ Wilt u doorgaan?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parameters hebben geen waarde in deze set en worden overgeslagen.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Het bestand bevat %1 van %2 parameters van %3. Deze %1 schrijven?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1478,6 +1478,10 @@ Pretende continuar?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parâmetros não têm valor neste conjunto e serão ignorados.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>O ficheiro contém %1 de %2 parâmetros de %3. Escrever estes %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1480,6 +1480,10 @@ Do you want to Continue?</source>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 параметров не имеют значения в этом наборе и будут пропущены.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Файл содержит %1 из %2 параметров %3. Записать эти %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1478,6 +1478,10 @@ Vill du fortsätta?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parametrar saknar värde i denna uppsättning och hoppas över.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Filen innehåller %1 av %2 parametrar i %3. Skriva dessa %1?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

@@ -1476,6 +1476,10 @@ Devam etmek istiyor musunuz?</translation>
         <source>%1 parameters have no value in this set and will be skipped.</source>
         <translation>%1 parametrenin bu sette değeri yok ve atlanacak.</translation>
     </message>
+    <message>
+        <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
+        <translation>Dosya, %3 dosyasının %2 parametresinden %1 tanesini içeriyor. Bu %1 parametre yazılsın mı?</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

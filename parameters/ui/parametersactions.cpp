@@ -328,6 +328,17 @@ bool Parameters::confirmExport(QStringList *target)
                "Continue?"),
             QMessageBox::Warning))
         return false;
+    // A backup lists every parameter; a file that holds fewer writes only those, if so wished.
+    if (m_model->endsBeforeLastItem()) {
+        const DatFile::Coverage held = DatFile::coverage(*m_model);
+        if (!ask(kInformation,
+                tr("The file holds %1 of %2 parameters of %3. Write these %1?")
+                    .arg(held.held)
+                    .arg(held.total)
+                    .arg(QFileInfo(m_model->deviceFileName()).fileName()),
+                QMessageBox::Question))
+            return false;
+    }
     // Values the set does not have are passed over by the write: say so before it starts.
     const int skipped = m_model->parametersWithoutValues(true).size();
     QString text = tr("Copy parameters to Drive");

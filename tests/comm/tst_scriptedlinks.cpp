@@ -40,8 +40,8 @@ private slots:
     void faultyRepliesGetTheirCodes_data();
     void faultyRepliesGetTheirCodes();
     void oversizedReplyIsRefusedWithinTheBuffer();
-    void zeroByteCountIsNoDeviceLink_data();
-    void zeroByteCountIsNoDeviceLink();
+    void byteCountOtherThanAskedIsNoDeviceLink_data();
+    void byteCountOtherThanAskedIsNoDeviceLink();
     void portSettingsAndTheirTexts();
 
     // The TCP link.
@@ -322,20 +322,22 @@ void TestScriptedLinks::oversizedReplyIsRefusedWithinTheBuffer()
     QCOMPARE(buffer[4], quint8(0x2A));
 }
 
-void TestScriptedLinks::zeroByteCountIsNoDeviceLink_data()
+void TestScriptedLinks::byteCountOtherThanAskedIsNoDeviceLink_data()
 {
-    // Bytes after unit, function (input registers) and the byte count 0.
+    // Bytes after unit and function (input registers): byte count and data.
     QTest::addColumn<QByteArray>("tail");
-    QTest::newRow("short reply") << QByteArray();
+    QTest::newRow("short reply") << fromHex("00");
     // Full length and a valid CRC: only the byte count says the register is missing.
-    QTest::newRow("full-length reply") << fromHex("12 34");
+    QTest::newRow("full-length reply") << fromHex("00 12 34");
+    // Every reader takes the same rule (identification, parameters, status, recording).
+    QTest::newRow("byte count 250 carrying 2") << fromHex("FA 12 34");
 }
 
 // Identification's first read, the device code, answered without the register.
-void TestScriptedLinks::zeroByteCountIsNoDeviceLink()
+void TestScriptedLinks::byteCountOtherThanAskedIsNoDeviceLink()
 {
     QFETCH(QByteArray, tail);
-    answer(withCrc(fromHex("01 04 00") + tail));
+    answer(withCrc(fromHex("01 04") + tail));
     AppPaths::setBaseDir(TARVOLINK_BIN_DIR);
     const int before = peer.requestCount();
     QString file, size, version, inom, pnom;

@@ -99,10 +99,12 @@ std::unique_ptr<TreeModel> openDatFile(
         *error = QStringLiteral("%1: %2").arg(fileName, header.message);
         return nullptr;
     }
+    // In the language it was saved in: its lines follow the parameter tree of that language.
+    language = DatFile::languageOf(fileName, header.deviceFile, language);
     auto model = std::make_unique<TreeModel>(
         header.deviceFile, uint(language), header.nominalCurrent, header.nominalPower, true);
     if (!model->isValid()) {
-        *error = QStringLiteral("%1: %2").arg(fileName, DatFile::incompatibleMessage());
+        *error = QStringLiteral("%1: invalid CSV file: %2").arg(fileName, header.deviceFile);
         return nullptr;
     }
     const DatFile::Check check = DatFile::check(fileName, *model);

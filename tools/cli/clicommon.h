@@ -35,7 +35,8 @@ void printJson(const QJsonObject &object);
 std::unique_ptr<CliUnit> connectUnit(const CliOptions &options, const UnitTarget &target, int *exitCode);
 
 // A parameter set file opened the way the parameters view opens it: header, the model of the
-// device description file it names, then its values. `unitInformation` gets the header's entry.
+// device description file it names (in the language the file was saved in, `language` unless its
+// lines say otherwise), then its values. `unitInformation` gets the header's entry.
 // The whole file is checked first (DatFile::check): a damaged file is refused, naming the line.
 std::unique_ptr<TreeModel> openDatFile(
     const QString &fileName, QStringList *unitInformation, QString *error, int language = 0);

@@ -54,7 +54,7 @@ QString failedAt(const CliUnit &unit, const QString &message, const TreeItem *it
 
 // Runs one walk of the worker over the model's parameters with progress; a failure names the
 // parameter the walk stopped at. With ContinueDespiteCOMFault the walk goes on and `skipped`
-// gets the parameters whose exchange failed.
+// gets the parameters the worker passed over.
 bool walkParameters(CliUnit &unit, TreeModel &model, const Progress &progress, WalkResult *result,
     const std::function<WorkerOps::Result(WorkerOps::Context &)> &walk)
 {
@@ -62,13 +62,14 @@ bool walkParameters(CliUnit &unit, TreeModel &model, const Progress &progress, W
     WorkerOps::Context ctx = contextFor(unit, model, &message);
     const QList<TreeItem *> order = walkOrder(model);
     int done = 0;
-    int failed = unit.failedExchanges();
+    // Only what the worker itself passed over: a "busy" write that its read-back proves arrived
+    // is written, whatever the unit answered first.
+    ctx.out.skipped = [result](TreeItem *item) {
+        if (!result->skipped.contains(item))
+            result->skipped.append(item);
+    };
     ctx.out.progress = [&](int i) {
         done = i + 1;
-        if (unit.failedExchanges() != failed) {
-            failed = unit.failedExchanges();
-            result->skipped.append(order.value(i));
-        }
         if (progress)
             progress(done, order.size());
     };
@@ -136,8 +137,12 @@ bool writeAll(CliUnit &unit, TreeModel &model, bool onlyChanged, const Progress 
     const QList<TreeItem *> writable = model.GetWritableParameters();
     QList<TreeItem *> sent;
     for (const TreeModel::ReadEntry &entry : model.readList()) {
-        if (writable.contains(entry.item) && (!onlyChanged || entry.item->isChanged(entry.set))
-            && entry.tableType == 4 && model.registerWords(entry.item, entry.set).size() == entry.count) {
+        const bool taken
+            = !(onlyChanged || model.isBeyondFile(entry.item)) || entry.item->isChanged(entry.set);
+        // An empty text goes out as zeros, clearing the unit's.
+        const bool hasWords = entry.item->kind() == TreeItem::Text
+            || model.registerWords(entry.item, entry.set).size() == entry.count;
+        if (writable.contains(entry.item) && taken && entry.tableType == 4 && hasWords) {
             ++result->values;
             if (sent.isEmpty() || sent.last() != entry.item)
                 sent.append(entry.item);

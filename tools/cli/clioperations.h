@@ -44,9 +44,8 @@ QString menuList(const QList<TreeItem *> &items);
 // Reads the registers of one item and set into the model.
 bool readItem(CliUnit &unit, TreeModel &model, TreeItem *item, int set, QString *error);
 
-// Writes the value of `item` in `set` and re-reads the values that depend on it. A dependent
-// value the unit did not recompute itself (the pole number after motor speed or frequency) is
-// written as the model recomputed it and read back. `dependents` gets the re-read items.
+// Writes the value of `item` in `set` and re-reads the values that depend on it (the pole number
+// after motor speed or frequency, which the unit derives). `dependents` gets the re-read items.
 bool writeOne(
     CliUnit &unit, TreeModel &model, TreeItem *item, int set, QList<TreeItem *> *dependents, QString *error);
 

@@ -51,8 +51,6 @@ public:
     QString failureRegister() const { return m_failure.address; }
     // The last failure was a read (a write before it went through).
     bool lastFailureWasRead() const { return m_failure.read; }
-    // Exchanges that failed for good (all attempts, or an exception) since the link was opened.
-    int failedExchanges() const { return m_failedExchanges; }
 
 private:
     int identify();
@@ -69,7 +67,6 @@ private:
         int attempts = 0;
         bool read = false;
     };
-    int m_failedExchanges = 0;
     QMetaObject::Connection m_healthConnection;
     Failure m_failure;
     bool m_fileFault = false;

@@ -252,7 +252,7 @@ int set(const QStringList &argv)
     parser.setApplicationDescription(QStringLiteral(
         "Writes one parameter of a unit. VALUE is written as shown: a number with decimal comma or point, "
         "one of the value texts (or its number), a text, or h:m:s. The values that depend on it (the pole "
-        "number after motor speed or frequency) are written as recomputed and read back."));
+        "number after motor speed or frequency) are then read back from the unit, which derives them."));
     addParamOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("MENU"), QStringLiteral("Menu number of the parameter, e.g. 225."));

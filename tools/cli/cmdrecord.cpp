@@ -17,10 +17,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 #include <QThread>
 #include <algorithm>
+#include <csignal>
 
 namespace {
 
@@ -87,6 +90,82 @@ bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSetup *o
     *out = s;
     return true;
 }
+
+// The samples of a unit recorded while it did not answer are noted in the recording's comment,
+// so the file keeps its layout and the window shows the note: "No answer from unit 1 in
+// samples 17-77, 80" (sample rows of that unit, counted from 1).
+const QString kSilentNote = QStringLiteral("No answer from unit %1 in samples %2");
+
+QString silentNote(int unit, const OscUnitDev &device)
+{
+    QStringList ranges;
+    int first = -1;
+    for (int i = 0; i <= device.sampleCount(); ++i) {
+        const bool silent = i < device.sampleCount() && device.sampleState(i) != OscUnitDev::Valid;
+        if (silent && first < 0)
+            first = i;
+        if (!silent && first >= 0) {
+            ranges << (first == i - 1 ? QString::number(i) : QStringLiteral("%1-%2").arg(first + 1).arg(i));
+            first = -1;
+        }
+    }
+    return ranges.isEmpty() ? QString() : kSilentNote.arg(unit).arg(ranges.join(QLatin1String(", ")));
+}
+
+// Rows (from 0) of `unit` (from 1) that the comment notes as recorded without an answer.
+QSet<int> silentRows(const QString &comment, int unit)
+{
+    static const QRegularExpression note(
+        QStringLiteral("^No answer from unit (\\d+) in samples ([\\d, -]+)$"),
+        QRegularExpression::MultilineOption);
+    QSet<int> rows;
+    for (auto m = note.globalMatch(comment); m.hasNext();) {
+        const QRegularExpressionMatch match = m.next();
+        if (match.captured(1).toInt() != unit)
+            continue;
+        for (const QString &range : match.captured(2).split(QLatin1Char(','))) {
+            const int first = range.section(QLatin1Char('-'), 0, 0).toInt();
+            const int last
+                = range.contains(QLatin1Char('-')) ? range.section(QLatin1Char('-'), 1).toInt() : first;
+            for (int row = first; row >= 1 && row <= last && last - first < 10000000; ++row)
+                rows.insert(row - 1);
+        }
+    }
+    return rows;
+}
+
+// Set by SIGINT or SIGTERM while a recording runs: it ends at the next sample and is saved.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void onStopSignal(int signal)
+{
+    stopSignal = signal;
+}
+
+// Catches SIGINT and SIGTERM for its lifetime, then restores what was there.
+class StopSignals
+{
+public:
+    StopSignals()
+    {
+        stopSignal = 0;
+        struct sigaction action = {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_int);
+        sigaction(SIGTERM, &action, &m_term);
+    }
+    ~StopSignals()
+    {
+        sigaction(SIGINT, &m_int, nullptr);
+        sigaction(SIGTERM, &m_term, nullptr);
+    }
+    StopSignals(const StopSignals &) = delete;
+    StopSignals &operator=(const StopSignals &) = delete;
+
+private:
+    struct sigaction m_int = {}, m_term = {};
+};
 
 QString csvField(const QString &text)
 {
@@ -170,6 +249,7 @@ int record(const QStringList &args)
 
     // The running file lives beside the output, so the window's own TEMP.peb stays untouched.
     const QString running = out + QStringLiteral(".running");
+    const StopSignals signalsCaught;
     RecordingWriter writer(running);
     writer.setDevices({ &device });
     writer.start();
@@ -183,7 +263,7 @@ int record(const QStringList &args)
     QElapsedTimer clock;
     clock.start();
     CliProgress progress(QStringLiteral("Recording"));
-    ctx.running = [&] { return clock.elapsed() < total; };
+    ctx.running = [&] { return stopSignal == 0 && clock.elapsed() < total; };
     qint64 lastAppend = 0;
     ctx.pause = [&](int msecs) {
         progress.update(int(qMin(clock.elapsed(), total) / 1000), int(total / 1000));
@@ -192,13 +272,22 @@ int record(const QStringList &args)
             writer.append();
             lastAppend = clock.elapsed();
         }
-        QThread::msleep(ulong(qBound<qint64>(0, qMin<qint64>(msecs, total - clock.elapsed()), msecs)));
+        // In short slices, so a signal ends the recording at once.
+        const qint64 until
+            = clock.elapsed() + qBound<qint64>(0, qMin<qint64>(msecs, total - clock.elapsed()), msecs);
+        while (stopSignal == 0 && clock.elapsed() < until)
+            QThread::msleep(ulong(qMin<qint64>(50, until - clock.elapsed())));
     };
     WorkerOps::acquire(ctx, &device, [interval] { return interval; });
     progress.finish();
 
+    QStringList comment { parser.value(QStringLiteral("comment")) };
+    const QString silent = silentNote(1, device);
+    if (!silent.isEmpty())
+        comment << silent;
+    comment.removeAll(QString());
     QString saveError;
-    if (writer.save(out, parser.value(QStringLiteral("comment")), &saveError) != RecordingWriter::Written)
+    if (writer.save(out, comment.join(QLatin1Char('\n')), &saveError) != RecordingWriter::Written)
         return CliCommon::fail(CliExit::File,
             QStringLiteral("cannot write %1: %2; the recording is kept in %3")
                 .arg(out, saveError, QDir::toNativeSeparators(running)));
@@ -207,12 +296,28 @@ int record(const QStringList &args)
     int valid = 0;
     for (int i = 0; i < device.sampleCount(); ++i)
         valid += device.sampleState(i) == OscUnitDev::Valid ? 1 : 0;
+    const int failed = device.sampleCount() - valid;
     QTextStream text(stdout);
     text << "Recorded " << device.sampleCount() << " samples of " << device.signalCount() << " signals ("
-         << device.sampleCount() - valid << " failed) to " << out << '\n';
+         << failed << " failed) to " << out << '\n';
     for (const QString &file : device.triggerFiles())
         text << "Trigger capture: " << file << '\n';
-    return valid > 0 ? CliExit::Ok : CliExit::Link;
+    text.flush();
+    if (stopSignal != 0)
+        return CliCommon::fail(128 + stopSignal,
+            QStringLiteral("recording stopped by signal %1 after %2 s; what was recorded is saved in %3")
+                .arg(stopSignal)
+                .arg(clock.elapsed() / 1000)
+                .arg(out));
+    if (failed > 0 || valid == 0)
+        return CliCommon::fail(CliExit::Link,
+            QStringLiteral(
+                "%1 of %2 samples got no answer from the unit; %3 is saved, its comment names them "
+                "and rec2csv leaves their cells empty")
+                .arg(failed)
+                .arg(device.sampleCount())
+                .arg(out));
+    return CliExit::Ok;
 }
 
 int rec2csv(const QStringList &args)
@@ -258,6 +363,9 @@ int rec2csv(const QStringList &args)
         int row;
     };
     QVector<Row> rows;
+    QVector<QSet<int>> silent;
+    for (int u = 0; u < rec.units.size(); ++u)
+        silent.append(silentRows(rec.comment, u + 1));
     for (int u = 0; u < rec.units.size(); ++u)
         for (int r = 0; r < rec.units[u].rowCount(); ++r)
             rows.append({ rec.units[u].times.at(r), u, r });
@@ -282,8 +390,11 @@ int rec2csv(const QStringList &args)
         fields[0]
             = QDateTime::fromMSecsSinceEpoch(row.time).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
         fields[1] = QString::number(row.unit + 1);
-        for (int s = 0; s < unit.signalCount(); ++s)
-            fields[firstColumn[row.unit] + s] = csvValue(unit, row.row, s);
+        // A row recorded while the unit did not answer holds no values: its cells stay empty.
+        if (!silent.at(row.unit).contains(row.row)) {
+            for (int s = 0; s < unit.signalCount(); ++s)
+                fields[firstColumn[row.unit] + s] = csvValue(unit, row.row, s);
+        }
         text << QStringList(fields.toList()).join(QLatin1Char(',')) << '\n';
     }
     text.flush();

@@ -140,6 +140,9 @@ int write(const QStringList &args)
         QStringLiteral("Read the unit first and write only the values that differ from the file.") });
     parser.addOption(
         { QStringLiteral("force"), QStringLiteral("Write despite a size, type or version difference.") });
+    parser.addOption({ QStringLiteral("partial"),
+        QStringLiteral("Write a file that ends before the last parameter of its device description file "
+                       "(only the values it holds).") });
     int exitCode = 0;
     CliOptions options;
     if (!CliCommon::parseUnitCommand(parser, args, 1,
@@ -148,9 +151,19 @@ int write(const QStringList &args)
     QString error;
     const QString fileName = parser.positionalArguments().first();
     QStringList fileInfo;
-    const auto model = CliCommon::openDatFile(fileName, &fileInfo, &error);
+    const auto model = CliCommon::openDatFile(fileName, &fileInfo, &error, options.language);
     if (!model)
         return CliCommon::fail(CliExit::File, error);
+    // A backup lists every parameter: one that holds fewer was cut short, or made so on purpose.
+    const DatFile::Coverage coverage = DatFile::coverage(*model);
+    if (model->endsBeforeLastItem() && !parser.isSet(QStringLiteral("partial")))
+        return CliCommon::fail(CliExit::File,
+            QStringLiteral(
+                "%1: the file holds %2 of %3 parameters of %4 (cut short?); --partial writes these %2")
+                .arg(fileName)
+                .arg(coverage.held)
+                .arg(coverage.total)
+                .arg(QFileInfo(model->deviceFileName()).fileName()));
 
     const auto unit = CliCommon::connectUnit(options, options.target, &exitCode);
     if (!unit)

@@ -125,6 +125,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption exceptionOpt(QStringLiteral("exception"),
         QStringLiteral("Fault: answer requests at REGISTER with exception CODE (repeatable)."),
         QStringLiteral("REGISTER:CODE"));
+    const QCommandLineOption busyOpt(QStringLiteral("busy-write"),
+        QStringLiteral("Fault: store writes to REGISTER but answer them \"busy\" (exception 6; repeatable)."),
+        QStringLiteral("REGISTER"));
     const QCommandLineOption slowOpt(QStringLiteral("slow"),
         QStringLiteral("Fault: delay every reply by MS milliseconds."), QStringLiteral("MS"));
     const QCommandLineOption tripOpt(QStringLiteral("trip-after"),
@@ -133,7 +136,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"), QStringLiteral("Log each request on one line to stderr."));
     for (const auto &option : { dataOpt, deviceOpt, unitOpt, sizeOpt, tcpOpt, rtuOpt, ptyOpt, baudOpt,
-             parityOpt, silentOpt, exceptionOpt, slowOpt, tripOpt, verboseOpt })
+             parityOpt, silentOpt, exceptionOpt, busyOpt, slowOpt, tripOpt, verboseOpt })
         parser.addOption(option);
     parser.process(app);
 
@@ -163,6 +166,11 @@ int main(int argc, char *argv[])
         if (parts.size() != 2 || !okNumber || !okCode || code < 1 || code > 255)
             return fail(QStringLiteral("--exception needs REGISTER:CODE, got %1").arg(rule));
         faults.exceptionAt.insert(number, code);
+    }
+    for (const QString &number : parser.values(busyOpt)) {
+        faults.busyWrite.insert(number.toInt(&ok));
+        if (!ok)
+            return fail(QStringLiteral("--busy-write needs a register number, got %1").arg(number));
     }
     double tripAfter = -1.0;
     if (parser.isSet(tripOpt)) {

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "csvline.h"
 #include "devicefiles.h"
+#include "parametervalues.h"
 #include "simunit.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -16,6 +17,7 @@
 #include <QTextCodec>
 #include <QTextStream>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -52,6 +54,56 @@ int toInt(const QString &text, int fallback = 0)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     return ok ? value : fallback;
+}
+
+// The pole number the drive derives itself, by the rule the program applies to an edit: from
+// frequency and speed when either of them is written, and a written pole number made even.
+void setPoleRule(SimUnit &unit, const std::shared_ptr<std::unique_ptr<TreeModel>> &shared)
+{
+    const TreeModel *tree = shared->get();
+    const auto pick = [tree](int position, TreeItem *byRole) {
+        TreeItem *item = tree->dependencyItem(position);
+        return item ? item : byRole;
+    };
+    const TreeItem *frequency = pick(DependencyTable::Frequency, tree->genPolesFreqItem());
+    const TreeItem *speed = pick(DependencyTable::Speed, tree->genPolesSpeedItem());
+    const TreeItem *poles = pick(DependencyTable::Poles, tree->polesItem());
+    if (!frequency || !speed || !poles)
+        return;
+    // Register of each item per set; one for all sets when the parameter has one value.
+    QHash<const TreeItem *, QVector<int>> registers;
+    for (const TreeModel::ReadEntry &entry : tree->readList()) {
+        if (entry.item == frequency || entry.item == speed || entry.item == poles)
+            registers[entry.item].append(entry.registerNumber);
+    }
+    if (registers.size() != 3)
+        return;
+    unit.setWriteRule([shared, frequency, speed, poles, registers](SimUnit &target, int first, int count) {
+        for (int set = 0; set < 4; ++set) {
+            const auto number = [&](const TreeItem *item) {
+                const QVector<int> &r = registers[item];
+                return r.value(set, r.first());
+            };
+            const auto shown = [&](const TreeItem *item) {
+                return ParameterValues::fromRegisters(*item, { target.value(number(item)) }).shown;
+            };
+            const auto written
+                = [&](const TreeItem *item) { return number(item) >= first && number(item) < first + count; };
+            std::optional<int> result;
+            if (written(poles))
+                result = DependencyTable::polesEntered(shown(poles));
+            else if (written(speed))
+                result = DependencyTable::polesFromSpeedEdit(shown(frequency), shown(speed));
+            else if (written(frequency))
+                result = DependencyTable::polesFromFrequencyEdit(shown(frequency), shown(speed));
+            if (!result)
+                continue;
+            const QString stored = ParameterValues::fromShown(*poles, QString::number(*result)).stored;
+            const QVector<quint16> words = ParameterValues::toRegisters(*poles, stored);
+            if (!words.isEmpty())
+                target.setValue(number(poles), words.first());
+        }
+    });
 }
 
 } // namespace
@@ -353,6 +405,7 @@ bool populate(SimUnit &unit, const QString &deviceFile, int sizeCode, QString *e
         live(root->child(6));
     }
     unit.setTripLog(tripLog);
+    setPoleRule(unit, shared);
     return true;
 }
 

@@ -192,6 +192,18 @@ bool SimServer::answer(modbus_t *ctx, const unsigned char *req, int length, int 
         modbus_reply_exception(ctx, req, unsigned(exception.value()));
         return true;
     }
+    if ((pdu[0] == 6 || pdu[0] == 16) && m_faults.busyWrite.contains(requestedNumber(pdu))) {
+        // A drive that stores the value but answers before it is done.
+        const int first = requestedNumber(pdu);
+        const int count = pdu[0] == 6 ? 1 : qMin((pdu[3] << 8) | pdu[4], (length - headerLength - 6) / 2);
+        const unsigned char *data = pdu + (pdu[0] == 6 ? 3 : 6);
+        for (int k = 0; k < count; ++k)
+            unit->setValue(first + k, quint16((data[2 * k] << 8) | data[2 * k + 1]));
+        unit->afterRequest(pdu, length - headerLength);
+        modbus_set_slave(ctx, unitId);
+        modbus_reply_exception(ctx, req, MODBUS_EXCEPTION_SLAVE_OR_SERVER_BUSY);
+        return true;
+    }
     if (!unit->validRequest(pdu[0], requestedNumber(pdu))) {
         modbus_set_slave(ctx, unitId);
         modbus_reply_exception(ctx, req, MODBUS_EXCEPTION_ILLEGAL_DATA_ADDRESS);

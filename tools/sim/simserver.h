@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@ struct SimFaults
     int silentAfter = -1; // stop answering after this many requests (-1: never)
     QMap<int, int> exceptionAt; // register number (data-model) -> exception code
     int slowMs = 0; // extra delay before every reply
+    QSet<int> busyWrite; // register numbers whose writes are taken but answered "busy" (exception 6)
 };
 
 // Serves simulated units over Modbus TCP or RTU with libmodbus building every reply.

@@ -166,6 +166,8 @@ void SimUnit::afterRequest(const unsigned char *pdu, int pduLength)
     case 6: {
         const int number = start + 40001;
         commandWritten(number, 1);
+        if (m_writeRule)
+            m_writeRule(*this, number, 1);
         // A source switched away from the program stops a motor the program was running.
         if (number == m_control.runSourceNumber && value(number) != 2)
             setMotor(Motor::Stopped);
@@ -173,6 +175,8 @@ void SimUnit::afterRequest(const unsigned char *pdu, int pduLength)
     }
     case 16:
         commandWritten(start + 40001, (pdu[3] << 8) | pdu[4]);
+        if (m_writeRule)
+            m_writeRule(*this, start + 40001, (pdu[3] << 8) | pdu[4]);
         break;
     default:
         break;

@@ -87,6 +87,10 @@ public:
     void setControl(const Control &control);
     void setTripLog(const TripLog &tripLog) { m_tripLog = tripLog; }
     void addLiveValue(const LiveValue &value) { m_liveValues.append(value); }
+    // The drive's own rule for values that follow a written one (the pole number after motor
+    // frequency or speed), run after every write with the first data-model number and count.
+    using WriteRule = std::function<void(SimUnit &, int first, int count)>;
+    void setWriteRule(const WriteRule &rule) { m_writeRule = rule; }
     void setDriveState(const DriveState &state) { m_driveState = state; }
     double speed() const { return m_speed; }
     int lastTrip() const { return m_lastTrip; }
@@ -124,6 +128,7 @@ private:
     TripLog m_tripLog;
     QList<LiveValue> m_liveValues;
     DriveState m_driveState;
+    WriteRule m_writeRule;
     Motor m_motor = Motor::Stopped;
     double m_speed = 0.0; // -1 .. 1 of the reference maximum, follows the command with a ramp
     double m_target = 0.0; // where the ramp is heading

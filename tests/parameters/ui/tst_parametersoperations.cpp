@@ -31,6 +31,7 @@ private slots:
     void cleanup();
     void loadToDriveQuestions_data();
     void loadToDriveQuestions();
+    void fileCutAtALineEndIsWrittenOnlyIfWished();
     void saveAndOpenRoundTrip();
     void valuesMissingAreToldBeforeSaveAndLoadToDrive();
     void openRefusesBrokenFiles();
@@ -121,6 +122,31 @@ void TestParametersOperations::loadToDriveQuestions()
         QCOMPARE(exported.first().at(0).value<TreeModel *>(), m_model.get());
         QCOMPARE(exported.first().at(1).toStringList(), target);
     }
+}
+
+void TestParametersOperations::fileCutAtALineEndIsWrittenOnlyIfWished()
+{
+    const QString cut = m_dir.filePath("cut.dat");
+    QVERIFY(DatFile::save(cut, m_view->unitInformation(), {}, *m_model));
+    QFile file(cut);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QVERIFY(file.resize(0) && file.write(lines.mid(0, 40).join('\n') + '\n') > 0);
+    file.close();
+    prompter.expectOpenFile(cut);
+    m_view->vxUISlotOpenBtnClicked();
+    Parameters::DriveContext context;
+    context.connectedUnits = [] { return QList<QStringList> { unitEntry() }; };
+    m_view->setDriveContext(context);
+    m_view->setTargetChooser([](const QList<QStringList> &units, QWidget *) { return units.first(); });
+    const QString question
+        = QStringLiteral("The file holds 10 of 720 parameters of RVNV2.05.csv. Write these 10?");
+    QSignalSpy exported(m_view.get(), &Parameters::vxUISigExportBtnClicked);
+    prompter.expectQuestion(question, QMessageBox::No);
+    m_view->vxUISlotExportBtnClicked();
+    prompter.expectQuestion(question, QMessageBox::Yes).expectQuestion(kCopy, QMessageBox::Yes);
+    m_view->vxUISlotExportBtnClicked();
+    QCOMPARE(exported.count(), 1);
 }
 
 void TestParametersOperations::saveAndOpenRoundTrip()

@@ -7,6 +7,7 @@
 #include "smalldisk.h"
 
 #include <QtTest>
+#include <csignal>
 
 namespace {
 const QString kTcp = "127.0.0.114:15114";
@@ -42,6 +43,7 @@ private slots:
     void motorFollowsTheCommands();
     void tripsComeWithTheirTexts();
     void recordThenConvertAndRefuseBadRecordings();
+    void recordingCutShortSaysSoAndKeepsWhatItHas();
 
 private:
     CliRun cli(const QStringList &args) const
@@ -212,6 +214,47 @@ void TestCliControl::recordThenConvertAndRefuseBadRecordings()
     const CliRun noCsv = runCli({ "rec2csv", rec, "--out", fullCsv, "--data", dir.path() });
     QVERIFY2(noCsv.exitCode == 4 && noCsv.err.contains("No space left on "), qPrintable(noCsv.err));
     QCOMPARE(fileLines(full) + fileLines(fullCsv), QStringList({ "old", "old" }));
+}
+
+void TestCliControl::recordingCutShortSaysSoAndKeepsWhatItHas()
+{
+    SimPeer unit;
+    const QStringList simArgs { "--data", dir.path(), "--device", "KTZV1.10.csv" };
+    QVERIFY2(unit.startTcp("127.0.0.84", 15084, simArgs), qPrintable(unit.errorOutput()));
+    const QStringList link { "--tcp", "127.0.0.84:15084", "--delay", "35", "--retries", "1", "--data",
+        dir.path() };
+    const QString program = TARVOLINK_BIN_DIR "/tarvolink-cli";
+    // The unit goes away two seconds into a recording of four: the file is saved, the rows
+    // without an answer are told from real values, and the exit status says the link failed.
+    QProcess record;
+    record.start(
+        program, QStringList { "record", "--seconds", "4", "--out", dir.filePath("lost.rec") } + link);
+    QTest::qWait(2000);
+    unit.stop();
+    QVERIFY(record.waitForFinished(30000));
+    QCOMPARE(record.exitCode(), 3);
+    const QStringList rows
+        = runCli({ "rec2csv", dir.filePath("lost.rec"), "--data", dir.path() }).out.split('\n');
+    const QRegularExpression noValues(",1,*$");
+    QVERIFY2(rows.size() > 4 && !noValues.match(rows.at(1)).hasMatch()
+            && noValues.match(rows.at(rows.size() - 2)).hasMatch(),
+        qPrintable(rows.join('\n')));
+
+    // Stopped by a signal: what was recorded is saved whole, and the exit status names the signal.
+    QVERIFY2(unit.startTcp("127.0.0.84", 15084, simArgs), qPrintable(unit.errorOutput()));
+    for (const auto &[signal, code] : { std::pair { SIGINT, 130 }, std::pair { SIGTERM, 143 } }) {
+        record.start(program,
+            QStringList { "record", "--seconds", "60", "--out", dir.filePath("stopped.rec") } + link);
+        QTest::qWait(1500);
+        QCOMPARE(::kill(pid_t(record.processId()), signal), 0);
+        QVERIFY(record.waitForFinished(10000));
+        QCOMPARE(record.exitCode(), code);
+        QVERIFY(record.readAllStandardError().contains(dir.filePath("stopped.rec").toUtf8()));
+        Recording recording;
+        QCOMPARE(RecFileReader::read(dir.filePath("stopped.rec"), &recording), RecFileReader::Loaded);
+        QVERIFY(recording.units.value(0).rowCount() > 0);
+        QVERIFY(!QFile::exists(dir.filePath("stopped.rec.running")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliControl)

@@ -5,6 +5,7 @@
 #include "settingsfile.h"
 
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 namespace {
@@ -23,6 +24,8 @@ private slots:
 
     void damagedParameterSetFileIsRefusedWhole_data();
     void damagedParameterSetFileIsRefusedWhole();
+    void wholeFileIsWrittenWhateverItsLayoutOrABusyAnswer_data();
+    void wholeFileIsWrittenWhateverItsLayoutOrABusyAnswer();
     void brokenInstallationFilesAreFileFaults_data();
     void brokenInstallationFilesAreFileFaults();
     void failedExchangeSaysWhy_data();
@@ -89,6 +92,14 @@ void TestCliFaults::damagedParameterSetFileIsRefusedWhole_data()
     row("line without separator", "noseparator", "(menu 312): the line is incomplete");
     row("value above its maximum", "above", "(menu 312): value of set A: 4000 is outside 0 .. 3600");
     row("short line", "short", "(menu 312): the line is incomplete (6 of 10 fields)");
+    // A shown value is taken when the stored one is empty: it is checked as strictly.
+    row("no choice of its own", "shown 311 Nonsense", "(menu 311): value of set A: 'Nonsense' is none of");
+    row("choice out of range", "shown 311 99999", "(menu 311): value of set A: 99999 is outside 0 .. 2");
+    row("time beyond its limits", "shown 323 99999:99:99", "(menu 323): value of set A: '99999:99:99' is no");
+    row("nan", "shown 312 nan", "(menu 312): value of set A: 'nan' is not a number");
+    row("section line among the parameters", "marker", "(menu 312): a section line inside the parameter");
+    // Written in part only when asked: see below.
+    row("cut at a line end", "head", "the file holds 20 of 43 parameters of CLTV1.00.csv (cut short?)");
 }
 
 void TestCliFaults::damagedParameterSetFileIsRefusedWhole()
@@ -113,6 +124,17 @@ void TestCliFaults::damagedParameterSetFileIsRefusedWhole()
         lines[at] = fields.join(';');
     } else if (change == "short") {
         lines[at] = fields.mid(0, 6).join(';');
+    } else if (change.startsWith("shown ")) {
+        const QStringList menuAndValue = change.split(' ');
+        const int line = lines.indexOf(QRegularExpression("^" + menuAndValue.at(1) + ";.*"));
+        QStringList shown = lines[line].split(';');
+        shown[2] = menuAndValue.at(2);
+        shown[6].clear();
+        lines[line] = shown.join(';');
+    } else if (change == "marker") {
+        lines.insert(at, "[SETS B];;;;;;;;;");
+    } else if (change == "head") {
+        lines = lines.mid(0, at);
     }
     QVERIFY(writeLines(path("damaged.dat"), lines));
     if (change == "cut") {
@@ -126,11 +148,61 @@ void TestCliFaults::damagedParameterSetFileIsRefusedWhole()
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(sim.takeRequests().size(), 0); // refused before the unit was asked anything
+    if (change == "head") {
+        // Exactly the values the file holds: the five parameters before 312, sets A to D.
+        const CliRun partial = cli({ "write", "--partial", path("damaged.dat") });
+        QVERIFY2(partial.exitCode == 0 && partial.out.startsWith("Wrote 20 values"), qPrintable(partial.err));
+        const QStringList written = SimPeer::writtenRegisters(sim.takeRequests());
+        QCOMPARE(written.size(), 20);
+        QCOMPARE(written.filter(QRegularExpression("^4\\d(222|223|225|226|311)$")), written);
+    }
 
-    // compare reads files through the same check.
+    // compare reads files through the same check; a file cut at a line end compares as it is.
     const CliRun compared
         = runCli({ "compare", path("backup.dat"), path("damaged.dat"), "--data", good.path() });
-    QCOMPARE(compared.exitCode, 4);
+    QCOMPARE(compared.exitCode, change == "head" ? 1 : 4);
+}
+
+void TestCliFaults::wholeFileIsWrittenWhateverItsLayoutOrABusyAnswer_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QStringList>("faults");
+    QTest::newRow("no line end after the last line") << "nonewline" << QStringList();
+    QTest::newRow("UTF-16 with byte-order mark") << "utf16" << QStringList();
+    // Saved in a language in which the device description file has no row for one parameter.
+    QTest::newRow("another language's tree") << "deutsch" << QStringList();
+    // The unit stores the value but answers "busy"; reading it back proves it arrived.
+    QTest::newRow("busy answer") << "" << QStringList { "--busy-write", "40312" };
+}
+
+void TestCliFaults::wholeFileIsWrittenWhateverItsLayoutOrABusyAnswer()
+{
+    QFETCH(QString, layout);
+    QFETCH(QStringList, faults);
+    QVERIFY(makeInstallation(broken.path()));
+    QVERIFY2(startSim(faults), qPrintable(sim.errorOutput()));
+    QByteArray bytes = (backup.join('\n') + (layout == "nonewline" ? "" : "\n")).toUtf8();
+    if (layout == "utf16")
+        bytes = QTextCodec::codecForName("UTF-16")->fromUnicode(QString::fromUtf8(bytes));
+    if (layout == "deutsch") {
+        QStringList german;
+        for (const QString &line : fileLines(broken.filePath("csv_file/CLTV1.00.csv"))) {
+            german << line;
+            if (line.startsWith("*English;") && line != "*English;Motor poles")
+                german << QString(line).replace("*English;", "*Deutsch;D ");
+        }
+        QVERIFY(writeLines(broken.filePath("csv_file/CLTV1.00.csv"), german));
+        QCOMPARE(
+            cli({ "read", "--language", "Deutsch", "--out", path("layout.dat") }, broken.path()).exitCode, 0);
+    } else {
+        QFile file(path("layout.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    }
+    const CliRun run = cli({ "write", path("layout.dat") }, broken.path());
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(cli({ "read", "--out", path("again.dat") }).exitCode, 0);
+    QCOMPARE(fileLines(path("again.dat")), backup);
+    QVERIFY(startSim());
 }
 
 void TestCliFaults::brokenInstallationFilesAreFileFaults_data()
@@ -147,6 +219,9 @@ void TestCliFaults::brokenInstallationFilesAreFileFaults_data()
     row("empty general.csv", "emptygeneral", { "identify" }, "invalid general.csv");
     row("garbage size address", "sizeaddress", { "identify" },
         "the size address 'x17' is no register number");
+    row("register field no register, read", "register", { "read", "--out", "x.dat" }, "invalid CSV file");
+    row("register field no register, get", "register", { "get", "312" }, "invalid CSV file");
+    row("register field no register, write", "register", { "write", "x.dat" }, "invalid CSV file");
     row("device file missing", "nodevicefile", { "identify" }, "No CSV File Found");
     row("given device file missing", "", { "identify", "--csv", "CLTV9.99.csv" }, "No CSV File Found");
 }
@@ -161,6 +236,8 @@ void TestCliFaults::brokenInstallationFilesAreFileFaults()
     QStringList lines = fileLines(deviceFile);
     if (damage == "noend")
         lines = lines.mid(0, lines.indexOf(QRegularExpression("^\\[PARAMETER SETS\\]END.*")));
+    else if (damage == "register")
+        lines.replaceInStrings(QRegularExpression("^(11;312;3;0;1;)40312;"), "\\14294967297;");
     else if (damage == "sizeaddress")
         lines.replaceInStrings(QRegularExpression("^1;40010;"), "1;x17;");
     if (damage == "nodevicefile")
@@ -170,6 +247,8 @@ void TestCliFaults::brokenInstallationFilesAreFileFaults()
     if (damage == "emptygeneral")
         QVERIFY(writeLines(broken.filePath("configData/general.csv"), {}));
     QFile::remove(broken.filePath("x.dat"));
+    if (args.first() == "write")
+        QVERIFY(QFile::copy(path("backup.dat"), broken.filePath("x.dat")));
     args.replaceInStrings(QRegularExpression("^x\\.dat$"), broken.filePath("x.dat"));
 
     const CliRun run = cli(args, broken.path());
@@ -177,7 +256,7 @@ void TestCliFaults::brokenInstallationFilesAreFileFaults()
     QCOMPARE(run.err.count('\n'), 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY2(!run.err.contains("No Device Link") && !run.err.contains("unknown menu"), qPrintable(run.err));
-    QVERIFY(!QFile::exists(broken.filePath("x.dat")));
+    QVERIFY(!QFile::exists(broken.filePath("x.dat")) || args.first() == "write");
 }
 
 void TestCliFaults::failedExchangeSaysWhy_data()
