@@ -43,7 +43,9 @@ QDateTime listingTime(const char *text)
     return date.isValid() ? QDateTime(date, time.isValid() ? time : QTime(0, 0)) : QDateTime();
 }
 
-FtpEntry entryOf(const curl_fileinfo *info)
+} // namespace
+
+FtpEntry FtpSession::entryOf(const curl_fileinfo *info)
 {
     FtpEntry entry;
     entry.name = QString::fromUtf8(info->filename);
@@ -57,8 +59,6 @@ FtpEntry entryOf(const curl_fileinfo *info)
         entry.time = listingTime(info->strings.time);
     return entry;
 }
-
-} // namespace
 
 struct FtpSession::Transfer
 {
@@ -98,7 +98,7 @@ int progressOf(void *userData, curl_off_t total, curl_off_t now, curl_off_t, cur
 long chunkBegin(const void *info, void *userData, int)
 {
     auto *transfer = static_cast<FtpSession::Transfer *>(userData);
-    transfer->entries->append(entryOf(static_cast<const curl_fileinfo *>(info)));
+    transfer->entries->append(FtpSession::entryOf(static_cast<const curl_fileinfo *>(info)));
     return CURL_CHUNK_BGN_FUNC_SKIP;
 }
 

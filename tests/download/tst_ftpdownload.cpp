@@ -104,7 +104,8 @@ void TstFtpDownload::names_data()
     QTest::addColumn<bool>("csv");
     QTest::addColumn<bool>("safe");
     QTest::newRow("upper") << "DRIVE.CSV" << true << true;
-    QTest::newRow("two dots") << "ACS800V1.00.csv" << false << true;
+    QTest::newRow("two dots") << "KTZV1.10.csv" << false << true;
+    QTest::newRow("this folder") << "." << false << false;
     QTest::newRow("parent") << "../evil.CSV" << false << false;
     QTest::newRow("backslash") << "..\\evil.csv" << false << false;
     QTest::newRow("inner slash") << "sub/x.csv" << true << false;
