@@ -1,11 +1,14 @@
 # tarvolink_add_test(NAME name SOURCES ... LIBS ... [THREADED] [TIMEOUT s] [LABELS ...])
 # One QtTest program per class, or per set-up several classes share (a simulator session, a
 # peer); headless; THREADED tests make every Qt warning fatal so
-# a cross-thread object access fails the test instead of scrolling past.
+# a cross-thread object access fails the test instead of scrolling past. scripts/tsan.sh runs the
+# tests labelled "threaded": every THREADED one, and those that give the label themselves (whose
+# threads run without fatal Qt warnings, or in a program the test starts).
 function(tarvolink_add_test)
     cmake_parse_arguments(T "THREADED" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt5::Test ${T_LIBS})
+    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_compile_definitions(${T_NAME} PRIVATE
         TARVOLINK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         TARVOLINK_BIN_DIR="${TARVOLINK_BIN_DIR}")
@@ -14,6 +17,7 @@ function(tarvolink_add_test)
     set(env "QT_QPA_PLATFORM=offscreen")
     if(T_THREADED)
         list(APPEND env "QT_FATAL_WARNINGS=1")
+        list(APPEND T_LABELS threaded)
     endif()
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 120)

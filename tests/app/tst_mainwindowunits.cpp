@@ -7,6 +7,7 @@
 #include "connect.h"
 #include "devicefilenotices.h"
 #include "filesetkeeper.h"
+#include "loopback.h"
 #include "paramtransfer.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"
@@ -28,7 +29,7 @@
 #include <thread>
 
 namespace {
-const QString ip = QStringLiteral("127.0.0.73");
+const QString ip = testHost(73);
 } // namespace
 
 class TstMainWindowUnits : public QObject
@@ -129,11 +130,13 @@ void TstMainWindowUnits::oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRe
     QCOMPARE(rows->rowCount(), 0);
 
     // A set from a file edited and not saved: quitting offers to save it before the quit question.
-    auto *set = new TreeModel(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
+    // Held here until the window takes it, so a failing check cannot leak it.
+    auto set
+        = std::make_unique<TreeModel>(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
     const QModelIndex value = set->indexOf(set->GetEditableParameters().first(), 4);
     QVERIFY(set->setData(value, value.data()));
     tab->fileSets()->add(QStringLiteral("TST"), m_device, QStringLiteral("12,5"), QStringLiteral("5500"),
-        QStringLiteral("V1.0"), QStringLiteral("TST : pump"), set);
+        QStringLiteral("V1.0"), QStringLiteral("TST : pump"), set.release());
     const QString saved = m_dir->filePath(QStringLiteral("pump.dat"));
     prompter()
         .expectQuestion(QStringLiteral("These parameter sets have changes that are not saved:\nTST : pump\n\n"

@@ -7,6 +7,7 @@
 // Every Qt warning is fatal here, so a signal emitted to a widget-thread object from the wrong
 // thread fails the test.
 #include "datfile.h"
+#include "loopback.h"
 #include "parametercompare.h"
 #include "workeroperations.h"
 #include "workertestsupport.h"
@@ -62,9 +63,9 @@ struct SimulatedUnit
             return false;
         const QString device = installation.deviceFilePath("SPNV1.00.csv");
         if (!sim.startTcp(
-                "127.0.0.41", port, QStringList { "--data", dir.path(), "--device", device } + options))
+                testHost(41), port, QStringList { "--data", dir.path(), "--device", device } + options))
             return false;
-        master = connectedMaster("127.0.0.41", port);
+        master = connectedMaster(testHost(41), port);
         model = std::make_unique<TreeModel>(device, 0, "4,1", "1500", true);
         return model->isValid();
     }
@@ -76,7 +77,7 @@ class TestImportFileThread : public WorkerFixture
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
+    void initTestCase() { QVERIFY(setUp(testHost(31), 15031)); }
     void cleanup() { sim.stop(); }
     void readAndWritesReachTheUnit();
     void readFaultsEndWithTheRightMessage_data();

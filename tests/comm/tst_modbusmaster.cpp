@@ -2,13 +2,14 @@
 // loopback TCP, chosen at build time so that both transports run the same cases. Every Qt warning
 // is fatal here, so a worker thread touching a Qt object of another thread fails the test.
 #include "commtestpeers.h"
+#include "loopback.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QtTest>
 #include <atomic>
 #include <memory>
 
-static const QString Host = QStringLiteral(TEST_LOOPBACK);
+static const QString Host = testHost(TEST_LOOPBACK);
 
 // Counts the master's reports in the user-interface thread, as the tab controller does.
 class ReportCounter : public QObject

@@ -7,6 +7,7 @@
 // of tst_modbusmaster_tcp.
 #include "apppaths.h"
 #include "commtestpeers.h"
+#include "loopback.h"
 #include "modbusframe.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
@@ -19,7 +20,7 @@
 #include <memory>
 #include <mutex>
 
-static const QString Host = QStringLiteral("127.0.0.23");
+static const QString Host = testHost(23);
 
 class TestScriptedLinks : public QObject
 {

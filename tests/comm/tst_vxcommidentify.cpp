@@ -3,6 +3,7 @@
 // where nothing listens and RS485 units sharing a port are shown through the tab controller.
 #include "apppaths.h"
 #include "commtestpeers.h"
+#include "loopback.h"
 #include "simpeer.h"
 #include "vxcommdevicestatus.h"
 #include "vxcommidentify.h"
@@ -15,7 +16,7 @@ using namespace VxCommIdentify;
 
 namespace {
 
-const QString Host = QStringLiteral(TEST_LOOPBACK);
+const QString Host = testHost(TEST_LOOPBACK);
 
 #if IDENTIFY_OVER_TCP
 const QString Device = QStringLiteral("RVNV2.05.csv");

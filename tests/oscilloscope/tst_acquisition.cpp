@@ -3,6 +3,7 @@
 // of cycles and a unit that falls silent.
 #include "apppaths.h"
 #include "importfilethread.h"
+#include "loopback.h"
 #include "oscdevicekeeper.h"
 #include "oscfixture.h"
 #include "recfilereader.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QString Host = QStringLiteral("127.0.0.81");
+const QString Host = testHost(81);
 constexpr quint16 Port = 15081;
 
 // The median time between the device's samples, in ms.

@@ -2,6 +2,7 @@
 // damaged parameter set or device description file never reaches a drive or a backup, and every
 // failure says what happened, with the exit code of its kind (3 unit or link, 4 file).
 #include "clitestsupport.h"
+#include "loopback.h"
 #include "settingsfile.h"
 
 #include <QTemporaryDir>
@@ -9,7 +10,7 @@
 
 namespace {
 // Its own loopback address, so parallel ctest runs never meet.
-const QString kHost = "127.0.0.95";
+const QString kHost = testHost(95);
 const QString kTcp = kHost + ":15095";
 } // namespace
 
