@@ -8,7 +8,6 @@ function(tarvolink_add_test)
     cmake_parse_arguments(T "THREADED" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt5::Test ${T_LIBS})
-    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_compile_definitions(${T_NAME} PRIVATE
         TARVOLINK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         TARVOLINK_BIN_DIR="${TARVOLINK_BIN_DIR}")

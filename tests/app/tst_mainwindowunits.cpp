@@ -7,7 +7,6 @@
 #include "connect.h"
 #include "devicefilenotices.h"
 #include "filesetkeeper.h"
-#include "loopback.h"
 #include "paramtransfer.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"
@@ -130,7 +129,6 @@ void TstMainWindowUnits::oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRe
     QCOMPARE(rows->rowCount(), 0);
 
     // A set from a file edited and not saved: quitting offers to save it before the quit question.
-    // Held here until the window takes it, so a failing check cannot leak it.
     auto set
         = std::make_unique<TreeModel>(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
     const QModelIndex value = set->indexOf(set->GetEditableParameters().first(), 4);

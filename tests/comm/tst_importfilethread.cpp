@@ -7,7 +7,6 @@
 // Every Qt warning is fatal here, so a signal emitted to a widget-thread object from the wrong
 // thread fails the test.
 #include "datfile.h"
-#include "loopback.h"
 #include "parametercompare.h"
 #include "workeroperations.h"
 #include "workertestsupport.h"

@@ -2,7 +2,6 @@
 // loopback TCP, chosen at build time so that both transports run the same cases. Every Qt warning
 // is fatal here, so a worker thread touching a Qt object of another thread fails the test.
 #include "commtestpeers.h"
-#include "loopback.h"
 #include "vxcommmodbusmaster.h"
 
 #include <QtTest>

@@ -1,7 +1,6 @@
 // The automatic scan's rules (unit texts, IP ranges, the form's messages) and the scan itself
 // against the drive simulator over pseudo-terminals and loopback Modbus TCP.
 #include "apppaths.h"
-#include "loopback.h"
 #include "scanoperation.h"
 #include "simpeer.h"
 #include "unitentryfields.h"

@@ -7,7 +7,6 @@
 // of tst_modbusmaster_tcp.
 #include "apppaths.h"
 #include "commtestpeers.h"
-#include "loopback.h"
 #include "modbusframe.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"

@@ -3,7 +3,6 @@
 // where nothing listens and RS485 units sharing a port are shown through the tab controller.
 #include "apppaths.h"
 #include "commtestpeers.h"
-#include "loopback.h"
 #include "simpeer.h"
 #include "vxcommdevicestatus.h"
 #include "vxcommidentify.h"

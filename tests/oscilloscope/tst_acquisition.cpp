@@ -3,7 +3,6 @@
 // of cycles and a unit that falls silent.
 #include "apppaths.h"
 #include "importfilethread.h"
-#include "loopback.h"
 #include "oscdevicekeeper.h"
 #include "oscfixture.h"
 #include "recfilereader.h"

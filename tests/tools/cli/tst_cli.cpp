@@ -2,7 +2,6 @@
 // that restore exactly, one-value writes with their dependants, comparisons and a scan over an
 // RS485 line, and the argument checks that must stop a command before anything reaches the unit.
 #include "clitestsupport.h"
-#include "loopback.h"
 
 #include <QtTest>
 

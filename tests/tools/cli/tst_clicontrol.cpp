@@ -3,7 +3,6 @@
 // and a recording opens in the reader the window uses and converts to CSV.
 #include "apppaths.h"
 #include "clitestsupport.h"
-#include "loopback.h"
 #include "recfilereader.h"
 
 #include <QtTest>

@@ -3,7 +3,6 @@
 // end reads the other's files.
 #include "apppaths.h"
 #include "clitestsupport.h"
-#include "loopback.h"
 #include "parameters.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"

@@ -2,7 +2,6 @@
 // damaged parameter set or device description file never reaches a drive or a backup, and every
 // failure says what happened, with the exit code of its kind (3 unit or link, 4 file).
 #include "clitestsupport.h"
-#include "loopback.h"
 #include "settingsfile.h"
 
 #include <QTemporaryDir>

@@ -17,7 +17,6 @@
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
 #include "filesetkeeper.h"
-#include "loopback.h"
 #include "mbpoll.h"
 #include "oscdevicekeeper.h"
 #include "oscunitdev.h"
