@@ -2,7 +2,7 @@
 # Fuzzes the readers of outside input with libFuzzer, FUZZ_SECONDS seconds (default 120) per
 # target. Build in ./build-fuzz, where all our libraries are built with ASan, UBSan and the
 # fuzzer's coverage, so every line a target reaches gives feedback and is checked.
-#   fuzz_parameters    the parameter table of a device description file (and the .dat readers on it)
+#   fuzz_parameters    the parameter table of a device description file
 #   fuzz_datfile       a parameter set file against the test device description file
 #   fuzz_settings      the settings file
 #   fuzz_recfile       a recording file
@@ -78,8 +78,8 @@ for target in $TARGETS; do
     case $target in
     fuzz_parameters)
         # The first byte chooses language, codec and empty values: English/Windows-1252 and
-        # Deutsch/UTF-8 of every device description file, the .dat files through the same target.
-        seed "$CORPUS" '\000' $DEVICE_FILES $DAT_FILES
+        # Deutsch/UTF-8 of every device description file.
+        seed "$CORPUS" '\000' $DEVICE_FILES
         seed "$CORPUS" '\043' $DEVICE_FILES
         ;;
     fuzz_datfile) seed "$CORPUS" '' $DAT_FILES ;;
@@ -110,6 +110,8 @@ for target in $TARGETS; do
     *) echo "unknown fuzz target $target"; exit 2 ;;
     esac
     echo "== $target: $(ls "$CORPUS" | wc -l) inputs, max_len $MAX_LEN"
+    # A failing input is kept in the build folder, never in the source tree.
     "$BUILD_DIR/bin/$target" "$CORPUS" -max_total_time="$SECONDS_TO_RUN" -timeout=10 \
+        -artifact_prefix="$BUILD_DIR/$target-" \
         -rss_limit_mb=2048 -max_len="$MAX_LEN" -print_final_stats=1 "$@"
 done
