@@ -3,9 +3,7 @@
 # under it (the THREADED ones, and those whose threads run in tarvolink-cli or without fatal Qt
 # warnings). Arguments go to ctest. Every process reports into build-tsan/tsan-reports/, so races
 # in the programs a test starts (tarvolink-cli, tarvolink-sim) count as well.
-# Qt and glib are not instrumented; scripts/tsan.supp suppresses a report only when the racing
-# access itself lies inside one of their libraries, never for a stack that merely passes through
-# them (every thread and every event goes through Qt), and never our own code.
+# Qt and glib are not instrumented; scripts/tsan.supp names only their libraries, never our code.
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
