@@ -1,7 +1,9 @@
 # tarvolink_add_test(NAME name SOURCES ... LIBS ... [THREADED] [TIMEOUT s] [LABELS ...])
 # One QtTest program per class, or per set-up several classes share (a simulator session, a
 # peer); headless; THREADED tests make every Qt warning fatal so
-# a cross-thread object access fails the test instead of scrolling past.
+# a cross-thread object access fails the test instead of scrolling past. scripts/tsan.sh runs the
+# tests labelled "threaded": every THREADED one, and those that give the label themselves (whose
+# threads run without fatal Qt warnings, or in a program the test starts).
 function(tarvolink_add_test)
     cmake_parse_arguments(T "THREADED" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
@@ -14,6 +16,7 @@ function(tarvolink_add_test)
     set(env "QT_QPA_PLATFORM=offscreen")
     if(T_THREADED)
         list(APPEND env "QT_FATAL_WARNINGS=1")
+        list(APPEND T_LABELS threaded)
     endif()
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 120)

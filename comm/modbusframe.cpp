@@ -71,6 +71,21 @@ int ModbusFrame::selectFunction(int type, int readAddress, int writeAddress, int
     return writeCount == 1 ? 6 : 16;
 }
 
+int ModbusFrame::checkReply(const quint8 *request, const quint8 *reply, int length, int expectedLength)
+{
+    if (length != expectedLength) {
+        // An exception reply carries the request's function with the top bit set.
+        if (length >= 3 && reply[1] == (request[1] | 0x80))
+            return -16;
+        return -17;
+    }
+    if (reply[0] != request[0])
+        return -8;
+    if (reply[1] != request[1])
+        return -9;
+    return 1;
+}
+
 int ModbusFrame::expectedReplyLength(int function, int readCount)
 {
     switch (function) {

@@ -44,6 +44,10 @@ public:
     // Length of a correct reply for the function and counts, CRC included.
     static int expectedReplyLength(int function, int readCount);
 
+    // An RTU reply of `length` bytes (CRC included but not checked) against its request: 1, or
+    // -16 for an exception reply, -17 for a wrong length, -8 for another unit, -9 for another function.
+    static int checkReply(const quint8 *request, const quint8 *reply, int length, int expectedLength);
+
     // Whether `function` is a write (5, 6, 15, 16, 23).
     static bool isWrite(int function);
 };

@@ -364,18 +364,7 @@ int VxCommManageSerialPort::exchange(
         return collected;
     }
     replyLength = quint32(total);
-
-    if (total != expectedLength) {
-        // An exception reply carries the request's function with the top bit set.
-        if (total >= 3 && reply[1] == (request[1] | 0x80))
-            return -16;
-        return -17;
-    }
-    if (reply[0] != request[0])
-        return -8;
-    if (reply[1] != request[1])
-        return -9;
-    return 1;
+    return ModbusFrame::checkReply(request, reply, total, expectedLength);
 }
 
 int VxCommManageSerialPort::collectReply(quint8 *reply, int &total, int &mandated)

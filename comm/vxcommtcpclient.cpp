@@ -222,25 +222,29 @@ int VxCommTcpClient::VxCommSendReceive(const quint8 *request, quint8 *reply, qui
         return -12;
     }
     receivedLength = quint32(received);
-    int result = 1;
+    const int result = decodeReply(requestFrame, replyFrame, received, wanted, reply, replyLength);
+    closeSocket(socket);
+    return result;
+}
+
+int VxCommTcpClient::decodeReply(const quint8 *requestFrame, const quint8 *replyFrame, int received,
+    int wanted, quint8 *reply, quint32 &replyLength)
+{
     if (received != wanted) {
         if (received >= MbapHeader + 2 && replyFrame[7] == (requestFrame[7] | 0x80)) {
             std::memcpy(reply, replyFrame + 6, size_t(received - 6));
             replyLength = quint32(received - 6);
-            result = -16;
-        } else {
-            result = -17;
+            return -16;
         }
-    } else if (replyFrame[6] != requestFrame[6]) {
-        result = -8;
-    } else if (replyFrame[7] != requestFrame[7]) {
-        result = -9;
-    } else if (replyFrame[0] != requestFrame[0] || replyFrame[1] != requestFrame[1]) {
-        result = -6;
-    } else {
-        std::memcpy(reply, replyFrame + 6, size_t(received - 6));
-        replyLength = quint32(received - 6);
+        return -17;
     }
-    closeSocket(socket);
-    return result;
+    if (replyFrame[6] != requestFrame[6])
+        return -8;
+    if (replyFrame[7] != requestFrame[7])
+        return -9;
+    if (replyFrame[0] != requestFrame[0] || replyFrame[1] != requestFrame[1])
+        return -6;
+    std::memcpy(reply, replyFrame + 6, size_t(received - 6));
+    replyLength = quint32(received - 6);
+    return 1;
 }

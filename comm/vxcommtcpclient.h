@@ -36,6 +36,11 @@ public:
     // Refused connections in the life of the process.
     static int VxCommRefusedConnections();
 
+    // A reply frame of `received` bytes (header first) against the request frame it answers: the
+    // result of the exchange, and the reply in RTU form without CRC into `reply` (BufferSize bytes).
+    static int decodeReply(const quint8 *requestFrame, const quint8 *replyFrame, int received, int wanted,
+        quint8 *reply, quint32 &replyLength);
+
     // Milliseconds of the last exchange spent in the prescribed pause after the request.
     int lastMandatedWaitMs() const { return lastMandatedWait.load(); }
 

@@ -14,8 +14,9 @@ bool isCsvName(const QString &name)
 
 bool isSafeLocalName(const QString &name)
 {
-    if (name.isEmpty() || name.contains(QLatin1String("..")) || name.contains(QLatin1Char('/'))
-        || name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')))
+    if (name.isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String(".."))
+        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1Char(':')))
         return false;
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)

@@ -44,7 +44,9 @@ QDateTime listingTime(const char *text)
     return date.isValid() ? QDateTime(date, time.isValid() ? time : QTime(0, 0)) : QDateTime();
 }
 
-FtpEntry entryOf(const curl_fileinfo *info)
+} // namespace
+
+FtpEntry FtpSession::entryOf(const curl_fileinfo *info)
 {
     FtpEntry entry;
     entry.name = QString::fromUtf8(info->filename);
@@ -58,8 +60,6 @@ FtpEntry entryOf(const curl_fileinfo *info)
         entry.time = listingTime(info->strings.time);
     return entry;
 }
-
-} // namespace
 
 // Far beyond any folder of device description files, and any name a file system keeps.
 constexpr int kMaxListedEntries = 10000;
@@ -119,7 +119,7 @@ long chunkBegin(const void *info, void *userData, int)
             = QStringLiteral("The folder lists a name longer than %1 bytes").arg(kMaxNameBytes);
     if (!transfer->listingRefused.isEmpty())
         return CURL_CHUNK_BGN_FUNC_FAIL;
-    transfer->entries->append(entryOf(file));
+    transfer->entries->append(FtpSession::entryOf(file));
     return CURL_CHUNK_BGN_FUNC_SKIP;
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QIODevice;
+struct curl_fileinfo;
 
 // One entry of a server listing, as libcurl's own listing parser read it.
 struct FtpEntry
@@ -76,6 +77,9 @@ public:
     static QString scrubbed(QString text);
 
     struct Transfer; // what one curl transfer writes to, defined beside the callbacks
+
+    // One listing entry as curl's parser hands it over. The texts come from the server.
+    static FtpEntry entryOf(const curl_fileinfo *info);
 
 private:
     QByteArray url(const QStringList &dir, const QString &name) const;

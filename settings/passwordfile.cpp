@@ -15,7 +15,8 @@ QString decode(const QString &firstLine)
     QString password;
     for (int i = 0; i < pieces.size(); ++i) {
         bool ok = false;
-        const qlonglong value = pieces.at(i).toLongLong(&ok) - i;
+        // Read as int: a 64-bit number at its limit would overflow when lowered by its position.
+        const qlonglong value = qlonglong(pieces.at(i).toInt(&ok)) - i;
         // A code below the blank or outside one UTF-16 unit is no character anyone can type: the
         // file is damaged, and a damaged file must not let anyone in.
         if (!ok || value < 0x20 || value > 0xFFFF || QChar::isSurrogate(char32_t(value)))

@@ -28,7 +28,7 @@
 #include <thread>
 
 namespace {
-const QString ip = QStringLiteral("127.0.0.73");
+const QString ip = testHost(73);
 } // namespace
 
 class TstMainWindowUnits : public QObject
@@ -129,11 +129,12 @@ void TstMainWindowUnits::oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRe
     QCOMPARE(rows->rowCount(), 0);
 
     // A set from a file edited and not saved: quitting offers to save it before the quit question.
-    auto *set = new TreeModel(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
+    auto set
+        = std::make_unique<TreeModel>(m_device, 0, QStringLiteral("12,5"), QStringLiteral("5500"), false);
     const QModelIndex value = set->indexOf(set->GetEditableParameters().first(), 4);
     QVERIFY(set->setData(value, value.data()));
     tab->fileSets()->add(QStringLiteral("TST"), m_device, QStringLiteral("12,5"), QStringLiteral("5500"),
-        QStringLiteral("V1.0"), QStringLiteral("TST : pump"), set);
+        QStringLiteral("V1.0"), QStringLiteral("TST : pump"), set.release());
     const QString saved = m_dir->filePath(QStringLiteral("pump.dat"));
     prompter()
         .expectQuestion(QStringLiteral("These parameter sets have changes that are not saved:\nTST : pump\n\n"

@@ -319,6 +319,8 @@ void TestVXMainWindow::loginChecksServicePasswordOnly_data()
     QTest::newRow("exact password") << pw << 1 << "Tv#7 x" << true << "View for alert(s) / notification(s)";
     QTest::newRow("trailing blank fails") << pw << 1 << "Tv#7 x " << false << "Invalid password";
     QTest::newRow("numbers taken as codes") << pw << 1 << "Tw%:$}" << false << "Invalid password";
+    QTest::newRow("number at the 64-bit limit")
+        << QByteArray("84 -9223372036854775808") << 1 << "T" << false << "Invalid password";
     QTest::newRow("missing file") << QByteArray("-") << 1 << "Tv#7 x" << false << "Password File is missing";
     QTest::newRow("empty first line lets nobody in")
         << QByteArray("") << 1 << "" << false << "Invalid password";

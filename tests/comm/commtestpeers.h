@@ -1,5 +1,7 @@
 #pragma once
 
+#include "loopback.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QProcess>

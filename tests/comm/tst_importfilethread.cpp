@@ -62,9 +62,9 @@ struct SimulatedUnit
             return false;
         const QString device = installation.deviceFilePath("SPNV1.00.csv");
         if (!sim.startTcp(
-                "127.0.0.41", port, QStringList { "--data", dir.path(), "--device", device } + options))
+                testHost(41), port, QStringList { "--data", dir.path(), "--device", device } + options))
             return false;
-        master = connectedMaster("127.0.0.41", port);
+        master = connectedMaster(testHost(41), port);
         model = std::make_unique<TreeModel>(device, 0, "4,1", "1500", true);
         return model->isValid();
     }
@@ -76,7 +76,7 @@ class TestImportFileThread : public WorkerFixture
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(setUp(QStringLiteral("127.0.0.31"), 15031)); }
+    void initTestCase() { QVERIFY(setUp(testHost(31), 15031)); }
     void cleanup() { sim.stop(); }
     void readAndWritesReachTheUnit();
     void readFaultsEndWithTheRightMessage_data();

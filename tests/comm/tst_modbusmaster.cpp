@@ -9,7 +9,7 @@
 #include <atomic>
 #include <memory>
 
-static const QString Host = QStringLiteral(TEST_LOOPBACK);
+static const QString Host = testHost(TEST_LOOPBACK);
 
 // Counts the master's reports in the user-interface thread, as the tab controller does.
 class ReportCounter : public QObject

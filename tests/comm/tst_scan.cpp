@@ -142,15 +142,15 @@ void TestScan::tcpRangeFindsExactlyTheServedAddresses()
 {
     // One simulator per address: each is ready once it says so.
     SimPeer sim61, sim65;
-    QVERIFY2(sim61.startTcp("127.0.0.61", TcpPort, simArgs({})), qPrintable(sim61.errorOutput()));
-    QVERIFY2(sim65.startTcp("127.0.0.65", TcpPort, simArgs({})), qPrintable(sim65.errorOutput()));
-    const ethernetInfoForAutoScan range { { "127", "0", "0", "60" }, { "127", "0", "0", "70" } };
+    QVERIFY2(sim61.startTcp(testHost(61), TcpPort, simArgs({})), qPrintable(sim61.errorOutput()));
+    QVERIFY2(sim65.startTcp(testHost(65), TcpPort, simArgs({})), qPrintable(sim65.errorOutput()));
+    const ethernetInfoForAutoScan range { testHost(60).split('.'), testHost(70).split('.') };
     const auto found = scan({}, {}, range);
     QCOMPARE(found.size(), 2);
     QVERIFY(F::at(found.at(0).entry, F::Name).endsWith(" (*.61)"));
     QVERIFY(F::at(found.at(1).entry, F::Name).endsWith(" (*.65)"));
     QCOMPARE(reports.size(), 11);
-    QCOMPARE(reports.at(0), QString("3 1 3 127.0.0.60: No Connection with Given IP [1/0]"));
+    QCOMPARE(reports.at(0), "3 1 3 " + testHost(60) + ": No Connection with Given IP [1/0]");
     QVERIFY(reports.last().endsWith("[11/2]"));
 
     // Probing the range first changes nothing the user sees.

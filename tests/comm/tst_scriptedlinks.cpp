@@ -19,7 +19,7 @@
 #include <memory>
 #include <mutex>
 
-static const QString Host = QStringLiteral("127.0.0.23");
+static const QString Host = testHost(23);
 
 class TestScriptedLinks : public QObject
 {

@@ -15,7 +15,7 @@ using namespace VxCommIdentify;
 
 namespace {
 
-const QString Host = QStringLiteral(TEST_LOOPBACK);
+const QString Host = testHost(TEST_LOOPBACK);
 
 #if IDENTIFY_OVER_TCP
 const QString Device = QStringLiteral("RVNV2.05.csv");

@@ -112,6 +112,7 @@ void TstFtpDownload::names_data()
     QTest::newRow("dash underscore") << "my-drive_V2.05.Csv" << true << true;
     QTest::newRow("double dot") << "a..csv" << false << false;
     QTest::newRow("blank") << "a b.csv" << false << true;
+    QTest::newRow("this folder") << "." << false << false;
     QTest::newRow("parent") << "../evil.CSV" << false << false;
     QTest::newRow("backslash") << "..\\evil.csv" << false << false;
     QTest::newRow("inner slash") << "sub/x.csv" << false << false;

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString Host = QStringLiteral("127.0.0.81");
+const QString Host = testHost(81);
 constexpr quint16 Port = 15081;
 
 // The median time between the device's samples, in ms.

@@ -7,19 +7,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    QBuffer in(&bytes);
+    QByteArray bytes(reinterpret_cast<const char *>(data), int(size)), written;
+    QBuffer in(&bytes), out(&written);
+    SettingsRecord record, again;
     in.open(QIODevice::ReadOnly);
-    SettingsRecord record;
     SettingsFile::read(in, record);
-
-    QByteArray written;
-    QBuffer out(&written);
     out.open(QIODevice::WriteOnly);
     SettingsFile::write(out, record);
     out.close();
     out.open(QIODevice::ReadOnly);
-    SettingsRecord again;
     SettingsFile::read(out, again);
     return 0;
 }

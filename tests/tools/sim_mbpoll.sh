@@ -15,7 +15,7 @@ trap cleanup EXIT INT TERM
 fail() { echo "FAIL: $*"; [ -f "$WORK/sim.err" ] && tail -5 "$WORK/sim.err"; exit 1; }
 
 # Port 502 needs privileges; elsewhere the same test runs on a high port.
-ADDR=127.0.0.61
+ADDR=127.$((1 + $$ / 256 % 255)).$(($$ % 256)).61 # this run's own loopback address
 PORT=502
 [ "$(id -u)" -ne 0 ] && PORT=15061
 

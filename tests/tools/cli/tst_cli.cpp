@@ -7,7 +7,7 @@
 
 namespace {
 // Every test program here has its own loopback address, so parallel ctest runs never meet.
-const QString kTcp = "127.0.0.93:15093";
+const QString kTcp = testHost(93) + ":15093";
 
 QJsonObject jsonOf(const CliRun &run)
 {
@@ -292,7 +292,7 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
     row("bad set", { "get", "225", "--set=E", tcp }, "parameter set");
     row("unknown option", { "read", "--outfile=x.dat", tcp }, "Unknown option");
     row("missing out folder", { "read", "--out=/nonexistent/x.dat", tcp }, "folder not found");
-    row("compare unit source", { "compare", "tcp:127.0.0.93:15093@0", "x.dat" }, "Unit range is 1-255");
+    row("compare unit source", { "compare", "tcp:" + kTcp + "@0", "x.dat" }, "Unit range is 1-255");
     row("unknown command", { "backup" }, "unknown command");
     row("unknown language", { "identify", tcp, "--language", "Klingon" }, "invalid language 'Klingon'");
     row("language index 11", { "identify", tcp, "--language=11" }, "invalid language '11'");

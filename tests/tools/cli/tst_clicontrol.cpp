@@ -10,7 +10,7 @@
 #include <csignal>
 
 namespace {
-const QString kTcp = "127.0.0.114:15114";
+const QString kTcp = testHost(114) + ":15114";
 
 QJsonObject jsonOf(const CliRun &run)
 {
@@ -156,14 +156,14 @@ void TestCliControl::recordThenConvertAndRefuseBadRecordings()
     // captures land in the installation's TRIGGER folder.
     AppPaths::setBaseDir(dir.path());
     SimPeer recorded;
-    QVERIFY2(recorded.startTcp("127.0.0.83", 15083, { "--device", "KTZV1.10.csv", "--size", "1" }),
+    QVERIFY2(recorded.startTcp(testHost(83), 15083, { "--device", "KTZV1.10.csv", "--size", "1" }),
         qPrintable(recorded.errorOutput()));
     const QString rec = dir.filePath("run.rec");
     const QString comment = QString::fromUtf8("Pumpe 3, 45 °C, 12 €");
     // The speed of the stopped motor is a ripple of 20 around 0 with a period of 2 s: it rises
     // through 5 two or three times in 5 s (a sample that lands on 5 exactly is no crossing).
     const CliRun ok = runCli(
-        { "record", "--tcp", "127.0.0.83:15083", "--seconds", "5", "--interval", "250", "--delay", "35",
+        { "record", "--tcp", testHost(83) + ":15083", "--seconds", "5", "--interval", "250", "--delay", "35",
             "--out", rec, "--comment", comment, "--trigger", "1,rising,5,after=0.5", "--data", dir.path() });
     QVERIFY2(ok.exitCode == 0, qPrintable(ok.err));
     QVERIFY2(ok.out.startsWith("Recorded "), qPrintable(ok.out));

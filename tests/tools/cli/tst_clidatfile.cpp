@@ -44,7 +44,7 @@ void TestCliDatFile::initTestCase()
     settings.retries = 1;
     settings.continueDespiteFault = false;
     QVERIFY(SettingsFile::save(settings, AppPaths::settingsPath()));
-    QVERIFY2(sim.startTcp("127.0.0.94:15094", { "--data", dir.path(), "--device", "CLTV1.00.csv" }),
+    QVERIFY2(sim.startTcp(testHost(94) + ":15094", { "--data", dir.path(), "--device", "CLTV1.00.csv" }),
         qPrintable(sim.errorOutput()));
 
     // The unit as the simulator holds it: the delivered values of its description file, as
@@ -58,7 +58,7 @@ void TestCliDatFile::initTestCase()
         QProcess mbpoll;
         mbpoll.start("mbpoll",
             { "-m", "tcp", "-p", "15094", "-a", "1", "-t", "4", "-r", QString::number(change.first - 40000),
-                "-1", "127.0.0.94", QString::number(change.second) });
+                "-1", testHost(94), QString::number(change.second) });
         QVERIFY(mbpoll.waitForFinished(10000));
         QCOMPARE(mbpoll.exitCode(), 0);
     }
@@ -66,7 +66,8 @@ void TestCliDatFile::initTestCase()
     unit->storeRegisters(unit->findItem("311"), 2, { 2 });
 
     file = dir.filePath("cli.dat");
-    const CliRun read = runCli({ "read", "--out", file, "--tcp", "127.0.0.94:15094", "--data", dir.path() });
+    const CliRun read
+        = runCli({ "read", "--out", file, "--tcp", testHost(94) + ":15094", "--data", dir.path() });
     QVERIFY2(read.exitCode == 0, qPrintable(read.err));
 }
 
@@ -109,7 +110,7 @@ void TestCliDatFile::readEqualsWhatTheWindowSaves()
     ctx.entry = F::emptyEntry();
     ctx.entry[F::Number] = "1";
     ctx.entry[F::Interface] = F::tcpIp();
-    ctx.entry[F::IpAddress] = "127.0.0.94";
+    ctx.entry[F::IpAddress] = testHost(94);
     WorkerOps::AddUnitRequest request;
     request.tcpPort = 15094;
     QCOMPARE(WorkerOps::addUnit(ctx, request), 1);

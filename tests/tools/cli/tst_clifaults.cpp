@@ -10,7 +10,7 @@
 
 namespace {
 // Its own loopback address, so parallel ctest runs never meet.
-const QString kHost = "127.0.0.95";
+const QString kHost = testHost(95);
 const QString kTcp = kHost + ":15095";
 } // namespace
 

@@ -54,8 +54,8 @@ namespace F = UnitEntryField;
 
 namespace {
 // Each test program has its own loopback addresses so ctest -j2 runs them side by side.
-const QString ipA = QStringLiteral("127.0.0.71");
-const QString ipB = QStringLiteral("127.0.0.72");
+const QString ipA = testHost(71);
+const QString ipB = testHost(72);
 
 // "unit:function:register" of every write among the simulator's request lines, coils included.
 QStringList writes(const QStringList &requests)
