@@ -124,6 +124,13 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
     if (result != 1) {
         if (!resendable(result)) {
             qDebug() << "COMM_FAILURE";
+            // The port itself is gone (an unplugged adapter): said once, as for a silent unit.
+            if (result == -14) {
+                if (activeFlagOf(unit) == QLatin1String("1"))
+                    emit VxCommHealthOfUnitToUI(
+                        2, unit, ch, link, QStringLiteral("Device-Inactive"), requestBytes, replyBytes);
+                VxCommSetUnitActive(unit, QStringLiteral("0"));
+            }
             return -1;
         }
         emit VxCommHealthOfUnitToUI(3, unit, ch, link,

@@ -2421,6 +2421,22 @@ Uživatelská příručka je zde:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 používá jiný program.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>Nemáte přístup k %1. Přidejte svého uživatele do skupiny, která jej vlastní (dialout), a znovu se přihlaste.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 neexistuje: je adaptér připojen?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>sériové číslo %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

@@ -2419,6 +2419,22 @@ Das Benutzerhandbuch befindet sich hier:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>Sie haben keinen Zugriff auf %1. Fügen Sie Ihren Benutzer der Gruppe hinzu, der es gehört (dialout), und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 existiert nicht: ist der Adapter eingesteckt?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

@@ -2419,6 +2419,22 @@ El manual del usuario está aquí:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 está en uso por otro programa.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>No tiene acceso a %1. Añada su usuario al grupo propietario (dialout) y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 no existe: ¿está conectado el adaptador?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

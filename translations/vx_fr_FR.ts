@@ -2419,6 +2419,22 @@ Le guide de l&apos;utilisateur se trouve ici :
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>Vous n'avez pas accès à %1. Ajoutez votre utilisateur au groupe propriétaire (dialout) et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 n'existe pas : l'adaptateur est-il branché ?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

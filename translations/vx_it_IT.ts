@@ -2419,6 +2419,22 @@ La guida utente si trova qui:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 è in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>Non hai accesso a %1. Aggiungi il tuo utente al gruppo proprietario (dialout) e accedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 non esiste: l'adattatore è collegato?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numero di serie %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

@@ -2419,6 +2419,22 @@ De gebruikershandleiding staat hier:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 is in gebruik door een ander programma.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>U hebt geen toegang tot %1. Voeg uw gebruiker toe aan de groep die er eigenaar van is (dialout) en meld u opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 bestaat niet: is de adapter aangesloten?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>serienummer %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

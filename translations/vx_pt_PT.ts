@@ -2419,6 +2419,22 @@ O manual do utilizador está aqui:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 está a ser usado por outro programa.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>Não tem acesso a %1. Adicione o seu utilizador ao grupo proprietário (dialout) e volte a iniciar sessão.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 não existe: o adaptador está ligado?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de série %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

@@ -2421,6 +2421,22 @@ The user guide is here:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 используется другой программой.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>У вас нет доступа к %1. Добавьте пользователя в группу-владельца (dialout) и войдите снова.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 не существует: подключён ли адаптер?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>серийный номер %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

@@ -2419,6 +2419,22 @@ Användarhandboken finns här:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 används av ett annat program.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>Du har ingen åtkomst till %1. Lägg till din användare i gruppen som äger den (dialout) och logga in igen.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 finns inte: är adaptern ansluten?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>serienummer %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

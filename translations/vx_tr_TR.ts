@@ -2417,6 +2417,22 @@ Kullanım kılavuzu burada:
 <context>
     <name>VxCommManageSerialPort</name>
     <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 başka bir program tarafından kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
+        <translation>%1 için erişim izniniz yok. Kullanıcınızı sahibi olan gruba (dialout) ekleyin ve yeniden oturum açın.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the adapter plugged in?</source>
+        <translation>%1 yok: adaptör takılı mı?</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>seri numarası %1</translation>
+    </message>
+    <message>
         <source>O</source>
         <translation>O</translation>
     </message>

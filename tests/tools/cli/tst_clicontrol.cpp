@@ -205,8 +205,8 @@ void TestCliControl::recordThenConvertAndRefuseBadRecordings()
     const QString full = disk.path("run.rec"), fullCsv = disk.path("run.csv");
     QVERIFY(writeLines(full, { "old" }) && writeLines(fullCsv, { "old" }));
     disk.leaveFree(4096);
-    const CliRun noRoom = runCli({ "record", "--tcp", "127.0.0.83:15083", "--seconds", "1", "--delay", "35",
-        "--out", full, "--data", dir.path() });
+    const CliRun noRoom = runCli({ "record", "--tcp", testHost(83) + ":15083", "--seconds", "1", "--delay",
+        "35", "--out", full, "--data", dir.path() });
     QVERIFY2(noRoom.exitCode == 4 && noRoom.err.contains("No space left on ")
             && noRoom.err.contains("kept in " + full + ".running"),
         qPrintable(noRoom.err));
@@ -220,8 +220,8 @@ void TestCliControl::recordingCutShortSaysSoAndKeepsWhatItHas()
 {
     SimPeer unit;
     const QStringList simArgs { "--data", dir.path(), "--device", "KTZV1.10.csv" };
-    QVERIFY2(unit.startTcp("127.0.0.84", 15084, simArgs), qPrintable(unit.errorOutput()));
-    const QStringList link { "--tcp", "127.0.0.84:15084", "--delay", "35", "--retries", "1", "--data",
+    QVERIFY2(unit.startTcp(testHost(84), 15084, simArgs), qPrintable(unit.errorOutput()));
+    const QStringList link { "--tcp", testHost(84) + ":15084", "--delay", "35", "--retries", "1", "--data",
         dir.path() };
     const QString program = TARVOLINK_BIN_DIR "/tarvolink-cli";
     // The unit goes away two seconds into a recording of four: the file is saved, the rows
@@ -241,7 +241,7 @@ void TestCliControl::recordingCutShortSaysSoAndKeepsWhatItHas()
         qPrintable(rows.join('\n')));
 
     // Stopped by a signal: what was recorded is saved whole, and the exit status names the signal.
-    QVERIFY2(unit.startTcp("127.0.0.84", 15084, simArgs), qPrintable(unit.errorOutput()));
+    QVERIFY2(unit.startTcp(testHost(84), 15084, simArgs), qPrintable(unit.errorOutput()));
     for (const auto &[signal, code] : { std::pair { SIGINT, 130 }, std::pair { SIGTERM, 143 } }) {
         record.start(program,
             QStringList { "record", "--seconds", "60", "--out", dir.filePath("stopped.rec") } + link);

@@ -187,7 +187,8 @@ void TstTabWidget::badOrUnreachableRequestsRefused_data()
     QTest::newRow("no such interface")
         << 1 << 1 << "USB" << 1 << QString("Error") << QString("No channel information") << QString();
     QTest::newRow("serial port that cannot open")
-        << 1 << 1 << "RS232" << 1 << QString() << QString("Port is not Opened")
+        << 1 << 1 << "RS232" << 1 << QString()
+        << QString("Port is not Opened\n/nonexistent/tty does not exist: is the adapter plugged in?")
         << QString("failure\tport not open");
     // Nothing listens on this address: identification cannot even connect.
     QTest::newRow("nothing at the address")
