@@ -114,6 +114,9 @@ public:
         controlSink = std::move(sink);
     }
 
+    // Status update: the register of the drive's active trip (0: not read).
+    void setActiveTripRegister(int number) { activeTripRegister = number; }
+
     // The unit's oscilloscope device for the acquisition (not owned; must outlive the run).
     void setOscDevice(OscUnitDev *device) { oscDevice = device; }
     OscUnitDev *getOscDevice() const { return oscDevice; }
@@ -150,6 +153,8 @@ signals:
     void vxUICloseScanningWindow();
     // One pass of the status update stored new values in the model: views may refresh.
     void vxUISigOprStatusUpdated();
+    // The status update read the drive's active trip (0 = none): once per run, then on each change.
+    void vxUISigActiveFault(int code);
     // One pass of the trip-log update stored new values in the model: the fault logger may refresh.
     void vxUISigTriplogUpdated();
     // One pass of the control update handed the unit's control state to the control sink.
@@ -202,6 +207,7 @@ private:
     bool newLink = false;
     DeviceFiles::ControlPanelInfo controlPanel;
     double operationArg = 0.0;
+    int activeTripRegister = 0;
     std::function<void(const WorkerOps::ControlReadings &)> controlSink;
 
     void runScan();

@@ -161,6 +161,7 @@ void TabWidget::wireViews()
     UnitConnector *c = m_connector;
     connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
+    connect(c, &UnitConnector::alertRow, m_alarms, &alarms::addAlert);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
     connect(c, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
@@ -315,6 +316,12 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
             m_connector->workerFinished(guard.data());
         },
         Qt::QueuedConnection);
+    if (operation == importfileThread::OprStatusUpdate) {
+        worker->setActiveTripRegister(unit->activeTripRegister);
+        connect(
+            worker, &importfileThread::vxUISigActiveFault, this,
+            [this, unit](int code) { m_connector->activeFaultRead(unit, code); }, Qt::QueuedConnection);
+    }
     if (operation == importfileThread::ReadAllParameters || operation == importfileThread::WriteParameters) {
         connect(worker, &importfileThread::ImportThreadSigProgressBarSetRange, this,
             &TabWidget::VxUISlotmoProgressBarSetRange, Qt::QueuedConnection);

@@ -5,6 +5,8 @@
 #include "linkinformation.h"
 #include "prompter.h"
 #include "settingsbinder.h"
+#include "signalcatalogue.h"
+#include "signaldecoding.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -226,6 +228,10 @@ bool UnitConnector::accept(std::unique_ptr<UnitRecord> record, const QString &de
         file, m_ctx.settings->record().language, F::at(entry, F::Inom), F::at(entry, F::Pnom));
     record->controlModule = m_ctx.control->createControlModule(record->entry, file);
     record->oscDevice = m_ctx.osc->createDeviceOnMaster(record->entry, file, record->master);
+    const SignalCatalogue catalogue
+        = SignalCatalogueReader::readFile(file, m_ctx.settings->record().language);
+    record->activeTripRegister = catalogue.activeTripRegister();
+    record->tripMessages = catalogue.tripMessages;
     const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
     UnitRecord *accepted = reg.append(std::move(record));
     log(accepted->entry, tr("success"), tr("device link established"));
@@ -460,6 +466,28 @@ void UnitConnector::drainRetiring(int timeoutMs)
     }
 }
 
+void UnitConnector::activeFaultRead(UnitRecord *record, int code)
+{
+    int iface = 0, index = 0;
+    // The unit may have gone while the reading was under way.
+    if (!m_ctx.registry->locate(record, &iface, &index) || code == record->activeFault)
+        return;
+    const int before = record->activeFault;
+    record->activeFault = code;
+    // The first reading of a unit that is not tripped announces nothing.
+    if (code <= 0 && before <= 0)
+        return;
+    const QString row = code > 0
+        ? LinkInformation::row(record->entry, tr("failure"),
+            tr("drive trip: %1").arg(SignalDecoding::faultText(code, record->tripMessages)),
+            LinkInformation::kindError())
+        : LinkInformation::row(record->entry, tr("success"),
+            tr("drive trip cleared: %1").arg(SignalDecoding::faultText(before, record->tripMessages)),
+            LinkInformation::kindError());
+    emit alertRow(row);
+    emit alertNotifcation(tr("alert message") + QStringLiteral(" : ") + row);
+}
+
 void UnitConnector::activityChanged(int unitId, int commType, const QString &linkName, const QString &message)
 {
     UnitRegistry &reg = *m_ctx.registry;
@@ -532,8 +560,7 @@ void UnitConnector::healthReport(int msgType, int unitId, int commType, const QS
         }
         const QString row = LinkInformation::row(
             entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg, LinkInformation::kindError());
-        emit linkInformation(row);
-        emit alertRow(row);
+        emit linkInformation(row); // the log adds it to the alerts too
         emit alertNotifcation(
             (msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
     } else if (msgType == 2) {

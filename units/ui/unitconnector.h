@@ -72,6 +72,9 @@ public:
     // also as alerts, link-state changes to the units.
     void healthReport(int msgType, int unitId, int commType, const QString &portName, const QString &errMsg,
         const QStringList &txData, const QStringList &rxData);
+    // The status update read the unit's active trip: a new trip, or a trip that cleared, becomes an
+    // alert row and the alert line.
+    void activeFaultRead(UnitRecord *record, int code);
     // A link-state report ("Device-Active" / "Device-Inactive") of a master.
     void activityChanged(int unitId, int commType, const QString &linkName, const QString &message);
 

@@ -120,6 +120,7 @@ private slots:
     void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
     void controlPanelDrivesTwoRs485UnitsAndHandsControlBack();
     void controlBoxGivesTheSourceIndicesWritten();
+    void driveTripAndItsResetEachRaiseOneAlert();
 
 private:
     TabWidget &counting() { return makeTab(std::make_unique<CountingFactory>(&m_mastersMade)); }
@@ -734,6 +735,41 @@ void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
     box.vxUISlotOkBtnClicked();
     QVERIFY(box.isConfirmed());
     QCOMPARE(box.result(), int(QDialog::Accepted));
+}
+
+// The status view reads the drive's active trip: a trip raises one alert row and the alert line,
+// however often it is read again (also by the next status cycle after a tab change), and the
+// stop command that resets it one "cleared" row.
+void TstTabWidget::driveTripAndItsResetEachRaiseOneAlert()
+{
+    SKIP_UNLESS_PORT_502();
+    QVERIFY(TestInstallation(dir->path()).addDeviceFile(QStringLiteral("RVNV2.05.csv")));
+    SimPeer sim;
+    QVERIFY(sim.startTcp(ipA, { "--data", dir->path(), "--device", "RVNV2.05.csv" }));
+    TabWidget &t = makeTab();
+    connectTcp(ipA);
+    QVERIFY2(waitRow(QStringLiteral("device link established")), qPrintable(rows.join('\n')));
+    QSignalSpy line(&t, &TabWidget::alertNotifcation);
+    const auto count = [&](const QString &needle) {
+        int lines = 0;
+        for (const QList<QVariant> &l : qAsConst(line))
+            lines += l.first().toString().contains(needle);
+        const int alerts = t.alertList()->list().current().filter(needle).size();
+        return alerts == lines ? alerts : -1;
+    };
+    t.setCurrentIndex(ThreadSupervisor::StatusTab);
+    QTest::qWait(500);
+    QCOMPARE(count(QStringLiteral("drive trip")), 0);
+    QVERIFY(sim.trip());
+    QVERIFY(waitFor([&] { return count(QStringLiteral("failure\tdrive trip: 1 Motor I2t")) == 1; }, 5000));
+    t.setCurrentIndex(ThreadSupervisor::ParametersTab);
+    t.setCurrentIndex(ThreadSupervisor::StatusTab);
+    QTest::qWait(500);
+    QCOMPARE(count(QStringLiteral("drive trip")), 1);
+    t.vxUIslotCtrlStpBtnClicked();
+    QVERIFY(waitFor([&] { return count(QStringLiteral("drive trip cleared: 1 Motor I2t")) == 1; }, 5000));
+    QTest::qWait(500);
+    QCOMPARE(count(QStringLiteral("drive trip")), 2);
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
