@@ -93,6 +93,10 @@ public:
     // message box. Wakes a worker that is pausing.
     void setRemoveFlag(bool remove);
     bool getRemoveFlag() const { return removeFlag.load(); }
+    // A write handing control back before its unit's removal: the removal leaves it to end by
+    // itself and frees the unit after it.
+    void setOutlivesRemoval(bool outlives) { outlivesRemoval = outlives; }
+    bool getOutlivesRemoval() const { return outlivesRemoval; }
     // True once run() has finished its operation (the owner polls it before deleting).
     bool isOperationFinished() const { return finishedFlag.load(); }
     // Outcome of the last operation (WorkerOps::Result).
@@ -208,6 +212,7 @@ private:
     DeviceFiles::ControlPanelInfo controlPanel;
     double operationArg = 0.0;
     int activeTripRegister = 0;
+    bool outlivesRemoval = false;
     std::function<void(const WorkerOps::ControlReadings &)> controlSink;
 
     void runScan();

@@ -82,6 +82,9 @@ TabWidget::~TabWidget()
     // Without a confirmed quit (tests, an aborted start) the units still go in their proper order.
     if (!m_closedDown)
         cleanallData(true);
+    // The last workers of removed units are waited for only now, with the window gone: their
+    // masters go with the registry.
+    m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
 }
 
 void TabWidget::buildForm()
@@ -594,7 +597,8 @@ void TabWidget::cleanallData(bool keepFileSets)
 {
     // A running scan ends first: its masters and results belong to the registry's lifetime.
     m_scan->abandon();
-    m_supervisor->stopAll(true);
+    // Not waited for: the removals below flag every worker and keep its unit until it has ended.
+    m_supervisor->stopAll(false);
     m_transfer->close();
     m_osc->waitForThreads();
     m_connector->abandonPending();
@@ -605,7 +609,6 @@ void TabWidget::cleanallData(bool keepFileSets)
                 break;
         }
     }
-    m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
     if (!keepFileSets)
         m_fileSets->removeAll();
     m_details->reset();

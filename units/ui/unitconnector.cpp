@@ -353,9 +353,11 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
         return false;
 
     emit unitAboutToBeRemoved(record);
-    // Flags, then one bounded wait for every worker of the unit (the status and trip-log cycles
-    // included); the acquisition thread ends with the device.
-    bool ended = ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs);
+    // Flags for every worker of the unit (the status, trip-log and control cycles included), but
+    // no wait: a worker in an exchange with a slow unit would hold up the window. What still runs
+    // keeps the record, and with it the master, until its finished() has come (workerFinished).
+    // The acquisition thread ends with the device.
+    bool ended = ThreadSupervisor::stopWorkers(record->threads, true, 0);
     if (auto *left = qobject_cast<importfileThread *>(m_ctx.osc->removeDevice(record->oscDevice))) {
         // The acquisition is still in an exchange on the unit's master: the record stays until
         // it has ended.
@@ -378,11 +380,6 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
     record->controlModule = nullptr;
     std::unique_ptr<UnitRecord> taken = reg.take(iface, index);
     taken->entry[F::State] = F::disconnected();
-    if (taken->master) {
-        // The master may stay with other units of its RS485 port: it must forget this one.
-        QMutexLocker lock(taken->master->VxCommMutex());
-        taken->master->VxCommRemoveUnitHealth(F::at(taken->entry, F::Number).toInt());
-    }
     const QStringList last = taken->entry;
     if (ended)
         finalize(std::move(taken));
@@ -397,7 +394,7 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
 
 void UnitConnector::dispose(std::unique_ptr<UnitRecord> record)
 {
-    if (ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs))
+    if (ThreadSupervisor::stopWorkers(record->threads, true, 0))
         finalize(std::move(record));
     else
         m_ctx.registry->addRetiring(std::move(record));
@@ -410,6 +407,12 @@ void UnitConnector::finalize(std::unique_ptr<UnitRecord> record)
         delete worker;
     }
     record->threads.clear();
+    if (record->master) {
+        // The master may stay with other units of its RS485 port: it must forget this one. Taken
+        // once the unit's own workers have ended, so only another unit's exchange can hold the lock.
+        QMutexLocker lock(record->master->VxCommMutex());
+        record->master->VxCommRemoveUnitHealth(F::at(record->entry, F::Number).toInt());
+    }
     if (record->model) {
         emit modelAboutToBeDeleted(record->model);
         delete record->model;

@@ -124,8 +124,8 @@ private:
     void error(const QString &text);
     // "unit 5 on /dev/ttyUSB0" or "unit 1 at 192.168.0.10".
     static QString describe(const QStringList &entry);
-    // Ends the workers of a record taken out of every list (flags, bounded wait) and frees it, or
-    // keeps it until its last worker has ended.
+    // Flags the workers of a record taken out of every list and frees it, or keeps it until its
+    // last worker has ended; nothing is waited for.
     void dispose(std::unique_ptr<UnitRecord> record);
     void finalize(std::unique_ptr<UnitRecord> record);
     void markInMaster(UnitRecord *record, bool connected);

@@ -121,6 +121,7 @@ private slots:
     void controlPanelDrivesTwoRs485UnitsAndHandsControlBack();
     void controlBoxGivesTheSourceIndicesWritten();
     void driveTripAndItsResetEachRaiseOneAlert();
+    void stuckUnitRemovedAndClosedDownWithoutWaiting();
 
 private:
     TabWidget &counting() { return makeTab(std::make_unique<CountingFactory>(&m_mastersMade)); }
@@ -770,6 +771,46 @@ void TstTabWidget::driveTripAndItsResetEachRaiseOneAlert()
     QVERIFY(waitFor([&] { return count(QStringLiteral("drive trip cleared: 1 Motor I2t")) == 1; }, 5000));
     QTest::qWait(500);
     QCOMPARE(count(QStringLiteral("drive trip")), 2);
+}
+
+// A unit that stops answering mid-exchange holds up neither its removal nor the close-down, both
+// with control handed back: each returns at once, and the unit's model and master go, after the
+// hand-back writes, once its workers have ended.
+void TstTabWidget::stuckUnitRemovedAndClosedDownWithoutWaiting()
+{
+    SKIP_UNLESS_PORT_502();
+    QVERIFY(TestInstallation(dir->path()).addDeviceFile(QStringLiteral("KTZV1.10.csv")));
+    SimPeer sim;
+    QVERIFY(sim.startTcp(ipA, { "--data", dir->path(), "--device", "KTZV1.10.csv", "--verbose" }));
+    TabWidget &t = makeTab();
+    t.ctrlController()->setSourceAsker([](QWidget *, const QStringList &, int *run, int *ref) {
+        *run = *ref = 1;
+        return true;
+    });
+    for (const bool closing : { false, true }) {
+        connectTcp(ipA);
+        QVERIFY(waitFor([&] { return t.registry().total() == 1; }));
+        const QStringList entry = t.currentUnit();
+        const QPointer<TreeModel> model(t.modelOf(entry));
+        t.setCurrentIndex(TabWidget::StatusTab); // status and control cycles on the unit
+        t.vxUISlotCtrlRunStopSrcChanged(2);
+        QVERIFY(expectWrites(sim, { "1:6:40105" }));
+        QVERIFY(sim.pause(true));
+        QTest::qWait(100);
+        QElapsedTimer clock;
+        clock.start();
+        if (closing)
+            QVERIFY(t.closeFunction());
+        else
+            t.vxUISlotUnitRemoveClicked(entry, false);
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(t.registry().total(), 0);
+        QCOMPARE(t.registry().retiring().size(), 1);
+        QVERIFY(model);
+        QVERIFY(sim.pause(false));
+        QVERIFY(expectWrites(sim, { "1:6:40105", "1:6:40104" }));
+        QVERIFY(waitFor([&] { return !model && t.registry().retiring().isEmpty(); }));
+    }
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
