@@ -189,6 +189,7 @@ WorkerOps::Context importfileThread::makeContext()
     ctx.model = model;
     ctx.unitModel = unitModel;
     ctx.ignoreCommFault = ignoreCommFault;
+    ctx.activeTripRegister = activeTripRegister;
     ctx.removed = [this] { return removeFlag.load(); };
     if (operation == OscAcquisition)
         ctx.running = [this] { return runFlag.load() && !stopFlag.load(); };
@@ -208,6 +209,7 @@ WorkerOps::Context importfileThread::makeContext()
     out.changeUnitName = [this](const QString &name) { emit vxUISigChangeUnitName(name); };
     out.statusUpdated = [this] { emit vxUISigOprStatusUpdated(); };
     out.triplogUpdated = [this] { emit vxUISigTriplogUpdated(); };
+    out.activeFault = [this](int code) { emit vxUISigActiveFault(code); };
     out.controlUpdated = [this] { emit vxCtrlUpdate(); };
     out.unitInfo = [this](const QStringList &entry, const QString &deviceFile, const QString &version,
                        const QString &driveSize, double reference, const QString &referenceSource,

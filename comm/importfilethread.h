@@ -93,6 +93,10 @@ public:
     // message box. Wakes a worker that is pausing.
     void setRemoveFlag(bool remove);
     bool getRemoveFlag() const { return removeFlag.load(); }
+    // A write handing control back before its unit's removal: the removal leaves it to end by
+    // itself and frees the unit after it.
+    void setOutlivesRemoval(bool outlives) { outlivesRemoval = outlives; }
+    bool getOutlivesRemoval() const { return outlivesRemoval; }
     // True once run() has finished its operation (the owner polls it before deleting).
     bool isOperationFinished() const { return finishedFlag.load(); }
     // Outcome of the last operation (WorkerOps::Result).
@@ -113,6 +117,9 @@ public:
     {
         controlSink = std::move(sink);
     }
+
+    // Status update: the register of the drive's active trip (0: not read).
+    void setActiveTripRegister(int number) { activeTripRegister = number; }
 
     // The unit's oscilloscope device for the acquisition (not owned; must outlive the run).
     void setOscDevice(OscUnitDev *device) { oscDevice = device; }
@@ -150,6 +157,8 @@ signals:
     void vxUICloseScanningWindow();
     // One pass of the status update stored new values in the model: views may refresh.
     void vxUISigOprStatusUpdated();
+    // The status update read the drive's active trip (0 = none): once per run, then on each change.
+    void vxUISigActiveFault(int code);
     // One pass of the trip-log update stored new values in the model: the fault logger may refresh.
     void vxUISigTriplogUpdated();
     // One pass of the control update handed the unit's control state to the control sink.
@@ -202,6 +211,8 @@ private:
     bool newLink = false;
     DeviceFiles::ControlPanelInfo controlPanel;
     double operationArg = 0.0;
+    int activeTripRegister = 0;
+    bool outlivesRemoval = false;
     std::function<void(const WorkerOps::ControlReadings &)> controlSink;
 
     void runScan();

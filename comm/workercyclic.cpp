@@ -112,7 +112,22 @@ Result oprStatusUpdate(Context &ctx)
     if (!ctx.model)
         return Failed;
     qDebug() << "OprStatusUpdate";
-    return cyclicRead(ctx, statusParameters(*ctx.model), StatusRead, StatusPauseMs, ctx.out.statusUpdated);
+    int reported = -1;
+    const auto passDone = [&ctx, &reported] {
+        QVector<quint16> words;
+        // A failed read says nothing about the trip: the silence is reported by the cycle itself.
+        if (ctx.activeTripRegister > 0 && ctx.out.activeFault
+            && readWords(
+                   ctx, DeviceFiles::tableTypeOf(ctx.activeTripRegister), ctx.activeTripRegister, 1, &words)
+                == Exchange::Ok
+            && words.first() != reported) {
+            reported = words.first();
+            ctx.out.activeFault(reported);
+        }
+        if (ctx.out.statusUpdated)
+            ctx.out.statusUpdated();
+    };
+    return cyclicRead(ctx, statusParameters(*ctx.model), StatusRead, StatusPauseMs, passDone);
 }
 
 Result triplogUpdate(Context &ctx)

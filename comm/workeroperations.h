@@ -46,6 +46,9 @@ struct Reports
     std::function<void()> statusUpdated;
     std::function<void()> triplogUpdated;
     std::function<void()> controlUpdated;
+    // The drive's active trip as the status update read it (0 = none): the first reading of a
+    // run and every change after it.
+    std::function<void(int code)> activeFault;
     std::function<void(const QStringList &entry, const QString &deviceFile, const QString &version,
         const QString &driveSize, double reference, const QString &referenceSource, const QString &runSource,
         const QString &motorDirection, bool newLink, int status)>
@@ -63,6 +66,8 @@ struct Context
     // unit took is stored there as each write succeeds. Unset = the unit's model is `model`.
     TreeModel *unitModel = nullptr;
     bool ignoreCommFault = false; // "ContinueDespiteCOMFault"
+    // Register of the drive's active trip, read by the status update after each pass; 0 = none.
+    int activeTripRegister = 0;
     // removeFlag: the unit is being removed. Unset = never.
     std::function<bool()> removed;
     // runFlag: false = stop after the current item (cyclic operations: after the current pass).
@@ -109,7 +114,8 @@ Result updateDependingFields(Context &ctx, TreeItem *item, int set);
 // Parameters of the trip log that lie outside the ten trip groups (the reset command) are left out.
 QVector<TreeModel::ReadEntry> statusParameters(const TreeModel &model);
 QVector<TreeModel::ReadEntry> triplogParameters(const TreeModel &model);
-// 16: reads the status parameters while running(), storing each pass in the model.
+// 16: reads the status parameters while running(), storing each pass in the model, and the
+// active trip after each pass.
 Result oprStatusUpdate(Context &ctx);
 // 9: reads the trip-log parameters while running(), storing each pass in the model.
 Result triplogUpdate(Context &ctx);

@@ -14,6 +14,18 @@ int SignalCatalogue::registerCount() const
     return sum;
 }
 
+int SignalCatalogue::activeTripRegister() const
+{
+    int row = 0;
+    for (int block = 0; block < blockAddresses.size() && block < blockCounts.size(); ++block) {
+        for (int k = 0; k < blockCounts[block]; ++k, ++row) {
+            if (signalRows.value(row).value(FaultCodeField) == QLatin1String("Y"))
+                return blockAddresses[block] + k;
+        }
+    }
+    return 0;
+}
+
 QStringList SignalCatalogue::signalNames() const
 {
     QStringList names;

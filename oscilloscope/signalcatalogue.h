@@ -32,6 +32,9 @@ struct SignalCatalogue
     int signalCount() const { return signalRows.size(); }
     int registerCount() const;
     QStringList signalNames() const;
+    // The register of the first fault-number signal: the drive's active trip (0 = no trip).
+    // 0 when the catalogue has no such signal.
+    int activeTripRegister() const;
 };
 
 namespace SignalCatalogueReader {

@@ -2154,6 +2154,14 @@ Zastavte záznam</translation>
         <translation>spojení se zařízením odebráno</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>porucha měniče: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>porucha měniče odstraněna: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Varovná zpráva</translation>
     </message>

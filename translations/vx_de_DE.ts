@@ -2152,6 +2152,14 @@ Bitte Aufzeichnung beenden</translation>
         <translation>Geräteverbindung entfernt</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>Antriebsfehler: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>Antriebsfehler behoben: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Warnmeldung</translation>
     </message>

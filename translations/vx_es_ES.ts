@@ -2152,6 +2152,14 @@ Detenga la grabación</translation>
         <translation>enlace con el equipo eliminado</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>disparo del variador: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>disparo del variador restablecido: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Mensaje de advertencia</translation>
     </message>

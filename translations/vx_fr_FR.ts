@@ -2152,6 +2152,14 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <translation>liaison avec l&apos;appareil supprimée</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>défaut du variateur : %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>défaut du variateur acquitté : %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Message d&apos;avertissement</translation>
     </message>

@@ -2152,6 +2152,14 @@ Interrompere la registrazione</translation>
         <translation>collegamento con il dispositivo rimosso</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>blocco azionamento: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>blocco azionamento ripristinato: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Messaggio di avviso</translation>
     </message>

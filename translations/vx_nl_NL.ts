@@ -2152,6 +2152,14 @@ Stop eerst de opname</translation>
         <translation>apparaatverbinding verwijderd</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>aandrijvingsstoring: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>aandrijvingsstoring opgeheven: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Waarschuwingsbericht</translation>
     </message>

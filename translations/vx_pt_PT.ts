@@ -2152,6 +2152,14 @@ Pare a gravação</translation>
         <translation>ligação ao dispositivo removida</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>disparo do conversor: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>disparo do conversor reposto: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Mensagem de aviso</translation>
     </message>

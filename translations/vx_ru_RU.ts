@@ -2154,6 +2154,14 @@ Please stop recording</source>
         <translation>связь с устройством удалена</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>авария привода: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>авария привода сброшена: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Предупреждение</translation>
     </message>

@@ -2152,6 +2152,14 @@ Stoppa inspelningen</translation>
         <translation>enhetslänk borttagen</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>drivtripp: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>drivtripp återställd: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Varningsmeddelande</translation>
     </message>

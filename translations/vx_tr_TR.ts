@@ -2150,6 +2150,14 @@ Lütfen kaydı durdurun</translation>
         <translation>cihaz bağlantısı kaldırıldı</translation>
     </message>
     <message>
+        <source>drive trip: %1</source>
+        <translation>sürücü arızası: %1</translation>
+    </message>
+    <message>
+        <source>drive trip cleared: %1</source>
+        <translation>sürücü arızası giderildi: %1</translation>
+    </message>
+    <message>
         <source>Warning Msg</source>
         <translation>Uyarı mesajı</translation>
     </message>

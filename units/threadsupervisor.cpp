@@ -72,13 +72,18 @@ void ThreadSupervisor::stopAll(bool wait)
 bool ThreadSupervisor::stopWorkers(const QList<importfileThread *> &threads, bool remove, int timeoutMs)
 {
     for (importfileThread *t : threads) {
+        if (t->getOutlivesRemoval())
+            continue;
         if (remove)
             t->setRemoveFlag(true);
         t->CancelbtnSlotClicked();
     }
     QDeadlineTimer deadline(timeoutMs);
     bool allEnded = true;
-    for (importfileThread *t : threads)
-        allEnded = t->wait(deadline) && allEnded;
+    for (importfileThread *t : threads) {
+        // A hand-back not started yet is started when the one before it ends.
+        const bool ended = t->wait(deadline) && (t->isFinished() || !t->getOutlivesRemoval());
+        allEnded = ended && allEnded;
+    }
     return allEnded;
 }

@@ -42,7 +42,8 @@ public:
     UnitRecord *unit() const { return m_unit; }
 
     // Sets the flags of every worker (run flag cleared; remove flag when remove), then waits for
-    // them together up to timeoutMs. True when every one has ended.
+    // them together up to timeoutMs (0: not at all). True when every one has ended; a control
+    // hand-back keeps its flags and counts as running until it has ended.
     static bool stopWorkers(const QList<importfileThread *> &threads, bool remove, int timeoutMs);
 
 private:

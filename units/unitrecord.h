@@ -25,4 +25,9 @@ struct UnitRecord
     // cyclic reads until the user connects again. A unit that merely falls silent keeps them,
     // so it comes back by itself.
     bool heldDisconnected = false;
+    // The drive's active trip: where the status update reads it (0: the file names none), the
+    // fault texts, and the number last announced (-1 before the first reading).
+    int activeTripRegister = 0;
+    QStringList tripMessages;
+    int activeFault = -1;
 };

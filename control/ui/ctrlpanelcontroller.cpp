@@ -63,7 +63,6 @@ ControlModule *CtrlPanelController::moduleOf(const QStringList &entry, QStringLi
 importfileThread *CtrlPanelController::write(
     const QStringList &entry, int kind, double value, bool removeSetting)
 {
-    Q_UNUSED(removeSetting) // the hand-back waits for its writes itself, see offerControlSource
     if (F::at(entry, F::Interface).isEmpty())
         return nullptr;
     // Found again in the registry: a unit removed meanwhile gets nothing, and no other unit gets
@@ -78,6 +77,10 @@ importfileThread *CtrlPanelController::write(
         return nullptr;
     worker->setOperationArg(value);
     worker->setRunFlag(true);
+    if (removeSetting) {
+        worker->setOutlivesRemoval(true);
+        return worker;
+    }
     connect(
         worker, &QThread::finished, this, [this, module] { startNext(module); }, Qt::QueuedConnection);
     QList<QPointer<importfileThread>> &queue = m_queues[module];
@@ -106,18 +109,22 @@ void CtrlPanelController::startNext(QObject *module)
         queue.first()->start(QThread::InheritPriority);
 }
 
-void CtrlPanelController::finishUpTo(QObject *module, importfileThread *worker)
+void CtrlPanelController::startInTurn(const QList<importfileThread *> &workers)
 {
-    const QList<QPointer<importfileThread>> queue = m_queues.value(module);
-    for (const QPointer<importfileThread> &queued : queue) {
-        if (!queued)
-            continue;
-        if (!queued->isRunning() && !queued->isOperationFinished())
-            queued->start(QThread::InheritPriority);
-        queued->wait(HandBackWaitMs);
-        if (queued == worker)
-            return;
+    for (int i = 1; i < workers.size(); ++i) {
+        // Connected before the first starts, so no end is missed. The unit's removal frees no
+        // worker while a later hand-back has not ended, so `next` is still there.
+        QPointer<importfileThread> next(workers.at(i));
+        connect(
+            workers.at(i - 1), &QThread::finished, this,
+            [next] {
+                if (next && !next->isRunning() && !next->isFinished())
+                    next->start(QThread::InheritPriority);
+            },
+            Qt::QueuedConnection);
     }
+    if (!workers.isEmpty())
+        workers.first()->start(QThread::InheritPriority);
 }
 
 void CtrlPanelController::setInitialValues(const QStringList &entry, double reference,
@@ -144,15 +151,17 @@ bool CtrlPanelController::offerControlSource(QWidget *parent, const QList<QStrin
         int runSource = SourceKeyboard, refSource = SourceKeyboard;
         if (!m_ask(parent ? parent : m_ctx.parent, live, &runSource, &refSource))
             return false;
-        // One after the other, each to its end: the unit's removal that follows would end a
-        // write still waiting for the link.
+        // One after the other and not waited for here: the unit's removal that follows leaves
+        // these writes to end by themselves and frees the unit after them.
+        QList<importfileThread *> handBack;
         for (const auto &kindValue :
             { qMakePair(int(RunStopSource), runSource), qMakePair(int(ReferenceSource), refSource) }) {
             if (kindValue.second < 0)
                 continue;
             if (importfileThread *worker = write(live, kindValue.first, kindValue.second, true))
-                finishUpTo(module, worker);
+                handBack.append(worker);
         }
+        startInTurn(handBack);
     }
     return true;
 }

@@ -40,9 +40,6 @@ public:
     using SourceAsker
         = std::function<bool(QWidget *parent, const QStringList &entry, int *runSource, int *refSource)>;
 
-    // Longest wait for a hand-back write before the unit goes.
-    static constexpr int HandBackWaitMs = 8000;
-
     explicit CtrlPanelController(const Context &context, QObject *parent = nullptr);
 
     void setSourceAsker(SourceAsker asker) { m_ask = std::move(asker); }
@@ -50,7 +47,8 @@ public:
 
     // Writes a control value (WorkerOps::ControlKind) to the unit: nothing for no unit, a unit no
     // longer registered or one not connected. Returns the started worker (nullptr when nothing
-    // was written).
+    // was written). A hand-back write (removeSetting) outlives the unit's removal and is returned
+    // unstarted, outside the unit's queue, which goes with the unit.
     importfileThread *write(const QStringList &entry, int kind, double value, bool removeSetting = false);
     // The values identification read, as the unit's control record starts with them.
     void setInitialValues(const QStringList &entry, double reference, const QString &referenceSource,
@@ -80,8 +78,8 @@ private:
     ControlModule *moduleOf(const QStringList &entry, QStringList *live = nullptr) const;
     // Starts the unit's next queued write once the one before has ended.
     void startNext(QObject *module);
-    // Runs the unit's queued writes up to and including `worker` now, each to its end.
-    void finishUpTo(QObject *module, importfileThread *worker);
+    // Starts the workers one after the other, each when the one before has ended.
+    void startInTurn(const QList<importfileThread *> &workers);
 
     Context m_ctx;
     // Each unit's writes in the order of the actions: one worker per action, each started only

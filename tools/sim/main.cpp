@@ -131,7 +131,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption slowOpt(QStringLiteral("slow"),
         QStringLiteral("Fault: delay every reply by MS milliseconds."), QStringLiteral("MS"));
     const QCommandLineOption tripOpt(QStringLiteral("trip-after"),
-        QStringLiteral("Fault: trip every drive after SECONDS (SIGUSR1 trips at once)."),
+        QStringLiteral(
+            "Fault: trip every drive after SECONDS (SIGUSR1 trips at once); a stop command resets the trip."),
         QStringLiteral("SECONDS"));
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"), QStringLiteral("Log each request on one line to stderr."));

@@ -144,6 +144,8 @@ void SimUnit::commandWritten(int first, int count)
         const int width = command.number >= 40001 ? 1 : commandWidth(command.value);
         const bool touched = command.number < first + count && first < command.number + width;
         if (touched && commandPattern(command) == command.value) {
+            if (command.motor == Motor::Stopped)
+                m_activeTrip = 0; // the stop key resets a trip
             setMotor(command.motor);
             return;
         }
@@ -207,6 +209,7 @@ void SimUnit::tick(double seconds)
 
 void SimUnit::beforeRead()
 {
+    bool activeShown = false;
     for (const Signal &signal : qAsConst(m_signals)) {
         const double wave = std::sin(2.0 * M_PI * 0.5 * m_time + signal.phase);
         const double level = 0.2 + 0.8 * std::fabs(m_speed);
@@ -231,7 +234,9 @@ void SimUnit::beforeRead()
             break;
         }
         case Signal::FaultCode:
-            setValue(signal.number, quint16(m_lastTrip));
+            // The first fault number is the active trip, the others the last one.
+            setValue(signal.number, quint16(activeShown ? m_lastTrip : m_activeTrip));
+            activeShown = true;
             break;
         }
     }
@@ -260,6 +265,7 @@ void SimUnit::injectTrip(int code)
     if (code <= 0)
         code = m_tripLog.messageCount > 1 ? 1 + (m_lastTrip % (m_tripLog.messageCount - 1)) : 1;
     m_lastTrip = code;
+    m_activeTrip = code;
     const QList<QVector<int>> &entries = m_tripLog.entries;
     for (int i = entries.size() - 1; i > 0; --i) {
         const QVector<int> &to = entries[i];

@@ -94,12 +94,15 @@ public:
     void setDriveState(const DriveState &state) { m_driveState = state; }
     double speed() const { return m_speed; }
     int lastTrip() const { return m_lastTrip; }
+    int activeTrip() const { return m_activeTrip; }
     const QList<Signal> &recordSignals() const { return m_signals; }
 
     void beforeRead();
     // Reacts to what a request changed (control coils and registers).
     void afterRequest(const unsigned char *pdu, int pduLength);
     void tick(double seconds);
+    // A trip stops the motor and stays active, as the first fault-number signal shows, until a stop
+    // command resets it.
     void injectTrip(int code);
 
     QString stateText() const;
@@ -134,4 +137,5 @@ private:
     double m_target = 0.0; // where the ramp is heading
     double m_time = 0.0;
     int m_lastTrip = 0;
+    int m_activeTrip = 0;
 };

@@ -82,6 +82,9 @@ TabWidget::~TabWidget()
     // Without a confirmed quit (tests, an aborted start) the units still go in their proper order.
     if (!m_closedDown)
         cleanallData(true);
+    // The last workers of removed units are waited for only now, with the window gone: their
+    // masters go with the registry.
+    m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
 }
 
 void TabWidget::buildForm()
@@ -161,6 +164,7 @@ void TabWidget::wireViews()
     UnitConnector *c = m_connector;
     connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
     connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
+    connect(c, &UnitConnector::alertRow, m_alarms, &alarms::addAlert);
     connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
     connect(c, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
     connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
@@ -315,6 +319,12 @@ importfileThread *TabWidget::makeWorker(UnitRecord *unit, int operation)
             m_connector->workerFinished(guard.data());
         },
         Qt::QueuedConnection);
+    if (operation == importfileThread::OprStatusUpdate) {
+        worker->setActiveTripRegister(unit->activeTripRegister);
+        connect(
+            worker, &importfileThread::vxUISigActiveFault, this,
+            [this, unit](int code) { m_connector->activeFaultRead(unit, code); }, Qt::QueuedConnection);
+    }
     if (operation == importfileThread::ReadAllParameters || operation == importfileThread::WriteParameters) {
         connect(worker, &importfileThread::ImportThreadSigProgressBarSetRange, this,
             &TabWidget::VxUISlotmoProgressBarSetRange, Qt::QueuedConnection);
@@ -587,7 +597,8 @@ void TabWidget::cleanallData(bool keepFileSets)
 {
     // A running scan ends first: its masters and results belong to the registry's lifetime.
     m_scan->abandon();
-    m_supervisor->stopAll(true);
+    // Not waited for: the removals below flag every worker and keep its unit until it has ended.
+    m_supervisor->stopAll(false);
     m_transfer->close();
     m_osc->waitForThreads();
     m_connector->abandonPending();
@@ -598,7 +609,6 @@ void TabWidget::cleanallData(bool keepFileSets)
                 break;
         }
     }
-    m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
     if (!keepFileSets)
         m_fileSets->removeAll();
     m_details->reset();

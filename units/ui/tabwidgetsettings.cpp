@@ -10,7 +10,9 @@
 #include "scancontroller.h"
 #include "settingsbinder.h"
 #include "tabwidget.h"
+#include "threadsupervisor.h"
 #include "treemodel.h"
+#include "unitconnector.h"
 #include "unitregistry.h"
 #include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
@@ -151,6 +153,8 @@ void TabWidget::wireSettingsAndScan()
     ctx.osc = [this] { return m_osc; };
     ctx.removeAllUnits = [this] {
         cleanallData(true);
+        // The scan opens the same ports next: the removed units' last workers must have let go.
+        m_connector->drainRetiring(ThreadSupervisor::StopWaitMs);
         m_oscView->resetView();
     };
     ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };

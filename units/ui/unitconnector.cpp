@@ -5,6 +5,8 @@
 #include "linkinformation.h"
 #include "prompter.h"
 #include "settingsbinder.h"
+#include "signalcatalogue.h"
+#include "signaldecoding.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -226,6 +228,10 @@ bool UnitConnector::accept(std::unique_ptr<UnitRecord> record, const QString &de
         file, m_ctx.settings->record().language, F::at(entry, F::Inom), F::at(entry, F::Pnom));
     record->controlModule = m_ctx.control->createControlModule(record->entry, file);
     record->oscDevice = m_ctx.osc->createDeviceOnMaster(record->entry, file, record->master);
+    const SignalCatalogue catalogue
+        = SignalCatalogueReader::readFile(file, m_ctx.settings->record().language);
+    record->activeTripRegister = catalogue.activeTripRegister();
+    record->tripMessages = catalogue.tripMessages;
     const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
     UnitRecord *accepted = reg.append(std::move(record));
     log(accepted->entry, tr("success"), tr("device link established"));
@@ -354,9 +360,11 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
         return false;
 
     emit unitAboutToBeRemoved(record);
-    // Flags, then one bounded wait for every worker of the unit (the status and trip-log cycles
-    // included); the acquisition thread ends with the device.
-    bool ended = ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs);
+    // Flags for every worker of the unit (the status, trip-log and control cycles included), but
+    // no wait: a worker in an exchange with a slow unit would hold up the window. What still runs
+    // keeps the record, and with it the master, until its finished() has come (workerFinished).
+    // The acquisition thread ends with the device.
+    bool ended = ThreadSupervisor::stopWorkers(record->threads, true, 0);
     if (auto *left = qobject_cast<importfileThread *>(m_ctx.osc->removeDevice(record->oscDevice))) {
         // The acquisition is still in an exchange on the unit's master: the record stays until
         // it has ended.
@@ -379,11 +387,6 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
     record->controlModule = nullptr;
     std::unique_ptr<UnitRecord> taken = reg.take(iface, index);
     taken->entry[F::State] = F::disconnected();
-    if (taken->master) {
-        // The master may stay with other units of its RS485 port: it must forget this one.
-        QMutexLocker lock(taken->master->VxCommMutex());
-        taken->master->VxCommRemoveUnitHealth(F::at(taken->entry, F::Number).toInt());
-    }
     const QStringList last = taken->entry;
     if (ended)
         finalize(std::move(taken));
@@ -398,7 +401,7 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
 
 void UnitConnector::dispose(std::unique_ptr<UnitRecord> record)
 {
-    if (ThreadSupervisor::stopWorkers(record->threads, true, ThreadSupervisor::StopWaitMs))
+    if (ThreadSupervisor::stopWorkers(record->threads, true, 0))
         finalize(std::move(record));
     else
         m_ctx.registry->addRetiring(std::move(record));
@@ -411,6 +414,12 @@ void UnitConnector::finalize(std::unique_ptr<UnitRecord> record)
         delete worker;
     }
     record->threads.clear();
+    if (record->master) {
+        // The master may stay with other units of its RS485 port: it must forget this one. Taken
+        // once the unit's own workers have ended, so only another unit's exchange can hold the lock.
+        QMutexLocker lock(record->master->VxCommMutex());
+        record->master->VxCommRemoveUnitHealth(F::at(record->entry, F::Number).toInt());
+    }
     if (record->model) {
         emit modelAboutToBeDeleted(record->model);
         delete record->model;
@@ -465,6 +474,28 @@ void UnitConnector::drainRetiring(int timeoutMs)
         if (ThreadSupervisor::stopWorkers(record->threads, true, timeoutMs))
             finalize(m_ctx.registry->takeRetiring(record));
     }
+}
+
+void UnitConnector::activeFaultRead(UnitRecord *record, int code)
+{
+    int iface = 0, index = 0;
+    // The unit may have gone while the reading was under way.
+    if (!m_ctx.registry->locate(record, &iface, &index) || code == record->activeFault)
+        return;
+    const int before = record->activeFault;
+    record->activeFault = code;
+    // The first reading of a unit that is not tripped announces nothing.
+    if (code <= 0 && before <= 0)
+        return;
+    const QString row = code > 0
+        ? LinkInformation::row(record->entry, tr("failure"),
+            tr("drive trip: %1").arg(SignalDecoding::faultText(code, record->tripMessages)),
+            LinkInformation::kindError())
+        : LinkInformation::row(record->entry, tr("success"),
+            tr("drive trip cleared: %1").arg(SignalDecoding::faultText(before, record->tripMessages)),
+            LinkInformation::kindError());
+    emit alertRow(row);
+    emit alertNotifcation(tr("alert message") + QStringLiteral(" : ") + row);
 }
 
 void UnitConnector::activityChanged(int unitId, int commType, const QString &linkName, const QString &message)
@@ -539,8 +570,7 @@ void UnitConnector::healthReport(int msgType, int unitId, int commType, const QS
         }
         const QString row = LinkInformation::row(
             entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg, LinkInformation::kindError());
-        emit linkInformation(row);
-        emit alertRow(row);
+        emit linkInformation(row); // the log adds it to the alerts too
         emit alertNotifcation(
             (msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
     } else if (msgType == 2) {

@@ -72,6 +72,9 @@ public:
     // also as alerts, link-state changes to the units.
     void healthReport(int msgType, int unitId, int commType, const QString &portName, const QString &errMsg,
         const QStringList &txData, const QStringList &rxData);
+    // The status update read the unit's active trip: a new trip, or a trip that cleared, becomes an
+    // alert row and the alert line.
+    void activeFaultRead(UnitRecord *record, int code);
     // A link-state report ("Device-Active" / "Device-Inactive") of a master.
     void activityChanged(int unitId, int commType, const QString &linkName, const QString &message);
 
@@ -121,8 +124,8 @@ private:
     void error(const QString &text);
     // "unit 5 on /dev/ttyUSB0" or "unit 1 at 192.168.0.10".
     static QString describe(const QStringList &entry);
-    // Ends the workers of a record taken out of every list (flags, bounded wait) and frees it, or
-    // keeps it until its last worker has ended.
+    // Flags the workers of a record taken out of every list and frees it, or keeps it until its
+    // last worker has ended; nothing is waited for.
     void dispose(std::unique_ptr<UnitRecord> record);
     void finalize(std::unique_ptr<UnitRecord> record);
     void markInMaster(UnitRecord *record, bool connected);

@@ -120,6 +120,8 @@ private slots:
     void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
     void controlPanelDrivesTwoRs485UnitsAndHandsControlBack();
     void controlBoxGivesTheSourceIndicesWritten();
+    void driveTripAndItsResetEachRaiseOneAlert();
+    void stuckUnitRemovedAndClosedDownWithoutWaiting();
 
 private:
     TabWidget &counting() { return makeTab(std::make_unique<CountingFactory>(&m_mastersMade)); }
@@ -744,6 +746,81 @@ void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
     box.vxUISlotOkBtnClicked();
     QVERIFY(box.isConfirmed());
     QCOMPARE(box.result(), int(QDialog::Accepted));
+}
+
+// The status view reads the drive's active trip: a trip raises one alert row and the alert line,
+// however often it is read again (also by the next status cycle after a tab change), and the
+// stop command that resets it one "cleared" row.
+void TstTabWidget::driveTripAndItsResetEachRaiseOneAlert()
+{
+    SKIP_UNLESS_PORT_502();
+    QVERIFY(TestInstallation(dir->path()).addDeviceFile(QStringLiteral("RVNV2.05.csv")));
+    SimPeer sim;
+    QVERIFY(sim.startTcp(ipA, { "--data", dir->path(), "--device", "RVNV2.05.csv" }));
+    TabWidget &t = makeTab();
+    connectTcp(ipA);
+    QVERIFY2(waitRow(QStringLiteral("device link established")), qPrintable(rows.join('\n')));
+    QSignalSpy line(&t, &TabWidget::alertNotifcation);
+    const auto count = [&](const QString &needle) {
+        int lines = 0;
+        for (const QList<QVariant> &l : qAsConst(line))
+            lines += l.first().toString().contains(needle);
+        const int alerts = t.alertList()->list().current().filter(needle).size();
+        return alerts == lines ? alerts : -1;
+    };
+    t.setCurrentIndex(ThreadSupervisor::StatusTab);
+    QTest::qWait(500);
+    QCOMPARE(count(QStringLiteral("drive trip")), 0);
+    QVERIFY(sim.trip());
+    QVERIFY(waitFor([&] { return count(QStringLiteral("failure\tdrive trip: 1 Motor I2t")) == 1; }, 5000));
+    t.setCurrentIndex(ThreadSupervisor::ParametersTab);
+    t.setCurrentIndex(ThreadSupervisor::StatusTab);
+    QTest::qWait(500);
+    QCOMPARE(count(QStringLiteral("drive trip")), 1);
+    t.vxUIslotCtrlStpBtnClicked();
+    QVERIFY(waitFor([&] { return count(QStringLiteral("drive trip cleared: 1 Motor I2t")) == 1; }, 5000));
+    QTest::qWait(500);
+    QCOMPARE(count(QStringLiteral("drive trip")), 2);
+}
+
+// A unit that stops answering mid-exchange holds up neither its removal nor the close-down, both
+// with control handed back: each returns at once, and the unit's model and master go, after the
+// hand-back writes, once its workers have ended.
+void TstTabWidget::stuckUnitRemovedAndClosedDownWithoutWaiting()
+{
+    SKIP_UNLESS_PORT_502();
+    QVERIFY(TestInstallation(dir->path()).addDeviceFile(QStringLiteral("KTZV1.10.csv")));
+    SimPeer sim;
+    QVERIFY(sim.startTcp(ipA, { "--data", dir->path(), "--device", "KTZV1.10.csv", "--verbose" }));
+    TabWidget &t = makeTab();
+    t.ctrlController()->setSourceAsker([](QWidget *, const QStringList &, int *run, int *ref) {
+        *run = *ref = 1;
+        return true;
+    });
+    for (const bool closing : { false, true }) {
+        connectTcp(ipA);
+        QVERIFY(waitFor([&] { return t.registry().total() == 1; }));
+        const QStringList entry = t.currentUnit();
+        const QPointer<TreeModel> model(t.modelOf(entry));
+        t.setCurrentIndex(TabWidget::StatusTab); // status and control cycles on the unit
+        t.vxUISlotCtrlRunStopSrcChanged(2);
+        QVERIFY(expectWrites(sim, { "1:6:40105" }));
+        QVERIFY(sim.pause(true));
+        QTest::qWait(100);
+        QElapsedTimer clock;
+        clock.start();
+        if (closing)
+            QVERIFY(t.closeFunction());
+        else
+            t.vxUISlotUnitRemoveClicked(entry, false);
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(t.registry().total(), 0);
+        QCOMPARE(t.registry().retiring().size(), 1);
+        QVERIFY(model);
+        QVERIFY(sim.pause(false));
+        QVERIFY(expectWrites(sim, { "1:6:40105", "1:6:40104" }));
+        QVERIFY(waitFor([&] { return !model && t.registry().retiring().isEmpty(); }));
+    }
 }
 
 TARVOLINK_WIDGET_TEST_MAIN(TstTabWidget)
