@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "safesave.h"
+#include "settingsformat.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,128 +12,7 @@
 
 namespace {
 
-enum class Marker {
-    None,
-    Language,
-    AutoConfig,
-    Rs232PortsStart,
-    Rs232PortsEnd,
-    Rs485PortsStart,
-    Rs485PortsEnd,
-    Comm,
-    Prefs,
-    OscSettings,
-    Customer,
-    FavAStart,
-    FavBStart,
-    FavCStart,
-    FavDStart,
-    FavAEnd,
-    FavBEnd,
-    FavCEnd,
-    FavDEnd,
-    OscParamsStart,
-    OscParamsEnd,
-    UnitStart,
-    UnitEnd,
-    LastConfigStart,
-    LastConfigEnd,
-};
-
-struct MarkerText
-{
-    Marker marker;
-    const char *text;
-};
-
-// No marker is contained in another, so the order of this table does not matter.
-const MarkerText markerTexts[] = {
-    { Marker::Language, "[Language]" },
-    { Marker::AutoConfig, "[AUTO CONFIG START]" },
-    { Marker::Rs232PortsStart, "[AUTO CONFIG RS232-PORTS START]" },
-    { Marker::Rs232PortsEnd, "[AUTO CONFIG RS232-PORTS END]" },
-    { Marker::Rs485PortsStart, "[AUTO CONFIG RS485-PORTS START]" },
-    { Marker::Rs485PortsEnd, "[AUTO CONFIG RS485-PORTS END]" },
-    { Marker::Comm, "[COMMUNICATION SETTINGS START]" },
-    { Marker::Prefs, "[PREFERENCES SETTINGS START]" },
-    { Marker::OscSettings, "[OSCILLOSCOPE SETTINGS START]" },
-    { Marker::Customer, "[CUSTOMER INFORMATION START]" },
-    { Marker::FavAStart, "[FAVOURITES SETA START]" },
-    { Marker::FavBStart, "[FAVOURITES SETB START]" },
-    { Marker::FavCStart, "[FAVOURITES SETC START]" },
-    { Marker::FavDStart, "[FAVOURITES SETD START]" },
-    { Marker::FavAEnd, "[FAVOURITES SETA END]" },
-    { Marker::FavBEnd, "[FAVOURITES SETB END]" },
-    { Marker::FavCEnd, "[FAVOURITES SETC END]" },
-    { Marker::FavDEnd, "[FAVOURITES SETD END]" },
-    { Marker::OscParamsStart, "[OSCILLOSCOPE PARAMS START]" },
-    { Marker::OscParamsEnd, "[OSCILLOSCOPE PARAMS END]" },
-    { Marker::UnitStart, "[UNIT INFORMATION START]" },
-    { Marker::UnitEnd, "[UNIT INFORMATION END]" },
-    { Marker::LastConfigStart, "[LAST CONFIG START]" },
-    { Marker::LastConfigEnd, "[LAST CONFIG END]" },
-};
-
-QString markerText(Marker marker)
-{
-    for (const MarkerText &m : markerTexts) {
-        if (m.marker == marker)
-            return QString::fromLatin1(m.text);
-    }
-    return QString();
-}
-
-Marker markerOf(const QStringList &fields)
-{
-    if (fields.isEmpty())
-        return Marker::None;
-    const QString &first = fields.first();
-    if (!first.contains(QLatin1Char('[')))
-        return Marker::None;
-    for (const MarkerText &m : markerTexts) {
-        if (first.contains(QLatin1String(m.text)))
-            return m.marker;
-    }
-    return Marker::None;
-}
-
-Marker offset(Marker base, int by)
-{
-    return static_cast<Marker>(static_cast<int>(base) + by);
-}
-
-// Header lines as written; the oscilloscope and customer markers carry their first name
-// without a ";" in between, and "BgGraound" / "Authendicated By" are spelled as other files expect.
-const QStringList &autoConfigHeader()
-{
-    static const QStringList h { "[AUTO CONFIG START]", "Baudrate", "Parity", "noOfUnits" };
-    return h;
-}
-const QStringList &commHeader()
-{
-    static const QStringList h { "[COMMUNICATION SETTINGS START]", "ContinueDespiteCOMFault",
-        "Delay between Msgs", "isRetriesChecked", "NumOfRetries" };
-    return h;
-}
-const QStringList &prefsHeader()
-{
-    static const QStringList h { "[PREFERENCES SETTINGS START]", "AutoImportActive", "ImportActive",
-        "AutoScanActive", "AutoSave", "ExportOnlyChanged" };
-    return h;
-}
-const QStringList &oscHeader()
-{
-    static const QStringList h { "[OSCILLOSCOPE SETTINGS START]BgGraound", "LineWidth", "Grid", "GraphView",
-        "SamplingTime", "Timeunit" };
-    return h;
-}
-const QStringList &customerHeader()
-{
-    static const QStringList h { "[CUSTOMER INFORMATION START]Company Name", "Street1", "Street2", "Location",
-        "City", "Country", "Telephone", "Company Contact", "Project Name", "Application Name",
-        "Authendicated By", "Serial No" };
-    return h;
-}
+using namespace SettingsFormat;
 
 // Every field ends with ";", the last one too, so a trailing ";" ends the line rather than
 // opening an empty field. The shared line format of the device files is not used here: it
@@ -533,160 +413,6 @@ private:
     int m_pos = 0;
     int m_anchor = SettingsKept::BeforeAll;
 };
-
-// A ";" inside a text would shift every later field of its line, a line break would split the
-// line: both are replaced so that what is written can be read back in place.
-QString cleanText(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1Char(';'), QLatin1Char(','));
-    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return t;
-}
-
-class Writer
-{
-public:
-    Writer(QTextStream &out, const SettingsRecord &record)
-        : m_out(out)
-        , m_r(record)
-    { }
-
-    void run()
-    {
-        kept(SettingsKept::BeforeAll);
-        line({ markerText(Marker::Language), num(m_r.language) }, SettingsKept::LanguageLine);
-        kept(SettingsKept::AfterLanguage);
-
-        line(autoConfigHeader(), SettingsKept::AutoConfigHeader);
-        scanLine(m_r.rs232Scan, SettingsKept::Rs232ScanLine);
-        scanLine(m_r.rs485Scan, SettingsKept::Rs485ScanLine);
-        line({ cleanText(m_r.tcpStartIp), cleanText(m_r.tcpEndIp) }, SettingsKept::TcpScanLine);
-        kept(SettingsKept::AfterAutoConfig);
-
-        ports(Marker::Rs232PortsStart, "RS232 Selected Ports", Marker::Rs232PortsEnd, m_r.rs232Ports,
-            SettingsKept::Rs232PortsHeader);
-        kept(SettingsKept::AfterRs232Ports);
-        ports(Marker::Rs485PortsStart, "RS485 Selected Ports", Marker::Rs485PortsEnd, m_r.rs485Ports,
-            SettingsKept::Rs485PortsHeader);
-        kept(SettingsKept::AfterRs485Ports);
-
-        line(commHeader(), SettingsKept::CommHeader);
-        line({ flag(m_r.continueDespiteFault), num(m_r.delayMs), flag(m_r.retriesEnabled), num(m_r.retries) },
-            SettingsKept::CommValues);
-        kept(SettingsKept::AfterComm);
-
-        line(prefsHeader(), SettingsKept::PrefsHeader);
-        line({ flag(m_r.autoImportActive), flag(m_r.importActive), flag(m_r.autoScanActive),
-                 flag(m_r.autoSave), flag(m_r.exportOnlyChanged) },
-            SettingsKept::PrefsValues);
-        kept(SettingsKept::AfterPrefs);
-
-        line(oscHeader(), SettingsKept::OscHeader);
-        line({ num(m_r.oscBackground), num(m_r.oscLineWidth), flag(m_r.oscGrid), num(m_r.oscGraphView),
-                 num(m_r.oscSamplingTime), num(m_r.oscTimeUnit) },
-            SettingsKept::OscValues);
-        kept(SettingsKept::AfterOscSettings);
-
-        line(customerHeader(), SettingsKept::CustomerHeader);
-        QStringList customer;
-        for (const QString &text : m_r.customer)
-            customer.append(cleanText(text));
-        line(customer, SettingsKept::CustomerValues);
-        kept(SettingsKept::AfterCustomer);
-
-        for (int i = 0; i < SettingsRecord::FavouriteSetCount; ++i)
-            favourites(i);
-
-        fields({ markerText(Marker::OscParamsStart) }, extra(SettingsKept::OscParamsHeader));
-        kept(SettingsKept::InsideOscParams);
-        for (const OscUnitChoice &unit : m_r.oscUnits)
-            oscUnit(unit);
-        fields({ markerText(Marker::OscParamsEnd) });
-        kept(SettingsKept::AfterOscParams);
-
-        fields({ markerText(Marker::LastConfigStart) }, extra(SettingsKept::LastConfigHeader));
-        for (const LastConfigPair &pair : m_r.lastConfig)
-            fields({ cleanText(pair.first), cleanText(pair.second) }, pair.extra);
-        fields({ markerText(Marker::LastConfigEnd) });
-        kept(SettingsKept::AfterLastConfig);
-    }
-
-private:
-    static QString num(uint v) { return QString::number(v); }
-    static QString num(int v) { return QString::number(v); }
-    static QString flag(bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); }
-
-    QStringList extra(SettingsKept::Line id) const { return m_r.kept.extraFields.value(id); }
-
-    void fields(const QStringList &known, const QStringList &more = QStringList())
-    {
-        for (const QString &f : known)
-            m_out << f << ';';
-        for (const QString &f : more)
-            m_out << f << ';';
-        m_out << '\n';
-    }
-
-    void line(const QStringList &known, SettingsKept::Line id) { fields(known, extra(id)); }
-
-    void kept(SettingsKept::Block block)
-    {
-        const QStringList lines = m_r.kept.linesAfter.value(block);
-        for (const QString &l : lines)
-            m_out << l << '\n';
-    }
-
-    void scanLine(const ScanSerialChoice &scan, SettingsKept::Line id)
-    {
-        line({ num(scan.baudChoice), num(scan.parityChoice), cleanText(scan.unitNumbers) }, id);
-    }
-
-    void ports(Marker start, const char *caption, Marker end, const QString &text, SettingsKept::Line id)
-    {
-        line({ markerText(start), QString::fromLatin1(caption) }, id);
-        // The port text fills its line, so a ";" in it shifts nothing; only line breaks must go.
-        QString portLine = text;
-        portLine.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        portLine.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (!portLine.isEmpty())
-            fields({ portLine });
-        fields({ markerText(end) });
-    }
-
-    void favourites(int index)
-    {
-        const FavouriteSet &set = m_r.favourites[size_t(index)];
-        fields({ markerText(offset(Marker::FavAStart, index)), cleanText(set.name) }, set.extra);
-        for (const FavouriteEntry &e : set.entries) {
-            fields({ cleanText(e.text0), flag(e.flag1), cleanText(e.text2), cleanText(e.text3),
-                       cleanText(e.text4), flag(e.flag5) },
-                e.extra);
-        }
-        fields({ markerText(offset(Marker::FavAEnd, index)) });
-        kept(SettingsKept::Block(SettingsKept::AfterFavA + index));
-    }
-
-    void oscUnit(const OscUnitChoice &unit)
-    {
-        fields({ markerText(Marker::UnitStart), num(unit.unitNumber), cleanText(unit.text1),
-                   cleanText(unit.text2) },
-            unit.extra);
-        for (const OscSignalChoice &s : unit.signalChoices) {
-            fields({ cleanText(s.text0), num(s.value1), num(s.value2), num(s.value3), cleanText(s.text4),
-                       num(s.value5) },
-                s.extra);
-        }
-        fields({ markerText(Marker::UnitEnd) });
-        for (const QString &l : unit.linesAfter)
-            m_out << l << '\n';
-    }
-
-    QTextStream &m_out;
-    const SettingsRecord &m_r;
-};
-
 } // namespace
 
 namespace SettingsFile {
@@ -731,7 +457,7 @@ bool write(QIODevice &device, const SettingsRecord &record)
     QTextStream out(&device);
     out.setCodec("UTF-8");
     out.setGenerateByteOrderMark(false);
-    Writer(out, record).run();
+    writeRecord(out, record);
     out.flush();
     return out.status() == QTextStream::Ok;
 }
