@@ -6,7 +6,7 @@ set(TARVOLINK_INSTALL_DIR lib/tarvolink)
 
 install(TARGETS tarvolink tarvolink-cli tarvolink-sim RUNTIME DESTINATION ${TARVOLINK_INSTALL_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/configData ${PROJECT_SOURCE_DIR}/data/csv_file
-    DESTINATION ${TARVOLINK_INSTALL_DIR})
+    DESTINATION ${TARVOLINK_INSTALL_DIR} PATTERN ".keep" EXCLUDE)
 install(FILES ${TARVOLINK_BIN_DIR}/UserGuideTarvolink.pdf ${PROJECT_SOURCE_DIR}/data/desktop/tarvolink.installed
     DESTINATION ${TARVOLINK_INSTALL_DIR})
 
@@ -58,7 +58,7 @@ set(CPACK_PACKAGE_VENDOR "Tarvolink")
 set(CPACK_PACKAGE_CONTACT "Tarvolink developers <developers@tarvolink.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "commissioning and service tool for variable-speed drives")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Reads, edits and writes the parameters of variable-speed drives over Modbus RTU\n (RS232/RS485) and Modbus TCP, records their signals with an oscilloscope, shows\n status, alerts and trip logs, runs the motor from a control panel, scans for\n drives and downloads device description files. With tarvolink-cli for scripts\n and tarvolink-sim, a drive simulator.")
+    "Reads, edits and writes the parameters of variable-speed drives over Modbus RTU\n(RS232/RS485) and Modbus TCP, records their signals with an oscilloscope, shows\nstatus, alerts and trip logs, runs the motor from a control panel, scans for\ndrives and downloads device description files. With tarvolink-cli for scripts\nand tarvolink-sim, a drive simulator.")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
