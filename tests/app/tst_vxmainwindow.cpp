@@ -5,6 +5,7 @@
 #include "apppaths.h"
 #include "commsettings.h"
 #include "customerdatadialog.h"
+#include "datfile.h"
 #include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
@@ -16,6 +17,7 @@
 #include "scriptedprompter.h"
 #include "setlanguage.h"
 #include "settingsbinder.h"
+#include "startoptions.h"
 #include "tabwidget.h"
 #include "vxmainwindow.h"
 
@@ -62,6 +64,7 @@ private slots:
     void languageFromDialogAndStoredReachesHeader();
     void eachLanguageChangesTextsAndEnglishReturns();
     void customerDataTextsReachSettingsAndView();
+    void filesNamedAtStartGoToTheirViews();
 
 private:
     void writePasswordLine(const QByteArray &line);
@@ -463,6 +466,25 @@ void TestVXMainWindow::customerDataTextsReachSettingsAndView()
         QCOMPARE(t.settings().record().customer[8], accept ? QStringLiteral("Pumpwerk 3") : QString());
     }
     QCOMPARE(t.parameters()->customerData().value(8), QStringLiteral("Pumpwerk 3"));
+}
+
+// "tarvolink FILE.rec FILE.dat", as the desktop hands over a double-clicked file: each goes to
+// the view that opens it, which speaks for a file it cannot read.
+void TestVXMainWindow::filesNamedAtStartGoToTheirViews()
+{
+    TabWidget *tab = m_window->tabController();
+    const QString rec = m_home.filePath("run.rec"), dat = m_home.filePath("pump.dat");
+    for (const QString &path : { rec, dat }) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no file of ours\n") > 0);
+    }
+    m_prompter->expectCritical("Invalid Rec file", "Error");
+    StartOptions::openFiles(*tab, { rec });
+    QCOMPARE(tab->currentIndex(), int(TabWidget::OscilloscopeTab));
+    m_prompter->expectCritical(DatFile::readHeader(dat, AppPaths::csvDir()).message, "Error");
+    StartOptions::openFiles(*tab, { dat });
+    QCOMPARE(tab->currentIndex(), int(TabWidget::ParametersTab));
+    QCOMPARE(m_prompter->pending(), 0);
 }
 
 QTEST_MAIN(TestVXMainWindow)
