@@ -30,17 +30,25 @@ foreach(size 16 24 32 48 64 128 256)
 endforeach()
 install(FILES ${desktop}/icons/scalable/tarvolink.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-# The manual page of the command line, written from its own --help texts.
-set(manpage ${CMAKE_BINARY_DIR}/man/tarvolink-cli.1.gz)
-add_custom_command(OUTPUT ${manpage}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND sh ${PROJECT_SOURCE_DIR}/scripts/make-manpage.sh $<TARGET_FILE:tarvolink-cli>
-        ${CMAKE_BINARY_DIR}/man/tarvolink-cli.1
-    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/man/tarvolink-cli.1
-    DEPENDS tarvolink-cli ${PROJECT_SOURCE_DIR}/scripts/make-manpage.sh
-    COMMENT "Writing the manual page of tarvolink-cli")
-add_custom_target(tarvolink_manpage ALL DEPENDS ${manpage})
-install(FILES ${manpage} DESTINATION share/man/man1)
+# The manual pages, written from each program's own --help texts.
+set(manpages)
+foreach(entry "tarvolink|commission and service variable-speed drives"
+        "tarvolink-cli|commission and service variable-speed drives from a shell"
+        "tarvolink-sim|simulated variable-speed drives on Modbus TCP or RTU")
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 program)
+    list(GET parts 1 summary)
+    set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
+    add_custom_command(OUTPUT ${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+        COMMAND sh ${PROJECT_SOURCE_DIR}/scripts/make-manpage.sh $<TARGET_FILE:${program}> ${page} ${summary}
+        COMMAND gzip -9nf ${page}
+        DEPENDS ${program} ${PROJECT_SOURCE_DIR}/scripts/make-manpage.sh
+        COMMENT "Writing the manual page of ${program}" VERBATIM)
+    list(APPEND manpages ${page}.gz)
+endforeach()
+add_custom_target(tarvolink_manpage ALL DEPENDS ${manpages})
+install(FILES ${manpages} DESTINATION share/man/man1)
 
 install(FILES ${desktop}/copyright DESTINATION share/doc/tarvolink)
 set(changelog ${CMAKE_BINARY_DIR}/doc/changelog.gz)

@@ -15,7 +15,7 @@ DESTDIR=$ROOT cmake --install "$BUILD" --prefix /usr >/dev/null
 PROGRAM=$ROOT/usr/lib/tarvolink
 for f in usr/bin/tarvolink usr/bin/tarvolink-cli usr/bin/tarvolink-sim \
     usr/lib/tarvolink/configData/general.csv usr/lib/tarvolink/configData/vx_de_DE.qm \
-    usr/lib/tarvolink/UserGuideTarvolink.pdf usr/share/man/man1/tarvolink-cli.1.gz \
+    usr/lib/tarvolink/UserGuideTarvolink.pdf usr/share/man/man1/tarvolink-cli.1.gz usr/share/man/man1/tarvolink.1.gz \
     usr/share/applications/org.tarvolink.Tarvolink.desktop \
     usr/share/metainfo/org.tarvolink.Tarvolink.metainfo.xml usr/share/mime/packages/tarvolink.xml \
     usr/share/icons/hicolor/48x48/apps/tarvolink.png usr/share/icons/hicolor/scalable/apps/tarvolink.svg \
