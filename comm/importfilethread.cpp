@@ -189,6 +189,7 @@ WorkerOps::Context importfileThread::makeContext()
     ctx.model = model;
     ctx.unitModel = unitModel;
     ctx.ignoreCommFault = ignoreCommFault;
+    ctx.blockReads = blockReads;
     ctx.removed = [this] { return removeFlag.load(); };
     if (operation == OscAcquisition)
         ctx.running = [this] { return runFlag.load() && !stopFlag.load(); };

@@ -37,6 +37,8 @@ struct Reports
     std::function<void()> progressClose;
     // Parameters read or written by a read or write of all parameters, reported once as it ends.
     std::function<void(int)> handled;
+    // Index of a parameter of which a value was skipped ("ContinueDespiteCOMFault"), once each.
+    std::function<void(int)> skipped;
     std::function<void(const QString &message, const QString &title)> errorMsg;
     std::function<void()> enableWindow;
     std::function<void(const QString &)> changeUnitName;
@@ -60,6 +62,8 @@ struct Context
     // unit took is stored there as each write succeeds. Unset = the unit's model is `model`.
     TreeModel *unitModel = nullptr;
     bool ignoreCommFault = false; // "ContinueDespiteCOMFault"
+    // Parameters are read in runs of consecutive registers where the unit accepts it.
+    bool blockReads = false;
     // removeFlag: the unit is being removed. Unset = never.
     std::function<bool()> removed;
     // runFlag: false = stop after the current item (cyclic operations: after the current pass).
@@ -76,9 +80,10 @@ enum class Exchange { Ok, Failed, NotConnected, Removed };
 
 // One exchange: lock the master's mutex for exactly this exchange, check that the unit is
 // connected, end silently when the unit is being removed, set the unit address, exchange, unlock.
-// *code receives the transaction's result (or -18 when the unit is not connected).
+// *code receives the transaction's result (or -18 when the unit is not connected), *exception
+// the code of an exception reply (0 for none).
 Exchange exchange(Context &ctx, int type, int readAddress, int writeAddress, int readCount, int writeCount,
-    const quint8 *writeData, quint8 *reply, int *code = nullptr);
+    const quint8 *writeData, quint8 *reply, int *code = nullptr, int *exception = nullptr);
 
 // Reads count registers (type 3 or 4) or coils/inputs (1, 2) at a one-based number into words.
 Exchange readWords(Context &ctx, int type, int number, int count, QVector<quint16> *words);

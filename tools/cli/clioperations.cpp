@@ -18,6 +18,7 @@ WorkerOps::Context contextFor(CliUnit &unit, TreeModel &model, QString *message)
     ctx.entry = unit.unitEntry();
     ctx.model = &model;
     ctx.ignoreCommFault = unit.continueOnFault();
+    ctx.blockReads = unit.blockReads();
     ctx.out.errorMsg = [message](const QString &text, const QString &) { *message = text.simplified(); };
     return ctx;
 }
@@ -62,13 +63,9 @@ bool walkParameters(CliUnit &unit, TreeModel &model, const Progress &progress, W
     WorkerOps::Context ctx = contextFor(unit, model, &message);
     const QList<TreeItem *> order = walkOrder(model);
     int done = 0;
-    int failed = unit.failedExchanges();
+    ctx.out.skipped = [&](int i) { result->skipped.append(order.value(i)); };
     ctx.out.progress = [&](int i) {
         done = i + 1;
-        if (unit.failedExchanges() != failed) {
-            failed = unit.failedExchanges();
-            result->skipped.append(order.value(i));
-        }
         if (progress)
             progress(done, order.size());
     };

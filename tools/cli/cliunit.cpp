@@ -104,7 +104,6 @@ void CliUnit::noteHealth(int kind, const QString &message, const QStringList &re
         m_failure.exception = replyBytes.value(2).toInt();
         m_failure.attempts = 1;
         m_failure.read = fields.value(4) == QLatin1String("read failure");
-        ++m_failedExchanges;
     } else if (kind == 3
         && fields.value(0).compare(QLatin1String("error information"), Qt::CaseInsensitive) == 0) {
         // The first failed attempt ("error Information") and one report per failed resend.
@@ -115,9 +114,7 @@ void CliUnit::noteHealth(int kind, const QString &message, const QStringList &re
         // "error Information" or "error information", result, text, register, direction.
         m_failure.code = fields.value(1).toInt();
         m_failure.read = fields.value(4) == QLatin1String("read failure");
-        // The first report and one per resend: all of them used up means the exchange failed.
-        if (++m_failure.attempts == qMax(0, m_options.retries) + 1)
-            ++m_failedExchanges;
+        ++m_failure.attempts;
     }
 }
 

@@ -37,6 +37,7 @@ public:
     QStringList unitEntry() const;
     const UnitTarget &target() const { return m_target; }
     bool continueOnFault() const { return m_options.continueOnFault; }
+    bool blockReads() const { return m_options.blockReads; }
     const CliOptions &options() const { return m_options; }
 
     // The parameter tree of the identified device description file, values empty.
@@ -51,8 +52,6 @@ public:
     QString failureRegister() const { return m_failure.address; }
     // The last failure was a read (a write before it went through).
     bool lastFailureWasRead() const { return m_failure.read; }
-    // Exchanges that failed for good (all attempts, or an exception) since the link was opened.
-    int failedExchanges() const { return m_failedExchanges; }
 
 private:
     int identify();
@@ -69,7 +68,6 @@ private:
         int attempts = 0;
         bool read = false;
     };
-    int m_failedExchanges = 0;
     QMetaObject::Connection m_healthConnection;
     Failure m_failure;
     bool m_fileFault = false;

@@ -127,13 +127,15 @@ int main(int argc, char *argv[])
         QStringLiteral("REGISTER:CODE"));
     const QCommandLineOption slowOpt(QStringLiteral("slow"),
         QStringLiteral("Fault: delay every reply by MS milliseconds."), QStringLiteral("MS"));
+    const QCommandLineOption singleOpt(QStringLiteral("single-reads"),
+        QStringLiteral("Fault: refuse reads of several holding parameters at once (exception 2)."));
     const QCommandLineOption tripOpt(QStringLiteral("trip-after"),
         QStringLiteral("Fault: trip every drive after SECONDS (SIGUSR1 trips at once)."),
         QStringLiteral("SECONDS"));
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"), QStringLiteral("Log each request on one line to stderr."));
     for (const auto &option : { dataOpt, deviceOpt, unitOpt, sizeOpt, tcpOpt, rtuOpt, ptyOpt, baudOpt,
-             parityOpt, silentOpt, exceptionOpt, slowOpt, tripOpt, verboseOpt })
+             parityOpt, silentOpt, exceptionOpt, slowOpt, singleOpt, tripOpt, verboseOpt })
         parser.addOption(option);
     parser.process(app);
 
@@ -164,6 +166,7 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("--exception needs REGISTER:CODE, got %1").arg(rule));
         faults.exceptionAt.insert(number, code);
     }
+    faults.singleReads = parser.isSet(singleOpt);
     double tripAfter = -1.0;
     if (parser.isSet(tripOpt)) {
         tripAfter = parser.value(tripOpt).toDouble(&ok);

@@ -18,6 +18,7 @@ struct SimFaults
     int silentAfter = -1; // stop answering after this many requests (-1: never)
     QMap<int, int> exceptionAt; // register number (data-model) -> exception code
     int slowMs = 0; // extra delay before every reply
+    bool singleReads = false; // reads of several holding parameters answer "illegal data address"
 };
 
 // Serves simulated units over Modbus TCP or RTU with libmodbus building every reply.

@@ -235,7 +235,9 @@ void TabWidget::setCurrentIndex(int index)
 
 bool TabWidget::readSettings()
 {
-    if (!m_settings->load())
+    const bool read = m_settings->load();
+    m_preferences->setBlockReads(m_settings->options().blockReads);
+    if (!read)
         return false;
     const SettingsRecord &r = m_settings->record();
     m_commSettings->loadFrom(r);
