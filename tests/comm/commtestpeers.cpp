@@ -70,9 +70,9 @@ bool PymodbusPeer::startRtu(const QString &device)
     return start({ QStringLiteral("rtu"), device });
 }
 
-bool PymodbusPeer::startTcp(const QString &host, quint16 port)
+bool PymodbusPeer::startTcp(const QString &host, quint16 port, const QStringList &holding)
 {
-    return start({ QStringLiteral("tcp"), host, QString::number(port) });
+    return start(QStringList { QStringLiteral("tcp"), host, QString::number(port) } + holding);
 }
 
 void PymodbusPeer::stop()
