@@ -1504,6 +1504,10 @@ Chcete pokračovat?</translation>
         <translation>„Nahrát do měniče“ pouze parametry změněné offline</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Číst po blocích</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
