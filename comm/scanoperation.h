@@ -43,6 +43,9 @@ struct Options
     // order; 1 tries them one by one as they come.
     int concurrentProbes = 32;
     int probeTimeoutMs = 1000; // as long as a link step waits for a connection
+    // Addresses of a TCP/IP range identified at once, each on its own master and connection; the
+    // units are still reported and registered in address order. 1 identifies them one by one.
+    int concurrentIdentify = 8;
 };
 
 // The report text of a candidate's link result on interface 1, 2 or 3.
