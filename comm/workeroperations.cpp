@@ -401,15 +401,14 @@ Result updateDependingFields(Context &ctx, TreeItem *item, int set)
             toRead.append(*entry);
     }
     BlockReads blocks(ctx, toRead);
-    for (const TreeModel::ReadEntry &dependent : qAsConst(toRead)) {
-        const TreeModel::ReadEntry *entry = &dependent;
+    for (const TreeModel::ReadEntry &entry : qAsConst(toRead)) {
         QVector<quint16> words;
-        const Exchange outcome = blocks.read(*entry, &words);
+        const Exchange outcome = blocks.read(entry, &words);
         if (outcome == Exchange::Ok) {
-            ctx.model->storeRegisters(entry->item, entry->set, words);
+            ctx.model->storeRegisters(entry.item, entry.set, words);
             continue;
         }
-        const Failure failure = handleFailure(ctx, outcome, entry->setValue ? ReadSetValue : ReadOther);
+        const Failure failure = handleFailure(ctx, outcome, entry.setValue ? ReadSetValue : ReadOther);
         if (failure != Failure::Skip)
             return failure == Failure::Removed ? Removed : Failed;
     }

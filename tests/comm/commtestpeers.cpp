@@ -65,9 +65,9 @@ bool PymodbusPeer::start(const QStringList &arguments)
     return out.contains("READY");
 }
 
-bool PymodbusPeer::startRtu(const QString &device)
+bool PymodbusPeer::startRtu(const QString &device, const QStringList &holding)
 {
-    return start({ QStringLiteral("rtu"), device });
+    return start(QStringList { QStringLiteral("rtu"), device } + holding);
 }
 
 bool PymodbusPeer::startTcp(const QString &host, quint16 port, const QStringList &holding)

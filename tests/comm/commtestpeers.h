@@ -32,8 +32,8 @@ class PymodbusPeer
 {
 public:
     ~PymodbusPeer() { stop(); }
-    bool startRtu(const QString &device);
     // `holding`: the number of holding registers served, when not the peer's own.
+    bool startRtu(const QString &device, const QStringList &holding = {});
     bool startTcp(const QString &host, quint16 port, const QStringList &holding = {});
     void stop();
 

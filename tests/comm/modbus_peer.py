@@ -2,7 +2,7 @@
 """Modbus server for the link tests: pymodbus answers, with a few addresses scripted to
 answer with the exceptions a drive can send (illegal function, device busy, device failure).
 
-  modbus_peer.py rtu DEVICE
+  modbus_peer.py rtu DEVICE [HOLDING]
   modbus_peer.py tcp HOST PORT [HOLDING]
 
 Prints READY once it serves. Units 1 and 2 answer; every other unit is silent.
@@ -72,7 +72,8 @@ async def main():
     logging.getLogger("pymodbus").setLevel(logging.CRITICAL)
     script_exceptions()
     if sys.argv[1] == "rtu":
-        server = ModbusSerialServer(context(), ModbusRtuFramer, port=sys.argv[2],
+        holding = int(sys.argv[3]) if len(sys.argv) > 3 else SIZE
+        server = ModbusSerialServer(context(holding), ModbusRtuFramer, port=sys.argv[2],
                                     baudrate=115200, ignore_missing_slaves=True,
                                     auto_reconnect=True, reconnect_delay=0.2)
         await server.start()
