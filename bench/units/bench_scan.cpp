@@ -1,7 +1,7 @@
 // The automatic scan of a 254-address loopback range, one address at a time, probing the range
-// first (32 connection attempts at a time), and probing with the addresses that accept identified
-// 8 at a time, side by side (target for the last: under 3 s). Three simulators answer, ten
-// addresses accept a connection but never answer, and every other address stays silent: a
+// first 32 connection attempts at a time, and as the scan does now (the whole range probed at
+// once, the addresses that accept identified 8 at a time), side by side (target: under 3 s). Three simulators
+// answer, ten addresses accept a connection but never answer, and every other address stays silent: a
 // listener whose queue is full drops the connection request, as an absent host on a plant does.
 #include "apppaths.h"
 #include "scanoperation.h"
@@ -135,8 +135,10 @@ int main(int argc, char *argv[])
     }
     out << "range 127.0.90.1-254: 3 simulators, 10 mute simulators, " << silent.size() << " silent addresses"
         << Qt::endl;
-    const Outcome parallel = run(32, 8);
-    out << "probed, identified 8 at a time: " << parallel.ms << " ms, " << parallel.found << " found ("
+    const ScanOps::Options defaults;
+    const Outcome parallel = run(defaults.concurrentProbes, defaults.concurrentIdentify);
+    out << "probed " << defaults.concurrentProbes << " at a time, identified " << defaults.concurrentIdentify
+        << " at a time: " << parallel.ms << " ms, " << parallel.found << " found ("
         << (parallel.ms < 3000 ? "under" : "OVER") << " 3 s)" << Qt::endl;
     const Outcome concurrent = run(32, 1);
     out << "probed 32 at a time:            " << concurrent.ms << " ms, " << concurrent.found << " found"
