@@ -58,8 +58,9 @@ bool SimUnit::validRequest(int function, int firstNumber, int count) const
     if (m_known.isEmpty())
         return true;
     // Function 23 names its read range first; the write range is checked by libmodbus.
-    const bool read = function >= 1 && function <= 4;
-    for (int i = 0; i < (read ? count : 1); ++i)
+    // Register reads are checked whole; the coils of the motor commands are served as a word.
+    const bool registers = function == 3 || function == 4;
+    for (int i = 0; i < (registers ? count : 1); ++i)
         if (!m_known.contains(firstNumber + i))
             return false;
     return true;

@@ -82,7 +82,7 @@ public:
     // Marks a register as served; once any register is marked, requests touching other
     // registers get "illegal data address", as a real drive answers.
     void markKnown(int number, int count = 1);
-    // A read of several items is served only when every one of them is served.
+    // A read of several registers is served only when every one of them is served.
     bool validRequest(int function, int firstNumber, int count = 1) const;
     // Whether a read covers exactly one served item (a parameter of several registers included).
     bool oneItem(int firstNumber, int count) const
