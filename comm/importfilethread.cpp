@@ -190,6 +190,7 @@ WorkerOps::Context importfileThread::makeContext()
     ctx.unitModel = unitModel;
     ctx.ignoreCommFault = ignoreCommFault;
     ctx.activeTripRegister = activeTripRegister;
+    ctx.blockReads = blockReads;
     ctx.removed = [this] { return removeFlag.load(); };
     if (operation == OscAcquisition)
         ctx.running = [this] { return runFlag.load() && !stopFlag.load(); };

@@ -57,6 +57,8 @@ public:
     void setIgnoreCommFault(bool ignore) { ignoreCommFault = ignore; }
     // "ExportOnlyChanged": a write of all parameters writes only values changed offline.
     void setExportOnlyChanged(bool only) { exportOnlyChanged = only; }
+    // Reads of parameters go in runs of consecutive registers, one exchange per run.
+    void setBlockReads(bool on) { blockReads = on; }
     // Pause after each parameter of a write of all parameters (150 ms unless a test shortens it).
     void setWritePace(int msecs) { writePaceMs = msecs; }
     int getWritePace() const { return writePaceMs; }
@@ -200,6 +202,7 @@ private:
     quint32 unitAddress = 1;
     int operation = -1;
     bool ignoreCommFault = false;
+    bool blockReads = false;
     std::atomic<int> handledCount { -1 };
     bool exportOnlyChanged = false;
     int writePaceMs = WorkerOps::DefaultWritePaceMs;

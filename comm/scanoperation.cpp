@@ -145,31 +145,44 @@ public:
         return finish(code, unit, channel, port);
     }
 
-    bool tryTcp(const QString &address, bool reachable)
+    // The link step of one address on its own master (none: the address refused connections).
+    // Runs on any thread: it touches only the master and a scanning object of its own.
+    struct TcpOutcome
     {
-        VxCommModbusMaster *master = reachable ? newMaster(3) : nullptr;
+        VxCommModbusMaster *master = nullptr;
         int code = NoTcpConnection;
         VxCommLinkOutputs out;
-        if (master) {
-            m_scanner.VxCommSetModbusMaster(master);
-            VxCommTcpInfo tcp;
-            tcp.ipAddress = address;
-            tcp.port = m_options.tcpPort;
-            code = m_scanner.VxCommLinkUnit(3, {}, tcp, out);
-            m_scanner.VxCommSetModbusMaster(nullptr);
-        }
-        if (code == Identified) {
+    };
+    void identifyTcp(const QString &address, TcpOutcome &outcome) const
+    {
+        if (!outcome.master)
+            return;
+        vxCommDeviceStatus linker;
+        linker.VxCommSetNoOfRetries(m_scanner.VxCommGetNoOfRetries());
+        linker.VxCommSetMsgDelay(m_scanner.VxCommGetMsgDelay());
+        linker.VxCommSetModbusMaster(outcome.master);
+        VxCommTcpInfo tcp;
+        tcp.ipAddress = address;
+        tcp.port = m_options.tcpPort;
+        outcome.code = linker.VxCommLinkUnit(3, {}, tcp, outcome.out);
+    }
+
+    // Registers and reports an identified address, or drops its master.
+    bool finishTcp(const QString &address, TcpOutcome &outcome)
+    {
+        if (outcome.code == Identified) {
             QStringList entry = F::emptyEntry();
             entry[F::Number] = QStringLiteral("1");
             entry[F::Interface] = F::tcpIp();
             entry[F::IpAddress] = address;
-            fillUnitEntry(entry, out.identity);
-            markConnected(master, 1);
-            m_found_units.append({ entry, master });
-        } else if (master) {
-            drop(master);
+            fillUnitEntry(entry, outcome.out.identity);
+            markConnected(outcome.master, 1);
+            m_found_units.append({ entry, outcome.master });
+        } else if (outcome.master) {
+            drop(outcome.master);
         }
-        return finish(code, 1, 3, address);
+        outcome.master = nullptr;
+        return finish(outcome.code, 1, 3, address);
     }
 
     static void markConnected(VxCommModbusMaster *master, int unit)
@@ -212,8 +225,66 @@ public:
         if (m_options.concurrentProbes > 1 && addresses.size() > 1)
             reachable = probeTcp(addresses, m_options.tcpPort, m_options.concurrentProbes,
                 m_options.probeTimeoutMs, [this] { return stopped(); });
-        for (int i = 0; i < addresses.size() && !stopped(); ++i)
-            tryTcp(addresses.at(i), reachable.at(i));
+        if (m_options.concurrentIdentify <= 1) {
+            for (int i = 0; i < addresses.size() && !stopped(); ++i) {
+                TcpOutcome outcome;
+                outcome.master = reachable.at(i) ? newMaster(3) : nullptr;
+                identifyTcp(addresses.at(i), outcome);
+                finishTcp(addresses.at(i), outcome);
+            }
+            return;
+        }
+        identifyInParallel(addresses, reachable);
+    }
+
+    // Units that accept but never answer cost a full resend cycle each: several addresses are
+    // identified at once, on threads of their own, and reported as soon as every address before
+    // them is, so reports and progress come in the order of a one-by-one scan.
+    void identifyInParallel(const QStringList &addresses, const QVector<bool> &reachable)
+    {
+        struct Slot
+        {
+            TcpOutcome outcome;
+            std::unique_ptr<QThread> thread;
+        };
+        std::vector<Slot> pending(size_t(addresses.size()));
+        int next = 0;
+        int running = 0;
+        for (int reported = 0; reported < addresses.size();) {
+            while (next < addresses.size() && running < m_options.concurrentIdentify && !stopped()) {
+                Slot &slot = pending[size_t(next)];
+                if (reachable.at(next)) {
+                    slot.outcome.master = newMaster(3);
+                    const QString address = addresses.at(next);
+                    TcpOutcome *outcome = &slot.outcome;
+                    slot.thread.reset(
+                        QThread::create([this, address, outcome] { identifyTcp(address, *outcome); }));
+                    slot.thread->start();
+                    ++running;
+                }
+                ++next;
+            }
+            if (reported == next)
+                break; // stopped: nothing more was started
+            Slot &slot = pending[size_t(reported)];
+            if (slot.thread && !slot.thread->wait(20))
+                continue;
+            if (slot.thread) {
+                slot.thread.reset();
+                --running;
+            }
+            if (stopped())
+                break;
+            finishTcp(addresses.at(reported), slot.outcome);
+            ++reported;
+        }
+        // Stopped: what was still being identified ends, unreported, and its masters go.
+        for (Slot &slot : pending) {
+            if (slot.thread)
+                slot.thread->wait();
+            if (slot.outcome.master)
+                drop(slot.outcome.master);
+        }
     }
 
     QList<FoundUnit> m_found_units;

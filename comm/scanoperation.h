@@ -40,9 +40,13 @@ struct Options
 {
     quint16 tcpPort = 502; // tests and tools that cannot serve 502 change it
     // Connection attempts of a TCP/IP range made at once before the addresses are identified in
-    // order; 1 tries them one by one as they come.
-    int concurrentProbes = 32;
+    // order; 1 tries them one by one as they come. A whole /24 at once: an absent host costs its
+    // full time-out, so fewer attempts at a time multiply that time-out.
+    int concurrentProbes = 256;
     int probeTimeoutMs = 1000; // as long as a link step waits for a connection
+    // Addresses of a TCP/IP range identified at once, each on its own master and connection; the
+    // units are still reported and registered in address order. 1 identifies them one by one.
+    int concurrentIdentify = 8;
 };
 
 // The report text of a candidate's link result on interface 1, 2 or 3.

@@ -146,6 +146,12 @@ public:
         return DeviceFiles::VxCommGetControlPanel(file);
     }
 
+    // Exception code of the last exchange's exception reply; 0 when it had none. Read it under
+    // the lock of that exchange.
+    int VxCommLastException() const { return lastException.load(); }
+    // A health report that only notes how the unit is served (Link Information, no alert).
+    static constexpr int HealthNote = 5;
+
     static QString VxCommErrorText(int code);
     static void VxCommBitsToByte(const QStringList &bitTexts, QStringList &byteTexts);
 
@@ -206,6 +212,7 @@ private:
     QList<QStringList> unitHealth;
     std::atomic<int> noOfRetries { 1 };
     std::atomic<int> stopFlag { 0 };
+    std::atomic<int> lastException { 0 };
     std::unique_ptr<QMutex> mutex;
     mutable QMutex deviceFileLock; // deviceFile is written by identification, read by any thread
 };

@@ -99,6 +99,7 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
     std::memset(rxBuffer, 0, sizeof rxBuffer);
     replyLength = 0;
     functionCode = 0;
+    lastException.store(0);
 
     if (type < 1 || type > 4 || (writeCount != 0 && writeAddress != 0 && !writeData))
         return -11;
@@ -190,6 +191,7 @@ int VxCommModbusMaster::handleException(int type, int writeAddress, int writeCou
 {
     const int unit = unitAddress.load();
     const int code = rxBuffer[2];
+    lastException.store(code);
     QString number = QString::number(code);
     QString text;
     switch (code) {

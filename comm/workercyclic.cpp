@@ -1,4 +1,5 @@
 // The cyclic status and trip-log updates of the unit worker.
+#include "blockreads.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "workerfailure.h"
@@ -48,7 +49,9 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
     const std::function<void()> &passDone)
 {
     bool silenceReported = false;
+    BlockReads blocks(ctx, entries);
     while (isRunning(ctx)) {
+        blocks.nextPass();
         for (const TreeModel::ReadEntry &entry : entries) {
             // Checked before each exchange so that a tab change stops the cycle at once.
             if (isRemoved(ctx))
@@ -56,8 +59,7 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
             if (!isRunning(ctx))
                 return Completed;
             QVector<quint16> words;
-            const Exchange outcome
-                = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
+            const Exchange outcome = blocks.read(entry, &words);
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
                 silenceReported = false;

@@ -1,5 +1,6 @@
 #include "workeroperations.h"
 
+#include "blockreads.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "vxcommmodbusmaster.h"
@@ -77,10 +78,12 @@ void pauseFor(Context &ctx, int msecs)
 }
 
 Exchange exchange(Context &ctx, int type, int readAddress, int writeAddress, int readCount, int writeCount,
-    const quint8 *writeData, quint8 *reply, int *code)
+    const quint8 *writeData, quint8 *reply, int *code, int *exception)
 {
     if (code)
         *code = -18;
+    if (exception)
+        *exception = 0;
     if (!ctx.master)
         return Exchange::NotConnected;
     // Held for exactly one exchange, so the status cycle, an import and the oscilloscope of the
@@ -95,6 +98,8 @@ Exchange exchange(Context &ctx, int type, int readAddress, int writeAddress, int
         type, readAddress, writeAddress, readCount, writeCount, writeData, reply);
     if (code)
         *code = result;
+    if (exception)
+        *exception = ctx.master->VxCommLastException();
     return result >= 1 ? Exchange::Ok : Exchange::Failed;
 }
 
@@ -198,6 +203,7 @@ Result readAllParameters(Context &ctx)
     const QVector<Group> groups = groupedReadList(*ctx.model);
     if (ctx.out.progressRange)
         ctx.out.progressRange(0, groups.size() - 1);
+    BlockReads blocks(ctx, ctx.model->readList());
     bool unitNameRead = false;
     int read = 0;
     for (int i = 0; i < groups.size(); ++i) {
@@ -208,8 +214,7 @@ Result readAllParameters(Context &ctx)
         bool stored = false;
         for (const TreeModel::ReadEntry &entry : groups[i].entries) {
             QVector<quint16> words;
-            const Exchange outcome
-                = readWords(ctx, entry.tableType, entry.registerNumber, entry.count, &words);
+            const Exchange outcome = blocks.read(entry, &words);
             if (outcome == Exchange::Ok) {
                 ctx.model->storeRegisters(entry.item, entry.set, words);
                 unitNameRead = unitNameRead || entry.item == ctx.model->unitNameItem();
@@ -388,19 +393,21 @@ Result updateDependingFields(Context &ctx, TreeItem *item, int set)
 {
     if (!ctx.model || !item)
         return Failed;
+    QVector<TreeModel::ReadEntry> toRead;
     for (TreeItem *dependent : ctx.model->dependingItems(item)) {
         const QVector<TreeModel::ReadEntry> entries = entriesOf(*ctx.model, dependent);
-        const TreeModel::ReadEntry *entry = entryForSet(entries, set);
-        if (!entry)
-            continue;
+        if (const TreeModel::ReadEntry *entry = entryForSet(entries, set))
+            toRead.append(*entry);
+    }
+    BlockReads blocks(ctx, toRead);
+    for (const TreeModel::ReadEntry &entry : qAsConst(toRead)) {
         QVector<quint16> words;
-        const Exchange outcome
-            = readWords(ctx, entry->tableType, entry->registerNumber, entry->count, &words);
+        const Exchange outcome = blocks.read(entry, &words);
         if (outcome == Exchange::Ok) {
-            ctx.model->storeRegisters(dependent, entry->set, words);
+            ctx.model->storeRegisters(entry.item, entry.set, words);
             continue;
         }
-        const Failure failure = handleFailure(ctx, outcome, entry->setValue ? ReadSetValue : ReadOther);
+        const Failure failure = handleFailure(ctx, outcome, entry.setValue ? ReadSetValue : ReadOther);
         if (failure != Failure::Skip)
             return failure == Failure::Removed ? Removed : Failed;
     }

@@ -68,6 +68,8 @@ struct Context
     bool ignoreCommFault = false; // "ContinueDespiteCOMFault"
     // Register of the drive's active trip, read by the status update after each pass; 0 = none.
     int activeTripRegister = 0;
+    // Parameters are read in runs of consecutive registers where the unit accepts it.
+    bool blockReads = false;
     // removeFlag: the unit is being removed. Unset = never.
     std::function<bool()> removed;
     // runFlag: false = stop after the current item (cyclic operations: after the current pass).
@@ -84,9 +86,10 @@ enum class Exchange { Ok, Failed, NotConnected, Removed };
 
 // One exchange: lock the master's mutex for exactly this exchange, check that the unit is
 // connected, end silently when the unit is being removed, set the unit address, exchange, unlock.
-// *code receives the transaction's result (or -18 when the unit is not connected).
+// *code receives the transaction's result (or -18 when the unit is not connected), *exception
+// the code of an exception reply (0 for none).
 Exchange exchange(Context &ctx, int type, int readAddress, int writeAddress, int readCount, int writeCount,
-    const quint8 *writeData, quint8 *reply, int *code = nullptr);
+    const quint8 *writeData, quint8 *reply, int *code = nullptr, int *exception = nullptr);
 
 // Reads count registers (type 3 or 4) or coils/inputs (1, 2) at a one-based number into words.
 Exchange readWords(Context &ctx, int type, int number, int count, QVector<quint16> *words);

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds and runs the scan benchmark: a 254-address loopback range scanned one address at a time
-# and with the range probed first, side by side (several minutes: each silent address costs the
+# Builds and runs the scan benchmark: a 254-address loopback range scanned one address at a time,
+# with the range probed first, and probed with parallel identification, side by side (several minutes: each silent address costs the
 # one-by-one scan a full connection time-out).
 set -e
 cd "$(dirname "$0")/.."

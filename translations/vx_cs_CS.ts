@@ -1512,6 +1512,10 @@ Chcete pokračovat?</translation>
         <translation>„Nahrát do měniče“ pouze parametry změněné offline</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Číst po blocích</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

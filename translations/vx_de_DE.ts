@@ -1510,6 +1510,10 @@ Fortfahren?</translation>
         <translation>&quot;In Umrichter laden&quot; nur offline geänderte Parameter</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>In Blöcken lesen</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

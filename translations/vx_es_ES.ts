@@ -1510,6 +1510,10 @@ Do you want to Continue?</source>
         <translation>&quot;Cargar en el variador&quot; solo parámetros cambiados sin conexión</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Leer en bloques</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>

@@ -1510,6 +1510,10 @@ Voulez-vous continuer ?</translation>
         <translation>« Charger vers le variateur » uniquement les paramètres modifiés hors ligne</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Lire par blocs</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -1510,6 +1510,10 @@ Continuare?</translation>
         <translation>&quot;Carica nell&apos;azionamento&quot; solo parametri modificati offline</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Leggi a blocchi</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

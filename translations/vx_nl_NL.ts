@@ -1510,6 +1510,10 @@ Wilt u doorgaan?</translation>
         <translation>&quot;Laden naar regelaar&quot; alleen offline gewijzigde parameters</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>In blokken lezen</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

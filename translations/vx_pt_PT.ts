@@ -1510,6 +1510,10 @@ Pretende continuar?</translation>
         <translation>&quot;Carregar para o variador&quot; só parâmetros alterados offline</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Ler em blocos</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -1512,6 +1512,10 @@ Do you want to Continue?</source>
         <translation>«Загрузить в привод» только изменённые офлайн параметры</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Читать блоками</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>ОК</translation>
     </message>

@@ -1510,6 +1510,10 @@ Vill du fortsätta?</translation>
         <translation>&quot;Skriv till omriktare&quot; endast offline ändrade parametrar</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Läs i block</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -1508,6 +1508,10 @@ Devam etmek istiyor musunuz?</translation>
         <translation>&quot;Sürücüye yükle&quot; yalnızca çevrimdışı değişen parametreler</translation>
     </message>
     <message>
+        <source>Read in blocks</source>
+        <translation>Bloklar halinde oku</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>Tamam</translation>
     </message>

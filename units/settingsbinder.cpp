@@ -5,14 +5,28 @@
 #include "settingsfile.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QFileInfo>
+
 bool SettingsBinder::load(QString *error)
 {
+    m_options = ProgramOptions::load(optionsPath());
     return SettingsFile::load(path(), m_record, error);
 }
 
 bool SettingsBinder::saveIfAutoSave() const
 {
     return SettingsFile::saveIfAutoSave(m_record, path());
+}
+
+bool SettingsBinder::saveOptions() const
+{
+    return m_options.save(optionsPath());
+}
+
+QString SettingsBinder::optionsPath() const
+{
+    return m_path.isEmpty() ? ProgramOptions::defaultPath()
+                            : QFileInfo(m_path).absolutePath() + QStringLiteral("/tarvolink.ini");
 }
 
 QString SettingsBinder::path() const
@@ -35,4 +49,5 @@ void SettingsBinder::configureWorker(importfileThread *worker) const
 {
     worker->setIgnoreCommFault(m_record.continueDespiteFault);
     worker->setExportOnlyChanged(m_record.exportOnlyChanged);
+    worker->setBlockReads(m_options.blockReads);
 }

@@ -45,8 +45,8 @@ void Preferences::showValues()
 
 void Preferences::loadFrom(const SettingsRecord &r)
 {
-    m_accepted
-        = { { r.autoImportActive, r.importActive, r.autoScanActive, r.autoSave, r.exportOnlyChanged } };
+    m_accepted = { { r.autoImportActive, r.importActive, r.autoScanActive, r.autoSave, r.exportOnlyChanged,
+        m_accepted[BlockReads] } };
     showValues();
 }
 
@@ -82,6 +82,7 @@ void Preferences::onLangTranslation(int)
     m_boxes[AutoScanActive]->setText(tr("Automatic scan on application startup"));
     m_boxes[AutoSave]->setText(tr("Automatic save Setting on Exit"));
     m_boxes[ExportOnlyChanged]->setText(tr("\"Load to Drive\" only offline Changed Parameters"));
+    m_boxes[BlockReads]->setText(tr("Read in blocks"));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
 }

@@ -13,7 +13,15 @@ class Preferences : public QDialog
 {
     Q_OBJECT
 public:
-    enum Option { AutoImportActive, ImportActive, AutoScanActive, AutoSave, ExportOnlyChanged, OptionCount };
+    enum Option {
+        AutoImportActive,
+        ImportActive,
+        AutoScanActive,
+        AutoSave,
+        ExportOnlyChanged,
+        BlockReads,
+        OptionCount
+    };
 
     explicit Preferences(QWidget *parent = nullptr);
 
@@ -22,11 +30,14 @@ public:
     bool getAutoScanActive() const { return m_accepted[AutoScanActive]; }
     bool getAutoSave() const { return m_accepted[AutoSave]; }
     bool getExportOnlyChanged() const { return m_accepted[ExportOnlyChanged]; }
+    // Kept in the program's own options file, not in the settings file.
+    bool getBlockReads() const { return m_accepted[BlockReads]; }
     void setAutoImportActive(bool on) { set(AutoImportActive, on); }
     void setImportActive(bool on) { set(ImportActive, on); }
     void setAutoScanActive(bool on) { set(AutoScanActive, on); }
     void setAutoSave(bool on) { set(AutoSave, on); }
     void setExportOnlyChanged(bool on) { set(ExportOnlyChanged, on); }
+    void setBlockReads(bool on) { set(BlockReads, on); }
 
     void loadFrom(const SettingsRecord &record);
     void storeIn(SettingsRecord &record) const;
@@ -49,7 +60,7 @@ private:
     void set(Option option, bool on);
     void showValues();
 
-    std::array<bool, OptionCount> m_accepted { { true, true, true, true, false } };
+    std::array<bool, OptionCount> m_accepted { { true, true, true, true, false, false } };
     std::array<QCheckBox *, OptionCount> m_boxes {};
     QPushButton *m_ok;
     QPushButton *m_cancel;

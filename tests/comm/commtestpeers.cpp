@@ -65,14 +65,14 @@ bool PymodbusPeer::start(const QStringList &arguments)
     return out.contains("READY");
 }
 
-bool PymodbusPeer::startRtu(const QString &device)
+bool PymodbusPeer::startRtu(const QString &device, const QStringList &holding)
 {
-    return start({ QStringLiteral("rtu"), device });
+    return start(QStringList { QStringLiteral("rtu"), device } + holding);
 }
 
-bool PymodbusPeer::startTcp(const QString &host, quint16 port)
+bool PymodbusPeer::startTcp(const QString &host, quint16 port, const QStringList &holding)
 {
-    return start({ QStringLiteral("tcp"), host, QString::number(port) });
+    return start(QStringList { QStringLiteral("tcp"), host, QString::number(port) } + holding);
 }
 
 void PymodbusPeer::stop()

@@ -34,8 +34,9 @@ class PymodbusPeer
 {
 public:
     ~PymodbusPeer() { stop(); }
-    bool startRtu(const QString &device);
-    bool startTcp(const QString &host, quint16 port);
+    // `holding`: the number of holding registers served, when not the peer's own.
+    bool startRtu(const QString &device, const QStringList &holding = {});
+    bool startTcp(const QString &host, quint16 port, const QStringList &holding = {});
     void stop();
 
 private:

@@ -2,8 +2,8 @@
 """Modbus server for the link tests: pymodbus answers, with a few addresses scripted to
 answer with the exceptions a drive can send (illegal function, device busy, device failure).
 
-  modbus_peer.py rtu DEVICE
-  modbus_peer.py tcp HOST PORT
+  modbus_peer.py rtu DEVICE [HOLDING]
+  modbus_peer.py tcp HOST PORT [HOLDING]
 
 Prints READY once it serves. Units 1 and 2 answer; every other unit is silent.
 Holding register n holds 3n+1, input register n holds 1000+n, discrete input n is on for
@@ -56,12 +56,12 @@ def script_exceptions():
         cls.execute = make(cls.execute)
 
 
-def context():
+def context(holding=SIZE):
     def unit():
         return ModbusSlaveContext(
             di=ModbusSequentialDataBlock(0, [i % 2 for i in range(SIZE)]),
             co=ModbusSequentialDataBlock(0, [0] * SIZE),
-            hr=ModbusSequentialDataBlock(0, [(3 * i + 1) & 0xFFFF for i in range(SIZE)]),
+            hr=ModbusSequentialDataBlock(0, [(3 * i + 1) & 0xFFFF for i in range(holding)]),
             ir=ModbusSequentialDataBlock(0, [1000 + i for i in range(SIZE)]),
             zero_mode=True)
     return ModbusServerContext(slaves={1: unit(), 2: unit()}, single=False)
@@ -72,12 +72,14 @@ async def main():
     logging.getLogger("pymodbus").setLevel(logging.CRITICAL)
     script_exceptions()
     if sys.argv[1] == "rtu":
-        server = ModbusSerialServer(context(), ModbusRtuFramer, port=sys.argv[2],
+        holding = int(sys.argv[3]) if len(sys.argv) > 3 else SIZE
+        server = ModbusSerialServer(context(holding), ModbusRtuFramer, port=sys.argv[2],
                                     baudrate=115200, ignore_missing_slaves=True,
                                     auto_reconnect=True, reconnect_delay=0.2)
         await server.start()
     else:
-        server = ModbusTcpServer(context(), ModbusSocketFramer,
+        holding = int(sys.argv[4]) if len(sys.argv) > 4 else SIZE
+        server = ModbusTcpServer(context(holding), ModbusSocketFramer,
                                  address=(sys.argv[2], int(sys.argv[3])),
                                  ignore_missing_slaves=True, allow_reuse_address=True)
     task = asyncio.create_task(server.serve_forever())

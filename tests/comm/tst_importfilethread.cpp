@@ -6,6 +6,8 @@
 // parameter's own registers, whatever its data type, and the file's own overlaps are reported.
 // Every Qt warning is fatal here, so a signal emitted to a widget-thread object from the wrong
 // thread fails the test.
+#include "blockreads.h"
+#include "commtestpeers.h"
 #include "datfile.h"
 #include "parametercompare.h"
 #include "workeroperations.h"
@@ -91,6 +93,8 @@ private slots:
     void oneWordTimeForms_data();
     void oneWordTimeForms();
     void readAndWriteTouchOnlyTheParametersOwnRegisters();
+    void blockReadsGiveTheSameFile_data();
+    void blockReadsGiveTheSameFile();
     void savingAndComparingWhileAWorkerReads();
     void languageSwitchWhileAWorkerReads();
 };
@@ -446,6 +450,73 @@ void TestImportFileThread::readAndWriteTouchOnlyTheParametersOwnRegisters()
                                .arg(r.count)
                                .arg(reg)));
     }
+}
+
+void TestImportFileThread::blockReadsGiveTheSameFile_data()
+{
+    QTest::addColumn<bool>("pymodbus");
+    QTest::addColumn<bool>("refusing");
+    QTest::newRow("simulator") << false << false;
+    QTest::newRow("simulator refusing runs") << false << true;
+    QTest::newRow("pymodbus") << true << false;
+}
+
+// Read in blocks, a unit gives the file of one-by-one reads; runs stay within the parameters'
+// registers; a unit refusing runs is asked each run once and noted once as reading one by one.
+void TestImportFileThread::blockReadsGiveTheSameFile()
+{
+    QFETCH(bool, pymodbus);
+    QFETCH(bool, refusing);
+    PymodbusPeer peer;
+    QVERIFY(pymodbus ? peer.startTcp(host, port, { "5000" })
+                     : startSim(refusing ? QStringList { "--verbose", "--single-reads" }
+                                         : QStringList { "--verbose" }));
+    WorkerOps::BlockReads::forgetRefusals();
+    auto master = connectMaster();
+    QSignalSpy reports(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
+    const auto readFile = [&](bool blocks) {
+        auto model = unitModel(true);
+        WorkerOps::Context ctx;
+        ctx.master = master.get();
+        ctx.model = model.get();
+        ctx.blockReads = blocks;
+        QString text;
+        QTextStream out(&text);
+        if (WorkerOps::readAllParameters(ctx) == WorkerOps::Completed)
+            DatFile::writeParameterLines(out, *model);
+        out.flush();
+        return text;
+    };
+    const QString single = readFile(false);
+    QVERIFY(!single.isEmpty());
+    sim.takeRequests();
+    QCOMPARE(readFile(true), single);
+    QCOMPARE(readFile(true), single);
+    int notes = 0;
+    for (const QList<QVariant> &report : qAsConst(reports))
+        notes += report.value(0).toInt() == VxCommModbusMaster::HealthNote ? 1 : 0;
+    QCOMPARE(notes, refusing ? 1 : 0);
+    if (pymodbus)
+        return;
+    QSet<int> used, starts;
+    for (const TreeModel::ReadEntry &entry : unitModel(true)->readList()) {
+        starts.insert(entry.registerNumber);
+        for (int i = 0; i < entry.count; ++i)
+            used.insert(entry.registerNumber + i);
+    }
+    QMap<int, int> runsAsked;
+    for (const Request &r : requestsIn(sim.takeRequests())) {
+        int parameters = 0;
+        for (int reg = r.reg; reg < r.reg + r.count; ++reg) {
+            QVERIFY2(used.contains(reg), qPrintable(QStringLiteral("%1 +%2").arg(r.reg).arg(r.count)));
+            parameters += starts.contains(reg) ? 1 : 0;
+        }
+        if (parameters > 1 && r.fc == 3)
+            ++runsAsked[r.reg];
+    }
+    QVERIFY(runsAsked.size() > 5);
+    for (int asked : qAsConst(runsAsked))
+        QCOMPARE(asked, refusing ? 1 : 2);
 }
 
 // A file written or a comparison made while the worker stores values reads one snapshot of the

@@ -48,6 +48,7 @@ private:
         ScanOps::Options options;
         options.tcpPort = TcpPort;
         options.concurrentProbes = probes;
+        options.concurrentIdentify = probes > 1 ? options.concurrentIdentify : 1;
         const auto found = ScanOps::runScan(scanner, rs232, rs485, range, hooks, options);
         for (const ScanOps::FoundUnit &unit : found)
             masters.insert(unit.master);
@@ -144,6 +145,10 @@ void TestScan::tcpRangeFindsExactlyTheServedAddresses()
     SimPeer sim61, sim65;
     QVERIFY2(sim61.startTcp(testHost(61), TcpPort, simArgs({})), qPrintable(sim61.errorOutput()));
     QVERIFY2(sim65.startTcp(testHost(65), TcpPort, simArgs({})), qPrintable(sim65.errorOutput()));
+    // Two units that accept connections but never answer, identified beside the others.
+    SimPeer mute63, mute64;
+    QVERIFY(mute63.startTcp(testHost(63), TcpPort, simArgs({}) + QStringList { "--silent-after", "0" }));
+    QVERIFY(mute64.startTcp(testHost(64), TcpPort, simArgs({}) + QStringList { "--silent-after", "0" }));
     const ethernetInfoForAutoScan range { testHost(60).split('.'), testHost(70).split('.') };
     const auto found = scan({}, {}, range);
     QCOMPARE(found.size(), 2);
@@ -152,8 +157,9 @@ void TestScan::tcpRangeFindsExactlyTheServedAddresses()
     QCOMPARE(reports.size(), 11);
     QCOMPARE(reports.at(0), "3 1 3 " + testHost(60) + ": No Connection with Given IP [1/0]");
     QVERIFY(reports.last().endsWith("[11/2]"));
+    QCOMPARE(reports.at(3), "3 1 3 " + testHost(63) + ": No Device Link [4/1]");
 
-    // Probing the range first changes nothing the user sees.
+    // Probing the range and identifying several addresses at once change nothing the user sees.
     const QStringList concurrent = reports;
     cleanup();
     QCOMPARE(scan({}, {}, range, 1).size(), 2);

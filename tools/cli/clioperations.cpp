@@ -18,6 +18,7 @@ WorkerOps::Context contextFor(CliUnit &unit, TreeModel &model, QString *message)
     ctx.entry = unit.unitEntry();
     ctx.model = &model;
     ctx.ignoreCommFault = unit.continueOnFault();
+    ctx.blockReads = unit.blockReads();
     ctx.out.errorMsg = [message](const QString &text, const QString &) { *message = text.simplified(); };
     return ctx;
 }

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "devicefiles.h"
 #include "parametertableloader.h"
+#include "programoptions.h"
 #include "seriallinechoices.h"
 #include "settingsfile.h"
 
@@ -80,6 +81,10 @@ void addUnitOptions(QCommandLineParser &parser, bool forSources)
         QStringLiteral("Skip a parameter whose exchange fails and go on (default: the settings file).") });
     parser.addOption({ QStringLiteral("stop-on-fault"),
         QStringLiteral("Stop at the first parameter whose exchange fails.") });
+    parser.addOption({ QStringLiteral("blocks"),
+        QStringLiteral("Read consecutive parameters with one exchange where the unit allows it "
+                       "(default: configData/tarvolink.ini, else off).") });
+    parser.addOption({ QStringLiteral("no-blocks"), QStringLiteral("Read one parameter per exchange.") });
     addDataOption(parser);
 }
 
@@ -190,6 +195,12 @@ bool readUnitOptions(
         options.continueOnFault = true;
     if (parser.isSet(QStringLiteral("stop-on-fault")))
         options.continueOnFault = false;
+    if (parser.isSet(QStringLiteral("blocks")) && parser.isSet(QStringLiteral("no-blocks"))) {
+        *error = QStringLiteral("give either --blocks or --no-blocks, not both");
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("blocks")) || parser.isSet(QStringLiteral("no-blocks")))
+        options.blockReads = parser.isSet(QStringLiteral("blocks"));
     if (parser.isSet(QStringLiteral("device-file"))) {
         // A bare name is also looked up in the installation's csv_file folder.
         QString file = parser.value(QStringLiteral("device-file"));
@@ -222,6 +233,7 @@ bool applyDataDir(const QCommandLineParser &parser, CliOptions &options, QString
 
 void applySettingsFile(CliOptions &options)
 {
+    options.blockReads = ProgramOptions::load().blockReads;
     SettingsRecord record;
     QString error;
     if (!SettingsFile::load(AppPaths::settingsPath(), record, &error)) {

@@ -32,13 +32,14 @@ struct CliOptions
     // From the installation's settings file unless an option says otherwise.
     int language = 0; // language index 0..10
     bool continueOnFault = false; // "ContinueDespiteCOMFault": skip what fails and go on
+    bool blockReads = false; // read parameters in runs of consecutive registers (options file)
     QStringList customerData; // the twelve customer texts a saved .dat carries
 };
 
 namespace CliArgs {
 
 // Adds --tcp, --rtu, --baud, --parity, --unit, --csv/--device-file, --retries, --delay, --language,
-// --continue-on-fault, --stop-on-fault and --data.
+// --continue-on-fault, --stop-on-fault, --blocks, --no-blocks and --data.
 // For compare, whose sources name their units and whose --csv is its output format, `forSources`
 // leaves out --tcp, --rtu and --csv.
 void addUnitOptions(QCommandLineParser &parser, bool forSources = false);

@@ -37,6 +37,7 @@ public:
     QStringList unitEntry() const;
     const UnitTarget &target() const { return m_target; }
     bool continueOnFault() const { return m_options.continueOnFault; }
+    bool blockReads() const { return m_options.blockReads; }
     const CliOptions &options() const { return m_options; }
 
     // The parameter tree of the identified device description file, values empty.

@@ -120,8 +120,10 @@ int scan(const QStringList &args)
     };
     ScanOps::Options options;
     options.tcpPort = quint16(tcpPort);
-    if (parser.isSet(QStringLiteral("sequential")))
+    if (parser.isSet(QStringLiteral("sequential"))) {
         options.concurrentProbes = 1;
+        options.concurrentIdentify = 1;
+    }
     const QList<ScanOps::FoundUnit> found = ScanOps::runScan(scanner, rs232, rs485, range, hooks, options);
 
     if (parser.isSet(QStringLiteral("json"))) {

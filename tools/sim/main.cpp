@@ -130,6 +130,8 @@ int main(int argc, char *argv[])
         QStringLiteral("REGISTER"));
     const QCommandLineOption slowOpt(QStringLiteral("slow"),
         QStringLiteral("Fault: delay every reply by MS milliseconds."), QStringLiteral("MS"));
+    const QCommandLineOption singleOpt(QStringLiteral("single-reads"),
+        QStringLiteral("Fault: refuse reads of several holding parameters at once (exception 2)."));
     const QCommandLineOption tripOpt(QStringLiteral("trip-after"),
         QStringLiteral(
             "Fault: trip every drive after SECONDS (SIGUSR1 trips at once); a stop command resets the trip."),
@@ -137,7 +139,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"), QStringLiteral("Log each request on one line to stderr."));
     for (const auto &option : { dataOpt, deviceOpt, unitOpt, sizeOpt, tcpOpt, rtuOpt, ptyOpt, baudOpt,
-             parityOpt, silentOpt, exceptionOpt, busyOpt, slowOpt, tripOpt, verboseOpt })
+             parityOpt, silentOpt, exceptionOpt, busyOpt, slowOpt, singleOpt, tripOpt, verboseOpt })
         parser.addOption(option);
     parser.process(app);
 
@@ -173,6 +175,7 @@ int main(int argc, char *argv[])
         if (!ok)
             return fail(QStringLiteral("--busy-write needs a register number, got %1").arg(number));
     }
+    faults.singleReads = parser.isSet(singleOpt);
     double tripAfter = -1.0;
     if (parser.isSet(tripOpt)) {
         tripAfter = parser.value(tripOpt).toDouble(&ok);

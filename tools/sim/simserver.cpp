@@ -204,7 +204,9 @@ bool SimServer::answer(modbus_t *ctx, const unsigned char *req, int length, int 
         modbus_reply_exception(ctx, req, MODBUS_EXCEPTION_SLAVE_OR_SERVER_BUSY);
         return true;
     }
-    if (!unit->validRequest(pdu[0], requestedNumber(pdu))) {
+    const int count = (pdu[3] << 8) | pdu[4];
+    if (!unit->validRequest(pdu[0], requestedNumber(pdu), count)
+        || (m_faults.singleReads && pdu[0] == 3 && !unit->oneItem(requestedNumber(pdu), count))) {
         modbus_set_slave(ctx, unitId);
         modbus_reply_exception(ctx, req, MODBUS_EXCEPTION_ILLEGAL_DATA_ADDRESS);
         return true;

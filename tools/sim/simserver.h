@@ -20,6 +20,7 @@ struct SimFaults
     QMap<int, int> exceptionAt; // register number (data-model) -> exception code
     int slowMs = 0; // extra delay before every reply
     QSet<int> busyWrite; // register numbers whose writes are taken but answered "busy" (exception 6)
+    bool singleReads = false; // reads of several holding parameters answer "illegal data address"
 };
 
 // Serves simulated units over Modbus TCP or RTU with libmodbus building every reply.

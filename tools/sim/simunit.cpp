@@ -48,17 +48,22 @@ void SimUnit::setValue(int number, quint16 value)
 
 void SimUnit::markKnown(int number, int count)
 {
+    m_spans.insert(number, qMax(count, m_spans.value(number)));
     for (int i = 0; i < count; ++i)
         m_known.insert(number + i);
 }
 
-bool SimUnit::validRequest(int function, int firstNumber) const
+bool SimUnit::validRequest(int function, int firstNumber, int count) const
 {
     if (m_known.isEmpty())
         return true;
     // Function 23 names its read range first; the write range is checked by libmodbus.
-    Q_UNUSED(function)
-    return m_known.contains(firstNumber);
+    // Register reads are checked whole; the coils of the motor commands are served as a word.
+    const bool registers = function == 3 || function == 4;
+    for (int i = 0; i < (registers ? count : 1); ++i)
+        if (!m_known.contains(firstNumber + i))
+            return false;
+    return true;
 }
 
 void SimUnit::setControl(const Control &control)

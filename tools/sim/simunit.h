@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -81,7 +82,13 @@ public:
     // Marks a register as served; once any register is marked, requests touching other
     // registers get "illegal data address", as a real drive answers.
     void markKnown(int number, int count = 1);
-    bool validRequest(int function, int firstNumber) const;
+    // A read of several registers is served only when every one of them is served.
+    bool validRequest(int function, int firstNumber, int count = 1) const;
+    // Whether a read covers exactly one served item (a parameter of several registers included).
+    bool oneItem(int firstNumber, int count) const
+    {
+        return count == 1 || m_spans.value(firstNumber) == count;
+    }
 
     void addSignal(const Signal &signal) { m_signals.append(signal); }
     void setControl(const Control &control);
@@ -126,6 +133,7 @@ private:
     int m_unitNumber;
     modbus_mapping_t *m_map;
     QSet<int> m_known;
+    QHash<int, int> m_spans; // first register of a served item -> its registers
     QList<Signal> m_signals;
     Control m_control;
     TripLog m_tripLog;

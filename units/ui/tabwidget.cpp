@@ -243,6 +243,7 @@ bool TabWidget::readSettings()
 {
     QString error;
     const bool loaded = m_settings->load(&error);
+    m_preferences->setBlockReads(m_settings->options().blockReads);
     if (!error.isEmpty()) {
         // The refused file's "AutoSave" is off: the preferences show it.
         m_alarms->addAlert(error);

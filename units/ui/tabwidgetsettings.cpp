@@ -27,6 +27,8 @@ void TabWidget::vxUISlotPreferencesSelected()
 void TabWidget::vxUISlotPrefOkClicked()
 {
     m_preferences->storeIn(m_settings->record());
+    m_settings->options().blockReads = m_preferences->getBlockReads();
+    m_settings->saveOptions();
 }
 
 void TabWidget::vxUISlotCustomerDataSelected()
@@ -141,6 +143,7 @@ void TabWidget::wireSettingsAndScan()
     connect(this, &TabWidget::langTranslation, m_preferences, &Preferences::onLangTranslation);
     m_commSettings->loadFrom(m_settings->record());
     m_preferences->loadFrom(m_settings->record());
+    m_preferences->setBlockReads(m_settings->options().blockReads);
 
     ScanController::Context ctx;
     ctx.prompter = &m_prompter;

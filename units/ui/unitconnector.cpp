@@ -575,5 +575,7 @@ void UnitConnector::healthReport(int msgType, int unitId, int commType, const QS
             (msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
     } else if (msgType == 2) {
         activityChanged(unitId, commType, portName, errMsg);
+    } else if (msgType == VxCommModbusMaster::HealthNote && !entry.isEmpty()) {
+        emit linkInformation(LinkInformation::row(entry, tr("success"), errMsg));
     }
 }

@@ -108,8 +108,9 @@ void TestCli::readWriteReadRestoresTheUnitExactlyWithTheBarOnlyOnATerminal()
     const CliRun restore = cli({ "write", path("backup.dat") });
     QVERIFY2(restore.exitCode == 0, qPrintable(restore.err));
     // Read back on a pseudo-terminal, which script(1) gives the command as an engineer's shell
-    // does: the progress bar is shown, never written to the file, and the unit matches the backup.
-    const QString command = QString(TARVOLINK_BIN_DIR "/tarvolink-cli read --out %1 %2")
+    // does: the progress bar is shown, never written to the file, and the unit matches the backup,
+    // read in blocks this time.
+    const QString command = QString(TARVOLINK_BIN_DIR "/tarvolink-cli read --blocks --out %1 %2")
                                 .arg(path("again.dat"), unitArgs().join(' '));
     QProcess script;
     script.start("script", { "-qec", command, "/dev/null" });
@@ -297,6 +298,7 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
     row("unknown language", { "identify", tcp, "--language", "Klingon" }, "invalid language 'Klingon'");
     row("language index 11", { "identify", tcp, "--language=11" }, "invalid language '11'");
     row("continue and stop", { "identify", tcp, "--continue-on-fault", "--stop-on-fault" }, "not both");
+    row("blocks and not", { "read", "--out=x.dat", tcp, "--blocks", "--no-blocks" }, "not both");
     row("scan range backwards", { "scan", "--tcp-range", "10.0.0.9-3" },
         "tarvolink-cli: Please provide valid TCP/IP range\n");
     row("record for no time", { "record", tcp, "--seconds", "0", "--out", "x.rec" }, "more than 0");

@@ -22,6 +22,7 @@
 #include "oscunitdev.h"
 #include "parameters.h"
 #include "paramtransfer.h"
+#include "preferences.h"
 #include "scancontroller.h"
 #include "scandialog.h"
 #include "scanimport.h"
@@ -40,6 +41,7 @@
 #include "unittreeframe.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -522,18 +524,34 @@ void TstTabWidget::settingsWrittenAtCloseOnlyWithAutoSave()
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     const QByteArray before = bytes();
+    QFile::remove(ProgramOptions::defaultPath()); // an installation without the options file
 
     tab = std::make_unique<TabWidget>(prompter);
     QVERIFY(tab->readSettings());
     QCOMPARE(tab->settings().record().delayMs, 120u);
     tab->onLangTranslation(3); // the user picks another language in this run
+    // "Read in blocks" is off there; ticked, it goes to its own file at once, never into settings.set.
+    QCheckBox *blocks = tab->preferencesDialog()->box(Preferences::BlockReads);
+    QVERIFY(!blocks->isChecked());
+    QTest::mouseClick(blocks, Qt::LeftButton, {}, QPoint(4, blocks->height() / 2));
+    tab->preferencesDialog()->okButton()->click();
+    QVERIFY(ProgramOptions::load().blockReads);
+    QCOMPARE(bytes(), before);
     QVERIFY(tab->closeFunction());
+    tab = std::make_unique<TabWidget>(prompter);
+    tab->readSettings();
+    QVERIFY(tab->preferencesDialog()->getBlockReads());
+    QVERIFY(QFile::remove(ProgramOptions::defaultPath()));
 
     SettingsRecord reread;
     QVERIFY(SettingsFile::load(file, reread));
     if (autoSave) {
         QCOMPARE(reread.language, 3u);
         QCOMPARE(reread.delayMs, 120u);
+        QVERIFY(SettingsFile::save(reread, file + ".expected")); // the layout of a plain record
+        QFile expected(file + ".expected");
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        QCOMPARE(bytes(), expected.readAll());
     } else {
         QCOMPARE(bytes(), before);
     }
