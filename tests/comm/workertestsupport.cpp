@@ -60,6 +60,9 @@ int WorkerFixture::runToEnd(importfileThread &thread, int boundMs)
         ended.wait(50);
     if (ended.isEmpty())
         return -100;
+    // The spy may see the signal while the thread is still inside its emission, about to wake the
+    // spy's loop: the spy must outlive that.
+    thread.wait(boundMs);
     QCoreApplication::processEvents(); // deliver the queued signals still on their way
     return thread.isOperationFinished() ? thread.getResult() : -101;
 }

@@ -6,6 +6,7 @@
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "prompter.h"
+#include "scancontroller.h"
 #include "settingsbinder.h"
 #include "tabwidget.h"
 #include "treeitem.h"

@@ -5,6 +5,7 @@
 #include "filesetkeeper.h"
 #include "oscilloscopewidget.h"
 #include "parameters.h"
+#include "paramtransfer.h"
 #include "preferences.h"
 #include "prompter.h"
 #include "scancontroller.h"
