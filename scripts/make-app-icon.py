@@ -4,29 +4,22 @@ wave, the signal a drive puts out, and an orange dot on its crest.
 
 Run from the repository root; writes data/desktop/icons/<size>/tarvolink.png for the hicolor
 sizes and data/desktop/icons/scalable/tarvolink.svg."""
+import importlib.util
 import math
 import os
-import struct
-import zlib
 
-OUT = os.path.join(os.path.dirname(__file__), '..', 'data', 'desktop', 'icons')
+HERE = os.path.dirname(__file__)
+# The PNG writer of the parameters view's icons.
+helpersLocation = importlib.util.spec_from_file_location('icons', os.path.join(HERE, 'make-parameter-icons.py'))
+icons = importlib.util.module_from_spec(helpersLocation)
+helpersLocation.loader.exec_module(icons)
+
+OUT = os.path.join(HERE, '..', 'data', 'desktop', 'icons')
 SIZES = (16, 24, 32, 48, 64, 128, 256)
 BLUE = (31, 95, 168, 255)
 WHITE = (255, 255, 255, 255)
 ORANGE = (242, 140, 40, 255)
 CLEAR = (0, 0, 0, 0)
-
-
-def png(path, size, pixels):
-    raw = b''.join(b'\x00' + bytes(sum((list(p) for p in pixels[y * size:(y + 1) * size]), []))
-                   for y in range(size))
-
-    def chunk(kind, data):
-        c = kind + data
-        return struct.pack('>I', len(data)) + c + struct.pack('>I', zlib.crc32(c) & 0xffffffff)
-    with open(path, 'wb') as f:
-        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0))
-                + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
 def wave(u):
@@ -78,7 +71,7 @@ def svg():
 for size in SIZES:
     folder = os.path.join(OUT, '%dx%d' % (size, size))
     os.makedirs(folder, exist_ok=True)
-    png(os.path.join(folder, 'tarvolink.png'), size, draw(size))
+    icons.png(os.path.join(folder, 'tarvolink.png'), size, size, draw(size))
 os.makedirs(os.path.join(OUT, 'scalable'), exist_ok=True)
 with open(os.path.join(OUT, 'scalable', 'tarvolink.svg'), 'w') as f:
     f.write(svg())
