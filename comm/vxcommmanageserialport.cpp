@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QTimer>
 
 #ifdef Q_OS_LINUX
 #include <sys/prctl.h>
@@ -33,12 +34,17 @@ VxCommManageSerialPort::VxCommManageSerialPort(QObject *parent)
         prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 #endif
         port = new QSerialPort;
+        watch = new QTimer(worker);
+        watch->setInterval(WatchIntervalMs);
+        connect(watch, &QTimer::timeout, worker, [this] { watchTick(); });
     });
 }
 
 VxCommManageSerialPort::~VxCommManageSerialPort()
 {
     runOnIoThread([this] {
+        delete watch;
+        watch = nullptr;
         if (port->isOpen())
             port->close();
         delete port;
@@ -155,10 +161,10 @@ bool VxCommManageSerialPort::VxCommOpenPort(const QString &name, int requestedRa
         dataBits = int(dataChoice);
         stopBits = int(stopChoice);
         opened = openWithKeptSettings();
+        hold(opened);
     });
     if (!opened)
         qDebug() << "Port is not open";
-    portOpen.store(opened);
     return opened;
 }
 
@@ -166,15 +172,42 @@ bool VxCommManageSerialPort::VxCommReopenPort()
 {
     bool opened = false;
     runOnIoThread([&] {
+        // A lost port is tried once a second by the watch alone, however often this is called.
+        if (lost.load())
+            return;
         if (port->isOpen())
             port->close();
         opened = !portName.isEmpty() && openWithKeptSettings();
+        if (opened)
+            hold(true);
+        else if (portOpen.load())
+            noticeLoss();
     });
-    // A port the user opened stays open for the program while its adapter is away: the exchanges
-    // keep trying it and take it up again when it is back.
-    if (opened)
-        portOpen.store(true);
     return opened;
+}
+
+void VxCommManageSerialPort::hold(bool held)
+{
+    // A port the user opened stays open for the program while its adapter is away: the watch
+    // takes it up again when it is back.
+    portOpen.store(held);
+    lost.store(false);
+    if (held)
+        watch->start();
+    else
+        watch->stop();
+}
+
+void VxCommManageSerialPort::watchTick()
+{
+    if (!port->isOpen()) {
+        takeUpAgain();
+        return;
+    }
+    // Between exchanges nothing reads the port: a device that went would go unnoticed until the
+    // next request. A hang-up shows as a resource error once the driver is asked.
+    pullFromDriver();
+    noticeLoss();
 }
 
 QString VxCommManageSerialPort::deviceBehind(const QString &name)
@@ -185,25 +218,33 @@ QString VxCommManageSerialPort::deviceBehind(const QString &name)
 
 bool VxCommManageSerialPort::takeUpAgain()
 {
-    // At most once a second, so a missing adapter costs no more than a failed open per second.
-    if (portName.isEmpty() || (reopenClock.isValid() && reopenClock.elapsed() < 1000))
-        return port->isOpen();
-    reopenClock.start();
-    return openWithKeptSettings();
+    // Called by the watch only, so a missing adapter costs no more than a failed open a second.
+    if (portName.isEmpty() || !openWithKeptSettings())
+        return false;
+    if (lost.exchange(false))
+        emit VxCommLinkBack();
+    return true;
 }
 
-void VxCommManageSerialPort::noticeLoss()
+bool VxCommManageSerialPort::noticeLoss()
 {
     // An unplugged USB adapter, or a pseudo-terminal whose other side ended, leaves the open
     // file behind a device that is gone or has been replaced: let go of it and open it anew.
-    if (port->error() == QSerialPort::ResourceError || deviceBehind(portName) != openedDevice) {
+    if (port->isOpen() && port->error() != QSerialPort::ResourceError
+        && deviceBehind(portName) == openedDevice)
+        return false;
+    if (port->isOpen())
         port->close();
-        reopenClock.start();
-    }
+    if (!lost.exchange(true))
+        emit VxCommLinkLost(tr("The adapter of %1 was unplugged or replaced; its units connect again by "
+                               "themselves when it is back.")
+                                .arg(portName));
+    return true;
 }
 
 bool VxCommManageSerialPort::openWithKeptSettings()
 {
+    openAttempts.fetch_add(1);
     port->setPortName(VxCommSystemPortName(portName));
     openFault.clear();
     openedDevice = deviceBehind(portName);
@@ -251,8 +292,8 @@ void VxCommManageSerialPort::VxCommClosePort()
     runOnIoThread([this] {
         if (port->isOpen())
             port->close();
+        hold(false);
     });
-    portOpen.store(false);
 }
 
 QString VxCommManageSerialPort::VxCommGetPortName() const
@@ -339,7 +380,8 @@ int VxCommManageSerialPort::exchange(
 {
     replyLength = 0;
     lastMandatedWait.store(0);
-    if (!port->isOpen() && !takeUpAgain())
+    // A port let go after its device went is taken up again by the watch, not here.
+    if (!port->isOpen())
         return -14;
     // Bytes left over from an earlier reply that came late or too long would be taken
     // for the start of this one.
@@ -349,7 +391,9 @@ int VxCommManageSerialPort::exchange(
 
     if (port->write(reinterpret_cast<const char *>(request), requestLength) != requestLength
         || !port->waitForBytesWritten(1000)) {
-        noticeLoss();
+        // A port whose device went says so once, through the link's report, not per exchange.
+        if (noticeLoss())
+            return -14;
         port->clearError();
         return -4;
     }
@@ -359,10 +403,8 @@ int VxCommManageSerialPort::exchange(
     int total = 0;
     const int collected = collectReply(reply, total, mandated);
     lastMandatedWait.store(mandated);
-    if (collected < 0) {
-        noticeLoss();
-        return collected;
-    }
+    if (collected < 0)
+        return noticeLoss() ? -14 : collected;
     replyLength = quint32(total);
     return ModbusFrame::checkReply(request, reply, total, expectedLength);
 }

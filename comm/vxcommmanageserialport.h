@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -10,6 +9,7 @@
 #include <functional>
 
 class QSerialPort;
+class QTimer;
 
 // Modbus RTU over one serial port; the port lives in this link's own I/O thread and every
 // operation is carried out there while the caller waits.
@@ -27,6 +27,11 @@ public:
     // Closes and opens the port again with the settings it was opened with.
     bool VxCommReopenPort();
     bool VxCommIsPortOpen() const { return portOpen.load(); }
+    // The port is open for the program but its device has gone (an unplugged USB adapter): the
+    // link tries to take it up again once a second by itself, and exchanges fail at once.
+    bool VxCommIsLinkLost() const { return lost.load(); }
+    // Attempts to open the port so far, for diagnosis.
+    int VxCommOpenAttempts() const { return openAttempts.load(); }
     // Why the last open failed, in words a user can act on; empty after a successful open.
     QString VxCommOpenFault() const;
     // The sentence for a port the user may not open.
@@ -65,11 +70,23 @@ public:
     // (the pause after the request and the poll intervals); for measurements.
     int lastMandatedWaitMs() const { return lastMandatedWait.load(); }
 
+signals:
+    // From the link's I/O thread: the device behind the port went (with the sentence for the
+    // user), and later came back and was taken up again.
+    void VxCommLinkLost(QString reason);
+    void VxCommLinkBack();
+
 private:
+    // How often a held port is checked for its device, and a lost one tried again.
+    static constexpr int WatchIntervalMs = 1000;
+
     void runOnIoThread(const std::function<void()> &work) const;
     bool openWithKeptSettings(); // in ioThread only
+    // In ioThread only: the once-a-second look at a held port (and the try to take a lost one up).
+    void watchTick();
     bool takeUpAgain(); // in ioThread only: opens a port that was lost, when it is back
-    void noticeLoss(); // in ioThread only: closes a port whose device has gone
+    bool noticeLoss(); // in ioThread only: closes a port whose device has gone; true when it did
+    void hold(bool held); // in ioThread only: the program holds the port open (or no longer)
     static QString deviceBehind(const QString &name);
     int exchange(
         const quint8 *request, quint8 *reply, quint32 &replyLength, int requestLength, int expectedLength);
@@ -79,19 +96,21 @@ private:
     QThread ioThread;
     QObject *worker = nullptr; // lives in ioThread; context for the calls made there
     QSerialPort *port = nullptr; // created, used and deleted in ioThread only
+    QTimer *watch = nullptr; // likewise; runs while the program holds the port
     // The settings as applied at open, touched only in ioThread. They are kept rather than read
     // back from the port: a pseudo-terminal, for one, drops parity and data bits, and the
     // periodic reopening must restore what the user chose.
     QString portName;
     QString openFault; // why the last open failed
     QString openedDevice; // the device node the port was opened on
-    QElapsedTimer reopenClock; // since the last attempt to take a lost port up again
     int baudRate = 9600;
     int parity = 0; // QSerialPort::Parity
     int dataBits = 8; // QSerialPort::DataBits
     int stopBits = 2; // QSerialPort::StopBits
     quint8 readBuffer[1024];
-    std::atomic<bool> portOpen { false };
+    std::atomic<bool> portOpen { false }; // held open for the program, even while lost
+    std::atomic<bool> lost { false };
+    std::atomic<int> openAttempts { 0 };
     std::atomic<int> msgDelay { 20 };
     std::atomic<int> lastMandatedWait { 0 };
 };

@@ -48,8 +48,15 @@ VxCommModbusMaster::~VxCommModbusMaster()
 void VxCommModbusMaster::createLinks(int forChannel)
 {
     const bool any = forChannel < 1 || forChannel > 3;
-    if (any || forChannel == 1 || forChannel == 2)
+    if (any || forChannel == 1 || forChannel == 2) {
         serialLink = new VxCommManageSerialPort;
+        // Direct: reported from the link's own thread, which may be serving an exchange of a
+        // worker that holds the mutex; the health records have a lock of their own.
+        connect(serialLink, &VxCommManageSerialPort::VxCommLinkLost, this,
+            &VxCommModbusMaster::serialLinkLost, Qt::DirectConnection);
+        connect(serialLink, &VxCommManageSerialPort::VxCommLinkBack, this,
+            &VxCommModbusMaster::serialLinkBack, Qt::DirectConnection);
+    }
     if (any || forChannel == 3) {
         tcpLink = new VxCommTcpClient;
         // Direct: the link reports on the thread running the exchange, which holds the mutex
@@ -137,6 +144,58 @@ bool VxCommModbusMaster::VxCommIsLinkOpen() const
     if (ch == 3)
         return tcpLink && tcpLink->VxCommIsTcpConnected();
     return false;
+}
+
+bool VxCommModbusMaster::VxCommIsLinkLost() const
+{
+    const int ch = channel.load();
+    return (ch == 1 || ch == 2) && serialLink && serialLink->VxCommIsLinkLost();
+}
+
+void VxCommModbusMaster::serialLinkLost(const QString &reason)
+{
+    QList<int> units;
+    int reportedUnit = unitAddress.load();
+    {
+        QMutexLocker lock(&healthLock);
+        for (QStringList &record : unitHealth) {
+            if (record.value(1) != Connect)
+                continue;
+            if (units.isEmpty())
+                reportedUnit = record.value(0).toInt();
+            if (record.value(2) == QLatin1String("1")) {
+                record[2] = QStringLiteral("0");
+                units.append(record.value(0).toInt());
+            }
+        }
+        unitsLostWithLink = units;
+    }
+    const int ch = channel.load();
+    const QString link = VxCommLinkName();
+    emit VxCommHealthOfUnitToUI(3, reportedUnit, ch, link, reason, QStringList(), QStringList());
+    for (int unit : qAsConst(units))
+        emit VxCommHealthOfUnitToUI(2, unit, ch, link, QStringLiteral("Device-Inactive"), {}, {});
+}
+
+void VxCommModbusMaster::serialLinkBack()
+{
+    QList<int> units;
+    {
+        QMutexLocker lock(&healthLock);
+        for (QStringList &record : unitHealth) {
+            // A unit disconnected or removed meanwhile stays as it is.
+            if (unitsLostWithLink.contains(record.value(0).toInt()) && record.value(1) == Connect
+                && record.value(2) == QLatin1String("0")) {
+                record[2] = QStringLiteral("1");
+                units.append(record.value(0).toInt());
+            }
+        }
+        unitsLostWithLink.clear();
+    }
+    const int ch = channel.load();
+    const QString link = VxCommLinkName();
+    for (int unit : qAsConst(units))
+        emit VxCommHealthOfUnitToUI(2, unit, ch, link, QStringLiteral("Device-Active"), {}, {});
 }
 
 bool VxCommModbusMaster::VxCommIsUnitConnected(int address) const

@@ -45,6 +45,8 @@ public:
     bool VxCommConnectTcpLink(const QString &ipAddress, quint16 port = 502);
     int VxCommCloseLink();
     bool VxCommIsLinkOpen() const;
+    // The serial port's device went (an unplugged adapter) and has not come back yet.
+    bool VxCommIsLinkLost() const;
     bool VxCommIsUnitConnected(int address) const;
     int VxCommRefreshComPort();
 
@@ -185,6 +187,10 @@ public slots:
 
 private:
     void createLinks(int forChannel);
+    // The serial link's device went or came back: every unit on it is reported inactive with one
+    // message for the port, and those answering then are reported active again on its return.
+    void serialLinkLost(const QString &reason);
+    void serialLinkBack();
     bool prepare(
         int type, int readAddress, int writeAddress, int readCount, int writeCount, const quint8 *writeData);
     int sendOnce(int transactionId);
@@ -210,6 +216,7 @@ private:
     VxCommTcpClient *tcpLink = nullptr; // owned (child)
     mutable QMutex healthLock; // records are also read and changed outside exchanges
     QList<QStringList> unitHealth;
+    QList<int> unitsLostWithLink; // answering when the serial link went; under healthLock
     std::atomic<int> noOfRetries { 1 };
     std::atomic<int> stopFlag { 0 };
     std::atomic<int> lastException { 0 };

@@ -2,6 +2,7 @@
 #include "blockreads.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "vxcommmodbusmaster.h"
 #include "workerfailure.h"
 #include "workeroperations.h"
 
@@ -41,6 +42,15 @@ const TreeItem *topRow(const TreeModel &model, int row)
     return root && row < root->childCount() ? root->child(row) : nullptr;
 }
 
+// While the unit's serial adapter is away nobody can be asked: the link has said so once and
+// watches for its return by itself, so the cycle only looks again now and then.
+constexpr int LinkAwayPauseMs = 1000;
+
+bool linkAway(const Context &ctx)
+{
+    return ctx.master && ctx.master->VxCommIsLinkLost();
+}
+
 // Reads the entries pass after pass while runFlag is set, storing each value in the model.
 // A unit that stops answering is reported once and then asked again pass after pass, so that it
 // comes back by itself when it answers again; only a unit disconnected by the user, or being
@@ -51,7 +61,12 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
     bool silenceReported = false;
     BlockReads blocks(ctx, entries);
     while (isRunning(ctx)) {
+        if (linkAway(ctx)) {
+            pauseFor(ctx, LinkAwayPauseMs);
+            continue;
+        }
         blocks.nextPass();
+        bool passWhole = true;
         for (const TreeModel::ReadEntry &entry : entries) {
             // Checked before each exchange so that a tab change stops the cycle at once.
             if (isRemoved(ctx))
@@ -65,6 +80,10 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
                 silenceReported = false;
                 continue;
             }
+            if (outcome == Exchange::Failed && linkAway(ctx) && !isRemoved(ctx)) {
+                passWhole = false;
+                break;
+            }
             if (outcome == Exchange::Failed && silenceReported && !isRemoved(ctx))
                 continue;
             const Failure failure = handleFailure(ctx, outcome, work);
@@ -74,7 +93,7 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
                 return Failed;
             silenceReported = true;
         }
-        if (passDone)
+        if (passDone && passWhole)
             passDone();
         pauseFor(ctx, pauseMs);
     }

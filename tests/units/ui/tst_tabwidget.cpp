@@ -114,6 +114,7 @@ private slots:
     void badOrUnreachableRequestsRefused();
     void tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder();
     void rs485UnitsShareOneMasterAndRemovingOneKeepsThePort();
+    void unpluggedAdapterDisconnectsAllItsUnitsOnceAndReplugBringsAllBack();
     void unitFallingSilentMidRead();
     void silentUnitProbedOnATabWithoutCycles();
     void slowUnitCancelledReadParkedFileSetAndRemovalDuringRead();
@@ -377,6 +378,46 @@ void TstTabWidget::rs485UnitsShareOneMasterAndRemovingOneKeepsThePort()
     t.vxUISlotUnitDisconnectClicked(QStringLiteral("Connect"), t.infoList(UnitRegistry::RS485).first());
     QVERIFY(kept->VxCommIsLinkOpen());
     QVERIFY(waitFor([&] { return prompter.pending() == 0; }));
+}
+
+// A USB adapter with two RS485 units pulled out and plugged in again: the simulator's
+// pseudo-terminal goes with its name, and a new one comes back under the same name. Every unit on
+// it goes "disconnect" with one alert and no box, and every one comes back by itself, not only
+// the current unit whose status cycle runs.
+void TstTabWidget::unpluggedAdapterDisconnectsAllItsUnitsOnceAndReplugBringsAllBack()
+{
+    SimPeer sim;
+    const QString link = path(QStringLiteral("usb-adapter"));
+    const QStringList units = SimPeer::unitOptions({ 3, 5 }) + simArgs();
+    QVERIFY(sim.startPty(link, units));
+    TabWidget &t = counting();
+    connectSerial(QStringLiteral("RS485"), link, 3);
+    QVERIFY(waitRow(QStringLiteral("(3)\t")));
+    connectSerial(QStringLiteral("RS485"), link, 5);
+    QVERIFY(waitFor([&] { return t.infoList(UnitRegistry::RS485).size() == 2; }));
+    t.setCurrentIndex(TabWidget::StatusTab);
+    const auto allMarked = [&](const QString &state) {
+        for (int row = 0; row < 2; ++row)
+            if (F::at(t.infoList(UnitRegistry::RS485).at(row), F::State) != state
+                || t.unitTree()->statusMark(UnitTreeFrame::RS485Group, row)->styleSheet()
+                    != UnitTreeFrame::statusStyle(state))
+                return false;
+        return true;
+    };
+    QVERIFY(allMarked(F::connected()));
+    const int alertsBefore = t.alertList()->list().current().size();
+    sim.stop();
+    QVERIFY(waitFor([&] { return allMarked(F::disconnected()); }, 5000));
+    QTest::qWait(3000); // nothing more is said while the adapter is away
+    const QStringList alerts = t.alertList()->list().current().mid(alertsBefore);
+    QCOMPARE(alerts.size(), 1);
+    QVERIFY2(alerts.first().contains(link), qPrintable(alerts.first()));
+
+    QVERIFY(sim.startPty(link, units));
+    QElapsedTimer back;
+    back.start();
+    QVERIFY(waitFor([&] { return allMarked(F::connected()); }, 10000));
+    qInfo("both units connected %lld ms after the adapter came back", back.elapsed());
 }
 
 void TstTabWidget::unitFallingSilentMidRead()
