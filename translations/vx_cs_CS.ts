@@ -2468,6 +2468,10 @@ Uživatelská příručka je zde:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>Adaptér %1 byl odpojen nebo vyměněn; jeho jednotky se samy znovu připojí, jakmile bude zpět.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

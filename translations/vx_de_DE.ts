@@ -2466,6 +2466,10 @@ Das Benutzerhandbuch befindet sich hier:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>Der Adapter von %1 wurde abgezogen oder ersetzt; seine Geräte verbinden sich von selbst wieder, sobald er zurück ist.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

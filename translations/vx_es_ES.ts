@@ -2466,6 +2466,10 @@ El manual del usuario está aquí:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>El adaptador de %1 se desconectó o se sustituyó; sus unidades se vuelven a conectar solas cuando vuelva.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

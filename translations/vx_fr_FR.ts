@@ -2466,6 +2466,10 @@ Le guide de l&apos;utilisateur se trouve ici :
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>L&apos;adaptateur de %1 a été débranché ou remplacé ; ses unités se reconnectent d&apos;elles-mêmes dès qu&apos;il est de retour.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

@@ -2466,6 +2466,10 @@ La guida utente si trova qui:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>L&apos;adattatore di %1 è stato scollegato o sostituito; le sue unità si ricollegano da sole quando torna.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

@@ -2466,6 +2466,10 @@ De gebruikershandleiding staat hier:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>De adapter van %1 is losgekoppeld of vervangen; de units erop maken vanzelf weer verbinding zodra hij terug is.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

@@ -2466,6 +2466,10 @@ O manual do utilizador está aqui:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>O adaptador de %1 foi desligado ou substituído; as suas unidades voltam a ligar-se sozinhas quando regressar.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

@@ -2468,6 +2468,10 @@ The user guide is here:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>Адаптер %1 отключён или заменён; его устройства подключатся снова сами, когда он вернётся.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

@@ -2466,6 +2466,10 @@ Användarhandboken finns här:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>Adaptern för %1 kopplades ur eller byttes ut; dess enheter ansluts igen av sig själva när den är tillbaka.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

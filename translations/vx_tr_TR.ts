@@ -2464,6 +2464,10 @@ Kullanım kılavuzu burada:
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message>
+        <source>The adapter of %1 was unplugged or replaced; its units connect again by themselves when it is back.</source>
+        <translation>%1 adaptörü çıkarıldı veya değiştirildi; geri takıldığında üniteleri kendiliğinden yeniden bağlanır.</translation>
+    </message>
 </context>
 <context>
     <name>VxCommModbusMaster</name>

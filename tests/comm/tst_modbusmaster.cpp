@@ -5,6 +5,7 @@
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 #include <atomic>
 #include <memory>
@@ -423,8 +424,9 @@ void TestModbusMaster::unitThatReturnsIsActiveOnce()
 }
 
 // A USB adapter pulled out and plugged in again: the pseudo-terminal pair behind the link name
-// ends and a new one takes the same name. One "inactive" report, then the exchanges find the new
-// device by themselves.
+// ends and a new one takes the same name. One report for the port and one "inactive" per unit;
+// while it is away at most one open a second; back, both units are active again without any
+// exchange asking for them.
 void TestModbusMaster::unpluggedAdapterIsTakenUpAgain()
 {
     if (MASTER_OVER_TCP)
@@ -439,6 +441,7 @@ void TestModbusMaster::unpluggedAdapterIsTakenUpAgain()
     link.VxCommSetMsgDelay(5);
     link.VxCommSetNoOfRetries(1);
     link.VxCommAddUnitHealth(1, "connect", "1");
+    link.VxCommAddUnitHealth(2, "connect", "1");
     link.VxCommSetUnitAddress(1);
     auto read = [&link] {
         QMutexLocker lock(link.VxCommMutex());
@@ -450,19 +453,25 @@ void TestModbusMaster::unpluggedAdapterIsTakenUpAgain()
     QSignalSpy spy(&link, &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     drive.stop();
     adapter.reset();
-    for (int i = 0; i < 3; ++i)
+    const int attempts = link.VxCommSerialLink()->VxCommOpenAttempts();
+    QElapsedTimer away;
+    away.start();
+    while (away.elapsed() < 3000) {
         QVERIFY(read() < 0 && read() != -100);
-    QCOMPARE(messages(spy, 2), QStringList { "Device-Inactive" });
+        QThread::msleep(5);
+    }
+    QVERIFY(link.VxCommIsLinkLost());
+    QVERIFY(link.VxCommSerialLink()->VxCommOpenAttempts() - attempts <= 4);
+    QCOMPARE(messages(spy, 3).size(), 1);
+    QVERIFY(messages(spy, 3).first().contains(adapterDir + QStringLiteral("/ours")));
+    QCOMPARE(messages(spy, 2), (QStringList { "Device-Inactive", "Device-Inactive" }));
 
     adapter = std::make_unique<SocatPty>();
     QVERIFY(adapter->start(adapterDir) && drive.startRtu(adapter->peer()));
-    int result = -1;
-    for (int i = 0; i < 40 && result < 0; ++i) {
-        QTest::qWait(100);
-        result = read();
-    }
-    QCOMPARE(result, replyBytes(7));
-    QCOMPARE(messages(spy, 2), (QStringList { "Device-Inactive", "Device-Active" }));
+    QVERIFY(QTest::qWaitFor([&] { return messages(spy, 2).size() == 4; }, 4000));
+    QCOMPARE(messages(spy, 2).mid(2), (QStringList { "Device-Active", "Device-Active" }));
+    QCOMPARE(link.VxCommGetUnitHealth(2).value(2), QString("1"));
+    QCOMPARE(read(), replyBytes(7));
 
     // The stable names offered beside a port are the links that lead to its device.
     QVERIFY(QFile::link(adapter->ours(), adapterDir + QStringLiteral("/usb-Maker_Adapter_1234-if00")));
