@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class TreeItem;
+class TripMessages;
 class TreeModel;
 
 // One recorded fault of a unit's trip log: its fault number with the text of the device
@@ -30,6 +31,6 @@ bool isFaultNumber(const TreeModel &model, const TreeItem *item);
 // The fault number the model holds for the item (set A).
 int faultNumber(const TreeModel &model, const TreeItem *item);
 // Every trip group of the model, newest first as the unit keeps them.
-QList<TripEntry> decode(const TreeModel &model, const QStringList &tripMessages);
+QList<TripEntry> decode(const TreeModel &model, const TripMessages &trips);
 
 } // namespace TripDecoding

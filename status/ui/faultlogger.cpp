@@ -1,7 +1,5 @@
 #include "faultlogger.h"
 
-#include "signalcatalogue.h"
-#include "signaldecoding.h"
 #include "status.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -35,8 +33,7 @@ protected:
             return;
         const TreeItem *item = model->getItem(index);
         if (TripDecoding::isFaultNumber(*model, item))
-            option->text
-                = SignalDecoding::faultText(TripDecoding::faultNumber(*model, item), m_view->tripMessages());
+            option->text = m_view->trips().faultText(TripDecoding::faultNumber(*model, item));
     }
 
 private:
@@ -80,7 +77,7 @@ void FaultLogger::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
     Status::showRows(m_tree, model, rows, { 3, 5, 6, 7, 8, 9, 10, 11 });
     if (model && model->deviceFileName() != m_messagesFile) {
         m_messagesFile = model->deviceFileName();
-        m_tripMessages = SignalCatalogueReader::readFile(m_messagesFile, int(model->language())).tripMessages;
+        m_trips = TripMessages::readFile(m_messagesFile);
     }
     if (model && TripDecoding::TriplogRow < model->rowCount()) {
         if (!model->hasExpandState(ExpansionView)) {
