@@ -586,7 +586,7 @@ bool TabWidget::closeFunction()
         for (const QStringList &entry : m_registry->infoList(i))
             if (F::at(entry, F::State) == F::connected())
                 controlled.append(entry);
-    if (!controlled.isEmpty() && !m_control->offerControlSource(this, controlled))
+    if (!controlled.isEmpty() && !m_control->offerControlSource(controlled))
         return false;
     m_oscView->storeSettings(m_settings->record());
     m_settings->saveIfAutoSave();

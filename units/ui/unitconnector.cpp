@@ -355,7 +355,7 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
     if (!record)
         return false;
     if (!cleanUp && F::at(record->entry, F::State) == F::connected()
-        && !m_ctx.control->offerControlSource(m_ctx.parent, { record->entry }))
+        && !m_ctx.control->offerControlSource({ record->entry }))
         return false;
 
     emit unitAboutToBeRemoved(record);
