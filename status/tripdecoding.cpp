@@ -1,5 +1,6 @@
 #include "tripdecoding.h"
 
+#include "statuspages.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "tripmessages.h"
@@ -31,8 +32,8 @@ QList<const TreeItem *> tripGroups(const TreeModel &model)
 {
     QList<const TreeItem *> groups;
     const TreeItem *root = model.rootItem();
-    if (root && root->childCount() > TriplogRow)
-        collectGroups(root->child(TriplogRow), &groups);
+    if (root && root->childCount() > StatusPages::TriplogRow)
+        collectGroups(root->child(StatusPages::TriplogRow), &groups);
     return groups;
 }
 

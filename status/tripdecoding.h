@@ -19,11 +19,9 @@ struct TripEntry
     QList<QPair<QString, QString>> values; // parameter text, shown value with its unit
 };
 
-// Decoding of the trip log in the parameter tree: the menus under top-level row 7 whose first
+// Decoding of the trip log in the parameter tree: the menus under the trip-log row whose first
 // child is a parameter are the trip groups, that first child holds the fault number.
 namespace TripDecoding {
-
-constexpr int TriplogRow = 7;
 
 QList<const TreeItem *> tripGroups(const TreeModel &model);
 // Whether the item is the fault number of a trip group.
