@@ -1,5 +1,6 @@
 // Control panel reads of VxCommModbusMaster (reference, sources, motor command) and the control
 // values a freshly identified unit starts with.
+#include "controlreadback.h"
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommreply.h"
@@ -33,9 +34,7 @@ int VxCommModbusMaster::readSource(const QString &registerText, int address, QSt
     int value = 0;
     if (!readInputWord(address, registerText.toInt(), value))
         return -1;
-    // 3 is "Option": read back as anything else, a unit switched to its option board would
-    // show "Remote" in the panel.
-    source = value >= 0 && value <= 3 ? QStringLiteral("0") + QString::number(value) : QStringLiteral("00");
+    source = QStringLiteral("0") + QString::number(WorkerOps::sourceIndex(value));
     return 1;
 }
 
@@ -51,51 +50,27 @@ int VxCommModbusMaster::VxCommGetRefSource(const QString &file, int address, QSt
 
 int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address, QString &direction)
 {
-    const DeviceFiles::MotorCommands commands = VxCommGetMotorCommands(file);
-    const DeviceFiles::MotorCommand *const order[3]
-        = { &commands.forward, &commands.reverse, &commands.stop };
-    int numbers[3], widths[3];
-    uint values[3];
-    const int table = DeviceFiles::tableTypeOf(commands.forward.address.toLong());
-    if (table != 1 && table != 4)
+    const DeviceFiles::MotorCommands rows = VxCommGetMotorCommands(file);
+    QVector<WorkerOps::MotorCommand> commands;
+    for (const DeviceFiles::MotorCommand *row : { &rows.forward, &rows.reverse, &rows.stop })
+        commands.append({ row->address.toInt(), row->value.toUInt() });
+    const WorkerOps::CommandRead read = WorkerOps::commandRead(commands);
+    if (read.count == 0)
         return -1;
-    for (int i = 0; i < 3; ++i) {
-        numbers[i] = order[i]->address.toInt();
-        values[i] = order[i]->value.toUInt();
-        widths[i] = table == 1 ? VxCommIdentify::coilWidth(values[i]) : 1;
-        // A missing row, or commands spread over two tables, cannot be read back as one state.
-        if (numbers[i] <= 0 || DeviceFiles::tableTypeOf(numbers[i]) != table)
-            return -1;
-    }
-    const int first = *std::min_element(numbers, numbers + 3);
-    int last = first;
-    for (int i = 0; i < 3; ++i)
-        last = std::max(last, numbers[i] + widths[i] - 1);
-    const int count = last - first + 1;
-    if (count > (table == 1 ? 2000 : 125))
-        return -1;
-
     // One exchange for all three commands, so the state cannot change between them.
     quint8 reply[1024];
-    const int result = lockedRead(address, table, first, count, reply);
-    if (table == 1 ? !VxCommReply::hasBits(reply, result, count)
-                   : !VxCommReply::hasRegisters(reply, result, count))
+    const int result = lockedRead(address, read.type, read.first, read.count, reply);
+    if (read.type == 1 ? !VxCommReply::hasBits(reply, result, read.count)
+                       : !VxCommReply::hasRegisters(reply, result, read.count))
         return -1;
-    for (int i = 0; i < 3; ++i) {
-        const int offset = numbers[i] - first;
-        uint held = 0;
-        if (table == 1) {
-            for (int b = 0; b < widths[i]; ++b)
-                held |= uint(VxCommReply::bit(reply, offset + b)) << b;
-        } else {
-            held = VxCommReply::word(reply, offset);
-        }
-        if (held == values[i]) {
-            direction = QStringLiteral("0") + QString::number(i);
-            return 1;
-        }
-    }
-    return -1;
+    QVector<quint16> items;
+    for (int i = 0; i < read.count; ++i)
+        items.append(read.type == 1 ? quint16(VxCommReply::bit(reply, i)) : VxCommReply::word(reply, i));
+    const int held = WorkerOps::heldCommand(commands, read, items);
+    if (held < 0)
+        return -1;
+    direction = QStringLiteral("0") + QString::number(held);
+    return 1;
 }
 
 namespace VxCommIdentify {

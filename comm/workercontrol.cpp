@@ -18,14 +18,8 @@ int numberOf(const QString &text)
     return ok && n > 0 ? n : 0;
 }
 
-struct Command
-{
-    int number;
-    uint value;
-};
-
 // Forward, reverse and stop in that order; number 0 where the file names none.
-QVector<Command> commandsOf(const DeviceFiles::ControlPanelInfo &panel)
+QVector<MotorCommand> commandsOf(const DeviceFiles::ControlPanelInfo &panel)
 {
     return { { numberOf(panel.fwdAddress), panel.fwdData.toUInt() },
         { numberOf(panel.revAddress), panel.revData.toUInt() },
@@ -56,12 +50,6 @@ void report(Context &ctx, const QString &message)
         ctx.out.errorMsg(message, QStringLiteral("Error"));
 }
 
-// A source register value as a source index; a value no source has counts as "Remote".
-int sourceIndex(quint16 value)
-{
-    return value <= SourceOption ? int(value) : SourceRemote;
-}
-
 } // namespace
 
 bool controlWriteFor(const DeviceFiles::ControlPanelInfo &panel, int kind, double value, ControlWrite *out)
@@ -71,15 +59,15 @@ bool controlWriteFor(const DeviceFiles::ControlPanelInfo &panel, int kind, doubl
     case RunForward:
     case RunBackward:
     case StopMotor: {
-        const QVector<Command> all = commandsOf(panel);
-        const Command &command = all.at(kind - RunForward);
+        const QVector<MotorCommand> all = commandsOf(panel);
+        const MotorCommand &command = all.at(kind - RunForward);
         if (command.number == 0)
             return false;
         write.number = command.number;
         write.type = DeviceFiles::tableTypeOf(command.number);
         if (write.type == 1) {
             int width = 0;
-            for (const Command &other : all)
+            for (const MotorCommand &other : all)
                 if (other.number == command.number)
                     width = std::max(width, VxCommIdentify::coilWidth(other.value));
             for (int i = 0; i < width; ++i)
@@ -161,37 +149,17 @@ bool readControlState(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, 
     if (raw >= 0)
         readings.reference = VxCommIdentify::referencePercent(raw, panel.refMaxValue.toInt());
     const int refSource = readOne(panel.refSourceAddress);
-    readings.referenceSource = refSource < 0 ? -1 : sourceIndex(quint16(refSource));
+    readings.referenceSource = refSource < 0 ? -1 : sourceIndex(refSource);
     const int runSource = readOne(panel.runSourceAddress);
-    readings.runSource = runSource < 0 ? -1 : sourceIndex(quint16(runSource));
+    readings.runSource = runSource < 0 ? -1 : sourceIndex(runSource);
 
     // The three commands in one read, so the state cannot change between them.
-    const QVector<Command> all = commandsOf(panel);
-    const int table = DeviceFiles::tableTypeOf(all.at(0).number);
-    int first = 0, last = 0;
-    bool readable = table == 1 || table == 4;
-    for (const Command &c : all) {
-        const int width = table == 1 ? VxCommIdentify::coilWidth(c.value) : 1;
-        if (c.number == 0 || DeviceFiles::tableTypeOf(c.number) != table)
-            readable = false;
-        first = first == 0 ? c.number : std::min(first, c.number);
-        last = std::max(last, c.number + width - 1);
-    }
-    if (readable && !isRemoved(ctx) && last - first < 125
-        && readWords(ctx, table, first, last - first + 1, &words) == Exchange::Ok) {
+    const QVector<MotorCommand> all = commandsOf(panel);
+    const CommandRead read = commandRead(all);
+    if (read.count > 0 && !isRemoved(ctx)
+        && readWords(ctx, read.type, read.first, read.count, &words) == Exchange::Ok) {
         any = true;
-        for (int i = 0; i < all.size() && readings.command < 0; ++i) {
-            const int offset = all[i].number - first;
-            uint held = 0;
-            if (table == 1) {
-                for (int b = 0; b < VxCommIdentify::coilWidth(all[i].value); ++b)
-                    held |= uint(words.value(offset + b) & 1) << b;
-            } else {
-                held = words.value(offset);
-            }
-            if (held == all[i].value)
-                readings.command = i;
-        }
+        readings.command = heldCommand(all, read, words);
     }
     *out = readings;
     return any && !isRemoved(ctx);

@@ -1,5 +1,6 @@
 // The cyclic status and trip-log updates of the unit worker.
 #include "blockreads.h"
+#include "statuspages.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "vxcommmodbusmaster.h"
@@ -12,11 +13,6 @@
 namespace WorkerOps {
 
 namespace {
-
-// Top-level menus of the parameter tree that the status view and the fault logger show.
-constexpr int ProcessRow = 2; // of it only its first child, the reference
-constexpr int OperationRow = 6;
-constexpr int TriplogRow = 7;
 
 void collect(const TreeItem *item, QSet<const TreeItem *> *into)
 {
@@ -105,16 +101,16 @@ Result cyclicRead(Context &ctx, const QVector<TreeModel::ReadEntry> &entries, Fa
 QVector<TreeModel::ReadEntry> statusParameters(const TreeModel &model)
 {
     QSet<const TreeItem *> items;
-    const TreeItem *process = topRow(model, ProcessRow);
+    const TreeItem *process = topRow(model, StatusPages::ProcessRow);
     if (process && process->childCount() > 0)
         collect(process->child(0), &items);
-    collect(topRow(model, OperationRow), &items);
+    collect(topRow(model, StatusPages::OperationRow), &items);
     return setAEntriesOf(model, items);
 }
 
 QVector<TreeModel::ReadEntry> triplogParameters(const TreeModel &model)
 {
-    const TreeItem *triplog = topRow(model, TriplogRow);
+    const TreeItem *triplog = topRow(model, StatusPages::TriplogRow);
     QSet<const TreeItem *> items;
     collect(triplog, &items);
     QVector<TreeModel::ReadEntry> entries;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controlreadback.h"
 #include "devicefiles.h"
 #include "treemodel.h"
 
@@ -156,8 +157,6 @@ enum ControlKind {
     RunStopSource = 7, // value: source index
     ReferenceValue = 8 // value: percent, 0 to 100
 };
-// The sources both selectors offer, in their order; Com means "controlled through this program".
-enum ControlSource { SourceRemote = 0, SourceKeyboard = 1, SourceCom = 2, SourceOption = 3 };
 constexpr int ControlUpdatePauseMs = 5000; // between two passes of the control update
 
 // One write of a control command: table type, first number, and the words (coils: one word of

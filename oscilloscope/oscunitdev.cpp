@@ -73,11 +73,6 @@ QList<QStringList> OscUnitDev::signalRows() const
     return m_catalogue.signalRows;
 }
 
-QStringList OscUnitDev::tripMessages() const
-{
-    return m_catalogue.tripMessages;
-}
-
 SignalDecoding::Format OscUnitDev::signalFormat(int signal) const
 {
     return m_formats.value(signal);
@@ -366,8 +361,7 @@ QStringList OscUnitDev::currentValuesLocked() const
         const SignalDecoding::Format &format = m_formats.at(i);
         if (format.faultCode) {
             const quint16 w = m_words[size_t(newest) * size_t(m_columns) + size_t(i)];
-            values.append(
-                SignalDecoding::faultText(int(SignalDecoding::value(format, w)), m_catalogue.tripMessages));
+            values.append(m_catalogue.trips.faultText(int(SignalDecoding::value(format, w))));
         } else {
             values.append(valueTextLocked(i, newest, false));
         }

@@ -54,7 +54,6 @@ public:
     int signalCount() const;
     QStringList signalNames() const;
     QList<QStringList> signalRows() const;
-    QStringList tripMessages() const;
     SignalDecoding::Format signalFormat(int signal) const;
 
     // Replaces the clock (tests cross midnight with it). Set before acquisition starts.

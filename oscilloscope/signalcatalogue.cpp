@@ -39,8 +39,6 @@ namespace SignalCatalogueReader {
 
 namespace {
 
-const QLatin1String kTripStart("[TRIP MESSAGES]");
-const QLatin1String kTripEnd("[TRIP MESSAGES]END");
 const QLatin1String kRecordStart("[RECORD VALUES]");
 const QLatin1String kRecordEnd("[RECORD VALUES]END");
 constexpr int MinimumDataFields = 11;
@@ -56,6 +54,8 @@ public:
 
     SignalCatalogue run(QTextStream &in)
     {
+        // The record section follows the fault texts: a file without them has none either.
+        m_cat.trips = TripMessages::read(in);
         QString line;
         bool closed = false;
         while (!m_failed && !closed && in.readLineInto(&line)) {
@@ -64,16 +64,6 @@ public:
             const QString first = line.section(QLatin1Char(';'), 0, 0).trimmed();
             // The markers are taken with or without a trailing ";".
             switch (m_state) {
-            case State::BeforeTrip:
-                if (first == kTripStart)
-                    m_state = State::InTrip;
-                continue;
-            case State::InTrip:
-                if (first == kTripEnd)
-                    m_state = State::AfterTrip;
-                else if (line.contains(QLatin1Char(';')))
-                    m_cat.tripMessages.append(tripText(line.split(QLatin1Char(';'))));
-                continue;
             case State::AfterTrip:
                 if (first == kRecordStart) {
                     m_state = State::Languages;
@@ -99,19 +89,7 @@ public:
     }
 
 private:
-    enum class State { BeforeTrip, InTrip, AfterTrip, Languages, InRecord };
-
-    // Row n holds the text of fault n, either as "n;text" or as "text;" alone: the second field
-    // is the text only when the first is the row's own number.
-    QString tripText(const QStringList &fields) const
-    {
-        bool isNumber = false;
-        const int number = fields.value(0).trimmed().toInt(&isNumber);
-        const QString second = fields.value(1).trimmed();
-        return isNumber && number == m_cat.tripMessages.size() && !second.isEmpty()
-            ? second
-            : fields.value(0).trimmed();
-    }
+    enum class State { AfterTrip, Languages, InRecord };
 
     void recordLine(const QStringList &fields)
     {
@@ -196,7 +174,7 @@ private:
     SignalCatalogue m_cat;
     QString m_language;
     QStringList m_markers;
-    State m_state = State::BeforeTrip;
+    State m_state = State::AfterTrip;
     int m_declaredBlocks = -1;
     int m_blockLines = 0;
     int m_inBlock = 0;

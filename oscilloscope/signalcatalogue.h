@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tripmessages.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,7 @@
 class QTextStream;
 
 // The recordable signals of one unit, read from the "[RECORD VALUES]" section of its device
-// description file, and the fault texts of its "[TRIP MESSAGES]" section.
+// description file, and the fault texts of its "[TRIP MESSAGES]" section before it.
 struct SignalCatalogue
 {
     // Positions in a stored signal row: the name, then the fields of the signal's data line.
@@ -23,7 +25,7 @@ struct SignalCatalogue
     QVector<quint16> blockAddresses; // start register number of each block, in file order
     QVector<quint16> blockCounts; // registers (= signal rows) of each block
     QList<QStringList> signalRows; // row n belongs to register n of the concatenated blocks
-    QStringList tripMessages; // the fault text of fault number i at position i
+    TripMessages trips;
     // Per signal: the names in every language of the file, as [language, name] pairs.
     QVector<QVector<QStringList>> namesInAllLanguages;
     bool valid = false; // the section was read completely and consistently

@@ -78,15 +78,6 @@ QString fileText(const Format &format, quint16 word)
     return t;
 }
 
-QString faultText(int number, const QStringList &tripMessages)
-{
-    if (number < 0)
-        number = 0;
-    if (number >= tripMessages.size())
-        return QStringLiteral("Undefined error");
-    return QString::number(number) + QLatin1Char(' ') + tripMessages.at(number);
-}
-
 int tableType(quint16 registerNumber)
 {
     return DeviceFiles::tableTypeOf(registerNumber);

@@ -31,8 +31,6 @@ QString numberText(double value);
 QString text(const Format &format, quint16 word);
 // The value as a recording file holds it: decimal comma, "F:" before a fault number.
 QString fileText(const Format &format, quint16 word);
-// The shown current value of a fault number: the number and its text, or "Undefined error".
-QString faultText(int number, const QStringList &tripMessages);
 
 // Modbus table of a block's start register: 1 coils, 2 inputs, 3 input registers, 4 the rest.
 int tableType(quint16 registerNumber);

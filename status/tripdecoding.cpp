@@ -1,8 +1,9 @@
 #include "tripdecoding.h"
 
-#include "signaldecoding.h"
+#include "statuspages.h"
 #include "treeitem.h"
 #include "treemodel.h"
+#include "tripmessages.h"
 
 namespace TripDecoding {
 
@@ -31,8 +32,8 @@ QList<const TreeItem *> tripGroups(const TreeModel &model)
 {
     QList<const TreeItem *> groups;
     const TreeItem *root = model.rootItem();
-    if (root && root->childCount() > TriplogRow)
-        collectGroups(root->child(TriplogRow), &groups);
+    if (root && root->childCount() > StatusPages::TriplogRow)
+        collectGroups(root->child(StatusPages::TriplogRow), &groups);
     return groups;
 }
 
@@ -49,7 +50,7 @@ int faultNumber(const TreeModel &model, const TreeItem *item)
     return words.isEmpty() ? 0 : int(words.first());
 }
 
-QList<TripEntry> decode(const TreeModel &model, const QStringList &tripMessages)
+QList<TripEntry> decode(const TreeModel &model, const TripMessages &trips)
 {
     QList<TripEntry> entries;
     for (const TreeItem *group : tripGroups(model)) {
@@ -57,7 +58,7 @@ QList<TripEntry> decode(const TreeModel &model, const QStringList &tripMessages)
         entry.group = group->text(TreeItem::TextColumn);
         const TreeItem *number = group->child(0);
         entry.code = faultNumber(model, number);
-        entry.text = SignalDecoding::faultText(entry.code, tripMessages);
+        entry.text = trips.faultText(entry.code);
         for (int i = 1; i < group->childCount(); ++i) {
             const TreeItem *item = group->child(i);
             QString value = shown(model, item, TreeItem::SetAColumn);

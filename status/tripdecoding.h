@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class TreeItem;
+class TripMessages;
 class TreeModel;
 
 // One recorded fault of a unit's trip log: its fault number with the text of the device
@@ -18,11 +19,9 @@ struct TripEntry
     QList<QPair<QString, QString>> values; // parameter text, shown value with its unit
 };
 
-// Decoding of the trip log in the parameter tree: the menus under top-level row 7 whose first
+// Decoding of the trip log in the parameter tree: the menus under the trip-log row whose first
 // child is a parameter are the trip groups, that first child holds the fault number.
 namespace TripDecoding {
-
-constexpr int TriplogRow = 7;
 
 QList<const TreeItem *> tripGroups(const TreeModel &model);
 // Whether the item is the fault number of a trip group.
@@ -30,6 +29,6 @@ bool isFaultNumber(const TreeModel &model, const TreeItem *item);
 // The fault number the model holds for the item (set A).
 int faultNumber(const TreeModel &model, const TreeItem *item);
 // Every trip group of the model, newest first as the unit keeps them.
-QList<TripEntry> decode(const TreeModel &model, const QStringList &tripMessages);
+QList<TripEntry> decode(const TreeModel &model, const TripMessages &trips);
 
 } // namespace TripDecoding

@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Připojování k %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Probíhá záznam osciloskopu.
+Zastavte záznam</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1219,6 +1236,43 @@ Zastavte záznam</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (sada %2) odesláno do %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Odeslání %1 (sada %2) do %3 selhalo</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Tyto sady parametrů obsahují neuložené změny:
+%1
+
+Chcete je uložit?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1839,50 +1893,6 @@ Zastavte záznam</translation>
     <message>
         <source>Link Information</source>
         <translation>Informace o spojení</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Připojování k %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Informace</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Probíhá záznam osciloskopu.
-Zastavte záznam</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (sada %2) odesláno do %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Odeslání %1 (sada %2) do %3 selhalo</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: Zařízení není připojeno</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Zařízení není připojeno</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Varování</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Tyto sady parametrů obsahují neuložené změny:
-%1
-
-Chcete je uložit?</translation>
     </message>
 </context>
 <context>

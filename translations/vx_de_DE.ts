@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung mit %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oszilloskopaufzeichnung läuft.
+Bitte Aufzeichnung beenden</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1217,6 +1234,43 @@ Bitte Aufzeichnung beenden</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (Satz %2) an %3 gesendet</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Senden von %1 (Satz %2) an %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Diese Parametersätze haben nicht gespeicherte Änderungen:
+%1
+
+Möchten Sie sie speichern?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1837,50 +1891,6 @@ Bitte Aufzeichnung beenden</translation>
     <message>
         <source>Link Information</source>
         <translation>Verbindungsinformationen</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Verbindung mit %1 wird hergestellt...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Oszilloskopaufzeichnung läuft.
-Bitte Aufzeichnung beenden</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (Satz %2) an %3 gesendet</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Senden von %1 (Satz %2) an %3 fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: Gerät nicht verbunden</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Gerät nicht verbunden</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Diese Parametersätze haben nicht gespeicherte Änderungen:
-%1
-
-Möchten Sie sie speichern?</translation>
     </message>
 </context>
 <context>

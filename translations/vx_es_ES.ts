@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Conectando con %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Grabación del osciloscopio en curso.
+Detenga la grabación</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1217,6 +1234,43 @@ Detenga la grabación</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (juego %2) enviado a %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Falló el envío de %1 (juego %2) a %3</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: equipo no conectado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Equipo no conectado</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Estos juegos de parámetros tienen cambios sin guardar:
+%1
+
+¿Desea guardarlos?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1837,50 +1891,6 @@ Detenga la grabación</translation>
     <message>
         <source>Link Information</source>
         <translation>Información de enlace</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Conectando con %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Información</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Grabación del osciloscopio en curso.
-Detenga la grabación</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (juego %2) enviado a %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Falló el envío de %1 (juego %2) a %3</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: equipo no conectado</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Equipo no conectado</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Estos juegos de parámetros tienen cambios sin guardar:
-%1
-
-¿Desea guardarlos?</translation>
     </message>
 </context>
 <context>

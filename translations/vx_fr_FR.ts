@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connexion à %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Enregistrement de l&apos;oscilloscope en cours.
+Veuillez arrêter l&apos;enregistrement</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1140,7 +1157,7 @@ Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The recording is kept in %1</source>
-        <translation>L'enregistrement est conservé dans %1</translation>
+        <translation>L&apos;enregistrement est conservé dans %1</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1231,43 @@ Veuillez arrêter l&apos;enregistrement</translation>
     <message>
         <source>; %1 parameters without a value were skipped</source>
         <translation> ; %1 paramètres sans valeur ont été ignorés</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (jeu %2) envoyé à %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Échec de l&apos;envoi de %1 (jeu %2) à %3</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1 : appareil non connecté</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Appareil non connecté</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Ces jeux de paramètres contiennent des modifications non enregistrées :
+%1
+
+Voulez-vous les enregistrer ?</translation>
     </message>
 </context>
 <context>
@@ -1472,11 +1526,11 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>%1 parameters were not read from the unit. Save anyway?</source>
-        <translation>%1 paramètres n'ont pas été lus depuis l'unité. Enregistrer quand même ?</translation>
+        <translation>%1 paramètres n&apos;ont pas été lus depuis l&apos;unité. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>%1 parameters have no value in this set and will be skipped.</source>
-        <translation>%1 paramètres n'ont pas de valeur dans ce jeu et seront ignorés.</translation>
+        <translation>%1 paramètres n&apos;ont pas de valeur dans ce jeu et seront ignorés.</translation>
     </message>
     <message>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
@@ -1837,50 +1891,6 @@ Veuillez arrêter l&apos;enregistrement</translation>
     <message>
         <source>Link Information</source>
         <translation>Informations de liaison</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Connexion à %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Enregistrement de l&apos;oscilloscope en cours.
-Veuillez arrêter l&apos;enregistrement</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (jeu %2) envoyé à %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Échec de l&apos;envoi de %1 (jeu %2) à %3</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1 : appareil non connecté</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Appareil non connecté</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Ces jeux de paramètres contiennent des modifications non enregistrées :
-%1
-
-Voulez-vous les enregistrer ?</translation>
     </message>
 </context>
 <context>
@@ -2436,11 +2446,11 @@ Le guide de l&apos;utilisateur se trouve ici :
     </message>
     <message>
         <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
-        <translation>Vous n'avez pas accès à %1. Ajoutez votre utilisateur au groupe propriétaire (dialout) et reconnectez-vous.</translation>
+        <translation>Vous n&apos;avez pas accès à %1. Ajoutez votre utilisateur au groupe propriétaire (dialout) et reconnectez-vous.</translation>
     </message>
     <message>
         <source>%1 does not exist: is the adapter plugged in?</source>
-        <translation>%1 n'existe pas : l'adaptateur est-il branché ?</translation>
+        <translation>%1 n&apos;existe pas : l&apos;adaptateur est-il branché ?</translation>
     </message>
     <message>
         <source>serial number %1</source>

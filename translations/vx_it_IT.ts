@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Registrazione oscilloscopio in corso.
+Interrompere la registrazione</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1217,6 +1234,43 @@ Interrompere la registrazione</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (set %2) inviato a %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Invio di %1 (set %2) a %3 non riuscito</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Questi set di parametri hanno modifiche non salvate:
+%1
+
+Salvarli?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1472,7 +1526,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>%1 parameters were not read from the unit. Save anyway?</source>
-        <translation>%1 parametri non sono stati letti dall'unità. Salvare comunque?</translation>
+        <translation>%1 parametri non sono stati letti dall&apos;unità. Salvare comunque?</translation>
     </message>
     <message>
         <source>%1 parameters have no value in this set and will be skipped.</source>
@@ -1837,50 +1891,6 @@ Interrompere la registrazione</translation>
     <message>
         <source>Link Information</source>
         <translation>Informazioni collegamento</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Connessione a %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Informazione</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Registrazione oscilloscopio in corso.
-Interrompere la registrazione</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (set %2) inviato a %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Invio di %1 (set %2) a %3 non riuscito</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: dispositivo non collegato</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Dispositivo non collegato</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avviso</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Questi set di parametri hanno modifiche non salvate:
-%1
-
-Salvarli?</translation>
     </message>
 </context>
 <context>
@@ -2440,7 +2450,7 @@ La guida utente si trova qui:
     </message>
     <message>
         <source>%1 does not exist: is the adapter plugged in?</source>
-        <translation>%1 non esiste: l'adattatore è collegato?</translation>
+        <translation>%1 non esiste: l&apos;adattatore è collegato?</translation>
     </message>
     <message>
         <source>serial number %1</source>

@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinden met %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oscilloscoopopname loopt.
+Stop eerst de opname</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1217,6 +1234,43 @@ Stop eerst de opname</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (set %2) naar %3 verzonden</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Verzenden van %1 (set %2) naar %3 mislukt</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: apparaat niet verbonden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Apparaat niet verbonden</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Deze parametersets hebben wijzigingen die niet zijn opgeslagen:
+%1
+
+Wilt u ze opslaan?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1837,50 +1891,6 @@ Stop eerst de opname</translation>
     <message>
         <source>Link Information</source>
         <translation>Verbindingsinformatie</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Verbinden met %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Informatie</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Oscilloscoopopname loopt.
-Stop eerst de opname</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (set %2) naar %3 verzonden</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Verzenden van %1 (set %2) naar %3 mislukt</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: apparaat niet verbonden</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Apparaat niet verbonden</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Waarschuwing</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Deze parametersets hebben wijzigingen die niet zijn opgeslagen:
-%1
-
-Wilt u ze opslaan?</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>A ligar a %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Gravação do osciloscópio em curso.
+Pare a gravação</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1217,6 +1234,43 @@ Pare a gravação</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (conjunto %2) enviado para %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>O envio de %1 (conjunto %2) para %3 falhou</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: dispositivo não ligado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo não ligado</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Estes conjuntos de parâmetros têm alterações não guardadas:
+%1
+
+Pretende guardá-los?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1837,50 +1891,6 @@ Pare a gravação</translation>
     <message>
         <source>Link Information</source>
         <translation>Informação de ligação</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>A ligar a %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Informação</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Gravação do osciloscópio em curso.
-Pare a gravação</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (conjunto %2) enviado para %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>O envio de %1 (conjunto %2) para %3 falhou</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: dispositivo não ligado</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Dispositivo não ligado</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Aviso</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Estes conjuntos de parâmetros têm alterações não guardadas:
-%1
-
-Pretende guardá-los?</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Подключение к %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Идёт запись осциллографа.
+Остановите запись</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1219,6 +1236,43 @@ Please stop recording</source>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (набор %2) отправлен в %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Не удалось отправить %1 (набор %2) в %3</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: устройство не подключено</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Устройство не подключено</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>В этих наборах параметров есть несохранённые изменения:
+%1
+
+Сохранить их?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1839,50 +1893,6 @@ Please stop recording</source>
     <message>
         <source>Link Information</source>
         <translation>Сведения о связи</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Подключение к %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Информация</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Идёт запись осциллографа.
-Остановите запись</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (набор %2) отправлен в %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Не удалось отправить %1 (набор %2) в %3</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: устройство не подключено</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Устройство не подключено</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>В этих наборах параметров есть несохранённые изменения:
-%1
-
-Сохранить их?</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Ansluter till %1...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Oscilloskopet spelar in.
+Stoppa inspelningen</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1217,6 +1234,43 @@ Stoppa inspelningen</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>Skickade %1 (uppsättning %2) till %3</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>Det gick inte att skicka %1 (uppsättning %2) till %3</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: Enheten är inte ansluten</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Enheten är inte ansluten</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Dessa parameteruppsättningar har ändringar som inte är sparade:
+%1
+
+Vill du spara dem?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1837,50 +1891,6 @@ Stoppa inspelningen</translation>
     <message>
         <source>Link Information</source>
         <translation>Länkinformation</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>Ansluter till %1...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Oscilloskopet spelar in.
-Stoppa inspelningen</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>Skickade %1 (uppsättning %2) till %3</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>Det gick inte att skicka %1 (uppsättning %2) till %3</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: Enheten är inte ansluten</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Enheten är inte ansluten</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Varning</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Dessa parameteruppsättningar har ändringar som inte är sparade:
-%1
-
-Vill du spara dem?</translation>
     </message>
 </context>
 <context>

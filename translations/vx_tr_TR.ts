@@ -384,6 +384,23 @@
     </message>
 </context>
 <context>
+    <name>CurrentUnitPresenter</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>%1 ile bağlantı kuruluyor...</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Oscilloscope record in progress.
+Please stop recording</source>
+        <translation>Osiloskop kaydı sürüyor.
+Lütfen kaydı durdurun</translation>
+    </message>
+</context>
+<context>
     <name>CustomerDataDialog</name>
     <message>
         <source>Customer Data</source>
@@ -1215,6 +1232,43 @@ Lütfen kaydı durdurun</translation>
     </message>
 </context>
 <context>
+    <name>ParameterActions</name>
+    <message>
+        <source>Sent %1 (set %2) to %3</source>
+        <translation>%1 (set %2) %3 ünitesine gönderildi</translation>
+    </message>
+    <message>
+        <source>Sending %1 (set %2) to %3 failed</source>
+        <translation>%1 (set %2) %3 ünitesine gönderilemedi</translation>
+    </message>
+    <message>
+        <source>%1: Device not connected</source>
+        <translation>%1: Cihaz bağlı değil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Cihaz bağlı değil</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>These parameter sets have changes that are not saved:
+%1
+
+Do you want to save them?</source>
+        <translation>Bu parametre setlerinde kaydedilmemiş değişiklikler var:
+%1
+
+Kaydetmek istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
     <name>ParameterPrint</name>
     <message>
         <source>Save pdf file</source>
@@ -1835,50 +1889,6 @@ Lütfen kaydı durdurun</translation>
     <message>
         <source>Link Information</source>
         <translation>Bağlantı bilgisi</translation>
-    </message>
-    <message>
-        <source>Connecting to %1...</source>
-        <translation>%1 ile bağlantı kuruluyor...</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Bilgi</translation>
-    </message>
-    <message>
-        <source>Oscilloscope record in progress.
-Please stop recording</source>
-        <translation>Osiloskop kaydı sürüyor.
-Lütfen kaydı durdurun</translation>
-    </message>
-    <message>
-        <source>Sent %1 (set %2) to %3</source>
-        <translation>%1 (set %2) %3 ünitesine gönderildi</translation>
-    </message>
-    <message>
-        <source>Sending %1 (set %2) to %3 failed</source>
-        <translation>%1 (set %2) %3 ünitesine gönderilemedi</translation>
-    </message>
-    <message>
-        <source>%1: Device not connected</source>
-        <translation>%1: Cihaz bağlı değil</translation>
-    </message>
-    <message>
-        <source>Device not connected</source>
-        <translation>Cihaz bağlı değil</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>These parameter sets have changes that are not saved:
-%1
-
-Do you want to save them?</source>
-        <translation>Bu parametre setlerinde kaydedilmemiş değişiklikler var:
-%1
-
-Kaydetmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>

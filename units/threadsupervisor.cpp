@@ -1,6 +1,7 @@
 #include "threadsupervisor.h"
 
 #include "importfilethread.h"
+#include "statuspages.h"
 #include "unitentryfields.h"
 #include "unitrecord.h"
 
@@ -19,8 +20,7 @@ QList<int> ThreadSupervisor::operationsForTab(int tab, const QString &unitName)
         operations.append(importfileThread::ControlUpdate);
     if (tab == StatusTab)
         operations.append(importfileThread::OprStatusUpdate);
-    // These drives keep no trip log in the registers the cycle reads.
-    if (tab == FaultLoggerTab && !unitName.contains(QLatin1String("QRT")))
+    if (tab == FaultLoggerTab && !StatusPages::reducedPages(unitName))
         operations.append(importfileThread::TriplogUpdate);
     return operations;
 }

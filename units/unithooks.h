@@ -4,7 +4,6 @@
 
 class QObject;
 class QThread;
-class QWidget;
 class VxCommModbusMaster;
 class importfileThread;
 
@@ -15,10 +14,10 @@ class ControlPanelHook
 public:
     virtual ~ControlPanelHook() = default;
     // Offers the "Control Source" hand-back for the units controlled through the program before they
-    // go (one unit, or all at close). False: the user cancelled, nothing may be removed.
-    virtual bool offerControlSource(QWidget *parent, const QList<QStringList> &units)
+    // go (one unit, or all at close). False: the user cancelled, nothing may be removed. The
+    // panel's dialog finds its own parent window.
+    virtual bool offerControlSource(const QList<QStringList> &units)
     {
-        Q_UNUSED(parent)
         Q_UNUSED(units)
         return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tripmessages.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -28,6 +30,6 @@ struct UnitRecord
     // The drive's active trip: where the status update reads it (0: the file names none), the
     // fault texts, and the number last announced (-1 before the first reading).
     int activeTripRegister = 0;
-    QStringList tripMessages;
+    TripMessages trips;
     int activeFault = -1;
 };

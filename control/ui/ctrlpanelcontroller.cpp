@@ -141,7 +141,7 @@ void CtrlPanelController::setInitialValues(const QStringList &entry, double refe
     module->record()->set(v);
 }
 
-bool CtrlPanelController::offerControlSource(QWidget *parent, const QList<QStringList> &units)
+bool CtrlPanelController::offerControlSource(const QList<QStringList> &units)
 {
     for (const QStringList &entry : units) {
         QStringList live;
@@ -149,7 +149,7 @@ bool CtrlPanelController::offerControlSource(QWidget *parent, const QList<QStrin
         if (!module || F::at(live, F::State) != F::connected() || !module->isControlledHere())
             continue;
         int runSource = SourceKeyboard, refSource = SourceKeyboard;
-        if (!m_ask(parent ? parent : m_ctx.parent, live, &runSource, &refSource))
+        if (!m_ask(m_ctx.parent, live, &runSource, &refSource))
             return false;
         // One after the other and not waited for here: the unit's removal that follows leaves
         // these writes to end by themselves and frees the unit after them.

@@ -55,7 +55,7 @@ public:
         const QString &runSource, const QString &motorDirection);
 
     // ControlPanelHook
-    bool offerControlSource(QWidget *parent, const QList<QStringList> &units) override;
+    bool offerControlSource(const QList<QStringList> &units) override;
     QObject *createControlModule(const QStringList &entry, const QString &deviceFile) override;
     void removeControlModule(QObject *module) override;
     bool isMotorRunning(const QStringList &entry) const override;

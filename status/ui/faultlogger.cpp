@@ -1,8 +1,7 @@
 #include "faultlogger.h"
 
-#include "signalcatalogue.h"
-#include "signaldecoding.h"
 #include "status.h"
+#include "statuspages.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "tripdecoding.h"
@@ -35,8 +34,7 @@ protected:
             return;
         const TreeItem *item = model->getItem(index);
         if (TripDecoding::isFaultNumber(*model, item))
-            option->text
-                = SignalDecoding::faultText(TripDecoding::faultNumber(*model, item), m_view->tripMessages());
+            option->text = m_view->trips().faultText(TripDecoding::faultNumber(*model, item));
     }
 
 private:
@@ -72,22 +70,20 @@ void FaultLogger::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
     m_restoring = true;
     m_model = model;
     m_label->setText(Status::unitCaption(filelist));
-    const bool qrt = UnitEntryField::at(filelist, UnitEntryField::Name).contains(QLatin1String("QRT"));
-    // Such units have no fault log page.
     QList<int> rows;
-    if (!qrt)
-        rows.append(TripDecoding::TriplogRow);
+    if (!StatusPages::reducedPages(UnitEntryField::at(filelist, UnitEntryField::Name)))
+        rows.append(StatusPages::TriplogRow);
     Status::showRows(m_tree, model, rows, { 3, 5, 6, 7, 8, 9, 10, 11 });
     if (model && model->deviceFileName() != m_messagesFile) {
         m_messagesFile = model->deviceFileName();
-        m_tripMessages = SignalCatalogueReader::readFile(m_messagesFile, int(model->language())).tripMessages;
+        m_trips = TripMessages::readFile(m_messagesFile);
     }
-    if (model && TripDecoding::TriplogRow < model->rowCount()) {
+    if (model && StatusPages::TriplogRow < model->rowCount()) {
         if (!model->hasExpandState(ExpansionView)) {
             // The trip row and the way down to the newest trip, remembered like branches the user
             // opened, so they stay open around the user's own.
             const QList<const TreeItem *> groups = TripDecoding::tripGroups(*model);
-            QModelIndex index = groups.isEmpty() ? model->index(TripDecoding::TriplogRow, 0)
+            QModelIndex index = groups.isEmpty() ? model->index(StatusPages::TriplogRow, 0)
                                                  : model->indexOf(groups.first());
             for (; index.isValid(); index = index.parent()) {
                 m_tree->expand(index);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tripmessages.h"
+
 #include <QModelIndex>
 #include <QStringList>
 #include <QWidget>
@@ -25,7 +27,7 @@ public:
     TreeModel *model() const { return m_model; }
     bool userMode() const { return m_userMode; }
     // The fault texts of the unit shown ("[TRIP MESSAGES]" of its device description file).
-    const QStringList &tripMessages() const { return m_tripMessages; }
+    const TripMessages &trips() const { return m_trips; }
 
 public slots:
     void UpdateExpandedTreeState(QModelIndex Indx);
@@ -38,8 +40,8 @@ private:
     QLabel *m_label = nullptr;
     QTreeView *m_tree = nullptr;
     TreeModel *m_model = nullptr; // owned by the tab controller
-    QString m_messagesFile; // the device description file m_tripMessages were read from
-    QStringList m_tripMessages;
+    QString m_messagesFile; // the device description file m_trips were read from
+    TripMessages m_trips;
     bool m_restoring = false;
     bool m_userMode = false;
 };

@@ -1,5 +1,6 @@
 #include "status.h"
 
+#include "statuspages.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 
@@ -9,9 +10,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// The top-level menus of the parameter tree the status view shows.
-constexpr int ProcessRow = 2; // of it only the first child, the reference
-constexpr int OperationRow = 6;
 constexpr int UnitCaptionField = 18;
 } // namespace
 
@@ -62,16 +60,14 @@ void Status::vxUIGetTreeModel(QStringList filelist, TreeModel *model)
 {
     m_model = model;
     m_label->setText(unitCaption(filelist));
-    // These drives keep their operation values elsewhere: only the reference is shown.
-    const bool qrt = UnitEntryField::at(filelist, UnitEntryField::Name).contains(QLatin1String("QRT"));
-    QList<int> rows { ProcessRow };
-    if (!qrt)
-        rows.append(OperationRow);
+    QList<int> rows { StatusPages::ProcessRow };
+    if (!StatusPages::reducedPages(UnitEntryField::at(filelist, UnitEntryField::Name)))
+        rows.append(StatusPages::OperationRow);
     showRows(m_tree, model, rows, { 3, 5, 6, 7, 8, 9, 10, 11 });
     if (!model)
         return;
-    if (ProcessRow < model->rowCount()) {
-        const QModelIndex process = model->index(ProcessRow, 0);
+    if (StatusPages::ProcessRow < model->rowCount()) {
+        const QModelIndex process = model->index(StatusPages::ProcessRow, 0);
         for (int r = 1; r < model->rowCount(process); ++r)
             m_tree->setRowHidden(r, process, true);
     }

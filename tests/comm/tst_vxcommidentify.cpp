@@ -265,6 +265,7 @@ void TestVxCommIdentify::controlValuesFollowTheUnit_data()
     row("program in control, forward", {}, 2, 2, 37, 1, "37.00", "02", "02", "00");
     row("keyboard reference, run by the program, reverse", {}, 1, 2, 100, 2, "100.00", "01", "02", "01");
     row("reference 150 shows 0", {}, 0, 0, 150, 0, "0.00", "00", "00", "02");
+    row("option board reference, unknown run source", {}, 3, 7, 50, 0, "50.00", "03", "00", "02");
     const QStringList refused { "--exception", "40104:2", "--exception", "40105:2", "--exception", "44501:2",
         "--exception", "1:2" };
     row("control registers refused", refused, -1, -1, -1, 0, "0.00", "00", "00", "03");

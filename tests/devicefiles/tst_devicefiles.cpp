@@ -3,6 +3,7 @@
 #include "devicefilenotices.h"
 #include "devicefiles.h"
 #include "signalcatalogue.h"
+#include "tripmessages.h"
 
 #include <QtTest>
 #include <memory>
@@ -93,6 +94,8 @@ private slots:
     void controlPanelSection();
     void tableTypeOfRegister_data();
     void tableTypeOfRegister();
+    void tripMessagesSection_data();
+    void tripMessagesSection();
 
     // The shipped general.csv and description files.
     void generalCsvNamesFilesThatExist();
@@ -408,6 +411,38 @@ void TestDeviceFiles::tableTypeOfRegister()
     QFETCH(int, reg);
     QFETCH(int, type);
     QCOMPARE(tableTypeOf(reg), type);
+}
+
+void TestDeviceFiles::tripMessagesSection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("after"); // the line the stream reads next
+    QTest::newRow("numbered rows")
+        << "[SIZES]\n1;x\n[TRIP MESSAGES]\n0;No Trip\n1;Motor I2t\n[TRIP MESSAGES]END\nnext"
+        << QStringList { "No Trip", "Motor I2t" } << "next";
+    QTest::newRow("text alone, CRLF, markers with a semicolon")
+        << "[TRIP MESSAGES];\r\nNo Trip;\r\n1;Hot\r\nno field\r\n[TRIP MESSAGES]END;\r\n2;After\r\n"
+        << QStringList { "No Trip", "Hot" } << "2;After";
+    QTest::newRow("a number not its row's is the text")
+        << "[TRIP MESSAGES]\n0;A\n5;B\n2;\n[TRIP MESSAGES]END\n"
+        << QStringList { "A", "5", "2" } << "";
+    QTest::newRow("no section") << "[SIZES]\n1;x\n" << QStringList() << "";
+}
+
+void TestDeviceFiles::tripMessagesSection()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, texts);
+    QTextStream in(&text);
+    const TripMessages trips = TripMessages::read(in);
+    QCOMPARE(trips.texts(), texts);
+    QTEST(in.readLine(), "after");
+    if (texts.size() == 2) {
+        QCOMPARE(trips.faultText(1), "1 " + texts.at(1));
+        QCOMPARE(trips.faultText(-4), "0 " + texts.at(0));
+        QCOMPARE(trips.faultText(2), QStringLiteral("Undefined error"));
+    }
 }
 
 void TestDeviceFiles::generalCsvNamesFilesThatExist()

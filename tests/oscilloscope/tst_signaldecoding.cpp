@@ -33,7 +33,6 @@ private slots:
     void decodesEveryFormat();
     void tableTypeFollowsStartRegister_data();
     void tableTypeFollowsStartRegister();
-    void faultNumberOutsideListIsUndefinedError();
     void catalogueRejectsInconsistentSection_data();
     void catalogueRejectsInconsistentSection();
 };
@@ -84,14 +83,6 @@ void tst_SignalDecoding::tableTypeFollowsStartRegister()
     QCOMPARE(SignalDecoding::tableType(quint16(number)), type);
 }
 
-void tst_SignalDecoding::faultNumberOutsideListIsUndefinedError()
-{
-    const QStringList trips { "No Trip", "Motor I2t" };
-    QCOMPARE(SignalDecoding::faultText(1, trips), QStringLiteral("1 Motor I2t"));
-    QCOMPARE(SignalDecoding::faultText(2, trips), QStringLiteral("Undefined error"));
-    QCOMPARE(SignalDecoding::faultText(-4, trips), QStringLiteral("0 No Trip"));
-}
-
 void tst_SignalDecoding::catalogueRejectsInconsistentSection_data()
 {
     const QString trips = "[TRIP MESSAGES]\n0;No Trip\n1;Hot\n[TRIP MESSAGES]END\n";
@@ -117,9 +108,6 @@ void tst_SignalDecoding::catalogueRejectsInconsistentSection_data()
     row("record section before trip messages end", head + block + data + end + trips, "English", false, 0,
         "");
     row("section never closed", trips + head + block + data, "English", false, 1, "Speed");
-    row("fault texts after their number or alone",
-        "[TRIP MESSAGES]\n0;No Trip\nHot;\n[TRIP MESSAGES]END\n" + head + block + data + end, "English", true,
-        1, "Speed");
 }
 
 void tst_SignalDecoding::catalogueRejectsInconsistentSection()
@@ -137,7 +125,7 @@ void tst_SignalDecoding::catalogueRejectsInconsistentSection()
         QCOMPARE(cat.signalRows.first().size(), int(SignalCatalogue::MinimumRowSize));
     }
     if (valid) {
-        QCOMPARE(cat.tripMessages, QStringList({ "No Trip", "Hot" }));
+        QCOMPARE(cat.trips.texts(), QStringList({ "No Trip", "Hot" }));
         QCOMPARE(cat.blockAddresses, QVector<quint16> { 31001 });
     }
 }

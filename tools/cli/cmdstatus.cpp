@@ -1,10 +1,10 @@
 // Subcommands on a unit's operating state: the status values and the trip log, read once.
 #include "clicommon.h"
 #include "cliunit.h"
-#include "signalcatalogue.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "tripdecoding.h"
+#include "tripmessages.h"
 #include "workeroperations.h"
 
 #include <QCommandLineParser>
@@ -123,9 +123,7 @@ int trips(const QStringList &args)
     const auto model = readUnit(*unit, WorkerOps::triplogParameters, &exitCode);
     if (!model)
         return exitCode;
-    const QStringList messages
-        = SignalCatalogueReader::readFile(unit->deviceFile(), options.language).tripMessages;
-    const QList<TripEntry> entries = TripDecoding::decode(*model, messages);
+    const QList<TripEntry> entries = TripDecoding::decode(*model, TripMessages::readFile(unit->deviceFile()));
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonArray list;
         for (const TripEntry &e : entries) {

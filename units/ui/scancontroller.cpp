@@ -90,7 +90,7 @@ void ScanController::start(const rs232InfoForAutoScan &rs232, const rs485InfoFor
             for (const QStringList &entry : reg.infoList(i))
                 if (F::at(entry, F::State) == F::connected())
                     connected.append(entry);
-        if (!connected.isEmpty() && !m_ctx.control()->offerControlSource(m_ctx.parent, connected))
+        if (!connected.isEmpty() && !m_ctx.control()->offerControlSource(connected))
             return;
         m_ctx.removeAllUnits();
     }

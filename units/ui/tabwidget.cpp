@@ -6,17 +6,20 @@
 #include "connect.h"
 #include "ctrlpanelcontroller.h"
 #include "ctrlpanelframe.h"
+#include "currentunitpresenter.h"
 #include "faultlogger.h"
 #include "filesetkeeper.h"
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
+#include "parameteractions.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "preferences.h"
 #include "prompter.h"
 #include "scancontroller.h"
 #include "settingsbinder.h"
+#include "settingsdialogs.h"
 #include "status.h"
 #include "threadsupervisor.h"
 #include "treeitem.h"
@@ -72,7 +75,9 @@ TabWidget::TabWidget(Prompter &prompter, QWidget *parent, std::unique_ptr<UnitFa
     m_fileSets = new FileSetKeeper({ m_tree, m_params, m_details, m_registry.get() }, this);
     connect(m_fileSets, &FileSetKeeper::changed, this, &TabWidget::vxUISlotEnableParamSettings);
     wireStatusAndControl();
+    wireParameters();
     wireViews();
+    wireOscilloscope();
     wireSettingsAndScan();
     retranslateUi();
 }
@@ -144,6 +149,34 @@ void TabWidget::buildForm()
 
 void TabWidget::wireViews()
 {
+    CurrentUnitPresenter::Views v;
+    v.prompter = &m_prompter;
+    v.parent = this;
+    v.tabs = m_tabs;
+    v.tree = m_tree;
+    v.details = m_details;
+    v.params = m_params;
+    v.status = m_status;
+    v.faults = m_faults;
+    v.alerts = m_alarms;
+    v.linkLog = m_linkLog;
+    v.ctrlFrame = m_ctrlFrame;
+    v.ctrl = m_ctrl;
+    v.registry = m_registry.get();
+    v.supervisor = m_supervisor;
+    v.osc = [this] { return m_osc; };
+    v.updateActions = [this] { vxUISlotEnableParamSettings(); };
+    v.unitGoing = [this](const UnitRecord *record) {
+        if (m_transfer->worker() && record->threads.contains(m_transfer->worker()))
+            VxUISlotmoProgressBarClose();
+    };
+    m_presenter = new CurrentUnitPresenter(v, this);
+    m_presenter->follow(m_connector);
+    connect(m_presenter, &CurrentUnitPresenter::linkInformation, this, &TabWidget::linkInformation);
+    connect(m_presenter, &CurrentUnitPresenter::busy, this, &TabWidget::busy);
+    connect(m_connector, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
+    connect(m_connector, &UnitConnector::statusText, this, &TabWidget::statusMessage);
+
     connect(m_tabs, &QTabWidget::currentChanged, this, &TabWidget::onTabChange);
     connect(m_tree, &UnitTreeFrame::vxUISigUnitClicked, this, &TabWidget::vxUISlotUnitTreeClicked);
     connect(m_tree, &UnitTreeFrame::vxUISigAddUnitBtnClicked, this, &TabWidget::onAddUnitBtnClicked);
@@ -154,79 +187,16 @@ void TabWidget::wireViews()
     connect(m_details, &Connect::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_tree, &UnitTreeFrame::onLangTranslation);
     connect(this, &TabWidget::langTranslation, m_details, &Connect::onLangTranslation);
-    connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
+}
+
+// Everything the oscilloscope view is told by the controller, in one place.
+void TabWidget::wireOscilloscope()
+{
+    connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
     connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-
-    wireParameters();
-
-    UnitConnector *c = m_connector;
-    connect(c, &UnitConnector::linkInformation, this, &TabWidget::appendLog);
-    connect(c, &UnitConnector::alertNotifcation, this, &TabWidget::alertNotifcation);
-    connect(c, &UnitConnector::alertRow, m_alarms, &alarms::addAlert);
-    connect(c, &UnitConnector::unitsChanged, this, &TabWidget::refreshTree);
-    connect(c, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
-    connect(c, &UnitConnector::connectAttemptEnded, m_details, &Connect::enableAddUnitButtons);
-    connect(c, &UnitConnector::connectAttemptEnded, this, [this] { emit busy(QString()); });
-    connect(c, &UnitConnector::statusText, this, &TabWidget::statusMessage);
-    // Once the attempt runs the dialog has done its part; the window shows the attempt instead.
-    connect(c, &UnitConnector::connectStarted, this, [this](const QString &what) {
-        m_details->closeAddUnitDialog();
-        emit busy(tr("Connecting to %1...").arg(what));
-    });
-    // "ImportActive": the view reads as if "Load from Drive" had been pressed, with its question
-    // about a running recording.
-    connect(c, &UnitConnector::importRequested, this, [this](TreeModel *model, const QStringList &entry) {
-        if (m_params->model() == model && F::sameUnit(m_params->unitInformation(), entry))
-            m_params->vxUISlotImportBtnClicked();
-    });
-    connect(c, &UnitConnector::unitAccepted, this, [this](UnitRecord *record) {
-        // The unit just added is the current one everywhere: tree, view, details and actions.
-        setCurrentUnit(record);
-        m_details->vxUISlotDisplayUnitDetails(record->entry);
-        int iface = 0, row = 0;
-        if (m_registry->locate(record, &iface, &row))
-            m_tree->selectUnit(F::at(record->entry, F::Interface), row, false);
-    });
-    connect(c, &UnitConnector::unitStateChanged, this, [this](const QStringList &entry) {
-        m_tree->vxUISlotUnitStatusChanged(entry);
-        m_details->vxUISlotUnitStatusChanged(entry);
-        if (F::sameUnit(entry, m_currentEntry)) {
-            m_currentEntry = entry;
-            // A unit the user disconnected gets no cyclic reads; one connected again gets them
-            // back. A unit that only fell silent keeps the cycles it has; on a tab without any,
-            // its probe starts and stops with the silence.
-            UnitRecord *record = m_registry->find(entry);
-            if (!record || record->heldDisconnected == (m_supervisor->unit() == record)
-                || ThreadSupervisor::operationsForTab(currentIndex(), F::at(entry, F::Name)).isEmpty())
-                setCurrentUnit(record);
-            else
-                vxUISlotEnableParamSettings();
-        }
-    });
-    connect(c, &UnitConnector::unitAboutToBeRemoved, this, [this](UnitRecord *record) {
-        if (m_supervisor->unit() == record)
-            m_supervisor->stopAll(false);
-        if (m_transfer->worker() && record->threads.contains(m_transfer->worker()))
-            VxUISlotmoProgressBarClose();
-        if (F::sameUnit(record->entry, m_currentEntry))
-            m_currentEntry.clear();
-    });
-    connect(c, &UnitConnector::modelAboutToBeDeleted, this, [this](TreeModel *model) {
-        if (m_params->model() == model)
-            m_params->vxUISlotSetTreeView(QStringList(), nullptr);
-        if (m_status->model() == model)
-            m_status->vxUIGetTreeModel(QStringList(), nullptr);
-        if (m_faults->model() == model)
-            m_faults->vxUIGetTreeModel(QStringList(), nullptr);
-    });
-    connect(c, &UnitConnector::unitRemoved, this, [this](const QStringList &entry) {
-        if (F::sameUnit(m_details->currentEntry(), entry))
-            m_details->reset();
-        m_ctrl->vxUISlotCtrlSetChanged(m_currentEntry, true);
-        vxUISlotEnableParamSettings();
-    });
+    connect(m_connector, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
 }
 
 int TabWidget::currentIndex() const
@@ -243,17 +213,18 @@ bool TabWidget::readSettings()
 {
     QString error;
     const bool loaded = m_settings->load(&error);
-    m_preferences->setBlockReads(m_settings->options().blockReads);
+    Preferences *preferences = m_dialogs->preferences();
+    preferences->setBlockReads(m_settings->options().blockReads);
     if (!error.isEmpty()) {
         // The refused file's "AutoSave" is off: the preferences show it.
         m_alarms->addAlert(error);
-        m_preferences->loadFrom(m_settings->record());
+        preferences->loadFrom(m_settings->record());
     }
     if (!loaded)
         return false;
     const SettingsRecord &r = m_settings->record();
-    m_commSettings->loadFrom(r);
-    m_preferences->loadFrom(r);
+    m_dialogs->commSettings()->loadFrom(r);
+    preferences->loadFrom(r);
     m_scan->settingsDialog()->loadFrom(r);
     m_params->setCustomerData(QStringList(r.customer.begin(), r.customer.end()));
     m_params->setLanguage(r.language);
@@ -284,6 +255,11 @@ OscDeviceKeeper *TabWidget::oscDeviceKeeper() const
 bool TabWidget::isOscRecording() const
 {
     return m_osc->isRecording();
+}
+
+QStringList TabWidget::currentUnit() const
+{
+    return m_presenter->currentEntry();
 }
 
 TreeModel *TabWidget::modelOf(const QStringList &entry) const
@@ -359,76 +335,9 @@ void TabWidget::watchMaster(QObject *master)
         &TabWidget::vxUISlotCatchCommErr, Qt::QueuedConnection);
 }
 
-void TabWidget::setCurrentUnit(UnitRecord *record)
-{
-    if (record) {
-        m_currentEntry = record->entry;
-        showUnitModel(record);
-    }
-    // A unit that fell silent keeps its cycles: they are what notices it answering again.
-    const bool usable = record && !record->heldDisconnected;
-    m_supervisor->restart(currentIndex(), usable ? record : nullptr);
-    showUnitInTabViews();
-    vxUISlotEnableParamSettings();
-}
-
-void TabWidget::showUnitInTabViews()
-{
-    const int tab = currentIndex();
-    UnitRecord *record = m_registry->find(m_currentEntry);
-    m_ctrlFrame->setVisible(tab == OscilloscopeTab || tab == StatusTab || tab == FaultLoggerTab);
-    m_ctrl->vxUISlotCtrlSetChanged(m_currentEntry, true);
-    if (tab == StatusTab)
-        m_status->vxUIGetTreeModel(m_currentEntry, record ? record->model : nullptr);
-    else if (tab == FaultLoggerTab)
-        m_faults->vxUIGetTreeModel(m_currentEntry, record ? record->model : nullptr);
-}
-
-void TabWidget::showUnitModel(UnitRecord *record)
-{
-    if (m_params->model() != record->model || m_params->unitInformation() != record->entry)
-        m_params->vxUISlotSetTreeView(record->entry, record->model);
-}
-
-void TabWidget::refreshTree(int iface)
-{
-    const QList<QStringList> list = m_registry->infoList(iface);
-    if (iface == UnitRegistry::RS232)
-        m_tree->constructRS232Tree(list);
-    else if (iface == UnitRegistry::RS485)
-        m_tree->constructRS485Tree(list);
-    else
-        m_tree->constructTcpIpTree(list);
-}
-
-void TabWidget::appendLog(const QString &line)
-{
-    qDebug().noquote() << "link information:" << line;
-    m_linkLog->appendPlainText(line);
-    // Every link outcome is also an alert; the byte lines of the exchanges are not.
-    if (line.contains(QLatin1String("\t----\t")))
-        m_alarms->addAlert(line);
-    emit linkInformation(line);
-}
-
 void TabWidget::onTabChange(int index)
 {
-    // The oscilloscope stays in front while it records.
-    if (m_shownTab == OscilloscopeTab && index != OscilloscopeTab && m_osc->isRecording()) {
-        m_prompter.information(
-            this, tr("Information"), tr("Oscilloscope record in progress.\nPlease stop recording"));
-        const QSignalBlocker block(m_tabs);
-        m_tabs->setCurrentIndex(OscilloscopeTab);
-        return;
-    }
-    m_shownTab = index;
-    UnitRecord *record = m_registry->find(m_currentEntry);
-    // A unit that fell silent keeps its cycles: they are what notices it answering again.
-    const bool usable = record && !record->heldDisconnected;
-    m_supervisor->restart(index, usable ? record : nullptr);
-    showUnitInTabViews();
-    if (index == ParametersTab)
-        m_params->treeView()->viewport()->update();
+    m_presenter->tabChanged(index);
 }
 
 void TabWidget::onRaiseWidget()
@@ -438,19 +347,7 @@ void TabWidget::onRaiseWidget()
 
 void TabWidget::vxUISlotEnableParamSettings()
 {
-    const Parameters::ActionStates states = m_params->actionStates();
-    UnitRecord *record = m_registry->find(m_params->unitInformation());
-    // A unit that is not connected cannot be read or written.
-    const bool linked = !record || F::at(record->entry, F::State) == F::connected();
-    const bool busy = transferRunning();
-    emit newAction(states.newSet);
-    emit openAction(states.open);
-    emit saveAction(states.save);
-    emit printAction(states.print);
-    emit compareAction(states.compare);
-    emit LFDAction(states.loadFromDrive && linked && !busy);
-    emit LTDAction(states.loadToDrive && linked && !busy);
-    emit datFileInfoAction(states.datFileInfo);
+    m_actions->updateActionStates();
 }
 
 void TabWidget::onColButClick()
@@ -481,7 +378,7 @@ void TabWidget::vxUnitAddedManuallyInfo(QStringList entry, QString deviceFile, Q
     m_connector->identificationResult(entry, deviceFile, status);
     if (status >= 0 && m_registry->find(entry)) {
         m_ctrl->setInitialValues(entry, reference, referenceSource, runSource, motorDirection);
-        m_ctrl->vxUISlotCtrlSetChanged(m_currentEntry, true);
+        m_ctrl->vxUISlotCtrlSetChanged(currentUnit(), true);
     }
 }
 
@@ -501,21 +398,7 @@ void TabWidget::vxUISlotUnitRemoveClicked(QStringList fileList, bool cleanUp)
 
 void TabWidget::vxUISlotUnitTreeClicked(QModelIndex index, QString, QStringList list)
 {
-    if (!index.isValid())
-        return;
-    if (F::at(list, F::Interface) == F::file()) {
-        if (TreeModel *model = m_tree->fileModel(index.row()))
-            m_params->vxUISlotSetTreeView(list, model);
-        m_details->vxUISlotDisplayUnitDetails(list);
-        return;
-    }
-    UnitRecord *record = m_registry->find(list);
-    if (!record)
-        return;
-    showUnitModel(record);
-    if (F::at(record->entry, F::State) == F::connected())
-        setCurrentUnit(record);
-    m_details->vxUISlotDisplayUnitDetails(record->entry);
+    m_presenter->unitTreeClicked(index, list);
 }
 
 void TabWidget::vxUISlotCatchCommErr(int msgType, int unitId, int commType, QString portName, QString errMsg,
@@ -544,35 +427,7 @@ void TabWidget::onLangTranslation(int index)
 
 bool TabWidget::offerToSaveFileSets()
 {
-    QList<int> rows;
-    QStringList names;
-    const QList<QStringList> files = m_tree->entries(UnitTreeFrame::FileGroup);
-    for (int row = 0; row < files.size(); ++row) {
-        const TreeModel *model = m_tree->fileModel(row);
-        if (model && model->hasUnsavedEdits()) {
-            rows.append(row);
-            names.append(F::at(files.at(row), F::FileDisplayName));
-        }
-    }
-    if (rows.isEmpty())
-        return true;
-    const auto answer = m_prompter.question(this, tr("Warning"),
-        tr("These parameter sets have changes that are not saved:\n%1\n\nDo you want to save them?")
-            .arg(names.join(QLatin1Char('\n'))),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Warning);
-    if (answer == QMessageBox::No)
-        return true;
-    if (answer != QMessageBox::Yes)
-        return false;
-    for (int row : qAsConst(rows)) {
-        TreeModel *model = m_tree->fileModel(row);
-        m_params->vxUISlotSetTreeView(files.at(row), model);
-        m_details->vxUISlotDisplayUnitDetails(files.at(row));
-        m_params->vxUISlotSaveBtnClicked();
-        if (model->hasUnsavedEdits())
-            return false; // the save was cancelled or failed (and said so): stay
-    }
-    return true;
+    return m_actions->offerToSaveFileSets();
 }
 
 bool TabWidget::closeFunction()
@@ -586,7 +441,7 @@ bool TabWidget::closeFunction()
         for (const QStringList &entry : m_registry->infoList(i))
             if (F::at(entry, F::State) == F::connected())
                 controlled.append(entry);
-    if (!controlled.isEmpty() && !m_control->offerControlSource(this, controlled))
+    if (!controlled.isEmpty() && !m_control->offerControlSource(controlled))
         return false;
     m_oscView->storeSettings(m_settings->record());
     m_settings->saveIfAutoSave();

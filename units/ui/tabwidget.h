@@ -11,6 +11,7 @@
 
 class CommSettings;
 class Connect;
+class CurrentUnitPresenter;
 class CtrlPanelController;
 class CtrlPanelFrame;
 class FaultLogger;
@@ -23,6 +24,7 @@ class ControlPanelHook;
 class OscilloscopeHook;
 class OscDeviceKeeper;
 class OscilloscopeWidget;
+class ParameterActions;
 class Parameters;
 class ParamTransfer;
 class Prompter;
@@ -32,6 +34,7 @@ class QSplitter;
 class QTabWidget;
 class QTreeView;
 class SettingsBinder;
+class SettingsDialogs;
 class ThreadSupervisor;
 class TreeModel;
 class UnitConnector;
@@ -41,7 +44,10 @@ class importfileThread;
 struct UnitRecord;
 
 // The tab controller: owns the connected units and their views, answers the main window's menus
-// and closes everything down at exit. Each slot hands its work to the helper of that concern.
+// and closes everything down at exit. Each slot hands its work to the helper of that concern:
+// the unit connector (connect, identify, remove), the current-unit presenter (what the views
+// show), the parameter actions (transfers and menu states), the settings dialogs, the scan
+// controller and the control panel's controller.
 class TabWidget : public QWidget
 {
     Q_OBJECT
@@ -80,7 +86,7 @@ public:
     QList<QStringList> infoList(int iface) const { return m_registry->infoList(iface); }
     QList<VxCommModbusMaster *> commModList(int iface) const { return m_registry->commModList(iface); }
     QList<QList<importfileThread *>> threadList(int iface) const { return m_registry->threadList(iface); }
-    QStringList currentUnit() const { return m_currentEntry; }
+    QStringList currentUnit() const;
     TreeModel *modelOf(const QStringList &entry) const;
 
     UnitTreeFrame *unitTree() const { return m_tree; }
@@ -102,8 +108,8 @@ public:
     // Before the quit question: offers to save the sets from files that have unsaved edits.
     // Returns false when the user chose to stay (Cancel, or a save not carried out).
     bool offerToSaveFileSets();
-    CommSettings *commSettingsDialog() const { return m_commSettings; }
-    Preferences *preferencesDialog() const { return m_preferences; }
+    CommSettings *commSettingsDialog() const;
+    Preferences *preferencesDialog() const;
     ScanController *scanController() const { return m_scan; }
     // The login's role (0 "Normal", 1 "Service") as the views' access level 1 or 2.
     void setUserRole(int roleIndex);
@@ -209,22 +215,13 @@ public slots:
 private:
     void buildForm();
     void wireViews();
+    void wireParameters();
+    void wireOscilloscope();
+    void wireStatusAndControl();
+    void wireSettingsAndScan();
     void retranslateUi();
     importfileThread *makeWorker(UnitRecord *unit, int operation);
     void watchMaster(QObject *master);
-    void startTransfer(bool write, TreeModel *model, const QStringList &entry);
-    void setCurrentUnit(UnitRecord *record);
-    void showUnitModel(UnitRecord *record);
-    void refreshTree(int iface);
-    void appendLog(const QString &line);
-    void wireParameters();
-    // True when the unit can be read or written now; otherwise says so and returns false.
-    bool checkConnected(const UnitRecord *record);
-    // A read or write of all parameters runs (the progress dialog's, or the reads after a scan).
-    bool transferRunning() const;
-    void wireStatusAndControl();
-    // Shows the current unit in the views beside the shown tab (status, fault logger, panel).
-    void showUnitInTabViews();
 
     Prompter &m_prompter;
     std::unique_ptr<UnitFactory> m_factory;
@@ -237,6 +234,10 @@ private:
     UnitConnector *m_connector = nullptr;
     ThreadSupervisor *m_supervisor = nullptr;
     ParamTransfer *m_transfer = nullptr;
+    CurrentUnitPresenter *m_presenter = nullptr;
+    ParameterActions *m_actions = nullptr;
+    SettingsDialogs *m_dialogs = nullptr;
+    ScanController *m_scan = nullptr;
 
     QSplitter *m_splitter = nullptr;
     QScrollArea *m_paneScroll = nullptr;
@@ -254,12 +255,6 @@ private:
     QPlainTextEdit *m_linkLog = nullptr;
     QWidget *m_oscPage = nullptr;
     OscilloscopeWidget *m_oscView = nullptr;
-    int m_shownTab = ParametersTab;
-    QStringList m_currentEntry;
     bool m_closedDown = false;
-    CommSettings *m_commSettings = nullptr;
-    Preferences *m_preferences = nullptr;
-    ScanController *m_scan = nullptr;
     int m_accessLevel = 1;
-    void wireSettingsAndScan();
 };

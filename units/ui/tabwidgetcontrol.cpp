@@ -20,7 +20,7 @@ void TabWidget::wireStatusAndControl()
     ctx.makeWorker = [this](const QStringList &entry, int operation) {
         return makeWorker(m_registry->find(entry), operation);
     };
-    ctx.currentEntry = [this] { return m_currentEntry; };
+    ctx.currentEntry = [this] { return currentUnit(); };
     m_ctrl = new CtrlPanelController(ctx, this);
     setControlPanelHook(m_ctrl);
     connect(this, &TabWidget::langTranslation, m_ctrlFrame, &CtrlPanelFrame::onLangTranslation);

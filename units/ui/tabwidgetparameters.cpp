@@ -1,147 +1,51 @@
-// The tab controller's parameter work: Load from Drive, Load to Drive, direct sends of an edited
-// value, their progress, and the compare screen.
-#include "compareparameters.h"
+// The tab controller's parameter slots, each handed to the parameter actions, and the wiring of
+// the parameters view.
 #include "filesetkeeper.h"
-#include "importfilethread.h"
+#include "parameteractions.h"
 #include "parameters.h"
-#include "paramtransfer.h"
-#include "prompter.h"
 #include "scancontroller.h"
-#include "settingsbinder.h"
 #include "tabwidget.h"
-#include "treeitem.h"
-#include "treemodel.h"
-#include "unitconnector.h"
 #include "unitentryfields.h"
 #include "unithooks.h"
 #include "unitregistry.h"
-#include "unittreeframe.h"
 
-#include <QPointer>
-#include <QThread>
 #include <QTreeView>
 
 namespace F = UnitEntryField;
 
 void TabWidget::GetTreeModelslotImport(TreeModel *model, QStringList entry)
 {
-    startTransfer(false, model, entry);
+    m_actions->startTransfer(false, model, entry);
 }
 
 void TabWidget::GetTreeModelslotExport(TreeModel *_treemodel, QStringList filelist)
 {
-    startTransfer(true, _treemodel, filelist);
-}
-
-void TabWidget::startTransfer(bool write, TreeModel *model, const QStringList &entry)
-{
-    // The parameters view has asked its questions (recording, drive differences, motor running,
-    // "Copy parameters to Drive") before it sent the request.
-    UnitRecord *record = m_registry->find(entry);
-    if (!record || !model || transferRunning() || !checkConnected(record))
-        return;
-    TreeModel *own = record->model;
-    record->model = model; // a set from file is written from its own model
-    importfileThread *worker
-        = makeWorker(record, write ? importfileThread::WriteParameters : importfileThread::ReadAllParameters);
-    record->model = own;
-    // The unit's own view follows the values as they reach the unit.
-    if (write && model != own)
-        worker->setUnitModel(own);
-    m_transfer->begin(write, F::at(record->entry, F::Name), worker,
-        write ? model->parametersWithoutValues(true).size() : 0);
-    m_params->vxUISlotDisableImpExpWid(true);
-    vxUISlotEnableParamSettings();
-    worker->setRunFlag(true);
-    worker->start(QThread::InheritPriority);
+    m_actions->startTransfer(true, _treemodel, filelist);
 }
 
 void TabWidget::vxUISlotParamWrite(TreeModel *model, QModelIndex index)
 {
-    UnitRecord *record = nullptr;
-    for (int i = 0; i < UnitRegistry::InterfaceCount && !record; ++i)
-        for (int n = 0; n < m_registry->count(i) && !record; ++n)
-            if (m_registry->record(i, n)->model == model)
-                record = m_registry->record(i, n);
-    if (!record || transferRunning() || !checkConnected(record))
-        return;
-    importfileThread *worker = makeWorker(record, importfileThread::WriteOneParameter);
-    if (!worker->setWriteParameter(index)) {
-        m_connector->workerFinished(worker); // never started: just forget it
-        return;
-    }
-    const QString parameter
-        = model->data(model->index(index.row(), TreeItem::MenuColumn, index.parent()), Qt::DisplayRole)
-              .toString()
-              .trimmed();
-    const QString set = QString(QChar(u'A' + (index.column() % 4)));
-    const QString unitName = F::at(record->entry, F::Name);
-    connect(
-        worker, &QThread::finished, this,
-        [this, worker = QPointer<importfileThread>(worker), parameter, set, unitName] {
-            if (!worker)
-                return;
-            if (worker->getResult() == WorkerOps::Completed)
-                emit statusMessage(tr("Sent %1 (set %2) to %3").arg(parameter, set, unitName));
-            else if (worker->getResult() == WorkerOps::Failed)
-                emit statusMessage(tr("Sending %1 (set %2) to %3 failed").arg(parameter, set, unitName));
-        },
-        Qt::QueuedConnection);
-    worker->setRunFlag(true);
-    worker->start(QThread::InheritPriority);
-}
-
-bool TabWidget::transferRunning() const
-{
-    return m_transfer->isOpen() || (m_scan && m_scan->isImporting());
-}
-
-bool TabWidget::checkConnected(const UnitRecord *record)
-{
-    if (F::at(record->entry, F::State) == F::connected() && !record->heldDisconnected)
-        return true;
-    const QString name = F::at(record->entry, F::Name);
-    emit statusMessage(tr("%1: Device not connected").arg(name));
-    m_prompter.critical(this, tr("Error"), tr("Device not connected"));
-    return false;
+    m_actions->writeParameter(model, index);
 }
 
 void TabWidget::VxUISlotmoProgressBarSetRange(int start, int end)
 {
-    m_transfer->setRange(start, end);
+    m_actions->setProgressRange(start, end);
 }
 
 void TabWidget::VxUISlotmoProgressBarSetProgress(int value)
 {
-    m_transfer->setProgress(value);
+    m_actions->setProgress(value);
 }
 
 void TabWidget::VxUISlotmoProgressBarClose()
 {
-    m_transfer->close();
-    m_params->vxUISlotDisableImpExpWid(false);
-    vxUISlotEnableParamSettings();
+    m_actions->closeProgress();
 }
 
 void TabWidget::vxUISlotShowComparePrmScreen()
 {
-    QList<CompareParameters::Source> sources;
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (int n = 0; n < m_registry->count(i); ++n) {
-            const UnitRecord *r = m_registry->record(i, n);
-            sources.append({ F::at(r->entry, F::Name), UnitRegistry::interfaceName(i), r->model });
-        }
-    const QList<QStringList> files = m_tree->entries(UnitTreeFrame::FileGroup);
-    for (int row = 0; row < files.size(); ++row)
-        sources.append({ F::at(files.at(row), F::FileDisplayName), QString(), m_tree->fileModel(row) });
-    auto *dialog = new CompareParameters(m_prompter, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setSources(sources);
-    dialog->setCustomerData(
-        QStringList(m_settings->record().customer.begin(), m_settings->record().customer.end()));
-    connect(dialog, &CompareParameters::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-    connect(this, &TabWidget::langTranslation, dialog, &CompareParameters::onLangTranslation);
-    dialog->show();
+    m_actions->showCompareScreen();
 }
 
 QTreeView *TabWidget::parametersView() const
@@ -151,6 +55,31 @@ QTreeView *TabWidget::parametersView() const
 
 void TabWidget::wireParameters()
 {
+    ParameterActions::Context ctx;
+    ctx.prompter = &m_prompter;
+    ctx.parent = this;
+    ctx.registry = m_registry.get();
+    ctx.settings = m_settings.get();
+    ctx.params = m_params;
+    ctx.tree = m_tree;
+    ctx.details = m_details;
+    ctx.transfer = m_transfer;
+    ctx.connector = m_connector;
+    ctx.makeWorker = [this](UnitRecord *unit, int op) { return makeWorker(unit, op); };
+    ctx.scanImporting = [this] { return m_scan && m_scan->isImporting(); };
+    m_actions = new ParameterActions(ctx, this);
+    connect(m_actions, &ParameterActions::newAction, this, &TabWidget::newAction);
+    connect(m_actions, &ParameterActions::openAction, this, &TabWidget::openAction);
+    connect(m_actions, &ParameterActions::saveAction, this, &TabWidget::saveAction);
+    connect(m_actions, &ParameterActions::printAction, this, &TabWidget::printAction);
+    connect(m_actions, &ParameterActions::compareAction, this, &TabWidget::compareAction);
+    connect(m_actions, &ParameterActions::LFDAction, this, &TabWidget::LFDAction);
+    connect(m_actions, &ParameterActions::LTDAction, this, &TabWidget::LTDAction);
+    connect(m_actions, &ParameterActions::datFileInfoAction, this, &TabWidget::datFileInfoAction);
+    connect(m_actions, &ParameterActions::statusMessage, this, &TabWidget::statusMessage);
+    connect(m_actions, &ParameterActions::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(this, &TabWidget::langTranslation, m_actions, &ParameterActions::langTranslation);
+
     Parameters::DriveContext context;
     context.isRecording = [this] { return m_osc->isRecording(); };
     context.connectedUnits = [this] {

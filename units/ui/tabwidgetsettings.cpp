@@ -1,7 +1,7 @@
-// The tab controller's settings: preferences, customer data, communication settings, language
-// and role, and the automatic scan.
+// The tab controller's settings slots, each handed to the settings dialogs, the role, and the
+// wiring of the automatic scan.
 #include "commsettings.h"
-#include "customerdatadialog.h"
+#include "currentunitpresenter.h"
 #include "filesetkeeper.h"
 #include "oscilloscopewidget.h"
 #include "parameters.h"
@@ -10,6 +10,7 @@
 #include "prompter.h"
 #include "scancontroller.h"
 #include "settingsbinder.h"
+#include "settingsdialogs.h"
 #include "tabwidget.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
@@ -22,61 +23,42 @@
 
 void TabWidget::vxUISlotPreferencesSelected()
 {
-    m_preferences->open();
+    m_dialogs->openPreferences();
 }
 
 void TabWidget::vxUISlotPrefOkClicked()
 {
-    m_preferences->storeIn(m_settings->record());
-    m_settings->options().blockReads = m_preferences->getBlockReads();
-    m_settings->saveOptions();
+    m_dialogs->preferencesAccepted();
 }
 
 void TabWidget::vxUISlotCustomerDataSelected()
 {
-    auto *dialog = new CustomerDataDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("customerDataDialog"));
-    const auto &customer = m_settings->record().customer;
-    dialog->setTexts(QStringList(customer.begin(), customer.end()));
-    connect(dialog, &CustomerDataDialog::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        // Kept in the settings file and written into every parameter set file and printout.
-        const QStringList texts = dialog->texts();
-        auto &kept = m_settings->record().customer;
-        for (int i = 0; i < int(kept.size()); ++i)
-            kept[size_t(i)] = texts.value(i);
-        m_params->setCustomerData(texts);
-    });
-    dialog->open();
+    m_dialogs->openCustomerData();
 }
 
 void TabWidget::vxUISlotCommSettingsSelected()
 {
-    m_commSettings->open();
+    m_dialogs->openCommSettings();
 }
 
 void TabWidget::vxUISlotCommOkClicked()
 {
-    m_commSettings->storeIn(m_settings->record());
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (VxCommModbusMaster *master : m_registry->commModList(i))
-            m_settings->configureMaster(master);
+    m_dialogs->commSettingsAccepted();
 }
 
 void TabWidget::vxUILanIndexChanged(int index)
 {
-    m_settings->record().language = uint(index);
-    m_params->setLanguage(uint(index));
-    // Every open tree, of a unit or of a set opened from a file, reads its texts from its own
-    // device description file.
-    QList<TreeModel *> models = m_fileSets->sets();
-    for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        for (int n = 0; n < m_registry->count(i); ++n)
-            models.append(m_registry->record(i, n)->model);
-    for (TreeModel *model : models)
-        if (model)
-            model->changelang(model->deviceFileName(), uint(index));
+    m_dialogs->changeLanguage(index);
+}
+
+CommSettings *TabWidget::commSettingsDialog() const
+{
+    return m_dialogs->commSettings();
+}
+
+Preferences *TabWidget::preferencesDialog() const
+{
+    return m_dialogs->preferences();
 }
 
 void TabWidget::setUserRole(int roleIndex)
@@ -129,22 +111,21 @@ void TabWidget::vxAllConnectedUnitsInfo()
 void TabWidget::vxUISlotAutoScanChangeUnitName()
 {
     for (int i = 0; i < UnitRegistry::InterfaceCount; ++i)
-        refreshTree(i);
+        m_presenter->refreshTree(i);
 }
 
 void TabWidget::wireSettingsAndScan()
 {
-    m_commSettings = new CommSettings(m_prompter, this);
-    m_preferences = new Preferences(this);
-    m_commSettings->setWindowFlag(Qt::Window);
-    m_preferences->setWindowFlag(Qt::Window);
-    connect(m_commSettings, &CommSettings::vxUISigCommOkClicked, this, &TabWidget::vxUISlotCommOkClicked);
-    connect(m_preferences, &Preferences::vxUISigPrefOkClicked, this, &TabWidget::vxUISlotPrefOkClicked);
-    connect(this, &TabWidget::langTranslation, m_commSettings, &CommSettings::onLangTranslation);
-    connect(this, &TabWidget::langTranslation, m_preferences, &Preferences::onLangTranslation);
-    m_commSettings->loadFrom(m_settings->record());
-    m_preferences->loadFrom(m_settings->record());
-    m_preferences->setBlockReads(m_settings->options().blockReads);
+    SettingsDialogs::Context dialogs;
+    dialogs.prompter = &m_prompter;
+    dialogs.parent = this;
+    dialogs.settings = m_settings.get();
+    dialogs.registry = m_registry.get();
+    dialogs.params = m_params;
+    dialogs.fileSets = m_fileSets;
+    m_dialogs = new SettingsDialogs(dialogs, this);
+    connect(this, &TabWidget::langTranslation, m_dialogs->commSettings(), &CommSettings::onLangTranslation);
+    connect(this, &TabWidget::langTranslation, m_dialogs->preferences(), &Preferences::onLangTranslation);
 
     ScanController::Context ctx;
     ctx.prompter = &m_prompter;

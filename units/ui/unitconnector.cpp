@@ -6,7 +6,6 @@
 #include "prompter.h"
 #include "settingsbinder.h"
 #include "signalcatalogue.h"
-#include "signaldecoding.h"
 #include "threadsupervisor.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -231,7 +230,7 @@ bool UnitConnector::accept(std::unique_ptr<UnitRecord> record, const QString &de
     const SignalCatalogue catalogue
         = SignalCatalogueReader::readFile(file, m_ctx.settings->record().language);
     record->activeTripRegister = catalogue.activeTripRegister();
-    record->tripMessages = catalogue.tripMessages;
+    record->trips = catalogue.trips;
     const int iface = UnitRegistry::interfaceIndex(F::at(entry, F::Interface));
     UnitRecord *accepted = reg.append(std::move(record));
     log(accepted->entry, tr("success"), tr("device link established"));
@@ -356,7 +355,7 @@ bool UnitConnector::removeUnit(const QStringList &entry, bool cleanUp)
     if (!record)
         return false;
     if (!cleanUp && F::at(record->entry, F::State) == F::connected()
-        && !m_ctx.control->offerControlSource(m_ctx.parent, { record->entry }))
+        && !m_ctx.control->offerControlSource({ record->entry }))
         return false;
 
     emit unitAboutToBeRemoved(record);
@@ -489,11 +488,9 @@ void UnitConnector::activeFaultRead(UnitRecord *record, int code)
         return;
     const QString row = code > 0
         ? LinkInformation::row(record->entry, tr("failure"),
-            tr("drive trip: %1").arg(SignalDecoding::faultText(code, record->tripMessages)),
-            LinkInformation::kindError())
+            tr("drive trip: %1").arg(record->trips.faultText(code)), LinkInformation::kindError())
         : LinkInformation::row(record->entry, tr("success"),
-            tr("drive trip cleared: %1").arg(SignalDecoding::faultText(before, record->tripMessages)),
-            LinkInformation::kindError());
+            tr("drive trip cleared: %1").arg(record->trips.faultText(before)), LinkInformation::kindError());
     emit alertRow(row);
     emit alertNotifcation(tr("alert message") + QStringLiteral(" : ") + row);
 }

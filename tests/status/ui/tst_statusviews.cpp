@@ -2,6 +2,7 @@
 #include "alarms.h"
 #include "faultlogger.h"
 #include "status.h"
+#include "statuspages.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "tripdecoding.h"
@@ -99,7 +100,7 @@ void TstStatusViews::expansionSurvivesSwitchingUnits()
     auto b = makeModel();
     FaultLogger view;
     view.vxUIGetTreeModel(entry("RVN A (1)"), a.get());
-    const QModelIndex tripRow = a->index(TripDecoding::TriplogRow, 0);
+    const QModelIndex tripRow = a->index(StatusPages::TriplogRow, 0);
     // Nothing remembered yet: the trip row opens down to the newest trip.
     const QModelIndex newest = a->indexOf(TripDecoding::tripGroups(*a).first());
     QVERIFY(view.treeView()->isExpanded(tripRow) && view.treeView()->isExpanded(newest));
@@ -116,7 +117,7 @@ void TstStatusViews::expansionSurvivesSwitchingUnits()
     // No model: expansion reports are ignored.
     auto c = makeModel();
     FaultLogger empty;
-    empty.UpdateExpandedTreeState(c->index(TripDecoding::TriplogRow, 0));
+    empty.UpdateExpandedTreeState(c->index(StatusPages::TriplogRow, 0));
     QVERIFY(!c->hasExpandState(FaultLogger::ExpansionView));
 }
 
