@@ -5,10 +5,10 @@
 #include "osclegendtable.h"
 #include "oscplotarea.h"
 #include "oscsignallists.h"
+#include "osctriggerdialogs.h"
 #include "oscunitdev.h"
 #include "prompter.h"
 #include "recordingcontroller.h"
-#include "triggersettings.h"
 #include "unitentryfields.h"
 
 #include <QColorDialog>
@@ -81,6 +81,7 @@ void OscilloscopeWidget::buildForm()
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     m_lists = new OscSignalLists(*m_traces, left);
+    m_triggers = new OscTriggerDialogs(m_prompter, this, [this](int iface) { return devicesOf(iface); });
     leftLayout->addWidget(m_lists, 1);
     auto *fileRow = new QHBoxLayout;
     m_load = new QPushButton(left);
@@ -127,6 +128,11 @@ void OscilloscopeWidget::connectControls()
         m_plots->replot();
     });
     connect(m_legend, &OscLegendTable::colourRequested, this, &OscilloscopeWidget::onColourRequested);
+    connect(m_triggers, &OscTriggerDialogs::statusChanged, this,
+        &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
+    connect(this, &OscilloscopeWidget::langTranslation, m_triggers, &OscTriggerDialogs::langTranslation);
+    connect(m_triggers, &OscTriggerDialogs::bringAppToForeGround, this,
+        &OscilloscopeWidget::bringAppToForeGround);
     connect(m_plots, &OscPlotArea::zoomChanged, this, &OscilloscopeWidget::updateZoomControls);
     connect(m_plots, &OscPlotArea::followingStopped, this, [this] {
         if (isRecording() && !m_paused)

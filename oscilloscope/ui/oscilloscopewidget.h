@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <memory>
 
 class ConditionalTrigger;
 class EditFavorites;
@@ -18,6 +17,7 @@ class OscLegendTable;
 class OscPlotArea;
 class OscPrintGui;
 class OscSignalLists;
+class OscTriggerDialogs;
 class OscUnitDev;
 class OsciSettings;
 class Prompter;
@@ -182,9 +182,7 @@ private:
     QPushButton *m_print = nullptr;
     QPlainTextEdit *m_comment = nullptr;
 
-    TriggerSettings *m_triggerDialog = nullptr;
-    LevelTrigger *m_levelDialog = nullptr;
-    ConditionalTrigger *m_conditionalDialog = nullptr;
+    OscTriggerDialogs *m_triggers = nullptr;
     OsciSettings *m_settingsDialog = nullptr;
     OscPrintGui *m_printDialog = nullptr;
     EditFavorites *m_favDialog = nullptr;
@@ -197,8 +195,6 @@ private:
     QList<OscUnitChoice> m_unitChoices;
     QList<QPointer<OscUnitDev>> m_choicesGiven;
     std::function<QColor(const QColor &)> m_pickColour;
-    QPointer<OscUnitDev> m_triggerDevice;
-    std::unique_ptr<TriggerSetup> m_triggerSetup;
     bool m_triggerInProgress = false;
     bool m_paused = false;
     bool m_stopAsked = false; // the record button stopped the recording: ask to save at its end

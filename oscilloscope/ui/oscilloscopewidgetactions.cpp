@@ -1,8 +1,6 @@
 // The oscilloscope view's commands: recording and files, the time window, triggers, the look,
 // favourites and printing.
-#include "conditionaltrigger.h"
 #include "editfavorites.h"
-#include "leveltrigger.h"
 #include "osccontrolbar.h"
 #include "oscilloscopewidget.h"
 #include "oscisettings.h"
@@ -11,6 +9,7 @@
 #include "oscprintgui.h"
 #include "oscprintout.h"
 #include "oscsignallists.h"
+#include "osctriggerdialogs.h"
 #include "oscunitdev.h"
 #include "prompter.h"
 #include "recordingcontroller.h"
@@ -53,15 +52,15 @@ void OscilloscopeWidget::startRecording()
         m_loaded = Recording();
         m_lists->fillFileList(m_loaded);
     }
-    if (m_triggerSetup && m_triggerSetup->kind != TriggerSetup::NoTrigger && m_triggerDevice)
-        m_recording->applyTrigger(m_triggerDevice, *m_triggerSetup);
+    if (m_triggers->isArmed())
+        m_recording->applyTrigger(m_triggers->device(), m_triggers->setup());
     m_traces->forgetDrawnSamples();
     m_traces->clearForLive();
     if (!m_recording->startRecording()) {
         m_prompter.information(this, tr("Information"), tr("No unit is connected to record from"));
         return;
     }
-    if (m_triggerSetup && m_triggerSetup->kind != TriggerSetup::NoTrigger && m_triggerDevice)
+    if (m_triggers->isArmed())
         vxUISlotChangeTriggerstatus(OscControlBar::Waiting);
     m_paused = false;
     m_plots->setPaused(false);
@@ -309,8 +308,7 @@ void OscilloscopeWidget::vxUISlotAlertTriggerstop()
 
 void OscilloscopeWidget::setTrigger(OscUnitDev *device, const TriggerSetup &setup)
 {
-    m_triggerDevice = device;
-    m_triggerSetup = std::make_unique<TriggerSetup>(setup);
+    m_triggers->setTrigger(device, setup);
 }
 
 void OscilloscopeWidget::vxUISlotTriggerBtnClicked()
@@ -321,58 +319,17 @@ void OscilloscopeWidget::vxUISlotTriggerBtnClicked()
 
 TriggerSettings *OscilloscopeWidget::triggerSettings()
 {
-    if (!m_triggerDialog) {
-        m_triggerDialog = new TriggerSettings(this);
-        connect(m_triggerDialog, &TriggerSettings::vxUISigNoTrigger, this, [this](int) {
-            TriggerSetup none;
-            setTrigger(nullptr, none);
-            vxUISlotChangeTriggerstatus(OscControlBar::NotActive);
-        });
-        connect(m_triggerDialog, &TriggerSettings::levelTriggerChosen, this, [this] {
-            levelTrigger()->setUnitSource([this](int iface) { return devicesOf(iface); });
-            levelTrigger()->show();
-        });
-        connect(m_triggerDialog, &TriggerSettings::conditionalTriggerChosen, this, [this] {
-            conditionalTrigger()->setUnitSource([this](int iface) { return devicesOf(iface); });
-            conditionalTrigger()->show();
-        });
-        connect(
-            this, &OscilloscopeWidget::langTranslation, m_triggerDialog, &TriggerSettings::onLangTranslation);
-        connect(m_triggerDialog, &TriggerSettings::bringAppToForeGround, this,
-            &OscilloscopeWidget::bringAppToForeGround);
-    }
-    return m_triggerDialog;
+    return m_triggers->settings();
 }
 
 LevelTrigger *OscilloscopeWidget::levelTrigger()
 {
-    if (!m_levelDialog) {
-        m_levelDialog = new LevelTrigger(m_prompter, this);
-        connect(m_levelDialog, &LevelTrigger::vxUISigChangeTriggerstatus, this,
-            &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
-        connect(m_levelDialog, &LevelTrigger::confirmed, this,
-            [this] { setTrigger(m_levelDialog->device(), m_levelDialog->setup()); });
-        connect(this, &OscilloscopeWidget::langTranslation, m_levelDialog, &LevelTrigger::onLangTranslation);
-        connect(m_levelDialog, &LevelTrigger::bringAppToForeGround, this,
-            &OscilloscopeWidget::bringAppToForeGround);
-    }
-    return m_levelDialog;
+    return m_triggers->level();
 }
 
 ConditionalTrigger *OscilloscopeWidget::conditionalTrigger()
 {
-    if (!m_conditionalDialog) {
-        m_conditionalDialog = new ConditionalTrigger(m_prompter, this);
-        connect(m_conditionalDialog, &ConditionalTrigger::vxUISigChangeTriggerstatus, this,
-            &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
-        connect(m_conditionalDialog, &ConditionalTrigger::confirmed, this,
-            [this] { setTrigger(m_conditionalDialog->device(), m_conditionalDialog->setup()); });
-        connect(this, &OscilloscopeWidget::langTranslation, m_conditionalDialog,
-            &ConditionalTrigger::onLangTranslation);
-        connect(m_conditionalDialog, &ConditionalTrigger::bringAppToForeGround, this,
-            &OscilloscopeWidget::bringAppToForeGround);
-    }
-    return m_conditionalDialog;
+    return m_triggers->conditional();
 }
 
 // ---- Look, settings file ----
