@@ -126,7 +126,7 @@ void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeo
             window.resize(1280, 800);
         }
         OscilloscopeWidget *view = tabs ? tabs->oscilloscope() : nullptr;
-        OscUnitDev *device = tabs ? tabs->oscDeviceKeeper()->devices().value(0) : nullptr;
+        OscUnitDev *device = tabs ? tabs->oscDeviceKeeper()->recording().devices().value(0) : nullptr;
         if (!view || !device) {
             std::fprintf(stderr, "tarvolink: no unit for the oscilloscope picture\n");
             QCoreApplication::exit(1);

@@ -1,6 +1,6 @@
 #include "importfilethread.h"
 
-#include "oscunitdev.h"
+#include "acquisitionsink.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -120,8 +120,8 @@ void importfileThread::threadStart()
         restartPending.store(true);
         return;
     }
-    if (oscDevice)
-        oscDevice->startRecording();
+    if (acquisitionSink)
+        acquisitionSink->startRecording();
     stopFlag.store(false);
     finishedFlag.store(false);
     operation = OscAcquisition;
@@ -135,16 +135,16 @@ void importfileThread::restartIfPending()
     // finished() comes just before the thread's very end.
     wait();
     // What the ended acquisition added after the new recording was cleared is not part of it.
-    if (oscDevice)
-        oscDevice->clearSamples();
+    if (acquisitionSink)
+        acquisitionSink->clearSamples();
     threadStart();
 }
 
 void importfileThread::Clear()
 {
     qDebug() << "importfileThread::Clear()";
-    if (oscDevice)
-        oscDevice->clearSamples();
+    if (acquisitionSink)
+        acquisitionSink->clearSamples();
 }
 
 void importfileThread::CancelbtnSlotClicked()
@@ -251,7 +251,7 @@ void importfileThread::run()
         outcome = WorkerOps::oprStatusUpdate(ctx);
         break;
     case OscAcquisition:
-        outcome = WorkerOps::acquire(ctx, oscDevice, [this] { return intervalMs.load(); });
+        outcome = WorkerOps::acquire(ctx, acquisitionSink, [this] { return intervalMs.load(); });
         break;
     case ControlUpdate:
         outcome = WorkerOps::controlUpdate(ctx, controlPanel, controlSink);

@@ -9,7 +9,7 @@
 #include <QWaitCondition>
 #include <atomic>
 
-class OscUnitDev;
+class AcquisitionSink;
 class QModelIndex;
 class vxCommDeviceStatus;
 
@@ -123,9 +123,8 @@ public:
     // Status update: the register of the drive's active trip (0: not read).
     void setActiveTripRegister(int number) { activeTripRegister = number; }
 
-    // The unit's oscilloscope device for the acquisition (not owned; must outlive the run).
-    void setOscDevice(OscUnitDev *device) { oscDevice = device; }
-    OscUnitDev *getOscDevice() const { return oscDevice; }
+    // Where the acquisition's samples go (not owned; must outlive the run).
+    void setAcquisitionSink(AcquisitionSink *sink) { acquisitionSink = sink; }
     bool getStopFlag() const { return stopFlag.load(); }
     ulong getInterval() const { return ulong(intervalMs.load()); }
     VxCommModbusMaster *getCommModule() const { return commMod; }
@@ -229,7 +228,7 @@ private:
     QMutex scanLock; // the result is taken by the owner after the thread reported it
     QList<ScanOps::FoundUnit> scanResult;
 
-    OscUnitDev *oscDevice = nullptr; // not owned
+    AcquisitionSink *acquisitionSink = nullptr; // not owned
     std::atomic<bool> stopFlag { false };
     std::atomic<int> intervalMs { 250 };
     std::atomic<bool> runFlag { false };

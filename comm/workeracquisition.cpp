@@ -1,5 +1,6 @@
 // The oscilloscope acquisition of the unit worker.
-#include "oscunitdev.h"
+#include "acquisitionsink.h"
+#include "devicefiles.h"
 #include "vxcommreply.h"
 #include "workerfailure.h"
 #include "workeroperations.h"
@@ -13,22 +14,22 @@ int acquisitionWait(int intervalMs, qint64 elapsedMs)
     return intervalMs > elapsedMs ? int(intervalMs - elapsedMs) : AcquisitionMinGapMs;
 }
 
-bool acquisitionCycle(Context &ctx, OscUnitDev *device)
+bool acquisitionCycle(Context &ctx, AcquisitionSink *sink)
 {
-    if (!ctx.master || !device)
+    if (!ctx.master || !sink)
         return false;
     QElapsedTimer timer;
     timer.start();
-    const QVector<quint16> addresses = device->blockAddresses();
-    const QVector<quint16> counts = device->blockCounts();
+    const QVector<quint16> addresses = sink->blockAddresses();
+    const QVector<quint16> counts = sink->blockCounts();
     QByteArray bytes;
-    bytes.reserve(2 * device->signalCount());
+    bytes.reserve(2 * sink->signalCount());
     bool valid = false;
     quint8 reply[1024] = {};
     for (int i = 0; i < addresses.size() && i < counts.size(); ++i) {
         int code = 0;
         const int count = counts.at(i);
-        const int type = SignalDecoding::tableType(addresses.at(i));
+        const int type = DeviceFiles::tableTypeOf(addresses.at(i));
         const Exchange outcome = exchange(ctx, type, addresses.at(i), 0, count, 0, nullptr, reply, &code);
         // Reply: unit, function, byte count, data; a block that does not come back whole makes
         // the cycle invalid, as any other read would be.
@@ -42,25 +43,25 @@ bool acquisitionCycle(Context &ctx, OscUnitDev *device)
     }
     if (isRemoved(ctx))
         return false;
-    if (bytes.size() / 2 != device->signalCount() || bytes.size() % 2)
+    if (bytes.size() / 2 != sink->signalCount() || bytes.size() % 2)
         valid = false;
-    device->addSample(bytes, valid);
-    device->setLastCycleTime(int(timer.elapsed()));
+    sink->addSample(bytes, valid);
+    sink->setLastCycleTime(int(timer.elapsed()));
     return valid;
 }
 
-Result acquire(Context &ctx, OscUnitDev *device, const std::function<int()> &interval)
+Result acquire(Context &ctx, AcquisitionSink *sink, const std::function<int()> &interval)
 {
-    if (!ctx.master || !device)
+    if (!ctx.master || !sink)
         return Failed;
     while (isRunning(ctx) && !isRemoved(ctx)) {
         QElapsedTimer timer;
         timer.start();
-        acquisitionCycle(ctx, device);
+        acquisitionCycle(ctx, sink);
         if (!isRunning(ctx) || isRemoved(ctx))
             break;
         // A timed wait on the worker's wait condition: a stop ends it at once.
-        pauseFor(ctx, acquisitionWait(interval ? interval() : device->interval(), timer.elapsed()));
+        pauseFor(ctx, acquisitionWait(interval ? interval() : sink->interval(), timer.elapsed()));
     }
     return isRemoved(ctx) ? Removed : Completed;
 }

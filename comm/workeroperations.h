@@ -9,7 +9,7 @@
 #include <QVector>
 #include <functional>
 
-class OscUnitDev;
+class AcquisitionSink;
 class TreeItem;
 class VxCommModbusMaster;
 
@@ -141,11 +141,11 @@ constexpr int AcquisitionMinGapMs = 20;
 // The pause after a cycle of elapsedMs: interval - elapsed, or the minimum gap.
 int acquisitionWait(int intervalMs, qint64 elapsedMs);
 // One cycle: reads every signal block of the device (one exchange each, table type from the
-// block's start register) and hands the words to the device. False when the cycle was invalid
+// block's start register) and hands the words to the sink. False when the cycle was invalid
 // (a failed exchange, or a reply shorter than its block); nothing is handed over once removed().
-bool acquisitionCycle(Context &ctx, OscUnitDev *device);
+bool acquisitionCycle(Context &ctx, AcquisitionSink *sink);
 // Runs cycles while running(), pausing through ctx.pause; interval() is read before each pause.
-Result acquire(Context &ctx, OscUnitDev *device, const std::function<int()> &interval);
+Result acquire(Context &ctx, AcquisitionSink *sink, const std::function<int()> &interval);
 
 // 3 to 8: the control panel's commands, one value written to the registers the unit's
 // "[CONTROL PANEL]" section names.

@@ -41,6 +41,12 @@ inline QLatin1String interfaceAt(int position)
 {
     return position <= 0 ? rs232() : position == 1 ? rs485() : tcpIp();
 }
+// The number of bus interfaces, and the position of an interface name (-1: not a bus interface).
+constexpr int InterfaceCount = 3;
+inline int interfacePosition(const QString &name)
+{
+    return name == rs232() ? 0 : name == rs485() ? 1 : name == tcpIp() ? 2 : -1;
+}
 // Not a bus interface: marks the entry of a parameter set opened from file, so the details panel
 // and the controller can tell it from a unit on a link.
 inline QLatin1String file()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisitionsink.h"
 #include "osctrigger.h"
 #include "signalcatalogue.h"
 #include "signaldecoding.h"
@@ -17,13 +18,14 @@
 class QTextStream;
 
 // The oscilloscope device of one unit: its signal catalogue, the sample store, the decoding of
-// the raw words, the trigger and the writing of samples into recording files.
+// the raw words, the trigger and the writing of samples into recording files. It is the sink of
+// the unit's acquisition worker.
 //
 // The object lives in the user-interface thread; addSample() runs on the acquisition worker's
 // thread while the view reads and saves the store, so every access to the store takes m_lock.
 // The store keeps each sample as its raw 16-bit words (decoded when read) and its time in
 // milliseconds: a day of recording at 250 ms stays small, and the texts are made when needed.
-class OscUnitDev : public QObject
+class OscUnitDev : public QObject, public AcquisitionSink
 {
     Q_OBJECT
 public:
@@ -49,9 +51,9 @@ public:
     bool catalogueValid() const { return m_catalogue.valid; }
     // The device description file has a recording section, and it is faulty.
     bool catalogueFaulty() const { return m_catalogue.present && !m_catalogue.valid; }
-    QVector<quint16> blockAddresses() const;
-    QVector<quint16> blockCounts() const;
-    int signalCount() const;
+    QVector<quint16> blockAddresses() const override;
+    QVector<quint16> blockCounts() const override;
+    int signalCount() const override;
     QStringList signalNames() const;
     QList<QStringList> signalRows() const;
     SignalDecoding::Format signalFormat(int signal) const;
@@ -61,15 +63,15 @@ public:
     qint64 nowMs() const { return m_clock ? m_clock() : QDateTime::currentMSecsSinceEpoch(); }
 
     // One cycle's bytes (big-endian words in catalogue order) from the worker's thread.
-    void addSample(const QByteArray &bytes, bool valid);
-    void setLastCycleTime(int msecs) { m_lastCycleMs.store(msecs); }
+    void addSample(const QByteArray &bytes, bool valid) override;
+    void setLastCycleTime(int msecs) override { m_lastCycleMs.store(msecs); }
     int lastCycleTime() const { return m_lastCycleMs.load(); }
-    int interval() const { return m_intervalMs.load(); }
+    int interval() const override { return m_intervalMs.load(); }
 
     // Start of acquisition: trigger and recording state reset, the temporary files deleted.
-    void startRecording();
+    void startRecording() override;
     // Empties the store (Clear() of the worker).
-    void clearSamples();
+    void clearSamples() override;
     // The trigger for the next recording (user-interface thread, before the worker starts).
     void applyTrigger(const TriggerSetup &settings);
     void stopTrigger();

@@ -9,13 +9,7 @@ namespace F = UnitEntryField;
 
 int UnitRegistry::interfaceIndex(const QString &name)
 {
-    if (name == F::rs232())
-        return RS232;
-    if (name == F::rs485())
-        return RS485;
-    if (name == F::tcpIp())
-        return TCPIP;
-    return -1;
+    return F::interfacePosition(name);
 }
 
 QString UnitRegistry::interfaceName(int iface)

@@ -1,86 +1,61 @@
 #pragma once
 
-#include "graphentries.h"
+#include "osctraceset.h"
 #include "recfilereader.h"
 #include "settingsrecord.h"
 
-#include <QColor>
-#include <QHash>
-#include <QModelIndex>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <memory>
 
 class ConditionalTrigger;
 class EditFavorites;
 class LevelTrigger;
-class OscDeviceKeeper;
+class OscControlBar;
+class OscLegendTable;
 class OscPlotArea;
 class OscPrintGui;
+class OscSignalLists;
+class OscTriggerDialogs;
 class OscUnitDev;
 class OsciSettings;
 class Prompter;
-class QCPGraph;
-class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPagedPaintDevice;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QSlider;
-class QTabWidget;
-class QTableWidget;
 class QTreeWidget;
-class QTreeWidgetItem;
+class RecordingController;
 class TriggerSettings;
 struct TriggerSetup;
 
 // The oscilloscope tab: signal selection per interface and unit, recording (start, pause, stop,
 // save), loaded recordings, the two plots with their legend table, triggers, settings and
 // favourites. Samples reach it only by the devices' queued signal; it reads a device's store
-// through the device's locked accessors.
+// through the device's locked accessors. The recording itself runs in the recording controller;
+// the parts of the tab are classes of their own, and this one wires them and carries out the
+// commands.
 class OscilloscopeWidget : public QWidget
 {
     Q_OBJECT
 public:
-    enum ListPage { RS232Page = 0, RS485Page, TCPIPPage, FilePage, FavoritesPage };
-    enum LegendColumn { AutoScaleColumn = 0, NameColumn, ValueColumn, UnitColumn, MinColumn, MaxColumn };
-    // Trigger status texts by number.
-    enum TriggerStatus { Configured = 0, NotActive = 1, Waiting = 2, Running = 3, Completed = 4 };
+    using Trace = OscTrace;
 
-    OscilloscopeWidget(Prompter &prompter, OscDeviceKeeper *keeper, QWidget *parent = nullptr);
+    OscilloscopeWidget(Prompter &prompter, RecordingController *recording, QWidget *parent = nullptr);
     ~OscilloscopeWidget() override;
 
-    // One shown line: a graph entry of a live unit or of a unit of the loaded recording.
-    struct Trace
-    {
-        QPointer<OscUnitDev> device;
-        int fileUnit = -1; // index into the loaded recording's units
-        int number = -1; // graph entry number
-        GraphEntry entry;
-        QCPGraph *graph = nullptr;
-        QString name;
-        QString unit;
-        QColor colour;
-        bool autoScale = false;
-        double min = 0.0;
-        double max = 0.0;
-    };
-
     OscPlotArea *plots() const { return m_plots; }
-    const QList<Trace> &traces() const { return m_traces; }
+    const QList<Trace> &traces() const { return m_traces->traces(); }
     QTreeWidget *unitList(int page) const;
-    QTableWidget *legend() const { return m_legend; }
-    QPushButton *recordButton() const { return m_record; }
-    QPushButton *pauseButton() const { return m_pause; }
-    QPushButton *zoomInButton() const { return m_zoomIn; }
-    QPushButton *zoomOutButton() const { return m_zoomOut; }
-    QSlider *zoomBar() const { return m_zoomBar; }
-    QLineEdit *samplingTimeEdit() const { return m_samplingTime; }
+    OscLegendTable *legend() const { return m_legend; }
+    QPushButton *recordButton() const;
+    QPushButton *pauseButton() const;
+    QPushButton *zoomInButton() const;
+    QPushButton *zoomOutButton() const;
+    QSlider *zoomBar() const;
+    QLineEdit *samplingTimeEdit() const;
     QPlainTextEdit *commentBox() const { return m_comment; }
     QString triggerStatusText() const;
     bool isRecording() const;
@@ -140,7 +115,7 @@ signals:
     void bringAppToForeGround();
 
 public slots:
-    // The unit lists follow the keeper's devices (a unit was accepted or removed).
+    // The unit lists follow the recording controller's devices (a unit was accepted or removed).
     void vxOscRefreshUnits();
     // A new scan: everything shown of live units goes.
     void resetView();
@@ -179,83 +154,39 @@ public slots:
     void onLangTranslation(int language);
 
 private:
-    // The round indicator of the trigger state in a colour.
-    static QPixmap ledPicture(const QColor &colour);
     // A unit seen again gets the signals, ranges and colours it had; closing keeps them.
     void restoreUnitChoices();
     QList<OscUnitChoice> unitChoices() const;
     void buildForm();
+    void connectControls();
     void retranslateUi();
-    QWidget *buildToolRow();
-    void fillUnitList(int iface);
-    void fillFileList();
-    void onEntryToggled(QTreeWidgetItem *item, int column);
+    void fillUnitLists();
     OscUnitDev *deviceByNumber(int runningNumber) const;
-    int traceIndex(const OscUnitDev *device, int fileUnit, int number) const;
-    void syncChecks();
-    void addTrace(Trace trace);
-    void removeTrace(int index);
-    void loadTracePoints(Trace &trace);
-    double traceValue(const Trace &trace, double raw) const;
-    void refreshLegend();
-    void onLegendChanged(int row, int column);
-    void onLegendDoubleClicked(int row, int column);
+    void onColourRequested(int row);
     void stopRecording();
     // The acquisition of a stop has ended: the last samples, then the save question.
     void recordingStopped();
     void startRecording();
     void updateZoomControls();
     void setRecordTexts();
-    void flashTrigger();
-    void clearLiveTraces();
 
     Prompter &m_prompter;
-    QPointer<OscDeviceKeeper> m_keeper;
+    QPointer<RecordingController> m_recording;
     OscPlotArea *m_plots = nullptr;
-    QTabWidget *m_lists = nullptr;
-    QTreeWidget *m_unitLists[5] = {};
-    QComboBox *m_favSet = nullptr;
+    OscTraceSet *m_traces = nullptr;
+    OscSignalLists *m_lists = nullptr;
+    OscControlBar *m_bar = nullptr;
+    OscLegendTable *m_legend = nullptr;
     QPushButton *m_load = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_print = nullptr;
-    QPushButton *m_favButton = nullptr;
-    QPushButton *m_favApply = nullptr;
-    QLabel *m_graphLabel = nullptr;
-    QRadioButton *m_showAnalog = nullptr;
-    QRadioButton *m_showDigital = nullptr;
-    QRadioButton *m_showBoth = nullptr;
-    QLabel *m_zoomLabel = nullptr;
-    QPushButton *m_zoomIn = nullptr;
-    QPushButton *m_zoomOut = nullptr;
-    QSlider *m_zoomBar = nullptr;
-    QPushButton *m_back2 = nullptr;
-    QPushButton *m_back = nullptr;
-    QPushButton *m_forward = nullptr;
-    QPushButton *m_forward2 = nullptr;
-    QLabel *m_samplingLabel = nullptr;
-    QLineEdit *m_samplingTime = nullptr;
-    QLabel *m_msecLabel = nullptr;
-    QLabel *m_slowest = nullptr;
-    QLabel *m_response = nullptr;
-    QLabel *m_recordLabel = nullptr;
-    QPushButton *m_record = nullptr;
-    QPushButton *m_pause = nullptr;
-    QPushButton *m_trigger = nullptr;
-    QLabel *m_triggerLed = nullptr;
-    QLabel *m_triggerStatus = nullptr;
-    QLabel *m_settingsLink = nullptr;
-    QTableWidget *m_legend = nullptr;
     QPlainTextEdit *m_comment = nullptr;
 
-    TriggerSettings *m_triggerDialog = nullptr;
-    LevelTrigger *m_levelDialog = nullptr;
-    ConditionalTrigger *m_conditionalDialog = nullptr;
+    OscTriggerDialogs *m_triggers = nullptr;
     OsciSettings *m_settingsDialog = nullptr;
     OscPrintGui *m_printDialog = nullptr;
     EditFavorites *m_favDialog = nullptr;
 
-    QList<Trace> m_traces;
-    QHash<const OscUnitDev *, int> m_shown; // samples already drawn per device
     Recording m_loaded;
     QString m_loadedPath;
     std::array<FavouriteSet, SettingsRecord::FavouriteSetCount> m_favourites;
@@ -264,17 +195,10 @@ private:
     QList<OscUnitChoice> m_unitChoices;
     QList<QPointer<OscUnitDev>> m_choicesGiven;
     std::function<QColor(const QColor &)> m_pickColour;
-    QPointer<OscUnitDev> m_triggerDevice;
-    std::unique_ptr<TriggerSetup> m_triggerSetup;
-    QTimer m_flash;
-    bool m_flashOn = false;
-    int m_triggerStatusCode = NotActive;
     bool m_triggerInProgress = false;
     bool m_paused = false;
     bool m_stopAsked = false; // the record button stopped the recording: ask to save at its end
     bool m_fileMode = false;
-    bool m_filling = false; // lists and legend being filled: their change signals are ours
     ulong m_interval = 250;
     int m_timeUnit = 0;
-    int m_nextColour = 0;
 };

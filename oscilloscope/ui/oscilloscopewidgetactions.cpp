@@ -1,46 +1,32 @@
 // The oscilloscope view's commands: recording and files, the time window, triggers, the look,
 // favourites and printing.
-#include "apppaths.h"
-#include "conditionaltrigger.h"
 #include "editfavorites.h"
-#include "leveltrigger.h"
-#include "oscdevicekeeper.h"
+#include "osccontrolbar.h"
 #include "oscilloscopewidget.h"
 #include "oscisettings.h"
+#include "osclegendtable.h"
 #include "oscplotarea.h"
 #include "oscprintgui.h"
 #include "oscprintout.h"
+#include "oscsignallists.h"
+#include "osctriggerdialogs.h"
 #include "oscunitdev.h"
 #include "prompter.h"
-#include "safesave.h"
+#include "recordingcontroller.h"
 #include "triggersettings.h"
 #include "unitentryfields.h"
-#include "unitregistry.h"
 
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
-#include <QSplitter>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTreeWidget>
-#include <QVBoxLayout>
-#include <qcustomplot.h>
 #include <utility>
 
 namespace F = UnitEntryField;
@@ -55,41 +41,31 @@ void OscilloscopeWidget::vxUISlotRcrdBtnClicked()
         startRecording();
 }
 
-void OscilloscopeWidget::clearLiveTraces()
-{
-    for (int i = m_traces.size() - 1; i >= 0; --i) {
-        if (m_traces.at(i).fileUnit >= 0)
-            removeTrace(i);
-        else
-            m_plots->setPoints(m_traces.at(i).graph, {}, {});
-    }
-}
-
 void OscilloscopeWidget::startRecording()
 {
-    if (!m_keeper)
+    if (!m_recording)
         return;
     // A loaded recording makes way for the live one.
     if (m_fileMode) {
         m_fileMode = false;
-        clearLiveTraces();
+        m_traces->clearForLive();
         m_loaded = Recording();
-        fillFileList();
+        m_lists->fillFileList(m_loaded);
     }
-    if (m_triggerSetup && m_triggerSetup->kind != TriggerSetup::NoTrigger && m_triggerDevice)
-        m_keeper->applyTrigger(m_triggerDevice, *m_triggerSetup);
-    m_shown.clear();
-    clearLiveTraces();
-    if (!m_keeper->startRecording()) {
+    if (m_triggers->isArmed())
+        m_recording->applyTrigger(m_triggers->device(), m_triggers->setup());
+    m_traces->forgetDrawnSamples();
+    m_traces->clearForLive();
+    if (!m_recording->startRecording()) {
         m_prompter.information(this, tr("Information"), tr("No unit is connected to record from"));
         return;
     }
-    if (m_triggerSetup && m_triggerSetup->kind != TriggerSetup::NoTrigger && m_triggerDevice)
-        vxUISlotChangeTriggerstatus(Waiting);
+    if (m_triggers->isArmed())
+        vxUISlotChangeTriggerstatus(OscControlBar::Waiting);
     m_paused = false;
     m_plots->setPaused(false);
     m_plots->follow(0.0);
-    m_pause->setEnabled(true);
+    pauseButton()->setEnabled(true);
     setRecordTexts();
     emit vxUISigStartOscClicked();
     emit vxUISigRcrdStarted(true);
@@ -108,14 +84,13 @@ void OscilloscopeWidget::stopRecording()
     // The units end their last cycle on their own; the save question follows once they have
     // (recordingStopped), and the record button waits for that.
     m_stopAsked = true;
-    m_record->setEnabled(false);
-    m_keeper->stopRecording();
-    m_flash.stop();
-    m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
+    recordButton()->setEnabled(false);
+    m_recording->stopRecording();
+    m_bar->setTriggerFlashing(false);
     m_triggerInProgress = false;
     m_paused = false;
     m_plots->setPaused(false);
-    m_pause->setEnabled(false);
+    pauseButton()->setEnabled(false);
     setRecordTexts();
     emit vxUISigTimerstopped();
     emit vxUISigRcrdStarted(false);
@@ -124,11 +99,11 @@ void OscilloscopeWidget::stopRecording()
 
 void OscilloscopeWidget::recordingStopped()
 {
-    m_record->setEnabled(true);
-    if (!m_keeper || !std::exchange(m_stopAsked, false))
+    recordButton()->setEnabled(true);
+    if (!m_recording || !std::exchange(m_stopAsked, false))
         return; // a close-down: no questions
     // The last samples of every device, then the save question.
-    for (OscUnitDev *device : m_keeper->devices())
+    for (OscUnitDev *device : m_recording->devices())
         vxOscSendSelectedlistForDisplay(device, {}, {}, device->currentValues());
     const auto answer = m_prompter.question(this, tr("Information"), tr("Do you want to save rec file?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Information);
@@ -141,8 +116,8 @@ void OscilloscopeWidget::recordingStopped()
 void OscilloscopeWidget::SaveRecinTempFile()
 {
     qDebug() << "Automatic save started";
-    if (m_keeper && !m_fileMode)
-        m_keeper->writer().append();
+    if (m_recording && !m_fileMode)
+        m_recording->writer().append();
     qDebug() << "SAVING REC FILE";
 }
 
@@ -153,11 +128,7 @@ void OscilloscopeWidget::vxUISlotPauseBtnClicked()
     m_paused = !m_paused;
     m_plots->setPaused(m_paused);
     if (!m_paused) {
-        double newest = 0.0;
-        for (const Trace &t : qAsConst(m_traces))
-            if (t.device && t.graph->dataCount() > 0)
-                newest = std::max(newest, (t.graph->data()->constEnd() - 1)->key);
-        m_plots->follow(newest);
+        m_plots->follow(m_traces->newestLiveX());
         m_plots->replot();
     }
     setRecordTexts();
@@ -180,16 +151,16 @@ bool OscilloscopeWidget::saveRecording(const QString &path)
     QString error;
     const RecordingWriter::Status status = m_fileMode
         ? RecordingWriter::saveCopy(m_loadedPath, path, m_comment->toPlainText(), &error)
-        : m_keeper ? m_keeper->writer().save(path, m_comment->toPlainText(), &error)
-                   : RecordingWriter::InvalidFilepath;
+        : m_recording ? m_recording->writer().save(path, m_comment->toPlainText(), &error)
+                      : RecordingWriter::InvalidFilepath;
     QGuiApplication::restoreOverrideCursor();
     if (status != RecordingWriter::Written) {
         QString text = error.isEmpty() ? RecordingWriter::message(status) : error;
         // The recording itself is not lost: say where it still is.
-        if (!m_fileMode && m_keeper)
+        if (!m_fileMode && m_recording)
             text += QLatin1Char('\n')
                 + tr("The recording is kept in %1")
-                      .arg(QDir::toNativeSeparators(m_keeper->writer().runningFile()));
+                      .arg(QDir::toNativeSeparators(m_recording->writer().runningFile()));
         m_prompter.information(this, tr("Information"), text);
     }
     return status == RecordingWriter::Written;
@@ -216,14 +187,13 @@ bool OscilloscopeWidget::loadRecording(const QString &path)
         m_prompter.critical(this, RecFileReader::title(status), RecFileReader::message(status));
         return false;
     }
-    for (int i = m_traces.size() - 1; i >= 0; --i)
-        removeTrace(i);
+    m_traces->removeAll();
     m_loaded = recording;
     m_loadedPath = path;
     m_fileMode = true;
     m_comment->setPlainText(m_loaded.comment);
-    fillFileList();
-    m_lists->setCurrentIndex(FilePage);
+    m_lists->fillFileList(m_loaded);
+    m_lists->setCurrentIndex(OscSignalLists::FilePage);
     m_plots->follow(0.0);
     m_plots->replot();
     return true;
@@ -233,14 +203,7 @@ bool OscilloscopeWidget::loadRecording(const QString &path)
 
 void OscilloscopeWidget::updateZoomControls()
 {
-    const int level = m_plots ? m_plots->zoomLevel() : 1;
-    m_zoomIn->setEnabled(level < OscPlotArea::MaxZoom);
-    m_zoomOut->setEnabled(level > 1);
-    int position = 0;
-    while ((1 << position) < level)
-        ++position;
-    const QSignalBlocker block(m_zoomBar);
-    m_zoomBar->setValue(position);
+    m_bar->showZoomLevel(m_plots->zoomLevel(), OscPlotArea::MaxZoom);
 }
 
 void OscilloscopeWidget::vxUISlotZoomInBtnClicked()
@@ -287,33 +250,33 @@ void OscilloscopeWidget::vxUISlotNavigateFourRightSamples()
 
 void OscilloscopeWidget::vxUISlotDisplayAnalogClicked()
 {
-    m_showAnalog->setChecked(true);
+    m_bar->analogButton()->setChecked(true);
     m_plots->setDisplay(OscPlotArea::AnalogOnly);
 }
 
 void OscilloscopeWidget::vxUISlotDisplayDigitalClicked()
 {
-    m_showDigital->setChecked(true);
+    m_bar->digitalButton()->setChecked(true);
     m_plots->setDisplay(OscPlotArea::DigitalOnly);
 }
 
 void OscilloscopeWidget::vxUISlotDisplayDigitalAnalogClicked()
 {
-    m_showBoth->setChecked(true);
+    m_bar->bothButton()->setChecked(true);
     m_plots->setDisplay(OscPlotArea::AnalogAndDigital);
 }
 
 void OscilloscopeWidget::vxUISlotTimeEntered()
 {
     bool ok = false;
-    const int msecs = m_samplingTime->text().trimmed().toInt(&ok);
+    const int msecs = samplingTimeEdit()->text().trimmed().toInt(&ok);
     if (!ok || msecs <= 9) {
-        m_samplingTime->setText(QString::number(m_interval));
+        samplingTimeEdit()->setText(QString::number(m_interval));
         return;
     }
     m_interval = ulong(msecs);
-    if (m_keeper)
-        m_keeper->setInterval(m_interval);
+    if (m_recording)
+        m_recording->setInterval(m_interval);
     emit vxUISigSetThreadInterval(m_interval);
 }
 
@@ -321,42 +284,31 @@ void OscilloscopeWidget::vxUISlotTimeEntered()
 
 QString OscilloscopeWidget::triggerStatusText() const
 {
-    return m_triggerStatus->text();
+    return m_bar->triggerStatusText();
 }
 
 void OscilloscopeWidget::vxUISlotChangeTriggerstatus(int status)
 {
-    static const char *const texts[] = { QT_TR_NOOP("Configured"), QT_TR_NOOP("Not Active"),
-        QT_TR_NOOP("Waiting..."), QT_TR_NOOP("Running..."), QT_TR_NOOP("Completed") };
-    m_triggerStatusCode = status >= Configured && status <= Completed ? status : NotActive;
-    m_triggerStatus->setText(tr(texts[m_triggerStatusCode]));
+    m_bar->setTriggerStatus(status);
 }
 
 void OscilloscopeWidget::vxUISlotAlertTriggerstart()
 {
     m_triggerInProgress = true;
-    m_flash.start();
-    vxUISlotChangeTriggerstatus(Running);
+    m_bar->setTriggerFlashing(true);
+    vxUISlotChangeTriggerstatus(OscControlBar::Running);
 }
 
 void OscilloscopeWidget::vxUISlotAlertTriggerstop()
 {
-    m_flash.stop();
-    m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
-    vxUISlotChangeTriggerstatus(m_triggerInProgress ? Completed : Configured);
+    m_bar->setTriggerFlashing(false);
+    vxUISlotChangeTriggerstatus(m_triggerInProgress ? OscControlBar::Completed : OscControlBar::Configured);
     m_triggerInProgress = false;
-}
-
-void OscilloscopeWidget::flashTrigger()
-{
-    m_flashOn = !m_flashOn;
-    m_triggerLed->setPixmap(ledPicture(m_flashOn ? Qt::red : Qt::lightGray));
 }
 
 void OscilloscopeWidget::setTrigger(OscUnitDev *device, const TriggerSetup &setup)
 {
-    m_triggerDevice = device;
-    m_triggerSetup = std::make_unique<TriggerSetup>(setup);
+    m_triggers->setTrigger(device, setup);
 }
 
 void OscilloscopeWidget::vxUISlotTriggerBtnClicked()
@@ -367,58 +319,17 @@ void OscilloscopeWidget::vxUISlotTriggerBtnClicked()
 
 TriggerSettings *OscilloscopeWidget::triggerSettings()
 {
-    if (!m_triggerDialog) {
-        m_triggerDialog = new TriggerSettings(this);
-        connect(m_triggerDialog, &TriggerSettings::vxUISigNoTrigger, this, [this](int) {
-            TriggerSetup none;
-            setTrigger(nullptr, none);
-            vxUISlotChangeTriggerstatus(NotActive);
-        });
-        connect(m_triggerDialog, &TriggerSettings::levelTriggerChosen, this, [this] {
-            levelTrigger()->setUnitSource([this](int iface) { return devicesOf(iface); });
-            levelTrigger()->show();
-        });
-        connect(m_triggerDialog, &TriggerSettings::conditionalTriggerChosen, this, [this] {
-            conditionalTrigger()->setUnitSource([this](int iface) { return devicesOf(iface); });
-            conditionalTrigger()->show();
-        });
-        connect(
-            this, &OscilloscopeWidget::langTranslation, m_triggerDialog, &TriggerSettings::onLangTranslation);
-        connect(m_triggerDialog, &TriggerSettings::bringAppToForeGround, this,
-            &OscilloscopeWidget::bringAppToForeGround);
-    }
-    return m_triggerDialog;
+    return m_triggers->settings();
 }
 
 LevelTrigger *OscilloscopeWidget::levelTrigger()
 {
-    if (!m_levelDialog) {
-        m_levelDialog = new LevelTrigger(m_prompter, this);
-        connect(m_levelDialog, &LevelTrigger::vxUISigChangeTriggerstatus, this,
-            &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
-        connect(m_levelDialog, &LevelTrigger::confirmed, this,
-            [this] { setTrigger(m_levelDialog->device(), m_levelDialog->setup()); });
-        connect(this, &OscilloscopeWidget::langTranslation, m_levelDialog, &LevelTrigger::onLangTranslation);
-        connect(m_levelDialog, &LevelTrigger::bringAppToForeGround, this,
-            &OscilloscopeWidget::bringAppToForeGround);
-    }
-    return m_levelDialog;
+    return m_triggers->level();
 }
 
 ConditionalTrigger *OscilloscopeWidget::conditionalTrigger()
 {
-    if (!m_conditionalDialog) {
-        m_conditionalDialog = new ConditionalTrigger(m_prompter, this);
-        connect(m_conditionalDialog, &ConditionalTrigger::vxUISigChangeTriggerstatus, this,
-            &OscilloscopeWidget::vxUISlotChangeTriggerstatus);
-        connect(m_conditionalDialog, &ConditionalTrigger::confirmed, this,
-            [this] { setTrigger(m_conditionalDialog->device(), m_conditionalDialog->setup()); });
-        connect(this, &OscilloscopeWidget::langTranslation, m_conditionalDialog,
-            &ConditionalTrigger::onLangTranslation);
-        connect(m_conditionalDialog, &ConditionalTrigger::bringAppToForeGround, this,
-            &OscilloscopeWidget::bringAppToForeGround);
-    }
-    return m_conditionalDialog;
+    return m_triggers->conditional();
 }
 
 // ---- Look, settings file ----
@@ -502,7 +413,7 @@ void OscilloscopeWidget::applySettings(const SettingsRecord &record)
         vxUISlotDisplayDigitalClicked();
     else
         vxUISlotDisplayDigitalAnalogClicked();
-    m_samplingTime->setText(QString::number(record.oscSamplingTime));
+    samplingTimeEdit()->setText(QString::number(record.oscSamplingTime));
     vxUISlotTimeEntered();
     m_timeUnit = int(record.oscTimeUnit);
     setFavourites(record.favourites);
@@ -532,22 +443,7 @@ void OscilloscopeWidget::setFavourites(
     const std::array<FavouriteSet, SettingsRecord::FavouriteSetCount> &sets)
 {
     m_favourites = sets;
-    const int current = std::max(0, m_favSet->currentIndex());
-    {
-        const QSignalBlocker block(m_favSet);
-        for (int i = 0; i < SettingsRecord::FavouriteSetCount; ++i) {
-            const QString name = m_favourites[size_t(i)].name.isEmpty()
-                ? QStringLiteral("Set ") + QChar('A' + i)
-                : m_favourites[size_t(i)].name;
-            m_favSet->setItemText(i, name);
-        }
-    }
-    QTreeWidget *tree = m_unitLists[FavoritesPage];
-    tree->clear();
-    for (const FavouriteEntry &e : m_favourites[size_t(current)].entries) {
-        auto *item = new QTreeWidgetItem(tree);
-        item->setText(0, e.text2 + QStringLiteral(" ") + e.text3 + QStringLiteral(": ") + e.text0);
-    }
+    m_lists->showFavourites(m_favourites);
 }
 
 FavouriteEntry OscilloscopeWidget::favouriteOf(const Trace &trace) const
@@ -586,20 +482,16 @@ bool OscilloscopeWidget::applyFavouriteSet(int set)
         return false;
     }
     for (const FavouriteEntry &e : m_favourites[size_t(set)].entries) {
-        const int iface = UnitRegistry::interfaceIndex(e.text2);
+        const int iface = F::interfacePosition(e.text2);
         for (OscUnitDev *device : devicesOf(iface)) {
             if (QString::number(device->unitNumber()) != e.text3)
                 continue;
-            if (selectEntry(device, e.text4.toInt(), true)) {
-                const int index = traceIndex(device, -1, e.text4.toInt());
-                m_traces[index].autoScale = e.flag1;
-                loadTracePoints(m_traces[index]);
-            }
+            if (selectEntry(device, e.text4.toInt(), true))
+                m_traces->setAutoScale(m_traces->indexOf(device, -1, e.text4.toInt()), e.flag1);
         }
     }
-    for (int iface = 0; iface < UnitRegistry::InterfaceCount; ++iface)
-        fillUnitList(iface);
-    refreshLegend();
+    fillUnitLists();
+    m_legend->refresh();
     m_plots->replot();
     emit vxUISigFavOkClicked();
     return true;
@@ -627,7 +519,7 @@ EditFavorites *OscilloscopeWidget::favoritesDialog()
 void OscilloscopeWidget::vxUISlotFavoritesBtnClicked()
 {
     EditFavorites *dialog = favoritesDialog();
-    dialog->setSets(m_favourites, m_favSet->currentIndex());
+    dialog->setSets(m_favourites, m_lists->favouriteSetBox()->currentIndex());
     dialog->setUnits(devicesOf(dialog->mode()));
     dialog->show();
     dialog->raise();
@@ -679,14 +571,4 @@ void OscilloscopeWidget::render(QPagedPaintDevice *device, int what)
 {
     if (!OscPrintout::render(device, what, m_plots, m_legend))
         m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
-}
-
-void OscilloscopeWidget::resetView()
-{
-    for (int i = m_traces.size() - 1; i >= 0; --i)
-        if (m_traces.at(i).fileUnit < 0)
-            removeTrace(i);
-    m_shown.clear();
-    m_plots->clearMarkers();
-    vxOscRefreshUnits();
 }

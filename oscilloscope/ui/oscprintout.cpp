@@ -1,6 +1,6 @@
 #include "oscprintout.h"
 
-#include "oscilloscopewidget.h"
+#include "osclegendtable.h"
 #include "oscplotarea.h"
 #include "oscprintgui.h"
 
@@ -36,8 +36,8 @@ bool render(QPagedPaintDevice *device, int what, OscPlotArea *plots, QTableWidge
     QFont font = painter.font();
     font.setPixelSize(rowHeight * 2 / 3);
     painter.setFont(font);
-    const QList<int> columns { OscilloscopeWidget::NameColumn, OscilloscopeWidget::ValueColumn,
-        OscilloscopeWidget::UnitColumn, OscilloscopeWidget::MinColumn, OscilloscopeWidget::MaxColumn };
+    const QList<int> columns { OscLegendTable::NameColumn, OscLegendTable::ValueColumn,
+        OscLegendTable::UnitColumn, OscLegendTable::MinColumn, OscLegendTable::MaxColumn };
     const int colWidth = page.width() / columns.size();
     int y = rowHeight;
     for (int c = 0; c < columns.size(); ++c)

@@ -1,12 +1,12 @@
 // The signals shown per unit, kept in the settings file between runs. A unit block holds the
 // unit number, its interface and its name; a signal line the signal's name, its graph entry
 // number, the fixed range, the colour and whether the signal is scaled automatically.
-#include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
+#include "osclegendtable.h"
 #include "oscplotarea.h"
 #include "oscunitdev.h"
+#include "recordingcontroller.h"
 #include "unitentryfields.h"
-#include "unitregistry.h"
 
 #include <cmath>
 
@@ -25,11 +25,11 @@ bool isUnit(const OscUnitChoice &choice, const OscUnitDev *device)
 
 void OscilloscopeWidget::restoreUnitChoices()
 {
-    if (!m_keeper || m_unitChoices.isEmpty())
+    if (!m_recording || m_unitChoices.isEmpty())
         return;
     m_choicesGiven.removeAll(nullptr);
     bool changed = false;
-    for (OscUnitDev *device : m_keeper->devices()) {
+    for (OscUnitDev *device : m_recording->devices()) {
         if (m_choicesGiven.contains(device))
             continue;
         m_choicesGiven.append(device);
@@ -40,31 +40,26 @@ void OscilloscopeWidget::restoreUnitChoices()
                 // An entry the unit's catalogue no longer has is passed over.
                 if (!selectEntry(device, int(s.value1), true))
                     continue;
-                Trace &trace = m_traces[traceIndex(device, -1, int(s.value1))];
-                trace.autoScale = s.value5 != 0;
+                const int index = m_traces->indexOf(device, -1, int(s.value1));
+                const Trace &trace = traces().at(index);
+                m_traces->setAutoScale(index, s.value5 != 0);
                 // The file holds whole numbers: a range that rounds to the catalogue's own stays
                 // the catalogue's, so a fractional default is not cut.
                 const bool ownRange
                     = s.value2 == int(std::floor(trace.min)) && s.value3 == int(std::ceil(trace.max));
-                if (s.value3 > s.value2 && !ownRange) {
-                    trace.min = s.value2;
-                    trace.max = s.value3;
-                }
+                if (s.value3 > s.value2 && !ownRange)
+                    m_traces->setRange(index, s.value2, s.value3);
                 const QColor colour(s.text4);
-                if (colour.isValid()) {
-                    trace.colour = colour;
-                    m_plots->setTraceColour(trace.graph, colour);
-                }
-                loadTracePoints(trace);
+                if (colour.isValid())
+                    m_traces->setColour(index, colour);
                 changed = true;
             }
         }
     }
     if (!changed)
         return;
-    for (int iface = 0; iface < UnitRegistry::InterfaceCount; ++iface)
-        fillUnitList(iface);
-    refreshLegend();
+    fillUnitLists();
+    m_legend->refresh();
     m_plots->replot();
 }
 
@@ -72,14 +67,14 @@ QList<OscUnitChoice> OscilloscopeWidget::unitChoices() const
 {
     // Units absent in this run keep what they had; a present unit's block is written anew.
     QList<OscUnitChoice> choices = m_unitChoices;
-    if (!m_keeper)
+    if (!m_recording)
         return choices;
-    for (OscUnitDev *device : m_keeper->devices()) {
+    for (OscUnitDev *device : m_recording->devices()) {
         OscUnitChoice now;
         now.unitNumber = device->unitNumber();
         now.text1 = F::at(device->unitEntry(), F::Interface);
         now.text2 = F::at(device->unitEntry(), F::Name);
-        for (const Trace &t : m_traces) {
+        for (const Trace &t : traces()) {
             if (t.device != device)
                 continue;
             OscSignalChoice s;

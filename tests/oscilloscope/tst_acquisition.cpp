@@ -32,8 +32,8 @@ double medianGap(const OscUnitDev &dev)
 // Stops a recording and waits for its end: the status of the last append.
 RecordingWriter::Status stop(OscDeviceKeeper &keeper)
 {
-    QSignalSpy stopped(&keeper, &OscDeviceKeeper::recordingStopped);
-    if (!keeper.stopRecording() || (stopped.isEmpty() && !stopped.wait(10000)))
+    QSignalSpy stopped(&keeper.recording(), &RecordingController::recordingStopped);
+    if (!keeper.recording().stopRecording() || (stopped.isEmpty() && !stopped.wait(10000)))
         return RecordingWriter::InvalidFilepath;
     return stopped.first().at(0).value<RecordingWriter::Status>();
 }
@@ -91,13 +91,13 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
     // Four blocks, one exchange each: a 40 ms cycle keeps the 250 ms interval.
     QVERIFY2(startSim(sim, true, { "--slow", "10" }), qPrintable(sim.errorOutput()));
     auto link = master(true);
-    QVERIFY(!OscDeviceKeeper().startRecording()); // no unit yet
+    QVERIFY(!RecordingController().startRecording()); // no unit yet
     OscDeviceKeeper keeper;
     auto *dev = qobject_cast<OscUnitDev *>(
         keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get()));
     QVERIFY(dev);
     QVERIFY(dev->catalogueValid());
-    QVERIFY(keeper.startRecording());
+    QVERIFY(keeper.recording().startRecording());
     QTest::qWait(3000);
     QCOMPARE(stop(keeper), RecordingWriter::Written);
 
@@ -132,18 +132,18 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
 
     // A unit without link is never started; the interval is refused below 10 ms.
     QVERIFY(keeper.createDevice(fx.entry("RS232", 9), QString()));
-    keeper.setInterval(5);
+    keeper.recording().setInterval(5);
     QCOMPARE(keeper.worker(dev)->getInterval(), 250ul);
-    keeper.setInterval(100);
+    keeper.recording().setInterval(100);
     QCOMPARE(keeper.worker(dev)->getInterval(), 100ul);
     QCOMPARE(dev->interval(), 100);
     const int first = dev->sampleCount();
-    QVERIFY(keeper.startRecording());
+    QVERIFY(keeper.recording().startRecording());
     QVERIFY(dev->sampleCount() < first); // the new recording starts empty
     QVERIFY(QTest::qWaitFor([&] { return dev->sampleCount() >= 3; }, 5000));
     // Removed while its worker runs: a worker still in its cycle comes back to be deleted once ended.
     delete keeper.removeDevice(dev);
-    QCOMPARE(keeper.devices().size(), 1);
+    QCOMPARE(keeper.recording().devices().size(), 1);
     QCOMPARE(stop(keeper), RecordingWriter::Written);
     keeper.waitForThreads();
 
@@ -155,7 +155,7 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
     numbered.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get());
     numbered.createDeviceOnMaster(fx.entry("RS485", 1), QString(), bus.get());
     numbered.createDeviceOnMaster(fx.entry("RS485", 2), QString(), bus.get());
-    QVERIFY(numbered.startRecording());
+    QVERIFY(numbered.recording().startRecording());
     QTest::qWait(1200);
     QCOMPARE(stop(numbered), RecordingWriter::Written);
     QCOMPARE(RecFileReader::read(AppPaths::tempRecordingPath(), &rec), RecFileReader::Loaded);
@@ -166,14 +166,14 @@ void tst_Acquisition::recordingHoldsWhatTheSimulatorServedRestartsEmptyAndNumber
         QCOMPARE(rec.units[i].unitLine.value(2), names[i]);
         QVERIFY(rec.units[i].rowCount() >= 2);
     }
-    QCOMPARE(numbered.devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
+    QCOMPARE(numbered.recording().devices().last()->unitEntry().value(3), QStringLiteral("TCPIP"));
 }
 
 bool tst_Acquisition::acquire(
     VxCommModbusMaster *link, OscUnitDev &dev, ulong intervalMs, int samples, int boundMs)
 {
     importfileThread worker(link, fx.entry("TCPIP", 1), nullptr);
-    worker.setOscDevice(&dev);
+    worker.setAcquisitionSink(&dev);
     worker.setInterval(intervalMs);
     worker.threadStart();
     const bool reached = QTest::qWaitFor([&] { return dev.sampleCount() >= samples; }, boundMs);
@@ -218,16 +218,16 @@ void tst_Acquisition::stopNeverWaitsOnTheBusAndTheNextStartRecords()
     OscDeviceKeeper keeper;
     auto *dev = qobject_cast<OscUnitDev *>(
         keeper.createDeviceOnMaster(fx.entry("TCPIP", 1), QString(), link.get()));
-    QSignalSpy stopped(&keeper, &OscDeviceKeeper::recordingStopped);
-    QVERIFY(keeper.startRecording());
+    QSignalSpy stopped(&keeper.recording(), &RecordingController::recordingStopped);
+    QVERIFY(keeper.recording().startRecording());
     QTest::qWait(200);
     QElapsedTimer t;
     t.start();
-    QVERIFY(keeper.stopRecording());
+    QVERIFY(keeper.recording().stopRecording());
     QVERIFY2(t.elapsed() < 150, qPrintable(QString::number(t.elapsed())));
-    QVERIFY(keeper.isStopping() && stopped.isEmpty());
+    QVERIFY(keeper.recording().isStopping() && stopped.isEmpty());
     // Started again while the worker still ends its cycle: it records once that cycle is over.
-    QVERIFY(keeper.startRecording());
+    QVERIFY(keeper.recording().startRecording());
     QCOMPARE(stopped.count(), 1);
     QVERIFY(QTest::qWaitFor([&] { return dev->sampleCount() >= 2; }, 10000));
     QCOMPARE(stop(keeper), RecordingWriter::Written);

@@ -128,7 +128,7 @@ void TabWidget::buildForm()
     m_oscPage = new QWidget(m_tabs);
     auto *oscLayout = new QHBoxLayout(m_oscPage);
     oscLayout->setContentsMargins(0, 0, 0, 0);
-    m_oscView = new OscilloscopeWidget(m_prompter, oscDeviceKeeper(), m_oscPage);
+    m_oscView = new OscilloscopeWidget(m_prompter, &oscDeviceKeeper()->recording(), m_oscPage);
     oscLayout->addWidget(m_oscView, 1);
     m_tabs->addTab(m_oscPage, QString());
     m_status = new Status(m_tabs);

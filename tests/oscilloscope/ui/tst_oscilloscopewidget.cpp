@@ -6,11 +6,14 @@
 #include "editfavorites.h"
 #include "graphentries.h"
 #include "leveltrigger.h"
+#include "osccontrolbar.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
 #include "oscisettings.h"
+#include "osclegendtable.h"
 #include "oscplotarea.h"
 #include "oscprintgui.h"
+#include "oscsignallists.h"
 #include "oscunitdev.h"
 #include "promptedtest.h"
 #include "settingsbinder.h"
@@ -66,7 +69,7 @@ private slots:
     void markersMeasureAndPlotsSave();
 
 private:
-    OscUnitDev *device() const { return tab->oscDeviceKeeper()->devices().value(0); }
+    OscUnitDev *device() const { return tab->oscDeviceKeeper()->recording().devices().value(0); }
     OscilloscopeWidget *view() const { return tab->oscilloscope(); }
     // After Stop: the units have ended their last cycle and the save question was answered.
     bool stopped() const
@@ -92,7 +95,7 @@ void TstOscilloscopeWidget::initTestCase()
     tab->resize(1200, 800);
     tab->onAddUnitClicked(1, line, 19200, "N,8,1", 1, QString(), "RS232", 1, QString());
     QVERIFY(waitFor([&] { return tab->registry().total() == 1; }, 15000));
-    QCOMPARE(view()->unitList(OscilloscopeWidget::RS232Page)->topLevelItemCount(), 1);
+    QCOMPARE(view()->unitList(OscSignalLists::RS232Page)->topLevelItemCount(), 1);
     view()->samplingTimeEdit()->setText("50");
     view()->vxUISlotTimeEntered();
     // Shown as windows of their own, these dialogs would make the offscreen platform warn that it
@@ -152,13 +155,13 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     QVERIFY(v->selectEntry(device(), SpeedEntry, true));
     QVERIFY(v->selectEntry(device(), DigInBit0, true));
     QCOMPARE(v->legend()->rowCount(), 2);
-    QTreeWidgetItem *unitItem = v->unitList(OscilloscopeWidget::RS232Page)->topLevelItem(0);
+    QTreeWidgetItem *unitItem = v->unitList(OscSignalLists::RS232Page)->topLevelItem(0);
     QCOMPARE(unitItem->child(SpeedEntry)->checkState(0), Qt::Checked);
     unitItem->child(CurrentEntry)->setCheckState(0, Qt::Checked); // a click in the list
     QCOMPARE(v->traces().size(), 3);
     unitItem->child(CurrentEntry)->setCheckState(0, Qt::Unchecked);
     QCOMPARE(v->traces().size(), 2);
-    QCOMPARE(v->legend()->item(0, OscilloscopeWidget::UnitColumn)->text(), QString("rpm"));
+    QCOMPARE(v->legend()->item(0, OscLegendTable::UnitColumn)->text(), QString("rpm"));
     v->vxUISlotRcrdBtnClicked();
     QVERIFY(v->isRecording());
     QCOMPARE(v->recordButton()->text(), QString("Stop"));
@@ -197,7 +200,7 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     v->vxUISlotLoadBtnClicked();
     QVERIFY(v->isFileMode());
     QCOMPARE(v->commentBox()->toPlainText(), QString("two seconds of speed"));
-    QCOMPARE(v->unitList(OscilloscopeWidget::FilePage)->topLevelItemCount(), 1);
+    QCOMPARE(v->unitList(OscSignalLists::FilePage)->topLevelItemCount(), 1);
     QVERIFY(v->traces().isEmpty());
     QVERIFY(v->selectFileEntry(0, SpeedEntry, true));
     QCPGraph *loaded = v->traces().at(0).graph;
@@ -243,8 +246,8 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
     QVERIFY(view()->plots()->valueAt(bit, 0.0, &level));
     QCOMPARE(level, 1.0); // bit 2 of "LHLH" is high
     // Typed into the cells' editors, one bound with a decimal comma.
-    for (const auto &bound : { qMakePair(int(OscilloscopeWidget::MinColumn), QString("-100")),
-             qMakePair(int(OscilloscopeWidget::MaxColumn), QString("100,0")) }) {
+    for (const auto &bound : { qMakePair(int(OscLegendTable::MinColumn), QString("-100")),
+             qMakePair(int(OscLegendTable::MaxColumn), QString("100,0")) }) {
         legend->editItem(legend->item(0, bound.first));
         auto *editor = legend->viewport()->findChild<QLineEdit *>();
         QVERIFY(editor);
@@ -254,14 +257,14 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
         QCoreApplication::processEvents(); // the view takes the value and closes the editor queued
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    legend->item(0, OscilloscopeWidget::AutoScaleColumn)->setCheckState(Qt::Checked);
+    legend->item(0, OscLegendTable::AutoScaleColumn)->setCheckState(Qt::Checked);
     // 50 of [-100, 100] lands at three quarters of the band.
     QCOMPARE((speed->data()->constBegin() + 1)->value, 75.0);
-    legend->item(0, OscilloscopeWidget::MaxColumn)->setText("-200");
-    QCOMPARE(legend->item(0, OscilloscopeWidget::MaxColumn)->text(), QString("100"));
+    legend->item(0, OscLegendTable::MaxColumn)->setText("-200");
+    QCOMPARE(legend->item(0, OscLegendTable::MaxColumn)->text(), QString("100"));
     QCOMPARE(view()->traces().at(0).max, 100.0);
     view()->setColourPicker([](const QColor &) { return QColor(Qt::magenta); });
-    emit legend->cellDoubleClicked(0, OscilloscopeWidget::NameColumn);
+    emit legend->cellDoubleClicked(0, OscLegendTable::NameColumn);
     QCOMPARE(speed->pen().color(), QColor(Qt::magenta));
     // The cursor and the markers report the signal's value with its unit, not the plotted one.
     QVERIFY(view()->plots()->cursorText(view()->plots()->analogPlot(), 1.5).contains("Speed: 50 rpm"));
@@ -460,7 +463,7 @@ void TstOscilloscopeWidget::samplingTimeRefusesNineOrLess()
     view()->samplingTimeEdit()->setText(typed);
     view()->vxUISlotTimeEntered();
     QCOMPARE(view()->samplingTime(), kept);
-    QCOMPARE(tab->oscDeviceKeeper()->interval(), kept);
+    QCOMPARE(tab->oscDeviceKeeper()->recording().interval(), kept);
     QCOMPARE(view()->samplingTimeEdit()->text(), QString::number(kept));
     view()->samplingTimeEdit()->setText("50");
     view()->vxUISlotTimeEntered();
@@ -549,7 +552,7 @@ void TstOscilloscopeWidget::bothTriggerValidation()
     dialog->highEdit(0)->clear();
     QTest::keyClicks(dialog->valueEdit(0), low);
     QTest::keyClicks(dialog->highEdit(0), high);
-    view()->vxUISlotChangeTriggerstatus(OscilloscopeWidget::NotActive);
+    view()->vxUISlotChangeTriggerstatus(OscControlBar::NotActive);
     if (!message.isEmpty())
         prompter.expectCritical(message, "Error");
     dialog->vxUISlotConfirmBtnClicked();
@@ -608,11 +611,11 @@ void TstOscilloscopeWidget::favouritesAndUnitChoicesSurviveARestart()
     // The speed trace with a colour and a range of the user's own.
     QVERIFY(v->selectEntry(device(), SpeedEntry, true));
     const int speedRow = v->traces().size() - 1;
-    v->legend()->item(speedRow, OscilloscopeWidget::MaxColumn)->setText("900");
-    v->legend()->item(speedRow, OscilloscopeWidget::AutoScaleColumn)->setCheckState(Qt::Checked);
+    v->legend()->item(speedRow, OscLegendTable::MaxColumn)->setText("900");
+    v->legend()->item(speedRow, OscLegendTable::AutoScaleColumn)->setCheckState(Qt::Checked);
     const QColor colour("#123456");
     v->setColourPicker([&](const QColor &) { return colour; });
-    emit v->legend()->cellDoubleClicked(speedRow, OscilloscopeWidget::NameColumn);
+    emit v->legend()->cellDoubleClicked(speedRow, OscLegendTable::NameColumn);
 
     SettingsBinder binder;
     binder.setPath(dir.filePath("settings.set"));

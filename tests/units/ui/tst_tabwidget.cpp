@@ -683,9 +683,9 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     const QStringList unit2 = t.infoList(UnitRegistry::RS485).first();
     QCOMPARE(unit1.value(0), QString("1"));
     OscDeviceKeeper *keeper = t.oscDeviceKeeper();
-    QCOMPARE(keeper->devices().size(), 2);
-    QCOMPARE(keeper->devices().at(0)->runningNumber(), 1);
-    QCOMPARE(keeper->devices().at(1)->runningNumber(), 2);
+    QCOMPARE(keeper->recording().devices().size(), 2);
+    QCOMPARE(keeper->recording().devices().at(0)->runningNumber(), 1);
+    QCOMPARE(keeper->recording().devices().at(1)->runningNumber(), 2);
     t.setCurrentIndex(TabWidget::StatusTab);
     QVERIFY(panel->isVisibleTo(&t));
     QCOMPARE(panel->unitLabel()->text(), unit1.value(1));
@@ -758,24 +758,24 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     QVERIFY(expectWrites(sim, {}));
 
     // Unit 1's device went with it; while unit 2's records, unit 2 cannot be removed.
-    QCOMPARE(keeper->devices().size(), 1);
-    OscUnitDev *osc = keeper->devices().first();
+    QCOMPARE(keeper->recording().devices().size(), 1);
+    OscUnitDev *osc = keeper->recording().devices().first();
     QVERIFY(osc->catalogueValid());
     QCOMPARE(osc->runningNumber(), 1);
-    QVERIFY(keeper->startRecording());
+    QVERIFY(keeper->recording().startRecording());
     QVERIFY(t.isOscRecording());
     QVERIFY(waitFor([&] { return osc->sampleCount() >= 2; }, 10000));
     prompter.expectCritical("Oscilloscope Record in Progress.Please stop before Removing");
     t.vxUISlotUnitRemoveClicked(unit2, false);
     QCOMPARE(t.registry().total(), 1);
-    QSignalSpy stopped(keeper, &OscDeviceKeeper::recordingStopped);
-    QVERIFY(keeper->stopRecording());
+    QSignalSpy stopped(&keeper->recording(), &RecordingController::recordingStopped);
+    QVERIFY(keeper->recording().stopRecording());
     QVERIFY(!stopped.isEmpty() || stopped.wait(10000));
     QVERIFY(QFileInfo(path("TEMP.peb")).size() > 0);
     t.vxUISlotUnitRemoveClicked(unit2, false);
     QVERIFY(waitFor([&] { return t.registry().total() == 0; }, 15000));
     QCOMPARE(asked, 2); // unit 2 runs from "Remote": nothing to hand back
-    QCOMPARE(keeper->devices().size(), 0);
+    QCOMPARE(keeper->recording().devices().size(), 0);
     QCOMPARE(panel->unitLabel()->text(), QString("No Unit"));
     QCOMPARE(panel->pressed(), int(CtrlPanelFrame::NonePressed));
     // Every link outcome reached the alert list, the byte lines of the exchanges did not.
@@ -790,7 +790,7 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     t.onAddUnitClicked(
         2, line, 19200, "N,8,1", 2, QString(), "RS485", 2, broken.deviceFilePath("KTZV1.10.csv"));
     QVERIFY(waitFor([&] { return prompter.pending() == 0 && t.registry().total() == 0; }, 15000));
-    QVERIFY(t.oscDeviceKeeper()->devices().isEmpty());
+    QVERIFY(t.oscDeviceKeeper()->recording().devices().isEmpty());
 }
 
 void TstTabWidget::controlBoxGivesTheSourceIndicesWritten()
