@@ -8,6 +8,7 @@
 #include "registerword.h"
 #include "treeitem.h"
 
+#include <QCoreApplication>
 #include <QColor>
 #include <QDebug>
 #include <QFile>
@@ -23,8 +24,9 @@ namespace {
 
 QVector<QVariant> headerTexts()
 {
-    return { QStringLiteral("Menu"), QStringLiteral("Parameter Text"), QStringLiteral(" Unit"),
-        QStringLiteral("Default"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+    // English here; headerData() shows them in the language of the moment.
+    return { QT_TRANSLATE_NOOP("TreeModel", "Menu"), QT_TRANSLATE_NOOP("TreeModel", "Parameter Text"),
+        QT_TRANSLATE_NOOP("TreeModel", " Unit"), QT_TRANSLATE_NOOP("TreeModel", "Default"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
         QStringLiteral("D"), QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"), QStringLiteral("FORMAT3"),
         QStringLiteral("FORMAT4") };
 }
@@ -182,7 +184,7 @@ QModelIndex TreeModel::indexOf(const TreeItem *item, int column) const
 QVariant TreeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_rootItem->data(section);
+        return QCoreApplication::translate("TreeModel", m_rootItem->data(section).toString().toUtf8().constData());
     return {};
 }
 

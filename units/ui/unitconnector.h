@@ -129,6 +129,8 @@ private:
     void dispose(std::unique_ptr<UnitRecord> record);
     void finalize(std::unique_ptr<UnitRecord> record);
     void markInMaster(UnitRecord *record, bool connected);
+    // Tells the views of a new connection state; a unit answering again clears its alert line.
+    void stateChanged(UnitRecord *record);
 
     Context m_ctx;
 };
