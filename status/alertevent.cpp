@@ -76,6 +76,8 @@ AlertEvent AlertEvent::parse(const QString &text)
     const QString head = message.value(0).toLower();
     if (message.size() >= 5 && (head == QLatin1String("error information") || head == QLatin1String("warning message")))
         readExchange(e, message);
+    else if (head == QLatin1String("link info"))
+        e.kind = LinkDetail; // the socket's side of an exchange that reports itself as well
     else
         e.detail = message.join(QLatin1Char(' ')).simplified();
     if (f.value(dashes + 1).trimmed() == QLatin1String("scan result"))
@@ -91,10 +93,12 @@ QString AlertEvent::unitKey() const
 QString AlertEvent::foldKey() const
 {
     const QString sep = QStringLiteral("\x1f");
-    // A silent unit is one fault whichever register the cycle asked for.
+    // A silent unit, or a link failing the same way, is one fault whichever register was asked for.
     if (kind == NoAnswer)
         return unitKey() + sep + QString::number(kind);
-    if (kind == CommError || kind == Refused)
+    if (kind == CommError)
+        return unitKey() + sep + QString::number(kind) + sep + QString::number(code);
+    if (kind == Refused)
         return unitKey() + sep + QString::number(kind) + sep + QString::number(code) + sep + address + sep
             + (write ? QLatin1Char('w') : QLatin1Char('r'));
     return unitKey() + sep + QString::number(severity) + sep + detail;

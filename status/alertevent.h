@@ -14,7 +14,8 @@ struct AlertEvent
         NoAnswer, // an exchange the unit did not answer
         CommError, // an exchange that failed otherwise (CRC, port, length ...)
         Refused, // the unit answered with an exception
-        ScanCandidate // an address the scan tried that did not answer: the scan's result
+        ScanCandidate, // an address the scan tried that did not answer: the scan's result
+        LinkDetail // the link's own report of an exchange that fails: logged, not an alert
     };
 
     Severity severity = Notice;
@@ -31,7 +32,7 @@ struct AlertEvent
     static AlertEvent parse(const QString &text);
 
     // Shown in the list and on the alert line (failures, warnings, notices).
-    bool isAlert() const { return severity != Success && kind != ScanCandidate; }
+    bool isAlert() const { return severity != Success && kind != ScanCandidate && kind != LinkDetail; }
     // Same unit on the same link; empty when the text names no unit.
     QString unitKey() const;
     // Rows with the same key are one alert repeated.

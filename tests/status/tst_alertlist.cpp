@@ -100,6 +100,8 @@ void TstAlertList::rowsReadAsSentences_data()
                                  << "Error: Comm Error refer log details";
     QTest::newRow("success") << row("success", "device link established", "Link Information") << 1 << "";
     QTest::newRow("silent scan candidate") << row("failure", "No Device Link", "scan result") << 1 << "";
+    QTest::newRow("socket side of a failed exchange")
+        << row("failure", "Link Info\t10.0.0.8\tTIME_OUT_FOR_CONNECTION\t----\tFAILURE") << 1 << "";
 }
 
 void TstAlertList::rowsReadAsSentences()
