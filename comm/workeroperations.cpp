@@ -44,7 +44,8 @@ Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
     switch (work) {
     case ReadSetValue:
     case WriteSetValue:
-        message = lost ? QCoreApplication::translate("WorkerOps", "Device not connected") : QCoreApplication::translate("WorkerOps", " Comm Error");
+        message = lost ? QCoreApplication::translate("WorkerOps", "Device not connected")
+                       : QCoreApplication::translate("WorkerOps", " Comm Error");
         break;
     case ReadOther:
     case WriteOther:

@@ -8,8 +8,8 @@
 #include "registerword.h"
 #include "treeitem.h"
 
-#include <QCoreApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFont>
@@ -26,8 +26,9 @@ QVector<QVariant> headerTexts()
 {
     // English here; headerData() shows them in the language of the moment.
     return { QT_TRANSLATE_NOOP("TreeModel", "Menu"), QT_TRANSLATE_NOOP("TreeModel", "Parameter Text"),
-        QT_TRANSLATE_NOOP("TreeModel", " Unit"), QT_TRANSLATE_NOOP("TreeModel", "Default"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-        QStringLiteral("D"), QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"), QStringLiteral("FORMAT3"),
+        QT_TRANSLATE_NOOP("TreeModel", " Unit"), QT_TRANSLATE_NOOP("TreeModel", "Default"),
+        QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+        QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"), QStringLiteral("FORMAT3"),
         QStringLiteral("FORMAT4") };
 }
 
@@ -184,7 +185,8 @@ QModelIndex TreeModel::indexOf(const TreeItem *item, int column) const
 QVariant TreeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return QCoreApplication::translate("TreeModel", m_rootItem->data(section).toString().toUtf8().constData());
+        return QCoreApplication::translate(
+            "TreeModel", m_rootItem->data(section).toString().toUtf8().constData());
     return {};
 }
 

@@ -74,7 +74,8 @@ AlertEvent AlertEvent::parse(const QString &text)
                                            : Notice;
     const QStringList message = f.mid(4, dashes - 4);
     const QString head = message.value(0).toLower();
-    if (message.size() >= 5 && (head == QLatin1String("error information") || head == QLatin1String("warning message")))
+    if (message.size() >= 5
+        && (head == QLatin1String("error information") || head == QLatin1String("warning message")))
         readExchange(e, message);
     else if (head == QLatin1String("link info"))
         e.kind = LinkDetail; // the socket's side of an exchange that reports itself as well
@@ -110,7 +111,8 @@ QString AlertEvent::unitLabel() const
         return unitName;
     if (unitId.isEmpty())
         return QString();
-    return link.isEmpty() ? QCoreApplication::translate("AlertEvent", "unit %1").arg(unitId) : QCoreApplication::translate("AlertEvent", "unit %1 on %2").arg(unitId, link);
+    return link.isEmpty() ? QCoreApplication::translate("AlertEvent", "unit %1").arg(unitId)
+                          : QCoreApplication::translate("AlertEvent", "unit %1 on %2").arg(unitId, link);
 }
 
 QString AlertEvent::sentence(int attempts) const
@@ -120,23 +122,33 @@ QString AlertEvent::sentence(int attempts) const
     switch (kind) {
     case NoAnswer:
         if (write)
-            body = again ? QCoreApplication::translate("AlertEvent", "no answer to a write of %1 after %2 attempts").arg(address, QString::number(attempts))
-                         : QCoreApplication::translate("AlertEvent", "no answer to a write of %1").arg(address);
+            body = again
+                ? QCoreApplication::translate("AlertEvent", "no answer to a write of %1 after %2 attempts")
+                      .arg(address, QString::number(attempts))
+                : QCoreApplication::translate("AlertEvent", "no answer to a write of %1").arg(address);
         else
-            body = again ? QCoreApplication::translate("AlertEvent", "no answer to a read of %1 after %2 attempts").arg(address, QString::number(attempts))
-                         : QCoreApplication::translate("AlertEvent", "no answer to a read of %1").arg(address);
+            body = again
+                ? QCoreApplication::translate("AlertEvent", "no answer to a read of %1 after %2 attempts")
+                      .arg(address, QString::number(attempts))
+                : QCoreApplication::translate("AlertEvent", "no answer to a read of %1").arg(address);
         break;
     case CommError:
         if (write)
-            body = again ? QCoreApplication::translate("AlertEvent", "write of %1 failed after %2 attempts: %3").arg(address, QString::number(attempts), detail)
-                         : QCoreApplication::translate("AlertEvent", "write of %1 failed: %2").arg(address, detail);
+            body = again
+                ? QCoreApplication::translate("AlertEvent", "write of %1 failed after %2 attempts: %3")
+                      .arg(address, QString::number(attempts), detail)
+                : QCoreApplication::translate("AlertEvent", "write of %1 failed: %2").arg(address, detail);
         else
-            body = again ? QCoreApplication::translate("AlertEvent", "read of %1 failed after %2 attempts: %3").arg(address, QString::number(attempts), detail)
-                         : QCoreApplication::translate("AlertEvent", "read of %1 failed: %2").arg(address, detail);
+            body = again
+                ? QCoreApplication::translate("AlertEvent", "read of %1 failed after %2 attempts: %3")
+                      .arg(address, QString::number(attempts), detail)
+                : QCoreApplication::translate("AlertEvent", "read of %1 failed: %2").arg(address, detail);
         break;
     case Refused:
-        body = write ? QCoreApplication::translate("AlertEvent", "the unit refused a write of %1: %2").arg(address, detail)
-                     : QCoreApplication::translate("AlertEvent", "the unit refused a read of %1: %2").arg(address, detail);
+        body = write ? QCoreApplication::translate("AlertEvent", "the unit refused a write of %1: %2")
+                           .arg(address, detail)
+                     : QCoreApplication::translate("AlertEvent", "the unit refused a read of %1: %2")
+                           .arg(address, detail);
         break;
     default:
         body = detail;
@@ -171,8 +183,9 @@ bool AlertFold::absorb(const AlertEvent &e, const QDateTime &when)
 
 QString AlertFold::sentenceWithCount() const
 {
-    return count > 1 ? QCoreApplication::translate("AlertEvent", "%1 (%2×)").arg(sentence(), QString::number(count))
-                     : sentence();
+    return count > 1
+        ? QCoreApplication::translate("AlertEvent", "%1 (%2×)").arg(sentence(), QString::number(count))
+        : sentence();
 }
 
 AlertLineState::Outcome AlertLineState::take(const QString &text, const QDateTime &when)

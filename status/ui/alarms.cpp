@@ -66,7 +66,8 @@ void alarms::show(QTreeWidgetItem *item, const AlertFold &row)
     item->setText(CountColumn, QString::number(row.count));
     item->setTextAlignment(CountColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setText(AlertColumn, row.sentence());
-    item->setToolTip(AlertColumn, tr("First: %1\nLast: %2").arg(row.first.toString(Qt::TextDate), row.last.toString(Qt::TextDate)));
+    item->setToolTip(AlertColumn,
+        tr("First: %1\nLast: %2").arg(row.first.toString(Qt::TextDate), row.last.toString(Qt::TextDate)));
     const bool failure = row.event.severity == AlertEvent::Failure;
     if (failure || row.event.severity == AlertEvent::Warning)
         item->setForeground(AlertColumn, QBrush(failure ? QColor(170, 0, 0) : QColor(150, 90, 0)));
@@ -141,14 +142,15 @@ void alarms::saveRows()
 {
     if (!m_prompter)
         return;
-    const QString path = m_prompter->saveFileName(
-        this, tr("Save Alerts"), AppPaths::logDir(), tr("Text files (*.txt)"));
+    const QString path
+        = m_prompter->saveFileName(this, tr("Save Alerts"), AppPaths::logDir(), tr("Text files (*.txt)"));
     if (path.isEmpty())
         return;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         m_prompter->warning(this, tr("Warning"),
-            tr("The alerts could not be saved to\n%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+            tr("The alerts could not be saved to\n%1:\n%2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     QTextStream out(&file);

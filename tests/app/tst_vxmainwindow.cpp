@@ -207,7 +207,8 @@ void TestVXMainWindow::windowSaysWhatHappened()
     // the list. The unit answering again ends it.
     const QString row = "1\tRVN48-003 (*.83)\t10.0.0.83\t%1\t%2\t----\terror information";
     m_window->onAlertNotification(row.arg("failure", "No Connection with given IP"));
-    QCOMPARE(m_window->headerLine()->alertLabel()->toolTip(), QString("RVN48-003 (*.83): No Connection with given IP"));
+    QCOMPARE(m_window->headerLine()->alertLabel()->toolTip(),
+        QString("RVN48-003 (*.83): No Connection with given IP"));
     QTest::mouseClick(m_window->headerLine()->alertLabel(), Qt::LeftButton);
     QCOMPARE(tab->currentIndex(), int(TabWidget::AlertsTab));
     m_window->onAlertNotification(row.arg("success", "device answers again"));

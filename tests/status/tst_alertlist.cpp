@@ -90,8 +90,10 @@ void TstAlertList::rowsReadAsSentences_data()
     QTest::newRow("other engine error")
         << row("failure", "error Information\t-13\tcrc error                     \t44501\tread failure") << 2
         << "KTZ23-2P5 (5): read of 44501 failed after 2 attempts: crc error";
-    QTest::newRow("exception") << row("warning", "warning message\t-16\tillegal data address\t40161\tread failure")
-                               << 1 << "KTZ23-2P5 (5): the unit refused a read of 40161: illegal data address";
+    QTest::newRow("exception") << row(
+        "warning", "warning message\t-16\tillegal data address\t40161\tread failure")
+                               << 1
+                               << "KTZ23-2P5 (5): the unit refused a read of 40161: illegal data address";
     QTest::newRow("unit not yet named") << row("failure", silent, "error information", "no device name") << 1
                                         << "unit 5 on COM3: no answer to a read of 44501";
     QTest::newRow("drive trip") << row("failure", "drive trip: 1 Motor I2t") << 1
@@ -124,7 +126,8 @@ void TstAlertList::repeatsFoldAndTheLogKeepsEveryRow()
     // and a scan result between them; then another unit's failure.
     for (int n = 0; n < 2; ++n) {
         const QString address = n == 0 ? "44501" : "44502";
-        list.add(row("failure", "error Information\t-12\ttimeout\t" + address + "\tread failure"), t0.addSecs(n));
+        list.add(
+            row("failure", "error Information\t-12\ttimeout\t" + address + "\tread failure"), t0.addSecs(n));
         for (int r = 1; r <= 2; ++r)
             list.add(row("failure",
                          QString("error information\t-12\tresending the same message:%1\t%2\tread failure")
@@ -143,7 +146,8 @@ void TstAlertList::repeatsFoldAndTheLogKeepsEveryRow()
     QCOMPARE(silent.sentence(), QString("KTZ23-2P5 (5): no answer to a read of 44502 after 3 attempts"));
     QCOMPARE(list.pending().size(), 11);
     QCOMPARE(AlertList::exportText(list.current()).split('\n').first(),
-        t0.addSecs(1).toString(Qt::TextDate) + "\t2\tKTZ23-2P5 (5): no answer to a read of 44502 after 3 attempts");
+        t0.addSecs(1).toString(Qt::TextDate)
+            + "\t2\tKTZ23-2P5 (5): no answer to a read of 44502 after 3 attempts");
     list.clear();
     QVERIFY(list.current().isEmpty());
     QCOMPARE(list.pending().size(), 11);
@@ -153,7 +157,8 @@ void TstAlertList::alertLineCountsRepeatsAndEndsWithTheUnitsRecovery()
 {
     AlertLineState line;
     const QString silent = row("failure", "error Information\t-12\ttimeout\t44501\tread failure");
-    QCOMPARE(line.take(row("success", "device link established", "Link Information")), AlertLineState::Ignored);
+    QCOMPARE(
+        line.take(row("success", "device link established", "Link Information")), AlertLineState::Ignored);
     QCOMPARE(line.take(silent), AlertLineState::Shown);
     QVERIFY(line.isFailure());
     QCOMPARE(line.take(silent), AlertLineState::Counted);

@@ -145,7 +145,8 @@ void TestTranslations::everyTextOfTheProgramHasAnEntry()
              "WorkerOps: \"Connection Lost\"", "WorkerOps: \"OprStatusUpdate:Write Error\"",
              "WorkerOps: \"TriplogUpdate:Write Error\"", "WorkerOps: \"Device not connected\"",
              "RecFileReader: \"Invalid Rec file\"", "RecFileReader: \"CSV file not found\"",
-             "RecordingWriter: \"Give Filepath\"", "TreeModel: \"Parameter Text\"", "QPlatformTheme: \"Cancel\"" })
+             "RecordingWriter: \"Give Filepath\"", "TreeModel: \"Parameter Text\"",
+             "QPlatformTheme: \"Cancel\"" })
         if (!marked.contains(text))
             problems << QString("not marked for translation: ") + text;
     report(problems, "texts missing: run scripts/update-translations.sh, then translate them");

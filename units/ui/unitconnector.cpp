@@ -576,8 +576,8 @@ void UnitConnector::healthReport(int msgType, int unitId, int commType, const QS
     if (!listed) {
         // A unit not (or no longer) listed: the report still says where it came from.
         entry = QStringList { QString::number(unitId), QString(), QString(),
-            UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(), QString(),
-            commType == 3 ? portName : QString() };
+            UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(),
+            QString(), commType == 3 ? portName : QString() };
     }
     if (msgType == 1 || msgType == 3) {
         const QString row = LinkInformation::row(

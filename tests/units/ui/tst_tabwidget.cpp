@@ -290,7 +290,8 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder()
             silence.append(row);
     QCOMPARE(silence.size(), 1);
     QVERIFY2(silence.first().count >= 2, qPrintable(silence.first().sentenceWithCount()));
-    QVERIFY2(silence.first().sentence().contains(QRegularExpression("^TST-0010 \\(\\*\\.71\\): no answer to a read of \\d+")),
+    QVERIFY2(silence.first().sentence().contains(
+                 QRegularExpression("^TST-0010 \\(\\*\\.71\\): no answer to a read of \\d+")),
         qPrintable(silence.first().sentence()));
     QVERIFY(sim.pause(false));
     QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
