@@ -67,7 +67,9 @@ void alarms::show(QTreeWidgetItem *item, const AlertFold &row)
     item->setTextAlignment(CountColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setText(AlertColumn, row.sentence());
     item->setToolTip(AlertColumn,
-        tr("First: %1\nLast: %2").arg(row.first.toString(Qt::TextDate), row.last.toString(Qt::TextDate)));
+        row.sentence() + QLatin1Char('\n')
+            + tr("First: %1\nLast: %2")
+                  .arg(row.first.toString(Qt::TextDate), row.last.toString(Qt::TextDate)));
     const bool failure = row.event.severity == AlertEvent::Failure;
     if (failure || row.event.severity == AlertEvent::Warning)
         item->setForeground(AlertColumn, QBrush(failure ? QColor(170, 0, 0) : QColor(150, 90, 0)));
