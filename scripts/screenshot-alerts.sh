@@ -1,5 +1,5 @@
 #!/bin/sh
-# Takes docs/screenshots/alerts.png and alerts-1.5.png on a 1366x768 screen: the simulated drive
+# Takes docs/screenshots/alert-list.png and alert-list-1.5.png on a 1366x768 screen: the simulated drive
 # connected over Modbus TCP, tripped at once, then silent after a number of requests while the
 # status cycle goes on asking, so the alert list shows the trip and the folded silence; the
 # picture is taken on the alert list. The program talks Modbus TCP on port 502 only, so the
@@ -20,9 +20,9 @@ for scale in 1 1.5; do
     start_sim --trip-after 0 --silent-after 120
     suffix=$([ "$scale" = 1 ] && echo "" || echo "-$scale")
     env TARVOLINK_SCREENSHOT_WAIT=14000 TARVOLINK_SCREENSHOT_TAB=2 TARVOLINK_SCREENSHOT_FINAL_TAB=4 \
-        TARVOLINK_SCREENSHOT="$OUT_DIR/alerts$suffix.png" QT_SCALE_FACTOR=$scale \
+        TARVOLINK_SCREENSHOT="$OUT_DIR/alert-list$suffix.png" QT_SCALE_FACTOR=$scale \
         xvfb-run -a -s "-screen 0 1366x768x24" "$INSTALL/tarvolink" --connect "tcp:$ADDRESS" 2>&1 | grep "^tarvolink:" || true
     kill "$SIM" 2>/dev/null && wait "$SIM" 2>/dev/null || true
     SIM=
-    echo "$OUT_DIR/alerts$suffix.png"
+    echo "$OUT_DIR/alert-list$suffix.png"
 done

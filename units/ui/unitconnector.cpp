@@ -499,11 +499,13 @@ void UnitConnector::activeFaultRead(UnitRecord *record, int code)
     emit alertNotifcation(row);
 }
 
-void UnitConnector::stateChanged(UnitRecord *record)
+void UnitConnector::stateChanged(UnitRecord *record, const QString &state)
 {
+    const bool recovered = F::at(record->entry, F::State) == F::disconnected() && state == F::connected();
+    record->entry[F::State] = state;
     emit unitStateChanged(record->entry);
     m_ctx.osc->unitStateChanged(record->entry);
-    if (F::at(record->entry, F::State) != F::connected())
+    if (!recovered)
         return;
     // The unit answers again: its failure on the alert line is over.
     const QString row = LinkInformation::row(record->entry, tr("success"), tr("device answers again"));
@@ -529,10 +531,8 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
             = iface == UnitRegistry::TCPIP ? F::at(r->entry, F::IpAddress) : F::at(r->entry, F::Port);
         if (F::at(r->entry, F::Number).toInt() == unitId && link == linkName) {
             master = r->master;
-            if (F::at(r->entry, F::State) != state) {
-                r->entry[F::State] = state;
-                stateChanged(r);
-            }
+            if (F::at(r->entry, F::State) != state)
+                stateChanged(r, state);
         }
     }
     if (!master)
@@ -550,10 +550,8 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
         const QString own = answering && (iface == UnitRegistry::TCPIP || master->VxCommIsLinkOpen())
             ? QString(F::connected())
             : QString(F::disconnected());
-        if (F::at(r->entry, F::State) != own) {
-            r->entry[F::State] = own;
-            stateChanged(r);
-        }
+        if (F::at(r->entry, F::State) != own)
+            stateChanged(r, own);
     }
 }
 
