@@ -32,9 +32,10 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     m_selectCaption->setFont(fonts.caption);
     m_alertCaption->setFont(fonts.caption);
     m_alert->setFont(fonts.alert);
-    m_alert->setAlignment(Qt::AlignCenter);
+    // Left-aligned: a long alert is clipped at its end, so the unit it names stays in view; its
+    // tooltip shows it whole and a click opens the alert list.
+    m_alert->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_alert->setMinimumWidth(250);
-    // A long alert is clipped here: its tooltip shows it whole and a click opens the alert list.
     m_alert->setCursor(Qt::PointingHandCursor);
     m_alert->installEventFilter(this);
 

@@ -83,8 +83,14 @@ int main(int argc, char *argv[])
     const QString screenshot = qEnvironmentVariable("TARVOLINK_SCREENSHOT");
     // TARVOLINK_SCREENSHOT_WAIT=ms: the cycles of the shown tab get that long before the picture.
     const int wait = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_WAIT");
+    // TARVOLINK_SCREENSHOT_FINAL_TAB=N: the tab turned to just before the picture, to show what the
+    // cycles of the first tab left there (the alert list of a unit that fell silent).
+    bool finalGiven = false;
+    const int finalTab = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_FINAL_TAB", &finalGiven);
     if (!screenshot.isEmpty()) {
-        QTimer::singleShot(qMax(0, wait), window.get(), [&window, screenshot] {
+        QTimer::singleShot(qMax(0, wait), window.get(), [&window, screenshot, finalGiven, finalTab] {
+            if (finalGiven && window->tabController())
+                window->tabController()->setCurrentIndex(finalTab);
             if (qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("oscilloscope"))
                 StartOptions::screenshotOscilloscope(*window, screenshot);
             else

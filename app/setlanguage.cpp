@@ -13,21 +13,46 @@ struct Language
     const char *name; // shown in its own language, never translated
     const char *catalogue;
     const char *flag;
+    const char *qtCatalogue; // the toolkit's own texts (buttons, file dialog) in that language
 };
 
 const Language languages[SetLanguage::LanguageCount] = {
-    { "English", "", ":/EnglandFlag.png" },
-    { "Svenska", "/vx_sv_SV", ":/Sweden.png" },
-    { "Nederlands", "/vx_nl_NL", ":/Netherlands.png" },
-    { "Deutsch", "/vx_de_DE", ":/German.png" },
-    { "Fran\u00e7ais", "/vx_fr_FR", ":/French.png" },
-    { "Espa\u00f1ol", "/vx_es_ES", ":/Spain.png" },
-    { "Russian", "/vx_ru_RU", ":/Russian.png" },
-    { "Italiano", "/vx_it_IT", ":/Italian.png" },
-    { "Cesky", "/vx_cs_CS", ":/Czech.png" },
-    { "T\u00fcrk\u00e7e", "/vx_tr_TR", ":/Turkish.png" },
-    { "Portugu\u00eas", "/vx_pt_PT", ":/Portugues.png" },
+    { "English", "", ":/EnglandFlag.png", "" },
+    { "Svenska", "/vx_sv_SV", ":/Sweden.png", "qt_sv" },
+    { "Nederlands", "/vx_nl_NL", ":/Netherlands.png", "qt_nl" },
+    { "Deutsch", "/vx_de_DE", ":/German.png", "qt_de" },
+    { "Fran\u00e7ais", "/vx_fr_FR", ":/French.png", "qt_fr" },
+    { "Espa\u00f1ol", "/vx_es_ES", ":/Spain.png", "qt_es" },
+    { "Russian", "/vx_ru_RU", ":/Russian.png", "qt_ru" },
+    { "Italiano", "/vx_it_IT", ":/Italian.png", "qt_it" },
+    { "Cesky", "/vx_cs_CS", ":/Czech.png", "qt_cs" },
+    { "T\u00fcrk\u00e7e", "/vx_tr_TR", ":/Turkish.png", "qt_tr" },
+    { "Portugu\u00eas", "/vx_pt_PT", ":/Portugues.png", "qt_pt_PT" },
 };
+// The toolkit's button texts, kept in our catalogues as well: the system's catalogues of some
+// languages (Swedish, European Portuguese) predate the context these are looked up in, and the
+// buttons of every box would stay English there. Only marked here, never used: the toolkit asks.
+[[maybe_unused]] const char *const toolkitButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Yes to &All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "N&o to All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Reset"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Restore Defaults"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Abort"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
+};
+
 } // namespace
 
 int SetLanguage::validIndex(int index)
@@ -48,6 +73,11 @@ QString SetLanguage::flagPath(int index)
 QString SetLanguage::catalogueName(int index)
 {
     return QString::fromLatin1(languages[validIndex(index)].catalogue);
+}
+
+QString SetLanguage::qtCatalogueName(int index)
+{
+    return QString::fromLatin1(languages[validIndex(index)].qtCatalogue);
 }
 
 SetLanguage::SetLanguage(QWidget *parent)

@@ -19,6 +19,9 @@ public:
     static QString flagPath(int index);
     // Catalogue name relative to the configuration folder; empty for the built-in English texts.
     static QString catalogueName(int index);
+    // The toolkit's catalogue of the language in its translations folder ("qt_de"; it names the
+    // module catalogues it needs); empty for English.
+    static QString qtCatalogueName(int index);
 
     explicit SetLanguage(QWidget *parent = nullptr);
 

@@ -20,6 +20,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -327,6 +328,7 @@ void VXMainWindow::enterMainView(bool showWindow)
     if (!m_tabWidget)
         return;
     m_alertTimer->stop();
+    m_alertLine.clear();
     m_header->alertLabel()->clear();
     setAlertStyle(true);
     m_tabWidget->setCurrentIndex(0);
@@ -414,15 +416,10 @@ void VXMainWindow::showDialog(QDialog *dialog)
     dialog->activateWindow();
 }
 
-bool VXMainWindow::isFailureText(const QString &text) const
-{
-    return text.contains(tr("failure")) || text.contains(tr("FAILURE"));
-}
-
 void VXMainWindow::setAlertStyle(bool visible)
 {
     QLabel *alert = m_header->alertLabel();
-    const char *colour = !visible ? "black" : isFailureText(alert->text()) ? "red" : "white";
+    const char *colour = !visible ? "black" : m_alertLine.isFailure() ? "red" : "white";
     alert->setStyleSheet(QLatin1String(alertBase) + QLatin1String(colour));
 }
 
@@ -442,13 +439,20 @@ void VXMainWindow::showStatus(const QString &text)
 
 void VXMainWindow::onAlertNotification(const QString &text)
 {
-    m_header->alertLabel()->setText(text);
-    m_header->alertLabel()->setToolTip(text);
-    setAlertStyle(true);
-    // Restart the blink from the visible phase, so a second alert blinks its full time.
+    const AlertLineState::Outcome outcome = m_alertLine.take(text);
+    if (outcome == AlertLineState::Ignored)
+        return;
+    m_header->alertLabel()->setText(m_alertLine.text());
+    m_header->alertLabel()->setToolTip(m_alertLine.text());
+    if (outcome == AlertLineState::Counted)
+        return; // a repeat keeps the blink it has
+    if (outcome == AlertLineState::Cleared)
+        m_alertTimer->stop();
+    else
+        m_alertTimer->start(); // a new alert blinks its full time
     m_blinkPhase = false;
     m_blinkCount = 0;
-    m_alertTimer->start();
+    setAlertStyle(true);
 }
 
 void VXMainWindow::onTimeout()
@@ -469,9 +473,16 @@ void VXMainWindow::onLangSelectionChanged(unsigned int index)
     const int language = index < unsigned(SetLanguage::LanguageCount) ? int(index) : 0;
     // A catalogue that cannot be loaded leaves the translator empty: the built-in English texts show.
     QApplication::removeTranslator(&m_translator);
+    QApplication::removeTranslator(&m_qtTranslator);
     const QString catalogue = SetLanguage::catalogueName(language);
     if (!catalogue.isEmpty() && m_translator.load(AppPaths::configDir() + catalogue))
         QApplication::installTranslator(&m_translator);
+    // The toolkit's own texts (Yes, Cancel, the file dialog) switch with ours; without the system's
+    // catalogue they stay English, as ours do without theirs.
+    const QString qtCatalogue = SetLanguage::qtCatalogueName(language);
+    if (!qtCatalogue.isEmpty()
+        && m_qtTranslator.load(qtCatalogue, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&m_qtTranslator);
     m_header->setLanguage(language);
     retranslateUi();
     emit langTranslation(language);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alertevent.h"
+
 #include <QDesktopServices>
 #include <QFont>
 #include <QMainWindow>
@@ -126,7 +128,6 @@ private:
     void enterMainView(bool showWindow);
     void showDialog(QDialog *dialog);
     void setAlertStyle(bool visible);
-    bool isFailureText(const QString &text) const;
 
     std::unique_ptr<Prompter> m_prompter;
     QFont m_font9;
@@ -135,9 +136,11 @@ private:
     QFont m_font7;
     QFont m_font11;
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
 
     QTimer *m_alertTimer = nullptr;
     // True while the alert text is hidden in the blink.
+    AlertLineState m_alertLine;
     bool m_blinkPhase = false;
     int m_blinkCount = 0;
     bool m_centred = false;

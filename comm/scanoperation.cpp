@@ -113,8 +113,13 @@ public:
         ++m_scanned;
         if (code == Identified)
             ++m_found;
-        if (m_hooks.report)
-            m_hooks.report(code == Identified ? 4 : 3, unit, channel, link, candidateMessage(code, channel));
+        if (m_hooks.report) {
+            const bool silent = code == NoDeviceLink || code == NoTcpConnection;
+            m_hooks.report(code == Identified ? 4
+                    : silent                  ? SilentCandidate
+                                              : 3,
+                unit, channel, link, candidateMessage(code, channel));
+        }
         if (m_hooks.progress)
             m_hooks.progress(m_scanned, m_found);
         return code == Identified;

@@ -23,14 +23,17 @@ struct FoundUnit
     VxCommModbusMaster *master = nullptr;
 };
 
+// The report kind of a candidate that did not answer at all: the scan's result, not a fault.
+constexpr int SilentCandidate = 6;
+
 struct Hooks
 {
     // A new master for channel 1, 2 or 3; the scanner gives it its delay and retries.
     std::function<VxCommModbusMaster *(int channel)> createMaster;
     // A master that found nothing: its link is closed already.
     std::function<void(VxCommModbusMaster *)> discardMaster;
-    // One report per candidate: kind (3 failure, 4 success), unit number (1 on TCP/IP), channel,
-    // port or address, message.
+    // One report per candidate: kind (3 failure, 4 success, SilentCandidate), unit number (1 on
+    // TCP/IP), channel, port or address, message.
     std::function<void(int kind, int unit, int channel, const QString &link, const QString &message)> report;
     // After each candidate: candidates tried, units found.
     std::function<void(int scanned, int found)> progress;

@@ -4,6 +4,7 @@
 #include "workerfailure.h"
 #include "workeroperations.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <algorithm>
 
@@ -30,17 +31,17 @@ QString failureText(int kind)
 {
     switch (kind) {
     case RunForward:
-        return QStringLiteral("catchForwardButtonSignal:Write Error ");
+        return QCoreApplication::translate("WorkerOps", "catchForwardButtonSignal:Write Error ");
     case RunBackward:
-        return QStringLiteral("catchBackButtonSignal:Write Error ");
+        return QCoreApplication::translate("WorkerOps", "catchBackButtonSignal:Write Error ");
     case StopMotor:
-        return QStringLiteral("catchStopButtonSignal:Write Error ");
+        return QCoreApplication::translate("WorkerOps", "catchStopButtonSignal:Write Error ");
     case ReferenceSource:
-        return QStringLiteral("catchReferenceSourceSignal:Write Error ");
+        return QCoreApplication::translate("WorkerOps", "catchReferenceSourceSignal:Write Error ");
     case RunStopSource:
-        return QStringLiteral("catchRunStopSourceSignal:Write Error ");
+        return QCoreApplication::translate("WorkerOps", "catchRunStopSourceSignal:Write Error ");
     default:
-        return QStringLiteral("catchRefValueSignal:Write Error");
+        return QCoreApplication::translate("WorkerOps", "catchRefValueSignal:Write Error");
     }
 }
 

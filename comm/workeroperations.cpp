@@ -7,6 +7,7 @@
 #include "vxcommreply.h"
 #include "workerfailure.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QHash>
@@ -43,18 +44,21 @@ Failure handleFailure(Context &ctx, Exchange outcome, FailedWork work)
     switch (work) {
     case ReadSetValue:
     case WriteSetValue:
-        message = lost ? QStringLiteral("Device not connected") : QStringLiteral(" Comm Error");
+        message = lost ? QCoreApplication::translate("WorkerOps", "Device not connected")
+                       : QCoreApplication::translate("WorkerOps", " Comm Error");
         break;
     case ReadOther:
     case WriteOther:
-        message = lost ? QStringLiteral("Device not connected")
-                       : QStringLiteral("Comm Error\n refer log details");
+        message = lost ? QCoreApplication::translate("WorkerOps", "Device not connected")
+                       : QCoreApplication::translate("WorkerOps", "Comm Error\n refer log details");
         break;
     case StatusRead:
-        message = lost ? QStringLiteral("Connection Lost") : QStringLiteral("OprStatusUpdate:Write Error");
+        message = lost ? QCoreApplication::translate("WorkerOps", "Connection Lost")
+                       : QCoreApplication::translate("WorkerOps", "OprStatusUpdate:Write Error");
         break;
     case TriplogRead:
-        message = lost ? QStringLiteral("Connection Lost") : QStringLiteral("TriplogUpdate:Write Error");
+        message = lost ? QCoreApplication::translate("WorkerOps", "Connection Lost")
+                       : QCoreApplication::translate("WorkerOps", "TriplogUpdate:Write Error");
         break;
     }
     if (ctx.out.errorMsg)

@@ -4,6 +4,7 @@
 #include "recformat.h"
 #include "signaldecoding.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -155,16 +156,16 @@ QString message(Status status)
         return QString();
     case FileNotFound:
     case DeviceFileNotFound:
-        return QStringLiteral("CSV file not found");
+        return QCoreApplication::translate("RecFileReader", "CSV file not found");
     case Invalid:
-        return QStringLiteral("Invalid Rec file");
+        return QCoreApplication::translate("RecFileReader", "Invalid Rec file");
     }
     return QString();
 }
 
 QString title(Status status)
 {
-    return status == Loaded ? QString() : QStringLiteral("Error");
+    return status == Loaded ? QString() : QCoreApplication::translate("RecFileReader", "Error");
 }
 
 CatalogueLookup deviceFileLookup(int language)

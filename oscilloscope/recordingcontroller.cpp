@@ -183,6 +183,6 @@ RecordingWriter::Status RecordingController::appendRunningFile()
 {
     const RecordingWriter::Status status = m_writer.append();
     if (status != RecordingWriter::Written)
-        emit recordingFileFailed(QStringLiteral("Information"), RecordingWriter::message(status));
+        emit recordingFileFailed(tr("Information"), RecordingWriter::message(status));
     return status;
 }

@@ -6,6 +6,7 @@
 #include "recformat.h"
 #include "safesave.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QSaveFile>
@@ -20,9 +21,9 @@ QString RecordingWriter::message(Status status)
     case Written:
         return QString();
     case InvalidFilepath:
-        return QStringLiteral("Invalid Filepath");
+        return QCoreApplication::translate("RecordingWriter", "Invalid Filepath");
     case GiveFilepath:
-        return QStringLiteral("Give Filepath");
+        return QCoreApplication::translate("RecordingWriter", "Give Filepath");
     }
     return QString();
 }

@@ -9,6 +9,7 @@
 #include "treeitem.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFont>
@@ -23,9 +24,11 @@ namespace {
 
 QVector<QVariant> headerTexts()
 {
-    return { QStringLiteral("Menu"), QStringLiteral("Parameter Text"), QStringLiteral(" Unit"),
-        QStringLiteral("Default"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-        QStringLiteral("D"), QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"), QStringLiteral("FORMAT3"),
+    // English here; headerData() shows them in the language of the moment.
+    return { QT_TRANSLATE_NOOP("TreeModel", "Menu"), QT_TRANSLATE_NOOP("TreeModel", "Parameter Text"),
+        QT_TRANSLATE_NOOP("TreeModel", " Unit"), QT_TRANSLATE_NOOP("TreeModel", "Default"),
+        QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+        QStringLiteral("FORMAT1"), QStringLiteral("FORMAT2"), QStringLiteral("FORMAT3"),
         QStringLiteral("FORMAT4") };
 }
 
@@ -182,7 +185,8 @@ QModelIndex TreeModel::indexOf(const TreeItem *item, int column) const
 QVariant TreeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_rootItem->data(section);
+        return QCoreApplication::translate(
+            "TreeModel", m_rootItem->data(section).toString().toUtf8().constData());
     return {};
 }
 

@@ -3,7 +3,7 @@
 # already present. Runs apt-get through sudo when not root.
 set -e
 PACKAGES="build-essential cmake pkg-config ccache \
-qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev \
+qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libqcustomplot-dev \
 libmodbus-dev libcurl4-openssl-dev \
 python3-pymodbus python3-serial-asyncio python3-pyftpdlib python3-openssl socat mbpoll \
 xvfb xauth poppler-utils clang libclang-rt-14-dev gcovr \

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Takes docs/screenshots/status-view.png, fault-logger.png and alert-list.png: the program under Xvfb with the
+# Takes docs/screenshots/status-view.png and fault-logger.png (the alert list: screenshot-alerts.sh): the program under Xvfb with the
 # simulated drive connected over Modbus TCP at start, the drive tripped once and then run forward
 # from the command line through "COM", so the status values, the trip log with its fault text and
 # the control panel beside them all show something. SCALE (e.g. 1.5) sets QT_SCALE_FACTOR and
@@ -27,7 +27,7 @@ sleep 2
 mkdir -p "$OUT_DIR"
 OUT_DIR=$(cd "$OUT_DIR" && pwd)
 SUFFIX=${SCALE:+-$SCALE}
-for shot in "2 status-view" "3 fault-logger" "4 alert-list"; do
+for shot in "2 status-view" "3 fault-logger"; do
     set -- $shot
     env TARVOLINK_SCREENSHOT_WAIT=9000 TARVOLINK_SCREENSHOT_TAB=$1 TARVOLINK_SCREENSHOT="$OUT_DIR/$2$SUFFIX.png" ${SCALE:+QT_SCALE_FACTOR=$SCALE} \
         xvfb-run -a -s "-screen 0 1920x1200x24" "$INSTALL/tarvolink" --connect "tcp:$ADDRESS" 2>&1 | grep "^tarvolink:" || true

@@ -21,11 +21,6 @@ QString AlertList::logFileName(const QString &logDir, const QDateTime &created)
         + created.toString(QStringLiteral("Mdyyy_hhmmss")) + QStringLiteral(".log"));
 }
 
-QString AlertList::headerText()
-{
-    return QStringLiteral("Date and Time\t   Unit ID\t   Unit Name\t   Description");
-}
-
 QString AlertList::itemText(const QDateTime &when, const QString &text)
 {
     return when.toString(Qt::TextDate) + QStringLiteral("\t   ") + text;
@@ -33,28 +28,48 @@ QString AlertList::itemText(const QDateTime &when, const QString &text)
 
 int AlertList::add(const QString &text, const QDateTime &when)
 {
-    const QString item = itemText(when, text);
-    // The log file gets the time of each alert too: a log of bare texts tells nothing of when.
-    m_pending.append(item);
-    ++m_logCount;
-    int change = Appended;
-    if (m_current.isEmpty())
-        m_current.append(headerText());
-    m_current.append(item);
-    if (++m_currentCount > CurrentLimit) {
-        // The alerts leaving the current page go to the history page, newest kept.
-        m_history += m_current.mid(1, m_current.size() - 2);
-        if (m_history.size() > LogEvery)
-            m_history.erase(m_history.begin(), m_history.end() - LogEvery);
-        m_current = QStringList { headerText(), item };
-        m_currentCount = 1;
-        change |= NewPage | HistoryChanged;
-    }
-    if (m_logCount >= LogEvery) {
+    // The log file gets the time of each row too: a log of bare texts tells nothing of when.
+    m_pending.append(itemText(when, text));
+    int change = Logged;
+    if (++m_logCount >= LogEvery) {
         flush();
         change |= LogWritten;
     }
-    return change;
+    const AlertEvent event = AlertEvent::parse(text);
+    if (!event.isAlert())
+        return change;
+    for (int row = m_current.size() - 1; row >= 0; --row) {
+        if (m_current[row].absorb(event, when)) {
+            m_foldedRow = row;
+            return change | Folded;
+        }
+    }
+    if (m_current.size() >= CurrentLimit) {
+        // The alerts leaving the current page go to the history page, newest kept.
+        m_history += m_current;
+        if (m_history.size() > LogEvery)
+            m_history.erase(m_history.begin(), m_history.end() - LogEvery);
+        m_current.clear();
+        change |= NewPage | HistoryChanged;
+    }
+    m_current.append(AlertFold(event, when));
+    return change | Appended;
+}
+
+void AlertList::clear()
+{
+    m_current.clear();
+    m_history.clear();
+    m_foldedRow = -1;
+}
+
+QString AlertList::exportText(const QVector<AlertFold> &rows)
+{
+    QString text;
+    for (const AlertFold &row : rows)
+        text += row.last.toString(Qt::TextDate) + QLatin1Char('\t') + QString::number(row.count)
+            + QLatin1Char('\t') + row.sentence() + QLatin1Char('\n');
+    return text;
 }
 
 bool AlertList::flush()

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>jednotka %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>jednotka %1 na %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>žádná odpověď na zápis %1 po %2 pokusech</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>žádná odpověď na zápis %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>žádná odpověď na čtení %1 po %2 pokusech</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>žádná odpověď na čtení %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>zápis %1 selhal po %2 pokusech: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>zápis %1 selhal: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>čtení %1 selhalo po %2 pokusech: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>čtení %1 selhalo: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>jednotka odmítla zápis %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>jednotka odmítla čtení %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ hodn.</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1436,7 +1502,7 @@ aplikace do řídicí karty</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>Soubor csv(*.dat)</translation>
+        <translation>Sada parametrů (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1689,6 +1755,107 @@ Chcete pokračovat?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ano &amp;všem</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;e všem</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Uložit vše</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Zahodit</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Obnovit výchozí</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Přerušit</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Opakovat</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorovat</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Soubor popisu zařízení nebyl nalezen</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Neplatný soubor záznamu</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Neplatná cesta k souboru</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Zadejte cestu k souboru</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1893,6 +2060,25 @@ Zastavte záznam</translation>
     <message>
         <source>Link Information</source>
         <translation>Informace o spojení</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Text parametru</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Jednotka</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
     </message>
 </context>
 <context>
@@ -2176,14 +2362,6 @@ Zastavte záznam</translation>
         <translation>porucha měniče odstraněna: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Varovná zpráva</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>výstražná zpráva</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>jednotka %1 na %2</translation>
     </message>
@@ -2198,6 +2376,10 @@ Zastavte záznam</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>Připojeno %1 (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>zařízení znovu odpovídá</translation>
     </message>
 </context>
 <context>
@@ -2287,7 +2469,7 @@ Zastavte záznam</translation>
     </message>
     <message>
         <source>&amp;Load from drive</source>
-        <translation>&amp;Načíst z měniče</translation>
+        <translation>Načíst z &amp;měniče</translation>
     </message>
     <message>
         <source>Load parameter setting from drive</source>
@@ -2295,7 +2477,7 @@ Zastavte záznam</translation>
     </message>
     <message>
         <source>Load &amp;to drive</source>
-        <translation>Nahrát &amp;do měniče</translation>
+        <translation>Na&amp;hrát do měniče</translation>
     </message>
     <message>
         <source>Load parameter setting to drive</source>
@@ -2404,14 +2586,6 @@ Zastavte záznam</translation>
     <message>
         <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
         <translation>Probíhá záznam osciloskopu. Před změnou role jej zastavte</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>selhání</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>SELHÁNÍ</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -2563,6 +2737,59 @@ Uživatelská příručka je zde:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Chod vpřed: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Chod vzad: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Stop: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Zdroj žádané hodnoty: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Zdroj start/stop: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Žádaná hodnota: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Chyba komunikace</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Chyba komunikace
+ podrobnosti v protokolu</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Spojení ztraceno</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Aktualizace stavu: chyba zápisu</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Aktualizace záznamu poruch: chyba zápisu</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2586,7 +2813,7 @@ Uživatelská příručka je zde:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>Soubor csv(*.csv)</translation>
+        <translation>Popis zařízení (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2652,28 +2879,70 @@ Uživatelská příručka je zde:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Datum a čas</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>ID jednotky</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Název jednotky</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Popis</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Aktuální výstrahy</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Historie výstrah</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Poprvé: %1
+Naposledy: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Uložit výstrahy</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textové soubory (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Výstrahy se nepodařilo uložit do
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Naposledy</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Počet</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Výstraha</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Vyprázdnit seznam; soubor protokolu uchová každou výstrahu</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Kopírovat vybrané výstrahy, nebo všechny, jako text</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Uložit...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>Gerät %1 an %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>keine Antwort auf das Schreiben von %1 nach %2 Versuchen</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>keine Antwort auf das Schreiben von %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>keine Antwort auf das Lesen von %1 nach %2 Versuchen</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>keine Antwort auf das Lesen von %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>Schreiben von %1 nach %2 Versuchen fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>Schreiben von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>Lesen von %1 nach %2 Versuchen fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>Lesen von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>das Gerät hat das Schreiben von %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>das Gerät hat das Lesen von %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ Wert</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ Programm auf die Steuerkarte</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>CSV-Datei(*.dat)</translation>
+        <translation>Parametersatz (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja, &amp;alle</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ein, keine</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alle speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Gerätebeschreibungsdatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Ungültige Aufzeichnungsdatei</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Ungültiger Dateipfad</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Bitte einen Dateipfad angeben</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Bitte Aufzeichnung beenden</translation>
     <message>
         <source>Link Information</source>
         <translation>Verbindungsinformationen</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametertext</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Einheit</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Vorgabe</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Bitte Aufzeichnung beenden</translation>
         <translation>Antriebsfehler behoben: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Warnmeldung</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>Alarmmeldung</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>Gerät %1 an %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Bitte Aufzeichnung beenden</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 verbunden (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>Gerät antwortet wieder</translation>
     </message>
 </context>
 <context>
@@ -2293,7 +2475,7 @@ Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>Load &amp;to drive</source>
-        <translation>In Umrichter la&amp;den</translation>
+        <translation>In &amp;Umrichter laden</translation>
     </message>
     <message>
         <source>Load parameter setting to drive</source>
@@ -2301,7 +2483,7 @@ Bitte Aufzeichnung beenden</translation>
     </message>
     <message>
         <source>&amp;Dat File Information...</source>
-        <translation>Informationen zur &amp;DAT-Datei...</translation>
+        <translation>&amp;Informationen zur DAT-Datei...</translation>
     </message>
     <message>
         <source>Customer information of dat file</source>
@@ -2402,14 +2584,6 @@ Bitte Aufzeichnung beenden</translation>
     <message>
         <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
         <translation>Oszilloskopaufzeichnung läuft. Bitte vor dem Rollenwechsel stoppen</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -2561,6 +2735,59 @@ Das Benutzerhandbuch befindet sich hier:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Rechtslauf: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Linkslauf: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Stopp: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Sollwertquelle: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Start/Stopp-Quelle: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Sollwert: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Kommunikationsfehler
+ Details im Protokoll</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Statusaktualisierung: Schreibfehler</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Fehlerspeicher-Aktualisierung: Schreibfehler</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ Das Benutzerhandbuch befindet sich hier:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>CSV-Datei(*.csv)</translation>
+        <translation>Gerätebeschreibung (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ Das Benutzerhandbuch befindet sich hier:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Datum und Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>Geräte-ID</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Gerätename</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Aktuelle Alarme</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Alarmhistorie</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Erstes: %1
+Letztes: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Alarme speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Die Alarme konnten nicht gespeichert werden in
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Liste leeren; die Protokolldatei behält jeden Alarm</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Die gewählten Alarme, oder alle, als Text kopieren</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>equipo %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>equipo %1 en %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>sin respuesta a la escritura de %1 tras %2 intentos</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>sin respuesta a la escritura de %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>sin respuesta a la lectura de %1 tras %2 intentos</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>sin respuesta a la lectura de %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>la escritura de %1 falló tras %2 intentos: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>la escritura de %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>la lectura de %1 falló tras %2 intentos: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>la lectura de %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>el equipo rechazó la escritura de %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>el equipo rechazó la lectura de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ act.</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ aplicación a la tarjeta de control</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>Archivo csv(*.dat)</translation>
+        <translation>Juego de parámetros (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Do you want to Continue?</source>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sí a &amp;todo</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o a todo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Guardar todo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abortar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>No se encontró el archivo de descripción del equipo</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Archivo de registro no válido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Ruta de archivo no válida</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Indique una ruta de archivo</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Detenga la grabación</translation>
     <message>
         <source>Link Information</source>
         <translation>Información de enlace</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Texto del parámetro</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Unidad</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Detenga la grabación</translation>
         <translation>disparo del variador restablecido: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Mensaje de advertencia</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>mensaje de alarma</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>equipo %1 en %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Detenga la grabación</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 conectado (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>el equipo responde de nuevo</translation>
     </message>
 </context>
 <context>
@@ -2404,14 +2586,6 @@ Detenga la grabación</translation>
         <translation>Grabación del osciloscopio en curso. Deténgala antes de cambiar de rol</translation>
     </message>
     <message>
-        <source>failure</source>
-        <translation>fallo</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>FALLO</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
@@ -2561,6 +2735,59 @@ El manual del usuario está aquí:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Marcha adelante: error de escritura</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Marcha atrás: error de escritura</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Paro: error de escritura</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Fuente de referencia: error de escritura</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Fuente de marcha/paro: error de escritura</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Valor de referencia: error de escritura</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Equipo no conectado</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Error de comunicación
+ vea el registro para más detalles</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Conexión perdida</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Actualización de estado: error de escritura</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Actualización del registro de fallos: error de escritura</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ El manual del usuario está aquí:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>Archivo csv(*.csv)</translation>
+        <translation>Descripción del equipo (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ El manual del usuario está aquí:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Fecha y hora</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>ID del equipo</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Nombre del equipo</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descripción</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Alarmas actuales</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Historial de alarmas</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Primera: %1
+Última: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Guardar alarmas</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>No se pudieron guardar las alarmas en
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Última vez</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Vaciar la lista; el archivo de registro conserva todas las alarmas</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Copiar las alarmas seleccionadas, o todas, como texto</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>appareil %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>appareil %1 sur %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>pas de réponse à l&apos;écriture de %1 après %2 tentatives</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>pas de réponse à l&apos;écriture de %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>pas de réponse à la lecture de %1 après %2 tentatives</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>pas de réponse à la lecture de %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>échec de l&apos;écriture de %1 après %2 tentatives : %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>échec de l&apos;écriture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>échec de la lecture de %1 après %2 tentatives : %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>échec de la lecture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>l&apos;appareil a refusé l&apos;écriture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>l&apos;appareil a refusé la lecture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ act.</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ l&apos;application vers la carte de commande</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>Fichier csv(*.dat)</translation>
+        <translation>Jeu de paramètres (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Voulez-vous continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Oui à &amp;tout</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;on à tout</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurer les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Fichier de description d&apos;appareil introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Fichier d&apos;enregistrement non valide</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Chemin de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Indiquez un chemin de fichier</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Veuillez arrêter l&apos;enregistrement</translation>
     <message>
         <source>Link Information</source>
         <translation>Informations de liaison</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Texte du paramètre</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Unité</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <translation>défaut du variateur acquitté : %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Message d&apos;avertissement</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>message d&apos;alerte</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>appareil %1 à %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Veuillez arrêter l&apos;enregistrement</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 connecté (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>l&apos;appareil répond de nouveau</translation>
     </message>
 </context>
 <context>
@@ -2404,14 +2586,6 @@ Veuillez arrêter l&apos;enregistrement</translation>
         <translation>Enregistrement de l&apos;oscilloscope en cours. Arrêtez-le avant de changer de rôle</translation>
     </message>
     <message>
-        <source>failure</source>
-        <translation>échec</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>ÉCHEC</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -2561,6 +2735,59 @@ Le guide de l&apos;utilisateur se trouve ici :
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Marche avant : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Marche arrière : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Arrêt : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Source de consigne : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Source marche/arrêt : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Valeur de consigne : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Appareil non connecté</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Erreur de communication</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Erreur de communication
+ voir le journal pour les détails</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Connexion perdue</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Mise à jour de l&apos;état : erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Mise à jour du journal des défauts : erreur d&apos;écriture</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ Le guide de l&apos;utilisateur se trouve ici :
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>Fichier csv(*.csv)</translation>
+        <translation>Description d&apos;appareil (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ Le guide de l&apos;utilisateur se trouve ici :
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Date et heure</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>ID de l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Nom de l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Description</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Alertes actuelles</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Historique des alertes</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Première : %1
+Dernière : %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Enregistrer les alertes</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Les alertes n&apos;ont pas pu être enregistrées dans
+%1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Dernière fois</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alerte</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Vider la liste ; le fichier journal garde chaque alerte</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Copier les alertes sélectionnées, ou toutes, en texte</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Enregistrer...</translation>
     </message>
 </context>
 <context>

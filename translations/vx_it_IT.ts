@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>unità %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>unità %1 su %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>nessuna risposta alla scrittura di %1 dopo %2 tentativi</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>nessuna risposta alla scrittura di %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>nessuna risposta alla lettura di %1 dopo %2 tentativi</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>nessuna risposta alla lettura di %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>scrittura di %1 non riuscita dopo %2 tentativi: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>scrittura di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>lettura di %1 non riuscita dopo %2 tentativi: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>lettura di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>l&apos;unità ha rifiutato la scrittura di %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>l&apos;unità ha rifiutato la lettura di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ att.</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ dall&apos;applicazione alla scheda di controllo</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>File csv(*.dat)</translation>
+        <translation>Set di parametri (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Continuare?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sì a &amp;tutti</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o a tutti</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Salva tutto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reimposta</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Ripristina valori predefiniti</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignora</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>File di descrizione del dispositivo non trovato</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>File di registrazione non valido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Percorso del file non valido</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Indicare un percorso del file</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Interrompere la registrazione</translation>
     <message>
         <source>Link Information</source>
         <translation>Informazioni collegamento</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Testo parametro</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Unità di misura</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Interrompere la registrazione</translation>
         <translation>blocco azionamento ripristinato: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Messaggio di avviso</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>messaggio di allarme</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>unità %1 su %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Interrompere la registrazione</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 connesso (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>il dispositivo risponde di nuovo</translation>
     </message>
 </context>
 <context>
@@ -2404,14 +2586,6 @@ Interrompere la registrazione</translation>
         <translation>Registrazione oscilloscopio in corso. Interromperla prima di cambiare ruolo</translation>
     </message>
     <message>
-        <source>failure</source>
-        <translation>errore</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>ERRORE</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Avviso</translation>
     </message>
@@ -2561,6 +2735,59 @@ La guida utente si trova qui:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Marcia avanti: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Marcia indietro: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Arresto: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Sorgente del riferimento: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Sorgente marcia/arresto: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Valore di riferimento: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Errore di comunicazione</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Errore di comunicazione
+ dettagli nel registro</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Connessione persa</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Aggiornamento stato: errore di scrittura</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Aggiornamento registro guasti: errore di scrittura</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ La guida utente si trova qui:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>File csv(*.csv)</translation>
+        <translation>Descrizione del dispositivo (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ La guida utente si trova qui:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Data e ora</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>ID unità</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Nome unità</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descrizione</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Allarmi attuali</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Cronologia allarmi</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Prima: %1
+Ultima: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Salva allarmi</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Impossibile salvare gli allarmi in
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Ultima volta</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Allarme</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Svuota l&apos;elenco; il file di registro conserva ogni allarme</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Copia gli allarmi selezionati, o tutti, come testo</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Salva...</translation>
     </message>
 </context>
 <context>

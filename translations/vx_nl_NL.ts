@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>eenheid %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>eenheid %1 op %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>geen antwoord op schrijven naar %1 na %2 pogingen</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>geen antwoord op schrijven naar %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>geen antwoord op lezen van %1 na %2 pogingen</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>geen antwoord op lezen van %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>schrijven naar %1 mislukt na %2 pogingen: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>schrijven naar %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>lezen van %1 mislukt na %2 pogingen: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>lezen van %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>de eenheid weigerde schrijven naar %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>de eenheid weigerde lezen van %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ waarde</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ programma naar de besturingskaart</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>csv-bestand(*.dat)</translation>
+        <translation>Parameterset (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Wilt u doorgaan?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja op &amp;alles</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ee op alles</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alles opslaan</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerpen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Herstellen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standaardwaarden herstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Negeren</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Apparaatbeschrijvingsbestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Ongeldig opnamebestand</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Ongeldig bestandspad</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Geef een bestandspad op</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Stop eerst de opname</translation>
     <message>
         <source>Link Information</source>
         <translation>Verbindingsinformatie</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametertekst</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Eenheid</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Stop eerst de opname</translation>
         <translation>aandrijvingsstoring opgeheven: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Waarschuwingsbericht</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>alarmbericht</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>eenheid %1 op %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Stop eerst de opname</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 verbonden (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>apparaat antwoordt weer</translation>
     </message>
 </context>
 <context>
@@ -2309,7 +2491,7 @@ Stop eerst de opname</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Afsluiten</translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
     <message>
         <source>Quit application</source>
@@ -2402,14 +2584,6 @@ Stop eerst de opname</translation>
     <message>
         <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
         <translation>Oscilloscoopopname loopt. Stop vóór het wisselen van rol</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>fout</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>FOUT</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -2561,6 +2735,59 @@ De gebruikershandleiding staat hier:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Vooruit draaien: schrijffout</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Achteruit draaien: schrijffout</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Stop: schrijffout</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Referentiebron: schrijffout</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Start/stop-bron: schrijffout</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Referentiewaarde: schrijffout</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Apparaat niet verbonden</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Communicatiefout</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Communicatiefout
+ zie het logboek voor details</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Verbinding verbroken</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Statusupdate: schrijffout</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Storingslog-update: schrijffout</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ De gebruikershandleiding staat hier:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>csv-bestand(*.csv)</translation>
+        <translation>Apparaatbeschrijving (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ De gebruikershandleiding staat hier:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Datum en tijd</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>Eenheid-ID</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Naam eenheid</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschrijving</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Actuele alarmen</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Alarmhistorie</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Eerste: %1
+Laatste: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Alarmen opslaan</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Tekstbestanden (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>De alarmen konden niet worden opgeslagen in
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Laatst</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Lijst wissen; het logbestand bewaart elk alarm</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Geselecteerde alarmen, of alle, als tekst kopiëren</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Opslaan...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>unidade %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>unidade %1 em %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>sem resposta à escrita de %1 após %2 tentativas</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>sem resposta à escrita de %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>sem resposta à leitura de %1 após %2 tentativas</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>sem resposta à leitura de %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>a escrita de %1 falhou após %2 tentativas: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>a escrita de %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>a leitura de %1 falhou após %2 tentativas: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>a leitura de %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>a unidade recusou a escrita de %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>a unidade recusou a leitura de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ atual</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ aplicação para a carta de controlo</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>Ficheiro csv(*.dat)</translation>
+        <translation>Conjunto de parâmetros (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Pretende continuar?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sim para &amp;todos</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ão para todos</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Guardar todos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Repor predefinições</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abortar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Ficheiro de descrição do dispositivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Ficheiro de registo inválido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Caminho de ficheiro inválido</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Indique um caminho de ficheiro</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Pare a gravação</translation>
     <message>
         <source>Link Information</source>
         <translation>Informação de ligação</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Texto do parâmetro</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Unidade</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinição</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Pare a gravação</translation>
         <translation>disparo do conversor reposto: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Mensagem de aviso</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>mensagem de alerta</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>unidade %1 em %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Pare a gravação</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 ligado (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>o dispositivo responde de novo</translation>
     </message>
 </context>
 <context>
@@ -2404,14 +2586,6 @@ Pare a gravação</translation>
         <translation>Gravação do osciloscópio em curso. Pare antes de mudar de função</translation>
     </message>
     <message>
-        <source>failure</source>
-        <translation>falha</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>FALHA</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
@@ -2561,6 +2735,59 @@ O manual do utilizador está aqui:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Marcha para a frente: erro de escrita</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Marcha para trás: erro de escrita</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Paragem: erro de escrita</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Fonte da referência: erro de escrita</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Fonte de marcha/paragem: erro de escrita</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Valor de referência: erro de escrita</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo não ligado</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Erro de comunicação</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Erro de comunicação
+ consulte o registo para mais detalhes</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Ligação perdida</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Atualização de estado: erro de escrita</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Atualização do registo de falhas: erro de escrita</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ O manual do utilizador está aqui:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>Ficheiro csv(*.csv)</translation>
+        <translation>Descrição do dispositivo (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ O manual do utilizador está aqui:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Data e hora</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>ID da unidade</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Nome da unidade</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descrição</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Alertas atuais</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Histórico de alertas</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Primeira: %1
+Última: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Guardar alertas</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Ficheiros de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Não foi possível guardar os alertas em
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Última vez</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alerta</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Esvaziar a lista; o ficheiro de registo guarda todos os alertas</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Copiar os alertas selecionados, ou todos, como texto</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>устройство %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>устройство %1 на %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>нет ответа на запись %1 после %2 попыток</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>нет ответа на запись %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>нет ответа на чтение %1 после %2 попыток</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>нет ответа на чтение %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>запись %1 не удалась после %2 попыток: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>запись %1 не удалась: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>чтение %1 не удалось после %2 попыток: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>чтение %1 не удалось: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>устройство отклонило запись %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>устройство отклонило чтение %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ Val</source>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1436,7 +1502,7 @@ application to controlcard</source>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>Файл csv(*.dat)</translation>
+        <translation>Набор параметров (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1689,6 +1755,107 @@ Do you want to Continue?</source>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Да для &amp;всех</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Н&amp;ет для всех</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Сохранить все</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Восстановить значения по умолчанию</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Файл описания устройства не найден</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Недопустимый файл записи</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Недопустимый путь к файлу</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Укажите путь к файлу</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1893,6 +2060,25 @@ Please stop recording</source>
     <message>
         <source>Link Information</source>
         <translation>Сведения о связи</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Текст параметра</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Ед. изм.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
     </message>
 </context>
 <context>
@@ -2176,14 +2362,6 @@ Please stop recording</source>
         <translation>авария привода сброшена: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>сообщение тревоги</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>устройство %1 по адресу %2</translation>
     </message>
@@ -2198,6 +2376,10 @@ Please stop recording</source>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>Подключено %1 (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>устройство снова отвечает</translation>
     </message>
 </context>
 <context>
@@ -2406,14 +2588,6 @@ Please stop recording</source>
         <translation>Идёт запись осциллографа. Остановите её перед сменой роли</translation>
     </message>
     <message>
-        <source>failure</source>
-        <translation>сбой</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>СБОЙ</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Предупреждение</translation>
     </message>
@@ -2563,6 +2737,59 @@ The user guide is here:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Вращение вперёд: ошибка записи</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Вращение назад: ошибка записи</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Стоп: ошибка записи</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Источник задания: ошибка записи</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Источник пуска/останова: ошибка записи</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Значение задания: ошибка записи</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Устройство не подключено</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Ошибка связи</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Ошибка связи
+ подробности в журнале</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Соединение потеряно</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Обновление состояния: ошибка записи</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Обновление журнала аварий: ошибка записи</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2586,7 +2813,7 @@ The user guide is here:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>Файл csv(*.csv)</translation>
+        <translation>Описание устройства (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2652,28 +2879,70 @@ The user guide is here:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Дата и время</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>ID устройства</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Имя устройства</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Описание</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Текущие тревоги</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>История тревог</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Первый раз: %1
+Последний раз: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Сохранить тревоги</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Не удалось сохранить тревоги в
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Последний раз</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Очистить список; файл журнала сохраняет все тревоги</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Копировать выбранные тревоги, или все, как текст</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Сохранить...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>enhet %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>enhet %1 på %2</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>inget svar på skrivning till %1 efter %2 försök</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>inget svar på skrivning till %1</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>inget svar på läsning av %1 efter %2 försök</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>inget svar på läsning av %1</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>skrivning till %1 misslyckades efter %2 försök: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>skrivning till %1 misslyckades: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>läsning av %1 misslyckades efter %2 försök: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>läsning av %1 misslyckades: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>enheten avvisade skrivning till %1: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>enheten avvisade läsning av %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ värde</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1434,7 +1500,7 @@ programmet till styrkortet</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>csv-fil(*.dat)</translation>
+        <translation>Parameteruppsättning (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1687,6 +1753,107 @@ Vill du fortsätta?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja till &amp;alla</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ej till alla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Spara alla</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Förkasta</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Verkställ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Återställ</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standardvärden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Avbryt åtgärd</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Försök igen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorera</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Enhetsbeskrivningsfilen hittades inte</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Ogiltig inspelningsfil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Ogiltig filsökväg</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Ange en filsökväg</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1891,6 +2058,25 @@ Stoppa inspelningen</translation>
     <message>
         <source>Link Information</source>
         <translation>Länkinformation</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Meny</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametertext</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Enhet</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -2174,14 +2360,6 @@ Stoppa inspelningen</translation>
         <translation>drivtripp återställd: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Varningsmeddelande</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>larmmeddelande</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>enhet %1 på %2</translation>
     </message>
@@ -2196,6 +2374,10 @@ Stoppa inspelningen</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>Ansluten %1 (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>enheten svarar igen</translation>
     </message>
 </context>
 <context>
@@ -2404,14 +2586,6 @@ Stoppa inspelningen</translation>
         <translation>Oscilloskopet spelar in. Stoppa innan du byter roll</translation>
     </message>
     <message>
-        <source>failure</source>
-        <translation>fel</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>FEL</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Varning</translation>
     </message>
@@ -2561,6 +2735,59 @@ Användarhandboken finns här:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>Kör framåt: skrivfel</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Kör bakåt: skrivfel</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Stopp: skrivfel</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Referenskälla: skrivfel</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Start/stopp-källa: skrivfel</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Referensvärde: skrivfel</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Enheten är inte ansluten</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>Kommunikationsfel</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>Kommunikationsfel
+ se loggen för detaljer</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Förbindelsen förlorad</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Statusuppdatering: skrivfel</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Felloggsuppdatering: skrivfel</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2584,7 +2811,7 @@ Användarhandboken finns här:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>csv-fil(*.csv)</translation>
+        <translation>Enhetsbeskrivningsfil (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2650,28 +2877,70 @@ Användarhandboken finns här:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Datum och tid</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>Enhets-ID</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Enhetsnamn</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beskrivning</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Aktuella larm</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Larmhistorik</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>Första: %1
+Senaste: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Spara larm</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textfiler (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Larmen kunde inte sparas i
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Senast</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Antal</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Larm</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Töm</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Töm listan; loggfilen behåller alla larm</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Kopiera valda larm, eller alla, som text</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Spara...</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>AlertEvent</name>
+    <message>
+        <source>unit %1</source>
+        <translation>ünite %1</translation>
+    </message>
+    <message>
+        <source>unit %1 on %2</source>
+        <translation>ünite %1, %2 üzerinde</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1 after %2 attempts</source>
+        <translation>%2 denemeden sonra %1 yazmasına yanıt yok</translation>
+    </message>
+    <message>
+        <source>no answer to a write of %1</source>
+        <translation>%1 yazmasına yanıt yok</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1 after %2 attempts</source>
+        <translation>%2 denemeden sonra %1 okumasına yanıt yok</translation>
+    </message>
+    <message>
+        <source>no answer to a read of %1</source>
+        <translation>%1 okumasına yanıt yok</translation>
+    </message>
+    <message>
+        <source>write of %1 failed after %2 attempts: %3</source>
+        <translation>%1 yazması %2 denemeden sonra başarısız: %3</translation>
+    </message>
+    <message>
+        <source>write of %1 failed: %2</source>
+        <translation>%1 yazması başarısız: %2</translation>
+    </message>
+    <message>
+        <source>read of %1 failed after %2 attempts: %3</source>
+        <translation>%1 okuması %2 denemeden sonra başarısız: %3</translation>
+    </message>
+    <message>
+        <source>read of %1 failed: %2</source>
+        <translation>%1 okuması başarısız: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a write of %1: %2</source>
+        <translation>ünite %1 yazmasını reddetti: %2</translation>
+    </message>
+    <message>
+        <source>the unit refused a read of %1: %2</source>
+        <translation>ünite %1 okumasını reddetti: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2×)</source>
+        <translation>%1 (%2×)</translation>
+    </message>
+</context>
+<context>
     <name>AutoScanSettings</name>
     <message>
         <source>Information</source>
@@ -751,6 +810,13 @@ değ.</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+</context>
+<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1432,7 +1498,7 @@ kontrol kartına aktarır</translation>
     </message>
     <message>
         <source>csv File(*.dat)</source>
-        <translation>csv dosyası(*.dat)</translation>
+        <translation>Parametre kümesi (*.dat)</translation>
     </message>
     <message>
         <source>The file could not be opened:
@@ -1685,6 +1751,107 @@ Devam etmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Hayır</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>&amp;Tümüne evet</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Tümüne h&amp;ayır</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tümünü kaydet</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Sıfırla</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Varsayılanları geri yükle</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Yeniden dene</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Yok say</translation>
+    </message>
+</context>
+<context>
+    <name>RecFileReader</name>
+    <message>
+        <source>CSV file not found</source>
+        <translation>Cihaz tanım dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>Invalid Rec file</source>
+        <translation>Geçersiz kayıt dosyası</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>Invalid Filepath</source>
+        <translation>Geçersiz dosya yolu</translation>
+    </message>
+    <message>
+        <source>Give Filepath</source>
+        <translation>Bir dosya yolu girin</translation>
+    </message>
+</context>
+<context>
     <name>RoleChange</name>
     <message>
         <source>Change User Role - Confirmation</source>
@@ -1889,6 +2056,25 @@ Lütfen kaydı durdurun</translation>
     <message>
         <source>Link Information</source>
         <translation>Bağlantı bilgisi</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Parameter Text</source>
+        <translation>Parametre metni</translation>
+    </message>
+    <message>
+        <source> Unit</source>
+        <translation> Birim</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
     </message>
 </context>
 <context>
@@ -2172,14 +2358,6 @@ Lütfen kaydı durdurun</translation>
         <translation>sürücü arızası giderildi: %1</translation>
     </message>
     <message>
-        <source>Warning Msg</source>
-        <translation>Uyarı mesajı</translation>
-    </message>
-    <message>
-        <source>alert message</source>
-        <translation>alarm mesajı</translation>
-    </message>
-    <message>
         <source>unit %1 at %2</source>
         <translation>ünite %1, %2 adresinde</translation>
     </message>
@@ -2194,6 +2372,10 @@ Lütfen kaydı durdurun</translation>
     <message>
         <source>Connected %1 (%2)</source>
         <translation>%1 bağlandı (%2)</translation>
+    </message>
+    <message>
+        <source>device answers again</source>
+        <translation>cihaz yeniden yanıt veriyor</translation>
     </message>
 </context>
 <context>
@@ -2267,7 +2449,7 @@ Lütfen kaydı durdurun</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Yazdır...</translation>
+        <translation>Ya&amp;zdır...</translation>
     </message>
     <message>
         <source>Print parameter setting</source>
@@ -2283,7 +2465,7 @@ Lütfen kaydı durdurun</translation>
     </message>
     <message>
         <source>&amp;Load from drive</source>
-        <translation>Sürücüden &amp;yükle</translation>
+        <translation>&amp;Sürücüden yükle</translation>
     </message>
     <message>
         <source>Load parameter setting from drive</source>
@@ -2307,7 +2489,7 @@ Lütfen kaydı durdurun</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Çı&amp;kış</translation>
+        <translation>&amp;Çıkış</translation>
     </message>
     <message>
         <source>Quit application</source>
@@ -2400,14 +2582,6 @@ Lütfen kaydı durdurun</translation>
     <message>
         <source>Oscilloscope Record in Progress.Please stop before Role Change</source>
         <translation>Osiloskop kaydı sürüyor. Rol değiştirmeden önce durdurun</translation>
-    </message>
-    <message>
-        <source>failure</source>
-        <translation>hata</translation>
-    </message>
-    <message>
-        <source>FAILURE</source>
-        <translation>HATA</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -2559,6 +2733,59 @@ Kullanım kılavuzu burada:
     </message>
 </context>
 <context>
+    <name>WorkerOps</name>
+    <message>
+        <source>catchForwardButtonSignal:Write Error </source>
+        <translation>İleri çalıştırma: yazma hatası</translation>
+    </message>
+    <message>
+        <source>catchBackButtonSignal:Write Error </source>
+        <translation>Geri çalıştırma: yazma hatası</translation>
+    </message>
+    <message>
+        <source>catchStopButtonSignal:Write Error </source>
+        <translation>Durdurma: yazma hatası</translation>
+    </message>
+    <message>
+        <source>catchReferenceSourceSignal:Write Error </source>
+        <translation>Referans kaynağı: yazma hatası</translation>
+    </message>
+    <message>
+        <source>catchRunStopSourceSignal:Write Error </source>
+        <translation>Çalıştırma/durdurma kaynağı: yazma hatası</translation>
+    </message>
+    <message>
+        <source>catchRefValueSignal:Write Error</source>
+        <translation>Referans değeri: yazma hatası</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Cihaz bağlı değil</translation>
+    </message>
+    <message>
+        <source> Comm Error</source>
+        <translation>İletişim hatası</translation>
+    </message>
+    <message>
+        <source>Comm Error
+ refer log details</source>
+        <translation>İletişim hatası
+ ayrıntılar için günlüğe bakın</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Bağlantı kesildi</translation>
+    </message>
+    <message>
+        <source>OprStatusUpdate:Write Error</source>
+        <translation>Durum güncelleme: yazma hatası</translation>
+    </message>
+    <message>
+        <source>TriplogUpdate:Write Error</source>
+        <translation>Arıza günlüğü güncelleme: yazma hatası</translation>
+    </message>
+</context>
+<context>
     <name>addunit</name>
     <message>
         <source>Information</source>
@@ -2582,7 +2809,7 @@ Kullanım kılavuzu burada:
     </message>
     <message>
         <source>csv File(*.csv)</source>
-        <translation>csv dosyası(*.csv)</translation>
+        <translation>Cihaz tanım dosyası (*.csv)</translation>
     </message>
     <message>
         <source>Add Units</source>
@@ -2648,28 +2875,70 @@ Kullanım kılavuzu burada:
 <context>
     <name>alarms</name>
     <message>
-        <source>Date and Time</source>
-        <translation>Tarih ve saat</translation>
-    </message>
-    <message>
-        <source>Unit ID</source>
-        <translation>Ünite kimliği</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Ünite adı</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Açıklama</translation>
-    </message>
-    <message>
         <source>Current Alerts</source>
         <translation>Güncel alarmlar</translation>
     </message>
     <message>
         <source>Alert History</source>
         <translation>Alarm geçmişi</translation>
+    </message>
+    <message>
+        <source>First: %1
+Last: %2</source>
+        <translation>İlk: %1
+Son: %2</translation>
+    </message>
+    <message>
+        <source>Save Alerts</source>
+        <translation>Alarmları kaydet</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Metin dosyaları (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>The alerts could not be saved to
+%1:
+%2</source>
+        <translation>Alarmlar kaydedilemedi:
+%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Son zaman</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Sayı</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Temizle</translation>
+    </message>
+    <message>
+        <source>Empty the list; the log file keeps every alert</source>
+        <translation>Listeyi boşalt; günlük dosyası her alarmı saklar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Copy the selected alerts, or all of them, as text</source>
+        <translation>Seçili alarmları, ya da tümünü, metin olarak kopyala</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Kaydet...</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,11 @@ inline QString kindError()
 {
     return QStringLiteral("error information");
 }
+// A scan candidate that did not answer: logged, but the scan's result rather than an alert.
+inline QString kindScan()
+{
+    return QStringLiteral("scan result");
+}
 
 // unit number, device name ("no device name" when empty), port or address, result, message,
 // "\t----\t", kind; fields separated by tabs.

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -202,12 +203,17 @@ void TestVXMainWindow::windowSaysWhatHappened()
     emit tab->busy(QString());
     QVERIFY(!m_window->busyLabel()->isVisibleTo(m_window.get()));
 
-    // The alert line clips a long row: the tool tip holds it whole, a click opens the list.
-    const QString alert = QStringLiteral("1\tRVN48-003 (*.83)\tTCPIP\tfailure\tNo Connection with given IP");
-    m_window->onAlertNotification(alert);
-    QCOMPARE(m_window->headerLine()->alertLabel()->toolTip(), alert);
+    // The alert line shows a row as a sentence, clipped: the tool tip holds it whole, a click opens
+    // the list. The unit answering again ends it.
+    const QString row = "1\tRVN48-003 (*.83)\t10.0.0.83\t%1\t%2\t----\terror information";
+    m_window->onAlertNotification(row.arg("failure", "No Connection with given IP"));
+    QCOMPARE(m_window->headerLine()->alertLabel()->toolTip(),
+        QString("RVN48-003 (*.83): No Connection with given IP"));
     QTest::mouseClick(m_window->headerLine()->alertLabel(), Qt::LeftButton);
     QCOMPARE(tab->currentIndex(), int(TabWidget::AlertsTab));
+    m_window->onAlertNotification(row.arg("success", "device answers again"));
+    QVERIFY(m_window->headerLine()->alertLabel()->text().isEmpty());
+    QVERIFY(!m_window->alertTimer()->isActive());
 
     // Every menu action lists its shortcut.
     for (int i = 0; i < VXMainWindow::ActionCount; ++i)
@@ -414,7 +420,10 @@ QStringList TestVXMainWindow::texts(const VXMainWindow &w)
     return { w.menuBar()->actions().at(1)->text(), w.action(VXMainWindow::ExitAct)->text(),
         w.action(VXMainWindow::NewAct)->statusTip(), w.loginFrame()->loginButton()->text(),
         tab->tabs()->tabText(TabWidget::LinkInformationTab), tab->commSettingsDialog()->windowTitle(),
-        tab->scanController()->progressWindow()->windowTitle(), w.roleChangeDialog()->windowTitle() };
+        tab->scanController()->progressWindow()->windowTitle(), w.roleChangeDialog()->windowTitle(),
+        // The toolkit's own texts: the buttons of every box and the file dialog.
+        QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(),
+        QCoreApplication::translate("QFileDialog", "&Open") };
 }
 
 void TestVXMainWindow::eachLanguageChangesTextsAndEnglishReturns()

@@ -134,6 +134,7 @@ void TabWidget::buildForm()
     m_status = new Status(m_tabs);
     m_faults = new FaultLogger(m_tabs);
     m_alarms = new alarms(m_tabs);
+    m_alarms->setPrompter(&m_prompter);
     m_tabs->addTab(m_status, QString());
     m_tabs->addTab(m_faults, QString());
     m_tabs->addTab(m_alarms, QString());
@@ -409,13 +410,17 @@ void TabWidget::vxUISlotCatchCommErr(int msgType, int unitId, int commType, QStr
 
 void TabWidget::VxUISlotErrorMsg(QString message, QString title)
 {
-    m_alarms->addAlert(title + QStringLiteral(": ") + message.trimmed());
-    if (title == QLatin1String("Information"))
-        m_prompter.information(this, title, message);
-    else if (title == QLatin1String("Warning"))
-        m_prompter.warning(this, title, message);
+    // Workers name the box by its English title; the person reads it in the chosen language.
+    const bool information = title == QLatin1String("Information");
+    const bool warning = title == QLatin1String("Warning");
+    const QString shown = information ? tr("Information") : warning ? tr("Warning") : tr("Error");
+    m_alarms->addAlert(shown + QStringLiteral(": ") + message.trimmed());
+    if (information)
+        m_prompter.information(this, shown, message);
+    else if (warning)
+        m_prompter.warning(this, shown, message);
     else
-        m_prompter.critical(this, title, message);
+        m_prompter.critical(this, shown, message);
 }
 
 void TabWidget::onLangTranslation(int index)

@@ -4,6 +4,7 @@
 #include "importfilethread.h"
 #include "linkinformation.h"
 #include "prompter.h"
+#include "scanoperation.h"
 #include "settingsbinder.h"
 #include "signalcatalogue.h"
 #include "threadsupervisor.h"
@@ -492,7 +493,21 @@ void UnitConnector::activeFaultRead(UnitRecord *record, int code)
         : LinkInformation::row(record->entry, tr("success"),
             tr("drive trip cleared: %1").arg(record->trips.faultText(before)), LinkInformation::kindError());
     emit alertRow(row);
-    emit alertNotifcation(tr("alert message") + QStringLiteral(" : ") + row);
+    emit alertNotifcation(row);
+}
+
+void UnitConnector::stateChanged(UnitRecord *record, const QString &state)
+{
+    const bool recovered = F::at(record->entry, F::State) == F::disconnected() && state == F::connected();
+    record->entry[F::State] = state;
+    emit unitStateChanged(record->entry);
+    m_ctx.osc->unitStateChanged(record->entry);
+    if (!recovered)
+        return;
+    // The unit answers again: its failure on the alert line is over.
+    const QString row = LinkInformation::row(record->entry, tr("success"), tr("device answers again"));
+    emit linkInformation(row);
+    emit alertNotifcation(row);
 }
 
 void UnitConnector::activityChanged(int unitId, int commType, const QString &linkName, const QString &message)
@@ -513,11 +528,8 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
             = iface == UnitRegistry::TCPIP ? F::at(r->entry, F::IpAddress) : F::at(r->entry, F::Port);
         if (F::at(r->entry, F::Number).toInt() == unitId && link == linkName) {
             master = r->master;
-            if (F::at(r->entry, F::State) != state) {
-                r->entry[F::State] = state;
-                emit unitStateChanged(r->entry);
-                m_ctx.osc->unitStateChanged(r->entry);
-            }
+            if (F::at(r->entry, F::State) != state)
+                stateChanged(r, state);
         }
     }
     if (!master)
@@ -535,11 +547,8 @@ void UnitConnector::activityChanged(int unitId, int commType, const QString &lin
         const QString own = answering && (iface == UnitRegistry::TCPIP || master->VxCommIsLinkOpen())
             ? QString(F::connected())
             : QString(F::disconnected());
-        if (F::at(r->entry, F::State) != own) {
-            r->entry[F::State] = own;
-            emit unitStateChanged(r->entry);
-            m_ctx.osc->unitStateChanged(r->entry);
-        }
+        if (F::at(r->entry, F::State) != own)
+            stateChanged(r, own);
     }
 }
 
@@ -558,21 +567,24 @@ void UnitConnector::healthReport(int msgType, int unitId, int commType, const QS
     if (!rxData.isEmpty())
         emit linkInformation(LinkInformation::byteLine(unitId, name, false, rxData));
 
+    const bool listed = !entry.isEmpty();
+    if (!listed) {
+        // A unit not (or no longer) listed: the report still says where it came from.
+        entry = QStringList { QString::number(unitId), QString(), QString(),
+            UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(),
+            QString(), commType == 3 ? portName : QString() };
+    }
     if (msgType == 1 || msgType == 3) {
-        if (entry.isEmpty()) {
-            // A unit not (or no longer) listed: the report still says where it came from.
-            entry = QStringList { QString::number(unitId), QString(), QString(),
-                UnitRegistry::interfaceName(commType - 1), commType == 3 ? QString() : portName, QString(),
-                QString(), commType == 3 ? portName : QString() };
-        }
         const QString row = LinkInformation::row(
             entry, msgType == 3 ? tr("failure") : tr("warning"), errMsg, LinkInformation::kindError());
         emit linkInformation(row); // the log adds it to the alerts too
-        emit alertNotifcation(
-            (msgType == 1 ? tr("Warning Msg") : tr("alert message")) + QStringLiteral(" : ") + row);
+        emit alertNotifcation(row);
+    } else if (msgType == ScanOps::SilentCandidate) {
+        // Logged for the record; the scan's summary says what was found.
+        emit linkInformation(LinkInformation::row(entry, tr("failure"), errMsg, LinkInformation::kindScan()));
     } else if (msgType == 2) {
         activityChanged(unitId, commType, portName, errMsg);
-    } else if (msgType == VxCommModbusMaster::HealthNote && !entry.isEmpty()) {
+    } else if (msgType == VxCommModbusMaster::HealthNote && listed) {
         emit linkInformation(LinkInformation::row(entry, tr("success"), errMsg));
     }
 }

@@ -129,6 +129,9 @@ private:
     void dispose(std::unique_ptr<UnitRecord> record);
     void finalize(std::unique_ptr<UnitRecord> record);
     void markInMaster(UnitRecord *record, bool connected);
+    // Sets and tells the views of a new connection state; a unit answering again after it was
+    // disconnected ends its alert on the alert line.
+    void stateChanged(UnitRecord *record, const QString &state);
 
     Context m_ctx;
 };

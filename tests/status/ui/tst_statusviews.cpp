@@ -1,6 +1,7 @@
 // The status view, the fault logger and the alert list widget over real device description files.
 #include "alarms.h"
 #include "faultlogger.h"
+#include "scriptedprompter.h"
 #include "status.h"
 #include "statuspages.h"
 #include "treeitem.h"
@@ -9,7 +10,9 @@
 #include "unitentryfields.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -55,7 +58,7 @@ private slots:
     void viewsShowTheirRows();
     void expansionSurvivesSwitchingUnits();
     void onlyTheFirstValueOfATripGroupIsItsFaultNumber();
-    void alertListShowsColumnsAndNewPage();
+    void alertListFoldsPagesClearsCopiesAndSaves();
 };
 
 void TstStatusViews::viewsShowTheirRows_data()
@@ -130,21 +133,40 @@ void TstStatusViews::onlyTheFirstValueOfATripGroupIsItsFaultNumber()
     QVERIFY(!TripDecoding::isFaultNumber(*model, groups.at(0)->child(1)));
 }
 
-void TstStatusViews::alertListShowsColumnsAndNewPage()
+void TstStatusViews::alertListFoldsPagesClearsCopiesAndSaves()
 {
     QTemporaryDir dir;
     alarms list(nullptr, dir.filePath("a.log"));
-    list.addAlert("7\tRVN48-010 (7)\tCOM3\tfailure\tNo Device Link\t----\terror information");
+    ScriptedPrompter prompter;
+    list.setPrompter(&prompter);
+    const QString silent = "7\tRVN48-010 (7)\tCOM3\tfailure\terror Information\t-12\ttimeout\t44501\tread "
+                           "failure\t----\terror information";
+    list.addAlert(silent);
+    list.addAlert(silent);
+    list.addAlert("7\tRVN48-010 (7)\tCOM3\tsuccess\tdevice link established\t----\tLink Information");
+    QCOMPARE(list.currentPage()->topLevelItemCount(), 1);
     QTreeWidgetItem *row = list.currentPage()->topLevelItem(0);
-    QCOMPARE(row->text(1), QString("7"));
-    QCOMPARE(row->text(2), QString("RVN48-010 (7)"));
-    QCOMPARE(row->text(3), QString("COM3 failure No Device Link error information"));
-    QCOMPARE(list.currentPage()->headerItem()->text(0), QString("Date and Time"));
+    QCOMPARE(row->text(alarms::CountColumn), QString("2"));
+    QCOMPARE(row->text(alarms::AlertColumn), QString("RVN48-010 (7): no answer to a read of 44501"));
     for (int i = 0; i < 100; ++i)
-        list.addAlert("plain message");
+        list.addAlert(QString("message %1").arg(i));
     QCOMPARE(list.currentPage()->topLevelItemCount(), 1);
     QCOMPARE(list.historyPage()->topLevelItemCount(), 100);
-    QCOMPARE(list.currentPage()->topLevelItem(0)->text(3), QString("plain message"));
+    QCOMPARE(list.currentPage()->topLevelItem(0)->text(alarms::AlertColumn), QString("message 99"));
+
+    // Copy takes the selected rows, or the whole page; Save writes the page the user names.
+    list.onTabChange(1);
+    list.historyPage()->topLevelItem(0)->setSelected(true);
+    QTest::mouseClick(list.copyButton(), Qt::LeftButton);
+    QVERIFY(QApplication::clipboard()->text().endsWith("\t2\tRVN48-010 (7): no answer to a read of 44501\n"));
+    prompter.expectSaveFile(dir.filePath("alerts.txt"));
+    QTest::mouseClick(list.saveButton(), Qt::LeftButton);
+    QFile saved(dir.filePath("alerts.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count('\n'), 100);
+    QTest::mouseClick(list.clearButton(), Qt::LeftButton);
+    QCOMPARE(list.historyPage()->topLevelItemCount() + list.currentPage()->topLevelItemCount(), 0);
+    QCOMPARE(prompter.pending(), 0);
 }
 
 QTEST_MAIN(TstStatusViews)

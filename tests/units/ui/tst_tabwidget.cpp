@@ -283,8 +283,21 @@ void TstTabWidget::tcpUnitIdentifiedReadWrittenGoesQuietIsRemovedAndQuitOrder()
     QCOMPARE(prompter.pending(), 0);
     QVERIFY(!alerts.isEmpty());
     QVERIFY(alerts.last().first().toString().contains(QStringLiteral("failure")));
+    // However often the cycle asked, the list holds the silence once, as a sentence with its count.
+    const AlertList &list = t.alertList()->list();
+    QVector<AlertFold> silence;
+    for (const AlertFold &row : list.current())
+        if (row.event.kind == AlertEvent::NoAnswer)
+            silence.append(row);
+    QCOMPARE(silence.size(), 1);
+    QVERIFY2(silence.first().count >= 2, qPrintable(silence.first().sentenceWithCount()));
+    QVERIFY2(silence.first().sentence().contains(
+                 QRegularExpression("^TST-0010 \\(\\*\\.71\\): no answer to a read of \\d+")),
+        qPrintable(silence.first().sentence()));
     QVERIFY(sim.pause(false));
     QVERIFY(waitFor([&] { return state() == QLatin1String("connect"); }, 20000));
+    // The unit answering again ends its alert on the alert line.
+    QVERIFY(alerts.last().first().toString().contains(QStringLiteral("success\tdevice answers again")));
     QCOMPARE(t.unitTree()->statusMark(UnitTreeFrame::TcpIpGroup, 0)->styleSheet(),
         UnitTreeFrame::statusStyle(QStringLiteral("connect")));
 
@@ -640,6 +653,9 @@ void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFo
     QCOMPARE(first->master, second->master);
     QCOMPARE(scan->progressWindow()->countLine()->text(), QString("       No of devices found:2"));
     QCOMPARE(rowsWith("device link established"), 3); // the old unit and the two found
+    // Units 1 and 3 did not answer: that is the scan's result, in the log but not an alert.
+    QCOMPARE(rowsWith("scan result"), 2);
+    QVERIFY(t.alertList()->list().current().isEmpty());
 
     // "AutoImportActive": both read at once, the window gone when both rows are.
     QVERIFY(scan->importWindow());
@@ -778,11 +794,13 @@ void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
     QCOMPARE(keeper->recording().devices().size(), 0);
     QCOMPARE(panel->unitLabel()->text(), QString("No Unit"));
     QCOMPARE(panel->pressed(), int(CtrlPanelFrame::NonePressed));
-    // Every link outcome reached the alert list, the byte lines of the exchanges did not.
-    const QStringList alerts = t.alertList()->list().current();
-    QCOMPARE(alerts.filter("device link established").size(), 2);
-    QCOMPARE(alerts.filter("device link removed").size(), 2);
-    QVERIFY(alerts.filter("Tx Msg").isEmpty());
+    // Every link outcome reached the log file, the byte lines of the exchanges did not; successes
+    // are no alerts.
+    const QStringList logged = t.alertList()->list().pending();
+    QCOMPARE(logged.filter("device link established").size(), 2);
+    QCOMPARE(logged.filter("device link removed").size(), 2);
+    QVERIFY(logged.filter("Tx Msg").isEmpty());
+    QVERIFY(t.alertList()->list().current().isEmpty());
     // A device file whose recording section declares a block it does not hold: refused.
     TestInstallation broken(path("broken"));
     QVERIFY(broken.addDeviceFile("KTZV1.10.csv", replacing("4;Blocks", "5;Blocks")));
@@ -824,7 +842,7 @@ void TstTabWidget::driveTripAndItsResetEachRaiseOneAlert()
         int lines = 0;
         for (const QList<QVariant> &l : qAsConst(line))
             lines += l.first().toString().contains(needle);
-        const int alerts = t.alertList()->list().current().filter(needle).size();
+        const int alerts = t.alertList()->list().pending().filter(needle).size();
         return alerts == lines ? alerts : -1;
     };
     t.setCurrentIndex(ThreadSupervisor::StatusTab);
