@@ -1,5 +1,6 @@
 // Control panel reads of VxCommModbusMaster (reference, sources, motor command) and the control
 // values a freshly identified unit starts with.
+#include "linktap.h"
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommreply.h"
@@ -12,6 +13,7 @@ bool VxCommModbusMaster::readInputWord(int address, int number, int &value)
     if (number <= 0)
         return false;
     quint8 reply[1024];
+    const LinkPurposeScope purpose(LinkPurpose::ControlPanel);
     const int result = lockedRead(address, 4, number, 1, reply);
     if (!VxCommReply::hasRegisters(reply, result, 1))
         return false;
@@ -77,6 +79,7 @@ int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address
 
     // One exchange for all three commands, so the state cannot change between them.
     quint8 reply[1024];
+    const LinkPurposeScope purpose(LinkPurpose::ControlPanel);
     const int result = lockedRead(address, table, first, count, reply);
     if (table == 1 ? !VxCommReply::hasBits(reply, result, count)
                    : !VxCommReply::hasRegisters(reply, result, count))

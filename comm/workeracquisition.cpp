@@ -1,4 +1,5 @@
 // The oscilloscope acquisition of the unit worker.
+#include "linktap.h"
 #include "oscunitdev.h"
 #include "vxcommreply.h"
 #include "workerfailure.h"
@@ -25,7 +26,9 @@ bool acquisitionCycle(Context &ctx, OscUnitDev *device)
     bytes.reserve(2 * device->signalCount());
     bool valid = false;
     quint8 reply[1024] = {};
+    const LinkPurposeScope purpose(LinkPurpose::Oscilloscope);
     for (int i = 0; i < addresses.size() && i < counts.size(); ++i) {
+        LinkPurposeScope::setDetail(i + 1);
         int code = 0;
         const int count = counts.at(i);
         const int type = SignalDecoding::tableType(addresses.at(i));
