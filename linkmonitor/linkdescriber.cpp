@@ -106,11 +106,20 @@ QString LinkDescriber::purposeText(LinkPurpose purpose)
 
 QString LinkDescriber::outcomeText(const LinkExchange &e)
 {
-    switch (e.outcome) {
+    if (e.outcome == LinkOutcome::Exception)
+        return tr("exception %1").arg(e.exception);
+    if (e.outcome == LinkOutcome::LinkError)
+        return tr("link error %1").arg(e.code);
+    return outcomeKindText(e.outcome);
+}
+
+QString LinkDescriber::outcomeKindText(LinkOutcome outcome)
+{
+    switch (outcome) {
     case LinkOutcome::Ok:
         return tr("ok");
     case LinkOutcome::Exception:
-        return tr("exception %1").arg(e.exception);
+        return tr("exception");
     case LinkOutcome::Timeout:
         return tr("time-out");
     case LinkOutcome::BadCrc:
@@ -128,7 +137,7 @@ QString LinkDescriber::outcomeText(const LinkExchange &e)
     case LinkOutcome::ConnectionLost:
         return tr("connection lost");
     default:
-        return tr("link error %1").arg(e.code);
+        return tr("link error");
     }
 }
 

@@ -44,6 +44,7 @@ public:
     static QString purposeText(LinkPurpose purpose);
     // "ok", "exception 2", "time-out" ... translated.
     static QString outcomeText(const LinkExchange &exchange);
+    static QString outcomeKindText(LinkOutcome outcome);
     static QString setLetter(int set) { return QString(QChar('A' + set)); }
     // Values of an exchange in one line: those written by a write, else those read.
     static QString valuesText(const LinkExchange &exchange, int most = 16);
