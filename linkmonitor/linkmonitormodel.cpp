@@ -159,16 +159,17 @@ void LinkMonitorModel::append(std::deque<LinkExchange> &&batch, const LinkDescri
         batch.erase(batch.begin(), batch.end() - m_capacity);
     }
     const int incoming = int(batch.size());
-    const int overflow = m_size + incoming - m_capacity;
+    int overflow = m_size + incoming - m_capacity;
     if (overflow > 0) {
+        // Dropped a hundredth of the ring at a time: every removal at the front costs the filter
+        // and the view a pass over all rows, so it is done once per many batches.
+        overflow = qMin(m_size, qMax(overflow, m_capacity / 100));
         beginRemoveRows(QModelIndex(), 0, overflow - 1);
         m_first = (m_first + overflow) % m_capacity;
         m_size -= overflow;
         m_dropped += overflow;
         endRemoveRows();
     }
-    if (m_ring.size() < m_capacity)
-        m_ring.reserve(qMin(m_capacity, m_size + incoming));
     beginInsertRows(QModelIndex(), m_size, m_size + incoming - 1);
     for (LinkExchange &e : batch) {
         LinkRow r;
