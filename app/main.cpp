@@ -83,7 +83,10 @@ int main(int argc, char *argv[])
     const QString screenshot = qEnvironmentVariable("TARVOLINK_SCREENSHOT");
     // TARVOLINK_SCREENSHOT_WAIT=ms: the cycles of the shown tab get that long before the picture.
     const int wait = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_WAIT");
-    if (!screenshot.isEmpty()) {
+    if (!screenshot.isEmpty()
+        && qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("linkmonitor")) {
+        StartOptions::screenshotLinkMonitor(*window, screenshot, qMax(1000, wait));
+    } else if (!screenshot.isEmpty()) {
         QTimer::singleShot(qMax(0, wait), window.get(), [&window, screenshot] {
             if (qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("oscilloscope"))
                 StartOptions::screenshotOscilloscope(*window, screenshot);

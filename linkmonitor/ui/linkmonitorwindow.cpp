@@ -140,13 +140,14 @@ void LinkMonitorWindow::build()
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     QHeaderView *header = m_table->horizontalHeader();
-    const int widths[LinkMonitorModel::ColumnCount] = { 110, 90, 110, 250, 30, 50, 30, 120, 110, 30, 45 };
+    const int widths[LinkMonitorModel::ColumnCount] = { 125, 85, 130, 250, 40, 55, 40, 100, 85, 40, 50 };
     for (int column = 0; column < LinkMonitorModel::ColumnCount; ++column)
         header->resizeSection(column, widths[column]);
     header->setSectionResizeMode(LinkMonitorModel::What, QHeaderView::Stretch);
 
     m_statisticsTree = new QTreeWidget(this);
-    m_statisticsTree->setColumnCount(2);
+    m_statisticsTree->setColumnCount(1);
+    m_statisticsTree->setHeaderHidden(true);
     m_statisticsTree->setRootIsDecorated(true);
     auto *side = new QWidget(this);
     auto *sideLayout = new QVBoxLayout(side);
@@ -157,7 +158,7 @@ void LinkMonitorWindow::build()
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_table);
     splitter->addWidget(side);
-    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
 
     m_counts = new QLabel(this);
@@ -213,8 +214,14 @@ void LinkMonitorWindow::retranslate()
     m_clear->setText(tr("Clear"));
     m_save->setText(tr("Save as CSV..."));
     m_resetStatistics->setText(tr("Reset statistics"));
-    m_statisticsTree->setHeaderLabels({ tr("Unit"), tr("Statistics") });
     emit m_model->headerDataChanged(Qt::Horizontal, 0, LinkMonitorModel::ColumnCount - 1);
+    // Number columns at least as wide as their titles in the language now in force.
+    QHeaderView *header = m_table->horizontalHeader();
+    for (int column = LinkMonitorModel::Function; column < LinkMonitorModel::ColumnCount; ++column) {
+        const int title
+            = header->fontMetrics().horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString());
+        header->resizeSection(column, qMax(header->sectionSize(column), title + 14));
+    }
     refreshStatistics();
     refreshCounts();
 }
@@ -319,31 +326,29 @@ void LinkMonitorWindow::refreshCounts()
 
 void LinkMonitorWindow::refreshStatistics()
 {
+    // One column of "label: value" lines, so the pane stays narrow beside the table.
     m_statisticsTree->clear();
     for (const LinkStatistics::Unit &unit : m_statistics.units()) {
         auto *top = new QTreeWidgetItem(m_statisticsTree,
-            { QStringLiteral("%1 %2").arg(unit.unit).arg(m_describer.unitName(unit.link, unit.unit)),
-                unit.link });
-        const auto add = [top](const QString &label, const QString &value) {
-            new QTreeWidgetItem(top, { label, value });
+            { QStringLiteral("%1 %2 \u2013 %3")
+                    .arg(unit.unit)
+                    .arg(m_describer.unitName(unit.link, unit.unit), unit.link) });
+        const auto add = [](QTreeWidgetItem *parent, const QString &label, const QString &value) {
+            return new QTreeWidgetItem(parent, { label + QStringLiteral(": ") + value });
         };
-        add(tr("Exchanges"), QString::number(unit.exchanges));
-        QStringList kinds;
+        add(top, tr("Exchanges"), QString::number(unit.exchanges));
+        QTreeWidgetItem *failures = add(top, tr("Failures"), QString::number(unit.failures()));
         for (int k = 1; k < int(LinkOutcome::Count); ++k) {
             if (unit.byOutcome[size_t(k)] > 0)
-                kinds << QStringLiteral("%1 %2")
-                             .arg(LinkDescriber::outcomeKindText(LinkOutcome(k)))
-                             .arg(unit.byOutcome[size_t(k)]);
+                add(failures, LinkDescriber::outcomeKindText(LinkOutcome(k)),
+                    QString::number(unit.byOutcome[size_t(k)]));
         }
-        add(tr("Failures"),
-            QString::number(unit.failures())
-                + (kinds.isEmpty() ? QString() : QStringLiteral(": ") + kinds.join(QStringLiteral(", "))));
-        add(tr("Resends"), QString::number(unit.resends));
-        add(tr("Response min / mean / 95 % / max"),
-            QStringLiteral("%1 / %2 / %3 / %4 ms")
-                .arg(ms(double(unit.minUs)), ms(unit.meanUs()), ms(double(unit.percentileUs())),
-                    ms(double(unit.maxUs))));
-        add(tr("Last failure"),
+        add(top, tr("Resends"), QString::number(unit.resends));
+        new QTreeWidgetItem(new QTreeWidgetItem(top, { tr("Response min / mean / 95 % / max") }),
+            { QStringLiteral("%1 / %2 / %3 / %4 ms")
+                    .arg(ms(double(unit.minUs)), ms(unit.meanUs()), ms(double(unit.percentileUs())),
+                        ms(double(unit.maxUs))) });
+        add(top, tr("Last failure"),
             unit.lastFailureMs ? QStringLiteral("%1 %2").arg(
                 QDateTime::fromMSecsSinceEpoch(unit.lastFailureMs).toString(QStringLiteral("HH:mm:ss.zzz")),
                 LinkDescriber::outcomeText(unit.lastFailure))
@@ -352,7 +357,19 @@ void LinkMonitorWindow::refreshStatistics()
             top->setIcon(0, m_failureIcon);
     }
     m_statisticsTree->expandAll();
-    m_statisticsTree->resizeColumnToContents(0);
+}
+
+void LinkMonitorWindow::showLastFailure()
+{
+    for (int row = m_filter->rowCount() - 1; row >= 0; --row) {
+        const QModelIndex index = m_filter->index(row, 0);
+        if (m_model->row(m_filter->mapToSource(index).row()).exchange.failed()) {
+            m_pause->setChecked(true); // stay there while the ring fills
+            m_table->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            m_table->selectRow(row);
+            return;
+        }
+    }
 }
 
 void LinkMonitorWindow::saveCsv()

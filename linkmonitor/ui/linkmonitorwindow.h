@@ -45,6 +45,8 @@ public:
     bool isListening() const { return m_tap != nullptr; }
     // Moves what the masters handed over into the table; the window's timer calls it every 200 ms.
     void drain();
+    // Pauses and brings the newest failure shown into the middle of the table.
+    void showLastFailure();
 
 public slots:
     void onLangTranslation(int language);
