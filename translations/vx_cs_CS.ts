@@ -903,14 +903,6 @@ hodn.</translation>
         <translation>Vynulovat statistiku</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Jednotka</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistika</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>zobrazeno výměn: %1, uchováno: %2, vyřazeno jako nejstarší: %3</translation>
     </message>

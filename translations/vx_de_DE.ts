@@ -903,14 +903,6 @@ Wert</translation>
         <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Einheit</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 Austausche angezeigt, %2 behalten, %3 als älteste verworfen</translation>
     </message>

@@ -903,14 +903,6 @@ act.</translation>
         <translation>Reiniciar estadísticas</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Unidad</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 intercambios mostrados, %2 conservados, %3 descartados por antiguos</translation>
     </message>

@@ -903,14 +903,6 @@ act.</translation>
         <translation>Réinitialiser les statistiques</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Unité</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistiques</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 échanges affichés, %2 conservés, %3 écartés comme les plus anciens</translation>
     </message>

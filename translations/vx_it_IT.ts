@@ -903,14 +903,6 @@ att.</translation>
         <translation>Azzera statistiche</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Unità</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistiche</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 scambi mostrati, %2 conservati, %3 scartati perché più vecchi</translation>
     </message>

@@ -903,14 +903,6 @@ waarde</translation>
         <translation>Statistieken wissen</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Eenheid</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistieken</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 uitwisselingen getoond, %2 bewaard, %3 als oudste verwijderd</translation>
     </message>

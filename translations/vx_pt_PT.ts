@@ -903,14 +903,6 @@ atual</translation>
         <translation>Repor estatísticas</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Unidade</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estatísticas</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 trocas mostradas, %2 guardadas, %3 descartadas por serem as mais antigas</translation>
     </message>

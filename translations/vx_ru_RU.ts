@@ -903,14 +903,6 @@ Val</source>
         <translation>Сбросить статистику</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Устройство</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Статистика</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>показано обменов: %1, хранится: %2, отброшено старейших: %3</translation>
     </message>

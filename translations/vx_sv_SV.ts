@@ -903,14 +903,6 @@ värde</translation>
         <translation>Nollställ statistik</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Enhet</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 utbyten visas, %2 sparade, %3 borttagna som äldst</translation>
     </message>

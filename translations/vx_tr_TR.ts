@@ -903,14 +903,6 @@ değ.</translation>
         <translation>İstatistikleri sıfırla</translation>
     </message>
     <message>
-        <source>Unit</source>
-        <translation>Ünite</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>İstatistikler</translation>
-    </message>
-    <message>
         <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
         <translation>%1 alışveriş gösteriliyor, %2 tutuluyor, en eski %3 atıldı</translation>
     </message>
