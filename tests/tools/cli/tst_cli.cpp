@@ -112,6 +112,11 @@ void TestCli::readWriteReadRestoresTheUnitExactlyWithTheBarOnlyOnATerminal()
             log.at(i).section(' ', 2));
         QCOMPARE(e.value("outcome").toString(), QString("ok"));
     }
+    // Identification first, each read named by what it asks for.
+    QStringList kinds;
+    for (int i = 0; i < 3; ++i)
+        kinds << QJsonDocument::fromJson(trace.at(i).toUtf8()).object().value("kind").toString();
+    QCOMPARE(kinds, (QStringList { "device code", "software version", "drive size" }));
 
     // The unit drifts away from the backup: a set value, a per-set choice and a text.
     for (const QStringList &change :
