@@ -87,7 +87,10 @@ int main(int argc, char *argv[])
     // cycles of the first tab left there (the alert list of a unit that fell silent).
     bool finalGiven = false;
     const int finalTab = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_FINAL_TAB", &finalGiven);
-    if (!screenshot.isEmpty()) {
+    if (!screenshot.isEmpty()
+        && qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("linkmonitor")) {
+        StartOptions::screenshotLinkMonitor(*window, screenshot, qMax(1000, wait));
+    } else if (!screenshot.isEmpty()) {
         QTimer::singleShot(qMax(0, wait), window.get(), [&window, screenshot, finalGiven, finalTab] {
             if (finalGiven && window->tabController())
                 window->tabController()->setCurrentIndex(finalTab);

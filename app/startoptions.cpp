@@ -1,5 +1,6 @@
 #include "startoptions.h"
 
+#include "linkmonitorwindow.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
 #include "oscplotarea.h"
@@ -9,6 +10,7 @@
 #include "unitregistry.h"
 #include "vxmainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -146,6 +148,37 @@ void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeo
             view->plots()->replot();
             QTimer::singleShot(
                 400, &window, [&window, path] { QCoreApplication::exit(window.grab().save(path) ? 0 : 1); });
+        });
+    });
+    timer->start();
+}
+
+void screenshotLinkMonitor(VXMainWindow &window, const QString &path, int recordMs)
+{
+    window.action(VXMainWindow::LinkMonitorAct)->trigger(); // listening before the unit is linked
+    auto *timer = new QTimer(&window);
+    timer->setInterval(200);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, path, recordMs, timer] {
+        TabWidget *tabs = window.tabController();
+        if (!tabs || !tabs->registry().pending().isEmpty() || tabs->registry().total() == 0)
+            return;
+        timer->stop();
+        OscUnitDev *device = tabs->oscDeviceKeeper()->devices().value(0);
+        if (device) {
+            tabs->setCurrentIndex(TabWidget::OscilloscopeTab);
+            for (int entry : { 0, 2 })
+                tabs->oscilloscope()->selectEntry(device, entry, true);
+            tabs->oscilloscope()->vxUISlotRcrdBtnClicked();
+        }
+        QTimer::singleShot(recordMs, &window, [&window, path] {
+            LinkMonitorWindow *monitor = window.linkMonitor();
+            monitor->setWindowState(Qt::WindowNoState);
+            monitor->move(0, 0);
+            monitor->resize(monitor->screen()->availableGeometry().size());
+            monitor->drain();
+            monitor->showLastFailure();
+            QCoreApplication::processEvents();
+            QCoreApplication::exit(monitor->grab().save(path) ? 0 : 1);
         });
     });
     timer->start();

@@ -40,5 +40,8 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
 // The same for the oscilloscope: once the unit is connected, shows two analog and four digital
 // traces recording, places both markers after a few seconds and saves the picture.
 void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeoutMs = 120000);
+// Opens the Link Monitor at once, starts a recording of two signals once the unit is linked and
+// saves a picture of the monitor after `recordMs` of it, then ends the program.
+void screenshotLinkMonitor(VXMainWindow &window, const QString &path, int recordMs);
 
 } // namespace StartOptions

@@ -5,6 +5,7 @@
 #include "devicefilenotices.h"
 #include "ftpwindow.h"
 #include "headerline.h"
+#include "linkmonitorwindow.h"
 #include "loginframe.h"
 #include "parameters.h"
 #include "passwordfile.h"
@@ -74,6 +75,9 @@ const ActionText actionTexts[VXMainWindow::ActionCount] = {
     { QT_TRANSLATE_NOOP("VXMainWindow", "Communication..."),
         QT_TRANSLATE_NOOP("VXMainWindow", "Communication settings"), QKeySequence::UnknownKey,
         "Ctrl+Shift+K" },
+    { QT_TRANSLATE_NOOP("VXMainWindow", "Link Monitor..."),
+        QT_TRANSLATE_NOOP("VXMainWindow", "Every exchange on the bus, with link statistics per unit"),
+        QKeySequence::UnknownKey, "Ctrl+Shift+M" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink..."),
         QT_TRANSLATE_NOOP("VXMainWindow", "About Tarvolink"), QKeySequence::UnknownKey, "Ctrl+F1" },
     { QT_TRANSLATE_NOOP("VXMainWindow", "User guide..."), QT_TRANSLATE_NOOP("VXMainWindow", "User guide"),
@@ -225,6 +229,20 @@ void VXMainWindow::onUpgradeCsvClicked()
     m_ftpWindow->activateWindow();
 }
 
+void VXMainWindow::onLinkMonitorTriggered()
+{
+    if (!m_linkMonitor) {
+        m_linkMonitor
+            = new LinkMonitorWindow(*m_prompter, LinkMonitorWindow::unitsOf(m_tabWidget->registry()), this);
+        connect(this, &VXMainWindow::langTranslation, m_linkMonitor, &LinkMonitorWindow::onLangTranslation);
+        connect(
+            m_linkMonitor, &LinkMonitorWindow::bringAppToForeGround, this, &VXMainWindow::onAppToForeGround);
+    }
+    m_linkMonitor->show();
+    m_linkMonitor->raise();
+    m_linkMonitor->activateWindow();
+}
+
 void VXMainWindow::onGeneralCsvMissing()
 {
     if (m_generalCsvReported)
@@ -253,7 +271,7 @@ void VXMainWindow::createMenus()
         m_fileMenu->addAction(m_actions[i]);
     m_fileMenu->insertSeparator(m_actions[ExitAct]);
     m_settingsMenu = menuBar()->addMenu(QString());
-    for (int i = LanguageAct; i <= CommunicationAct; ++i)
+    for (int i = LanguageAct; i <= LinkMonitorAct; ++i)
         m_settingsMenu->addAction(m_actions[i]);
     m_helpMenu = menuBar()->addMenu(QString());
     m_helpMenu->addAction(m_actions[AboutAct]);
@@ -274,6 +292,7 @@ void VXMainWindow::createMenus()
     connect(m_actions[PreferencesAct], &QAction::triggered, tab, &TabWidget::vxUISlotPreferencesSelected);
     connect(m_actions[CustomerDataAct], &QAction::triggered, tab, &TabWidget::vxUISlotCustomerDataSelected);
     connect(m_actions[CommunicationAct], &QAction::triggered, tab, &TabWidget::vxUISlotCommSettingsSelected);
+    connect(m_actions[LinkMonitorAct], &QAction::triggered, this, &VXMainWindow::onLinkMonitorTriggered);
     connect(m_actions[AboutAct], &QAction::triggered, this, &VXMainWindow::onAboutActionTriggered);
     connect(m_actions[UserGuideAct], &QAction::triggered, this, &VXMainWindow::onUGActionTriggered);
 

@@ -15,6 +15,7 @@ class AboutScreen;
 class HeaderLine;
 class LoginFrame;
 class FtpWindow;
+class LinkMonitorWindow;
 class Prompter;
 class QAction;
 class QLabel;
@@ -45,6 +46,7 @@ public:
         PreferencesAct,
         CustomerDataAct,
         CommunicationAct,
+        LinkMonitorAct,
         AboutAct,
         UserGuideAct,
         ActionCount
@@ -65,6 +67,7 @@ public:
     AboutScreen *aboutDialog() const { return m_aboutDialog; }
     // Made on the first "Upgrade CSV"; null before.
     FtpWindow *ftpWindow() const { return m_ftpWindow; }
+    LinkMonitorWindow *linkMonitor() const { return m_linkMonitor; }
     QStackedWidget *centralStack() const { return m_stack; }
     QTimer *alertTimer() const { return m_alertTimer; }
     bool isMainViewShown() const;
@@ -97,6 +100,7 @@ public slots:
     void onAlertNotification(const QString &text);
     void onAppToForeGround();
     void onUpgradeCsvClicked();
+    void onLinkMonitorTriggered();
     void onLanguageActionTriggered();
     void onAboutActionTriggered();
     void onUGActionTriggered();
@@ -162,6 +166,7 @@ private:
     RoleChange *m_roleDialog = nullptr;
     AboutScreen *m_aboutDialog = nullptr;
     FtpWindow *m_ftpWindow = nullptr;
+    LinkMonitorWindow *m_linkMonitor = nullptr;
 
     QMenu *m_fileMenu = nullptr;
     QMenu *m_settingsMenu = nullptr;

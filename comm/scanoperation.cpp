@@ -1,5 +1,6 @@
 #include "scanoperation.h"
 
+#include "linktap.h"
 #include "unitentryfields.h"
 #include "vxcommdevicestatus.h"
 #include "vxcommidentify.h"
@@ -308,6 +309,7 @@ QList<FoundUnit> runScan(vxCommDeviceStatus &scanner, const rs232InfoForAutoScan
     const rs485InfoForAutoScan &rs485, const ethernetInfoForAutoScan &range, const Hooks &hooks,
     const Options &options)
 {
+    const LinkPurposeScope purpose(LinkPurpose::Scan);
     Scan scan(scanner, hooks, options);
     scan.serialPorts(1, rs232.ports, rs232.baudrate, rs232.parity, rs232.units);
     if (!scan.stopped())

@@ -1,6 +1,7 @@
 // Control panel reads of VxCommModbusMaster (reference, sources, motor command) and the control
 // values a freshly identified unit starts with.
 #include "controlreadback.h"
+#include "linktap.h"
 #include "vxcommidentify.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommreply.h"
@@ -13,6 +14,7 @@ bool VxCommModbusMaster::readInputWord(int address, int number, int &value)
     if (number <= 0)
         return false;
     quint8 reply[1024];
+    const LinkPurposeScope purpose(LinkPurpose::ControlPanel);
     const int result = lockedRead(address, 4, number, 1, reply);
     if (!VxCommReply::hasRegisters(reply, result, 1))
         return false;
@@ -59,6 +61,7 @@ int VxCommModbusMaster::VxCommGetMotorDirection(const QString &file, int address
         return -1;
     // One exchange for all three commands, so the state cannot change between them.
     quint8 reply[1024];
+    const LinkPurposeScope purpose(LinkPurpose::ControlPanel);
     const int result = lockedRead(address, read.type, read.first, read.count, reply);
     if (read.type == 1 ? !VxCommReply::hasBits(reply, result, read.count)
                        : !VxCommReply::hasRegisters(reply, result, read.count))

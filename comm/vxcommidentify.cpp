@@ -3,6 +3,7 @@
 #include "vxcommidentify.h"
 
 #include "apppaths.h"
+#include "linktap.h"
 #include "unitentryfields.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommreply.h"
@@ -12,6 +13,14 @@
 #include <QMutexLocker>
 
 using namespace VxCommIdentify;
+
+namespace {
+// What an identification read is for; within a scan every exchange counts as the scan's.
+LinkPurpose identificationStep(LinkPurpose step)
+{
+    return LinkPurposeScope::current() == LinkPurpose::Scan ? LinkPurpose::Scan : step;
+}
+} // namespace
 
 int VxCommModbusMaster::lockedRead(int address, int type, int number, int count, quint8 *reply)
 {
@@ -39,7 +48,11 @@ int VxCommModbusMaster::VxCommIdentifyUnit(QString &deviceFileOut, QString &driv
     const int codeRegister
         = VxCommReadGeneralCsv(generalCsv, DeviceFiles::DeviceAddressSection, 1, 1).toInt();
     // A reply without the register (byte count 0, or cut short) is as good as no answer.
-    int result = lockedRead(address, 3, codeRegister, 1, reply);
+    int result = 0;
+    {
+        const LinkPurposeScope purpose(identificationStep(LinkPurpose::DeviceCode));
+        result = lockedRead(address, 3, codeRegister, 1, reply);
+    }
     if (!VxCommReply::hasRegisters(reply, result, 1))
         return NoDeviceLink;
     const int deviceCode = VxCommReply::word(reply, 0);
@@ -53,7 +66,10 @@ int VxCommModbusMaster::VxCommIdentifyUnit(QString &deviceFileOut, QString &driv
     // Version and sub-version word are all we use; a count beyond a Modbus read is a broken row.
     const int versionCount = qBound(
         1, VxCommReadGeneralCsv(generalCsv, DeviceFiles::VersionAddressSection, deviceCode, 2).toInt(), 125);
-    result = lockedRead(address, 3, versionRegister, versionCount, reply);
+    {
+        const LinkPurposeScope purpose(identificationStep(LinkPurpose::SoftwareVersion));
+        result = lockedRead(address, 3, versionRegister, versionCount, reply);
+    }
     if (!VxCommReply::hasRegisters(reply, result, versionCount))
         return NoDeviceLink;
     const quint16 versionWord = VxCommReply::word(reply, 0);
@@ -81,7 +97,10 @@ int VxCommModbusMaster::VxCommIdentifyUnit(QString &deviceFileOut, QString &driv
     const int sizeRegister = VxCommGetSizeAddress(file, 1, 1).toInt();
     qDebug() << "sizeAddrs2" << sizeRegister;
     const int sizeTable = DeviceFiles::tableTypeOf(sizeRegister);
-    result = lockedRead(address, sizeTable, sizeRegister, 1, reply);
+    {
+        const LinkPurposeScope purpose(identificationStep(LinkPurpose::DriveSize));
+        result = lockedRead(address, sizeTable, sizeRegister, 1, reply);
+    }
     int sizeCode = 0;
     if (sizeTable <= 2) {
         if (!VxCommReply::hasBits(reply, result, 1))

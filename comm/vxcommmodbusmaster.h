@@ -193,7 +193,10 @@ private:
     void serialLinkBack();
     bool prepare(
         int type, int readAddress, int writeAddress, int readCount, int writeCount, const quint8 *writeData);
+    // One attempt on the wire; handed to the link monitor when someone listens.
     int sendOnce(int transactionId);
+    int sendFrame(int transactionId);
+    void tapExchange(int result, qint64 elapsedNs);
     bool replyCrcValid() const;
     int verifyBusyWrite(int type, int writeAddress, int writeCount, const quint8 *writeData);
     int readBack(int type, int address, int count);
@@ -220,6 +223,7 @@ private:
     std::atomic<int> noOfRetries { 1 };
     std::atomic<int> stopFlag { 0 };
     std::atomic<int> lastException { 0 };
+    int tapAttempt = 1; // attempt number of the exchange on the wire (1 = first try)
     std::unique_ptr<QMutex> mutex;
     mutable QMutex deviceFileLock; // deviceFile is written by identification, read by any thread
 };

@@ -183,19 +183,15 @@ int VxCommTcpClient::VxCommSendReceive(const quint8 *request, quint8 *reply, qui
     int requestLength, int expectedLength, int transactionId)
 {
     replyLength = 0;
+    sentLength = 0;
     lastMandatedWait.store(0);
     if (requestLength < 4 || requestLength + 4 > ModbusFrame::BufferSize)
         return -11;
 
-    // Created here so that the socket belongs to the thread that runs this exchange.
-    QTcpSocket socket;
-    socket.setReadBufferSize(ModbusFrame::BufferSize);
-    if (!connectSocket(socket))
-        return -1;
-
     std::memset(requestFrame, 0, sizeof requestFrame);
     std::memset(replyFrame, 0, sizeof replyFrame);
     receivedLength = 0;
+    connectRefused = connectionLost = false;
     const int pduLength = requestLength - 2; // unit identifier and PDU, without the CRC
     requestFrame[0] = quint8((transactionId >> 8) & 0xFF);
     requestFrame[1] = quint8(transactionId & 0xFF);
@@ -203,6 +199,15 @@ int VxCommTcpClient::VxCommSendReceive(const quint8 *request, quint8 *reply, qui
     requestFrame[5] = quint8(pduLength & 0xFF);
     std::memcpy(requestFrame + 6, request, size_t(pduLength));
     const int frameLength = requestLength + 4;
+    sentLength = frameLength;
+
+    // Created here so that the socket belongs to the thread that runs this exchange.
+    QTcpSocket socket;
+    socket.setReadBufferSize(ModbusFrame::BufferSize);
+    if (!connectSocket(socket)) {
+        connectRefused = true;
+        return -1;
+    }
 
     if (socket.write(reinterpret_cast<const char *>(requestFrame), frameLength) != frameLength) {
         closeSocket(socket);
@@ -218,6 +223,7 @@ int VxCommTcpClient::VxCommSendReceive(const quint8 *request, quint8 *reply, qui
     const int wanted = expectedLength + 4;
     const int received = readReply(socket, wanted);
     if (received <= 0) {
+        connectionLost = received == 0 && socket.state() != QAbstractSocket::ConnectedState;
         closeSocket(socket);
         return -12;
     }
@@ -225,6 +231,16 @@ int VxCommTcpClient::VxCommSendReceive(const quint8 *request, quint8 *reply, qui
     const int result = decodeReply(requestFrame, replyFrame, received, wanted, reply, replyLength);
     closeSocket(socket);
     return result;
+}
+
+QByteArray VxCommTcpClient::lastRequestFrame() const
+{
+    return QByteArray(reinterpret_cast<const char *>(requestFrame), sentLength);
+}
+
+QByteArray VxCommTcpClient::lastReplyFrame() const
+{
+    return QByteArray(reinterpret_cast<const char *>(replyFrame), int(receivedLength));
 }
 
 int VxCommTcpClient::decodeReply(const quint8 *requestFrame, const quint8 *replyFrame, int received,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractSocket>
+#include <QByteArray>
 #include <QHostAddress>
 #include <QMutex>
 #include <QObject>
@@ -43,6 +44,14 @@ public:
 
     // Milliseconds of the last exchange spent in the prescribed pause after the request.
     int lastMandatedWaitMs() const { return lastMandatedWait.load(); }
+    // The last exchange's frames as they went over the wire, header included (for the link
+    // monitor; read on the thread that ran the exchange). A refused connection leaves the frame
+    // that was to be sent and no reply.
+    QByteArray lastRequestFrame() const;
+    QByteArray lastReplyFrame() const;
+    bool lastConnectRefused() const { return connectRefused; }
+    // The unit closed the connection before any reply byte came.
+    bool lastConnectionLost() const { return connectionLost; }
 
 signals:
     void TcpServerError(QString error);
@@ -66,5 +75,8 @@ private:
     std::atomic<int> lastMandatedWait { 0 };
     quint8 requestFrame[1024];
     quint32 receivedLength = 0;
+    int sentLength = 0;
+    bool connectRefused = false;
+    bool connectionLost = false;
     quint8 replyFrame[1024];
 };

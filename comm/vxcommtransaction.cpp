@@ -1,11 +1,14 @@
 // The exchange itself of VxCommModbusMaster: one request, its resends, the reports and the
 // check of a write that the unit answered with "device busy".
+#include "linktap.h"
 #include "modbusframe.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 #include "vxcommtcpclient.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <cstring>
 
 static QStringList toTexts(const quint8 *bytes, quint32 length)
@@ -52,6 +55,45 @@ bool VxCommModbusMaster::prepare(
 }
 
 int VxCommModbusMaster::sendOnce(int transactionId)
+{
+    // Nobody listening: the tap costs this one test.
+    if (!LinkTap::listening())
+        return sendFrame(transactionId);
+    QElapsedTimer timer;
+    timer.start();
+    const int result = sendFrame(transactionId);
+    tapExchange(result, timer.nsecsElapsed());
+    return result;
+}
+
+void VxCommModbusMaster::tapExchange(int result, qint64 elapsedNs)
+{
+    LinkExchange e;
+    e.timeMs = QDateTime::currentMSecsSinceEpoch();
+    e.channel = channel.load();
+    e.link = VxCommLinkName();
+    e.unit = unitAddress.load();
+    e.attempt = tapAttempt;
+    e.durationUs = elapsedNs / 1000;
+    e.purpose = LinkPurposeScope::current();
+    e.purposeDetail = LinkPurposeScope::currentDetail();
+    bool refused = false, lost = false;
+    if (e.channel == 3 && tcpLink) {
+        e.request = tcpLink->lastRequestFrame();
+        e.reply = tcpLink->lastReplyFrame();
+        refused = tcpLink->lastConnectRefused();
+        lost = tcpLink->lastConnectionLost();
+    } else {
+        e.request = QByteArray(reinterpret_cast<const char *>(txBuffer), int(requestLength));
+        e.reply = QByteArray(reinterpret_cast<const char *>(rxBuffer), int(replyLength));
+    }
+    e.code = result == 1 && !replyCrcValid() ? -13 : result;
+    e.outcome = LinkTap::outcomeOf(e.code, refused, lost);
+    e.decodeFrames();
+    LinkTap::publish(e);
+}
+
+int VxCommModbusMaster::sendFrame(int transactionId)
 {
     std::memset(rxBuffer, 0, sizeof rxBuffer);
     replyLength = 0;
@@ -106,6 +148,7 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
     if (!prepare(type, readAddress, writeAddress, readCount, writeCount, writeData))
         return -11;
 
+    tapAttempt = 1;
     int result = sendOnce(transactionId);
 
     const QStringList requestBytes = toTexts(txBuffer, requestLength);
@@ -145,6 +188,7 @@ int VxCommModbusMaster::VxCommTransaction(int type, int readAddress, int writeAd
         for (int attempt = 1; resend; ++attempt) {
             qDebug() << "Going to resend the last command again";
             prepare(type, readAddress, writeAddress, readCount, writeCount, writeData);
+            tapAttempt = attempt + 1;
             result = sendOnce(transactionId);
             if (result > 0) {
                 retried = true;
@@ -230,6 +274,7 @@ int VxCommModbusMaster::readBack(int type, int address, int count)
     std::memset(rxBuffer, 0, sizeof rxBuffer);
     if (!prepare(type, address, 0, count, 0, nullptr))
         return -11;
+    tapAttempt = 1;
     const int result = sendOnce(channel.load() == 3 ? VxCommNextTransactionId() : 0);
     if (result == 1 && !replyCrcValid())
         return -13;

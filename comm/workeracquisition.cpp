@@ -1,6 +1,7 @@
 // The oscilloscope acquisition of the unit worker.
 #include "acquisitionsink.h"
 #include "devicefiles.h"
+#include "linktap.h"
 #include "vxcommreply.h"
 #include "workerfailure.h"
 #include "workeroperations.h"
@@ -26,7 +27,9 @@ bool acquisitionCycle(Context &ctx, AcquisitionSink *sink)
     bytes.reserve(2 * sink->signalCount());
     bool valid = false;
     quint8 reply[1024] = {};
+    const LinkPurposeScope purpose(LinkPurpose::Oscilloscope);
     for (int i = 0; i < addresses.size() && i < counts.size(); ++i) {
+        LinkPurposeScope::setDetail(i + 1);
         int code = 0;
         const int count = counts.at(i);
         const int type = DeviceFiles::tableTypeOf(addresses.at(i));

@@ -1,5 +1,6 @@
 // The control panel's operations of the unit worker: the motor commands, the sources and the
 // reference written to the unit, and the cyclic control update that reads them back.
+#include "linktap.h"
 #include "vxcommidentify.h"
 #include "workerfailure.h"
 #include "workeroperations.h"
@@ -107,6 +108,7 @@ bool controlWriteFor(const DeviceFiles::ControlPanelInfo &panel, int kind, doubl
 Result controlCommand(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, int kind, double value)
 {
     qDebug() << "control command" << kind << value;
+    const LinkPurposeScope purpose(LinkPurpose::ControlPanel);
     ControlWrite write;
     if (!panel.sectionFound || !controlWriteFor(panel, kind, value, &write)) {
         report(ctx, QStringLiteral("Activate Not Pressed at Connect So CSV File not Found"));
@@ -134,6 +136,7 @@ Result controlCommand(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, 
 
 bool readControlState(Context &ctx, const DeviceFiles::ControlPanelInfo &panel, ControlReadings *out)
 {
+    const LinkPurposeScope purpose(LinkPurpose::ControlPanel);
     ControlReadings readings;
     bool any = false;
     QVector<quint16> words;

@@ -1,5 +1,6 @@
 // The cyclic status and trip-log updates of the unit worker.
 #include "blockreads.h"
+#include "linktap.h"
 #include "statuspages.h"
 #include "treeitem.h"
 #include "treemodel.h"
@@ -129,6 +130,7 @@ Result oprStatusUpdate(Context &ctx)
     if (!ctx.model)
         return Failed;
     qDebug() << "OprStatusUpdate";
+    const LinkPurposeScope purpose(LinkPurpose::Status);
     int reported = -1;
     const auto passDone = [&ctx, &reported] {
         QVector<quint16> words;
@@ -152,6 +154,7 @@ Result triplogUpdate(Context &ctx)
     if (!ctx.model)
         return Failed;
     qDebug() << "TriplogUpdate";
+    const LinkPurposeScope purpose(LinkPurpose::TripLog);
     return cyclicRead(
         ctx, triplogParameters(*ctx.model), TriplogRead, TriplogPauseMs, ctx.out.triplogUpdated);
 }

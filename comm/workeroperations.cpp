@@ -1,6 +1,7 @@
 #include "workeroperations.h"
 
 #include "blockreads.h"
+#include "linktap.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "vxcommmodbusmaster.h"
@@ -202,6 +203,7 @@ Exchange writeOnce(Context &ctx, const TreeModel::ReadEntry &entry, const QVecto
 
 Result readAllParameters(Context &ctx)
 {
+    const LinkPurposeScope purpose(LinkPurpose::Parameters);
     if (!ctx.model)
         return finish(ctx, Failed);
     const QVector<Group> groups = groupedReadList(*ctx.model);
@@ -271,6 +273,7 @@ Result followInUnitModel(Context &ctx, const QHash<int, TreeModel::ReadEntry> &u
 Result writeParameters(Context &ctx, const WriteOptions &options)
 {
     qDebug() << "Export start";
+    const LinkPurposeScope purpose(LinkPurpose::Parameters);
     if (!ctx.model)
         return finish(ctx, Failed);
     QHash<int, TreeModel::ReadEntry> unitEntries;
@@ -359,6 +362,7 @@ const TreeModel::ReadEntry *entryForSet(const QVector<TreeModel::ReadEntry> &ent
 Result writeOneParameter(Context &ctx, TreeItem *item, int set)
 {
     qDebug() << "ParamWrite";
+    const LinkPurposeScope purpose(LinkPurpose::Parameters);
     if (ctx.out.progressRange)
         ctx.out.progressRange(0, 1);
     if (!ctx.model || !item || set < 0 || set > 3)
@@ -395,6 +399,7 @@ Result writeOneParameter(Context &ctx, TreeItem *item, int set)
 
 Result updateDependingFields(Context &ctx, TreeItem *item, int set)
 {
+    const LinkPurposeScope purpose(LinkPurpose::Parameters);
     if (!ctx.model || !item)
         return Failed;
     QVector<TreeModel::ReadEntry> toRead;

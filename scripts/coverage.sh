@@ -22,7 +22,7 @@ status=0
 (cd "$BUILD_DIR" && { ctest -j"$JOBS" --output-on-failure "$@" || ctest --rerun-failed --output-on-failure; }) \
     || status=$?
 
-LIBS="devicefiles comm parameters parameters/ui settings widgets units units/ui app oscilloscope status control download tools"
+LIBS="devicefiles comm linkmonitor linkmonitor/ui parameters parameters/ui settings widgets units units/ui app oscilloscope status control download tools"
 filter=$(echo $LIBS | tr ' ' '\n' | grep -v / | paste -sd'|')
 summary="$BUILD_DIR/coverage-summary.json"
 # Throw and unreachable branches are the compiler's, not choices the code makes.

@@ -3,7 +3,7 @@
 # under tests/ against the same under the product folders and tools/.
 set -e
 cd "$(dirname "$0")/.."
-PRODUCT="devicefiles comm parameters settings widgets units app oscilloscope status control download tools"
+PRODUCT="devicefiles comm linkmonitor parameters settings widgets units app oscilloscope status control download tools"
 count() {
     find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.py' \) -print0 2>/dev/null \
         | xargs -0 -r cat | grep -cv '^[[:space:]]*$' || true

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-lupdate}
 for ts in translations/vx_*.ts; do
     "$LUPDATE" -silent -no-obsolete -locations none -recursive \
-        app comm control devicefiles download oscilloscope parameters settings status units widgets \
+        app comm control devicefiles download linkmonitor oscilloscope parameters settings status units widgets \
         -ts "$ts"
 done
 echo "Updated: $(ls translations/vx_*.ts | tr '\n' ' ')"

@@ -783,6 +783,247 @@ hodn.</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>blok osciloskopu %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, sada %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 registrů)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parametry</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>kód zařízení</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>verze softwaru</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>velikost měniče</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>stav</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>záznam poruch</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>ovládací panel</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>osciloskop</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>vyhledávání</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>výjimka %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>chyba spojení %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>výjimka</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>vypršení času</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>chybný CRC</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>chybná jednotka</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>chybná funkce</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>chybná délka</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>chybná transakce</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>spojení odmítnuto</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>spojení ztraceno</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>chyba spojení</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Spojení</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Požadováno</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkce</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registr</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Počet</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Hodnoty</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Pokus</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Monitor spojení</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Všechny jednotky</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Všechny požadavky</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identifikace</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Jen chyby a opakování</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Záznam pokračuje, ale zobrazení nesleduje nejnovější výměnu</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Uložit jako CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Vynulovat statistiku</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>zobrazeno výměn: %1, uchováno: %2, vyřazeno jako nejstarší: %3</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Výměny</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Chyby</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Opakování</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Odezva min / průměr / 95 % / max</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Poslední chyba</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádná</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Uložit jako CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Výměny nelze uložit: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2612,6 +2853,14 @@ The user guide is here:
         <translation>Nebyl nalezen žádný program pro zobrazení souborů PDF.
 Uživatelská příručka je zde:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Monitor spojení...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Každá výměna na sběrnici se statistikou spojení pro každou jednotku</translation>
     </message>
 </context>
 <context>

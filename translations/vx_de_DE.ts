@@ -783,6 +783,247 @@ Wert</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>Oszilloskop-Block %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, Satz %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 Register)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>Gerätecode</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>Softwareversion</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>Umrichtergröße</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>Fehlerspeicher</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>Bedienfeld</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>Oszilloskop</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>Ausnahme %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>Verbindungsfehler %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>Ausnahme</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>falscher CRC</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>falsche Einheit</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>falsche Funktion</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>falsche Länge</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>falsche Transaktion</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Angefragt</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Versuch</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Verbindungsmonitor</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Alle Einheiten</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Alle Anfragen</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>Identifikation</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Nur Fehler und Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Zeichnet weiter auf, folgt aber nicht mehr dem neuesten Austausch</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 Austausche angezeigt, %2 behalten, %3 als älteste verworfen</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Austausche</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Antwort min / Mittel / 95 % / max</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Letzter Fehler</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Die Austausche konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.
 Das Benutzerhandbuch befindet sich hier:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Verbindungsmonitor...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Jeder Austausch auf dem Bus, mit Verbindungsstatistik je Einheit</translation>
     </message>
 </context>
 <context>

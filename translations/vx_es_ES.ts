@@ -783,6 +783,247 @@ act.</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>bloque de osciloscopio %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, juego %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 registros)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parámetros</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>código de equipo</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>versión de software</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>tamaño del variador</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>estado</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>registro de fallos</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>panel de control</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>osciloscopio</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>búsqueda</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>excepción %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>error de enlace %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>excepción</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tiempo agotado</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC erróneo</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>unidad errónea</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>función errónea</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>longitud errónea</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>transacción errónea</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>conexión rechazada</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>conexión perdida</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>error de enlace</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Solicitado</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Intento</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Monitor de enlace</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Todas las unidades</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Todas las peticiones</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identificación</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Solo fallos y reenvíos</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Sigue registrando pero deja de seguir el último intercambio</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Reiniciar estadísticas</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 intercambios mostrados, %2 conservados, %3 descartados por antiguos</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Intercambios</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Reenvíos</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Respuesta mín / media / 95 % / máx</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Último fallo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>No se pudieron guardar los intercambios: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>No se encontró ningún programa para mostrar archivos PDF.
 El manual del usuario está aquí:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Monitor de enlace...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Cada intercambio en el bus, con estadísticas de enlace por unidad</translation>
     </message>
 </context>
 <context>

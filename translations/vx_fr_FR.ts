@@ -783,6 +783,247 @@ act.</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>bloc d&apos;oscilloscope %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, jeu %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 registres)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>paramètres</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>code d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>version logicielle</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>taille du variateur</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>état</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>journal des défauts</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>panneau de commande</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>oscilloscope</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>recherche</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>exception %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>erreur de liaison %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>exception</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC erroné</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>mauvaise unité</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>mauvaise fonction</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>mauvaise longueur</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>mauvaise transaction</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>connexion refusée</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>connexion perdue</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>erreur de liaison</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Liaison</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Demandé</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Moniteur de liaison</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Toutes les unités</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Toutes les requêtes</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identification</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Échecs et renvois seulement</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Continue d&apos;enregistrer mais ne suit plus le dernier échange</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Réinitialiser les statistiques</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 échanges affichés, %2 conservés, %3 écartés comme les plus anciens</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Échanges</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Échecs</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Renvois</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Réponse min / moyenne / 95 % / max</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Dernier échec</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Les échanges n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>Aucun programme pour afficher les fichiers PDF n&apos;a été trouvé.
 Le guide de l&apos;utilisateur se trouve ici :
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Moniteur de liaison...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Chaque échange sur le bus, avec les statistiques de liaison par unité</translation>
     </message>
 </context>
 <context>

@@ -783,6 +783,247 @@ att.</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>blocco oscilloscopio %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, set %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 registri)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parametri</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>codice dispositivo</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>versione software</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>taglia azionamento</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>stato</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>registro guasti</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>pannello di controllo</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>oscilloscopio</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>ricerca</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>eccezione %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>errore di collegamento %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>eccezione</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>timeout</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC errato</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>unità errata</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>funzione errata</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>lunghezza errata</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>transazione errata</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>connessione rifiutata</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>connessione persa</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>errore di collegamento</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Richiesto</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valori</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Tentativo</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Monitor collegamento</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Tutte le unità</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Tutte le richieste</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identificazione</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Solo errori e reinvii</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Continua a registrare ma smette di seguire l&apos;ultimo scambio</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Salva come CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Azzera statistiche</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 scambi mostrati, %2 conservati, %3 scartati perché più vecchi</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Scambi</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Errori</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Reinvii</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Risposta min / media / 95 % / max</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Ultimo errore</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Salva come CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Impossibile salvare gli scambi: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>Non è stato trovato alcun programma per visualizzare i file PDF.
 La guida utente si trova qui:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Monitor collegamento...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Ogni scambio sul bus, con statistiche di collegamento per unità</translation>
     </message>
 </context>
 <context>

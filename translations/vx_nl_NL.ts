@@ -783,6 +783,247 @@ waarde</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>oscilloscoopblok %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, set %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 registers)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parameters</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>apparaatcode</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>softwareversie</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>omvormergrootte</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>status</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>storingslog</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>bedieningspaneel</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>oscilloscoop</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>zoeken</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>uitzondering %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>verbindingsfout %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>uitzondering</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>time-out</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>foute CRC</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>verkeerde eenheid</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>verkeerde functie</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>verkeerde lengte</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>verkeerde transactie</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>verbinding geweigerd</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>verbinding verbroken</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>verbindingsfout</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Gevraagd</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Functie</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Waarden</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Poging</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Verbindingsmonitor</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Alle eenheden</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Alle verzoeken</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identificatie</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Alleen fouten en herhalingen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Blijft opnemen maar volgt de nieuwste uitwisseling niet meer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Opslaan als CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Statistieken wissen</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 uitwisselingen getoond, %2 bewaard, %3 als oudste verwijderd</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Uitwisselingen</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Fouten</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Herhalingen</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Antwoord min / gem. / 95 % / max</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Laatste fout</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Opslaan als CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>De uitwisselingen konden niet worden opgeslagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>Er is geen programma gevonden om PDF-bestanden te tonen.
 De gebruikershandleiding staat hier:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Verbindingsmonitor...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Elke uitwisseling op de bus, met verbindingsstatistieken per eenheid</translation>
     </message>
 </context>
 <context>

@@ -783,6 +783,247 @@ atual</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>bloco do osciloscópio %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, conjunto %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 registos)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parâmetros</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>código do equipamento</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>versão de software</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>tamanho do variador</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>estado</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>registo de falhas</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>painel de controlo</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>osciloscópio</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>pesquisa</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>exceção %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>erro de ligação %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>exceção</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tempo esgotado</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC errado</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>unidade errada</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>função errada</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>comprimento errado</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>transação errada</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>ligação recusada</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>ligação perdida</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>erro de ligação</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Ligação</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Tentativa</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Monitor de ligação</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Todas as unidades</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Todos os pedidos</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identificação</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Só falhas e reenvios</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Continua a registar mas deixa de seguir a última troca</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Repor estatísticas</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 trocas mostradas, %2 guardadas, %3 descartadas por serem as mais antigas</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Trocas</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Falhas</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Reenvios</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Resposta mín / média / 95 % / máx</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Última falha</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Ficheiros CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Não foi possível guardar as trocas: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>Não foi encontrado nenhum programa para mostrar ficheiros PDF.
 O manual do utilizador está aqui:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Monitor de ligação...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Cada troca no barramento, com estatísticas de ligação por unidade</translation>
     </message>
 </context>
 <context>

@@ -783,6 +783,247 @@ Val</source>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>блок осциллографа %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, набор %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (регистров: %2)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>параметры</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>код устройства</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>версия ПО</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>типоразмер привода</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>состояние</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>журнал аварий</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>панель управления</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>осциллограф</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>поиск</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>исключение %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>ошибка связи %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>исключение</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>тайм-аут</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>неверный CRC</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>неверное устройство</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>неверная функция</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>неверная длина</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>неверная транзакция</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>соединение отклонено</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>соединение потеряно</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>ошибка связи</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Запрошено</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Регистр</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Значения</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Попытка</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Монитор связи</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Все устройства</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Все запросы</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>идентификация</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Только сбои и повторы</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Запись продолжается, но таблица не следует за последним обменом</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Сохранить как CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Сбросить статистику</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>показано обменов: %1, хранится: %2, отброшено старейших: %3</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Обмены</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Сбои</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Ответ мин / сред. / 95 % / макс</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Последний сбой</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Сохранить как CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Не удалось сохранить обмены: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2612,6 +2853,14 @@ The user guide is here:
         <translation>Не найдена программа для просмотра файлов PDF.
 Руководство пользователя находится здесь:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Монитор связи...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Каждый обмен на шине со статистикой связи по устройствам</translation>
     </message>
 </context>
 <context>

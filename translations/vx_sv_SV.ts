@@ -783,6 +783,247 @@ värde</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>oscilloskopblock %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, uppsättning %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 register)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parametrar</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>enhetskod</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>programversion</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>omriktarstorlek</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>status</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>larmlogg</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>manöverpanel</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>oscilloskop</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>sökning</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>undantag %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>länkfel %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>undantag</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tidsgräns</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>felaktig CRC</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>fel enhet</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>fel funktion</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>fel längd</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>fel transaktion</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>anslutning nekad</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>anslutning förlorad</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>länkfel</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Länk</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>Efterfrågat</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Antal</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Värden</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Utfall</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Försök</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Länkmonitor</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Alla enheter</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Alla förfrågningar</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>identifiering</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Endast fel och omsändningar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Fortsätter spela in men slutar följa det senaste utbytet</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Rensa</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Spara som CSV...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Nollställ statistik</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 utbyten visas, %2 sparade, %3 borttagna som äldst</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Utbyten</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Omsändningar</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Svar min / medel / 95 % / max</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Senaste fel</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>inget</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Spara som CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Utbytena kunde inte sparas: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2610,6 +2851,14 @@ The user guide is here:
         <translation>Inget program för att visa PDF-filer hittades.
 Användarhandboken finns här:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Länkmonitor...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Varje utbyte på bussen, med länkstatistik per enhet</translation>
     </message>
 </context>
 <context>

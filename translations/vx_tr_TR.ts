@@ -783,6 +783,247 @@ değ.</translation>
     </message>
 </context>
 <context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>oscilloscope block %1</source>
+        <translation>osiloskop bloğu %1</translation>
+    </message>
+    <message>
+        <source>%1, set %2</source>
+        <translation>%1, set %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 registers)</source>
+        <translation>%1 (%2 register)</translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation>parametreler</translation>
+    </message>
+    <message>
+        <source>device code</source>
+        <translation>cihaz kodu</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>yazılım sürümü</translation>
+    </message>
+    <message>
+        <source>drive size</source>
+        <translation>sürücü boyutu</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>durum</translation>
+    </message>
+    <message>
+        <source>trip log</source>
+        <translation>arıza kaydı</translation>
+    </message>
+    <message>
+        <source>control panel</source>
+        <translation>kontrol paneli</translation>
+    </message>
+    <message>
+        <source>oscilloscope</source>
+        <translation>osiloskop</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>tarama</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>istisna %1</translation>
+    </message>
+    <message>
+        <source>link error %1</source>
+        <translation>bağlantı hatası %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>tamam</translation>
+    </message>
+    <message>
+        <source>exception</source>
+        <translation>istisna</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>zaman aşımı</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>hatalı CRC</translation>
+    </message>
+    <message>
+        <source>wrong unit</source>
+        <translation>yanlış ünite</translation>
+    </message>
+    <message>
+        <source>wrong function</source>
+        <translation>yanlış fonksiyon</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>yanlış uzunluk</translation>
+    </message>
+    <message>
+        <source>wrong transaction</source>
+        <translation>yanlış işlem</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>bağlantı reddedildi</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>bağlantı koptu</translation>
+    </message>
+    <message>
+        <source>link error</source>
+        <translation>bağlantı hatası</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Bağlantı</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ünite</translation>
+    </message>
+    <message>
+        <source>Asked for</source>
+        <translation>İstenen</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonksiyon</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Adet</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Değerler</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>Attempt</source>
+        <translation>Deneme</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitorWindow</name>
+    <message>
+        <source>Link Monitor</source>
+        <translation>Bağlantı İzleyici</translation>
+    </message>
+    <message>
+        <source>All units</source>
+        <translation>Tüm üniteler</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Tüm istekler</translation>
+    </message>
+    <message>
+        <source>identification</source>
+        <translation>tanımlama</translation>
+    </message>
+    <message>
+        <source>Failures and resends only</source>
+        <translation>Yalnızca hatalar ve yeniden gönderimler</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>Keeps recording but stops following the newest exchange</source>
+        <translation>Kayda devam eder ama en yeni alışverişi izlemeyi bırakır</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Temizle</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>CSV olarak kaydet...</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>İstatistikleri sıfırla</translation>
+    </message>
+    <message>
+        <source>%1 exchanges shown, %2 kept, %3 dropped as the oldest</source>
+        <translation>%1 alışveriş gösteriliyor, %2 tutuluyor, en eski %3 atıldı</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Alışverişler</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Hatalar</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Yeniden gönderimler</translation>
+    </message>
+    <message>
+        <source>Response min / mean / 95 % / max</source>
+        <translation>Yanıt min / ort. / yüzde 95 / maks</translation>
+    </message>
+    <message>
+        <source>Last failure</source>
+        <translation>Son hata</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>The exchanges could not be saved: %1</source>
+        <translation>Alışverişler kaydedilemedi: %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginFrame</name>
     <message>
         <source>Normal</source>
@@ -2608,6 +2849,14 @@ The user guide is here:
         <translation>PDF dosyalarını gösterecek bir program bulunamadı.
 Kullanım kılavuzu burada:
 %1</translation>
+    </message>
+    <message>
+        <source>Link Monitor...</source>
+        <translation>Bağlantı İzleyici...</translation>
+    </message>
+    <message>
+        <source>Every exchange on the bus, with link statistics per unit</source>
+        <translation>Veriyolundaki her alışveriş, ünite başına bağlantı istatistikleriyle</translation>
     </message>
 </context>
 <context>

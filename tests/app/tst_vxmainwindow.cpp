@@ -8,6 +8,7 @@
 #include "datfile.h"
 #include "ftpwindow.h"
 #include "headerline.h"
+#include "linkmonitorwindow.h"
 #include "loginframe.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
@@ -381,6 +382,13 @@ void TestVXMainWindow::headerLinksOpenTheirDialogs()
     QVERIFY(!upgrade->isHidden());
     emit upgrade->linkActivated("Ftp");
     QVERIFY(m_window->ftpWindow() && m_window->ftpWindow()->isVisible());
+
+    // The Link Monitor stays open beside the main window and listens only while it is open.
+    m_window->action(VXMainWindow::LinkMonitorAct)->trigger();
+    QVERIFY(
+        m_window->linkMonitor()->isVisible() && !m_window->linkMonitor()->isModal() && LinkTap::listening());
+    QVERIFY(m_window->linkMonitor()->close());
+    QVERIFY(!LinkTap::listening());
 }
 
 void TestVXMainWindow::languageFromDialogAndStoredReachesHeader()

@@ -227,6 +227,8 @@ void ScriptedTcpPeer::serve(int client)
     if (request.isEmpty())
         return;
     const QList<QByteArray> segments = respond(request);
+    if (segments.size() == 1 && segments[0].isNull())
+        return; // a connection dropped before any reply
     for (int i = 0; i < segments.size(); ++i) {
         if (i > 0 && gap > 0)
             ::usleep(useconds_t(gap) * 1000);

@@ -69,7 +69,8 @@ private:
 };
 
 // A Modbus TCP listener on a loopback address that answers each connection's request with
-// the segments the responder returns, pausing `gapMs` between them, then closes.
+// the segments the responder returns, pausing `gapMs` between them, then closes (at once for
+// the one segment QByteArray()).
 class ScriptedTcpPeer
 {
 public:

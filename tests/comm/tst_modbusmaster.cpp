@@ -2,6 +2,7 @@
 // loopback TCP, chosen at build time so that both transports run the same cases. Every Qt warning
 // is fatal here, so a worker thread touching a Qt object of another thread fails the test.
 #include "commtestpeers.h"
+#include "linktap.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
 
@@ -130,6 +131,15 @@ QStringList TestModbusMaster::messages(const QSignalSpy &spy, int kind) const
     return texts;
 }
 
+// Values as the link monitor shows them.
+static QString texts(const QVector<quint16> &values)
+{
+    QStringList list;
+    for (quint16 v : values)
+        list << QString::number(v);
+    return list.join(' ');
+}
+
 // Replies carry a CRC on RTU only.
 static int replyBytes(int rtuLength)
 {
@@ -168,11 +178,13 @@ void TestModbusMaster::writesEveryFunction_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QByteArray>("readBack");
-    QTest::newRow("5 single coil") << 1 << 101 << 1 << fromHex("00") << fromHex("01");
-    QTest::newRow("15 coils") << 1 << 111 << 10 << fromHex("A5 02") << fromHex("A5 02");
-    QTest::newRow("6 single register") << 4 << 40101 << 1 << fromHex("34 12") << fromHex("12 34");
+    QTest::addColumn<QString>("values"); // as the link monitor shows them, written and read back
+    QTest::newRow("5 single coil") << 1 << 101 << 1 << fromHex("00") << fromHex("01") << "1";
+    QTest::newRow("15 coils") << 1 << 111 << 10 << fromHex("A5 02") << fromHex("A5 02")
+                              << "1 0 1 0 0 1 0 1 0 1";
+    QTest::newRow("6 single register") << 4 << 40101 << 1 << fromHex("34 12") << fromHex("12 34") << "4660";
     QTest::newRow("16 registers") << 4 << 40111 << 3 << fromHex("01 00 02 00 FF 7F")
-                                  << fromHex("00 01 00 02 7F FF");
+                                  << fromHex("00 01 00 02 7F FF") << "1 2 32767";
 }
 
 void TestModbusMaster::writesEveryFunction()
@@ -182,12 +194,28 @@ void TestModbusMaster::writesEveryFunction()
     QFETCH(int, count);
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, readBack);
+    QFETCH(QString, values);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
+    const auto tap = LinkTap::subscribe();
     QCOMPARE(exchange(type, 0, address, 0, count, data), replyBytes(8));
     QCOMPARE(messages(spy, 4), QStringList { QString::number(address) + ":WRITE_OPERATION:success" });
     QByteArray got;
     QVERIFY(exchange(type, address, 0, count, 0, QByteArray(), &got) > 0);
     QCOMPARE(got.toHex(' '), readBack.toHex(' '));
+    LinkTap::unsubscribe(tap);
+    const std::deque<LinkExchange> seen = tap->take();
+    QCOMPARE(seen.size(), size_t(2));
+    QCOMPARE(texts(seen[0].writtenValues()), values);
+    QCOMPARE(texts(seen[1].replyValues()), values);
+    for (const LinkExchange &e : seen) {
+        QCOMPARE(e.firstRegister, address);
+        QCOMPARE(e.count, count);
+        QCOMPARE(e.outcome, LinkOutcome::Ok);
+        QCOMPARE(e.link, master->VxCommLinkName());
+        // As sent: the TCP frame carries its header before the unit.
+        QCOMPARE(e.request.at(MASTER_OVER_TCP ? 6 : 0), char(1));
+    }
+    QCOMPARE(seen[1].reply.size(), MASTER_OVER_TCP ? got.size() + 9 : got.size() + 5);
 }
 
 void TestModbusMaster::exceptionRepliesAreReported_data()
@@ -223,9 +251,15 @@ void TestModbusMaster::exceptionRepliesAreReported()
     master->VxCommAddUnitHealth(1, "connect", "0");
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     const QByteArray data(2 * count, '\x01');
+    const auto tap = LinkTap::subscribe();
     QCOMPARE(exchange(type, readAddress, writeAddress, readAddress ? count : 0, writeAddress ? count : 0,
                  writeAddress ? data : QByteArray()),
         -16);
+    LinkTap::unsubscribe(tap);
+    const std::deque<LinkExchange> seen = tap->take();
+    QCOMPARE(seen.size(), size_t(1));
+    QCOMPARE(seen[0].outcome, LinkOutcome::Exception);
+    QCOMPARE(QString::number(seen[0].exception), QString(QTest::currentDataTag()).section(' ', 0, 0));
     QCOMPARE(messages(spy, 1), QStringList { message });
     QCOMPARE(spy.size(), 1); // no resend, no error report
     const QStringList request = spy.at(0).at(5).toStringList();
@@ -353,7 +387,18 @@ void TestModbusMaster::silentUnitIsResentThenInactive()
     master->VxCommSetUnitAddress(7); // the peer ignores unit 7
     master->VxCommSetNoOfRetries(3);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
+    const auto tap = LinkTap::subscribe(3); // holds three of the four attempts
     QCOMPARE(exchange(4, 40001, 0, 1, 0, QByteArray()), -12);
+    LinkTap::unsubscribe(tap);
+    const std::deque<LinkExchange> attempts = tap->take();
+    QCOMPARE(tap->dropped(), qint64(1)); // the oldest went
+    QCOMPARE(attempts.size(), size_t(3));
+    for (int k = 0; k < 3; ++k) {
+        QCOMPARE(attempts[size_t(k)].attempt, k + 2);
+        QCOMPARE(attempts[size_t(k)].outcome, LinkOutcome::Timeout);
+        QCOMPARE(attempts[size_t(k)].unit, 7);
+        QVERIFY(attempts[size_t(k)].reply.isEmpty());
+    }
 
     QStringList errors;
     for (const QString &text : messages(spy, 3)) {

@@ -7,6 +7,7 @@
 // of tst_modbusmaster_tcp.
 #include "apppaths.h"
 #include "commtestpeers.h"
+#include "linktap.h"
 #include "modbusframe.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
@@ -49,6 +50,7 @@ private slots:
     void faultyReplies();
     void replyInSeveralSegmentsIsGathered();
     void silentUnitTimesOutAndCloses();
+    void droppedConnectionIsTold();
     void resendKeepsTheTransactionId();
     void refusedConnectionsCountForTheProcess();
 
@@ -264,13 +266,16 @@ void TestScriptedLinks::faultyRepliesGetTheirCodes_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("activeAfter");
+    QTest::addColumn<int>("outcome"); // as the link monitor shows it
     // A correct reply, its bytes and a unit coming back by it: tst_modbusmaster against pymodbus.
     QByteArray corrupted = withCrc(fromHex("01 03 02 00 2A"));
     corrupted[corrupted.size() - 1] = char(corrupted.at(corrupted.size() - 1) ^ 0x5A);
-    QTest::newRow("corrupted CRC, active") << corrupted << -13 << "1";
-    QTest::newRow("cut short") << fromHex("01 03 02 00") << -17 << "0";
-    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << -8 << "0";
-    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << -9 << "0";
+    QTest::newRow("corrupted CRC, active") << corrupted << -13 << "1" << int(LinkOutcome::BadCrc);
+    QTest::newRow("cut short") << fromHex("01 03 02 00") << -17 << "0" << int(LinkOutcome::WrongLength);
+    QTest::newRow("wrong unit") << withCrc(fromHex("02 03 02 00 2A")) << -8 << "0"
+                                << int(LinkOutcome::WrongUnit);
+    QTest::newRow("wrong function") << withCrc(fromHex("01 04 02 00 2A")) << -9 << "0"
+                                    << int(LinkOutcome::WrongFunction);
 }
 
 void TestScriptedLinks::faultyRepliesGetTheirCodes()
@@ -278,10 +283,17 @@ void TestScriptedLinks::faultyRepliesGetTheirCodes()
     QFETCH(QByteArray, reply);
     QFETCH(int, result);
     QFETCH(QString, activeAfter);
+    QFETCH(int, outcome);
     answer(reply);
     QSignalSpy spy(master.get(), &VxCommModbusMaster::VxCommHealthOfUnitToUI);
     quint8 buffer[1024] = {};
+    const auto tap = LinkTap::subscribe();
     QCOMPARE(master->VxCommTransaction(4, 40001, 0, 1, 0, nullptr, buffer), result);
+    LinkTap::unsubscribe(tap);
+    const std::deque<LinkExchange> seen = tap->take();
+    QCOMPARE(seen.size(), size_t(1));
+    QCOMPARE(int(seen[0].outcome), outcome);
+    QCOMPARE(seen[0].reply, reply); // as received, CRC included
     QCOMPARE(master->VxCommGetUnitHealth(1).value(2), activeAfter);
     if (result == -13) {
         QCOMPARE(spy.size(), 0); // neither success nor a change of state
@@ -441,6 +453,22 @@ void TestScriptedLinks::silentUnitTimesOutAndCloses()
     QCOMPARE(errors.size(), 1);
 }
 
+void TestScriptedLinks::droppedConnectionIsTold()
+{
+    setScript([](const QByteArray &) { return QList<QByteArray> { QByteArray() }; });
+    VxCommModbusMaster tcpMaster(3);
+    QVERIFY(tcpMaster.VxCommConnectTcpLink(Host, tcpPeer.port()));
+    tcpMaster.VxCommAddUnitHealth(1, "connect", "1");
+    tcpMaster.VxCommSetNoOfRetries(0);
+    const auto tap = LinkTap::subscribe();
+    QCOMPARE(tcpMaster.VxCommTransaction(4, 40001, 0, 1, 0, nullptr, nullptr), -12);
+    LinkTap::unsubscribe(tap);
+    const std::deque<LinkExchange> seen = tap->take();
+    QCOMPARE(seen.size(), size_t(1));
+    QCOMPARE(seen[0].outcome, LinkOutcome::ConnectionLost);
+    QCOMPARE(seen[0].request.toHex(' ').mid(6), QByteArray("00 00 00 06 01 03 00 00 00 01"));
+}
+
 void TestScriptedLinks::resendKeepsTheTransactionId()
 {
     setScript([this](const QByteArray &request) {
@@ -490,8 +518,11 @@ void TestScriptedLinks::refusedConnectionsCountForTheProcess()
     tcpMaster.VxCommAddUnitHealth(4, "connect", "1");
     tcpMaster.VxCommSetNoOfRetries(0);
     spy.clear();
+    const auto tap = LinkTap::subscribe();
     QCOMPARE(tcpMaster.VxCommTransaction(3, 30001, 0, 1, 0, nullptr, nullptr), -1);
     QCOMPARE(tcpMaster.VxCommGetUnitHealth(4).value(2), QString("0"));
+    QCOMPARE(tap->take().at(0).outcome, LinkOutcome::ConnectionRefused);
+    LinkTap::unsubscribe(tap);
     bool inactive = false;
     for (const QList<QVariant> &report : spy)
         inactive = inactive || report.at(4).toString() == "Device-Inactive";

@@ -120,7 +120,7 @@ void TestTranslations::everyTextOfTheProgramHasAnEntry()
     lupdate.setWorkingDirectory(TARVOLINK_SOURCE_DIR);
     lupdate.start(TARVOLINK_LUPDATE,
         { "-silent", "-locations", "none", "-recursive", "app", "comm", "control", "devicefiles", "download",
-            "oscilloscope", "parameters", "settings", "status", "units", "widgets", "-ts",
+            "linkmonitor", "oscilloscope", "parameters", "settings", "status", "units", "widgets", "-ts",
             dir.filePath("now.ts") });
     if (!lupdate.waitForStarted(5000))
         QSKIP("lupdate is not available");

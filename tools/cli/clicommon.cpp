@@ -1,9 +1,11 @@
 #include "clicommon.h"
 
 #include "apppaths.h"
+#include "clitrace.h"
 #include "cliunit.h"
 #include "datfile.h"
 #include "treemodel.h"
+#include "vxcommmodbusmaster.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -56,12 +58,18 @@ void printJson(const QJsonObject &object)
 
 std::unique_ptr<CliUnit> connectUnit(const CliOptions &options, const UnitTarget &target, int *exitCode)
 {
+    QString error;
+    if (!CliTrace::start(options.trace, options.traceJson, &error)) {
+        *exitCode = fail(CliExit::File, error);
+        return nullptr;
+    }
     auto unit = std::make_unique<CliUnit>(options, target);
     if (!unit->connect()) {
         *exitCode = fail(unit->isFileFault() ? CliExit::File : CliExit::Link,
             QStringLiteral("%1 (%2)").arg(unit->message(), target.text()));
         return nullptr;
     }
+    CliTrace::learnUnit(unit->master()->VxCommLinkName(), target.unit, unit->unitName());
     return unit;
 }
 

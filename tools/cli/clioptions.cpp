@@ -85,7 +85,18 @@ void addUnitOptions(QCommandLineParser &parser, bool forSources)
         QStringLiteral("Read consecutive parameters with one exchange where the unit allows it "
                        "(default: configData/tarvolink.ini, else off).") });
     parser.addOption({ QStringLiteral("no-blocks"), QStringLiteral("Read one parameter per exchange.") });
+    addTraceOptions(parser);
     addDataOption(parser);
+}
+
+void addTraceOptions(QCommandLineParser &parser)
+{
+    parser.addOption({ QStringLiteral("trace"),
+        QStringLiteral("Print every exchange with the unit to standard error, named as the Link Monitor "
+                       "names it.") });
+    parser.addOption({ QStringLiteral("trace-json"),
+        QStringLiteral("Write every exchange to FILE as one JSON object per line."),
+        QStringLiteral("FILE") });
 }
 
 bool checkUnitNumber(const QString &text, int *unit, QString *error)
@@ -126,6 +137,8 @@ bool checkTcpAddress(const QString &text, UnitTarget &target, QString *error)
 bool readUnitOptions(
     const QCommandLineParser &parser, bool needTarget, CliOptions &options, QString *error, bool *fileProblem)
 {
+    options.trace = parser.isSet(QStringLiteral("trace"));
+    options.traceJson = parser.value(QStringLiteral("trace-json"));
     const bool tcp = needTarget && parser.isSet(QStringLiteral("tcp"));
     const bool rtu = needTarget && parser.isSet(QStringLiteral("rtu"));
     if (needTarget && tcp == rtu) {

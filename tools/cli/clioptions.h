@@ -34,16 +34,19 @@ struct CliOptions
     bool continueOnFault = false; // "ContinueDespiteCOMFault": skip what fails and go on
     bool blockReads = false; // read parameters in runs of consecutive registers (options file)
     QStringList customerData; // the twelve customer texts a saved .dat carries
+    bool trace = false; // --trace: every exchange to standard error
+    QString traceJson; // --trace-json FILE: every exchange as a JSON line
 };
 
 namespace CliArgs {
 
 // Adds --tcp, --rtu, --baud, --parity, --unit, --csv/--device-file, --retries, --delay, --language,
-// --continue-on-fault, --stop-on-fault, --blocks, --no-blocks and --data.
+// --continue-on-fault, --stop-on-fault, --blocks, --no-blocks, --trace, --trace-json and --data.
 // For compare, whose sources name their units and whose --csv is its output format, `forSources`
 // leaves out --tcp, --rtu and --csv.
 void addUnitOptions(QCommandLineParser &parser, bool forSources = false);
 void addDataOption(QCommandLineParser &parser);
+void addTraceOptions(QCommandLineParser &parser);
 
 // Reads and checks the shared options. `needTarget`: exactly one of --tcp and --rtu is required
 // (false for compare, which has neither).

@@ -1,6 +1,7 @@
 #include "cliunit.h"
 
 #include "apppaths.h"
+#include "clitrace.h"
 #include "devicefiles.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -195,5 +196,6 @@ std::unique_ptr<TreeModel> CliUnit::makeModel() const
 {
     auto model = std::make_unique<TreeModel>(m_deviceFile, uint(m_options.language), m_inom, m_pnom, true);
     model->setUnitName(unitName());
+    CliTrace::learnUnit(m_master->VxCommLinkName(), m_target.unit, unitName(), model.get());
     return model;
 }

@@ -2,6 +2,7 @@
 // window's candidate rules, order and messages.
 #include "apppaths.h"
 #include "clicommon.h"
+#include "clitrace.h"
 #include "scanoperation.h"
 #include "seriallinechoices.h"
 #include "settingsfile.h"
@@ -67,6 +68,7 @@ int scan(const QStringList &args)
         { QStringLiteral("data"), QStringLiteral("Installation folder with configData/ and csv_file/."),
             QStringLiteral("DIR") },
     });
+    CliArgs::addTraceOptions(parser);
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
         || !CliCommon::expectPositional(parser, 0,
@@ -74,6 +76,10 @@ int scan(const QStringList &args)
         return exitCode;
     if (parser.isSet(QStringLiteral("data")))
         AppPaths::setBaseDir(parser.value(QStringLiteral("data")));
+    QString traceError;
+    if (!CliTrace::start(
+            parser.isSet(QStringLiteral("trace")), parser.value(QStringLiteral("trace-json")), &traceError))
+        return CliCommon::fail(CliExit::File, traceError);
 
     bool ok = false;
     const int baud = parser.value(QStringLiteral("baud")).toInt(&ok);

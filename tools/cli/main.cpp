@@ -1,6 +1,7 @@
 // tarvolink-cli: the program's unit jobs from a shell (identify, back up, restore, set and
 // compare parameters) on the same core library and the same files as the window.
 #include "clicommon.h"
+#include "clitrace.h"
 #include "tarvolinkversion.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,8 @@ const char *const kUsage
       "  --language NAME|INDEX    Parameter texts (settings file).\n"
       "  --continue-on-fault, --stop-on-fault   Pass over a failed parameter, or stop (settings file).\n"
       "  --data DIR               Installation folder with configData/ and csv_file/.\n"
+      "  --trace                  Every exchange with the unit, in the drive's words, to standard error.\n"
+      "  --trace-json FILE        Every exchange as one JSON object per line (also for scan).\n"
       "\n"
       "'tarvolink-cli COMMAND --help' describes each command.\n"
       "Exit status: 0 success, 1 compare found differences, 2 bad arguments, 3 unit or link failure,\n"
@@ -93,8 +96,11 @@ int main(int argc, char *argv[])
         { QStringLiteral("scan"), CliCommands::scan },
     };
     for (const auto &entry : commands) {
-        if (entry.first == command)
-            return entry.second(args);
+        if (entry.first == command) {
+            const int code = entry.second(args);
+            CliTrace::stop(); // the last exchanges are written before the program ends
+            return code;
+        }
     }
     return CliCommon::fail(
         CliExit::Usage, QStringLiteral("unknown command '%1' (see tarvolink-cli --help)").arg(command));

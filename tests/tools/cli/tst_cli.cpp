@@ -93,15 +93,41 @@ void TestCli::identifyReportsTheUnit()
 
 void TestCli::readWriteReadRestoresTheUnitExactlyWithTheBarOnlyOnATerminal()
 {
-    const CliRun backup = cli({ "read", "--out", path("backup") });
+    sim.takeRequests();
+    const CliRun backup = cli({ "read", "--out", path("backup"), "--trace-json", path("trace.json") });
     QCOMPARE(backup.exitCode, 0);
     QVERIFY2(backup.err.isEmpty(), qPrintable(backup.err)); // no progress bar without a terminal
     QVERIFY(QFile::exists(path("backup.dat")));
+    // The trace is the simulator's own log, exchange for exchange.
+    const QStringList log = sim.takeRequests().filter(QRegularExpression("^request "));
+    const QStringList trace = fileLines(path("trace.json"));
+    QCOMPARE(trace.size(), log.size());
+    for (int i = 0; i < log.size(); ++i) {
+        const QJsonObject e = QJsonDocument::fromJson(trace.at(i).toUtf8()).object();
+        QCOMPARE(QString("unit %1 fc %2 reg %3: %4")
+                     .arg(e.value("unit").toInt())
+                     .arg(e.value("function").toInt())
+                     .arg(e.value("register").toInt())
+                     .arg(e.value("request").toString()),
+            log.at(i).section(' ', 2));
+        QCOMPARE(e.value("outcome").toString(), QString("ok"));
+    }
+    // Identification first, each read named by what it asks for.
+    QStringList kinds;
+    for (int i = 0; i < 3; ++i)
+        kinds << QJsonDocument::fromJson(trace.at(i).toUtf8()).object().value("kind").toString();
+    QCOMPARE(kinds, (QStringList { "device code", "software version", "drive size" }));
 
     // The unit drifts away from the backup: a set value, a per-set choice and a text.
     for (const QStringList &change :
-        { QStringList { "312", "99,5", "--set", "D" }, { "311", "V/Hz", "--set", "B" }, { "81", "Spare" } })
-        QCOMPARE(cli(QStringList { "set" } + change).exitCode, 0);
+        { QStringList { "312", "99,5", "--set", "D" }, { "311", "V/Hz", "--set", "B" }, { "81", "Spare" } }) {
+        const CliRun set = cli(QStringList { "set", "--trace" } + change);
+        QCOMPARE(set.exitCode, 0);
+        // Each write on standard error, named as the Link Monitor names it.
+        QVERIFY2(
+            set.err.contains(QRegularExpression(" fc (6|16) \\d+ x\\d+ " + change[0] + " .* <- [\\d ]+ ok ")),
+            qPrintable(set.err));
+    }
     QCOMPARE(cli({ "read", "--out", path("drifted.dat") }).exitCode, 0);
     QVERIFY(fileLines(path("drifted.dat")) != fileLines(path("backup.dat")));
 
