@@ -163,7 +163,7 @@ void screenshotLinkMonitor(VXMainWindow &window, const QString &path, int record
         if (!tabs || !tabs->registry().pending().isEmpty() || tabs->registry().total() == 0)
             return;
         timer->stop();
-        OscUnitDev *device = tabs->oscDeviceKeeper()->devices().value(0);
+        OscUnitDev *device = tabs->oscDeviceKeeper()->recording().devices().value(0);
         if (device) {
             tabs->setCurrentIndex(TabWidget::OscilloscopeTab);
             for (int entry : { 0, 2 })

@@ -2271,6 +2271,14 @@ Zastavte záznam</translation>
 <context>
     <name>TabWidget</name>
     <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Chyba</translation>
     </message>

@@ -2269,6 +2269,14 @@ Bitte Aufzeichnung beenden</translation>
 <context>
     <name>TabWidget</name>
     <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

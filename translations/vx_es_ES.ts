@@ -2269,6 +2269,14 @@ Detenga la grabación</translation>
 <context>
     <name>TabWidget</name>
     <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>

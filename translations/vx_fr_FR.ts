@@ -2269,6 +2269,14 @@ Veuillez arrêter l&apos;enregistrement</translation>
 <context>
     <name>TabWidget</name>
     <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>

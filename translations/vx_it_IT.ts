@@ -2269,6 +2269,14 @@ Interrompere la registrazione</translation>
 <context>
     <name>TabWidget</name>
     <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Errore</translation>
     </message>

@@ -2271,6 +2271,14 @@ Please stop recording</source>
 <context>
     <name>TabWidget</name>
     <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>

@@ -422,9 +422,9 @@ void TstTabWidget::unpluggedAdapterDisconnectsAllItsUnitsOnceAndReplugBringsAllB
     sim.stop();
     QVERIFY(waitFor([&] { return allMarked(F::disconnected()); }, 5000));
     QTest::qWait(3000); // nothing more is said while the adapter is away
-    const QStringList alerts = t.alertList()->list().current().mid(alertsBefore);
+    const QVector<AlertFold> alerts = t.alertList()->list().current().mid(alertsBefore);
     QCOMPARE(alerts.size(), 1);
-    QVERIFY2(alerts.first().contains(link), qPrintable(alerts.first()));
+    QVERIFY2(alerts.first().sentence().contains(link), qPrintable(alerts.first().sentence()));
 
     QVERIFY(sim.startPty(link, units));
     QElapsedTimer back;
