@@ -149,6 +149,10 @@ void LinkMonitorWindow::build()
     m_statisticsTree->setColumnCount(1);
     m_statisticsTree->setHeaderHidden(true);
     m_statisticsTree->setRootIsDecorated(true);
+    // Long lines scroll sideways instead of ending in "…": a cut figure is no figure.
+    m_statisticsTree->header()->setStretchLastSection(false);
+    m_statisticsTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_statisticsTree->setTextElideMode(Qt::ElideNone);
     auto *side = new QWidget(this);
     auto *sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
@@ -158,8 +162,9 @@ void LinkMonitorWindow::build()
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_table);
     splitter->addWidget(side);
-    splitter->setStretchFactor(0, 4);
+    splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
 
     m_counts = new QLabel(this);
     auto *layout = new QVBoxLayout(this);

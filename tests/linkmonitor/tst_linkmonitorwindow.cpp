@@ -109,6 +109,12 @@ void TestLinkMonitorWindow::recordsFiltersPausesAndSaves()
     QCOMPARE(statistics->topLevelItemCount(), 2);
     QCOMPARE(window.statistics().units().at(0).exchanges, qint64(804));
     QCOMPARE(window.statistics().units().at(1).failures(), qint64(1));
+    // However narrow the pane, a figure is never cut to "…": the column is as wide as its longest line.
+    window.resize(640, 400);
+    QCoreApplication::processEvents();
+    QTreeWidgetItem *times = statistics->topLevelItem(0)->child(3)->child(0);
+    QVERIFY2(statistics->columnWidth(0) >= statistics->fontMetrics().horizontalAdvance(times->text(0)),
+        qPrintable(times->text(0)));
     window.close();
     QVERIFY(!LinkTap::listening());
     QCOMPARE(prompter.problems(), QString());
