@@ -361,6 +361,11 @@ void VXMainWindow::onLoginClicked()
         switch (PasswordFile::check(PasswordFile::path(), password->text())) {
         case PasswordFile::Check::Missing:
             onAlertNotification(tr("Password File is missing"));
+            // No password file is shipped: say how an administrator makes one.
+            m_prompter->warning(this, tr("Warning"),
+                tr("Password File is missing") + QStringLiteral("\n\n")
+                    + tr("An administrator creates it on this computer with the command\n%1")
+                          .arg(QStringLiteral("tarvolink-cli password")));
             return;
         case PasswordFile::Check::Invalid:
             onAlertNotification(tr("Invalid password"));
@@ -522,36 +527,42 @@ void VXMainWindow::onUGActionTriggered()
 
 void VXMainWindow::enableNewAction(bool enabled)
 {
-    m_actions[NewAct]->setEnabled(enabled);
+    enableFileAction(NewAct, enabled);
 }
 void VXMainWindow::enableOpenAction(bool enabled)
 {
-    m_actions[OpenAct]->setEnabled(enabled);
+    enableFileAction(OpenAct, enabled);
 }
 void VXMainWindow::enableSaveAction(bool enabled)
 {
-    m_actions[SaveAct]->setEnabled(enabled);
+    enableFileAction(SaveAct, enabled);
 }
 void VXMainWindow::enablePrintAction(bool enabled)
 {
-    m_actions[PrintAct]->setEnabled(enabled);
+    enableFileAction(PrintAct, enabled);
 }
 void VXMainWindow::enableCompareAction(bool enabled)
 {
-    m_actions[CompareAct]->setEnabled(enabled);
+    enableFileAction(CompareAct, enabled);
 }
 void VXMainWindow::enableLFDAction(bool enabled)
 {
-    m_actions[LoadFromDriveAct]->setEnabled(enabled);
+    enableFileAction(LoadFromDriveAct, enabled);
 }
 void VXMainWindow::enableLTDAction(bool enabled)
 {
-    m_actions[LoadToDriveAct]->setEnabled(enabled);
+    enableFileAction(LoadToDriveAct, enabled);
 }
 void VXMainWindow::enabledatFileInfoAction(bool enabled)
 {
-    m_actions[DatFileInfoAct]->setEnabled(enabled);
+    enableFileAction(DatFileInfoAct, enabled);
 }
+void VXMainWindow::enableFileAction(ActionId id, bool enabled)
+{
+    // A unit changing state while the login frame shows must not bring the File actions back.
+    m_actions[id]->setEnabled(enabled && isMainViewShown());
+}
+
 void VXMainWindow::enableLangAction(bool enabled)
 {
     m_actions[LanguageAct]->setEnabled(enabled);

@@ -125,6 +125,7 @@ private:
     // Shows the tab controller; after a login also brings the window up maximised.
     void enterMainView(bool showWindow);
     void showDialog(QDialog *dialog);
+    void enableFileAction(ActionId id, bool enabled);
     void setAlertStyle(bool visible);
     bool isFailureText(const QString &text) const;
 

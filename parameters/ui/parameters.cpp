@@ -377,6 +377,12 @@ bool Parameters::eventFilter(QObject *watched, QEvent *event)
                 break;
             vxUISlotTmClicked(m_tree->currentIndex());
             return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (key->modifiers() & ~Qt::ShiftModifier)
+                break;
+            moveToNextSet(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
+            return true;
         case Qt::Key_Escape:
             if (m_editIndex.isValid()) {
                 closeEditor();
@@ -388,6 +394,29 @@ bool Parameters::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Parameters::moveToNextSet(bool back)
+{
+    // Tab walks the sets A to D of a row, then on to set A of the next row (the view alone would
+    // go down a row, as the arrow keys do).
+    const QModelIndex at = m_tree->currentIndex();
+    if (!at.isValid())
+        return;
+    constexpr int first = TreeItem::SetAColumn, last = TreeItem::SetAColumn + 3;
+    int column = at.column() + (back ? -1 : 1);
+    QModelIndex row = at;
+    if (back && column < first) {
+        row = m_tree->indexAbove(at);
+        column = last;
+    } else if (column < first) {
+        column = first;
+    } else if (column > last) {
+        row = m_tree->indexBelow(at);
+        column = first;
+    }
+    if (row.isValid())
+        m_tree->setCurrentIndex(row.siblingAtColumn(column));
 }
 
 void Parameters::editorClosed(QAbstractItemDelegate::EndEditHint hint)

@@ -277,6 +277,12 @@ void TestParametersEditors::keyboardOpensMovesAndCancels()
     QTest::keyClick(tree, Qt::Key_F2);
     QTest::keyClick(tree->indexWidget(a)->focusProxy(), Qt::Key_Tab);
     QTRY_COMPARE(tree->currentIndex(), a.siblingAtColumn(TreeItem::SetAColumn + 1));
+    // Without an editor Tab walks the sets as well, past set D to the next row, and Shift+Tab back.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(tree, Qt::Key_Tab);
+    QCOMPARE(tree->currentIndex(), tree->indexBelow(a).siblingAtColumn(TreeItem::SetAColumn));
+    QTest::keyClick(tree, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(tree->currentIndex(), a.siblingAtColumn(TreeItem::SetAColumn + 3));
 }
 
 void TestParametersEditors::limitsShowForTheClickedSet()
