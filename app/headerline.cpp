@@ -33,7 +33,10 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     m_alertCaption->setFont(fonts.caption);
     m_alert->setFont(fonts.alert);
     m_alert->setAlignment(Qt::AlignCenter);
-    m_alert->setMinimumWidth(250);
+    // Room for a short alert; a long one is clipped (below) rather than widening the window.
+    m_alert->setMinimumWidth(160);
+    // The caption may take two lines on a narrow screen; the header is two lines high anyway.
+    m_alertCaption->setWordWrap(true);
     // A long alert is clipped here: its tooltip shows it whole and a click opens the alert list.
     m_alert->setCursor(Qt::PointingHandCursor);
     m_alert->installEventFilter(this);
@@ -48,6 +51,8 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     languageBox->setSpacing(0);
     languageBox->addWidget(m_language);
     auto *selectRow = new QHBoxLayout;
+    // Its own spacing: a nested row would take the column's none, and the caption would run into the link.
+    selectRow->setSpacing(8);
     selectRow->addWidget(m_selectCaption);
     selectRow->addWidget(m_change);
     selectRow->addStretch();

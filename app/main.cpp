@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     }
 
     auto window = std::make_unique<VXMainWindow>();
-    window->showMaximized();
+    window->showRestored();
     if (request.valid) {
         QTimer::singleShot(0, window.get(), [&window, request] {
             if (TabWidget *tabs = window->tabController())

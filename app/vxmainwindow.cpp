@@ -8,8 +8,10 @@
 #include "loginframe.h"
 #include "parameters.h"
 #include "passwordfile.h"
+#include "programoptions.h"
 #include "prompter.h"
 #include "rolechange.h"
+#include "screenfit.h"
 #include "setlanguage.h"
 #include "tabwidget.h"
 
@@ -25,10 +27,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,6 +122,8 @@ VXMainWindow::VXMainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , m_font11(arial(11, QFont::Normal))
 {
     initResources();
+    // No dialog of the program opens larger than the screen, at any scale.
+    ScreenFit::watchApplication();
     setWindowTitle(tr("Tarvolink"));
     setMinimumSize(400, 300);
     buildForm();
@@ -597,9 +603,39 @@ void VXMainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
+    saveLayout();
     if (m_tabWidget)
         m_tabWidget->deleteLater();
     event->accept();
+}
+
+void VXMainWindow::showRestored()
+{
+    const WindowLayout layout = WindowLayout::load();
+    if (!layout.geometry.isEmpty() && restoreGeometry(layout.geometry)) {
+        m_centred = true; // where it was left
+        show();
+        // Once shown: a splitter laid out for the first time shares its width anew.
+        if (m_tabWidget && !layout.panes.isEmpty())
+            m_tabWidget->splitter()->restoreState(layout.panes);
+        return;
+    }
+    // The first start fills the screen. Without a window manager a maximised window would keep
+    // its first size: it is given the screen's available area as well.
+    m_centred = true;
+    create(); // the platform window knows the frame it will have
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(ScreenFit::available(this).marginsRemoved(frame));
+    showMaximized();
+}
+
+void VXMainWindow::saveLayout() const
+{
+    WindowLayout layout;
+    layout.geometry = saveGeometry();
+    if (m_tabWidget)
+        layout.panes = m_tabWidget->splitter()->saveState();
+    layout.save();
 }
 
 void VXMainWindow::showEvent(QShowEvent *event)

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <QFontMetrics>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -345,7 +346,7 @@ void Parameters::fitColumns()
         return;
     }
     const int available = m_tree->viewport()->width();
-    const int menu = 80;
+    const int menu = menuColumnWidth();
     const int unit = 60;
     const int text = qBound(120, available - menu - unit - 4 * 90, 260);
     const int set = qMax(70, (available - menu - unit - text) / 4);
@@ -354,6 +355,27 @@ void Parameters::fitColumns()
     header->resizeSection(TreeItem::UnitColumn, unit);
     for (int i = 0; i < 4; ++i)
         header->resizeSection(TreeItem::SetAColumn + i, set);
+}
+
+int Parameters::menuColumnWidth() const
+{
+    // The menu number is the parameter's name: the column holds the widest one at its depth,
+    // indentation and branch mark included, in the view's own font.
+    const QFontMetrics metrics(m_tree->font());
+    int widest = metrics.horizontalAdvance(m_tree->header()->model()->headerData(
+        TreeItem::MenuColumn, Qt::Horizontal).toString());
+    QList<QPair<QModelIndex, int>> pending { { QModelIndex(), 1 } };
+    while (!pending.isEmpty()) {
+        const auto [parent, depth] = pending.takeLast();
+        for (int row = 0; row < m_model->rowCount(parent); ++row) {
+            const QModelIndex index = m_model->index(row, TreeItem::MenuColumn, parent);
+            widest = qMax(widest,
+                depth * m_tree->indentation() + metrics.horizontalAdvance(index.data().toString().trimmed()));
+            if (m_model->hasChildren(index))
+                pending.append({ index, depth + 1 });
+        }
+    }
+    return qMax(80, widest + 2 * metrics.averageCharWidth() + 8);
 }
 
 bool Parameters::eventFilter(QObject *watched, QEvent *event)
@@ -512,6 +534,10 @@ void Parameters::commitValue(const QModelIndex &index, const QString &text, bool
     const DependencyTable::Limits limits = m_model->limits(item, set);
     m_min->setText(limits.min);
     m_max->setText(limits.max);
+    // Replaces whatever an earlier refused value left in the status bar.
+    emit statusMessage(tr("%1 %2 is now %3 in set %4")
+                           .arg(item->text(TreeItem::MenuColumn).trimmed(), item->text(TreeItem::TextColumn).trimmed(),
+                               item->text(TreeItem::SetAColumn + set), QString(QChar(u'A' + set))));
     // A file set has no unit to send to; its edits go with "Load to Drive".
     if (m_toolBar->sendDirectly()->isChecked() && isUnitSet())
         emit sendDataToControl(index, item->text(TreeItem::SetAColumn + set),

@@ -159,6 +159,7 @@ private:
     // Says why a typed value was not taken, with the range the parameter allows.
     void refuseValue(const QModelIndex &index, const QString &text, bool typing);
     void moveToNextSet(bool back);
+    int menuColumnWidth() const;
     void closeEditor();
     void fitColumns();
     // After Tab or Shift+Tab in an editor: the next or previous set value becomes current.

@@ -9,13 +9,27 @@
 #include "ftpwindow.h"
 #include "headerline.h"
 #include "loginframe.h"
+#include "addunit.h"
 #include "parameters.h"
+#include "preferences.h"
 #include "parametertoolbar.h"
 #include "rolechange.h"
+#include "screenfit.h"
+#include "autoscansettings.h"
+#include "compareparameters.h"
+#include "connect.h"
+#include "conditionaltrigger.h"
+#include "editfavorites.h"
+#include "leveltrigger.h"
+#include "oscilloscopewidget.h"
+#include "oscisettings.h"
+#include "oscprintgui.h"
+#include "triggersettings.h"
 #include "scancontroller.h"
 #include "scanning.h"
 #include "scriptedprompter.h"
 #include "setlanguage.h"
+#include "programoptions.h"
 #include "settingsbinder.h"
 #include "startoptions.h"
 #include "tabwidget.h"
@@ -29,8 +43,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -65,6 +81,9 @@ private slots:
     void eachLanguageChangesTextsAndEnglishReturns();
     void customerDataTextsReachSettingsAndView();
     void filesNamedAtStartGoToTheirViews();
+    void panesNeverCollapseAndTheLayoutOutlivesTheWindow();
+    // Run by ctest at QT_SCALE_FACTOR=1.5 as well (tst_vxmainwindow_150).
+    void everyWindowFitsA1366x768Screen();
 
 private:
     void writePasswordLine(const QByteArray &line);
@@ -491,6 +510,98 @@ void TestVXMainWindow::filesNamedAtStartGoToTheirViews()
     StartOptions::openFiles(*tab, { dat });
     QCOMPARE(tab->currentIndex(), int(TabWidget::ParametersTab));
     QCOMPARE(m_prompter->pending(), 0);
+}
+
+void TestVXMainWindow::panesNeverCollapseAndTheLayoutOutlivesTheWindow()
+{
+    QFile::remove(ProgramOptions::defaultPath());
+    ScreenFit::setAvailableArea(QRect(0, 0, 1000, 640));
+    m_window->showRestored();
+    // The first start fills the screen's available area, window manager or not.
+    QCOMPARE(m_window->frameGeometry(), QRect(0, 0, 1000, 640));
+    QSplitter *panes = m_window->tabController()->splitter();
+    m_window->tabController()->setCurrentIndex(TabWidget::OscilloscopeTab);
+    panes->setSizes({ 0, 1000 });
+    QVERIFY(panes->sizes().at(0) >= panes->widget(0)->minimumSizeHint().width());
+    QVERIFY(panes->widget(0)->minimumWidth() > 150); // room for its buttons and names
+    m_window->showNormal();
+    QCoreApplication::processEvents();
+    m_window->setGeometry(20, 30, 1250, 700);
+    QCoreApplication::processEvents();
+    panes->setSizes({ 300, panes->sizes().at(0) + panes->sizes().at(1) - 300 });
+    const QList<int> divided = panes->sizes();
+    m_prompter->expectQuestion(quitText, QMessageBox::Yes, "Warning");
+    QVERIFY(m_window->close());
+
+    // The next start: where the window was, its panes as they were.
+    init();
+    m_window->showRestored();
+    QCOMPARE(m_window->geometry(), QRect(20, 30, 1250, 700));
+    QCOMPARE(divided.at(0), 300);
+    QCOMPARE(m_window->tabController()->splitter()->sizes().at(0), 300);
+    ScreenFit::setAvailableArea(QRect());
+}
+
+void TestVXMainWindow::everyWindowFitsA1366x768Screen()
+{
+    // The screen's area in the window's own units: at 150 % a 1366 x 768 screen holds 911 x 512.
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+        : 1.0;
+    const QRect screen(0, 0, qFloor(1366 / scale), qFloor(768 / scale));
+    ScreenFit::setAvailableArea(screen);
+    QFile::remove(ProgramOptions::defaultPath());
+    VXMainWindow &w = *m_window;
+    TabWidget *tab = w.tabController();
+    w.showRestored();
+    // The headless platform maximises to a screen of its own: put the window where a screen
+    // without a window manager leaves it, on the whole area.
+    w.showNormal();
+    QCoreApplication::processEvents();
+    w.setGeometry(screen.marginsRemoved(w.windowHandle()->frameMargins()));
+    QStringList problems;
+    const auto check = [&](QWidget *window, const QString &what) {
+        QCoreApplication::processEvents();
+        if (!screen.contains(window->frameGeometry()))
+            problems << QString("%1 at %2,%3 %4x%5").arg(what).arg(window->x()).arg(window->y())
+                            .arg(window->width()).arg(window->height());
+        // A text cut off although the window could give it its room.
+        for (QWidget *child : window->findChildren<QWidget *>()) {
+            // A width fixed on purpose (a one-sign button) is the designer's choice.
+            if (!child->isVisibleTo(window) || child->window() != window
+                || child->minimumWidth() == child->maximumWidth())
+                continue;
+            const auto *label = qobject_cast<QLabel *>(child);
+            const auto *button = qobject_cast<QAbstractButton *>(child);
+            if ((label && !label->wordWrap() && !label->text().isEmpty()) || (button && !button->text().isEmpty()))
+                if (child->width() < child->minimumSizeHint().width())
+                    problems << QString("%1: \"%2\" %3 < %4").arg(what, label ? label->text() : button->text())
+                                    .arg(child->width()).arg(child->minimumSizeHint().width());
+        }
+    };
+    for (int i = 0; i < tab->tabs()->count(); ++i) {
+        tab->setCurrentIndex(i);
+        check(&w, "main window, tab " + tab->tabs()->tabText(i));
+    }
+    OscilloscopeWidget *scope = tab->oscilloscope();
+    QList<QWidget *> dialogs;
+    dialogs << w.languageDialog() << w.roleChangeDialog() << w.aboutDialog() << tab->commSettingsDialog()
+            << tab->preferencesDialog() << tab->detailsPanel()->addUnitDialog()
+            << tab->scanController()->settingsDialog() << scope->triggerSettings() << scope->levelTrigger()
+            << scope->conditionalTrigger() << scope->settingsDialog() << scope->printDialog()
+            << scope->favoritesDialog();
+    for (QWidget *dialog : dialogs) {
+        dialog->show();
+        check(dialog, dialog->windowTitle());
+        dialog->hide();
+    }
+    tab->vxUISlotShowComparePrmScreen();
+    auto *compare = w.findChild<CompareParameters *>();
+    QVERIFY(compare);
+    check(compare, compare->windowTitle());
+    compare->close();
+    ScreenFit::setAvailableArea(QRect());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(TestVXMainWindow)

@@ -11,6 +11,7 @@
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
+#include "oscplotarea.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "preferences.h"
@@ -35,6 +36,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -125,7 +127,14 @@ void TabWidget::buildForm()
     oscLayout->setContentsMargins(0, 0, 0, 0);
     m_oscView = new OscilloscopeWidget(m_prompter, oscDeviceKeeper(), m_oscPage);
     oscLayout->addWidget(m_oscView, 1);
-    m_tabs->addTab(m_oscPage, QString());
+    // The oscilloscope needs more width than a small or scaled screen has: it scrolls sideways
+    // there instead of widening every tab (a tab widget is as wide as its widest page).
+    auto *oscScroll = new QScrollArea(m_tabs);
+    oscScroll->setWidgetResizable(true);
+    oscScroll->setFrameShape(QFrame::NoFrame);
+    oscScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    oscScroll->setWidget(m_oscPage);
+    m_tabs->addTab(oscScroll, QString());
     m_status = new Status(m_tabs);
     m_faults = new FaultLogger(m_tabs);
     m_alarms = new alarms(m_tabs);
@@ -139,6 +148,11 @@ void TabWidget::buildForm()
     m_tabs->addTab(m_linkLog, QString());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
+    // A pane dragged to nothing would hide the units and their buttons until the next start: the
+    // unit pane keeps the width its buttons and names need, whatever view is beside it.
+    m_splitter->setChildrenCollapsible(false);
+    m_paneScroll->setMinimumWidth(
+        m_unitPane->minimumSizeHint().width() + m_paneScroll->verticalScrollBar()->sizeHint().width());
     m_splitter->setSizes({ 260, 900 });
 }
 
@@ -158,6 +172,7 @@ void TabWidget::wireViews()
     connect(this, &TabWidget::raiseWidget, this, &TabWidget::onRaiseWidget);
     connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
     connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(m_oscView->plots(), &OscPlotArea::statusMessage, this, &TabWidget::statusMessage);
 
     wireParameters();
 

@@ -272,8 +272,11 @@ void TestParametersEditors::keyboardOpensMovesAndCancels()
     QTest::keyClick(tree, Qt::Key_F2);
     editor = qobject_cast<specialwidgets *>(tree->indexWidget(a));
     editor->lineEdit()->setText("61");
+    QSignalSpy said(m_view.get(), &Parameters::statusMessage);
     QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
     QCOMPARE(shown(*m_model, "222", 0), QStringLiteral("61"));
+    // The status bar says so, instead of keeping what a refused value left there.
+    QVERIFY(said.value(0).value(0).toString().endsWith(" is now 61 in set A"));
     QTest::keyClick(tree, Qt::Key_F2);
     QTest::keyClick(tree->indexWidget(a)->focusProxy(), Qt::Key_Tab);
     QTRY_COMPARE(tree->currentIndex(), a.siblingAtColumn(TreeItem::SetAColumn + 1));
