@@ -85,16 +85,16 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Anderer Port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Die Verzögerung muss mindestens 35 ms betragen.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -123,6 +123,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Die Verzögerung muss mindestens 35 ms betragen.</translation>
     </message>
 </context>
 <context>
@@ -766,6 +770,10 @@ Wert</translation>
     <message>
         <source>Invalid Filepath</source>
         <translation>Ungültiger Dateipfad</translation>
+    </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Diagramm gespeichert als %1</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1490,14 @@ Fortfahren?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Die Datei enthält %1 von %2 Parametern von %3. Diese %1 schreiben?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 ist jetzt %3 in Satz %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 Parameter von %2 nach %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -1639,20 +1655,20 @@ Fortfahren?</translation>
         <translation>Benutzerrolle ändern – Bestätigung</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Ein Wechsel der Benutzerrolle baut die Kommunikation mit den
-verbundenen Geräten neu auf, um alle Zusatzfunktionen zu nutzen.
-Fortfahren?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Benutzer wechseln</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Ein Wechsel der Benutzerrolle baut die Kommunikation mit den
+verbundenen Geräten neu auf, um alle Zusatzfunktionen zu nutzen.
+Fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +1688,24 @@ Bitte Aufzeichnung beenden</translation>
  Do you want to proceed?</source>
         <translation>Die Suche entfernt alle verbundenen Geräte.
  Fortfahren?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Kein Gerät gefunden an %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Die Suche fand %n Gerät</numerusform>
+            <numerusform>Die Suche fand %n Geräte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parameter des %n gefundenen Geräts gelesen</numerusform>
+            <numerusform>Parameter der %n gefundenen Geräte gelesen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2427,6 +2461,12 @@ The user guide is here:
 Das Benutzerhandbuch befindet sich hier:
 %1</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Ein Administrator legt sie auf diesem Rechner mit diesem Befehl an:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -2667,16 +2707,16 @@ Das Benutzerhandbuch befindet sich hier:
         <translation>Nach Geräten suchen</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Automatisch nach Geräten suchen?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Automatisch nach Geräten suchen?</translation>
     </message>
 </context>
 <context>

@@ -85,16 +85,16 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Autre port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Le délai doit être d&apos;au moins 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -123,6 +123,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Le délai doit être d&apos;au moins 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +771,10 @@ act.</translation>
         <source>Invalid Filepath</source>
         <translation>Chemin de fichier non valide</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Graphique enregistré sous %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1140,7 +1148,7 @@ Veuillez arrêter l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The recording is kept in %1</source>
-        <translation>L'enregistrement est conservé dans %1</translation>
+        <translation>L&apos;enregistrement est conservé dans %1</translation>
     </message>
 </context>
 <context>
@@ -1472,15 +1480,23 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>%1 parameters were not read from the unit. Save anyway?</source>
-        <translation>%1 paramètres n'ont pas été lus depuis l'unité. Enregistrer quand même ?</translation>
+        <translation>%1 paramètres n&apos;ont pas été lus depuis l&apos;unité. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>%1 parameters have no value in this set and will be skipped.</source>
-        <translation>%1 paramètres n'ont pas de valeur dans ce jeu et seront ignorés.</translation>
+        <translation>%1 paramètres n&apos;ont pas de valeur dans ce jeu et seront ignorés.</translation>
     </message>
     <message>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Le fichier contient %1 des %2 paramètres de %3. Écrire ces %1 ?</translation>
+    </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 vaut maintenant %3 dans le jeu %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 paramètres de %2 vers %3</translation>
     </message>
 </context>
 <context>
@@ -1639,20 +1655,20 @@ Voulez-vous continuer ?</translation>
         <translation>Changer de rôle utilisateur - confirmation</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Changer de rôle rétablit la communication avec les
-appareils connectés pour toutes les fonctions avancées. Voulez-vous
-continuer ?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Changer d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Changer de rôle rétablit la communication avec les
+appareils connectés pour toutes les fonctions avancées. Voulez-vous
+continuer ?</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +1688,24 @@ Veuillez arrêter l&apos;enregistrement</translation>
  Do you want to proceed?</source>
         <translation>La recherche supprimera tous les appareils connectés.
  Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Aucune unité trouvée sur %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>La recherche a trouvé %n unité</numerusform>
+            <numerusform>La recherche a trouvé %n unités</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Paramètres lus depuis %n unité trouvée</numerusform>
+            <numerusform>Paramètres lus depuis les %n unités trouvées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2427,6 +2461,12 @@ The user guide is here:
 Le guide de l&apos;utilisateur se trouve ici :
 %1</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Un administrateur le crée sur cet ordinateur avec la commande
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -2436,11 +2476,11 @@ Le guide de l&apos;utilisateur se trouve ici :
     </message>
     <message>
         <source>You have no access to %1. Add your user to the group that owns it (dialout) and log in again.</source>
-        <translation>Vous n'avez pas accès à %1. Ajoutez votre utilisateur au groupe propriétaire (dialout) et reconnectez-vous.</translation>
+        <translation>Vous n&apos;avez pas accès à %1. Ajoutez votre utilisateur au groupe propriétaire (dialout) et reconnectez-vous.</translation>
     </message>
     <message>
         <source>%1 does not exist: is the adapter plugged in?</source>
-        <translation>%1 n'existe pas : l'adaptateur est-il branché ?</translation>
+        <translation>%1 n&apos;existe pas : l&apos;adaptateur est-il branché ?</translation>
     </message>
     <message>
         <source>serial number %1</source>
@@ -2667,16 +2707,16 @@ Le guide de l&apos;utilisateur se trouve ici :
         <translation>Rechercher des appareils</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Rechercher automatiquement les appareils ?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Rechercher automatiquement les appareils ?</translation>
     </message>
 </context>
 <context>

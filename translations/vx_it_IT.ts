@@ -85,16 +85,16 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Altra porta</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Il ritardo deve essere di almeno 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -123,6 +123,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Il ritardo deve essere di almeno 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -766,6 +770,10 @@ att.</translation>
     <message>
         <source>Invalid Filepath</source>
         <translation>Percorso del file non valido</translation>
+    </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Grafico salvato come %1</translation>
     </message>
 </context>
 <context>
@@ -1472,7 +1480,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>%1 parameters were not read from the unit. Save anyway?</source>
-        <translation>%1 parametri non sono stati letti dall'unità. Salvare comunque?</translation>
+        <translation>%1 parametri non sono stati letti dall&apos;unità. Salvare comunque?</translation>
     </message>
     <message>
         <source>%1 parameters have no value in this set and will be skipped.</source>
@@ -1481,6 +1489,14 @@ Continuare?</translation>
     <message>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Il file contiene %1 di %2 parametri di %3. Scrivere questi %1?</translation>
+    </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 ora è %3 nel set %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parametri da %2 a %3</translation>
     </message>
 </context>
 <context>
@@ -1639,20 +1655,20 @@ Continuare?</translation>
         <translation>Cambia ruolo utente - conferma</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Il cambio di ruolo ristabilirà la comunicazione con le
-unità collegate per tutte le funzioni aggiuntive. Continuare
-?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Cambia utente</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Il cambio di ruolo ristabilirà la comunicazione con le
+unità collegate per tutte le funzioni aggiuntive.
+Continuare?</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +1688,24 @@ Interrompere la registrazione</translation>
  Do you want to proceed?</source>
         <translation>La ricerca rimuoverà tutte le unità collegate.
  Continuare?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Nessuna unità trovata su %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>La ricerca ha trovato %n unità</numerusform>
+            <numerusform>La ricerca ha trovato %n unità</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parametri letti da %n unità trovata</numerusform>
+            <numerusform>Parametri letti dalle %n unità trovate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2427,6 +2461,12 @@ The user guide is here:
 La guida utente si trova qui:
 %1</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Un amministratore lo crea su questo computer con il comando
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -2440,7 +2480,7 @@ La guida utente si trova qui:
     </message>
     <message>
         <source>%1 does not exist: is the adapter plugged in?</source>
-        <translation>%1 non esiste: l'adattatore è collegato?</translation>
+        <translation>%1 non esiste: l&apos;adattatore è collegato?</translation>
     </message>
     <message>
         <source>serial number %1</source>
@@ -2667,16 +2707,16 @@ La guida utente si trova qui:
         <translation>Cerca dispositivi</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Cercare automaticamente i dispositivi?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continua</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Cercare automaticamente i dispositivi?</translation>
     </message>
 </context>
 <context>

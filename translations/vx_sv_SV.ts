@@ -85,16 +85,16 @@
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Annan port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Fel</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Fördröjningen måste vara minst 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -123,6 +123,10 @@
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Fördröjningen måste vara minst 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -766,6 +770,10 @@ värde</translation>
     <message>
         <source>Invalid Filepath</source>
         <translation>Ogiltig filsökväg</translation>
+    </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Diagrammet sparat som %1</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1490,14 @@ Vill du fortsätta?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Filen innehåller %1 av %2 parametrar i %3. Skriva dessa %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 är nu %3 i set %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parametrar från %2 till %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -1639,20 +1655,20 @@ Vill du fortsätta?</translation>
         <translation>Byt användarroll – bekräftelse</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Byte av användarroll återupprättar kommunikationen med
-anslutna enheter för att stödja alla extra funktioner. Vill du
-fortsätta?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Byt användare</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Byte av användarroll återupprättar kommunikationen med
+anslutna enheter för att stödja alla extra funktioner. Vill du
+fortsätta?</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +1688,24 @@ Stoppa inspelningen</translation>
  Do you want to proceed?</source>
         <translation>Sökningen tar bort alla anslutna enheter.
  Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Ingen enhet hittades på %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Sökningen hittade %n enhet</numerusform>
+            <numerusform>Sökningen hittade %n enheter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parametrar lästa från %n enhet som sökningen hittade</numerusform>
+            <numerusform>Parametrar lästa från de %n enheter som sökningen hittade</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2427,6 +2461,12 @@ The user guide is here:
 Användarhandboken finns här:
 %1</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>En administratör skapar den på den här datorn med kommandot
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -2667,16 +2707,16 @@ Användarhandboken finns här:
         <translation>Sök efter enheter</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Söka efter enheter automatiskt?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortsätt</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Söka efter enheter automatiskt?</translation>
     </message>
 </context>
 <context>
