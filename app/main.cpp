@@ -85,8 +85,11 @@ int main(int argc, char *argv[])
     const int wait = qEnvironmentVariableIntValue("TARVOLINK_SCREENSHOT_WAIT");
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(qMax(0, wait), window.get(), [&window, screenshot] {
-            if (qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("oscilloscope"))
+            const QString scene = qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE");
+            if (scene == QLatin1String("oscilloscope"))
                 StartOptions::screenshotOscilloscope(*window, screenshot);
+            else if (scene == QLatin1String("compare") || scene == QLatin1String("trigger"))
+                StartOptions::screenshotDialog(*window, screenshot, scene);
             else
                 StartOptions::screenshotWhenSettled(*window, screenshot);
         });

@@ -41,4 +41,9 @@ void screenshotWhenSettled(VXMainWindow &window, const QString &path, int timeou
 // traces recording, places both markers after a few seconds and saves the picture.
 void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeoutMs = 120000);
 
+// Once the unit is connected, opens the dialog of scene ("compare", "trigger": the conditional
+// trigger) and saves a picture of the whole screen, the dialog where it opened.
+void screenshotDialog(
+    VXMainWindow &window, const QString &path, const QString &scene, int timeoutMs = 120000);
+
 } // namespace StartOptions

@@ -32,8 +32,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 struct ActionText

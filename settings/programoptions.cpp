@@ -8,7 +8,7 @@ namespace {
 const QString BlockReadsKey = QStringLiteral("Communication/ReadInBlocks");
 const QString GeometryKey = QStringLiteral("Window/Geometry");
 const QString PanesKey = QStringLiteral("Window/Panes");
-}
+} // namespace
 
 ProgramOptions ProgramOptions::load(const QString &path)
 {

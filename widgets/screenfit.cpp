@@ -20,6 +20,20 @@ public:
         const QSize content = widget() ? widget()->sizeHint() : QSize();
         return content + QSize(verticalScrollBar()->sizeHint().width() + 2 * frameWidth(), 2 * frameWidth());
     }
+    // A content that grows (a list filled, a panel shown) widens the area and its window.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+    // Never narrower than the content (only the height scrolls), whatever it grows to later.
+    QSize minimumSizeHint() const override
+    {
+        const int width = widget() ? widget()->minimumSizeHint().width() : 0;
+        return QSize(width + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+            QScrollArea::minimumSizeHint().height());
+    }
 };
 
 QRect &overrideArea()
@@ -69,8 +83,6 @@ QScrollArea *ScreenFit::scrolling(QWidget *content, QWidget *parent)
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(content);
-    // Never narrower than the content: only the height scrolls.
-    area->setMinimumWidth(content->minimumSizeHint().width() + area->verticalScrollBar()->sizeHint().width());
     return area;
 }
 

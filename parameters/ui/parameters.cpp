@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
-#include <QFontMetrics>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -82,6 +82,7 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     grid->addWidget(m_max, 1, 1);
     m_helpTitle = new QLabel(side);
     m_helpTitle->setStyleSheet(QStringLiteral("font-weight:bold; color:#636363"));
+    m_helpTitle->setWordWrap(true); // the panel is narrow; some languages need two lines
     m_helpFold = new QPushButton(side);
     m_helpFold->setFlat(true);
     m_helpFold->setIcon(QIcon(QStringLiteral(":/Panel_UpArrow.png")));
@@ -362,8 +363,8 @@ int Parameters::menuColumnWidth() const
     // The menu number is the parameter's name: the column holds the widest one at its depth,
     // indentation and branch mark included, in the view's own font.
     const QFontMetrics metrics(m_tree->font());
-    int widest = metrics.horizontalAdvance(m_tree->header()->model()->headerData(
-        TreeItem::MenuColumn, Qt::Horizontal).toString());
+    int widest = metrics.horizontalAdvance(
+        m_tree->header()->model()->headerData(TreeItem::MenuColumn, Qt::Horizontal).toString());
     QList<QPair<QModelIndex, int>> pending { { QModelIndex(), 1 } };
     while (!pending.isEmpty()) {
         const auto [parent, depth] = pending.takeLast();
@@ -535,9 +536,10 @@ void Parameters::commitValue(const QModelIndex &index, const QString &text, bool
     m_min->setText(limits.min);
     m_max->setText(limits.max);
     // Replaces whatever an earlier refused value left in the status bar.
-    emit statusMessage(tr("%1 %2 is now %3 in set %4")
-                           .arg(item->text(TreeItem::MenuColumn).trimmed(), item->text(TreeItem::TextColumn).trimmed(),
-                               item->text(TreeItem::SetAColumn + set), QString(QChar(u'A' + set))));
+    emit statusMessage(
+        tr("%1 %2 is now %3 in set %4")
+            .arg(item->text(TreeItem::MenuColumn).trimmed(), item->text(TreeItem::TextColumn).trimmed(),
+                item->text(TreeItem::SetAColumn + set), QString(QChar(u'A' + set))));
     // A file set has no unit to send to; its edits go with "Load to Drive".
     if (m_toolBar->sendDirectly()->isChecked() && isUnitSet())
         emit sendDataToControl(index, item->text(TreeItem::SetAColumn + set),

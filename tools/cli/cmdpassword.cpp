@@ -46,7 +46,8 @@ int password(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Sets the service password: asks for it twice on a terminal, otherwise reads the first line of "
         "standard input. Writes configData/pwFile.txt (or --file), readable by its owner only."));
-    parser.addOption({ QStringLiteral("file"), QStringLiteral("Password file to write."), QStringLiteral("FILE") });
+    parser.addOption(
+        { QStringLiteral("file"), QStringLiteral("Password file to write."), QStringLiteral("FILE") });
     CliArgs::addDataOption(parser);
     int exitCode = 0;
     if (!CliCommon::parse(parser, args, &exitCode)
@@ -63,7 +64,8 @@ int password(const QStringList &args)
     if (isatty(STDIN_FILENO)) {
         password = askHidden("New service password: ");
         if (askHidden("Type it again: ") != password)
-            return CliCommon::fail(CliExit::Usage, QStringLiteral("the two passwords differ; nothing written"));
+            return CliCommon::fail(
+                CliExit::Usage, QStringLiteral("the two passwords differ; nothing written"));
     } else {
         QTextStream in(stdin);
         in.setCodec("UTF-8");

@@ -128,7 +128,8 @@ QStringList AutoScanSettings::checkedPorts(Serial serial) const
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->checkState() == Qt::Checked)
             ports.append(list->item(i)->text());
-    for (const QString &typed : m_side[serial].typedPorts->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString &typed :
+        m_side[serial].typedPorts->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         if (!typed.trimmed().isEmpty() && !ports.contains(typed.trimmed()))
             ports.append(typed.trimmed());
     }

@@ -97,7 +97,8 @@ void ScanController::start(const rs232InfoForAutoScan &rs232, const rs485InfoFor
 
     QStringList where = rs232.ports + rs485.ports;
     if (!range.startIp.isEmpty())
-        where.append(range.startIp.join(QLatin1Char('.')) + QStringLiteral(" - ") + range.endIp.join(QLatin1Char('.')));
+        where.append(range.startIp.join(QLatin1Char('.')) + QStringLiteral(" - ")
+            + range.endIp.join(QLatin1Char('.')));
     m_scanned = where.join(QStringLiteral(", "));
     const int total = ScanRules::progressTotal(rs232, rs485, range);
     m_progress->begin(total);
@@ -191,7 +192,8 @@ void ScanController::allUnitsInfo()
     for (const ScanOps::FoundUnit &unit : found)
         registered += m_ctx.connector->acceptScanned(unit.entry, unit.master) ? 1 : 0;
     if (registered == 0)
-        m_ctx.prompter->information(m_ctx.parent, tr("Information"), tr("No unit found on %1.").arg(m_scanned));
+        m_ctx.prompter->information(
+            m_ctx.parent, tr("Information"), tr("No unit found on %1.").arg(m_scanned));
     else
         emit statusText(tr("The scan found %n unit(s)", nullptr, registered));
     if (registered > 0 && m_ctx.settings->record().autoImportActive)
@@ -234,7 +236,8 @@ void ScanController::startImport()
             [this, count = workers.size()] {
                 if (m_importing > 0 && --m_importing == 0) {
                     emit importBusy(false);
-                    emit statusText(tr("Parameters read from the %n unit(s) found by the scan", nullptr, count));
+                    emit statusText(
+                        tr("Parameters read from the %n unit(s) found by the scan", nullptr, count));
                 }
             },
             Qt::QueuedConnection);

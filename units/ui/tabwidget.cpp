@@ -17,6 +17,7 @@
 #include "preferences.h"
 #include "prompter.h"
 #include "scancontroller.h"
+#include "screenfit.h"
 #include "settingsbinder.h"
 #include "status.h"
 #include "threadsupervisor.h"
@@ -36,7 +37,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -97,16 +97,13 @@ void TabWidget::buildForm()
     layout->addWidget(m_splitter);
 
     // On a short screen the unit pane scrolls rather than squeezing its lists and details.
-    m_paneScroll = new QScrollArea(m_splitter);
-    m_paneScroll->setWidgetResizable(true);
-    m_paneScroll->setFrameShape(QFrame::NoFrame);
-    m_paneScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_unitPane = new QWidget;
     m_unitPane->setObjectName(QStringLiteral("unitPane"));
+    // Never narrower than what it holds, also when the control panel shows below the details.
+    m_paneScroll = ScreenFit::scrolling(m_unitPane, m_splitter);
     // The window's own background shows through, as without the scroll area.
     m_paneScroll->setStyleSheet(
         QStringLiteral("QScrollArea, #qt_scrollarea_viewport, #unitPane { background: transparent; }"));
-    m_paneScroll->setWidget(m_unitPane);
     auto *paneLayout = new QVBoxLayout(m_unitPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     m_tree = new UnitTreeFrame(m_unitPane);
@@ -151,8 +148,6 @@ void TabWidget::buildForm()
     // A pane dragged to nothing would hide the units and their buttons until the next start: the
     // unit pane keeps the width its buttons and names need, whatever view is beside it.
     m_splitter->setChildrenCollapsible(false);
-    m_paneScroll->setMinimumWidth(
-        m_unitPane->minimumSizeHint().width() + m_paneScroll->verticalScrollBar()->sizeHint().width());
     m_splitter->setSizes({ 260, 900 });
 }
 

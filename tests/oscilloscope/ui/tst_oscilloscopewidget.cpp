@@ -666,7 +666,8 @@ void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
     QSignalSpy said(tab.get(), &TabWidget::statusMessage);
     prompter.expectSaveFile(dir.filePath("asked"));
     plots->saveWithPrompt("PDF (*.pdf)");
-    QCOMPARE(said.value(0).value(0).toString(), "Saved the plot as " + QDir::toNativeSeparators(dir.filePath("asked.pdf")));
+    QCOMPARE(said.value(0).value(0).toString(),
+        "Saved the plot as " + QDir::toNativeSeparators(dir.filePath("asked.pdf")));
     // In the PDF the tick labels are as high as on screen, and the cursor is not drawn.
     QProcess pdf;
     pdf.start("pdftotext", { "-bbox", dir.filePath("plot.pdf"), "-" });

@@ -300,6 +300,17 @@ void TestParametersEditors::limitsShowForTheClickedSet()
 
 void TestParametersEditors::draggedColumnWidthOutlivesResizes()
 {
+    // Fitted, the menu column holds every menu number whole at its depth (the number names the
+    // parameter: "2…" names nothing).
+    QTreeView *tree = m_view->treeView();
+    tree->expandAll();
+    m_view->resize(m_view->width() + 1, 700);
+    QTest::qWait(20);
+    const QFontMetrics metrics(tree->font());
+    for (QModelIndex i = tree->model()->index(0, 0); i.isValid(); i = tree->indexBelow(i)) {
+        const QString menu = i.data().toString().trimmed();
+        QVERIFY2(tree->visualRect(i).width() >= metrics.horizontalAdvance(menu) + 6, qPrintable(menu));
+    }
     QHeaderView *header = m_view->treeView()->header();
     const auto setWidth = [&] { return header->sectionSize(TreeItem::SetAColumn); };
     const int fitted = setWidth();

@@ -71,8 +71,10 @@ const QString kVersions = QStringLiteral("Version of drives are differ\n Do you 
 const QString kMotor = QStringLiteral(
     "Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?");
 // The set, its size and the unit it goes to, named in the last question.
-const QString kCopy = QStringLiteral("Copy parameters to Drive\n279 parameters of RVN48-003 (1) to RVN48-003 (1)");
-const QString kCopyFile = QStringLiteral("Copy parameters to Drive\n279 parameters of KTZ10-004 to RVN48-003 (1)");
+const QString kCopy
+    = QStringLiteral("Copy parameters to Drive\n279 parameters of RVN48-003 (1) to RVN48-003 (1)");
+const QString kCopyFile
+    = QStringLiteral("Copy parameters to Drive\n279 parameters of KTZ10-004 to RVN48-003 (1)");
 } // namespace
 
 // Every question in order; the scenario answers "No" at `refuseAt` (-1: all "Yes").

@@ -639,7 +639,8 @@ void TstTabWidget::typedScanFormFindingNothingSaysWhereItLooked()
     prompter.expectInformation(
         QString("No unit found on %1, 127.0.0.250 - 127.0.0.251.").arg(path("nothing")), "Information");
     form->startButton()->click();
-    QCOMPARE(t.scanController()->progressWindow()->progressBar()->maximum(), 4); // units 1, 2 and two addresses
+    QCOMPARE(
+        t.scanController()->progressWindow()->progressBar()->maximum(), 4); // units 1, 2 and two addresses
     QVERIFY(waitFor([&] { return !t.scanController()->isScanning(); }, 20000));
     QCOMPARE(prompter.pending(), 0);
 }
