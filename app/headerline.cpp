@@ -35,7 +35,10 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     // Left-aligned: a long alert is clipped at its end, so the unit it names stays in view; its
     // tooltip shows it whole and a click opens the alert list.
     m_alert->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_alert->setMinimumWidth(250);
+    // Room for a short alert; a long one is clipped rather than widening the window.
+    m_alert->setMinimumWidth(160);
+    // The caption may take two lines on a narrow screen; the header is two lines high anyway.
+    m_alertCaption->setWordWrap(true);
     m_alert->setCursor(Qt::PointingHandCursor);
     m_alert->installEventFilter(this);
 
@@ -49,6 +52,8 @@ HeaderLine::HeaderLine(const Fonts &fonts, QWidget *parent)
     languageBox->setSpacing(0);
     languageBox->addWidget(m_language);
     auto *selectRow = new QHBoxLayout;
+    // Its own spacing: a nested row would take the column's none, and the caption would run into the link.
+    selectRow->setSpacing(8);
     selectRow->addWidget(m_selectCaption);
     selectRow->addWidget(m_change);
     selectRow->addStretch();

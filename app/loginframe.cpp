@@ -21,6 +21,8 @@ LoginFrame::LoginFrame(QWidget *parent)
     m_roleBox->addItems({ QString(), QString() });
     m_password->setEchoMode(QLineEdit::Password);
     m_login->setDefault(true);
+    // A frame is no dialog: Return in the field would otherwise do nothing.
+    connect(m_password, &QLineEdit::returnPressed, m_login, &QPushButton::click);
 
     auto *box = new QFrame(this);
     box->setStyleSheet(QStringLiteral("background-color:#e8e8ee"));

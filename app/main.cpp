@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     }
 
     auto window = std::make_unique<VXMainWindow>();
-    window->showMaximized();
+    window->showRestored();
     if (request.valid) {
         QTimer::singleShot(0, window.get(), [&window, request] {
             if (TabWidget *tabs = window->tabController())
@@ -94,8 +94,11 @@ int main(int argc, char *argv[])
         QTimer::singleShot(qMax(0, wait), window.get(), [&window, screenshot, finalGiven, finalTab] {
             if (finalGiven && window->tabController())
                 window->tabController()->setCurrentIndex(finalTab);
-            if (qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE") == QLatin1String("oscilloscope"))
+            const QString scene = qEnvironmentVariable("TARVOLINK_SCREENSHOT_SCENE");
+            if (scene == QLatin1String("oscilloscope"))
                 StartOptions::screenshotOscilloscope(*window, screenshot);
+            else if (scene == QLatin1String("compare") || scene == QLatin1String("trigger"))
+                StartOptions::screenshotDialog(*window, screenshot, scene);
             else
                 StartOptions::screenshotWhenSettled(*window, screenshot);
         });

@@ -32,8 +32,8 @@ RoleChange::RoleChange(QWidget *parent)
 void RoleChange::onLangTranslation(int)
 {
     setWindowTitle(tr("Change User Role - Confirmation"));
-    m_text->setText(tr("Changing the User role will  re-establish the communication  with\n"
-                       "connected units to support all extra functions. Do you want to\ncontinue ?"));
+    m_text->setText(tr("Changing the User role will re-establish the communication with\n"
+                       "connected units to support all extra functions. Do you want to\ncontinue?"));
     m_change->setText(tr("Change User"));
     m_cancel->setText(tr("Cancel"));
 }

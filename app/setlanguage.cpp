@@ -88,6 +88,8 @@ SetLanguage::SetLanguage(QWidget *parent)
     , m_cancel(new QPushButton(this))
 {
     setModal(true);
+    // Every language name whole, whichever is chosen.
+    m_box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int i = 0; i < LanguageCount; ++i)
         m_box->addItem(QIcon(flagPath(i)), languageName(i));
 

@@ -1,5 +1,7 @@
 #include "startoptions.h"
 
+#include "compareparameters.h"
+#include "conditionaltrigger.h"
 #include "linkmonitorwindow.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
@@ -179,6 +181,42 @@ void screenshotLinkMonitor(VXMainWindow &window, const QString &path, int record
             monitor->showLastFailure();
             QCoreApplication::processEvents();
             QCoreApplication::exit(monitor->grab().save(path) ? 0 : 1);
+        });
+    });
+    timer->start();
+}
+
+void screenshotDialog(VXMainWindow &window, const QString &path, const QString &scene, int timeoutMs)
+{
+    auto *timer = new QTimer(&window);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    timer->setInterval(200);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, path, scene, timeoutMs, timer, clock] {
+        TabWidget *tabs = window.tabController();
+        const bool ready = tabs && tabs->registry().pending().isEmpty() && tabs->registry().total() > 0;
+        if (!ready && clock->elapsed() < timeoutMs)
+            return;
+        timer->stop();
+        QWidget *dialog = nullptr;
+        if (scene == QLatin1String("compare")) {
+            tabs->vxUISlotShowComparePrmScreen();
+            dialog = window.findChild<CompareParameters *>();
+        } else {
+            tabs->setCurrentIndex(TabWidget::OscilloscopeTab);
+            dialog = tabs->oscilloscope()->conditionalTrigger();
+            tabs->oscilloscope()->conditionalTrigger()->show();
+        }
+        if (!dialog) {
+            std::fprintf(stderr, "tarvolink: no dialog for the picture\n");
+            QCoreApplication::exit(1);
+            return;
+        }
+        // The whole screen with the dialog where it opened, as the user sees it.
+        QTimer::singleShot(600, &window, [dialog, path] {
+            QScreen *screen = dialog->screen();
+            const bool saved = screen && screen->grabWindow(0).save(path);
+            QCoreApplication::exit(saved ? 0 : 1);
         });
     });
     timer->start();

@@ -44,4 +44,9 @@ void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeo
 // saves a picture of the monitor after `recordMs` of it, then ends the program.
 void screenshotLinkMonitor(VXMainWindow &window, const QString &path, int recordMs);
 
+// Once the unit is connected, opens the dialog of scene ("compare", "trigger": the conditional
+// trigger) and saves a picture of the whole screen, the dialog where it opened.
+void screenshotDialog(
+    VXMainWindow &window, const QString &path, const QString &scene, int timeoutMs = 120000);
+
 } // namespace StartOptions

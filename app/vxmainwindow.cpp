@@ -9,8 +9,10 @@
 #include "loginframe.h"
 #include "parameters.h"
 #include "passwordfile.h"
+#include "programoptions.h"
 #include "prompter.h"
 #include "rolechange.h"
+#include "screenfit.h"
 #include "setlanguage.h"
 #include "tabwidget.h"
 
@@ -27,11 +29,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 struct ActionText
@@ -123,6 +127,8 @@ VXMainWindow::VXMainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , m_font11(arial(11, QFont::Normal))
 {
     initResources();
+    // No dialog of the program opens larger than the screen, at any scale.
+    ScreenFit::watchApplication();
     setWindowTitle(tr("Tarvolink"));
     setMinimumSize(400, 300);
     buildForm();
@@ -382,6 +388,11 @@ void VXMainWindow::onLoginClicked()
         switch (PasswordFile::check(PasswordFile::path(), password->text())) {
         case PasswordFile::Check::Missing:
             onAlertNotification(tr("Password File is missing"));
+            // No password file is shipped: say how an administrator makes one.
+            m_prompter->warning(this, tr("Warning"),
+                tr("Password File is missing") + QStringLiteral("\n\n")
+                    + tr("An administrator creates it on this computer with the command\n%1")
+                          .arg(QStringLiteral("tarvolink-cli password")));
             return;
         case PasswordFile::Check::Invalid:
             onAlertNotification(tr("Invalid password"));
@@ -552,36 +563,42 @@ void VXMainWindow::onUGActionTriggered()
 
 void VXMainWindow::enableNewAction(bool enabled)
 {
-    m_actions[NewAct]->setEnabled(enabled);
+    enableFileAction(NewAct, enabled);
 }
 void VXMainWindow::enableOpenAction(bool enabled)
 {
-    m_actions[OpenAct]->setEnabled(enabled);
+    enableFileAction(OpenAct, enabled);
 }
 void VXMainWindow::enableSaveAction(bool enabled)
 {
-    m_actions[SaveAct]->setEnabled(enabled);
+    enableFileAction(SaveAct, enabled);
 }
 void VXMainWindow::enablePrintAction(bool enabled)
 {
-    m_actions[PrintAct]->setEnabled(enabled);
+    enableFileAction(PrintAct, enabled);
 }
 void VXMainWindow::enableCompareAction(bool enabled)
 {
-    m_actions[CompareAct]->setEnabled(enabled);
+    enableFileAction(CompareAct, enabled);
 }
 void VXMainWindow::enableLFDAction(bool enabled)
 {
-    m_actions[LoadFromDriveAct]->setEnabled(enabled);
+    enableFileAction(LoadFromDriveAct, enabled);
 }
 void VXMainWindow::enableLTDAction(bool enabled)
 {
-    m_actions[LoadToDriveAct]->setEnabled(enabled);
+    enableFileAction(LoadToDriveAct, enabled);
 }
 void VXMainWindow::enabledatFileInfoAction(bool enabled)
 {
-    m_actions[DatFileInfoAct]->setEnabled(enabled);
+    enableFileAction(DatFileInfoAct, enabled);
 }
+void VXMainWindow::enableFileAction(ActionId id, bool enabled)
+{
+    // A unit changing state while the login frame shows must not bring the File actions back.
+    m_actions[id]->setEnabled(enabled && isMainViewShown());
+}
+
 void VXMainWindow::enableLangAction(bool enabled)
 {
     m_actions[LanguageAct]->setEnabled(enabled);
@@ -616,9 +633,39 @@ void VXMainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
+    saveLayout();
     if (m_tabWidget)
         m_tabWidget->deleteLater();
     event->accept();
+}
+
+void VXMainWindow::showRestored()
+{
+    const WindowLayout layout = WindowLayout::load();
+    if (!layout.geometry.isEmpty() && restoreGeometry(layout.geometry)) {
+        m_centred = true; // where it was left
+        show();
+        // Once shown: a splitter laid out for the first time shares its width anew.
+        if (m_tabWidget && !layout.panes.isEmpty())
+            m_tabWidget->splitter()->restoreState(layout.panes);
+        return;
+    }
+    // The first start fills the screen. Without a window manager a maximised window would keep
+    // its first size: it is given the screen's available area as well.
+    m_centred = true;
+    create(); // the platform window knows the frame it will have
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(ScreenFit::available(this).marginsRemoved(frame));
+    showMaximized();
+}
+
+void VXMainWindow::saveLayout() const
+{
+    WindowLayout layout;
+    layout.geometry = saveGeometry();
+    if (m_tabWidget)
+        layout.panes = m_tabWidget->splitter()->saveState();
+    layout.save();
 }
 
 void VXMainWindow::showEvent(QShowEvent *event)

@@ -75,6 +75,10 @@ public:
     static constexpr int BlinkTicks = 6;
     static constexpr int StatusMessageMs = 30000;
 
+    // The first start opens maximised on the screen's available area; later starts open where
+    // the window was closed, its panes divided as they were.
+    void showRestored();
+
     // Says in the status bar what an action came to.
     void showStatus(const QString &text);
     // A running bar and its text while something takes time; empty text hides both.
@@ -131,6 +135,8 @@ private:
     // Shows the tab controller; after a login also brings the window up maximised.
     void enterMainView(bool showWindow);
     void showDialog(QDialog *dialog);
+    void enableFileAction(ActionId id, bool enabled);
+    void saveLayout() const;
     void setAlertStyle(bool visible);
 
     std::unique_ptr<Prompter> m_prompter;

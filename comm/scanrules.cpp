@@ -18,6 +18,11 @@ QString octetPattern()
 UnitTextError expandUnitText(const QString &text, QVector<int> *units)
 {
     units->clear();
+    // "1-3,2" names unit 2 twice; it is asked once, in the place it was first named.
+    const auto add = [units](int unit) {
+        if (!units->contains(unit))
+            units->append(unit);
+    };
     const auto number = [](const QString &piece, int *value) {
         bool ok = false;
         *value = piece.trimmed().toInt(&ok);
@@ -32,7 +37,7 @@ UnitTextError expandUnitText(const QString &text, QVector<int> *units)
             // A single number outside 1 to 255 would address nobody (0 is the broadcast).
             if (!number(ends.at(0), &first) || first < 1 || first > 255)
                 return UnitTextError::InvalidUnitNumber;
-            units->append(first);
+            add(first);
             continue;
         }
         if (!number(ends.at(0), &first) || !number(ends.at(1), &last) || first >= last)
@@ -40,7 +45,7 @@ UnitTextError expandUnitText(const QString &text, QVector<int> *units)
         if (last > 255 || first < 1)
             return UnitTextError::InvalidUnitNumber;
         for (int n = first; n <= last; ++n)
-            units->append(n);
+            add(n);
     }
     return UnitTextError::None;
 }

@@ -2,8 +2,11 @@
 
 #include "apppaths.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace PasswordFile {
@@ -54,6 +57,44 @@ Check check(const QString &filePath, const QString &typed)
 QString path()
 {
     return AppPaths::configDir() + QStringLiteral("/pwFile.txt");
+}
+
+QString encode(const QString &password)
+{
+    QStringList pieces;
+    for (int i = 0; i < password.size(); ++i) {
+        const QChar c = password.at(i);
+        if (c.unicode() < 0x20 || c.isSurrogate())
+            return QString();
+        pieces.append(QString::number(int(c.unicode()) + i));
+    }
+    return pieces.join(QLatin1Char(' '));
+}
+
+bool write(const QString &filePath, const QString &password, QString *error)
+{
+    const QString line = encode(password);
+    if (line.isEmpty()) {
+        *error = password.isEmpty()
+            ? QStringLiteral("the password is empty")
+            : QStringLiteral("the password holds a character that cannot be typed at the login");
+        return false;
+    }
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    // Written beside the old file and renamed over it: an interrupted write leaves the old password.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // Set on the new file before the password is in it, so nobody else can read it at any moment.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.write(line.toUtf8() + '\n');
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace PasswordFile

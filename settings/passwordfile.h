@@ -5,7 +5,8 @@
 class QTextStream;
 
 // The service password file: its first line holds one decimal number per character, each the
-// character's code raised by its position. Only read here; it is made and changed elsewhere.
+// character's code raised by its position. The window only reads it; an administrator writes it
+// with `tarvolink-cli password`.
 namespace PasswordFile {
 
 enum class Check {
@@ -23,5 +24,12 @@ Check check(QTextStream &stream, const QString &typed);
 Check check(const QString &path, const QString &typed);
 // configData/pwFile.txt beside the program.
 QString path();
+
+// The first line that stands for password; empty when the password is empty or holds a character
+// that decode() would refuse (a control character, half of a surrogate pair).
+QString encode(const QString &password);
+// Writes the file for password, readable and writable by its owner only, replacing any earlier
+// file whole. False with *error set when the password cannot be stored or the file not written.
+bool write(const QString &path, const QString &password, QString *error);
 
 } // namespace PasswordFile

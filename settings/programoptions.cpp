@@ -6,7 +6,9 @@
 
 namespace {
 const QString BlockReadsKey = QStringLiteral("Communication/ReadInBlocks");
-}
+const QString GeometryKey = QStringLiteral("Window/Geometry");
+const QString PanesKey = QStringLiteral("Window/Panes");
+} // namespace
 
 ProgramOptions ProgramOptions::load(const QString &path)
 {
@@ -19,6 +21,7 @@ ProgramOptions ProgramOptions::load(const QString &path)
 bool ProgramOptions::save(const QString &path) const
 {
     QSettings file(path, QSettings::IniFormat);
+    // Only its own key: the window's layout is written by the window.
     file.setValue(BlockReadsKey, blockReads);
     file.sync();
     return file.status() == QSettings::NoError;
@@ -27,4 +30,19 @@ bool ProgramOptions::save(const QString &path) const
 QString ProgramOptions::defaultPath()
 {
     return AppPaths::configDir() + QStringLiteral("/tarvolink.ini");
+}
+
+WindowLayout WindowLayout::load(const QString &path)
+{
+    const QSettings file(path, QSettings::IniFormat);
+    return { file.value(GeometryKey).toByteArray(), file.value(PanesKey).toByteArray() };
+}
+
+bool WindowLayout::save(const QString &path) const
+{
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(GeometryKey, geometry);
+    file.setValue(PanesKey, panes);
+    file.sync();
+    return file.status() == QSettings::NoError;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Options of this program that the settings file has no place for. They live in an INI file of
@@ -17,4 +18,16 @@ struct ProgramOptions
     static QString defaultPath(); // configData/tarvolink.ini
 
     bool operator==(const ProgramOptions &o) const { return blockReads == o.blockReads; }
+};
+
+// Where the window was and how its panes were divided, kept in the same file; each is empty
+// until the program has been closed once.
+struct WindowLayout
+{
+    QByteArray geometry; // QWidget::saveGeometry
+    QByteArray panes; // QSplitter::saveState of the unit pane and the views
+
+    static WindowLayout load(const QString &path = ProgramOptions::defaultPath());
+    // Only these keys are written: the options beside them stay as they are.
+    bool save(const QString &path = ProgramOptions::defaultPath()) const;
 };

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Jiný port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Chyba</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Zpoždění musí být alespoň 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Zpoždění musí být alespoň 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ hodn.</translation>
         <source>Invalid Filepath</source>
         <translation>Neplatná cesta k souboru</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Graf uložen jako %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1845,6 +1853,14 @@ Chcete pokračovat?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Soubor obsahuje %1 z %2 parametrů souboru %3. Zapsat těchto %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 je nyní %3 v sadě %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parametrů z %2 do %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2103,20 +2119,20 @@ Chcete pokračovat?</translation>
         <translation>Změna role uživatele – potvrzení</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Změna role uživatele znovu naváže komunikaci s
-připojenými jednotkami pro všechny další funkce. Chcete
-pokračovat?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Změnit uživatele</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Změna role uživatele znovu naváže komunikaci s
+připojenými jednotkami pro všechny další funkce. Chcete
+pokračovat?</translation>
     </message>
 </context>
 <context>
@@ -2136,6 +2152,26 @@ Zastavte záznam</translation>
  Do you want to proceed?</source>
         <translation>Hledání odebere všechny připojené jednotky.
  Chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Na %1 nebyla nalezena žádná jednotka.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Hledání našlo %n jednotku</numerusform>
+            <numerusform>Hledání našlo %n jednotky</numerusform>
+            <numerusform>Hledání našlo %n jednotek</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parametry načteny z %n nalezené jednotky</numerusform>
+            <numerusform>Parametry načteny ze %n nalezených jednotek</numerusform>
+            <numerusform>Parametry načteny z %n nalezených jednotek</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2870,6 +2906,12 @@ Uživatelská příručka je zde:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Každá výměna na sběrnici se statistikou spojení pro každou jednotku</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Správce jej vytvoří na tomto počítači příkazem
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3209,16 +3251,16 @@ Naposledy: %2</translation>
         <translation>Hledat zařízení</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Automaticky hledat zařízení?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Automaticky hledat zařízení?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Anderer Port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Die Verzögerung muss mindestens 35 ms betragen.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Die Verzögerung muss mindestens 35 ms betragen.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ Wert</translation>
         <source>Invalid Filepath</source>
         <translation>Ungültiger Dateipfad</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Diagramm gespeichert als %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Fortfahren?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Die Datei enthält %1 von %2 Parametern von %3. Diese %1 schreiben?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 ist jetzt %3 in Satz %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 Parameter von %2 nach %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Fortfahren?</translation>
         <translation>Benutzerrolle ändern – Bestätigung</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Ein Wechsel der Benutzerrolle baut die Kommunikation mit den
-verbundenen Geräten neu auf, um alle Zusatzfunktionen zu nutzen.
-Fortfahren?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Benutzer wechseln</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Ein Wechsel der Benutzerrolle baut die Kommunikation mit den
+verbundenen Geräten neu auf, um alle Zusatzfunktionen zu nutzen.
+Fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Bitte Aufzeichnung beenden</translation>
  Do you want to proceed?</source>
         <translation>Die Suche entfernt alle verbundenen Geräte.
  Fortfahren?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Kein Gerät gefunden an %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Die Suche fand %n Gerät</numerusform>
+            <numerusform>Die Suche fand %n Geräte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parameter des %n gefundenen Geräts gelesen</numerusform>
+            <numerusform>Parameter der %n gefundenen Geräte gelesen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ Das Benutzerhandbuch befindet sich hier:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Jeder Austausch auf dem Bus, mit Verbindungsstatistik je Einheit</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Ein Administrator legt sie auf diesem Rechner mit diesem Befehl an:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Letztes: %2</translation>
         <translation>Nach Geräten suchen</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Automatisch nach Geräten suchen?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Automatisch nach Geräten suchen?</translation>
     </message>
 </context>
 <context>

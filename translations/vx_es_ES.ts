@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Otro puerto</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>El retardo debe ser de al menos 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>El retardo debe ser de al menos 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ act.</translation>
         <source>Invalid Filepath</source>
         <translation>Ruta de archivo no válida</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Gráfico guardado como %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Do you want to Continue?</source>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>El archivo contiene %1 de %2 parámetros de %3. ¿Escribir estos %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 ahora es %3 en el juego %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parámetros de %2 a %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Do you want to Continue?</source>
         <translation>Cambiar rol de usuario - confirmación</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Cambiar el rol de usuario restablecerá la comunicación con los
-equipos conectados para admitir todas las funciones. ¿Desea
-continuar?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Cambiar usuario</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Cambiar el rol de usuario restablecerá la comunicación con los
+equipos conectados para admitir todas las funciones. ¿Desea
+continuar?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Detenga la grabación</translation>
  Do you want to proceed?</source>
         <translation>La búsqueda eliminará todos los equipos conectados.
  ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>No se encontró ninguna unidad en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>La búsqueda encontró %n unidad</numerusform>
+            <numerusform>La búsqueda encontró %n unidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parámetros leídos de %n unidad encontrada</numerusform>
+            <numerusform>Parámetros leídos de las %n unidades encontradas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ El manual del usuario está aquí:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Cada intercambio en el bus, con estadísticas de enlace por unidad</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Un administrador lo crea en este equipo con el comando
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Last: %2</source>
         <translation>Buscar dispositivos</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>¿Buscar dispositivos automáticamente?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>¿Buscar dispositivos automáticamente?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Autre port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Le délai doit être d&apos;au moins 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Le délai doit être d&apos;au moins 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ act.</translation>
         <source>Invalid Filepath</source>
         <translation>Chemin de fichier non valide</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Graphique enregistré sous %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Voulez-vous continuer ?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Le fichier contient %1 des %2 paramètres de %3. Écrire ces %1 ?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 vaut maintenant %3 dans le jeu %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 paramètres de %2 vers %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Voulez-vous continuer ?</translation>
         <translation>Changer de rôle utilisateur - confirmation</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Changer de rôle rétablit la communication avec les
-appareils connectés pour toutes les fonctions avancées. Voulez-vous
-continuer ?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Changer d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Changer de rôle rétablit la communication avec les
+appareils connectés pour toutes les fonctions avancées. Voulez-vous
+continuer ?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Veuillez arrêter l&apos;enregistrement</translation>
  Do you want to proceed?</source>
         <translation>La recherche supprimera tous les appareils connectés.
  Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Aucune unité trouvée sur %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>La recherche a trouvé %n unité</numerusform>
+            <numerusform>La recherche a trouvé %n unités</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Paramètres lus depuis %n unité trouvée</numerusform>
+            <numerusform>Paramètres lus depuis les %n unités trouvées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ Le guide de l&apos;utilisateur se trouve ici :
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Chaque échange sur le bus, avec les statistiques de liaison par unité</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Un administrateur le crée sur cet ordinateur avec la commande
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Dernière : %2</translation>
         <translation>Rechercher des appareils</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Rechercher automatiquement les appareils ?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Rechercher automatiquement les appareils ?</translation>
     </message>
 </context>
 <context>

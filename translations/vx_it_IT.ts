@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Altra porta</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Il ritardo deve essere di almeno 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Il ritardo deve essere di almeno 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ att.</translation>
         <source>Invalid Filepath</source>
         <translation>Percorso del file non valido</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Grafico salvato come %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Continuare?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Il file contiene %1 di %2 parametri di %3. Scrivere questi %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 ora è %3 nel set %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parametri da %2 a %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Continuare?</translation>
         <translation>Cambia ruolo utente - conferma</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Il cambio di ruolo ristabilirà la comunicazione con le
-unità collegate per tutte le funzioni aggiuntive. Continuare
-?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Cambia utente</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Il cambio di ruolo ristabilirà la comunicazione con le
+unità collegate per tutte le funzioni aggiuntive.
+Continuare?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Interrompere la registrazione</translation>
  Do you want to proceed?</source>
         <translation>La ricerca rimuoverà tutte le unità collegate.
  Continuare?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Nessuna unità trovata su %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>La ricerca ha trovato %n unità</numerusform>
+            <numerusform>La ricerca ha trovato %n unità</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parametri letti da %n unità trovata</numerusform>
+            <numerusform>Parametri letti dalle %n unità trovate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ La guida utente si trova qui:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Ogni scambio sul bus, con statistiche di collegamento per unità</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Un amministratore lo crea su questo computer con il comando
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Ultima: %2</translation>
         <translation>Cerca dispositivi</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Cercare automaticamente i dispositivi?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continua</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Cercare automaticamente i dispositivi?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Andere poort</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>De vertraging moet minstens 35 ms zijn.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>De vertraging moet minstens 35 ms zijn.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ waarde</translation>
         <source>Invalid Filepath</source>
         <translation>Ongeldig bestandspad</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Grafiek opgeslagen als %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Wilt u doorgaan?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Het bestand bevat %1 van %2 parameters van %3. Deze %1 schrijven?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 is nu %3 in set %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parameters van %2 naar %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Wilt u doorgaan?</translation>
         <translation>Gebruikersrol wijzigen - bevestiging</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Bij het wijzigen van de gebruikersrol wordt de communicatie met
-verbonden eenheden opnieuw opgebouwd voor alle extra functies. Wilt u
-doorgaan?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Gebruiker wijzigen</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Bij het wijzigen van de gebruikersrol wordt de communicatie met
+verbonden eenheden opnieuw opgebouwd voor alle extra functies. Wilt u
+doorgaan?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Stop eerst de opname</translation>
  Do you want to proceed?</source>
         <translation>Zoeken verwijdert alle verbonden eenheden.
  Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Geen unit gevonden op %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>De scan vond %n unit</numerusform>
+            <numerusform>De scan vond %n units</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parameters gelezen van de %n gevonden unit</numerusform>
+            <numerusform>Parameters gelezen van de %n gevonden units</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ De gebruikershandleiding staat hier:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Elke uitwisseling op de bus, met verbindingsstatistieken per eenheid</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Een beheerder maakt het op deze computer aan met de opdracht
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Laatste: %2</translation>
         <translation>Zoeken naar apparaten</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Automatisch naar apparaten zoeken?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Doorgaan</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Automatisch naar apparaten zoeken?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Outra porta</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>O atraso deve ser de pelo menos 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>O atraso deve ser de pelo menos 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ atual</translation>
         <source>Invalid Filepath</source>
         <translation>Caminho de ficheiro inválido</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Gráfico guardado como %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Pretende continuar?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>O ficheiro contém %1 de %2 parâmetros de %3. Escrever estes %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 é agora %3 no conjunto %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parâmetros de %2 para %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Pretende continuar?</translation>
         <translation>Alterar função de utilizador - confirmação</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Alterar a função de utilizador restabelece a comunicação com as
-unidades ligadas para todas as funções extra. Pretende
-continuar?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Mudar de utilizador</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Alterar a função de utilizador restabelece a comunicação com as
+unidades ligadas para todas as funções extra. Pretende
+continuar?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Pare a gravação</translation>
  Do you want to proceed?</source>
         <translation>A pesquisa removerá todas as unidades ligadas.
  Pretende continuar?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Nenhuma unidade encontrada em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>A pesquisa encontrou %n unidade</numerusform>
+            <numerusform>A pesquisa encontrou %n unidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parâmetros lidos de %n unidade encontrada</numerusform>
+            <numerusform>Parâmetros lidos das %n unidades encontradas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ O manual do utilizador está aqui:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Cada troca no barramento, com estatísticas de ligação por unidade</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Um administrador cria-o neste computador com o comando
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Last: %2</source>
         <translation>Procurar dispositivos</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Procurar dispositivos automaticamente?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Procurar dispositivos automaticamente?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Другой порт</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Задержка должна быть не меньше 35 мс.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Задержка должна быть не менее 35 мс.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ Val</source>
         <source>Invalid Filepath</source>
         <translation>Недопустимый путь к файлу</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>График сохранён как %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1845,6 +1853,14 @@ Do you want to Continue?</source>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Файл содержит %1 из %2 параметров %3. Записать эти %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 теперь %3 в наборе %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 параметров из %2 в %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2103,20 +2119,20 @@ Do you want to Continue?</source>
         <translation>Смена роли пользователя — подтверждение</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Смена роли заново установит связь с
-подключёнными устройствами для всех доп. функций. Хотите
-продолжить?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Сменить пользователя</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Смена роли заново установит связь с
+подключёнными устройствами для всех доп. функций. Хотите
+продолжить?</translation>
     </message>
 </context>
 <context>
@@ -2136,6 +2152,26 @@ Please stop recording</source>
  Do you want to proceed?</source>
         <translation>Поиск удалит все подключённые устройства.
  Продолжить?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>На %1 не найдено ни одного устройства.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Поиск нашёл %n устройство</numerusform>
+            <numerusform>Поиск нашёл %n устройства</numerusform>
+            <numerusform>Поиск нашёл %n устройств</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Параметры прочитаны из %n найденного устройства</numerusform>
+            <numerusform>Параметры прочитаны из %n найденных устройств</numerusform>
+            <numerusform>Параметры прочитаны из %n найденных устройств</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2870,6 +2906,12 @@ The user guide is here:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Каждый обмен на шине со статистикой связи по устройствам</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Администратор создаёт его на этом компьютере командой
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3209,16 +3251,16 @@ Last: %2</source>
         <translation>Поиск устройств</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Выполнить автоматический поиск устройств?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Продолжить</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Выполнить автоматический поиск устройств?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Annan port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Fel</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Fördröjningen måste vara minst 35 ms.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Fördröjningen måste vara minst 35 ms.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ värde</translation>
         <source>Invalid Filepath</source>
         <translation>Ogiltig filsökväg</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Diagrammet sparat som %1</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1843,6 +1851,14 @@ Vill du fortsätta?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Filen innehåller %1 av %2 parametrar i %3. Skriva dessa %1?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 är nu %3 i set %4</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%1 parametrar från %2 till %3</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2101,20 +2117,20 @@ Vill du fortsätta?</translation>
         <translation>Byt användarroll – bekräftelse</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Byte av användarroll återupprättar kommunikationen med
-anslutna enheter för att stödja alla extra funktioner. Vill du
-fortsätta?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Byt användare</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Byte av användarroll återupprättar kommunikationen med
+anslutna enheter för att stödja alla extra funktioner. Vill du
+fortsätta?</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2150,24 @@ Stoppa inspelningen</translation>
  Do you want to proceed?</source>
         <translation>Sökningen tar bort alla anslutna enheter.
  Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>Ingen enhet hittades på %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Sökningen hittade %n enhet</numerusform>
+            <numerusform>Sökningen hittade %n enheter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Parametrar lästa från %n enhet som sökningen hittade</numerusform>
+            <numerusform>Parametrar lästa från de %n enheter som sökningen hittade</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2902,12 @@ Användarhandboken finns här:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Varje utbyte på bussen, med länkstatistik per enhet</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>En administratör skapar den på den här datorn med kommandot
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3207,16 +3247,16 @@ Senaste: %2</translation>
         <translation>Sök efter enheter</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Söka efter enheter automatiskt?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortsätt</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Söka efter enheter automatiskt?</translation>
     </message>
 </context>
 <context>

@@ -144,16 +144,16 @@
         <source>Cancel</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>Other port</source>
+        <translation>Diğer port</translation>
+    </message>
 </context>
 <context>
     <name>CommSettings</name>
     <message>
         <source>Error</source>
         <translation>Hata</translation>
-    </message>
-    <message>
-        <source>Delay should be greater than 35ms.</source>
-        <translation>Gecikme en az 35 ms olmalıdır.</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -182,6 +182,10 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Delay should be at least 35 ms.</source>
+        <translation>Gecikme en az 35 ms olmalıdır.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1095,10 @@ değ.</translation>
         <source>Invalid Filepath</source>
         <translation>Geçersiz dosya yolu</translation>
     </message>
+    <message>
+        <source>Saved the plot as %1</source>
+        <translation>Grafik %1 olarak kaydedildi</translation>
+    </message>
 </context>
 <context>
     <name>OscPrintGui</name>
@@ -1841,6 +1849,14 @@ Devam etmek istiyor musunuz?</translation>
         <source>The file holds %1 of %2 parameters of %3. Write these %1?</source>
         <translation>Dosya, %3 dosyasının %2 parametresinden %1 tanesini içeriyor. Bu %1 parametre yazılsın mı?</translation>
     </message>
+    <message>
+        <source>%1 %2 is now %3 in set %4</source>
+        <translation>%1 %2 artık set %4 içinde %3</translation>
+    </message>
+    <message>
+        <source>%1 parameters of %2 to %3</source>
+        <translation>%2 kaynağından %3 hedefine %1 parametre</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2099,20 +2115,20 @@ Devam etmek istiyor musunuz?</translation>
         <translation>Kullanıcı rolünü değiştir - onay</translation>
     </message>
     <message>
-        <source>Changing the User role will  re-establish the communication  with
-connected units to support all extra functions. Do you want to
-continue ?</source>
-        <translation>Kullanıcı rolünün değiştirilmesi, tüm ek işlevler için bağlı
-ünitelerle iletişimi yeniden kurar. Devam etmek
-istiyor musunuz?</translation>
-    </message>
-    <message>
         <source>Change User</source>
         <translation>Kullanıcı değiştir</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Changing the User role will re-establish the communication with
+connected units to support all extra functions. Do you want to
+continue?</source>
+        <translation>Kullanıcı rolünün değiştirilmesi, tüm ek işlevler için bağlı
+ünitelerle iletişimi yeniden kurar. Devam etmek
+istiyor musunuz?</translation>
     </message>
 </context>
 <context>
@@ -2132,6 +2148,22 @@ Lütfen kaydı durdurun</translation>
  Do you want to proceed?</source>
         <translation>Tarama tüm bağlı üniteleri silecek.
  Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>No unit found on %1.</source>
+        <translation>%1 üzerinde birim bulunamadı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The scan found %n unit(s)</source>
+        <translation>
+            <numerusform>Tarama %n birim buldu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Parameters read from the %n unit(s) found by the scan</source>
+        <translation>
+            <numerusform>Taramada bulunan %n birimin parametreleri okundu</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2866,6 +2898,12 @@ Kullanım kılavuzu burada:
         <source>Every exchange on the bus, with link statistics per unit</source>
         <translation>Veriyolundaki her alışveriş, ünite başına bağlantı istatistikleriyle</translation>
     </message>
+    <message>
+        <source>An administrator creates it on this computer with the command
+%1</source>
+        <translation>Bir yönetici bunu bu bilgisayarda şu komutla oluşturur:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>VxCommManageSerialPort</name>
@@ -3205,16 +3243,16 @@ Son: %2</translation>
         <translation>Cihazları tara</translation>
     </message>
     <message>
-        <source>Automatically scan for devices ?</source>
-        <translation>Cihazlar otomatik taransın mı?</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Devam</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Automatically scan for devices?</source>
+        <translation>Cihazlar otomatik taransın mı?</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "prompter.h"
 #include "safesave.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
@@ -499,6 +500,8 @@ void OscPlotArea::saveWithPrompt(const QString &filter)
         path += suffix;
     if (!savePlot(path))
         m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
+    else
+        emit statusMessage(tr("Saved the plot as %1").arg(QDir::toNativeSeparators(path)));
 }
 
 bool OscPlotArea::savePlot(const QString &path)

@@ -94,12 +94,16 @@ public:
 
     // PNG or PDF by the file's suffix; the plots shown, one above the other.
     bool savePlot(const QString &path);
+    // The context menu's save: asks for the file, adds the filter's suffix, says what it did.
+    void saveWithPrompt(const QString &filter);
     void replot();
 
 signals:
     void zoomChanged(int level);
     // An area was zoomed: the display no longer follows.
     void followingStopped();
+    // What a save of the plot came to, for the status bar.
+    void statusMessage(const QString &text);
 
 private:
     void setupPlot(QCustomPlot *plot, const QString &cursorLayer);
@@ -110,7 +114,6 @@ private:
     void moveCursor(QCustomPlot *plot, QMouseEvent *event);
     void layoutDigital();
     void updateMarkers();
-    void saveWithPrompt(const QString &filter);
     bool drawInto(const QString &path);
     double offsetOf(QCPGraph *graph) const { return m_offsets.value(graph, 0.0); }
     QString valueText(QCPGraph *graph, double value) const;

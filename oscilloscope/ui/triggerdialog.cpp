@@ -3,6 +3,7 @@
 #include "oscunitdev.h"
 #include "prompter.h"
 #include "registerword.h"
+#include "screenfit.h"
 #include "unitentryfields.h"
 
 #include <QComboBox>
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -29,7 +32,9 @@ TriggerDialog::TriggerDialog(Prompter &prompter, int groups, QWidget *parent)
     , m_prompter(prompter)
     , m_groupCount(groups)
 {
-    auto *grid = new QGridLayout(this);
+    // The fields scroll on a short screen; Confirm and Close stay in view below them.
+    auto *content = new QWidget(this);
+    auto *grid = new QGridLayout(content);
     int row = 0;
     m_modeLabel = new QLabel(this);
     m_mode = new QComboBox(this);
@@ -129,8 +134,12 @@ TriggerDialog::TriggerDialog(Prompter &prompter, int groups, QWidget *parent)
     grid->addWidget(m_samples, row++, 1);
     m_confirm = new QPushButton(this);
     m_close = new QPushButton(this);
-    grid->addWidget(m_confirm, row, 0);
-    grid->addWidget(m_close, row++, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(ScreenFit::scrolling(content, this), 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_confirm);
+    buttons->addWidget(m_close);
+    layout->addLayout(buttons);
 
     connect(m_mode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int i) {
         fillUnits();
@@ -170,14 +179,14 @@ void TriggerDialog::retranslateUi()
     }
     if (m_conditionLabel)
         m_conditionLabel->setText(tr("Condition"));
-    m_beforeLabel->setText(tr("Before Time") + QStringLiteral(" (MM:SS):-"));
-    m_afterLabel->setText(tr("After Time") + QStringLiteral(" (MM:SS):-"));
+    m_beforeLabel->setText(tr("Before Time") + QStringLiteral(" (MM:SS):"));
+    m_afterLabel->setText(tr("After Time") + QStringLiteral(" (MM:SS):"));
     m_captureLabel->setText(tr("Capture Time"));
     m_single->setText(tr("Single"));
     m_multiple->setText(tr("Multiple"));
     m_bySize->setText(tr("Maximum Total File Size"));
     m_mbLabel->setText(tr("MB"));
-    m_byDuration->setText(tr("Maximum Total Duration") + QStringLiteral(" (HH:MM:SS):-"));
+    m_byDuration->setText(tr("Maximum Total Duration") + QStringLiteral(" (HH:MM:SS)"));
     m_samplesLabel->setText(m_groupCount > 1 ? tr("Number Of Sample") : tr("Number Of Samples"));
     m_confirm->setText(tr("Confirm"));
     m_close->setText(tr("Close"));
@@ -389,8 +398,10 @@ void TriggerDialog::updateComments()
             .arg(m->value(), 2, 10, QLatin1Char('0'))
             .arg(s->value(), 2, 10, QLatin1Char('0'));
     };
-    m_comments << m_beforeLabel->text() + sep + mmss(m_beforeMin, m_beforeSec);
-    m_comments << m_afterLabel->text() + sep + mmss(m_afterMin, m_afterSec);
+    // The trigger file keeps the marks its readers look for, which the dialog no longer shows.
+    const QString fileMark = QStringLiteral(":-");
+    m_comments << m_beforeLabel->text() + QLatin1Char('-') + sep + mmss(m_beforeMin, m_beforeSec);
+    m_comments << m_afterLabel->text() + QLatin1Char('-') + sep + mmss(m_afterMin, m_afterSec);
     if (m_single->isChecked()) {
         m_comments << m_single->text();
     } else {
@@ -398,7 +409,7 @@ void TriggerDialog::updateComments()
         if (m_bySize->isChecked())
             m_comments << m_bySize->text() + sep + m_size->text() + QStringLiteral(" ") + m_mbLabel->text();
         else
-            m_comments << m_byDuration->text() + sep
+            m_comments << m_byDuration->text() + fileMark + sep
                     + QStringLiteral("%1:%2:%3")
                           .arg(m_hours->value(), 2, 10, QLatin1Char('0'))
                           .arg(m_minutes->value(), 2, 10, QLatin1Char('0'))

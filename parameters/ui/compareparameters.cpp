@@ -2,6 +2,7 @@
 
 #include "printgui.h"
 #include "prompter.h"
+#include "screenfit.h"
 #include "treeitem.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
@@ -92,7 +93,9 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     m_result->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_result);
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    // What the last print or PDF came to, beside the buttons that made it.
+    m_outcome = new QLabel(this);
+    buttons->addWidget(m_outcome, 1);
     m_compare = new QPushButton(this);
     m_print = new QPushButton(this);
     m_cancel = new QPushButton(this);
@@ -108,7 +111,8 @@ CompareParameters::CompareParameters(Prompter &prompter, QWidget *parent)
     });
     connect(m_print, &QPushButton::clicked, this, &CompareParameters::vxUISlotPrintBtnClicked);
     connect(m_cancel, &QPushButton::clicked, this, &CompareParameters::vxUISlotCancelBtnClicked);
-    resize(1100, 620);
+    // Most of the screen for the two halves of the table, on any screen and at any scale.
+    resize(ScreenFit::available(this).size() * 0.85);
     onLangTranslation(0);
     vxUIInitTable();
 }
@@ -258,7 +262,8 @@ void CompareParameters::vxUiComparisonPrintint(int output)
     header.customerData = m_customerData;
     header.unitName = selectedName(0) + QStringLiteral(" / ") + selectedName(1);
     const QString html = ParameterPrint::comparisonHtml(result, selectedName(0), selectedName(1), header);
-    ParameterPrint::printOrSavePdf(html, output == CompPrintGui::ToPdf, this, m_prompter, m_printDialog);
+    m_outcome->setText(
+        ParameterPrint::printOrSavePdf(html, output == CompPrintGui::ToPdf, this, m_prompter, m_printDialog));
 }
 
 void CompareParameters::vxUISlotCancelBtnClicked()

@@ -40,6 +40,7 @@ public:
     QComboBox *unitCombo(int side) const { return m_unit[side]; }
     QTableWidget *table() const { return m_table; }
     QLabel *resultLabel() const { return m_result; }
+    QLabel *outcomeLabel() const { return m_outcome; }
     QPushButton *compareButton() const { return m_compare; }
     CompPrintGui *printChoice() const { return m_printChoice; }
     // The model chosen on a side (0 first, 1 second), null when none.
@@ -79,6 +80,7 @@ private:
     QLabel *m_selectHeading = nullptr;
     QLabel *m_heading;
     QLabel *m_result;
+    QLabel *m_outcome;
     QTableWidget *m_table;
     QPushButton *m_compare;
     QPushButton *m_print;

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -81,6 +82,7 @@ Parameters::Parameters(Prompter &prompter, QWidget *parent)
     grid->addWidget(m_max, 1, 1);
     m_helpTitle = new QLabel(side);
     m_helpTitle->setStyleSheet(QStringLiteral("font-weight:bold; color:#636363"));
+    m_helpTitle->setWordWrap(true); // the panel is narrow; some languages need two lines
     m_helpFold = new QPushButton(side);
     m_helpFold->setFlat(true);
     m_helpFold->setIcon(QIcon(QStringLiteral(":/Panel_UpArrow.png")));
@@ -345,7 +347,7 @@ void Parameters::fitColumns()
         return;
     }
     const int available = m_tree->viewport()->width();
-    const int menu = 80;
+    const int menu = menuColumnWidth();
     const int unit = 60;
     const int text = qBound(120, available - menu - unit - 4 * 90, 260);
     const int set = qMax(70, (available - menu - unit - text) / 4);
@@ -354,6 +356,27 @@ void Parameters::fitColumns()
     header->resizeSection(TreeItem::UnitColumn, unit);
     for (int i = 0; i < 4; ++i)
         header->resizeSection(TreeItem::SetAColumn + i, set);
+}
+
+int Parameters::menuColumnWidth() const
+{
+    // The menu number is the parameter's name: the column holds the widest one at its depth,
+    // indentation and branch mark included, in the view's own font.
+    const QFontMetrics metrics(m_tree->font());
+    int widest = metrics.horizontalAdvance(
+        m_tree->header()->model()->headerData(TreeItem::MenuColumn, Qt::Horizontal).toString());
+    QList<QPair<QModelIndex, int>> pending { { QModelIndex(), 1 } };
+    while (!pending.isEmpty()) {
+        const auto [parent, depth] = pending.takeLast();
+        for (int row = 0; row < m_model->rowCount(parent); ++row) {
+            const QModelIndex index = m_model->index(row, TreeItem::MenuColumn, parent);
+            widest = qMax(widest,
+                depth * m_tree->indentation() + metrics.horizontalAdvance(index.data().toString().trimmed()));
+            if (m_model->hasChildren(index))
+                pending.append({ index, depth + 1 });
+        }
+    }
+    return qMax(80, widest + 2 * metrics.averageCharWidth() + 8);
 }
 
 bool Parameters::eventFilter(QObject *watched, QEvent *event)
@@ -377,6 +400,12 @@ bool Parameters::eventFilter(QObject *watched, QEvent *event)
                 break;
             vxUISlotTmClicked(m_tree->currentIndex());
             return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (key->modifiers() & ~Qt::ShiftModifier)
+                break;
+            moveToNextSet(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
+            return true;
         case Qt::Key_Escape:
             if (m_editIndex.isValid()) {
                 closeEditor();
@@ -388,6 +417,29 @@ bool Parameters::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Parameters::moveToNextSet(bool back)
+{
+    // Tab walks the sets A to D of a row, then on to set A of the next row (the view alone would
+    // go down a row, as the arrow keys do).
+    const QModelIndex at = m_tree->currentIndex();
+    if (!at.isValid())
+        return;
+    constexpr int first = TreeItem::SetAColumn, last = TreeItem::SetAColumn + 3;
+    int column = at.column() + (back ? -1 : 1);
+    QModelIndex row = at;
+    if (back && column < first) {
+        row = m_tree->indexAbove(at);
+        column = last;
+    } else if (column < first) {
+        column = first;
+    } else if (column > last) {
+        row = m_tree->indexBelow(at);
+        column = first;
+    }
+    if (row.isValid())
+        m_tree->setCurrentIndex(row.siblingAtColumn(column));
 }
 
 void Parameters::editorClosed(QAbstractItemDelegate::EndEditHint hint)
@@ -483,6 +535,11 @@ void Parameters::commitValue(const QModelIndex &index, const QString &text, bool
     const DependencyTable::Limits limits = m_model->limits(item, set);
     m_min->setText(limits.min);
     m_max->setText(limits.max);
+    // Replaces whatever an earlier refused value left in the status bar.
+    emit statusMessage(
+        tr("%1 %2 is now %3 in set %4")
+            .arg(item->text(TreeItem::MenuColumn).trimmed(), item->text(TreeItem::TextColumn).trimmed(),
+                item->text(TreeItem::SetAColumn + set), QString(QChar(u'A' + set))));
     // A file set has no unit to send to; its edits go with "Load to Drive".
     if (m_toolBar->sendDirectly()->isChecked() && isUnitSet())
         emit sendDataToControl(index, item->text(TreeItem::SetAColumn + set),

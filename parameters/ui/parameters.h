@@ -158,6 +158,8 @@ private:
     void commitValue(const QModelIndex &index, const QString &text, bool lineEdit);
     // Says why a typed value was not taken, with the range the parameter allows.
     void refuseValue(const QModelIndex &index, const QString &text, bool typing);
+    void moveToNextSet(bool back);
+    int menuColumnWidth() const;
     void closeEditor();
     void fitColumns();
     // After Tab or Shift+Tab in an editor: the next or previous set value becomes current.

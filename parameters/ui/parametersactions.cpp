@@ -341,7 +341,15 @@ bool Parameters::confirmExport(QStringList *target)
     }
     // Values the set does not have are passed over by the write: say so before it starts.
     const int skipped = m_model->parametersWithoutValues(true).size();
-    QString text = tr("Copy parameters to Drive");
+    // Which set goes to which unit, and how much of it: the last look before the unit changes.
+    const QString fileName = m_unitInfo.value(UnitEntryField::FileDisplayName);
+    const QString source
+        = isUnitSet() || fileName.isEmpty() ? m_unitInfo.value(UnitEntryField::Name) : fileName;
+    // A file cut short speaks only for the parameters it holds.
+    const int count = m_model->endsBeforeLastItem() ? DatFile::coverage(*m_model).held
+                                                    : m_model->GetWritableParameters().size() - skipped;
+    QString text = tr("Copy parameters to Drive") + QLatin1Char('\n')
+        + tr("%1 parameters of %2 to %3").arg(count).arg(source, target->value(UnitEntryField::Name));
     if (skipped > 0)
         text += QLatin1Char('\n')
             + tr("%1 parameters have no value in this set and will be skipped.").arg(skipped);

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -20,8 +21,14 @@ ParameterToolBar::ParameterToolBar(QWidget *parent)
     : QWidget(parent)
 {
     setStyleSheet(QLatin1String(kStyle));
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 2, 4, 2);
+    rows->setSpacing(0);
+    for (QHBoxLayout *&row : m_rows) {
+        row = new QHBoxLayout;
+        rows->addLayout(row);
+    }
+    QHBoxLayout *layout = m_rows[0];
     for (int b = 0; b < ButtonCount; ++b) {
         m_buttons[b] = new QPushButton(this);
         m_buttons[b]->setFlat(true);
@@ -43,7 +50,7 @@ ParameterToolBar::ParameterToolBar(QWidget *parent)
     m_unit->setStyleSheet(QStringLiteral("color:#636363; font-weight:bold"));
     // A long unit name gives way (elided, whole in its tool tip) before the buttons do.
     m_unit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_unit->setMinimumWidth(60);
+    m_unit->setMinimumWidth(30); // room for "KT…": the row fits a 150 % screen beside the unit pane
     m_unit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(m_unit, 1);
     retranslateUi();
@@ -120,6 +127,15 @@ void ParameterToolBar::retranslateUi()
 
 void ParameterToolBar::applyCompactLevel(int level)
 {
+    QHBoxLayout *row = m_rows[level >= 2 ? 1 : 0];
+    if (row->indexOf(m_unit) < 0) {
+        for (QWidget *w : { static_cast<QWidget *>(m_sendDirectly), static_cast<QWidget *>(m_upgrade),
+                 static_cast<QWidget *>(m_unit) }) {
+            m_rows[0]->removeWidget(w);
+            m_rows[1]->removeWidget(w);
+            row->addWidget(w, w == m_unit ? 1 : 0);
+        }
+    }
     m_sendDirectly->setText(level == 0 ? tr("Send changes directly") : tr("Send directly"));
     m_expand->setText(level == 0 ? (m_expanded ? tr("Collapse All") : tr("Expand All")) : QString());
     for (int b = 0; b < ButtonCount; ++b) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -48,6 +49,8 @@ private:
     QCheckBox *m_sendDirectly;
     QLabel *m_upgrade;
     QLabel *m_unit;
+    // The narrowest level puts the check box, the link and the unit name on a second row.
+    QHBoxLayout *m_rows[2];
     bool m_expanded = false;
     int m_compact = 0;
     int m_widthAt[2] = { 0, 0 }; // width needed by levels 0 and 1

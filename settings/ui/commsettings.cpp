@@ -88,7 +88,7 @@ void CommSettings::vxUISlotOkBtnClicked()
 {
     const uint delay = m_delay->text().toUInt();
     if (delay < SettingsRecord::minDelayMs) {
-        m_prompter.critical(this, tr("Error"), tr("Delay should be greater than 35ms."));
+        m_prompter.critical(this, tr("Error"), tr("Delay should be at least 35 ms."));
         m_delay->setText(QString::number(m_accepted.delayMs));
         return;
     }
@@ -102,8 +102,13 @@ void CommSettings::vxUISlotOkBtnClicked()
 
 void CommSettings::vxUSlotICancelBtnReleased()
 {
-    showValues(m_accepted);
     reject();
+}
+
+void CommSettings::reject()
+{
+    showValues(m_accepted);
+    QDialog::reject();
     emit vxUISigCommCancelClicked();
 }
 

@@ -46,6 +46,8 @@ public slots:
     void vxUSlotICancelBtnReleased();
     void vxUISlotRetryChckBoxClicked();
     void onLangTranslation(int index);
+    // Cancel, Escape and the window's close button alike: the values shown go back to the accepted ones.
+    void reject() override;
 
 private:
     struct Values

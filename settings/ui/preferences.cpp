@@ -69,8 +69,13 @@ void Preferences::vxUISlotOkBtnReleased()
 
 void Preferences::vxUSlotICancelBtnReleased()
 {
-    showValues();
     reject();
+}
+
+void Preferences::reject()
+{
+    showValues();
+    QDialog::reject();
     emit vxUISigPrefCancelClicked();
 }
 

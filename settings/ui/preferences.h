@@ -55,6 +55,8 @@ public slots:
     void vxUISlotOkBtnReleased();
     void vxUSlotICancelBtnReleased();
     void onLangTranslation(int index);
+    // Cancel, Escape and the window's close button alike: the values shown go back to the accepted ones.
+    void reject() override;
 
 private:
     void set(Option option, bool on);

@@ -120,7 +120,10 @@ void TstMainWindowUnits::oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRe
     QPushButton *linkButton = tab->detailsPanel()->connectButton();
     linkButton->click();
     QCOMPARE(linkButton->text(), QStringLiteral("Connect"));
-    QVERIFY(!loadFromDrive->isEnabled());
+    // The menu answers as the toolbar button does, instead of going grey.
+    prompter().expectCritical(QStringLiteral("Device not connected"), QStringLiteral("Error"));
+    loadFromDrive->trigger();
+    QCOMPARE(prompter().pending(), 0);
     prompter().expectInformation(QStringLiteral("Device Link is established"), QStringLiteral("Information"));
     linkButton->click();
     QVERIFY(waitFor([&] { return linkButton->text() == QLatin1String("Disconnect"); }));
@@ -135,6 +138,9 @@ void TstMainWindowUnits::oneMissingGeneralCsvBoxThenAddReadDisconnectReconnectRe
     QVERIFY(set->setData(value, value.data()));
     tab->fileSets()->add(QStringLiteral("TST"), m_device, QStringLiteral("12,5"), QStringLiteral("5500"),
         QStringLiteral("V1.0"), QStringLiteral("TST : pump"), set.release());
+    // The tree and the details follow the set just opened.
+    QCOMPARE(tab->unitTree()->selectedRow(UnitTreeFrame::FileGroup), 0);
+    QCOMPARE(tab->detailsPanel()->currentEntry().value(3), QStringLiteral("FILE"));
     const QString saved = m_dir->filePath(QStringLiteral("pump.dat"));
     prompter()
         .expectQuestion(QStringLiteral("These parameter sets have changes that are not saved:\nTST : pump\n\n"

@@ -2,24 +2,38 @@
 // quitting, log-off and login, the header's links, the running window switched to each language
 // and back, and the customer data texts reaching the settings and the parameters view.
 #include "aboutscreen.h"
+#include "addunit.h"
 #include "apppaths.h"
+#include "autoscansettings.h"
 #include "commsettings.h"
+#include "compareparameters.h"
+#include "conditionaltrigger.h"
+#include "connect.h"
 #include "customerdatadialog.h"
 #include "datfile.h"
+#include "editfavorites.h"
 #include "ftpwindow.h"
 #include "headerline.h"
+#include "leveltrigger.h"
 #include "linkmonitorwindow.h"
 #include "loginframe.h"
+#include "oscilloscopewidget.h"
+#include "oscisettings.h"
+#include "oscprintgui.h"
 #include "parameters.h"
 #include "parametertoolbar.h"
+#include "preferences.h"
+#include "programoptions.h"
 #include "rolechange.h"
 #include "scancontroller.h"
 #include "scanning.h"
+#include "screenfit.h"
 #include "scriptedprompter.h"
 #include "setlanguage.h"
 #include "settingsbinder.h"
 #include "startoptions.h"
 #include "tabwidget.h"
+#include "triggersettings.h"
 #include "vxmainwindow.h"
 
 #include <QAction>
@@ -29,10 +43,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -67,6 +84,9 @@ private slots:
     void eachLanguageChangesTextsAndEnglishReturns();
     void customerDataTextsReachSettingsAndView();
     void filesNamedAtStartGoToTheirViews();
+    void panesNeverCollapseAndTheLayoutOutlivesTheWindow();
+    // Run by ctest at QT_SCALE_FACTOR=1.5 as well (tst_vxmainwindow_150).
+    void everyWindowFitsA1366x768Screen();
 
 private:
     void writePasswordLine(const QByteArray &line);
@@ -288,6 +308,9 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     }
     QVERIFY(w.action(VXMainWindow::LanguageAct)->isEnabled());
     QVERIFY(w.action(VXMainWindow::ExitAct)->isEnabled());
+    // A unit changing state meanwhile brings none of them back.
+    w.tabController()->vxUISlotEnableParamSettings();
+    QVERIFY(!w.action(VXMainWindow::NewAct)->isEnabled() && !w.action(VXMainWindow::OpenAct)->isEnabled());
 
     // "Reset" returns to "Normal" and disables the password field.
     w.loginFrame()->roleBox()->setCurrentIndex(1);
@@ -301,8 +324,8 @@ void TestVXMainWindow::roleChangeLogsOffAndLoginReturns()
     w.tabController()->setCurrentIndex(3);
     writePasswordLine("83 119 101 35 53"); // "Svc 1": each code raised by its position
     w.loginFrame()->roleBox()->setCurrentIndex(1);
-    w.loginFrame()->passwordEdit()->setText("Svc 1");
-    w.loginFrame()->loginButton()->click();
+    QTest::keyClicks(w.loginFrame()->passwordEdit(), "Svc 1");
+    QTest::keyClick(w.loginFrame()->passwordEdit(), Qt::Key_Return);
     QVERIFY(w.isMainViewShown());
     QCOMPARE(w.tabController()->currentIndex(), 0);
     QVERIFY(w.headerLine()->userLabel()->text().contains("<a href=\"User\">Service</a>"));
@@ -357,6 +380,9 @@ void TestVXMainWindow::loginChecksServicePasswordOnly()
     w.onRoleChangeClicked();
     w.loginFrame()->roleBox()->setCurrentIndex(role);
     w.loginFrame()->passwordEdit()->setText(typed);
+    if (fileLine == "-" && role == 1) // the box names the command that makes the file
+        m_prompter->expectWarning("Password File is missing\n\nAn administrator creates it on this computer "
+                                  "with the command\ntarvolink-cli password");
     w.loginFrame()->loginButton()->click();
     QCOMPARE(w.isMainViewShown(), admitted);
     QCOMPARE(w.headerLine()->alertLabel()->text(), alert);
@@ -502,6 +528,122 @@ void TestVXMainWindow::filesNamedAtStartGoToTheirViews()
     StartOptions::openFiles(*tab, { dat });
     QCOMPARE(tab->currentIndex(), int(TabWidget::ParametersTab));
     QCOMPARE(m_prompter->pending(), 0);
+}
+
+void TestVXMainWindow::panesNeverCollapseAndTheLayoutOutlivesTheWindow()
+{
+    QFile::remove(ProgramOptions::defaultPath());
+    ScreenFit::setAvailableArea(QRect(0, 0, 1000, 640));
+    m_window->showRestored();
+    // The first start fills the screen's available area, window manager or not.
+    QCOMPARE(m_window->frameGeometry(), QRect(0, 0, 1000, 640));
+    QSplitter *panes = m_window->tabController()->splitter();
+    m_window->tabController()->setCurrentIndex(TabWidget::OscilloscopeTab);
+    panes->setSizes({ 0, 1000 });
+    QVERIFY(panes->sizes().at(0) >= panes->widget(0)->minimumSizeHint().width());
+    QVERIFY(panes->widget(0)->minimumSizeHint().width() > 150); // room for its buttons and names
+    m_window->showNormal();
+    QCoreApplication::processEvents();
+    m_window->setGeometry(20, 30, 1250, 700);
+    QCoreApplication::processEvents();
+    panes->setSizes({ 300, panes->sizes().at(0) + panes->sizes().at(1) - 300 });
+    const QList<int> divided = panes->sizes();
+    m_prompter->expectQuestion(quitText, QMessageBox::Yes, "Warning");
+    QVERIFY(m_window->close());
+
+    // The next start: where the window was, its panes as they were.
+    init();
+    m_window->showRestored();
+    QCOMPARE(m_window->geometry(), QRect(20, 30, 1250, 700));
+    QCOMPARE(divided.at(0), 300);
+    QCOMPARE(m_window->tabController()->splitter()->sizes().at(0), 300);
+    ScreenFit::setAvailableArea(QRect());
+}
+
+void TestVXMainWindow::everyWindowFitsA1366x768Screen()
+{
+    // The screen's area in the window's own units: at 150 % a 1366 x 768 screen holds 911 x 512.
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+        : 1.0;
+    const QRect screen(0, 0, qFloor(1366 / scale), qFloor(768 / scale));
+    ScreenFit::setAvailableArea(screen);
+    QFile::remove(ProgramOptions::defaultPath());
+    VXMainWindow &w = *m_window;
+    TabWidget *tab = w.tabController();
+    w.showRestored();
+    // The headless platform maximises to a screen of its own: put the window where a screen
+    // without a window manager leaves it, on the whole area.
+    w.showNormal();
+    QCoreApplication::processEvents();
+    w.setGeometry(screen.marginsRemoved(w.windowHandle()->frameMargins()));
+    QStringList problems;
+    const auto check = [&](QWidget *window, const QString &what) {
+        QTest::qWait(50); // layouts settle through a few rounds of posted requests
+        if (!screen.contains(window->frameGeometry()))
+            problems << QString("%1 at %2,%3 %4x%5")
+                            .arg(what)
+                            .arg(window->x())
+                            .arg(window->y())
+                            .arg(window->width())
+                            .arg(window->height());
+        // Content cut at the side of an area that only scrolls up and down.
+        for (QScrollArea *area : window->findChildren<QScrollArea *>())
+            if (area->isVisibleTo(window) && area->widget()
+                && area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                && area->widget()->width() > area->viewport()->width())
+                problems << QString("%1: content %2 wide in %3")
+                                .arg(what)
+                                .arg(area->widget()->width())
+                                .arg(area->viewport()->width());
+        // A text cut off although the window could give it its room.
+        for (QWidget *child : window->findChildren<QWidget *>()) {
+            // A width fixed on purpose (a one-sign button) is the designer's choice.
+            if (!child->isVisibleTo(window) || child->window() != window
+                || child->minimumWidth() == child->maximumWidth())
+                continue;
+            const auto *label = qobject_cast<QLabel *>(child);
+            const auto *button = qobject_cast<QAbstractButton *>(child);
+            if ((label && !label->wordWrap() && !label->text().isEmpty())
+                || (button && !button->text().isEmpty()))
+                if (child->width() < child->minimumSizeHint().width())
+                    problems << QString("%1: \"%2\" %3 < %4")
+                                    .arg(what, label ? label->text() : button->text())
+                                    .arg(child->width())
+                                    .arg(child->minimumSizeHint().width());
+        }
+    };
+    // In every language: translations are longer than the English texts, some by half.
+    for (const QString &qm : QDir(TARVOLINK_BIN_DIR "/configData").entryList({ "vx_*.qm" }))
+        QFile::copy(TARVOLINK_BIN_DIR "/configData/" + qm, m_home.path() + "/configData/" + qm);
+    OscilloscopeWidget *scope = tab->oscilloscope();
+    QList<QWidget *> dialogs;
+    dialogs << w.languageDialog() << w.roleChangeDialog() << w.aboutDialog() << tab->commSettingsDialog()
+            << tab->preferencesDialog() << tab->detailsPanel()->addUnitDialog()
+            << tab->scanController()->settingsDialog() << scope->triggerSettings() << scope->levelTrigger()
+            << scope->conditionalTrigger() << scope->settingsDialog() << scope->printDialog()
+            << scope->favoritesDialog();
+    for (int language = 0; language < SetLanguage::LanguageCount; ++language) {
+        w.onLangSelectionChanged(uint(language));
+        const QString in = SetLanguage::languageName(language) + ", ";
+        for (int i = 0; i < tab->tabs()->count(); ++i) {
+            tab->setCurrentIndex(i);
+            check(&w, in + "main window, tab " + tab->tabs()->tabText(i));
+        }
+        for (QWidget *dialog : dialogs) {
+            dialog->show();
+            check(dialog, in + dialog->windowTitle());
+            dialog->hide();
+        }
+    }
+    w.onLangSelectionChanged(0);
+    tab->vxUISlotShowComparePrmScreen();
+    auto *compare = w.findChild<CompareParameters *>();
+    QVERIFY(compare);
+    check(compare, compare->windowTitle());
+    compare->close();
+    ScreenFit::setAvailableArea(QRect());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(TestVXMainWindow)

@@ -104,6 +104,7 @@ void TestScan::formIsCheckedAndExpanded_data()
     QTest::newRow("other subnet") << "" << "" << "" << "" << "10.0.0.5-10.0.1.9" << ip;
     QTest::newRow("text 3 is one candidate") << "A" << "" << "3" << "" << "" << "3||1";
     QTest::newRow("1-3,7 in order") << "A" << "B" << "9,4-5" << "1-3,7" << "" << "9,4,5|1,2,3,7|7";
+    QTest::newRow("repeats asked once") << "A" << "" << "1-3,2,3-4" << "" << "" << "1,2,3,4||4";
     QTest::newRow("equal addresses are one") << "" << "" << "" << "" << "10.0.0.060-10.0.0.60" << "||1";
     // clang-format on
 }

@@ -20,7 +20,7 @@ private slots:
     void cleanup() { verifyPrompts(); }
 
     void delayBelow35IsRefused();
-    void retriesStayWithinOneToFiveAndCancelRestores();
+    void retriesStayWithinOneToFiveAndCancelEscapeRestore();
     void autoSaveOffKeepsTheOldFile();
 };
 
@@ -33,7 +33,7 @@ void TestSettingsDialogs::delayBelow35IsRefused()
         const bool accepted = typed.toUInt() >= 35;
         dialog.delayEdit()->setText(typed);
         if (!accepted)
-            prompter.expectCritical("Delay should be greater than 35ms.", "Error");
+            prompter.expectCritical("Delay should be at least 35 ms.", "Error");
         const uint before = dialog.getDelay();
         dialog.okButton()->click();
         QCOMPARE(dialog.getDelay(), accepted ? typed.toUInt() : before);
@@ -42,7 +42,7 @@ void TestSettingsDialogs::delayBelow35IsRefused()
     QCOMPARE(ok.count(), 2);
 }
 
-void TestSettingsDialogs::retriesStayWithinOneToFiveAndCancelRestores()
+void TestSettingsDialogs::retriesStayWithinOneToFiveAndCancelEscapeRestore()
 {
     CommSettings dialog(prompter);
     SettingsRecord record;
@@ -63,6 +63,12 @@ void TestSettingsDialogs::retriesStayWithinOneToFiveAndCancelRestores()
     QCOMPARE(dialog.delayEdit()->text(), QString("120"));
     QVERIFY(!dialog.retryBox()->isChecked());
     QCOMPARE(dialog.retriesBox()->value(), 5);
+    // Escape does what Cancel does.
+    dialog.show();
+    dialog.delayEdit()->clear();
+    QTest::keyClicks(dialog.delayEdit(), "400");
+    QTest::keyClick(dialog.delayEdit(), Qt::Key_Escape);
+    QCOMPARE(dialog.delayEdit()->text(), QString("120"));
 }
 
 // Cancel keeps the old preferences; "AutoSave" cleared by OK reaches the record. That the file
@@ -74,7 +80,8 @@ void TestSettingsDialogs::autoSaveOffKeepsTheOldFile()
     prefs.loadFrom(record);
     for (int i = 0; i < Preferences::OptionCount; ++i)
         prefs.box(Preferences::Option(i))->toggle();
-    prefs.cancelButton()->click();
+    prefs.show();
+    prefs.close(); // the window's close button does what Cancel does
     QVERIFY(prefs.box(Preferences::AutoSave)->isChecked());
     QVERIFY(!prefs.box(Preferences::ExportOnlyChanged)->isChecked());
     prefs.box(Preferences::AutoSave)->setChecked(false);

@@ -70,4 +70,5 @@ int status(const QStringList &args);
 int trips(const QStringList &args);
 int control(const QStringList &args);
 int scan(const QStringList &args);
+int password(const QStringList &args);
 } // namespace CliCommands

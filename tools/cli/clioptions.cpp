@@ -187,7 +187,7 @@ bool readUnitOptions(
             return false;
         }
         if (options.delay < 35) {
-            *error = QStringLiteral("Delay should be greater than 35ms.");
+            *error = QStringLiteral("Delay should be at least 35 ms.");
             return false;
         }
     }

@@ -34,6 +34,8 @@ const char *const kUsage
       "                           control state (--json).\n"
       "  scan (--rtu PORT [--rs485] --units TEXT [--baud N --parity P] | --tcp-range A.B.C.D-E)\n"
       "                           Find the units on serial ports or an IP range (--json).\n"
+      "  password                 Set the service password: asked twice on a terminal, else the first\n"
+      "                           line of standard input; writes configData/pwFile.txt (--file FILE).\n"
       "\n"
       "Unit selection (identify, read, write, get, set, record, status, trips, control):\n"
       "  --tcp ADDRESS[:PORT]     Modbus TCP, port 502 unless given.\n"
@@ -94,6 +96,7 @@ int main(int argc, char *argv[])
         { QStringLiteral("trips"), CliCommands::trips },
         { QStringLiteral("control"), CliCommands::control },
         { QStringLiteral("scan"), CliCommands::scan },
+        { QStringLiteral("password"), CliCommands::password },
     };
     for (const auto &entry : commands) {
         if (entry.first == command) {

@@ -1,5 +1,6 @@
 #include "autoscansettings.h"
 
+#include "ipaddressvalidator.h"
 #include "prompter.h"
 #include "seriallinechoices.h"
 #include "settingsrecord.h"
@@ -37,13 +38,11 @@ AutoScanSettings::AutoScanSettings(Prompter &prompter, QWidget *parent)
         buildSide(s);
         sides->addWidget(m_side[s].group);
     }
-    const QString octet = ScanRules::octetPattern();
-    const QRegularExpression address(octet + QStringLiteral("\\.") + octet + QStringLiteral("\\.") + octet
-        + QStringLiteral("\\.") + octet);
     auto *tcp = new QGridLayout(m_tcpGroup);
     for (QLineEdit *ip : { m_startIp, m_endIp }) {
         ip->setInputMask(QStringLiteral("000.000.000.000"));
-        ip->setValidator(new QRegularExpressionValidator(address, ip));
+        // Octet by octet: a whole-address check would refuse every digit typed into an empty field.
+        ip->setValidator(new IpAddressValidator(ip));
     }
     tcp->addWidget(m_startCaption, 0, 0);
     tcp->addWidget(m_startIp, 0, 1);
@@ -70,15 +69,21 @@ void AutoScanSettings::buildSide(Serial serial)
     side.baud = new QComboBox(side.group);
     side.parity = new QComboBox(side.group);
     side.units = new QLineEdit(side.group);
+    side.typedPorts = new QLineEdit(side.group);
+    side.typedPorts->setPlaceholderText(QStringLiteral("/dev/serial/by-id/..."));
     for (int rate : SerialLineChoices::baudRates)
         side.baud->addItem(QString::number(rate));
     for (const char *framing : SerialLineChoices::framings)
         side.parity->addItem(QString::fromLatin1(framing)); // keys of the file and the link: never translated
+    // The line of a unit as it leaves the factory, as Add Unit offers it, until the settings say otherwise.
+    const ScanSerialChoice factory;
+    side.baud->setCurrentIndex(int(factory.baudChoice));
+    side.parity->setCurrentIndex(int(factory.parityChoice));
     side.units->setValidator(
         new QRegularExpressionValidator(QRegularExpression(ScanRules::unitTextPattern()), side.units));
     auto *grid = new QGridLayout(side.group);
-    QWidget *fields[4] = { side.ports, side.baud, side.parity, side.units };
-    for (int i = 0; i < 4; ++i) {
+    QWidget *fields[5] = { side.ports, side.typedPorts, side.baud, side.parity, side.units };
+    for (int i = 0; i < 5; ++i) {
         side.captions[i] = new QLabel(side.group);
         grid->addWidget(side.captions[i], i, 0);
         grid->addWidget(fields[i], i, 1);
@@ -107,8 +112,13 @@ void AutoScanSettings::refreshPorts()
 void AutoScanSettings::setCheckedPorts(Serial serial, const QStringList &ports)
 {
     QListWidget *list = m_side[serial].ports;
-    for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setCheckState(ports.contains(list->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
+    QStringList unlisted = ports;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString name = list->item(i)->text();
+        list->item(i)->setCheckState(ports.contains(name) ? Qt::Checked : Qt::Unchecked);
+        unlisted.removeAll(name);
+    }
+    m_side[serial].typedPorts->setText(unlisted.join(QLatin1Char(',')));
 }
 
 QStringList AutoScanSettings::checkedPorts(Serial serial) const
@@ -118,6 +128,11 @@ QStringList AutoScanSettings::checkedPorts(Serial serial) const
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->checkState() == Qt::Checked)
             ports.append(list->item(i)->text());
+    for (const QString &typed :
+        m_side[serial].typedPorts->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!typed.trimmed().isEmpty() && !ports.contains(typed.trimmed()))
+            ports.append(typed.trimmed());
+    }
     return ports;
 }
 
@@ -187,9 +202,10 @@ void AutoScanSettings::onLangTranslation(int)
     m_tcpGroup->setTitle(tr("TCP/IP"));
     for (Side &side : m_side) {
         side.captions[0]->setText(tr("Ports"));
-        side.captions[1]->setText(tr("Baudrate"));
-        side.captions[2]->setText(tr("Parity"));
-        side.captions[3]->setText(tr("Units"));
+        side.captions[1]->setText(tr("Other port"));
+        side.captions[2]->setText(tr("Baudrate"));
+        side.captions[3]->setText(tr("Parity"));
+        side.captions[4]->setText(tr("Units"));
     }
     m_startCaption->setText(tr("Start IP:"));
     m_endCaption->setText(tr("End IP:"));

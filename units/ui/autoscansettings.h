@@ -37,6 +37,8 @@ public:
     QComboBox *baudBox(Serial serial) const { return m_side[serial].baud; }
     QComboBox *parityBox(Serial serial) const { return m_side[serial].parity; }
     QLineEdit *unitsEdit(Serial serial) const { return m_side[serial].units; }
+    // Ports the list does not offer (a pseudo-terminal, a /dev/serial/by-id link), comma-separated.
+    QLineEdit *typedPortsEdit(Serial serial) const { return m_side[serial].typedPorts; }
     QLineEdit *startIpEdit() const { return m_startIp; }
     QLineEdit *endIpEdit() const { return m_endIp; }
     QPushButton *startButton() const { return m_start; }
@@ -59,7 +61,8 @@ private:
         QComboBox *baud = nullptr;
         QComboBox *parity = nullptr;
         QLineEdit *units = nullptr;
-        QLabel *captions[4] = {};
+        QLineEdit *typedPorts = nullptr;
+        QLabel *captions[5] = {};
     };
     void buildSide(Serial serial);
 

@@ -25,6 +25,10 @@ void FileSetKeeper::add(QString unitName, QString fileName, QString inom, QStrin
     model->setParent(this);
     m_sets.append(model);
     m_views.tree->constructFileTree(unitName, fileName, inom, pnom, version, updatedName, model);
+    // The view shows the new set: the tree and the details panel follow it, not the live unit.
+    const QList<QStringList> files = m_views.tree->entries(UnitTreeFrame::FileGroup);
+    m_views.tree->selectUnit(F::file(), int(files.size()) - 1, false);
+    m_views.details->vxUISlotDisplayUnitDetails(files.last());
     emit changed();
 }
 

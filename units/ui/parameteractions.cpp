@@ -140,17 +140,16 @@ void ParameterActions::showCompareScreen()
 void ParameterActions::updateActionStates()
 {
     const Parameters::ActionStates states = m_ctx.params->actionStates();
-    UnitRecord *record = m_ctx.registry->find(m_ctx.params->unitInformation());
-    // A unit that is not connected cannot be read or written.
-    const bool linked = !record || F::at(record->entry, F::State) == F::connected();
+    // A disconnected unit keeps the menu actions, as the view keeps its buttons: both answer
+    // "Device not connected" rather than the menu going grey without a word.
     const bool busy = transferRunning();
     emit newAction(states.newSet);
     emit openAction(states.open);
     emit saveAction(states.save);
     emit printAction(states.print);
     emit compareAction(states.compare);
-    emit LFDAction(states.loadFromDrive && linked && !busy);
-    emit LTDAction(states.loadToDrive && linked && !busy);
+    emit LFDAction(states.loadFromDrive && !busy);
+    emit LTDAction(states.loadToDrive && !busy);
     emit datFileInfoAction(states.datFileInfo);
 }
 

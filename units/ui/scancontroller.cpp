@@ -95,6 +95,11 @@ void ScanController::start(const rs232InfoForAutoScan &rs232, const rs485InfoFor
         m_ctx.removeAllUnits();
     }
 
+    QStringList where = rs232.ports + rs485.ports;
+    if (!range.startIp.isEmpty())
+        where.append(range.startIp.join(QLatin1Char('.')) + QStringLiteral(" - ")
+            + range.endIp.join(QLatin1Char('.')));
+    m_scanned = where.join(QStringLiteral(", "));
     const int total = ScanRules::progressTotal(rs232, rs485, range);
     m_progress->begin(total);
     m_progress->show();
@@ -186,6 +191,11 @@ void ScanController::allUnitsInfo()
     int registered = 0;
     for (const ScanOps::FoundUnit &unit : found)
         registered += m_ctx.connector->acceptScanned(unit.entry, unit.master) ? 1 : 0;
+    if (registered == 0)
+        m_ctx.prompter->information(
+            m_ctx.parent, tr("Information"), tr("No unit found on %1.").arg(m_scanned));
+    else
+        emit statusText(tr("The scan found %n unit(s)", nullptr, registered));
     if (registered > 0 && m_ctx.settings->record().autoImportActive)
         startImport();
     emit finished(registered);
@@ -223,9 +233,12 @@ void ScanController::startImport()
     for (importfileThread *worker : workers) {
         connect(
             worker, &QThread::finished, this,
-            [this] {
-                if (m_importing > 0 && --m_importing == 0)
+            [this, count = workers.size()] {
+                if (m_importing > 0 && --m_importing == 0) {
                     emit importBusy(false);
+                    emit statusText(
+                        tr("Parameters read from the %n unit(s) found by the scan", nullptr, count));
+                }
             },
             Qt::QueuedConnection);
         worker->setRunFlag(true);

@@ -83,6 +83,8 @@ signals:
     void finished(int found);
     // The reads after a scan began (true) or the last of them ended (false).
     void importBusy(bool busy);
+    // What a scan or the reads after it came to, for the status bar.
+    void statusText(const QString &text);
     void bringAppToForeGround();
     void langTranslation(int index);
 
@@ -98,5 +100,6 @@ private:
     QPointer<ScanImport> m_import;
     importfileThread *m_worker = nullptr;
     int m_importing = 0; // reads after the scan not yet ended
+    QString m_scanned; // the ports and range of the running scan, for its summary
     bool m_offered = false;
 };

@@ -32,7 +32,7 @@ scanDialog::scanDialog(QWidget *parent)
 void scanDialog::onLangTranslation(int)
 {
     setWindowTitle(tr("Scan for devices"));
-    m_text->setText(tr("Automatically scan for devices ?"));
+    m_text->setText(tr("Automatically scan for devices?"));
     m_continue->setText(tr("Continue"));
     m_cancel->setText(tr("Cancel"));
 }

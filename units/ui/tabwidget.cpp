@@ -12,12 +12,14 @@
 #include "importfilethread.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
+#include "oscplotarea.h"
 #include "parameteractions.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "preferences.h"
 #include "prompter.h"
 #include "scancontroller.h"
+#include "screenfit.h"
 #include "settingsbinder.h"
 #include "settingsdialogs.h"
 #include "status.h"
@@ -100,16 +102,13 @@ void TabWidget::buildForm()
     layout->addWidget(m_splitter);
 
     // On a short screen the unit pane scrolls rather than squeezing its lists and details.
-    m_paneScroll = new QScrollArea(m_splitter);
-    m_paneScroll->setWidgetResizable(true);
-    m_paneScroll->setFrameShape(QFrame::NoFrame);
-    m_paneScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_unitPane = new QWidget;
     m_unitPane->setObjectName(QStringLiteral("unitPane"));
+    // Never narrower than what it holds, also when the control panel shows below the details.
+    m_paneScroll = ScreenFit::scrolling(m_unitPane, m_splitter);
     // The window's own background shows through, as without the scroll area.
     m_paneScroll->setStyleSheet(
         QStringLiteral("QScrollArea, #qt_scrollarea_viewport, #unitPane { background: transparent; }"));
-    m_paneScroll->setWidget(m_unitPane);
     auto *paneLayout = new QVBoxLayout(m_unitPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     m_tree = new UnitTreeFrame(m_unitPane);
@@ -130,7 +129,14 @@ void TabWidget::buildForm()
     oscLayout->setContentsMargins(0, 0, 0, 0);
     m_oscView = new OscilloscopeWidget(m_prompter, &oscDeviceKeeper()->recording(), m_oscPage);
     oscLayout->addWidget(m_oscView, 1);
-    m_tabs->addTab(m_oscPage, QString());
+    // The oscilloscope needs more width than a small or scaled screen has: it scrolls sideways
+    // there instead of widening every tab (a tab widget is as wide as its widest page).
+    auto *oscScroll = new QScrollArea(m_tabs);
+    oscScroll->setWidgetResizable(true);
+    oscScroll->setFrameShape(QFrame::NoFrame);
+    oscScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    oscScroll->setWidget(m_oscPage);
+    m_tabs->addTab(oscScroll, QString());
     m_status = new Status(m_tabs);
     m_faults = new FaultLogger(m_tabs);
     m_alarms = new alarms(m_tabs);
@@ -145,6 +151,9 @@ void TabWidget::buildForm()
     m_tabs->addTab(m_linkLog, QString());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
+    // A pane dragged to nothing would hide the units and their buttons until the next start: the
+    // unit pane keeps the width its buttons and names need, whatever view is beside it.
+    m_splitter->setChildrenCollapsible(false);
     m_splitter->setSizes({ 260, 900 });
 }
 
@@ -198,6 +207,7 @@ void TabWidget::wireOscilloscope()
     connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
     connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(m_connector, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
+    connect(m_oscView->plots(), &OscPlotArea::statusMessage, this, &TabWidget::statusMessage);
 }
 
 int TabWidget::currentIndex() const

@@ -62,6 +62,8 @@ public:
 
     Prompter &prompter() const { return m_prompter; }
     QTabWidget *tabs() const { return m_tabs; }
+    // The unit pane beside the views; neither side can be collapsed.
+    QSplitter *splitter() const { return m_splitter; }
     int currentIndex() const;
     void setCurrentIndex(int index);
 

@@ -153,6 +153,7 @@ void TabWidget::wireSettingsAndScan()
         m_params->vxUISlotDisableImpExpWid(busy || m_transfer->isOpen());
         vxUISlotEnableParamSettings();
     });
+    connect(m_scan, &ScanController::statusText, this, &TabWidget::statusMessage);
     connect(m_scan, &ScanController::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
     connect(this, &TabWidget::langTranslation, m_scan, &ScanController::langTranslation);
     connect(m_tree, &UnitTreeFrame::vxUISigScanUnitsBtnClicked, this, &TabWidget::onScanUnitsBtnClicked);

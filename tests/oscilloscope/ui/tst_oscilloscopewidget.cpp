@@ -29,6 +29,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -664,6 +665,12 @@ void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
         QVERIFY(plots->savePlot(dir.filePath(name)));
         QVERIFY(QFileInfo(dir.filePath(name)).size() > 1000);
     }
+    // Saved from the menu, the window's status bar says where.
+    QSignalSpy said(tab.get(), &TabWidget::statusMessage);
+    prompter.expectSaveFile(dir.filePath("asked"));
+    plots->saveWithPrompt("PDF (*.pdf)");
+    QCOMPARE(said.value(0).value(0).toString(),
+        "Saved the plot as " + QDir::toNativeSeparators(dir.filePath("asked.pdf")));
     // In the PDF the tick labels are as high as on screen, and the cursor is not drawn.
     QProcess pdf;
     pdf.start("pdftotext", { "-bbox", dir.filePath("plot.pdf"), "-" });

@@ -201,6 +201,7 @@ void TestCompareParameters::printsTheComparisonAsPdf()
     prompter.expectSaveFile(m_dir.filePath("compare"));
     choice->printButton()->click();
     QVERIFY(QFileInfo(m_dir.filePath("compare.pdf")).size() > 1000);
+    QCOMPARE(m_dialog->outcomeLabel()->text(), QString("Saved compare.pdf"));
     // Without a file name nothing is written.
     prompter.expectSaveFile(QString());
     m_dialog->vxUiComparisonPrintint(CompPrintGui::ToPdf);

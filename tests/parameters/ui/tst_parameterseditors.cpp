@@ -272,11 +272,20 @@ void TestParametersEditors::keyboardOpensMovesAndCancels()
     QTest::keyClick(tree, Qt::Key_F2);
     editor = qobject_cast<specialwidgets *>(tree->indexWidget(a));
     editor->lineEdit()->setText("61");
+    QSignalSpy said(m_view.get(), &Parameters::statusMessage);
     QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
     QCOMPARE(shown(*m_model, "222", 0), QStringLiteral("61"));
+    // The status bar says so, instead of keeping what a refused value left there.
+    QVERIFY(said.value(0).value(0).toString().endsWith(" is now 61 in set A"));
     QTest::keyClick(tree, Qt::Key_F2);
     QTest::keyClick(tree->indexWidget(a)->focusProxy(), Qt::Key_Tab);
     QTRY_COMPARE(tree->currentIndex(), a.siblingAtColumn(TreeItem::SetAColumn + 1));
+    // Without an editor Tab walks the sets as well, past set D to the next row, and Shift+Tab back.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(tree, Qt::Key_Tab);
+    QCOMPARE(tree->currentIndex(), tree->indexBelow(a).siblingAtColumn(TreeItem::SetAColumn));
+    QTest::keyClick(tree, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(tree->currentIndex(), a.siblingAtColumn(TreeItem::SetAColumn + 3));
 }
 
 void TestParametersEditors::limitsShowForTheClickedSet()
@@ -291,6 +300,17 @@ void TestParametersEditors::limitsShowForTheClickedSet()
 
 void TestParametersEditors::draggedColumnWidthOutlivesResizes()
 {
+    // Fitted, the menu column holds every menu number whole at its depth (the number names the
+    // parameter: "2…" names nothing).
+    QTreeView *tree = m_view->treeView();
+    tree->expandAll();
+    m_view->resize(m_view->width() + 1, 700);
+    QTest::qWait(20);
+    const QFontMetrics metrics(tree->font());
+    for (QModelIndex i = tree->model()->index(0, 0); i.isValid(); i = tree->indexBelow(i)) {
+        const QString menu = i.data().toString().trimmed();
+        QVERIFY2(tree->visualRect(i).width() >= metrics.horizontalAdvance(menu) + 6, qPrintable(menu));
+    }
     QHeaderView *header = m_view->treeView()->header();
     const auto setWidth = [&] { return header->sectionSize(TreeItem::SetAColumn); };
     const int fitted = setWidth();

@@ -70,7 +70,11 @@ const QString kTypes = QStringLiteral("Type of drives are differ\n Do you want t
 const QString kVersions = QStringLiteral("Version of drives are differ\n Do you want to continue?");
 const QString kMotor = QStringLiteral(
     "Motor is running, some of configuration parameter may not set properly.\nDo you want to Continue?");
-const QString kCopy = QStringLiteral("Copy parameters to Drive");
+// The set, its size and the unit it goes to, named in the last question.
+const QString kCopy
+    = QStringLiteral("Copy parameters to Drive\n279 parameters of RVN48-003 (1) to RVN48-003 (1)");
+const QString kCopyFile
+    = QStringLiteral("Copy parameters to Drive\n279 parameters of KTZ10-004 to RVN48-003 (1)");
 } // namespace
 
 // Every question in order; the scenario answers "No" at `refuseAt` (-1: all "Yes").
@@ -80,7 +84,7 @@ void TestParametersOperations::loadToDriveQuestions_data()
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<int>("refuseAt");
     const QStringList unitQuestions { kRecording, kMotor, kCopy };
-    const QStringList fileQuestions { kRecording, kSizes, kTypes, kVersions, kMotor, kCopy };
+    const QStringList fileQuestions { kRecording, kSizes, kTypes, kVersions, kMotor, kCopyFile };
     for (int i = -1; i < unitQuestions.size(); ++i)
         QTest::addRow("unit set, no at %d", i) << false << unitQuestions << i;
     for (int i = -1; i < fileQuestions.size(); ++i)
@@ -144,7 +148,9 @@ void TestParametersOperations::fileCutAtALineEndIsWrittenOnlyIfWished()
     QSignalSpy exported(m_view.get(), &Parameters::vxUISigExportBtnClicked);
     prompter.expectQuestion(question, QMessageBox::No);
     m_view->vxUISlotExportBtnClicked();
-    prompter.expectQuestion(question, QMessageBox::Yes).expectQuestion(kCopy, QMessageBox::Yes);
+    prompter.expectQuestion(question, QMessageBox::Yes)
+        .expectQuestion("Copy parameters to Drive\n10 parameters of RVN48-003 (1) : cut to RVN48-003 (1)",
+            QMessageBox::Yes);
     m_view->vxUISlotExportBtnClicked();
     QCOMPARE(exported.count(), 1);
 }
@@ -204,8 +210,9 @@ void TestParametersOperations::valuesMissingAreToldBeforeSaveAndLoadToDrive()
         QVERIFY(m_model->setData(cell(*m_model, menu, TreeItem::SetAColumn + 1), QString()));
     prompter.expectQuestion("2 parameters were not read from the unit. Save anyway?", QMessageBox::No);
     m_view->vxUISlotSaveBtnClicked(); // no file is asked for
-    prompter.expectQuestion(
-        kCopy + "\n2 parameters have no value in this set and will be skipped.", QMessageBox::Yes);
+    prompter.expectQuestion(QString(kCopy).replace("279", "277")
+            + "\n2 parameters have no value in this set and will be skipped.",
+        QMessageBox::Yes);
     QSignalSpy exported(m_view.get(), &Parameters::vxUISigExportBtnClicked);
     m_view->vxUISlotExportBtnClicked();
     QCOMPARE(exported.count(), 1);

@@ -2,11 +2,13 @@
 
 #include <QFile>
 
-CliRun runCli(const QStringList &args, int timeoutMs)
+CliRun runCli(const QStringList &args, int timeoutMs, const QByteArray &input)
 {
     CliRun run;
     QProcess process;
     process.start(QStringLiteral(TARVOLINK_BIN_DIR "/tarvolink-cli"), args);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(2000);

@@ -15,8 +15,9 @@ struct CliRun
     QString err;
 };
 
-// Runs tarvolink-cli with `args`; a run that outlives `timeoutMs` is killed and fails.
-CliRun runCli(const QStringList &args, int timeoutMs = 90000);
+// Runs tarvolink-cli with `args` and `input` on its standard input; a run that outlives
+// `timeoutMs` is killed and fails.
+CliRun runCli(const QStringList &args, int timeoutMs = 90000, const QByteArray &input = QByteArray());
 
 // An installation folder in `dir`: the shipped general.csv with the test drive "CLT" added, and
 // csv_file/ with the test drive's description file.

@@ -303,7 +303,7 @@ void TestCli::badArgumentsRefusedBeforeAnythingIsSent_data()
     };
     row("unit 0", { "identify", tcp, "--unit", "0" }, "Unit range is 1-255");
     row("unit 256", { "get", "225", tcp, "--unit=256" }, "Unit range is 1-255");
-    row("delay 34", { "identify", tcp, "--delay", "34" }, "Delay should be greater than 35ms.");
+    row("delay 34", { "identify", tcp, "--delay", "34" }, "Delay should be at least 35 ms.");
     row("retries 6", { "identify", tcp, "--retries=6" }, "retries");
     row("framing", { "identify", "--rtu=/dev/null", "--parity=E,7,1" }, "framing");
     row("baud", { "identify", "--rtu=/dev/null", "--baud=1200" }, "baud rate");

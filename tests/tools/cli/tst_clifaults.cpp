@@ -2,6 +2,7 @@
 // damaged parameter set or device description file never reaches a drive or a backup, and every
 // failure says what happened, with the exit code of its kind (3 unit or link, 4 file).
 #include "clitestsupport.h"
+#include "passwordfile.h"
 #include "settingsfile.h"
 
 #include <QTemporaryDir>
@@ -33,6 +34,7 @@ private slots:
     void continueDespiteFaultFromSettingsOrOption_data();
     void continueDespiteFaultFromSettingsOrOption();
     void simulatorRefusesAnAbsurdRecordBlock();
+    void passwordFileIsWrittenForTheLoginAndForItsOwnerOnly();
 
 private:
     bool startSim(const QStringList &faults = {})
@@ -369,6 +371,28 @@ void TestCliFaults::simulatorRefusesAnAbsurdRecordBlock()
     QVERIFY2(absurd.errorOutput().contains("counts 2000000000 registers (at most 9999)"),
         qPrintable(absurd.errorOutput()));
     QVERIFY(timer.elapsed() < 5000);
+}
+
+void TestCliFaults::passwordFileIsWrittenForTheLoginAndForItsOwnerOnly()
+{
+    const QString file = broken.filePath("configData/pwFile.txt");
+    QFile::remove(file);
+    // A password that cannot be typed at the login is refused, and nothing is written.
+    for (const QByteArray &bad : { QByteArray("\n"), QByteArray("a\tb\n") }) {
+        const CliRun refused = runCli({ "password", "--data", broken.path() }, 10000, bad);
+        QCOMPARE(refused.exitCode, 2);
+        QVERIFY(!QFile::exists(file));
+    }
+    for (const QByteArray &typed : { QByteArray("first one"), QByteArray("Tv#7 x") }) {
+        const CliRun run = runCli({ "password", "--data", broken.path() }, 10000, typed + "\n");
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    }
+    // The later password replaced the first, in the form the login reads: each code raised by
+    // its position.
+    QCOMPARE(fileLines(file), QStringList { "84 119 37 58 36 125" });
+    QCOMPARE(PasswordFile::check(file, "Tv#7 x"), PasswordFile::Check::Accepted);
+    QCOMPARE(QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser),
+        QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)

@@ -206,7 +206,8 @@ void TstParametersDrive::editsReachTheUnitOnlyWhenSentOrLoadedToTheDrive()
     // come from the controller's hooks and the unit's real entry, and refusing writes nothing.
     RecordingOscilloscope recording;
     RunningMotor running;
-    const QString copy = QStringLiteral("Copy parameters to Drive");
+    const QString copy
+        = QStringLiteral("Copy parameters to Drive\n22 parameters of TST-0010 (1) to TST-0010 (1)");
     const QStringList refused { QStringLiteral(
                                     "oscView Record in Progress.\nYou can stop recording for faster "
                                     "performance\nDo you want to Continue?"),
@@ -263,8 +264,9 @@ void TstParametersDrive::editsReachTheUnitOnlyWhenSentOrLoadedToTheDrive()
              "Type of drives are differ\n Do you want to continue?",
              "Version of drives are differ\n Do you want to continue?" })
         prompter.expectQuestion(QString::fromLatin1(question), QMessageBox::Yes);
-    prompter.expectQuestion(
-        copy + "\n1 parameters have no value in this set and will be skipped.", QMessageBox::Yes);
+    prompter.expectQuestion("Copy parameters to Drive\n21 parameters of ABC-0010 : ABCV1.01 to TST-0010 (1)\n"
+                            "1 parameters have no value in this set and will be skipped.",
+        QMessageBox::Yes);
     QTest::mouseClick(loadToDrive, Qt::LeftButton);
     QCOMPARE(prompter.pending(), 0);
     QCOMPARE(chooserCalls, 1); // the unit's own set needs no choice of unit

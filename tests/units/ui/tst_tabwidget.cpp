@@ -121,6 +121,7 @@ private slots:
     void settingsWrittenAtCloseOnlyWithAutoSave_data();
     void settingsWrittenAtCloseOnlyWithAutoSave();
     void refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFound();
+    void typedScanFormFindingNothingSaysWhereItLooked();
     void controlPanelDrivesTwoRs485UnitsAndHandsControlBack();
     void controlBoxGivesTheSourceIndicesWritten();
     void driveTripAndItsResetEachRaiseOneAlert();
@@ -678,6 +679,27 @@ void TstTabWidget::refusedClearingKeepsUnitsThenScanReplacesThemAndReadsWhatItFo
     QVERIFY(firstRow(first->model) != english && firstRow(second->model) != english);
     t.onLangTranslation(0);
     QCOMPARE(firstRow(second->model), english);
+}
+
+void TstTabWidget::typedScanFormFindingNothingSaysWhereItLooked()
+{
+    TabWidget &t = makeTab();
+    AutoScanSettings *form = t.scanController()->settingsDialog();
+    form->setPorts({});
+    // Typed as a person types them: a port the list does not offer, units, and addresses digit by
+    // digit into the masked fields.
+    QTest::keyClicks(form->typedPortsEdit(AutoScanSettings::Rs232), path("nothing"));
+    QTest::keyClicks(form->unitsEdit(AutoScanSettings::Rs232), "1-2,2");
+    QTest::keyClicks(form->startIpEdit(), "127.0.0.250");
+    QTest::keyClicks(form->endIpEdit(), "127.0.0.251");
+    QCOMPARE(form->baudBox(AutoScanSettings::Rs232)->currentText(), QString("19200"));
+    prompter.expectInformation(
+        QString("No unit found on %1, 127.0.0.250 - 127.0.0.251.").arg(path("nothing")), "Information");
+    form->startButton()->click();
+    QCOMPARE(
+        t.scanController()->progressWindow()->progressBar()->maximum(), 4); // units 1, 2 and two addresses
+    QVERIFY(waitFor([&] { return !t.scanController()->isScanning(); }, 20000));
+    QCOMPARE(prompter.pending(), 0);
 }
 
 void TstTabWidget::controlPanelDrivesTwoRs485UnitsAndHandsControlBack()
