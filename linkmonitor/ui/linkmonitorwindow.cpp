@@ -2,6 +2,7 @@
 
 #include "linkrecords.h"
 #include "prompter.h"
+#include "screenfit.h"
 #include "treemodel.h"
 #include "unitentryfields.h"
 #include "unitregistry.h"
@@ -103,11 +104,16 @@ LinkMonitorWindow::~LinkMonitorWindow()
 void LinkMonitorWindow::build()
 {
     setObjectName(QStringLiteral("linkMonitor"));
-    resize(1280, 640);
+    // Most of the screen it opens on, whatever its size and scale, and never more than it has.
+    resize(ScreenFit::available(this).size() * 0.85);
     m_unitBox = new QComboBox(this);
     m_unitBox->addItem(QString(), QString());
-    m_unitBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The choosers give way on a narrow or scaled screen; their lists still open at full width.
+    m_unitBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_unitBox->setMinimumContentsLength(10);
     m_kindBox = new QComboBox(this);
+    m_kindBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_kindBox->setMinimumContentsLength(10);
     for (LinkPurpose purpose :
         { LinkPurpose::Unknown, LinkPurpose::Parameters, LinkPurpose::DeviceCode, LinkPurpose::Status,
             LinkPurpose::TripLog, LinkPurpose::ControlPanel, LinkPurpose::Oscilloscope, LinkPurpose::Scan })
@@ -126,9 +132,6 @@ void LinkMonitorWindow::build()
     filters->addWidget(m_kindBox);
     filters->addWidget(m_failuresOnly);
     filters->addWidget(m_search, 1);
-    filters->addWidget(m_pause);
-    filters->addWidget(m_clear);
-    filters->addWidget(m_save);
 
     m_table = new QTableView(this);
     m_table->setModel(m_filter);
@@ -167,10 +170,18 @@ void LinkMonitorWindow::build()
     splitter->setChildrenCollapsible(false);
 
     m_counts = new QLabel(this);
+    m_counts->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(splitter, 1);
-    layout->addWidget(m_counts);
+    // What is done with the rows sits below them, beside their count, so the filter row fits a
+    // small or scaled screen in every language.
+    auto *rows = new QHBoxLayout;
+    rows->addWidget(m_counts, 1);
+    rows->addWidget(m_pause);
+    rows->addWidget(m_clear);
+    rows->addWidget(m_save);
+    layout->addLayout(rows);
 
     connect(m_unitBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
         &LinkMonitorWindow::applyUnitFilter);

@@ -623,6 +623,8 @@ void TestVXMainWindow::everyWindowFitsA1366x768Screen()
             << tab->scanController()->settingsDialog() << scope->triggerSettings() << scope->levelTrigger()
             << scope->conditionalTrigger() << scope->settingsDialog() << scope->printDialog()
             << scope->favoritesDialog();
+    w.action(VXMainWindow::LinkMonitorAct)->trigger();
+    dialogs << w.linkMonitor();
     for (int language = 0; language < SetLanguage::LanguageCount; ++language) {
         w.onLangSelectionChanged(uint(language));
         const QString in = SetLanguage::languageName(language) + ", ";
