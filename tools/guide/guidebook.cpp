@@ -38,13 +38,20 @@ QTextImageFormat imageOf(const QTextBlock &block)
     return {};
 }
 
+// A line of a code block: every piece of it is set in the code face (a fenced block is also
+// marked as such, an indented one only by its face).
 bool isCode(const QTextBlock &block)
 {
-    return block.blockFormat().hasProperty(QTextFormat::BlockCodeFence)
-        || block.blockFormat().nonBreakableLines();
+    if (block.blockFormat().hasProperty(QTextFormat::BlockCodeFence))
+        return true;
+    bool any = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (!it.fragment().charFormat().hasProperty(QTextFormat::FontFamily))
+            return false;
+        any = true;
+    }
+    return any;
 }
-
-// The layout flows lazily after every change: asking for a block's rectangle lays it out.
 
 qreal lineTop(const QTextBlock &block, int line)
 {
@@ -112,12 +119,15 @@ void GuideBook::style()
         // Commands, file names and code in a typewriter face.
         QList<QPair<int, int>> fixed;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().fontFixedPitch())
+            // The Markdown reader gives code the system's fixed font, which has no display to
+            // ask for here; other text keeps the document's font.
+            if (it.fragment().charFormat().hasProperty(QTextFormat::FontFamily))
                 fixed << qMakePair(it.fragment().position(), it.fragment().length());
         }
         QTextCharFormat mono;
         mono.setFontFamily(QStringLiteral("DejaVu Sans Mono"));
         mono.setFontStyleStrategy(QFont::PreferNoShaping);
+        mono.setFontPointSize(9.5);
         for (const auto &range : qAsConst(fixed)) {
             QTextCursor cursor(&m_doc);
             cursor.setPosition(range.first);
