@@ -102,7 +102,8 @@ bool GuideBook::write(QPdfWriter &pdf)
     const qreal textPixels = textWidth / dot;
     m_pageHeight = pdf.height() - mm(headMarginMm, pdf) - mm(footMarginMm, pdf);
     style();
-    if (fitPictures(textPixels) > 0)
+    // A picture takes at most two thirds of a page: a printout shown whole stays beside its text.
+    if (fitPictures(QSizeF(textPixels, m_pageHeight / dot * 2 / 3)) > 0)
         return false;
     insertContents(textPixels);
     m_doc.setPageSize(QSizeF(textWidth, m_pageHeight));
@@ -155,7 +156,10 @@ void GuideBook::style()
             blockFormat.setTopMargin(level == 1 ? 0 : 16);
             blockFormat.setBottomMargin((level == 1 ? 4 : 6));
             QTextCursor(block).setBlockFormat(blockFormat);
-        } else if (isCode(block)) {
+        } else if (!isCode(block)) {
+            blockFormat.setBottomMargin(5);
+            QTextCursor(block).setBlockFormat(blockFormat);
+        } else {
             blockFormat.setBackground(QColor(0xf0, 0xf2, 0xf5));
             blockFormat.setLeftMargin(12);
             QTextCursor(block).setBlockFormat(blockFormat);
@@ -186,7 +190,7 @@ void GuideBook::style()
 
 // Screenshots come at screen size: each is drawn as wide as the text at most, keeping its shape,
 // with its description below it. Returns the number of pictures that could not be read.
-int GuideBook::fitPictures(qreal textWidth)
+int GuideBook::fitPictures(QSizeF room)
 {
     int missing = 0;
     for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
@@ -204,9 +208,13 @@ int GuideBook::fitPictures(qreal textWidth)
             // Handed over as a resource: the document's own lookup of relative names does not
             // reach files when it has no widget to ask.
             m_doc.addResource(QTextDocument::ImageResource, QUrl(format.name()), image);
-            const qreal width = qMin<qreal>(textWidth, image.width());
-            format.setWidth(width);
-            format.setHeight(width * image.height() / image.width());
+            const QSizeF size = QSizeF(image.size())
+                                    .scaled(image.width() > room.width() || image.height() > room.height()
+                                            ? room
+                                            : QSizeF(image.size()),
+                                        Qt::KeepAspectRatio);
+            format.setWidth(size.width());
+            format.setHeight(size.height());
             QTextCursor cursor(&m_doc);
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);

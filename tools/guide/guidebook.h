@@ -3,6 +3,7 @@
 // and a footer with the guide's name and the page number on every page.
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 #include <QTextDocument>
 
@@ -32,7 +33,7 @@ private:
     };
 
     void style();
-    int fitPictures(qreal textWidth);
+    int fitPictures(QSizeF room);
     void insertContents(qreal textWidth);
     void keepTogether();
     void fillContents();
