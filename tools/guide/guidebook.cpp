@@ -334,10 +334,11 @@ bool GuideBook::keepsWithNext(const Item &item) const
 }
 
 // Without an event loop the layout flows only part of the way after a change, and the rest
-// lazily: this flows all of it, so that every block's lines can be measured.
+// lazily: counting the pages flows all of it, so that every block's lines can be measured.
 void GuideBook::relayout()
 {
     m_doc.markContentsDirty(0, m_doc.characterCount());
+    m_doc.pageCount();
 }
 
 int GuideBook::pageOf(qreal y) const
