@@ -1,7 +1,6 @@
 #include "guidebook.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>

@@ -21,8 +21,6 @@ public:
     // standard error, when a picture cannot be read.
     bool write(QPdfWriter &pdf);
 
-    const QTextDocument &document() const { return m_doc; }
-
 private:
     // One block or table of the top level, in reading order.
     struct Item
