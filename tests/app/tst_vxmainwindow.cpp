@@ -42,7 +42,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -78,6 +80,7 @@ private slots:
     void quitAsksFirst();
     void roleChangeLogsOffAndLoginReturns();
     void headerLinksOpenTheirDialogs();
+    void userGuidePdfReadsAsABook();
     void loginChecksServicePasswordOnly_data();
     void loginChecksServicePasswordOnly();
     void languageFromDialogAndStoredReachesHeader();
@@ -391,6 +394,65 @@ void TestVXMainWindow::loginChecksServicePasswordOnly()
     // A wrong password is cleared for the next attempt.
     if (alert == "Invalid password")
         QVERIFY(w.loginFrame()->passwordEdit()->text().isEmpty());
+}
+
+// The built guide as a reader meets it (pdftotext, pdfimages): a contents list on the first two
+// pages naming each chapter with the page it begins on, no page ending with a heading, the table
+// on one page, every picture drawn, the service password explained, no developer's steps.
+void TestVXMainWindow::userGuidePdfReadsAsABook()
+{
+    QFile source(TARVOLINK_SOURCE_DIR "/docs/user-guide.md");
+    QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString markdown = QString::fromUtf8(source.readAll());
+    QStringList headings, tableRows;
+    for (const QString &line : markdown.split('\n')) {
+        if (line.startsWith("## "))
+            headings << line.mid(3);
+        else if (line.startsWith("| "))
+            tableRows << line.section('|', 1, 1).simplified();
+    }
+    const QString pdf = TARVOLINK_BIN_DIR "/UserGuideTarvolink.pdf";
+    const auto run = [](const QString &program, const QStringList &arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QStringList pages = run("pdftotext", { "-layout", pdf, "-" }).split('\f');
+    QVERIFY2(pages.size() > 3, "pdftotext (poppler-utils) could not read the guide");
+    const QRegularExpression footer(" page \\d+ of \\d+$");
+    QList<QStringList> lines; // each page's lines without the footer
+    for (const QString &page : pages) {
+        lines << QStringList();
+        for (const QString &line : page.split('\n')) {
+            if (!line.trimmed().isEmpty() && !footer.match(line).hasMatch())
+                lines.last() << line.simplified();
+        }
+    }
+    for (const QString &heading : headings) {
+        const QRegularExpressionMatch entry = QRegularExpression(
+            "^" + QRegularExpression::escape(heading) + " +(\\d+)$", QRegularExpression::MultilineOption)
+                                                  .match(pages.at(0) + pages.at(1));
+        QVERIFY2(entry.hasMatch(), qPrintable("not in the contents: " + heading));
+        QVERIFY2(lines.value(entry.captured(1).toInt() - 1).contains(heading),
+            qPrintable(heading + " is not on page " + entry.captured(1)));
+    }
+    for (int page = 0; page < lines.size(); ++page)
+        QVERIFY2(lines.at(page).isEmpty() || !headings.contains(lines.at(page).last()),
+            qPrintable(QString("page %1 ends with its heading").arg(page + 1)));
+    QVERIFY(tableRows.size() > 3);
+    // The table's first and last rows on one page.
+    int tablePage = 0;
+    while (tablePage < pages.size() && !pages.at(tablePage).simplified().contains(tableRows.at(1)))
+        ++tablePage;
+    QVERIFY(pages.value(tablePage).simplified().contains(tableRows.last()));
+    const QString text = pages.join(' ');
+    QVERIFY(text.contains("tarvolink-cli password"));
+    for (const char *developerWord : { "scripts/", "run.sh", "tarvolink-sim", "pseudo-terminal", "/tmp/" })
+        QVERIFY2(!text.contains(developerWord), developerWord);
+    // pdfimages lists two heading lines, then one line per picture drawn.
+    QCOMPARE(run("pdfimages", { "-list", pdf }).trimmed().split('\n').size() - 2,
+        markdown.count("](screenshots/"));
 }
 
 void TestVXMainWindow::headerLinksOpenTheirDialogs()
