@@ -12,8 +12,11 @@
 #include "unitentryfields.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
