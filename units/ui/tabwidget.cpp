@@ -197,6 +197,7 @@ void TabWidget::wireOscilloscope()
     connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
     connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(m_oscView, &OscilloscopeWidget::statusMessage, this, &TabWidget::statusMessage);
     connect(m_connector, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
 }
 
