@@ -3,9 +3,11 @@
 #include "compareparameters.h"
 #include "conditionaltrigger.h"
 #include "linkmonitorwindow.h"
+#include "osccontrolbar.h"
 #include "oscdevicekeeper.h"
 #include "oscilloscopewidget.h"
 #include "oscplotarea.h"
+#include "osctrigger.h"
 #include "parameters.h"
 #include "paramtransfer.h"
 #include "tabwidget.h"
@@ -125,7 +127,8 @@ void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeo
         if (!ready && clock->elapsed() < timeoutMs)
             return;
         timer->stop();
-        if (window.width() < 1280) {
+        // A small screen (150 % on 1366 x 768) keeps the window as it opened.
+        if (window.width() < 1280 && window.screen()->availableGeometry().width() >= 1280) {
             window.setWindowState(Qt::WindowNoState);
             window.resize(1280, 800);
         }
@@ -144,6 +147,11 @@ void screenshotOscilloscope(VXMainWindow &window, const QString &path, int timeo
         view->vxUISlotTimeEntered();
         view->vxUISlotZoomBarMoved(2); // 16 s shown
         view->vxUISlotRcrdBtnClicked();
+        // A trigger set while the recording runs: the light says it waits for the next Start.
+        TriggerSetup trigger;
+        trigger.kind = TriggerSetup::Level;
+        view->setTrigger(device, trigger);
+        view->vxUISlotChangeTriggerstatus(OscControlBar::Configured);
         QTimer::singleShot(11000, &window, [&window, view, path] {
             view->plots()->setMarker(0, 2.5);
             view->plots()->setMarker(1, 7.0);

@@ -1055,13 +1055,6 @@ hodn.</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Informace</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ hodn.</translation>
         <translation>Neplatná cesta k souboru</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Graf uložen jako %1</translation>
+        <source>Fit All</source>
+        <translation>Zobrazit vše</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Automatický rozsah hodnot</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Čas (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ zatímco záznam pokračuje na pozadí</translation>
         <translation>Chcete uložit soubor záznamu?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Stiskněte Procházet a zadejte název souboru</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Neplatná cesta k souboru</translation>
     </message>
@@ -1473,6 +1470,66 @@ Zastavte záznam</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>Záznam zůstává v %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Zobrazit vše</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Zobrazí celý záznam (klávesa F nad grafy)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Auto Y</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Vrátí analogovému grafu automatický rozsah hodnot (klávesa A nad grafy; Ctrl a kolečko myši zvětšují hodnoty)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(aktivní při příštím „Spustit“)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Graf uložen do %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Uložit jako CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Uloží zobrazený záznam jako prostý CSV, jeden sloupec na signál</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Zaznamenáno %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% rozsahu</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Uložit záznam</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Záznam uložen do %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Není žádný záznam k uložení</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV uloženo do %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF uloženo do %1</translation>
     </message>
 </context>
 <context>
@@ -2099,6 +2156,13 @@ Chcete pokračovat?</translation>
     <message>
         <source>Error</source>
         <translation>Chyba</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
     </message>
 </context>
 <context>

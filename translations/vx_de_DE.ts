@@ -1055,13 +1055,6 @@ Wert</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ Wert</translation>
         <translation>Ungültiger Dateipfad</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Diagramm gespeichert als %1</translation>
+        <source>Fit All</source>
+        <translation>Alles zeigen</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Automatischer Wertebereich</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ während die Aufzeichnung im Hintergrund weiterläuft</translation>
         <translation>Möchten Sie die Aufzeichnungsdatei speichern?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Klicken Sie auf Durchsuchen, um einen Dateinamen einzugeben</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Ungültiger Dateipfad</translation>
     </message>
@@ -1473,6 +1470,66 @@ Bitte Aufzeichnung beenden</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>Die Aufzeichnung bleibt erhalten in %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Alles zeigen</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Zeigt die ganze Aufzeichnung (Taste F über den Diagrammen)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Auto Y</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Gibt dem analogen Diagramm wieder seinen automatischen Wertebereich (Taste A über den Diagrammen; Strg und das Mausrad zoomen die Werte)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(aktiv ab dem nächsten „Start“)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Diagramm gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Speichert die gezeigte Aufzeichnung als einfache CSV-Datei, eine Spalte je Signal</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Aufgezeichnet %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% des Bereichs</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Aufzeichnung speichern</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Aufzeichnung gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Es gibt keine Aufzeichnung zum Speichern</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF gespeichert unter %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Fortfahren?</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>

@@ -1055,13 +1055,6 @@ act.</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Información</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ act.</translation>
         <translation>Ruta de archivo no válida</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Gráfico guardado como %1</translation>
+        <source>Fit All</source>
+        <translation>Ver todo</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Rango de valores automático</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ mientras el registro continúa en segundo plano</translation>
         <translation>¿Desea guardar el archivo de registro?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Pulse Examinar para introducir el nombre del archivo</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Ruta de archivo no válida</translation>
     </message>
@@ -1473,6 +1470,66 @@ Detenga la grabación</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>La grabación se conserva en %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Ver todo</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Muestra toda la grabación (tecla F sobre los gráficos)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Y auto</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Devuelve al gráfico analógico su rango de valores automático (tecla A sobre los gráficos; Ctrl y la rueda del ratón amplían los valores)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(se arma en el próximo «Iniciar»)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Gráfico guardado en %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Guarda la grabación mostrada como CSV simple, una columna por señal</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Grabado el %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% del rango</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Guardar grabación</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Grabación guardada en %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>No hay ninguna grabación que guardar</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV guardado en %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF guardado en %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Do you want to Continue?</source>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
     </message>
 </context>
 <context>

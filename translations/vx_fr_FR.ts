@@ -1055,13 +1055,6 @@ act.</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ act.</translation>
         <translation>Chemin de fichier non valide</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Graphique enregistré sous %1</translation>
+        <source>Fit All</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Plage de valeurs automatique</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ pendant que l&apos;enregistrement continue en arrière-plan</translation>
         <translation>Voulez-vous enregistrer le fichier d&apos;enregistrement ?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Cliquez sur Parcourir pour saisir un nom de fichier</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Chemin de fichier non valide</translation>
     </message>
@@ -1473,6 +1470,66 @@ Veuillez arrêter l&apos;enregistrement</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>L&apos;enregistrement est conservé dans %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Affiche tout l&apos;enregistrement (touche F sur les courbes)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Y auto</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Rend à la courbe analogique sa plage de valeurs automatique (touche A sur les courbes ; Ctrl et la molette zooment les valeurs)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(armé au prochain « Démarrer »)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Courbe enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Enregistre l&apos;enregistrement affiché en CSV simple, une colonne par signal</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Enregistré le %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% de la plage</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Sauvegarder l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Enregistrement sauvegardé dans %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Aucun enregistrement à sauvegarder</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV sauvegardé dans %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF sauvegardé dans %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Voulez-vous continuer ?</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>

@@ -1055,13 +1055,6 @@ att.</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Informazione</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ att.</translation>
         <translation>Percorso del file non valido</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Grafico salvato come %1</translation>
+        <source>Fit All</source>
+        <translation>Mostra tutto</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Intervallo di valori automatico</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ mentre la registrazione continua in background</translation>
         <translation>Salvare il file di registrazione?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Premere Sfoglia per inserire il nome del file</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Percorso del file non valido</translation>
     </message>
@@ -1473,6 +1470,66 @@ Interrompere la registrazione</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>La registrazione è conservata in %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Mostra tutto</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Mostra tutta la registrazione (tasto F sui grafici)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Y auto</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Ridà al grafico analogico l&apos;intervallo di valori automatico (tasto A sui grafici; Ctrl e la rotellina del mouse ingrandiscono i valori)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(attivo al prossimo «Avvia»)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Grafico salvato in %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Salva come CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Salva la registrazione mostrata come CSV semplice, una colonna per segnale</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Registrato il %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% dell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Salva registrazione</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Registrazione salvata in %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Non c&apos;è nessuna registrazione da salvare</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV salvato in %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF salvato in %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Continuare?</translation>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
     </message>
 </context>
 <context>

@@ -1055,13 +1055,6 @@ waarde</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Informatie</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ waarde</translation>
         <translation>Ongeldig bestandspad</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Grafiek opgeslagen als %1</translation>
+        <source>Fit All</source>
+        <translation>Alles tonen</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Automatisch waardebereik</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tijd (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ terwijl de opname op de achtergrond doorgaat</translation>
         <translation>Wilt u het opnamebestand opslaan?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Klik op Bladeren om een bestandsnaam in te voeren</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Ongeldig bestandspad</translation>
     </message>
@@ -1473,6 +1470,66 @@ Stop eerst de opname</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>De opname blijft bewaard in %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Alles tonen</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Toont de hele opname (toets F boven de grafieken)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Auto Y</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Geeft de analoge grafiek weer het automatische waardebereik (toets A boven de grafieken; Ctrl en het muiswiel zoomen de waarden)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(actief bij de volgende „Starten”)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Grafiek opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Opslaan als CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Slaat de getoonde opname op als eenvoudige CSV, één kolom per signaal</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Opgenomen %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% van bereik</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Opname opslaan</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Opname opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Er is geen opname om op te slaan</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF opgeslagen in %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Wilt u doorgaan?</translation>
     <message>
         <source>Error</source>
         <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
     </message>
 </context>
 <context>

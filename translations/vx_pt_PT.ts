@@ -1055,13 +1055,6 @@ atual</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Informação</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ atual</translation>
         <translation>Caminho de ficheiro inválido</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Gráfico guardado como %1</translation>
+        <source>Fit All</source>
+        <translation>Mostrar tudo</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Intervalo de valores automático</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ enquanto o registo continua em segundo plano</translation>
         <translation>Pretende guardar o ficheiro de registo?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Prima Procurar para introduzir o nome do ficheiro</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Caminho de ficheiro inválido</translation>
     </message>
@@ -1473,6 +1470,66 @@ Pare a gravação</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>A gravação fica guardada em %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Mostrar tudo</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Mostra toda a gravação (tecla F sobre os gráficos)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Y auto</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Devolve ao gráfico analógico o seu intervalo de valores automático (tecla A sobre os gráficos; Ctrl e a roda do rato ampliam os valores)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(ativado no próximo «Iniciar»)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Gráfico guardado em %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Guarda a gravação mostrada como CSV simples, uma coluna por sinal</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Gravado em %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% do intervalo</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Guardar gravação</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Gravação guardada em %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Não há nenhuma gravação para guardar</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV guardado em %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF guardado em %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Pretende continuar?</translation>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
     </message>
 </context>
 <context>

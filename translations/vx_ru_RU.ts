@@ -1055,13 +1055,6 @@ Val</source>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Информация</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ Val</source>
         <translation>Недопустимый путь к файлу</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>График сохранён как %1</translation>
+        <source>Fit All</source>
+        <translation>Показать всё</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Автоматический диапазон значений</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Время (с)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ while recording continues in background</source>
         <translation>Сохранить файл записи?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Нажмите «Обзор», чтобы ввести имя файла</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Недопустимый путь к файлу</translation>
     </message>
@@ -1473,6 +1470,66 @@ Please stop recording</source>
     <message>
         <source>The recording is kept in %1</source>
         <translation>Запись сохранена в %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Показать всё</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Показывает всю запись (клавиша F над графиками)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Авто Y</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Возвращает аналоговому графику автоматический диапазон значений (клавиша A над графиками; Ctrl и колесо мыши масштабируют значения)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(включится при следующем «Пуск»)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>График сохранён в %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Сохранить как CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Сохраняет показанную запись как простой CSV, по столбцу на сигнал</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Записано %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% диапазона</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Сохранить запись</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Запись сохранена в %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Нет записи для сохранения</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV сохранён в %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF сохранён в %1</translation>
     </message>
 </context>
 <context>
@@ -2099,6 +2156,13 @@ Do you want to Continue?</source>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
     </message>
 </context>
 <context>

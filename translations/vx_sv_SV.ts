@@ -1055,13 +1055,6 @@ värde</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ värde</translation>
         <translation>Ogiltig filsökväg</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Diagrammet sparat som %1</translation>
+        <source>Fit All</source>
+        <translation>Visa allt</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Automatiskt värdeområde</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tid (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ medan inspelningen fortsätter i bakgrunden</translation>
         <translation>Vill du spara inspelningsfilen?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Klicka på Bläddra för att ange filnamn</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Ogiltig filsökväg</translation>
     </message>
@@ -1473,6 +1470,66 @@ Stoppa inspelningen</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>Inspelningen finns kvar i %1</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Visa allt</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Visar hela inspelningen (tangenten F över diagrammen)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Auto Y</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Ger det analoga diagrammet dess automatiska värdeområde igen (tangenten A över diagrammen; Ctrl och mushjulet zoomar värdena)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(aktiveras vid nästa ”Starta”)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Diagrammet sparat i %1</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Spara som CSV</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Sparar den visade inspelningen som enkel CSV, en kolumn per signal</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Inspelad %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>% av området</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Spara inspelning</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Inspelningen sparad i %1</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Det finns ingen inspelning att spara</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV sparad i %1</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF sparad i %1</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2154,13 @@ Vill du fortsätta?</translation>
     <message>
         <source>Error</source>
         <translation>Fel</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>

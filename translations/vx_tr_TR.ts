@@ -1055,13 +1055,6 @@ değ.</translation>
     </message>
 </context>
 <context>
-    <name>RecordingController</name>
-    <message>
-        <source>Information</source>
-        <translation>Bilgi</translation>
-    </message>
-</context>
-<context>
     <name>OscPlotArea</name>
     <message>
         <source>Set Marker 1 Here</source>
@@ -1096,8 +1089,16 @@ değ.</translation>
         <translation>Geçersiz dosya yolu</translation>
     </message>
     <message>
-        <source>Saved the plot as %1</source>
-        <translation>Grafik %1 olarak kaydedildi</translation>
+        <source>Fit All</source>
+        <translation>Tümünü göster</translation>
+    </message>
+    <message>
+        <source>Automatic Value Range</source>
+        <translation>Otomatik değer aralığı</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zaman (s)</translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1414,6 @@ gösterimini duraklatır</translation>
         <translation>Kayıt dosyasını kaydetmek istiyor musunuz?</translation>
     </message>
     <message>
-        <source>Press Browse to enter file name</source>
-        <translation>Dosya adı girmek için Gözat&apos;a basın</translation>
-    </message>
-    <message>
         <source>Invalid Filepath</source>
         <translation>Geçersiz dosya yolu</translation>
     </message>
@@ -1473,6 +1470,66 @@ Lütfen kaydı durdurun</translation>
     <message>
         <source>The recording is kept in %1</source>
         <translation>Kayıt %1 içinde saklanıyor</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Tümünü göster</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (key F over the plots)</source>
+        <translation>Tüm kaydı gösterir (grafikler üzerinde F tuşu)</translation>
+    </message>
+    <message>
+        <source>Auto Y</source>
+        <translation>Otomatik Y</translation>
+    </message>
+    <message>
+        <source>Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the mouse wheel zoom the values)</source>
+        <translation>Analog grafiğe otomatik değer aralığını geri verir (grafikler üzerinde A tuşu; Ctrl ve fare tekerleği değerleri yakınlaştırır)</translation>
+    </message>
+    <message>
+        <source>(armed at the next Start)</source>
+        <translation>(bir sonraki &quot;Başlat&quot; ile etkin)</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Grafik %1 konumuna kaydedildi</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Saves the shown recording as plain CSV, one column per signal</source>
+        <translation>Gösterilen kaydı düz CSV olarak kaydeder, her sinyal için bir sütun</translation>
+    </message>
+    <message>
+        <source>Recorded %1</source>
+        <translation>Kayıt: %1</translation>
+    </message>
+    <message>
+        <source>% of range</source>
+        <translation>Aralık yüzdesi (%)</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Kaydı kaydet</translation>
+    </message>
+    <message>
+        <source>Recording saved to %1</source>
+        <translation>Kayıt %1 konumuna kaydedildi</translation>
+    </message>
+    <message>
+        <source>There is no recording to save</source>
+        <translation>Kaydedilecek kayıt yok</translation>
+    </message>
+    <message>
+        <source>CSV saved to %1</source>
+        <translation>CSV %1 konumuna kaydedildi</translation>
+    </message>
+    <message>
+        <source>PDF saved to %1</source>
+        <translation>PDF %1 konumuna kaydedildi</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2152,13 @@ Devam etmek istiyor musunuz?</translation>
     <message>
         <source>Error</source>
         <translation>Hata</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,8 @@ OscControlBar::OscControlBar(QWidget *parent)
     m_zoomBar->setFixedWidth(90);
     m_zoomOut->setFixedWidth(m_zoomOut->fontMetrics().horizontalAdvance(QStringLiteral("+")) * 4);
     m_zoomIn->setFixedWidth(m_zoomOut->width());
+    m_fitAll = new QPushButton(this);
+    m_autoRange = new QPushButton(this);
     m_back2 = new QPushButton(this);
     m_back = new QPushButton(this);
     m_forward = new QPushButton(this);
@@ -61,14 +63,16 @@ OscControlBar::OscControlBar(QWidget *parent)
     m_triggerLed = new QLabel(this);
     m_triggerLed->setPixmap(ledPicture(Qt::lightGray));
     m_triggerText = new QLabel(this);
+    m_triggerNote = new QLabel(this);
+    m_triggerNote->hide();
     m_settingsLink = new QLabel(this);
     m_settingsLink->setTextFormat(Qt::RichText);
     // Three rows: what is shown, where and what is recorded, and how often.
     const QList<QList<QWidget *>> order {
         { m_graphLabel, m_showAnalog, m_showDigital, m_showBoth, nullptr, m_zoomLabel, m_zoomOut, m_zoomBar,
-            m_zoomIn },
+            m_zoomIn, m_fitAll, m_autoRange },
         { m_back2, m_back, m_forward, m_forward2, nullptr, m_recordLabel, m_record, m_pause, nullptr,
-            m_trigger, m_triggerLed, m_triggerText },
+            m_trigger, m_triggerLed, m_triggerText, m_triggerNote },
         { m_samplingLabel, m_samplingTime, m_msecLabel, nullptr, m_slowest, nullptr, m_response, nullptr,
             m_settingsLink },
     };
@@ -117,6 +121,13 @@ void OscControlBar::retranslateUi(bool recording, bool paused)
         QCoreApplication::translate("OscilloscopeWidget", "display only digital signals"));
     m_showBoth->setText(QCoreApplication::translate("OscilloscopeWidget", "Analog-Digital"));
     m_zoomLabel->setText(QCoreApplication::translate("OscilloscopeWidget", "Zoom"));
+    m_fitAll->setText(QCoreApplication::translate("OscilloscopeWidget", "Fit All"));
+    m_fitAll->setToolTip(QCoreApplication::translate(
+        "OscilloscopeWidget", "Shows the whole recording (key F over the plots)"));
+    m_autoRange->setText(QCoreApplication::translate("OscilloscopeWidget", "Auto Y"));
+    m_autoRange->setToolTip(QCoreApplication::translate("OscilloscopeWidget",
+        "Gives the analog plot its automatic value range again (key A over the plots; Ctrl and the "
+        "mouse wheel zoom the values)"));
     m_back2->setText(QCoreApplication::translate("OscilloscopeWidget", "Back 2"));
     m_back->setText(QCoreApplication::translate("OscilloscopeWidget", "Back"));
     m_forward->setText(QCoreApplication::translate("OscilloscopeWidget", "Forward"));
@@ -130,11 +141,12 @@ void OscControlBar::retranslateUi(bool recording, bool paused)
     m_settingsLink->setText(QStringLiteral("<a href=\"settings\">%1</a>")
                                 .arg(QCoreApplication::translate("OscilloscopeWidget", "Settings")));
     setRecordTexts(recording, paused);
-    setTriggerStatus(m_triggerStatus);
 }
 
 void OscControlBar::setRecordTexts(bool recording, bool paused)
 {
+    m_recording = recording;
+    setTriggerStatus(m_triggerStatus);
     if (recording) {
         m_record->setText(QCoreApplication::translate("OscilloscopeWidget", "Stop"));
         m_record->setToolTip(QCoreApplication::translate(
@@ -183,6 +195,13 @@ void OscControlBar::setTriggerStatus(int status)
         QT_TRANSLATE_NOOP("OscilloscopeWidget", "Completed") };
     m_triggerStatus = status >= Configured && status <= Completed ? status : NotActive;
     m_triggerText->setText(QCoreApplication::translate("OscilloscopeWidget", texts[m_triggerStatus]));
+    m_triggerNote->setText(QCoreApplication::translate("OscilloscopeWidget", "(armed at the next Start)"));
+    m_triggerNote->setVisible(m_recording && m_triggerStatus == Configured);
+}
+
+QString OscControlBar::triggerNote() const
+{
+    return m_triggerNote->isHidden() ? QString() : m_triggerNote->text();
 }
 
 QString OscControlBar::triggerStatusText() const

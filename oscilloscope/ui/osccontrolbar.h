@@ -27,6 +27,8 @@ public:
     QPushButton *zoomInButton() const { return m_zoomIn; }
     QPushButton *zoomOutButton() const { return m_zoomOut; }
     QSlider *zoomBar() const { return m_zoomBar; }
+    QPushButton *fitAllButton() const { return m_fitAll; }
+    QPushButton *autoRangeButton() const { return m_autoRange; }
     // Back 2, Back, Forward, Forward 2: steps of -4, -1, 1 and 4 ticks.
     QPushButton *stepButton(int ticks) const;
     QLineEdit *samplingTimeEdit() const { return m_samplingTime; }
@@ -42,6 +44,9 @@ public:
     void setTriggerStatus(int status);
     int triggerStatus() const { return m_triggerStatus; }
     QString triggerStatusText() const;
+    // Beside the light while a recording runs and a trigger is configured: it is applied only at
+    // the next Start. Empty when not shown.
+    QString triggerNote() const;
     // The status light blinks red while a trigger captures.
     void setTriggerFlashing(bool on);
     void retranslateUi(bool recording, bool paused);
@@ -58,6 +63,8 @@ private:
     QPushButton *m_zoomIn = nullptr;
     QPushButton *m_zoomOut = nullptr;
     QSlider *m_zoomBar = nullptr;
+    QPushButton *m_fitAll = nullptr;
+    QPushButton *m_autoRange = nullptr;
     QPushButton *m_back2 = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_forward = nullptr;
@@ -73,8 +80,10 @@ private:
     QPushButton *m_trigger = nullptr;
     QLabel *m_triggerLed = nullptr;
     QLabel *m_triggerText = nullptr;
+    QLabel *m_triggerNote = nullptr;
     QLabel *m_settingsLink = nullptr;
     QTimer m_flash;
     bool m_flashOn = false;
     int m_triggerStatus = NotActive;
+    bool m_recording = false;
 };

@@ -14,6 +14,8 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDebug>
+#include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,13 +88,16 @@ void OscilloscopeWidget::buildForm()
     m_lists = new OscSignalLists(*m_traces, left);
     m_triggers = new OscTriggerDialogs(m_prompter, this, [this](int iface) { return devicesOf(iface); });
     leftLayout->addWidget(m_lists, 1);
-    auto *fileRow = new QHBoxLayout;
+    auto *fileRows = new QGridLayout;
     m_load = new QPushButton(left);
     m_save = new QPushButton(left);
     m_print = new QPushButton(left);
-    for (QPushButton *b : { m_load, m_save, m_print })
-        fileRow->addWidget(b);
-    leftLayout->addLayout(fileRow);
+    m_saveCsv = new QPushButton(left);
+    fileRows->addWidget(m_load, 0, 0);
+    fileRows->addWidget(m_save, 0, 1);
+    fileRows->addWidget(m_print, 1, 0);
+    fileRows->addWidget(m_saveCsv, 1, 1);
+    leftLayout->addLayout(fileRows);
     m_comment = new QPlainTextEdit(left);
     m_comment->setMaximumHeight(70);
     leftLayout->addWidget(m_comment);
@@ -121,6 +126,11 @@ void OscilloscopeWidget::connectControls()
     connect(m_load, &QPushButton::clicked, this, &OscilloscopeWidget::vxUISlotLoadBtnClicked);
     connect(m_save, &QPushButton::clicked, this, &OscilloscopeWidget::vxUISlotSaveBtnClicked);
     connect(m_print, &QPushButton::clicked, this, &OscilloscopeWidget::vxUISlotPrintBtnClicked);
+    connect(m_saveCsv, &QPushButton::clicked, this, &OscilloscopeWidget::vxUISlotSaveCsvClicked);
+    connect(m_plots, &OscPlotArea::plotSaved, this, [this](const QString &path) {
+        emit statusMessage(tr("Plot saved to %1").arg(QDir::toNativeSeparators(path)));
+    });
+    m_plots->setExportTexts([this] { return exportCaption(); }, [this] { return valueAxisTitle(); });
 
     connect(m_legend, &OscLegendTable::autoScaleToggled, this, [this](int row, bool on) {
         m_traces->setAutoScale(row, on);
@@ -153,6 +163,14 @@ void OscilloscopeWidget::connectControls()
     connect(
         bar->zoomOutButton(), &QPushButton::clicked, this, &OscilloscopeWidget::vxUISlotZoomOutBtnClicked);
     connect(bar->zoomBar(), &QSlider::valueChanged, this, &OscilloscopeWidget::vxUISlotZoomBarMoved);
+    connect(bar->fitAllButton(), &QPushButton::clicked, this, [this] {
+        if (m_plots->fitAll())
+            m_plots->replot();
+    });
+    connect(bar->autoRangeButton(), &QPushButton::clicked, this, [this] {
+        m_plots->autoValueRange();
+        m_plots->replot();
+    });
     connect(bar->stepButton(-4), &QPushButton::clicked, this,
         &OscilloscopeWidget::vxUISlotNavigateFourLeftSamples);
     connect(bar->stepButton(-1), &QPushButton::clicked, this,
@@ -181,6 +199,8 @@ void OscilloscopeWidget::retranslateUi()
     m_save->setText(tr("Save"));
     m_print->setText(tr("Print"));
     m_print->setToolTip(tr("Prints table/graph"));
+    m_saveCsv->setText(tr("Save as CSV"));
+    m_saveCsv->setToolTip(tr("Saves the shown recording as plain CSV, one column per signal"));
     m_comment->setPlaceholderText(tr("Comment"));
     m_bar->retranslateUi(isRecording(), m_paused);
     m_legend->retranslateUi();
@@ -194,8 +214,62 @@ void OscilloscopeWidget::setRecordTexts()
 
 void OscilloscopeWidget::onLangTranslation(int language)
 {
+    m_language = language;
+    retranslateLoaded();
     retranslateUi();
     emit langTranslation(language);
+}
+
+void OscilloscopeWidget::onDeviceTranslated()
+{
+    m_traces->retranslate();
+    fillUnitLists();
+    m_legend->refresh();
+    m_plots->replot();
+}
+
+void OscilloscopeWidget::retranslateLoaded()
+{
+    const RecFileReader::CatalogueLookup lookup = RecFileReader::deviceFileLookup(m_language);
+    bool renamed = false;
+    for (RecordingUnit &unit : m_loaded.units) {
+        SignalCatalogue fresh;
+        // Only the names change: a file edited since the recording would not fit its columns.
+        if (!lookup(unit.deviceFile, &fresh) || fresh.signalCount() != unit.catalogue.signalCount())
+            continue;
+        for (int i = 0; i < fresh.signalCount(); ++i)
+            unit.catalogue.signalRows[i][SignalCatalogue::NameField] = fresh.signalRows.at(i).value(0);
+        renamed = true;
+    }
+    if (!renamed)
+        return;
+    m_traces->retranslate();
+    m_lists->fillFileList(m_loaded);
+    m_plots->replot();
+}
+
+QStringList OscilloscopeWidget::exportCaption() const
+{
+    QStringList lines { m_traces->unitNames().join(QStringLiteral(", ")) };
+    const QDateTime start = m_traces->firstSampleTime();
+    if (start.isValid())
+        lines << tr("Recorded %1").arg(QLocale().toString(start, QLocale::ShortFormat));
+    lines.removeAll(QString());
+    return lines;
+}
+
+// The analog plot's value axis: the units of its traces, and what an auto-scaled trace shows.
+QString OscilloscopeWidget::valueAxisTitle() const
+{
+    QStringList units;
+    for (const Trace &t : traces()) {
+        if (t.entry.isDigital())
+            continue;
+        const QString unit = t.autoScale ? tr("% of range") : t.unit;
+        if (!unit.isEmpty() && !units.contains(unit))
+            units << unit;
+    }
+    return units.join(QStringLiteral(", "));
 }
 
 QTreeWidget *OscilloscopeWidget::unitList(int page) const
@@ -269,6 +343,8 @@ void OscilloscopeWidget::vxOscRefreshUnits()
             connect(device, &OscUnitDev::vxOscTriggerStop, this,
                 &OscilloscopeWidget::vxUISlotAlertTriggerstop,
                 Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            connect(device, &OscUnitDev::langTranslationDone, this, &OscilloscopeWidget::onDeviceTranslated,
+                Qt::UniqueConnection);
         }
     restoreUnitChoices();
     m_legend->refresh();

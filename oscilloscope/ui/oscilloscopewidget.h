@@ -72,8 +72,11 @@ public:
     bool loadRecording(const QString &path);
     // Writes the shown recording (running or loaded) with the comment box's text to path.
     bool saveRecording(const QString &path);
-    // Prints the graphs (0) or the legend table (1) onto a printer or PDF writer.
-    void render(QPagedPaintDevice *device, int what);
+    // Writes the shown recording (running or loaded) as plain CSV, as tarvolink-cli rec2csv does.
+    bool saveCsv(const QString &path);
+    // Prints the graphs (0) or the legend table (1) onto a printer or PDF writer; false (with
+    // the box shown) when it could not.
+    bool render(QPagedPaintDevice *device, int what);
 
     // Settings file: the section of the oscilloscope and the favourite sets.
     void applySettings(const SettingsRecord &record);
@@ -113,6 +116,8 @@ signals:
     void vxUISigWidgetStatus(bool);
     void langTranslation(int);
     void bringAppToForeGround();
+    // A line for the window's status bar (where a file was saved).
+    void statusMessage(QString text);
 
 public slots:
     // The unit lists follow the recording controller's devices (a unit was accepted or removed).
@@ -122,6 +127,7 @@ public slots:
     void vxUISlotRcrdBtnClicked();
     void vxUISlotPauseBtnClicked();
     void vxUISlotSaveBtnClicked();
+    void vxUISlotSaveCsvClicked();
     void vxUISlotLoadBtnClicked();
     void vxUISlotPrintBtnClicked();
     void vxUIOscilloscopePrint(int what, int output);
@@ -161,6 +167,12 @@ private:
     void connectControls();
     void retranslateUi();
     void fillUnitLists();
+    // A device's signal names followed the language: its list and traces follow them.
+    void onDeviceTranslated();
+    // The loaded recording's names in the language chosen.
+    void retranslateLoaded();
+    QStringList exportCaption() const;
+    QString valueAxisTitle() const;
     OscUnitDev *deviceByNumber(int runningNumber) const;
     void onColourRequested(int row);
     void stopRecording();
@@ -180,6 +192,7 @@ private:
     QPushButton *m_load = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_print = nullptr;
+    QPushButton *m_saveCsv = nullptr;
     QPlainTextEdit *m_comment = nullptr;
 
     OscTriggerDialogs *m_triggers = nullptr;
@@ -201,4 +214,5 @@ private:
     bool m_fileMode = false;
     ulong m_interval = 250;
     int m_timeUnit = 0;
+    int m_language = 0;
 };

@@ -12,6 +12,7 @@
 #include "osctriggerdialogs.h"
 #include "oscunitdev.h"
 #include "prompter.h"
+#include "reccsv.h"
 #include "recordingcontroller.h"
 #include "triggersettings.h"
 #include "unitentryfields.h"
@@ -136,8 +137,8 @@ void OscilloscopeWidget::vxUISlotPauseBtnClicked()
 
 void OscilloscopeWidget::vxUISlotSaveBtnClicked()
 {
-    const QString path = m_prompter.saveFileName(
-        this, tr("Press Browse to enter file name"), QString(), QStringLiteral("REC (*.rec)"));
+    const QString path
+        = m_prompter.saveFileName(this, tr("Save Recording"), QString(), QStringLiteral("REC (*.rec)"));
     if (path.isEmpty())
         return;
     saveRecording(
@@ -162,8 +163,47 @@ bool OscilloscopeWidget::saveRecording(const QString &path)
                 + tr("The recording is kept in %1")
                       .arg(QDir::toNativeSeparators(m_recording->writer().runningFile()));
         m_prompter.information(this, tr("Information"), text);
+    } else {
+        emit statusMessage(tr("Recording saved to %1").arg(QDir::toNativeSeparators(path)));
     }
     return status == RecordingWriter::Written;
+}
+
+void OscilloscopeWidget::vxUISlotSaveCsvClicked()
+{
+    const QString path
+        = m_prompter.saveFileName(this, tr("Save as CSV"), QString(), QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    saveCsv(path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".csv"));
+}
+
+bool OscilloscopeWidget::saveCsv(const QString &path)
+{
+    // A live recording is read back from its running file, brought up to date first: the same
+    // rows a saved .rec holds, so the CSV is the one rec2csv makes of that file.
+    Recording running;
+    const Recording *recording = &m_loaded;
+    if (!m_fileMode) {
+        RecFileReader::Status status = RecFileReader::FileNotFound;
+        if (m_recording && m_recording->writer().append() == RecordingWriter::Written)
+            status = RecFileReader::read(m_recording->writer().runningFile(), &running);
+        if (status != RecFileReader::Loaded) {
+            m_prompter.information(this, tr("Information"), tr("There is no recording to save"));
+            return false;
+        }
+        recording = &running;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QString error;
+    const bool written = RecCsv::writeFile(*recording, path, &error);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written) {
+        m_prompter.information(this, tr("Information"), error);
+        return false;
+    }
+    emit statusMessage(tr("CSV saved to %1").arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void OscilloscopeWidget::vxUISlotLoadBtnClicked()
@@ -182,7 +222,8 @@ bool OscilloscopeWidget::loadRecording(const QString &path)
         return false;
     }
     Recording recording;
-    const RecFileReader::Status status = RecFileReader::read(path, &recording);
+    const RecFileReader::Status status
+        = RecFileReader::read(path, &recording, RecFileReader::deviceFileLookup(m_language));
     if (status != RecFileReader::Loaded) {
         m_prompter.critical(this, RecFileReader::title(status), RecFileReader::message(status));
         return false;
@@ -558,7 +599,8 @@ void OscilloscopeWidget::vxUIOscilloscopePrint(int what, int output)
         QPdfWriter pdf(path);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
-        render(&pdf, what);
+        if (render(&pdf, what))
+            emit statusMessage(tr("PDF saved to %1").arg(QDir::toNativeSeparators(path)));
         return;
     }
     QPrinter printer;
@@ -567,8 +609,10 @@ void OscilloscopeWidget::vxUIOscilloscopePrint(int what, int output)
         render(&printer, what);
 }
 
-void OscilloscopeWidget::render(QPagedPaintDevice *device, int what)
+bool OscilloscopeWidget::render(QPagedPaintDevice *device, int what)
 {
-    if (!OscPrintout::render(device, what, m_plots, m_legend))
-        m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
+    if (OscPrintout::render(device, what, m_plots, m_legend))
+        return true;
+    m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
+    return false;
 }

@@ -1,18 +1,15 @@
 #include "oscplotarea.h"
 
+#include "oscplotexport.h"
 #include "prompter.h"
-#include "safesave.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <qcustomplot.h>
 
 namespace {
@@ -108,7 +105,10 @@ void OscPlotArea::setupPlot(QCustomPlot *plot, const QString &cursorLayer)
     cursor->setVisible(false);
     m_cursor.insert(plot, cursor);
     plot->setMouseTracking(true);
+    plot->setFocusPolicy(Qt::StrongFocus); // a click or the wheel gives it the keys of the class comment
+    plot->installEventFilter(this);
     connect(plot, &QCustomPlot::mouseMove, this, [this, plot](QMouseEvent *e) { moveCursor(plot, e); });
+    connect(plot, &QCustomPlot::mouseWheel, this, [this, plot](QWheelEvent *e) { onWheel(plot, e); });
     connect(plot, &QCustomPlot::customContextMenuRequested, this,
         [this, plot](const QPoint &pos) { showContextMenu(plot, pos); });
     // A drawn rectangle zooms the time axis of both plots (the value axis stays).
@@ -147,6 +147,7 @@ void OscPlotArea::removeTrace(QCPGraph *graph)
 {
     if (!graph)
         return;
+    hideCursors(); // its text names the trace until the mouse moves again
     const bool digital = m_offsets.remove(graph) > 0;
     m_units.remove(graph);
     graph->parentPlot()->removeGraph(graph);
@@ -157,6 +158,8 @@ void OscPlotArea::removeTrace(QCPGraph *graph)
 
 void OscPlotArea::clearTraces()
 {
+    hideCursors();
+    m_yManual = false;
     m_analog->clearGraphs();
     m_digital->clearGraphs();
     m_offsets.clear();
@@ -212,7 +215,7 @@ void OscPlotArea::appendPoints(QCPGraph *graph, const QVector<double> &x, const 
         }
     }
     graph->addData(x, shifted, true);
-    if (!isDigital(graph)) {
+    if (!isDigital(graph) && !m_yManual) {
         // The value axis only grows, by a margin, so it does not jitter with every sample.
         const QCPRange r = m_analog->yAxis->range();
         if (m_yMin < r.lower || m_yMax > r.upper) {
@@ -303,6 +306,106 @@ void OscPlotArea::showRange(double from, double to)
     m_paused = true;
     applyWindow();
     emit followingStopped();
+}
+
+double OscPlotArea::dataEnd() const
+{
+    double end = 0.0;
+    for (QCustomPlot *plot : { m_analog, m_digital })
+        for (int i = 0; i < plot->graphCount(); ++i)
+            if (!plot->graph(i)->data()->isEmpty())
+                end = std::max(end, (plot->graph(i)->data()->constEnd() - 1)->key);
+    return end;
+}
+
+bool OscPlotArea::fitAll()
+{
+    const double end = dataEnd();
+    if (!(end > 0.0))
+        return false;
+    showRange(0.0, end);
+    return true;
+}
+
+void OscPlotArea::zoomTimeAbout(double x, double factor)
+{
+    const double old = span();
+    const double wanted = std::clamp(old * factor, MinSpanSeconds, std::max(BaseSpanSeconds, dataEnd()));
+    const double from = std::max(0.0, x - (x - m_start) * wanted / old);
+    showRange(from, from + wanted);
+}
+
+void OscPlotArea::zoomValueAbout(double y, double factor)
+{
+    const QCPRange r = m_analog->yAxis->range();
+    m_yManual = true;
+    m_analog->yAxis->setRange(y - (y - r.lower) * factor, y + (r.upper - y) * factor);
+}
+
+// The range the values would have given the axis: all points shown, with the usual margin.
+void OscPlotArea::autoValueRange()
+{
+    m_yManual = false;
+    m_yEmpty = true;
+    for (int i = 0; i < m_analog->graphCount(); ++i) {
+        bool found = false;
+        const QCPRange r = m_analog->graph(i)->getValueRange(found);
+        if (!found)
+            continue;
+        m_yMin = m_yEmpty ? r.lower : std::min(m_yMin, r.lower);
+        m_yMax = m_yEmpty ? r.upper : std::max(m_yMax, r.upper);
+        m_yEmpty = false;
+    }
+    if (m_yEmpty) {
+        m_analog->yAxis->setRange(-1.0, 1.0);
+        return;
+    }
+    const double margin = std::max(1.0, (m_yMax - m_yMin) * 0.1);
+    m_analog->yAxis->setRange(m_yMin - margin, m_yMax + margin);
+}
+
+void OscPlotArea::onWheel(QCustomPlot *plot, QWheelEvent *event)
+{
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0.0)
+        return;
+    const double factor = std::pow(0.8, notches); // up (away from the user) zooms in
+    const QPointF pos = event->position();
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (plot == m_analog)
+            zoomValueAbout(m_analog->yAxis->pixelToCoord(pos.y()), factor);
+    } else {
+        zoomTimeAbout(plot->xAxis->pixelToCoord(pos.x()), factor);
+    }
+    replot();
+}
+
+void OscPlotArea::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F && fitAll()) {
+        replot();
+    } else if (event->key() == Qt::Key_A) {
+        autoValueRange();
+        replot();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool OscPlotArea::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *plot = qobject_cast<QCustomPlot *>(watched);
+    if (!plot)
+        return false;
+    if (event->type() == QEvent::Leave) {
+        hideCursors();
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        // Only the left button draws a zoom rectangle: one begun by the right button would stay on
+        // the plot, empty, once its context menu took the release.
+        const bool left = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        plot->setSelectionRectMode(left ? QCP::srmZoom : QCP::srmNone);
+    }
+    return false;
 }
 
 void OscPlotArea::applyWindow()
@@ -417,6 +520,15 @@ void OscPlotArea::moveCursor(QCustomPlot *plot, QMouseEvent *event)
     plot->layer(cursor->layer()->name())->replot();
 }
 
+void OscPlotArea::hideCursors()
+{
+    for (auto it = m_cursor.constBegin(); it != m_cursor.constEnd(); ++it)
+        if (it.value()->visible()) {
+            it.value()->setVisible(false);
+            it.key()->layer(it.value()->layer()->name())->replot();
+        }
+}
+
 void OscPlotArea::setMarker(int which, double x)
 {
     if (which < 0 || which > 1)
@@ -462,7 +574,9 @@ void OscPlotArea::updateMarkers()
             line->point2->setCoords(m_markerX[m], 1.0);
         }
     m_markerText->setText(markerReport());
-    m_markerText->setVisible(hasMarkers());
+    // The Δ box goes with the markers when both have left the window.
+    const auto inView = [this](double x) { return x >= m_start && x <= windowEnd(); };
+    m_markerText->setVisible(hasMarkers() && (inView(m_markerX[0]) || inView(m_markerX[1])));
 }
 
 void OscPlotArea::showContextMenu(QCustomPlot *plot, const QPoint &pos)
@@ -482,6 +596,15 @@ void OscPlotArea::showContextMenu(QCustomPlot *plot, const QPoint &pos)
         replot();
     });
     menu.addSeparator();
+    menu.addAction(tr("Fit All") + QStringLiteral("\tF"), this, [this] {
+        if (fitAll())
+            replot();
+    });
+    menu.addAction(tr("Automatic Value Range") + QStringLiteral("\tA"), this, [this] {
+        autoValueRange();
+        replot();
+    });
+    menu.addSeparator();
     menu.addAction(
         tr("Save plot as PNG..."), this, [this] { saveWithPrompt(QStringLiteral("PNG (*.png)")); });
     menu.addAction(
@@ -498,79 +621,48 @@ void OscPlotArea::saveWithPrompt(const QString &filter)
         = filter.startsWith(QLatin1String("PDF")) ? QStringLiteral(".pdf") : QStringLiteral(".png");
     if (!path.endsWith(suffix, Qt::CaseInsensitive))
         path += suffix;
-    if (!savePlot(path))
-        m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
+    if (savePlot(path))
+        emit plotSaved(path);
     else
-        emit statusMessage(tr("Saved the plot as %1").arg(QDir::toNativeSeparators(path)));
+        m_prompter.information(this, tr("Information"), tr("Invalid Filepath"));
 }
 
 bool OscPlotArea::savePlot(const QString &path)
 {
-    // Saved smooth, and without the value cursor the mouse left somewhere over a plot.
-    QList<QCPItemText *> hidden;
-    for (QCPItemText *cursor : qAsConst(m_cursor))
-        if (cursor->visible()) {
-            cursor->setVisible(false);
-            hidden << cursor;
-        }
-    for (QCustomPlot *plot : { m_analog, m_digital })
-        plot->setNotAntialiasedElements(QCP::aeNone);
-    const bool saved = drawInto(path);
-    for (QCustomPlot *plot : { m_analog, m_digital })
-        plot->setNotAntialiasedElements(QCP::aePlottables);
-    for (QCPItemText *cursor : qAsConst(hidden))
-        cursor->setVisible(true);
-    return saved;
-}
-
-bool OscPlotArea::drawInto(const QString &path)
-{
     replot();
-    QList<QCustomPlot *> shown;
-    for (QCustomPlot *plot : { m_analog, m_digital })
-        if (m_display == AnalogAndDigital || (plot == m_analog) == (m_display == AnalogOnly))
-            shown << plot;
-    const int w = std::max(640, m_analog->width());
-    const int h = std::max(240, m_analog->height());
-    // Written through a QSaveFile, so a failed export keeps the file that was there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImage image;
-    std::unique_ptr<QPdfWriter> pdf;
-    QCPPainter painter;
-    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        // The page is the plots' own size at the screen's resolution, as QCustomPlot::savePdf
-        // makes it: texts keep their size against the lines, and the axis labels fit.
-        pdf = std::make_unique<QPdfWriter>(&file);
-        const int dpi = m_analog->logicalDpiX();
-        pdf->setResolution(dpi);
-        pdf->setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf->setPageSize(QPageSize(QSizeF(w, h * shown.size()) * 72.0 / dpi, QPageSize::Point));
-        if (!painter.begin(pdf.get()))
-            return false;
-        painter.setMode(QCPPainter::pmVectorized);
-        painter.setMode(QCPPainter::pmNoCaching);
-    } else {
-        image = QImage(w, h * shown.size(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        if (!painter.begin(&image))
-            return false;
+    OscPlotExport::Page page;
+    if (m_caption)
+        page.caption = m_caption();
+    for (QCustomPlot *plot : { m_analog, m_digital }) {
+        if (m_display != AnalogAndDigital && (plot == m_analog) != (m_display == AnalogOnly))
+            continue;
+        page.plots << plot;
+        for (int i = 0; i < plot->graphCount(); ++i) {
+            const QString unit = m_units.value(plot->graph(i)).unit;
+            page.legend << OscPlotExport::LegendEntry { plot->graph(i)->name()
+                    + (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + QLatin1Char(']')),
+                plot->graph(i)->pen().color() };
+        }
     }
-    int y = 0;
-    for (QCustomPlot *plot : shown) {
-        painter.save();
-        painter.translate(0, y);
-        plot->toPainter(&painter, w, h);
-        painter.restore();
-        y += h;
+    // Saved smooth, with the axes' titles, and without the value cursor the mouse left somewhere
+    // over a plot. The titles take room of the left margin of both plots, which stay aligned.
+    hideCursors();
+    const QString valueTitle = m_valueTitle ? m_valueTitle() : QString();
+    const int titleRoom = valueTitle.isEmpty() ? 0 : QFontMetrics(m_analog->font()).height() + 4;
+    for (QCustomPlot *plot : { m_analog, m_digital }) {
+        plot->setNotAntialiasedElements(QCP::aeNone);
+        plot->xAxis->setLabel(tr("Time (s)"));
+        plot->axisRect()->setMargins(QMargins(LeftMargin + titleRoom, 0, 0, 0));
     }
-    if (!painter.end())
-        return false;
-    if (!pdf && !image.save(&file, QFileInfo(path).suffix().toLatin1().constData()))
-        return false;
-    pdf.reset(); // the writer has handed over every page
-    return SafeSave::commit(file);
+    m_analog->yAxis->setLabel(valueTitle);
+    const bool saved = OscPlotExport::write(path, page);
+    for (QCustomPlot *plot : { m_analog, m_digital }) {
+        plot->setNotAntialiasedElements(QCP::aePlottables);
+        plot->xAxis->setLabel(QString());
+        plot->axisRect()->setMargins(QMargins(LeftMargin, 0, 0, 0));
+    }
+    m_analog->yAxis->setLabel(QString());
+    return saved;
 }
 
 void OscPlotArea::replot()

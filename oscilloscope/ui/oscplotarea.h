@@ -11,7 +11,9 @@ class QCPGraph;
 class QCPItemStraightLine;
 class QCPItemText;
 class QCustomPlot;
+class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 // The analog and the digital plot of the oscilloscope with their shared time window: zoom
 // levels, stepping, the value cursor, the two measurement markers, the look (background, grid,
@@ -23,6 +25,10 @@ class QMouseEvent;
 // PointBound points (24 h at 250 ms and some to spare), older points dropped; setPoints() keeps
 // every point it is given (a loaded recording), and the adaptive sampling draws them as the minimum
 // and maximum of each pixel column.
+//
+// The wheel over a plot zooms the time axis about the mouse, with Ctrl over the analog plot its
+// value axis; a drawn rectangle zooms the time axis. Keys while a plot has the focus: F shows the
+// whole recording, A gives the value axis back its automatic range.
 class OscPlotArea : public QWidget
 {
     Q_OBJECT
@@ -70,6 +76,18 @@ public:
     void step(int ticks);
     // Shows the window [from, to] (area zoom); the display stops following.
     void showRange(double from, double to);
+    // Shows every point of every trace from 0 (also past the widest zoom level); false when
+    // there is none. The display stops following, as after an area zoom.
+    bool fitAll();
+    // The time window by `factor` (below 1 narrower) about time x, kept within MinSpanSeconds and
+    // the recording; the wheel over a plot does this about the mouse.
+    void zoomTimeAbout(double x, double factor);
+    // The analog value axis by `factor` about value y (Ctrl and the wheel over the analog plot):
+    // the axis then no longer follows the values, until autoValueRange().
+    void zoomValueAbout(double y, double factor);
+    void autoValueRange();
+    bool isValueRangeManual() const { return m_yManual; }
+    static constexpr double MinSpanSeconds = 0.1;
 
     void setDisplay(int display);
     int display() const { return m_display; }
@@ -92,18 +110,34 @@ public:
     // The value cursor's text at x for one plot.
     QString cursorText(QCustomPlot *plot, double x) const;
 
-    // PNG or PDF by the file's suffix; the plots shown, one above the other.
+    // The lines above a saved plot (units, time of the recording) and the value axis's title
+    // there; the view knows what the traces are.
+    void setExportTexts(
+        const std::function<QStringList()> &caption, const std::function<QString()> &valueTitle)
+    {
+        m_caption = caption;
+        m_valueTitle = valueTitle;
+    }
+    // PNG or PDF by the file's suffix; the caption, the plots shown one above the other, and a
+    // legend of their traces.
     bool savePlot(const QString &path);
     // The context menu's save: asks for the file, adds the filter's suffix, says what it did.
     void saveWithPrompt(const QString &filter);
+    // What the plots show over their traces: the value cursor of a plot and the markers' Δ box.
+    QCPItemText *cursorItem(QCustomPlot *plot) const { return m_cursor.value(plot); }
+    QCPItemText *markerBox() const { return m_markerText; }
     void replot();
 
 signals:
     void zoomChanged(int level);
     // An area was zoomed: the display no longer follows.
     void followingStopped();
-    // What a save of the plot came to, for the status bar.
-    void statusMessage(const QString &text);
+    // A plot was saved through the context menu (its path).
+    void plotSaved(const QString &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void setupPlot(QCustomPlot *plot, const QString &cursorLayer);
@@ -112,9 +146,11 @@ private:
     void applyLook(QCustomPlot *plot);
     void showContextMenu(QCustomPlot *plot, const QPoint &pos);
     void moveCursor(QCustomPlot *plot, QMouseEvent *event);
+    void hideCursors();
+    void onWheel(QCustomPlot *plot, QWheelEvent *event);
+    double dataEnd() const;
     void layoutDigital();
     void updateMarkers();
-    bool drawInto(const QString &path);
     double offsetOf(QCPGraph *graph) const { return m_offsets.value(graph, 0.0); }
     QString valueText(QCPGraph *graph, double value) const;
 
@@ -144,6 +180,9 @@ private:
     double m_yMin = 0.0;
     double m_yMax = 0.0;
     bool m_yEmpty = true;
+    bool m_yManual = false; // zoomed by the user: the value axis no longer grows with the values
     bool m_applying = false; // our own range changes are not user zooms
     double m_freeSpan = 0.0; // an area zoom's span until the next zoom level is chosen
+    std::function<QStringList()> m_caption;
+    std::function<QString()> m_valueTitle;
 };

@@ -3,8 +3,11 @@
 #include "oscplotarea.h"
 #include "oscunitdev.h"
 #include "recfilereader.h"
+#include "unitentryfields.h"
 
 #include <qcustomplot.h>
+
+namespace F = UnitEntryField;
 
 namespace {
 
@@ -58,8 +61,6 @@ bool OscTraceSet::selectEntry(OscUnitDev *device, int number, bool on)
     trace.entry = GraphEntries::at(GraphEntries::build(rows), number);
     if (!trace.entry.isValid())
         return false;
-    trace.name = GraphEntries::name(rows, trace.entry);
-    trace.unit = GraphEntries::unit(rows, trace.entry);
     GraphEntries::range(rows, trace.entry.signal, &trace.min, &trace.max);
     add(trace);
     return true;
@@ -84,9 +85,6 @@ bool OscTraceSet::selectFileEntry(int fileUnit, int number, bool on)
     trace.entry = GraphEntries::at(GraphEntries::build(unit.catalogue.signalRows), number);
     if (!trace.entry.isValid() || trace.entry.signal >= unit.signalCount())
         return false;
-    trace.name = QString::number(fileUnit + 1) + QStringLiteral(": ")
-        + GraphEntries::name(unit.catalogue.signalRows, trace.entry);
-    trace.unit = GraphEntries::unit(unit.catalogue.signalRows, trace.entry);
     GraphEntries::range(unit.catalogue.signalRows, trace.entry.signal, &trace.min, &trace.max);
     add(trace);
     return true;
@@ -95,7 +93,27 @@ bool OscTraceSet::selectFileEntry(int fileUnit, int number, bool on)
 void OscTraceSet::add(OscTrace trace)
 {
     trace.colour = traceColours().at(m_nextColour++ % traceColours().size());
-    trace.graph = m_plots->addTrace(trace.name, trace.colour, trace.entry.isDigital());
+    trace.graph = m_plots->addTrace(QString(), trace.colour, trace.entry.isDigital());
+    describe(trace);
+    loadPoints(trace);
+    m_traces.append(trace);
+    emit changed();
+    m_plots->replot();
+}
+
+void OscTraceSet::describe(OscTrace &trace)
+{
+    if (trace.fileUnit >= 0) {
+        const QList<QStringList> &rows = m_loaded->units.at(trace.fileUnit).catalogue.signalRows;
+        trace.name = QString::number(trace.fileUnit + 1) + QStringLiteral(": ")
+            + GraphEntries::name(rows, trace.entry);
+        trace.unit = GraphEntries::unit(rows, trace.entry);
+    } else if (trace.device) {
+        const QList<QStringList> rows = trace.device->signalRows();
+        trace.name = GraphEntries::name(rows, trace.entry);
+        trace.unit = GraphEntries::unit(rows, trace.entry);
+    }
+    trace.graph->setName(trace.name);
     // The cursor and the markers report the signal's own value, also of an auto-scaled trace.
     const QCPGraph *graph = trace.graph;
     m_plots->setTraceUnit(trace.graph, trace.unit, [this, graph](double y) {
@@ -104,10 +122,45 @@ void OscTraceSet::add(OscTrace trace)
                 return GraphEntries::unscaled(t.min, t.max, OscPlotArea::ScaleLow, OscPlotArea::ScaleHigh, y);
         return y;
     });
-    loadPoints(trace);
-    m_traces.append(trace);
+}
+
+void OscTraceSet::retranslate()
+{
+    for (OscTrace &trace : m_traces)
+        describe(trace);
     emit changed();
-    m_plots->replot();
+}
+
+QStringList OscTraceSet::unitNames() const
+{
+    QStringList names;
+    for (const OscTrace &t : m_traces) {
+        QString name;
+        if (t.fileUnit >= 0)
+            name = QString::number(t.fileUnit + 1) + QStringLiteral(": ")
+                + m_loaded->units.at(t.fileUnit).unitLine.value(2);
+        else if (t.device)
+            name = F::at(t.device->unitEntry(), F::Number) + QStringLiteral(": ")
+                + F::at(t.device->unitEntry(), F::Name);
+        if (!name.isEmpty() && !names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+QDateTime OscTraceSet::firstSampleTime() const
+{
+    qint64 first = -1;
+    for (const OscTrace &t : m_traces) {
+        qint64 time = -1;
+        if (t.fileUnit >= 0 && !m_loaded->units.at(t.fileUnit).times.isEmpty())
+            time = m_loaded->units.at(t.fileUnit).times.first();
+        else if (t.fileUnit < 0 && t.device && t.device->sampleCount() > 0)
+            time = t.device->sampleTime(0);
+        if (time >= 0 && (first < 0 || time < first))
+            first = time;
+    }
+    return first < 0 ? QDateTime() : QDateTime::fromMSecsSinceEpoch(first);
 }
 
 void OscTraceSet::remove(int index)

@@ -3,6 +3,7 @@
 #include "graphentries.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -59,6 +60,14 @@ public:
     void setRange(int index, double min, double max);
     void setColour(int index, const QColor &colour);
 
+    // Names and units anew from their source, the device's catalogue or the loaded recording's
+    // (the language changed).
+    void retranslate();
+    // The units of the shown traces ("1: KTZ23-2P5"), each once, and the time of the first
+    // sample among them (invalid without one): what a saved plot names.
+    QStringList unitNames() const;
+    QDateTime firstSampleTime() const;
+
     // A new recording: no sample of a live device is drawn yet.
     void forgetDrawnSamples() { m_drawn.clear(); }
     // Draws the samples of `device` not drawn yet: their number, or -1 when the device's store
@@ -73,6 +82,8 @@ signals:
 
 private:
     void add(OscTrace trace);
+    // Names the trace from its source and hands name and unit to the plot.
+    void describe(OscTrace &trace);
     void loadPoints(OscTrace &trace);
     double plotted(const OscTrace &trace, double raw) const;
 

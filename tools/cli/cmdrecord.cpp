@@ -4,25 +4,19 @@
 #include "cliprogress.h"
 #include "cliunit.h"
 #include "oscunitdev.h"
+#include "reccsv.h"
 #include "recfilereader.h"
 #include "recordingwriter.h"
-#include "safesave.h"
-#include "signaldecoding.h"
 #include "vxcommmodbusmaster.h"
 #include "workeroperations.h"
 
 #include <QCommandLineParser>
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
-#include <QSet>
 #include <QTextStream>
 #include <QThread>
-#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -91,49 +85,6 @@ bool parseTrigger(const QString &text, const OscUnitDev &device, TriggerSetup *o
     return true;
 }
 
-// The samples of a unit recorded while it did not answer are noted in the recording's comment,
-// so the file keeps its layout and the window shows the note: "No answer from unit 1 in
-// samples 17-77, 80" (sample rows of that unit, counted from 1).
-const QString kSilentNote = QStringLiteral("No answer from unit %1 in samples %2");
-
-QString silentNote(int unit, const OscUnitDev &device)
-{
-    QStringList ranges;
-    int first = -1;
-    for (int i = 0; i <= device.sampleCount(); ++i) {
-        const bool silent = i < device.sampleCount() && device.sampleState(i) != OscUnitDev::Valid;
-        if (silent && first < 0)
-            first = i;
-        if (!silent && first >= 0) {
-            ranges << (first == i - 1 ? QString::number(i) : QStringLiteral("%1-%2").arg(first + 1).arg(i));
-            first = -1;
-        }
-    }
-    return ranges.isEmpty() ? QString() : kSilentNote.arg(unit).arg(ranges.join(QLatin1String(", ")));
-}
-
-// Rows (from 0) of `unit` (from 1) that the comment notes as recorded without an answer.
-QSet<int> silentRows(const QString &comment, int unit)
-{
-    static const QRegularExpression note(
-        QStringLiteral("^No answer from unit (\\d+) in samples ([\\d, -]+)$"),
-        QRegularExpression::MultilineOption);
-    QSet<int> rows;
-    for (auto m = note.globalMatch(comment); m.hasNext();) {
-        const QRegularExpressionMatch match = m.next();
-        if (match.captured(1).toInt() != unit)
-            continue;
-        for (const QString &range : match.captured(2).split(QLatin1Char(','))) {
-            const int first = range.section(QLatin1Char('-'), 0, 0).toInt();
-            const int last
-                = range.contains(QLatin1Char('-')) ? range.section(QLatin1Char('-'), 1).toInt() : first;
-            for (int row = first; row >= 1 && row <= last && last - first < 10000000; ++row)
-                rows.insert(row - 1);
-        }
-    }
-    return rows;
-}
-
 // Set by SIGINT or SIGTERM while a recording runs: it ends at the next sample and is saved.
 volatile std::sig_atomic_t stopSignal = 0;
 
@@ -166,27 +117,6 @@ public:
 private:
     struct sigaction m_int = {}, m_term = {};
 };
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\""))
-        + QLatin1Char('"');
-}
-
-QString csvValue(const RecordingUnit &unit, int row, int signal)
-{
-    const double v = unit.value(row, signal);
-    switch (unit.kind(row, signal)) {
-    case RecordingUnit::Number:
-    case RecordingUnit::Fault:
-        return SignalDecoding::numberText(v);
-    default:
-        return csvField(unit.cellText(row, signal));
-    }
-}
 
 } // namespace
 
@@ -282,7 +212,7 @@ int record(const QStringList &args)
     progress.finish();
 
     QStringList comment { parser.value(QStringLiteral("comment")) };
-    const QString silent = silentNote(1, device);
+    const QString silent = RecCsv::silentNote(1, device);
     if (!silent.isEmpty())
         comment << silent;
     comment.removeAll(QString());
@@ -346,62 +276,16 @@ int rec2csv(const QStringList &args)
         return CliCommon::fail(
             CliExit::File, QStringLiteral("%1: %2").arg(in, RecFileReader::message(status)));
 
-    // Columns: time, unit, then every signal of every unit (prefixed by the unit number when
-    // the recording holds more than one unit). Rows in time order.
-    QStringList header { QStringLiteral("time"), QStringLiteral("unit") };
-    QVector<int> firstColumn;
-    for (int u = 0; u < rec.units.size(); ++u) {
-        firstColumn.append(header.size());
-        for (const QString &name : rec.units[u].signalNames)
-            header.append(
-                csvField(rec.units.size() > 1 ? QStringLiteral("%1:%2").arg(u + 1).arg(name) : name));
-    }
-    struct Row
-    {
-        qint64 time;
-        int unit;
-        int row;
-    };
-    QVector<Row> rows;
-    QVector<QSet<int>> silent;
-    for (int u = 0; u < rec.units.size(); ++u)
-        silent.append(silentRows(rec.comment, u + 1));
-    for (int u = 0; u < rec.units.size(); ++u)
-        for (int r = 0; r < rec.units[u].rowCount(); ++r)
-            rows.append({ rec.units[u].times.at(r), u, r });
-    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) { return a.time < b.time; });
-
-    QSaveFile file(parser.isSet(QStringLiteral("out")) ? parser.value(QStringLiteral("out")) : QString());
-    QFile console;
-    QIODevice *device = &file;
-    if (parser.isSet(QStringLiteral("out"))) {
-        if (!file.open(QIODevice::WriteOnly))
-            return CliCommon::fail(CliExit::File, QStringLiteral("cannot write %1").arg(file.fileName()));
-    } else {
+    if (!parser.isSet(QStringLiteral("out"))) {
+        QFile console;
         console.open(stdout, QIODevice::WriteOnly);
-        device = &console;
+        RecCsv::write(rec, &console);
+        return CliExit::Ok;
     }
-    QTextStream text(device);
-    text.setCodec("UTF-8");
-    text << header.join(QLatin1Char(',')) << '\n';
-    for (const Row &row : qAsConst(rows)) {
-        const RecordingUnit &unit = rec.units.at(row.unit);
-        QVector<QString> fields(header.size());
-        fields[0]
-            = QDateTime::fromMSecsSinceEpoch(row.time).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
-        fields[1] = QString::number(row.unit + 1);
-        // A row recorded while the unit did not answer holds no values: its cells stay empty.
-        if (!silent.at(row.unit).contains(row.row)) {
-            for (int s = 0; s < unit.signalCount(); ++s)
-                fields[firstColumn[row.unit] + s] = csvValue(unit, row.row, s);
-        }
-        text << QStringList(fields.toList()).join(QLatin1Char(',')) << '\n';
-    }
-    text.flush();
+    const QString out = parser.value(QStringLiteral("out"));
     QString saveError;
-    if (parser.isSet(QStringLiteral("out")) && !SafeSave::commit(file, &saveError))
-        return CliCommon::fail(
-            CliExit::File, QStringLiteral("cannot write %1: %2").arg(file.fileName(), saveError));
+    if (!RecCsv::writeFile(rec, out, &saveError))
+        return CliCommon::fail(CliExit::File, QStringLiteral("cannot write %1: %2").arg(out, saveError));
     return CliExit::Ok;
 }
 

@@ -206,8 +206,8 @@ void TabWidget::wireOscilloscope()
     connect(this, &TabWidget::langTranslation, oscDeviceKeeper(), &OscDeviceKeeper::onLangTranslation);
     connect(this, &TabWidget::langTranslation, m_oscView, &OscilloscopeWidget::onLangTranslation);
     connect(m_oscView, &OscilloscopeWidget::bringAppToForeGround, this, &TabWidget::bringAppToForeGround);
+    connect(m_oscView, &OscilloscopeWidget::statusMessage, this, &TabWidget::statusMessage);
     connect(m_connector, &UnitConnector::unitsChanged, m_oscView, &OscilloscopeWidget::vxOscRefreshUnits);
-    connect(m_oscView->plots(), &OscPlotArea::statusMessage, this, &TabWidget::statusMessage);
 }
 
 int TabWidget::currentIndex() const

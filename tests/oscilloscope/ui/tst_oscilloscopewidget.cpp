@@ -52,6 +52,7 @@ private slots:
     void entriesFollowTheCatalogue();
     void recordPauseStopSaveAndLoadTheSamePoints();
     void legendRescalesRefusesEmptyRangesAndRecolours();
+    void languageChangeRenamesListsTracesAndLegend();
     void printsGraphAndTableToPdf_data();
     void printsGraphAndTableToPdf();
     void favouritesDialogAddsRenamesAndRemoves();
@@ -59,6 +60,7 @@ private slots:
     void settingsDialogDrivesTheLook();
     void leavingTheTabWhileRecordingIsRefused();
     void zoomStopsAtSixteenAndBackStaysAtZero();
+    void fitAllWheelAndValueZoomBeyondTheWidestLevel();
     void samplingTimeRefusesNineOrLess_data();
     void samplingTimeRefusesNineOrLess();
     void levelTriggerWritesACaptureAndCompletes();
@@ -185,10 +187,26 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::Yes, "Information")
         .expectSaveFile(saved);
     v->vxUISlotRcrdBtnClicked();
+    QSignalSpy status(v, &OscilloscopeWidget::statusMessage);
     QVERIFY(stopped());
     QVERIFY(!v->isRecording());
     QCOMPARE(v->recordButton()->text(), QString("Start"));
     QVERIFY(QFileInfo(saved).size() > 0);
+    QCOMPARE(prompter.seen().last().title, QString("Save Recording"));
+    QCOMPARE(status.value(0).value(0).toString(), "Recording saved to " + saved);
+    // "Save as CSV" of the recording just made, and of it loaded again, is what rec2csv makes.
+    const QString cliCsv = dir.filePath("cli.csv");
+    QCOMPARE(QProcess::execute(TARVOLINK_BIN_DIR "/tarvolink-cli",
+                 { "rec2csv", saved, "--out", cliCsv, "--data", dir.path() }),
+        0);
+    const auto bytes = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QVERIFY(bytes(cliCsv).count('\n') > 5);
+    prompter.expectSaveFile(dir.filePath("live"));
+    v->vxUISlotSaveCsvClicked();
+    QCOMPARE(bytes(dir.filePath("live.csv")), bytes(cliCsv));
     QVector<double> liveX;
     QVector<double> liveY;
     for (auto it = speed->data()->constBegin(); it != speed->data()->constEnd(); ++it) {
@@ -206,6 +224,8 @@ void TstOscilloscopeWidget::recordPauseStopSaveAndLoadTheSamePoints()
     QVERIFY(v->selectFileEntry(0, SpeedEntry, true));
     QCPGraph *loaded = v->traces().at(0).graph;
     QCOMPARE(loaded->dataCount(), liveX.size());
+    QVERIFY(v->saveCsv(dir.filePath("loaded.csv")));
+    QCOMPARE(bytes(dir.filePath("loaded.csv")), bytes(cliCsv));
     int i = 0;
     for (auto it = loaded->data()->constBegin(); it != loaded->data()->constEnd(); ++it, ++i) {
         QVERIFY2(qAbs(it->key - liveX.at(i)) < 0.0015, qPrintable(QString::number(i)));
@@ -286,6 +306,28 @@ void TstOscilloscopeWidget::legendRescalesRefusesEmptyRangesAndRecolours()
     QCOMPARE(RecFileReader::read(dir.filePath("again.rec"), &again), RecFileReader::Loaded);
     QCOMPARE(again.comment, QString::fromUtf8("Wärme"));
     QCOMPARE(again.units.value(0).unitLine.value(2), QString::fromUtf8("KTZ23-2P5 (3) °"));
+}
+
+void TstOscilloscopeWidget::languageChangeRenamesListsTracesAndLegend()
+{
+    // Shown: speed and a bit of the loaded recording, and now the live speed.
+    OscilloscopeWidget *v = view();
+    const auto shown = [v](int page, int row) {
+        return QStringList { v->unitList(page)->topLevelItem(0)->child(SpeedEntry)->text(0),
+            v->traces().value(row).graph->name(),
+            v->legend()->item(row, OscLegendTable::NameColumn)->text() };
+    };
+    QVERIFY(v->selectEntry(device(), SpeedEntry, true));
+    tab->onLangTranslation(3);
+    QCOMPARE(shown(OscSignalLists::RS232Page, 2), QStringList({ "Drehzahl", "Drehzahl", "Drehzahl" }));
+    QCOMPARE(shown(OscSignalLists::FilePage, 0), QStringList({ "Drehzahl", "1: Drehzahl", "1: Drehzahl" }));
+    // A recording loaded now is named in the language chosen, and follows the next change.
+    QVERIFY(v->loadRecording(dir.filePath("hand.rec")));
+    QVERIFY(v->selectFileEntry(0, SpeedEntry, true));
+    QCOMPARE(shown(OscSignalLists::FilePage, 0), QStringList({ "Drehzahl", "1: Drehzahl", "1: Drehzahl" }));
+    tab->onLangTranslation(0);
+    QCOMPARE(shown(OscSignalLists::FilePage, 0), QStringList({ "Speed", "1: Speed", "1: Speed" }));
+    QCOMPARE(v->unitList(OscSignalLists::RS232Page)->topLevelItem(0)->child(SpeedEntry)->text(0), "Speed");
 }
 
 void TstOscilloscopeWidget::printsGraphAndTableToPdf_data()
@@ -447,6 +489,38 @@ void TstOscilloscopeWidget::zoomStopsAtSixteenAndBackStaysAtZero()
     QCOMPARE(v->plots()->analogPlot()->xAxis->range().lower, 0.0);
 }
 
+void TstOscilloscopeWidget::fitAllWheelAndValueZoomBeyondTheWidestLevel()
+{
+    OscPlotArea *plots = view()->plots();
+    QCustomPlot *analog = plots->analogPlot();
+    QCPGraph *graph = plots->addTrace("three minutes", Qt::blue, false);
+    plots->setPoints(graph, { 0, 90, 180 }, { -5, 5, 0 });
+    QTest::keyClick(analog, Qt::Key_F);
+    QCOMPARE(analog->xAxis->range(), QCPRange(0, 180));
+    QCOMPARE(plots->digitalPlot()->xAxis->range(), QCPRange(0, 180));
+    // A notch of the wheel narrows the window about the mouse, which stays over the same time.
+    const QPoint at(int(analog->xAxis->coordToPixel(90)), analog->axisRect()->center().y());
+    const auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent e(
+            at, analog->mapToGlobal(at), {}, { 0, 120 }, Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(analog, &e);
+    };
+    wheel(Qt::NoModifier);
+    QCOMPARE(analog->xAxis->range().size(), 144.0);
+    QVERIFY(qAbs(analog->xAxis->range().center() - 90) <= 180.0 / analog->axisRect()->width()); // a pixel
+    // Ctrl and the wheel zoom the values; A gives back the automatic range.
+    const QCPRange automatic = analog->yAxis->range();
+    wheel(Qt::ControlModifier);
+    QVERIFY(plots->isValueRangeManual() && analog->yAxis->range().size() < automatic.size());
+    plots->setPoints(graph, { 0, 90, 180 }, { -50, 50, 0 }); // the zoomed axis stays
+    QVERIFY(analog->yAxis->range().size() < automatic.size());
+    QTest::keyClick(analog, Qt::Key_A);
+    QVERIFY(!plots->isValueRangeManual() && analog->yAxis->range().contains(-50)
+        && analog->yAxis->range().contains(50));
+    plots->removeTrace(graph);
+    view()->vxUISlotZoomBarMoved(0);
+}
+
 void TstOscilloscopeWidget::samplingTimeRefusesNineOrLess_data()
 {
     QTest::addColumn<QString>("typed");
@@ -495,6 +569,11 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     v->vxUISlotRcrdBtnClicked();
     QCOMPARE(v->triggerStatusText(), QString("Waiting..."));
     QVERIFY(waitFor([&] { return v->triggerStatusText() == QLatin1String("Completed"); }, 15000));
+    // Set again while recording: it is applied at the next Start, and the light says so.
+    OscControlBar *bar = v->findChild<OscControlBar *>();
+    dialog->vxUISlotConfirmBtnClicked();
+    QCOMPARE(v->triggerStatusText(), QString("Configured"));
+    QCOMPARE(bar->triggerNote(), QString("(armed at the next Start)"));
     const QStringList files = QDir(AppPaths::triggerDir()).entryList({ "TRIGGER_*.rec" });
     QCOMPARE(files.size(), 1);
     QFile capture(QDir(AppPaths::triggerDir()).filePath(files.first()));
@@ -504,6 +583,7 @@ void TstOscilloscopeWidget::levelTriggerWritesACaptureAndCompletes()
     prompter.expectQuestion("Do you want to save rec file?", QMessageBox::No);
     v->vxUISlotRcrdBtnClicked();
     QVERIFY(stopped());
+    QCOMPARE(bar->triggerNote(), QString());
 
     // A capture still running asks before the recording stops; "No" keeps it recording.
     dialog->setAfterTime(1, 0);
@@ -657,20 +737,57 @@ void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
     plots->setMarker(1, 3.0);
     QVERIFY(plots->markerReport().contains(QString::fromUtf8("\u0394t = 2.000 s")));
     QVERIFY(plots->markerReport().contains(QString::fromUtf8("ramp: \u0394 = 20")));
-    // The mouse left the value cursor over the plot.
-    QMouseEvent move(QEvent::MouseMove, plots->analogPlot()->axisRect()->rect().center(), Qt::NoButton,
-        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(plots->analogPlot(), &move);
-    for (const QString name : { "plot.png", "plot.pdf" }) {
+    // The Δ box goes when both markers have left the window, and comes back with them.
+    plots->showRange(10, 20);
+    plots->replot();
+    QVERIFY(!plots->markerBox()->visible());
+    plots->showRange(2, 12);
+    plots->replot();
+    QVERIFY(plots->markerBox()->visible());
+    plots->showRange(0, 4);
+    // The value cursor goes when the mouse leaves the plot, and when a trace it names goes.
+    QCustomPlot *analog = plots->analogPlot();
+    QCPItemText *cursor = plots->cursorItem(analog);
+    const QPoint centre = analog->axisRect()->rect().center();
+    const auto moveTo = [analog](const QPoint &at) {
+        QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(analog, &move);
+    };
+    moveTo(centre);
+    QVERIFY(cursor->visible() && cursor->text().contains("ramp"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(analog, &leave);
+    QVERIFY(!cursor->visible());
+    QCPGraph *other = plots->addTrace("other", Qt::red, false);
+    plots->setPoints(other, { 0, 1 }, { 5, 5 });
+    moveTo(centre + QPoint(1, 0));
+    QVERIFY(cursor->visible() && cursor->text().contains("other"));
+    plots->removeTrace(other);
+    QVERIFY(!cursor->visible());
+    // The right button (its context menu takes the release) leaves no empty zoom rectangle.
+    QTest::mousePress(analog, Qt::RightButton, {}, centre);
+    QVERIFY(!analog->selectionRect()->isActive());
+    moveTo(centre); // the mouse left the value cursor over the plot
+    for (const QString name : { "plot.png", "plot.pdf" })
         QVERIFY(plots->savePlot(dir.filePath(name)));
-        QVERIFY(QFileInfo(dir.filePath(name)).size() > 1000);
-    }
+    // The saved picture has a legend of the traces below the plots (and in the PDF below the
+    // caption above them).
+    const QImage png(dir.filePath("plot.png"));
+    const int line = QFontMetrics(analog->font()).height();
+    const auto drawn = [&png](int top, QRgb colour) {
+        for (int y = top; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                if (png.pixel(x, y) == colour)
+                    return true;
+        return false;
+    };
+    QVERIFY(drawn(png.height() - 2 * line, QColor(Qt::blue).rgb()));
     // Saved from the menu, the window's status bar says where.
     QSignalSpy said(tab.get(), &TabWidget::statusMessage);
     prompter.expectSaveFile(dir.filePath("asked"));
     plots->saveWithPrompt("PDF (*.pdf)");
     QCOMPARE(said.value(0).value(0).toString(),
-        "Saved the plot as " + QDir::toNativeSeparators(dir.filePath("asked.pdf")));
+        "Plot saved to " + QDir::toNativeSeparators(dir.filePath("asked.pdf")));
     // In the PDF the tick labels are as high as on screen, and the cursor is not drawn.
     QProcess pdf;
     pdf.start("pdftotext", { "-bbox", dir.filePath("plot.pdf"), "-" });
@@ -684,6 +801,8 @@ void TstOscilloscopeWidget::markersMeasureAndPlotsSave()
             qPrintable(w.captured(0)));
     }
     QVERIFY2(labels >= 8, qPrintable(words));
+    for (const char *text : { ">Time<", ">ramp<", ">Recorded<" })
+        QVERIFY2(words.contains(text), text);
     // A loaded recording keeps every point, however long (live traces keep PointBound).
     QVector<double> xs(OscPlotArea::PointBound + 1);
     std::iota(xs.begin(), xs.end(), 0.0);
