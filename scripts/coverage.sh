@@ -9,6 +9,9 @@ ROOT=$(pwd)
 BUILD_DIR=${BUILD_DIR:-build-coverage}
 JOBS=${JOBS:-2}
 command -v gcovr >/dev/null || { echo "gcovr is missing: run scripts/deps.sh" >&2; exit 1; }
+# Counters need the source paths the compiler saw here: a cached object from another checkout (ccache
+# with a base_dir) names its sources relative to that checkout's folders, and gcov cannot find them.
+export CCACHE_DISABLE=1
 
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="--coverage -O0" -DCMAKE_EXE_LINKER_FLAGS="--coverage" $CMAKE_ARGS >/dev/null
