@@ -18,7 +18,7 @@ AlertList::~AlertList()
 QString AlertList::logFileName(const QString &logDir, const QDateTime &created)
 {
     return QDir::toNativeSeparators(logDir + QStringLiteral("/logData_")
-        + created.toString(QStringLiteral("Mdyyy_hhmmss")) + QStringLiteral(".log"));
+        + created.toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".log"));
 }
 
 QString AlertList::itemText(const QDateTime &when, const QString &text)

@@ -31,7 +31,7 @@ public:
     AlertList(const AlertList &) = delete;
     AlertList &operator=(const AlertList &) = delete;
 
-    // "logData_" + creation time "Mdyyy_hhmmss" + ".log" in the log folder, native separators.
+    // "logData_" + creation time "yyyyMMdd_hhmmss" + ".log" in the log folder, native separators.
     static QString logFileName(const QString &logDir, const QDateTime &created);
     // "date and time" + tab + three blanks + text: the line of the log file.
     static QString itemText(const QDateTime &when, const QString &text);

@@ -3,6 +3,7 @@
 // widget in tst_statusviews; the rows of a real silent unit in tst_tabwidget.
 #include "alertlist.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,9 @@ void TstAlertList::the251stRowWritesTheLogFileAndEmptiesPending()
     }
     // The rows still pending are written at close-down.
     QCOMPARE(logLines(path).size(), 3251);
+    // Log files are named by a date that sorts and reads: year, month, day, then the time.
+    QCOMPARE(AlertList::logFileName("/d", QDateTime(QDate(2026, 12, 6), QTime(20, 5, 25))),
+        QDir::toNativeSeparators("/d/logData_20261206_200525.log"));
 }
 
 void TstAlertList::unwritableLogDropsAlertsSoMemoryStaysBounded()
