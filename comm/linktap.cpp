@@ -1,7 +1,8 @@
 #include "linktap.h"
 
-#include <QMutexLocker>
+#include <QMutex>
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -129,21 +130,21 @@ QVector<quint16> LinkExchange::replyValues() const
 void LinkTapQueue::push(const LinkExchange &exchange)
 {
     {
-        QMutexLocker locker(&m_lock);
+        const std::lock_guard<std::mutex> locker(m_lock);
         if (int(m_items.size()) >= m_capacity) {
             m_items.pop_front();
             m_dropped.fetch_add(1);
         }
         m_items.push_back(exchange);
     }
-    m_ready.wakeAll();
+    m_ready.notify_all();
 }
 
 std::deque<LinkExchange> LinkTapQueue::take(int waitMs)
 {
-    QMutexLocker locker(&m_lock);
+    std::unique_lock<std::mutex> locker(m_lock);
     if (m_items.empty() && waitMs > 0)
-        m_ready.wait(&m_lock, ulong(waitMs));
+        m_ready.wait_for(locker, std::chrono::milliseconds(waitMs));
     std::deque<LinkExchange> batch;
     batch.swap(m_items);
     return batch;

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMutex>
 #include <QString>
 #include <QVector>
-#include <QWaitCondition>
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <memory>
+#include <mutex>
 
 // What an exchange on the bus was for; set by the operation that runs it (LinkPurposeScope).
 enum class LinkPurpose {
@@ -85,8 +85,10 @@ public:
 
 private:
     const int m_capacity;
-    QMutex m_lock;
-    QWaitCondition m_ready;
+    // The standard library's lock and condition: a wait's release and re-take of the lock happen
+    // where race checkers see them.
+    std::mutex m_lock;
+    std::condition_variable m_ready;
     std::deque<LinkExchange> m_items;
     std::atomic<qint64> m_dropped { 0 };
 };
