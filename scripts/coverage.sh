@@ -14,7 +14,7 @@ command -v gcovr >/dev/null || { echo "gcovr is missing: run scripts/deps.sh" >&
 export CCACHE_DISABLE=1
 
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS="--coverage -O0" -DCMAKE_EXE_LINKER_FLAGS="--coverage" $CMAKE_ARGS >/dev/null
+    -DCMAKE_CXX_FLAGS="--coverage -O0 -fprofile-update=atomic" -DCMAKE_EXE_LINKER_FLAGS="--coverage" $CMAKE_ARGS >/dev/null
 cmake --build "$BUILD_DIR" -j"$JOBS"
 
 # Counters from an earlier run would add up with this one.
@@ -31,7 +31,7 @@ summary="$BUILD_DIR/coverage-summary.json"
 # Throw and unreachable branches are the compiler's, not choices the code makes.
 gcovr --root "$ROOT" --object-directory "$BUILD_DIR" --filter "($filter)/" \
     --exclude '.*_autogen/' --gcov-exclude '.*CompilerId.*' \
-    --exclude-throw-branches --exclude-unreachable-branches \
+    --exclude-throw-branches --exclude-unreachable-branches --gcov-ignore-parse-errors \
     -j"$JOBS" --json-summary "$summary" >/dev/null
 
 python3 - "$summary" $LIBS <<'PY'
