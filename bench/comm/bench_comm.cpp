@@ -2,6 +2,7 @@
 // plain libmodbus client doing the same exchange against the same pymodbus server. Our figure
 // is given minus the waits the protocol timing prescribes (the pause after a request and the
 // reply poll intervals), with the delay between messages set to 0.
+#include "../benchfigures.h"
 #include "commtestpeers.h"
 #include "vxcommmanageserialport.h"
 #include "vxcommmodbusmaster.h"
@@ -18,26 +19,7 @@
 
 namespace {
 
-struct Figures
-{
-    double mean = 0, median = 0;
-    int failures = 0;
-};
-
-Figures summarise(std::vector<double> samples, int failures)
-{
-    Figures f;
-    f.failures = failures;
-    if (samples.empty())
-        return f;
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    f.mean = sum / double(samples.size());
-    std::sort(samples.begin(), samples.end());
-    f.median = samples[samples.size() / 2];
-    return f;
-}
+using Figures = BenchFigures;
 
 double ms(const QElapsedTimer &t)
 {

@@ -2,6 +2,7 @@
 // listening and with one listener draining its queue on another thread (as the window and
 // --trace do), over a pseudo-terminal and over loopback TCP against the same pymodbus server.
 // The two are measured interleaved, in blocks, in one run, so drift of the machine falls on both.
+#include "../benchfigures.h"
 #include "commtestpeers.h"
 #include "linktap.h"
 #include "vxcommmodbusmaster.h"
@@ -19,26 +20,7 @@ namespace {
 
 constexpr int Block = 10; // exchanges of one kind before switching to the other
 
-struct Figures
-{
-    double mean = 0, median = 0;
-    int failures = 0;
-};
-
-Figures summarise(std::vector<double> samples, int failures)
-{
-    Figures f;
-    f.failures = failures;
-    if (samples.empty())
-        return f;
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    f.mean = sum / double(samples.size());
-    std::sort(samples.begin(), samples.end());
-    f.median = samples[samples.size() / 2];
-    return f;
-}
+using Figures = BenchFigures;
 
 // One listener as the window has it: a queue drained in batches on its own thread.
 class Listener
